@@ -1,0 +1,29 @@
+#include "uRingFile.h"
+
+#include "Streams.h"
+
+TRingFile::TRingFile() : Track(std::make_unique<TRingTrack>()) {}
+
+TRingFile::~TRingFile() = default;
+
+void TRingFile::LoadFromText(const std::string& text) {
+  TMemoryStream stream(text);
+  stream.SetPosition(0);
+  LoadFromStream(stream);
+}
+
+std::string TRingFile::GetText() { return {}; }
+
+void TRingFile::LoadFromStream(TStream&) {}
+
+void TRingFile::SaveToStream(TStream& stream) { stream.WriteString(GetText()); }
+
+void TRingFile::LoadFromFile(const std::string& fileName) {
+  TFileStream file(fileName, TFileMode::fmOpenRead);
+  LoadFromStream(file);
+}
+
+void TRingFile::SaveToFile(const std::string& fileName) {
+  TFileStream file(fileName, TFileMode::fmCreate);
+  SaveToStream(file);
+}

@@ -1,0 +1,41 @@
+// The tune: a few tune-wide settings and one track of tones. Each notation
+// derives from it and overrides reading from a stream and producing its text.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "uRingBase.h"
+
+class TStream;
+
+class TRingFile {
+ public:
+  TRingFile();
+  virtual ~TRingFile();
+  TRingFile(const TRingFile&) = delete;
+  TRingFile& operator=(const TRingFile&) = delete;
+
+  std::string Name = "Ring";
+  int32_t Volume = 7;
+  int32_t DefaultDuration = 4;
+  int32_t DefaultOctave = 6;
+  int32_t Tempo = 64;
+  std::string Style;
+  std::string Composer = "Carolune";
+  std::unique_ptr<TRingTrack> Track;
+
+  // Reads the tune from text by handing its bytes to LoadFromStream.
+  virtual void LoadFromText(const std::string& text);
+  // The tune in this notation; the base has no notation and gives "".
+  virtual std::string GetText();
+  // Reads the tune from the stream's position on; the base reads nothing.
+  virtual void LoadFromStream(TStream& stream);
+  // Writes GetText's bytes at the stream's position.
+  virtual void SaveToStream(TStream& stream);
+
+  // Raise the stream's open or create error when the file cannot be used.
+  void LoadFromFile(const std::string& fileName);
+  void SaveToFile(const std::string& fileName);
+};

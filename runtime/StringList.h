@@ -1,0 +1,53 @@
+// A list of 8-bit text lines with the class library's Name=Value access and
+// its text rules: setting Text splits at CR, LF or CR LF and stops at a zero
+// byte; reading Text ends every line with CR LF.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TStream;
+
+class TStringList {
+ public:
+  TStringList() = default;
+  virtual ~TStringList() = default;
+  TStringList(const TStringList&) = default;
+  TStringList& operator=(const TStringList&) = default;
+
+  int Count() const { return static_cast<int>(FLines.size()); }
+  // Index outside the list: EListError "List index out of bounds (<i>)".
+  const std::string& Strings(int index) const;
+  void SetStrings(int index, const std::string& line);
+  const std::string& operator[](int index) const { return Strings(index); }
+
+  int Add(const std::string& line);
+  void Insert(int index, const std::string& line);
+  void Delete(int index);
+  void Clear() { FLines.clear(); }
+  // Position of the line (compared without regard to case), or -1.
+  int IndexOf(const std::string& line) const;
+
+  // Name=Value lines: the name is everything before the first "=", compared
+  // without regard to case; the first matching line wins.
+  int IndexOfName(const std::string& name) const;
+  std::string Names(int index) const;
+  std::string ValueFromIndex(int index) const;
+  std::string Values(const std::string& name) const;
+  // An empty value deletes the line; a new name is appended.
+  void SetValues(const std::string& name, const std::string& value);
+
+  std::string Text() const;
+  void SetText(const std::string& text);
+
+  void LoadFromStream(TStream& stream);
+  void SaveToStream(TStream& stream) const;
+  void LoadFromFile(const std::string& fileName);
+  void SaveToFile(const std::string& fileName) const;
+
+  const std::vector<std::string>& Lines() const { return FLines; }
+
+ private:
+  void CheckIndex(int index) const;
+  std::vector<std::string> FLines;
+};

@@ -1,0 +1,39 @@
+#include "Streams.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "SysUtils.h"
+
+TEST(MemoryStream, ReadsShortAtTheEndAndGrowsOnWrite) {
+  TMemoryStream s(std::string("ab\0c", 4));
+  char buf[8] = {};
+  EXPECT_EQ(s.Read(buf, 8), 4);
+  EXPECT_EQ(s.Read(buf, 8), 0);
+  s.SetPosition(6);  // past the end: a write fills the gap with zeros
+  s.WriteString("Z");
+  EXPECT_EQ(s.DataString(), std::string("ab\0c\0\0Z", 7));
+  s.SetPosition(0);
+  EXPECT_THROW(s.ReadBuffer(buf, 8), EReadError);
+  EXPECT_EQ(s.Seek(-2, TSeekOrigin::soEnd), 5);
+}
+
+TEST(FileStream, RaisesTheClassLibraryErrorsAndRoundTrips) {
+  const std::string dir = testing::TempDir();
+  try {
+    TFileStream f(dir + "/no/such/file", TFileMode::fmOpenRead);
+    FAIL();
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(e.Message().rfind("Cannot open file \"" + dir + "/no/such/file\". ", 0), 0u) << e.Message();
+  }
+  EXPECT_THROW(TFileStream(dir + "/no/such/file", TFileMode::fmCreate), EFCreateError);
+  EXPECT_THROW(TFileStream(dir, TFileMode::fmOpenRead), EFOpenError);
+
+  const std::string name = dir + "/streams-test.bin";
+  {
+    TFileStream f(name, TFileMode::fmCreate);
+    f.WriteString(std::string("x\0y", 3));
+  }
+  EXPECT_EQ(ReadFileBytes(name), std::string("x\0y", 3));
+  unlink(name.c_str());
+}
