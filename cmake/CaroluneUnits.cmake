@@ -16,19 +16,29 @@ function(carolune_units out dir)
   set(${out} ${units} PARENT_SCOPE)
 endfunction()
 
-# A test binary per folder of tests/, built from all of its .cpp files. A
-# folder that needs its own main (a Qt application, say) has TestMain.cpp.
+# A test binary per folder of tests/, built from all of its .cpp files and
+# linked with the given libraries; plain suites use GoogleTest's main.
 function(carolune_test_binary name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
-  if(NOT EXISTS ${dir}/TestMain.cpp)
+  if(NOT CAROLUNE_OWN_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${name} PRIVATE
     CAROLUNE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     CAROLUNE_CORPUS_DIR="${CAROLUNE_CORPUS_DIR}"
     CAROLUNE_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "CAROLUNE_TEST=1")
+endfunction()
+
+# A test binary whose tests need a QApplication (headless unless the caller
+# sets QT_QPA_PLATFORM).
+function(carolune_qt_test_binary name dir)
+  set(CAROLUNE_OWN_MAIN ON)
+  carolune_test_binary(${name} ${dir} ${ARGN})
+  target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
 endfunction()
