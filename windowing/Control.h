@@ -154,6 +154,8 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   // A control drawn by its parent in the class library: always stacked
   // below the windowed siblings.
   void SetWindowless(bool windowless) { FWindowless = windowless; }
+  // Forms start hidden; controls start visible.
+  void SetInitiallyHidden() { FVisible = false; }
 
   virtual void Paint(TCanvas& canvas) { (void)canvas; }
   virtual void DblClick();

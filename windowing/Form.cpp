@@ -41,6 +41,7 @@ const TEnumInfo& FormStyleNames() {
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   setWindowFlag(Qt::Window);
+  SetInitiallyHidden();
   SetParentFont(false);
   SetBounds(0, 0, 320, 240);
   Forms().push_back(this);

@@ -106,6 +106,7 @@ class TForm : public TWinControl {
   // destructor.
   void BeforeDestruction();
   bool IsOwnerPainted() const override { return true; }
+  bool IsFormWindow() const override { return true; }
   void Paint(TCanvas& canvas) override;
   void TextChanged() override;
   void Notification(TComponent* component, TOperation operation) override;

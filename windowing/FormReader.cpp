@@ -497,7 +497,5 @@ void RegisterWindowingClasses() {
 }
 
 void ReadDescription(const std::string& text, TComponent& root, const THandlerLookup& handlers) {
-  static const bool registered = (RegisterWindowingClasses(), true);
-  (void)registered;
   Reader(text, root, handlers).Read();
 }

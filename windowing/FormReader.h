@@ -44,6 +44,6 @@ using THandlerLookup = std::function<const std::any*(const std::string& name)>;
 // Reads text into root, whose class must be the root object's class.
 void ReadDescription(const std::string& text, TComponent& root, const THandlerLookup& handlers);
 
-// Classes of the windowing layer that descriptions may name; called by the
-// reader itself, and by anyone who registers further classes.
+// Registers the windowing layer's classes that descriptions may name; the
+// first FindClass does it.
 void RegisterWindowingClasses();

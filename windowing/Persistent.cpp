@@ -4,6 +4,7 @@
 #include <map>
 
 #include "Component.h"
+#include "FormReader.h"
 
 const std::string& TPersistent::ClassName() const { return ClassInfo().Name(); }
 
@@ -88,6 +89,8 @@ std::map<std::string, const TClassInfo*>& Registry() {
 void RegisterClass(const TClassInfo& info) { Registry()[UpperCase(info.Name())] = &info; }
 
 const TClassInfo* FindClass(const std::string& name) {
+  static const bool registered = (RegisterWindowingClasses(), true);
+  (void)registered;
   const auto it = Registry().find(UpperCase(name));
   return it == Registry().end() ? nullptr : it->second;
 }
