@@ -1,0 +1,82 @@
+// The filters shipped in the Filters folder, each rendering a known tune
+// into what a user of that phone keys in or sees. The expected texts are
+// worked out by hand from how each composer is keyed and shown.
+#include <gtest/gtest.h>
+
+#include "uRingKeyPressBase.h"
+
+namespace {
+
+const std::string kFilters = CAROLUNE_SOURCE_DIR "/filters/Filters/";
+
+struct Note {
+  const char* letter;
+  int32_t duration;
+  int32_t octave;
+  uint8_t accidental;
+  uint8_t dot;
+};
+
+// "Happy Birthday" up to its first long note (RTTTL d=4,o=5: 8g.,16g,a,g,c6,2b),
+// then a sixteenth rest, F sharp eighth in octave 7 and D sharp 32nd in octave 6.
+const Note kTune[] = {{"G", 8, 5, raNatural, rdDotted}, {"G", 16, 5, raNatural, rdNone},
+                      {"A", 4, 5, raNatural, rdNone},   {"G", 4, 5, raNatural, rdNone},
+                      {"C", 4, 6, raNatural, rdNone},   {"B", 2, 5, raNatural, rdNone},
+                      {"P", 16, 5, raNatural, rdNone},  {"F", 8, 7, raSharp, rdNone},
+                      {"D", 32, 6, raSharp, rdNone}};
+
+std::string Render(const std::string& filterFile) {
+  TKeyPressBase tune;
+  for (const Note& n : kTune) {
+    auto tone = std::make_unique<TRingTone>();
+    tone->Note = n.letter;
+    tone->Duration = n.duration;
+    tone->Octave = n.octave;
+    tone->Accidental = n.accidental;
+    tone->Dot = n.dot;
+    tune.Track->Add(std::move(tone));
+  }
+  tune.FilterConfig->LoadFromFile(kFilters + filterFile);
+  return tune.GetText();
+}
+
+}  // namespace
+
+TEST(ShippedFilters, NokiaComposerScreen) {
+  // Each tone: value, "." when dotted, "#" when sharp, letter, composer
+  // octave (tune octave - 4); a rest is the value and "-".
+  // 8.g1 16g1 4a1 4g1 4c2 2b1 | 16- | 8#f3 (octave 7) | 32#d2 (octave 6)
+  EXPECT_EQ(Render("Nokia3310.mss"), "8.g1 16g1 4a1 4g1 4c2 2b1 16- 8#f3 32#d2");
+}
+
+TEST(ShippedFilters, NokiaComposerKeys) {
+  // Keys 1-7 = C-B, 0 rest; [n] holds the key (dotted); # sharp; * steps
+  // the octave up, cycling 1-2-3 (one down = **); 8 halves, 9 doubles the
+  // value of the note before (the composer starts at a quarter, octave 1).
+  // G 8. : [5], 4->8 one 8          -> [5]8
+  // G 16 : 8->16 one 8              -> 58
+  // A 4  : 16->4 two 9              -> 699
+  // G 4  : nothing changes          -> 5
+  // C6 4 : octave 1->2 *            -> 1*
+  // B 2  : octave 2->1 **, 4->2 9   -> 7**9
+  // P 16 : 2->16 three 8            -> 0888 (a rest keeps octave 1)
+  // F#7 8: #, octave 1->3 **, 16->8 9 -> 4#**9
+  // D#6 32: #, octave 3->2 **, 8->32 88 -> 2#**88
+  EXPECT_EQ(Render("Nokia3310.kps"), "[5]8 58 699 5 1* 7**9 0888 4#**9 2#**88");
+}
+
+TEST(ShippedFilters, EricssonComposerScreen) {
+  // Letter case gives the length (C. whole, C half, c. quarter, c eighth and
+  // shorter); "+" per octave above 6, nothing below; "#" sharp; p a pause;
+  // no separator. Dots are not shown.
+  // g g a. g. c. B p +#f #d
+  EXPECT_EQ(Render("EricssonT28.mss"), "gga.g.c.Bp+#f#d");
+}
+
+TEST(ShippedFilters, EricssonComposerKeys) {
+  // * raises the next note an octave, # sharpens it, then the note key 1-7
+  // (0 a pause); [n] holds the key for a long note, 8 after it doubles.
+  // G 8.: 5 | G 16: 5 | A 4: 68 | G 4: 58 | C6 4: 18 | B 2: [7] | P: 0 |
+  // F#7 8: *#4 | D#6 32: #2
+  EXPECT_EQ(Render("EricssonT28.kps"), "5 5 68 58 18 [7] 0 *#4 #2");
+}
