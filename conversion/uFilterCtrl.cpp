@@ -102,11 +102,13 @@ std::string TRingtoneFilterConfig::MapStep(int32_t mapperType, int64_t steps, co
   switch (mapperType % 10) {
     case 1: {
       // Once per step. A template that leaves the text as it was will do so
-      // every time, so the rest of the steps can be skipped.
+      // every time, so the rest of the steps can be skipped; one that changes
+      // it more often than a note's text can hold characters is refused.
       std::string result = text;
       for (int64_t i = 0; i < steps; ++i) {
         std::string next = ApplyTemplate(stepTemplate, result, "");
         if (next == result) break;
+        if (i >= static_cast<int64_t>(MaxNoteText)) throw EFilterOverflow();
         result = std::move(next);
       }
       return result;

@@ -28,7 +28,7 @@ class EFilterOverflow : public Exception {
 class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
  public:
   // Longest text of one note, and of a whole rendered tune.
-  static constexpr size_t MaxNoteText = 64 * 1024;
+  static constexpr size_t MaxNoteText = 4096;
   static constexpr size_t MaxTuneText = 16 * 1024 * 1024;
 
   void LoadFromText(const std::string& text);
