@@ -3,39 +3,22 @@
 // worked out by hand from how each composer is keyed and shown.
 #include <gtest/gtest.h>
 
+#include "NoteList.h"
 #include "uRingKeyPressBase.h"
 
 namespace {
 
 const std::string kFilters = CAROLUNE_SOURCE_DIR "/filters/Filters/";
 
-struct Note {
-  const char* letter;
-  int32_t duration;
-  int32_t octave;
-  uint8_t accidental;
-  uint8_t dot;
-};
-
 // "Happy Birthday" up to its first long note (RTTTL d=4,o=5: 8g.,16g,a,g,c6,2b),
 // then a sixteenth rest, F sharp eighth in octave 7 and D sharp 32nd in octave 6.
-const Note kTune[] = {{"G", 8, 5, raNatural, rdDotted}, {"G", 16, 5, raNatural, rdNone},
-                      {"A", 4, 5, raNatural, rdNone},   {"G", 4, 5, raNatural, rdNone},
-                      {"C", 4, 6, raNatural, rdNone},   {"B", 2, 5, raNatural, rdNone},
-                      {"P", 16, 5, raNatural, rdNone},  {"F", 8, 7, raSharp, rdNone},
-                      {"D", 32, 6, raSharp, rdNone}};
+const std::initializer_list<NoteSpec> kTune = {{"G", 8, 5, raNatural, rdDotted}, {"G", 16, 5}, {"A", 4, 5},
+                                               {"G", 4, 5}, {"C", 4, 6}, {"B", 2, 5}, {"P", 16, 5},
+                                               {"F", 8, 7, raSharp}, {"D", 32, 6, raSharp}};
 
 std::string Render(const std::string& filterFile) {
   TKeyPressBase tune;
-  for (const Note& n : kTune) {
-    auto tone = std::make_unique<TRingTone>();
-    tone->Note = n.letter;
-    tone->Duration = n.duration;
-    tone->Octave = n.octave;
-    tone->Accidental = n.accidental;
-    tone->Dot = n.dot;
-    tune.Track->Add(std::move(tone));
-  }
+  AddNotes(tune, kTune);
   tune.FilterConfig->LoadFromFile(kFilters + filterFile);
   return tune.GetText();
 }

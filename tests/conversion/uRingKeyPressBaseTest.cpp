@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "NoteList.h"
 #include "SysUtils.h"
 
 namespace {
@@ -18,29 +19,9 @@ const std::string kFilter =
     "OctaveMapper_MapperType=1\r\nOctaveMapper_ToHigher=U\r\nOctaveMapper_ToLower=D\r\n"
     "MapperOrder_1=0\r\nMapperOrder_2=1\r\nMapperOrder_3=2\r\nMapperOrder_4=3\r\nMapperOrder_5=4\r\n";
 
-struct Note {
-  const char* letter;
-  int32_t duration;
-  int32_t octave;
-  uint8_t accidental = raNatural;
-  uint8_t dot = rdNone;
-};
-
-void Fill(TKeyPressBase& tune, std::initializer_list<Note> notes) {
-  for (const Note& n : notes) {
-    auto tone = std::make_unique<TRingTone>();
-    tone->Note = n.letter;
-    tone->Duration = n.duration;
-    tone->Octave = n.octave;
-    tone->Accidental = n.accidental;
-    tone->Dot = n.dot;
-    tune.Track->Add(std::move(tone));
-  }
-}
-
-std::string Render(std::initializer_list<Note> notes, const std::string& changes = "") {
+std::string Render(std::initializer_list<NoteSpec> notes, const std::string& changes = "") {
   TKeyPressBase tune;
-  Fill(tune, notes);
+  AddNotes(tune, notes);
   tune.FilterConfig->LoadFromText(changes + kFilter);
   return tune.GetText();
 }
@@ -49,7 +30,7 @@ std::string Render(std::initializer_list<Note> notes, const std::string& changes
 
 TEST(KeyPress, RendersEachNoteAgainstTheStateBeforeIt) {
   struct Case {
-    std::initializer_list<Note> notes;
+    std::initializer_list<NoteSpec> notes;
     const char* changes;
     const char* text;
   };
@@ -91,7 +72,7 @@ TEST(KeyPress, ControlTonesAndEmptyTunesRenderNothing) {
 
 TEST(KeyPress, ABadMapperOrderFailsAndTheDefaultOctaveComesBack) {
   TKeyPressBase tune;
-  Fill(tune, {{"C", 4, 6}});
+  AddNotes(tune, {{"C", 4, 6}});
   tune.FilterConfig->LoadFromText("MapperOrder_3=two\r\n" + kFilter);
   EXPECT_THROW(tune.GetText(), EConvertError);
   EXPECT_EQ(tune.FilterConfig->DefaultOptions_Octave, 0);
@@ -103,7 +84,7 @@ TEST(KeyPress, ABadMapperOrderFailsAndTheDefaultOctaveComesBack) {
 
 TEST(KeyPress, AHostileTuneDefaultOctaveDoesNotOverflow) {
   TKeyPressBase tune;
-  Fill(tune, {{"C", 4, INT32_MIN}});
+  AddNotes(tune, {{"C", 4, INT32_MIN}});
   tune.DefaultOctave = INT32_MIN;
   tune.FilterConfig->LoadFromText("DefaultOptions_Octave=-1\r\n" + kFilter);
   EXPECT_EQ(tune.GetText(), "c");
