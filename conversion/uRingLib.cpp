@@ -12,6 +12,7 @@
 #include "uMidiFile.h"
 #include "uRingConvert.h"
 #include "uRingFile.h"
+#include "uRingKeyPressBase.h"
 
 namespace {
 
@@ -58,11 +59,13 @@ std::unique_ptr<TRingFile> CreateRingFile(const std::string& code) {
 
 std::string RenderRingFile(TRingFile& target, const std::string& code) { return target.GetText(); }
 
-// Loads by the mode letter; returns the result code of the step.
-int32_t LoadRingFile(TRingFile& tune, char mode, const std::string& argument) {
+// Runs the loader that the mode letter names; returns the result code of the
+// step.
+template <typename FromFile, typename FromText>
+int32_t LoadByMode(char mode, FromFile fromFile, FromText fromText) {
   if (mode == FileModeLetter()) {
     try {
-      tune.LoadFromFile(argument);
+      fromFile();
     } catch (...) {
       return rrFileLoadFailed;
     }
@@ -70,13 +73,18 @@ int32_t LoadRingFile(TRingFile& tune, char mode, const std::string& argument) {
   }
   if (mode == TextModeLetter()) {
     try {
-      tune.LoadFromText(argument);
+      fromText();
     } catch (...) {
       return rrTextLoadFailed;
     }
     return rrSuccess;
   }
   return rrUnknownMode;
+}
+
+int32_t LoadRingFile(TRingFile& tune, char mode, const std::string& argument) {
+  return LoadByMode(
+      mode, [&] { tune.LoadFromFile(argument); }, [&] { tune.LoadFromText(argument); });
 }
 
 int32_t CopyTune(TRingFile& source, TRingFile& target) {
@@ -149,12 +157,10 @@ std::unique_ptr<TRingFile> LoadSource(const char* source, int32_t sourceLength, 
   return tune;
 }
 
-// Stands in for the phone filter until filter definitions can be read: the
-// call answers as a filter that failed to load.
-int32_t LoadFilter(char mode) {
-  if (mode == FileModeLetter()) return rrFileLoadFailed;
-  if (mode == TextModeLetter()) return rrTextLoadFailed;
-  return rrUnknownMode;
+// The phone filter, from a file or from its text.
+int32_t LoadFilter(TRingtoneFilterConfig& filter, char mode, const std::string& argument) {
+  return LoadByMode(
+      mode, [&] { filter.LoadFromFile(argument); }, [&] { filter.LoadFromText(argument); });
 }
 
 }  // namespace
@@ -185,10 +191,11 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
     int32_t result = rrSuccess;
     const std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
     if (!sourceTune) return result;
-    const auto targetTune = std::make_unique<TRingFile>();
+    const auto targetTune = std::make_unique<TKeyPressBase>();
     result = CopyTune(*sourceTune, *targetTune);
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
-    const int32_t filterResult = LoadFilter(SplitDescriptor(filterDescriptor).Mode);
+    const int32_t filterResult =
+        LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
     if (filterResult != rrSuccess) return filterResult;
     return RenderAndDeliver(*targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,
                             outputLength);

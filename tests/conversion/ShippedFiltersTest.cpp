@@ -3,7 +3,10 @@
 // worked out by hand from how each composer is keyed and shown.
 #include <gtest/gtest.h>
 
+#include "MidiBytes.h"
 #include "NoteList.h"
+#include "PelmoraLibrary.h"
+#include "Streams.h"
 #include "uRingKeyPressBase.h"
 
 namespace {
@@ -62,4 +65,41 @@ TEST(ShippedFilters, EricssonComposerKeys) {
   // G 8.: 5 | G 16: 5 | A 4: 68 | G 4: 58 | C6 4: 18 | B 2: [7] | P: 0 |
   // F#7 8: *#4 | D#6 32: #2
   EXPECT_EQ(Render("EricssonT28.kps"), "5 5 68 58 18 [7] 0 *#4 #2");
+}
+
+namespace {
+
+// The same tune as a Standard MIDI File (which has no rests), at 96 ticks a
+// quarter: each note is a note-on and a note-off after its length.
+std::string MidiTune() {
+  std::string notes;
+  const std::pair<int, std::string> keysAndLengths[] = {
+      {67, Bytes({72})}, {67, Bytes({24})}, {69, Bytes({96})},         {67, Bytes({96})},
+      {72, Bytes({96})}, {71, Bytes({0x81, 0x40})}, {90, Bytes({48})}, {75, Bytes({12})}};
+  for (const auto& [key, length] : keysAndLengths)
+    notes += Bytes({0x00, 0x90, key, 0x64}) + length + Bytes({0x80, key, 0x40});
+  return Header(0, 1, 96) + Chunk("MTrk", Tempo120() + notes + EndOfTrack());
+}
+
+}  // namespace
+
+TEST(ShippedFilters, RenderAMidiTuneThroughTheLibrary) {
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2MAP());
+  // As above, without the rest; the Nokia keys after it change: F#7 8 comes
+  // after B 2 in octave 1 (octave ** up two, value 88 two shorter).
+  const std::pair<const char*, const char*> expected[] = {
+      {"Nokia3310.mss", "8.g1 16g1 4a1 4g1 4c2 2b1 8#f3 32#d2"},
+      {"Nokia3310.kps", "[5]8 58 699 5 1* 7**9 4#**88 2#**88"},
+      {"EricssonT28.mss", "gga.g.c.B+#f#d"},
+      {"EricssonT28.kps", "5 5 68 58 18 [7] *#4 #2"},
+  };
+  for (const auto& [file, text] : expected) {
+    const auto byText = lib.Map(MidiTune(), "R04", ReadFileBytes(kFilters + file), "R");
+    EXPECT_EQ(byText.Code, 0) << file;
+    EXPECT_EQ(byText.Text, text) << file;
+    const auto byName = lib.Map(MidiTune(), "R04", kFilters + file, "F");
+    EXPECT_EQ(byName.Code, 0) << file;
+    EXPECT_EQ(byName.Text, text) << file;
+  }
 }
