@@ -1,24 +1,15 @@
-// Reading and writing RTTTL: every corpus tune in one run, and generated
-// texts of growing size, which must cost time in proportion to their length.
+// RING2RING RTTTL to RTTTL: every corpus tune in one run, and generated
+// texts of growing size to show that the time grows linearly with the text.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "uRtttlRing.h"
+#include "BenchSupport.h"
+#include "RtttlCorpus.h"
+#include "TextScramble.h"
 
 namespace {
-
-std::vector<std::string> CorpusTunes() {
-  std::vector<std::string> tunes;
-  for (const char* file : {"anyrtttl-examples.txt", "sonivox-greensleeves.txt", "upy-rtttl.txt"}) {
-    std::ifstream in(std::string(CAROLUNE_CORPUS_DIR) + "/rtttl/" + file, std::ios::binary);
-    for (std::string line; std::getline(in, line);)
-      if (!line.empty()) tunes.push_back(line);
-  }
-  return tunes;
-}
 
 std::string GeneratedTune(size_t size) {
   std::string text = "Generated:d=4,o=5,b=125:";
@@ -28,37 +19,35 @@ std::string GeneratedTune(size_t size) {
   return text;
 }
 
-size_t ReadAndWrite(const std::string& text) {
-  TRtttlRing ring;
-  ring.LoadFromText(text);
-  return ring.GetText().size();
-}
-
-void BM_RtttlCorpus(benchmark::State& state) {
-  const auto tunes = CorpusTunes();
-  if (tunes.empty()) {
+void BM_RtttlToRtttl_Corpus(benchmark::State& state) {
+  std::vector<std::string> scrambled;
+  int64_t size = 0;
+  for (const auto& tune : RtttlCorpusTunes()) {
+    scrambled.push_back(ScrambleText(tune));
+    size += static_cast<int64_t>(tune.size());
+  }
+  if (scrambled.empty()) {
     state.SkipWithError("no RTTTL corpus found");
     return;
   }
-  int64_t bytes = 0;
-  for (auto _ : state) {
-    for (const auto& tune : tunes) {
-      benchmark::DoNotOptimize(ReadAndWrite(tune));
-      bytes += static_cast<int64_t>(tune.size());
-    }
-  }
-  state.SetBytesProcessed(bytes);
-  state.counters["tunes"] = static_cast<double>(tunes.size());
+  BenchLibrary lib;
+  for (auto _ : state)
+    for (const auto& tune : scrambled)
+      if (lib.Convert(tune, "R00", "R00") != 0) state.SkipWithError("conversion failed");
+  state.SetBytesProcessed(state.iterations() * size);
+  state.counters["tunes"] = static_cast<double>(scrambled.size());
 }
-BENCHMARK(BM_RtttlCorpus)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RtttlToRtttl_Corpus)->Unit(benchmark::kMicrosecond);
 
-void BM_RtttlGenerated(benchmark::State& state) {
-  const std::string text = GeneratedTune(static_cast<size_t>(state.range(0)));
-  for (auto _ : state) benchmark::DoNotOptimize(ReadAndWrite(text));
+void BM_RtttlToRtttl_Generated(benchmark::State& state) {
+  const std::string text = ScrambleText(GeneratedTune(static_cast<size_t>(state.range(0))));
+  BenchLibrary lib;
+  for (auto _ : state)
+    if (lib.Convert(text, "R00", "R00") != 0) state.SkipWithError("conversion failed");
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_RtttlGenerated)
+BENCHMARK(BM_RtttlToRtttl_Generated)
     ->Arg(25 << 10)
     ->Arg(50 << 10)
     ->Arg(100 << 10)

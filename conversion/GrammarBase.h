@@ -3,22 +3,26 @@
 // mismatches are collected in an error list and the productions carry on
 // with whatever they can, so a malformed tune loads as far as it parses.
 //
-// How a notation plugs in (everything else is written here once):
-//  - Scanner: derive from TGrammarScanner, pass the notation's no-symbol
-//    number to the base, and in the constructor fill the start-state table
-//    (SetStartState / SetStartStates with TScanState values: Single,
-//    Identifier, Integer, Pair) and the keywords (AddKeyword). The base
-//    preset is "no symbol" for every character and "end of text" for 0.
-//    Integers are looked up among the keywords too, so a notation can give
-//    particular numbers symbols of their own (a keyword "1" and so on).
-//  - Parser: derive from TGrammarParser, hand the base the scanner and the
-//    notation's TGrammarNames (terminal names for codes 0..no-symbol, then
-//    the production error names), override ParseTune (the start production)
-//    and Version, and publish the typed tune as Ring/SetRing over FRing.
-//    Productions use Get, Expect, SyntaxError, LookAhead, LastSymbolText,
-//    LookAheadText/LookAheadRawText, CharBeforeLookAhead, SymbolInSet,
-//    NewTone and NewTrack.
-//  - Tune class: LoadFromStream is ParseRing<TheParser>(*this, stream).
+// How a notation plugs in (the scanner and parser skeleton lives here only):
+//  - Scanner: derive from TGrammarScanner, hand the base the notation's
+//    no-symbol number, and in the constructor fill the start-state table
+//    (SetStartState/SetStartStates with TScanState::Single, Identifier,
+//    Integer or Pair; a Pair such as "C#" or CR LF goes on as an identifier
+//    or ends as no symbol without its second character) and the keywords
+//    (AddKeyword, matched in any case). The preset is "no symbol" for every
+//    character and "end of text" for 0. Blanks and codes 14..31 are skipped
+//    and comments ("//", "(*", "{") recognised in every notation. Integers
+//    are looked up among the keywords too, so a notation can give particular
+//    numbers symbols of their own (a keyword "1", say).
+//  - Parser: derive from TGrammarParser, hand the base the scanner and a
+//    static TGrammarNames (the terminal names of the codes 0..no-symbol, then
+//    the production error names: ErrorMessage is built from them), override
+//    ParseTune (the start production) and Version, and publish the typed tune
+//    as Ring/SetRing over FRing. Productions use Get, Expect, SyntaxError,
+//    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
+//    CharBeforeLookAhead, SymbolInSet with TSymbolSet, NewTone and NewTrack.
+//  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
+//    it a rewritten text in a TMemoryStream where the notation needs one).
 #pragma once
 
 #include <array>

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "PelmoraLibrary.h"
+#include "RtttlCorpus.h"
 #include "SysUtils.h"
 
 namespace {
@@ -19,6 +21,17 @@ std::vector<std::string> Tones(const TRingFile& ring) {
   std::vector<std::string> tones;
   for (const auto& tone : ring.Track->Tones) tones.push_back(Describe(*tone));
   return tones;
+}
+
+// The sounding notes of an RTTTL text as letter, sharp and octave.
+std::vector<std::string> Pitches(const std::string& text) {
+  TRtttlRing ring;
+  ring.LoadFromText(text);
+  std::vector<std::string> pitches;
+  for (const auto& tone : ring.Track->Tones)
+    if (tone->Kind == rkNote && !tone->IsRest())
+      pitches.push_back(tone->Note + (tone->Accidental != raNatural ? "#" : "") + IntToStr(tone->Octave));
+  return pitches;
 }
 
 }  // namespace
@@ -95,4 +108,57 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
   add(rkControl, 0, "", 0, 0, 0, ckTempo, 120);
   for (const int32_t kind : {ckStyle, ckVolume, ckLed, ckVibration, ckBacklight}) add(rkControl, 0, "", 0, 0, 0, kind, 1);
   EXPECT_EQ(ring.GetText(), "Ring:d=8,o=5,b=90:H#,4H6.,16p.,o6,d16,b120");
+}
+
+TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  const struct {
+    std::string source;
+    int32_t code;
+    std::string text;
+  } cases[] = {
+      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", 0, "Test:d=4,o=5,b=125:8C#6.,P,H,H"},
+      // The copy keeps the target's own default duration.
+      {"x:o5,d8,b200:c", 0, "x:d=4,o=5,b=200:8C"},
+      {"x:d=4,o=5,b=100:c,o=6,d=8", 0, "x:d=4,o=5,b=100:C,o6,D"},
+      {"x:d=4,o=5,b=100,l=15:c", 0, "x:d=4,o=5,b=100:"},
+      {"x:d=4,o=5,b=8589934592:c", -3, ""},
+      {"x:d=4,o=5,b=100:c,4294967296d", -3, ""},
+  };
+  for (const auto& c : cases) {
+    const auto r = lib.Convert(c.source, "R00", "R00");
+    EXPECT_EQ(r.Code, c.code) << c.source;
+    EXPECT_EQ(r.Text, c.text) << c.source;
+  }
+  // Through MIDI and back the notes keep their pitch; rests are dropped.
+  const auto midi = lib.Convert("Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R04");
+  ASSERT_EQ(midi.Code, 0);
+  EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
+  const auto back = lib.Convert(midi.Text, "R04", "R00");
+  EXPECT_EQ(back.Code, 0);
+  EXPECT_EQ(Pitches(back.Text), (std::vector<std::string>{"C#6", "B5", "B5"}));
+}
+
+TEST(RtttlCorpus, EveryTuneRoundTripsThroughTheLibrary) {
+  const auto tunes = RtttlCorpusTunes();
+  ASSERT_GT(tunes.size(), 100u) << "corpus not found at " CAROLUNE_CORPUS_DIR;
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  int withTones = 0;
+  for (const auto& tune : tunes) {
+    SCOPED_TRACE(tune.substr(0, 40));
+    const auto rtttl = lib.Convert(tune, "R00", "R00");
+    ASSERT_EQ(rtttl.Code, 0);
+    EXPECT_EQ(lib.Convert(rtttl.Text, "R00", "R00").Text, rtttl.Text);
+    if (!Pitches(tune).empty()) ++withTones;
+
+    const auto midi = lib.Convert(tune, "R00", "R04");
+    ASSERT_EQ(midi.Code, 0);
+    const auto back = lib.Convert(midi.Text, "R04", "R00");
+    ASSERT_EQ(back.Code, 0);
+    EXPECT_EQ(lib.Convert(back.Text, "R00", "R00").Text, back.Text);
+    EXPECT_EQ(Pitches(back.Text), Pitches(tune));
+  }
+  EXPECT_EQ(withTones, static_cast<int>(tunes.size()));
 }
