@@ -21,20 +21,21 @@ std::string ReplaceAll(const std::string& text, const std::string& pattern, cons
   return result;
 }
 
-// Steps between two note values: one step halves or doubles the value, the
-// way a composer's shorter and longer keys work. Values that cannot reach
-// the reference by halving or doubling (zero, negative) stop counting there.
+// Steps between two note values: one step is a factor of four (from a
+// quarter, eighths and sixteenths are one step shorter, halves and wholes one
+// step longer); filters written for this program count on it. Values that
+// cannot reach the reference that way (zero, negative) stop counting there.
 int64_t DurationSteps(int32_t reference, int32_t duration) {
   int64_t value = duration;
   int64_t steps = 0;
   if (value > reference) {
     while (value > reference && value != 0) {
-      value /= 2;
+      value /= 4;
       ++steps;
     }
   } else {
     while (value < reference && value > 0) {
-      value *= 2;
+      value *= 4;
       ++steps;
     }
   }

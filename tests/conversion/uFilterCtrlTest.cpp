@@ -88,16 +88,17 @@ TEST(LibraryFilter, DurationAndOctaveStepsByMapperType) {
     int32_t value;
     const char* result;
   };
-  // One duration step halves or doubles the note value.
+  // One duration step is a factor of four in the note value.
   const Case cases[] = {
-      {false, 12, 4, 4, "x<n1>"},     {false, 2, 4, 4, "x"},           {false, 1, 4, 4, "x"},
-      {false, 1, 4, 8, "x<s>"},       {false, 1, 4, 32, "x<s><s><s>"}, {false, 2, 4, 32, "x<s3>"},
-      {false, 12, 4, 32, "x<s4>"},    {false, 2, 4, 8, "x<s>"},        {false, 12, 4, 8, "x<s2>"},
-      {false, 1, 4, 1, "x<l><l>"},    {false, 2, 8, 2, "x<l2>"},       {false, 0, 4, 8, "xe"},
-      {false, 0, 4, 3, "xw"},         {false, 10, 4, 32, "xt"},        {false, 0, 4, 4, "x"},
-      {false, 3, 4, 8, ""},           {false, -1, 4, 8, ""},           {false, 11, 8, 32, "x<s><s>"},
-      {true, 2, 5, 6, "x<u>"},        {true, 2, 5, 8, "x<u3>"},        {true, 12, 5, 5, "x<o1>"},
-      {true, 12, 5, 4, "x<d2>"},      {true, 1, 5, 3, "x<d><d>"},      {true, 0, 5, 8, "x<u>"},
+      {false, 12, 4, 4, "x<n1>"},     {false, 2, 4, 4, "x"},         {false, 1, 4, 4, "x"},
+      {false, 1, 4, 8, "x<s>"},       {false, 1, 4, 16, "x<s>"},     {false, 1, 4, 32, "x<s><s>"},
+      {false, 2, 4, 32, "x<s2>"},     {false, 12, 4, 32, "x<s3>"},   {false, 2, 4, 8, "x<s>"},
+      {false, 12, 4, 8, "x<s2>"},     {false, 1, 4, 1, "x<l>"},      {false, 2, 8, 2, "x<l>"},
+      {false, 2, 32, 1, "x<l3>"},     {false, 0, 4, 8, "xe"},        {false, 0, 4, 3, "xw"},
+      {false, 10, 4, 32, "xt"},       {false, 0, 4, 4, "x"},         {false, 3, 4, 8, ""},
+      {false, -1, 4, 8, ""},          {false, 11, 8, 64, "x<s><s>"},
+      {true, 2, 5, 6, "x<u>"},        {true, 2, 5, 8, "x<u3>"},      {true, 12, 5, 5, "x<o1>"},
+      {true, 12, 5, 4, "x<d2>"},      {true, 1, 5, 3, "x<d><d>"},    {true, 0, 5, 8, "x<u>"},
       {true, 0, 5, 5, "x"},           {true, 7, 5, 6, ""},
   };
   TNoteLastState state;
