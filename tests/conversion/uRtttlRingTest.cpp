@@ -140,6 +140,16 @@ TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
   EXPECT_EQ(Pitches(back.Text), (std::vector<std::string>{"C#6", "B5", "B5"}));
 }
 
+TEST(RtttlExports, MapsThroughAFilter) {
+  // The tune the shipped filters are checked with, as RTTTL.
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2MAP());
+  const auto r = lib.Map("x:d=4,o=5,b=100:8g.,16g,8a,g,c6,2b,p,f#7,8d#6", "R00",
+                         CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss", "F");
+  EXPECT_EQ(r.Code, 0);
+  EXPECT_EQ(r.Text, "8.g1 16g1 8a1 4g1 4c2 2b1 4- 4#f3 8#d2");
+}
+
 TEST(RtttlCorpus, EveryTuneRoundTripsThroughTheLibrary) {
   const auto tunes = RtttlCorpusTunes();
   ASSERT_GT(tunes.size(), 100u) << "corpus not found at " CAROLUNE_CORPUS_DIR;
