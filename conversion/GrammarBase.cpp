@@ -120,10 +120,11 @@ int TGrammarScanner::Get() {
   FContextLength = 0;
   const TScanState& state = FStartStates[Byte(FCurrentChar)];
   FSymbolStart = FBufferPosition;
-  return ScanSymbol(state.Kind, state);
+  return ScanSymbol(state);
 }
 
-int TGrammarScanner::ScanSymbol(TScanKind kind, const TScanState& state) {
+int TGrammarScanner::ScanSymbol(const TScanState& state) {
+  TScanKind kind = state.Kind;
   for (;;) {
     NextChar();
     ++FLookAhead.Length;

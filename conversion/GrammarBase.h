@@ -184,7 +184,7 @@ class TGrammarScanner {
     int Position, Line, Column;
   };
 
-  int ScanSymbol(TScanKind kind, const TScanState& state);
+  int ScanSymbol(const TScanState& state);
   int KeywordOr(int symbol) const;
   bool SkipComment();
   bool SkipTo(char close, const TCommentStart& at);
