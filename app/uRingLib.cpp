@@ -21,10 +21,10 @@ constexpr int32_t OutputCopyFailed = -7;
 // and still reports success, so a result that fills the buffer is fetched
 // again with twice the room until it fits with room to spare.
 template <class Call>
-int32_t CallWithOutput(const Call& call, size_t sizeHint, std::string& output) {
+int32_t CallWithOutput(const Call& call, std::string& output) {
   if (output.size() >= MaxLength) return OutputCopyFailed;
   const std::string incoming = ScrambleText(output);
-  size_t size = std::min(std::max({FirstOutputSize, sizeHint, incoming.size() + 1}), MaxLength);
+  size_t size = std::max(FirstOutputSize, incoming.size() + 1);
   for (;;) {
     std::vector<char> buffer(size, 0);
     std::copy(incoming.begin(), incoming.end(), buffer.begin());
@@ -52,7 +52,7 @@ int32_t RingToRing(const std::string& source, const std::string& sourceFormat, c
         return RING2RING(scrambledSource.data(), static_cast<int32_t>(scrambledSource.size()), sourceFormat.c_str(),
                          targetFormat.c_str(), buffer, size, length);
       },
-      2 * source.size(), output);
+      output);
 }
 
 int32_t RingToMap(const std::string& source, const std::string& sourceFormat, const std::string& filter,
@@ -66,5 +66,5 @@ int32_t RingToMap(const std::string& source, const std::string& sourceFormat, co
                         scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), filterMode.c_str(),
                         outputMode.c_str(), buffer, size, length);
       },
-      2 * source.size(), output);
+      output);
 }

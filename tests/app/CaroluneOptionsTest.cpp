@@ -11,7 +11,7 @@ const std::string ProductKey = "\\Software\\Veskaro\\Carolune";
 
 class CaroluneOptionsTest : public testing::Test {
  protected:
-  std::string Store() const { return FFolder.filePath("registry.ini").toStdString(); }
+  std::string Store() const { return FFolder.filePath("config/Carolune/registry.ini").toStdString(); }
   TOptionPtr<TCaroluneOption> Open() const { return TVeskaroOption::Create<TCaroluneOption>(Store()); }
   // Writes raw values the way another program (or a damaged store) might.
   template <class Write>
