@@ -31,6 +31,19 @@ TEST(RingLibBinding, MidiBytesTravelWholeBothWays) {
   EXPECT_EQ(midi, OneQuarterNoteFile());
 }
 
+TEST(RingLibBinding, TextTunesTravelBothWays) {
+  std::string midi;
+  ASSERT_EQ(RingToRing("Scale:d=4,o=5,b=120:c,d,e", "R00", "R04", midi), 0);
+  std::string rtttl;
+  ASSERT_EQ(RingToRing(midi, "R04", "R00", rtttl), 0);
+  // The MIDI written for a tune carries no note-offs, so the notes read back
+  // unpaired, as thirty-seconds.
+  EXPECT_EQ(rtttl, "Ring:d=4,o=6,b=120:32C5,32D5,32E5");
+  std::string same;
+  ASSERT_EQ(RingToRing("Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R00", same), 0);
+  EXPECT_EQ(same, "Test:d=4,o=5,b=125:8C#6.,P,H,H");
+}
+
 TEST(RingLibBinding, RendersThroughAShippedFilter) {
   const std::string filter = ReadFile(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
   ASSERT_FALSE(filter.empty());
