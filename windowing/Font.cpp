@@ -1,0 +1,91 @@
+#include "Font.h"
+
+#include <QFontMetricsF>
+#include <cmath>
+
+#include "SysUtils.h"
+
+namespace {
+
+constexpr const char* kBundledFamily = "DejaVu Sans";
+
+int MulDivRound(int value, int numerator, int denominator) {
+  const double exact = static_cast<double>(value) * numerator / denominator;
+  return static_cast<int>(std::lround(exact));
+}
+
+}  // namespace
+
+std::string MappedFontFamily(const std::string& name) {
+  static const char* const kWindowsFamilies[] = {"", "MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg",
+                                                 "MS Shell Dlg 2", "Tahoma", "Verdana", "Arial", "System"};
+  for (const char* family : kWindowsFamilies)
+    if (SameText(name, family)) return kBundledFamily;
+  return name;
+}
+
+void TFont::Assign(const TFont& source) {
+  if (*this == source) return;
+  FName = source.FName;
+  FHeight = source.FHeight;
+  FColor = source.FColor;
+  FStyle = source.FStyle;
+  FCharset = source.FCharset;
+  Changed();
+}
+
+void TFont::SetName(const std::string& name) {
+  if (FName == name) return;
+  FName = name;
+  Changed();
+}
+
+int TFont::Size() const { return -MulDivRound(FHeight, 72, PixelsPerInch); }
+
+void TFont::SetSize(int points) { SetHeight(-MulDivRound(points, PixelsPerInch, 72)); }
+
+void TFont::SetHeight(int height) {
+  if (FHeight == height) return;
+  FHeight = height;
+  Changed();
+}
+
+void TFont::SetColor(TColor color) {
+  if (FColor == color) return;
+  FColor = color;
+  Changed();
+}
+
+void TFont::SetStyle(TFontStyles style) {
+  if (FStyle == style) return;
+  FStyle = style;
+  Changed();
+}
+
+void TFont::SetCharset(int charset) {
+  if (FCharset == charset) return;
+  FCharset = charset;
+  Changed();
+}
+
+void TFont::Changed() {
+  if (OnChange) OnChange();
+}
+
+QFont TFont::ToQFont() const {
+  QFont font(QString::fromStdString(MappedFontFamily(FName)));
+  int pixels = std::abs(FHeight);
+  if (FHeight > 0) {
+    // A positive height is the whole cell; find the em size that fills it.
+    QFont probe = font;
+    probe.setPixelSize(100);
+    const double cell = QFontMetricsF(probe).height();
+    if (cell > 0) pixels = static_cast<int>(std::lround(FHeight * 100.0 / cell));
+  }
+  font.setPixelSize(std::max(1, pixels));
+  font.setBold((FStyle & fsBold) != 0);
+  font.setItalic((FStyle & fsItalic) != 0);
+  font.setUnderline((FStyle & fsUnderline) != 0);
+  font.setStrikeOut((FStyle & fsStrikeOut) != 0);
+  return font;
+}
