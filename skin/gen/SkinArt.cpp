@@ -145,22 +145,12 @@ void PaintTitleBackground(QPainter& p, const TSkinPalette& pal, const QRect& are
   p.fillRect(gloss.intersected(area), Vertical(gloss, {{0.0, WithAlpha(Qt::white, 90)}, {1.0, WithAlpha(Qt::white, 20)}}));
   p.fillRect(QRectF(full.left(), full.top(), full.width(), 1).intersected(area), WithAlpha(Qt::white, 110));
   p.fillRect(QRectF(full.left(), full.top() + bottom, full.width(), 1).intersected(area), WithAlpha(Qt::black, 70));
-}
-
-QPainterPath Snowflake(const QPointF& c, double r) {
-  QPainterPath flake;
-  for (int i = 0; i < 6; ++i) {
-    const double a = i * M_PI / 3;
-    const QPointF tip(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    flake.moveTo(c);
-    flake.lineTo(tip);
-    const QPointF mid(c.x() + r * 0.55 * std::cos(a), c.y() + r * 0.55 * std::sin(a));
-    for (double side : {-0.6, 0.6}) {
-      flake.moveTo(mid);
-      flake.lineTo(mid.x() + r * 0.3 * std::cos(a + side), mid.y() + r * 0.3 * std::sin(a + side));
-    }
+  if (pal.TitleBandRow > 0) {
+    const QRectF band(full.left(), full.top() + pal.TitleBandRow, full.width(), pal.TitleHeight - pal.TitleBandRow - 1);
+    p.fillRect(QRectF(band.left(), band.top() - 1, band.width(), 1).intersected(area), WithAlpha(Qt::black, 90));
+    p.fillRect(QRectF(band.left(), band.top(), band.width(), 1).intersected(area), WithAlpha(pal.Accent.lighter(160), 130));
+    p.fillRect(band.adjusted(0, 1, 0, 0).intersected(area), Vertical(band, {{0, WithAlpha(pal.Accent, 70)}, {1, WithAlpha(pal.Accent, 0)}}));
   }
-  return flake;
 }
 
 // What only the left section carries; it fades out before the section's
@@ -168,13 +158,6 @@ QPainterPath Snowflake(const QPointF& c, double r) {
 void PaintTitleDecoration(QPainter& p, const TSkinPalette& pal, int width, int height) {
   p.setRenderHint(QPainter::Antialiasing);
   switch (pal.TitleDecoration) {
-    case TSkinPalette::Glow: {
-      QRadialGradient glow(QPointF(58, height * 0.35), 36);
-      glow.setColorAt(0, WithAlpha(pal.Accent.lighter(170), 80));
-      glow.setColorAt(1, WithAlpha(pal.Accent, 0));
-      p.fillRect(QRect(0, 0, width, height), glow);
-      break;
-    }
     case TSkinPalette::Shine: {
       // Glass reflections sweeping across, fading towards the client part.
       for (int i = 0; i < 3; ++i) {
@@ -193,11 +176,6 @@ void PaintTitleDecoration(QPainter& p, const TSkinPalette& pal, int width, int h
       p.fillRect(QRect(0, 0, width, height), deep);
       break;
     }
-    case TSkinPalette::Snow:
-      p.strokePath(Snowflake({width - 38.0, height * 0.55}, 11), QPen(WithAlpha(Qt::white, 70), 1.2));
-      p.strokePath(Snowflake({width - 70.0, height * 0.3}, 6), QPen(WithAlpha(Qt::white, 55), 1));
-      p.strokePath(Snowflake({width - 16.0, height * 0.25}, 5), QPen(WithAlpha(Qt::white, 50), 1));
-      break;
     case TSkinPalette::Plain:
       break;
   }

@@ -28,7 +28,8 @@ struct TSkinPalette {
   QColor TitleFace[3][3];  // title buttons: top, bottom, border for normal, hover, pressed
   bool FlatTitleButtons = false;  // a normal title button shows no face, only its glyph
   bool RedCloseButton = false;    // the close button is red also when not hot
-  enum TTitleDecoration { Plain, Glow, Shine, Snow } TitleDecoration = Plain;
+  enum TTitleDecoration { Plain, Shine } TitleDecoration = Plain;
+  int TitleBandRow = 0;  // when set, a lower band of the strip starts at this row
   int TitleHeight = 0;
   int TitleButtonTop = 0;
   int ButtonRadius = 3;

@@ -82,7 +82,7 @@ TSkinPalette Midnight() {
   std::copy(&faces[0][0], &faces[0][0] + 9, &p.TitleFace[0][0]);
   p.TitleHeight = 32, p.TitleButtonTop = 2, p.ButtonRadius = 3;
   p.FlatTitleButtons = true;
-  p.TitleDecoration = TSkinPalette::Glow;
+  p.TitleBandRow = 23;
   return p;
 }
 
@@ -132,7 +132,6 @@ TSkinPalette Frost() {
   p.TitleHeight = 33, p.TitleButtonTop = 6, p.ButtonRadius = 4;
   p.KeyedButtonCorners = true;
   p.KeyedTitleButtons = true;
-  p.TitleDecoration = TSkinPalette::Snow;
   return p;
 }
 
