@@ -89,3 +89,31 @@ QFont TFont::ToQFont() const {
   font.setStrikeOut((FStyle & fsStrikeOut) != 0);
   return font;
 }
+
+const TEnumInfo& TFont::StyleNames() {
+  static const TEnumInfo names{{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
+  return names;
+}
+
+const TClassInfo& TFont::StaticClassInfo() {
+  static const auto info = DefineClass<TFont>("TFont", PersistentClassInfo(), [](TPublisher<TFont>& p) {
+    p.Integer("Charset", &TFont::Charset, &TFont::SetCharset)
+        .Color("Color", &TFont::Color, &TFont::SetColor)
+        .Integer("Height", &TFont::Height, &TFont::SetHeight)
+        .String("Name", &TFont::Name, &TFont::SetName)
+        .Integer("Size", &TFont::Size, &TFont::SetSize)
+        .Set("Style", StyleNames(), &TFont::Style, &TFont::SetStyle);
+  });
+  return *info;
+}
+
+const TFont& SystemMenuFont() {
+  static const TFont font = [] {
+    TFont f;
+    f.SetName("Tahoma");
+    f.SetHeight(-11);
+    f.SetColor(clMenuText);
+    return f;
+  }();
+  return font;
+}

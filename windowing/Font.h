@@ -9,6 +9,7 @@
 #include <string>
 
 #include "Colors.h"
+#include "Persistent.h"
 
 enum TFontStyle : unsigned { fsBold = 1u << 0, fsItalic = 1u << 1, fsUnderline = 1u << 2, fsStrikeOut = 1u << 3 };
 using TFontStyles = unsigned;
@@ -17,10 +18,10 @@ constexpr int DEFAULT_CHARSET = 1;
 // Screen resolution used to turn points into pixels.
 constexpr int PixelsPerInch = 96;
 
-class TFont {
+class TFont : public TPersistent {
  public:
   TFont() = default;
-  TFont(const TFont& other) { Assign(other); }
+  TFont(const TFont& other) : TPersistent() { Assign(other); }
   TFont& operator=(const TFont& other) {
     Assign(other);
     return *this;
@@ -47,6 +48,11 @@ class TFont {
   std::function<void()> OnChange;
 
   QFont ToQFont() const;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  // The names of the style bits, for descriptions: fsBold, fsItalic, ...
+  static const TEnumInfo& StyleNames();
   friend bool operator==(const TFont& a, const TFont& b) {
     return a.FName == b.FName && a.FHeight == b.FHeight && a.FColor == b.FColor && a.FStyle == b.FStyle &&
            a.FCharset == b.FCharset;
@@ -61,6 +67,10 @@ class TFont {
   TFontStyles FStyle = 0;
   int FCharset = DEFAULT_CHARSET;
 };
+
+// The font the system draws menus in (its menu font record): Tahoma, 8
+// points, in the menu text colour.
+const TFont& SystemMenuFont();
 
 // The family Qt is asked for: the Windows user-interface families become
 // the bundled "DejaVu Sans"; other names pass unchanged.
