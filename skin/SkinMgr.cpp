@@ -1,20 +1,19 @@
 #include "SkinMgr.h"
 
-#include <QCoreApplication>
-
+#include "Application.h"
 #include "Bitmap.h"
+#include "Form.h"
 #include "SkinPublic.h"
 #include "SysUtils.h"
 
-namespace {
-
-std::string ProgramFolder() {
-  return IncludeTrailingPathDelimiter(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString());
-}
-
-}  // namespace
-
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
+
+const TClassInfo& TSkinFileTheme::StaticClassInfo() {
+  static const auto info = DefineClass<TSkinFileTheme>("TSkinFileTheme", ComponentClassInfo(), [](TPublisher<TSkinFileTheme>& p) {
+    p.String("ThemeFile", &TSkinFileTheme::ThemeFile, &TSkinFileTheme::SetThemeFile);
+  });
+  return *info;
+}
 
 TSkinFileTheme::~TSkinFileTheme() { Destroying(); }
 
@@ -28,7 +27,7 @@ void TSkinFileTheme::SetThemeFile(const std::string& name) {
   if (name == FThemeFile) return;
   std::string found = name;
   if (!FileExists(found)) {
-    found = ProgramFolder() + ExtractFileName(name);
+    found = Application().ExeFolder() + ExtractFileName(name);
     if (!FileExists(found)) return;
   }
   FThemeFile = found;
@@ -106,4 +105,16 @@ bool UnlinkRemovedFileTheme(TSkinFileTheme*& reference, const TComponent* compon
   return true;
 }
 
-void TSkinFileTheme::ReapplyToUsers() {}
+// The skinned components of the form that use this theme are given it
+// again, so that their setters apply the newly loaded file.
+void TSkinFileTheme::ReapplyToUsers() {
+  auto* form = dynamic_cast<TForm*>(Owner());
+  if (!form) return;
+  for (int i = 0; i < form->ComponentCount(); ++i) {
+    TPersistent* published = Published(form->Components(i));
+    if (!published || published->ClassName().rfind("TSkin", 0) != 0 || !HasPublishedProperty(*published, "FileTheme")) continue;
+    if (GetObjectProp(*published, "FileTheme") == this) SetObjectProp(*published, "FileTheme", this);
+  }
+}
+
+void RegisterSkinClasses() { RegisterClass(TSkinFileTheme::StaticClassInfo()); }

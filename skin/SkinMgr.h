@@ -7,6 +7,7 @@
 
 #include "Colors.h"
 #include "Component.h"
+#include "Persistent.h"
 #include "SkinThemes.h"
 
 class TBitmap;
@@ -19,10 +20,14 @@ struct TSkinResolvedStyle {
 // A non-visual component that holds a loaded theme file. Items the file
 // lacks (or cannot give, such as an image that does not decode) come from
 // the Midnight style, so a theme file never leaves a control without them.
-class TSkinFileTheme : public TComponent {
+class TSkinFileTheme : public TComponent, public TPersistent {
  public:
   explicit TSkinFileTheme(TComponent* owner);
   ~TSkinFileTheme() override;
+
+  // Publishes ThemeFile.
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   // Whether a component with this theme and style reads its file: only for
   // FromThemeFile with a loaded theme. FromThemeFile without one resolves
@@ -70,6 +75,9 @@ class TSkinItemSource {
   const TSkinFileTheme* FFileTheme;
   TSkinResolvedStyle FResolved;
 };
+
+// Registers the skinned classes that form descriptions may name.
+void RegisterSkinClasses();
 
 // For a component's FileTheme setter: points the reference at the theme and
 // asks to hear when the theme is freed.

@@ -4,6 +4,8 @@
 #include <array>
 
 #include "Bitmap.h"
+#include "Form.h"
+#include "Persistent.h"
 #include "SkinPublic.h"
 #include "SkinThemeFile.h"
 #include "SysUtils.h"
@@ -113,6 +115,21 @@ class TImageAllocationLimit {
 };
 
 }  // namespace
+
+const TEnumInfo& SkinUIStyleNames() {
+  static const TEnumInfo names{{"FromThemeFile", "Silver", "Azure", "Midnight", "Crystal", "Frost"}};
+  return names;
+}
+
+TSkinUIStyle GetOwnerUIStyle(TComponent* owner) {
+  // The skinned form is found by its class name: it is one of the skinned
+  // components, which all build on this unit.
+  if (const auto* form = dynamic_cast<const TForm*>(owner))
+    for (int i = 0; i < form->ControlCount(); ++i)
+      if (TControl* control = form->Controls(i); control->ClassInfo().InheritsFrom("TSkinForm"))
+        return static_cast<TSkinUIStyle>(GetOrdProp(*control, "UIStyle"));
+  return TSkinUIStyle::Midnight;
+}
 
 const std::string& SkinThemeItemName(int item) {
   static const std::array<std::string, SkinThemeItemCount + 1> names = [] {

@@ -13,9 +13,20 @@
 #include "Colors.h"
 
 class TBitmap;
+class TComponent;
 class TSkinThemeFileReader;
+struct TEnumInfo;
 
 enum class TSkinUIStyle : uint8_t { FromThemeFile = 0, Silver = 1, Azure = 2, Midnight = 3, Crystal = 4, Frost = 5 };
+
+// The value names of the published property UIStyle ("Crystal").
+const TEnumInfo& SkinUIStyleNames();
+
+// The style a new skinned component starts with: on a form, the UIStyle of
+// the first TSkinForm among the form's direct child controls (whatever it
+// is); Midnight without an owner, on an owner that is no form, or on a form
+// without a TSkinForm.
+TSkinUIStyle GetOwnerUIStyle(TComponent* owner);
 
 enum class TSkinThemeItemKind : uint8_t { Integer = 0, Color = 1, Bitmap = 2, Boolean = 3 };
 

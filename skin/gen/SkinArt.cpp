@@ -475,41 +475,38 @@ QPainterPath PointedThumb(const QRectF& r, double tip) {
   return path;
 }
 
-}  // namespace
-
-QImage PaintTrackBarSlider(const TSkinPalette& pal, int width, int height) {
-  QImage image = NewImage(width, height, pal.FormBackground);
+// A track bar thumb of width x length pointing down, painted through the
+// transform into image; outside it lies surround.
+void PaintThumb(QImage& image, const TSkinPalette& pal, const QTransform& place, double width, double length, const QColor& surround) {
   QPainter p(&image);
+  p.setTransform(place);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r(0, 0, width, height);
+  const QRectF r(0, 0, width, length);
   const double tip = width / 2.0;
   p.fillPath(PointedThumb(r, tip), pal.FaceBorder);
   const QRectF inner = r.adjusted(1, 1, -1, -1.6);
   p.fillPath(PointedThumb(inner, tip - 1), Vertical(inner, Glossy(pal.FaceTop, pal.FaceBottom)));
   p.setRenderHint(QPainter::Antialiasing, false);
-  for (int i = 0; i < 3; ++i) p.fillRect(QRect(3, 4 + 3 * i, width - 6, 1), WithAlpha(pal.Accent, 150));
+  for (int i = 0; i < 3; ++i) p.fillRect(QRectF(3, 4 + 3 * i, width - 6, 1), WithAlpha(pal.Accent, 150));
   p.end();
-  KeyOutside(image, PointedThumb(r, tip));
+  ReplaceOutside(image, place.map(PointedThumb(r, tip)), surround);
+}
+
+}  // namespace
+
+QImage PaintTrackBarSlider(const TSkinPalette& pal, int width, int height) {
+  QImage image = NewImage(width, height, pal.FormBackground);
+  PaintThumb(image, pal, QTransform(), width, height, SkinKeyColor());
   return image;
 }
 
 QImage PaintTrackBarSliderVertical(const TSkinPalette& pal, int width, int height) {
-  // Drawn opaque: the corners show the control's colour, the style's form colour.
+  // Drawn opaque: around it shows the control's colour, the style's form colour.
   QImage image = NewImage(width, height, pal.FormBackground);
-  QPainter p(&image);
-  QTransform onItsSide;  // the horizontal thumb, pointing left
+  QTransform onItsSide;  // pointing left
   onItsSide.translate(width, 0);
   onItsSide.rotate(90);
-  p.setTransform(onItsSide);
-  const QRectF r(0, 0, height, width);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.fillPath(PointedThumb(r, height / 2.0), pal.FaceBorder);
-  const QRectF inner = r.adjusted(1, 1, -1, -1.6);
-  p.fillPath(PointedThumb(inner, height / 2.0 - 1), Vertical(inner, Glossy(pal.FaceTop, pal.FaceBottom)));
-  p.setRenderHint(QPainter::Antialiasing, false);
-  for (int i = 0; i < 3; ++i) p.fillRect(QRect(3, 4 + 3 * i, height - 6, 1), WithAlpha(pal.Accent, 150));
-  p.end();
-  ReplaceOutside(image, onItsSide.map(PointedThumb(r, height / 2.0)), pal.FormBackground);
+  PaintThumb(image, pal, onItsSide, height, width, pal.FormBackground);
   return image;
 }
 

@@ -8,6 +8,8 @@
 #include <QImage>
 
 #include "Bitmap.h"
+#include "CustomControl.h"
+#include "Form.h"
 #include "SkinTestSupport.h"
 #include "SkinThemeFile.h"
 
@@ -41,20 +43,74 @@ TThemeFileBuilder SampleTheme() {
   return theme;
 }
 
-// A skinned component as every one of them handles its theme.
-class TTestSkinned : public TComponent {
+// A skinned component as every one of them handles its style and theme.
+class TTestSkinned : public TComponent, public TPersistent {
  public:
-  TTestSkinned(TComponent* owner, TSkinUIStyle style, TSkinFileTheme* theme) : TComponent(owner), UIStyle(style) {
-    LinkFileTheme(*this, FileTheme, theme);
+  explicit TTestSkinned(TComponent* owner) : TComponent(owner), FUIStyle(GetOwnerUIStyle(owner)) {}
+  TTestSkinned(TComponent* owner, TSkinUIStyle style, TSkinFileTheme* theme) : TTestSkinned(owner) {
+    FUIStyle = style;
+    SetFileTheme(theme);
   }
-  TSkinUIStyle UIStyle;
-  TSkinFileTheme* FileTheme = nullptr;
+  static const TClassInfo& StaticClassInfo() {
+    static const auto info = Define<TTestSkinned>("TSkinTestControl");
+    return *info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TSkinUIStyle UIStyle() const { return FUIStyle; }
+  void SetUIStyle(TSkinUIStyle style) { FUIStyle = style; }
+  TSkinFileTheme* FileTheme() const { return FFileTheme; }
+  void SetFileTheme(TSkinFileTheme* theme) {
+    LinkFileTheme(*this, FFileTheme, theme);
+    ++ThemeAssignments;
+  }
+  int ThemeAssignments = 0;
 
  protected:
+  template <class C>
+  static std::unique_ptr<TClassInfo> Define(const char* name) {
+    return DefineClass<C>(name, ComponentClassInfo(), [](TPublisher<C>& p) {
+      p.template Component<TSkinFileTheme>("FileTheme", &C::FileTheme, &C::SetFileTheme)
+          .Enum("UIStyle", SkinUIStyleNames(), &C::UIStyle, &C::SetUIStyle);
+    });
+  }
   void Notification(TComponent* component, TOperation operation) override {
     TComponent::Notification(component, operation);
-    if (UnlinkRemovedFileTheme(FileTheme, component, operation)) UIStyle = TSkinUIStyle::Midnight;
+    if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) FUIStyle = TSkinUIStyle::Midnight;
   }
+
+ private:
+  TSkinUIStyle FUIStyle;
+  TSkinFileTheme* FFileTheme = nullptr;
+};
+
+// The same, under a class name that is not one of the skinned ones.
+class TPlainThemed : public TTestSkinned {
+ public:
+  using TTestSkinned::TTestSkinned;
+  static const TClassInfo& StaticClassInfo() {
+    static const auto info = Define<TPlainThemed>("TPlainThemed");
+    return *info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+// What the skinned form shows of itself to the components on its form.
+class TStandInSkinForm : public TCustomControl {
+ public:
+  TStandInSkinForm(TComponent* owner, TSkinUIStyle style) : TCustomControl(owner), FUIStyle(style) { SetParent(dynamic_cast<TControl*>(owner)); }
+  static const TClassInfo& StaticClassInfo() {
+    static const auto info = DefineClass<TStandInSkinForm>("TSkinForm", TCustomControl::StaticClassInfo(), [](auto& p) {
+      p.Enum("UIStyle", SkinUIStyleNames(), &TStandInSkinForm::UIStyle, &TStandInSkinForm::SetUIStyle);
+    });
+    return *info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  TSkinUIStyle UIStyle() const { return FUIStyle; }
+  void SetUIStyle(TSkinUIStyle style) { FUIStyle = style; }
+
+ private:
+  TSkinUIStyle FUIStyle;
 };
 
 int BitmapWidth(const TSkinFileTheme& theme, int item) {
@@ -212,14 +268,79 @@ TEST(SkinFileTheme, DestroyingTheThemeTurnsItsUsersToMidnight) {
   auto* bystander = new TTestSkinned(&form, TSkinUIStyle::Crystal, nullptr);
   auto* elsewhere = new TTestSkinned(&otherForm, TSkinUIStyle::FromThemeFile, theme);
   auto* moved = new TTestSkinned(&form, TSkinUIStyle::Frost, theme);
-  LinkFileTheme(*moved, moved->FileTheme, other);
+  moved->SetFileTheme(other);
 
   delete theme;
-  EXPECT_EQ(user->FileTheme, nullptr);
-  EXPECT_EQ(user->UIStyle, TSkinUIStyle::Midnight);
-  EXPECT_EQ(elsewhere->FileTheme, nullptr);
-  EXPECT_EQ(elsewhere->UIStyle, TSkinUIStyle::Midnight);
-  EXPECT_EQ(bystander->UIStyle, TSkinUIStyle::Crystal);
-  EXPECT_EQ(moved->FileTheme, other);
-  EXPECT_EQ(moved->UIStyle, TSkinUIStyle::Frost);
+  EXPECT_EQ(user->FileTheme(), nullptr);
+  EXPECT_EQ(user->UIStyle(), TSkinUIStyle::Midnight);
+  EXPECT_EQ(elsewhere->FileTheme(), nullptr);
+  EXPECT_EQ(elsewhere->UIStyle(), TSkinUIStyle::Midnight);
+  EXPECT_EQ(bystander->UIStyle(), TSkinUIStyle::Crystal);
+  EXPECT_EQ(moved->FileTheme(), other);
+  EXPECT_EQ(moved->UIStyle(), TSkinUIStyle::Frost);
+}
+
+TEST(SkinFileTheme, ALoadGivesTheThemeAgainToTheFormsSkinnedUsersOfIt) {
+  TTempFolder folder;
+  TForm form(nullptr);
+  auto* theme = new TSkinFileTheme(&form);
+  auto* other = new TSkinFileTheme(&form);
+  auto* user = new TTestSkinned(&form, TSkinUIStyle::FromThemeFile, theme);
+  auto* otherUser = new TTestSkinned(&form, TSkinUIStyle::FromThemeFile, other);
+  auto* notSkinned = new TPlainThemed(&form, TSkinUIStyle::FromThemeFile, theme);
+  const auto assignments = [&] {
+    return std::to_string(user->ThemeAssignments) + std::to_string(otherUser->ThemeAssignments) +
+           std::to_string(notSkinned->ThemeAssignments);
+  };
+  ASSERT_EQ(assignments(), "111");
+
+  const std::string good = folder.Write("good.thm", SampleTheme().Bytes());
+  SetStrProp(*theme, "ThemeFile", good);
+  EXPECT_EQ(assignments(), "211");
+  EXPECT_EQ(user->FileTheme(), theme);
+  theme->SetThemeFile(good);  // the same name: not read, not applied
+  theme->SetThemeFile(folder.Path() + "none.thm");
+  EXPECT_EQ(assignments(), "211");
+  std::string damaged = SampleTheme().Bytes();
+  damaged.resize(100);
+  EXPECT_THROW(theme->SetThemeFile(folder.Write("damaged.thm", damaged)), ESkinThemeFileError);
+  EXPECT_EQ(assignments(), "211");
+
+  // A theme whose owner is no form has no users to tell.
+  TComponent plainOwner(nullptr);
+  auto* lone = new TSkinFileTheme(&plainOwner);
+  auto* loneUser = new TTestSkinned(&plainOwner, TSkinUIStyle::FromThemeFile, lone);
+  lone->SetThemeFile(good);
+  EXPECT_TRUE(lone->IsThemeLoaded());
+  EXPECT_EQ(loneUser->ThemeAssignments, 1);
+}
+
+TEST(SkinOwnerStyle, ANewComponentTakesTheStyleOfItsFormsSkinForm) {
+  TForm crystal(nullptr);
+  new TStandInSkinForm(&crystal, TSkinUIStyle::Crystal);
+  new TStandInSkinForm(&crystal, TSkinUIStyle::Azure);
+  EXPECT_EQ((new TTestSkinned(&crystal))->UIStyle(), TSkinUIStyle::Crystal);
+
+  TForm fromFile(nullptr);
+  new TStandInSkinForm(&fromFile, TSkinUIStyle::FromThemeFile);
+  EXPECT_EQ(GetOwnerUIStyle(&fromFile), TSkinUIStyle::FromThemeFile);
+
+  TForm bare(nullptr);
+  TComponent notAForm(nullptr);
+  new TStandInSkinForm(&notAForm, TSkinUIStyle::Frost);
+  EXPECT_EQ((new TTestSkinned(&bare))->UIStyle(), TSkinUIStyle::Midnight);
+  EXPECT_EQ((new TTestSkinned(&notAForm))->UIStyle(), TSkinUIStyle::Midnight);
+  EXPECT_EQ(GetOwnerUIStyle(nullptr), TSkinUIStyle::Midnight);
+}
+
+TEST(SkinFileTheme, LoadsFromAFormDescription) {
+  TTempFolder folder;
+  const std::string file = folder.Write("described.thm", SampleTheme().Bytes());
+  RegisterSkinClasses();
+  TForm form(nullptr);
+  form.LoadDescription("object frmTest: TForm\n  object theme1: TSkinFileTheme\n    ThemeFile = '" + file + "'\n  end\nend\n");
+  auto* theme = dynamic_cast<TSkinFileTheme*>(form.FindComponent("theme1"));
+  ASSERT_NE(theme, nullptr);
+  EXPECT_EQ(theme->ThemeFile(), file);
+  EXPECT_EQ(theme->GetColor(SkinItem::FormBackgroundColor), 0x123456);
 }
