@@ -1,1 +1,207 @@
-// placeholder, replaced below
+// The two exports. Each call unscrambles its arguments, creates the source
+// tune by its format code and loads it, copies it into the target, renders
+// the target and scrambles the result into the caller's buffer; every object
+// it creates is freed before it returns, and no exception leaves it.
+#include "uRingLib.h"
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "TextScramble.h"
+#include "uMidiFile.h"
+#include "uRingConvert.h"
+#include "uRingFile.h"
+#include "uRingKeyPressBase.h"
+#include "uRtttlRing.h"
+
+namespace {
+
+enum TResult : int32_t {
+  rrSuccess = 0,
+  rrUnknownFormat = -1,
+  rrFileLoadFailed = -2,
+  rrTextLoadFailed = -3,
+  rrUnknownMode = -4,
+  rrCopyFailed = -5,
+  rrFileWriteFailed = -6,
+  rrOutputFailed = -7,
+  rrRenderFailed = -8,
+};
+
+// Both mode letters come from one constant, so neither stands in the binary
+// as a plain character.
+constexpr char kModeSeed = 0x35;
+char TextModeLetter() { return static_cast<char>(kModeSeed ^ 0x67); }  // "R"
+char FileModeLetter() { return static_cast<char>(kModeSeed ^ 0x73); }  // "F"
+
+struct TDescriptor {
+  char Mode = '\0';
+  std::string Code;
+};
+
+TDescriptor SplitDescriptor(const char* descriptor) {
+  if (!descriptor || !*descriptor) return {};
+  return {descriptor[0], std::string(descriptor + 1)};
+}
+
+std::string UnscrambledArgument(const char* data, int32_t length) {
+  if (!data || length <= 0) return {};
+  return UnscrambleText(std::string(data, static_cast<size_t>(length)));
+}
+
+// The notation object for a format code, or null for an unknown code.
+std::unique_ptr<TRingFile> CreateRingFile(const std::string& code) {
+  if (code == "04") return std::make_unique<TMidiFile>();
+  if (code == "00") return std::make_unique<TRtttlRing>();
+  if (code == "01" || code == "11" || code == "02" || code == "03")
+    return std::make_unique<TRingFile>();
+  return nullptr;
+}
+
+std::string RenderRingFile(TRingFile& target, const std::string& code) { return target.GetText(); }
+
+// Runs the loader that the mode letter names; returns the result code of the
+// step.
+template <typename FromFile, typename FromText>
+int32_t LoadByMode(char mode, FromFile fromFile, FromText fromText) {
+  if (mode == FileModeLetter()) {
+    try {
+      fromFile();
+    } catch (...) {
+      return rrFileLoadFailed;
+    }
+    return rrSuccess;
+  }
+  if (mode == TextModeLetter()) {
+    try {
+      fromText();
+    } catch (...) {
+      return rrTextLoadFailed;
+    }
+    return rrSuccess;
+  }
+  return rrUnknownMode;
+}
+
+int32_t LoadRingFile(TRingFile& tune, char mode, const std::string& argument) {
+  return LoadByMode(
+      mode, [&] { tune.LoadFromFile(argument); }, [&] { tune.LoadFromText(argument); });
+}
+
+int32_t CopyTune(TRingFile& source, TRingFile& target) {
+  try {
+    AssignRingFile(source, target);
+  } catch (...) {
+    return rrCopyFailed;
+  }
+  return rrSuccess;
+}
+
+// Text mode: the (possibly cut) text goes scrambled into the zeroed buffer.
+// The buffer is never written past its size and not at all on failure.
+int32_t DeliverText(const std::string& text, char* output, int32_t outputSize, int32_t* outputLength) {
+  if (!output || !outputLength || outputSize < 0) return rrOutputFailed;
+  if (outputSize == 0 && !text.empty()) return rrOutputFailed;
+  try {
+    const size_t length = text.size() > static_cast<size_t>(outputSize) ? static_cast<size_t>(outputSize) - 1
+                                                                        : text.size();
+    const std::string scrambled = ScrambleText(text.substr(0, length));
+    std::memset(output, 0, static_cast<size_t>(outputSize));
+    std::memcpy(output, scrambled.data(), scrambled.size());
+    *outputLength = static_cast<int32_t>(length);
+  } catch (...) {
+    return rrOutputFailed;
+  }
+  return rrSuccess;
+}
+
+// File mode: the buffer holds the scrambled target file name.
+int32_t DeliverFile(TRingFile& target, const char* output, int32_t outputSize, const int32_t* outputLength) {
+  if (!output || !outputLength || *outputLength < 0 || *outputLength > outputSize) return rrFileWriteFailed;
+  try {
+    target.SaveToFile(UnscrambledArgument(output, *outputLength));
+  } catch (...) {
+    return rrFileWriteFailed;
+  }
+  return rrSuccess;
+}
+
+// Renders the target and delivers it by the output mode letter. Returns the
+// code of the step, or the copy step's code when delivery succeeded.
+int32_t RenderAndDeliver(TRingFile& target, const std::string& code, char mode, int32_t result, char* output,
+                         int32_t outputSize, int32_t* outputLength) {
+  std::string text;
+  try {
+    text = RenderRingFile(target, code);
+  } catch (...) {
+    return rrRenderFailed;
+  }
+  int32_t delivered = rrUnknownMode;
+  if (mode == TextModeLetter())
+    delivered = DeliverText(text, output, outputSize, outputLength);
+  else if (mode == FileModeLetter())
+    delivered = DeliverFile(target, output, outputSize, outputLength);
+  return delivered == rrSuccess ? result : delivered;
+}
+
+// Creates and loads the source; null with the result code on failure.
+std::unique_ptr<TRingFile> LoadSource(const char* source, int32_t sourceLength, const char* sourceDescriptor,
+                                      int32_t& result) {
+  const TDescriptor descriptor = SplitDescriptor(sourceDescriptor);
+  std::unique_ptr<TRingFile> tune = CreateRingFile(descriptor.Code);
+  if (!tune) {
+    result = rrUnknownFormat;
+    return nullptr;
+  }
+  result = LoadRingFile(*tune, descriptor.Mode, UnscrambledArgument(source, sourceLength));
+  if (result != rrSuccess) return nullptr;
+  return tune;
+}
+
+// The phone filter, from a file or from its text.
+int32_t LoadFilter(TRingtoneFilterConfig& filter, char mode, const std::string& argument) {
+  return LoadByMode(
+      mode, [&] { filter.LoadFromFile(argument); }, [&] { filter.LoadFromText(argument); });
+}
+
+}  // namespace
+
+extern "C" PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_t sourceLength,
+                                                      const char* sourceDescriptor, const char* targetDescriptor,
+                                                      char* output, int32_t outputSize, int32_t* outputLength) {
+  try {
+    int32_t result = rrSuccess;
+    const std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
+    if (!sourceTune) return result;
+    const TDescriptor target = SplitDescriptor(targetDescriptor);
+    const std::unique_ptr<TRingFile> targetTune = CreateRingFile(target.Code);
+    if (!targetTune) return rrUnknownFormat;
+    result = CopyTune(*sourceTune, *targetTune);
+    return RenderAndDeliver(*targetTune, target.Code, target.Mode, result, output, outputSize, outputLength);
+  } catch (...) {
+    return rrCopyFailed;  // out of memory while creating the tunes
+  }
+}
+
+extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t sourceLength,
+                                                     const char* sourceDescriptor, const char* filter,
+                                                     int32_t filterLength, const char* filterDescriptor,
+                                                     const char* outputDescriptor, char* output, int32_t outputSize,
+                                                     int32_t* outputLength) {
+  try {
+    int32_t result = rrSuccess;
+    const std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
+    if (!sourceTune) return result;
+    const auto targetTune = std::make_unique<TKeyPressBase>();
+    result = CopyTune(*sourceTune, *targetTune);
+    const std::string filterArgument = UnscrambledArgument(filter, filterLength);
+    const int32_t filterResult =
+        LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
+    if (filterResult != rrSuccess) return filterResult;
+    return RenderAndDeliver(*targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,
+                            outputLength);
+  } catch (...) {
+    return rrCopyFailed;
+  }
+}

@@ -5,13 +5,18 @@
 #include <cctype>
 #include <limits>
 
-int32_t IntDiv(int64_t dividend, int64_t divisor) {
+int32_t IntDiv(int64_t dividend, int64_t divisor) { return static_cast<int32_t>(IntDiv64(dividend, divisor)); }
+
+int64_t IntDiv64(int64_t dividend, int64_t divisor) {
   if (divisor == 0) throw EDivByZero();
-  return static_cast<int32_t>(dividend / divisor);
+  // INT64_MIN / -1 is out of range: wrap, as the machine's division does.
+  if (divisor == -1) return static_cast<int64_t>(0 - static_cast<uint64_t>(dividend));
+  return dividend / divisor;
 }
 
 int32_t IntMod(int64_t dividend, int64_t divisor) {
   if (divisor == 0) throw EDivByZero();
+  if (divisor == -1) return 0;
   return static_cast<int32_t>(dividend % divisor);
 }
 

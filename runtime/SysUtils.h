@@ -48,6 +48,7 @@ class EWriteError : public EStreamError {
 // and truncate toward zero, as the class library's div and mod do.
 int32_t IntDiv(int64_t dividend, int64_t divisor);
 int32_t IntMod(int64_t dividend, int64_t divisor);
+int64_t IntDiv64(int64_t dividend, int64_t divisor);
 
 // Decimal (or "$"/"0x" hexadecimal) text to a 32-bit integer. Leading blanks
 // and a sign are accepted; anything else, an empty text or a value outside

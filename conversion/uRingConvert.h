@@ -1,0 +1,18 @@
+// Copying a tune between any two notations, and the two conversions between
+// a MIDI file's events and the tune's tones that the copy runs on the way.
+#pragma once
+
+class TRingFile;
+class TMidiFile;
+
+// Copies name, volume, default octave, tempo and the tones; the target keeps
+// its own default duration, style and composer. A MIDI source is reduced to
+// tones first; a MIDI target gets a track built from the tones.
+void AssignRingFile(TRingFile& source, TRingFile& target);
+
+// Fills the tune's Tempo and Track from its first MIDI track that sounds a
+// note (one tone per note-on, in order); false when the file has no track.
+bool MidiToTones(TMidiFile& midi);
+
+// Appends one MIDI track built from the tune's own tones.
+void TonesToMidi(TMidiFile& midi);

@@ -1,0 +1,30 @@
+// The target of a filter conversion: a tune that carries a filter definition
+// and renders its notes as the keys to press in one phone's melody composer
+// (KeyPress) or as that composer's screen shows them (ScreenShow); the two
+// differ only by the filter loaded. Such a text cannot be read back.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "uFilterCtrl.h"
+#include "uRingFile.h"
+
+class TKeyPressBase : public TRingFile {
+ public:
+  TKeyPressBase();
+  ~TKeyPressBase() override;
+
+  // Loaded by the caller once the tune has been copied in.
+  std::unique_ptr<TRingtoneFilterConfig> FilterConfig;
+  std::unique_ptr<TNoteLastState> LastState;
+
+  std::string GetText() override { return RenderTune(); }
+
+  // Every note and rest of the track through the filter, joined by its
+  // separator. A mapper order entry that is not a number raises
+  // EConvertError at the first note.
+  std::string RenderTune();
+  // One note against the last-note state, the filter's five steps in its order.
+  std::string RenderNote(const TRingTone& tone);
+};

@@ -1,0 +1,72 @@
+#include "uRingUtils.h"
+
+#include <iterator>
+
+#include "SysUtils.h"
+
+const char* const NoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+
+int32_t AccentVelocity(int32_t meter, int32_t position) {
+  static const int32_t three[] = {120, 80, 40};
+  static const int32_t four[] = {120, 40, 110, 40};
+  static const int32_t six[] = {120, 80, 40, 110, 80, 40};
+  static const int32_t two[] = {120, 40};
+  const int32_t* table = two;
+  int32_t length = static_cast<int32_t>(std::size(two));
+  switch (meter) {
+    case 3: table = three; length = static_cast<int32_t>(std::size(three)); break;
+    case 4: table = four; length = static_cast<int32_t>(std::size(four)); break;
+    case 6: table = six; length = static_cast<int32_t>(std::size(six)); break;
+    default: break;
+  }
+  int32_t index = static_cast<int32_t>((static_cast<int64_t>(position) - 1) % length);
+  if (index < 0) index += length;
+  return table[index];
+}
+
+TMidiNote MidiKeyToNote(uint8_t key) {
+  const std::string name = NoteNames[key % 12];
+  return {name.substr(0, 1), static_cast<uint8_t>(name.size() == 2 ? 1 : 0), key / 12};
+}
+
+int32_t NoteIndex(const std::string& name) {
+  for (int32_t i = 0; i < 12; ++i)
+    if (name == NoteNames[i]) return i + 1;
+  return 0;
+}
+
+int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t octave) {
+  std::string name = UpperCase(letter);
+  if (accidental == 1) name += "#";
+  int32_t index = NoteIndex(name);
+  if (accidental == 2 && index > 0) --index;
+  return static_cast<int32_t>(index + 12 * static_cast<int64_t>(octave) - 1);
+}
+
+TNoteValue TicksToDuration(int32_t division, int32_t ticks) {
+  const int64_t q = IntDiv64(static_cast<int64_t>(ticks) * 8, division);
+  if (q < 0 || q > 100) return {static_cast<int32_t>(q), false};
+  if (q <= 1) return {32, false};
+  if (q == 2) return {16, false};
+  if (q == 3) return {16, true};
+  if (q == 4) return {8, false};
+  if (q <= 6) return {8, true};
+  if (q <= 9) return {4, false};
+  if (q <= 13) return {4, true};
+  if (q <= 20) return {2, false};
+  if (q <= 27) return {2, true};
+  if (q <= 35) return {1, false};
+  return {1, true};
+}
+
+int32_t DurationToTicks(int32_t division, int32_t duration, uint8_t dot) {
+  const int64_t base = IntDiv64(4 * static_cast<int64_t>(division), duration);
+  int64_t ticks = base;
+  switch (dot) {
+    case 1: ticks += base / 2; break;
+    case 2: ticks += base / 3; break;
+    case 3: ticks += (2 * base) / 3; break;
+    default: break;
+  }
+  return static_cast<int32_t>(ticks);
+}

@@ -1,0 +1,37 @@
+// Note names, MIDI keys, accents and the conversion between MIDI ticks and
+// note values, shared by the MIDI reader and the tone conversions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The twelve names by semitone above C; sharps only.
+extern const char* const NoteNames[12];
+
+// Velocity by position within a bar (counted from 1) for a meter of 3, 4 or
+// 6 beats; any other meter accents every other beat.
+int32_t AccentVelocity(int32_t meter, int32_t position);
+
+struct TMidiNote {
+  std::string Note;    // one letter
+  uint8_t Accidental;  // 0 natural, 1 sharp
+  int32_t Octave;      // key div 12: key 60 is C in octave 5
+};
+TMidiNote MidiKeyToNote(uint8_t key);
+
+// 1 to 12 for a name of the table (exact case), else 0.
+int32_t NoteIndex(const std::string& name);
+// index + 12 * octave - 1; a flat steps one index down. A name the table
+// lacks (E#, B#, other letters) counts as index 0.
+int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t octave);
+
+struct TNoteValue {
+  int32_t Duration;
+  bool Dotted;
+};
+// Rounds a length in ticks to a note value by counting thirty-seconds.
+// A zero division raises EDivByZero.
+TNoteValue TicksToDuration(int32_t division, int32_t ticks);
+// Length in ticks of a note value with its dot kind (1 ".", 2 ":", 3 ";").
+// A zero note value raises EDivByZero.
+int32_t DurationToTicks(int32_t division, int32_t duration, uint8_t dot);

@@ -1,0 +1,159 @@
+#include "FilterDefinition.h"
+
+#include "AtomicFile.h"
+#include "FilterFormat.h"
+#include "Streams.h"
+#include "StringList.h"
+#include "SysUtils.h"
+
+void TRingtoneFilterInfo::Clear() {
+  FilterType = ftScreenShow;
+  FilterVersion.clear();
+  FilterDesc.clear();
+}
+
+void TRingtoneFilterAuthorInfo::Clear() {
+  AuthorHomepage.clear();
+  AuthorEmail.clear();
+  AuthorName.clear();
+}
+
+namespace {
+
+class TKeyReader : public TFilterKeyVisitor {
+ public:
+  explicit TKeyReader(const TStringList& lines) : FLines(lines) {}
+  void Text(const char* key, std::string& field) override { field = FLines.Values(key); }
+  void Integer(const char* key, int32_t& field) override { field = ReadFilterInteger(FLines, key); }
+  void Flag(const char* key, bool& field) override { field = ReadFilterFlag(FLines, key); }
+  void FilterType(const char*, uint8_t& field) override { field = ReadFilterType(FLines); }
+
+ private:
+  const TStringList& FLines;
+};
+
+class TKeyWriter : public TFilterKeyVisitor {
+ public:
+  void Text(const char* key, std::string& field) override { FWriter.Text(key, field); }
+  void Integer(const char* key, int32_t& field) override { FWriter.Integer(key, field); }
+  void Flag(const char* key, bool& field) override { FWriter.Flag(key, field); }
+  void FilterType(const char* key, uint8_t& field) override { FWriter.Integer(key, field); }
+  const std::string& Joined() const { return FWriter.Joined(); }
+
+ private:
+  TFilterWriter FWriter;
+};
+
+}  // namespace
+
+TRingtoneFilterConfigBase::TRingtoneFilterConfigBase()
+    : AuthorInfo(std::make_unique<TRingtoneFilterAuthorInfo>()),
+      FilterInfo(std::make_unique<TRingtoneFilterInfo>()) {}
+
+TRingtoneFilterConfigBase::~TRingtoneFilterConfigBase() = default;
+
+void TRingtoneFilterConfigBase::VisitKeys(TFilterKeyVisitor& v) {
+  v.Text("DravikVersion", DravikVersion);
+  VisitIdentity(v);
+  v.Text("FilterInfo_FilterVersion", FilterInfo->FilterVersion);
+  v.Text("FilterInfo_FilterDesc", FilterInfo->FilterDesc);
+  v.Text("FilterInfo_MobileBrand", FilterInfo->MobileBrand);
+  v.Text("FilterInfo_MobileModel", FilterInfo->MobileModel);
+  v.FilterType("FilterInfo_FilterType", FilterInfo->FilterType);
+  v.Text("AuthorInfo_AuthorName", AuthorInfo->AuthorName);
+  v.Text("AuthorInfo_AuthorEmail", AuthorInfo->AuthorEmail);
+  v.Text("AuthorInfo_AuthorHomepage", AuthorInfo->AuthorHomepage);
+  v.Integer("DefaultOptions_Octave", DefaultOptions_Octave);
+  v.Flag("DefaultOptions_Sharp", DefaultOptions_Sharp);
+  v.Integer("DefaultOptions_Duration", DefaultOptions_Duration);
+  v.Flag("DefaultOptions_DotDuration", DefaultOptions_DotDuration);
+  v.Flag("Remember_Octave", Remember_Octave);
+  v.Flag("Remember_Sharp", Remember_Sharp);
+  v.Flag("Remember_Duration", Remember_Duration);
+  v.Flag("Remember_DotDuration", Remember_DotDuration);
+  v.Text("Remember_ToneSeparater", Remember_ToneSeparater);
+  v.Text("NoteMapper_C", NoteMapper_C);
+  v.Text("NoteMapper_D", NoteMapper_D);
+  v.Text("NoteMapper_E", NoteMapper_E);
+  v.Text("NoteMapper_F", NoteMapper_F);
+  v.Text("NoteMapper_G", NoteMapper_G);
+  v.Text("NoteMapper_A", NoteMapper_A);
+  v.Text("NoteMapper_B", NoteMapper_B);
+  v.Text("NoteMapper_P", NoteMapper_P);
+  v.Text("SharpMapper_NormalToSharp", SharpMapper_NormalToSharp);
+  v.Text("SharpMapper_SharpToNormal", SharpMapper_SharpToNormal);
+  v.Text("DotDurationMapper_NormalToDotDuration", DotDurationMapper_NormalToDotDuration);
+  v.Text("DotDurationMapper_DotDurationToNormal", DotDurationMapper_DotDurationToNormal);
+  v.Integer("DurationMapper_MapperType", DurationMapper_MapperType);
+  v.Text("DurationMapper_1", DurationMapper_1);
+  v.Text("DurationMapper_2", DurationMapper_2);
+  v.Text("DurationMapper_4", DurationMapper_4);
+  v.Text("DurationMapper_8", DurationMapper_8);
+  v.Text("DurationMapper_16", DurationMapper_16);
+  v.Text("DurationMapper_32", DurationMapper_32);
+  v.Text("DurationMapper_64", DurationMapper_64);
+  v.Text("DurationMapper_ToLonger", DurationMapper_ToLonger);
+  v.Text("DurationMapper_ToShorter", DurationMapper_ToShorter);
+  v.Text("DurationMapper_NoChange", DurationMapper_NoChange);
+  v.Integer("OctaveMapper_MapperType", OctaveMapper_MapperType);
+  v.Text("OctaveMapper_ToHigher", OctaveMapper_ToHigher);
+  v.Text("OctaveMapper_ToLower", OctaveMapper_ToLower);
+  v.Text("OctaveMapper_NoChange", OctaveMapper_NoChange);
+  v.Text("MapperOrder_1", MapperOrder_1);
+  v.Text("MapperOrder_2", MapperOrder_2);
+  v.Text("MapperOrder_3", MapperOrder_3);
+  v.Text("MapperOrder_4", MapperOrder_4);
+  v.Text("MapperOrder_5", MapperOrder_5);
+}
+
+void TRingtoneFilterConfigBase::LoadFromFile(const std::string& fileName) {
+  TFileStream file(fileName, TFileMode::fmOpenRead);
+  LoadFromStream(file);
+}
+
+void TRingtoneFilterConfigBase::SaveToFile(const std::string& fileName) const {
+  WriteFileAtomically(fileName, FileText());
+}
+
+void TRingtoneFilterConfigBase::LoadFromStream(TStream& stream) {
+  TStringList lines;
+  lines.LoadFromStream(stream);
+  TKeyReader reader(lines);
+  VisitKeys(reader);
+}
+
+void TRingtoneFilterConfigBase::SaveToStream(TStream& stream) const { stream.WriteString(FileText()); }
+
+std::string TRingtoneFilterConfigBase::FileText() const {
+  TKeyWriter writer;
+  // Writing only reads the fields; the visitor interface serves both ways.
+  const_cast<TRingtoneFilterConfigBase*>(this)->VisitKeys(writer);
+  return writer.Joined();
+}
+
+void TRingtoneFilterConfigBase::Clear() {
+  DravikVersion.clear();
+  FilterInfo->Clear();
+  AuthorInfo->Clear();
+  DefaultOptions_Octave = 0;
+  DefaultOptions_Duration = 0;
+  DefaultOptions_Sharp = DefaultOptions_DotDuration = false;
+  Remember_Octave = Remember_Sharp = Remember_Duration = Remember_DotDuration = false;
+  for (std::string* text :
+       {&Remember_ToneSeparater, &NoteMapper_C, &NoteMapper_D, &NoteMapper_E, &NoteMapper_F, &NoteMapper_G,
+        &NoteMapper_A, &NoteMapper_B, &NoteMapper_P, &SharpMapper_NormalToSharp, &SharpMapper_SharpToNormal,
+        &DotDurationMapper_NormalToDotDuration, &DotDurationMapper_DotDurationToNormal, &DurationMapper_1,
+        &DurationMapper_2, &DurationMapper_4, &DurationMapper_8, &DurationMapper_16, &DurationMapper_32,
+        &DurationMapper_64, &DurationMapper_ToLonger, &DurationMapper_ToShorter, &DurationMapper_NoChange,
+        &OctaveMapper_ToHigher, &OctaveMapper_ToLower, &OctaveMapper_NoChange, &MapperOrder_1, &MapperOrder_2,
+        &MapperOrder_3, &MapperOrder_4, &MapperOrder_5})
+    text->clear();
+  DurationMapper_MapperType = -1;
+  OctaveMapper_MapperType = -1;
+}
+
+int32_t TRingtoneFilterConfigBase::GetMapperOrder(int step) const {
+  const std::string* const entries[] = {&MapperOrder_1, &MapperOrder_2, &MapperOrder_3, &MapperOrder_4,
+                                        &MapperOrder_5};
+  return StrToInt(step >= 0 && step < 5 ? *entries[step] : std::string());
+}

@@ -1,0 +1,49 @@
+// The filter file format, shared by every reader and writer of filters (the
+// filter editor, the conversion library and the filter catalogue): Name=Value
+// lines read with TStringList's rules (lines end at CR LF, CR or LF, a zero
+// byte ends the text, names match without regard to case, the first matching
+// line wins, a missing key reads as empty text), integers and flags converted
+// from those values, and the writer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TStringList;
+
+// Filter kinds, as FilterInfo_FilterType holds them.
+constexpr uint8_t ftScreenShow = 0;
+constexpr uint8_t ftKeyPress = 1;
+constexpr uint8_t ftUnrecognised = 2;
+
+// Mapper ids of a filter's mapper order.
+constexpr int32_t miNote = 0;
+constexpr int32_t miSharp = 1;
+constexpr int32_t miDuration = 2;
+constexpr int32_t miDotDuration = 3;
+constexpr int32_t miOctave = 4;
+
+// The value as a decimal integer; a missing key, an empty value or one that
+// is not an integer raises EConvertError "'<value>' is not a valid integer value".
+int32_t ReadFilterInteger(const TStringList& lines, const std::string& key);
+// True only for the integer 1; raises as ReadFilterInteger.
+bool ReadFilterFlag(const TStringList& lines, const std::string& key);
+// FilterInfo_FilterType: 0 ScreenShow, 1 KeyPress, 2 for anything else
+// (missing, empty, not a number, another number). Never raises.
+uint8_t ReadFilterType(const TStringList& lines);
+
+// Builds a filter file's text: one Name=Value line per call, each ending in
+// CR LF. An empty text writes no line; CR, LF and zero bytes inside a text are
+// written as blanks, so that a value can never start a line of its own.
+class TFilterWriter {
+ public:
+  void Text(const std::string& key, const std::string& value);
+  void Integer(const std::string& key, int32_t value);
+  void Flag(const std::string& key, bool value) { Integer(key, value ? 1 : 0); }
+
+  const std::string& Joined() const { return FText; }
+
+ private:
+  void Line(const std::string& key, const std::string& value);
+  std::string FText;
+};

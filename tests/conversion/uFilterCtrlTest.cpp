@@ -1,0 +1,139 @@
+#include "uFilterCtrl.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "SysUtils.h"
+
+namespace {
+
+// The ten keys that must hold integers, with neutral values.
+const std::string kRequired =
+    "DefaultOptions_Octave=0\r\nDefaultOptions_Sharp=0\r\nDefaultOptions_Duration=4\r\n"
+    "DefaultOptions_DotDuration=0\r\nRemember_Octave=0\r\nRemember_Sharp=0\r\nRemember_Duration=0\r\n"
+    "Remember_DotDuration=0\r\nDurationMapper_MapperType=1\r\nOctaveMapper_MapperType=1\r\n";
+
+void Load(TRingtoneFilterConfig& filter, const std::string& extra) { filter.LoadFromText(extra + kRequired); }
+
+}  // namespace
+
+TEST(LibraryFilter, LoadsFromTextAndIgnoresTheIdentity) {
+  TRingtoneFilterConfig filter;
+  filter.LoadFromText("FilterFileOID={X}\r\nFilterInfo_FilterType=7\r\nMapperOrder_1=0\r\n" + kRequired);
+  EXPECT_EQ(filter.FilterInfo->FilterType, 2);
+  EXPECT_EQ(filter.FileText().find("FilterFileOID"), std::string::npos);
+  EXPECT_EQ(filter.GetMapperOrder(0), 0);
+  // A missing mapper order entry loads, and fails only when it is used.
+  EXPECT_THROW(filter.GetMapperOrder(2), EConvertError);
+  EXPECT_THROW(filter.GetMapperOrder(5), EConvertError);
+
+  std::string noOctave = kRequired;
+  noOctave.erase(0, noOctave.find('\n') + 1);
+  EXPECT_THROW(filter.LoadFromText(noOctave), EConvertError);
+}
+
+TEST(LibraryFilter, ApplyTemplateWrapsOrAppends) {
+  struct Case {
+    const char* templ;
+    const char* text;
+    const char* delta;
+    const char* result;
+  };
+  const Case cases[] = {
+      {"$NOTEU$#", "c", "", "C#"},         {"*", "5", "", "5*"},
+      {"", "abc", "", "abc"},              {"$DELTAC$x", "2", "3", "23x"},
+      {"$NOTEL$-$NOTE$", "Ab", "", "ab-Ab"}, {"$DELTAC$", "t", "", "t"},  // an empty result keeps the text
+      {"($NOTE$)$DELTAC$", "1", "", "(1)"}, {"$NOTE", "q", "", "$NOTE"},  // held "$NOTE": wraps
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(TRingtoneFilterConfig::ApplyTemplate(c.templ, c.text, c.delta), c.result) << c.templ;
+  // A template that would blow a note's text up is refused.
+  EXPECT_THROW(TRingtoneFilterConfig::ApplyTemplate("$NOTE$$NOTE$", std::string(3000, 'x'), ""), EFilterOverflow);
+}
+
+TEST(LibraryFilter, NotesSharpsAndDots) {
+  TRingtoneFilterConfig filter;
+  Load(filter, 
+      "NoteMapper_C=$NOTE$1\r\nNoteMapper_P=0\r\nSharpMapper_NormalToSharp=#\r\nSharpMapper_SharpToNormal=n\r\n"
+      "DotDurationMapper_NormalToDotDuration=.\r\n");
+  EXPECT_EQ(filter.MapNote("c"), "$NOTE$1");
+  EXPECT_EQ(filter.MapNote("p"), "0");
+  EXPECT_EQ(filter.MapNote("H"), "");
+  TNoteLastState state;
+  state.Sharp = true;
+  EXPECT_EQ(filter.MapSharp(state, true, "1"), "1#");  // not remembered: against the default
+  filter.Remember_Sharp = true;
+  EXPECT_EQ(filter.MapSharp(state, true, "1"), "1");
+  EXPECT_EQ(filter.MapSharp(state, false, "1"), "1n");
+  EXPECT_EQ(filter.MapDotDuration(state, true, "1"), "1.");
+  EXPECT_EQ(filter.MapDotDuration(state, false, "1"), "1");
+  filter.ResetLastState(nullptr);
+  filter.ResetLastState(&state);
+  EXPECT_FALSE(state.Sharp);
+  EXPECT_EQ(state.Duration, 4);
+}
+
+TEST(LibraryFilter, DurationAndOctaveStepsByMapperType) {
+  TRingtoneFilterConfig filter;
+  Load(filter, 
+      "DurationMapper_ToShorter=<s$DELTAC$>\r\nDurationMapper_ToLonger=<l$DELTAC$>\r\n"
+      "DurationMapper_NoChange=<n$DELTAC$>\r\nDurationMapper_1=w\r\nDurationMapper_8=e\r\n"
+      "DurationMapper_32=t\r\nOctaveMapper_ToHigher=<u$DELTAC$>\r\nOctaveMapper_ToLower=<d$DELTAC$>\r\n"
+      "OctaveMapper_NoChange=<o$DELTAC$>\r\n");
+  struct Case {
+    bool octave;
+    int32_t type;
+    int32_t reference;
+    int32_t value;
+    const char* result;
+  };
+  // One duration step is a factor of four in the note value.
+  const Case cases[] = {
+      {false, 12, 4, 4, "x<n1>"},     {false, 2, 4, 4, "x"},         {false, 1, 4, 4, "x"},
+      {false, 1, 4, 8, "x<s>"},       {false, 1, 4, 16, "x<s>"},     {false, 1, 4, 32, "x<s><s>"},
+      {false, 2, 4, 32, "x<s2>"},     {false, 12, 4, 32, "x<s3>"},   {false, 2, 4, 8, "x<s>"},
+      {false, 12, 4, 8, "x<s2>"},     {false, 1, 4, 1, "x<l>"},      {false, 2, 8, 2, "x<l>"},
+      {false, 2, 32, 1, "x<l3>"},     {false, 0, 4, 8, "xe"},        {false, 0, 4, 3, "xw"},
+      {false, 10, 4, 32, "xt"},       {false, 0, 4, 4, "x"},         {false, 3, 4, 8, ""},
+      {false, -1, 4, 8, ""},          {false, 11, 8, 64, "x<s><s>"},
+      {true, 2, 5, 6, "x<u>"},        {true, 2, 5, 8, "x<u3>"},      {true, 12, 5, 5, "x<o1>"},
+      {true, 12, 5, 4, "x<d2>"},      {true, 1, 5, 3, "x<d><d>"},    {true, 0, 5, 8, "x<u>"},
+      {true, 0, 5, 5, "x"},           {true, 7, 5, 6, ""},
+  };
+  TNoteLastState state;
+  for (const Case& c : cases) {
+    if (c.octave) {
+      filter.OctaveMapper_MapperType = c.type;
+      filter.DefaultOptions_Octave = c.reference;
+      EXPECT_EQ(filter.MapOctave(state, c.value, "x"), c.result) << c.type << " " << c.reference << " " << c.value;
+    } else {
+      filter.DurationMapper_MapperType = c.type;
+      filter.DefaultOptions_Duration = c.reference;
+      EXPECT_EQ(filter.MapDuration(state, c.value, "x"), c.result) << c.type << " " << c.reference << " " << c.value;
+    }
+  }
+  // Remembered references come from the state.
+  filter.Remember_Duration = true;
+  filter.DurationMapper_MapperType = 1;
+  state.Duration = 8;
+  EXPECT_EQ(filter.MapDuration(state, 8, "x"), "x");
+}
+
+TEST(LibraryFilter, DegenerateValuesNeitherHangNorOverflow) {
+  TRingtoneFilterConfig filter;
+  Load(filter, "DurationMapper_ToShorter=s\r\nDurationMapper_ToLonger=l\r\n"
+                                        "OctaveMapper_ToHigher=$NOTE$\r\nOctaveMapper_ToLower=d\r\n");
+  TNoteLastState state;
+  for (int32_t reference : {INT_MIN, -5, 0, 4, INT_MAX})
+    for (int32_t value : {INT_MIN, -1, 0, 3, 64, INT_MAX}) {
+      filter.DefaultOptions_Duration = reference;
+      EXPECT_NO_THROW(filter.MapDuration(state, value, "x"));
+    }
+  // Two billion octave steps of a template that changes nothing end at once;
+  // one that grows the text stops at the length limit.
+  filter.DefaultOptions_Octave = INT_MIN;
+  EXPECT_EQ(filter.MapOctave(state, INT_MAX, "x"), "x");
+  filter.DefaultOptions_Octave = INT_MAX;
+  EXPECT_THROW(filter.MapOctave(state, INT_MIN, "x"), EFilterOverflow);
+}

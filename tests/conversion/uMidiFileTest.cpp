@@ -1,0 +1,137 @@
+#include "uMidiFile.h"
+
+#include <gtest/gtest.h>
+
+#include "MidiBytes.h"
+#include "Streams.h"
+
+namespace {
+
+std::unique_ptr<TMidiFile> Read(const std::string& bytes) {
+  auto midi = std::make_unique<TMidiFile>();
+  midi->LoadFromText(bytes);
+  return midi;
+}
+
+std::unique_ptr<TMidiEvent> Event(uint8_t status, uint8_t d1, uint8_t d2, int32_t delta) {
+  auto e = std::make_unique<TMidiEvent>();
+  e->Status = status;
+  e->Data1 = d1;
+  e->Data2 = d2;
+  e->Delta = delta;
+  return e;
+}
+
+}  // namespace
+
+TEST(MidiTrack, PairsEachNoteOffWithTheLatestNoteOnOfItsChannelAndKey) {
+  TMidiTrack t;
+  t.AddEvent(Event(0x90, 60, 100, 0));   // 0
+  t.AddEvent(Event(0x91, 60, 100, 10));  // 1: other channel
+  t.AddEvent(Event(0x90, 62, 100, 10));  // 2: other key
+  t.AddEvent(Event(0x90, 60, 0, 30));    // 3: velocity 0 ends event 0
+  t.AddEvent(Event(0x81, 60, 64, 40));   // 4: note-off ends event 1
+  t.AddEvent(Event(0x80, 62, 64, 5));    // 5: ends event 2
+  t.AddEvent(Event(0x80, 70, 64, 5));    // 6: nothing to pair
+  t.AddEvent(Event(0x80, 60, 64, 5));    // 7: pairs with the latest note-on, event 3, paired or not
+  EXPECT_EQ(t.GetEvent(0)->NoteLength, 50);
+  EXPECT_EQ(t.GetEvent(1)->NoteLength, 80);
+  EXPECT_EQ(t.GetEvent(2)->NoteLength, 75);
+  EXPECT_EQ(t.GetEvent(3)->NoteLength, 55) << "a velocity-0 note-on is itself a note-on";
+  EXPECT_EQ(t.GetEvent(4)->NoteLength, -1);
+  EXPECT_EQ(t.GetEvent(6)->NoteLength, 0);
+  EXPECT_EQ(t.GetEvent(7)->NoteLength, -1);
+  EXPECT_EQ(t.GetEvent(7)->AbsoluteTime, 105);
+  EXPECT_EQ(t.GetEvent(8), nullptr);
+  EXPECT_EQ(t.GetEvent(-1), nullptr);
+}
+
+TEST(MidiFile, WritesTheOneNoteFileByteForByte) {
+  TMidiFile midi;
+  midi.Division = 96;
+  auto track = std::make_unique<TMidiTrack>();
+  track->AddEvent(NewTempoEvent(120));
+  track->AddEvent(Event(0x90, 60, 40, 96));
+  track->AddEvent(NewEndOfTrackEvent());
+  midi.AddTrack(std::move(track));
+  EXPECT_EQ(midi.GetText(),
+            Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0, 0x60, 'M', 'T', 'r', 'k', 0, 0, 0, 0x0F,
+                   0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x60, 0x90, 0x3C, 0x28, 0x00, 0xFF, 0x2F, 0x00}));
+  midi.ClearTracks();
+  EXPECT_EQ(midi.GetText(), Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 0, 0, 0x60}));
+}
+
+TEST(MidiFile, RunningStatusIsWrittenOnceAndSurvivesMetaEvents) {
+  TMidiFile midi;
+  auto track = std::make_unique<TMidiTrack>();
+  track->AddEvent(Event(0x90, 60, 1, 0));
+  auto text = std::make_unique<TMidiEvent>();
+  text->Status = 0xFF;
+  text->Data1 = 0x01;
+  text->MetaData = "hi";
+  track->AddEvent(std::move(text));
+  track->AddEvent(Event(0x90, 62, 2, 0));
+  track->AddEvent(Event(0xC0, 5, 0, 0));   // program change: one data byte
+  track->AddEvent(Event(0xF8, 0, 0, 7));   // not a channel or meta event: not written
+  track->AddEvent(Event(0x90, 64, 3, 0));
+  midi.AddTrack(std::move(track));
+  const std::string body = midi.GetText().substr(22);
+  EXPECT_EQ(body, Bytes({0, 0x90, 60, 1, 0, 0xFF, 0x01, 2, 'h', 'i', 0, 62, 2, 0, 0xC0, 5, 0, 0x90, 64, 3}));
+}
+
+TEST(MidiFile, ReadsTracksTempoAndFormat) {
+  const std::string file =
+      Header(0, 2, 480) +
+      Chunk("MTrk", Tempo120() + Bytes({0x00, 0xFF, 0x03, 0x04, 'S', 'o', 'n', 'g'}) +
+                        Bytes({0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40}) + EndOfTrack()) +  // 1000000: 60 bpm
+      Chunk("MTrk", Bytes({0x00, 0x90, 0x3C, 0x40, 0x83, 0x60, 0x3C, 0x00}) + EndOfTrack());  // running status
+  const auto midi = Read(file);
+  EXPECT_EQ(midi->FileFormat, 0);
+  EXPECT_EQ(midi->Division, 480);
+  EXPECT_EQ(midi->FileTempo, 60) << "the last tempo event wins";
+  ASSERT_EQ(midi->TrackCount(), 2);
+  EXPECT_EQ(midi->GetTrack(0)->TrackName, "Song");
+  const TMidiTrack& notes = *midi->GetTrack(1);
+  ASSERT_EQ(notes.Count(), 3);
+  EXPECT_EQ(notes.GetEvent(1)->Status, 0x90);
+  EXPECT_EQ(notes.GetEvent(0)->NoteLength, 480);
+
+  EXPECT_EQ(Read(Header(1, 1, 96) + Chunk("MTrk", EndOfTrack()))->FileTempo, 120)
+      << "without a tempo event a file has the default 120";
+}
+
+TEST(MidiFile, SkipsWhatIsNotOurs) {
+  // A vendor chunk, a long header and a GM reset must not disturb the notes.
+  const std::string file =
+      Chunk("MThd", Bytes({0, 1, 0, 1, 0, 96, 0xAA, 0xBB})) + Chunk("XFIH", Bytes({'M', 'T', 'r', 'k', 0, 0})) +
+      Chunk("MTrk", Bytes({0x00, 0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7, 0x00, 0x90, 0x3C, 0x40, 0x60, 0x80,
+                           0x3C, 0x00}) +
+                        EndOfTrack());
+  const auto midi = Read(file);
+  ASSERT_EQ(midi->TrackCount(), 1);
+  const TMidiTrack& t = *midi->GetTrack(0);
+  ASSERT_EQ(t.Count(), 4);
+  EXPECT_EQ(t.GetEvent(0)->Status, 0xF0);
+  EXPECT_EQ(t.GetEvent(1)->Status, 0x90);
+  EXPECT_EQ(t.GetEvent(1)->NoteLength, 96);
+}
+
+TEST(MidiFile, HostileBytesEndCleanly) {
+  const std::string good = OneQuarterNoteFile();
+  // Every truncation of a good file, and a few hostile shapes.
+  for (size_t n = 0; n <= good.size(); ++n) Read(good.substr(0, n));
+  const std::string hostile[] = {
+      Chunk("MTrk", std::string(64, '\xFF')),                                 // endless variable-length numbers
+      Chunk("MTrk", Bytes({0x00, 0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F, 'x'})),  // a huge meta length
+      Chunk("MTrk", Bytes({0x00, 0xFF, 0x51, 0x03, 0x00, 0x00, 0x00})),       // zero tempo
+      Chunk("MTrk", Bytes({0x00, 0xFF, 0x51, 0x01, 0x07})),                   // short tempo
+      Bytes({'M', 'T', 'r', 'k', 0x7F, 0xFF, 0xFF, 0xFF, 0x00, 0x90}),       // length past the end
+      Bytes({'M', 'T', 'h', 'd', 0xFF, 0xFF, 0xFF, 0xFF}),
+      Chunk("MTrk", Bytes({0x8F, 0xFF, 0xFF, 0xFF, 0x7F, 0x90, 0x3C, 0x40, 0x8F, 0xFF, 0xFF, 0xFF, 0x7F, 0x3C, 0x00})),
+  };
+  for (const auto& bytes : hostile) {
+    const auto midi = Read(bytes);
+    EXPECT_LE(midi->TrackCount(), 1);
+  }
+  EXPECT_EQ(Read(hostile[2])->FileTempo, 120);
+}

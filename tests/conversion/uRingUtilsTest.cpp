@@ -1,0 +1,73 @@
+#include "uRingUtils.h"
+
+#include <gtest/gtest.h>
+
+#include "SysUtils.h"
+
+TEST(RingUtils, TicksToDurationAtDivision96) {
+  const struct {
+    int32_t ticks;
+    int32_t duration;
+    bool dotted;
+  } cases[] = {
+      {0, 32, false},   {12, 32, false},  {24, 16, false}, {36, 16, true},  {48, 8, false},
+      {72, 8, true},    {96, 4, false},   {120, 4, true},  {144, 4, true},  {192, 2, false},
+      {288, 2, true},   {384, 1, false},  {1000, 1, true}, {1200, 1, true}, {1212, 101, false}, {1300, 108, false},
+      {-24, -2, false},
+  };
+  for (const auto& c : cases) {
+    const TNoteValue v = TicksToDuration(96, c.ticks);
+    EXPECT_EQ(v.Duration, c.duration) << c.ticks;
+    EXPECT_EQ(v.Dotted, c.dotted) << c.ticks;
+  }
+  EXPECT_THROW(TicksToDuration(0, 96), EDivByZero);
+  // Huge lengths stay defined.
+  EXPECT_EQ(TicksToDuration(1, INT32_MAX).Dotted, false);
+}
+
+TEST(RingUtils, DurationToTicksAtDivision96) {
+  const struct {
+    int32_t duration;
+    uint8_t dot;
+    int32_t ticks;
+  } cases[] = {
+      {1, 0, 384}, {2, 0, 192}, {4, 0, 96}, {8, 0, 48}, {16, 0, 24}, {32, 0, 12},
+      {4, 1, 144}, {4, 2, 128}, {4, 3, 160}, {64, 0, 6}, {4, 7, 96},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DurationToTicks(96, c.duration, c.dot), c.ticks) << c.duration << "/" << int(c.dot);
+  EXPECT_THROW(DurationToTicks(96, 0, 0), EDivByZero);
+}
+
+TEST(RingUtils, KeysAndNoteNames) {
+  const auto c5 = MidiKeyToNote(60);
+  EXPECT_EQ(c5.Note, "C");
+  EXPECT_EQ(c5.Accidental, 0);
+  EXPECT_EQ(c5.Octave, 5);
+  const auto cs5 = MidiKeyToNote(61);
+  EXPECT_EQ(cs5.Note, "C");
+  EXPECT_EQ(cs5.Accidental, 1);
+  EXPECT_EQ(MidiKeyToNote(0).Octave, 0);
+  EXPECT_EQ(MidiKeyToNote(127).Note, "G");
+
+  EXPECT_EQ(NoteIndex("C"), 1);
+  EXPECT_EQ(NoteIndex("B"), 12);
+  EXPECT_EQ(NoteIndex("c"), 0);
+  EXPECT_EQ(NoteIndex("Db"), 0);
+
+  EXPECT_EQ(NoteToMidiKey("C", 0, 5), 60);
+  EXPECT_EQ(NoteToMidiKey("c", 1, 5), 61);
+  EXPECT_EQ(NoteToMidiKey("C", 2, 5), 59);
+  EXPECT_EQ(NoteToMidiKey("D", 2, 5), 61);
+  EXPECT_EQ(NoteToMidiKey("E", 1, 5), 59);  // no E# in the table: index 0
+  EXPECT_EQ(NoteToMidiKey("X", 0, 5), 59);
+}
+
+TEST(RingUtils, AccentsByMeterAndPosition) {
+  const int32_t four[] = {120, 40, 110, 40, 120};
+  for (int p = 1; p <= 5; ++p) EXPECT_EQ(AccentVelocity(4, p), four[p - 1]);
+  EXPECT_EQ(AccentVelocity(3, 3), 40);
+  EXPECT_EQ(AccentVelocity(6, 4), 110);
+  EXPECT_EQ(AccentVelocity(2, 2), 40);
+  EXPECT_EQ(AccentVelocity(5, 1), 120);
+  EXPECT_EQ(AccentVelocity(4, 0), 40);  // positions below 1 wrap round the bar
+}
