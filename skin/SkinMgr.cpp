@@ -3,6 +3,8 @@
 #include "Application.h"
 #include "Bitmap.h"
 #include "Form.h"
+#include "SkinMainMenu.h"
+#include "SkinPopupMenu.h"
 #include "SkinPublic.h"
 #include "SysUtils.h"
 
@@ -117,4 +119,8 @@ void TSkinFileTheme::ReapplyToUsers() {
   }
 }
 
-void RegisterSkinClasses() { RegisterClass(TSkinFileTheme::StaticClassInfo()); }
+void RegisterSkinClasses() {
+  for (const TClassInfo* info :
+       {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo()})
+    RegisterClass(*info);
+}
