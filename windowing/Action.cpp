@@ -4,10 +4,11 @@
 #include <algorithm>
 
 #include "ActionList.h"
+#include "Application.h"
 #include "MenuItem.h"
 
 TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
-  QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Execute(); },
+  QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Guarded([this] { Execute(); }); },
                    Qt::QueuedConnection);
   // The short cut is the owner window's: it works while that window is active.
   if (auto* window = dynamic_cast<QWidget*>(owner)) window->addAction(FQtAction.get());

@@ -1,6 +1,5 @@
 #include "Application.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -60,6 +59,31 @@ class TQtMessageBoxes : public TMessageBoxProvider {
   }
 };
 
+// Runs the idle processing once the events that arrived are handled: any
+// event but the idle timer's own arms it, as each message the platform
+// takes from its queue does.
+class TIdleHook : public QObject {
+ public:
+  explicit TIdleHook(TApplication& application) : FApplication(application) {
+    FTimer.setSingleShot(true);
+    FTimer.setInterval(0);
+    connect(&FTimer, &QTimer::timeout, this, [this] {
+      if (!FApplication.DoIdle()) FTimer.start();
+    });
+    if (qApp) qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &FTimer && !FTimer.isActive()) FTimer.start();
+    return false;
+  }
+
+ private:
+  TApplication& FApplication;
+  QTimer FTimer;
+};
+
 TQtMessageBoxes& QtMessageBoxes() {
   static TQtMessageBoxes boxes;
   return boxes;
@@ -67,19 +91,11 @@ TQtMessageBoxes& QtMessageBoxes() {
 
 }  // namespace
 
-TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<QObject>()) { HookIdle(); }
+TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<TIdleHook>(*this)) {}
 
 TApplication::~TApplication() {
   Destroying();
   DestroyComponents();
-}
-
-void TApplication::HookIdle() {
-  QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-  if (!dispatcher) return;
-  QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, FHooks.get(), [this] {
-    if (!DoIdle()) QTimer::singleShot(0, FHooks.get(), [] {});
-  });
 }
 
 void TApplication::SetTitle(const std::string& title) {

@@ -86,8 +86,6 @@ class TApplication : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  void HookIdle();
-
   std::string FTitle;
   std::string FHelpFile;
   TComponentRef<TForm> FMainForm;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Application.h"
 #include "PopupMenu.h"
 
 namespace {
@@ -400,7 +401,7 @@ void TControl::paintEvent(QPaintEvent*) {
   TCanvas canvas(image);
   canvas.Font.Assign(FFont);
   canvas.Brush.Color = FColor;
-  Paint(canvas);
+  Guarded([&] { Paint(canvas); });
   QPainter(this).drawImage(0, 0, image);
 }
 
@@ -410,9 +411,11 @@ void TControl::resizeEvent(QResizeEvent*) {
   if (g.width() != FWidth || g.height() != FHeight) {
     FWidth = g.width();
     FHeight = g.height();
-    Realign();
-    Resize();
-    RequestParentAlign();
+    Guarded([this] {
+      Realign();
+      Resize();
+      RequestParentAlign();
+    });
   }
 }
 
@@ -427,19 +430,21 @@ void TControl::mousePressEvent(QMouseEvent* event) {
   if (!ButtonOf(event, button)) return;
   if (button == TMouseButton::mbLeft && (FControlStyle & csClickEvents)) FClicked = true;
   const QPoint p = event->position().toPoint();
-  MouseDown(button, ShiftOf(event), p.x(), p.y());
+  Guarded([&] { MouseDown(button, ShiftOf(event), p.x(), p.y()); });
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event) {
   TMouseButton button;
   if (!ButtonOf(event, button)) return;
   const QPoint p = event->position().toPoint();
-  if (button == TMouseButton::mbLeft && FClicked) {
-    FClicked = false;
-    if (p.x() >= 0 && p.y() >= 0 && p.x() < FWidth && p.y() < FHeight) Click();
-  }
-  MouseUp(button, ShiftOf(event), p.x(), p.y());
-  SetPointerInside(rect().contains(p));
+  Guarded([&] {
+    if (button == TMouseButton::mbLeft && FClicked) {
+      FClicked = false;
+      if (p.x() >= 0 && p.y() >= 0 && p.x() < FWidth && p.y() < FHeight) Click();
+    }
+    MouseUp(button, ShiftOf(event), p.x(), p.y());
+    SetPointerInside(rect().contains(p));
+  });
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -449,21 +454,29 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event) {
   }
   TMouseButton button;
   if (!ButtonOf(event, button)) return;
-  if (button == TMouseButton::mbLeft && (FControlStyle & csClickEvents)) DblClick();
   const QPoint p = event->position().toPoint();
-  MouseDown(button, ShiftOf(event) | ssDouble, p.x(), p.y());
+  Guarded([&] {
+    if (button == TMouseButton::mbLeft && (FControlStyle & csClickEvents)) DblClick();
+    MouseDown(button, ShiftOf(event) | ssDouble, p.x(), p.y());
+  });
 }
 
 void TControl::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   // Qt reports no enter or leave while a button is held; the class library does.
-  if (event->buttons() != Qt::NoButton) SetPointerInside(rect().contains(p));
-  MouseMove(ShiftOf(event), p.x(), p.y());
+  Guarded([&] {
+    if (event->buttons() != Qt::NoButton) SetPointerInside(rect().contains(p));
+    MouseMove(ShiftOf(event), p.x(), p.y());
+  });
 }
 
-void TControl::enterEvent(QEnterEvent*) { SetPointerInside(true); }
+void TControl::enterEvent(QEnterEvent*) {
+  Guarded([this] { SetPointerInside(true); });
+}
 
-void TControl::leaveEvent(QEvent*) { SetPointerInside(false); }
+void TControl::leaveEvent(QEvent*) {
+  Guarded([this] { SetPointerInside(false); });
+}
 
 void TControl::SetPointerInside(bool inside) {
   if (FMouseInside == inside) return;
@@ -480,8 +493,10 @@ void TControl::contextMenuEvent(QContextMenuEvent* event) {
     QWidget::contextMenuEvent(event);
     return;
   }
-  menu->SetPopupComponent(this);
-  menu->Popup(event->globalPos().x(), event->globalPos().y());
+  Guarded([&] {
+    menu->SetPopupComponent(this);
+    menu->Popup(event->globalPos().x(), event->globalPos().y());
+  });
 }
 
 bool IdentToCursor(const std::string& ident, TCursor& cursor) {

@@ -5,12 +5,13 @@
 #include <algorithm>
 
 #include "Action.h"
+#include "Application.h"
 #include "Menu.h"
 #include "MenuWindow.h"
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
   // The click runs once the menu has closed, as the platform posts it.
-  QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Triggered(); },
+  QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Guarded([this] { Triggered(); }); },
                    Qt::QueuedConnection);
   ApplyToActions();
 }

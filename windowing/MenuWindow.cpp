@@ -5,6 +5,7 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
+#include "Application.h"
 #include "Menu.h"
 #include "MenuItem.h"
 
@@ -41,7 +42,7 @@ class TMenuDrawStyle : public QProxyStyle {
         TCanvas canvas(scratch);
         canvas.Font.Assign(SystemMenuFont());
         int width = 0, height = 0;
-        item->OnMeasureItem(item, canvas, width, height);
+        Guarded([&] { item->OnMeasureItem(item, canvas, width, height); });
         return QSize(std::max(0, width), std::max(0, height));
       }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
@@ -66,7 +67,9 @@ class TMenuDrawStyle : public QProxyStyle {
           QImage image(r.size(), QImage::Format_ARGB32_Premultiplied);
           image.fill(Qt::transparent);
           TCanvas canvas(image);
-          if (menu->DrawFrame(canvas, Rect(0, 0, r.width(), r.height()))) {
+          bool drawn = false;
+          Guarded([&] { drawn = menu->DrawFrame(canvas, Rect(0, 0, r.width(), r.height())); });
+          if (drawn) {
             painter->drawImage(r.topLeft(), image);
             return;
           }
@@ -94,7 +97,7 @@ class TMenuDrawStyle : public QProxyStyle {
     if (!(option.state & State_Enabled)) state |= odDisabled | odGrayed;
     if (item.Checked()) state |= odChecked;
     if (item.Default()) state |= odDefault;
-    item.OnAdvancedDrawItem(&item, canvas, FromQRect(r), state);
+    Guarded([&] { item.OnAdvancedDrawItem(&item, canvas, FromQRect(r), state); });
     painter.drawImage(r.topLeft(), image);
   }
 };
@@ -105,7 +108,7 @@ TMenuWindow::TMenuWindow(TMenuItem& item) : FItem(item) {
   setStyle(&TMenuDrawStyle::Instance());
   // An item with sub-items is clicked when they open, as the platform does.
   connect(this, &QMenu::aboutToShow, this, [this] {
-    if (FItem.Parent()) FItem.Click();
+    if (FItem.Parent()) Guarded([this] { FItem.Click(); });
   });
 }
 

@@ -167,6 +167,7 @@ TEST(SkinMenu, SilverKeepsItsMetricsAndOtherStylesResetThem) {
   select.fill(Qt::cyan);
   bitmaps.Add("SILVER_MENU_BAR", bar);
   bitmaps.Add("SILVER_MENU_SELECT", select);
+  bitmaps.Add("MENU_CHECKED", TQtBitmapResources().Find("MENU_CHECKED"));
   TScopedBitmapResources scoped(bitmaps);
   TForm form(nullptr);
   TSkinPopupMenu menu(&form);
