@@ -6,6 +6,7 @@
 #include "SkinMainMenu.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
+#include "SkinToolBar.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -121,6 +122,7 @@ void TSkinFileTheme::ReapplyToUsers() {
 
 void RegisterSkinClasses() {
   for (const TClassInfo* info :
-       {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo()})
+       {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo(),
+        &TSkinToolBar::StaticClassInfo()})
     RegisterClass(*info);
 }

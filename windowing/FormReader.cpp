@@ -18,6 +18,8 @@
 #include "PopupMenu.h"
 #include "StringList.h"
 #include "Timer.h"
+#include "ToolBar.h"
+#include "ToolButton.h"
 #include "WinControl.h"
 
 namespace {
@@ -492,7 +494,8 @@ void RegisterWindowingClasses() {
   for (const TClassInfo* info :
        {&TPanel::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
         &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(), &TTimer::StaticClassInfo(),
-        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo()})
+        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo(),
+        &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo()})
     RegisterClass(*info);
 }
 
