@@ -37,7 +37,7 @@ namespace {
 
 class TCellDelegate : public QStyledItemDelegate {
  public:
-  explicit TCellDelegate(TStringGrid& grid) : FGrid(grid) {}
+  TCellDelegate(TStringGrid& grid, QObject* parent) : QStyledItemDelegate(parent), FGrid(grid) {}
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     TGridDrawState state = 0;
     if (option.state & QStyle::State_Selected) state |= gdSelected;
@@ -71,7 +71,7 @@ class TFixedHeader : public QHeaderView {
 
 TStringGrid::TStringGrid(TComponent* owner) : TNativeControl(owner, new QTableWidget), FTable(static_cast<QTableWidget*>(&Inner())) {
   FTable->setFrameShape(QFrame::NoFrame);
-  FTable->setItemDelegate(new TCellDelegate(*this));
+  FTable->setItemDelegate(new TCellDelegate(*this, FTable));
   FTable->setHorizontalHeader(new TFixedHeader(Qt::Horizontal, *this));
   FTable->setVerticalHeader(new TFixedHeader(Qt::Vertical, *this));
   FTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
