@@ -19,6 +19,8 @@
 #include "StringList.h"
 #include "ComboBox.h"
 #include "Edit.h"
+#include "Image.h"
+#include "Label.h"
 #include "ListBox.h"
 #include "Memo.h"
 #include "StringGrid.h"
@@ -508,7 +510,8 @@ void RegisterWindowingClasses() {
         &TAction::StaticClassInfo(), &TActionList::StaticClassInfo(),
         &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
         &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
-        &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo()})
+        &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo()})
     RegisterClass(*info);
 }
 
