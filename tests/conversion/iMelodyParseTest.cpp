@@ -20,7 +20,7 @@ std::string DescribeiMelodyTone(const TRingTone& tone) {
 }
 
 std::vector<std::string> iMelodyTones(const TRingFile& ring) {
-  std::vector<std::string> tones;
+  std::vector<std::string> tones = {};
   for (const auto& tone : ring.Track->Tones) tones.push_back(DescribeiMelodyTone(*tone));
   return tones;
 }
@@ -28,6 +28,27 @@ std::vector<std::string> iMelodyTones(const TRingFile& ring) {
 // The header lines up to MELODY, then the melody and the closing line.
 std::string iMelodyText(const std::string& header, const std::string& melody) {
   return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + header + "MELODY:" + melody + "\r\nEND:IMELODY";
+}
+
+// What a reading gives; the defaults are those of a new tune.
+struct iMelodyFields {
+  std::string name = "Ring", composer = "Carolune";
+  int tempo = 64;
+  std::string style = "";
+  int volume = 7;
+  std::vector<std::string> tones = {};
+};
+
+void ExpectiMelodyReads(const std::string& text, const iMelodyFields& fields) {
+  TiMelodyRing ring;
+  ring.LoadFromText(text);
+  SCOPED_TRACE(text);
+  EXPECT_EQ(ring.Name, fields.name);
+  EXPECT_EQ(ring.Composer, fields.composer);
+  EXPECT_EQ(ring.Tempo, fields.tempo);
+  EXPECT_EQ(ring.Style, fields.style);
+  EXPECT_EQ(ring.Volume, fields.volume);
+  EXPECT_EQ(iMelodyTones(ring), fields.tones);
 }
 
 // The codes of the errors one parse of the text collects.
@@ -50,64 +71,52 @@ std::vector<int> iMelodyErrors(const std::string& text) {
 TEST(iMelodyParse, ReadsHeaderAndMelody) {
   const std::string example = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nBEAT:120\r\n"
                               "STYLE:S1\r\nVOLUME:V10\r\nMELODY:*5c2#d3.r1ledon V+\r\nEND:IMELODY";
+  ExpectiMelodyReads(example, {.name = "Test",
+                               .tempo = 120,
+                               .style = "C",
+                               .volume = 10,
+                               .tones = {"c4/5", "#d8/5.", "p2/5", "k16=1", "k19=11"}});
+  EXPECT_EQ(iMelodyErrors(example), std::vector<int>{});
   TiMelodyRing ring;
   ring.LoadFromText(example);
-  EXPECT_EQ(ring.Name, "Test");
-  EXPECT_EQ(ring.Tempo, 120);
-  EXPECT_EQ(ring.Style, "C");
-  EXPECT_EQ(ring.Volume, 10);
-  EXPECT_EQ(ring.Composer, "Carolune");
   EXPECT_EQ(ring.DefaultOctave, 6);
-  EXPECT_EQ(iMelodyTones(ring), (std::vector<std::string>{"c4/5", "#d8/5.", "p2/5", "k16=1", "k19=11"}));
   for (const auto& tone : ring.Track->Tones) EXPECT_EQ(tone->Volume, 10);
-  EXPECT_EQ(iMelodyErrors(example), std::vector<int>{});
 
   // Keywords in any case; the fields in any order and number, the last one
-  // winning.
-  ring.LoadFromText("begin:imelody\r\nversion:1.0\r\nformat:class1.0\r\ncomposer:  Jo   Smith \r\nbeat:90\r\n"
-                    "name:First\r\nstyle:s2\r\nName:ABBA - One of us\r\nvolume:v3\r\nmelody:C2\r\nend:imelody");
-  EXPECT_EQ(ring.Name, "ABBA - One of us");
-  EXPECT_EQ(ring.Composer, "Jo Smith ");
-  EXPECT_EQ(ring.Tempo, 90);
-  EXPECT_EQ(ring.Style, "S");
-  EXPECT_EQ(ring.Volume, 3);
-  EXPECT_EQ(iMelodyTones(ring), std::vector<std::string>{"C4/6"});
+  // winning; names keep the source's case and one blank per gap.
+  ExpectiMelodyReads("begin:imelody\r\nversion:1.0\r\nformat:class1.0\r\ncomposer:  Jo   Smith \r\nbeat:90\r\n"
+                     "name:First\r\nstyle:s2\r\nName:ABBA - One of us\r\nvolume:v3\r\nmelody:C2\r\nend:imelody",
+                     {.name = "ABBA - One of us",
+                      .composer = "Jo Smith ",
+                      .tempo = 90,
+                      .style = "S",
+                      .volume = 3,
+                      .tones = {"C4/6"}});
 }
 
 TEST(iMelodyParse, HeaderFieldValues) {
   const std::vector<std::string> melody{"c4/6"};
   const struct {
     std::string header;
-    int tempo;
-    std::string style;
-    int volume;
-    std::vector<std::string> tones;
+    iMelodyFields read;
   } cases[] = {
-      {"STYLE:S0\r\n", 64, "N", 7, melody},
-      {"STYLE:s2\r\n", 64, "S", 7, melody},
-      {"STYLE:S1\r\nSTYLE:S3\r\n", 64, "C", 7, melody},  // no such style: left as it was
-      {"STYLE:S01\r\n", 64, "", 7, melody},
+      {"STYLE:S0\r\n", {.style = "N", .tones = melody}},
+      {"STYLE:s2\r\n", {.style = "S", .tones = melody}},
+      {"STYLE:S1\r\nSTYLE:S3\r\n", {.style = "C", .tones = melody}},  // no such style: left as it was
+      {"STYLE:S01\r\n", {.tones = melody}},
       // A value that is not "S" and a digit stays unread, and the header ends
       // at it.
-      {"STYLE:X1\r\n", 64, "", 7, {}},
-      {"BEAT:\r\n", 64, "", 7, melody},  // no number
-      {"BEAT:99999999999\r\n", 64, "", 7, melody},
-      {"BEAT:0\r\n", 0, "", 7, melody},
-      {"BEAT:fast\r\n", 64, "", 7, {}},
-      {"VOLUME:level V 12\r\n", 64, "", 12, melody},
-      {"VOLUME:V3\r\nVOLUME:V99999999999\r\n", 64, "", 7, melody},
+      {"STYLE:X1\r\n", {}},
+      {"BEAT:\r\n", {.tones = melody}},  // no number
+      {"BEAT:99999999999\r\n", {.tones = melody}},
+      {"BEAT:0\r\n", {.tempo = 0, .tones = melody}},
+      {"BEAT:fast\r\n", {}},
+      {"VOLUME:level V 12\r\n", {.volume = 12, .tones = melody}},
+      {"VOLUME:V3\r\nVOLUME:V99999999999\r\n", {.tones = melody}},
       // The line end is the symbol after "V"; the header goes on.
-      {"VOLUME:V3\r\nVOLUME:V\r\nBEAT:80\r\n", 80, "", 7, melody},
+      {"VOLUME:V3\r\nVOLUME:V\r\nBEAT:80\r\n", {.tempo = 80, .tones = melody}},
   };
-  for (const auto& c : cases) {
-    TiMelodyRing ring;
-    ring.LoadFromText(iMelodyText(c.header, "c2"));
-    SCOPED_TRACE(c.header);
-    EXPECT_EQ(ring.Tempo, c.tempo);
-    EXPECT_EQ(ring.Style, c.style);
-    EXPECT_EQ(ring.Volume, c.volume);
-    EXPECT_EQ(iMelodyTones(ring), c.tones);
-  }
+  for (const auto& c : cases) ExpectiMelodyReads(iMelodyText(c.header, "c2"), c.read);
 }
 
 TEST(iMelodyParse, MelodyEntries) {
@@ -151,42 +160,31 @@ TEST(iMelodyParse, MelodyEntries) {
 // Readings that run into the end of a text without CR LF line ends stop
 // there and keep what they read.
 TEST(iMelodyParse, ReadingsEndAtTheEndOfTheText) {
-  const std::string begin = "BEGIN:IMELODY\r\n";
-  const std::string head = begin + "VERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
+  const std::string head = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
   const struct {
     std::string text;
-    std::string name, composer;
-    int volume;
-    std::vector<std::string> tones;
+    iMelodyFields read;
   } cases[] = {
-      {"", "Ring", "Carolune", 7, {}},
-      {begin + "VERSION:1.2", "Ring", "Carolune", 7, {}},
-      {begin + "VERSION:1.2\r\nFORMAT:CLASS1.0", "Ring", "Carolune", 7, {}},
-      {head + "NAME:Half a  name", "Half a name", "Carolune", 7, {}},
-      {head + "COMPOSER:Someone", "Ring", "Someone", 7, {}},
-      // The search for the "V" of a volume runs through the melody and ends
-      // at the end of the text: the volume stays as it was.
-      {iMelodyText("VOLUME:V4\r\nVOLUME:10\r\n", "c2d2"), "Ring", "Carolune", 4, {}},
-      {iMelodyText("VOLUME:10\r\n", "c2V5d2"), "Ring", "Carolune", 5, {"d4/6"}},
+      {"", {}},
+      {"BEGIN:IMELODY\r\nVERSION:1.2", {}},
+      {head.substr(0, head.size() - 2), {}},
+      {head + "NAME:Half a  name", {.name = "Half a name"}},
+      {head + "COMPOSER:Someone", {.composer = "Someone"}},
+      // The search for the "V" of a volume runs on through the melody; where
+      // it meets none the volume stays as it was.
+      {iMelodyText("VOLUME:V4\r\nVOLUME:10\r\n", "c2d2"), {.volume = 4}},
+      {iMelodyText("VOLUME:10\r\n", "c2V5d2"), {.volume = 5, .tones = {"d4/6"}}},
       // Lines ended by LF or CR alone are no line ends: the version line
       // runs to the end.
-      {"BEGIN:IMELODY\nVERSION:1.2\nFORMAT:CLASS1.0\nNAME:x\nMELODY:c2\nEND:IMELODY", "Ring", "Carolune", 7, {}},
-      {"BEGIN:IMELODY\rVERSION:1.2\rFORMAT:CLASS1.0\rNAME:x\rMELODY:c2\rEND:IMELODY", "Ring", "Carolune", 7, {}},
+      {"BEGIN:IMELODY\nVERSION:1.2\nFORMAT:CLASS1.0\nNAME:x\nMELODY:c2\nEND:IMELODY", {}},
+      {"BEGIN:IMELODY\rVERSION:1.2\rFORMAT:CLASS1.0\rNAME:x\rMELODY:c2\rEND:IMELODY", {}},
       // Byte 26 and a 0 byte end the text.
-      {iMelodyText("", "c2d2\x1A" "e2"), "Ring", "Carolune", 7, {"c4/6", "d4/6"}},
-      {iMelodyText("", std::string("c2\0d2", 5)), "Ring", "Carolune", 7, {"c4/6"}},
+      {iMelodyText("", "c2d2\x1A" "e2"), {.tones = {"c4/6", "d4/6"}}},
+      {iMelodyText("", std::string("c2\0d2", 5)), {.tones = {"c4/6"}}},
       // A melody without its closing line keeps its tones.
-      {head + "MELODY:c2d2", "Ring", "Carolune", 7, {"c4/6", "d4/6"}},
+      {head + "MELODY:c2d2", {.tones = {"c4/6", "d4/6"}}},
   };
-  for (const auto& c : cases) {
-    TiMelodyRing ring;
-    ring.LoadFromText(c.text);
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ring.Name, c.name);
-    EXPECT_EQ(ring.Composer, c.composer);
-    EXPECT_EQ(ring.Volume, c.volume);
-    EXPECT_EQ(iMelodyTones(ring), c.tones);
-  }
+  for (const auto& c : cases) ExpectiMelodyReads(c.text, c.read);
 }
 
 TEST(iMelodyParse, CollectsErrorsAndReadsOn) {
@@ -209,15 +207,18 @@ TEST(iMelodyParse, CollectsErrorsAndReadsOn) {
   EXPECT_EQ(parser.Version(), "1.1.1.66");
   const std::string expected = "\xC6\xDA\xCD\xFB";
   const std::string invalid = "\xCE\xDE\xD0\xA7\xB5\xC4 ";
-  EXPECT_EQ(parser.ErrorMessage(0, ""), expected + "EOF");
-  EXPECT_EQ(parser.ErrorMessage(isLineEnd, ""), expected + "eln");
-  EXPECT_EQ(parser.ErrorMessage(isBegin, ""), expected + "\"BEGIN\"");
-  EXPECT_EQ(parser.ErrorMessage(isBackOff, ""), expected + "\"BACKOFF\"");
-  EXPECT_EQ(parser.ErrorMessage(isSemicolon, ""), expected + "\";\"");
-  EXPECT_EQ(parser.ErrorMessage(isNot, ""), expected + "not");
-  EXPECT_EQ(parser.ErrorMessage(ieSpecialDuration, ""), invalid + "SpecialDuration");
-  EXPECT_EQ(parser.ErrorMessage(ieVolumeControl, ""), invalid + "Control");
-  EXPECT_EQ(parser.ErrorMessage(ieControl, ""), invalid + "Control");
-  EXPECT_EQ(parser.ErrorMessage(ieToneCommand, ""), invalid + "ToneCommand");
-  EXPECT_EQ(parser.ErrorMessage(45, ""), "Error: 45");
+  const std::pair<int, std::string> messages[] = {
+      {0, expected + "EOF"},
+      {isLineEnd, expected + "eln"},
+      {isBegin, expected + "\"BEGIN\""},
+      {isBackOff, expected + "\"BACKOFF\""},
+      {isSemicolon, expected + "\";\""},
+      {isNot, expected + "not"},
+      {ieSpecialDuration, invalid + "SpecialDuration"},
+      {ieVolumeControl, invalid + "Control"},
+      {ieControl, invalid + "Control"},
+      {ieToneCommand, invalid + "ToneCommand"},
+      {45, "Error: 45"},
+  };
+  for (const auto& [code, message] : messages) EXPECT_EQ(parser.ErrorMessage(code, ""), message) << code;
 }
