@@ -1,6 +1,6 @@
 #include "iMelodyParse.h"
 
-#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -222,6 +222,7 @@ std::unique_ptr<TRingTone> TiMelodyParse::Control() {
     if (word.Symbol != symbol) continue;
     tone->ControlKind = word.ControlKind;
     tone->Value = word.Value;
+    break;
   }
   return tone;
 }

@@ -155,6 +155,10 @@ TEST(iMelodyParse, MelodyEntries) {
     ring.LoadFromText(iMelodyText("VOLUME:V10\r\n", c.melody));
     EXPECT_EQ(iMelodyTones(ring), c.tones) << c.melody;
   }
+  // At the end of the 32-bit range the running volume stays put.
+  TiMelodyRing ring;
+  ring.LoadFromText(iMelodyText("VOLUME:V2147483647\r\n", "V+V-"));
+  EXPECT_EQ(iMelodyTones(ring), (std::vector<std::string>{"k19=2147483647", "k19=2147483646"}));
 }
 
 // Readings that run into the end of a text without CR LF line ends stop

@@ -181,7 +181,6 @@ TEST(iMelodyCorpus, FilesBeyondTheGrammarKeepTheirFirstTones) {
       {"imyplay/abba1.imy", 0, ""},                                                       // repeat first
       {"imyplay/kalinka.imy", 2, "e1d2"},                                                 // "(*" comment
       {"other/wikipedia_example_vibe_led_back.imy", 0, ""},
-      {"other/spec_example_melody1.imy", 16, "V7&b2#c3V6c2*4g3d3V7#d1r3d2e2:d1V8f2f3."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
