@@ -1,0 +1,484 @@
+#include "GrammarBase.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "uRingFile.h"
+
+namespace {
+
+constexpr char CR = '\r';
+constexpr char LF = '\n';
+
+// The messages are kept in code page 936, as the listing has always shown
+// them: "expected" and "invalid " (with its blank).
+const std::string kExpected = "\xC6\xDA\xCD\xFB";
+const std::string kInvalid = "\xCE\xDE\xD0\xA7\xB5\xC4 ";
+
+unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+
+bool IsSkipped(char c) { return c == ' ' || (Byte(c) >= 14 && Byte(c) <= 31); }
+bool IsIdentifierChar(char c) { return (c >= 'A' && c <= 'Z') || c == '_'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string RightAligned(int value) {
+  std::string text = IntToStr(value);
+  if (text.size() < 5) text.insert(0, 5 - text.size(), ' ');
+  return text;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- comments
+
+void TCommentList::Add(const std::string& text, int line, int column) {
+  size_t end = text.size();
+  while (end > 0 && Byte(text[end - 1]) < 32) --end;
+  FItems.Add(std::make_unique<TCommentItem>(TCommentItem{text.substr(0, end), line, column}));
+}
+
+// ----------------------------------------------------------------- scanner
+
+TGrammarScanner::TGrammarScanner(int noSymbol) : FNoSymbol(noSymbol) {
+  FStartStates.fill(TScanState());
+  FStartStates[0] = TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol};
+}
+
+void TGrammarScanner::SetStartStates(const std::string& chars, const TScanState& state) {
+  for (const char c : chars) SetStartState(Byte(c), state);
+}
+
+void TGrammarScanner::SetStartStates(char first, char last, const TScanState& state) {
+  for (int c = Byte(first); c <= Byte(last); ++c) SetStartState(static_cast<unsigned char>(c), state);
+}
+
+void TGrammarScanner::AddKeyword(const std::string& text, int symbol) {
+  const std::string upper = UpperCase(text);
+  FKeywords[Byte(upper.at(0))].push_back(TKeyword{upper, symbol});
+}
+
+char TGrammarScanner::CharAt(int position) const {
+  const std::string& data = FSourceBuffer.DataString();
+  if (position < 0 || position >= FSourceLength || static_cast<size_t>(position) >= data.size()) return 0;
+  const char c = data[static_cast<size_t>(position)];
+  return c == 26 ? 0 : c;
+}
+
+char TGrammarScanner::UpCaseCharAt(int position) const {
+  const char c = CharAt(position);
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+void TGrammarScanner::Reset() {
+  if (FSourceBuffer.Size() >= INT_MAX) throw EStreamError("Text too large to parse");
+  FCurrentChar = 0;
+  FSourceBuffer.Seek(0, TSeekOrigin::soEnd);
+  FSourceBuffer.WriteBuffer(&FCurrentChar, 1);
+  FSourceBuffer.SetPosition(0);
+  FPreviousChar = 0;
+  FSourceLength = static_cast<int>(FSourceBuffer.Size());
+  FCurrentLine = 1;
+  FLineStart = -2;
+  FBufferPosition = -1;
+  FLastSymbol.Clear();
+  FLookAhead.Clear();
+  FPendingLineEnds = 0;
+  FContextLength = 0;
+  NextChar();
+}
+
+void TGrammarScanner::NextChar() {
+  FPreviousChar = FCurrentChar;
+  ++FBufferPosition;
+  FCurrentChar = UpCaseCharAt(FBufferPosition);
+  // CR, LF and CR LF each end one line.
+  if (FCurrentChar == CR || (FCurrentChar == LF && FPreviousChar != CR)) {
+    ++FCurrentLine;
+    if (FStatusUpdate && FParser) FStatusUpdate(*FParser, TGrammarStatusType::gsNewLine, "", FCurrentLine);
+    FLineStart = FBufferPosition;
+  }
+}
+
+int TGrammarScanner::Get() {
+  for (;;) {
+    // A line end swallowed by a comment comes back as a CR in front of the
+    // current character.
+    if (FPendingLineEnds > 0) {
+      --FBufferPosition;
+      --FPendingLineEnds;
+      FCurrentChar = CR;
+    }
+    while (IsSkipped(FCurrentChar)) NextChar();
+    if ((FCurrentChar == '/' || FCurrentChar == '(' || FCurrentChar == '{') && SkipComment()) continue;
+    break;
+  }
+  FLastSymbol.Assign(FLookAhead);
+  FLookAhead.Line = FCurrentLine;
+  FLookAhead.Column = FBufferPosition - FLineStart;
+  FLookAhead.Length = 0;
+  FLookAhead.SourcePosition = FBufferPosition;
+  FContextLength = 0;
+  const TScanState& state = FStartStates[Byte(FCurrentChar)];
+  FSymbolStart = FBufferPosition;
+  return ScanSymbol(state);
+}
+
+int TGrammarScanner::ScanSymbol(const TScanState& state) {
+  TScanKind kind = state.Kind;
+  for (;;) {
+    NextChar();
+    ++FLookAhead.Length;
+    if (FBufferPosition > FSourceLength) {
+      FCurrentChar = 0;
+      --FBufferPosition;
+      return symEndOfText;
+    }
+    if (kind == TScanKind::Pair) {
+      if (FCurrentChar == state.Second) {
+        kind = TScanKind::Single;
+        continue;
+      }
+      // Without its second character the symbol goes on from the one just read.
+      kind = state.Otherwise;
+      if (kind != TScanKind::Identifier) return FNoSymbol;
+      if (IsIdentifierChar(FCurrentChar)) continue;
+      return KeywordOr(symIdentifier);
+    }
+    switch (kind) {
+      case TScanKind::Identifier:
+        if (IsIdentifierChar(FCurrentChar)) continue;
+        return KeywordOr(symIdentifier);
+      case TScanKind::Integer:
+        if (IsDigit(FCurrentChar)) continue;
+        return KeywordOr(symInteger);
+      case TScanKind::Single:
+        return state.Symbol;
+      case TScanKind::EndOfText:
+        FCurrentChar = 0;
+        --FBufferPosition;
+        return symEndOfText;
+      case TScanKind::NoSymbol:
+      case TScanKind::Pair:
+        break;
+    }
+    return FNoSymbol;
+  }
+}
+
+// The first character picks the candidates; a keyword matches when it has
+// the symbol's length and the same characters, case folded.
+int TGrammarScanner::KeywordOr(int symbol) const {
+  const int start = FLookAhead.SourcePosition;
+  const int length = FLookAhead.Length;
+  for (const TKeyword& keyword : FKeywords[Byte(UpCaseCharAt(start))]) {
+    if (static_cast<int>(keyword.Text.size()) != length) continue;
+    int i = 1;
+    while (i < length && UpCaseCharAt(start + i) == keyword.Text[static_cast<size_t>(i)]) ++i;
+    if (i == length) return keyword.Symbol;
+  }
+  return symbol;
+}
+
+// "//" to a CR, "(*" to "*)", "{" to "}", none nested. True when a comment
+// was skipped; false when none starts here or it ran into the end of text.
+bool TGrammarScanner::SkipComment() {
+  const TCommentStart at{FBufferPosition, FCurrentLine, FBufferPosition - FLineStart - 1};
+  const int lineStart = FLineStart;
+  if (FCurrentChar == '/') {
+    NextChar();
+    if (FCurrentChar == '/') return SkipTo(CR, at);
+    StepBack(at.Line, lineStart);
+  } else if (FCurrentChar == '(') {
+    NextChar();
+    if (FCurrentChar == '*') {
+      NextChar();
+      bool closed = false;
+      while (!closed && FCurrentChar != 0) {
+        const bool star = FCurrentChar == '*';
+        NextChar();
+        closed = star && FCurrentChar == ')';
+      }
+      if (closed) NextChar();
+      StoreComment(at);
+      return closed;
+    }
+    StepBack(at.Line, lineStart);
+  }
+  return FCurrentChar == '{' && SkipTo('}', at);
+}
+
+// Reads on to the closing character. Past it the comment's line ends are
+// pending and the character after it is current; a comment that runs into
+// the end of text is stored but not skipped.
+bool TGrammarScanner::SkipTo(char close, const TCommentStart& at) {
+  do NextChar();
+  while (FCurrentChar != close && FCurrentChar != 0);
+  const bool closed = FCurrentChar != 0;
+  if (closed) {
+    FPendingLineEnds = FCurrentLine - at.Line;
+    NextChar();
+  }
+  StoreComment(at);
+  return closed;
+}
+
+void TGrammarScanner::StepBack(int line, int lineStart) {
+  --FBufferPosition;
+  FCurrentChar = FPreviousChar;
+  FCurrentLine = line;
+  FLineStart = lineStart;
+}
+
+void TGrammarScanner::StoreComment(const TCommentStart& at) {
+  std::string text;
+  text.reserve(static_cast<size_t>(std::max(FBufferPosition - at.Position, 0)));
+  for (int i = at.Position; i < FBufferPosition; ++i) text += CharAt(i);
+  FComments.Add(text, at.Line, at.Column);
+}
+
+std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) const {
+  return UpperCase(GetSymbolRawText(position));
+}
+
+std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
+  std::string text;
+  const int end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+  for (int i = std::max(position.SourcePosition, 0); i < end; ++i) text += CharAt(i);
+  return text;
+}
+
+std::string TGrammarScanner::GetBookmark() const {
+  std::string text;
+  for (const int value : {FSymbolStart, FBufferPosition, FContextLength, FCurrentLine, FPendingLineEnds, FLineStart,
+                          FLastSymbol.Line, FLastSymbol.Column, FLastSymbol.Length, FLastSymbol.SourcePosition,
+                          FLookAhead.Line, FLookAhead.Column, FLookAhead.Length, FLookAhead.SourcePosition})
+    text += IntToStr(value) + ' ';
+  text += FCurrentChar;
+  text += FPreviousChar;
+  return text;
+}
+
+void TGrammarScanner::GotoBookmark(const std::string& bookmark) {
+  std::array<int32_t, 14> values{};
+  size_t at = 0;
+  for (int32_t& value : values) {
+    const size_t blank = bookmark.find(' ', at);
+    const size_t end = blank == std::string::npos ? bookmark.size() : blank;
+    if (!TryStrToInt(bookmark.substr(at, end - at), value))
+      throw EGrammarBookmark("The bookmark holds an invalid integer");
+    at = blank == std::string::npos ? bookmark.size() : blank + 1;
+  }
+  if (values[1] < -1 || values[1] > FSourceLength) throw EGrammarBookmark("The bookmark holds an invalid integer");
+  if (bookmark.size() - at < 2) throw EGrammarBookmark("The bookmark holds an invalid character");
+  FSymbolStart = values[0];
+  FBufferPosition = values[1];
+  FContextLength = values[2];
+  FCurrentLine = values[3];
+  FPendingLineEnds = values[4];
+  FLineStart = values[5];
+  FLastSymbol = TSymbolPosition{values[6], values[7], values[8], values[9]};
+  FLookAhead = TSymbolPosition{values[10], values[11], values[12], values[13]};
+  FCurrentChar = bookmark[at];
+  FPreviousChar = bookmark[at + 1];
+}
+
+// ------------------------------------------------------------- symbol sets
+
+TSymbolSet SymbolSet(std::initializer_list<int> symbols) {
+  TSymbolSet set;
+  for (const int symbol : symbols) set.set(static_cast<size_t>(symbol));
+  return set;
+}
+
+TSymbolSet SymbolRange(int first, int last) {
+  TSymbolSet set;
+  for (int symbol = first; symbol <= last; ++symbol) set.set(static_cast<size_t>(symbol));
+  return set;
+}
+
+// ------------------------------------------------------------------ parser
+
+TGrammarParser::TGrammarParser(TComponent* owner, std::unique_ptr<TGrammarScanner> scanner,
+                               const TGrammarNames& names)
+    : TComponent(owner), FScanner(std::move(scanner)), FNames(names) {
+  FScanner->SetParser(this);
+}
+
+TGrammarParser::~TGrammarParser() = default;
+
+void TGrammarParser::LoadSource(TStream& stream) { GetSourceStream().LoadFromStream(stream); }
+
+void TGrammarParser::SetOnStatusUpdate(TStatusUpdateProc handler) {
+  FOnStatusUpdate = std::move(handler);
+  FScanner->SetStatusUpdate(FOnStatusUpdate);
+}
+
+void TGrammarParser::Execute() {
+  ClearErrors();
+  FListing.Clear();
+  if (!Trim(FSourceFileName).empty()) {
+    GetSourceStream().Clear();
+    GetSourceStream().LoadFromFile(FSourceFileName);
+  }
+  DoBeforeParse();
+  Parse();
+  DoAfterParse();
+  if (FGenListWhen == TGenListType::glAlways || (FGenListWhen == TGenListType::glOnError && !Succeeded()))
+    GenerateListing();
+  if (FClearSourceStream) GetSourceStream().Clear();
+  FListing.SetPosition(0);
+  if (Succeeded()) {
+    if (FOnSuccess) FOnSuccess(*this);
+  } else if (FOnFailure) {
+    FOnFailure(*this, FErrorList.Count());
+  }
+}
+
+void TGrammarParser::Parse() {
+  if (!FRing) throw Exception("The parser has no tune to fill");
+  FErrorDist = 2;
+  FScanner->Reset();
+  Get();
+  ParseTune();
+  HandOverComments();
+}
+
+void TGrammarParser::Get() {
+  HandOverComments();
+  const int symbol = FScanner->Get();
+  if (FErrorDist < INT_MAX) ++FErrorDist;
+  FLookAheadSymbol = symbol;
+  if (FAfterGet) FAfterGet(*this, FLookAheadSymbol);
+}
+
+void TGrammarParser::Expect(int symbol) {
+  if (FLookAheadSymbol == symbol)
+    Get();
+  else
+    SyntaxError(symbol);
+}
+
+// Only the first of mismatches that follow each other closely is recorded:
+// one needs at least two symbols read since the one before, collected or not.
+void TGrammarParser::SyntaxError(int code) {
+  if (FErrorDist >= 2) AddError(code, &FScanner->LookAhead(), 0, "");
+  FErrorDist = 0;
+}
+
+void TGrammarParser::AddError(int code, const TSymbolPosition* position, int errorType, const std::string& data) {
+  auto error = std::make_unique<TGrammarError>();
+  error->ErrorCode = code;
+  error->Column = position ? position->Column : 0;
+  error->Line = position ? position->Line : 0;
+  error->Data = data;
+  error->ErrorType = errorType;
+  const TGrammarError& added = *FErrorList.Add(std::move(error));
+  if (FOnError) FOnError(*this, added);
+}
+
+std::string TGrammarParser::ErrorMessage(int code, const std::string& data) {
+  const int terminals = static_cast<int>(FNames.Terminals.size());
+  const int productions = static_cast<int>(FNames.Productions.size());
+  if (code >= 0 && code < terminals) return kExpected + FNames.Terminals[static_cast<size_t>(code)];
+  if (code >= terminals && code - terminals < productions)
+    return kInvalid + FNames.Productions[static_cast<size_t>(code - terminals)];
+  if (FOnCustomError) return FOnCustomError(*this, code, data);
+  std::string text = "Error: " + IntToStr(code);
+  if (!Trim(data).empty()) text += " (" + data + ")";
+  return text;
+}
+
+void TGrammarParser::HandOverComments() {
+  TCommentList& comments = FScanner->Comments();
+  if (comments.Count() == 0) return;
+  if (FOnComment) FOnComment(*this, comments);
+  comments.Clear();
+}
+
+std::string TGrammarParser::LastSymbolText() const { return FScanner->GetSymbolRawText(FScanner->LastSymbol()); }
+std::string TGrammarParser::LookAheadText() const { return FScanner->GetSymbolText(FScanner->LookAhead()); }
+std::string TGrammarParser::LookAheadRawText() const { return FScanner->GetSymbolRawText(FScanner->LookAhead()); }
+
+char TGrammarParser::CharBeforeLookAhead() const { return FScanner->CharAt(FScanner->LookAhead().SourcePosition - 1); }
+
+bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
+  return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
+}
+
+std::unique_ptr<TRingTone> TGrammarParser::NewTone() const {
+  auto tone = std::make_unique<TRingTone>();
+  tone->Duration = FRing->DefaultDuration;
+  tone->Octave = FRing->DefaultOctave;
+  tone->Volume = FRing->Volume;
+  return tone;
+}
+
+std::unique_ptr<TRingTrack> TGrammarParser::NewTrack() const { return std::make_unique<TRingTrack>(); }
+
+void TGrammarParser::DoBeforeParse() {
+  if (FBeforeParse) FBeforeParse(*this);
+  if (FOnStatusUpdate) FOnStatusUpdate(*this, TGrammarStatusType::gsParseBegin, "", -1);
+}
+
+void TGrammarParser::DoAfterParse() {
+  if (FOnStatusUpdate) FOnStatusUpdate(*this, TGrammarStatusType::gsParseEnd, "", -1);
+  if (FAfterParse) FAfterParse(*this);
+}
+
+// The source line by line, each followed by markers under its errors, then
+// the number of errors listed.
+void TGrammarParser::GenerateListing() {
+  if (FBeforeGenList) FBeforeGenList(*this);
+  std::vector<const TGrammarError*> errors;
+  for (const auto& error : FErrorList) errors.push_back(error.get());
+  std::stable_sort(errors.begin(), errors.end(),
+                   [](const TGrammarError* a, const TGrammarError* b) { return a->Line < b->Line; });
+  auto next = errors.begin();
+  int listed = 0;
+  const auto listErrors = [&](int line, const std::string& text, int offset) {
+    while (next != errors.end() && (*next)->Line < line) ++next;
+    for (; next != errors.end() && (*next)->Line == line; ++next) {
+      std::string marker = "*****  ";
+      for (int i = 0; i < (*next)->Column - offset; ++i)
+        marker += static_cast<size_t>(i) < text.size() && text[static_cast<size_t>(i)] == '\t' ? '\t' : ' ';
+      FListing.WriteString(marker + "^ " + ErrorMessage((*next)->ErrorCode, (*next)->Data) + "\r\n");
+      ++listed;
+    }
+  };
+
+  int position = 0;
+  int line = 0;
+  int offset = 2;  // the column of a line's first character
+  for (;;) {
+    std::string text;
+    char c;
+    while ((c = FScanner->CharAt(position)) != CR && c != LF && c != 0) {
+      text += c;
+      ++position;
+    }
+    if (text.empty() && c == 0) break;
+    ++line;
+    FListing.WriteString(RightAligned(line) + "  " + text + "\r\n");
+    listErrors(line, text, offset);
+    const bool pair = c == CR && FScanner->CharAt(position + 1) == LF;
+    position += pair ? 2 : 1;
+    offset = pair ? 2 : 1;
+  }
+  listErrors(line + 1, "", offset);
+
+  bool printErrorCount = true;
+  if (FAfterGenList) FAfterGenList(*this, printErrorCount);
+  if (!printErrorCount) return;
+  FListing.WriteString("\r\n" + RightAligned(listed) + " error");
+  if (listed != 1) FListing.WriteString("s\r\n");
+}
+
+std::string TGrammarParser::GetBookmark() const { return IntToStr(FLookAheadSymbol) + ' ' + FScanner->GetBookmark(); }
+
+void TGrammarParser::GotoBookmark(const std::string& bookmark) {
+  const size_t blank = bookmark.find(' ');
+  int32_t symbol = 0;
+  if (!TryStrToInt(bookmark.substr(0, blank), symbol)) throw EGrammarBookmark("The bookmark holds an invalid integer");
+  FScanner->GotoBookmark(blank == std::string::npos ? std::string() : bookmark.substr(blank + 1));
+  FLookAheadSymbol = symbol;
+}

@@ -1,0 +1,328 @@
+// The grammar framework that reads the text notations: a table-driven
+// scanner and a recursive-descent parser base. Parsing never fails outward:
+// mismatches are collected in an error list and the productions carry on
+// with whatever they can, so a malformed tune loads as far as it parses.
+//
+// How a notation plugs in (the scanner and parser skeleton lives here only):
+//  - Scanner: derive from TGrammarScanner, hand the base the notation's
+//    no-symbol number, and in the constructor fill the start-state table
+//    (SetStartState/SetStartStates with TScanState::Single, Identifier,
+//    Integer or Pair; a Pair such as "C#" or CR LF goes on as an identifier
+//    or ends as no symbol without its second character) and the keywords
+//    (AddKeyword, matched in any case). The preset is "no symbol" for every
+//    character and "end of text" for 0. Blanks and codes 14..31 are skipped
+//    and comments ("//", "(*", "{") recognised in every notation. Integers
+//    are looked up among the keywords too, so a notation can give particular
+//    numbers symbols of their own (a keyword "1", say).
+//  - Parser: derive from TGrammarParser, hand the base the scanner and a
+//    static TGrammarNames (the terminal names of the codes 0..no-symbol, then
+//    the production error names: ErrorMessage is built from them), override
+//    ParseTune (the start production) and Version, and publish the typed tune
+//    as Ring/SetRing over FRing. Productions use Get, Expect, SyntaxError,
+//    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
+//    CharBeforeLookAhead, SymbolInSet with TSymbolSet, NewTone and NewTrack.
+//  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
+//    it a rewritten text in a TMemoryStream where the notation needs one).
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Component.h"
+#include "OwnedList.h"
+#include "Streams.h"
+#include "SysUtils.h"
+
+struct TRingTone;
+class TRingTrack;
+class TRingFile;
+class TGrammarParser;
+
+// The symbol numbers every notation shares.
+constexpr int symEndOfText = 0;
+constexpr int symIdentifier = 1;
+constexpr int symInteger = 2;
+
+// One symbol's place in the source.
+struct TSymbolPosition {
+  int Line = 0;            // counted from 1
+  int Column = 0;          // source position minus that of the last line-end character
+  int Length = 0;          // characters of the symbol
+  int SourcePosition = 0;  // 0-based offset of its first character
+
+  void Clear() { *this = TSymbolPosition(); }
+  void Assign(const TSymbolPosition& source) { *this = source; }
+};
+
+struct TGrammarError {
+  int ErrorCode = 0;  // a symbol number or a production's error number
+  int Column = 0;
+  int Line = 0;
+  std::string Data;
+  int ErrorType = 0;
+};
+
+struct TCommentItem {
+  std::string Text;
+  int Line = 0;
+  int Column = 0;
+};
+
+class TCommentList {
+ public:
+  // Stores the text without its trailing characters below the blank.
+  void Add(const std::string& text, int line, int column);
+  void Clear() { FItems.Clear(); }
+  int Count() const { return FItems.Count(); }
+  const TCommentItem& Items(int index) const { return *FItems.Items(index); }
+
+ private:
+  TOwnedList<TCommentItem> FItems;
+};
+
+class EGrammarBookmark : public Exception {
+  using Exception::Exception;
+};
+
+enum class TGenListType { glNever, glAlways, glOnError };
+
+enum class TGrammarStatusType { gsParseBegin = 1, gsParseEnd = 2, gsNewLine = 3 };
+
+using TGrammarNotifyEvent = std::function<void(TGrammarParser& Sender)>;
+using TAfterGrammarGetEvent = std::function<void(TGrammarParser& Sender, int& CurrentInputSymbol)>;
+using TAfterGenListEvent = std::function<void(TGrammarParser& Sender, bool& PrintErrorCount)>;
+using TCustomErrorEvent =
+    std::function<std::string(TGrammarParser& Sender, int ErrorCode, const std::string& Data)>;
+using TErrorEvent = std::function<void(TGrammarParser& Sender, const TGrammarError& Error)>;
+using TFailureEvent = std::function<void(TGrammarParser& Sender, int NumErrors)>;
+using TStatusUpdateProc = std::function<void(TGrammarParser& Sender, TGrammarStatusType StatusType,
+                                             const std::string& Status, int LineNum)>;
+using TCommentEvent = std::function<void(TGrammarParser& Sender, TCommentList& Comments)>;
+
+// What a scanner state does with each character it reads.
+enum class TScanKind : uint8_t {
+  EndOfText,   // the symbol 0
+  NoSymbol,    // the notation's no-symbol number, one character long
+  Single,      // a one-character symbol
+  Identifier,  // letters and "_", then the keyword look-up
+  Integer,     // digits, then the keyword look-up
+  Pair,        // a two-character symbol when Second follows, else goes on as Otherwise
+};
+
+struct TScanState {
+  TScanKind Kind = TScanKind::NoSymbol;
+  int Symbol = 0;                             // Single, Pair: the symbol returned
+  char Second = 0;                            // Pair: the character that completes it
+  TScanKind Otherwise = TScanKind::NoSymbol;  // Pair: Identifier or NoSymbol (one character)
+
+  static TScanState Single(int symbol) { return {TScanKind::Single, symbol, 0, TScanKind::NoSymbol}; }
+  static TScanState Identifier() { return {TScanKind::Identifier, 0, 0, TScanKind::NoSymbol}; }
+  static TScanState Integer() { return {TScanKind::Integer, 0, 0, TScanKind::NoSymbol}; }
+  static TScanState Pair(char second, int symbol, TScanKind otherwise) {
+    return {TScanKind::Pair, symbol, second, otherwise};
+  }
+};
+
+class TGrammarScanner {
+ public:
+  explicit TGrammarScanner(int noSymbol);
+  virtual ~TGrammarScanner() = default;
+  TGrammarScanner(const TGrammarScanner&) = delete;
+  TGrammarScanner& operator=(const TGrammarScanner&) = delete;
+
+  // The byte at the position; 0 outside the source, and byte 26 reads as 0,
+  // so either ends the text.
+  char CharAt(int position) const;
+  // CharAt with a..z upper-cased: every notation reads its symbols so.
+  char UpCaseCharAt(int position) const;
+
+  void Reset();
+  void NextChar();
+  // Scans the next symbol and returns its number.
+  int Get();
+
+  // The symbol's text read upper-cased, or in the source's own case.
+  std::string GetSymbolText(const TSymbolPosition& position) const;
+  std::string GetSymbolRawText(const TSymbolPosition& position) const;
+
+  std::array<TScanState, 256>& StartStateTable() { return FStartStates; }
+  std::string GetBookmark() const;
+  void GotoBookmark(const std::string& bookmark);
+
+  TMemoryStream& SourceBuffer() { return FSourceBuffer; }
+  const TSymbolPosition& LastSymbol() const { return FLastSymbol; }
+  const TSymbolPosition& LookAhead() const { return FLookAhead; }
+  int CurrentLine() const { return FCurrentLine; }
+  int NoSymbol() const { return FNoSymbol; }
+  TCommentList& Comments() { return FComments; }
+
+  // The parser whose status handler hears of each new line.
+  void SetParser(TGrammarParser* parser) { FParser = parser; }
+  void SetStatusUpdate(TStatusUpdateProc handler) { FStatusUpdate = std::move(handler); }
+
+ protected:
+  void SetStartState(unsigned char c, const TScanState& state) { FStartStates[c] = state; }
+  void SetStartStates(const std::string& chars, const TScanState& state);
+  void SetStartStates(char first, char last, const TScanState& state);
+  // An upper-case word that the identifier (or integer) state turns into its symbol.
+  void AddKeyword(const std::string& text, int symbol);
+
+ private:
+  struct TKeyword {
+    std::string Text;
+    int Symbol;
+  };
+
+  // Where a comment began: its first character, line and column.
+  struct TCommentStart {
+    int Position, Line, Column;
+  };
+
+  int ScanSymbol(const TScanState& state);
+  int KeywordOr(int symbol) const;
+  bool SkipComment();
+  bool SkipTo(char close, const TCommentStart& at);
+  void StepBack(int line, int lineStart);
+  void StoreComment(const TCommentStart& at);
+
+  int FSymbolStart = 0;
+  int FBufferPosition = -1;
+  int FContextLength = 0;
+  TSymbolPosition FLastSymbol;
+  char FCurrentChar = 0;
+  int FCurrentLine = 1;
+  char FPreviousChar = 0;
+  TSymbolPosition FLookAhead;
+  int FPendingLineEnds = 0;
+  TStatusUpdateProc FStatusUpdate;
+  int FSourceLength = 0;
+  TMemoryStream FSourceBuffer;
+  int FLineStart = -2;
+  std::array<TScanState, 256> FStartStates;
+
+  const int FNoSymbol;
+  std::array<std::vector<TKeyword>, 256> FKeywords;
+  TGrammarParser* FParser = nullptr;
+  TCommentList FComments;
+};
+
+// Sets of symbol numbers; every notation has fewer than 64 symbols.
+using TSymbolSet = std::bitset<64>;
+TSymbolSet SymbolSet(std::initializer_list<int> symbols);
+TSymbolSet SymbolRange(int first, int last);
+
+// The names that make a notation's error messages: Terminals[code] for the
+// codes 0..no-symbol, then Productions for the codes after them.
+struct TGrammarNames {
+  std::vector<std::string> Terminals;
+  std::vector<std::string> Productions;
+};
+
+class TGrammarParser : public TComponent {
+ public:
+  TGrammarParser(TComponent* owner, std::unique_ptr<TGrammarScanner> scanner, const TGrammarNames& names);
+  ~TGrammarParser() override;
+
+  // The buffer the text is copied into before Execute.
+  TMemoryStream& GetSourceStream() { return FScanner->SourceBuffer(); }
+  // Copies the whole stream, from its beginning, into the source buffer.
+  void LoadSource(TStream& stream);
+  void Execute();
+
+  void ClearErrors() { FErrorList.Clear(); }
+  bool Succeeded() const { return FErrorList.Empty(); }
+  const TOwnedList<TGrammarError>& ErrorList() const { return FErrorList; }
+  void AddError(int code, const TSymbolPosition* position, int errorType, const std::string& data);
+  virtual std::string ErrorMessage(int code, const std::string& data);
+  TMemoryStream& Listing() { return FListing; }
+  void GenerateListing();
+
+  std::string GetBookmark() const;
+  void GotoBookmark(const std::string& bookmark);
+
+  // Published properties.
+  virtual std::string Version() const = 0;
+  bool ClearSourceStream() const { return FClearSourceStream; }
+  void SetClearSourceStream(bool value) { FClearSourceStream = value; }
+  TGenListType GenListWhen() const { return FGenListWhen; }
+  void SetGenListWhen(TGenListType value) { FGenListWhen = value; }
+  const std::string& SourceFileName() const { return FSourceFileName; }
+  void SetSourceFileName(const std::string& value) { FSourceFileName = value; }
+  void SetAfterGet(TAfterGrammarGetEvent handler) { FAfterGet = std::move(handler); }
+  void SetAfterParse(TGrammarNotifyEvent handler) { FAfterParse = std::move(handler); }
+  void SetAfterGenList(TAfterGenListEvent handler) { FAfterGenList = std::move(handler); }
+  void SetBeforeGenList(TGrammarNotifyEvent handler) { FBeforeGenList = std::move(handler); }
+  void SetBeforeParse(TGrammarNotifyEvent handler) { FBeforeParse = std::move(handler); }
+  void SetOnCustomError(TCustomErrorEvent handler) { FOnCustomError = std::move(handler); }
+  void SetOnError(TErrorEvent handler) { FOnError = std::move(handler); }
+  void SetOnFailure(TFailureEvent handler) { FOnFailure = std::move(handler); }
+  void SetOnStatusUpdate(TStatusUpdateProc handler);
+  void SetOnSuccess(TGrammarNotifyEvent handler) { FOnSuccess = std::move(handler); }
+  // Hears the comments the scanner met, before each symbol and at the end.
+  void SetOnComment(TCommentEvent handler) { FOnComment = std::move(handler); }
+
+ protected:
+  // The notation's start production.
+  virtual void ParseTune() = 0;
+
+  void Parse();
+  void Get();
+  void Expect(int symbol);
+  void SyntaxError(int code);
+  int LookAhead() const { return FLookAheadSymbol; }
+  std::string LastSymbolText() const;
+  std::string LookAheadText() const;
+  std::string LookAheadRawText() const;
+  char CharBeforeLookAhead() const;
+  static bool SymbolInSet(const TSymbolSet& set, int symbol);
+  // A note preset from the tune's default duration and octave and its volume.
+  std::unique_ptr<TRingTone> NewTone() const;
+  std::unique_ptr<TRingTrack> NewTrack() const;
+  void DoBeforeParse();
+  void DoAfterParse();
+
+  // The tune the productions fill (not owned).
+  TRingFile* FRing = nullptr;
+
+ private:
+  void HandOverComments();
+
+  TGrammarNotifyEvent FAfterParse;
+  TAfterGrammarGetEvent FAfterGet;
+  TAfterGenListEvent FAfterGenList;
+  TGrammarNotifyEvent FBeforeGenList;
+  TGrammarNotifyEvent FBeforeParse;
+  bool FClearSourceStream = true;
+  int FErrorDist = 0;
+  TOwnedList<TGrammarError> FErrorList;
+  TGenListType FGenListWhen = TGenListType::glOnError;
+  TMemoryStream FListing;
+  TCustomErrorEvent FOnCustomError;
+  TErrorEvent FOnError;
+  TFailureEvent FOnFailure;
+  TStatusUpdateProc FOnStatusUpdate;
+  TGrammarNotifyEvent FOnSuccess;
+  std::unique_ptr<TGrammarScanner> FScanner;
+  std::string FSourceFileName;
+  int FLookAheadSymbol = 0;
+  TCommentEvent FOnComment;
+  const TGrammarNames& FNames;
+};
+
+// How a tune class reads its text: one parse of the whole stream into the
+// tune. The collected errors are left unread, and no listing is built:
+// nothing reads it, and its marker lines grow with errors times line length.
+template <class TParse, class TRing>
+void ParseRing(TRing& ring, TStream& stream) {
+  TParse parser(nullptr);
+  parser.SetRing(&ring);
+  parser.SetGenListWhen(TGenListType::glNever);
+  parser.LoadSource(stream);
+  parser.Execute();
+}

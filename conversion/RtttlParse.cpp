@@ -1,0 +1,182 @@
+#include "RtttlParse.h"
+
+namespace {
+
+const TGrammarNames kNames{
+    {"EOF", "str", "int", "\":\"", "\",\"", "\"=\"", "\"O\"", "\"D\"", "\"B\"", "\"S\"", "\"N\"", "\"C\"", "\"P\"",
+     "\"C#\"", "\"D#\"", "\"E\"", "\"F\"", "\"F#\"", "\"G\"", "\"G#\"", "\"A\"", "\"A#\"", "\"H\"", "\".\"", "not"},
+    {"Note", "ToneCommand", "ControlValue", "ControlName"}};
+
+// What can start a tone: a note value, a note letter or the pause. D and B
+// are notes here, so among the tones only o and s can be controls.
+const TSymbolSet kToneStart = SymbolSet({symInteger, rsD, rsB}) | SymbolRange(rsC, rsH);
+
+struct TNoteSymbol {
+  int Symbol;
+  char Letter;
+  bool Sharp;
+};
+
+constexpr TNoteSymbol kNotes[] = {
+    {rsC, 'C', false},      {rsD, 'D', false},      {rsE, 'E', false},      {rsF, 'F', false},
+    {rsG, 'G', false},      {rsA, 'A', false},      {rsB, 'B', false},      {rsH, 'B', false},
+    {rsP, 'P', false},      {rsCSharp, 'C', true},  {rsDSharp, 'D', true},  {rsFSharp, 'F', true},
+    {rsGSharp, 'G', true},  {rsASharp, 'A', true},
+};
+
+}  // namespace
+
+TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(rsNot) {
+  SetStartState(',', TScanState::Single(rsComma));
+  SetStartState('.', TScanState::Single(rsDot));
+  SetStartState(':', TScanState::Single(rsColon));
+  SetStartState('=', TScanState::Single(rsEqual));
+  SetStartStates('0', '9', TScanState::Integer());
+  SetStartStates('A', 'Z', TScanState::Identifier());
+  SetStartState('_', TScanState::Identifier());
+  // These letters take a "#" straight after them.
+  SetStartState('A', TScanState::Pair('#', rsASharp, TScanKind::Identifier));
+  SetStartState('C', TScanState::Pair('#', rsCSharp, TScanKind::Identifier));
+  SetStartState('D', TScanState::Pair('#', rsDSharp, TScanKind::Identifier));
+  SetStartState('F', TScanState::Pair('#', rsFSharp, TScanKind::Identifier));
+  SetStartState('G', TScanState::Pair('#', rsGSharp, TScanKind::Identifier));
+  for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
+                                     {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
+                                     {"S", rsS}})
+    AddKeyword(text, symbol);
+}
+
+TRtttlParse::TRtttlParse(TComponent* owner)
+    : TGrammarParser(owner, std::make_unique<TRtttlParseScanner>(), kNames) {}
+
+void TRtttlParse::ParseTune() {
+  TRingFile& ring = *FRing;
+  // The name is every symbol before the first ":" in the source's case, with
+  // one blank wherever blanks stood; a text without ":" is all name.
+  ring.Name.clear();
+  while (LookAhead() != symEndOfText && LookAheadRawText() != ":") {
+    Get();
+    ring.Name += LastSymbolText();
+    if (CharBeforeLookAhead() == ' ') ring.Name += ' ';
+  }
+  Expect(rsColon);
+  const auto controls = ParseControlList();
+  for (const auto& control : controls->Tones) {
+    switch (control->ControlKind) {
+      case ckOctave: ring.DefaultOctave = control->Value; break;
+      case ckDuration: ring.DefaultDuration = control->Value; break;
+      case ckTempo: ring.Tempo = control->Value; break;
+      case ckStyle: ring.Style = std::string(1, static_cast<char>(control->Value & 0xFF)); break;
+      default: break;
+    }
+  }
+  Expect(rsColon);
+  ring.Track->Assign(*ParseToneList());
+}
+
+std::unique_ptr<TRingTrack> TRtttlParse::ParseControlList() {
+  auto track = NewTrack();
+  track->Add(ParseControl());
+  while (LookAhead() == rsComma) {
+    Get();
+    track->Add(ParseControl());
+  }
+  return track;
+}
+
+std::unique_ptr<TRingTone> TRtttlParse::ParseControl() {
+  auto tone = NewTone();
+  tone->Kind = rkControl;
+  const char name = ControlName();
+  if (LookAhead() == rsEqual) Get();
+  int32_t value = 0;
+  char letter = 0;
+  ControlValue(value, letter);
+  switch (name) {
+    case 'o': tone->ControlKind = ckOctave; break;
+    case 'd': tone->ControlKind = ckDuration; break;
+    case 'b': tone->ControlKind = ckTempo; break;
+    case 's': tone->ControlKind = ckStyle; break;
+    default: break;
+  }
+  tone->Value = tone->ControlKind == ckStyle && letter != 0 ? letter : value;
+  return tone;
+}
+
+char TRtttlParse::ControlName() {
+  char name = 0;
+  switch (LookAhead()) {
+    case rsO: name = 'o'; break;
+    case rsD: name = 'd'; break;
+    case rsB: name = 'b'; break;
+    case rsS: name = 's'; break;
+    default: SyntaxError(reControlName); return 0;
+  }
+  Get();
+  return name;
+}
+
+void TRtttlParse::ControlValue(int32_t& value, char& letter) {
+  switch (LookAhead()) {
+    case symInteger: value = ReadInteger(); return;
+    case rsS: letter = 'S'; break;
+    case rsN: letter = 'N'; break;
+    case rsC: letter = 'C'; break;
+    default: SyntaxError(reControlValue); return;
+  }
+  Get();
+}
+
+std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
+  // An entry that is no tone (a doubled comma, say) adds nothing.
+  auto track = NewTrack();
+  const auto addToneCommand = [&] {
+    if (auto tone = ToneCommand()) track->Add(std::move(tone));
+  };
+  addToneCommand();
+  while (LookAhead() == rsComma) {
+    Get();
+    addToneCommand();
+  }
+  return track;
+}
+
+std::unique_ptr<TRingTone> TRtttlParse::ToneCommand() {
+  if (SymbolInSet(kToneStart, LookAhead())) return ParseTone();
+  if (LookAhead() == rsO || LookAhead() == rsS) return ParseControl();
+  SyntaxError(reToneCommand);
+  return nullptr;
+}
+
+std::unique_ptr<TRingTone> TRtttlParse::ParseTone() {
+  auto tone = NewTone();
+  tone->Kind = rkNote;
+  tone->Duration = FRing->DefaultDuration;
+  tone->Octave = FRing->DefaultOctave;
+  if (LookAhead() == symInteger) tone->Duration = ParseDuration();
+  bool sharp = false;
+  Note(tone->Note, sharp);
+  if (LookAhead() == symInteger) tone->Octave = ParseOctave();
+  if (LookAhead() == rsDot) {
+    ParseDot();
+    tone->Dot = rdDotted;
+  }
+  tone->Accidental = sharp ? raSharp : raNatural;
+  return tone;
+}
+
+void TRtttlParse::Note(std::string& letter, bool& sharp) {
+  for (const TNoteSymbol& note : kNotes) {
+    if (note.Symbol != LookAhead()) continue;
+    letter = std::string(1, note.Letter);
+    sharp = note.Sharp;
+    Get();
+    return;
+  }
+  SyntaxError(reNote);
+}
+
+int32_t TRtttlParse::ReadInteger() {
+  Get();
+  return StrToInt(LastSymbolText());
+}

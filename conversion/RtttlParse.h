@@ -1,0 +1,71 @@
+// Reading RTTTL: "name:defaults:tones", the defaults d (note value),
+// o (octave), b (tempo) and s (style) separated by commas, the tones as
+// [value]letter[#][octave][.] separated by commas.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "GrammarBase.h"
+#include "uRtttlRing.h"
+
+// Symbols (a missing terminal is reported under its number).
+constexpr int rsColon = 3;
+constexpr int rsComma = 4;
+constexpr int rsEqual = 5;
+constexpr int rsO = 6;
+constexpr int rsD = 7;
+constexpr int rsB = 8;
+constexpr int rsS = 9;
+constexpr int rsN = 10;
+constexpr int rsC = 11;
+constexpr int rsP = 12;
+constexpr int rsCSharp = 13;
+constexpr int rsDSharp = 14;
+constexpr int rsE = 15;
+constexpr int rsF = 16;
+constexpr int rsFSharp = 17;
+constexpr int rsG = 18;
+constexpr int rsGSharp = 19;
+constexpr int rsA = 20;
+constexpr int rsASharp = 21;
+constexpr int rsH = 22;
+constexpr int rsDot = 23;
+constexpr int rsNot = 24;
+// Errors of the productions.
+constexpr int reNote = 25;
+constexpr int reToneCommand = 26;
+constexpr int reControlValue = 27;
+constexpr int reControlName = 28;
+
+class TRtttlParseScanner : public TGrammarScanner {
+ public:
+  TRtttlParseScanner();
+};
+
+class TRtttlParse : public TGrammarParser {
+ public:
+  explicit TRtttlParse(TComponent* owner);
+
+  TRtttlRing* Ring() const { return static_cast<TRtttlRing*>(FRing); }
+  void SetRing(TRtttlRing* ring) { FRing = ring; }
+  std::string Version() const override { return "1.1.1.108"; }
+
+ protected:
+  void ParseTune() override;
+
+ private:
+  std::unique_ptr<TRingTrack> ParseControlList();
+  std::unique_ptr<TRingTone> ParseControl();
+  char ControlName();
+  void ControlValue(int32_t& value, char& letter);
+  std::unique_ptr<TRingTrack> ParseToneList();
+  std::unique_ptr<TRingTone> ToneCommand();
+  std::unique_ptr<TRingTone> ParseTone();
+  int32_t ParseDuration() { return ReadInteger(); }
+  void Note(std::string& letter, bool& sharp);
+  int32_t ParseOctave() { return ReadInteger(); }
+  void ParseDot() { Get(); }
+  int32_t ReadInteger();
+};

@@ -1,0 +1,88 @@
+// The theme file component and the style resolution every skinned
+// component reads its items through.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Colors.h"
+#include "Component.h"
+#include "Persistent.h"
+#include "SkinThemes.h"
+
+class TBitmap;
+
+struct TSkinResolvedStyle {
+  bool UseFile = false;  // read the items from the file theme
+  TSkinUIStyle Style = TSkinUIStyle::Midnight;
+};
+
+// A non-visual component that holds a loaded theme file. Items the file
+// lacks (or cannot give, such as an image that does not decode) come from
+// the Midnight style, so a theme file never leaves a control without them.
+class TSkinFileTheme : public TComponent, public TPersistent {
+ public:
+  explicit TSkinFileTheme(TComponent* owner);
+  ~TSkinFileTheme() override;
+
+  // Publishes ThemeFile.
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // Whether a component with this theme and style reads its file: only for
+  // FromThemeFile with a loaded theme. FromThemeFile without one resolves
+  // to Midnight; every other style to itself. The theme may be null.
+  static TSkinResolvedStyle ResolveStyle(const TSkinFileTheme* fileTheme, TSkinUIStyle style);
+
+  const std::string& ThemeFile() const { return FThemeFile; }
+  // A new name loads that file, or the file of that bare name in the
+  // program's folder; a name found in neither place changes nothing. A read
+  // error passes out, leaving the new name and no theme loaded. After a
+  // load, the form's skinned components that use this theme apply it again.
+  void SetThemeFile(const std::string& name);
+  bool IsThemeLoaded() const { return FLoaded; }
+
+  void GetBitmap(int item, TBitmap* graphic) const;
+  void GetBitmapFrame(int item, TBitmap* graphic, int frameCount, int frameNumber) const;
+  bool GetBool(int item) const;
+  int32_t GetInteger(int item) const;
+  TColor GetColor(int item) const;
+
+ private:
+  void ReapplyToUsers();
+
+  std::string FThemeFile;
+  TSkinFileThemeMgr FThemeMgr;
+  bool FLoaded = false;
+};
+
+// The items of one component as its FileTheme and UIStyle decide: from the
+// file theme when it is in use, else from the resolved built-in style.
+class TSkinItemSource {
+ public:
+  TSkinItemSource(const TSkinFileTheme* fileTheme, TSkinUIStyle style);
+
+  bool UseFile() const { return FResolved.UseFile; }
+  TSkinUIStyle Style() const { return FResolved.Style; }
+
+  bool Bool(int item) const;
+  TColor Color(int item) const;
+  int32_t Integer(int item) const;
+  void Bitmap(int item, TBitmap* graphic) const;
+  void BitmapFrame(int item, TBitmap* graphic, int frameCount, int frameNumber) const;
+
+ private:
+  const TSkinFileTheme* FFileTheme;
+  TSkinResolvedStyle FResolved;
+};
+
+// Registers the skinned classes that form descriptions may name.
+void RegisterSkinClasses();
+
+// For a component's FileTheme setter: points the reference at the theme and
+// asks to hear when the theme is freed.
+void LinkFileTheme(TComponent& user, TSkinFileTheme*& reference, TSkinFileTheme* theme);
+// For a component's Notification: true, with the reference cleared, when
+// the component being removed is the theme it uses (the component then
+// turns to Midnight).
+bool UnlinkRemovedFileTheme(TSkinFileTheme*& reference, const TComponent* component, TOperation operation);

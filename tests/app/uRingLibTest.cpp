@@ -1,0 +1,93 @@
+#include "uRingLib.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "MidiBytes.h"
+#include "PelmoraLibrary.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A format-0 file of quarter-note Cs (key 60, octave 5) at 120 beats per
+// minute, each with its note-off.
+std::string QuarterNotes(int count) {
+  std::string notes;
+  for (int i = 0; i < count; ++i) notes += Bytes({0x00, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x40});
+  return Header(0, 1, 96) + Chunk("MTrk", Tempo120() + notes + EndOfTrack());
+}
+
+TEST(RingLibBinding, MidiBytesTravelWholeBothWays) {
+  // Zero bytes stand in the header of the source and of the result.
+  std::string midi;
+  ASSERT_EQ(RingToRing(QuarterNotes(1), "R04", "R04", midi), 0);
+  EXPECT_EQ(midi, OneQuarterNoteFile());
+}
+
+TEST(RingLibBinding, TextTunesTravelBothWays) {
+  std::string midi;
+  ASSERT_EQ(RingToRing("Scale:d=4,o=5,b=120:c,d,e", "R00", "R04", midi), 0);
+  std::string rtttl;
+  ASSERT_EQ(RingToRing(midi, "R04", "R00", rtttl), 0);
+  // The MIDI written for a tune carries no note-offs, so the notes read back
+  // unpaired, as thirty-seconds.
+  EXPECT_EQ(rtttl, "Ring:d=4,o=6,b=120:32C5,32D5,32E5");
+  std::string same;
+  ASSERT_EQ(RingToRing("Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R00", same), 0);
+  EXPECT_EQ(same, "Test:d=4,o=5,b=125:8C#6.,P,H,H");
+}
+
+TEST(RingLibBinding, RendersThroughAShippedFilter) {
+  const std::string filter = ReadFile(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
+  ASSERT_FALSE(filter.empty());
+  std::string screen;
+  ASSERT_EQ(RingToMap(QuarterNotes(2), "R04", filter, "R", "R", screen), 0);
+  EXPECT_EQ(screen, "4c1 4c1");
+}
+
+TEST(RingLibBinding, AFailureLeavesTheOutputAsItCameIn) {
+  const std::string filter = ReadFile(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
+  const std::string midi = QuarterNotes(1);
+  struct Case {
+    const char* What;
+    int32_t Expected;
+    std::function<int32_t(std::string&)> Call;
+  };
+  const Case cases[] = {
+      {"unknown source format", -1, [&](std::string& out) { return RingToRing(midi, "R99", "R04", out); }},
+      {"unknown target format", -1, [&](std::string& out) { return RingToRing(midi, "R04", "R05", out); }},
+      {"unknown mode letter", -4, [&](std::string& out) { return RingToRing(midi, "X04", "R04", out); }},
+      {"map, unknown source format", -1, [&](std::string& out) { return RingToMap(midi, "R99", filter, "R", "R", out); }},
+      {"map, unknown filter mode", -4, [&](std::string& out) { return RingToMap(midi, "R04", filter, "X", "R", out); }},
+      {"map, filter text that does not load", -3,
+       [&](std::string& out) { return RingToMap(midi, "R04", "MapperOrder_1=x\r\n", "R", "R", out); }},
+  };
+  for (const Case& c : cases) {
+    std::string output = "as it came";
+    EXPECT_EQ(c.Call(output), c.Expected) << c.What;
+    EXPECT_EQ(output, "as it came") << c.What;
+  }
+}
+
+// A source larger than the buffers the library was first called with, and
+// a result larger than the first output buffer: both cross whole.
+TEST(RingLibBinding, ASourceOverHalfAMegabyteConvertsWhole) {
+  const std::string source = QuarterNotes(150000);
+  ASSERT_GT(source.size(), 1000000u);
+  std::string midi;
+  ASSERT_EQ(RingToRing(source, "R04", "R04", midi), 0);
+  EXPECT_GT(midi.size(), 409600u);
+  const PelmoraLibrary library;
+  const PelmoraLibrary::Result direct = library.Convert(source, "R04", "R04", 4 << 20);
+  ASSERT_EQ(direct.Code, 0);
+  EXPECT_EQ(midi, direct.Text);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+// The grammar framework, exercised through the RTTTL scanner and parser.
+#include "GrammarBase.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "RtttlParse.h"
+#include "uRtttlRing.h"
+
+namespace {
+
+const std::string kExpected = "\xC6\xDA\xCD\xFB";
+const std::string kInvalid = "\xCE\xDE\xD0\xA7\xB5\xC4 ";
+
+std::string Reread(const std::string& text) {
+  TRtttlRing ring;
+  ring.LoadFromText(text);
+  return ring.GetText();
+}
+
+// (code, line, column) of every collected error.
+using TErrors = std::vector<std::tuple<int, int, int>>;
+
+TErrors ErrorsOf(const std::string& text) {
+  TRtttlRing ring;
+  TRtttlParse parser(nullptr);
+  parser.SetRing(&ring);
+  parser.GetSourceStream().WriteString(text);
+  parser.Execute();
+  TErrors errors;
+  for (const auto& e : parser.ErrorList()) errors.emplace_back(e->ErrorCode, e->Line, e->Column);
+  return errors;
+}
+
+struct TScanned {
+  int Symbol;
+  TSymbolPosition Position;
+};
+
+std::vector<TScanned> ScanAll(TRtttlParseScanner& scanner, const std::string& text) {
+  scanner.SourceBuffer().WriteString(text);
+  scanner.Reset();
+  std::vector<TScanned> symbols;
+  int symbol;
+  do {
+    symbol = scanner.Get();
+    symbols.push_back({symbol, scanner.LookAhead()});
+  } while (symbol != symEndOfText);
+  return symbols;
+}
+
+}  // namespace
+
+TEST(GrammarBase, ZeroAndByte26EndTheText) {
+  const struct {
+    std::string text, written;
+  } cases[] = {
+      {"x:d=8:c,d\x1A,e", "x:d=8,o=6,b=64:C,D"},
+      {std::string("x:d=8:c,d\0,e", 13), "x:d=8,o=6,b=64:C,D"},
+      {"x:d=8\x1A,o=3:c", "x:d=8,o=6,b=64:"},
+      {std::string("x\0:o=3:c", 8), "x:d=4,o=6,b=64:"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Reread(c.text), c.written) << c.text;
+}
+
+TEST(GrammarBase, CloseMismatchesCollectOnlyTheFirst) {
+  const struct {
+    std::string text;
+    TErrors errors;
+  } cases[] = {
+      // The first mismatch is collected even at the first symbol; the four
+      // after it at the same symbol are not.
+      {"", {{3, 1, 2}}},
+      // Two symbols after a mismatch the next one counts again.
+      {"x:d,,b:", {{reControlValue, 1, 5}, {reControlValue, 1, 8}}},
+      // A suppressed mismatch restarts the count as well.
+      {"x:d,,,b:", {{reControlValue, 1, 5}, {reControlValue, 1, 9}}},
+      {"x:d=4,o=5,b=9:c", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorsOf(c.text), c.errors) << c.text;
+}
+
+TEST(GrammarBase, CommentsAreSkippedAndTheirLineEndsComeBack) {
+  const struct {
+    std::string text, written;
+  } cases[] = {
+      {"x::c{ z },d", "x:d=4,o=6,b=64:C,D"},
+      // The line end inside the comment is delivered as a CR and ends the tones.
+      {"x::c{\r\n},d", "x:d=4,o=6,b=64:C"},
+      {"x::c(*\r\n*),d", "x:d=4,o=6,b=64:C,D"},
+      // The CR after "//" is scanned again.
+      {"x::c//z\r,d", "x:d=4,o=6,b=64:C"},
+      {"x::c{unclosed,d", "x:d=4,o=6,b=64:C"},
+      {"x::c(*unclosed*,d", "x:d=4,o=6,b=64:C"},
+      // "/" and "(" without their second character are ordinary characters.
+      {"a/b(c:d=8:c", "a/b(c:d=8,o=6,b=64:C"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Reread(c.text), c.written) << c.text;
+}
+
+TEST(GrammarBase, CommentsReachTheHandlerWithTheirPlace) {
+  TRtttlRing ring;
+  TRtttlParse parser(nullptr);
+  parser.SetRing(&ring);
+  std::vector<std::tuple<std::string, int, int>> seen;
+  parser.SetOnComment([&](TGrammarParser&, TCommentList& comments) {
+    for (int i = 0; i < comments.Count(); ++i)
+      seen.emplace_back(comments.Items(i).Text, comments.Items(i).Line, comments.Items(i).Column);
+  });
+  parser.GetSourceStream().WriteString("{a\r\nb}x//end\r\n:d=4:c");
+  parser.Execute();
+  using T = std::tuple<std::string, int, int>;
+  EXPECT_EQ(seen, (std::vector<T>{T{"{a\r\nb}", 1, 1}, T{"//end", 2, 4}}));
+}
+
+TEST(GrammarBase, ColumnsCountFromTheLastLineEnd) {
+  const struct {
+    std::string lineEnd;
+    int line, column;
+  } cases[] = {{"\r\n", 2, 2}, {"\r", 2, 1}, {"\n", 2, 1}, {"\n\r", 3, 1}};
+  for (const auto& c : cases) {
+    TRtttlParseScanner scanner;
+    const auto symbols = ScanAll(scanner, "a" + c.lineEnd + "b");
+    EXPECT_EQ(symbols.front().Position.Column, 2);
+    EXPECT_EQ(symbols.front().Position.Line, 1);
+    const TScanned& b = symbols[symbols.size() - 2];
+    EXPECT_EQ(b.Symbol, rsB);
+    EXPECT_EQ(b.Position.Line, c.line) << c.lineEnd.size();
+    EXPECT_EQ(b.Position.Column, c.column) << c.lineEnd.size();
+  }
+}
+
+TEST(GrammarBase, KeywordsMatchInAnyCaseWhileRawTextKeepsIt) {
+  TRtttlParseScanner scanner;
+  const auto symbols = ScanAll(scanner, "b Bpm c#d#5 hA_");
+  std::vector<int> numbers;
+  for (const auto& s : symbols) numbers.push_back(s.Symbol);
+  EXPECT_EQ(numbers, (std::vector<int>{rsB, symIdentifier, rsCSharp, rsDSharp, symInteger, symIdentifier, 0}));
+  EXPECT_EQ(scanner.GetSymbolText(symbols[1].Position), "BPM");
+  EXPECT_EQ(scanner.GetSymbolRawText(symbols[1].Position), "Bpm");
+
+  TRtttlRing lower, upper;
+  lower.LoadFromText("tEsT:d=4,o=5,b=125,s=c:8c#6.,p,h");
+  upper.LoadFromText("tEsT:D=4,O=5,B=125,S=C:8C#6.,P,H");
+  EXPECT_EQ(lower.Name, "tEsT");
+  EXPECT_EQ(lower.Style, "C");
+  EXPECT_EQ(lower.GetText(), upper.GetText());
+}
+
+TEST(GrammarBase, ErrorMessagesAndListing) {
+  TRtttlRing ring;
+  TRtttlParse parser(nullptr);
+  EXPECT_EQ(parser.ErrorMessage(0, ""), kExpected + "EOF");
+  EXPECT_EQ(parser.ErrorMessage(rsColon, ""), kExpected + "\":\"");
+  EXPECT_EQ(parser.ErrorMessage(rsCSharp, ""), kExpected + "\"C#\"");
+  EXPECT_EQ(parser.ErrorMessage(rsNot, ""), kExpected + "not");
+  EXPECT_EQ(parser.ErrorMessage(reNote, ""), kInvalid + "Note");
+  EXPECT_EQ(parser.ErrorMessage(reControlName, ""), kInvalid + "ControlName");
+  EXPECT_EQ(parser.ErrorMessage(29, " "), "Error: 29");
+  EXPECT_EQ(parser.ErrorMessage(-1, "why"), "Error: -1 (why)");
+  parser.SetOnCustomError([](TGrammarParser&, int code, const std::string& data) { return data + IntToStr(code); });
+  EXPECT_EQ(parser.ErrorMessage(29, "x"), "x29");
+  EXPECT_EQ(parser.ErrorMessage(reNote, "x"), kInvalid + "Note");
+  parser.SetOnCustomError(nullptr);
+
+  parser.SetRing(&ring);
+  std::vector<std::pair<int, int>> status;
+  parser.SetOnStatusUpdate([&](TGrammarParser&, TGrammarStatusType type, const std::string&, int line) {
+    status.emplace_back(static_cast<int>(type), line);
+  });
+  int failures = -1;
+  parser.SetOnFailure([&](TGrammarParser&, int count) { failures = count; });
+  parser.GetSourceStream().WriteString("ab\r\n\t:q");
+  parser.Execute();
+  EXPECT_EQ(failures, 1);
+  EXPECT_EQ(status, (std::vector<std::pair<int, int>>{{1, -1}, {3, 2}, {2, -1}}));
+  EXPECT_EQ(parser.GetSourceStream().Size(), 0);
+  EXPECT_EQ(parser.Listing().DataString(),
+            "    1  ab\r\n    2  \t:q\r\n*****  \t ^ " + kInvalid + "ControlName\r\n\r\n    1 error");
+
+  parser.SetGenListWhen(TGenListType::glAlways);
+  bool succeeded = false;
+  parser.SetOnSuccess([&](TGrammarParser&) { succeeded = true; });
+  parser.GetSourceStream().WriteString("x:d=4:c");
+  parser.Execute();
+  EXPECT_TRUE(succeeded);
+  EXPECT_EQ(parser.Listing().DataString(), "    1  x:d=4:c\r\n\r\n    0 errors\r\n");
+}
+
+TEST(GrammarBase, BookmarksRestoreTheScanner) {
+  TRtttlParseScanner scanner;
+  const std::string text = "a,\r\nbc{x\r\n}d";
+  const auto all = ScanAll(scanner, text);
+  scanner.Reset();
+  scanner.Get();
+  scanner.Get();
+  const std::string bookmark = scanner.GetBookmark();
+  for (size_t i = 2; i < all.size(); ++i) scanner.Get();
+  scanner.GotoBookmark(bookmark);
+  for (size_t i = 2; i < all.size(); ++i) {
+    EXPECT_EQ(scanner.Get(), all[i].Symbol) << i;
+    EXPECT_EQ(scanner.LookAhead().SourcePosition, all[i].Position.SourcePosition) << i;
+    EXPECT_EQ(scanner.LookAhead().Line, all[i].Position.Line) << i;
+  }
+  EXPECT_THROW(scanner.GotoBookmark("1 2 x"), EGrammarBookmark);
+  EXPECT_THROW(scanner.GotoBookmark(bookmark.substr(0, bookmark.size() - 1)), EGrammarBookmark);
+  const size_t second = bookmark.find(' ', bookmark.find(' ') + 1);
+  EXPECT_THROW(scanner.GotoBookmark("0 999999" + bookmark.substr(second)), EGrammarBookmark);
+
+  TRtttlParse parser(nullptr);
+  EXPECT_THROW(parser.GotoBookmark("x " + bookmark), EGrammarBookmark);
+  EXPECT_THROW(parser.GotoBookmark("3"), EGrammarBookmark);
+}

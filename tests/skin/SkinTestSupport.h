@@ -1,0 +1,93 @@
+// Test support for the skin suites: a private temporary folder per test and
+// a builder of theme files (the system only reads them).
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Streams.h"
+
+// A fresh folder for one test, removed with everything in it afterwards.
+class TTempFolder {
+ public:
+  TTempFolder() {
+    std::string pattern = testing::TempDir() + "/carolune-skin-XXXXXX";
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    FPath = pattern + "/";
+  }
+  ~TTempFolder() { std::filesystem::remove_all(FPath); }
+  TTempFolder(const TTempFolder&) = delete;
+  TTempFolder& operator=(const TTempFolder&) = delete;
+
+  const std::string& Path() const { return FPath; }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    TFileStream file(FPath + name, TFileMode::fmCreate);
+    file.WriteString(bytes);
+    return FPath + name;
+  }
+
+ private:
+  std::string FPath;
+};
+
+inline void PutLe32(std::string& bytes, size_t offset, uint32_t value) {
+  for (int i = 0; i < 4; ++i) bytes[offset + static_cast<size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// Lays out a theme file: the 24-byte header, the closing entry, the item
+// entries in reverse chain order (so chain order and file order differ) and
+// then the item data. EntryOffset tells where each item's entry lies so that
+// tests can damage it.
+class TThemeFileBuilder {
+ public:
+  enum Type : uint8_t { Bitmap = 0, Integer = 1, Flag = 2, String = 3 };
+
+  TThemeFileBuilder& Add(const std::string& name, uint8_t type, const std::string& data) {
+    FItems.push_back({name, type, data});
+    return *this;
+  }
+  TThemeFileBuilder& AddInteger(const std::string& name, int32_t value) {
+    std::string data(4, '\0');
+    PutLe32(data, 0, static_cast<uint32_t>(value));
+    return Add(name, Integer, data);
+  }
+  TThemeFileBuilder& AddFlag(const std::string& name, uint8_t value) {
+    return Add(name, Flag, std::string(1, static_cast<char>(value)));
+  }
+
+  static constexpr size_t HeaderLength = 24;
+  static constexpr size_t EntryLength = 77;
+  size_t ClosingEntryOffset() const { return HeaderLength; }
+  size_t EntryOffset(size_t item) const { return HeaderLength + EntryLength * (FItems.size() - item); }
+
+  std::string Bytes() const {
+    const size_t dataStart = HeaderLength + EntryLength * (FItems.size() + 1);
+    std::string bytes(dataStart, '\0');
+    bytes.replace(0, 12, "CaroluneSkin");
+    PutLe32(bytes, 12, HeaderLength);
+    PutLe32(bytes, 20, static_cast<uint32_t>(FItems.empty() ? ClosingEntryOffset() : EntryOffset(0)));
+    for (size_t i = 0; i < FItems.size(); ++i) {
+      const size_t at = EntryOffset(i);
+      bytes.replace(at, std::min<size_t>(FItems[i].Name.size(), 64), FItems[i].Name, 0, 64);
+      bytes[at + 64] = static_cast<char>(FItems[i].Type);
+      PutLe32(bytes, at + 65, static_cast<uint32_t>(bytes.size()));
+      PutLe32(bytes, at + 69, static_cast<uint32_t>(FItems[i].Data.size()));
+      PutLe32(bytes, at + 73, static_cast<uint32_t>(i + 1 < FItems.size() ? EntryOffset(i + 1) : ClosingEntryOffset()));
+      bytes += FItems[i].Data;
+    }
+    return bytes;
+  }
+
+ private:
+  struct Item {
+    std::string Name;
+    uint8_t Type;
+    std::string Data;
+  };
+  std::vector<Item> FItems;
+};

@@ -1,0 +1,153 @@
+#include "Bitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+#include "BitmapResources.h"
+#include "Picture.h"
+#include "Streams.h"
+
+namespace {
+
+std::string Encoded(const QImage& image, const char* format) {
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format);
+  return data.toStdString();
+}
+
+QImage Solid(int w, int h, TColor color) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(ColorToQColor(color));
+  return image;
+}
+
+}  // namespace
+
+TEST(Bitmap, ResizingKeepsThePixelsThatFitAndTheCanvasFollows) {
+  TBitmap b;
+  int changes = 0;
+  b.OnChange = [&] { ++changes; };
+  b.SetSize(2, 2);
+  b.Canvas().SetPixel(1, 1, clRed);
+  b.SetSize(4, 3);
+  EXPECT_EQ(b.Canvas().Pixel(1, 1), clRed);
+  EXPECT_EQ(b.Canvas().Pixel(3, 2), clWhite);
+  b.Canvas().SetPixel(3, 2, clBlue);
+  EXPECT_EQ(QRgbToColor(b.Image().pixel(3, 2)), clBlue);
+  const int before = changes;
+  b.SetSize(4, 3);
+  EXPECT_EQ(changes, before);
+  b.SetSize(0, 3);
+  EXPECT_TRUE(b.Empty());
+}
+
+TEST(Bitmap, TransparentColourIsTheLowerLeftPixelUntilFixed) {
+  TBitmap b;
+  EXPECT_EQ(b.TransparentColor(), clDefault);
+  b.SetSize(3, 2);
+  b.Canvas().SetPixel(0, 1, clLime);
+  EXPECT_EQ(b.TransparentColor(), clLime);
+  b.SetTransparentColor(clFuchsia);
+  EXPECT_EQ(b.TransparentMode(), TTransparentMode::tmFixed);
+  EXPECT_EQ(b.TransparentColor(), clFuchsia);
+  b.SetTransparent(true);
+  b.Canvas().SetPixel(2, 0, clFuchsia);
+  const QImage drawn = b.TransparentImage();
+  EXPECT_EQ(qAlpha(drawn.pixel(2, 0)), 0);
+  EXPECT_EQ(qAlpha(drawn.pixel(0, 1)), 255);
+
+  TBitmap copy;
+  copy.Assign(&b);
+  EXPECT_TRUE(copy.Transparent());
+  EXPECT_EQ(copy.TransparentColor(), clFuchsia);
+  EXPECT_EQ(copy.Canvas().Pixel(0, 1), clLime);
+  copy.Assign(nullptr);
+  EXPECT_TRUE(copy.Empty());
+}
+
+TEST(Bitmap, LoadsPngAndBmpAndWritesBmp) {
+  QImage image = Solid(5, 3, clNavy);
+  image.setPixel(4, 2, qRgb(255, 0, 255));
+  for (const char* format : {"PNG", "BMP"}) {
+    TMemoryStream stream(Encoded(image, format));
+    TBitmap b;
+    b.LoadFromStream(stream);
+    EXPECT_EQ(b.Width(), 5) << format;
+    EXPECT_EQ(b.Canvas().Pixel(0, 0), clNavy);
+    EXPECT_EQ(b.Canvas().Pixel(4, 2), clFuchsia);
+  }
+  TBitmap b;
+  b.SetImage(image);
+  TMemoryStream out;
+  b.SaveToStream(out);
+  EXPECT_EQ(out.DataString().substr(0, 2), "BM");
+  out.SetPosition(0);
+  TBitmap back;
+  back.LoadFromStream(out);
+  EXPECT_EQ(back.Canvas().Pixel(4, 2), clFuchsia);
+}
+
+TEST(Bitmap, HostileImageDataFailsCleanly) {
+  const std::string png = Encoded(Solid(8, 8, clRed), "PNG");
+  const std::string bmp = Encoded(Solid(8, 8, clRed), "BMP");
+  // A BMP header claiming 100000 x 100000 pixels.
+  std::string huge = bmp;
+  huge[18] = '\xA0', huge[19] = '\x86', huge[20] = '\x01', huge[21] = 0;
+  huge[22] = '\xA0', huge[23] = '\x86', huge[24] = '\x01', huge[25] = 0;
+  const std::vector<std::string> cases = {"", "garbage bytes", png.substr(0, 20), bmp.substr(0, 30), huge,
+                                          std::string(100, '\xFF')};
+  for (const std::string& data : cases) {
+    TMemoryStream stream(data);
+    TBitmap b;
+    EXPECT_THROW(b.LoadFromStream(stream), EInvalidGraphic) << data.size();
+  }
+  TMemoryStream half(png.substr(0, png.size() - 10));
+  TBitmap b;
+  try {
+    b.LoadFromStream(half);  // a decoder may accept a cut tail; it must not crash
+  } catch (const EInvalidGraphic&) {
+  }
+}
+
+TEST(Bitmap, ResourcesComeFromTheInstalledProviderByName) {
+  TBitmap b;
+  EXPECT_THROW(b.LoadFromResourceName("NO_SUCH_BITMAP"), EResNotFound);
+  TBitmapResourceTable table;
+  table.Add("Fixture_Strip", Solid(6, 2, clTeal));
+  {
+    TScopedBitmapResources scoped(table);
+    b.LoadFromResourceName("FIXTURE_STRIP");
+    EXPECT_EQ(b.Width(), 6);
+    EXPECT_EQ(b.Canvas().Pixel(5, 1), clTeal);
+    try {
+      b.LoadFromResourceName("MISSING");
+      FAIL();
+    } catch (const EResNotFound& e) {
+      EXPECT_EQ(e.Message(), "Resource MISSING not found");
+    }
+  }
+  EXPECT_THROW(b.LoadFromResourceName("FIXTURE_STRIP"), EResNotFound);
+}
+
+TEST(Picture, HoldsOneBitmapAndReportsItsChanges) {
+  TPicture p;
+  int changes = 0;
+  p.OnChange = [&] { ++changes; };
+  EXPECT_TRUE(p.Empty());
+  EXPECT_EQ(p.Graphic(), nullptr);
+  p.Bitmap().SetSize(3, 4);
+  EXPECT_EQ(p.Width(), 3);
+  EXPECT_EQ(changes, 1);
+  p.Bitmap().Canvas().SetPixel(0, 0, clRed);
+  EXPECT_EQ(changes, 2);
+  TPicture other;
+  other.Assign(&p);
+  EXPECT_EQ(other.Height(), 4);
+  EXPECT_EQ(other.Bitmap().Canvas().Pixel(0, 0), clRed);
+  p.Assign(static_cast<const TPicture*>(nullptr));
+  EXPECT_TRUE(p.Empty());
+  EXPECT_EQ(changes, 3);
+}

@@ -1,0 +1,84 @@
+#include "Action.h"
+
+#include <QWidget>
+#include <algorithm>
+
+#include "ActionList.h"
+#include "MenuItem.h"
+
+TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
+  QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Execute(); },
+                   Qt::QueuedConnection);
+  // The short cut is the owner window's: it works while that window is active.
+  if (auto* window = dynamic_cast<QWidget*>(owner)) window->addAction(FQtAction.get());
+}
+
+TAction::~TAction() {
+  Destroying();
+  for (TMenuItem* item : std::vector<TMenuItem*>(FItems)) item->SetAction(nullptr);
+  SetActionList(nullptr);
+}
+
+const TClassInfo& TAction::StaticClassInfo() {
+  static const auto info = DefineClass<TAction>("TAction", ComponentClassInfo(), [](TPublisher<TAction>& p) {
+    p.String("Caption", &TAction::Caption, &TAction::SetCaption)
+        .String("Category", &TAction::Category, &TAction::SetCategory)
+        .Bool("Checked", &TAction::Checked, &TAction::SetChecked)
+        .Bool("Enabled", &TAction::Enabled, &TAction::SetEnabled)
+        .String("Hint", &TAction::Hint, &TAction::SetHint)
+        .Integer("ImageIndex", &TAction::ImageIndex, &TAction::SetImageIndex)
+        .ShortCut("ShortCut", &TAction::ShortCut, &TAction::SetShortCut)
+        .Bool("Visible", &TAction::Visible, &TAction::SetVisible)
+        .Event("OnExecute", &TAction::OnExecute)
+        .Event("OnUpdate", &TAction::OnUpdate);
+  });
+  return *info;
+}
+
+void TAction::SetActionList(TActionList* list) {
+  if (FActionList == list) return;
+  if (FActionList) FActionList->RemoveAction(this);
+  FActionList = list;
+  if (FActionList) FActionList->AddAction(this);
+}
+
+bool TAction::Execute() {
+  if (!OnExecute || !FEnabled) return false;
+  OnExecute(this);
+  return true;
+}
+
+bool TAction::Update() {
+  if (!OnUpdate) return false;
+  OnUpdate(this);
+  return true;
+}
+
+void TAction::LinkItem(TMenuItem* item) {
+  if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) FItems.push_back(item);
+  item->SetCaption(FCaption);
+  item->SetShortCut(FShortCut);
+  item->SetChecked(FChecked);
+  item->SetEnabled(FEnabled);
+  item->SetVisible(FVisible);
+  item->SetImageIndex(FImageIndex);
+  item->SetHint(FHint);
+}
+
+void TAction::UnlinkItem(TMenuItem* item) { std::erase(FItems, item); }
+
+void TAction::AddChangeListener(const TComponent* client, std::function<void()> listener) {
+  RemoveChangeListener(client);
+  FListeners.emplace_back(client, std::move(listener));
+}
+
+void TAction::RemoveChangeListener(const TComponent* client) {
+  std::erase_if(FListeners, [client](const auto& l) { return l.first == client; });
+}
+
+void TAction::Changed() {
+  FQtAction->setShortcut(ShortCutToKeySequence(FShortCut));
+  FQtAction->setEnabled(FEnabled);
+  for (TMenuItem* item : std::vector<TMenuItem*>(FItems)) LinkItem(item);
+  for (const auto& listener : std::vector(FListeners)) listener.second();
+}

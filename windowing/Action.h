@@ -1,0 +1,86 @@
+// Actions: a command with caption, short cut and state that menu items and
+// controls link to. Linked clients take the action's settings whenever they
+// change and run the action when clicked. An action of a form answers its
+// short cut while that form is the active window.
+#pragma once
+
+#include <QAction>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Component.h"
+#include "Events.h"
+#include "Keys.h"
+#include "Persistent.h"
+
+class TActionList;
+class TMenuItem;
+
+class TAction : public TComponent, public TPersistent {
+ public:
+  explicit TAction(TComponent* owner);
+  ~TAction() override;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& caption) { Set(FCaption, caption); }
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool checked) { Set(FChecked, checked); }
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool enabled) { Set(FEnabled, enabled); }
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool visible) { Set(FVisible, visible); }
+  TShortCut ShortCut() const { return FShortCut; }
+  void SetShortCut(TShortCut shortCut) { Set(FShortCut, shortCut); }
+  int ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(int index) { Set(FImageIndex, index); }
+  const std::string& Hint() const { return FHint; }
+  void SetHint(const std::string& hint) { Set(FHint, hint); }
+  const std::string& Category() const { return FCategory; }
+  void SetCategory(const std::string& category) { FCategory = category; }
+
+  TActionList* ActionList() const { return FActionList; }
+  void SetActionList(TActionList* list);
+
+  // Runs OnExecute (when the action is enabled); false when it has none.
+  bool Execute();
+  // Runs OnUpdate, which sets the state; false when it has none.
+  bool Update();
+
+  TNotifyEvent OnExecute;
+  TNotifyEvent OnUpdate;
+
+  // Clients that follow the action. A client is told by its own removal.
+  void LinkItem(TMenuItem* item);
+  void UnlinkItem(TMenuItem* item);
+  void AddChangeListener(const TComponent* client, std::function<void()> listener);
+  void RemoveChangeListener(const TComponent* client);
+
+  QAction& QtAction() { return *FQtAction; }
+
+ private:
+  template <class T>
+  void Set(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    Changed();
+  }
+  void Changed();
+
+  std::string FCaption;
+  bool FChecked = false;
+  bool FEnabled = true;
+  bool FVisible = true;
+  TShortCut FShortCut = 0;
+  int FImageIndex = -1;
+  std::string FHint;
+  std::string FCategory;
+  TActionList* FActionList = nullptr;
+  std::vector<TMenuItem*> FItems;
+  std::vector<std::pair<const TComponent*, std::function<void()>>> FListeners;
+  std::unique_ptr<QAction> FQtAction;
+};

@@ -1,0 +1,38 @@
+#include "BitmapResources.h"
+
+#include <QString>
+
+namespace {
+
+const TBitmapResourceProvider* gProvider = nullptr;
+
+const TQtBitmapResources& QtResources() {
+  static const TQtBitmapResources resources;
+  return resources;
+}
+
+}  // namespace
+
+QImage TQtBitmapResources::Find(const std::string& name) const {
+  if (name.empty()) return {};
+  return QImage(QStringLiteral(":/bitmaps/") + QString::fromStdString(UpperCase(name)) + QStringLiteral(".png"));
+}
+
+QImage TBitmapResourceTable::Find(const std::string& name) const {
+  const auto it = FImages.find(UpperCase(name));
+  return it == FImages.end() ? QImage() : it->second;
+}
+
+const TBitmapResourceProvider& BitmapResources() { return gProvider ? *gProvider : QtResources(); }
+
+const TBitmapResourceProvider* SetBitmapResources(const TBitmapResourceProvider* provider) {
+  const TBitmapResourceProvider* previous = gProvider;
+  gProvider = provider;
+  return previous;
+}
+
+QImage LoadBitmapResource(const std::string& name) {
+  QImage image = BitmapResources().Find(name);
+  if (image.isNull()) throw EResNotFound("Resource " + name + " not found");
+  return image;
+}

@@ -1,0 +1,259 @@
+#include "Form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "Application.h"
+#include "FormReader.h"
+#include "MainMenu.h"
+
+namespace {
+
+std::vector<TForm*>& Forms() {
+  static std::vector<TForm*> forms;
+  return forms;
+}
+
+const TEnumInfo& BorderStyleNames() {
+  static const TEnumInfo names{{"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+  return names;
+}
+const TEnumInfo& WindowStateNames() {
+  static const TEnumInfo names{{"wsNormal", "wsMinimized", "wsMaximized"}};
+  return names;
+}
+const TEnumInfo& PositionNames() {
+  static const TEnumInfo names{{"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+                                "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+  return names;
+}
+const TEnumInfo& FormStyleNames() {
+  static const TEnumInfo names{{"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
+  return names;
+}
+
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  setWindowFlag(Qt::Window);
+  SetParentFont(false);
+  SetBounds(0, 0, 320, 240);
+  Forms().push_back(this);
+}
+
+TForm::~TForm() {
+  BeforeDestruction();
+  std::erase(Forms(), this);
+}
+
+void TForm::BeforeDestruction() {
+  if (FDestroyed) return;
+  FDestroyed = true;
+  if (FModalLoop) FModalLoop->quit();
+  if (OnDestroy) Guarded([this] { OnDestroy(this); });
+  Destroying();
+  DestroyComponents();
+}
+
+const TClassInfo& TForm::StaticClassInfo() {
+  static const auto info = DefineClass<TForm>("TForm", TWinControl::StaticClassInfo(), [](TPublisher<TForm>& p) {
+    p.Component<TWinControl>("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl)
+        .Bool("AutoScroll", &TForm::AutoScroll, &TForm::SetAutoScroll)
+        .Enum("BorderStyle", BorderStyleNames(), &TForm::BorderStyle, &TForm::SetBorderStyle)
+        .Enum("FormStyle", FormStyleNames(), &TForm::FormStyle, &TForm::SetFormStyle)
+        .Bool("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview)
+        .Component<TMainMenu>("Menu", &TForm::Menu, &TForm::SetMenu)
+        .Enum("Position", PositionNames(), &TForm::Position, &TForm::SetPosition)
+        .Bool("Scaled", &TForm::Scaled, &TForm::SetScaled)
+        .Enum("WindowState", WindowStateNames(), &TForm::WindowState, &TForm::SetWindowState)
+        .Event("OnActivate", &TForm::OnActivate)
+        .Event("OnClose", &TForm::OnClose)
+        .Event("OnCloseQuery", &TForm::OnCloseQuery)
+        .Event("OnCreate", &TForm::OnCreate)
+        .Event("OnDeactivate", &TForm::OnDeactivate)
+        .Event("OnDestroy", &TForm::OnDestroy)
+        .Event("OnHide", &TForm::OnHide)
+        .Event("OnShow", &TForm::OnShow);
+  });
+  return *info;
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  if (FBorderStyle == style) return;
+  FBorderStyle = style;
+  const bool shown = isVisible();
+  setWindowFlag(Qt::FramelessWindowHint, style == TFormBorderStyle::bsNone);
+  if (shown) QWidget::setVisible(true);
+}
+
+void TForm::SetWindowState(TWindowState state) {
+  if (FWindowState == state) return;
+  FWindowState = state;
+  if (!isVisible()) return;
+  switch (state) {
+    case TWindowState::wsNormal:
+      showNormal();
+      break;
+    case TWindowState::wsMinimized:
+      showMinimized();
+      break;
+    case TWindowState::wsMaximized:
+      showMaximized();
+      break;
+  }
+}
+
+void TForm::SetMenu(TMainMenu* menu) { FMenu.Set(this, menu); }
+
+void TForm::SetActiveControl(TWinControl* control) {
+  FActiveControl.Set(this, control);
+  if (control && isVisible() && control->CanFocus()) control->SetFocus();
+}
+
+const std::any* TForm::FindHandler(const std::string& name) const {
+  const auto it = FHandlers.find(UpperCase(name));
+  return it == FHandlers.end() ? nullptr : &it->second;
+}
+
+void TForm::LoadDescription(const std::string& text) {
+  ReadDescription(text, *this, [this](const std::string& name) { return FindHandler(name); });
+  if (OnCreate) OnCreate(this);
+}
+
+void TForm::SetModalResult(TModalResult result) {
+  FModalResult = result;
+  if (!FModalLoop || result == mrNone) return;
+  if (!CloseQuery()) {
+    FModalResult = mrNone;
+    return;
+  }
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == TCloseAction::caNone) {
+    FModalResult = mrNone;
+    return;
+  }
+  FModalLoop->quit();
+}
+
+TModalResult TForm::ShowModal() {
+  if (isVisible() || FModalLoop) throw EPropertyError("Cannot make a visible window modal");
+  FModalResult = mrNone;
+  QEventLoop loop;
+  FModalLoop = &loop;
+  setWindowModality(Qt::ApplicationModal);
+  SetVisible(true);
+  while (FModalResult == mrNone && !FDestroyed) loop.exec();
+  FModalLoop = nullptr;
+  if (!FDestroyed) {
+    SetVisible(false);
+    setWindowModality(Qt::NonModal);
+  }
+  return FModalResult;
+}
+
+bool TForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TForm::Close() {
+  if (FModalLoop) {
+    SetModalResult(mrCancel);
+    return;
+  }
+  if (!CloseQuery()) return;
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == TCloseAction::caNone) return;
+  if (Application().MainForm() == this) {
+    SetVisible(false);
+    Application().Terminate();
+    return;
+  }
+  if (action == TCloseAction::caMinimize)
+    SetWindowState(TWindowState::wsMinimized);
+  else
+    SetVisible(false);
+  if (action == TCloseAction::caFree) Release();
+}
+
+void TForm::Release() {
+  QTimer::singleShot(0, this, [this] { delete this; });
+}
+
+void TForm::Paint(TCanvas& canvas) {
+  canvas.Brush.Color = Color();
+  canvas.FillRect(ClientRect());
+}
+
+void TForm::TextChanged() {
+  setWindowTitle(QString::fromStdString(Caption()));
+  TWinControl::TextChanged();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  FMenu.Release(component);
+  FActiveControl.Release(component);
+}
+
+void TForm::PlaceOnScreen() {
+  if (FPlaced) return;
+  FPlaced = true;
+  if (FPosition != TPosition::poScreenCenter && FPosition != TPosition::poDesktopCenter &&
+      FPosition != TPosition::poMainFormCenter && FPosition != TPosition::poOwnerFormCenter)
+    return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->geometry();
+  SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  TWinControl::showEvent(event);
+  PlaceOnScreen();
+  if (FWindowState == TWindowState::wsMaximized) showMaximized();
+  if (TWinControl* control = FActiveControl.Get(); control && control->CanFocus()) control->SetFocus();
+  if (OnShow) Guarded([this] { OnShow(this); });
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+  TWinControl::hideEvent(event);
+  if (OnHide && !IsDestroying()) Guarded([this] { OnHide(this); });
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+  // The form decides itself whether and how it closes.
+  event->ignore();
+  Guarded([this] { Close(); });
+}
+
+void TForm::changeEvent(QEvent* event) {
+  TWinControl::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange) return;
+  const bool active = isActiveWindow();
+  if (active == FActive) return;
+  FActive = active;
+  Guarded([this] {
+    if (FActive && OnActivate) OnActivate(this);
+    if (!FActive && OnDeactivate) OnDeactivate(this);
+  });
+}
+
+TForm* GetParentForm(const TControl* control) {
+  for (const TControl* c = control; c; c = c->Parent())
+    if (auto* form = dynamic_cast<const TForm*>(c)) return const_cast<TForm*>(form);
+  return nullptr;
+}
+
+int ScreenFormCount() { return static_cast<int>(Forms().size()); }
+
+TForm* ScreenForms(int index) { return Forms().at(static_cast<size_t>(index)); }

@@ -1,0 +1,503 @@
+#include "FormReader.h"
+
+#include <cctype>
+#include <vector>
+
+#include "Action.h"
+#include "ActionList.h"
+#include "Collection.h"
+#include "Colors.h"
+#include "Component.h"
+#include "Control.h"
+#include "CustomPanel.h"
+#include "Form.h"
+#include "ImageList.h"
+#include "Keys.h"
+#include "MainMenu.h"
+#include "Persistent.h"
+#include "PopupMenu.h"
+#include "StringList.h"
+#include "Timer.h"
+#include "WinControl.h"
+
+namespace {
+
+constexpr int kMaxDepth = 64;
+
+enum class TokenKind { End, Ident, Integer, String, Binary, Symbol };
+
+struct Token {
+  TokenKind Kind = TokenKind::End;
+  std::string Text;  // identifier, digits, string value, binary bytes, symbol
+  int Line = 1;
+};
+
+// Splits the text into tokens; a malformed token is an error at its line.
+class Scanner {
+ public:
+  Scanner(const std::string& text, const std::string& formName) : FText(text), FFormName(formName) { Next(); }
+
+  const Token& Current() const { return FToken; }
+  int Line() const { return FToken.Line; }
+  void SetFormName(const std::string& name) { FFormName = name; }
+
+  [[noreturn]] void Fail(const std::string& message, int line) const {
+    throw EFormError("Error reading form " + FFormName + ", line " + IntToStr(line) + ": " + message);
+  }
+  [[noreturn]] void Fail(const std::string& message) const { Fail(message, FToken.Line); }
+
+  void Next() {
+    SkipBlanks();
+    FToken = Token{};
+    FToken.Line = FLine;
+    if (FPos >= FText.size()) return;
+    const unsigned char c = static_cast<unsigned char>(FText[FPos]);
+    if (std::isalpha(c) || c == '_')
+      ReadIdent();
+    else if (std::isdigit(c) || c == '$' || ((c == '-' || c == '+') && FPos + 1 < FText.size() && (std::isdigit(static_cast<unsigned char>(FText[FPos + 1])) || FText[FPos + 1] == '$')))
+      ReadNumber();
+    else if (c == '\'' || c == '#')
+      ReadString();
+    else if (c == '{')
+      ReadBinary();
+    else {
+      FToken.Kind = TokenKind::Symbol;
+      FToken.Text = std::string(1, static_cast<char>(c));
+      ++FPos;
+    }
+  }
+
+  bool IsSymbol(char symbol) const { return FToken.Kind == TokenKind::Symbol && FToken.Text[0] == symbol; }
+  bool IsIdent(const char* word) const { return FToken.Kind == TokenKind::Ident && SameText(FToken.Text, word); }
+
+  void Expect(char symbol) {
+    if (!IsSymbol(symbol)) Fail(std::string("'") + symbol + "' expected");
+    Next();
+  }
+  std::string ExpectIdent() {
+    if (FToken.Kind != TokenKind::Ident) Fail("Identifier expected");
+    std::string text = FToken.Text;
+    Next();
+    return text;
+  }
+
+ private:
+  void SkipBlanks() {
+    while (FPos < FText.size()) {
+      const char c = FText[FPos];
+      if (c == '\n') {
+        ++FLine;
+        ++FPos;
+      } else if (static_cast<unsigned char>(c) <= ' ') {
+        ++FPos;
+      } else if (c == '/' && FPos + 1 < FText.size() && FText[FPos + 1] == '/') {
+        while (FPos < FText.size() && FText[FPos] != '\n') ++FPos;
+      } else {
+        return;
+      }
+    }
+  }
+
+  void ReadIdent() {
+    FToken.Kind = TokenKind::Ident;
+    const size_t start = FPos;
+    while (FPos < FText.size() && (std::isalnum(static_cast<unsigned char>(FText[FPos])) || FText[FPos] == '_')) ++FPos;
+    FToken.Text = FText.substr(start, FPos - start);
+  }
+
+  void ReadNumber() {
+    FToken.Kind = TokenKind::Integer;
+    const size_t start = FPos;
+    if (FText[FPos] == '-' || FText[FPos] == '+') ++FPos;
+    if (FPos < FText.size() && FText[FPos] == '$') {
+      ++FPos;
+      while (FPos < FText.size() && std::isxdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
+    } else {
+      while (FPos < FText.size() && std::isdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
+    }
+    if (FPos < FText.size() && (std::isalnum(static_cast<unsigned char>(FText[FPos])) || FText[FPos] == '.'))
+      Fail("Invalid number");
+    FToken.Text = FText.substr(start, FPos - start);
+  }
+
+  // 'text' parts, '' for a quote, and #nn character codes, joined.
+  void ReadString() {
+    FToken.Kind = TokenKind::String;
+    for (;;) {
+      if (FPos < FText.size() && FText[FPos] == '\'') {
+        ++FPos;
+        for (;;) {
+          if (FPos >= FText.size() || FText[FPos] == '\n') Fail("Unterminated string");
+          if (FText[FPos] == '\'') {
+            if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'') {
+              FToken.Text += '\'';
+              FPos += 2;
+              continue;
+            }
+            ++FPos;
+            break;
+          }
+          FToken.Text += FText[FPos++];
+        }
+      } else if (FPos < FText.size() && FText[FPos] == '#') {
+        ++FPos;
+        const size_t start = FPos;
+        while (FPos < FText.size() && std::isdigit(static_cast<unsigned char>(FText[FPos])) && FPos - start < 4) ++FPos;
+        int code = 0;
+        if (FPos == start || !TryStrToInt(FText.substr(start, FPos - start), code) || code > 255)
+          Fail("Invalid character code");
+        FToken.Text += static_cast<char>(code);
+      } else {
+        return;
+      }
+    }
+  }
+
+  void ReadBinary() {
+    FToken.Kind = TokenKind::Binary;
+    ++FPos;
+    int high = -1;
+    for (;;) {
+      if (FPos >= FText.size()) Fail("Unterminated binary data");
+      const char c = FText[FPos++];
+      if (c == '}') break;
+      if (c == '\n') {
+        ++FLine;
+        continue;
+      }
+      if (static_cast<unsigned char>(c) <= ' ') continue;
+      if (!std::isxdigit(static_cast<unsigned char>(c))) Fail("Invalid binary data");
+      const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10;
+      if (high < 0) {
+        high = digit;
+      } else {
+        FToken.Text += static_cast<char>(high * 16 + digit);
+        high = -1;
+      }
+    }
+    if (high >= 0) Fail("Odd number of hex digits");
+  }
+
+  const std::string& FText;
+  std::string FFormName;
+  size_t FPos = 0;
+  int FLine = 1;
+  Token FToken;
+};
+
+struct Fixup {
+  TPersistent* Object;
+  const TPropInfo* Property;
+  std::string Name;
+  int Line;
+};
+
+class Reader {
+ public:
+  Reader(const std::string& text, TComponent& root, const THandlerLookup& handlers)
+      : FScanner(text, root.Name().empty() ? "?" : root.Name()), FRoot(root), FHandlers(handlers) {}
+
+  void Read() {
+    TPersistent* root = Published(&FRoot);
+    if (!root) FScanner.Fail("The root has no published properties");
+    if (!FScanner.IsIdent("object")) FScanner.Fail("'object' expected");
+    FScanner.Next();
+    const std::string name = FScanner.ExpectIdent();
+    FScanner.SetFormName(name);
+    FScanner.Expect(':');
+    const int classLine = FScanner.Line();
+    const std::string className = FScanner.ExpectIdent();
+    if (!SameText(className, root->ClassName()))
+      FScanner.Fail("Class " + className + " does not match " + root->ClassName(), classLine);
+    FRoot.SetLoading(true);
+    FLoaded.push_back(&FRoot);
+    Guard(classLine, [&] { FRoot.SetName(name); });
+    ReadBody(FRoot, *root, 1);
+    if (FScanner.Current().Kind != TokenKind::End) FScanner.Fail("End of description expected");
+    ResolveFixups();
+    for (TComponent* component : FLoaded) component->Loaded();
+  }
+
+ private:
+  template <class F>
+  void Guard(int line, F&& f) {
+    try {
+      f();
+    } catch (const EFormError&) {
+      throw;
+    } catch (const std::exception& e) {
+      FScanner.Fail(e.what(), line);
+    }
+  }
+
+  // Properties and nested objects up to "end".
+  void ReadBody(TComponent& component, TPersistent& published, int depth) {
+    for (;;) {
+      if (FScanner.IsIdent("end")) {
+        FScanner.Next();
+        return;
+      }
+      if (FScanner.Current().Kind == TokenKind::End) FScanner.Fail("'end' expected");
+      if (FScanner.IsIdent("object"))
+        ReadChild(component, depth);
+      else
+        ReadProperty(published, depth);
+    }
+  }
+
+  void ReadChild(TComponent& parent, int depth) {
+    if (depth >= kMaxDepth) FScanner.Fail("Objects nested too deeply");
+    const int line = FScanner.Line();
+    FScanner.Next();
+    const std::string name = FScanner.ExpectIdent();
+    FScanner.Expect(':');
+    const std::string className = FScanner.ExpectIdent();
+    const TClassInfo* info = FindClass(className);
+    if (!info) FScanner.Fail("Class " + className + " not found", line);
+    if (!info->Create) FScanner.Fail("Class " + className + " cannot be created", line);
+    if (FRoot.FindComponent(name) || SameText(FRoot.Name(), name))
+      FScanner.Fail("A component named " + name + " already exists", line);
+    TComponent* child = nullptr;
+    Guard(line, [&] { child = info->Create(&FRoot); });
+    child->SetLoading(true);
+    FLoaded.push_back(child);
+    Guard(line, [&] {
+      child->SetName(name);
+      Attach(*child, parent);
+    });
+    TPersistent* published = Published(child);
+    if (!published) FScanner.Fail("Class " + className + " has no published properties", line);
+    ReadBody(*child, *published, depth + 1);
+  }
+
+  // Puts a nested component where its enclosing one keeps such children.
+  static void Attach(TComponent& child, TComponent& parent) {
+    if (auto* control = dynamic_cast<TControl*>(&child)) {
+      if (auto* container = dynamic_cast<TControl*>(&parent)) control->SetParent(container);
+    } else if (auto* item = dynamic_cast<TMenuItem*>(&child)) {
+      if (auto* menu = dynamic_cast<TMenu*>(&parent))
+        menu->Items().Add(item);
+      else if (auto* parentItem = dynamic_cast<TMenuItem*>(&parent))
+        parentItem->Add(item);
+    } else if (auto* action = dynamic_cast<TAction*>(&child)) {
+      if (auto* list = dynamic_cast<TActionList*>(&parent)) action->SetActionList(list);
+    }
+  }
+
+  void ReadProperty(TPersistent& object, int depth) {
+    const int line = FScanner.Line();
+    std::string path = FScanner.ExpectIdent();
+    TPersistent* target = &object;
+    const TPropInfo* property = Find(*target, path, line);
+    while (FScanner.IsSymbol('.')) {
+      FScanner.Next();
+      if (property->Kind != TPropKind::Object) FScanner.Fail(path + " has no sub-properties", line);
+      target = property->GetObject(*target);
+      const std::string part = FScanner.ExpectIdent();
+      path += "." + part;
+      property = Find(*target, part, line);
+    }
+    FScanner.Expect('=');
+    ReadValue(*target, *property, path, line, depth);
+  }
+
+  const TPropInfo* Find(const TPersistent& object, const std::string& name, int line) const {
+    const TPropInfo* p = object.ClassInfo().FindProperty(name);
+    if (!p) FScanner.Fail("Property " + name + " does not exist", line);
+    return p;
+  }
+
+  [[noreturn]] void Invalid(const std::string& path, int line) const {
+    FScanner.Fail("Invalid property value for " + path, line);
+  }
+
+  void ReadValue(TPersistent& object, const TPropInfo& p, const std::string& path, int line, int depth) {
+    const Token token = FScanner.Current();
+    switch (p.Kind) {
+      case TPropKind::Integer:
+      case TPropKind::Bool:
+      case TPropKind::Enum:
+      case TPropKind::Color:
+      case TPropKind::ShortCut:
+      case TPropKind::Cursor: {
+        const int64_t value = Ordinal(p, token, path, line);
+        FScanner.Next();
+        Guard(line, [&] { p.SetOrd(object, value); });
+        return;
+      }
+      case TPropKind::Set: {
+        const int64_t value = ReadSet(p, path, line);
+        Guard(line, [&] { p.SetOrd(object, value); });
+        return;
+      }
+      case TPropKind::String:
+        if (token.Kind != TokenKind::String) Invalid(path, line);
+        FScanner.Next();
+        Guard(line, [&] { p.SetString(object, token.Text); });
+        return;
+      case TPropKind::Binary:
+        if (token.Kind != TokenKind::Binary) Invalid(path, line);
+        FScanner.Next();
+        Guard(line, [&] { p.SetString(object, token.Text); });
+        return;
+      case TPropKind::Component:
+        ReadReference(object, p, path, line);
+        return;
+      case TPropKind::Event:
+        ReadHandler(object, p, path, line);
+        return;
+      case TPropKind::Strings:
+        ReadStrings(*p.GetStrings(object), path, line);
+        return;
+      case TPropKind::Collection:
+        ReadCollection(*static_cast<TCollection*>(p.GetObject(object)), path, line, depth);
+        return;
+      case TPropKind::Object:
+        Invalid(path, line);
+    }
+  }
+
+  int64_t Ordinal(const TPropInfo& p, const Token& token, const std::string& path, int line) const {
+    int32_t number = 0;
+    if (token.Kind == TokenKind::Integer) {
+      if (p.Kind == TPropKind::Bool || p.Kind == TPropKind::Enum) Invalid(path, line);
+      if (!TryStrToInt(token.Text, number)) FScanner.Fail("'" + token.Text + "' is not a valid integer value", line);
+      return number;
+    }
+    if (p.Kind == TPropKind::ShortCut && token.Kind == TokenKind::String) {
+      const TShortCut shortCut = TextToShortCut(token.Text);
+      if (!shortCut && !token.Text.empty()) Invalid(path, line);
+      return shortCut;
+    }
+    if (token.Kind != TokenKind::Ident) Invalid(path, line);
+    int64_t value = 0;
+    switch (p.Kind) {
+      case TPropKind::Bool:
+        if (SameText(token.Text, "True")) return 1;
+        if (SameText(token.Text, "False")) return 0;
+        break;
+      case TPropKind::Enum:
+        if (p.Names && p.Names->ValueOf(token.Text, value)) return value;
+        break;
+      case TPropKind::Color: {
+        TColor color = 0;
+        if (IdentToColor(token.Text, color)) return color;
+        break;
+      }
+      case TPropKind::Cursor: {
+        TCursor cursor = 0;
+        if (IdentToCursor(token.Text, cursor)) return cursor;
+        break;
+      }
+      default:
+        break;
+    }
+    Invalid(path, line);
+  }
+
+  int64_t ReadSet(const TPropInfo& p, const std::string& path, int line) {
+    FScanner.Expect('[');
+    int64_t bits = 0;
+    while (!FScanner.IsSymbol(']')) {
+      int64_t value = 0;
+      if (FScanner.Current().Kind != TokenKind::Ident || !p.Names || !p.Names->ValueOf(FScanner.Current().Text, value) ||
+          value >= 63)
+        Invalid(path, line);
+      bits |= int64_t{1} << value;
+      FScanner.Next();
+      if (FScanner.IsSymbol(',')) FScanner.Next();
+    }
+    FScanner.Next();
+    return bits;
+  }
+
+  void ReadReference(TPersistent& object, const TPropInfo& p, const std::string& path, int line) {
+    const Token token = FScanner.Current();
+    if (token.Kind != TokenKind::Ident) Invalid(path, line);
+    FScanner.Next();
+    if (SameText(token.Text, "nil")) {
+      Guard(line, [&] { p.SetComponent(object, nullptr); });
+      return;
+    }
+    if (TComponent* target = Lookup(token.Text)) {
+      Guard(line, [&] { p.SetComponent(object, target); });
+      return;
+    }
+    FFixups.push_back({&object, &p, token.Text, line});
+  }
+
+  TComponent* Lookup(const std::string& name) const {
+    if (SameText(FRoot.Name(), name)) return &FRoot;
+    return FRoot.FindComponent(name);
+  }
+
+  void ResolveFixups() {
+    for (const Fixup& f : FFixups) {
+      TComponent* target = Lookup(f.Name);
+      if (!target) FScanner.Fail("Component " + f.Name + " not found", f.Line);
+      Guard(f.Line, [&] { f.Property->SetComponent(*f.Object, target); });
+    }
+  }
+
+  void ReadHandler(TPersistent& object, const TPropInfo& p, const std::string& path, int line) {
+    const Token token = FScanner.Current();
+    if (token.Kind != TokenKind::Ident) Invalid(path, line);
+    FScanner.Next();
+    const std::any* handler = FHandlers ? FHandlers(token.Text) : nullptr;
+    if (!handler) FScanner.Fail("Handler " + token.Text + " not found", line);
+    Guard(line, [&] { p.SetEvent(object, *handler); });
+  }
+
+  void ReadStrings(TStringList& list, const std::string& path, int line) {
+    FScanner.Expect('(');
+    TStringList lines;
+    while (!FScanner.IsSymbol(')')) {
+      if (FScanner.Current().Kind != TokenKind::String) Invalid(path, line);
+      lines.Add(FScanner.Current().Text);
+      FScanner.Next();
+    }
+    FScanner.Next();
+    Guard(line, [&] { list = lines; });
+  }
+
+  void ReadCollection(TCollection& collection, const std::string& path, int line, int depth) {
+    if (depth >= kMaxDepth) FScanner.Fail("Objects nested too deeply", line);
+    FScanner.Expect('<');
+    Guard(line, [&] { collection.Clear(); });
+    while (!FScanner.IsSymbol('>')) {
+      if (!FScanner.IsIdent("item")) Invalid(path, line);
+      const int itemLine = FScanner.Line();
+      FScanner.Next();
+      TCollectionItem* item = nullptr;
+      Guard(itemLine, [&] { item = collection.Add(); });
+      while (!FScanner.IsIdent("end")) {
+        if (FScanner.Current().Kind == TokenKind::End) FScanner.Fail("'end' expected");
+        ReadProperty(*item, depth + 1);
+      }
+      FScanner.Next();
+    }
+    FScanner.Next();
+  }
+
+  Scanner FScanner;
+  TComponent& FRoot;
+  const THandlerLookup& FHandlers;
+  std::vector<TComponent*> FLoaded;
+  std::vector<Fixup> FFixups;
+};
+
+}  // namespace
+
+void RegisterWindowingClasses() {
+  for (const TClassInfo* info :
+       {&TPanel::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
+        &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(), &TTimer::StaticClassInfo(),
+        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo()})
+    RegisterClass(*info);
+}
+
+void ReadDescription(const std::string& text, TComponent& root, const THandlerLookup& handlers) {
+  static const bool registered = (RegisterWindowingClasses(), true);
+  (void)registered;
+  Reader(text, root, handlers).Read();
+}

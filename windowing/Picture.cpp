@@ -1,0 +1,26 @@
+#include "Picture.h"
+
+TBitmap& TPicture::Bitmap() {
+  if (!FBitmap) {
+    FBitmap = std::make_unique<TBitmap>();
+    FBitmap->OnChange = [this] { Changed(); };
+  }
+  return *FBitmap;
+}
+
+void TPicture::Assign(const TPicture* source) { Assign(source ? source->Graphic() : nullptr); }
+
+void TPicture::Assign(const TBitmap* source) {
+  if (source && source == FBitmap.get()) return;
+  if (!source || source->Empty()) {
+    if (!FBitmap) return;
+    FBitmap.reset();
+    Changed();
+    return;
+  }
+  Bitmap().Assign(source);
+}
+
+void TPicture::Changed() {
+  if (OnChange) OnChange();
+}
