@@ -162,25 +162,24 @@ void TMediaPlayer::Play() {
 }
 
 void TMediaPlayer::Pause() {
-  RequireOpen();
-  NoticeEnd();
-  if (FMode == mpPlaying) {
-    FPosition = PlayingPosition();
-    Halt();
+  if (HoldPosition())
     FMode = mpPaused;
-  } else if (FMode == mpPaused) {
+  else if (FMode == mpPaused)
     Resume();
-  }
 }
 
 void TMediaPlayer::Stop() {
+  HoldPosition();
+  FMode = mpStopped;
+}
+
+bool TMediaPlayer::HoldPosition() {
   RequireOpen();
   NoticeEnd();
-  if (FMode == mpPlaying) {
-    FPosition = PlayingPosition();
-    Halt();
-  }
-  FMode = mpStopped;
+  if (FMode != mpPlaying) return false;
+  FPosition = PlayingPosition();
+  Halt();
+  return true;
 }
 
 void TMediaPlayer::Seek(int32_t position) {

@@ -99,6 +99,8 @@ class TMediaPlayer : public TComponent {
   void RequireOpen() const;
   void StartFrom(int32_t position);
   void Resume();
+  // Silences a playing player and keeps where it was; true when it played.
+  bool HoldPosition();
   void Halt();
   void NoticeEnd();
   int32_t PlayingPosition() const;
