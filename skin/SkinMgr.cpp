@@ -3,9 +3,13 @@
 #include "Application.h"
 #include "Bitmap.h"
 #include "Form.h"
+#include "SkinButton.h"
+#include "SkinGroupBox.h"
+#include "SkinImagePanel.h"
 #include "SkinMainMenu.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
+#include "SkinTrackBar.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -122,5 +126,10 @@ void TSkinFileTheme::ReapplyToUsers() {
 void RegisterSkinClasses() {
   for (const TClassInfo* info :
        {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo()})
+    RegisterClass(*info);
+  for (const TClassInfo* info : {&TSkinButton::StaticClassInfo(), &TSkinImageButton::StaticClassInfo(),
+                                 &TSkinCheckBox::StaticClassInfo(), &TSkinRadioButton::StaticClassInfo(),
+                                 &TSkinImagePanel::StaticClassInfo(), &TSkinGroupBox::StaticClassInfo(),
+                                 &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo()})
     RegisterClass(*info);
 }
