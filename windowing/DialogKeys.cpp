@@ -11,10 +11,9 @@ namespace {
 
 template <class Offer>
 bool Broadcast(TControl& control, const Offer& offer) {
-  if (!control.Visible()) return false;
   if (auto* handler = dynamic_cast<TDialogKeyHandler*>(&control); handler && offer(*handler)) return true;
   for (int i = 0; i < control.ControlCount(); ++i)
-    if (Broadcast(*control.Controls(i), offer)) return true;
+    if (TControl* child = control.Controls(i); child->Visible() && Broadcast(*child, offer)) return true;
   return false;
 }
 

@@ -43,9 +43,9 @@ char GetHotkey(const std::string& caption);
 // Whether key is the caption's access key, letters without regard to case.
 bool IsAccel(char key, const std::string& caption);
 
-// Offers the key (the character) to each visible control inside root, each
-// before its own children, in child order, until one uses it. Hidden
-// controls and what they hold take no keys.
+// Offers the key (the character) to root and then to each visible control
+// inside it, each before its own children, in child order, until one uses
+// it. Hidden controls and what they hold take no keys.
 bool BroadcastDialogKey(TControl& root, uint16_t key, TShiftState shift);
 bool BroadcastDialogChar(TControl& root, char key, TShiftState shift);
 
