@@ -3,10 +3,14 @@
 #include "Application.h"
 #include "Bitmap.h"
 #include "Form.h"
+#include "SkinButton.h"
+#include "SkinGroupBox.h"
+#include "SkinImagePanel.h"
 #include "SkinMainMenu.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
 #include "SkinToolBar.h"
+#include "SkinTrackBar.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -124,5 +128,10 @@ void RegisterSkinClasses() {
   for (const TClassInfo* info :
        {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo(),
         &TSkinToolBar::StaticClassInfo()})
+    RegisterClass(*info);
+  for (const TClassInfo* info : {&TSkinButton::StaticClassInfo(), &TSkinImageButton::StaticClassInfo(),
+                                 &TSkinCheckBox::StaticClassInfo(), &TSkinRadioButton::StaticClassInfo(),
+                                 &TSkinImagePanel::StaticClassInfo(), &TSkinGroupBox::StaticClassInfo(),
+                                 &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo()})
     RegisterClass(*info);
 }
