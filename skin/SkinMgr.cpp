@@ -4,13 +4,19 @@
 #include "Bitmap.h"
 #include "Form.h"
 #include "SkinButton.h"
+#include "SkinComboBox.h"
+#include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinImagePanel.h"
+#include "SkinListBox.h"
 #include "SkinMainMenu.h"
+#include "SkinMemo.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
+#include "SkinScrollBar.h"
 #include "SkinToolBar.h"
 #include "SkinTrackBar.h"
+#include "SkinTreeView.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -133,5 +139,9 @@ void RegisterSkinClasses() {
                                  &TSkinCheckBox::StaticClassInfo(), &TSkinRadioButton::StaticClassInfo(),
                                  &TSkinImagePanel::StaticClassInfo(), &TSkinGroupBox::StaticClassInfo(),
                                  &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo()})
+    RegisterClass(*info);
+  for (const TClassInfo* info : {&TSkinScrollBar::StaticClassInfo(), &TSkinEdit::StaticClassInfo(),
+                                 &TSkinComboBox::StaticClassInfo(), &TSkinMemo::StaticClassInfo(),
+                                 &TSkinListBox::StaticClassInfo(), &TSkinTreeView::StaticClassInfo()})
     RegisterClass(*info);
 }

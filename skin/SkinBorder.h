@@ -1,0 +1,70 @@
+// What the skinned native controls (edit, memo, list box, tree view, string
+// grid, combo box) share: a style and a theme file, and a BorderColor ring
+// drawn round the native widget after each paint, with a ring in the
+// control's own Color just inside it (or what the control draws instead). Setting UIStyle re-reads
+// the control's items, so colours stored after it in a form win; setting
+// FileTheme re-applies the style; when the theme goes the control turns to
+// Midnight. Each control's constructor ends by taking its owner's style.
+#pragma once
+
+#include <QPaintEvent>
+
+#include "Persistent.h"
+#include "SkinMgr.h"
+#include "SkinPublic.h"
+#include "SkinThemes.h"
+
+template <class Base>
+class TSkinBordered : public Base {
+ public:
+  explicit TSkinBordered(TComponent* owner) : Base(owner) {}
+
+  TSkinFileTheme* FileTheme() const { return FFileTheme; }
+  void SetFileTheme(TSkinFileTheme* theme) {
+    LinkFileTheme(*this, FFileTheme, theme);
+    FileThemeChanged();
+    SetUIStyle(FUIStyle);
+  }
+  TSkinUIStyle UIStyle() const { return FUIStyle; }
+  void SetUIStyle(TSkinUIStyle style) {
+    FUIStyle = style;
+    ApplyStyle(TSkinItemSource(FFileTheme, style));
+    this->Invalidate();
+  }
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor color) {
+    if (FBorderColor == color) return;
+    FBorderColor = color;
+    this->Invalidate();
+  }
+
+  // FileTheme, UIStyle and BorderColor, in this order.
+  template <class C>
+  static void PublishStyle(TPublisher<C>& p) {
+    p.template Component<TSkinFileTheme>("FileTheme", &C::FileTheme, &C::SetFileTheme)
+        .Enum("UIStyle", SkinUIStyleNames(), &C::UIStyle, &C::SetUIStyle)
+        .Color("BorderColor", &C::BorderColor, &C::SetBorderColor);
+  }
+
+ protected:
+  // Reads the control's items of the style; the border takes item 25.
+  virtual void ApplyStyle(const TSkinItemSource& items) { SetBorderColor(items.Color(SkinItem::ControlBorderColor)); }
+  // The new theme, before the style is applied again.
+  virtual void FileThemeChanged() {}
+  // After each paint: the BorderColor ring and the Color ring inside it.
+  virtual void PaintBorder() { FrameControlBorder(*this, FBorderColor, this->Color(), true); }
+
+  void Notification(TComponent* component, TOperation operation) override {
+    Base::Notification(component, operation);
+    if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    Base::paintEvent(event);
+    PaintBorder();
+  }
+
+ private:
+  TColor FBorderColor = clBlack;
+  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
+  TSkinFileTheme* FFileTheme = nullptr;
+};

@@ -1,0 +1,189 @@
+#include "SkinComboBox.h"
+
+#include <QAbstractItemView>
+#include <QChildEvent>
+#include <QComboBox>
+#include <QPainter>
+#include <QPointer>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
+
+#include "Bitmap.h"
+#include "Canvas.h"
+
+namespace {
+
+// The width of the platform's drop-down button.
+constexpr int kButtonWidth = 17;
+
+}  // namespace
+
+// Lies over the native combo box, takes no mouse, and draws the skin after
+// the box has painted itself.
+class TSkinCustomComboBox::TOverlay : public QWidget {
+ public:
+  TOverlay(const TSkinCustomComboBox& box, QWidget& combo) : QWidget(&combo), FBox(box), FCombo(combo) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    combo.installEventFilter(this);
+    setGeometry(combo.rect());
+    raise();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { FBox.PaintBorderAndButton(*this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &FCombo && event->type() == QEvent::Resize) setGeometry(FCombo.rect());
+    // A widget the box adds later (the edit part) must not cover the skin.
+    if (watched == &FCombo && event->type() == QEvent::ChildAdded && static_cast<QChildEvent*>(event)->child() != this)
+      raise();
+    return false;
+  }
+
+ private:
+  const TSkinCustomComboBox& FBox;
+  QWidget& FCombo;
+};
+
+// A one-pixel frame in BorderColor inside the open list's window.
+class TSkinCustomComboBox::TListFrame : public QWidget {
+ public:
+  TListFrame(const TSkinCustomComboBox& box, QWidget& list) : QWidget(&list), FBox(box), FList(list) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    list.installEventFilter(this);
+    setGeometry(list.rect());
+    raise();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { FrameControlBorder(*this, FBox.BorderColor(), clNone, false); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &FList && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
+      setGeometry(FList.rect());
+      raise();
+    }
+    return false;
+  }
+
+ private:
+  const TSkinCustomComboBox& FBox;
+  QWidget& FList;
+};
+
+TSkinCustomComboBox::TSkinCustomComboBox(TComponent* owner) : TSkinBordered<TComboBox>(owner) {
+  SetControlStyle(ControlStyle() | csOpaque);
+  SetBorderWidth(0);
+  FOverlay = std::make_unique<TOverlay>(*this, Combo());
+  SetUIStyle(GetOwnerUIStyle(owner));
+}
+
+TSkinCustomComboBox::~TSkinCustomComboBox() {
+  // The list window belongs to the native box, which goes after this one.
+  delete FListFrame;
+}
+
+const TClassInfo& TSkinCustomComboBox::StaticClassInfo() {
+  using T = TSkinCustomComboBox;
+  static const auto info = DefineClass<T>("TSkinCustomComboBox", TComboBox::StaticClassInfo(), [](TPublisher<T>& p) {
+    PublishStyle(p);
+    p.Color("ArrowColor", &T::ArrowColor, &T::SetArrowColor).Color("ButtonColor", &T::ButtonColor, &T::SetButtonColor);
+  });
+  return *info;
+}
+
+const TClassInfo& TSkinComboBox::StaticClassInfo() {
+  static const auto info = DefineClass<TSkinComboBox>("TSkinComboBox", TSkinCustomComboBox::StaticClassInfo(), nullptr);
+  return *info;
+}
+
+void TSkinCustomComboBox::ApplyStyle(const TSkinItemSource& items) {
+  SetArrowColor(clBlack);
+  TSkinBordered<TComboBox>::ApplyStyle(items);
+  SetButtonColor(items.Color(SkinItem::FormBackgroundColor));
+  RepaintSkin();
+}
+
+void TSkinCustomComboBox::SetButtonColor(TColor color) {
+  if (FButtonColor == color) return;
+  FButtonColor = color;
+  RepaintSkin();
+}
+
+void TSkinCustomComboBox::SetArrowColor(TColor color) {
+  if (FArrowColor == color) return;
+  FArrowColor = color;
+  RepaintSkin();
+}
+
+void TSkinCustomComboBox::RepaintSkin() {
+  Invalidate();
+  if (FOverlay) FOverlay->update();
+}
+
+// The frame lies on the native box's own surface (the overlay), not round it.
+void TSkinCustomComboBox::PaintBorder() {}
+
+void TSkinCustomComboBox::EnabledChanged() {
+  TSkinBordered<TComboBox>::EnabledChanged();
+  RepaintSkin();
+}
+
+TRect TSkinCustomComboBox::ButtonRect() const {
+  const QComboBox& combo = Combo();
+  QStyleOptionComboBox option;
+  option.initFrom(&combo);
+  option.editable = combo.isEditable();
+  option.frame = combo.hasFrame();
+  const QRect arrow = combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &combo);
+  // Inside the two rings, and wide enough to cover the native arrow.
+  const int w = combo.width(), h = combo.height();
+  return Rect(std::max(2, std::min(w - 2 - kButtonWidth, arrow.left())), 2, w - 2, h - 2);
+}
+
+void TSkinCustomComboBox::DrawArrow(TCanvas& canvas, int x, int y) const {
+  auto triangle = [&](int dx, TColor color) {
+    canvas.Pen.Color = color;
+    canvas.Brush.Color = color;
+    canvas.Polygon({Point(x + dx, y + dx), Point(x + 6 + dx, y + dx), Point(x + 3 + dx, y + 3 + dx)});
+  };
+  if (Enabled()) {
+    triangle(0, FArrowColor);
+    return;
+  }
+  triangle(1, clWhite);
+  triangle(0, clGray);
+}
+
+void TSkinCustomComboBox::PaintBorderAndButton(QWidget& window) const {
+  if (Style() == TComboBoxStyle::csSimple) return;
+  FrameControlBorder(window, BorderColor(), Color(), true);
+  QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  TCanvas canvas(image);
+  const TRect b = ButtonRect();
+  // The button goes by the style as set, not as resolved.
+  if (UIStyle() == TSkinUIStyle::Silver || UIStyle() == TSkinUIStyle::Azure) {
+    TBitmap button;
+    button.LoadFromResourceName(UIStyle() == TSkinUIStyle::Silver ? "SILVER_COMBOBOX_BUTTON" : "AZURE_COMBOBOX_BUTTON");
+    canvas.StretchDraw(b, button);
+  } else {
+    canvas.Brush.Color = FButtonColor;
+    canvas.FillRect(b);
+    canvas.Pen.Color = BorderColor();
+    canvas.MoveTo(b.Left, b.Top - 1);
+    canvas.LineTo(b.Left, b.Bottom + 1);
+  }
+  if (UIStyle() != TSkinUIStyle::Azure) DrawArrow(canvas, b.Left + b.Width() / 2 - 3, b.Height() / 2);
+  QPainter(&window).drawImage(0, 0, image);
+}
+
+void TSkinCustomComboBox::DropDown() {
+  TSkinBordered<TComboBox>::DropDown();
+  if (!FListFrame) FListFrame = new TListFrame(*this, *Combo().view()->window());
+}
+
+void TSkinCustomComboBox::CloseUp() {
+  TSkinBordered<TComboBox>::CloseUp();
+  // The class library's frame lay on the screen; the parent's repaint took it away.
+  if (Parent()) Parent()->Repaint();
+}

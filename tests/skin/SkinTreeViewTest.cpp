@@ -1,0 +1,45 @@
+#include "SkinTreeView.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+#include "Form.h"
+#include "SkinTestSupport.h"
+
+TEST(SkinTreeView, BarsStepFiveHideWhileTheNodesFitAndFollowTheTree) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 300);
+  auto* tree = Make<TSkinTreeView>(form, form, "T");
+  tree->SetBounds(0, 0, 120, 90);
+  auto* vertical = Make<TSkinScrollBar>(form, form, "V");
+  auto* horizontal = Make<TSkinScrollBar>(form, form, "H");
+  vertical->SetSmallChange(1);
+  form.Show();
+  tree->SetVScrollBar(vertical);
+  tree->SetHScrollBar(horizontal);
+  EXPECT_EQ(vertical->SmallChange(), 5);
+  EXPECT_EQ(horizontal->SmallChange(), 5);
+  EXPECT_EQ(horizontal->Orientation(), TSkinProgressBarOrientation::skinHorizontal);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(vertical->Visible());
+  EXPECT_FALSE(horizontal->Visible());
+
+  TTreeNode* root = tree->Items().AddChild(nullptr, "Root");
+  for (int i = 0; i < 30; ++i) tree->Items().AddChild(root, "Node " + std::to_string(i));
+  root->Expand(false);
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(vertical->Visible());
+  EXPECT_EQ(vertical->BoundsRect(), Bounds(120 - 16 - 2, 1, 16, 88));  // no horizontal bar shown
+  QScrollBar& native = *tree->Tree().verticalScrollBar();
+  EXPECT_EQ(vertical->Max(), native.maximum());
+  vertical->StepForward();
+  EXPECT_EQ(native.value(), 5);
+  EXPECT_EQ(vertical->Position(), 5);
+
+  tree->SetEnabled(false);  // the native bars become unavailable
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(vertical->Visible());
+}
