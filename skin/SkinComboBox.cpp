@@ -123,6 +123,14 @@ void TSkinCustomComboBox::RepaintSkin() {
 // The frame lies on the native box's own surface (the overlay), not round it.
 void TSkinCustomComboBox::PaintBorder() {}
 
+// A drop-down list is a flat field in the box's colour, not a raised button.
+void TSkinCustomComboBox::ColorChanged() {
+  TSkinBordered<TComboBox>::ColorChanged();
+  QPalette palette = Combo().palette();
+  palette.setColor(QPalette::Button, ColorToQColor(Color()));
+  Combo().setPalette(palette);
+}
+
 void TSkinCustomComboBox::EnabledChanged() {
   TSkinBordered<TComboBox>::EnabledChanged();
   RepaintSkin();

@@ -40,6 +40,7 @@ class TSkinCustomComboBox : public TSkinBordered<TComboBox> {
   void DropDown() override;
   void CloseUp() override;
   void EnabledChanged() override;
+  void ColorChanged() override;
 
  private:
   class TOverlay;

@@ -226,6 +226,8 @@ void TSkinTrackBar::UpdateBarSize() {
 
 void TSkinTrackBar::UpdateControl() {
   UpdatePictures();
+  // Also from pictures a scroll track keeps (none leaves no bar).
+  BuildBarBitmap();
   UpdateBarSize();
   UpdateSlider();
   Invalidate();
@@ -244,7 +246,6 @@ void TSkinTrackBar::UpdatePictures() {
   items.Bitmap(Horizontal() ? SkinItem::TrackBarSliderImage : SkinItem::TrackBarSliderVImage, &slider);
   FBarImage.Assign(&bar);
   FSlider->SetPicture(&slider);
-  BuildBarBitmap();
   FSlider->SetTransparent(GetSliderTransparent());
   FSlider->SetAutoSize(true);
 }
