@@ -11,6 +11,7 @@
 #include "SkinListBox.h"
 #include "SkinMainMenu.h"
 #include "SkinMemo.h"
+#include "SkinPageControl.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
 #include "SkinScrollBar.h"
@@ -142,6 +143,7 @@ void RegisterSkinClasses() {
     RegisterClass(*info);
   for (const TClassInfo* info : {&TSkinScrollBar::StaticClassInfo(), &TSkinEdit::StaticClassInfo(),
                                  &TSkinComboBox::StaticClassInfo(), &TSkinMemo::StaticClassInfo(),
-                                 &TSkinListBox::StaticClassInfo(), &TSkinTreeView::StaticClassInfo()})
+                                 &TSkinListBox::StaticClassInfo(), &TSkinTreeView::StaticClassInfo(),
+                                 &TSkinPageControl::StaticClassInfo(), &TSkinTabSheet::StaticClassInfo()})
     RegisterClass(*info);
 }
