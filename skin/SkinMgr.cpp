@@ -6,6 +6,7 @@
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
+#include "SkinGrid.h"
 #include "SkinGroupBox.h"
 #include "SkinImagePanel.h"
 #include "SkinListBox.h"
@@ -18,6 +19,7 @@
 #include "SkinToolBar.h"
 #include "SkinTrackBar.h"
 #include "SkinTreeView.h"
+#include "SkinURLLabel.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -144,6 +146,7 @@ void RegisterSkinClasses() {
   for (const TClassInfo* info : {&TSkinScrollBar::StaticClassInfo(), &TSkinEdit::StaticClassInfo(),
                                  &TSkinComboBox::StaticClassInfo(), &TSkinMemo::StaticClassInfo(),
                                  &TSkinListBox::StaticClassInfo(), &TSkinTreeView::StaticClassInfo(),
-                                 &TSkinPageControl::StaticClassInfo(), &TSkinTabSheet::StaticClassInfo()})
+                                 &TSkinPageControl::StaticClassInfo(), &TSkinTabSheet::StaticClassInfo(),
+                                 &TSkinStringGrid::StaticClassInfo(), &TSkinURLLabel::StaticClassInfo()})
     RegisterClass(*info);
 }

@@ -123,10 +123,13 @@ int TSkinTabControlTopPanel::VisibleBefore(int index) const {
 }
 
 // Scrolls the row until the selected tab is drawn whole, or is the first
-// tab shown (a tab too wide for the strip would scroll on for ever).
+// tab shown (a tab too wide for the strip would scroll on for ever). A tab
+// scrolled out at the left comes back as the first one shown.
 void TSkinTabControlTopPanel::ScrollToActive() {
   if (FTabIndex < 0) return;
-  while (Layout().LastWhole < FTabIndex && FFirstShown < VisibleBefore(FTabIndex)) ++FFirstShown;
+  const int before = VisibleBefore(FTabIndex);
+  FFirstShown = std::min(FFirstShown, before);
+  while (Layout().LastWhole < FTabIndex && FFirstShown < before) ++FFirstShown;
 }
 
 TSkinTabControlTopPanel::TLayout TSkinTabControlTopPanel::Layout() const {

@@ -28,7 +28,7 @@ class TGridCellPainter {
     TCanvas canvas(image);
     canvas.SetOrigin(Point(-r.x(), -r.y()));
     canvas.Font.Assign(grid.Font());
-    Guarded([&] { grid.DrawCell(canvas, col, row, FromQRect(r), state); });
+    Guarded([&] { grid.PaintCell(canvas, col, row, FromQRect(r), state); });
     painter.drawImage(r.topLeft(), image);
   }
 };
@@ -214,14 +214,18 @@ void TStringGrid::SetFixedColor(TColor color) {
   Rebuild();
 }
 
-void TStringGrid::DrawCell(TCanvas& canvas, int col, int row, const TRect& r, TGridDrawState state) {
+void TStringGrid::PaintCell(TCanvas& canvas, int col, int row, const TRect& r, TGridDrawState state) {
   const bool highlighted = (state & gdSelected) && (!(state & gdFocused) || (FOptions & goDrawFocusSelected));
   canvas.Brush.Color = state & gdFixed ? FFixedColor : highlighted ? clHighlight : Color();
   canvas.FillRect(r);
   if (highlighted) canvas.Font.SetColor(clHighlightText);
+  DrawCell(canvas, col, row, r, state);
+  if (state & gdFocused) canvas.DrawFocusRect(r);
+}
+
+void TStringGrid::DrawCell(TCanvas& canvas, int col, int row, const TRect& r, TGridDrawState state) {
   canvas.Brush.Style = TBrushStyle::bsClear;
   canvas.TextRect(r, r.Left + 2, r.Top + 2, Cells(col, row));
-  if (state & gdFocused) canvas.DrawFocusRect(r);
   canvas.Brush.Style = TBrushStyle::bsSolid;
   if (OnDrawCell) OnDrawCell(this, canvas, col, row, r, state);
 }

@@ -1,7 +1,9 @@
 // A grid of text cells over QTableWidget. Its first row and column can be
 // fixed (shown as the table's headers, so they stay when the rest
-// scrolls). Every cell is painted by DrawCell with a canvas: the default
-// fills and writes the text, then OnDrawCell may paint over it. Row and Col
+// scrolls). Every cell is filled by the grid (fixed cells in FixedColor,
+// highlighted ones in the highlight colour, others in Color), then painted
+// by DrawCell with a canvas: the default writes the text, then OnDrawCell
+// may paint over it; the focused cell gets its dotted frame last. Row and Col
 // count the fixed ones, as the platform's grid does.
 #pragma once
 
@@ -76,7 +78,9 @@ class TStringGrid : public TNativeControl {
   TDrawCellEvent OnDrawCell;
   TSelectCellEvent OnSelectCell;
 
-  // Paints one cell; the state says fixed, selected or focused.
+  // Fills one cell, runs DrawCell and frames the focused cell.
+  void PaintCell(TCanvas& canvas, int col, int row, const TRect& r, TGridDrawState state);
+  // Paints one filled cell; the state says fixed, selected or focused.
   virtual void DrawCell(TCanvas& canvas, int col, int row, const TRect& r, TGridDrawState state);
 
  private:

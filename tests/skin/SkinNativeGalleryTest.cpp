@@ -1,6 +1,7 @@
 // A gallery for people to look at: a form per built-in style with the
 // skinned edit, combo boxes, memo, list box and tree view (with skinned
-// scroll bars laid over their native ones) and free scroll bars, written
+// scroll bars laid over their native ones), free scroll bars, a page
+// control whose tab row overflows, a string grid and a URL label, written
 // to build/shots/native-<style>.png.
 #include <gtest/gtest.h>
 
@@ -10,12 +11,15 @@
 #include "Form.h"
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
+#include "SkinGrid.h"
 #include "SkinFormStub.h"
 #include "SkinListBox.h"
 #include "SkinMemo.h"
+#include "SkinPageControl.h"
 #include "SkinScrollBar.h"
 #include "SkinTestSupport.h"
 #include "SkinTreeView.h"
+#include "SkinURLLabel.h"
 #include "StringList.h"
 
 namespace {
@@ -28,7 +32,7 @@ TStringList Lines(std::initializer_list<const char*> lines) {
 
 QImage Sheet(TSkinUIStyle style) {
   TForm form(nullptr);
-  form.SetBounds(0, 0, 520, 330);
+  form.SetBounds(0, 0, 800, 330);
   form.SetColor(GetBuiltInThemeColor(style, SkinItem::FormBackgroundColor));
   AddSkinFormStub(form, style)->SetBounds(0, 0, 0, 0);
 
@@ -82,6 +86,34 @@ QImage Sheet(TSkinUIStyle style) {
   vertical->SetOrientation(TSkinProgressBarOrientation::skinVertical);
   vertical->SetBounds(330, 200, 0, 120);
   vertical->SetPosition(70);
+
+  auto* pages = Make<TSkinPageControl>(form, form);
+  pages->SetBounds(520, 10, 270, 180);
+  for (const char* caption : {"ScreenShow", "KeyPress", "RTTTL", "Composer", "iMelody", "eMelody"}) {
+    auto* sheet = Make<TSkinTabSheet>(form, *pages);
+    sheet->SetCaption(caption);
+    Make<TSkinEdit>(form, *sheet)->SetBounds(8, 8, 120, 21);
+  }
+  pages->ActivatePageIndex(1);
+
+  auto* grid = Make<TSkinStringGrid>(form, form);
+  grid->SetBounds(360, 200, 430, 120);
+  grid->SetColCount(4);
+  grid->SetRowCount(6);
+  grid->SetFixedCols(0);
+  grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRowSelect);
+  const char* heads[] = {"Type", "Brand", "Model", "Author"};
+  for (int c = 0; c < 4; ++c) grid->SetCells(c, 0, heads[c]);
+  for (int r = 1; r < 6; ++r) {
+    grid->SetCells(0, r, r % 2 ? "KeyPress" : "ScreenShow");
+    grid->SetCells(1, r, "Nokia");
+    grid->SetCells(2, r, "33" + std::to_string(r) + "0");
+  }
+  grid->SetRow(2);
+
+  auto* link = Make<TSkinURLLabel>(form, form);
+  link->SetBounds(10, 300, 0, 0);
+  link->SetCaption("www.example.com/carolune");
 
   form.Show();
   for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();

@@ -163,9 +163,11 @@ TEST(SkinTabControl, AClickAsksOnChangingAndScrollsTheChosenTabIntoView) {
   EXPECT_EQ(asked, 2);
   EXPECT_EQ(t.tab->active.size(), 1u);
 
-  // By code: no question; -1 is taken, an index beyond the tabs is not.
+  // By code: no question; a tab scrolled out at the left comes back; -1 is
+  // taken, an index beyond the tabs is not.
   t.Strip().SetTabIndex(1);
   EXPECT_EQ(asked, 2);
+  EXPECT_EQ(t.Strip().FirstShown(), 1);
   t.Strip().SetTabIndex(9);
   EXPECT_EQ(t.Strip().TabIndex(), 1);
   t.Strip().SetTabIndex(-1);
