@@ -1,6 +1,7 @@
 // Calls the real libPelmora.so the way a program does, for the benchmarks.
 #pragma once
 
+#include <benchmark/benchmark.h>
 #include <dlfcn.h>
 
 #include <cstdint>
@@ -38,3 +39,32 @@ class BenchLibrary {
   Ring2Ring FRing2Ring = nullptr;
   std::vector<char> FBuffer;
 };
+
+// Converts every text once per iteration and counts their bytes and texts;
+// a failed conversion, or no text at all (a missing corpus), ends the
+// benchmark with an error.
+inline void ConvertEach(benchmark::State& state, const std::vector<std::string>& texts, const char* from,
+                        const char* to) {
+  if (texts.empty()) {
+    state.SkipWithError("nothing to convert: corpus not found");
+    return;
+  }
+  std::vector<std::string> scrambled;
+  int64_t size = 0;
+  for (const auto& text : texts) {
+    scrambled.push_back(ScrambleText(text));
+    size += static_cast<int64_t>(text.size());
+  }
+  BenchLibrary lib;
+  for (auto _ : state)
+    for (const auto& text : scrambled)
+      if (lib.Convert(text, from, to) != 0) state.SkipWithError("conversion failed");
+  state.SetBytesProcessed(state.iterations() * size);
+  state.counters["tunes"] = static_cast<double>(texts.size());
+}
+
+// Generated texts from 25 to 400 KB, so that the fit shows linear time.
+inline void GrowingTextSizes(benchmark::internal::Benchmark* b) {
+  for (const int64_t kilobytes : {25, 50, 100, 200, 400}) b->Arg(kilobytes << 10);
+  b->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oN);
+}

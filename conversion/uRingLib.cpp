@@ -9,6 +9,7 @@
 #include <string>
 
 #include "TextScramble.h"
+#include "uMedolyRing.h"
 #include "uMidiFile.h"
 #include "uRingConvert.h"
 #include "uRingFile.h"
@@ -54,7 +55,8 @@ std::string UnscrambledArgument(const char* data, int32_t length) {
 std::unique_ptr<TRingFile> CreateRingFile(const std::string& code) {
   if (code == "04") return std::make_unique<TMidiFile>();
   if (code == "00") return std::make_unique<TRtttlRing>();
-  if (code == "01" || code == "11" || code == "02" || code == "03")
+  if (code == "03") return std::make_unique<TiMelodyRing>();
+  if (code == "01" || code == "11" || code == "02")
     return std::make_unique<TRingFile>();
   return nullptr;
 }

@@ -4,24 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
+#include "CorpusFiles.h"
 #include "PelmoraLibrary.h"
 #include "Streams.h"
 #include "uMidiFile.h"
 #include "uRingConvert.h"
 
 namespace {
-
-std::vector<std::filesystem::path> CorpusMidiFiles() {
-  std::vector<std::filesystem::path> files;
-  const std::filesystem::path root = std::filesystem::path(CAROLUNE_CORPUS_DIR) / "midi";
-  if (!std::filesystem::exists(root)) return files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
-    if (entry.path().extension() == ".mid") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  return files;
-}
 
 int NotesOf(const std::string& bytes) {
   TMidiFile midi;
@@ -33,7 +23,7 @@ int NotesOf(const std::string& bytes) {
 }  // namespace
 
 TEST(MidiCorpus, EveryFileConvertsOrFailsWithADocumentedCode) {
-  const auto files = CorpusMidiFiles();
+  const auto files = CorpusFiles("midi", ".mid");
   ASSERT_GT(files.size(), 70u) << "corpus not found at " CAROLUNE_CORPUS_DIR;
   PelmoraLibrary lib;
   int converted = 0;

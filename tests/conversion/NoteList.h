@@ -25,3 +25,11 @@ inline void AddNotes(TRingFile& tune, std::initializer_list<NoteSpec> notes) {
     tune.Track->Add(std::move(tone));
   }
 }
+
+inline void AddControl(TRingFile& tune, int32_t controlKind, int32_t value) {
+  auto tone = std::make_unique<TRingTone>();
+  tone->Kind = rkControl;
+  tone->ControlKind = controlKind;
+  tone->Value = value;
+  tune.Track->Add(std::move(tone));
+}

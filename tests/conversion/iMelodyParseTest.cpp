@@ -1,0 +1,228 @@
+#include "iMelodyParse.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "Streams.h"
+#include "SysUtils.h"
+
+namespace {
+
+// A note as "[#|&]<letter><value>/<octave>[.|:|;]", a control as
+// "k<kind>=<value>".
+std::string DescribeiMelodyTone(const TRingTone& tone) {
+  if (tone.Kind == rkControl) return "k" + IntToStr(tone.ControlKind) + "=" + IntToStr(tone.Value);
+  static const char* const accidentals[] = {"", "#", "&"};
+  static const char* const dots[] = {"", ".", ":", ";"};
+  return std::string(accidentals[tone.Accidental % 3]) + tone.Note + IntToStr(tone.Duration) + "/" +
+         IntToStr(tone.Octave) + dots[tone.Dot % 4];
+}
+
+std::vector<std::string> iMelodyTones(const TRingFile& ring) {
+  std::vector<std::string> tones = {};
+  for (const auto& tone : ring.Track->Tones) tones.push_back(DescribeiMelodyTone(*tone));
+  return tones;
+}
+
+// The header lines up to MELODY, then the melody and the closing line.
+std::string iMelodyText(const std::string& header, const std::string& melody) {
+  return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + header + "MELODY:" + melody + "\r\nEND:IMELODY";
+}
+
+// What a reading gives; the defaults are those of a new tune.
+struct iMelodyFields {
+  std::string name = "Ring", composer = "Carolune";
+  int tempo = 64;
+  std::string style = "";
+  int volume = 7;
+  std::vector<std::string> tones = {};
+};
+
+void ExpectiMelodyReads(const std::string& text, const iMelodyFields& fields) {
+  TiMelodyRing ring;
+  ring.LoadFromText(text);
+  SCOPED_TRACE(text);
+  EXPECT_EQ(ring.Name, fields.name);
+  EXPECT_EQ(ring.Composer, fields.composer);
+  EXPECT_EQ(ring.Tempo, fields.tempo);
+  EXPECT_EQ(ring.Style, fields.style);
+  EXPECT_EQ(ring.Volume, fields.volume);
+  EXPECT_EQ(iMelodyTones(ring), fields.tones);
+}
+
+// The codes of the errors one parse of the text collects.
+std::vector<int> iMelodyErrors(const std::string& text) {
+  TiMelodyRing ring;
+  TiMelodyParse parser(nullptr);
+  parser.SetRing(&ring);
+  parser.SetGenListWhen(TGenListType::glNever);
+  TMemoryStream source;
+  source.WriteString(text);
+  parser.LoadSource(source);
+  parser.Execute();
+  std::vector<int> codes;
+  for (const auto& error : parser.ErrorList()) codes.push_back(error->ErrorCode);
+  return codes;
+}
+
+}  // namespace
+
+TEST(iMelodyParse, ReadsHeaderAndMelody) {
+  const std::string example = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nBEAT:120\r\n"
+                              "STYLE:S1\r\nVOLUME:V10\r\nMELODY:*5c2#d3.r1ledon V+\r\nEND:IMELODY";
+  ExpectiMelodyReads(example, {.name = "Test",
+                               .tempo = 120,
+                               .style = "C",
+                               .volume = 10,
+                               .tones = {"c4/5", "#d8/5.", "p2/5", "k16=1", "k19=11"}});
+  EXPECT_EQ(iMelodyErrors(example), std::vector<int>{});
+  TiMelodyRing ring;
+  ring.LoadFromText(example);
+  EXPECT_EQ(ring.DefaultOctave, 6);
+  for (const auto& tone : ring.Track->Tones) EXPECT_EQ(tone->Volume, 10);
+
+  // Keywords in any case; the fields in any order and number, the last one
+  // winning; names keep the source's case and one blank per gap.
+  ExpectiMelodyReads("begin:imelody\r\nversion:1.0\r\nformat:class1.0\r\ncomposer:  Jo   Smith \r\nbeat:90\r\n"
+                     "name:First\r\nstyle:s2\r\nName:ABBA - One of us\r\nvolume:v3\r\nmelody:C2\r\nend:imelody",
+                     {.name = "ABBA - One of us",
+                      .composer = "Jo Smith ",
+                      .tempo = 90,
+                      .style = "S",
+                      .volume = 3,
+                      .tones = {"C4/6"}});
+}
+
+TEST(iMelodyParse, HeaderFieldValues) {
+  const std::vector<std::string> melody{"c4/6"};
+  const struct {
+    std::string header;
+    iMelodyFields read;
+  } cases[] = {
+      {"STYLE:S0\r\n", {.style = "N", .tones = melody}},
+      {"STYLE:s2\r\n", {.style = "S", .tones = melody}},
+      {"STYLE:S1\r\nSTYLE:S3\r\n", {.style = "C", .tones = melody}},  // no such style: left as it was
+      {"STYLE:S01\r\n", {.tones = melody}},
+      // A value that is not "S" and a digit stays unread, and the header ends
+      // at it.
+      {"STYLE:X1\r\n", {}},
+      {"BEAT:\r\n", {.tones = melody}},  // no number
+      {"BEAT:99999999999\r\n", {.tones = melody}},
+      {"BEAT:0\r\n", {.tempo = 0, .tones = melody}},
+      {"BEAT:fast\r\n", {}},
+      {"VOLUME:level V 12\r\n", {.volume = 12, .tones = melody}},
+      {"VOLUME:V3\r\nVOLUME:V99999999999\r\n", {.tones = melody}},
+      // The line end is the symbol after "V"; the header goes on.
+      {"VOLUME:V3\r\nVOLUME:V\r\nBEAT:80\r\n", {.tempo = 80, .tones = melody}},
+  };
+  for (const auto& c : cases) ExpectiMelodyReads(iMelodyText(c.header, "c2"), c.read);
+}
+
+TEST(iMelodyParse, MelodyEntries) {
+  const struct {
+    std::string melody;
+    std::vector<std::string> tones;
+  } cases[] = {
+      // A numbered V leaves the running volume alone (header volume 10).
+      {"V5V+V-V-", {"k19=5", "k19=11", "k19=10", "k19=9"}},
+      {"V", {"k19=0"}},
+      {"V99999999999", {"k19=7"}},
+      // Without digit a quarter; above 4 a thirty-second.
+      {"c", {"c4/6"}},
+      {"c0c1c2c3c4c5c9c99999999999", {"c1/6", "c2/6", "c4/6", "c8/6", "c16/6", "c32/6", "c32/6", "c4/6"}},
+      // An octave prefix holds up to the next one; without number it is the
+      // default octave.
+      {"*5c2d2*4e2f2*g2*99999999999a2", {"c4/5", "d4/5", "e4/4", "f4/4", "g4/6", "a4/6"}},
+      {"C2c2R2r2&b2#f2e2:e2;e2.", {"C4/6", "c4/6", "p4/6", "p4/6", "&b4/6", "#f4/6", "e4/6:", "e4/6;", "e4/6."}},
+      {"ledon ledoff vibeon vibeoff backon backoff",
+       {"k16=1", "k16=0", "k17=1", "k17=0", "k18=1", "k18=0"}},
+      {"  c2   d2 ", {"c4/6", "d4/6"}},
+      // A control word run together with a letter is one unknown word.
+      {"c2ledonV+d2", {"c4/6"}},
+      {"c2ledonc2", {"c4/6"}},
+      {"ledonledoff", {}},
+      // Without a letter the tone takes the text of the symbol read last.
+      {"*5ledon", {"532/5", "k16=1"}},
+      // What is not a tone ends the melody: repeats, unknown words.
+      {"c2(d2@2)e2", {"c4/6"}},
+      {"c2x2", {"c4/6"}},
+      {"", {}},
+      {"(d2@2)", {}},
+  };
+  for (const auto& c : cases) {
+    TiMelodyRing ring;
+    ring.LoadFromText(iMelodyText("VOLUME:V10\r\n", c.melody));
+    EXPECT_EQ(iMelodyTones(ring), c.tones) << c.melody;
+  }
+  // At the end of the 32-bit range the running volume stays put.
+  TiMelodyRing ring;
+  ring.LoadFromText(iMelodyText("VOLUME:V2147483647\r\n", "V+V-"));
+  EXPECT_EQ(iMelodyTones(ring), (std::vector<std::string>{"k19=2147483647", "k19=2147483646"}));
+}
+
+// Readings that run into the end of a text without CR LF line ends stop
+// there and keep what they read.
+TEST(iMelodyParse, ReadingsEndAtTheEndOfTheText) {
+  const std::string head = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
+  const struct {
+    std::string text;
+    iMelodyFields read;
+  } cases[] = {
+      {"", {}},
+      {"BEGIN:IMELODY\r\nVERSION:1.2", {}},
+      {head.substr(0, head.size() - 2), {}},
+      {head + "NAME:Half a  name", {.name = "Half a name"}},
+      {head + "COMPOSER:Someone", {.composer = "Someone"}},
+      // The search for the "V" of a volume runs on through the melody; where
+      // it meets none the volume stays as it was.
+      {iMelodyText("VOLUME:V4\r\nVOLUME:10\r\n", "c2d2"), {.volume = 4}},
+      {iMelodyText("VOLUME:10\r\n", "c2V5d2"), {.volume = 5, .tones = {"d4/6"}}},
+      // Lines ended by LF or CR alone are no line ends: the version line
+      // runs to the end.
+      {"BEGIN:IMELODY\nVERSION:1.2\nFORMAT:CLASS1.0\nNAME:x\nMELODY:c2\nEND:IMELODY", {}},
+      {"BEGIN:IMELODY\rVERSION:1.2\rFORMAT:CLASS1.0\rNAME:x\rMELODY:c2\rEND:IMELODY", {}},
+      // Byte 26 and a 0 byte end the text.
+      {iMelodyText("", "c2d2\x1A" "e2"), {.tones = {"c4/6", "d4/6"}}},
+      {iMelodyText("", std::string("c2\0d2", 5)), {.tones = {"c4/6"}}},
+      // A melody without its closing line keeps its tones.
+      {head + "MELODY:c2d2", {.tones = {"c4/6", "d4/6"}}},
+  };
+  for (const auto& c : cases) ExpectiMelodyReads(c.text, c.read);
+}
+
+TEST(iMelodyParse, CollectsErrorsAndReadsOn) {
+  const struct {
+    std::string text;
+    std::vector<int> errors;
+  } cases[] = {
+      {iMelodyText("NAME:x\r\n", "c2"), {}},
+      {iMelodyText("", ""), {ieToneCommand}},
+      {iMelodyText("", "c2V"), {ieVolumeControl}},
+      {iMelodyText("", "*5ledon"), {ieNote}},
+      // An unknown header line ends the header: MELODY is missing there.
+      {iMelodyText("LANGUAGE:en\r\n", "c2"), {isMelody}},
+      {iMelodyText("", "c2(d2@2)"), {isLineEnd}},
+      {"BEGIN:IMELODY\nVERSION:1.2\nMELODY:c2\nEND:IMELODY", {isLineEnd, isLineEnd}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(iMelodyErrors(c.text), c.errors) << c.text;
+
+  TiMelodyParse parser(nullptr);
+  EXPECT_EQ(parser.Version(), "1.1.1.66");
+  const std::string expected = "\xC6\xDA\xCD\xFB";
+  const std::string invalid = "\xCE\xDE\xD0\xA7\xB5\xC4 ";
+  const std::pair<int, std::string> messages[] = {
+      {0, expected + "EOF"},
+      {isLineEnd, expected + "eln"},
+      {isBegin, expected + "\"BEGIN\""},
+      {isBackOff, expected + "\"BACKOFF\""},
+      {isSemicolon, expected + "\";\""},
+      {isNot, expected + "not"},
+      {ieSpecialDuration, invalid + "SpecialDuration"},
+      {ieVolumeControl, invalid + "Control"},
+      {ieControl, invalid + "Control"},
+      {ieToneCommand, invalid + "ToneCommand"},
+      {45, "Error: 45"},
+  };
+  for (const auto& [code, message] : messages) EXPECT_EQ(parser.ErrorMessage(code, ""), message) << code;
+}

@@ -1,0 +1,217 @@
+#include "uMedolyRing.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "CorpusFiles.h"
+#include "NoteList.h"
+#include "PelmoraLibrary.h"
+#include "Streams.h"
+#include "SysUtils.h"
+#include "uRingUtils.h"
+
+// ------------------------------------------------------------------ iMelody
+
+namespace {
+
+const std::string kiMelodyExample =
+    "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nBEAT:120\r\nSTYLE:S1\r\nVOLUME:V10\r\n"
+    "MELODY:*5c2#d3.r1ledon V+\r\nEND:IMELODY";
+
+// The iMelody text around a melody, as the writer frames it.
+std::string WrittenImelody(const std::string& nameLine, const std::string& composer, const std::string& melody) {
+  return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + nameLine + "COMPOSER:" + composer +
+         "\r\nMELODY:" + melody + "\r\nEND:IMELODY";
+}
+
+// Tones as the notation holds them: note letter, accidental, value, octave
+// and dot, or control kind and value (the tone's volume is not written).
+std::vector<std::string> iMelodyEntries(const TRingFile& ring) {
+  std::vector<std::string> entries;
+  for (const auto& t : ring.Track->Tones)
+    entries.push_back(t->Kind == rkControl ? "k" + IntToStr(t->ControlKind) + "=" + IntToStr(t->Value)
+                                           : t->Note + IntToStr(t->Accidental) + "/" + IntToStr(t->Duration) + "/" +
+                                                 IntToStr(t->Octave) + "/" + IntToStr(t->Dot));
+  return entries;
+}
+
+std::vector<std::string> iMelodyEntries(const std::string& text) {
+  TiMelodyRing ring;
+  ring.LoadFromText(text);
+  return iMelodyEntries(ring);
+}
+
+// The MIDI keys of the sounding notes, rests and controls left out.
+std::vector<int32_t> SoundingKeys(const TRingFile& ring) {
+  std::vector<int32_t> keys;
+  for (const auto& t : ring.Track->Tones)
+    if (t->Kind == rkNote && !t->IsRest()) keys.push_back(NoteToMidiKey(t->Note, t->Accidental, t->Octave));
+  return keys;
+}
+
+std::vector<int32_t> SoundingKeys(const std::string& imelody) {
+  TiMelodyRing ring;
+  ring.LoadFromText(imelody);
+  return SoundingKeys(ring);
+}
+
+}  // namespace
+
+TEST(iMelodyRing, WritesTheExampleBack) {
+  TiMelodyRing ring;
+  ring.LoadFromText(kiMelodyExample);
+  ring.Composer.clear();
+  EXPECT_EQ(ring.GetText(), WrittenImelody("NAME:Test\r\n", "CaroluneConvert", "*5c2#d3.r1ledonV11"));
+  // Read back, "ledonV11" is one unknown word: the melody ends before it.
+  EXPECT_EQ(iMelodyEntries(ring.GetText()), (std::vector<std::string>{"c0/4/5/0", "d1/8/5/1", "p0/2/5/0"}));
+}
+
+TEST(iMelodyRing, WritesEveryToneOfTheModel) {
+  TiMelodyRing ring;
+  ring.Name.clear();
+  ring.Composer = "Jo";
+  AddNotes(ring, {{"C", 4, 6},
+                  {"d", 8, 6, raSharp, rdDotted},
+                  {"B", 2, 5, raFlat, rdTriplet},  // the prefix only where the octave changes
+                  {"e", 16, 5, raNatural, rdTwoThirds},
+                  {"P", 1, 5},
+                  {"p", 32, 7},
+                  {"F", 64, 7},  // other values are thirty-seconds
+                  {"G", 3, 7},
+                  {"A", 0, 6}});
+  for (const int32_t kind : {ckLed, ckVibration, ckBacklight}) {
+    AddControl(ring, kind, 1);
+    AddControl(ring, kind, 0);
+  }
+  AddControl(ring, ckLed, 2);  // only 1 is on
+  AddControl(ring, ckVolume, 12);
+  AddControl(ring, ckVolume, -3);
+  // Tempo, style, octave and duration have no entry.
+  for (const int32_t kind : {ckTempo, ckStyle, ckOctave, ckDuration}) AddControl(ring, kind, 5);
+  EXPECT_EQ(ring.GetText(), WrittenImelody("", "Jo",
+                                           "C2#d3.*5&B1:e4;r0*7r5F5G5*6A5"
+                                           "ledonledoffvibeonvibeoffbackonbackoffledoffV12V-3"));
+}
+
+TEST(iMelodyRing, DurationCodes) {
+  const std::pair<int32_t, int32_t> codes[] = {{1, 0}, {2, 1},  {4, 2},  {8, 3}, {16, 4},
+                                               {32, 5}, {64, 5}, {3, 5}, {0, 5}, {-4, 5}};
+  for (const auto& [duration, code] : codes) EXPECT_EQ(TiMelodyRing::DurationCode(duration), code) << duration;
+}
+
+// Control words are written without separators, so one that stands before a
+// letter runs into it and the reading stops there.
+TEST(iMelodyRing, AControlWordBeforeALetterEndsTheReadingBack) {
+  TiMelodyRing ring;
+  AddNotes(ring, {{"c", 4, 6}});
+  AddControl(ring, ckVolume, 5);
+  AddControl(ring, ckBacklight, 1);
+  AddNotes(ring, {{"d", 4, 6}});
+  const std::string text = ring.GetText();
+  EXPECT_NE(text.find("MELODY:c2V5backond2\r\n"), std::string::npos);
+  EXPECT_EQ(iMelodyEntries(text), (std::vector<std::string>{"c0/4/6/0", "k19=5"}));
+}
+
+TEST(iMelodyExports, ConvertThroughTheLibrary) {
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  const struct {
+    std::string source, from, to, text;
+  } cases[] = {
+      // The target keeps its own composer; name and default octave cross.
+      {kiMelodyExample, "R03", "R03", WrittenImelody("NAME:Test\r\n", "Carolune", "*5c2#d3.r1ledonV11")},
+      {kiMelodyExample, "R03", "R00", "Test:d=4,o=6,b=120:c5,8d#5.,2p5"},
+      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R03",
+       WrittenImelody("NAME:Test\r\n", "Carolune", "*6#C3.*5r2B2B2")},
+      {"x:d=4,o=5,b=125:", "R00", "R03", WrittenImelody("NAME:x\r\n", "Carolune", "")},
+      // Numbers too large for 32 bits take their fallbacks; nothing fails.
+      {WrittenImelody("BEAT:99999999999\r\n", "x", "*99999999999c99999999999V99999999999"), "R03", "R03",
+       WrittenImelody("NAME:Ring\r\n", "Carolune", "c2V7")},
+  };
+  for (const auto& c : cases) {
+    const auto r = lib.Convert(c.source, c.from, c.to);
+    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
+    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
+  }
+  // Through MIDI the notes keep their pitch; rests and controls are dropped.
+  const auto midi = lib.Convert(kiMelodyExample, "R03", "R04");
+  ASSERT_EQ(midi.Code, 0);
+  EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
+  const auto back = lib.Convert(midi.Text, "R04", "R03");
+  ASSERT_EQ(back.Code, 0);
+  EXPECT_EQ(SoundingKeys(back.Text), SoundingKeys(kiMelodyExample));
+  EXPECT_EQ(SoundingKeys(back.Text), (std::vector<int32_t>{60, 63}));
+}
+
+TEST(iMelodyCorpus, EveryFileThroughEveryTarget) {
+  const auto files = CorpusFiles("imelody", ".imy");
+  ASSERT_GT(files.size(), 20u) << "corpus not found at " CAROLUNE_CORPUS_DIR;
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  for (const auto& path : files) {
+    SCOPED_TRACE(path.filename().string());
+    const std::string text = ReadFileBytes(path.string());
+    for (const char* target : {"R00", "R01", "R11", "R02", "R03", "R04"})
+      EXPECT_EQ(lib.Convert(text, "R03", target).Code, 0) << target;
+
+    // Written once, the text reads back to itself and to the same tones.
+    const auto written = lib.Convert(text, "R03", "R03");
+    EXPECT_EQ(lib.Convert(written.Text, "R03", "R03").Text, written.Text);
+    EXPECT_EQ(iMelodyEntries(written.Text), iMelodyEntries(text));
+
+    const auto midi = lib.Convert(text, "R03", "R04");
+    const auto back = lib.Convert(midi.Text, "R04", "R03");
+    EXPECT_EQ(back.Code, 0);
+    EXPECT_EQ(SoundingKeys(back.Text), SoundingKeys(text));
+  }
+}
+
+// Folded melody lines, repeats and "(" followed by "*" (which opens a
+// comment) are beyond the grammar: the melody ends where they start.
+TEST(iMelodyCorpus, FilesBeyondTheGrammarKeepTheirFirstTones) {
+  const std::string root = std::string(CAROLUNE_CORPUS_DIR) + "/imelody/";
+  const struct {
+    std::string file;
+    int tones;
+    std::string melody;
+  } cases[] = {
+      {"imyplay/mozart1.imy", 21, "d3#d3f4f4f4g4f4e4f4g4f4#d2d3r2#a3a3g3g3g3f3#d3"},  // folded
+      {"imyplay/beatles1.imy", 5, "g2g2g2g2a3"},                                          // repeat
+      {"imyplay/abba1.imy", 0, ""},                                                       // repeat first
+      {"imyplay/kalinka.imy", 2, "e1d2"},                                                 // "(*" comment
+      {"other/wikipedia_example_vibe_led_back.imy", 0, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    TiMelodyRing ring;
+    ring.LoadFromText(ReadFileBytes(root + c.file));
+    EXPECT_EQ(ring.Track->Count(), c.tones);
+    const std::string text = ring.GetText();
+    EXPECT_NE(text.find("\r\nMELODY:" + c.melody + "\r\n"), std::string::npos) << text;
+  }
+  TiMelodyRing abba;
+  abba.LoadFromText(ReadFileBytes(root + "other/abba.imy"));
+  EXPECT_EQ(abba.Name, "DanceQueen");
+  EXPECT_EQ(abba.Composer, "downloaded at www.ringtones.perbang.dk");
+  EXPECT_EQ(abba.Tempo, 112);
+  EXPECT_EQ(abba.Style, "C");
+  EXPECT_EQ(abba.Volume, 10);
+  EXPECT_EQ(abba.Track->Count(), 61);
+}
+
+// Truncations and byte flips of real files: the reader ends cleanly on each.
+TEST(iMelodyCorpus, DamagedFilesReadAsFarAsTheyParse) {
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  for (const auto& path : CorpusFiles("imelody/other", ".imy")) {
+    const std::string text = ReadFileBytes(path.string());
+    for (size_t cut = 0; cut < text.size(); cut += 7) {
+      std::string damaged = text.substr(0, cut);
+      EXPECT_EQ(lib.Convert(damaged, "R03", "R03").Code, 0);
+      damaged = text;
+      damaged[cut] = static_cast<char>(damaged[cut] ^ 0x5A);
+      for (const char* target : {"R03", "R04", "R00"}) EXPECT_EQ(lib.Convert(damaged, "R03", target).Code, 0);
+    }
+  }
+}
