@@ -3,9 +3,12 @@
 #include "Application.h"
 #include "Bitmap.h"
 #include "Form.h"
+#include "SkinForm.h"
 #include "SkinMainMenu.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
+#include "SkinStatusBar.h"
+#include "SkinTitleBar.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -121,6 +124,7 @@ void TSkinFileTheme::ReapplyToUsers() {
 
 void RegisterSkinClasses() {
   for (const TClassInfo* info :
-       {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo()})
+       {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo(),
+        &TSkinForm::StaticClassInfo(), &TSkinTitleBar::StaticClassInfo(), &TSkinStatusBar::StaticClassInfo()})
     RegisterClass(*info);
 }

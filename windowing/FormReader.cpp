@@ -16,6 +16,7 @@
 #include "MainMenu.h"
 #include "Persistent.h"
 #include "PopupMenu.h"
+#include "StatusBar.h"
 #include "StringList.h"
 #include "Timer.h"
 #include "WinControl.h"
@@ -492,7 +493,7 @@ void RegisterWindowingClasses() {
   for (const TClassInfo* info :
        {&TPanel::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
         &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(), &TTimer::StaticClassInfo(),
-        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo()})
+        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo(), &TStatusBar::StaticClassInfo()})
     RegisterClass(*info);
 }
 

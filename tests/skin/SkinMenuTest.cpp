@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenuBar>
 
 #include "Bitmap.h"
 #include "BitmapResources.h"
 #include "Form.h"
 #include "ImageList.h"
 #include "MenuWindow.h"
-#include "SkinFormStub.h"
+#include "SkinForm.h"
 #include "SkinMainMenu.h"
 #include "SkinMenu.h"
 #include "SkinPopupMenu.h"
@@ -49,9 +50,15 @@ int RightmostInk(const QImage& shot, const QRect& area, TColor background) {
   return right;
 }
 
+TSkinForm* MakeFrame(TForm& form, TSkinUIStyle style) {
+  auto* frame = new TSkinForm(&form);
+  frame->SetUIStyle(style);
+  return frame;
+}
+
 struct CrystalMenu {
   TForm form{nullptr};
-  TSkinFormStub* frame = AddSkinFormStub(form, TSkinUIStyle::Crystal);
+  TSkinForm* frame = MakeFrame(form, TSkinUIStyle::Crystal);
   TSkinPopupMenu* menu = new TSkinPopupMenu(&form);
   TImageList* images = new TImageList(&form);
   TMenuItem* open = Add(&form, menu->Items(), "&Open", scCtrl | 'O');
@@ -247,7 +254,7 @@ TEST(SkinMenu, ItemsAddedLaterKeepTheDefaultDrawingUntilHookedAgain) {
 
 TEST(SkinMenu, AMainMenuLinksToTheSkinnedFrameAndKeepsItsCheckMarks) {
   TForm form(nullptr);
-  TSkinFormStub* frame = AddSkinFormStub(form, TSkinUIStyle::Frost);
+  TSkinForm* frame = MakeFrame(form, TSkinUIStyle::Frost);
   auto* plain = new TMainMenu(&form);
   form.SetMenu(plain);
   auto* menu = new TSkinMainMenu(&form);
@@ -260,14 +267,21 @@ TEST(SkinMenu, AMainMenuLinksToTheSkinnedFrameAndKeepsItsCheckMarks) {
   EXPECT_EQ(GetObjectProp(*menu, "Images"), nullptr);
   EXPECT_EQ(menu->Images()->Count(), 1);  // the check mark stands in
 
+  // Items added later join the menu bar when the items are hooked again.
+  ASSERT_NE(frame->MenuBar(), nullptr);
+  QMenuBar& bar = frame->MenuBar()->Bar();
   TMenuItem* file = Add(&form, menu->Items(), "File");
-  EXPECT_GT(frame->refreshes, 0);
+  EXPECT_EQ(bar.actions().size(), 0);
   TMenuItem* check = Add(&form, *file, "Check");
   check->SetChecked(true);
   menu->AttachItemDrawEvents();
-  EXPECT_EQ(frame->rebuilds, 1);
+  ASSERT_EQ(bar.actions().size(), 1);
+  EXPECT_EQ(bar.actions()[0], file->QtAction());
+  file->SetCaption("Files");
+  EXPECT_EQ(bar.actions()[0]->text(), "Files");
+  menu->SetFontName("Courier");
   menu->SetUseSystemFont(false);
-  EXPECT_EQ(frame->fontUpdates, 1);
+  EXPECT_EQ(frame->MenuBar()->Font().Name(), "Courier");
 
   TImageList images(&form);
   menu->SetUserImageList(&images);
