@@ -51,15 +51,6 @@ void DropLastCharacter(std::string& text) {
   if (!text.empty()) text.pop_back();
 }
 
-// The caption as it fits into width: whole, or its longest prefix that
-// fits followed by "..." ("..." alone when nothing else fits).
-std::string ShortenCaption(const TCanvas& canvas, const std::string& caption, int width) {
-  if (canvas.TextWidth(caption) <= width) return caption;
-  std::string text = caption;
-  while (!text.empty() && canvas.TextWidth(text + "...") > width) DropLastCharacter(text);
-  return text + "...";
-}
-
 // The window's shape: a rectangle whose corners are cut by an ellipse of
 // corner x corner pixels, with the lower corners squared again.
 QRegion TopRoundedRegion(int width, int height, int corner) {
@@ -80,6 +71,13 @@ QRegion TopRoundedRegion(int width, int height, int corner) {
 }
 
 }  // namespace
+
+std::string ShortenTitleCaption(const TCanvas& canvas, const std::string& caption, int width) {
+  if (caption.empty() || canvas.TextWidth(caption) <= width) return caption;
+  std::string text = caption;
+  while (!text.empty() && canvas.TextWidth(text + "...") > width) DropLastCharacter(text);
+  return text + "...";
+}
 
 // ---------------------------------------------------------------- buttons
 
@@ -685,7 +683,7 @@ void TSkinTitleBar::DrawButtons(TCanvas& canvas, int width) {
     canvas.Draw(r.Left, b.Top(), scratch);
   }
   if (!FFormActive) canvas.Font.SetColor(clInactiveCaption);
-  const std::string text = ShortenCaption(canvas, Caption(), layout.CaptionRight - layout.CaptionLeft);
+  const std::string text = ShortenTitleCaption(canvas, Caption(), layout.CaptionRight - layout.CaptionLeft);
   canvas.TextOut(layout.CaptionLeft, (FButtonImageHeight - canvas.TextHeight(text)) / 2 + FCaptionTop, text);
 }
 

@@ -30,6 +30,11 @@ class TSkinTitleBar;
 enum class TSkinTitleBarBtnType : uint8_t { skinMax, skinMin, skinClose, skinHelp, skinControlBox, skinCustom };
 enum class TSkinTitleBarAlign : uint8_t { skinLeft, skinRight, skinClient };
 
+// The caption as it fits into width in the canvas font: whole, or its
+// longest beginning that fits followed by "..." ("..." alone when nothing
+// else fits).
+std::string ShortenTitleCaption(const TCanvas& canvas, const std::string& caption, int width);
+
 using TSkinTitleBarButtonClickEvent = std::function<void(TComponent* Sender, int ButtonIndex)>;
 
 // A caption button; its size is that of its normal picture.

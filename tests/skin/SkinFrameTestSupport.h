@@ -113,15 +113,17 @@ inline void MoveMouse(QWidget* widget, QPoint pos, Qt::MouseButtons buttons = Qt
   QApplication::sendEvent(widget, &move);
 }
 
-// Press, move to each point with the left button held, release at the last.
-inline void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> path) {
+// Press at a point of the widget, move the held pointer by each offset on
+// the screen from there (the widget may move along), release at the last.
+inline void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> offsets) {
+  const QPoint start = widget->mapToGlobal(from);
   QTest::mousePress(widget, Qt::LeftButton, {}, from);
-  QPoint last = from;
-  for (const QPoint p : path) {
-    MoveMouse(widget, p, Qt::LeftButton);
-    last = p;
+  QPoint end = start;
+  for (const QPoint offset : offsets) {
+    end = start + offset;
+    MoveMouse(widget, widget->mapFromGlobal(end), Qt::LeftButton);
   }
-  QTest::mouseRelease(widget, Qt::LeftButton, {}, last);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->mapFromGlobal(end));
 }
 
 inline TColor PixelOf(const QImage& image, int x, int y) { return QRgbToColor(image.pixel(x, y)); }
