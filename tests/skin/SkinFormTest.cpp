@@ -328,3 +328,109 @@ TEST(SkinForm, NewControlsTakeTheFramesStyle) {
   TSkinStatusBar bar(&f.form);
   EXPECT_EQ(bar.UIStyle(), TSkinUIStyle::Crystal);
 }
+
+namespace {
+
+// A form class of the kind the programs declare, with a handler for the
+// title bar's custom buttons.
+class TFrameForm : public TForm {
+ public:
+  explicit TFrameForm(TComponent* owner) : TForm(owner) { AddHandler("FrameCustomClick", &TFrameForm::FrameCustomClick); }
+  static const TClassInfo& StaticClassInfo() {
+    static const auto info = DefineClass<TFrameForm>("TFrameForm", TForm::StaticClassInfo(), nullptr);
+    return *info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void FrameCustomClick(TComponent*, int index) { clicked.push_back(index); }
+  std::vector<int> clicked;
+};
+
+std::string Hex(const std::string& bytes) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (const unsigned char c : bytes) {
+    hex += digits[c >> 4];
+    hex += digits[c & 15];
+  }
+  return hex;
+}
+
+}  // namespace
+
+TEST(SkinForm, AFrameIsReadFromAFormDescription) {
+  RegisterSkinClasses();
+  TPicture picture;
+  picture.Bitmap().SetSize(15, 13);
+  picture.Bitmap().Canvas().Brush.Color = clLime;
+  picture.Bitmap().Canvas().FillRect(Rect(0, 0, 15, 13));
+  TFrameForm form(nullptr);
+  form.LoadDescription(R"(object frmFrame: TFrameForm
+  Left = 100
+  Top = 80
+  BorderStyle = bsSizeable
+  object skinForm1: TSkinForm
+    UIStyle = Azure
+    BorderColor = clRed
+    Caption = 'Carolune'
+    Width = 400
+    Height = 297
+    Menu = skinMainMenu1
+    FormPanel = pnlMain
+    TitleBarButtons = <
+      item
+        UIStyle = Azure
+        ButtonType = skinClose
+      end
+      item
+        ButtonType = skinCustom
+        PicNormal = {)" + Hex(picture.Data()) + R"(}
+      end>
+    OnTitleBarCustomBtnsClick = FrameCustomClick
+    object pnlMain: TPanel
+      BevelOuter = bvRaised
+    end
+    object stbMain: TSkinStatusBar
+      UIStyle = Frost
+      Panels = <
+        item
+          Width = 100
+          Text = 'ready'
+        end>
+    end
+  end
+  object skinMainMenu1: TSkinMainMenu
+    object mnuFile: TMenuItem
+      Caption = '&File'
+    end
+  end
+end)");
+  auto* skin = dynamic_cast<TSkinForm*>(form.FindComponent("skinForm1"));
+  ASSERT_NE(skin, nullptr);
+  EXPECT_EQ(form.BoundsRect(), Bounds(100, 80, 406, 301));
+  EXPECT_EQ(skin->BorderColor(), clRed);  // stored after the style, so it wins
+  EXPECT_EQ(skin->Color(), 0xDEEBEF);
+  EXPECT_EQ(form.Caption(), "Carolune");
+  TSkinTitleBar& bar = skin->TitleBar();
+  ASSERT_EQ(bar.Buttons().Count(), 2);
+  EXPECT_EQ(bar.Buttons().Items(0)->Width(), 21);  // Azure's close pictures
+  EXPECT_EQ(bar.Buttons().Items(1)->PicNormal().Width(), 15);
+  ASSERT_NE(skin->MenuBar(), nullptr);
+  EXPECT_EQ(skin->MenuBar()->Bar().actions().size(), 1);
+  EXPECT_EQ(skin->FormPanel(), form.FindComponent("pnlMain"));
+  EXPECT_EQ(skin->FormPanel()->BevelOuter(), TBevelCut::bvNone);
+  auto* status = dynamic_cast<TSkinStatusBar*>(form.FindComponent("stbMain"));
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->PanelColor(), 0xE7E7E7);
+  EXPECT_EQ(status->Panels().Items(0)->Text(), "ready");
+
+  form.Show();
+  ProcessEvents();
+  EXPECT_EQ(status->Top() + status->Height(), skin->Height());
+  EXPECT_EQ(skin->FormPanel()->Top(), bar.Height() + skin->MenuBarHeight());
+  EXPECT_EQ(skin->FormPanel()->Top() + skin->FormPanel()->Height(), status->Top());
+  const QPoint custom = ToQRect(bar.Layout().Buttons[1]).center();
+  MoveMouse(&bar, custom);
+  QTest::mouseClick(&bar, Qt::LeftButton, {}, custom);
+  EXPECT_EQ(form.clicked, std::vector<int>{1});
+  form.Hide();
+}
