@@ -39,6 +39,14 @@ int FirstFrame(TSkinTitleBarBtnType type, bool maximized) {
 // The pixels of the top five rows of a sizeable frame size the window.
 constexpr int kSizingEdge = 5;
 
+// Whether an item of the collection (the one asking included) has the value.
+template <class Item, class Value>
+bool Taken(const TCollection& items, Value Item::*field, Value value) {
+  for (int i = 0; i < items.Count(); ++i)
+    if (static_cast<const Item*>(items.Items(i))->*field == value) return true;
+  return false;
+}
+
 void ShowError(const std::string& text) { Application().MessageBox(text, Application().Title(), MB_OK | MB_ICONERROR); }
 
 bool IsMaximized(const TForm* form) { return form && form->WindowState() == TWindowState::wsMaximized; }
@@ -118,12 +126,10 @@ void TSkinTitleBarButton::SetVisible(bool visible) {
 }
 
 void TSkinTitleBarButton::SetButtonType(TSkinTitleBarBtnType type) {
-  if (type == TSkinTitleBarBtnType::skinControlBox)
-    for (int i = 0; i < Collection().Count(); ++i)
-      if (static_cast<TSkinTitleBarButton*>(Collection().Items(i))->FButtonType == type) {
-        ShowError("Sorry, only one button's ButtonType property can be \"skinControlBox\"");
-        return;
-      }
+  if (type == TSkinTitleBarBtnType::skinControlBox && Taken(Collection(), &TSkinTitleBarButton::FButtonType, type)) {
+    ShowError("Sorry, only one button's ButtonType property can be \"skinControlBox\"");
+    return;
+  }
   if (FButtonType == type) return;
   FButtonType = type;
   UpdatePictures();
@@ -285,12 +291,10 @@ void TSkinTitleBarSection::SetWidth(int width) {
 }
 
 void TSkinTitleBarSection::SetAlign(TSkinTitleBarAlign align) {
-  if (align == TSkinTitleBarAlign::skinClient)
-    for (int i = 0; i < Collection().Count(); ++i)
-      if (static_cast<TSkinTitleBarSection*>(Collection().Items(i))->FAlign == align) {
-        ShowError("Sorry, only one section's Align property can be \"skinClient\"");
-        return;
-      }
+  if (align == TSkinTitleBarAlign::skinClient && Taken(Collection(), &TSkinTitleBarSection::FAlign, align)) {
+    ShowError("Sorry, only one section's Align property can be \"skinClient\"");
+    return;
+  }
   if (FAlign == align) return;
   FAlign = align;
   if (align == TSkinTitleBarAlign::skinClient) FStretch = true;

@@ -8,20 +8,14 @@
 
 #include "CustomPanel.h"
 #include "MenuItem.h"
+#include "MenuWindow.h"
 #include "SkinFrameTestSupport.h"
 #include "SkinMainMenu.h"
 #include "SkinMgr.h"
 #include "SkinStatusBar.h"
+#include "SkinTestSupport.h"
 
 namespace {
-
-TMenuItem* AddItem(TComponent* owner, TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
-  auto* item = new TMenuItem(owner);
-  item->SetCaption(caption);
-  item->SetShortCut(shortCut);
-  parent.Add(item);
-  return item;
-}
 
 TRect PanelBounds(const TSkinForm& skin) { return skin.BoundsRect(); }
 
@@ -249,9 +243,9 @@ TEST(SkinForm, TheCaptionShowsWhetherTheFormIsActive) {
 TEST(SkinForm, AMainMenuShowsAsAMenuBarWhoseShortCutsWorkWhileItsFormIsActive) {
   TSkinnedForm a(TSkinUIStyle::Azure), b(TSkinUIStyle::Azure);
   auto* menu = new TSkinMainMenu(&a.form);
-  TMenuItem* file = AddItem(&a.form, menu->Items(), "&File");
-  TMenuItem* open = AddItem(&a.form, *file, "&Open", scCtrl | 'O');
-  TMenuItem* help = AddItem(&a.form, menu->Items(), "&Help");
+  TMenuItem* file = AddMenuItem(&a.form, menu->Items(), "&File");
+  TMenuItem* open = AddMenuItem(&a.form, *file, "&Open", scCtrl | 'O');
+  TMenuItem* help = AddMenuItem(&a.form, menu->Items(), "&Help");
   int opened = 0;
   open->OnClick = [&](TComponent*) { ++opened; };
   menu->AttachItemDrawEvents();
@@ -283,6 +277,17 @@ TEST(SkinForm, AMainMenuShowsAsAMenuBarWhoseShortCutsWorkWhileItsFormIsActive) {
   EXPECT_EQ(PixelOf(shot, helpButton.Left + 2, helpButton.Top + 2), 0xEFD3C6);
   EXPECT_EQ(PixelOf(shot, fileButton.Left + 2, fileButton.Top + 2), 0xDEEBEF);  // the bar colour
 
+  // A click opens the item's drop-down; the open item's button is drawn two pixels narrower.
+  QTest::mouseClick(&bar.Bar(), Qt::LeftButton, {}, ToQRect(fileButton).center());
+  ProcessEvents();
+  ASSERT_NE(file->SubMenu(), nullptr);
+  EXPECT_TRUE(file->SubMenu()->isVisible());
+  const QImage dropped = bar.Bar().grab().toImage();
+  EXPECT_EQ(PixelOf(dropped, fileButton.Right - 4, fileButton.Top + 2), 0xEFD3C6);
+  EXPECT_EQ(PixelOf(dropped, fileButton.Right - 3, fileButton.Top + 2), 0xC66931);
+  EXPECT_EQ(PixelOf(dropped, fileButton.Right - 1, fileButton.Top + 2), 0xDEEBEF);
+  file->SubMenu()->hide();
+
   // Without a menu the bar goes.
   delete menu;
   EXPECT_EQ(a.skin->MenuBar(), nullptr);
@@ -292,7 +297,7 @@ TEST(SkinForm, AMainMenuShowsAsAMenuBarWhoseShortCutsWorkWhileItsFormIsActive) {
 TEST(SkinForm, TheMenuBarFollowsTheMenusFontChoice) {
   TSkinnedForm f(TSkinUIStyle::Crystal);
   auto* menu = new TSkinMainMenu(&f.form);
-  AddItem(&f.form, menu->Items(), "File");
+  AddMenuItem(&f.form, menu->Items(), "File");
   menu->AttachItemDrawEvents();
   ASSERT_NE(f.skin->MenuBar(), nullptr);
   EXPECT_EQ(f.skin->MenuBar()->Font().Name(), SystemMenuFont().Name());

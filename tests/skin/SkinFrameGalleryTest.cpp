@@ -14,6 +14,7 @@
 #include "SkinFrameTestSupport.h"
 #include "SkinMainMenu.h"
 #include "SkinStatusBar.h"
+#include "SkinTestSupport.h"
 
 namespace {
 
@@ -27,14 +28,8 @@ struct TGalleryWindow {
     help->SetButtonType(TSkinTitleBarBtnType::skinHelp);
     menu = new TSkinMainMenu(&f.form);
     for (const char* caption : {"&File", "&Edit", "&Convert", "&Help"}) {
-      auto* top = new TMenuItem(&f.form);
-      top->SetCaption(caption);
-      menu->Items().Add(top);
-      for (const char* sub : {"&Open...", "&Save", "-", "E&xit"}) {
-        auto* item = new TMenuItem(&f.form);
-        item->SetCaption(sub);
-        top->Add(item);
-      }
+      TMenuItem* top = AddMenuItem(&f.form, menu->Items(), caption);
+      for (const char* sub : {"&Open...", "&Save", "-", "E&xit"}) AddMenuItem(&f.form, *top, sub);
     }
     menu->AttachItemDrawEvents();
     content = new TPanel(&f.form);

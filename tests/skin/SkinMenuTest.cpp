@@ -16,14 +16,6 @@
 
 namespace {
 
-TMenuItem* Add(TComponent* owner, TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
-  auto* item = new TMenuItem(owner);
-  item->SetCaption(caption);
-  item->SetShortCut(shortCut);
-  parent.Add(item);
-  return item;
-}
-
 TColor At(const QImage& shot, const QRect& r, int dx, int dy) { return QRgbToColor(shot.pixel(r.x() + dx, r.y() + dy)); }
 
 bool Contains(const QImage& shot, const QRect& area, TColor color) {
@@ -61,12 +53,12 @@ struct CrystalMenu {
   TSkinForm* frame = MakeFrame(form, TSkinUIStyle::Crystal);
   TSkinPopupMenu* menu = new TSkinPopupMenu(&form);
   TImageList* images = new TImageList(&form);
-  TMenuItem* open = Add(&form, menu->Items(), "&Open", scCtrl | 'O');
-  TMenuItem* line = Add(&form, menu->Items(), "-");
-  TMenuItem* off = Add(&form, menu->Items(), "Disabled");
-  TMenuItem* check = Add(&form, menu->Items(), "Checked");
-  TMenuItem* pictured = Add(&form, menu->Items(), "With image");
-  TMenuItem* dflt = Add(&form, menu->Items(), "Default");
+  TMenuItem* open = AddMenuItem(&form, menu->Items(), "&Open", scCtrl | 'O');
+  TMenuItem* line = AddMenuItem(&form, menu->Items(), "-");
+  TMenuItem* off = AddMenuItem(&form, menu->Items(), "Disabled");
+  TMenuItem* check = AddMenuItem(&form, menu->Items(), "Checked");
+  TMenuItem* pictured = AddMenuItem(&form, menu->Items(), "With image");
+  TMenuItem* dflt = AddMenuItem(&form, menu->Items(), "Default");
 
   CrystalMenu() {
     off->SetEnabled(false);
@@ -179,8 +171,8 @@ TEST(SkinMenu, SilverKeepsItsMetricsAndOtherStylesResetThem) {
   TForm form(nullptr);
   TSkinPopupMenu menu(&form);
   EXPECT_EQ(menu.UIStyle(), TSkinUIStyle::Midnight);  // no skinned frame on the form
-  TMenuItem* item = Add(&form, menu.Items(), "Item");
-  TMenuItem* next = Add(&form, menu.Items(), "Next");
+  TMenuItem* item = AddMenuItem(&form, menu.Items(), "Item");
+  TMenuItem* next = AddMenuItem(&form, menu.Items(), "Next");
   menu.SetUIStyle(TSkinUIStyle::Silver);
   EXPECT_EQ(menu.MenuItemHeight(), 20);
   EXPECT_EQ(menu.SeparatorHeight(), 12);
@@ -242,10 +234,10 @@ TEST(SkinMenu, ThemeFileColoursAndMidnightWhenTheThemeGoes) {
 
 TEST(SkinMenu, ItemsAddedLaterKeepTheDefaultDrawingUntilHookedAgain) {
   CrystalMenu m;
-  TMenuItem* late = Add(&m.form, m.menu->Items(), "Late");
+  TMenuItem* late = AddMenuItem(&m.form, m.menu->Items(), "Late");
   EXPECT_FALSE(late->OnAdvancedDrawItem);
   EXPECT_TRUE(m.open->OnAdvancedDrawItem);
-  TMenuItem* sub = Add(&m.form, *m.open, "Sub");
+  TMenuItem* sub = AddMenuItem(&m.form, *m.open, "Sub");
   EXPECT_FALSE(sub->OnMeasureItem);
   m.menu->AttachItemDrawEvents();
   EXPECT_TRUE(late->OnAdvancedDrawItem);
@@ -270,9 +262,9 @@ TEST(SkinMenu, AMainMenuLinksToTheSkinnedFrameAndKeepsItsCheckMarks) {
   // Items added later join the menu bar when the items are hooked again.
   ASSERT_NE(frame->MenuBar(), nullptr);
   QMenuBar& bar = frame->MenuBar()->Bar();
-  TMenuItem* file = Add(&form, menu->Items(), "File");
+  TMenuItem* file = AddMenuItem(&form, menu->Items(), "File");
   EXPECT_EQ(bar.actions().size(), 0);
-  TMenuItem* check = Add(&form, *file, "Check");
+  TMenuItem* check = AddMenuItem(&form, *file, "Check");
   check->SetChecked(true);
   menu->AttachItemDrawEvents();
   ASSERT_EQ(bar.actions().size(), 1);

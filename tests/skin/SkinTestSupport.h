@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "MenuItem.h"
 #include "Streams.h"
 
 // A fresh folder for one test, removed with everything in it afterwards.
@@ -91,3 +92,12 @@ class TThemeFileBuilder {
   };
   std::vector<Item> FItems;
 };
+
+// A menu item with a caption (and a short cut) added under parent.
+inline TMenuItem* AddMenuItem(TComponent* owner, TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
+  auto* item = new TMenuItem(owner);
+  item->SetCaption(caption);
+  item->SetShortCut(shortCut);
+  parent.Add(item);
+  return item;
+}
