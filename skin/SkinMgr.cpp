@@ -9,6 +9,7 @@
 #include "SkinPublic.h"
 #include "SkinStatusBar.h"
 #include "SkinTitleBar.h"
+#include "SkinToolBar.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -125,6 +126,7 @@ void TSkinFileTheme::ReapplyToUsers() {
 void RegisterSkinClasses() {
   for (const TClassInfo* info :
        {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo(),
-        &TSkinForm::StaticClassInfo(), &TSkinTitleBar::StaticClassInfo(), &TSkinStatusBar::StaticClassInfo()})
+        &TSkinForm::StaticClassInfo(), &TSkinTitleBar::StaticClassInfo(), &TSkinStatusBar::StaticClassInfo(),
+        &TSkinToolBar::StaticClassInfo()})
     RegisterClass(*info);
 }

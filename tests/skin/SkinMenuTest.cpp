@@ -42,15 +42,9 @@ int RightmostInk(const QImage& shot, const QRect& area, TColor background) {
   return right;
 }
 
-TSkinForm* MakeFrame(TForm& form, TSkinUIStyle style) {
-  auto* frame = new TSkinForm(&form);
-  frame->SetUIStyle(style);
-  return frame;
-}
-
 struct CrystalMenu {
   TForm form{nullptr};
-  TSkinForm* frame = MakeFrame(form, TSkinUIStyle::Crystal);
+  TSkinForm* frame = AddSkinForm(form, TSkinUIStyle::Crystal);
   TSkinPopupMenu* menu = new TSkinPopupMenu(&form);
   TImageList* images = new TImageList(&form);
   TMenuItem* open = AddMenuItem(&form, menu->Items(), "&Open", scCtrl | 'O');
@@ -246,7 +240,7 @@ TEST(SkinMenu, ItemsAddedLaterKeepTheDefaultDrawingUntilHookedAgain) {
 
 TEST(SkinMenu, AMainMenuLinksToTheSkinnedFrameAndKeepsItsCheckMarks) {
   TForm form(nullptr);
-  TSkinForm* frame = MakeFrame(form, TSkinUIStyle::Frost);
+  TSkinForm* frame = AddSkinForm(form, TSkinUIStyle::Frost);
   auto* plain = new TMainMenu(&form);
   form.SetMenu(plain);
   auto* menu = new TSkinMainMenu(&form);

@@ -299,23 +299,18 @@ TEST(SkinFileTheme, ALoadGivesTheThemeAgainToTheFormsSkinnedUsersOfIt) {
 }
 
 TEST(SkinOwnerStyle, ANewComponentTakesTheStyleOfItsFormsSkinForm) {
-  auto skinForm = [](TComponent* owner, TSkinUIStyle style) {
-    auto* frame = new TSkinForm(owner);
-    frame->SetUIStyle(style);
-    return frame;
-  };
   TForm crystal(nullptr);
   (new TPanel(&crystal))->SetParent(&crystal);  // the frame need not be the first child
-  skinForm(&crystal, TSkinUIStyle::Crystal);
+  AddSkinForm(crystal, TSkinUIStyle::Crystal);
   EXPECT_EQ((new TTestSkinned(&crystal))->UIStyle(), TSkinUIStyle::Crystal);
 
   TForm fromFile(nullptr);
-  skinForm(&fromFile, TSkinUIStyle::FromThemeFile);
+  AddSkinForm(fromFile, TSkinUIStyle::FromThemeFile);
   EXPECT_EQ(GetOwnerUIStyle(&fromFile), TSkinUIStyle::FromThemeFile);
 
   TForm bare(nullptr);
   TComponent notAForm(nullptr);
-  skinForm(&notAForm, TSkinUIStyle::Frost);
+  (new TSkinForm(&notAForm))->SetUIStyle(TSkinUIStyle::Frost);
   EXPECT_EQ((new TTestSkinned(&bare))->UIStyle(), TSkinUIStyle::Midnight);
   EXPECT_EQ((new TTestSkinned(&notAForm))->UIStyle(), TSkinUIStyle::Midnight);
   EXPECT_EQ(GetOwnerUIStyle(nullptr), TSkinUIStyle::Midnight);

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "Form.h"
 #include "MenuItem.h"
+#include "SkinForm.h"
 #include "Streams.h"
 
 // A fresh folder for one test, removed with everything in it afterwards.
@@ -100,4 +102,14 @@ inline TMenuItem* AddMenuItem(TComponent* owner, TMenuItem& parent, const std::s
   item->SetShortCut(shortCut);
   parent.Add(item);
   return item;
+}
+
+// A skinned frame in the style on the form, which keeps its bounds; the
+// form's new controls take their style from it.
+inline TSkinForm* AddSkinForm(TForm& form, TSkinUIStyle style) {
+  const TRect bounds = form.BoundsRect();
+  auto* frame = new TSkinForm(&form);
+  frame->SetUIStyle(style);
+  form.SetBoundsRect(bounds);
+  return frame;
 }
