@@ -14,9 +14,9 @@ namespace {
 const std::string kMelodyMarker = "\r\nMELODY:";
 const std::string kEndMarker = "\r\nEND:EMELODY";
 
-// MIDI keys span the octaves 0 to 10, so no note lies further above any
-// default than that; the bound keeps a hostile octave from writing
-// gigabytes of "+".
+// MIDI keys span eleven octaves (0 to 10), so a shift of more than ten
+// octaves names no note that can sound; the bound keeps a hostile octave
+// from writing gigabytes of "+".
 constexpr int64_t kMaxOctaveShift = 10;
 
 bool IseMelodyLetter(char c) {

@@ -34,6 +34,73 @@ std::vector<int32_t> SoundingKeys(const TRingFile& ring) {
   return keys;
 }
 
+template <class TRing>
+std::vector<std::string> EntriesOf(const std::string& text) {
+  TRing ring;
+  ring.LoadFromText(text);
+  return ToneEntries(ring);
+}
+
+template <class TRing>
+std::vector<int32_t> KeysOf(const std::string& text) {
+  TRing ring;
+  ring.LoadFromText(text);
+  return SoundingKeys(ring);
+}
+
+// Each source converts into its target text with result 0.
+struct TConversion {
+  std::string source, from, to, text;
+};
+
+void ExpectConversions(const PelmoraLibrary& lib, const std::vector<TConversion>& conversions) {
+  for (const auto& c : conversions) {
+    const auto r = lib.Convert(c.source, c.from, c.to);
+    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
+    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
+  }
+}
+
+// Through MIDI and back the notes of a text keep their pitch; rests and
+// controls are dropped. Gives the keys of the text's notes.
+template <class TRing>
+std::vector<int32_t> ExpectMidiKeepsThePitch(const PelmoraLibrary& lib, const std::string& text,
+                                             const std::string& own) {
+  const auto midi = lib.Convert(text, own, "R04");
+  EXPECT_EQ(midi.Code, 0);
+  EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
+  const auto back = lib.Convert(midi.Text, "R04", own);
+  EXPECT_EQ(back.Code, 0);
+  EXPECT_EQ(KeysOf<TRing>(back.Text), KeysOf<TRing>(text));
+  return KeysOf<TRing>(text);
+}
+
+// A text of the notation (its source descriptor given) converts into every
+// target. Written once, it reads back to itself and to the same tones, and
+// through MIDI its notes keep their pitch.
+template <class TRing>
+void ExpectConvertsEverywhere(const PelmoraLibrary& lib, const std::string& text, const std::string& own) {
+  for (const char* target : {"R00", "R01", "R11", "R02", "R03", "R04"})
+    EXPECT_EQ(lib.Convert(text, own, target).Code, 0) << target;
+  const auto written = lib.Convert(text, own, own);
+  EXPECT_EQ(lib.Convert(written.Text, own, own).Text, written.Text);
+  EXPECT_EQ(EntriesOf<TRing>(written.Text), EntriesOf<TRing>(text));
+  ExpectMidiKeepsThePitch<TRing>(lib, text, own);
+}
+
+// Truncations (at every step-th length) and byte flips of a text: the reader
+// ends cleanly on each, for every target.
+void ExpectDamagedTextsConvert(const PelmoraLibrary& lib, const std::string& text, const std::string& own,
+                               size_t step) {
+  for (size_t cut = 0; cut < text.size(); cut += step) {
+    std::string damaged = text.substr(0, cut);
+    EXPECT_EQ(lib.Convert(damaged, own, own).Code, 0);
+    damaged = text;
+    damaged[cut] = static_cast<char>(damaged[cut] ^ 0x5A);
+    for (const char* target : {"R00", "R02", "R03", "R04"}) EXPECT_EQ(lib.Convert(damaged, own, target).Code, 0);
+  }
+}
+
 }  // namespace
 
 // ------------------------------------------------------------------ eMelody
@@ -49,11 +116,7 @@ std::string WritteneMelody(const std::string& name, const std::string& composer,
          "\r\nEND:EMELODY";
 }
 
-std::vector<std::string> eMelodyEntries(const std::string& text) {
-  TeMelodyRing ring;
-  ring.LoadFromText(text);
-  return ToneEntries(ring);
-}
+std::vector<std::string> eMelodyEntries(const std::string& text) { return EntriesOf<TeMelodyRing>(text); }
 
 }  // namespace
 
@@ -145,9 +208,7 @@ TEST(eMelodyExports, ConvertThroughTheLibrary) {
   const std::string imelody =
       "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nVOLUME:V10\r\nMELODY:*5c2#d3.r1ledon V+\r\n"
       "END:IMELODY";
-  const struct {
-    std::string source, from, to, text;
-  } cases[] = {
+  ExpectConversions(lib, {
       // The target keeps its own composer.
       {keMelodyExample, "R02", "R02", WritteneMelody("Test", "Carolune", "cdE.+f#g(b)AP")},
       {WritteneMelody("Test", "Jo", "cd"), "R02", "R02", WritteneMelody("Test", "Carolune", "cd")},
@@ -159,23 +220,9 @@ TEST(eMelodyExports, ConvertThroughTheLibrary) {
       {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R02", WritteneMelody("Test", "Carolune", "+#cp.b.b.")},
       {imelody, "R03", "R02", WritteneMelody("Test", "Carolune", "c.#dP")},
       {"x:d=4,o=5,b=125:", "R00", "R02", WritteneMelody("x", "Carolune", "")},
-  };
-  for (const auto& c : cases) {
-    const auto r = lib.Convert(c.source, c.from, c.to);
-    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
-    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
-  }
-  // Through MIDI the notes keep their pitch; the rest is dropped.
-  const auto midi = lib.Convert(keMelodyExample, "R02", "R04");
-  ASSERT_EQ(midi.Code, 0);
-  EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
-  const auto back = lib.Convert(midi.Text, "R04", "R02");
-  ASSERT_EQ(back.Code, 0);
-  TeMelodyRing source, returned;
-  source.LoadFromText(keMelodyExample);
-  returned.LoadFromText(back.Text);
-  EXPECT_EQ(SoundingKeys(returned), SoundingKeys(source));
-  EXPECT_EQ(SoundingKeys(source).size(), 6u);
+  });
+  EXPECT_EQ(ExpectMidiKeepsThePitch<TeMelodyRing>(lib, keMelodyExample, "R02"),
+            (std::vector<int32_t>{72, 74, 76, 89, 80, 80}));
 }
 
 TEST(eMelodyCorpus, EveryFileThroughEveryTarget) {
@@ -185,27 +232,15 @@ TEST(eMelodyCorpus, EveryFileThroughEveryTarget) {
   ASSERT_TRUE(lib.RING2RING());
   for (const auto& path : files) {
     SCOPED_TRACE(path.filename().string());
-    const std::string text = ReadFileBytes(path.string());
-    for (const char* target : {"R00", "R01", "R11", "R02", "R03", "R04"})
-      EXPECT_EQ(lib.Convert(text, "R02", target).Code, 0) << target;
-
-    // Written once, the text reads back to itself and to the same tones.
-    const auto written = lib.Convert(text, "R02", "R02");
-    EXPECT_EQ(lib.Convert(written.Text, "R02", "R02").Text, written.Text);
-    EXPECT_EQ(eMelodyEntries(written.Text), eMelodyEntries(text));
-
-    TeMelodyRing ring, back;
-    ring.LoadFromText(text);
-    back.LoadFromText(lib.Convert(lib.Convert(text, "R02", "R04").Text, "R04", "R02").Text);
-    EXPECT_EQ(SoundingKeys(back), SoundingKeys(ring));
+    ExpectConvertsEverywhere<TeMelodyRing>(lib, ReadFileBytes(path.string()), "R02");
   }
 }
 
 // The phone maker's example: every note letter stands alone and the writer
 // gives the file back as it was, up to its final line end.
 TEST(eMelodyCorpus, TheReferenceExampleReadsAndWritesBack) {
-  const std::string text = ReadFileBytes(std::string(CAROLUNE_CORPUS_DIR) + "/emelody/ericsson_at_reference_example.emy");
-  ASSERT_FALSE(text.empty());
+  const std::string text =
+      ReadFileBytes(std::string(CAROLUNE_CORPUS_DIR) + "/emelody/ericsson_at_reference_example.emy");
   TeMelodyRing ring;
   ring.LoadFromText(text);
   EXPECT_EQ(ring.Name, "Test melody 1");
@@ -228,22 +263,12 @@ TEST(eMelodyCorpus, TheReferenceExampleReadsAndWritesBack) {
   EXPECT_EQ(letters, tones.size());
 }
 
-// Truncations and byte flips: the reader ends cleanly on each, for every
-// target.
 TEST(eMelodyCorpus, DamagedFilesReadAsFarAsTheyParse) {
   PelmoraLibrary lib;
   ASSERT_TRUE(lib.RING2RING());
-  std::vector<std::string> texts{keMelodyExample};
-  for (const auto& path : CorpusFiles("emelody", ".emy")) texts.push_back(ReadFileBytes(path.string()));
-  for (const std::string& text : texts) {
-    for (size_t cut = 0; cut < text.size(); ++cut) {
-      std::string damaged = text.substr(0, cut);
-      EXPECT_EQ(lib.Convert(damaged, "R02", "R02").Code, 0);
-      damaged = text;
-      damaged[cut] = static_cast<char>(damaged[cut] ^ 0x5A);
-      for (const char* target : {"R02", "R00", "R03", "R04"}) EXPECT_EQ(lib.Convert(damaged, "R02", target).Code, 0);
-    }
-  }
+  ExpectDamagedTextsConvert(lib, keMelodyExample, "R02", 1);
+  for (const auto& path : CorpusFiles("emelody", ".emy"))
+    ExpectDamagedTextsConvert(lib, ReadFileBytes(path.string()), "R02", 1);
 }
 
 // ------------------------------------------------------------------ iMelody
@@ -260,17 +285,7 @@ std::string WrittenImelody(const std::string& nameLine, const std::string& compo
          "\r\nMELODY:" + melody + "\r\nEND:IMELODY";
 }
 
-std::vector<std::string> iMelodyEntries(const std::string& text) {
-  TiMelodyRing ring;
-  ring.LoadFromText(text);
-  return ToneEntries(ring);
-}
-
-std::vector<int32_t> SoundingKeys(const std::string& imelody) {
-  TiMelodyRing ring;
-  ring.LoadFromText(imelody);
-  return SoundingKeys(ring);
-}
+std::vector<std::string> iMelodyEntries(const std::string& text) { return EntriesOf<TiMelodyRing>(text); }
 
 }  // namespace
 
@@ -332,9 +347,7 @@ TEST(iMelodyRing, AControlWordBeforeALetterEndsTheReadingBack) {
 TEST(iMelodyExports, ConvertThroughTheLibrary) {
   PelmoraLibrary lib;
   ASSERT_TRUE(lib.RING2RING());
-  const struct {
-    std::string source, from, to, text;
-  } cases[] = {
+  ExpectConversions(lib, {
       // The target keeps its own composer; name and default octave cross.
       {kiMelodyExample, "R03", "R03", WrittenImelody("NAME:Test\r\n", "Carolune", "*5c2#d3.r1ledonV11")},
       {kiMelodyExample, "R03", "R00", "Test:d=4,o=6,b=120:c5,8d#5.,2p5"},
@@ -344,20 +357,8 @@ TEST(iMelodyExports, ConvertThroughTheLibrary) {
       // Numbers too large for 32 bits take their fallbacks; nothing fails.
       {WrittenImelody("BEAT:99999999999\r\n", "x", "*99999999999c99999999999V99999999999"), "R03", "R03",
        WrittenImelody("NAME:Ring\r\n", "Carolune", "c2V7")},
-  };
-  for (const auto& c : cases) {
-    const auto r = lib.Convert(c.source, c.from, c.to);
-    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
-    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
-  }
-  // Through MIDI the notes keep their pitch; rests and controls are dropped.
-  const auto midi = lib.Convert(kiMelodyExample, "R03", "R04");
-  ASSERT_EQ(midi.Code, 0);
-  EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
-  const auto back = lib.Convert(midi.Text, "R04", "R03");
-  ASSERT_EQ(back.Code, 0);
-  EXPECT_EQ(SoundingKeys(back.Text), SoundingKeys(kiMelodyExample));
-  EXPECT_EQ(SoundingKeys(back.Text), (std::vector<int32_t>{60, 63}));
+  });
+  EXPECT_EQ(ExpectMidiKeepsThePitch<TiMelodyRing>(lib, kiMelodyExample, "R03"), (std::vector<int32_t>{60, 63}));
 }
 
 TEST(iMelodyCorpus, EveryFileThroughEveryTarget) {
@@ -367,19 +368,7 @@ TEST(iMelodyCorpus, EveryFileThroughEveryTarget) {
   ASSERT_TRUE(lib.RING2RING());
   for (const auto& path : files) {
     SCOPED_TRACE(path.filename().string());
-    const std::string text = ReadFileBytes(path.string());
-    for (const char* target : {"R00", "R01", "R11", "R02", "R03", "R04"})
-      EXPECT_EQ(lib.Convert(text, "R03", target).Code, 0) << target;
-
-    // Written once, the text reads back to itself and to the same tones.
-    const auto written = lib.Convert(text, "R03", "R03");
-    EXPECT_EQ(lib.Convert(written.Text, "R03", "R03").Text, written.Text);
-    EXPECT_EQ(iMelodyEntries(written.Text), iMelodyEntries(text));
-
-    const auto midi = lib.Convert(text, "R03", "R04");
-    const auto back = lib.Convert(midi.Text, "R04", "R03");
-    EXPECT_EQ(back.Code, 0);
-    EXPECT_EQ(SoundingKeys(back.Text), SoundingKeys(text));
+    ExpectConvertsEverywhere<TiMelodyRing>(lib, ReadFileBytes(path.string()), "R03");
   }
 }
 
@@ -420,14 +409,6 @@ TEST(iMelodyCorpus, FilesBeyondTheGrammarKeepTheirFirstTones) {
 TEST(iMelodyCorpus, DamagedFilesReadAsFarAsTheyParse) {
   PelmoraLibrary lib;
   ASSERT_TRUE(lib.RING2RING());
-  for (const auto& path : CorpusFiles("imelody/other", ".imy")) {
-    const std::string text = ReadFileBytes(path.string());
-    for (size_t cut = 0; cut < text.size(); cut += 7) {
-      std::string damaged = text.substr(0, cut);
-      EXPECT_EQ(lib.Convert(damaged, "R03", "R03").Code, 0);
-      damaged = text;
-      damaged[cut] = static_cast<char>(damaged[cut] ^ 0x5A);
-      for (const char* target : {"R03", "R04", "R00"}) EXPECT_EQ(lib.Convert(damaged, "R03", target).Code, 0);
-    }
-  }
+  for (const auto& path : CorpusFiles("imelody/other", ".imy"))
+    ExpectDamagedTextsConvert(lib, ReadFileBytes(path.string()), "R03", 7);
 }
