@@ -55,8 +55,9 @@ std::string UnscrambledArgument(const char* data, int32_t length) {
 std::unique_ptr<TRingFile> CreateRingFile(const std::string& code) {
   if (code == "04") return std::make_unique<TMidiFile>();
   if (code == "00") return std::make_unique<TRtttlRing>();
+  if (code == "02") return std::make_unique<TeMelodyRing>();
   if (code == "03") return std::make_unique<TiMelodyRing>();
-  if (code == "01" || code == "11" || code == "02")
+  if (code == "01" || code == "11")
     return std::make_unique<TRingFile>();
   return nullptr;
 }
