@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "Streams.h"
+#include "ParseErrors.h"
 #include "SysUtils.h"
 
 namespace {
@@ -24,17 +24,8 @@ std::vector<std::string> ComposerTones(const std::string& text) {
   return ComposerTones(ring);
 }
 
-// The codes of the errors one parse of the text collects.
 std::vector<int> ComposerErrors(const std::string& text) {
-  TComposerRing ring;
-  TComposerParse parser(nullptr);
-  parser.SetRing(&ring);
-  TMemoryStream source(text);
-  parser.LoadSource(source);
-  parser.Execute();
-  std::vector<int> codes;
-  for (const auto& error : parser.ErrorList()) codes.push_back(error->ErrorCode);
-  return codes;
+  return ParseErrorCodes<TComposerParse, TComposerRing>(text);
 }
 
 }  // namespace
