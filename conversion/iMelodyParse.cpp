@@ -187,8 +187,8 @@ std::string TiMelodyParse::Note() {
 uint8_t TiMelodyParse::SpecialDuration() {
   const int symbol = LookAhead();
   Get();
-  if (symbol == isColon) return rdTriplet;
-  if (symbol == isSemicolon) return rdTwoThirds;
+  if (symbol == isColon) return rdDoubleDotted;
+  if (symbol == isSemicolon) return rdTriplet;
   return rdDotted;
 }
 

@@ -76,8 +76,8 @@ std::string TeMelodyRing::GetText() {
   std::string melody;
   for (const auto& tone : Track->Tones)
     if (tone->Kind != rkControl) melody += eMelodyNote(*this, *tone);
-  return "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + Name + "\r\nCOMPOSER:" +
-         (Composer.empty() ? std::string("CaroluneConvert") : Composer) + "\r\nMELODY:" + melody + kEndMarker;
+  return "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + SingleLine(Name) + "\r\nCOMPOSER:" +
+         (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\nMELODY:" + melody + kEndMarker;
 }
 
 void TeMelodyRing::LoadFromStream(TStream& stream) {
@@ -120,8 +120,8 @@ std::string iMelodyNote(const TRingTone& tone, int32_t& octave) {
   entry += UpperCase(tone.Note) == "P" ? "r" : tone.Note;
   entry += IntToStr(TiMelodyRing::DurationCode(tone.Duration));
   if (tone.Dot == rdDotted) entry += '.';
-  if (tone.Dot == rdTriplet) entry += ':';
-  if (tone.Dot == rdTwoThirds) entry += ';';
+  if (tone.Dot == rdDoubleDotted) entry += ':';
+  if (tone.Dot == rdTriplet) entry += ';';
   return entry;
 }
 
@@ -139,8 +139,8 @@ std::string TiMelodyRing::GetText() {
   for (const auto& tone : Track->Tones)
     melody += tone->Kind == rkControl ? iMelodyControl(*tone) : iMelodyNote(*tone, octave);
   std::string text = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
-  if (!Name.empty()) text += "NAME:" + Name + "\r\n";
-  text += "COMPOSER:" + (Composer.empty() ? std::string("CaroluneConvert") : Composer) + "\r\n";
+  if (!Name.empty()) text += "NAME:" + SingleLine(Name) + "\r\n";
+  text += "COMPOSER:" + (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\n";
   return text + "MELODY:" + melody + "\r\nEND:IMELODY";
 }
 

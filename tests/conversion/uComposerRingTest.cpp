@@ -49,7 +49,7 @@ TEST(ComposerRing, WritesTones) {
       {"one sign for any distance", {{"C", 4, 9}, {"D", 4, 2}, {"E", 4, 5, raSharp}}, "C+3 D-3 E#-3 ",
        "C+3D-3E#-3"},
       // Dots are dropped; the letter is written as it is stored.
-      {"dots and case", {{"c", 4, 6, raNatural, rdDotted}, {"p", 2, 7, raNatural, rdTriplet}, {"P", 8, 6}},
+      {"dots and case", {{"c", 4, 6, raNatural, rdDotted}, {"p", 2, 7, raNatural, rdDoubleDotted}, {"P", 8, 6}},
        "c3 p+2 P4 ", "c3p+2P4"},
       {"a tone without letter", {{"", 4, 6}}, "3 ", "3"},
       {"no tones", {}, "", ""},

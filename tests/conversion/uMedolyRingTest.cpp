@@ -179,7 +179,7 @@ TEST(eMelodyRing, WritesEveryToneOfTheModel) {
                   {"E", 4, 5, raNatural, rdDotted},  // the dot is not written
                   {"F", 8, 4},                       // below the default: no mark
                   {"g", 1, 7, raSharp},
-                  {"A", 2, 6, raFlat, rdTriplet},
+                  {"A", 2, 6, raFlat, rdDoubleDotted},
                   {"p", 2, 5},
                   {"B", 64, 5},
                   {"C", 3, 5},
@@ -304,8 +304,8 @@ TEST(iMelodyRing, WritesEveryToneOfTheModel) {
   ring.Composer = "Jo";
   AddNotes(ring, {{"C", 4, 6},
                   {"d", 8, 6, raSharp, rdDotted},
-                  {"B", 2, 5, raFlat, rdTriplet},  // the prefix only where the octave changes
-                  {"e", 16, 5, raNatural, rdTwoThirds},
+                  {"B", 2, 5, raFlat, rdDoubleDotted},  // the prefix only where the octave changes
+                  {"e", 16, 5, raNatural, rdTriplet},
                   {"P", 1, 5},
                   {"p", 32, 7},
                   {"F", 64, 7},  // other values are thirty-seconds
@@ -411,4 +411,20 @@ TEST(iMelodyCorpus, DamagedFilesReadAsFarAsTheyParse) {
   ASSERT_TRUE(lib.RING2RING());
   for (const auto& path : CorpusFiles("imelody/other", ".imy"))
     ExpectDamagedTextsConvert(lib, ReadFileBytes(path.string()), "R03", 7);
+}
+
+TEST(MelodyWriters, ANameWithLineBreaksPlantsNoLines) {
+  const std::string name = "x\r\nMELODY:ccc\nEND:IMELODY";
+  TeMelodyRing e;
+  TiMelodyRing i;
+  for (TRingFile* ring : {static_cast<TRingFile*>(&e), static_cast<TRingFile*>(&i)}) {
+    ring->Name = name;
+    AddNotes(*ring, {{"C", 4, 5}});
+    const std::string text = ring->GetText();
+    size_t melodyLines = 0;
+    for (size_t at = text.find("MELODY:"); at != std::string::npos; at = text.find("MELODY:", at + 1))
+      if (at == 0 || text[at - 1] == '\n') ++melodyLines;
+    EXPECT_EQ(melodyLines, 1u) << text;
+    EXPECT_NE(text.find("NAME:x  MELODY:ccc END:IMELODY\r\n"), std::string::npos) << text;
+  }
 }
