@@ -102,7 +102,7 @@ const char* SwitchWord(int32_t controlKind, bool on) {
 
 // A control's entry; tempo, style, octave and duration have none.
 std::string iMelodyControl(const TRingTone& tone) {
-  if (tone.ControlKind == ckVolume) return "V" + IntToStr(tone.Value);
+  if (tone.ControlKind == ckVolume) return std::string("V").append(IntToStr(tone.Value));
   const char* word = SwitchWord(tone.ControlKind, tone.Value == 1);
   return word ? word : "";
 }
@@ -113,7 +113,8 @@ std::string iMelodyNote(const TRingTone& tone, int32_t& octave) {
   std::string entry;
   if (tone.Octave != octave) {
     octave = tone.Octave;
-    entry += "*" + IntToStr(octave);
+    entry += '*';
+    entry += IntToStr(octave);
   }
   if (tone.Accidental == raSharp) entry += '#';
   if (tone.Accidental == raFlat) entry += '&';
