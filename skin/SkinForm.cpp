@@ -222,7 +222,7 @@ const TClassInfo& TSkinForm::StaticClassInfo() {
 TSkinMainMenu* TSkinForm::SkinnedMenu() const { return dynamic_cast<TSkinMainMenu*>(FMenu.Get()); }
 
 void TSkinForm::SetFileTheme(TSkinFileTheme* theme) {
-  if (theme == FFileTheme) return;
+  // Also the same theme again: it has just read another file.
   LinkFileTheme(*this, FFileTheme, theme);
   SetUIStyle(FUIStyle);
 }

@@ -64,7 +64,8 @@ class TSkinForm : public TCustomPanel, public TSkinMenuBarHost {
   bool TitleBarCustom() const { return FTitleBar->Custom(); }
   void SetTitleBarCustom(bool custom) { FTitleBar->SetCustom(custom); }
   TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  // Applies the style again only when the theme is another one.
+  // Applies the style again, also for the same theme (which a newly read
+  // theme file gives its users again).
   void SetFileTheme(TSkinFileTheme* theme);
   TSkinUIStyle UIStyle() const { return FUIStyle; }
   // Border colour and width and the background from the style; the style

@@ -439,3 +439,27 @@ end)");
   EXPECT_EQ(form.clicked, std::vector<int>{1});
   form.Hide();
 }
+
+TEST(SkinForm, AThemeFileReadAnewReachesTheFrameAndItsTitleBar) {
+  TTempFolder folder;
+  const std::string first = folder.Write("first.thm", TThemeFileBuilder()
+                                                          .AddInteger("FormBorderColor", 0x112233)
+                                                          .AddInteger("FormBorderWidthInt", 2)
+                                                          .AddInteger("TitleBarButtonTopInt", 4)
+                                                          .Bytes());
+  const std::string second = folder.Write("second.thm", TThemeFileBuilder()
+                                                            .AddInteger("FormBorderColor", 0x445566)
+                                                            .AddInteger("FormBorderWidthInt", 2)
+                                                            .AddInteger("TitleBarButtonTopInt", 7)
+                                                            .Bytes());
+  TSkinnedForm f(TSkinUIStyle::Midnight);
+  auto* theme = new TSkinFileTheme(&f.form);
+  theme->SetThemeFile(first);
+  f.skin->SetFileTheme(theme);
+  f.skin->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  EXPECT_EQ(f.skin->BorderColor(), 0x112233);
+  EXPECT_EQ(f.bar().Buttons().Items(1)->Top(), 4);
+  theme->SetThemeFile(second);
+  EXPECT_EQ(f.skin->BorderColor(), 0x445566);
+  EXPECT_EQ(f.bar().Buttons().Items(1)->Top(), 7);
+}
