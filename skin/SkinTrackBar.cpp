@@ -226,6 +226,7 @@ void TSkinTrackBar::UpdateBarSize() {
 
 void TSkinTrackBar::UpdateControl() {
   UpdatePictures();
+  BuildBarBitmap();
   UpdateBarSize();
   UpdateSlider();
   Invalidate();
@@ -244,9 +245,14 @@ void TSkinTrackBar::UpdatePictures() {
   items.Bitmap(Horizontal() ? SkinItem::TrackBarSliderImage : SkinItem::TrackBarSliderVImage, &slider);
   FBarImage.Assign(&bar);
   FSlider->SetPicture(&slider);
-  BuildBarBitmap();
   FSlider->SetTransparent(GetSliderTransparent());
   FSlider->SetAutoSize(true);
+}
+
+void TSkinTrackBar::ColorChanged() {
+  // The bar's ends show the colour under them.
+  BuildBarBitmap();
+  Invalidate();
 }
 
 void TSkinTrackBar::BuildBarBitmap() {

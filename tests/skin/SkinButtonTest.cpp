@@ -526,3 +526,60 @@ TEST(SkinRadioButton, GroupsHoldPerParentAndGroupIndex) {
   EXPECT_EQ(At(Shot(*a), 1, (a->Height() - 13) / 2 + 12), clYellow);
   EXPECT_EQ(At(Shot(*a), 2, (a->Height() - 13) / 2 + 12), clLime);
 }
+
+TEST(SkinButton, ReadsAThemeFileAndTurnsMidnightWhenTheThemeGoes) {
+  Fixtures fixtures;
+  TBitmap strip;
+  strip.SetImage(Strip(10, 7, {clOlive, clPurple, clMaroon}));
+  strip.Canvas().SetPixel(0, 0, kCornerKey);
+  TThemeFileBuilder file;
+  file.Add("ButtonImage", TThemeFileBuilder::Bitmap, SaveBitmapData(strip)).AddFlag("ButtonTransparentBool", 1);
+  TTempFolder folder;
+  TForm form(nullptr);
+  form.SetColor(clYellow);
+  auto* theme = new TSkinFileTheme(&form);
+  theme->SetThemeFile(folder.Write("olive.thm", file.Bytes()));
+  auto* button = Make<TSkinButton>(form, form, "B");
+  button->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  EXPECT_EQ(At(Shot(*button), 40, 3), clRed);  // no theme yet: Midnight
+  button->SetFileTheme(theme);
+  EXPECT_TRUE(button->Transparent());
+  QImage shot = Shot(*button);
+  EXPECT_EQ(At(shot, 40, 3), clOlive);
+  EXPECT_EQ(At(shot, 0, 0), clYellow);
+  delete theme;
+  EXPECT_EQ(button->FileTheme(), nullptr);
+  EXPECT_EQ(button->UIStyle(), TSkinUIStyle::Midnight);
+  EXPECT_FALSE(button->Transparent());
+  EXPECT_EQ(At(Shot(*button), 40, 3), clRed);
+}
+
+TEST(SkinButton, LoadsFromADescriptionWithGlyphAndHandler) {
+  RegisterSkinClasses();
+  struct TDialog : TForm {
+    using TForm::TForm;
+    void OkClick(TComponent*) { ++clicks; }
+    int clicks = 0;
+  } dialog(nullptr);
+  dialog.AddHandler("OkClick", &TDialog::OkClick);
+  TBitmap glyph;
+  glyph.SetImage(Strip(16, 16, {clGreen}));
+  std::string hex;
+  for (unsigned char c : SaveBitmapData(glyph)) hex += "0123456789ABCDEF"[c >> 4], hex += "0123456789ABCDEF"[c & 15];
+  dialog.LoadDescription("object Dialog: TForm\n  object btnOk: TSkinButton\n    Left = 10\n    Caption = '&OK'\n"
+                         "    Default = True\n    ModalResult = 1\n    Glyph = {" + hex + "}\n    Layout = blGlyphRight\n"
+                         "    OnClick = OkClick\n  end\n  object imgUp: TSkinImageButton\n    PicNormal = {" + hex +
+                         "}\n    Stretch = True\n  end\nend\n");
+  auto* ok = static_cast<TSkinButton*>(dialog.FindComponent("btnOk"));
+  EXPECT_EQ(ok->Caption(), "&OK");
+  EXPECT_TRUE(ok->Default());
+  EXPECT_EQ(ok->ModalResult(), mrOk);
+  EXPECT_EQ(ok->Glyph().Width(), 16);
+  EXPECT_EQ(ok->Layout(), TButtonLayout::blGlyphRight);
+  ok->Click();
+  EXPECT_EQ(dialog.clicks, 1);
+  EXPECT_EQ(dialog.ModalResult(), mrOk);
+  auto* up = static_cast<TSkinImageButton*>(dialog.FindComponent("imgUp"));
+  EXPECT_EQ(up->PicNormal().Width(), 16);
+  EXPECT_TRUE(up->Stretch());
+}

@@ -19,7 +19,9 @@ namespace {
 // A 45 x 4 bar of solid thirds and an 11 x 20 slider, as Midnight's.
 struct Fixtures {
   Fixtures() {
-    table.Add("MIDNIGHT_TRACKBAR_BAR", Strip(15, 4, {clRed, clLime, clBlue}));
+    QImage bar = Strip(15, 4, {clRed, clLime, clBlue});
+    bar.setPixel(0, 0, ColorToQRgb(clSkinKey));  // a keyed end
+    table.Add("MIDNIGHT_TRACKBAR_BAR", bar);
     table.Add("MIDNIGHT_TRACKBAR_SLIDER", Strip(11, 20, {clNavy}));
     table.Add("MIDNIGHT_TRACKBAR_SLIDER_V", Strip(18, 11, {clTeal}));
     table.Add("SILVER_TRACKBAR_BAR", Strip(15, 5, {clRed, clLime, clBlue}));
@@ -198,6 +200,8 @@ TEST(SkinTrackBar, TakesTheStylePicturesAndKeepsTransparentAfterSilver) {
   EXPECT_EQ(At(shot, 2, 9), clRed);
   EXPECT_EQ(At(shot, 120, 9), clLime);
   EXPECT_EQ(At(shot, 237, 10), clBlue);
+  b.bar->SetColor(clYellow);  // shows in the keyed end
+  EXPECT_EQ(At(b.bar->grab().toImage(), 0, 8), clYellow);
   b.bar->SetOrientation(TSkinProgressBarOrientation::skinVertical);
   EXPECT_EQ(b.bar->Width(), 18);
   EXPECT_EQ(b.Slider().Height(), 11);
