@@ -9,6 +9,7 @@
 #include "SkinMainMenu.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
+#include "SkinToolBar.h"
 #include "SkinTrackBar.h"
 #include "SysUtils.h"
 
@@ -125,7 +126,8 @@ void TSkinFileTheme::ReapplyToUsers() {
 
 void RegisterSkinClasses() {
   for (const TClassInfo* info :
-       {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo()})
+       {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo(),
+        &TSkinToolBar::StaticClassInfo()})
     RegisterClass(*info);
   for (const TClassInfo* info : {&TSkinButton::StaticClassInfo(), &TSkinImageButton::StaticClassInfo(),
                                  &TSkinCheckBox::StaticClassInfo(), &TSkinRadioButton::StaticClassInfo(),

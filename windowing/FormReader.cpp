@@ -17,7 +17,17 @@
 #include "Persistent.h"
 #include "PopupMenu.h"
 #include "StringList.h"
+#include "ComboBox.h"
+#include "Edit.h"
+#include "Image.h"
+#include "Label.h"
+#include "ListBox.h"
+#include "Memo.h"
+#include "StringGrid.h"
 #include "Timer.h"
+#include "TreeView.h"
+#include "ToolBar.h"
+#include "ToolButton.h"
 #include "WinControl.h"
 
 namespace {
@@ -347,7 +357,7 @@ class Reader {
         ReadHandler(object, p, path, line);
         return;
       case TPropKind::Strings:
-        ReadStrings(*p.GetStrings(object), path, line);
+        ReadStrings(object, p, path, line);
         return;
       case TPropKind::Collection:
         ReadCollection(*static_cast<TCollection*>(p.GetObject(object)), path, line, depth);
@@ -448,7 +458,7 @@ class Reader {
     Guard(line, [&] { p.SetEvent(object, *handler); });
   }
 
-  void ReadStrings(TStringList& list, const std::string& path, int line) {
+  void ReadStrings(TPersistent& object, const TPropInfo& p, const std::string& path, int line) {
     FScanner.Expect('(');
     TStringList lines;
     while (!FScanner.IsSymbol(')')) {
@@ -457,7 +467,12 @@ class Reader {
       FScanner.Next();
     }
     FScanner.Next();
-    Guard(line, [&] { list = lines; });
+    Guard(line, [&] {
+      if (p.SetStrings)
+        p.SetStrings(object, lines);
+      else
+        *p.GetStrings(object) = lines;
+    });
   }
 
   void ReadCollection(TCollection& collection, const std::string& path, int line, int depth) {
@@ -492,7 +507,11 @@ void RegisterWindowingClasses() {
   for (const TClassInfo* info :
        {&TPanel::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
         &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(), &TTimer::StaticClassInfo(),
-        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo()})
+        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo(),
+        &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
+        &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
+        &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo()})
     RegisterClass(*info);
 }
 

@@ -12,11 +12,11 @@
 #include <type_traits>
 #include <vector>
 
+#include "StringList.h"
 #include "SysUtils.h"
 
 class TClassInfo;
 class TComponent;
-class TStringList;
 
 // A property that does not exist, a value that does not fit it, a class
 // that is not registered.
@@ -79,8 +79,10 @@ struct TPropInfo {
   std::function<void(TPersistent&, TComponent*)> SetComponent;
   // Object and Collection: the owned sub-object.
   std::function<TPersistent*(TPersistent&)> GetObject;
-  // Strings: the owned list.
+  // Strings: the owned list, or a copy and a setter for a list a widget keeps.
   std::function<TStringList*(TPersistent&)> GetStrings;
+  std::function<TStringList(TPersistent&)> GetStringsCopy;
+  std::function<void(TPersistent&, const TStringList&)> SetStrings;
   // Event: takes a handler made by MakeHandler; refuses one of another type.
   std::function<void(TPersistent&, const std::any&)> SetEvent;
 
@@ -201,6 +203,15 @@ class TPublisher {
   TPublisher& Strings(const char* name, G get) {
     TPropInfo p = Named(name, TPropKind::Strings);
     p.GetStrings = [get](TPersistent& o) -> TStringList* { return &std::invoke(get, Self(o)); };
+    FInfo.Add(std::move(p));
+    return *this;
+  }
+  // Lines a widget keeps: read as a copy, set as a whole.
+  template <class G, class S>
+  TPublisher& Strings(const char* name, G get, S set) {
+    TPropInfo p = Named(name, TPropKind::Strings);
+    p.GetStringsCopy = [get](TPersistent& o) { return std::invoke(get, Self(o)); };
+    p.SetStrings = [set](TPersistent& o, const TStringList& v) { std::invoke(set, Self(o), v); };
     FInfo.Add(std::move(p));
     return *this;
   }

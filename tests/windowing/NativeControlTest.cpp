@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "ComboBox.h"
+#include "Edit.h"
+#include "Form.h"
+#include "FormReader.h"
+#include "ListBox.h"
+#include "Memo.h"
+#include "StringGrid.h"
+#include "TreeView.h"
+
+namespace {
+
+template <class T>
+T* Make(TForm& form) {
+  auto* c = new T(&form);
+  c->SetParent(&form);
+  return c;
+}
+
+}  // namespace
+
+TEST(NativeControls, EditChangesFireOnChangeFromCodeAndUser) {
+  TForm form(nullptr);
+  auto* edit = Make<TEdit>(form);
+  int changes = 0;
+  edit->OnChange = [&](TComponent*) { ++changes; };
+  edit->SetText("abc");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(edit->Editor().text(), "abc");
+  edit->SetText("abc");
+  EXPECT_EQ(changes, 1);
+  QTest::keyClicks(&edit->Editor(), "d");
+  EXPECT_EQ(edit->Text(), "abcd");
+  EXPECT_EQ(changes, 2);
+  EXPECT_TRUE(edit->Modified());
+  edit->SetCharCase(TEditCharCase::ecUpperCase);
+  EXPECT_EQ(edit->Text(), "ABCD");
+  edit->SetText("caf\xC3\xA9");  // the locale's 8-bit text (UTF-8 here)
+  EXPECT_EQ(edit->Editor().text(), QString::fromUtf8("CAF\xC3\x89"));
+
+  uint16_t seen = 0;
+  edit->OnKeyDown = [&](TComponent*, uint16_t& key, TShiftState) {
+    seen = key;
+    if (key == 'Q') key = 0;  // swallowed
+  };
+  QTest::keyClick(&edit->Editor(), Qt::Key_Q);
+  EXPECT_EQ(seen, 'Q');
+  EXPECT_EQ(edit->Editor().text().right(1), QString::fromUtf8("\xC3\x89"));
+}
+
+TEST(NativeControls, MemoJoinsItsLinesWithCrLf) {
+  TForm form(nullptr);
+  auto* memo = Make<TMemo>(form);
+  int changes = 0;
+  memo->OnChange = [&](TComponent*) { ++changes; };
+  memo->SetText("one\r\ntwo\nthree");
+  EXPECT_EQ(memo->Text(), "one\r\ntwo\r\nthree");
+  EXPECT_EQ(memo->LineCount(), 3);
+  EXPECT_EQ(memo->Lines().Strings(1), "two");
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(memo->Modified());
+  memo->AddLine("four");
+  EXPECT_EQ(memo->Lines().Text(), "one\r\ntwo\r\nthree\r\nfour\r\n");
+  memo->SelectAll();
+  EXPECT_EQ(memo->SelText(), "one\r\ntwo\r\nthree\r\nfour");
+  memo->Clear();
+  EXPECT_EQ(memo->LineCount(), 0);
+  EXPECT_EQ(memo->Text(), "");
+}
+
+TEST(NativeControls, ListAndComboFireOnlyOnTheUsersChoice) {
+  TForm form(nullptr);
+  auto* list = Make<TListBox>(form);
+  int clicks = 0;
+  list->OnClick = [&](TComponent*) { ++clicks; };
+  TStringList items;
+  items.SetText("a\nb\nc");
+  list->SetItems(items);
+  list->SetItemIndex(1);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(clicks, 0);
+  list->Show();
+  form.Show();
+  const QRect third = list->List().visualItemRect(list->List().item(2));
+  QTest::mouseClick(list->List().viewport(), Qt::LeftButton, {}, third.center());
+  EXPECT_EQ(list->ItemIndex(), 2);
+  EXPECT_EQ(clicks, 1);
+
+  auto* combo = Make<TComboBox>(form);
+  combo->SetStyle(TComboBoxStyle::csDropDownList);
+  combo->SetItems(items);
+  EXPECT_EQ(combo->ItemIndex(), -1);
+  std::vector<std::string> calls;
+  combo->OnChange = [&](TComponent*) { calls.push_back("change"); };
+  combo->SetItemIndex(2);
+  EXPECT_EQ(combo->ComboText(), "c");
+  EXPECT_TRUE(calls.empty());
+  emit combo->Combo().activated(1);  // what a choice in the list sends
+  EXPECT_EQ(calls, (std::vector<std::string>{"change"}));
+  combo->OnSelect = [&](TComponent*) { calls.push_back("select"); };
+  emit combo->Combo().activated(0);
+  EXPECT_EQ(calls, (std::vector<std::string>{"change", "select"}));
+  form.Hide();
+}
+
+TEST(NativeControls, TreeChangesFireOnChangeAlsoFromCode) {
+  TForm form(nullptr);
+  auto* tree = Make<TTreeView>(form);
+  TTreeNode* root = tree->Items().AddChild(nullptr, "Filters");
+  TTreeNode* kps = tree->Items().AddChild(root, "KeyPress");
+  tree->Items().AddChild(root, "ScreenShow");
+  TTreeNode* other = tree->Items().Add(root, "Other");
+  EXPECT_EQ(tree->Items().Count(), 4);
+  EXPECT_EQ(tree->Items().Item(3), other);
+  EXPECT_EQ(kps->Parent(), root);
+  EXPECT_EQ(kps->Level(), 1);
+  EXPECT_EQ(other->Index(), 1);
+  std::vector<std::string> changes;
+  tree->OnChange = [&](TComponent*, TTreeNode* node) { changes.push_back(node ? node->Text() : "-"); };
+  tree->SetSelected(kps);
+  EXPECT_EQ(changes, (std::vector<std::string>{"KeyPress"}));
+  tree->OnChanging = [&](TComponent*, TTreeNode* node, bool& allow) { allow = node != other; };
+  tree->SetSelected(other);
+  EXPECT_EQ(tree->Selected(), kps);
+  EXPECT_EQ(changes.size(), 1u);
+  root->Delete();  // takes its children, the selected one too
+  EXPECT_EQ(tree->Items().Count(), 1);
+  EXPECT_EQ(tree->Items().GetFirstNode(), other);
+}
+
+TEST(NativeControls, GridCellsAndFixedRowsDrawThroughDrawCell) {
+  TForm form(nullptr);
+  auto* grid = Make<TStringGrid>(form);
+  grid->SetColCount(3);
+  grid->SetRowCount(4);
+  grid->SetFixedCols(0);
+  grid->SetCells(0, 0, "Brand");
+  grid->SetCells(2, 3, "last");
+  EXPECT_EQ(grid->Cells(2, 3), "last");
+  EXPECT_EQ(grid->Cells(5, 5), "");
+  EXPECT_EQ(grid->Table().rowCount(), 3);
+  EXPECT_EQ(grid->Table().columnCount(), 3);
+  std::vector<std::string> drawn;
+  grid->OnDrawCell = [&](TComponent*, TCanvas& canvas, int col, int row, TRect r, TGridDrawState state) {
+    drawn.push_back(std::to_string(col) + "," + std::to_string(row) + ((state & gdFixed) ? "f" : ""));
+    if (col == 1 && row == 2) {
+      canvas.Brush.Color = clLime;
+      canvas.FillRect(r);
+    }
+  };
+  grid->SetBounds(0, 0, 300, 150);
+  form.Show();
+  const QImage shot = grid->Table().viewport()->grab().toImage();
+  const QRect cell = grid->Table().visualRect(grid->Table().model()->index(1, 1));
+  EXPECT_EQ(QRgbToColor(shot.pixel(cell.center())), clLime);
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), "2,3"), drawn.end());
+  grid->Table().horizontalHeader()->grab();
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), "0,0f"), drawn.end());
+  grid->SetRow(2);
+  EXPECT_EQ(grid->Row(), 2);
+  form.Hide();
+}
+
+TEST(NativeControls, DescriptionsFillTheWidgets) {
+  class TfrmWidgets : public TForm {
+   public:
+    using TForm::TForm;
+    static const TClassInfo& StaticClassInfo() {
+      static const auto info = DefineClass<TfrmWidgets>("TfrmWidgets", TForm::StaticClassInfo(), nullptr);
+      return *info;
+    }
+    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  };
+  TfrmWidgets form(nullptr);
+  form.LoadDescription(
+      "object frmWidgets: TfrmWidgets\n"
+      "  object edtName: TEdit\n    Text = 'Nokia'\n    MaxLength = 10\n  end\n"
+      "  object mmText: TMemo\n    Lines = ('a' 'b')\n    ScrollBars = ssVertical\n  end\n"
+      "  object cmbBrand: TComboBox\n    Style = csDropDownList\n    Items = ('x' 'y')\n    ItemIndex = 1\n  end\n"
+      "  object tvCate: TTreeView\n    ReadOnly = True\n    HideSelection = False\n  end\n"
+      "  object grdList: TStringGrid\n    ColCount = 2\n    FixedCols = 0\n    Options = [goRowSelect]\n  end\n"
+      "end\n");
+  EXPECT_EQ(dynamic_cast<TEdit*>(form.FindComponent("edtName"))->Editor().text(), "Nokia");
+  EXPECT_EQ(dynamic_cast<TMemo*>(form.FindComponent("mmText"))->Text(), "a\r\nb");
+  EXPECT_EQ(dynamic_cast<TComboBox*>(form.FindComponent("cmbBrand"))->ComboText(), "y");
+  EXPECT_TRUE(dynamic_cast<TTreeView*>(form.FindComponent("tvCate"))->ReadOnly());
+  EXPECT_EQ(dynamic_cast<TStringGrid*>(form.FindComponent("grdList"))->Options(), goRowSelect);
+}

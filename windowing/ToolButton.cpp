@@ -1,0 +1,157 @@
+#include "ToolButton.h"
+
+#include "MenuItem.h"
+#include "MenuWindow.h"
+#include "PopupMenu.h"
+#include "ToolBar.h"
+
+namespace {
+
+// The drop-down part of a drop-down button, at its right.
+constexpr int kDropDownWidth = 14;
+
+const TEnumInfo& StyleNames() {
+  static const TEnumInfo names{{"tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator", "tbsDivider"}};
+  return names;
+}
+
+}  // namespace
+
+TToolButton::TToolButton(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 23, 22); }
+
+TToolButton::~TToolButton() {
+  // Leave the bar while this is still a tool button, so the bar forgets it.
+  SetParent(nullptr);
+}
+
+const TClassInfo& TToolButton::StaticClassInfo() {
+  static const auto info =
+      DefineClass<TToolButton>("TToolButton", TGraphicControl::StaticClassInfo(), [](TPublisher<TToolButton>& p) {
+        p.Bool("AllowAllUp", &TToolButton::AllowAllUp, &TToolButton::SetAllowAllUp)
+            .Bool("AutoSize", &TToolButton::AutoSize, &TToolButton::SetAutoSize)
+            .Bool("Down", &TToolButton::Down, &TToolButton::SetDown)
+            .Component<TPopupMenu>("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu)
+            .Bool("Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped)
+            .Integer("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex)
+            .Component<TMenuItem>("MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem)
+            .Enum("Style", StyleNames(), &TToolButton::Style, &TToolButton::SetStyle)
+            .Bool("Wrap", &TToolButton::Wrap, &TToolButton::SetWrap);
+      });
+  return *info;
+}
+
+TToolBar* TToolButton::ToolBar() const { return dynamic_cast<TToolBar*>(Parent()); }
+
+void TToolButton::SetStyle(TToolButtonStyle style) {
+  if (FStyle == style) return;
+  FStyle = style;
+  Changed();
+}
+
+void TToolButton::SetImageIndex(int index) {
+  if (FImageIndex == index) return;
+  FImageIndex = index;
+  Invalidate();
+}
+
+void TToolButton::SetDown(bool down) {
+  if (FDown == down) return;
+  FDown = down;
+  // One button of a group is down at a time.
+  if (down && FGrouped)
+    if (TToolBar* bar = ToolBar()) {
+      const auto& buttons = bar->FButtons;
+      const auto self = std::find(buttons.begin(), buttons.end(), this);
+      auto release = [&](auto from, auto to) {
+        for (auto it = from; it != to && (*it)->FGrouped && (*it)->FStyle == FStyle; ++it)
+          if (*it != this && (*it)->FDown) {
+            (*it)->FDown = false;
+            (*it)->Invalidate();
+          }
+      };
+      if (self != buttons.end()) {
+        release(self + 1, buttons.end());
+        release(std::make_reverse_iterator(self), buttons.rend());
+      }
+    }
+  Invalidate();
+}
+
+void TToolButton::SetAutoSize(bool autoSize) {
+  if (FAutoSize == autoSize) return;
+  FAutoSize = autoSize;
+  Changed();
+}
+
+void TToolButton::SetWrap(bool wrap) {
+  if (FWrap == wrap) return;
+  FWrap = wrap;
+  Changed();
+}
+
+void TToolButton::SetMenuItem(TMenuItem* item) {
+  FMenuItem.Set(this, item);
+  if (item) {
+    SetCaption(item->Caption());
+    SetEnabled(item->Enabled());
+  }
+}
+
+void TToolButton::SetDropdownMenu(TPopupMenu* menu) { FDropdownMenu.Set(this, menu); }
+
+void TToolButton::Click() {
+  if (FMenuItem) return;  // the menu opened on the press
+  if (FStyle == TToolButtonStyle::tbsCheck) SetDown(FGrouped && !FAllowAllUp ? true : !FDown);
+  TGraphicControl::Click();
+}
+
+void TToolButton::Paint(TCanvas& canvas) {
+  TToolBar* bar = ToolBar();
+  if (!bar) return;
+  canvas.MoveOrigin(-Left(), -Top());
+  bar->PaintButton(canvas, *this);
+}
+
+void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft && Enabled() && !IsSeparator()) {
+    FPressed = true;
+    Invalidate();
+    if (FMenuItem || (FStyle == TToolButtonStyle::tbsDropDown && FDropdownMenu && x >= Width() - kDropDownWidth))
+      OpenMenu();
+  }
+  TGraphicControl::MouseDown(button, shift, x, y);
+}
+
+void TToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button == TMouseButton::mbLeft) {
+    FPressed = false;
+    Invalidate();
+  }
+  TGraphicControl::MouseUp(button, shift, x, y);
+}
+
+void TToolButton::OpenMenu() {
+  const TPoint below = ClientToScreen(Point(0, Height()));
+  if (TMenuItem* item = FMenuItem.Get()) {
+    if (TMenuWindow* window = item->SubMenu())
+      window->popup(ToQPoint(below));
+    else
+      item->Click();
+  } else if (TPopupMenu* menu = FDropdownMenu.Get()) {
+    menu->Popup(below.X, below.Y);
+  }
+}
+
+void TToolButton::TextChanged() { Changed(); }
+
+void TToolButton::Notification(TComponent* component, TOperation operation) {
+  TGraphicControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  FMenuItem.Release(component);
+  FDropdownMenu.Release(component);
+}
+
+void TToolButton::Changed() {
+  if (TToolBar* bar = ToolBar()) bar->ArrangeButtons();
+  Invalidate();
+}
