@@ -14,6 +14,8 @@
 #include "Form.h"
 #include "ImageList.h"
 #include "SkinFormStub.h"
+#include "SkinImagePanel.h"
+#include "SkinToolBar.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -582,4 +584,26 @@ TEST(SkinButton, LoadsFromADescriptionWithGlyphAndHandler) {
   auto* up = static_cast<TSkinImageButton*>(dialog.FindComponent("imgUp"));
   EXPECT_EQ(up->PicNormal().Width(), 16);
   EXPECT_TRUE(up->Stretch());
+}
+
+TEST(SkinButton, OnASkinnedToolBarShowsWhatLiesUnderTheBarAtItsOwnPlace) {
+  Fixtures fixtures;
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 100);
+  // A ground whose every pixel tells its place: a tile of four colours.
+  auto* ground = Make<TSkinImagePanel>(form, form);
+  ground->SetBounds(0, 0, 300, 100);
+  TBitmap tile;
+  tile.SetImage(Strip(1, 1, {clRed, clLime, clBlue, clNavy, clTeal}));
+  ground->SetPicture(&tile);
+  ground->SetDrawStyle(TSkinDrawStyle::skinTile);
+  auto* bar = Make<TSkinToolBar>(form, *ground);
+  bar->SetUIStyle(TSkinUIStyle::Crystal);  // transparent
+  bar->SetAlign(TAlign::alNone);
+  bar->SetBounds(3, 0, 200, 30);
+  auto* button = Make<TSkinButton>(form, *bar, "B");
+  button->SetUIStyle(TSkinUIStyle::Silver);  // transparent, keyed corners
+  button->SetBounds(11, 2, 80, 27);
+  const TColor expected = QRgbToColor(tile.Image().pixel((3 + 11) % 5, 0));
+  EXPECT_EQ(At(Shot(*button), 0, 0), expected);
 }
