@@ -82,15 +82,8 @@ const TClassInfo& TSkinTrackBar::StaticClassInfo() {
         .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
         .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
         .Bool("Visible", &TControl::Visible, &TControl::SetVisible)
-        .Event("OnChange", &T::OnChange)
-        .Event("OnClick", &TControl::OnClick)
-        .Event("OnDblClick", &TControl::OnDblClick)
-        .Event("OnEnter", &TWinControl::OnEnter)
-        .Event("OnExit", &TWinControl::OnExit)
-        .Event("OnMouseDown", &TControl::OnMouseDown)
-        .Event("OnMouseMove", &TControl::OnMouseMove)
-        .Event("OnMouseUp", &TControl::OnMouseUp)
-        .Event("OnResize", &TControl::OnResize);
+        .Event("OnChange", &T::OnChange);
+    PublishPanelEvents(p);
   });
   return *info;
 }

@@ -437,14 +437,9 @@ TEST(SkinCheckBox, TogglesByClickAndSpaceFiringOnceAndNotWhileLoading) {
   EXPECT_EQ(clicks, 6);
 
   RegisterSkinClasses();
-  struct TLoaded : TForm {
-    using TForm::TForm;
-    void BoxClick(TComponent*) { ++clicks; }
-    int clicks = 0;
-  } loaded(nullptr);
-  loaded.AddHandler("BoxClick", &TLoaded::BoxClick);
+  TCountingForm loaded;
   loaded.LoadDescription(
-      "object F: TForm\n  object Box: TSkinCheckBox\n    OnClick = BoxClick\n    Checked = True\n"
+      "object F: TForm\n  object Box: TSkinCheckBox\n    OnClick = Clicked\n    Checked = True\n"
       "    State = cbChecked\n  end\nend\n");
   EXPECT_TRUE(static_cast<TSkinCheckBox*>(loaded.FindComponent("Box"))->Checked());
   EXPECT_EQ(loaded.clicks, 0);
@@ -558,19 +553,14 @@ TEST(SkinButton, ReadsAThemeFileAndTurnsMidnightWhenTheThemeGoes) {
 
 TEST(SkinButton, LoadsFromADescriptionWithGlyphAndHandler) {
   RegisterSkinClasses();
-  struct TDialog : TForm {
-    using TForm::TForm;
-    void OkClick(TComponent*) { ++clicks; }
-    int clicks = 0;
-  } dialog(nullptr);
-  dialog.AddHandler("OkClick", &TDialog::OkClick);
+  TCountingForm dialog;
   TBitmap glyph;
   glyph.SetImage(Strip(16, 16, {clGreen}));
   std::string hex;
   for (unsigned char c : SaveBitmapData(glyph)) hex += "0123456789ABCDEF"[c >> 4], hex += "0123456789ABCDEF"[c & 15];
   dialog.LoadDescription("object Dialog: TForm\n  object btnOk: TSkinButton\n    Left = 10\n    Caption = '&OK'\n"
                          "    Default = True\n    ModalResult = 1\n    Glyph = {" + hex + "}\n    Layout = blGlyphRight\n"
-                         "    OnClick = OkClick\n  end\n  object imgUp: TSkinImageButton\n    PicNormal = {" + hex +
+                         "    OnClick = Clicked\n  end\n  object imgUp: TSkinImageButton\n    PicNormal = {" + hex +
                          "}\n    Stretch = True\n  end\nend\n");
   auto* ok = static_cast<TSkinButton*>(dialog.FindComponent("btnOk"));
   EXPECT_EQ(ok->Caption(), "&OK");

@@ -16,10 +16,18 @@
 
 #include "Colors.h"
 #include "Control.h"
+#include "Form.h"
 #include "Streams.h"
 
 // The colour of a pixel of a grabbed image.
 inline TColor At(const QImage& shot, int x, int y) { return QRgbToColor(shot.pixel(x, y)); }
+
+// A form whose handler "Clicked" counts its calls.
+struct TCountingForm : TForm {
+  TCountingForm() : TForm(nullptr) { AddHandler("Clicked", &TCountingForm::Clicked); }
+  void Clicked(TComponent*) { ++clicks; }
+  int clicks = 0;
+};
 
 // A control owned by owner, in parent, with a name when one is given.
 template <class T>
