@@ -3,13 +3,17 @@
 #include "Application.h"
 #include "Bitmap.h"
 #include "Form.h"
+#include "SkinButton.h"
 #include "SkinForm.h"
+#include "SkinGroupBox.h"
+#include "SkinImagePanel.h"
 #include "SkinMainMenu.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
 #include "SkinStatusBar.h"
 #include "SkinTitleBar.h"
 #include "SkinToolBar.h"
+#include "SkinTrackBar.h"
 #include "SysUtils.h"
 
 TSkinFileTheme::TSkinFileTheme(TComponent* owner) : TComponent(owner) {}
@@ -128,5 +132,10 @@ void RegisterSkinClasses() {
        {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo(),
         &TSkinForm::StaticClassInfo(), &TSkinTitleBar::StaticClassInfo(), &TSkinStatusBar::StaticClassInfo(),
         &TSkinToolBar::StaticClassInfo()})
+    RegisterClass(*info);
+  for (const TClassInfo* info : {&TSkinButton::StaticClassInfo(), &TSkinImageButton::StaticClassInfo(),
+                                 &TSkinCheckBox::StaticClassInfo(), &TSkinRadioButton::StaticClassInfo(),
+                                 &TSkinImagePanel::StaticClassInfo(), &TSkinGroupBox::StaticClassInfo(),
+                                 &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo()})
     RegisterClass(*info);
 }

@@ -149,3 +149,23 @@ void TBitmap::SaveToFile(const std::string& fileName) const {
 void TBitmap::Changed() {
   if (OnChange) OnChange();
 }
+
+std::string SaveBitmapData(const TBitmap& bitmap) {
+  if (bitmap.Empty()) return {};
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  bitmap.Image().save(&buffer, "PNG");
+  return data.toStdString();
+}
+
+void LoadBitmapData(TBitmap& bitmap, const std::string& data) {
+  if (data.empty()) {
+    bitmap.Assign(nullptr);
+    return;
+  }
+  TMemoryStream stream(data);
+  TBitmap read;
+  read.LoadFromStream(stream);
+  bitmap.SetImage(read.Image());
+}

@@ -81,3 +81,9 @@ class TBitmap {
 
 // The image with every pixel of the key colour turned transparent.
 QImage KeyedImage(const QImage& image, TColor key);
+
+// A bitmap as form descriptions store it: PNG bytes, none for an empty one.
+std::string SaveBitmapData(const TBitmap& bitmap);
+// Reads BMP or PNG bytes into the bitmap; no bytes empty it. Data that is no
+// image raises EInvalidGraphic and leaves the bitmap as it was.
+void LoadBitmapData(TBitmap& bitmap, const std::string& data);

@@ -42,3 +42,17 @@ void TPicture::SetData(const std::string& data) {
 void TPicture::Changed() {
   if (OnChange) OnChange();
 }
+
+std::string SavePictureData(const TPicture& picture) {
+  return picture.Graphic() ? SaveBitmapData(*picture.Graphic()) : std::string();
+}
+
+void LoadPictureData(TPicture& picture, const std::string& data) {
+  if (data.empty()) {
+    picture.Assign(static_cast<const TBitmap*>(nullptr));
+    return;
+  }
+  TBitmap read;
+  LoadBitmapData(read, data);
+  picture.Assign(&read);
+}

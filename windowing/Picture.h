@@ -41,3 +41,8 @@ class TPicture {
 
   std::unique_ptr<TBitmap> FBitmap;
 };
+
+// The picture as form descriptions store it (see SaveBitmapData); no bytes
+// empty it.
+std::string SavePictureData(const TPicture& picture);
+void LoadPictureData(TPicture& picture, const std::string& data);

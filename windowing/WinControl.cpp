@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "Application.h"
+#include "DialogKeys.h"
 #include "Keys.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { setFocusPolicy(Qt::NoFocus); }
@@ -54,13 +55,28 @@ void TWinControl::DoExit() {
 void TWinControl::keyPressEvent(QKeyEvent* event) {
   uint16_t key = QtKeyToVirtualKey(event->key());
   const TShiftState shift = QtModifiersToShift(event->modifiers());
+  // The control the key reaches first offers it round as a dialog key
+  // before it handles it, and its character as a dialog character after.
+  const bool first = ReceivesKeysFirst(*this);
   bool used = false;
   Guarded([&] {
+    if (first && key && SendDialogKey(*this, key, shift)) {
+      used = true;
+      return;
+    }
     if (key) KeyDown(key, shift);
     used = key == 0 && QtKeyToVirtualKey(event->key()) != 0;
+    if (used) return;
     const QByteArray text = event->text().toLocal8Bit();
-    if (!used && text.size() == 1 && static_cast<unsigned char>(text[0]) >= 0x20) {
-      char c = text[0];
+    const bool printable = text.size() == 1 && static_cast<unsigned char>(text[0]) >= 0x20;
+    char c = printable ? text[0] : 0;
+    // Alt with a letter or digit may come without text.
+    if (!c && (shift & ssAlt) && key >= '0' && key <= 'Z' && (key <= '9' || key >= 'A')) c = static_cast<char>(key);
+    if (first && SendDialogChar(*this, c, shift)) {
+      used = true;
+      return;
+    }
+    if (printable) {
       KeyPress(c);
       used = c == 0;
     }

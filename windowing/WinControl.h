@@ -1,5 +1,6 @@
 // Windowed controls: they can take the focus and the keyboard. Keys a
-// control leaves alone go on to its parent, and so to the form.
+// control leaves alone go on to its parent, and so to the form. Dialog keys
+// and access keys go round the form first (DialogKeys.h).
 #pragma once
 
 #include "Control.h"

@@ -13,6 +13,7 @@
 #include "Form.h"
 #include "Picture.h"
 #include "SkinMgr.h"
+#include "SkinTestSupport.h"
 
 namespace {
 
@@ -29,18 +30,6 @@ QPoint Source(const QImage& image, int x, int y) {
   const QRgb p = image.pixel(x, y);
   if (qBlue(p) != 90) return {-1, -1};
   return {qRed(p) / 7, qGreen(p) / 7};
-}
-
-// A strip of frames, each one solid colour.
-QImage Strip(int frameWidth, int height, std::initializer_list<TColor> colors, int extra = 0) {
-  QImage image(frameWidth * static_cast<int>(colors.size()) + extra, height, QImage::Format_RGB32);
-  image.fill(Qt::black);
-  int i = 0;
-  for (TColor c : colors) {
-    QPainter(&image).fillRect(i * frameWidth, 0, frameWidth, height, ColorToQColor(c));
-    ++i;
-  }
-  return image;
 }
 
 struct Surface {

@@ -1,19 +1,56 @@
-// Test support for the skin suites: a private temporary folder per test and
-// a builder of theme files (the system only reads them).
+// Test support for the skin suites: fixture strips of solid frames, a private
+// temporary folder per test and a builder of theme files (the system only
+// reads them).
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+
+#include <QImage>
+#include <QPainter>
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "Colors.h"
+#include "Control.h"
 #include "Form.h"
 #include "MenuItem.h"
 #include "SkinForm.h"
 #include "Streams.h"
+
+// The colour of a pixel of a grabbed image.
+inline TColor At(const QImage& shot, int x, int y) { return QRgbToColor(shot.pixel(x, y)); }
+
+// A form whose handler "Clicked" counts its calls.
+struct TCountingForm : TForm {
+  TCountingForm() : TForm(nullptr) { AddHandler("Clicked", &TCountingForm::Clicked); }
+  void Clicked(TComponent*) { ++clicks; }
+  int clicks = 0;
+};
+
+// A control owned by owner, in parent, with a name when one is given.
+template <class T>
+T* Make(TComponent& owner, TControl& parent, const std::string& name = "") {
+  auto* control = new T(&owner);
+  if (!name.empty()) control->SetName(name);
+  control->SetParent(&parent);
+  return control;
+}
+
+// A strip of frames, each one solid colour, with extra black columns at the right.
+inline QImage Strip(int frameWidth, int height, std::initializer_list<TColor> colors, int extra = 0) {
+  QImage image(frameWidth * static_cast<int>(colors.size()) + extra, height, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  int i = 0;
+  for (TColor c : colors) {
+    QPainter(&image).fillRect(i * frameWidth, 0, frameWidth, height, ColorToQColor(c));
+    ++i;
+  }
+  return image;
+}
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TTempFolder {

@@ -151,3 +151,23 @@ TEST(Picture, HoldsOneBitmapAndReportsItsChanges) {
   EXPECT_TRUE(p.Empty());
   EXPECT_EQ(changes, 3);
 }
+
+TEST(Bitmap, DescriptionDataRoundTripsAndBadDataLeavesThePictureAlone) {
+  TBitmap source;
+  source.SetImage(Solid(3, 2, clTeal));
+  const std::string data = SaveBitmapData(source);
+  TPicture picture;
+  LoadPictureData(picture, data);
+  ASSERT_FALSE(picture.Empty());
+  EXPECT_EQ(picture.Width(), 3);
+  EXPECT_EQ(picture.Bitmap().Canvas().Pixel(2, 1), clTeal);
+  EXPECT_EQ(SavePictureData(picture), data);
+  LoadPictureData(picture, Encoded(Solid(1, 1, clRed), "BMP"));
+  EXPECT_EQ(picture.Width(), 1);
+  EXPECT_THROW(LoadPictureData(picture, "not an image"), EInvalidGraphic);
+  EXPECT_EQ(picture.Width(), 1);
+  LoadPictureData(picture, "");
+  EXPECT_TRUE(picture.Empty());
+  EXPECT_EQ(SavePictureData(picture), "");
+  EXPECT_EQ(SaveBitmapData(TBitmap()), "");
+}
