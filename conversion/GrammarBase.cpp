@@ -401,6 +401,20 @@ std::string TGrammarParser::LookAheadRawText() const { return FScanner->GetSymbo
 
 char TGrammarParser::CharBeforeLookAhead() const { return FScanner->CharAt(FScanner->LookAhead().SourcePosition - 1); }
 
+void TGrammarParser::SkipTo(int symbol) {
+  while (FLookAheadSymbol != symbol && FLookAheadSymbol != symEndOfText) Get();
+}
+
+std::string TGrammarParser::TextUpTo(int symbol) {
+  std::string text;
+  while (FLookAheadSymbol != symbol && FLookAheadSymbol != symEndOfText) {
+    Get();
+    text += LastSymbolText();
+    if (CharBeforeLookAhead() == ' ') text += ' ';
+  }
+  return text;
+}
+
 bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
   return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
 }

@@ -20,7 +20,8 @@
 //    ParseTune (the start production) and Version, and publish the typed tune
 //    as Ring/SetRing over FRing. Productions use Get, Expect, SyntaxError,
 //    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
-//    CharBeforeLookAhead, SymbolInSet with TSymbolSet, NewTone and NewTrack.
+//    CharBeforeLookAhead, SkipTo, TextUpTo, SymbolInSet with TSymbolSet,
+//    NewTone and NewTrack.
 //  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
 //    it a rewritten text in a TMemoryStream where the notation needs one).
 #pragma once
@@ -280,6 +281,11 @@ class TGrammarParser : public TComponent {
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;
   char CharBeforeLookAhead() const;
+  // Read on up to the symbol, which stays the lookahead; a text without it
+  // stops at its end. TextUpTo joins what it read in the source's case,
+  // with one blank wherever blanks stood before a symbol.
+  void SkipTo(int symbol);
+  std::string TextUpTo(int symbol);
   static bool SymbolInSet(const TSymbolSet& set, int symbol);
   // A note preset from the tune's default duration and octave and its volume.
   std::unique_ptr<TRingTone> NewTone() const;

@@ -69,7 +69,7 @@ void TiMelodyParse::ParseTune() {
   for (const int field : {isVersion, isFormat}) {
     Expect(field);
     Expect(isColon);
-    SkipToLineEnd();
+    SkipTo(isLineEnd);
     Expect(isLineEnd);
   }
   ParseHeader();
@@ -88,29 +88,13 @@ void TiMelodyParse::ParseHeader() {
     Get();
     Expect(isColon);
     switch (field) {
-      case isName: ParseText(FRing->Name); break;
-      case isComposer: ParseText(FRing->Composer); break;
+      case isName: FRing->Name = TextUpTo(isLineEnd); break;
+      case isComposer: FRing->Composer = TextUpTo(isLineEnd); break;
       case isBeat: ParseBeat(); break;
       case isStyle: ParseStyle(); break;
       default: ParseVolume(); break;
     }
     Expect(isLineEnd);
-  }
-}
-
-// A text without line ends stops at its end, here and in every field.
-void TiMelodyParse::SkipToLineEnd() {
-  while (LookAhead() != isLineEnd && LookAhead() != symEndOfText) Get();
-}
-
-// The symbols of the line in the source's case, with one blank wherever
-// blanks stood before a symbol.
-void TiMelodyParse::ParseText(std::string& text) {
-  text.clear();
-  while (LookAhead() != isLineEnd && LookAhead() != symEndOfText) {
-    Get();
-    text += LastSymbolText();
-    if (CharBeforeLookAhead() == ' ') text += ' ';
   }
 }
 
@@ -203,8 +187,8 @@ std::string TiMelodyParse::Note() {
 uint8_t TiMelodyParse::SpecialDuration() {
   const int symbol = LookAhead();
   Get();
-  if (symbol == isColon) return rdTriplet;
-  if (symbol == isSemicolon) return rdTwoThirds;
+  if (symbol == isColon) return rdDoubleDotted;
+  if (symbol == isSemicolon) return rdTriplet;
   return rdDotted;
 }
 

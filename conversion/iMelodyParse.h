@@ -79,8 +79,6 @@ class TiMelodyParse : public TGrammarParser {
 
  private:
   void ParseHeader();
-  void SkipToLineEnd();
-  void ParseText(std::string& text);
   void ParseBeat();
   void ParseStyle();
   std::string ParseWord();

@@ -7,6 +7,22 @@
 
 #include "uRingFile.h"
 
+// ------------------------------------------------------------------ eMelody
+
+// eMelody, "BEGIN:EMELODY" ... "MELODY:cdE.+f#g(b)AP" ... "END:EMELODY".
+class TeMelodyRing : public TRingFile {
+ public:
+  // The fixed VERSION line, NAME (also when empty), COMPOSER, MELODY and
+  // END; tempo, style, volume, dots and controls are not written.
+  std::string GetText() override;
+  // Puts blanks between adjacent note letters of the melody, then reads as
+  // far as the text parses; nothing is raised for malformed text.
+  void LoadFromStream(TStream& stream) override;
+
+  // The length code of a note value: 1 whole 0, 2 1, 4 2, any other 3.
+  static int32_t DurationCode(int32_t duration);
+};
+
 // ------------------------------------------------------------------ iMelody
 
 // iMelody, "BEGIN:IMELODY" ... "MELODY:*5c2#d3.r1ledonV11" ... "END:IMELODY".

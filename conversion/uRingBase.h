@@ -14,9 +14,9 @@ constexpr uint8_t rkControl = 1;  // a control event
 
 // Dot of a note.
 constexpr uint8_t rdNone = 0;
-constexpr uint8_t rdDotted = 1;     // "."
-constexpr uint8_t rdTriplet = 2;    // iMelody ":"
-constexpr uint8_t rdTwoThirds = 3;  // iMelody ";"
+constexpr uint8_t rdDotted = 1;        // "."
+constexpr uint8_t rdDoubleDotted = 2;  // iMelody ":"
+constexpr uint8_t rdTriplet = 3;       // iMelody ";"
 
 // Accidental of a note.
 constexpr uint8_t raNatural = 0;

@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "Streams.h"
 #include "TextScramble.h"
+#include "uComposerRing.h"
 #include "uMedolyRing.h"
 #include "uMidiFile.h"
 #include "uRingConvert.h"
@@ -55,13 +57,18 @@ std::string UnscrambledArgument(const char* data, int32_t length) {
 std::unique_ptr<TRingFile> CreateRingFile(const std::string& code) {
   if (code == "04") return std::make_unique<TMidiFile>();
   if (code == "00") return std::make_unique<TRtttlRing>();
+  if (code == "01" || code == "11") return std::make_unique<TComposerRing>();
+  if (code == "02") return std::make_unique<TeMelodyRing>();
   if (code == "03") return std::make_unique<TiMelodyRing>();
-  if (code == "01" || code == "11" || code == "02")
-    return std::make_unique<TRingFile>();
   return nullptr;
 }
 
-std::string RenderRingFile(TRingFile& target, const std::string& code) { return target.GetText(); }
+// The tune's own text, except that "01" is the Composer text without the
+// frame that "11" (and the Composer tune's own text) has.
+std::string RenderRingFile(TRingFile& target, const std::string& code) {
+  if (code == "01") return ComposerText(target, true, false);
+  return target.GetText();
+}
 
 // Runs the loader that the mode letter names; returns the result code of the
 // step.
@@ -118,11 +125,13 @@ int32_t DeliverText(const std::string& text, char* output, int32_t outputSize, i
   return rrSuccess;
 }
 
-// File mode: the buffer holds the scrambled target file name.
-int32_t DeliverFile(TRingFile& target, const char* output, int32_t outputSize, const int32_t* outputLength) {
+// File mode: the buffer holds the scrambled target file name. The file gets
+// the text just rendered, so that "01" is unframed in a file too.
+int32_t DeliverFile(const std::string& text, const char* output, int32_t outputSize, const int32_t* outputLength) {
   if (!output || !outputLength || *outputLength < 0 || *outputLength > outputSize) return rrFileWriteFailed;
   try {
-    target.SaveToFile(UnscrambledArgument(output, *outputLength));
+    TFileStream file(UnscrambledArgument(output, *outputLength), TFileMode::fmCreate);
+    file.WriteString(text);
   } catch (...) {
     return rrFileWriteFailed;
   }
@@ -143,7 +152,7 @@ int32_t RenderAndDeliver(TRingFile& target, const std::string& code, char mode, 
   if (mode == TextModeLetter())
     delivered = DeliverText(text, output, outputSize, outputLength);
   else if (mode == FileModeLetter())
-    delivered = DeliverFile(target, output, outputSize, outputLength);
+    delivered = DeliverFile(text, output, outputSize, outputLength);
   return delivered == rrSuccess ? result : delivered;
 }
 

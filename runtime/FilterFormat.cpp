@@ -19,10 +19,7 @@ uint8_t ReadFilterType(const TStringList& lines) {
 
 void TFilterWriter::Text(const std::string& key, const std::string& value) {
   if (value.empty()) return;
-  std::string flat = value;
-  for (char& c : flat)
-    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-  Line(key, flat);
+  Line(key, SingleLine(value));
 }
 
 void TFilterWriter::Integer(const std::string& key, int32_t value) { Line(key, IntToStr(value)); }

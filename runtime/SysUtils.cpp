@@ -95,6 +95,13 @@ std::string TrimRight(const std::string& text) {
 
 std::string Trim(const std::string& text) { return TrimLeft(TrimRight(text)); }
 
+std::string SingleLine(const std::string& text) {
+  std::string result = text;
+  for (char& c : result)
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  return result;
+}
+
 std::string UpperCase(const std::string& text) {
   std::string result = text;
   for (char& c : result)

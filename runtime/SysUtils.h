@@ -62,6 +62,9 @@ std::string IntToStr(int64_t value);
 std::string Trim(const std::string& text);
 std::string TrimLeft(const std::string& text);
 std::string TrimRight(const std::string& text);
+// The text with CR, LF and zero bytes as blanks: a value written on one line
+// of a line-based file must not start lines of its own.
+std::string SingleLine(const std::string& text);
 // ASCII-only case mapping, like the class library's UpperCase/LowerCase.
 std::string UpperCase(const std::string& text);
 std::string LowerCase(const std::string& text);

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-wqy-microhei
   xvfb x11-apps imagemagick
 )
 

@@ -22,6 +22,30 @@ bool IsPressKey(uint16_t key) { return key == VK_SPACE || key == VK_RETURN; }
 // x div 2, toward zero.
 int Half(int x) { return x / 2; }
 
+// What both published buttons publish alike, in this order.
+template <class C>
+void PublishButtonState(TPublisher<C>& p) {
+  p.template Component<TAction>("Action", &TSkinCustomButton::Action, &TSkinCustomButton::SetAction)
+      .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled)
+      .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+      .Bool("Transparent", &TSkinCustomButton::Transparent, &TSkinCustomButton::SetTransparent)
+      .Integer("ModalResult", &TSkinCustomButton::ModalResult, &TSkinCustomButton::SetModalResult);
+}
+
+template <class C>
+void PublishButtonEvents(TPublisher<C>& p) {
+  p.Event("OnClick", &TControl::OnClick)
+      .Event("OnMouseMove", &TControl::OnMouseMove)
+      .Event("OnMouseDown", &TControl::OnMouseDown)
+      .Event("OnMouseUp", &TControl::OnMouseUp)
+      .Event("OnKeyDown", &TWinControl::OnKeyDown)
+      .Event("OnKeyUp", &TWinControl::OnKeyUp)
+      .Event("OnKeyPress", &TWinControl::OnKeyPress)
+      .Event("OnMouseEnter", &TSkinCustomButton::OnMouseEnter)
+      .Event("OnMouseExit", &TSkinCustomButton::OnMouseExit)
+      .Event("OnMouseContinuouslyDown", &TSkinCustomButton::OnMouseContinuouslyDown);
+}
+
 }  // namespace
 
 // ---- TSkinCustomButton ----
@@ -320,32 +344,18 @@ const TClassInfo& TSkinButton::StaticClassInfo() {
         p.Component<TSkinFileTheme>("FileTheme", &TSkinCustomButton::FileTheme, &TSkinCustomButton::SetFileTheme)
             .Enum("UIStyle", SkinUIStyleNames(), &TSkinCustomButton::UIStyle, &TSkinCustomButton::SetUIStyle)
             .Bool("Cancel", &TSkinCustomButton::Cancel, &TSkinCustomButton::SetCancel)
-            .Bool("Default", &TSkinCustomButton::Default, &TSkinCustomButton::SetDefault)
-            .Component<TAction>("Action", &TSkinCustomButton::Action, &TSkinCustomButton::SetAction)
-            .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled)
-            .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
-            .Bool("Transparent", &TSkinCustomButton::Transparent, &TSkinCustomButton::SetTransparent)
-            .Integer("ModalResult", &TSkinCustomButton::ModalResult, &TSkinCustomButton::SetModalResult)
-            .Integer("FocusedRectMargin", &TSkinCustomButton::FocusedRectMargin,
-                     &TSkinCustomButton::SetFocusedRectMargin)
+            .Bool("Default", &TSkinCustomButton::Default, &TSkinCustomButton::SetDefault);
+        PublishButtonState(p);
+        p.Integer("FocusedRectMargin", &TSkinCustomButton::FocusedRectMargin, &TSkinCustomButton::SetFocusedRectMargin)
             .Binary(
                 "Glyph", [](const TSkinButton& b) { return SaveBitmapData(b.Glyph()); },
                 [](TSkinButton& b, const std::string& data) { LoadBitmapData(b.Glyph(), data); })
             .Enum("Layout", LayoutNames(), &TSkinButton::Layout, &TSkinButton::SetLayout)
             .Integer("Spacing", &TSkinButton::Spacing, &TSkinButton::SetSpacing)
             .Integer("MouseContinuouslyDownInterval", &TSkinCustomButton::MouseContinuouslyDownInterval,
-                     &TSkinCustomButton::SetMouseContinuouslyDownInterval)
-            .Event("OnClick", &TControl::OnClick)
-            .Event("OnMouseMove", &TControl::OnMouseMove)
-            .Event("OnMouseDown", &TControl::OnMouseDown)
-            .Event("OnMouseUp", &TControl::OnMouseUp)
-            .Event("OnKeyDown", &TWinControl::OnKeyDown)
-            .Event("OnKeyUp", &TWinControl::OnKeyUp)
-            .Event("OnKeyPress", &TWinControl::OnKeyPress)
-            .Event("OnMouseEnter", &TSkinCustomButton::OnMouseEnter)
-            .Event("OnMouseExit", &TSkinCustomButton::OnMouseExit)
-            .Event("OnMouseContinuouslyDown", &TSkinCustomButton::OnMouseContinuouslyDown)
-            .Integer("ResHandle", &TSkinButton::ResHandle, &TSkinButton::SetResHandle);
+                     &TSkinCustomButton::SetMouseContinuouslyDownInterval);
+        PublishButtonEvents(p);
+        p.Integer("ResHandle", &TSkinButton::ResHandle, &TSkinButton::SetResHandle);
       });
   return *info;
 }
@@ -476,22 +486,9 @@ const TClassInfo& TSkinImageButton::StaticClassInfo() {
             .Bool("Cancel", &TSkinCustomButton::Cancel, &TSkinCustomButton::SetCancel)
             .Bool("Default", &TSkinCustomButton::Default, &TSkinCustomButton::SetDefault)
             .Integer("MouseContinuouslyDownInterval", &TSkinCustomButton::MouseContinuouslyDownInterval,
-                     &TSkinCustomButton::SetMouseContinuouslyDownInterval)
-            .Component<TAction>("Action", &TSkinCustomButton::Action, &TSkinCustomButton::SetAction)
-            .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled)
-            .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
-            .Bool("Transparent", &TSkinCustomButton::Transparent, &TSkinCustomButton::SetTransparent)
-            .Integer("ModalResult", &TSkinCustomButton::ModalResult, &TSkinCustomButton::SetModalResult)
-            .Event("OnClick", &TControl::OnClick)
-            .Event("OnMouseMove", &TControl::OnMouseMove)
-            .Event("OnMouseDown", &TControl::OnMouseDown)
-            .Event("OnMouseUp", &TControl::OnMouseUp)
-            .Event("OnKeyDown", &TWinControl::OnKeyDown)
-            .Event("OnKeyUp", &TWinControl::OnKeyUp)
-            .Event("OnKeyPress", &TWinControl::OnKeyPress)
-            .Event("OnMouseEnter", &TSkinCustomButton::OnMouseEnter)
-            .Event("OnMouseExit", &TSkinCustomButton::OnMouseExit)
-            .Event("OnMouseContinuouslyDown", &TSkinCustomButton::OnMouseContinuouslyDown);
+                     &TSkinCustomButton::SetMouseContinuouslyDownInterval);
+        PublishButtonState(p);
+        PublishButtonEvents(p);
       });
   return *info;
 }

@@ -39,15 +39,8 @@ const TClassInfo& TSkinCustomGroupBox::StaticClassInfo() {
 const TClassInfo& TSkinGroupBox::StaticClassInfo() {
   static const auto info = DefineClass<TSkinGroupBox>(
       "TSkinGroupBox", TSkinCustomGroupBox::StaticClassInfo(), [](TPublisher<TSkinGroupBox>& p) {
-        p.Color("BorderColor", &TSkinCustomGroupBox::BorderColor, &TSkinCustomGroupBox::SetBorderColor)
-            .Event("OnClick", &TControl::OnClick)
-            .Event("OnDblClick", &TControl::OnDblClick)
-            .Event("OnEnter", &TWinControl::OnEnter)
-            .Event("OnExit", &TWinControl::OnExit)
-            .Event("OnMouseDown", &TControl::OnMouseDown)
-            .Event("OnMouseMove", &TControl::OnMouseMove)
-            .Event("OnMouseUp", &TControl::OnMouseUp)
-            .Event("OnResize", &TControl::OnResize);
+        p.Color("BorderColor", &TSkinCustomGroupBox::BorderColor, &TSkinCustomGroupBox::SetBorderColor);
+        PublishPanelEvents(p);
       });
   return *info;
 }

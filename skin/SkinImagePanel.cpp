@@ -39,15 +39,8 @@ const TClassInfo& TSkinImagePanel::StaticClassInfo() {
         .Color("Color", &TControl::Color, &TControl::SetColor)
         .Enum("DrawStyle", DrawStyleNames(), &TSkinCustomPanel::DrawStyle, &TSkinCustomPanel::SetDrawStyle)
         .Bool("Visible", &TControl::Visible, &TControl::SetVisible)
-        .Component<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
-        .Event("OnClick", &TControl::OnClick)
-        .Event("OnDblClick", &TControl::OnDblClick)
-        .Event("OnEnter", &TWinControl::OnEnter)
-        .Event("OnExit", &TWinControl::OnExit)
-        .Event("OnMouseDown", &TControl::OnMouseDown)
-        .Event("OnMouseMove", &TControl::OnMouseMove)
-        .Event("OnMouseUp", &TControl::OnMouseUp)
-        .Event("OnResize", &TControl::OnResize);
+        .Component<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+    PublishPanelEvents(p);
   });
   return *info;
 }

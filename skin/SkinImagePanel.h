@@ -44,6 +44,19 @@ class TSkinCustomPanel : public TCustomPanel {
   TSkinDrawStyle FDrawStyle = TSkinDrawStyle::skinNormal;
 };
 
+// The events the skinned panels publish, in their order.
+template <class C>
+void PublishPanelEvents(TPublisher<C>& p) {
+  p.Event("OnClick", &TControl::OnClick)
+      .Event("OnDblClick", &TControl::OnDblClick)
+      .Event("OnEnter", &TWinControl::OnEnter)
+      .Event("OnExit", &TWinControl::OnExit)
+      .Event("OnMouseDown", &TControl::OnMouseDown)
+      .Event("OnMouseMove", &TControl::OnMouseMove)
+      .Event("OnMouseUp", &TControl::OnMouseUp)
+      .Event("OnResize", &TControl::OnResize);
+}
+
 class TSkinImagePanel : public TSkinCustomPanel {
  public:
   using TSkinCustomPanel::TSkinCustomPanel;

@@ -6,6 +6,7 @@
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
+#include "SkinForm.h"
 #include "SkinGrid.h"
 #include "SkinGroupBox.h"
 #include "SkinImagePanel.h"
@@ -16,6 +17,8 @@
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
 #include "SkinScrollBar.h"
+#include "SkinStatusBar.h"
+#include "SkinTitleBar.h"
 #include "SkinToolBar.h"
 #include "SkinTrackBar.h"
 #include "SkinTreeView.h"
@@ -136,6 +139,7 @@ void TSkinFileTheme::ReapplyToUsers() {
 void RegisterSkinClasses() {
   for (const TClassInfo* info :
        {&TSkinFileTheme::StaticClassInfo(), &TSkinPopupMenu::StaticClassInfo(), &TSkinMainMenu::StaticClassInfo(),
+        &TSkinForm::StaticClassInfo(), &TSkinTitleBar::StaticClassInfo(), &TSkinStatusBar::StaticClassInfo(),
         &TSkinToolBar::StaticClassInfo()})
     RegisterClass(*info);
   for (const TClassInfo* info : {&TSkinButton::StaticClassInfo(), &TSkinImageButton::StaticClassInfo(),

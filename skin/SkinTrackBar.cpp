@@ -82,15 +82,8 @@ const TClassInfo& TSkinTrackBar::StaticClassInfo() {
         .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
         .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
         .Bool("Visible", &TControl::Visible, &TControl::SetVisible)
-        .Event("OnChange", &T::OnChange)
-        .Event("OnClick", &TControl::OnClick)
-        .Event("OnDblClick", &TControl::OnDblClick)
-        .Event("OnEnter", &TWinControl::OnEnter)
-        .Event("OnExit", &TWinControl::OnExit)
-        .Event("OnMouseDown", &TControl::OnMouseDown)
-        .Event("OnMouseMove", &TControl::OnMouseMove)
-        .Event("OnMouseUp", &TControl::OnMouseUp)
-        .Event("OnResize", &TControl::OnResize);
+        .Event("OnChange", &T::OnChange);
+    PublishPanelEvents(p);
   });
   return *info;
 }
@@ -226,7 +219,6 @@ void TSkinTrackBar::UpdateBarSize() {
 
 void TSkinTrackBar::UpdateControl() {
   UpdatePictures();
-  // Also from pictures a scroll track keeps (none leaves no bar).
   BuildBarBitmap();
   UpdateBarSize();
   UpdateSlider();
@@ -248,6 +240,12 @@ void TSkinTrackBar::UpdatePictures() {
   FSlider->SetPicture(&slider);
   FSlider->SetTransparent(GetSliderTransparent());
   FSlider->SetAutoSize(true);
+}
+
+void TSkinTrackBar::ColorChanged() {
+  // The bar's ends show the colour under them.
+  BuildBarBitmap();
+  Invalidate();
 }
 
 void TSkinTrackBar::BuildBarBitmap() {

@@ -82,6 +82,7 @@ class TSkinTrackBar : public TCustomPanel, public TDialogKeyHandler {
 
   void Paint(TCanvas& canvas) override;
   void Resize() override;
+  void ColorChanged() override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -95,6 +96,7 @@ class TSkinTrackBar : public TCustomPanel, public TDialogKeyHandler {
   int SliderLength() const;
   void UpdateSlider();
   void UpdateBarSize();
+  // The bar picture stretched to the control's length on its colour.
   void BuildBarBitmap();
   void SetPositionFromPoint(int x, int y, bool notify);
   // Moves Position toward the value under the point by at most step.

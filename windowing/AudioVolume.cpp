@@ -62,9 +62,9 @@ class TAlsaMixer {
     if (FHandle == nullptr) return nullptr;
     const TAlsaQuiet quiet;
     snd_mixer_handle_events(FHandle);
-    const auto names = kind == TVolumeDeviceKind::Auxiliary ? std::initializer_list<const char*>{"CD"}
-                                                            : std::initializer_list<const char*>{"PCM", "Master"};
-    for (const char* name : names) {
+    static const std::vector<const char*> auxiliary = {"CD"};
+    static const std::vector<const char*> wave = {"PCM", "Master"};
+    for (const char* name : kind == TVolumeDeviceKind::Auxiliary ? auxiliary : wave) {
       snd_mixer_selem_id_t* id = nullptr;
       snd_mixer_selem_id_alloca(&id);
       snd_mixer_selem_id_set_name(id, name);

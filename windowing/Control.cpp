@@ -47,28 +47,6 @@ constexpr CursorName kCursorNames[] = {{"crDefault", crDefault},   {"crArrow", c
                                        {"crSizeNWSE", crSizeNWSE}, {"crSizeWE", crSizeWE},     {"crHourGlass", crHourGlass},
                                        {"crHandPoint", crHandPoint}};
 
-Qt::CursorShape QtCursor(TCursor cursor) {
-  switch (cursor) {
-    case crCross:
-      return Qt::CrossCursor;
-    case crIBeam:
-      return Qt::IBeamCursor;
-    case crSizeNESW:
-      return Qt::SizeBDiagCursor;
-    case crSizeNS:
-      return Qt::SizeVerCursor;
-    case crSizeNWSE:
-      return Qt::SizeFDiagCursor;
-    case crSizeWE:
-      return Qt::SizeHorCursor;
-    case crHourGlass:
-      return Qt::WaitCursor;
-    case crHandPoint:
-      return Qt::PointingHandCursor;
-    default:
-      return Qt::ArrowCursor;
-  }
-}
 
 std::vector<TControl*> Children(const QWidget& widget) {
   std::vector<TControl*> windowless, windowed;
@@ -336,7 +314,7 @@ void TControl::SetCursor(TCursor cursor) {
   if (cursor == crDefault)
     unsetCursor();
   else
-    setCursor(QtCursor(cursor));
+    setCursor(QtCursorShape(cursor));
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) { FPopupMenu.Set(this, menu); }
@@ -497,6 +475,29 @@ void TControl::contextMenuEvent(QContextMenuEvent* event) {
     menu->SetPopupComponent(this);
     menu->Popup(event->globalPos().x(), event->globalPos().y());
   });
+}
+
+Qt::CursorShape QtCursorShape(TCursor cursor) {
+  switch (cursor) {
+    case crCross:
+      return Qt::CrossCursor;
+    case crIBeam:
+      return Qt::IBeamCursor;
+    case crSizeNESW:
+      return Qt::SizeBDiagCursor;
+    case crSizeNS:
+      return Qt::SizeVerCursor;
+    case crSizeNWSE:
+      return Qt::SizeFDiagCursor;
+    case crSizeWE:
+      return Qt::SizeHorCursor;
+    case crHourGlass:
+      return Qt::WaitCursor;
+    case crHandPoint:
+      return Qt::PointingHandCursor;
+    default:
+      return Qt::ArrowCursor;
+  }
 }
 
 bool IdentToCursor(const std::string& ident, TCursor& cursor) {

@@ -29,6 +29,8 @@ constexpr TCursor crDefault = 0, crArrow = -2, crCross = -3, crIBeam = -4, crSiz
                   crSizeNWSE = -8, crSizeWE = -9, crHourGlass = -11, crHandPoint = -21;
 // A cursor by its name ("crHandPoint"), without regard to case.
 bool IdentToCursor(const std::string& ident, TCursor& cursor);
+// The shape Qt shows for a cursor.
+Qt::CursorShape QtCursorShape(TCursor cursor);
 
 enum TControlStyleFlag : unsigned {
   csAcceptsControls = 1u << 0,

@@ -94,17 +94,31 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 
 void TForm::SetWindowState(TWindowState state) {
   if (FWindowState == state) return;
+  const TWindowState old = FWindowState;
   FWindowState = state;
-  if (!isVisible()) return;
-  switch (state) {
+  if (isVisible()) ApplyWindowState(old);
+}
+
+// A window without a frame of the window system's is maximised and
+// restored here: the window system does not (there may be none), and Qt
+// forgets the maximised state as soon as such a window's bounds are set.
+void TForm::ApplyWindowState(TWindowState old) {
+  const bool frameless = windowFlags() & Qt::FramelessWindowHint;
+  switch (FWindowState) {
     case TWindowState::wsNormal:
       showNormal();
+      if (frameless && old == TWindowState::wsMaximized) SetBoundsRect(FNormalBounds);
       break;
     case TWindowState::wsMinimized:
       showMinimized();
       break;
     case TWindowState::wsMaximized:
-      showMaximized();
+      if (!frameless) {
+        showMaximized();
+      } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        if (old == TWindowState::wsNormal) FNormalBounds = BoundsRect();
+        SetBoundsRect(FromQRect(screen->availableGeometry()));
+      }
       break;
   }
 }
@@ -221,7 +235,7 @@ void TForm::PlaceOnScreen() {
 void TForm::showEvent(QShowEvent* event) {
   TWinControl::showEvent(event);
   PlaceOnScreen();
-  if (FWindowState == TWindowState::wsMaximized) showMaximized();
+  if (FWindowState == TWindowState::wsMaximized) ApplyWindowState(TWindowState::wsNormal);
   if (TWinControl* control = FActiveControl.Get(); control && control->CanFocus()) control->SetFocus();
   if (OnShow) Guarded([this] { OnShow(this); });
 }
@@ -239,6 +253,15 @@ void TForm::closeEvent(QCloseEvent* event) {
 
 void TForm::changeEvent(QEvent* event) {
   TWinControl::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) {
+    // The window system may change the state itself, as a restore from the
+    // task bar does; the property follows it.
+    const Qt::WindowStates state = windowState();
+    FWindowState = (state & Qt::WindowMinimized)   ? TWindowState::wsMinimized
+                   : (state & Qt::WindowMaximized) ? TWindowState::wsMaximized
+                                                   : TWindowState::wsNormal;
+    return;
+  }
   if (event->type() != QEvent::ActivationChange) return;
   const bool active = isActiveWindow();
   if (active == FActive) return;

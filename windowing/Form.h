@@ -47,6 +47,8 @@ class TForm : public TWinControl {
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle style);
+  // Follows the window system. A frameless window is maximised to the
+  // screen's available area and restored to the bounds it had before.
   TWindowState WindowState() const { return FWindowState; }
   void SetWindowState(TWindowState state);
   TPosition Position() const { return FPosition; }
@@ -118,9 +120,11 @@ class TForm : public TWinControl {
 
  private:
   void PlaceOnScreen();
+  void ApplyWindowState(TWindowState old);
 
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
   TWindowState FWindowState = TWindowState::wsNormal;
+  TRect FNormalBounds;  // the bounds to restore a frameless window to
   TPosition FPosition = TPosition::poDesigned;
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   TComponentRef<TMainMenu> FMenu;

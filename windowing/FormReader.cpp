@@ -16,6 +16,7 @@
 #include "MainMenu.h"
 #include "Persistent.h"
 #include "PopupMenu.h"
+#include "StatusBar.h"
 #include "StringList.h"
 #include "ComboBox.h"
 #include "Edit.h"
@@ -511,7 +512,7 @@ void RegisterWindowingClasses() {
         &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
         &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
         &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
-        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo()})
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo()})
     RegisterClass(*info);
 }
 

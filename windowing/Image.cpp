@@ -1,7 +1,5 @@
 #include "Image.h"
 
-#include "Streams.h"
-
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
   FPicture.OnChange = [this] { PictureChanged(); };
   SetBounds(0, 0, 105, 105);
@@ -18,21 +16,9 @@ const TClassInfo& TImage::StaticClassInfo() {
   return *info;
 }
 
-std::string TImage::PictureData() const {
-  if (FPicture.Empty()) return {};
-  TMemoryStream stream;
-  FPicture.Graphic()->SaveToStream(stream);
-  return stream.DataString();
-}
+std::string TImage::PictureData() const { return SavePictureData(FPicture); }
 
-void TImage::SetPictureData(const std::string& bytes) {
-  if (bytes.empty()) {
-    FPicture.Assign(static_cast<const TBitmap*>(nullptr));
-    return;
-  }
-  TMemoryStream stream(bytes);
-  FPicture.LoadFromStream(stream);
-}
+void TImage::SetPictureData(const std::string& bytes) { LoadPictureData(FPicture, bytes); }
 
 void TImage::SetAutoSize(bool autoSize) {
   if (FAutoSize == autoSize) return;

@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+#include "Streams.h"
+
 TBitmap& TPicture::Bitmap() {
   if (!FBitmap) {
     FBitmap = std::make_unique<TBitmap>();
@@ -19,6 +21,22 @@ void TPicture::Assign(const TBitmap* source) {
     return;
   }
   Bitmap().Assign(source);
+}
+
+std::string TPicture::Data() const {
+  if (Empty()) return {};
+  TMemoryStream stream;
+  FBitmap->SaveToStream(stream);
+  return stream.DataString();
+}
+
+void TPicture::SetData(const std::string& data) {
+  if (data.empty()) {
+    Assign(static_cast<const TBitmap*>(nullptr));
+    return;
+  }
+  TMemoryStream stream(data);
+  LoadFromStream(stream);
 }
 
 void TPicture::Changed() {

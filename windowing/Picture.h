@@ -29,6 +29,10 @@ class TPicture {
   void Assign(const TBitmap* source);
   void LoadFromStream(TStream& stream) { Bitmap().LoadFromStream(stream); }
   void LoadFromFile(const std::string& fileName) { Bitmap().LoadFromFile(fileName); }
+  // The graphic as image file bytes, for storing in a form description
+  // (empty for an empty picture); setting empty data clears the picture.
+  std::string Data() const;
+  void SetData(const std::string& data);
 
   std::function<void()> OnChange;
 

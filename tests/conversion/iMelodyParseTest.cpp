@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "Streams.h"
+#include "ParseErrors.h"
 #include "SysUtils.h"
 
 namespace {
@@ -53,17 +53,7 @@ void ExpectiMelodyReads(const std::string& text, const iMelodyFields& fields) {
 
 // The codes of the errors one parse of the text collects.
 std::vector<int> iMelodyErrors(const std::string& text) {
-  TiMelodyRing ring;
-  TiMelodyParse parser(nullptr);
-  parser.SetRing(&ring);
-  parser.SetGenListWhen(TGenListType::glNever);
-  TMemoryStream source;
-  source.WriteString(text);
-  parser.LoadSource(source);
-  parser.Execute();
-  std::vector<int> codes;
-  for (const auto& error : parser.ErrorList()) codes.push_back(error->ErrorCode);
-  return codes;
+  return ParseErrorCodes<TiMelodyParse, TiMelodyRing>(text);
 }
 
 }  // namespace

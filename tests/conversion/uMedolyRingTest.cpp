@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <climits>
 #include <vector>
 
 #include "CorpusFiles.h"
@@ -10,6 +12,264 @@
 #include "Streams.h"
 #include "SysUtils.h"
 #include "uRingUtils.h"
+
+namespace {
+
+// Tones as the notations hold them: note letter, accidental, value, octave
+// and dot, or control kind and value (the tone's volume is not written).
+std::vector<std::string> ToneEntries(const TRingFile& ring) {
+  std::vector<std::string> entries;
+  for (const auto& t : ring.Track->Tones)
+    entries.push_back(t->Kind == rkControl ? "k" + IntToStr(t->ControlKind) + "=" + IntToStr(t->Value)
+                                           : t->Note + IntToStr(t->Accidental) + "/" + IntToStr(t->Duration) + "/" +
+                                                 IntToStr(t->Octave) + "/" + IntToStr(t->Dot));
+  return entries;
+}
+
+// The MIDI keys of the sounding notes, rests and controls left out.
+std::vector<int32_t> SoundingKeys(const TRingFile& ring) {
+  std::vector<int32_t> keys;
+  for (const auto& t : ring.Track->Tones)
+    if (t->Kind == rkNote && !t->IsRest()) keys.push_back(NoteToMidiKey(t->Note, t->Accidental, t->Octave));
+  return keys;
+}
+
+template <class TRing>
+std::vector<std::string> EntriesOf(const std::string& text) {
+  TRing ring;
+  ring.LoadFromText(text);
+  return ToneEntries(ring);
+}
+
+template <class TRing>
+std::vector<int32_t> KeysOf(const std::string& text) {
+  TRing ring;
+  ring.LoadFromText(text);
+  return SoundingKeys(ring);
+}
+
+// Each source converts into its target text with result 0.
+struct TConversion {
+  std::string source, from, to, text;
+};
+
+void ExpectConversions(const PelmoraLibrary& lib, const std::vector<TConversion>& conversions) {
+  for (const auto& c : conversions) {
+    const auto r = lib.Convert(c.source, c.from, c.to);
+    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
+    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
+  }
+}
+
+// Through MIDI and back the notes of a text keep their pitch; rests and
+// controls are dropped. Gives the keys of the text's notes.
+template <class TRing>
+std::vector<int32_t> ExpectMidiKeepsThePitch(const PelmoraLibrary& lib, const std::string& text,
+                                             const std::string& own) {
+  const auto midi = lib.Convert(text, own, "R04");
+  EXPECT_EQ(midi.Code, 0);
+  EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
+  const auto back = lib.Convert(midi.Text, "R04", own);
+  EXPECT_EQ(back.Code, 0);
+  EXPECT_EQ(KeysOf<TRing>(back.Text), KeysOf<TRing>(text));
+  return KeysOf<TRing>(text);
+}
+
+// A text of the notation (its source descriptor given) converts into every
+// target. Written once, it reads back to itself and to the same tones, and
+// through MIDI its notes keep their pitch.
+template <class TRing>
+void ExpectConvertsEverywhere(const PelmoraLibrary& lib, const std::string& text, const std::string& own) {
+  for (const char* target : {"R00", "R01", "R11", "R02", "R03", "R04"})
+    EXPECT_EQ(lib.Convert(text, own, target).Code, 0) << target;
+  const auto written = lib.Convert(text, own, own);
+  EXPECT_EQ(lib.Convert(written.Text, own, own).Text, written.Text);
+  EXPECT_EQ(EntriesOf<TRing>(written.Text), EntriesOf<TRing>(text));
+  ExpectMidiKeepsThePitch<TRing>(lib, text, own);
+}
+
+// Truncations (at every step-th length) and byte flips of a text: the reader
+// ends cleanly on each, for every target.
+void ExpectDamagedTextsConvert(const PelmoraLibrary& lib, const std::string& text, const std::string& own,
+                               size_t step) {
+  for (size_t cut = 0; cut < text.size(); cut += step) {
+    std::string damaged = text.substr(0, cut);
+    EXPECT_EQ(lib.Convert(damaged, own, own).Code, 0);
+    damaged = text;
+    damaged[cut] = static_cast<char>(damaged[cut] ^ 0x5A);
+    for (const char* target : {"R00", "R02", "R03", "R04"}) EXPECT_EQ(lib.Convert(damaged, own, target).Code, 0);
+  }
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------ eMelody
+
+namespace {
+
+const std::string keMelodyExample =
+    "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:Test\r\nMELODY:cdE.+f#g(b)AP\r\nEND:EMELODY";
+
+// The eMelody text around a melody, as the writer frames it.
+std::string WritteneMelody(const std::string& name, const std::string& composer, const std::string& melody) {
+  return "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + name + "\r\nCOMPOSER:" + composer + "\r\nMELODY:" + melody +
+         "\r\nEND:EMELODY";
+}
+
+std::vector<std::string> eMelodyEntries(const std::string& text) { return EntriesOf<TeMelodyRing>(text); }
+
+}  // namespace
+
+// Adjacent note letters are set apart before parsing; a text that lacks its
+// closing line keeps its melody, which runs to the end of the text.
+TEST(eMelodyRing, RewritingKeepsTheMelody) {
+  const std::string head = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:x\r\n";
+  const std::vector<std::string> cd{"C0/8/6/0", "D0/8/6/0"};
+  const struct {
+    std::string text;
+    std::vector<std::string> tones;
+  } cases[] = {
+      {keMelodyExample,
+       {"C0/8/6/0", "D0/8/6/0", "E0/1/6/0", "F0/8/7/0", "G1/8/6/0", "A2/2/6/0", "P0/2/6/0"}},
+      {head + "MELODY:cd\r\nEND:EMELODY", cd},
+      {head + "MELODY:AbP\r\nEND:EMELODY", {"A0/2/6/0", "B0/8/6/0", "P0/2/6/0"}},
+      {head + "MELODY:cd", cd},
+      {head + "MELODY:cd\r\n", cd},
+      {head + "MELODY:cd\r\nEND:IMELODY", cd},
+      // Whatever follows the closing line is dropped, a second melody too.
+      {head + "MELODY:cd\r\nEND:EMELODY\r\nMELODY:efg\r\nEND:EMELODY", cd},
+      {"begin:emelody\r\nversion:1.0\r\nmelody:cd\r\nend:emelody\r\n", cd},
+      // The first melody line is the melody; a later one is left unread.
+      {head + "MELODY:cd\r\nMELODY:ef\r\nEND:EMELODY", cd},
+      // Without the melody marker (lines ended by LF alone, say) no melody is
+      // found: the one tone takes the text of the symbol read last.
+      {"BEGIN:EMELODY\nVERSION:1.0\nMELODY:cd\nEND:EMELODY", {"\r\n0/2/6/0"}},
+      {"BEGIN:EM", {"\r\n0/2/6/0"}},
+      {"", {"EMELODY0/2/6/0"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(eMelodyEntries(c.text), c.tones) << c.text;
+
+  // Reading replaces the tones loaded before.
+  TeMelodyRing ring;
+  ring.LoadFromText(keMelodyExample);
+  ring.LoadFromText(head + "MELODY:cd");
+  EXPECT_EQ(ToneEntries(ring), cd);
+}
+
+TEST(eMelodyRing, WritesTheExampleBack) {
+  TeMelodyRing ring;
+  ring.LoadFromText(keMelodyExample);
+  EXPECT_EQ(ring.GetText(), WritteneMelody("Test", "Carolune", "cdE.+f#g(b)AP"));
+  ring.Composer.clear();
+  EXPECT_EQ(ring.GetText(), WritteneMelody("Test", "CaroluneConvert", "cdE.+f#g(b)AP"));
+  // An empty melody reads as one tone lettered by the symbol before it, and
+  // stays so.
+  ring.LoadFromText(WritteneMelody("x", "y", ""));
+  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ":"));
+  ring.LoadFromText(ring.GetText());
+  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ":"));
+}
+
+TEST(eMelodyRing, WritesEveryToneOfTheModel) {
+  TeMelodyRing ring;
+  ring.Name.clear();
+  ring.DefaultOctave = 5;
+  AddNotes(ring, {{"C", 16, 5},
+                  {"d", 32, 5},
+                  {"E", 4, 5, raNatural, rdDotted},  // the dot is not written
+                  {"F", 8, 4},                       // below the default: no mark
+                  {"g", 1, 7, raSharp},
+                  {"A", 2, 6, raFlat, rdDoubleDotted},
+                  {"p", 2, 5},
+                  {"B", 64, 5},
+                  {"C", 3, 5},
+                  {"D", 0, 5},
+                  // Far above the default the shift stays at ten octaves.
+                  {"E", 2, INT32_MAX}});
+  for (const int32_t kind : {ckLed, ckVibration, ckBacklight, ckVolume, ckTempo, ckStyle, ckOctave, ckDuration})
+    AddControl(ring, kind, 1);
+  AddNotes(ring, {{"F", 4, 5}});
+  EXPECT_EQ(ring.GetText(), WritteneMelody("", "Carolune", "cde.f++#G.+(b)APbcd++++++++++Ef."));
+
+  TeMelodyRing low;
+  low.DefaultOctave = INT32_MIN;
+  AddNotes(low, {{"c", 8, INT32_MAX}});
+  EXPECT_NE(low.GetText().find("\r\nMELODY:++++++++++c\r\n"), std::string::npos);
+}
+
+TEST(eMelodyRing, DurationCodes) {
+  const std::pair<int32_t, int32_t> codes[] = {{1, 0}, {2, 1}, {4, 2}, {8, 3}, {16, 3}, {32, 3}, {0, 3}, {-2, 3}};
+  for (const auto& [duration, code] : codes) EXPECT_EQ(TeMelodyRing::DurationCode(duration), code) << duration;
+}
+
+TEST(eMelodyExports, ConvertThroughTheLibrary) {
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  const std::string imelody =
+      "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nVOLUME:V10\r\nMELODY:*5c2#d3.r1ledon V+\r\n"
+      "END:IMELODY";
+  ExpectConversions(lib, {
+      // The target keeps its own composer.
+      {keMelodyExample, "R02", "R02", WritteneMelody("Test", "Carolune", "cdE.+f#g(b)AP")},
+      {WritteneMelody("Test", "Jo", "cd"), "R02", "R02", WritteneMelody("Test", "Carolune", "cd")},
+      {keMelodyExample, "R02", "R00", "Test:d=4,o=6,b=64:8C,8D,1E,8F7,8G#,2A#,2P"},
+      {keMelodyExample, "R02", "R03",
+       "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nCOMPOSER:Carolune\r\n"
+       "MELODY:C3D3E0*7F3*6#G3&A1r1\r\nEND:IMELODY"},
+      // The default octave crosses; dots and controls do not.
+      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R02", WritteneMelody("Test", "Carolune", "+#cp.b.b.")},
+      {imelody, "R03", "R02", WritteneMelody("Test", "Carolune", "c.#dP")},
+      {"x:d=4,o=5,b=125:", "R00", "R02", WritteneMelody("x", "Carolune", "")},
+  });
+  EXPECT_EQ(ExpectMidiKeepsThePitch<TeMelodyRing>(lib, keMelodyExample, "R02"),
+            (std::vector<int32_t>{72, 74, 76, 89, 80, 80}));
+}
+
+TEST(eMelodyCorpus, EveryFileThroughEveryTarget) {
+  const auto files = CorpusFiles("emelody", ".emy");
+  ASSERT_FALSE(files.empty()) << "corpus not found at " CAROLUNE_CORPUS_DIR;
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  for (const auto& path : files) {
+    SCOPED_TRACE(path.filename().string());
+    ExpectConvertsEverywhere<TeMelodyRing>(lib, ReadFileBytes(path.string()), "R02");
+  }
+}
+
+// The phone maker's example: every note letter stands alone and the writer
+// gives the file back as it was, up to its final line end.
+TEST(eMelodyCorpus, TheReferenceExampleReadsAndWritesBack) {
+  const std::string text =
+      ReadFileBytes(std::string(CAROLUNE_CORPUS_DIR) + "/emelody/ericsson_at_reference_example.emy");
+  TeMelodyRing ring;
+  ring.LoadFromText(text);
+  EXPECT_EQ(ring.Name, "Test melody 1");
+  EXPECT_EQ(ring.Composer, "John Smith");
+  EXPECT_EQ(ring.Track->Count(), 40);
+  EXPECT_EQ(ring.GetText() + "\r\n", text);
+
+  // Cut right after any note letter of the melody, the file keeps the notes
+  // up to the cut.
+  const std::vector<std::string> tones = ToneEntries(ring);
+  const size_t melody = text.find("MELODY:") + 7;
+  const size_t end = text.find("\r\nEND:");
+  size_t letters = 0;
+  for (size_t cut = melody; cut < end; ++cut) {
+    if (!std::isalpha(static_cast<unsigned char>(text[cut])) || text[cut - 1] == '(') continue;
+    ++letters;
+    const std::vector<std::string> read = eMelodyEntries(text.substr(0, cut + 1));
+    EXPECT_EQ(read, std::vector<std::string>(tones.begin(), tones.begin() + static_cast<long>(letters))) << cut;
+  }
+  EXPECT_EQ(letters, tones.size());
+}
+
+TEST(eMelodyCorpus, DamagedFilesReadAsFarAsTheyParse) {
+  PelmoraLibrary lib;
+  ASSERT_TRUE(lib.RING2RING());
+  ExpectDamagedTextsConvert(lib, keMelodyExample, "R02", 1);
+  for (const auto& path : CorpusFiles("emelody", ".emy"))
+    ExpectDamagedTextsConvert(lib, ReadFileBytes(path.string()), "R02", 1);
+}
 
 // ------------------------------------------------------------------ iMelody
 
@@ -25,36 +285,7 @@ std::string WrittenImelody(const std::string& nameLine, const std::string& compo
          "\r\nMELODY:" + melody + "\r\nEND:IMELODY";
 }
 
-// Tones as the notation holds them: note letter, accidental, value, octave
-// and dot, or control kind and value (the tone's volume is not written).
-std::vector<std::string> iMelodyEntries(const TRingFile& ring) {
-  std::vector<std::string> entries;
-  for (const auto& t : ring.Track->Tones)
-    entries.push_back(t->Kind == rkControl ? "k" + IntToStr(t->ControlKind) + "=" + IntToStr(t->Value)
-                                           : t->Note + IntToStr(t->Accidental) + "/" + IntToStr(t->Duration) + "/" +
-                                                 IntToStr(t->Octave) + "/" + IntToStr(t->Dot));
-  return entries;
-}
-
-std::vector<std::string> iMelodyEntries(const std::string& text) {
-  TiMelodyRing ring;
-  ring.LoadFromText(text);
-  return iMelodyEntries(ring);
-}
-
-// The MIDI keys of the sounding notes, rests and controls left out.
-std::vector<int32_t> SoundingKeys(const TRingFile& ring) {
-  std::vector<int32_t> keys;
-  for (const auto& t : ring.Track->Tones)
-    if (t->Kind == rkNote && !t->IsRest()) keys.push_back(NoteToMidiKey(t->Note, t->Accidental, t->Octave));
-  return keys;
-}
-
-std::vector<int32_t> SoundingKeys(const std::string& imelody) {
-  TiMelodyRing ring;
-  ring.LoadFromText(imelody);
-  return SoundingKeys(ring);
-}
+std::vector<std::string> iMelodyEntries(const std::string& text) { return EntriesOf<TiMelodyRing>(text); }
 
 }  // namespace
 
@@ -73,8 +304,8 @@ TEST(iMelodyRing, WritesEveryToneOfTheModel) {
   ring.Composer = "Jo";
   AddNotes(ring, {{"C", 4, 6},
                   {"d", 8, 6, raSharp, rdDotted},
-                  {"B", 2, 5, raFlat, rdTriplet},  // the prefix only where the octave changes
-                  {"e", 16, 5, raNatural, rdTwoThirds},
+                  {"B", 2, 5, raFlat, rdDoubleDotted},  // the prefix only where the octave changes
+                  {"e", 16, 5, raNatural, rdTriplet},
                   {"P", 1, 5},
                   {"p", 32, 7},
                   {"F", 64, 7},  // other values are thirty-seconds
@@ -116,9 +347,7 @@ TEST(iMelodyRing, AControlWordBeforeALetterEndsTheReadingBack) {
 TEST(iMelodyExports, ConvertThroughTheLibrary) {
   PelmoraLibrary lib;
   ASSERT_TRUE(lib.RING2RING());
-  const struct {
-    std::string source, from, to, text;
-  } cases[] = {
+  ExpectConversions(lib, {
       // The target keeps its own composer; name and default octave cross.
       {kiMelodyExample, "R03", "R03", WrittenImelody("NAME:Test\r\n", "Carolune", "*5c2#d3.r1ledonV11")},
       {kiMelodyExample, "R03", "R00", "Test:d=4,o=6,b=120:c5,8d#5.,2p5"},
@@ -128,20 +357,8 @@ TEST(iMelodyExports, ConvertThroughTheLibrary) {
       // Numbers too large for 32 bits take their fallbacks; nothing fails.
       {WrittenImelody("BEAT:99999999999\r\n", "x", "*99999999999c99999999999V99999999999"), "R03", "R03",
        WrittenImelody("NAME:Ring\r\n", "Carolune", "c2V7")},
-  };
-  for (const auto& c : cases) {
-    const auto r = lib.Convert(c.source, c.from, c.to);
-    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
-    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
-  }
-  // Through MIDI the notes keep their pitch; rests and controls are dropped.
-  const auto midi = lib.Convert(kiMelodyExample, "R03", "R04");
-  ASSERT_EQ(midi.Code, 0);
-  EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
-  const auto back = lib.Convert(midi.Text, "R04", "R03");
-  ASSERT_EQ(back.Code, 0);
-  EXPECT_EQ(SoundingKeys(back.Text), SoundingKeys(kiMelodyExample));
-  EXPECT_EQ(SoundingKeys(back.Text), (std::vector<int32_t>{60, 63}));
+  });
+  EXPECT_EQ(ExpectMidiKeepsThePitch<TiMelodyRing>(lib, kiMelodyExample, "R03"), (std::vector<int32_t>{60, 63}));
 }
 
 TEST(iMelodyCorpus, EveryFileThroughEveryTarget) {
@@ -151,19 +368,7 @@ TEST(iMelodyCorpus, EveryFileThroughEveryTarget) {
   ASSERT_TRUE(lib.RING2RING());
   for (const auto& path : files) {
     SCOPED_TRACE(path.filename().string());
-    const std::string text = ReadFileBytes(path.string());
-    for (const char* target : {"R00", "R01", "R11", "R02", "R03", "R04"})
-      EXPECT_EQ(lib.Convert(text, "R03", target).Code, 0) << target;
-
-    // Written once, the text reads back to itself and to the same tones.
-    const auto written = lib.Convert(text, "R03", "R03");
-    EXPECT_EQ(lib.Convert(written.Text, "R03", "R03").Text, written.Text);
-    EXPECT_EQ(iMelodyEntries(written.Text), iMelodyEntries(text));
-
-    const auto midi = lib.Convert(text, "R03", "R04");
-    const auto back = lib.Convert(midi.Text, "R04", "R03");
-    EXPECT_EQ(back.Code, 0);
-    EXPECT_EQ(SoundingKeys(back.Text), SoundingKeys(text));
+    ExpectConvertsEverywhere<TiMelodyRing>(lib, ReadFileBytes(path.string()), "R03");
   }
 }
 
@@ -204,14 +409,22 @@ TEST(iMelodyCorpus, FilesBeyondTheGrammarKeepTheirFirstTones) {
 TEST(iMelodyCorpus, DamagedFilesReadAsFarAsTheyParse) {
   PelmoraLibrary lib;
   ASSERT_TRUE(lib.RING2RING());
-  for (const auto& path : CorpusFiles("imelody/other", ".imy")) {
-    const std::string text = ReadFileBytes(path.string());
-    for (size_t cut = 0; cut < text.size(); cut += 7) {
-      std::string damaged = text.substr(0, cut);
-      EXPECT_EQ(lib.Convert(damaged, "R03", "R03").Code, 0);
-      damaged = text;
-      damaged[cut] = static_cast<char>(damaged[cut] ^ 0x5A);
-      for (const char* target : {"R03", "R04", "R00"}) EXPECT_EQ(lib.Convert(damaged, "R03", target).Code, 0);
-    }
+  for (const auto& path : CorpusFiles("imelody/other", ".imy"))
+    ExpectDamagedTextsConvert(lib, ReadFileBytes(path.string()), "R03", 7);
+}
+
+TEST(MelodyWriters, ANameWithLineBreaksPlantsNoLines) {
+  const std::string name = "x\r\nMELODY:ccc\nEND:IMELODY";
+  TeMelodyRing e;
+  TiMelodyRing i;
+  for (TRingFile* ring : {static_cast<TRingFile*>(&e), static_cast<TRingFile*>(&i)}) {
+    ring->Name = name;
+    AddNotes(*ring, {{"C", 4, 5}});
+    const std::string text = ring->GetText();
+    size_t melodyLines = 0;
+    for (size_t at = text.find("MELODY:"); at != std::string::npos; at = text.find("MELODY:", at + 1))
+      if (at == 0 || text[at - 1] == '\n') ++melodyLines;
+    EXPECT_EQ(melodyLines, 1u) << text;
+    EXPECT_NE(text.find("NAME:x  MELODY:ccc END:IMELODY\r\n"), std::string::npos) << text;
   }
 }

@@ -101,8 +101,8 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
     ring.Track->Add(std::move(tone));
   };
   add(rkNote, 8, "B", 5, rdNone, raFlat, 0, 0);      // a flat is written with "#"
-  add(rkNote, 4, "b", 6, rdTriplet, raNatural, 0, 0);  // lower-case b is H too
-  add(rkNote, 16, "p", 5, rdTwoThirds, raNatural, 0, 0);
+  add(rkNote, 4, "b", 6, rdDoubleDotted, raNatural, 0, 0);  // lower-case b is H too
+  add(rkNote, 16, "p", 5, rdTriplet, raNatural, 0, 0);
   add(rkControl, 0, "", 0, 0, 0, ckOctave, 6);
   add(rkControl, 0, "", 0, 0, 0, ckDuration, 16);
   add(rkControl, 0, "", 0, 0, 0, ckTempo, 120);

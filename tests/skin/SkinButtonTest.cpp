@@ -13,7 +13,10 @@
 #include "EventLoopWait.h"
 #include "Form.h"
 #include "ImageList.h"
-#include "SkinFormStub.h"
+#include "SkinForm.h"
+#include "SkinTestSupport.h"
+#include "SkinImagePanel.h"
+#include "SkinToolBar.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -130,7 +133,7 @@ TEST(SkinButton, TransparencyFollowsTheStyleAndLaterStoredValuesWin) {
 
 TEST(SkinButton, NewButtonsTakeTheFormStyleAndAutoSizeFromTheBuiltInStrip) {
   TForm form(nullptr);
-  AddSkinFormStub(form, TSkinUIStyle::Crystal);
+  AddSkinForm(form, TSkinUIStyle::Crystal);
   auto* button = Make<TSkinButton>(form, form, "B");
   EXPECT_EQ(button->UIStyle(), TSkinUIStyle::Crystal);
   struct Case {
@@ -435,14 +438,9 @@ TEST(SkinCheckBox, TogglesByClickAndSpaceFiringOnceAndNotWhileLoading) {
   EXPECT_EQ(clicks, 6);
 
   RegisterSkinClasses();
-  struct TLoaded : TForm {
-    using TForm::TForm;
-    void BoxClick(TComponent*) { ++clicks; }
-    int clicks = 0;
-  } loaded(nullptr);
-  loaded.AddHandler("BoxClick", &TLoaded::BoxClick);
+  TCountingForm loaded;
   loaded.LoadDescription(
-      "object F: TForm\n  object Box: TSkinCheckBox\n    OnClick = BoxClick\n    Checked = True\n"
+      "object F: TForm\n  object Box: TSkinCheckBox\n    OnClick = Clicked\n    Checked = True\n"
       "    State = cbChecked\n  end\nend\n");
   EXPECT_TRUE(static_cast<TSkinCheckBox*>(loaded.FindComponent("Box"))->Checked());
   EXPECT_EQ(loaded.clicks, 0);
@@ -525,4 +523,78 @@ TEST(SkinRadioButton, GroupsHoldPerParentAndGroupIndex) {
   Shot(*a);  // the paint sizes the button
   EXPECT_EQ(At(Shot(*a), 1, (a->Height() - 13) / 2 + 12), clYellow);
   EXPECT_EQ(At(Shot(*a), 2, (a->Height() - 13) / 2 + 12), clLime);
+}
+
+TEST(SkinButton, ReadsAThemeFileAndTurnsMidnightWhenTheThemeGoes) {
+  Fixtures fixtures;
+  TBitmap strip;
+  strip.SetImage(Strip(10, 7, {clOlive, clPurple, clMaroon}));
+  strip.Canvas().SetPixel(0, 0, kCornerKey);
+  TThemeFileBuilder file;
+  file.Add("ButtonImage", TThemeFileBuilder::Bitmap, SaveBitmapData(strip)).AddFlag("ButtonTransparentBool", 1);
+  TTempFolder folder;
+  TForm form(nullptr);
+  form.SetColor(clYellow);
+  auto* theme = new TSkinFileTheme(&form);
+  theme->SetThemeFile(folder.Write("olive.thm", file.Bytes()));
+  auto* button = Make<TSkinButton>(form, form, "B");
+  button->SetUIStyle(TSkinUIStyle::FromThemeFile);
+  EXPECT_EQ(At(Shot(*button), 40, 3), clRed);  // no theme yet: Midnight
+  button->SetFileTheme(theme);
+  EXPECT_TRUE(button->Transparent());
+  QImage shot = Shot(*button);
+  EXPECT_EQ(At(shot, 40, 3), clOlive);
+  EXPECT_EQ(At(shot, 0, 0), clYellow);
+  delete theme;
+  EXPECT_EQ(button->FileTheme(), nullptr);
+  EXPECT_EQ(button->UIStyle(), TSkinUIStyle::Midnight);
+  EXPECT_FALSE(button->Transparent());
+  EXPECT_EQ(At(Shot(*button), 40, 3), clRed);
+}
+
+TEST(SkinButton, LoadsFromADescriptionWithGlyphAndHandler) {
+  RegisterSkinClasses();
+  TCountingForm dialog;
+  TBitmap glyph;
+  glyph.SetImage(Strip(16, 16, {clGreen}));
+  std::string hex;
+  for (unsigned char c : SaveBitmapData(glyph)) hex += "0123456789ABCDEF"[c >> 4], hex += "0123456789ABCDEF"[c & 15];
+  dialog.LoadDescription("object Dialog: TForm\n  object btnOk: TSkinButton\n    Left = 10\n    Caption = '&OK'\n"
+                         "    Default = True\n    ModalResult = 1\n    Glyph = {" + hex + "}\n    Layout = blGlyphRight\n"
+                         "    OnClick = Clicked\n  end\n  object imgUp: TSkinImageButton\n    PicNormal = {" + hex +
+                         "}\n    Stretch = True\n  end\nend\n");
+  auto* ok = static_cast<TSkinButton*>(dialog.FindComponent("btnOk"));
+  EXPECT_EQ(ok->Caption(), "&OK");
+  EXPECT_TRUE(ok->Default());
+  EXPECT_EQ(ok->ModalResult(), mrOk);
+  EXPECT_EQ(ok->Glyph().Width(), 16);
+  EXPECT_EQ(ok->Layout(), TButtonLayout::blGlyphRight);
+  ok->Click();
+  EXPECT_EQ(dialog.clicks, 1);
+  EXPECT_EQ(dialog.ModalResult(), mrOk);
+  auto* up = static_cast<TSkinImageButton*>(dialog.FindComponent("imgUp"));
+  EXPECT_EQ(up->PicNormal().Width(), 16);
+  EXPECT_TRUE(up->Stretch());
+}
+
+TEST(SkinButton, OnASkinnedToolBarShowsWhatLiesUnderTheBarAtItsOwnPlace) {
+  Fixtures fixtures;
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 100);
+  // A ground whose every pixel tells its place: a tile of four colours.
+  auto* ground = Make<TSkinImagePanel>(form, form);
+  ground->SetBounds(0, 0, 300, 100);
+  TBitmap tile;
+  tile.SetImage(Strip(1, 1, {clRed, clLime, clBlue, clNavy, clTeal}));
+  ground->SetPicture(&tile);
+  ground->SetDrawStyle(TSkinDrawStyle::skinTile);
+  auto* bar = Make<TSkinToolBar>(form, *ground);
+  bar->SetUIStyle(TSkinUIStyle::Crystal);  // transparent
+  bar->SetAlign(TAlign::alNone);
+  bar->SetBounds(3, 0, 200, 30);
+  auto* button = Make<TSkinButton>(form, *bar, "B");
+  button->SetUIStyle(TSkinUIStyle::Silver);  // transparent, keyed corners
+  button->SetBounds(11, 2, 80, 27);
+  const TColor expected = QRgbToColor(tile.Image().pixel((3 + 11) % 5, 0));
+  EXPECT_EQ(At(Shot(*button), 0, 0), expected);
 }

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 
 #include "CustomPanel.h"
 #include "Form.h"
 #include "FormReader.h"
 #include "ImageList.h"
-#include "SkinFormStub.h"
+#include "SkinForm.h"
 #include "SkinMainMenu.h"
 #include "SkinMgr.h"
 #include "SkinPopupMenu.h"
@@ -93,14 +94,13 @@ std::string Description(const std::string& themeFile) {
 
 TEST(SkinDescription, LoadsTheTreeInStoredOrderAndCallsItsHandlers) {
   RegisterSkinClasses();
-  RegisterClass(TSkinFormStub::StaticClassInfo());
   TTempFolder folder;
   const std::string theme = folder.Write(
       "round.thm", TThemeFileBuilder().AddInteger("MenuSelectedBackgroundColor", 0x0A0B0C).AddInteger("MenuBackgroundColor", 0x102030).Bytes());
   TfrmRound form(nullptr);
   form.LoadDescription(Description(theme));
 
-  auto* frame = dynamic_cast<TSkinFormStub*>(form.FindComponent("SkinForm1"));
+  auto* frame = dynamic_cast<TSkinForm*>(form.FindComponent("SkinForm1"));
   auto* outer = dynamic_cast<TPanel*>(form.FindComponent("pnlOuter"));
   auto* inner = dynamic_cast<TPanel*>(form.FindComponent("pnlInner"));
   auto* bar = dynamic_cast<TSkinToolBar*>(form.FindComponent("ToolBar1"));
@@ -114,7 +114,7 @@ TEST(SkinDescription, LoadsTheTreeInStoredOrderAndCallsItsHandlers) {
   EXPECT_EQ(bar->Parent(), inner);
   EXPECT_EQ(button->Parent(), bar);
   EXPECT_EQ(bar->ButtonCount(), 1);
-  EXPECT_EQ(inner->BoundsRect(), Bounds(1, 1, 398, 50));
+  EXPECT_EQ(inner->BoundsRect(), Bounds(1, 1, form.ClientWidth() - 2, 50));
 
   // Stored after the style, the colour wins; stored before, the style's does.
   EXPECT_EQ(bar->UIStyle(), TSkinUIStyle::Azure);
@@ -126,7 +126,8 @@ TEST(SkinDescription, LoadsTheTreeInStoredOrderAndCallsItsHandlers) {
   EXPECT_EQ(popup->Color(), 0xE7E7E7);
   // The main menu found the skinned frame; its items are hooked once loaded.
   EXPECT_EQ(frame->Menu(), menu);
-  EXPECT_GE(frame->rebuilds, 1);
+  ASSERT_NE(frame->MenuBar(), nullptr);
+  EXPECT_EQ(frame->MenuBar()->Bar().actions().size(), 1);
   EXPECT_TRUE(open->OnAdvancedDrawItem);
 
   EXPECT_EQ(form.calls, (std::vector<std::string>{"FormCreate"}));

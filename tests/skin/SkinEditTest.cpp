@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "Form.h"
-#include "SkinFormStub.h"
 #include "SkinTestSupport.h"
 
 TEST(SkinEdit, RingsInEveryStyleAndAColourStoredAfterTheStyleWins) {
@@ -21,7 +20,7 @@ TEST(SkinEdit, RingsInEveryStyleAndAColourStoredAfterTheStyleWins) {
                         {TSkinUIStyle::Frost, 0x000000}};
   for (const Case& c : cases) {
     TForm form(nullptr);
-    AddSkinFormStub(form, c.style);
+    AddSkinForm(form, c.style);
     auto* edit = Make<TSkinEdit>(form, form);
     edit->SetBounds(0, 0, 80, 21);
     edit->SetColor(clAqua);

@@ -6,14 +6,13 @@
 #include <QTableWidget>
 
 #include "Form.h"
-#include "SkinFormStub.h"
 #include "SkinTestSupport.h"
 
 namespace {
 
 struct Grid {
   explicit Grid(TSkinUIStyle style) {
-    AddSkinFormStub(form, style);
+    AddSkinForm(form, style);
     grid = Make<TSkinStringGrid>(form, form, "G");
     grid->SetColCount(3);
     grid->SetRowCount(5);

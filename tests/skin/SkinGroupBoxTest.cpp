@@ -6,7 +6,8 @@
 
 #include "Form.h"
 #include "SkinButton.h"
-#include "SkinFormStub.h"
+#include "SkinForm.h"
+#include "SkinTestSupport.h"
 #include "SkinImagePanel.h"
 #include "SkinTestSupport.h"
 
@@ -61,7 +62,7 @@ TEST(SkinGroupBox, DrawsItsFrameWithTheCaptionInTheTopLineAndInsetsItsChildren) 
 
 TEST(SkinGroupBox, PassesItsStyleToItsChildrenAndTakesTheStyleColours) {
   TForm form(nullptr);
-  AddSkinFormStub(form, TSkinUIStyle::Crystal);
+  AddSkinForm(form, TSkinUIStyle::Crystal);
   auto* box = Make<TSkinGroupBox>(form, form);
   EXPECT_EQ(box->UIStyle(), TSkinUIStyle::Crystal);
   auto* inner = Make<TSkinGroupBox>(form, *box);

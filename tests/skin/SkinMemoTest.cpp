@@ -8,7 +8,6 @@
 
 #include "EventLoopWait.h"
 #include "Form.h"
-#include "SkinFormStub.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -16,7 +15,7 @@ namespace {
 struct MemoForm {
   MemoForm() {
     form.SetBounds(0, 0, 400, 300);
-    AddSkinFormStub(form, TSkinUIStyle::Midnight)->SetBounds(0, 0, 1, 1);
+    AddSkinForm(form, TSkinUIStyle::Midnight);
     memo = Make<TSkinMemo>(form, form, "M");
     memo->SetBounds(10, 20, 200, 120);
     bar = Make<TSkinScrollBar>(form, form, "V");
@@ -42,7 +41,7 @@ struct MemoForm {
 
 TEST(SkinMemo, DrawsTheBorderColourRingAndItsOwnColourInside) {
   TForm form(nullptr);
-  AddSkinFormStub(form, TSkinUIStyle::Azure);
+  AddSkinForm(form, TSkinUIStyle::Azure);
   auto* memo = Make<TSkinMemo>(form, form);
   memo->SetBounds(0, 0, 100, 60);
   memo->SetColor(clYellow);

@@ -14,9 +14,9 @@
 #include "Form.h"
 #include "ImageList.h"
 #include "MenuWindow.h"
-#include "SkinFormStub.h"
 #include "SkinPopupMenu.h"
 #include "SkinPublic.h"
+#include "SkinTestSupport.h"
 #include "SkinToolBar.h"
 #include "ToolButton.h"
 
@@ -146,7 +146,7 @@ TEST(SkinMenuGallery, WritesOnePicturePerBuiltInStyle) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 400, 300);
     form.SetColor(GetBuiltInThemeColor(style, SkinItem::FormBackgroundColor));
-    AddSkinFormStub(form, style)->Hide();
+    AddSkinForm(form, style)->Hide();
     TImageList images(&form);
     AddPictures(images);
     const QImage menu = MenuShot(form, images);

@@ -1,27 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenuBar>
 
 #include "Bitmap.h"
 #include "BitmapResources.h"
 #include "Form.h"
 #include "ImageList.h"
 #include "MenuWindow.h"
-#include "SkinFormStub.h"
+#include "SkinForm.h"
 #include "SkinMainMenu.h"
 #include "SkinMenu.h"
 #include "SkinPopupMenu.h"
 #include "SkinTestSupport.h"
 
 namespace {
-
-TMenuItem* Add(TComponent* owner, TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
-  auto* item = new TMenuItem(owner);
-  item->SetCaption(caption);
-  item->SetShortCut(shortCut);
-  parent.Add(item);
-  return item;
-}
 
 TColor At(const QImage& shot, const QRect& r, int dx, int dy) { return QRgbToColor(shot.pixel(r.x() + dx, r.y() + dy)); }
 
@@ -51,15 +44,15 @@ int RightmostInk(const QImage& shot, const QRect& area, TColor background) {
 
 struct CrystalMenu {
   TForm form{nullptr};
-  TSkinFormStub* frame = AddSkinFormStub(form, TSkinUIStyle::Crystal);
+  TSkinForm* frame = AddSkinForm(form, TSkinUIStyle::Crystal);
   TSkinPopupMenu* menu = new TSkinPopupMenu(&form);
   TImageList* images = new TImageList(&form);
-  TMenuItem* open = Add(&form, menu->Items(), "&Open", scCtrl | 'O');
-  TMenuItem* line = Add(&form, menu->Items(), "-");
-  TMenuItem* off = Add(&form, menu->Items(), "Disabled");
-  TMenuItem* check = Add(&form, menu->Items(), "Checked");
-  TMenuItem* pictured = Add(&form, menu->Items(), "With image");
-  TMenuItem* dflt = Add(&form, menu->Items(), "Default");
+  TMenuItem* open = AddMenuItem(&form, menu->Items(), "&Open", scCtrl | 'O');
+  TMenuItem* line = AddMenuItem(&form, menu->Items(), "-");
+  TMenuItem* off = AddMenuItem(&form, menu->Items(), "Disabled");
+  TMenuItem* check = AddMenuItem(&form, menu->Items(), "Checked");
+  TMenuItem* pictured = AddMenuItem(&form, menu->Items(), "With image");
+  TMenuItem* dflt = AddMenuItem(&form, menu->Items(), "Default");
 
   CrystalMenu() {
     off->SetEnabled(false);
@@ -172,8 +165,8 @@ TEST(SkinMenu, SilverKeepsItsMetricsAndOtherStylesResetThem) {
   TForm form(nullptr);
   TSkinPopupMenu menu(&form);
   EXPECT_EQ(menu.UIStyle(), TSkinUIStyle::Midnight);  // no skinned frame on the form
-  TMenuItem* item = Add(&form, menu.Items(), "Item");
-  TMenuItem* next = Add(&form, menu.Items(), "Next");
+  TMenuItem* item = AddMenuItem(&form, menu.Items(), "Item");
+  TMenuItem* next = AddMenuItem(&form, menu.Items(), "Next");
   menu.SetUIStyle(TSkinUIStyle::Silver);
   EXPECT_EQ(menu.MenuItemHeight(), 20);
   EXPECT_EQ(menu.SeparatorHeight(), 12);
@@ -235,10 +228,10 @@ TEST(SkinMenu, ThemeFileColoursAndMidnightWhenTheThemeGoes) {
 
 TEST(SkinMenu, ItemsAddedLaterKeepTheDefaultDrawingUntilHookedAgain) {
   CrystalMenu m;
-  TMenuItem* late = Add(&m.form, m.menu->Items(), "Late");
+  TMenuItem* late = AddMenuItem(&m.form, m.menu->Items(), "Late");
   EXPECT_FALSE(late->OnAdvancedDrawItem);
   EXPECT_TRUE(m.open->OnAdvancedDrawItem);
-  TMenuItem* sub = Add(&m.form, *m.open, "Sub");
+  TMenuItem* sub = AddMenuItem(&m.form, *m.open, "Sub");
   EXPECT_FALSE(sub->OnMeasureItem);
   m.menu->AttachItemDrawEvents();
   EXPECT_TRUE(late->OnAdvancedDrawItem);
@@ -247,7 +240,7 @@ TEST(SkinMenu, ItemsAddedLaterKeepTheDefaultDrawingUntilHookedAgain) {
 
 TEST(SkinMenu, AMainMenuLinksToTheSkinnedFrameAndKeepsItsCheckMarks) {
   TForm form(nullptr);
-  TSkinFormStub* frame = AddSkinFormStub(form, TSkinUIStyle::Frost);
+  TSkinForm* frame = AddSkinForm(form, TSkinUIStyle::Frost);
   auto* plain = new TMainMenu(&form);
   form.SetMenu(plain);
   auto* menu = new TSkinMainMenu(&form);
@@ -260,14 +253,21 @@ TEST(SkinMenu, AMainMenuLinksToTheSkinnedFrameAndKeepsItsCheckMarks) {
   EXPECT_EQ(GetObjectProp(*menu, "Images"), nullptr);
   EXPECT_EQ(menu->Images()->Count(), 1);  // the check mark stands in
 
-  TMenuItem* file = Add(&form, menu->Items(), "File");
-  EXPECT_GT(frame->refreshes, 0);
-  TMenuItem* check = Add(&form, *file, "Check");
+  // Items added later join the menu bar when the items are hooked again.
+  ASSERT_NE(frame->MenuBar(), nullptr);
+  QMenuBar& bar = frame->MenuBar()->Bar();
+  TMenuItem* file = AddMenuItem(&form, menu->Items(), "File");
+  EXPECT_EQ(bar.actions().size(), 0);
+  TMenuItem* check = AddMenuItem(&form, *file, "Check");
   check->SetChecked(true);
   menu->AttachItemDrawEvents();
-  EXPECT_EQ(frame->rebuilds, 1);
+  ASSERT_EQ(bar.actions().size(), 1);
+  EXPECT_EQ(bar.actions()[0], file->QtAction());
+  file->SetCaption("Files");
+  EXPECT_EQ(bar.actions()[0]->text(), "Files");
+  menu->SetFontName("Courier");
   menu->SetUseSystemFont(false);
-  EXPECT_EQ(frame->fontUpdates, 1);
+  EXPECT_EQ(frame->MenuBar()->Font().Name(), "Courier");
 
   TImageList images(&form);
   menu->SetUserImageList(&images);

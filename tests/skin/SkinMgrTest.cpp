@@ -10,6 +10,7 @@
 #include "Bitmap.h"
 #include "CustomControl.h"
 #include "Form.h"
+#include "SkinForm.h"
 #include "SkinTestSupport.h"
 #include "SkinThemeFile.h"
 
@@ -93,24 +94,6 @@ class TPlainThemed : public TTestSkinned {
     return *info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-};
-
-// What the skinned form shows of itself to the components on its form.
-class TStandInSkinForm : public TCustomControl {
- public:
-  TStandInSkinForm(TComponent* owner, TSkinUIStyle style) : TCustomControl(owner), FUIStyle(style) { SetParent(dynamic_cast<TControl*>(owner)); }
-  static const TClassInfo& StaticClassInfo() {
-    static const auto info = DefineClass<TStandInSkinForm>("TSkinForm", TCustomControl::StaticClassInfo(), [](auto& p) {
-      p.Enum("UIStyle", SkinUIStyleNames(), &TStandInSkinForm::UIStyle, &TStandInSkinForm::SetUIStyle);
-    });
-    return *info;
-  }
-  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  void SetUIStyle(TSkinUIStyle style) { FUIStyle = style; }
-
- private:
-  TSkinUIStyle FUIStyle;
 };
 
 int BitmapWidth(const TSkinFileTheme& theme, int item) {
@@ -317,17 +300,17 @@ TEST(SkinFileTheme, ALoadGivesTheThemeAgainToTheFormsSkinnedUsersOfIt) {
 
 TEST(SkinOwnerStyle, ANewComponentTakesTheStyleOfItsFormsSkinForm) {
   TForm crystal(nullptr);
-  new TStandInSkinForm(&crystal, TSkinUIStyle::Crystal);
-  new TStandInSkinForm(&crystal, TSkinUIStyle::Azure);
+  (new TPanel(&crystal))->SetParent(&crystal);  // the frame need not be the first child
+  AddSkinForm(crystal, TSkinUIStyle::Crystal);
   EXPECT_EQ((new TTestSkinned(&crystal))->UIStyle(), TSkinUIStyle::Crystal);
 
   TForm fromFile(nullptr);
-  new TStandInSkinForm(&fromFile, TSkinUIStyle::FromThemeFile);
+  AddSkinForm(fromFile, TSkinUIStyle::FromThemeFile);
   EXPECT_EQ(GetOwnerUIStyle(&fromFile), TSkinUIStyle::FromThemeFile);
 
   TForm bare(nullptr);
   TComponent notAForm(nullptr);
-  new TStandInSkinForm(&notAForm, TSkinUIStyle::Frost);
+  (new TSkinForm(&notAForm))->SetUIStyle(TSkinUIStyle::Frost);
   EXPECT_EQ((new TTestSkinned(&bare))->UIStyle(), TSkinUIStyle::Midnight);
   EXPECT_EQ((new TTestSkinned(&notAForm))->UIStyle(), TSkinUIStyle::Midnight);
   EXPECT_EQ(GetOwnerUIStyle(nullptr), TSkinUIStyle::Midnight);

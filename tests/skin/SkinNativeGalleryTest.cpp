@@ -12,7 +12,6 @@
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
 #include "SkinGrid.h"
-#include "SkinFormStub.h"
 #include "SkinListBox.h"
 #include "SkinMemo.h"
 #include "SkinPageControl.h"
@@ -34,7 +33,7 @@ QImage Sheet(TSkinUIStyle style) {
   TForm form(nullptr);
   form.SetBounds(0, 0, 800, 330);
   form.SetColor(GetBuiltInThemeColor(style, SkinItem::FormBackgroundColor));
-  AddSkinFormStub(form, style)->SetBounds(0, 0, 0, 0);
+  AddSkinForm(form, style);
 
   auto* edit = Make<TSkinEdit>(form, form);
   edit->SetBounds(10, 10, 160, 21);

@@ -8,7 +8,6 @@
 #include "EventLoopWait.h"
 #include "Form.h"
 #include "SkinButton.h"
-#include "SkinFormStub.h"
 #include "SkinTestSupport.h"
 
 namespace {

@@ -6,7 +6,6 @@
 
 #include "BitmapResources.h"
 #include "Form.h"
-#include "SkinFormStub.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -74,7 +73,7 @@ TEST(SkinTabControl, StripHeightAndArrowsFollowTheBuiltInPictures) {
                         {TSkinUIStyle::Frost, 22, 18, 17}};
   for (const Case& c : cases) {
     TForm form(nullptr);
-    AddSkinFormStub(form, c.style);
+    AddSkinForm(form, c.style);
     auto* tab = Make<TTestTab>(form, form);
     tab->SetWidth(120);
     EXPECT_EQ(tab->Strip().Height(), c.height);

@@ -16,10 +16,20 @@
 
 #include "Colors.h"
 #include "Control.h"
+#include "Form.h"
+#include "MenuItem.h"
+#include "SkinForm.h"
 #include "Streams.h"
 
 // The colour of a pixel of a grabbed image.
 inline TColor At(const QImage& shot, int x, int y) { return QRgbToColor(shot.pixel(x, y)); }
+
+// A form whose handler "Clicked" counts its calls.
+struct TCountingForm : TForm {
+  TCountingForm() : TForm(nullptr) { AddHandler("Clicked", &TCountingForm::Clicked); }
+  void Clicked(TComponent*) { ++clicks; }
+  int clicks = 0;
+};
 
 // A control owned by owner, in parent, with a name when one is given.
 template <class T>
@@ -121,3 +131,22 @@ class TThemeFileBuilder {
   };
   std::vector<Item> FItems;
 };
+
+// A menu item with a caption (and a short cut) added under parent.
+inline TMenuItem* AddMenuItem(TComponent* owner, TMenuItem& parent, const std::string& caption, TShortCut shortCut = 0) {
+  auto* item = new TMenuItem(owner);
+  item->SetCaption(caption);
+  item->SetShortCut(shortCut);
+  parent.Add(item);
+  return item;
+}
+
+// A skinned frame in the style on the form, which keeps its bounds; the
+// form's new controls take their style from it.
+inline TSkinForm* AddSkinForm(TForm& form, TSkinUIStyle style) {
+  const TRect bounds = form.BoundsRect();
+  auto* frame = new TSkinForm(&form);
+  frame->SetUIStyle(style);
+  form.SetBoundsRect(bounds);
+  return frame;
+}

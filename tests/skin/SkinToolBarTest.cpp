@@ -8,7 +8,6 @@
 #include "Bitmap.h"
 #include "Form.h"
 #include "ImageList.h"
-#include "SkinFormStub.h"
 #include "SkinTestSupport.h"
 #include "ToolButton.h"
 
@@ -20,7 +19,7 @@ struct Bar {
   explicit Bar(TSkinUIStyle style, bool withImages = true) {
     form.SetBounds(0, 0, 300, 200);
     form.SetColor(0x00405060);
-    AddSkinFormStub(form, style)->Hide();
+    AddSkinForm(form, style)->Hide();
     bar = new TSkinToolBar(&form);
     bar->SetParent(&form);
     bar->SetButtonWidth(40);

@@ -10,7 +10,8 @@
 #include "EventLoopWait.h"
 #include "Form.h"
 #include "Keys.h"
-#include "SkinFormStub.h"
+#include "SkinForm.h"
+#include "SkinTestSupport.h"
 #include "SkinImagePanel.h"
 #include "SkinTestSupport.h"
 
@@ -19,7 +20,9 @@ namespace {
 // A 45 x 4 bar of solid thirds and an 11 x 20 slider, as Midnight's.
 struct Fixtures {
   Fixtures() {
-    table.Add("MIDNIGHT_TRACKBAR_BAR", Strip(15, 4, {clRed, clLime, clBlue}));
+    QImage bar = Strip(15, 4, {clRed, clLime, clBlue});
+    bar.setPixel(0, 0, ColorToQRgb(clSkinKey));  // a keyed end
+    table.Add("MIDNIGHT_TRACKBAR_BAR", bar);
     table.Add("MIDNIGHT_TRACKBAR_SLIDER", Strip(11, 20, {clNavy}));
     table.Add("MIDNIGHT_TRACKBAR_SLIDER_V", Strip(18, 11, {clTeal}));
     table.Add("SILVER_TRACKBAR_BAR", Strip(15, 5, {clRed, clLime, clBlue}));
@@ -198,6 +201,8 @@ TEST(SkinTrackBar, TakesTheStylePicturesAndKeepsTransparentAfterSilver) {
   EXPECT_EQ(At(shot, 2, 9), clRed);
   EXPECT_EQ(At(shot, 120, 9), clLime);
   EXPECT_EQ(At(shot, 237, 10), clBlue);
+  b.bar->SetColor(clYellow);  // shows in the keyed end
+  EXPECT_EQ(At(b.bar->grab().toImage(), 0, 8), clYellow);
   b.bar->SetOrientation(TSkinProgressBarOrientation::skinVertical);
   EXPECT_EQ(b.bar->Width(), 18);
   EXPECT_EQ(b.Slider().Height(), 11);
@@ -231,7 +236,7 @@ TEST(SkinTrackBar, TakesTheStylePicturesAndKeepsTransparentAfterSilver) {
 TEST(SkinTrackBar, LoadsFromADescriptionAndTakesTheFormStyle) {
   RegisterSkinClasses();
   TForm form(nullptr);
-  AddSkinFormStub(form, TSkinUIStyle::Azure);
+  AddSkinForm(form, TSkinUIStyle::Azure);
   auto* bar = Make<TSkinTrackBar>(form, form);
   EXPECT_EQ(bar->UIStyle(), TSkinUIStyle::Azure);
   EXPECT_EQ(bar->Height(), 21);  // Azure's slider

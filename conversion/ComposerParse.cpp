@@ -1,0 +1,102 @@
+#include "ComposerParse.h"
+
+#include <cstdint>
+
+namespace {
+
+const TGrammarNames kNames{
+    {"EOF", "str", "int", "\"+\"", "\"-\"", "\"P\"", "\"C\"", "\"C#\"", "\"D\"", "\"D#\"", "\"E\"", "\"F\"",
+     "\"F#\"", "\"G\"", "\"G#\"", "\"A\"", "\"A#\"", "\"H\"", "\"B\"", "\"1\"", "\"2\"", "\"3\"", "\"4\"", "\"5\"",
+     "\"6\"", "not"},
+    {"Duration", "Scale", "Note"}};
+
+const TSymbolSet kNoteStart = SymbolRange(csP, csB);
+const TSymbolSet kNoteValue = SymbolRange(cs1, cs6);
+
+struct TNoteSymbol {
+  int Symbol;
+  char Letter;
+  bool Sharp;
+};
+
+constexpr TNoteSymbol kNotes[] = {
+    {csP, 'P', false},     {csC, 'C', false},      {csCSharp, 'C', true}, {csD, 'D', false},
+    {csDSharp, 'D', true}, {csE, 'E', false},      {csF, 'F', false},     {csFSharp, 'F', true},
+    {csG, 'G', false},     {csGSharp, 'G', true},  {csA, 'A', false},     {csASharp, 'A', true},
+    {csH, 'B', false},     {csB, 'B', false},
+};
+
+// The frame's prefix "L35&2 " is these many symbols: L, 35, & and 2.
+constexpr int kPrefixSymbols = 4;
+
+}  // namespace
+
+TComposerParseScanner::TComposerParseScanner() : TGrammarScanner(csNot) {
+  SetStartState('+', TScanState::Single(csPlus));
+  SetStartState('-', TScanState::Single(csMinus));
+  SetStartStates('0', '9', TScanState::Integer());
+  SetStartStates('A', 'Z', TScanState::Identifier());
+  SetStartState('_', TScanState::Identifier());
+  // These letters take a "#" straight after them; E# and B# do not exist.
+  SetStartState('A', TScanState::Pair('#', csASharp, TScanKind::Identifier));
+  SetStartState('C', TScanState::Pair('#', csCSharp, TScanKind::Identifier));
+  SetStartState('D', TScanState::Pair('#', csDSharp, TScanKind::Identifier));
+  SetStartState('F', TScanState::Pair('#', csFSharp, TScanKind::Identifier));
+  SetStartState('G', TScanState::Pair('#', csGSharp, TScanKind::Identifier));
+  for (const auto& [text, symbol] : {std::pair{"A", csA}, {"B", csB}, {"C", csC}, {"D", csD}, {"E", csE},
+                                     {"F", csF}, {"G", csG}, {"H", csH}, {"P", csP}})
+    AddKeyword(text, symbol);
+  // Only the single digits 1..6 are note values; any other number is an integer.
+  for (int digit = 1; digit <= 6; ++digit) AddKeyword(std::string(1, static_cast<char>('0' + digit)), cs1 + digit - 1);
+}
+
+TComposerParse::TComposerParse(TComponent* owner)
+    : TGrammarParser(owner, std::make_unique<TComposerParseScanner>(), kNames) {}
+
+// What follows the tones (the frame's suffix and checksum among it) is not
+// read, so a checksum is never verified.
+void TComposerParse::ParseTune() {
+  if (LookAheadText() == "L")
+    for (int i = 0; i < kPrefixSymbols; ++i) Get();
+  FRing->Track->Assign(*ParseToneList());
+}
+
+std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
+  auto track = NewTrack();
+  do track->Add(ParseTone());
+  while (SymbolInSet(kNoteStart, LookAhead()));
+  return track;
+}
+
+std::unique_ptr<TRingTone> TComposerParse::ParseTone() {
+  auto tone = NewTone();
+  tone->Kind = rkNote;
+  Note(*tone);
+  if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(*tone);
+  if (SymbolInSet(kNoteValue, LookAhead())) Value(*tone);
+  return tone;
+}
+
+// Without a note symbol the tone keeps an empty letter and nothing is read.
+void TComposerParse::Note(TRingTone& tone) {
+  for (const TNoteSymbol& note : kNotes) {
+    if (note.Symbol != LookAhead()) continue;
+    tone.Note = std::string(1, note.Letter);
+    if (note.Sharp) tone.Accidental = raSharp;
+    Get();
+    return;
+  }
+  SyntaxError(ceNote);
+}
+
+// One octave at most above or below the default.
+void TComposerParse::Scale(TRingTone& tone) {
+  tone.Octave = FRing->DefaultOctave + (LookAhead() == csPlus ? 1 : -1);
+  Get();
+}
+
+// The digits 1..6 are the whole note down to the thirty-second.
+void TComposerParse::Value(TRingTone& tone) {
+  tone.Duration = int32_t{1} << (LookAhead() - cs1);
+  Get();
+}

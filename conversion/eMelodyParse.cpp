@@ -1,0 +1,126 @@
+#include "eMelodyParse.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+const TGrammarNames kNames{
+    {"EOF", "str", "int", "eln", "\"BEGIN\"", "\":\"", "\"EMELODY\"", "\"VERSION\"", "\"NAME\"", "\"COMPOSER\"",
+     "\"MELODY\"", "\"END\"", "\"+\"", "\"(\"", "\"B\"", "\")\"", "\"#\"", "\"P\"", "\"C\"", "\"D\"", "\"E\"",
+     "\"F\"", "\"G\"", "\"A\"", "\".\"", "not"},
+    {"Note", "Sharp"}};
+
+// What can start a tone: an octave shift, an accidental, a letter or the pause.
+const TSymbolSet kToneStart = SymbolSet({esPlus, esOpen, esB}) | SymbolRange(esHash, esA);
+const TSymbolSet kNoteLetter = SymbolSet({esB}) | SymbolRange(esP, esA);
+
+}  // namespace
+
+TeMelodyParseScanner::TeMelodyParseScanner() : TGrammarScanner(esNot) {
+  SetStartState('\r', TScanState::Pair('\n', esLineEnd, TScanKind::NoSymbol));
+  for (const auto& [c, symbol] : {std::pair{':', esColon}, {'+', esPlus}, {'(', esOpen}, {')', esClose},
+                                  {'#', esHash}, {'.', esDot}})
+    SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
+  SetStartStates('0', '9', TScanState::Integer());
+  SetStartStates('A', 'Z', TScanState::Identifier());
+  SetStartState('_', TScanState::Identifier());
+  for (const auto& [text, symbol] :
+       {std::pair{"BEGIN", esBegin}, {"EMELODY", esEmelody}, {"VERSION", esVersion}, {"NAME", esName},
+        {"COMPOSER", esComposer}, {"MELODY", esMelody}, {"END", esEnd}, {"B", esB}, {"P", esP}, {"C", esC},
+        {"D", esD}, {"E", esE}, {"F", esF}, {"G", esG}, {"A", esA}})
+    AddKeyword(text, symbol);
+}
+
+TeMelodyParse::TeMelodyParse(TComponent* owner)
+    : TGrammarParser(owner, std::make_unique<TeMelodyParseScanner>(), kNames) {}
+
+int32_t TeMelodyParse::DurationFromCode(int32_t code) {
+  switch (code) {
+    case 0: return 1;
+    case 1: return 2;
+    case 2: return 4;
+    default: return 8;
+  }
+}
+
+// Tempo, volume, style and the defaults are not in the text: the tune keeps
+// its own.
+void TeMelodyParse::ParseTune() {
+  for (const int symbol : {esBegin, esColon, esEmelody, esLineEnd}) Expect(symbol);
+  // The version is not kept.
+  Expect(esVersion);
+  Expect(esColon);
+  SkipTo(esLineEnd);
+  Expect(esLineEnd);
+  while (LookAhead() == esName || LookAhead() == esComposer) {
+    std::string& field = LookAhead() == esName ? FRing->Name : FRing->Composer;
+    Get();
+    Expect(esColon);
+    field = TextUpTo(esLineEnd);
+    Expect(esLineEnd);
+  }
+  Expect(esMelody);
+  Expect(esColon);
+  FRing->Track->Assign(*ParseToneList());
+  for (const int symbol : {esLineEnd, esEnd, esColon, esEmelody}) Expect(symbol);
+}
+
+// The first tone is always read, so the list holds at least one.
+std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
+  auto track = NewTrack();
+  do track->Add(ParseToneCommand());
+  while (SymbolInSet(kToneStart, LookAhead()));
+  return track;
+}
+
+std::unique_ptr<TRingTone> TeMelodyParse::ParseTone() {
+  auto tone = NewTone();
+  tone->Kind = rkNote;
+  tone->Octave = FRing->DefaultOctave;
+  if (LookAhead() == esPlus) tone->Octave = ParseOctaveShift();
+  if (LookAhead() == esOpen || LookAhead() == esHash) tone->Accidental = Sharp();
+  int32_t code = 0;
+  tone->Note = Note(code);
+  if (LookAhead() == esDot) {
+    ParseDot();
+    --code;
+  }
+  tone->Duration = DurationFromCode(code);
+  return tone;
+}
+
+// The shift holds for this note only. A run of "+" longer than the 32-bit
+// range allows stays at its top.
+int32_t TeMelodyParse::ParseOctaveShift() {
+  int64_t octave = FRing->DefaultOctave;
+  while (LookAhead() == esPlus) {
+    Get();
+    octave = std::min<int64_t>(octave + 1, INT32_MAX);
+  }
+  return static_cast<int32_t>(octave);
+}
+
+// "(b)" is a flat, "#" a sharp.
+uint8_t TeMelodyParse::Sharp() {
+  if (LookAhead() == esHash) {
+    Get();
+    return raSharp;
+  }
+  Get();
+  Expect(esB);
+  Expect(esClose);
+  return raFlat;
+}
+
+// Upper case is a half (code 1), lower case an eighth (code 3). Without a
+// letter the tone takes the text of the symbol read last.
+std::string TeMelodyParse::Note(int32_t& code) {
+  if (SymbolInSet(kNoteLetter, LookAhead()))
+    Get();
+  else
+    SyntaxError(eeNote);
+  const std::string text = LastSymbolText();
+  code = !text.empty() && text[0] >= 'a' && text[0] <= 'z' ? 3 : 1;
+  return UpperCase(text);
+}

@@ -1,0 +1,57 @@
+#include "uComposerRing.h"
+
+#include "ComposerParse.h"
+
+namespace {
+
+// What a phone's composer holds: so many tones, and the text stops growing
+// once it is longer than so many characters.
+constexpr int kMaxTones = 35;
+constexpr size_t kMaxLength = 124;
+
+std::string ToneText(const TRingFile& tune, const TRingTone& tone) {
+  if (tone.Kind == rkControl) return {};
+  std::string text = tone.Note;
+  if (tone.Accidental != raNatural) text += '#';
+  if (tone.Octave > tune.DefaultOctave) text += '+';
+  if (tone.Octave < tune.DefaultOctave) text += '-';
+  return text + ComposerDurationDigit(tone.Duration);
+}
+
+// The checksum is the XOR of every byte of the text, written as its two
+// halves, each added to "0".
+std::string Checksum(const std::string& text) {
+  unsigned char sum = 0;
+  for (const char c : text) sum ^= static_cast<unsigned char>(c);
+  return {static_cast<char>('0' + sum / 16), static_cast<char>('0' + sum % 16)};
+}
+
+}  // namespace
+
+std::string TComposerRing::GetText() { return ComposerText(*this, true, true); }
+
+void TComposerRing::LoadFromStream(TStream& stream) { ParseRing<TComposerParse>(*this, stream); }
+
+std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
+  std::string text;
+  int written = 0;
+  for (const auto& tone : tune.Track->Tones) {
+    if (written == kMaxTones || text.size() > kMaxLength) break;
+    text += ToneText(tune, *tone);
+    if (spaced) text += ' ';
+    ++written;
+  }
+  if (!framed) return text;
+  return "L35&2 " + text + "&&" + Checksum(text);
+}
+
+char ComposerDurationDigit(int32_t duration) {
+  switch (duration) {
+    case 1: return '1';
+    case 2: return '2';
+    case 4: return '3';
+    case 8: return '4';
+    case 16: return '5';
+    default: return '6';
+  }
+}

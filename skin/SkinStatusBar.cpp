@@ -1,0 +1,98 @@
+#include "SkinStatusBar.h"
+
+#include "Bitmap.h"
+#include "BitmapResources.h"
+#include "Form.h"
+#include "SkinForm.h"
+#include "SkinPublic.h"
+
+namespace {
+
+// The window's corner stays this far beyond the pointer while sizing.
+constexpr int kGripOvershoot = 5;
+
+}  // namespace
+
+TSkinStatusBar::TSkinStatusBar(TComponent* owner) : TCustomStatusBar(owner) {
+  SetControlStyle(ControlStyle() | csAcceptsControls);
+  SetUIStyle(GetOwnerUIStyle(owner));
+}
+
+const TClassInfo& TSkinStatusBar::StaticClassInfo() {
+  static const auto info =
+      DefineClass<TSkinStatusBar>("TSkinStatusBar", TCustomStatusBar::StaticClassInfo(), [](TPublisher<TSkinStatusBar>& p) {
+        p.Component<TSkinFileTheme>("FileTheme", &TSkinStatusBar::FileTheme, &TSkinStatusBar::SetFileTheme)
+            .Enum("UIStyle", SkinUIStyleNames(), &TSkinStatusBar::UIStyle, &TSkinStatusBar::SetUIStyle)
+            .Color("PanelColor", &TSkinStatusBar::PanelColor, &TSkinStatusBar::SetPanelColor);
+      });
+  return *info;
+}
+
+void TSkinStatusBar::SetFileTheme(TSkinFileTheme* theme) {
+  LinkFileTheme(*this, FFileTheme, theme);
+  SetUIStyle(FUIStyle);
+}
+
+void TSkinStatusBar::SetUIStyle(TSkinUIStyle style) {
+  FUIStyle = style;
+  SetPanelColor(TSkinItemSource(FFileTheme, style).Color(SkinItem::FormBackgroundColor));
+  Invalidate();
+}
+
+bool TSkinStatusBar::ShowsGrip() const {
+  const auto* skinForm = dynamic_cast<const TSkinForm*>(Parent());
+  if (!skinForm) return false;
+  const TFormBorderStyle saved = skinForm->GetSavedBorderStyle();
+  if (saved != TFormBorderStyle::bsSizeable && saved != TFormBorderStyle::bsSizeToolWin) return false;
+  const TForm* form = GetParentForm(this);
+  return form && form->WindowState() != TWindowState::wsMaximized;
+}
+
+bool TSkinStatusBar::OverGrip(int x, int y) const { return !FGripRect.IsEmpty() && PointInRectXY(x, y, FGripRect); }
+
+void TSkinStatusBar::Paint(TCanvas& canvas) {
+  TCustomStatusBar::Paint(canvas);
+  // No grip, no place to grab it by.
+  FGripRect = TRect{};
+  if (!ShowsGrip()) return;
+  TBitmap grip;
+  try {
+    grip.LoadFromResourceName("STATUSBAR_HANDLE");
+  } catch (const EResNotFound&) {
+    return;
+  }
+  grip.SetTransparent(true);
+  const int w = grip.Width(), h = grip.Height();
+  FGripRect = Rect(Width() - w / 2 - 2, Height() - h / 2 - 2, Width(), Height());
+  canvas.Draw(Width() - w - 1, Height() - h - 1, grip);
+}
+
+void TSkinStatusBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomStatusBar::MouseDown(button, shift, x, y);
+  FButtonDown = true;
+  // Only a press on the grip itself sizes the window.
+  FSizing = OverGrip(x, y) && ShowsGrip();
+}
+
+void TSkinStatusBar::MouseMove(TShiftState shift, int x, int y) {
+  TCustomStatusBar::MouseMove(shift, x, y);
+  if (FButtonDown && FSizing) {
+    TForm* form = GetParentForm(this);
+    if (!form) return;
+    const TPoint p = ClientToScreen(Point(x, y));
+    form->SetBounds(form->Left(), form->Top(), p.X - form->Left() + kGripOvershoot, p.Y - form->Top() + kGripOvershoot);
+    return;
+  }
+  SetCursor(OverGrip(x, y) ? crSizeNWSE : crDefault);
+}
+
+void TSkinStatusBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TCustomStatusBar::MouseUp(button, shift, x, y);
+  FButtonDown = false;
+  FSizing = false;
+}
+
+void TSkinStatusBar::Notification(TComponent* component, TOperation operation) {
+  TCustomStatusBar::Notification(component, operation);
+  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
+}

@@ -1,0 +1,49 @@
+// The skinned status bar: a status bar in the style's form background
+// colour that, on a skinned form of a sizeable window, draws a size grip in
+// its lower-right corner and sizes the window when the grip is dragged (the
+// skinned form has no frame of the window system's to size it by). It
+// holds child controls.
+#pragma once
+
+#include "SkinMgr.h"
+#include "SkinThemes.h"
+#include "StatusBar.h"
+
+class TSkinStatusBar : public TCustomStatusBar {
+ public:
+  explicit TSkinStatusBar(TComponent* owner);
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TSkinFileTheme* FileTheme() const { return FFileTheme; }
+  void SetFileTheme(TSkinFileTheme* theme);
+  TSkinUIStyle UIStyle() const { return FUIStyle; }
+  // PanelColor from the style's form background.
+  void SetUIStyle(TSkinUIStyle style);
+  TColor PanelColor() const { return Color(); }
+  void SetPanelColor(TColor color) { SetColor(color); }
+
+  // Where a press starts sizing the window: the 7 x 7 corner square while
+  // the grip shows, else empty.
+  const TRect& GripRect() const { return FGripRect; }
+  // Whether the grip shows: on a skinned form of a sizeable window that is
+  // not maximised.
+  bool ShowsGrip() const;
+
+ protected:
+  void Paint(TCanvas& canvas) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  bool OverGrip(int x, int y) const;
+
+  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
+  TSkinFileTheme* FFileTheme = nullptr;
+  TRect FGripRect;
+  bool FButtonDown = false;
+  bool FSizing = false;  // the press went down on the grip
+};

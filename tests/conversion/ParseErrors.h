@@ -1,0 +1,23 @@
+// What one parse of a text collects, for the tests of every notation's parser.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "GrammarBase.h"
+#include "Streams.h"
+
+// The codes of the errors one parse of the text into a new tune collects.
+template <class TParse, class TRing>
+std::vector<int> ParseErrorCodes(const std::string& text) {
+  TRing ring;
+  TParse parser(nullptr);
+  parser.SetRing(&ring);
+  parser.SetGenListWhen(TGenListType::glNever);
+  TMemoryStream source(text);
+  parser.LoadSource(source);
+  parser.Execute();
+  std::vector<int> codes;
+  for (const auto& error : parser.ErrorList()) codes.push_back(error->ErrorCode);
+  return codes;
+}
