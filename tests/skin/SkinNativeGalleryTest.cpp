@@ -31,41 +31,42 @@ TStringList Lines(std::initializer_list<const char*> lines) {
 
 QImage Sheet(TSkinUIStyle style) {
   TForm form(nullptr);
-  form.SetBounds(0, 0, 800, 330);
-  form.SetColor(GetBuiltInThemeColor(style, SkinItem::FormBackgroundColor));
-  AddSkinForm(form, style);
+  form.SetBounds(0, 0, 800, 380);
+  form.SetCaption("Carolune");
+  // The controls sit on the skinned frame, below its title bar.
+  TControl& host = *AddSkinForm(form, style);
 
-  auto* edit = Make<TSkinEdit>(form, form);
-  edit->SetBounds(10, 10, 160, 21);
+  auto* edit = Make<TSkinEdit>(form, host);
+  edit->SetBounds(10, 50, 160, 21);
   edit->SetText("Nokia 3310");
-  auto* list = Make<TSkinComboBox>(form, form);
+  auto* list = Make<TSkinComboBox>(form, host);
   list->SetStyle(TComboBoxStyle::csDropDownList);
-  list->SetBounds(180, 10, 150, 21);
+  list->SetBounds(180, 50, 150, 21);
   list->SetItems(Lines({"Motorola", "Nokia", "Samsung"}));
   list->SetItemIndex(1);
-  auto* editable = Make<TSkinComboBox>(form, form);
-  editable->SetBounds(340, 10, 150, 21);
+  auto* editable = Make<TSkinComboBox>(form, host);
+  editable->SetBounds(340, 50, 150, 21);
   editable->SetComboText("Sony.Ericsson");
-  auto* disabled = Make<TSkinComboBox>(form, form);
+  auto* disabled = Make<TSkinComboBox>(form, host);
   disabled->SetStyle(TComboBoxStyle::csDropDownList);
-  disabled->SetBounds(340, 40, 150, 21);
+  disabled->SetBounds(340, 80, 150, 21);
   disabled->SetEnabled(false);
 
-  auto* memo = Make<TSkinMemo>(form, form);
-  memo->SetBounds(10, 70, 200, 120);
+  auto* memo = Make<TSkinMemo>(form, host);
+  memo->SetBounds(10, 110, 200, 120);
   std::string text;
   for (int i = 1; i <= 40; ++i) text += "Tone " + std::to_string(i) + ": 8c2 8d2 4e2 8f2\r\n";
   memo->SetText(text);
-  memo->SetVScrollBar(Make<TSkinScrollBar>(form, form));
+  memo->SetVScrollBar(Make<TSkinScrollBar>(form, host));
 
-  auto* box = Make<TSkinListBox>(form, form);
-  box->SetBounds(220, 70, 130, 120);
+  auto* box = Make<TSkinListBox>(form, host);
+  box->SetBounds(220, 110, 130, 120);
   for (int i = 1; i <= 30; ++i) box->AddItem("Filter " + std::to_string(i));
   box->SetItemIndex(2);
-  box->SetVScrollBar(Make<TSkinScrollBar>(form, form));
+  box->SetVScrollBar(Make<TSkinScrollBar>(form, host));
 
-  auto* tree = Make<TSkinTreeView>(form, form);
-  tree->SetBounds(360, 70, 140, 120);
+  auto* tree = Make<TSkinTreeView>(form, host);
+  tree->SetBounds(360, 110, 140, 120);
   TTreeNode* general = tree->Items().AddChild(nullptr, "General");
   tree->Items().AddChild(general, "Filter Info");
   tree->Items().AddChild(general, "Author Info");
@@ -75,19 +76,19 @@ QImage Sheet(TSkinUIStyle style) {
   general->Expand(true);
   options->Expand(true);
   tree->SetSelected(general->Item(0));
-  tree->SetVScrollBar(Make<TSkinScrollBar>(form, form));
+  tree->SetVScrollBar(Make<TSkinScrollBar>(form, host));
 
-  auto* horizontal = Make<TSkinScrollBar>(form, form);
-  horizontal->SetBounds(10, 200, 300, 0);
+  auto* horizontal = Make<TSkinScrollBar>(form, host);
+  horizontal->SetBounds(10, 240, 300, 0);
   horizontal->SetPageSize(30);
   horizontal->SetPosition(40);
-  auto* vertical = Make<TSkinScrollBar>(form, form);
+  auto* vertical = Make<TSkinScrollBar>(form, host);
   vertical->SetOrientation(TSkinProgressBarOrientation::skinVertical);
-  vertical->SetBounds(330, 200, 0, 120);
+  vertical->SetBounds(330, 240, 0, 120);
   vertical->SetPosition(70);
 
-  auto* pages = Make<TSkinPageControl>(form, form);
-  pages->SetBounds(520, 10, 270, 180);
+  auto* pages = Make<TSkinPageControl>(form, host);
+  pages->SetBounds(520, 50, 270, 180);
   for (const char* caption : {"ScreenShow", "KeyPress", "RTTTL", "Composer", "iMelody", "eMelody"}) {
     auto* sheet = Make<TSkinTabSheet>(form, *pages);
     sheet->SetCaption(caption);
@@ -95,8 +96,8 @@ QImage Sheet(TSkinUIStyle style) {
   }
   pages->ActivatePageIndex(1);
 
-  auto* grid = Make<TSkinStringGrid>(form, form);
-  grid->SetBounds(360, 200, 430, 120);
+  auto* grid = Make<TSkinStringGrid>(form, host);
+  grid->SetBounds(360, 240, 430, 125);
   grid->SetColCount(4);
   grid->SetRowCount(6);
   grid->SetFixedCols(0);
@@ -110,8 +111,8 @@ QImage Sheet(TSkinUIStyle style) {
   }
   grid->SetRow(2);
 
-  auto* link = Make<TSkinURLLabel>(form, form);
-  link->SetBounds(10, 300, 0, 0);
+  auto* link = Make<TSkinURLLabel>(form, host);
+  link->SetBounds(10, 340, 0, 0);
   link->SetCaption("www.example.com/carolune");
 
   form.Show();
