@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
+#include <functional>
 
 #include "Bitmap.h"
 #include "Canvas.h"
@@ -19,61 +20,46 @@ constexpr int kButtonWidth = 17;
 
 }  // namespace
 
-// Lies over the native combo box, takes no mouse, and draws the skin after
-// the box has painted itself.
+// Lies over a widget of the native combo box (the box, or its open list),
+// takes no mouse, keeps the widget's size and stays above what the widget
+// adds later (the edit part), and paints after the widget has painted.
 class TSkinCustomComboBox::TOverlay : public QWidget {
  public:
-  TOverlay(const TSkinCustomComboBox& box, QWidget& combo) : QWidget(&combo), FBox(box), FCombo(combo) {
+  TOverlay(QWidget& under, std::function<void(QWidget&)> paint) : QWidget(&under), FUnder(under), FPaint(std::move(paint)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    combo.installEventFilter(this);
-    setGeometry(combo.rect());
+    under.installEventFilter(this);
+    setGeometry(under.rect());
     raise();
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override { FBox.PaintBorderAndButton(*this); }
+  void paintEvent(QPaintEvent*) override { FPaint(*this); }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &FCombo && event->type() == QEvent::Resize) setGeometry(FCombo.rect());
-    // A widget the box adds later (the edit part) must not cover the skin.
-    if (watched == &FCombo && event->type() == QEvent::ChildAdded && static_cast<QChildEvent*>(event)->child() != this)
-      raise();
-    return false;
-  }
-
- private:
-  const TSkinCustomComboBox& FBox;
-  QWidget& FCombo;
-};
-
-// A one-pixel frame in BorderColor inside the open list's window.
-class TSkinCustomComboBox::TListFrame : public QWidget {
- public:
-  TListFrame(const TSkinCustomComboBox& box, QWidget& list) : QWidget(&list), FBox(box), FList(list) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    list.installEventFilter(this);
-    setGeometry(list.rect());
-    raise();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override { FrameControlBorder(*this, FBox.BorderColor(), clNone, false); }
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == &FList && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
-      setGeometry(FList.rect());
-      raise();
+    if (watched != &FUnder) return false;
+    switch (event->type()) {
+      case QEvent::Resize:
+      case QEvent::Show:
+        setGeometry(FUnder.rect());
+        raise();
+        break;
+      case QEvent::ChildAdded:
+        if (static_cast<QChildEvent*>(event)->child() != this) raise();
+        break;
+      default:
+        break;
     }
     return false;
   }
 
  private:
-  const TSkinCustomComboBox& FBox;
-  QWidget& FList;
+  QWidget& FUnder;
+  std::function<void(QWidget&)> FPaint;
 };
 
 TSkinCustomComboBox::TSkinCustomComboBox(TComponent* owner) : TSkinBordered<TComboBox>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);
   SetBorderWidth(0);
-  FOverlay = std::make_unique<TOverlay>(*this, Combo());
+  FOverlay = std::make_unique<TOverlay>(Combo(), [this](QWidget& window) { PaintBorderAndButton(window); });
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 
@@ -187,7 +173,10 @@ void TSkinCustomComboBox::PaintBorderAndButton(QWidget& window) const {
 
 void TSkinCustomComboBox::DropDown() {
   TSkinBordered<TComboBox>::DropDown();
-  if (!FListFrame) FListFrame = new TListFrame(*this, *Combo().view()->window());
+  // The open list is framed inside its own window.
+  if (!FListFrame)
+    FListFrame = new TOverlay(*Combo().view()->window(),
+                              [this](QWidget& window) { FrameControlBorder(window, BorderColor(), clNone, false); });
 }
 
 void TSkinCustomComboBox::CloseUp() {

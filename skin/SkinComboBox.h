@@ -44,14 +44,13 @@ class TSkinCustomComboBox : public TSkinBordered<TComboBox> {
 
  private:
   class TOverlay;
-  class TListFrame;
   void DrawArrow(TCanvas& canvas, int x, int y) const;
   void RepaintSkin();
 
   TColor FButtonColor = clBtnFace;
   TColor FArrowColor = clBlack;
   std::unique_ptr<TOverlay> FOverlay;
-  QPointer<TListFrame> FListFrame;
+  QPointer<TOverlay> FListFrame;
 };
 
 class TSkinComboBox : public TSkinCustomComboBox {
