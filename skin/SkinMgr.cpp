@@ -4,6 +4,7 @@
 #include "Bitmap.h"
 #include "Form.h"
 #include "SkinButton.h"
+#include "SkinDlg.h"
 #include "SkinForm.h"
 #include "SkinGroupBox.h"
 #include "SkinImagePanel.h"
@@ -136,6 +137,7 @@ void RegisterSkinClasses() {
   for (const TClassInfo* info : {&TSkinButton::StaticClassInfo(), &TSkinImageButton::StaticClassInfo(),
                                  &TSkinCheckBox::StaticClassInfo(), &TSkinRadioButton::StaticClassInfo(),
                                  &TSkinImagePanel::StaticClassInfo(), &TSkinGroupBox::StaticClassInfo(),
-                                 &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo()})
+                                 &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo(),
+                                 &TSkinMessageDialog::StaticClassInfo()})
     RegisterClass(*info);
 }
