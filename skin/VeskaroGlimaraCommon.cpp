@@ -1,7 +1,5 @@
 #include "VeskaroGlimaraCommon.h"
 
-#include "Font.h"
-
 int ShowSkinMessageBox(const std::string& caption, const std::string& text, const std::string& button1Caption,
                        TModalResult button1Result, const std::string& button2Caption, TModalResult button2Result,
                        const std::string& button3Caption, TModalResult button3Result,

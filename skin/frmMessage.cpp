@@ -13,10 +13,10 @@
 namespace {
 
 template <class T>
-T& Part(const TComponent& form, const std::string& name) {
-  auto* part = dynamic_cast<T*>(form.FindComponent(name));
-  if (!part) throw EFormError("The message box's form has no " + name);
-  return *part;
+T& Named(const TComponent& form, const std::string& name) {
+  auto* found = dynamic_cast<T*>(form.FindComponent(name));
+  if (!found) throw EFormError("The message box's form has no " + name);
+  return *found;
 }
 
 }  // namespace
@@ -24,9 +24,9 @@ T& Part(const TComponent& form, const std::string& name) {
 TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
   LoadDescription(LoadFormResource("TFRMMSG"));
-  skinForm1 = &Part<TSkinForm>(*this, "skinForm1");
-  lbl = &Part<TLabel>(*this, "lbl");
-  Image1 = &Part<TImage>(*this, "Image1");
+  skinForm1 = &Named<TSkinForm>(*this, "skinForm1");
+  lbl = &Named<TLabel>(*this, "lbl");
+  Image1 = &Named<TImage>(*this, "Image1");
 }
 
 const TClassInfo& TfrmMsg::StaticClassInfo() {
