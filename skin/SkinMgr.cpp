@@ -5,6 +5,7 @@
 #include "Form.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
+#include "SkinDlg.h"
 #include "SkinEdit.h"
 #include "SkinForm.h"
 #include "SkinGrid.h"
@@ -145,7 +146,8 @@ void RegisterSkinClasses() {
   for (const TClassInfo* info : {&TSkinButton::StaticClassInfo(), &TSkinImageButton::StaticClassInfo(),
                                  &TSkinCheckBox::StaticClassInfo(), &TSkinRadioButton::StaticClassInfo(),
                                  &TSkinImagePanel::StaticClassInfo(), &TSkinGroupBox::StaticClassInfo(),
-                                 &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo()})
+                                 &TSkinTrackBar::StaticClassInfo(), &TSkinScrollTrackBar::StaticClassInfo(),
+                                 &TSkinMessageDialog::StaticClassInfo()})
     RegisterClass(*info);
   for (const TClassInfo* info : {&TSkinScrollBar::StaticClassInfo(), &TSkinEdit::StaticClassInfo(),
                                  &TSkinComboBox::StaticClassInfo(), &TSkinMemo::StaticClassInfo(),

@@ -91,6 +91,19 @@ TQtMessageBoxes& QtMessageBoxes() {
 
 }  // namespace
 
+int TMessageBoxProvider::MessageDialog(const TMessageDialogRequest& request) {
+  std::vector<int> results;
+  for (const TMessageDialogButton& button : request.Buttons) results.push_back(button.Result);
+  unsigned buttons = MB_OK;
+  if (results == std::vector<int>{IDOK, IDCANCEL})
+    buttons = MB_OKCANCEL;
+  else if (results == std::vector<int>{IDYES, IDNO})
+    buttons = MB_YESNO;
+  else if (results == std::vector<int>{IDYES, IDNO, IDCANCEL})
+    buttons = MB_YESNOCANCEL;
+  return MessageBox(request.Text, request.Caption, buttons | request.Icon);
+}
+
 TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<TIdleHook>(*this)) {}
 
 TApplication::~TApplication() {

@@ -27,17 +27,18 @@ const TEnumInfo& WindowStateNames() {
   static const TEnumInfo names{{"wsNormal", "wsMinimized", "wsMaximized"}};
   return names;
 }
-const TEnumInfo& PositionNames() {
-  static const TEnumInfo names{{"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
-                                "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
-  return names;
-}
 const TEnumInfo& FormStyleNames() {
   static const TEnumInfo names{{"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
   return names;
 }
 
 }  // namespace
+
+const TEnumInfo& TForm::PositionNames() {
+  static const TEnumInfo names{{"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+                                "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
+  return names;
+}
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
   setWindowFlag(Qt::Window);

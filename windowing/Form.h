@@ -44,6 +44,7 @@ class TForm : public TWinControl {
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  static const TEnumInfo& PositionNames();
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle style);

@@ -1,10 +1,18 @@
 // Draws the built-in skin bitmaps of the five styles into <out>/bitmaps as
 // PNG files and writes <out>/skin_bitmaps.qrc, which embeds each of them as
 // ":/bitmaps/NAME.png". Run at build time; the output depends on nothing
-// but this program.
+// but this program and the form descriptions it is given.
+//
+// Each form description given after the output folder is embedded as
+// ":/forms/CLASS.dfm" (the root object's class in capitals), with every
+// picture written as "{bitmap NAME}" or "{bitmap NAME n/m}" (frame n of m
+// equal frames) replaced by the PNG bytes of that bitmap in hex.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
+#include <QRegularExpression>
 #include <QSize>
 #include <QTextStream>
 #include <array>
@@ -204,16 +212,58 @@ std::vector<TGeneratedBitmap> AllBitmaps() {
   return bitmaps;
 }
 
+// Opaque RGB: the key is a pixel colour, not transparency.
+QByteArray PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.convertToFormat(QImage::Format_RGB888).save(&buffer, "PNG");
+  return bytes;
+}
+
+// The description with its pictures filled in; an empty text and a message
+// when it names a bitmap or frame that does not exist.
+QString FillPictures(const QString& text, const QMap<QString, QImage>& images, QString& error) {
+  static const QRegularExpression picture(R"(\{bitmap ([A-Z0-9_]+)(?: (\d+)/(\d+))?\})");
+  QString filled;
+  qsizetype done = 0;
+  for (auto it = picture.globalMatch(text); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    QImage image = images.value(m.captured(1));
+    if (!m.captured(2).isEmpty()) {
+      const int number = m.captured(2).toInt(), count = m.captured(3).toInt();
+      if (count < 1 || number < 1 || number > count) image = QImage();
+      if (!image.isNull()) {
+        const int width = image.width() / count;
+        image = image.copy((number - 1) * width, 0, width, image.height());
+      }
+    }
+    if (image.isNull()) {
+      error = "no bitmap " + m.captured(0);
+      return {};
+    }
+    filled += text.mid(done, m.capturedStart() - done) + "{" + QString::fromLatin1(PngBytes(image).toHex().toUpper()) + "}";
+    done = m.capturedEnd();
+  }
+  return filled + text.mid(done);
+}
+
+// The resource name of a description: its root object's class in capitals.
+QString FormResourceName(const QString& text) {
+  static const QRegularExpression root(R"(^\s*object\s+\w+\s*:\s*(\w+))");
+  return root.match(text).captured(1).toUpper();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <output folder> [form description...]\n", argv[0]);
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
-  if (!out.mkpath("bitmaps")) {
-    std::fprintf(stderr, "cannot create %s/bitmaps\n", argv[1]);
+  if (!out.mkpath("bitmaps") || !out.mkpath("forms")) {
+    std::fprintf(stderr, "cannot create the folders in %s\n", argv[1]);
     return 1;
   }
   QFile qrc(out.filePath("skin_bitmaps.qrc"));
@@ -223,14 +273,39 @@ int main(int argc, char** argv) {
   }
   QTextStream list(&qrc);
   list << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/bitmaps\">\n";
+  QMap<QString, QImage> images;
   for (const TGeneratedBitmap& bitmap : AllBitmaps()) {
     const QString file = "bitmaps/" + bitmap.Name + ".png";
-    // Opaque RGB: the key is a pixel colour, not transparency.
-    if (!bitmap.Image.convertToFormat(QImage::Format_RGB888).save(out.filePath(file), "PNG")) {
+    QFile png(out.filePath(file));
+    if (!png.open(QIODevice::WriteOnly | QIODevice::Truncate) || png.write(PngBytes(bitmap.Image)) < 0) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(file)));
       return 1;
     }
+    images.insert(bitmap.Name, bitmap.Image);
     list << "  <file alias=\"" << bitmap.Name << ".png\">" << file << "</file>\n";
+  }
+  list << "</qresource>\n<qresource prefix=\"/forms\">\n";
+  for (int i = 2; i < argc; ++i) {
+    QFile source(QString::fromLocal8Bit(argv[i]));
+    if (!source.open(QIODevice::ReadOnly)) {
+      std::fprintf(stderr, "cannot read %s\n", argv[i]);
+      return 1;
+    }
+    QString error;
+    const QString text = QString::fromUtf8(source.readAll());
+    const QString filled = FillPictures(text, images, error);
+    const QString name = FormResourceName(text);
+    if (filled.isEmpty() || name.isEmpty()) {
+      std::fprintf(stderr, "%s: %s\n", argv[i], error.isEmpty() ? "no root object" : qPrintable(error));
+      return 1;
+    }
+    const QString file = "forms/" + name + ".dfm";
+    QFile form(out.filePath(file));
+    if (!form.open(QIODevice::WriteOnly | QIODevice::Truncate) || form.write(filled.toUtf8()) < 0) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(file)));
+      return 1;
+    }
+    list << "  <file alias=\"" << name << ".dfm\">" << file << "</file>\n";
   }
   list << "</qresource>\n</RCC>\n";
   return 0;

@@ -1,0 +1,50 @@
+#include "frmMessage.h"
+
+#include <algorithm>
+
+#include "FormReader.h"
+#include "FormResources.h"
+#include "Image.h"
+#include "Keys.h"
+#include "Label.h"
+#include "SkinButton.h"
+#include "SkinForm.h"
+
+namespace {
+
+template <class T>
+T& Named(const TComponent& form, const std::string& name) {
+  auto* found = dynamic_cast<T*>(form.FindComponent(name));
+  if (!found) throw EFormError("The message box's form has no " + name);
+  return *found;
+}
+
+}  // namespace
+
+TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
+  RegisterSkinClasses();
+  LoadDescription(LoadFormResource("TFRMMSG"));
+  skinForm1 = &Named<TSkinForm>(*this, "skinForm1");
+  lbl = &Named<TLabel>(*this, "lbl");
+  Image1 = &Named<TImage>(*this, "Image1");
+}
+
+const TClassInfo& TfrmMsg::StaticClassInfo() {
+  static const auto info = DefineClass<TfrmMsg>("TfrmMsg", TForm::StaticClassInfo(), nullptr);
+  return *info;
+}
+
+std::vector<TSkinButton*> TfrmMsg::Buttons() const {
+  std::vector<TSkinButton*> buttons;
+  for (int i = 0; i < skinForm1->ControlCount(); ++i)
+    if (auto* button = dynamic_cast<TSkinButton*>(skinForm1->Controls(i))) buttons.push_back(button);
+  std::sort(buttons.begin(), buttons.end(), [](const TSkinButton* a, const TSkinButton* b) { return a->Left() < b->Left(); });
+  return buttons;
+}
+
+void TfrmMsg::KeyDown(uint16_t& key, TShiftState shift) {
+  TForm::KeyDown(key, shift);
+  if (key != VK_ESCAPE || (shift & (ssShift | ssCtrl | ssAlt))) return;
+  key = 0;
+  Close();
+}

@@ -1,0 +1,34 @@
+// The form of the skinned message box, read from its form description
+// TFRMMSG: a skinned frame in the Azure style with a close button, holding
+// the message text (wrapped at 225 pixels, growing downwards, shown
+// literally) and the place of the icon. The message dialog puts the buttons
+// on it, sizes it and shows it.
+#pragma once
+
+#include <vector>
+
+#include "Form.h"
+
+class TImage;
+class TLabel;
+class TSkinButton;
+class TSkinForm;
+
+class TfrmMsg : public TForm {
+ public:
+  explicit TfrmMsg(TComponent* owner);
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // The buttons on the frame, from left to right.
+  std::vector<TSkinButton*> Buttons() const;
+
+  TSkinForm* skinForm1;
+  TLabel* lbl;
+  TImage* Image1;
+
+ protected:
+  // Escape, when no control took it, closes the box as its close button does.
+  void KeyDown(uint16_t& key, TShiftState shift) override;
+};
