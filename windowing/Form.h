@@ -58,8 +58,11 @@ class TForm : public TWinControl {
   void SetFormStyle(TFormStyle style) { FFormStyle = style; }
   TMainMenu* Menu() const { return FMenu.Get(); }
   void SetMenu(TMainMenu* menu);
+  // The control that has (or last had) the focus on this form.
   TWinControl* ActiveControl() const { return FActiveControl.Get(); }
   void SetActiveControl(TWinControl* control);
+  // A control of the form took the focus.
+  void FocusChanged(TWinControl* control) { FActiveControl.Set(this, control); }
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool keyPreview) { FKeyPreview = keyPreview; }
   // Kept for descriptions; the layer neither scales nor scrolls forms.
@@ -93,6 +96,14 @@ class TForm : public TWinControl {
   // Reads the description into this form (see FormReader.h), runs every
   // component's Loaded and then OnCreate.
   void LoadDescription(const std::string& text);
+  // The component of the loaded description with that name and class; a
+  // description that lacks it raises EFormError naming the form and the
+  // component.
+  template <class T>
+  T& Named(const std::string& name) const {
+    if (auto* found = dynamic_cast<T*>(FindComponent(name))) return *found;
+    RaiseMissingComponent(name);
+  }
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -120,6 +131,7 @@ class TForm : public TWinControl {
   void changeEvent(QEvent* event) override;
 
  private:
+  [[noreturn]] void RaiseMissingComponent(const std::string& name) const;
   void PlaceOnScreen();
   void ApplyWindowState(TWindowState old);
 

@@ -16,6 +16,7 @@
 #include "MainMenu.h"
 #include "Persistent.h"
 #include "PopupMenu.h"
+#include "Splitter.h"
 #include "StatusBar.h"
 #include "StringList.h"
 #include "ComboBox.h"
@@ -512,7 +513,8 @@ void RegisterWindowingClasses() {
         &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
         &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
         &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
-        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo()})
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
+        &TSplitter::StaticClassInfo()})
     RegisterClass(*info);
 }
 

@@ -1,5 +1,6 @@
 #include "ToolButton.h"
 
+#include "Action.h"
 #include "MenuItem.h"
 #include "MenuWindow.h"
 #include "PopupMenu.h"
@@ -20,6 +21,7 @@ const TEnumInfo& StyleNames() {
 TToolButton::TToolButton(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 23, 22); }
 
 TToolButton::~TToolButton() {
+  SetAction(nullptr);
   // Leave the bar while this is still a tool button, so the bar forgets it.
   SetParent(nullptr);
 }
@@ -27,7 +29,8 @@ TToolButton::~TToolButton() {
 const TClassInfo& TToolButton::StaticClassInfo() {
   static const auto info =
       DefineClass<TToolButton>("TToolButton", TGraphicControl::StaticClassInfo(), [](TPublisher<TToolButton>& p) {
-        p.Bool("AllowAllUp", &TToolButton::AllowAllUp, &TToolButton::SetAllowAllUp)
+        p.Component<TAction>("Action", &TToolButton::Action, &TToolButton::SetAction)
+            .Bool("AllowAllUp", &TToolButton::AllowAllUp, &TToolButton::SetAllowAllUp)
             .Bool("AutoSize", &TToolButton::AutoSize, &TToolButton::SetAutoSize)
             .Bool("Down", &TToolButton::Down, &TToolButton::SetDown)
             .Component<TPopupMenu>("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu)
@@ -99,9 +102,32 @@ void TToolButton::SetMenuItem(TMenuItem* item) {
 
 void TToolButton::SetDropdownMenu(TPopupMenu* menu) { FDropdownMenu.Set(this, menu); }
 
+void TToolButton::SetAction(TAction* action) {
+  if (action == FAction.Get()) return;
+  if (TAction* old = FAction.Get()) old->RemoveChangeListener(this);
+  FAction.Set(this, action);
+  if (!action) return;
+  action->AddChangeListener(this, [this] { ApplyAction(); });
+  ApplyAction();
+}
+
+void TToolButton::ApplyAction() {
+  const TAction& action = *FAction.Get();
+  SetCaption(action.Caption());
+  SetHint(action.Hint());
+  SetImageIndex(action.ImageIndex());
+  SetEnabled(action.Enabled());
+  SetVisible(action.Visible());
+  if (FStyle == TToolButtonStyle::tbsCheck) SetDown(action.Checked());
+}
+
 void TToolButton::Click() {
   if (FMenuItem) return;  // the menu opened on the press
   if (FStyle == TToolButtonStyle::tbsCheck) SetDown(FGrouped && !FAllowAllUp ? true : !FDown);
+  if (!OnClick && FAction) {
+    FAction->Execute();
+    return;
+  }
   TGraphicControl::Click();
 }
 
@@ -149,6 +175,7 @@ void TToolButton::Notification(TComponent* component, TOperation operation) {
   if (operation != TOperation::opRemove) return;
   FMenuItem.Release(component);
   FDropdownMenu.Release(component);
+  FAction.Release(component);
 }
 
 void TToolButton::Changed() {

@@ -3,11 +3,14 @@
 // one is set). A check button stays down until clicked again (or until
 // another of its group goes down); a drop-down button opens its menu from
 // its arrow part; a button with a menu item opens that item's sub-items.
+// A button linked to an action shows the action's caption, hint, image and
+// state, and a click runs the action when OnClick is not set.
 #pragma once
 
 #include "ComponentRef.h"
 #include "GraphicControl.h"
 
+class TAction;
 class TToolBar;
 class TMenuItem;
 class TPopupMenu;
@@ -42,6 +45,8 @@ class TToolButton : public TGraphicControl {
   void SetMenuItem(TMenuItem* item);
   TPopupMenu* DropdownMenu() const { return FDropdownMenu.Get(); }
   void SetDropdownMenu(TPopupMenu* menu);
+  TAction* Action() const { return FAction.Get(); }
+  void SetAction(TAction* action);
 
   // The pointer is over the button; the button is held down by the mouse.
   bool Hot() const { return MouseInControl() && Enabled(); }
@@ -62,6 +67,7 @@ class TToolButton : public TGraphicControl {
  private:
   void Changed();
   void OpenMenu();
+  void ApplyAction();
 
   TToolButtonStyle FStyle = TToolButtonStyle::tbsButton;
   int FImageIndex = -1;
@@ -73,4 +79,5 @@ class TToolButton : public TGraphicControl {
   bool FPressed = false;
   TComponentRef<TMenuItem> FMenuItem;
   TComponentRef<TPopupMenu> FDropdownMenu;
+  TComponentRef<TAction> FAction;
 };

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "DialogKeys.h"
+#include "Form.h"
 #include "Keys.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { setFocusPolicy(Qt::NoFocus); }
@@ -45,6 +46,8 @@ void TWinControl::KeyPress(char& key) {
 }
 
 void TWinControl::DoEnter() {
+  // The control with the focus is its form's active control.
+  if (TForm* form = GetParentForm(this); form && form != this) form->FocusChanged(this);
   if (OnEnter) OnEnter(this);
 }
 

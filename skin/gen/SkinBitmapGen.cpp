@@ -7,6 +7,10 @@
 // ":/forms/CLASS.dfm" (the root object's class in capitals), with every
 // picture written as "{bitmap NAME}" or "{bitmap NAME n/m}" (frame n of m
 // equal frames) replaced by the PNG bytes of that bitmap in hex.
+//
+// With --forms before the output folder only the form descriptions are
+// embedded: a program's own forms, whose pictures come from the same
+// bitmaps that the skin library embeds already.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -18,6 +22,7 @@
 #include <array>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "SkinArt.h"
@@ -257,8 +262,10 @@ QString FormResourceName(const QString& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool formsOnly = argc > 1 && std::string(argv[1]) == "--forms";
+  if (formsOnly) --argc, ++argv;
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <output folder> [form description...]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s [--forms] <output folder> [form description...]\n", argv[0]);
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -275,13 +282,14 @@ int main(int argc, char** argv) {
   list << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/bitmaps\">\n";
   QMap<QString, QImage> images;
   for (const TGeneratedBitmap& bitmap : AllBitmaps()) {
+    images.insert(bitmap.Name, bitmap.Image);
+    if (formsOnly) continue;
     const QString file = "bitmaps/" + bitmap.Name + ".png";
     QFile png(out.filePath(file));
     if (!png.open(QIODevice::WriteOnly | QIODevice::Truncate) || png.write(PngBytes(bitmap.Image)) < 0) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(file)));
       return 1;
     }
-    images.insert(bitmap.Name, bitmap.Image);
     list << "  <file alias=\"" << bitmap.Name << ".png\">" << file << "</file>\n";
   }
   list << "</qresource>\n<qresource prefix=\"/forms\">\n";

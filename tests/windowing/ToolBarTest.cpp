@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Action.h"
 #include "Form.h"
 #include "ToolButton.h"
 
@@ -33,4 +34,30 @@ TEST(ToolBar, ButtonsRowUpWrapAndCheckInGroups) {
   delete buttons[2];
   EXPECT_EQ(bar.ButtonCount(), 4);
   EXPECT_EQ(buttons[3]->BoundsRect(), Bounds(0, 22, 23, 22));
+}
+
+TEST(ToolBar, AButtonFollowsItsActionAndRunsIt) {
+  TForm form(nullptr);
+  TToolBar bar(&form);
+  bar.SetParent(&form);
+  auto* action = new TAction(&form);
+  action->SetHint("Open file");
+  action->SetImageIndex(3);
+  int runs = 0;
+  action->OnExecute = [&runs](TComponent*) { ++runs; };
+  auto* button = new TToolButton(&form);
+  button->SetParent(&bar);
+  button->SetAction(action);
+  EXPECT_EQ(button->Hint(), "Open file");
+  EXPECT_EQ(button->ImageIndex(), 3);
+  button->Click();
+  EXPECT_EQ(runs, 1);
+  action->SetEnabled(false);
+  EXPECT_FALSE(button->Enabled());
+  action->SetHint("Open a tune");
+  EXPECT_EQ(button->Hint(), "Open a tune");
+  delete action;  // the button forgets it
+  EXPECT_EQ(button->Action(), nullptr);
+  button->Click();
+  EXPECT_EQ(runs, 1);
 }

@@ -1,4 +1,4 @@
-// Small MIDI files for the preview tests.
+// Small MIDI files for the tests of the MIDI preview.
 #pragma once
 
 #include <cstdint>
