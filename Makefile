@@ -30,5 +30,8 @@ bench: setup
 	@cmake --build $(RELEASE_DIR) -j $(JOBS)
 	@for b in $(RELEASE_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
 
+run: build
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 $(BUILD_DIR)/bin/Carolune
+
 clean:
 	rm -rf $(BUILD_DIR) $(RELEASE_DIR)

@@ -1,0 +1,24 @@
+// The program block of Carolune: the options are read, the application
+// gets its title and help file, the main window is made and the message
+// loop runs until it closes; the options are written when the program ends.
+#include <QApplication>
+
+#include "Application.h"
+#include "CaroluneOptions.h"
+#include "MainFrm.h"
+
+int main(int argc, char** argv) {
+  CaroluneOption = TVeskaroOption::Create<TCaroluneOption>();
+  int status = 0;
+  {
+    QApplication app(argc, argv);
+    Application().SetTitle("Carolune");
+    Application().SetHelpFile("carolune.chm");
+    Guarded([] { Application().CreateForm<TfrmMain>(); });
+    if (Application().MainForm()) Application().Run();
+    // The windows go while the platform's application still exists.
+    Application().DestroyComponents();
+  }
+  CaroluneOption.reset();
+  return status;
+}

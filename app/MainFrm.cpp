@@ -1,0 +1,812 @@
+#include "MainFrm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "Action.h"
+#include "Application.h"
+#include "FormResources.h"
+#include "Label.h"
+#include "MenuItem.h"
+#include "Shell.h"
+#include "SkinButton.h"
+#include "SkinComboBox.h"
+#include "SkinEdit.h"
+#include "SkinForm.h"
+#include "SkinGroupBox.h"
+#include "SkinImagePanel.h"
+#include "SkinMemo.h"
+#include "SkinPageControl.h"
+#include "SkinStatusBar.h"
+#include "SkinTrackBar.h"
+#include "Streams.h"
+#include "SysUtils.h"
+#include "Timer.h"
+#include "VeskaroDateTime.h"
+#include "VeskaroGlimaraCommon.h"
+#include "Volumes.h"
+#include "uRingLib.h"
+
+namespace {
+
+constexpr const char* kNewsPage = "http://www.veskaro.example/carolune/news.html";
+constexpr const char* kHomePage = "http://www.veskaro.example/";
+constexpr const char* kHelpFile = "carolune.chm";
+
+const char* const kGroupCaptions[] = {"Source Format - RTTTL",    "Source Format - iMelody", "Source Format - eMelody",
+                                      "Source Format - MIDI",     "Source Format - Composer", "Source Format - KeyPress",
+                                      "Source Format - ScreenShow"};
+
+// The hourglass over every window of the program while it lives; the
+// pointer comes back as it was however the scope ends.
+class THourGlass {
+ public:
+  THourGlass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~THourGlass() { QApplication::restoreOverrideCursor(); }
+  THourGlass(const THourGlass&) = delete;
+  THourGlass& operator=(const THourGlass&) = delete;
+};
+
+// A recent file's path as a menu shows it literally.
+std::string MenuCaptionOf(const std::string& path) {
+  std::string caption;
+  for (const char c : path) {
+    if (c == '&') caption += '&';
+    caption += c;
+  }
+  return caption;
+}
+
+bool ClipboardHasText() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard && !clipboard->text().isEmpty();
+}
+
+}  // namespace
+
+TTuneType FileTypeOfExt(const std::string& ext) {
+  static const std::pair<const char*, TTuneType> kTypes[] = {{".mid", ttMIDI},       {".miz", ttMIDI},
+                                                             {".tss", ttScreenShow}, {".tkp", ttKeyPress},
+                                                             {".rtx", ttRTTTL},      {".imy", ttiMelody},
+                                                             {".emy", tteMelody},    {".kpz", ttComposer}};
+  for (const auto& [extension, type] : kTypes)
+    if (SameText(ext, extension)) return type;
+  return ttUnknown;
+}
+
+std::string FormatCodeOfType(TTuneType type) {
+  switch (type) {
+    case ttRTTTL:
+      return "R00";
+    case ttiMelody:
+      return "R03";
+    case tteMelody:
+      return "R02";
+    case ttMIDI:
+      return "R04";
+    case ttComposer:
+      return "R01";
+    default:
+      return {};
+  }
+}
+
+uint8_t TargetBit(TTuneType type) {
+  return type <= ttScreenShow && type != ttMIDI ? static_cast<uint8_t>(1u << type) : 0;
+}
+
+std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines) {
+  TStringList file;
+  file.Add("Brand=" + brand);
+  file.Add("Model=" + model);
+  file.Add("[Content]");
+  for (const std::string& line : lines.Lines()) file.Add(line);
+  return file.Text();
+}
+
+TfrmMain::TfrmMain(TComponent* owner, TfrmMainSetup setup) : TForm(owner), FSetup(std::move(setup)) {
+  if (!CaroluneOption) throw Exception("The options of Carolune are not loaded");
+  AddHandler("FormCreate", &TfrmMain::FormCreate);
+  AddHandler("FormDestroy", &TfrmMain::FormDestroy);
+  AddHandler("FormCloseQuery", &TfrmMain::FormCloseQuery);
+  AddHandler("actOpenExecute", &TfrmMain::actOpenExecute);
+  AddHandler("actCloseExecute", &TfrmMain::actCloseExecute);
+  AddHandler("actSaveExecute", &TfrmMain::actSaveExecute);
+  AddHandler("actSaveAsExecute", &TfrmMain::actSaveAsExecute);
+  AddHandler("actExitExecute", &TfrmMain::actExitExecute);
+  AddHandler("actCutExecute", &TfrmMain::actCutExecute);
+  AddHandler("actCopyExecute", &TfrmMain::actCopyExecute);
+  AddHandler("actPasteExecute", &TfrmMain::actPasteExecute);
+  AddHandler("actSelectAllExecute", &TfrmMain::actSelectAllExecute);
+  AddHandler("actRTTTLExecute", &TfrmMain::actRTTTLExecute);
+  AddHandler("actiMelodyExecute", &TfrmMain::actiMelodyExecute);
+  AddHandler("acteMelodyExecute", &TfrmMain::acteMelodyExecute);
+  AddHandler("actComposerExecute", &TfrmMain::actComposerExecute);
+  AddHandler("actKeyPressExecute", &TfrmMain::actKeyPressExecute);
+  AddHandler("actScreenShowExecute", &TfrmMain::actScreenShowExecute);
+  AddHandler("actOptionExecute", &TfrmMain::actOptionExecute);
+  AddHandler("actImportFilterExecute", &TfrmMain::actImportFilterExecute);
+  AddHandler("actFilterEditorExecute", &TfrmMain::actFilterEditorExecute);
+  AddHandler("actFiltersExecute", &TfrmMain::actFiltersExecute);
+  AddHandler("actContentsExecute", &TfrmMain::actContentsExecute);
+  AddHandler("actQNewsExecute", &TfrmMain::actQNewsExecute);
+  AddHandler("actHomePageExecute", &TfrmMain::actHomePageExecute);
+  AddHandler("actAboutExecute", &TfrmMain::actAboutExecute);
+  AddHandler("pgcTargetChange", &TfrmMain::pgcTargetChange);
+  AddHandler("pgcTargetResize", &TfrmMain::pgcTargetResize);
+  AddHandler("cmbMMSMobileChange", &TfrmMain::cmbMMSMobileChange);
+  AddHandler("cmbKpsMobileChange", &TfrmMain::cmbKpsMobileChange);
+  AddHandler("cmbMMSModelChange", &TfrmMain::cmbMMSModelChange);
+  AddHandler("cmbKpsModelChange", &TfrmMain::cmbKpsModelChange);
+  AddHandler("btnMIDIPlayClick", &TfrmMain::btnMIDIPlayClick);
+  AddHandler("btnMidiPauseClick", &TfrmMain::btnMidiPauseClick);
+  AddHandler("btnMIDIStopClick", &TfrmMain::btnMIDIStopClick);
+  AddHandler("btnMIDIOpenClick", &TfrmMain::btnMIDIOpenClick);
+  AddHandler("tbPlayMIDIMouseUp", &TfrmMain::tbPlayMIDIMouseUp);
+  AddHandler("tmMIDIPlayerTimer", &TfrmMain::tmMIDIPlayerTimer);
+  RegisterSkinClasses();
+  LoadDescription(LoadFormResource("TFRMMAIN"));
+}
+
+TfrmMain::~TfrmMain() { BeforeDestruction(); }
+
+const TClassInfo& TfrmMain::StaticClassInfo() {
+  static const auto info = DefineClass<TfrmMain>("TfrmMain", TForm::StaticClassInfo(), nullptr);
+  return *info;
+}
+
+void TfrmMain::FindComponents() {
+  skinForm1 = &Named<TSkinForm>("skinForm1");
+  stbMain = &Named<TSkinStatusBar>("stbMain");
+  gbSource = &Named<TSkinGroupBox>("gbSource");
+  pgcTarget = &Named<TSkinPageControl>("pgcTarget");
+  tsScreenShow = &Named<TSkinTabSheet>("tsScreenShow");
+  tsKeypress = &Named<TSkinTabSheet>("tsKeypress");
+  tsRTTTL = &Named<TSkinTabSheet>("tsRTTTL");
+  tsComposer = &Named<TSkinTabSheet>("tsComposer");
+  tsiMelody = &Named<TSkinTabSheet>("tsiMelody");
+  tseMelody = &Named<TSkinTabSheet>("tseMelody");
+  mmRTTTL = &Named<TSkinMemo>("mmRTTTL");
+  mmiM = &Named<TSkinMemo>("mmiM");
+  mmeM = &Named<TSkinMemo>("mmeM");
+  mmCom = &Named<TSkinMemo>("mmCom");
+  mmKeyPress = &Named<TSkinMemo>("mmKeyPress");
+  mmScreenShow = &Named<TSkinMemo>("mmScreenShow");
+  cmbMMSMobile = &Named<TSkinComboBox>("cmbMMSMobile");
+  cmbMMSModel = &Named<TSkinComboBox>("cmbMMSModel");
+  cmbKpsMobile = &Named<TSkinComboBox>("cmbKpsMobile");
+  cmbKpsModel = &Named<TSkinComboBox>("cmbKpsModel");
+  lblMSSAuthorC = &Named<TLabel>("lblMSSAuthorC");
+  lblMSSDescC = &Named<TLabel>("lblMSSDescC");
+  lblKPSAuthorC = &Named<TLabel>("lblKPSAuthorC");
+  lblKPSDescC = &Named<TLabel>("lblKPSDescC");
+  pnlMain = &Named<TSkinImagePanel>("pnlMain");
+  pnlMIDISource = &Named<TSkinImagePanel>("pnlMIDISource");
+  lblMIDIFileName = &Named<TLabel>("lblMIDIFileName");
+  gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI");
+  tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI");
+  tbVoiceLevel = &Named<TSkinTrackBar>("tbVoiceLevel");
+  btnMIDIPlay = &Named<TSkinButton>("btnMIDIPlay");
+  btnMidiPause = &Named<TSkinButton>("btnMidiPause");
+  btnMIDIStop = &Named<TSkinButton>("btnMIDIStop");
+  tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer");
+  actSave = &Named<TAction>("actSave");
+  actSaveAs = &Named<TAction>("actSaveAs");
+  actCut = &Named<TAction>("actCut");
+  actCopy = &Named<TAction>("actCopy");
+  actPaste = &Named<TAction>("actPaste");
+  actSelectAll = &Named<TAction>("actSelectAll");
+  for (size_t i = 0; i < miRecent.size(); ++i) miRecent[i] = &Named<TMenuItem>("miRecent" + IntToStr(i + 1));
+
+  FPages = {{{ttRTTTL, tsRTTTL, mmRTTTL, &Named<TAction>("actRTTTL"), &Named<TMenuItem>("RTTTL1"),
+              &TCaroluneOption::IsShowRTTTL},
+             {ttiMelody, tsiMelody, mmiM, &Named<TAction>("actiMelody"), &Named<TMenuItem>("iMelody1"),
+              &TCaroluneOption::IsShowiMelody},
+             {tteMelody, tseMelody, mmeM, &Named<TAction>("acteMelody"), &Named<TMenuItem>("eMelody1"),
+              &TCaroluneOption::IsShoweMelody},
+             {ttComposer, tsComposer, mmCom, &Named<TAction>("actComposer"), &Named<TMenuItem>("actComposer1"),
+              &TCaroluneOption::IsShowComposer},
+             {ttKeyPress, tsKeypress, mmKeyPress, &Named<TAction>("actKeyPress"), &Named<TMenuItem>("actKeyPress1"),
+              &TCaroluneOption::IsShowKeyPress},
+             {ttScreenShow, tsScreenShow, mmScreenShow, &Named<TAction>("actScreenShow"),
+              &Named<TMenuItem>("actScreenShow1"), &TCaroluneOption::IsShowScreenShow}}};
+
+  auto source = [this](const char* panel, const char* label, const char* memo) {
+    return TSourcePanel{&Named<TSkinImagePanel>(panel), &Named<TLabel>(label), &Named<TSkinMemo>(memo)};
+  };
+  FSourcePanels[ttRTTTL] = source("pnlRTTTLSource", "lblRTTTLSourceFileName", "mmRTTTLSource");
+  FSourcePanels[ttiMelody] = source("pnliMelodySource", "lbliMelodySourceFileName", "mmiMelodySource");
+  FSourcePanels[tteMelody] = source("pnleMelodySource", "lbleMelodySourceFile", "mmeMelodySource");
+  FSourcePanels[ttMIDI] = {pnlMIDISource, lblMIDIFileName};
+  FSourcePanels[ttComposer] = source("pnlComposerSource", "lblComposerSourceFileName", "mmComposerSource");
+  FSourcePanels[ttKeyPress] = source("pnlKeyPressSource", "lblKeyPressSourceFileName", "mmKeyPressSource");
+  FSourcePanels[ttKeyPress].Brand = &Named<TSkinEdit>("lblBrandKSource");
+  FSourcePanels[ttKeyPress].Model = &Named<TSkinEdit>("lblModelKSource");
+  FSourcePanels[ttScreenShow] = source("pnlScreenShowSource", "lblScreenShowSourceFileName", "mmScreenShowSource");
+  FSourcePanels[ttScreenShow].Brand = &Named<TSkinEdit>("lblBrandSSource");
+  FSourcePanels[ttScreenShow].Model = &Named<TSkinEdit>("lblModelSSource");
+}
+
+const TfrmMain::TTargetPage* TfrmMain::PageOfType(TTuneType type) const {
+  for (const TTargetPage& page : FPages)
+    if (page.Type == type) return &page;
+  return nullptr;
+}
+
+const TfrmMain::TTargetPage* TfrmMain::PageOfSheet(const TSkinTabSheet* sheet) const {
+  for (const TTargetPage& page : FPages)
+    if (page.Sheet == sheet) return &page;
+  return nullptr;
+}
+
+// ---------------------------------------------------------------- start-up and closing
+
+void TfrmMain::FormCreate(TComponent*) {
+  FindComponents();
+  // Each step that fails is reported and the next one still runs: a window
+  // without its filter lists or folder watch is still of use.
+  Guarded([this] {
+    pgcTarget->ActivatePageIndex(0);
+    pnlMIDISource->BringToFront();
+  });
+  Guarded([this] {
+    for (const TTargetPage& page : FPages) page.Sheet->SetTabVisible(CaroluneOption.get()->*page.Shown);
+    for (const TTargetPage& page : FPages) page.Sheet->SetVisible(page.Sheet->TabVisible());
+  });
+  FKPSFilterFiles = std::make_unique<TStringList>();
+  FMSSFilterFiles = std::make_unique<TStringList>();
+  FSaveExtensions = std::make_unique<TStringList>();
+  FSourceLines = std::make_unique<TStringList>();
+  FMSSFilters = std::make_unique<TFilterCfgList>();
+  FKPSFilters = std::make_unique<TFilterCfgList>();
+  mpMIDI = new TMediaPlayer(this, FSetup.Player);
+  mpMIDI->SetName("mpMIDI");
+  Guarded([this] {
+    FVolumeControl = FSetup.AudioDevices ? std::make_unique<TVolumeControl>(nullptr, *FSetup.AudioDevices)
+                                         : std::make_unique<TVolumeControl>(nullptr);
+    BindVolumeBar();
+  });
+  Guarded([this] { ApplyFonts(); });
+  Guarded([this] { LoadFilterLists(); });
+  Guarded([this] { UpdateRecentMenu(); });
+  Guarded([this] {
+    AlignMIDIPanel();
+    LayoutMemos();
+  });
+  FOldOnIdle = Application().OnIdle;
+  Application().OnIdle = [this](TComponent* sender, bool& done) { AppIdle(sender, done); };
+  FIdleHooked = true;
+  Guarded([this] { StartFilterWatch(); });
+}
+
+void TfrmMain::StartFilterWatch() {
+  // The folder is made on a first start, so that filters imported or saved
+  // later are seen at once.
+  const std::string folder = IncludeTrailingPathDelimiter(FSetup.ProgramFolder + "Filters");
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  FFilterWatch = std::make_unique<TFileNotify>(nullptr);
+  FFilterWatch->SetOnNotify([this](TComponent* sender, TNotificationOption action) { FiltersChanged(sender, action); });
+  FFilterWatch->SetAsyncNotify(false);
+  FFilterWatch->SetOptions({fnoFile, fnoSize});
+  FFilterWatch->SetFolder(folder);
+}
+
+void TfrmMain::FormDestroy(TComponent*) {
+  // A window that goes while the program runs on leaves the idle chain as
+  // it found it.
+  if (FIdleHooked) Application().OnIdle = FOldOnIdle;
+  FIdleHooked = false;
+  FFilterWatch.reset();
+  FVolumeControl.reset();
+  FMSSFilters.reset();
+  FKPSFilters.reset();
+  FKPSFilterFiles.reset();
+  FMSSFilterFiles.reset();
+  FSourceLines.reset();
+  FSaveExtensions.reset();
+}
+
+void TfrmMain::FormCloseQuery(TComponent*, bool& canClose) {
+  if (!FSourceFile.empty()) canClose = QuerySaveCurrent();
+}
+
+bool TfrmMain::QuerySaveCurrent() {
+  if (!FSourceFile.empty()) AddRecentFile(FSourceFile);
+  return true;
+}
+
+void TfrmMain::AddRecentFile(const std::string& path) {
+  CaroluneOption->AddRecentFile(path);
+  UpdateRecentMenu();
+}
+
+void TfrmMain::ApplyFonts() {
+  gbSource->SetParentFont(true);
+  gbPlayMIDI->SetParentFont(true);
+  pnlMain->SetFont(Font());
+  for (const TSourcePanel& source : FSourcePanels) source.Panel->SetFont(Font());
+}
+
+void TfrmMain::AlignMIDIPanel() { pnlMIDISource->SetAlign(TAlign::alClient); }
+
+void TfrmMain::LayoutMemos() {
+  if (!mmCom) return;  // the description is still being read
+  for (TSkinMemo* memo : {mmRTTTL, mmiM, mmeM, mmCom}) {
+    const TControl* parent = memo->Parent();
+    memo->SetBounds(8, 8, parent->Width() - 16, parent->Height() - 16);
+  }
+  const TControl* page = mmCom->Parent();
+  for (TSkinMemo* memo : {mmKeyPress, mmScreenShow}) memo->SetBounds(8, 80, page->Width() - 16, page->Height() - 88);
+  for (const TSourcePanel& source : FSourcePanels) {
+    source.Panel->SetAlign(TAlign::alClient);
+    if (source.Memo) source.Memo->SetBounds(8, 48, source.Panel->Width() - 16, source.Panel->Height() - 56);
+  }
+  if (stbMain->Panels().Count() > 0) stbMain->Panels().Items(0)->SetWidth(stbMain->Width() - 280);
+}
+
+void TfrmMain::pgcTargetResize(TComponent*) { LayoutMemos(); }
+
+// ---------------------------------------------------------------- commands
+
+void TfrmMain::AppIdle(TComponent* sender, bool& done) {
+  if (FOldOnIdle) FOldOnIdle(sender, done);
+  UpdateCommands();
+}
+
+TSkinMemo* TfrmMain::ActiveMemo() const { return dynamic_cast<TSkinMemo*>(ActiveControl()); }
+
+void TfrmMain::UpdateCommands() {
+  btnMIDIPlay->SetEnabled(!FSourceFile.empty());
+  btnMIDIStop->SetEnabled(mpMIDI->Mode() == mpPlaying);
+  bool anyTab = false;
+  for (const TTargetPage& page : FPages) anyTab = anyTab || page.Sheet->TabVisible();
+  actSave->SetEnabled(anyTab);
+  actSaveAs->SetEnabled(anyTab);
+  if (const TSkinMemo* memo = ActiveMemo()) {
+    actCopy->SetEnabled(!memo->SelText().empty());
+    actCut->SetEnabled(actCopy->Enabled() && !memo->ReadOnly());
+    actPaste->SetEnabled(ClipboardHasText());
+    actSelectAll->SetEnabled(true);
+  } else {
+    for (TAction* action : {actCut, actCopy, actPaste, actSelectAll}) action->SetEnabled(false);
+  }
+  for (const TTargetPage& page : FPages) page.MenuItem->SetChecked(pgcTarget->ActivePage() == page.Sheet);
+}
+
+void TfrmMain::UpdateRecentMenu() {
+  for (TMenuItem* item : miRecent) item->SetVisible(false);
+  const TStringList& recent = CaroluneOption->RecentFiles;
+  TMenuItem* model = &Named<TMenuItem>("miSaveas");
+  // The newest file stands highest: entry 0 (the oldest) is the lowest item.
+  const int shown = std::min(recent.Count(), static_cast<int>(miRecent.size()));
+  const int first = recent.Count() - shown;
+  for (int i = 0; i < shown; ++i) {
+    TMenuItem* item = miRecent[miRecent.size() - 1 - static_cast<size_t>(i)];
+    item->SetCaption(MenuCaptionOf(recent[first + i]));
+    item->SetTag(first + i);
+    item->OnClick = [this](TComponent* sender) { OpenRecentClick(sender); };
+    item->OnMeasureItem = model->OnMeasureItem;
+    item->OnAdvancedDrawItem = model->OnAdvancedDrawItem;
+    item->SetVisible(true);
+  }
+}
+
+void TfrmMain::OpenRecentClick(TComponent* sender) {
+  const auto* item = dynamic_cast<const TMenuItem*>(sender);
+  if (!item) return;
+  const TStringList& recent = CaroluneOption->RecentFiles;
+  if (item->Tag() < 0 || item->Tag() >= recent.Count()) return;
+  const std::string path = recent[item->Tag()];
+  const TTuneType type = FileTypeOfExt(ExtractFileExt(path));
+  if (type == ttUnknown) {
+    ShowUnknownFormat();
+    return;
+  }
+  if (QuerySaveCurrent()) OpenFile(type, path);
+}
+
+void TfrmMain::ShowUnknownFormat() {
+  ShowSkinMessageBox("error", "Unknown ringtone format.", "OK", mrOk, "", mrNone, "", mrNone, 1,
+                     TSkinIconType::skinWarning, skinForm1->UIStyle(), Font());
+}
+
+void TfrmMain::actExitExecute(TComponent*) { Close(); }
+
+void TfrmMain::actCutExecute(TComponent*) {
+  if (TSkinMemo* memo = ActiveMemo()) memo->CutToClipboard();
+}
+
+void TfrmMain::actCopyExecute(TComponent*) {
+  if (TSkinMemo* memo = ActiveMemo()) memo->CopyToClipboard();
+}
+
+void TfrmMain::actPasteExecute(TComponent*) {
+  if (TSkinMemo* memo = ActiveMemo()) memo->PasteFromClipboard();
+}
+
+void TfrmMain::actSelectAllExecute(TComponent*) {
+  if (TSkinMemo* memo = ActiveMemo()) memo->SelectAll();
+}
+
+void TfrmMain::ShowHelp() { ShellOpen(FSetup.ProgramFolder + kHelpFile); }
+
+void TfrmMain::actContentsExecute(TComponent*) { ShowHelp(); }
+void TfrmMain::actQNewsExecute(TComponent*) { ShellOpen(kNewsPage); }
+void TfrmMain::actHomePageExecute(TComponent*) { ShellOpen(kHomePage); }
+void TfrmMain::actAboutExecute(TComponent*) { ShowAbout(); }
+
+void TfrmMain::ShowAbout() {}
+
+// ---------------------------------------------------------------- sources
+
+uint8_t TfrmMain::TargetMaskForSource(TTuneType type) {
+  switch (type) {
+    case ttRTTTL:
+      return 0x76;
+    case ttiMelody:
+      return 0x75;
+    case tteMelody:
+      return 0x73;
+    case ttMIDI:
+      return 0x77;
+    case ttComposer:
+      return 0x67;
+    default:
+      return 0;
+  }
+}
+
+void TfrmMain::ClearTargets() {
+  for (const TTargetPage& page : FPages) page.Memo->Clear();
+}
+
+void TfrmMain::OpenFile(TTuneType type, const std::string& path) {
+  // The file is read before anything of the current source changes: a
+  // file that cannot be read leaves it all as it was.
+  const TTuneType oldType = FSourceType;
+  const std::string oldFile = FSourceFile;
+  FSourceType = type;
+  FSourceFile = path;
+  try {
+    ShowSource();
+  } catch (...) {
+    FSourceType = oldType;
+    FSourceFile = oldFile;
+    throw;
+  }
+  ClearTargets();
+  const TNotifyEvent change = pgcTarget->OnChange;
+  pgcTarget->OnChange = nullptr;
+  setUpdatesEnabled(false);
+  try {
+    FTargetMask = TargetMaskForSource(type);
+    for (const TTargetPage& page : FPages)
+      page.Sheet->SetTabVisible((FTargetMask & TargetBit(page.Type)) != 0 && CaroluneOption.get()->*page.Shown);
+    for (const TTargetPage& page : FPages) page.Sheet->SetVisible(page.Sheet->TabVisible());
+    for (const TTargetPage& page : FPages) page.Action->SetEnabled((FTargetMask & TargetBit(page.Type)) != 0);
+  } catch (...) {
+    pgcTarget->OnChange = change;
+    setUpdatesEnabled(true);
+    throw;
+  }
+  pgcTarget->OnChange = change;
+  setUpdatesEnabled(true);
+  ConvertForPage(pgcTarget->ActivePage());
+}
+
+void TfrmMain::ShowSource() {
+  // Everything is read first; the panels show it only once it is whole.
+  if (FSourceType > ttScreenShow) throw Exception("Unknown ringtone format.");
+  TStringList lines;
+  std::string brand, model;
+  if (FSourceType == ttMIDI) {
+    lines.Add(ReadFileBytes(FSourceFile));
+    OpenPlayer(FSourceFile);
+  } else {
+    lines.LoadFromFile(FSourceFile);
+    if (FSourceType == ttKeyPress || FSourceType == ttScreenShow) {
+      brand = lines.Values("Brand");
+      model = lines.Values("Model");
+      for (int i = 0; i < 3 && lines.Count() > 0; ++i) lines.Delete(0);
+    }
+  }
+  stbMain->Panels().Items(0)->SetText(" " + FSourceFile);
+  const TSourcePanel& source = FSourcePanels[FSourceType];
+  source.Panel->BringToFront();
+  source.FileLabel->SetCaption(FSourceFile);
+  *FSourceLines = lines;
+  if (source.Brand) source.Brand->SetText(brand);
+  if (source.Model) source.Model->SetText(model);
+  if (source.Memo) source.Memo->SetText(FSourceLines->Text());
+  if (FSourceType == ttMIDI) ShowMIDILength();
+  gbSource->SetCaption(kGroupCaptions[FSourceType]);
+}
+
+void TfrmMain::ConvertForPage(TSkinTabSheet* page) {
+  const THourGlass hourGlass;
+  if (FSourceFile.empty()) return;
+  ClosePlayer();
+  const TTargetPage* target = PageOfSheet(page);
+  if (!target) return;
+  if (target->Type == ttKeyPress || target->Type == ttScreenShow) {
+    const TFilterCfg* filter = ChosenFilter(target->Type);
+    if (!filter) return;
+    if (target->Type == ttKeyPress)
+      ConvertKeyPress(FSourceType, filter->Text());
+    else
+      ConvertScreenShow(FSourceType, filter->Text());
+    return;
+  }
+  ConvertTarget(target->Type, FSourceType, {});
+}
+
+void TfrmMain::ConvertKeyPress(TTuneType sourceType, const std::string& filterText) {
+  ConvertTarget(ttKeyPress, sourceType, filterText);
+}
+
+void TfrmMain::ConvertScreenShow(TTuneType sourceType, const std::string& filterText) {
+  ConvertTarget(ttScreenShow, sourceType, filterText);
+}
+
+void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText) {
+  TSkinMemo* memo = PageOfType(targetType)->Memo;
+  // A page is converted once per opened file: its text stays until the next open.
+  if (!memo->Text().empty()) return;
+  std::string output;
+  Convert(sourceType, targetType, FSourceLines->Text(), filterText, output);
+  memo->SetText(output);
+}
+
+void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText,
+                       const std::string& filterText, std::string& output) {
+  const std::string sourceFormat = FormatCodeOfType(sourceType);
+  if (targetType == ttKeyPress || targetType == ttScreenShow)
+    RingToMap(sourceText, sourceFormat, filterText, "R", "R", output);
+  else if (targetType <= ttComposer)
+    RingToRing(sourceText, sourceFormat, FormatCodeOfType(targetType), output);
+}
+
+void TfrmMain::pgcTargetChange(TComponent*) { ConvertForPage(pgcTarget->ActivePage()); }
+
+void TfrmMain::ShowTargetPage(TTuneType type) {
+  const TTargetPage& page = *PageOfType(type);
+  page.Sheet->SetTabVisible(true);
+  pgcTarget->SetActivePage(page.Sheet);
+}
+
+void TfrmMain::actRTTTLExecute(TComponent*) { ShowTargetPage(ttRTTTL); }
+void TfrmMain::actiMelodyExecute(TComponent*) { ShowTargetPage(ttiMelody); }
+void TfrmMain::acteMelodyExecute(TComponent*) { ShowTargetPage(tteMelody); }
+void TfrmMain::actComposerExecute(TComponent*) { ShowTargetPage(ttComposer); }
+void TfrmMain::actKeyPressExecute(TComponent*) { ShowTargetPage(ttKeyPress); }
+void TfrmMain::actScreenShowExecute(TComponent*) { ShowTargetPage(ttScreenShow); }
+
+TTuneType TfrmMain::PageType() const {
+  const TTargetPage* page = PageOfSheet(pgcTarget->ActivePage());
+  return page ? page->Type : ttUnknown;
+}
+
+// ---------------------------------------------------------------- filter selection
+
+TfrmMain::TFilterPage TfrmMain::FilterPage(TTuneType type) const {
+  if (type == ttScreenShow)
+    return {ttScreenShow, FMSSFilters.get(), "MSS", cmbMMSMobile, cmbMMSModel, FMSSFilterFiles.get(),
+            lblMSSAuthorC, lblMSSDescC, mmScreenShow};
+  return {ttKeyPress, FKPSFilters.get(), "KPS", cmbKpsMobile, cmbKpsModel, FKPSFilterFiles.get(),
+          lblKPSAuthorC, lblKPSDescC, mmKeyPress};
+}
+
+TFilterCfg* TfrmMain::FilterOfFile(const TFilterPage& page, const std::string& fileName) const {
+  for (const auto& filter : *page.Filters)
+    if (!fileName.empty() && filter->FileName == fileName) return filter.get();
+  return nullptr;
+}
+
+std::string TfrmMain::ChosenFilterFile(const TFilterPage& page) const {
+  const int index = page.Models->ItemIndex();
+  return index >= 0 && index < page.Files->Count() ? page.Files->Strings(index) : std::string();
+}
+
+TFilterCfg* TfrmMain::ChosenFilter(TTuneType type) const {
+  const TFilterPage page = FilterPage(type);
+  return FilterOfFile(page, ChosenFilterFile(page));
+}
+
+void TfrmMain::LoadFilterLists() {
+  const std::string folder = FSetup.ProgramFolder + "Filters";
+  const std::array<TTuneType, 2> kinds{ttScreenShow, ttKeyPress};
+  std::array<std::string, 2> chosen;
+  for (size_t i = 0; i < kinds.size(); ++i) {
+    const TFilterPage page = FilterPage(kinds[i]);
+    chosen[i] = ChosenFilterFile(page);
+    page.Filters->FilterTag = page.Tag;
+    page.Filters->LoadFromFolder(folder);
+    page.Brands->Clear();
+    page.Models->Clear();
+    page.Files->Clear();
+    for (const auto& filter : *page.Filters) {
+      const std::string brand = filter->GetMobileBrand();
+      // Brands that differ only in letter case share the item of the first.
+      if (page.Brands->Items().IndexOf(brand) < 0) page.Brands->AddItem(brand);
+    }
+  }
+  if (CaroluneOption->IsSetDefaultMobile)
+    for (const TTuneType kind : kinds) {
+      const TFilterPage page = FilterPage(kind);
+      if (SelectBrand(page, CaroluneOption->DefaultBrand))
+        SelectModel(page, page.Models->Items().IndexOf(CaroluneOption->DefaultModel));
+    }
+  // A page left without a model keeps the filter chosen before the reload
+  // while it is still there; a page whose filter has gone is emptied, so
+  // that its text never stands under another phone's name.
+  for (size_t i = 0; i < kinds.size(); ++i) {
+    const TFilterPage page = FilterPage(kinds[i]);
+    if (page.Models->ItemIndex() >= 0 || chosen[i].empty()) continue;
+    if (const TFilterCfg* previous = FilterOfFile(page, chosen[i]); previous && SelectBrand(page, previous->GetMobileBrand())) {
+      const auto& files = page.Files->Lines();
+      SelectModel(page, static_cast<int>(std::find(files.begin(), files.end(), chosen[i]) - files.begin()));
+    }
+    if (page.Models->ItemIndex() >= 0) continue;
+    page.Memo->Clear();
+    page.Author->SetCaption("");
+    page.Desc->SetCaption("");
+  }
+}
+
+bool TfrmMain::SelectBrand(const TFilterPage& page, const std::string& brand) {
+  const int index = page.Brands->Items().IndexOf(brand);
+  if (index < 0) return false;
+  page.Brands->SetItemIndex(index);
+  BrandChange(page);
+  return true;
+}
+
+void TfrmMain::SelectModel(const TFilterPage& page, int index) {
+  page.Models->SetItemIndex(index);
+  ModelChange(page);
+}
+
+void TfrmMain::BrandChange(const TFilterPage& page) {
+  page.Models->Clear();
+  page.Files->Clear();
+  const std::string brand = page.Brands->ComboText();
+  for (const auto& filter : *page.Filters)
+    if (SameText(filter->GetMobileBrand(), brand)) {
+      page.Models->AddItem(filter->GetMobileModel());
+      page.Files->Add(filter->FileName);
+    }
+  if (page.Models->Count() == 0) return;
+  page.Models->SetItemIndex(0);
+  ModelChange(page);
+}
+
+void TfrmMain::ModelChange(const TFilterPage& page) {
+  if (page.Models->ItemIndex() < 0) return;
+  const TFilterCfg* filter = FilterOfFile(page, ChosenFilterFile(page));
+  if (!filter) return;
+  page.Author->SetCaption(filter->GetAuthorName());
+  page.Desc->SetCaption(filter->GetFilterDesc());
+  if (Trim(FSourceFile).empty()) return;
+  page.Memo->Clear();
+  if (page.Type == ttKeyPress)
+    ConvertKeyPress(FSourceType, filter->Text());
+  else
+    ConvertScreenShow(FSourceType, filter->Text());
+}
+
+void TfrmMain::cmbMMSMobileChange(TComponent*) { BrandChange(FilterPage(ttScreenShow)); }
+void TfrmMain::cmbKpsMobileChange(TComponent*) { BrandChange(FilterPage(ttKeyPress)); }
+void TfrmMain::cmbMMSModelChange(TComponent*) { ModelChange(FilterPage(ttScreenShow)); }
+void TfrmMain::cmbKpsModelChange(TComponent*) { ModelChange(FilterPage(ttKeyPress)); }
+
+void TfrmMain::FiltersChanged(TComponent*, TNotificationOption) { LoadFilterLists(); }
+
+// ---------------------------------------------------------------- MIDI preview
+
+namespace {
+
+std::string TimeCaption(int32_t totalMinutes, int32_t totalSeconds, int32_t minutes, int32_t seconds) {
+  char caption[64];
+  std::snprintf(caption, sizeof caption, "%02d:%02d - %02d:%02d", totalMinutes, totalSeconds, minutes, seconds);
+  return caption;
+}
+
+}  // namespace
+
+void TfrmMain::BindVolumeBar() { FVolumeControl->SetMidiTrackBar(tbVoiceLevel); }
+
+void TfrmMain::ShowPlayButton(bool play) {
+  btnMIDIPlay->SetVisible(play);
+  btnMidiPause->SetVisible(!play);
+}
+
+void TfrmMain::ShowMIDILength() {
+  const int32_t length = mpMIDI->Length();
+  SecondsToMinSec(length / 1000, FTotalMinutes, FTotalSeconds);
+  gbPlayMIDI->SetCaption(TimeCaption(FTotalMinutes, FTotalSeconds, 0, 0));
+  tbPlayMIDI->SetPosition(0);
+  tbPlayMIDI->SetMax(length);
+  ShowPlayButton(true);
+}
+
+void TfrmMain::OpenPlayer(const std::string& path) {
+  const std::string previous = mpMIDI->FileName();
+  mpMIDI->Close();
+  mpMIDI->SetFileName(path);
+  try {
+    mpMIDI->Open();
+  } catch (...) {
+    mpMIDI->SetFileName(previous);
+    throw;
+  }
+  mpMIDI->SetTimeFormat(tfMilliseconds);
+}
+
+void TfrmMain::ClosePlayer() {
+  mpMIDI->Close();
+  ShowPlayButton(true);
+}
+
+void TfrmMain::btnMIDIPlayClick(TComponent*) {
+  if (Trim(FSourceFile).empty()) return;
+  if (mpMIDI->Mode() == mpNotReady) {
+    mpMIDI->Open();
+    mpMIDI->SetTimeFormat(tfMilliseconds);
+  }
+  if (mpMIDI->Mode() == mpNotReady) return;
+  // Pause shows once the sound really plays: a missing sound device raises here.
+  mpMIDI->Play();
+  ShowPlayButton(false);
+  tmMIDIPlayer->SetEnabled(true);
+}
+
+void TfrmMain::btnMidiPauseClick(TComponent*) {
+  ShowPlayButton(true);
+  mpMIDI->Pause();
+}
+
+void TfrmMain::btnMIDIStopClick(TComponent*) {
+  mpMIDI->Stop();
+  mpMIDI->Seek(0);
+  tbPlayMIDI->SetPosition(0);
+  ShowPlayButton(true);
+}
+
+void TfrmMain::tbPlayMIDIMouseUp(TComponent*, TMouseButton, TShiftState, int, int) {
+  try {
+    const TMPModes mode = mpMIDI->Mode();
+    if (mode == mpPlaying) {
+      mpMIDI->Pause();
+      mpMIDI->Seek(tbPlayMIDI->Position());
+      mpMIDI->Play();
+    } else if (mode == mpPaused) {
+      mpMIDI->Seek(tbPlayMIDI->Position());
+    }
+  } catch (const std::exception&) {
+    // A seek that fails leaves the preview where it was.
+  }
+}
+
+void TfrmMain::tmMIDIPlayerTimer(TComponent*) {
+  if (mpMIDI->Mode() != mpPlaying) return;
+  const int32_t position = mpMIDI->Position();
+  tbPlayMIDI->SetPosition(position);
+  int32_t minutes = 0, seconds = 0;
+  SecondsToMinSec(position / 1000, minutes, seconds);
+  gbPlayMIDI->SetCaption(TimeCaption(FTotalMinutes, FTotalSeconds, minutes, seconds));
+}
+
+// ---------------------------------------------------------------- commands of other windows
+
+void TfrmMain::actOpenExecute(TComponent*) {}
+void TfrmMain::btnMIDIOpenClick(TComponent*) {}
+void TfrmMain::actSaveExecute(TComponent*) {}
+void TfrmMain::actSaveAsExecute(TComponent*) {}
+void TfrmMain::actOptionExecute(TComponent*) {}
+void TfrmMain::actImportFilterExecute(TComponent*) {}
+void TfrmMain::actFilterEditorExecute(TComponent*) {}
+void TfrmMain::actFiltersExecute(TComponent*) {}

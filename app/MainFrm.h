@@ -1,0 +1,264 @@
+// The main window of Carolune. Its source group shows the opened tune; one
+// tabbed page per target notation shows the tune converted by the
+// conversion library, filled the first time the page is shown; the
+// KeyPress and ScreenShow pages convert through the filter of the phone
+// chosen on them. A MIDI source can be previewed with position and volume
+// bars. The window keeps the recent files, saves a page as a file of its
+// type, and follows the Filters folder beside the program.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "Application.h"
+#include "AudioVolume.h"
+#include "CaroluneOptions.h"
+#include "FileNotify.h"
+#include "FilterAccess.h"
+#include "Form.h"
+#include "MediaPlayer.h"
+#include "StringList.h"
+
+class TAction;
+class TLabel;
+class TMenuItem;
+class TSkinButton;
+class TSkinComboBox;
+class TSkinEdit;
+class TSkinForm;
+class TSkinGroupBox;
+class TSkinImagePanel;
+class TSkinMemo;
+class TSkinPageControl;
+class TSkinStatusBar;
+class TSkinTabSheet;
+class TSkinTrackBar;
+class TTimer;
+class TVolumeControl;
+
+// Tune type codes: what a file holds, known by its extension. The same
+// codes name the target pages (there is no MIDI target).
+using TTuneType = uint8_t;
+constexpr TTuneType ttRTTTL = 0, ttiMelody = 1, tteMelody = 2, ttMIDI = 3, ttComposer = 4, ttKeyPress = 5,
+                    ttScreenShow = 6, ttUnknown = 7;
+
+// The type of an extension (with its dot, any letter case): ".mid" and
+// ".miz" MIDI, ".tss" ScreenShow, ".tkp" KeyPress, ".rtx" RTTTL, ".imy"
+// iMelody, ".emy" eMelody, ".kpz" Composer, anything else ttUnknown.
+TTuneType FileTypeOfExt(const std::string& ext);
+// The conversion library's descriptor of a tune text of the type ("R00"
+// RTTTL, "R03" iMelody, "R02" eMelody, "R04" MIDI, "R01" Composer); empty
+// for the types the library does not read.
+std::string FormatCodeOfType(TTuneType type);
+// The bit of a target type in a target mask (bit 0 RTTTL, 1 iMelody,
+// 2 eMelody, 4 Composer, 5 KeyPress, 6 ScreenShow); 0 for the others.
+uint8_t TargetBit(TTuneType type);
+
+// A KeyPress or ScreenShow target file: "Brand=", "Model=", "[Content]" and
+// the page's lines, every line ended by CR LF.
+std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines);
+
+// What the main window uses besides the options object: the program's
+// folder (its Filters folder and help file), the preview player's output and
+// the audio devices the volume bar is tied to (null: the machine's).
+struct TfrmMainSetup {
+  std::string ProgramFolder = GetExeFolder();
+  TMediaPlayerSetup Player;
+  TAudioDevices* AudioDevices = nullptr;
+};
+
+class TfrmMain : public TForm {
+ public:
+  explicit TfrmMain(TComponent* owner, TfrmMainSetup setup = {});
+  ~TfrmMain() override;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // The current source: its type, its path (empty while none is open), its
+  // content (for MIDI one item holding the file's bytes) and the targets it
+  // allows.
+  TTuneType SourceType() const { return FSourceType; }
+  const std::string& SourceFile() const { return FSourceFile; }
+  const TStringList& SourceLines() const { return *FSourceLines; }
+  uint8_t TargetMask() const { return FTargetMask; }
+  const TFilterCfgList& ScreenShowFilters() const { return *FMSSFilters; }
+  const TFilterCfgList& KeyPressFilters() const { return *FKPSFilters; }
+  TMediaPlayer& Player() const { return *mpMIDI; }
+  const TVolumeControl& VolumeControl() const { return *FVolumeControl; }
+
+  virtual uint8_t TargetMaskForSource(TTuneType type);
+  virtual void ClearTargets();
+  // Hands the open file (if any) to the recent files; true: it may be replaced.
+  virtual bool QuerySaveCurrent();
+  virtual void AddRecentFile(const std::string& path);
+  virtual void ShowSource();
+  virtual void ConvertForPage(TSkinTabSheet* page);
+  virtual void ShowHelp();
+  virtual void ShowAbout();
+  virtual void LoadFilterLists();
+  virtual void UpdateRecentMenu();
+  virtual void OpenRecentClick(TComponent* sender);
+  virtual void UpdateCommands();
+  virtual void AppIdle(TComponent* sender, bool& done);
+
+  // Makes the file the current source; a file that cannot be read (or a
+  // MIDI file the player refuses) raises and leaves the current source as
+  // it was.
+  void OpenFile(TTuneType type, const std::string& path);
+  // Fills the page's text through the phone filter given by its text; the
+  // page of the type must be empty, else nothing happens.
+  void ConvertKeyPress(TTuneType sourceType, const std::string& filterText);
+  void ConvertScreenShow(TTuneType sourceType, const std::string& filterText);
+  // The tune type of the active page; ttUnknown when it is none of the six.
+  TTuneType PageType() const;
+  void LayoutMemos();
+
+  // The description's handlers.
+  void FormCreate(TComponent* sender);
+  void FormDestroy(TComponent* sender);
+  void FormCloseQuery(TComponent* sender, bool& canClose);
+  void actCloseExecute(TComponent*) {}
+  void actExitExecute(TComponent* sender);
+  void actCutExecute(TComponent* sender);
+  void actCopyExecute(TComponent* sender);
+  void actPasteExecute(TComponent* sender);
+  void actSelectAllExecute(TComponent* sender);
+  void actRTTTLExecute(TComponent* sender);
+  void actiMelodyExecute(TComponent* sender);
+  void acteMelodyExecute(TComponent* sender);
+  void actComposerExecute(TComponent* sender);
+  void actKeyPressExecute(TComponent* sender);
+  void actScreenShowExecute(TComponent* sender);
+  void actContentsExecute(TComponent* sender);
+  void actQNewsExecute(TComponent* sender);
+  void actHomePageExecute(TComponent* sender);
+  void actAboutExecute(TComponent* sender);
+  void pgcTargetChange(TComponent* sender);
+  void pgcTargetResize(TComponent* sender);
+  void cmbMMSMobileChange(TComponent* sender);
+  void cmbKpsMobileChange(TComponent* sender);
+  void cmbMMSModelChange(TComponent* sender);
+  void cmbKpsModelChange(TComponent* sender);
+  void FiltersChanged(TComponent* sender, TNotificationOption action);
+  void btnMIDIPlayClick(TComponent* sender);
+  void btnMidiPauseClick(TComponent* sender);
+  void btnMIDIStopClick(TComponent* sender);
+  void btnMIDIOpenClick(TComponent* sender);
+  void tbPlayMIDIMouseUp(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void tmMIDIPlayerTimer(TComponent* sender);
+  void actOpenExecute(TComponent* sender);
+  void actSaveExecute(TComponent* sender);
+  void actSaveAsExecute(TComponent* sender);
+  void actOptionExecute(TComponent* sender);
+  void actImportFilterExecute(TComponent* sender);
+  void actFilterEditorExecute(TComponent* sender);
+  void actFiltersExecute(TComponent* sender);
+
+  // The components the code works with; the window owns them.
+  TSkinForm* skinForm1 = nullptr;
+  TSkinStatusBar* stbMain = nullptr;
+  TSkinGroupBox* gbSource = nullptr;
+  TSkinPageControl* pgcTarget = nullptr;
+  TSkinTabSheet *tsScreenShow = nullptr, *tsKeypress = nullptr, *tsRTTTL = nullptr, *tsComposer = nullptr,
+                *tsiMelody = nullptr, *tseMelody = nullptr;
+  TSkinMemo *mmRTTTL = nullptr, *mmiM = nullptr, *mmeM = nullptr, *mmCom = nullptr, *mmKeyPress = nullptr,
+            *mmScreenShow = nullptr;
+  TSkinComboBox *cmbMMSMobile = nullptr, *cmbMMSModel = nullptr, *cmbKpsMobile = nullptr, *cmbKpsModel = nullptr;
+  TLabel *lblMSSAuthorC = nullptr, *lblMSSDescC = nullptr, *lblKPSAuthorC = nullptr, *lblKPSDescC = nullptr;
+  TSkinImagePanel* pnlMain = nullptr;
+  TSkinImagePanel* pnlMIDISource = nullptr;
+  TLabel* lblMIDIFileName = nullptr;
+  TSkinGroupBox* gbPlayMIDI = nullptr;
+  TSkinTrackBar *tbPlayMIDI = nullptr, *tbVoiceLevel = nullptr;
+  TSkinButton *btnMIDIPlay = nullptr, *btnMidiPause = nullptr, *btnMIDIStop = nullptr;
+  TTimer* tmMIDIPlayer = nullptr;
+  TMediaPlayer* mpMIDI = nullptr;
+  TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
+          *actSelectAll = nullptr;
+  std::array<TMenuItem*, 5> miRecent{};  // miRecent1 .. miRecent5
+
+ private:
+  // A target page with what belongs to it, in the order the tabs are set:
+  // RTTTL, iMelody, eMelody, Composer, KeyPress, ScreenShow.
+  struct TTargetPage {
+    TTuneType Type;
+    TSkinTabSheet* Sheet;
+    TSkinMemo* Memo;
+    TAction* Action;
+    TMenuItem* MenuItem;
+    bool TCaroluneOption::*Shown;
+  };
+  // A source panel of the source group, by tune type.
+  struct TSourcePanel {
+    TSkinImagePanel* Panel = nullptr;
+    TLabel* FileLabel = nullptr;
+    TSkinMemo* Memo = nullptr;
+    TSkinEdit* Brand = nullptr;
+    TSkinEdit* Model = nullptr;
+  };
+
+  // The phone choice of the KeyPress or ScreenShow page. Files runs
+  // parallel to the model list: entry i is the file of model i's filter.
+  struct TFilterPage {
+    TTuneType Type;
+    TFilterCfgList* Filters;
+    const char* Tag;
+    TSkinComboBox* Brands;
+    TSkinComboBox* Models;
+    TStringList* Files;
+    TLabel* Author;
+    TLabel* Desc;
+    TSkinMemo* Memo;
+  };
+
+  void FindComponents();
+  TFilterPage FilterPage(TTuneType type) const;
+  TFilterCfg* FilterOfFile(const TFilterPage& page, const std::string& fileName) const;
+  std::string ChosenFilterFile(const TFilterPage& page) const;
+  // The filter of the model chosen on the page, or null.
+  TFilterCfg* ChosenFilter(TTuneType type) const;
+  // Selects the brand (found without regard to case) and runs the brand
+  // change; false when the list has no such brand.
+  bool SelectBrand(const TFilterPage& page, const std::string& brand);
+  void SelectModel(const TFilterPage& page, int index);
+  void BrandChange(const TFilterPage& page);
+  void ModelChange(const TFilterPage& page);
+  void ShowUnknownFormat();
+  void ShowMIDILength();
+  void ShowPlayButton(bool play);
+  // Closes the player and opens it on the file; a file it refuses raises
+  // and leaves it closed on the file it had.
+  void OpenPlayer(const std::string& path);
+  void ClosePlayer();
+  const TTargetPage* PageOfType(TTuneType type) const;
+  const TTargetPage* PageOfSheet(const TSkinTabSheet* sheet) const;
+  TSkinMemo* ActiveMemo() const;
+  void ShowTargetPage(TTuneType type);
+  void ApplyFonts();
+  void AlignMIDIPanel();
+  void BindVolumeBar();
+  void StartFilterWatch();
+  void ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText);
+  void Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText,
+               const std::string& filterText, std::string& output);
+
+  const TfrmMainSetup FSetup;
+  std::unique_ptr<TStringList> FSaveExtensions;
+  std::unique_ptr<TFileNotify> FFilterWatch;
+  std::unique_ptr<TStringList> FKPSFilterFiles, FMSSFilterFiles;
+  std::unique_ptr<TFilterCfgList> FMSSFilters, FKPSFilters;
+  std::unique_ptr<TVolumeControl> FVolumeControl;
+  TTuneType FSourceType = ttUnknown;
+  std::string FSourceFile;
+  std::unique_ptr<TStringList> FSourceLines;
+  uint8_t FTargetMask = 0;
+  TIdleEvent FOldOnIdle;
+  bool FIdleHooked = false;
+  int32_t FTotalMinutes = 0, FTotalSeconds = 0;
+
+  std::array<TTargetPage, 6> FPages{};
+  std::array<TSourcePanel, 7> FSourcePanels{};
+};

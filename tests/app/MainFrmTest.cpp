@@ -1,0 +1,224 @@
+// The main window's start-up, its commands and their states, the recent
+// files, help and closing.
+#include <QClipboard>
+#include <QFile>
+
+#include "Action.h"
+#include "MainWindowFixture.h"
+#include "MenuItem.h"
+#include "SkinComboBox.h"
+#include "SkinForm.h"
+#include "SkinImagePanel.h"
+#include "SkinMemo.h"
+#include "SkinPageControl.h"
+#include "SkinStatusBar.h"
+#include "SkinButton.h"
+#include "SkinGroupBox.h"
+
+namespace {
+
+// The source panel at the top of the source group's stack.
+TControl* FrontPanel(TControl& group) {
+  TControl* front = nullptr;
+  for (int i = 0; i < group.ControlCount(); ++i)
+    if (dynamic_cast<TSkinImagePanel*>(group.Controls(i))) front = group.Controls(i);
+  return front;
+}
+
+void Focus(TfrmMain& window, TWinControl& control) {
+  window.Show();
+  QApplication::setActiveWindow(&window);
+  control.SetFocus();
+  QApplication::processEvents();
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, StartsWithThePagesTheOptionsShowScreenShowActiveAndAFiltersFolder) {
+  CaroluneOption->IsShowRTTTL = false;
+  CaroluneOption->IsShowComposer = false;
+  TfrmMain& w = Window();
+  EXPECT_EQ(w.Caption(), "Carolune v1.01");
+  EXPECT_EQ(w.skinForm1->Caption(), "Carolune v1.01");
+  const char* const order[] = {"tsScreenShow", "tsKeypress", "tsRTTTL", "tsComposer", "tsiMelody", "tseMelody"};
+  ASSERT_EQ(w.pgcTarget->PageCount(), 6);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(w.pgcTarget->Pages(i)->Name(), order[i]);
+  for (TSkinTabSheet* hidden : {w.tsRTTTL, w.tsComposer}) {
+    EXPECT_FALSE(hidden->TabVisible()) << hidden->Name();
+    EXPECT_FALSE(hidden->Visible()) << hidden->Name();
+  }
+  for (TSkinTabSheet* shown : {w.tsScreenShow, w.tsKeypress, w.tsiMelody, w.tseMelody})
+    EXPECT_TRUE(shown->TabVisible()) << shown->Name();
+  // The tabs are shown in the order RTTTL ... ScreenShow, and showing a tab selects its page.
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);
+  EXPECT_EQ(FrontPanel(*w.gbSource), w.pnlMIDISource);
+  EXPECT_EQ(w.stbMain->Panels().Items(1)->Text().rfind("Carolune v1.0 - ", 0), 0u);
+  EXPECT_EQ(Find<TAction>("actPaste").ShortCut(), scCtrl | 'P');
+  EXPECT_EQ(Find<TSkinButton>("btnMIDIStop").Hint(), "Stop");
+  EXPECT_TRUE(DirectoryExists(FiltersFolder()));
+  EXPECT_TRUE(boxes.errors.empty());
+  EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST_F(MainWindowTest, AStartUpStepThatFailsIsReportedAndTheLaterOnesStillRun) {
+  // A file where the Filters folder should be: it can be neither made nor watched.
+  WriteFile("Filters", "not a folder");
+  CaroluneOption->AddRecentFile("/tunes/a.rtx");
+  TfrmMain& w = Window();
+  ASSERT_EQ(boxes.errors.size(), 1u);
+  EXPECT_EQ(boxes.errors[0].Text, "Could not allocate notification object.");
+  EXPECT_TRUE(w.miRecent[4]->Visible());
+  w.actSave->SetEnabled(false);
+  Idle();  // the idle hook is in place
+  EXPECT_TRUE(w.actSave->Enabled());
+}
+
+TEST_F(MainWindowTest, TheRecentFilesShowTheNewestHighestAndTheirPathsLiterally) {
+  for (const char* path : {"/tunes/one.rtx", "/tunes/Tom & Jerry.mid", "/tunes/three.imy"})
+    CaroluneOption->AddRecentFile(path);
+  TfrmMain& w = Window();
+  EXPECT_FALSE(w.miRecent[0]->Visible());
+  EXPECT_FALSE(w.miRecent[1]->Visible());
+  const char* const captions[] = {"/tunes/three.imy", "/tunes/Tom && Jerry.mid", "/tunes/one.rtx"};
+  for (int i = 0; i < 3; ++i) {
+    const TMenuItem& item = *w.miRecent[static_cast<size_t>(i) + 2];
+    EXPECT_TRUE(item.Visible()) << i;
+    EXPECT_EQ(item.Caption(), captions[i]);
+    EXPECT_EQ(item.Tag(), 2 - i);
+    EXPECT_TRUE(item.OnAdvancedDrawItem);  // drawn by the skinned menu like the others
+  }
+  // A sixth file pushes the oldest out; the menu follows at once.
+  for (const char* path : {"/tunes/4.rtx", "/tunes/5.rtx", "/tunes/6.rtx"}) w.AddRecentFile(path);
+  EXPECT_EQ(w.miRecent[0]->Caption(), "/tunes/6.rtx");
+  EXPECT_EQ(w.miRecent[4]->Caption(), "/tunes/Tom && Jerry.mid");
+}
+
+TEST_F(MainWindowTest, ClosingWithAFileOpenPutsItIntoTheRecentFiles) {
+  const std::string tune = WriteFile("tune.rtx", "Tune:d=4,o=5,b=120:c,d,e\r\n");
+  TfrmMain& w = Window();
+  EXPECT_TRUE(w.CloseQuery());
+  EXPECT_EQ(CaroluneOption->RecentFiles.Count(), 0);  // nothing open
+  w.OpenFile(ttRTTTL, tune);
+  EXPECT_TRUE(w.CloseQuery());
+  EXPECT_EQ(TVeskaroOption::Create<TCaroluneOption>(Store())->RecentFiles.Lines(), std::vector<std::string>{tune});
+  EXPECT_EQ(w.miRecent[4]->Caption(), tune);
+}
+
+TEST_F(MainWindowTest, ARecentFileOpensAndTheFileItReplacesBecomesTheNewest) {
+  const std::string first = WriteFile("first.rtx", "First:d=4,o=5,b=120:c,d,e\r\n");
+  const std::string second = WriteFile("second.rtx", "Second:d=4,o=5,b=120:g,a,b\r\n");
+  CaroluneOption->AddRecentFile(second);
+  CaroluneOption->AddRecentFile(WriteFile("notes.txt", "hello"));
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, first);
+  w.miRecent[4]->Click();  // the oldest: second.rtx
+  EXPECT_EQ(w.SourceFile(), second);
+  EXPECT_EQ(CaroluneOption->RecentFiles.Lines(), (std::vector<std::string>{second, Folder() + "notes.txt", first}));
+  EXPECT_EQ(w.miRecent[2]->Caption(), first);
+  EXPECT_EQ(w.miRecent[3]->Caption(), Folder() + "notes.txt");
+  // A recent file of no known type: the skinned message, and the source stays.
+  w.miRecent[3]->Click();
+  ASSERT_EQ(boxes.messages.size(), 1u);
+  EXPECT_EQ(boxes.messages[0].Caption, "error");
+  EXPECT_EQ(boxes.messages[0].Text, "Unknown ringtone format.");
+  EXPECT_EQ(boxes.messages[0].Icon, MB_ICONWARNING);
+  EXPECT_EQ(w.SourceFile(), second);
+}
+
+TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipboard) {
+  TfrmMain& w = Window();
+  QGuiApplication::clipboard()->clear();
+  Idle();
+  EXPECT_FALSE(w.btnMIDIPlay->Enabled());
+  EXPECT_FALSE(w.btnMIDIStop->Enabled());
+  EXPECT_TRUE(w.actSave->Enabled());  // a tab is visible, though nothing is open
+  EXPECT_TRUE(w.actSaveAs->Enabled());
+  EXPECT_TRUE(Find<TMenuItem>("actScreenShow1").Checked());
+  EXPECT_FALSE(Find<TMenuItem>("RTTTL1").Checked());
+
+  // An editable target memo with a selection.
+  w.pgcTarget->SetActivePage(w.tsRTTTL);
+  w.mmRTTTL->SetText("first line");
+  Focus(w, *w.mmRTTTL);
+  Idle();
+  EXPECT_TRUE(Find<TMenuItem>("RTTTL1").Checked());
+  EXPECT_FALSE(Find<TMenuItem>("actScreenShow1").Checked());
+  EXPECT_FALSE(w.actCopy->Enabled());
+  EXPECT_FALSE(w.actPaste->Enabled());  // an empty clipboard
+  EXPECT_TRUE(w.actSelectAll->Enabled());
+  w.actSelectAll->Execute();
+  Idle();
+  EXPECT_TRUE(w.actCopy->Enabled());
+  EXPECT_TRUE(w.actCut->Enabled());
+  w.actCopy->Execute();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "first line");
+  Idle();
+  EXPECT_TRUE(w.actPaste->Enabled());
+
+  // A read-only source memo: copying yes, cutting no.
+  auto& source = Find<TSkinMemo>("mmRTTTLSource");
+  source.SetText("source");
+  Focus(w, source);
+  source.SelectAll();
+  Idle();
+  EXPECT_TRUE(w.actCopy->Enabled());
+  EXPECT_FALSE(w.actCut->Enabled());
+
+  // Anything but a memo: no Edit command.
+  w.pgcTarget->SetActivePage(w.tsScreenShow);
+  Focus(w, *w.cmbMMSMobile);
+  ASSERT_EQ(w.ActiveControl(), w.cmbMMSMobile);
+  Idle();
+  for (TAction* action : {w.actCut, w.actCopy, w.actPaste, w.actSelectAll}) EXPECT_FALSE(action->Enabled());
+
+  // With every tab hidden there is nothing to save.
+  for (int i = 0; i < w.pgcTarget->PageCount(); ++i) w.pgcTarget->Pages(i)->SetTabVisible(false);
+  Idle();
+  EXPECT_FALSE(w.actSave->Enabled());
+  EXPECT_FALSE(w.actSaveAs->Enabled());
+  w.Hide();
+}
+
+TEST_F(MainWindowTest, PasteAndCutWorkOnTheActiveMemo) {
+  TfrmMain& w = Window();
+  QGuiApplication::clipboard()->setText("pasted");
+  w.mmiM->SetText("abc");
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  Focus(w, *w.mmiM);
+  Find<TAction>("actPaste").Execute();
+  EXPECT_EQ(w.mmiM->Text().find("pasted") != std::string::npos, true);
+  w.actSelectAll->Execute();
+  Idle();
+  EXPECT_TRUE(w.actCut->Execute());
+  EXPECT_EQ(w.mmiM->Text(), "");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString().find("pasted") != std::string::npos, true);
+  w.Hide();
+}
+
+TEST_F(MainWindowTest, HelpAndTheWebPagesGoToTheShellAndExitCloses) {
+  TfrmMain& w = Window();
+  Find<TAction>("actContents").Execute();
+  Find<TAction>("actQNews").Execute();
+  Find<TAction>("actHomePage").Execute();
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[0], Folder() + "carolune.chm");
+  EXPECT_EQ(opened[1], Find<TAction>("actQNews").Hint());
+  EXPECT_EQ(opened[2].rfind("http://", 0), 0u);
+  w.Show();
+  Find<TAction>("actExit").Execute();
+  EXPECT_FALSE(w.Visible());
+}
+
+TEST_F(MainWindowTest, TheIdleHookCallsThePreviousHandlerFirstAndIsPutBackWhenTheWindowGoes) {
+  std::vector<std::string> calls;
+  Application().OnIdle = [&calls](TComponent*, bool&) { calls.push_back("previous"); };
+  TfrmMain& w = Window();
+  w.actSave->SetEnabled(false);
+  Idle();
+  EXPECT_EQ(calls.size(), 1u);
+  EXPECT_TRUE(w.actSave->Enabled());
+  CloseWindow();
+  Idle();
+  EXPECT_EQ(calls.size(), 2u);  // the previous handler alone again
+  Application().OnIdle = nullptr;
+}

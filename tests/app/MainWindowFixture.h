@@ -1,0 +1,145 @@
+// The main window on a program folder and an options store of its own (a
+// temporary folder), with a silent preview player, no sound card, and the
+// shell and the message boxes answered by the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Application.h"
+#include "AudioVolume.h"
+#include "CaroluneOptions.h"
+#include "MainFrm.h"
+#include "Shell.h"
+#include "Streams.h"
+#include "StringList.h"
+#include "SysUtils.h"
+
+// The machine's MIDI outputs (the players' synthesizers) and no mixer:
+// a test never changes the volume of a real sound card.
+class TSynthOnlyDevices : public TAudioDevices {
+ public:
+  int NumDevs(TVolumeDeviceKind kind) override {
+    return kind == TVolumeDeviceKind::MidiOut ? PlatformAudioDevices().NumDevs(kind) : 0;
+  }
+  bool GetDevCaps(TVolumeDeviceKind kind, int device, TVolumeDevCaps& caps) override {
+    return kind == TVolumeDeviceKind::MidiOut && PlatformAudioDevices().GetDevCaps(kind, device, caps);
+  }
+  bool GetVolume(TVolumeDeviceKind kind, int device, uint32_t& volume) override {
+    return kind == TVolumeDeviceKind::MidiOut && PlatformAudioDevices().GetVolume(kind, device, volume);
+  }
+  bool SetVolume(TVolumeDeviceKind kind, int device, uint32_t volume) override {
+    return kind == TVolumeDeviceKind::MidiOut && PlatformAudioDevices().SetVolume(kind, device, volume);
+  }
+};
+
+// Records every box; the program's own messages are answered from a queue
+// (the first button's result once it is empty), the platform's with OK.
+class TRecordedBoxes : public TMessageBoxProvider {
+ public:
+  TRecordedBoxes() : FPrevious(Application().SetMessageBoxProvider(this)) {}
+  ~TRecordedBoxes() override { Application().SetMessageBoxProvider(FPrevious); }
+  TRecordedBoxes(const TRecordedBoxes&) = delete;
+  TRecordedBoxes& operator=(const TRecordedBoxes&) = delete;
+
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+    errors.push_back({caption, text, flags});
+    return IDOK;
+  }
+  int MessageDialog(const TMessageDialogRequest& request) override {
+    messages.push_back(request);
+    if (answers.empty()) return request.Buttons.empty() ? IDOK : request.Buttons.front().Result;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+
+  struct TBox {
+    std::string Caption, Text;
+    unsigned Flags;
+  };
+  std::vector<TBox> errors;
+  std::vector<TMessageDialogRequest> messages;
+  std::deque<int> answers;
+
+ private:
+  TMessageBoxProvider* FPrevious;
+};
+
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest() {
+    CaroluneOption = TVeskaroOption::Create<TCaroluneOption>(Store());
+    FPreviousOpener = SetShellOpener([this](const std::string& target) { opened.push_back(target); });
+  }
+  ~MainWindowTest() override {
+    FWindow.reset();
+    CaroluneOption.reset();
+    SetShellOpener(FPreviousOpener);
+  }
+
+  // The program folder, ending in "/".
+  std::string Folder() const { return FFolder.path().toStdString() + "/"; }
+  std::string FiltersFolder() const { return Folder() + "Filters"; }
+  std::string Store() const { return Folder() + "config/registry.ini"; }
+
+  std::string WriteFile(const std::string& name, const std::string& bytes) const {
+    const std::string path = Folder() + name;
+    TFileStream(path, TFileMode::fmCreate).WriteString(bytes);
+    return path;
+  }
+  // A filter of the kind (0 ScreenShow, 1 KeyPress) in the Filters folder,
+  // made from a shipped filter of that kind with the phone's names.
+  std::string AddFilter(const std::string& fileName, int type, const std::string& brand, const std::string& model,
+                        const std::string& author = "Tester", const std::string& oid = "") const {
+    TStringList filter;
+    filter.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/Nokia3310" + (type == 0 ? ".mss" : ".kps"));
+    filter.SetValues("FilterInfo_MobileBrand", brand);
+    filter.SetValues("FilterInfo_MobileModel", model);
+    filter.SetValues("AuthorInfo_AuthorName", author);
+    filter.SetValues("FilterInfo_FilterDesc", "For " + brand + " " + model);
+    filter.SetValues("FilterFileOID", oid.empty() ? "{" + brand + "-" + model + "}" : oid);
+    QDir().mkpath(QString::fromStdString(FiltersFolder()));
+    const std::string path = FiltersFolder() + "/" + fileName;
+    filter.SaveToFile(path);
+    return path;
+  }
+
+  // The window, made on first use (so that a test can prepare the store
+  // and the Filters folder first).
+  TfrmMain& Window() {
+    if (!FWindow) {
+      TfrmMainSetup setup;
+      setup.ProgramFolder = Folder();
+      setup.Player.Output = TMediaPlayerOutput::SilentRender;
+      setup.AudioDevices = &devices;
+      FWindow = std::make_unique<TfrmMain>(nullptr, setup);
+    }
+    return *FWindow;
+  }
+  void CloseWindow() { FWindow.reset(); }
+
+  template <class T>
+  T& Find(const std::string& name) {
+    auto* component = dynamic_cast<T*>(Window().FindComponent(name));
+    if (!component) ADD_FAILURE() << "no component " << name;
+    return *component;
+  }
+  static void Idle() { Application().DoIdle(); }
+
+  TRecordedBoxes boxes;
+  std::vector<std::string> opened;  // what the shell was asked to open
+  TSynthOnlyDevices devices;
+
+ private:
+  QTemporaryDir FFolder;
+  TShellOpener FPreviousOpener;
+  std::unique_ptr<TfrmMain> FWindow;
+};
