@@ -1,0 +1,199 @@
+// Opening sources, the pages a source allows, and the lazy conversion of
+// the target pages through the real conversion library.
+#include "Action.h"
+#include "Label.h"
+#include "MainWindowFixture.h"
+#include "MidiTunes.h"
+#include "SkinEdit.h"
+#include "SkinGroupBox.h"
+#include "SkinImagePanel.h"
+#include "SkinMemo.h"
+#include "SkinPageControl.h"
+#include "SkinStatusBar.h"
+#include "uRingLib.h"
+
+namespace {
+
+const char* const kRtttl = "Tune:d=4,o=5,b=120:c,d,e,8f,g\r\n";
+
+// The tune in another notation, made by the library.
+std::string Converted(const std::string& format) {
+  std::string output;
+  EXPECT_EQ(RingToRing(kRtttl, "R00", format, output), 0);
+  return output;
+}
+
+struct TPageNames {
+  const char* Sheet;
+  const char* Action;
+  TTuneType Type;
+};
+const TPageNames kPages[] = {{"tsRTTTL", "actRTTTL", ttRTTTL},          {"tsiMelody", "actiMelody", ttiMelody},
+                             {"tseMelody", "acteMelody", tteMelody},    {"tsComposer", "actComposer", ttComposer},
+                             {"tsKeypress", "actKeyPress", ttKeyPress}, {"tsScreenShow", "actScreenShow", ttScreenShow}};
+
+TControl* FrontPanel(TControl& group) {
+  TControl* front = nullptr;
+  for (int i = 0; i < group.ControlCount(); ++i)
+    if (dynamic_cast<TSkinImagePanel*>(group.Controls(i))) front = group.Controls(i);
+  return front;
+}
+
+}  // namespace
+
+TEST(TuneTypes, ExtensionsFormatCodesAndTargetBits) {
+  const std::pair<const char*, TTuneType> types[] = {
+      {".mid", ttMIDI}, {".MID", ttMIDI},      {".Mid", ttMIDI},     {".miz", ttMIDI},   {".tss", ttScreenShow},
+      {".TKP", ttKeyPress}, {".rtx", ttRTTTL}, {".imy", ttiMelody},  {".emy", tteMelody}, {".kpz", ttComposer},
+      {"", ttUnknown},  {".txt", ttUnknown},   {"mid", ttUnknown},   {".midi", ttUnknown}};
+  for (const auto& [ext, type] : types) EXPECT_EQ(FileTypeOfExt(ext), type) << ext;
+  const char* const codes[] = {"R00", "R03", "R02", "R04", "R01", "", "", ""};
+  for (TTuneType type = 0; type <= ttUnknown; ++type) EXPECT_EQ(FormatCodeOfType(type), codes[type]);
+  const uint8_t bits[] = {0x01, 0x02, 0x04, 0, 0x10, 0x20, 0x40, 0};
+  for (TTuneType type = 0; type <= ttUnknown; ++type) EXPECT_EQ(TargetBit(type), bits[type]);
+}
+
+TEST(TuneTypes, ATargetFileNamesThePhoneAndHoldsTheText) {
+  TStringList lines;
+  lines.SetText("1 2 3\r\n*4 5");
+  EXPECT_EQ(TargetFileText("Nokia", "3310", lines), "Brand=Nokia\r\nModel=3310\r\n[Content]\r\n1 2 3\r\n*4 5\r\n");
+}
+
+TEST_F(MainWindowTest, EachSourceShowsItsPanelCaptionAndPathAndTheTargetsItAllows) {
+  struct TCase {
+    TTuneType type;
+    const char* file;
+    std::string bytes;
+    const char* panel;
+    const char* caption;
+    uint8_t mask;
+  };
+  const TCase cases[] = {
+      {ttRTTTL, "a.rtx", kRtttl, "pnlRTTTLSource", "Source Format - RTTTL", 0x76},
+      {ttiMelody, "a.imy", Converted("R03"), "pnliMelodySource", "Source Format - iMelody", 0x75},
+      {tteMelody, "a.emy", Converted("R02"), "pnleMelodySource", "Source Format - eMelody", 0x73},
+      {ttMIDI, "a.mid", SixtyFiveSecondFile(), "pnlMIDISource", "Source Format - MIDI", 0x77},
+      {ttComposer, "a.kpz", Converted("R01"), "pnlComposerSource", "Source Format - Composer", 0x67},
+      {ttKeyPress, "a.tkp", "Brand=B\r\nModel=M\r\n[Content]\r\n1 2\r\n", "pnlKeyPressSource",
+       "Source Format - KeyPress", 0},
+      {ttScreenShow, "a.tss", "Brand=B\r\nModel=M\r\n[Content]\r\nC D\r\n", "pnlScreenShowSource",
+       "Source Format - ScreenShow", 0},
+  };
+  CaroluneOption->IsShowComposer = false;  // the options hide a tab that a source allows
+  TfrmMain& w = Window();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string path = WriteFile(c.file, c.bytes);
+    w.OpenFile(c.type, path);
+    EXPECT_EQ(w.SourceType(), c.type);
+    EXPECT_EQ(w.SourceFile(), path);
+    EXPECT_EQ(w.TargetMask(), c.mask);
+    EXPECT_EQ(FrontPanel(*w.gbSource), &Find<TControl>(c.panel));
+    EXPECT_EQ(w.gbSource->Caption(), c.caption);
+    EXPECT_EQ(w.stbMain->Panels().Items(0)->Text(), " " + path);
+    for (const auto& [sheet, action, page] : kPages) {
+      const bool allowed = (c.mask & TargetBit(page)) != 0;
+      EXPECT_EQ(Find<TSkinTabSheet>(sheet).TabVisible(), allowed && page != ttComposer) << sheet;
+      EXPECT_EQ(Find<TSkinTabSheet>(sheet).Visible(), allowed && page != ttComposer) << sheet;
+      EXPECT_EQ(Find<TAction>(action).Enabled(), allowed) << action;  // the options do not count here
+    }
+  }
+}
+
+TEST_F(MainWindowTest, AMidiSourceIsTheFilesBytesAndATextSourceItsLines) {
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("a.rtx", "Tune:d=4,o=5,b=120:c\nsecond line\r\n"));
+  EXPECT_EQ(w.SourceLines().Lines(), (std::vector<std::string>{"Tune:d=4,o=5,b=120:c", "second line"}));
+  EXPECT_EQ(Find<TSkinMemo>("mmRTTTLSource").Text(), "Tune:d=4,o=5,b=120:c\r\nsecond line\r\n");
+  EXPECT_TRUE(Find<TSkinMemo>("mmRTTTLSource").ReadOnly());
+  const std::string midi = SixtyFiveSecondFile() + std::string("\0\r\n\x80", 4);
+  const std::string path = WriteFile("a.mid", midi);
+  w.OpenFile(ttMIDI, path);
+  EXPECT_EQ(w.SourceLines().Lines(), std::vector<std::string>{midi});
+  EXPECT_EQ(Find<TLabel>("lblMIDIFileName").Caption(), path);
+}
+
+TEST_F(MainWindowTest, ATargetFileSourceShowsItsPhoneAndTheTextAfterItsHeader) {
+  TfrmMain& w = Window();
+  w.OpenFile(ttScreenShow, WriteFile("a.tss", "Brand=Nokia\r\nModel=3310\r\n[Content]\r\nC4 D4\r\nE4\r\n"));
+  EXPECT_EQ(Find<TSkinEdit>("lblBrandSSource").Text(), "Nokia");
+  EXPECT_EQ(Find<TSkinEdit>("lblModelSSource").Text(), "3310");
+  EXPECT_EQ(Find<TSkinMemo>("mmScreenShowSource").Text(), "C4 D4\r\nE4\r\n");
+  EXPECT_EQ(w.mmScreenShow->Text(), "");  // nothing is converted from it
+  // Without the header the names stay empty, and the first three lines go whatever they are.
+  w.OpenFile(ttKeyPress, WriteFile("b.tkp", "one\r\ntwo\r\nmodel=x\r\nfour\r\n"));
+  EXPECT_EQ(Find<TSkinEdit>("lblBrandKSource").Text(), "");
+  EXPECT_EQ(Find<TSkinEdit>("lblModelKSource").Text(), "x");
+  EXPECT_EQ(Find<TSkinMemo>("mmKeyPressSource").Text(), "four\r\n");
+  w.OpenFile(ttKeyPress, WriteFile("c.tkp", "Brand=only\r\n"));
+  EXPECT_EQ(Find<TSkinEdit>("lblBrandKSource").Text(), "only");
+  EXPECT_EQ(Find<TSkinMemo>("mmKeyPressSource").Text(), "");
+}
+
+TEST_F(MainWindowTest, APageIsConvertedWhenFirstShownAndKeepsItsTextUntilTheNextOpen) {
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);  // no phone chosen: nothing to show
+  EXPECT_EQ(w.mmiM->Text(), "");
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  EXPECT_EQ(w.mmeM->Text(), "");  // only the page shown
+  w.mmiM->SetText("marker");
+  w.pgcTarget->SetActivePage(w.tseMelody);
+  EXPECT_FALSE(w.mmeM->Text().empty());
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  EXPECT_EQ(w.mmiM->Text(), "marker");  // not converted again
+  // An emptied page converts on its next showing, not on a command for the page in front.
+  w.mmiM->Clear();
+  Find<TAction>("actiMelody").Execute();
+  EXPECT_EQ(w.mmiM->Text(), "");
+  w.pgcTarget->SetActivePage(w.tseMelody);
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  // The next open empties every page; showing the tabs again brings the
+  // last of them, ScreenShow, to the front.
+  w.OpenFile(ttMIDI, WriteFile("b.mid", SixtyFiveSecondFile()));
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);
+  EXPECT_EQ(w.mmeM->Text(), "");
+  EXPECT_EQ(w.mmiM->Text(), "");
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+}
+
+TEST_F(MainWindowTest, AConvertCommandShowsAHiddenTabAndConvertsItsPage) {
+  CaroluneOption->IsShowRTTTL = false;
+  TfrmMain& w = Window();
+  const std::string melody = Converted("R03");
+  w.OpenFile(ttiMelody, WriteFile("a.imy", melody));
+  EXPECT_FALSE(w.tsRTTTL->TabVisible());
+  Find<TAction>("actRTTTL").Execute();
+  EXPECT_TRUE(w.tsRTTTL->TabVisible());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsRTTTL);
+  std::string rtttl;
+  TStringList lines;
+  lines.SetText(melody);
+  ASSERT_EQ(RingToRing(lines.Text(), "R03", "R00", rtttl), 0);
+  EXPECT_FALSE(rtttl.empty());
+  TStringList shown;
+  shown.SetText(rtttl);
+  EXPECT_EQ(w.mmRTTTL->Lines().Lines(), shown.Lines());
+}
+
+TEST_F(MainWindowTest, AFileThatCannotBeReadLeavesTheCurrentSourceAsItWas) {
+  TfrmMain& w = Window();
+  const std::string tune = WriteFile("a.rtx", kRtttl);
+  w.OpenFile(ttRTTTL, tune);
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  const std::string converted = w.mmiM->Text();
+  EXPECT_THROW(w.OpenFile(tteMelody, Folder() + "missing.emy"), EFOpenError);
+  // A MIDI file the player cannot read.
+  EXPECT_THROW(w.OpenFile(ttMIDI, WriteFile("bad.mid", "MThd garbage")), EMCIDeviceError);
+  EXPECT_EQ(w.SourceType(), ttRTTTL);
+  EXPECT_EQ(w.SourceFile(), tune);
+  EXPECT_EQ(w.SourceLines().Text(), std::string(kRtttl));
+  EXPECT_EQ(w.TargetMask(), 0x76);
+  EXPECT_EQ(w.mmiM->Text(), converted);
+  EXPECT_EQ(w.gbSource->Caption(), "Source Format - RTTTL");
+  EXPECT_EQ(w.stbMain->Panels().Items(0)->Text(), " " + tune);
+  EXPECT_FALSE(w.tsRTTTL->TabVisible());
+}
