@@ -1,0 +1,148 @@
+// The phone choice of the KeyPress and ScreenShow pages: brand and model
+// lists from the Filters folder, the default phone, converting through the
+// chosen filter, and reloading when the folder changes.
+#include <QComboBox>
+#include <filesystem>
+
+#include "EventLoopWait.h"
+#include "Label.h"
+#include "MainWindowFixture.h"
+#include "MidiTunes.h"
+#include "SkinComboBox.h"
+#include "SkinMemo.h"
+#include "SkinPageControl.h"
+
+namespace {
+
+const char* const kRtttl = "Tune:d=4,o=5,b=120:c,d,e,8f,g\r\n";
+
+std::vector<std::string> Items(const TSkinComboBox& combo) { return combo.Items().Lines(); }
+
+// What a user's choice in the list does.
+void Choose(TSkinComboBox& combo, const std::string& item) {
+  const int index = combo.Items().IndexOf(item);
+  ASSERT_GE(index, 0) << item;
+  combo.SetItemIndex(index);
+  emit combo.Combo().activated(index);
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, BrandsDifferingInCaseShareOneItemThatListsAllTheirModels) {
+  AddFilter("a1.mss", 0, "Alpha", "A1");
+  AddFilter("a2.mss", 0, "alpha", "A2");
+  AddFilter("a3.mss", 0, "Alpha", "A3");
+  AddFilter("b1.mss", 0, "Beta", "B1");
+  AddFilter("k1.kps", 1, "Gamma", "G1");
+  TfrmMain& w = Window();
+  EXPECT_EQ(Items(*w.cmbMMSMobile), (std::vector<std::string>{"Alpha", "Beta"}));
+  EXPECT_EQ(Items(*w.cmbKpsMobile), std::vector<std::string>{"Gamma"});
+  // Without a default phone nothing is chosen.
+  EXPECT_EQ(w.cmbMMSMobile->ItemIndex(), -1);
+  EXPECT_EQ(w.cmbMMSModel->Count(), 0);
+  Choose(*w.cmbMMSMobile, "Alpha");
+  EXPECT_EQ(Items(*w.cmbMMSModel), (std::vector<std::string>{"A1", "A2", "A3"}));
+  EXPECT_EQ(w.cmbMMSModel->ItemIndex(), 0);
+  EXPECT_EQ(w.lblMSSAuthorC->Caption(), "Tester");
+  EXPECT_EQ(w.lblMSSDescC->Caption(), "For Alpha A1");
+  Choose(*w.cmbMMSModel, "A2");
+  EXPECT_EQ(w.lblMSSDescC->Caption(), "For alpha A2");
+  EXPECT_EQ(w.mmScreenShow->Text(), "");  // no file open: nothing to convert
+}
+
+TEST_F(MainWindowTest, ChoosingAModelConvertsThePageThroughThatVeryFilter) {
+  // Two filters with one identifier, one without: each converts through its own file.
+  AddFilter("n1.kps", 1, "Nokia", "3310", "Tester", "{SAME}");
+  const std::string second = AddFilter("n2.kps", 1, "Nokia", "T28", "Tester", "{SAME}");
+  TStringList other;
+  other.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/EricssonT28.kps");
+  other.SetValues("FilterInfo_MobileBrand", "Nokia");
+  other.SetValues("FilterInfo_MobileModel", "T28");
+  other.SetValues("FilterFileOID", "{SAME}");
+  other.SaveToFile(second);
+  AddFilter("n3.kps", 1, "Nokia", "NoId");
+  TStringList noId;
+  noId.LoadFromFile(FiltersFolder() + "/n3.kps");
+  noId.Delete(noId.IndexOfName("FilterFileOID"));
+  noId.SaveToFile(FiltersFolder() + "/n3.kps");
+  TfrmMain& w = Window();
+  w.OpenFile(ttMIDI, WriteFile("a.mid", SixtyFiveSecondFile()));
+  w.pgcTarget->SetActivePage(w.tsKeypress);
+  Choose(*w.cmbKpsMobile, "Nokia");
+  const std::string first = w.mmKeyPress->Text();
+  EXPECT_FALSE(first.empty());
+  Choose(*w.cmbKpsModel, "T28");
+  const std::string viaSecond = w.mmKeyPress->Text();
+  EXPECT_FALSE(viaSecond.empty());
+  EXPECT_NE(viaSecond, first);
+  Choose(*w.cmbKpsModel, "NoId");
+  EXPECT_EQ(w.mmKeyPress->Text(), first);  // the same filter content as 3310
+  // Showing the page again converts nothing new: the text is there.
+  w.mmKeyPress->SetText("marker");
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  w.pgcTarget->SetActivePage(w.tsKeypress);
+  EXPECT_EQ(w.mmKeyPress->Text(), "marker");
+}
+
+TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpenFile) {
+  AddFilter("n.kps", 1, "Nokia", "3310");
+  AddFilter("n2.kps", 1, "Nokia", "8210");
+  AddFilter("n.mss", 0, "Nokia", "8210");
+  AddFilter("s.mss", 0, "Siemens", "C35");
+  CaroluneOption->IsSetDefaultMobile = true;
+  CaroluneOption->DefaultBrand = "NOKIA";
+  CaroluneOption->DefaultModel = "8210";
+  TfrmMain& w = Window();
+  EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
+  EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
+  EXPECT_EQ(w.cmbMMSModel->ComboText(), "8210");
+  EXPECT_EQ(w.lblKPSDescC->Caption(), "For Nokia 8210");
+  // With a file open the page in front converts through the chosen phone.
+  w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);
+  EXPECT_FALSE(w.mmScreenShow->Text().empty());
+  // A reload converts both pages, also the one behind.
+  w.FiltersChanged(nullptr, fnoFile);
+  EXPECT_FALSE(w.mmKeyPress->Text().empty());
+  EXPECT_FALSE(w.mmScreenShow->Text().empty());
+}
+
+TEST_F(MainWindowTest, ADefaultBrandNoFilterHasChoosesNothingAndLeavesThePage) {
+  AddFilter("n.kps", 1, "Nokia", "3310");
+  CaroluneOption->IsSetDefaultMobile = true;
+  CaroluneOption->DefaultBrand = "Motorola";
+  TfrmMain& w = Window();
+  w.mmKeyPress->SetText("typed");
+  w.LoadFilterLists();
+  EXPECT_EQ(w.cmbKpsMobile->ItemIndex(), -1);
+  EXPECT_EQ(w.cmbKpsModel->Count(), 0);
+  EXPECT_EQ(w.mmKeyPress->Text(), "typed");
+}
+
+TEST_F(MainWindowTest, AReloadKeepsAChosenFilterThatIsStillThereAndEmptiesThePageOfOneThatWent) {
+  AddFilter("a.kps", 1, "Nokia", "3310");
+  const std::string gone = AddFilter("b.kps", 1, "Nokia", "8210");
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
+  Choose(*w.cmbKpsMobile, "Nokia");
+  Choose(*w.cmbKpsModel, "8210");
+  ASSERT_FALSE(w.mmKeyPress->Text().empty());
+  w.LoadFilterLists();
+  EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
+  EXPECT_FALSE(w.mmKeyPress->Text().empty());
+  std::filesystem::remove(gone);
+  w.LoadFilterLists();
+  EXPECT_EQ(w.cmbKpsModel->ItemIndex(), -1);
+  EXPECT_EQ(w.mmKeyPress->Text(), "");
+  EXPECT_EQ(w.lblKPSAuthorC->Caption(), "");
+}
+
+TEST_F(MainWindowTest, AFilterCopiedIntoTheFolderReachesTheListsThroughTheWatch) {
+  TfrmMain& w = Window();
+  EXPECT_EQ(w.cmbKpsMobile->Count(), 0);
+  AddFilter("new.kps", 1, "Sagem", "MC940");
+  EXPECT_TRUE(ProcessEventsUntil([&] { return w.cmbKpsMobile->Count() == 1; }));
+  EXPECT_EQ(Items(*w.cmbKpsMobile), std::vector<std::string>{"Sagem"});
+  std::filesystem::remove(FiltersFolder() + "/new.kps");
+  EXPECT_TRUE(ProcessEventsUntil([&] { return w.cmbKpsMobile->Count() == 0; }));
+}
