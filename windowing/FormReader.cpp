@@ -9,6 +9,7 @@
 #include "Colors.h"
 #include "Component.h"
 #include "Control.h"
+#include "Dialogs.h"
 #include "CustomPanel.h"
 #include "Form.h"
 #include "ImageList.h"
@@ -512,7 +513,8 @@ void RegisterWindowingClasses() {
         &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
         &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
         &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
-        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo()})
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
+        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo()})
     RegisterClass(*info);
 }
 
