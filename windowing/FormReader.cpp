@@ -17,6 +17,7 @@
 #include "MainMenu.h"
 #include "Persistent.h"
 #include "PopupMenu.h"
+#include "Splitter.h"
 #include "StatusBar.h"
 #include "StringList.h"
 #include "ComboBox.h"
@@ -514,7 +515,7 @@ void RegisterWindowingClasses() {
         &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
         &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
         &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
-        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo()})
+        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TSplitter::StaticClassInfo()})
     RegisterClass(*info);
 }
 
