@@ -17,7 +17,8 @@
 namespace {
 
 const char* const kFilterFilter =
-    "All filter types|*.kps;*.mss|KeyPress filteres (*.kps)|*.kps|ScreenShow filteres (*.mss)|*.mss|All files (*.*)|*.*";
+    "All filter types|*.kps;*.mss|KeyPress filteres (*.kps)|*.kps|ScreenShow filteres (*.mss)|*.mss|All files "
+    "(*.*)|*.*";
 
 class TTempDir {
  public:
@@ -79,8 +80,8 @@ TEST(Dialogs, FilterTextBecomesQtNameFilters) {
                          "ScreenShow filteres (*.mss) (*.mss)", "All files (*.*) (*)"}));
   const std::pair<const char*, QStringList> cases[] = {
       {"", {}},
-      {"Tunes", {}},                                  // no patterns at all
-      {"Tunes|", {}},                                 // an empty pattern
+      {"Tunes", {}},                                         // no patterns at all
+      {"Tunes|", {}},                                        // an empty pattern
       {"Tunes|*.mid; *.miz|Lone", {"Tunes (*.mid *.miz)"}},  // a last entry without patterns
       {"A|;;*.a;|B|*.b", {"A (*.a)", "B (*.b)"}},
   };
