@@ -14,6 +14,8 @@ object frmDravik: TfrmDravik
     UIStyle = Crystal
     Caption = 'Carolune Dravik'
     Menu = skinMainMenu1
+    Width = 638
+    Height = 479
     object pnlMain: TSkinImagePanel
       Left = 12
       Top = 52
