@@ -9,6 +9,7 @@
 #include "Colors.h"
 #include "Component.h"
 #include "Control.h"
+#include "Dialogs.h"
 #include "CustomPanel.h"
 #include "Form.h"
 #include "ImageList.h"
@@ -514,7 +515,7 @@ void RegisterWindowingClasses() {
         &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
         &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
         &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
-        &TSplitter::StaticClassInfo()})
+        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TSplitter::StaticClassInfo()})
     RegisterClass(*info);
 }
 

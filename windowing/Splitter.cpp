@@ -5,6 +5,7 @@
 TSplitter::TSplitter(TComponent* owner) : TGraphicControl(owner) {
   SetAlign(TAlign::alLeft);
   SetBounds(0, 0, 3, 100);
+  SetCursor(crSizeWE);
 }
 
 const TClassInfo& TSplitter::StaticClassInfo() {
@@ -15,88 +16,65 @@ const TClassInfo& TSplitter::StaticClassInfo() {
   return *info;
 }
 
-void TSplitter::SetMinSize(int size) { FMinSize = std::max(size, 1); }
+void TSplitter::Paint(TCanvas& canvas) {
+  canvas.Brush.Color = Color();
+  canvas.FillRect(ClientRect());
+}
 
-TControl* TSplitter::ResizedControl() const {
-  TControl* parent = Parent();
-  if (!parent || Align() == TAlign::alNone || Align() == TAlign::alClient) return nullptr;
-  for (int i = 0; i < parent->ControlCount(); ++i) {
-    TControl* c = parent->Controls(i);
-    if (c == this || !c->Visible() || c->Align() != Align()) continue;
-    const bool touches = (Align() == TAlign::alTop && c->Top() + c->Height() == Top()) ||
-                         (Align() == TAlign::alBottom && c->Top() == Top() + Height()) ||
-                         (Align() == TAlign::alLeft && c->Left() + c->Width() == Left()) ||
-                         (Align() == TAlign::alRight && c->Left() == Left() + Width());
+TControl* TSplitter::SizedControl() const {
+  if (!Parent()) return nullptr;
+  for (int i = 0; i < Parent()->ControlCount(); ++i) {
+    TControl* c = Parent()->Controls(i);
+    if (c == this || c->Align() != Align() || !c->Visible()) continue;
+    const bool touches = (Align() == TAlign::alLeft && c->Left() + c->Width() == Left()) ||
+                         (Align() == TAlign::alRight && c->Left() == Left() + Width()) ||
+                         (Align() == TAlign::alTop && c->Top() + c->Height() == Top()) ||
+                         (Align() == TAlign::alBottom && c->Top() == Top() + Height());
     if (touches) return c;
   }
   return nullptr;
 }
 
-void TSplitter::Paint(TCanvas& canvas) {
-  canvas.Brush.Color = Color();
-  canvas.Brush.Style = TBrushStyle::bsSolid;
-  canvas.FillRect(ClientRect());
-}
-
-void TSplitter::MouseEnter() { SetCursor(Vertical() ? crSizeNS : crSizeWE); }
-
-int TSplitter::ScreenPosition(int x, int y) const {
-  const TPoint p = ClientToScreen(Point(x, y));
-  return Vertical() ? p.Y : p.X;
-}
-
-int TSplitter::NewSize(int screenPosition) const {
-  const int moved = screenPosition - FStartPosition;
-  const bool grows = Align() == TAlign::alTop || Align() == TAlign::alLeft;
-  // What lies beyond the bar in the parent's client area, less MinSize, may go to the control.
-  TRect client = Parent()->ClientRect();
-  Parent()->AdjustClientRect(client);
-  int beyond = 0;
-  switch (Align()) {
-    case TAlign::alTop:
-      beyond = client.Bottom - (Top() + Height());
-      break;
-    case TAlign::alBottom:
-      beyond = Top() - client.Top;
-      break;
-    case TAlign::alLeft:
-      beyond = client.Right - (Left() + Width());
-      break;
-    default:
-      beyond = Left() - client.Left;
-      break;
-  }
-  const int largest = std::max(FMinSize, FControl ? (Vertical() ? FControl->Height() : FControl->Width()) + beyond - FMinSize : 0);
-  return std::clamp(FStartSize + (grows ? moved : -moved), FMinSize, largest);
+int TSplitter::MaxSize(const TControl& control) const {
+  int room = (Horizontal() ? Parent()->ClientWidth() : Parent()->ClientHeight()) - FMinSize;
+  for (int i = 0; i < Parent()->ControlCount(); ++i)
+    if (const TControl* c = Parent()->Controls(i); c->Align() == TAlign::alClient && c->Visible())
+      room = Extent(control) + Extent(*c) - FMinSize;
+  return std::max(FMinSize, room);
 }
 
 void TSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TGraphicControl::MouseDown(button, shift, x, y);
   if (button != TMouseButton::mbLeft) return;
-  FControl.Set(this, ResizedControl());
-  if (!FControl) return;
-  FStartPosition = ScreenPosition(x, y);
-  FStartSize = Vertical() ? FControl->Height() : FControl->Width();
+  FSized.Set(this, SizedControl());
+  if (!FSized) return;
+  FDownPos = ParentPos(x, y);
+  FStartSize = Extent(*FSized.Get());
 }
 
 void TSplitter::MouseMove(TShiftState shift, int x, int y) {
   TGraphicControl::MouseMove(shift, x, y);
-  if (!FControl) return;
-  const int size = NewSize(ScreenPosition(x, y));
-  if (Vertical())
-    FControl->SetHeight(size);
+  if (!FSized) return;
+  const int delta = ParentPos(x, y) - FDownPos;
+  const bool grows = Align() == TAlign::alLeft || Align() == TAlign::alTop;
+  TControl& sized = *FSized.Get();
+  const int size = std::clamp(FStartSize + (grows ? delta : -delta), FMinSize, MaxSize(sized));
+  if (size == Extent(sized)) return;
+  // Sizing from the far side keeps the control's outer edge where it is.
+  if (Horizontal())
+    sized.SetBounds(grows ? sized.Left() : sized.Left() + sized.Width() - size, sized.Top(), size, sized.Height());
   else
-    FControl->SetWidth(size);
-}
-
-void TSplitter::Notification(TComponent* component, TOperation operation) {
-  TGraphicControl::Notification(component, operation);
-  if (operation == TOperation::opRemove) FControl.Release(component);
+    sized.SetBounds(sized.Left(), grows ? sized.Top() : sized.Top() + sized.Height() - size, sized.Width(), size);
 }
 
 void TSplitter::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TGraphicControl::MouseUp(button, shift, x, y);
-  if (button != TMouseButton::mbLeft || !FControl) return;
-  FControl.Set(this, nullptr);
+  if (!FSized) return;
+  FSized.Set(this, nullptr);
   if (OnMoved) OnMoved(this);
+}
+
+void TSplitter::Notification(TComponent* component, TOperation operation) {
+  TGraphicControl::Notification(component, operation);
+  if (operation == TOperation::opRemove) FSized.Release(component);
 }

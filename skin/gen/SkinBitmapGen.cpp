@@ -6,11 +6,9 @@
 // Each form description given after the output folder is embedded as
 // ":/forms/CLASS.dfm" (the root object's class in capitals), with every
 // picture written as "{bitmap NAME}" or "{bitmap NAME n/m}" (frame n of m
-// equal frames) replaced by the PNG bytes of that bitmap in hex.
-//
-// With --forms before the output folder only the form descriptions are
-// embedded: a program's own forms, whose pictures come from the same
-// bitmaps that the skin library embeds already.
+// equal frames) replaced by the PNG bytes of that bitmap in hex. With
+// "--forms" first, only the descriptions go into <out>/forms.qrc: a
+// program's own forms, embedded beside the library's.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -262,18 +260,19 @@ QString FormResourceName(const QString& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool formsOnly = argc > 1 && std::string(argv[1]) == "--forms";
-  if (formsOnly) --argc, ++argv;
-  if (argc < 2) {
+  // "--forms <out> descriptions...": only the descriptions, in <out>/forms.qrc.
+  const bool formsOnly = argc >= 2 && std::string(argv[1]) == "--forms";
+  const int first = formsOnly ? 2 : 1;
+  if (argc < first + 1) {
     std::fprintf(stderr, "usage: %s [--forms] <output folder> [form description...]\n", argv[0]);
     return 2;
   }
-  const QDir out(QString::fromLocal8Bit(argv[1]));
+  const QDir out(QString::fromLocal8Bit(argv[first]));
   if (!out.mkpath("bitmaps") || !out.mkpath("forms")) {
-    std::fprintf(stderr, "cannot create the folders in %s\n", argv[1]);
+    std::fprintf(stderr, "cannot create the folders in %s\n", argv[first]);
     return 1;
   }
-  QFile qrc(out.filePath("skin_bitmaps.qrc"));
+  QFile qrc(out.filePath(formsOnly ? "forms.qrc" : "skin_bitmaps.qrc"));
   if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(qrc.fileName()));
     return 1;
@@ -293,7 +292,7 @@ int main(int argc, char** argv) {
     list << "  <file alias=\"" << bitmap.Name << ".png\">" << file << "</file>\n";
   }
   list << "</qresource>\n<qresource prefix=\"/forms\">\n";
-  for (int i = 2; i < argc; ++i) {
+  for (int i = first + 1; i < argc; ++i) {
     QFile source(QString::fromLocal8Bit(argv[i]));
     if (!source.open(QIODevice::ReadOnly)) {
       std::fprintf(stderr, "cannot read %s\n", argv[i]);

@@ -1,5 +1,6 @@
-#include "Splitter.h"
-
+// The splitter: dragging it sizes the control it touches on its aligned
+// side, within MinSize of either end, and the splitter follows; dragging a
+// right-aligned one grows the control leftwards.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,54 +8,81 @@
 
 #include "CustomPanel.h"
 #include "Form.h"
+#include "Splitter.h"
 
 namespace {
 
 void Send(QWidget* widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
-  QMouseEvent event(type, pos, widget->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                    buttons, Qt::NoModifier);
+  QMouseEvent event(type, pos, widget->mapToGlobal(pos), Qt::LeftButton, buttons, Qt::NoModifier);
   QApplication::sendEvent(widget, &event);
 }
 
-// Presses on the bar, moves the held pointer by dy on the screen, releases.
-void DragBy(TSplitter& bar, int dy) {
-  const QPoint start = bar.mapToGlobal(QPoint(1, 1));
-  Send(&bar, QEvent::MouseButtonPress, QPoint(1, 1), Qt::LeftButton);
-  Send(&bar, QEvent::MouseMove, bar.mapFromGlobal(start + QPoint(0, dy)), Qt::LeftButton);
-  Send(&bar, QEvent::MouseButtonRelease, bar.mapFromGlobal(start + QPoint(0, dy)), Qt::NoButton);
+// Presses the splitter at its middle, moves by each offset from there (the
+// splitter moves along, so each move is sent relative to where it is now),
+// and releases.
+void DragBy(TSplitter& splitter, std::initializer_list<int> offsets) {
+  const int y = splitter.Height() / 2;
+  const int startLeft = splitter.Left();
+  Send(&splitter, QEvent::MouseButtonPress, QPoint(1, y), Qt::LeftButton);
+  int last = 0;
+  for (const int offset : offsets) {
+    Send(&splitter, QEvent::MouseMove, QPoint(1 + startLeft + offset - splitter.Left(), y), Qt::LeftButton);
+    last = offset;
+  }
+  Send(&splitter, QEvent::MouseButtonRelease, QPoint(1 + startLeft + last - splitter.Left(), y), Qt::NoButton);
 }
+
+struct TSplitForm {
+  explicit TSplitForm(TAlign side) {
+    form.SetBounds(0, 0, 400, 200);
+    sized = new TPanel(&form);
+    sized->SetParent(&form);
+    sized->SetAlign(side);
+    sized->SetWidth(100);
+    splitter = new TSplitter(&form);
+    splitter->SetParent(&form);
+    splitter->SetAlign(side);
+    // Placed on the far side of the sized control, so that alignment puts it next to it.
+    splitter->SetLeft(side == TAlign::alLeft ? 150 : 0);
+    client = new TPanel(&form);
+    client->SetParent(&form);
+    client->SetAlign(TAlign::alClient);
+    splitter->OnMoved = [this](TComponent*) { ++moved; };
+    form.Show();
+    QCoreApplication::processEvents();
+  }
+  ~TSplitForm() { form.Hide(); }
+  TForm form{nullptr};
+  TPanel* sized;
+  TSplitter* splitter;
+  TPanel* client;
+  int moved = 0;
+};
 
 }  // namespace
 
-TEST(Splitter, DraggingSizesTheControlBeforeItWithinMinSize) {
-  TForm form(nullptr);
-  form.SetBounds(0, 0, 200, 300);
-  auto* top = new TPanel(&form);
-  top->SetParent(&form);
-  top->SetAlign(TAlign::alTop);
-  top->SetHeight(100);
-  auto* bar = new TSplitter(&form);
-  bar->SetParent(&form);
-  bar->SetAlign(TAlign::alTop);
-  bar->SetTop(100);
-  bar->SetHeight(3);
-  auto* rest = new TPanel(&form);
-  rest->SetParent(&form);
-  rest->SetAlign(TAlign::alClient);
-  form.Show();
-  ASSERT_EQ(bar->Top(), 100);
-  ASSERT_EQ(bar->ResizedControl(), top);
-  int moves = 0;
-  bar->OnMoved = [&moves](TComponent*) { ++moves; };
+TEST(Splitter, DragSizesTheTouchingControlWithinTheLimits) {
+  TSplitForm f(TAlign::alLeft);
+  ASSERT_EQ(f.splitter->Left(), 100);
+  DragBy(*f.splitter, {20, 50});
+  EXPECT_EQ(f.sized->Width(), 150);
+  EXPECT_EQ(f.splitter->Left(), 150);
+  EXPECT_EQ(f.client->Left(), 153);
+  EXPECT_EQ(f.moved, 1);
+  // The client keeps MinSize; the sized control never gets less than it.
+  DragBy(*f.splitter, {400});
+  EXPECT_EQ(f.client->Width(), f.splitter->MinSize());
+  DragBy(*f.splitter, {-1000});
+  EXPECT_EQ(f.sized->Width(), f.splitter->MinSize());
+  EXPECT_EQ(f.moved, 3);
+}
 
-  DragBy(*bar, 40);
-  EXPECT_EQ(top->Height(), 140);
-  EXPECT_EQ(bar->Top(), 140);
-  EXPECT_EQ(rest->Top(), 143);
-  EXPECT_EQ(moves, 1);
-  DragBy(*bar, -500);  // MinSize is kept for the control...
-  EXPECT_EQ(top->Height(), bar->MinSize());
-  DragBy(*bar, 900);  // ...and for the room beyond the bar
-  EXPECT_EQ(form.ClientHeight() - (bar->Top() + bar->Height()), bar->MinSize());
-  form.Hide();
+TEST(Splitter, RightAlignedGrowsLeftwards) {
+  TSplitForm f(TAlign::alRight);
+  ASSERT_EQ(f.sized->Left(), 300);
+  ASSERT_EQ(f.splitter->Left(), 297);
+  DragBy(*f.splitter, {-40});
+  EXPECT_EQ(f.sized->Width(), 140);
+  EXPECT_EQ(f.sized->Left(), 260);
+  EXPECT_EQ(f.splitter->Left(), 257);
 }
