@@ -1,13 +1,15 @@
 #include "MainFrm.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
 #include "Action.h"
 #include "Application.h"
+#include "AtomicFile.h"
+#include "Clipboard.h"
+#include "Dialogs.h"
 #include "FormResources.h"
 #include "Label.h"
 #include "MenuItem.h"
@@ -58,11 +60,6 @@ std::string MenuCaptionOf(const std::string& path) {
     caption += c;
   }
   return caption;
-}
-
-bool ClipboardHasText() {
-  const QClipboard* clipboard = QGuiApplication::clipboard();
-  return clipboard && !clipboard->text().isEmpty();
 }
 
 }  // namespace
@@ -193,6 +190,9 @@ void TfrmMain::FindComponents() {
   btnMidiPause = &Named<TSkinButton>("btnMidiPause");
   btnMIDIStop = &Named<TSkinButton>("btnMIDIStop");
   tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer");
+  opMIDI = &Named<TOpenDialog>("opMIDI");
+  odFilter = &Named<TOpenDialog>("odFilter");
+  sdSaveRingtone = &Named<TSaveDialog>("sdSaveRingtone");
   actSave = &Named<TAction>("actSave");
   actSaveAs = &Named<TAction>("actSaveAs");
   actCut = &Named<TAction>("actCut");
@@ -369,7 +369,7 @@ void TfrmMain::UpdateCommands() {
   if (const TSkinMemo* memo = ActiveMemo()) {
     actCopy->SetEnabled(!memo->SelText().empty());
     actCut->SetEnabled(actCopy->Enabled() && !memo->ReadOnly());
-    actPaste->SetEnabled(ClipboardHasText());
+    actPaste->SetEnabled(Clipboard().HasFormat(CF_TEXT) && !Clipboard().AsText().empty());
     actSelectAll->SetEnabled(true);
   } else {
     for (TAction* action : {actCut, actCopy, actPaste, actSelectAll}) action->SetEnabled(false);
@@ -800,12 +800,100 @@ void TfrmMain::tmMIDIPlayerTimer(TComponent*) {
   gbPlayMIDI->SetCaption(TimeCaption(FTotalMinutes, FTotalSeconds, minutes, seconds));
 }
 
+// ---------------------------------------------------------------- opening and saving
+
+void TfrmMain::OpenSourceDialog() {
+  opMIDI->SetInitialDir(ExtractFilePath(FSourceFile));
+  if (!opMIDI->Execute()) return;
+  const std::string path = opMIDI->FileName();
+  const TTuneType type = FileTypeOfExt(ExtractFileExt(path));
+  if (type == ttUnknown) {
+    ShowUnknownFormat();
+    return;
+  }
+  if (QuerySaveCurrent()) OpenFile(type, path);
+}
+
+namespace {
+
+struct TSaveEntry {
+  TTuneType Type;
+  const char* Filter;
+  const char* Extension;
+};
+const TSaveEntry kSaveEntries[] = {{ttRTTTL, "RTTTL files (*.rtx)|*.rtx", ".rtx"},
+                                   {ttiMelody, "iMelody files (*.imy)|*.imy", ".imy"},
+                                   {tteMelody, "eMelody files (*.emy)|*.emy", ".emy"},
+                                   {ttComposer, "Composer format files (*.kpz)|*.kpz", ".kpz"},
+                                   {ttKeyPress, "KeyPress format files (*.tkp)|*.tkp", ".tkp"},
+                                   {ttScreenShow, "ScreenShow format files (*.tss)|*.tss", ".tss"}};
+
+}  // namespace
+
+bool TfrmMain::PrepareSaveDialog(TTuneType type) {
+  FSaveExtensions->Clear();
+  std::string filter;
+  for (const TSaveEntry& entry : kSaveEntries)
+    if (FTargetMask & TargetBit(entry.Type)) {
+      filter += std::string(entry.Filter) + "|";
+      FSaveExtensions->Add(entry.Extension);
+    }
+  if (!filter.empty()) filter.pop_back();
+  sdSaveRingtone->SetFilter(filter);
+  sdSaveRingtone->SetFileName("untitled");
+  // The dialog opens beside the source.
+  sdSaveRingtone->SetInitialDir(ExtractFilePath(FSourceFile));
+  int index = 1;
+  if (type != ttUnknown) {
+    const auto& extensions = FSaveExtensions->Lines();
+    const auto found = std::find_if(extensions.begin(), extensions.end(), [type](const std::string& ext) {
+      return FileTypeOfExt(ext) == type;
+    });
+    index = found == extensions.end() ? 0 : static_cast<int>(found - extensions.begin()) + 1;
+  }
+  sdSaveRingtone->SetFilterIndex(index);
+  return true;
+}
+
+bool TfrmMain::Save() { return SaveWithDialog(PageType()); }
+
+bool TfrmMain::SaveAs() { return SaveWithDialog(ttUnknown); }
+
+bool TfrmMain::SaveWithDialog(TTuneType type) {
+  PrepareSaveDialog(type);
+  if (!sdSaveRingtone->Execute()) return false;
+  const int index = sdSaveRingtone->FilterIndex();
+  if (index < 1 || index > FSaveExtensions->Count()) return false;
+  std::string fileName = sdSaveRingtone->FileName();
+  // A name whose extension is no target offered (none at all, or another)
+  // gets the chosen entry's, so that the file chosen is always written.
+  if ((FTargetMask & TargetBit(FileTypeOfExt(ExtractFileExt(fileName)))) == 0)
+    fileName += FSaveExtensions->Strings(index - 1);
+  return WriteTargetFile(fileName);
+}
+
+bool TfrmMain::WriteTargetFile(const std::string& fileName) {
+  const TTuneType type = FileTypeOfExt(ExtractFileExt(fileName));
+  if ((FTargetMask & TargetBit(type)) == 0) return false;
+  // The page comes to the front, and so is converted first when empty; a
+  // page the options hide shows its tab, as the Convert command does.
+  ShowTargetPage(type);
+  const TTargetPage& page = *PageOfType(type);
+  if (type == ttKeyPress || type == ttScreenShow) {
+    const TFilterPage phone = FilterPage(type);
+    WriteFileAtomically(fileName, TargetFileText(phone.Brands->ComboText(), phone.Models->ComboText(), page.Memo->Lines()));
+  } else {
+    WriteFileAtomically(fileName, page.Memo->Lines().Text());
+  }
+  return true;
+}
+
 // ---------------------------------------------------------------- commands of other windows
 
-void TfrmMain::actOpenExecute(TComponent*) {}
-void TfrmMain::btnMIDIOpenClick(TComponent*) {}
-void TfrmMain::actSaveExecute(TComponent*) {}
-void TfrmMain::actSaveAsExecute(TComponent*) {}
+void TfrmMain::actOpenExecute(TComponent*) { OpenSourceDialog(); }
+void TfrmMain::btnMIDIOpenClick(TComponent*) { OpenSourceDialog(); }
+void TfrmMain::actSaveExecute(TComponent*) { Save(); }
+void TfrmMain::actSaveAsExecute(TComponent*) { SaveAs(); }
 void TfrmMain::actOptionExecute(TComponent*) {}
 void TfrmMain::actImportFilterExecute(TComponent*) {}
 void TfrmMain::actFilterEditorExecute(TComponent*) {}

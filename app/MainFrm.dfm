@@ -1178,6 +1178,19 @@ object frmMain: TfrmMain
       48EF7FF9770E2CFA92E7DBD83E9672D80800202C0AB40D9DA58E6A9EA1E2BF3D
       69DC10E372B65B0000000049454E44AE426082}
   end
+  object opMIDI: TOpenDialog
+    Filter = 'All supported ringtone types|*.mid;*.rtx;*.imy;*.emy;*.kpz|Midi files (*.mid; *.miz)|*.mid;*.miz|RTTTL files (*.rtx)|*.rtx|iMelody files (*.imy)|*.imy|eMelody files (*.emy)|*.emy|Composer format files (*.kpz)|*.kpz|ScreenShow format files (*.tss)|*.tss|KeyPress format files (*.tkp)|*.tkp|All files (*.*)|*.*'
+    Options = [ofHideReadOnly, ofFileMustExist, ofEnableSizing]
+  end
+  object sdSaveRingtone: TSaveDialog
+    Options = [ofHideReadOnly, ofEnableSizing]
+    Title = 'Save Ringtone'
+  end
+  object odFilter: TOpenDialog
+    Filter = 'All filter types|*.kps;*.mss|KeyPress filteres (*.kps)|*.kps|ScreenShow filteres (*.mss)|*.mss|All files (*.*)|*.*'
+    Options = [ofHideReadOnly, ofAllowMultiSelect, ofFileMustExist, ofEnableSizing]
+    Title = 'Carolune Filters'
+  end
   object tmMIDIPlayer: TTimer
     Enabled = False
     Interval = 200

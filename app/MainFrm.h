@@ -24,6 +24,8 @@
 class TAction;
 class TLabel;
 class TMenuItem;
+class TOpenDialog;
+class TSaveDialog;
 class TSkinButton;
 class TSkinComboBox;
 class TSkinEdit;
@@ -94,6 +96,13 @@ class TfrmMain : public TForm {
   // Hands the open file (if any) to the recent files; true: it may be replaced.
   virtual bool QuerySaveCurrent();
   virtual void AddRecentFile(const std::string& path);
+  // Save offers the active page's type first, SaveAs the first entry; true
+  // when a file was written.
+  virtual bool Save();
+  virtual bool SaveAs();
+  // Fills the save dialog with one entry per target of the current source
+  // and chooses the entry of the type (the first for ttUnknown).
+  virtual bool PrepareSaveDialog(TTuneType type);
   virtual void ShowSource();
   virtual void ConvertForPage(TSkinTabSheet* page);
   virtual void ShowHelp();
@@ -104,6 +113,8 @@ class TfrmMain : public TForm {
   virtual void UpdateCommands();
   virtual void AppIdle(TComponent* sender, bool& done);
 
+  // The Open command: a file chosen in the open dialog becomes the source.
+  void OpenSourceDialog();
   // Makes the file the current source; a file that cannot be read (or a
   // MIDI file the player refuses) raises and leaves the current source as
   // it was.
@@ -114,6 +125,10 @@ class TfrmMain : public TForm {
   void ConvertScreenShow(TTuneType sourceType, const std::string& filterText);
   // The tune type of the active page; ttUnknown when it is none of the six.
   TTuneType PageType() const;
+  // Writes the page of the name's extension (converting it first when it
+  // is empty); false, writing nothing, when the type is no target of the
+  // current source. A file that cannot be written raises and stays as it was.
+  bool WriteTargetFile(const std::string& fileName);
   void LayoutMemos();
 
   // The description's handlers.
@@ -175,6 +190,8 @@ class TfrmMain : public TForm {
   TSkinTrackBar *tbPlayMIDI = nullptr, *tbVoiceLevel = nullptr;
   TSkinButton *btnMIDIPlay = nullptr, *btnMidiPause = nullptr, *btnMIDIStop = nullptr;
   TTimer* tmMIDIPlayer = nullptr;
+  TOpenDialog *opMIDI = nullptr, *odFilter = nullptr;
+  TSaveDialog* sdSaveRingtone = nullptr;
   TMediaPlayer* mpMIDI = nullptr;
   TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
           *actSelectAll = nullptr;
@@ -237,6 +254,7 @@ class TfrmMain : public TForm {
   const TTargetPage* PageOfSheet(const TSkinTabSheet* sheet) const;
   TSkinMemo* ActiveMemo() const;
   void ShowTargetPage(TTuneType type);
+  bool SaveWithDialog(TTuneType type);
   void ApplyFonts();
   void AlignMIDIPanel();
   void BindVolumeBar();

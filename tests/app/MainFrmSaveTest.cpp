@@ -1,0 +1,165 @@
+// Opening through the open dialog, and saving the target pages through
+// the save dialog, as texts and as KeyPress and ScreenShow target files
+// that open again as sources.
+#include <QFileDialog>
+
+#include "Action.h"
+#include "Dialogs.h"
+#include "MainWindowFixture.h"
+#include "MidiTunes.h"
+#include "SkinComboBox.h"
+#include "SkinEdit.h"
+#include "SkinMemo.h"
+#include "SkinPageControl.h"
+
+namespace {
+
+const char* const kRtttl = "Tune:d=4,o=5,b=120:c,d,e,8f,g\r\n";
+
+// Answers the file dialogs while it lives: the file to choose (a path, or
+// "" to cancel) and the filter entry to pick (from 1; 0 keeps the dialog's).
+class TDialogAnswers {
+ public:
+  TDialogAnswers()
+      : FPrevious(SetFileDialogRunner([this](QFileDialog& dialog) {
+          filters = dialog.nameFilters();
+          selectedFilter = dialog.selectedNameFilter();
+          directory = dialog.directory().absolutePath().toStdString();
+          if (file.empty()) return false;
+          // The entry first: choosing one in a save dialog changes the
+          // extension of the name typed before.
+          if (entry > 0) dialog.selectNameFilter(filters.value(entry - 1));
+          dialog.selectFile(QString::fromStdString(file));
+          return true;
+        })) {}
+  ~TDialogAnswers() { SetFileDialogRunner(FPrevious); }
+  TDialogAnswers(const TDialogAnswers&) = delete;
+  TDialogAnswers& operator=(const TDialogAnswers&) = delete;
+
+  std::string file;
+  int entry = 0;
+  // What the last dialog offered.
+  QStringList filters;
+  QString selectedFilter;
+  std::string directory;
+
+ private:
+  TFileDialogRunner FPrevious;
+};
+
+std::string Content(const std::string& path) { return FileExists(path) ? ReadFileBytes(path) : "<none>"; }
+
+}  // namespace
+
+class MainWindowSaveTest : public MainWindowTest {
+ protected:
+  TfrmMain& OpenRtttl() {
+    TfrmMain& w = Window();
+    w.OpenFile(ttRTTTL, WriteFile("tune.rtx", kRtttl));
+    return w;
+  }
+  TDialogAnswers answers;
+};
+
+TEST_F(MainWindowSaveTest, TheDialogOffersTheSourcesTargetsAndPreselectsTheActivePage) {
+  TfrmMain& w = OpenRtttl();
+  w.pgcTarget->SetActivePage(w.tseMelody);
+  EXPECT_FALSE(w.Save());  // cancelled
+  EXPECT_EQ(answers.filters, QtNameFilters("iMelody files (*.imy)|*.imy|eMelody files (*.emy)|*.emy|Composer format "
+                                            "files (*.kpz)|*.kpz|KeyPress format files (*.tkp)|*.tkp|ScreenShow "
+                                            "format files (*.tss)|*.tss"));
+  EXPECT_TRUE(answers.filters[1].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
+  EXPECT_EQ(w.sdSaveRingtone->FilterIndex(), 2);
+  EXPECT_EQ(answers.directory + "/", Folder());
+  w.SaveAs();
+  EXPECT_EQ(w.sdSaveRingtone->FilterIndex(), 1);
+  EXPECT_TRUE(answers.filters[0].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
+}
+
+TEST_F(MainWindowSaveTest, TheChosenEntryNamesTheTypeOfANameWithoutATargetExtension) {
+  TfrmMain& w = OpenRtttl();
+  answers.entry = 1;  // iMelody
+  answers.file = Folder() + "x";
+  EXPECT_TRUE(w.SaveAs());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsiMelody);
+  EXPECT_EQ(Content(Folder() + "x.imy"), w.mmiM->Lines().Text());
+  EXPECT_EQ(Content(Folder() + "x.imy").rfind("BEGIN:IMELODY\r\n", 0), 0u);
+  // The source's own type is no target: the entry's extension is added.
+  answers.file = Folder() + "y.rtx";
+  EXPECT_TRUE(w.SaveAs());
+  EXPECT_EQ(Content(Folder() + "y.rtx"), "<none>");
+  EXPECT_EQ(Content(Folder() + "y.rtx.imy"), w.mmiM->Lines().Text());
+  // A target extension decides the page, whatever the entry.
+  answers.file = Folder() + "z.emy";
+  EXPECT_TRUE(w.SaveAs());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tseMelody);
+  EXPECT_FALSE(w.mmeM->Text().empty());
+  EXPECT_EQ(Content(Folder() + "z.emy"), w.mmeM->Lines().Text());
+  // The page in front is written as it stands, converted or edited.
+  w.mmeM->SetText("edited");
+  EXPECT_TRUE(w.WriteTargetFile(Folder() + "z.emy"));
+  EXPECT_EQ(Content(Folder() + "z.emy"), "edited\r\n");
+}
+
+TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithItsPhone) {
+  AddFilter("n.kps", 1, "Nokia", "3310");
+  TfrmMain& w = OpenRtttl();
+  w.cmbKpsMobile->SetItemIndex(0);
+  w.cmbKpsMobileChange(w.cmbKpsMobile);
+  w.mmKeyPress->Clear();
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  answers.file = Folder() + "out";
+  answers.entry = 4;  // KeyPress
+  ASSERT_TRUE(w.SaveAs());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsKeypress);
+  const std::string text = w.mmKeyPress->Lines().Text();
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(Content(Folder() + "out.tkp"), "Brand=Nokia\r\nModel=3310\r\n[Content]\r\n" + text);
+  w.OpenFile(ttKeyPress, Folder() + "out.tkp");
+  EXPECT_EQ(Find<TSkinEdit>("lblBrandKSource").Text(), "Nokia");
+  EXPECT_EQ(Find<TSkinEdit>("lblModelKSource").Text(), "3310");
+  EXPECT_EQ(Find<TSkinMemo>("mmKeyPressSource").Text(), text);
+}
+
+TEST_F(MainWindowSaveTest, APageTheOptionsHideShowsItsTabWhenSavedTo) {
+  CaroluneOption->IsShowComposer = false;
+  TfrmMain& w = OpenRtttl();
+  ASSERT_FALSE(w.tsComposer->TabVisible());
+  EXPECT_TRUE(w.WriteTargetFile(Folder() + "c.kpz"));
+  EXPECT_TRUE(w.tsComposer->TabVisible());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsComposer);
+  EXPECT_FALSE(w.mmCom->Text().empty());
+  EXPECT_EQ(Content(Folder() + "c.kpz"), w.mmCom->Lines().Text());
+}
+
+TEST_F(MainWindowSaveTest, NothingIsWrittenWithoutATargetAndAFileThatCannotBeMadeRaises) {
+  TfrmMain& w = Window();
+  answers.file = Folder() + "none.imy";
+  EXPECT_FALSE(w.Save());  // nothing open: no entry at all
+  EXPECT_FALSE(FileExists(Folder() + "none.imy"));
+  OpenRtttl();
+  EXPECT_FALSE(w.WriteTargetFile(Folder() + "a.rtx"));
+  EXPECT_FALSE(w.WriteTargetFile(Folder() + "a.mid"));
+  EXPECT_FALSE(FileExists(Folder() + "a.rtx"));
+  EXPECT_THROW(w.WriteTargetFile(Folder() + "missing/a.imy"), EFCreateError);
+}
+
+TEST_F(MainWindowSaveTest, TheOpenDialogStartsBesideTheSourceAndOpensTheChosenFile) {
+  TfrmMain& w = OpenRtttl();
+  QDir().mkpath(QString::fromStdString(Folder() + "more"));
+  const std::string midi = WriteFile("more/b.mid", SixtyFiveSecondFile());
+  answers.file = midi;
+  Find<TAction>("actOpen").Execute();
+  QApplication::processEvents();
+  EXPECT_EQ(answers.directory + "/", Folder());
+  EXPECT_EQ(answers.filters.size(), 9);
+  EXPECT_EQ(w.SourceFile(), midi);
+  EXPECT_EQ(CaroluneOption->RecentFiles.Lines(), std::vector<std::string>{Folder() + "tune.rtx"});
+  // An unknown type: the message, and the source stays.
+  answers.file = WriteFile("more/notes.txt", "text");
+  w.btnMIDIOpenClick(nullptr);
+  ASSERT_EQ(boxes.messages.size(), 1u);
+  EXPECT_EQ(boxes.messages[0].Text, "Unknown ringtone format.");
+  EXPECT_EQ(w.SourceFile(), midi);
+  EXPECT_EQ(answers.directory + "/", Folder() + "more/");
+}
