@@ -10,6 +10,7 @@
 #include "AtomicFile.h"
 #include "Clipboard.h"
 #include "Dialogs.h"
+#include "DravikFrm.h"
 #include "FormResources.h"
 #include "Label.h"
 #include "MenuItem.h"
@@ -896,5 +897,13 @@ void TfrmMain::actSaveExecute(TComponent*) { Save(); }
 void TfrmMain::actSaveAsExecute(TComponent*) { SaveAs(); }
 void TfrmMain::actOptionExecute(TComponent*) {}
 void TfrmMain::actImportFilterExecute(TComponent*) {}
-void TfrmMain::actFilterEditorExecute(TComponent*) {}
+void TfrmMain::actFilterEditorExecute(TComponent*) {
+  {
+    TfrmDravik editor(nullptr);
+    editor.ShowWithFile("");
+  }
+  // A filter the editor saved into the Filters folder is listed at once,
+  // also when the folder cannot be watched.
+  LoadFilterLists();
+}
 void TfrmMain::actFiltersExecute(TComponent*) {}

@@ -2,8 +2,10 @@
 // files, help and closing.
 #include <QClipboard>
 #include <QFile>
+#include <QTimer>
 
 #include "Action.h"
+#include "DravikFrm.h"
 #include "MainWindowFixture.h"
 #include "MenuItem.h"
 #include "SkinComboBox.h"
@@ -221,4 +223,21 @@ TEST_F(MainWindowTest, TheIdleHookCallsThePreviousHandlerFirstAndIsPutBackWhenTh
   Idle();
   EXPECT_EQ(calls.size(), 2u);  // the previous handler alone again
   Application().OnIdle = nullptr;
+}
+
+TEST_F(MainWindowTest, TheFilterEditorRunsModallyOnANewFilterAndTheListsFollowWhatItSaved) {
+  TfrmMain& w = Window();
+  std::string caption;
+  QTimer::singleShot(0, [&] {
+    for (int i = 0; i < ScreenFormCount(); ++i)
+      if (auto* editor = dynamic_cast<TfrmDravik*>(ScreenForms(i))) {
+        caption = editor->Caption();
+        AddFilter("saved.kps", 1, "Sendo", "S200");  // as if the editor had saved it
+        editor->Close();
+      }
+  });
+  Find<TAction>("actFilterEditor").Execute();
+  EXPECT_EQ(caption, "Carolune Dravik - untitled");
+  for (int i = 0; i < ScreenFormCount(); ++i) EXPECT_EQ(dynamic_cast<TfrmDravik*>(ScreenForms(i)), nullptr);
+  EXPECT_EQ(w.cmbKpsMobile->Items().Lines(), std::vector<std::string>{"Sendo"});
 }
