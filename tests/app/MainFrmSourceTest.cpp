@@ -197,3 +197,34 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadLeavesTheCurrentSourceAsItWas) {
   EXPECT_EQ(w.stbMain->Panels().Items(0)->Text(), " " + tune);
   EXPECT_FALSE(w.tsRTTTL->TabVisible());
 }
+
+TEST_F(MainWindowTest, HostileSourcesOpenAsFarAsTheyGoOrAreRefusedWithoutHarm) {
+  TfrmMain& w = Window();
+  static const char kBinary[] = "\xFF\xFE\x00\x01:d=,o=99999999999,b=-1:\x80\x81\r\r\n\x00zz";
+  const std::string binary(kBinary, sizeof kBinary - 1);
+  const std::string lines(200000, '\n');
+  const std::pair<TTuneType, std::string> files[] = {
+      {ttRTTTL, binary}, {ttiMelody, "BEGIN:IMELODY\r\nMELODY:" + std::string(100000, '(') + "\r\n"},
+      {tteMelody, lines}, {ttComposer, std::string(600000, '8')},
+      {ttKeyPress, "Brand=" + std::string(70000, 'x') + "\r\n"}, {ttScreenShow, binary}};
+  int n = 0;
+  for (const auto& [type, bytes] : files) {
+    SCOPED_TRACE(n);
+    w.OpenFile(type, WriteFile("hostile" + IntToStr(n++) + (type == ttKeyPress ? ".tkp" : ".txt"), bytes));
+    for (int i = 0; i < w.pgcTarget->PageCount(); ++i) w.pgcTarget->SetActivePage(w.pgcTarget->Pages(i));
+    EXPECT_EQ(w.SourceType(), type);
+  }
+  std::string current = WriteFile("good.mid", SixtyFiveSecondFile());
+  w.OpenFile(ttMIDI, current);
+  for (const std::string& midi : {SixtyFiveSecondFile().substr(0, 30), std::string("MThd\0\0\0\x06\0\x01\xFF\xFF\0\x60", 14),
+                                  Header(1, 1, 96) + Chunk("MTrk", std::string("\x00\xFF\x51\xFF", 4))}) {
+    const std::string path = WriteFile("hostile" + IntToStr(n++) + ".mid", midi);
+    try {
+      w.OpenFile(ttMIDI, path);
+      current = path;
+    } catch (const Exception&) {
+      EXPECT_EQ(w.SourceFile(), current);  // refused: the source stays
+    }
+    for (int i = 0; i < w.pgcTarget->PageCount(); ++i) w.pgcTarget->SetActivePage(w.pgcTarget->Pages(i));
+  }
+}
