@@ -118,12 +118,7 @@ void TSkinCustomButton::SetFocusedRectMargin(int margin) {
 }
 
 void TSkinCustomButton::SetAction(TAction* action) {
-  if (action == FAction.Get()) return;
-  if (TAction* old = FAction.Get()) old->RemoveChangeListener(this);
-  FAction.Set(this, action);
-  if (!action) return;
-  action->AddChangeListener(this, [this] { ApplyAction(); });
-  ApplyAction();
+  TAction::Link(this, FAction, action, [this] { ApplyAction(); });
 }
 
 void TSkinCustomButton::ApplyAction() {

@@ -77,6 +77,15 @@ void TAction::RemoveChangeListener(const TComponent* client) {
   std::erase_if(FListeners, [client](const auto& l) { return l.first == client; });
 }
 
+void TAction::Link(TComponent* client, TComponentRef<TAction>& link, TAction* action, std::function<void()> apply) {
+  if (action == link.Get()) return;
+  if (TAction* old = link.Get()) old->RemoveChangeListener(client);
+  link.Set(client, action);
+  if (!action) return;
+  action->AddChangeListener(client, apply);
+  apply();
+}
+
 void TAction::Changed() {
   FQtAction->setShortcut(ShortCutToKeySequence(FShortCut));
   FQtAction->setEnabled(FEnabled);

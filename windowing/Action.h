@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Component.h"
+#include "ComponentRef.h"
 #include "Events.h"
 #include "Keys.h"
 #include "Persistent.h"
@@ -61,6 +62,11 @@ class TAction : public TComponent, public TPersistent {
   void RemoveChangeListener(const TComponent* client);
 
   QAction& QtAction() { return *FQtAction; }
+
+  // Links a client control to action (null unlinks) through its reference:
+  // the action it had stops telling it of changes; the new one tells it
+  // through apply from now on, and once at once.
+  static void Link(TComponent* client, TComponentRef<TAction>& link, TAction* action, std::function<void()> apply);
 
  private:
   template <class T>

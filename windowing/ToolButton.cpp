@@ -103,12 +103,7 @@ void TToolButton::SetMenuItem(TMenuItem* item) {
 void TToolButton::SetDropdownMenu(TPopupMenu* menu) { FDropdownMenu.Set(this, menu); }
 
 void TToolButton::SetAction(TAction* action) {
-  if (action == FAction.Get()) return;
-  if (TAction* old = FAction.Get()) old->RemoveChangeListener(this);
-  FAction.Set(this, action);
-  if (!action) return;
-  action->AddChangeListener(this, [this] { ApplyAction(); });
-  ApplyAction();
+  TAction::Link(this, FAction, action, [this] { ApplyAction(); });
 }
 
 void TToolButton::ApplyAction() {

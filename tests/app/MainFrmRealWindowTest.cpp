@@ -7,11 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
-#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
 #include "EventLoopWait.h"
+#include "ScreenShots.h"
 #include "MainWindowFixture.h"
 #include "MidiTunes.h"
 #include "SkinButton.h"
@@ -29,16 +29,11 @@ class MainWindowRealWindow : public MainWindowTest {
  protected:
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
-    ASSERT_TRUE(QDir().mkpath(Shots()));
   }
-  static QString Shots() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
-
   // Lets the window settle, then saves what the screen shows under name.
   static QImage Screen(const QString& name) {
     ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(300));
-    const QString path = Shots() + "/" + name + ".png";
-    if (QProcess::execute("import", {"-window", "root", path}) != 0) return {};
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
+    return ScreenShot(name);
   }
 };
 
