@@ -9,7 +9,6 @@
 
 int main(int argc, char** argv) {
   CaroluneOption = TVeskaroOption::Create<TCaroluneOption>();
-  int status = 0;
   {
     QApplication app(argc, argv);
     Application().SetTitle("Carolune");
@@ -20,5 +19,5 @@ int main(int argc, char** argv) {
     Application().DestroyComponents();
   }
   CaroluneOption.reset();
-  return status;
+  return 0;
 }

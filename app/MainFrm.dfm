@@ -157,7 +157,6 @@ object frmMain: TfrmMain
             Width = 400
             Height = 80
             UIStyle = Crystal
-            ReadOnly = True
             ScrollBars = ssVertical
             WordWrap = False
           end
@@ -186,7 +185,6 @@ object frmMain: TfrmMain
             Width = 400
             Height = 80
             UIStyle = Crystal
-            ReadOnly = True
             ScrollBars = ssVertical
             WordWrap = False
           end
@@ -215,7 +213,6 @@ object frmMain: TfrmMain
             Width = 400
             Height = 80
             UIStyle = Crystal
-            ReadOnly = True
             ScrollBars = ssVertical
             WordWrap = False
           end
@@ -244,7 +241,6 @@ object frmMain: TfrmMain
             Width = 400
             Height = 80
             UIStyle = Crystal
-            ReadOnly = True
             ScrollBars = ssVertical
             WordWrap = False
           end
@@ -301,7 +297,6 @@ object frmMain: TfrmMain
             Width = 400
             Height = 80
             UIStyle = Crystal
-            ReadOnly = True
             ScrollBars = ssVertical
             WordWrap = False
           end
@@ -358,7 +353,6 @@ object frmMain: TfrmMain
             Width = 400
             Height = 80
             UIStyle = Crystal
-            ReadOnly = True
             ScrollBars = ssVertical
             WordWrap = False
           end

@@ -105,7 +105,6 @@ TEST_F(MainWindowTest, AMidiSourceIsTheFilesBytesAndATextSourceItsLines) {
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", "Tune:d=4,o=5,b=120:c\nsecond line\r\n"));
   EXPECT_EQ(w.SourceLines().Lines(), (std::vector<std::string>{"Tune:d=4,o=5,b=120:c", "second line"}));
   EXPECT_EQ(Find<TSkinMemo>("mmRTTTLSource").Text(), "Tune:d=4,o=5,b=120:c\r\nsecond line\r\n");
-  EXPECT_TRUE(Find<TSkinMemo>("mmRTTTLSource").ReadOnly());
   const std::string midi = SixtyFiveSecondFile() + std::string("\0\r\n\x80", 4);
   const std::string path = WriteFile("a.mid", midi);
   w.OpenFile(ttMIDI, path);

@@ -157,9 +157,10 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
   Idle();
   EXPECT_TRUE(w.actPaste->Enabled());
 
-  // A read-only source memo: copying yes, cutting no.
+  // A read-only memo: copying yes, cutting no.
   auto& source = Find<TSkinMemo>("mmRTTTLSource");
   source.SetText("source");
+  source.SetReadOnly(true);
   Focus(w, source);
   source.SelectAll();
   Idle();
@@ -240,4 +241,19 @@ TEST_F(MainWindowTest, TheFilterEditorRunsModallyOnANewFilterAndTheListsFollowWh
   EXPECT_EQ(caption, "Carolune Dravik - untitled");
   for (int i = 0; i < ScreenFormCount(); ++i) EXPECT_EQ(dynamic_cast<TfrmDravik*>(ScreenForms(i)), nullptr);
   EXPECT_EQ(w.cmbKpsMobile->Items().Lines(), std::vector<std::string>{"Sendo"});
+}
+
+TEST_F(MainWindowTest, ARecentFileThatIsGoneEndsInTheErrorBoxAndTheSourceStays) {
+  const std::string tune = WriteFile("tune.rtx", "Tune:d=4,o=5,b=120:c\r\n");
+  CaroluneOption->AddRecentFile(Folder() + "gone.rtx");
+  Application().SetTitle("Carolune");
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, tune);
+  w.miRecent[4]->QtAction()->trigger();
+  QApplication::processEvents();
+  ASSERT_EQ(boxes.errors.size(), 1u);
+  EXPECT_EQ(boxes.errors[0].Caption, "Carolune");
+  EXPECT_EQ(boxes.errors[0].Text.rfind("Cannot open file \"" + Folder() + "gone.rtx\".", 0), 0u);
+  EXPECT_EQ(boxes.errors[0].Text.back(), '.');
+  EXPECT_EQ(w.SourceFile(), tune);
 }
