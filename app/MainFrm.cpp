@@ -39,9 +39,9 @@ constexpr const char* kNewsPage = "http://www.veskaro.example/carolune/news.html
 constexpr const char* kHomePage = "http://www.veskaro.example/";
 constexpr const char* kHelpFile = "carolune.chm";
 
-const char* const kGroupCaptions[] = {"Source Format - RTTTL",    "Source Format - iMelody", "Source Format - eMelody",
-                                      "Source Format - MIDI",     "Source Format - Composer", "Source Format - KeyPress",
-                                      "Source Format - ScreenShow"};
+const char* const kGroupCaptions[] = {
+    "Source Format - RTTTL",    "Source Format - iMelody",  "Source Format - eMelody",   "Source Format - MIDI",
+    "Source Format - Composer", "Source Format - KeyPress", "Source Format - ScreenShow"};
 
 // The hourglass over every window of the program while it lives; the
 // pointer comes back as it was however the scope ends.
@@ -66,10 +66,9 @@ std::string MenuCaptionOf(const std::string& path) {
 }  // namespace
 
 TTuneType FileTypeOfExt(const std::string& ext) {
-  static const std::pair<const char*, TTuneType> kTypes[] = {{".mid", ttMIDI},       {".miz", ttMIDI},
-                                                             {".tss", ttScreenShow}, {".tkp", ttKeyPress},
-                                                             {".rtx", ttRTTTL},      {".imy", ttiMelody},
-                                                             {".emy", tteMelody},    {".kpz", ttComposer}};
+  static const std::pair<const char*, TTuneType> kTypes[] = {
+      {".mid", ttMIDI},  {".miz", ttMIDI},    {".tss", ttScreenShow}, {".tkp", ttKeyPress},
+      {".rtx", ttRTTTL}, {".imy", ttiMelody}, {".emy", tteMelody},    {".kpz", ttComposer}};
   for (const auto& [extension, type] : kTypes)
     if (SameText(ext, extension)) return type;
   return ttUnknown;
@@ -595,10 +594,12 @@ TTuneType TfrmMain::PageType() const {
 
 TfrmMain::TFilterPage TfrmMain::FilterPage(TTuneType type) const {
   if (type == ttScreenShow)
-    return {ttScreenShow, FMSSFilters.get(), "MSS", cmbMMSMobile, cmbMMSModel, FMSSFilterFiles.get(),
-            lblMSSAuthorC, lblMSSDescC, mmScreenShow};
-  return {ttKeyPress, FKPSFilters.get(), "KPS", cmbKpsMobile, cmbKpsModel, FKPSFilterFiles.get(),
-          lblKPSAuthorC, lblKPSDescC, mmKeyPress};
+    return {.Type = ttScreenShow, .Filters = FMSSFilters.get(), .Tag = "MSS", .Brands = cmbMMSMobile,
+            .Models = cmbMMSModel, .Files = FMSSFilterFiles.get(), .Author = lblMSSAuthorC, .Desc = lblMSSDescC,
+            .Memo = mmScreenShow};
+  return {.Type = ttKeyPress, .Filters = FKPSFilters.get(), .Tag = "KPS", .Brands = cmbKpsMobile,
+          .Models = cmbKpsModel, .Files = FKPSFilterFiles.get(), .Author = lblKPSAuthorC, .Desc = lblKPSDescC,
+          .Memo = mmKeyPress};
 }
 
 TFilterCfg* TfrmMain::FilterOfFile(const TFilterPage& page, const std::string& fileName) const {
@@ -647,7 +648,8 @@ void TfrmMain::LoadFilterLists() {
   for (size_t i = 0; i < kinds.size(); ++i) {
     const TFilterPage page = FilterPage(kinds[i]);
     if (page.Models->ItemIndex() >= 0 || chosen[i].empty()) continue;
-    if (const TFilterCfg* previous = FilterOfFile(page, chosen[i]); previous && SelectBrand(page, previous->GetMobileBrand())) {
+    if (const TFilterCfg* previous = FilterOfFile(page, chosen[i]);
+        previous && SelectBrand(page, previous->GetMobileBrand())) {
       const auto& files = page.Files->Lines();
       SelectModel(page, static_cast<int>(std::find(files.begin(), files.end(), chosen[i]) - files.begin()));
     }
@@ -847,9 +849,8 @@ bool TfrmMain::PrepareSaveDialog(TTuneType type) {
   int index = 1;
   if (type != ttUnknown) {
     const auto& extensions = FSaveExtensions->Lines();
-    const auto found = std::find_if(extensions.begin(), extensions.end(), [type](const std::string& ext) {
-      return FileTypeOfExt(ext) == type;
-    });
+    const auto found = std::find_if(extensions.begin(), extensions.end(),
+                                    [type](const std::string& ext) { return FileTypeOfExt(ext) == type; });
     index = found == extensions.end() ? 0 : static_cast<int>(found - extensions.begin()) + 1;
   }
   sdSaveRingtone->SetFilterIndex(index);
@@ -882,7 +883,8 @@ bool TfrmMain::WriteTargetFile(const std::string& fileName) {
   const TTargetPage& page = *PageOfType(type);
   if (type == ttKeyPress || type == ttScreenShow) {
     const TFilterPage phone = FilterPage(type);
-    WriteFileAtomically(fileName, TargetFileText(phone.Brands->ComboText(), phone.Models->ComboText(), page.Memo->Lines()));
+    WriteFileAtomically(fileName,
+                        TargetFileText(phone.Brands->ComboText(), phone.Models->ComboText(), page.Memo->Lines()));
   } else {
     WriteFileAtomically(fileName, page.Memo->Lines().Text());
   }

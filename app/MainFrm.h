@@ -260,8 +260,8 @@ class TfrmMain : public TForm {
   void BindVolumeBar();
   void StartFilterWatch();
   void ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText);
-  void Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText,
-               const std::string& filterText, std::string& output);
+  void Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText, const std::string& filterText,
+               std::string& output);
 
   const TfrmMainSetup FSetup;
   std::unique_ptr<TStringList> FSaveExtensions;

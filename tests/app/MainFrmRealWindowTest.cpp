@@ -11,9 +11,9 @@
 #include <QWindow>
 
 #include "EventLoopWait.h"
-#include "ScreenShots.h"
 #include "MainWindowFixture.h"
 #include "MidiTunes.h"
+#include "ScreenShots.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinForm.h"
@@ -42,7 +42,8 @@ class MainWindowRealWindow : public MainWindowTest {
 TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   QDir().mkpath(QString::fromStdString(FiltersFolder()));
   for (const char* name : {"Nokia3310.kps", "EricssonT28.kps", "Nokia3310.mss"})
-    QFile::copy(QString(CAROLUNE_SOURCE_DIR) + "/filters/Filters/" + name, QString::fromStdString(FiltersFolder() + "/" + name));
+    QFile::copy(QString(CAROLUNE_SOURCE_DIR) + "/filters/Filters/" + name,
+                QString::fromStdString(FiltersFolder() + "/" + name));
   CaroluneOption->AddRecentFile("/home/user/tunes/Tom & Jerry.mid");
   TfrmMain& w = Window();
   w.Show();

@@ -66,8 +66,8 @@ TEST_F(MainWindowSaveTest, TheDialogOffersTheSourcesTargetsAndPreselectsTheActiv
   w.pgcTarget->SetActivePage(w.tseMelody);
   EXPECT_FALSE(w.Save());  // cancelled
   EXPECT_EQ(answers.filters, QtNameFilters("iMelody files (*.imy)|*.imy|eMelody files (*.emy)|*.emy|Composer format "
-                                            "files (*.kpz)|*.kpz|KeyPress format files (*.tkp)|*.tkp|ScreenShow "
-                                            "format files (*.tss)|*.tss"));
+                                           "files (*.kpz)|*.kpz|KeyPress format files (*.tkp)|*.tkp|ScreenShow "
+                                           "format files (*.tss)|*.tss"));
   EXPECT_TRUE(answers.filters[1].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
   EXPECT_EQ(w.sdSaveRingtone->FilterIndex(), 2);
   EXPECT_EQ(answers.directory + "/", Folder());

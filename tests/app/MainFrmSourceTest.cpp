@@ -28,9 +28,10 @@ struct TPageNames {
   const char* Action;
   TTuneType Type;
 };
-const TPageNames kPages[] = {{"tsRTTTL", "actRTTTL", ttRTTTL},          {"tsiMelody", "actiMelody", ttiMelody},
-                             {"tseMelody", "acteMelody", tteMelody},    {"tsComposer", "actComposer", ttComposer},
-                             {"tsKeypress", "actKeyPress", ttKeyPress}, {"tsScreenShow", "actScreenShow", ttScreenShow}};
+const TPageNames kPages[] = {
+    {"tsRTTTL", "actRTTTL", ttRTTTL},          {"tsiMelody", "actiMelody", ttiMelody},
+    {"tseMelody", "acteMelody", tteMelody},    {"tsComposer", "actComposer", ttComposer},
+    {"tsKeypress", "actKeyPress", ttKeyPress}, {"tsScreenShow", "actScreenShow", ttScreenShow}};
 
 TControl* FrontPanel(TControl& group) {
   TControl* front = nullptr;
@@ -43,9 +44,9 @@ TControl* FrontPanel(TControl& group) {
 
 TEST(TuneTypes, ExtensionsFormatCodesAndTargetBits) {
   const std::pair<const char*, TTuneType> types[] = {
-      {".mid", ttMIDI}, {".MID", ttMIDI},      {".Mid", ttMIDI},     {".miz", ttMIDI},   {".tss", ttScreenShow},
-      {".TKP", ttKeyPress}, {".rtx", ttRTTTL}, {".imy", ttiMelody},  {".emy", tteMelody}, {".kpz", ttComposer},
-      {"", ttUnknown},  {".txt", ttUnknown},   {"mid", ttUnknown},   {".midi", ttUnknown}};
+      {".mid", ttMIDI},     {".MID", ttMIDI},    {".Mid", ttMIDI},    {".miz", ttMIDI},    {".tss", ttScreenShow},
+      {".TKP", ttKeyPress}, {".rtx", ttRTTTL},   {".imy", ttiMelody}, {".emy", tteMelody}, {".kpz", ttComposer},
+      {"", ttUnknown},      {".txt", ttUnknown}, {"mid", ttUnknown},  {".midi", ttUnknown}};
   for (const auto& [ext, type] : types) EXPECT_EQ(FileTypeOfExt(ext), type) << ext;
   const char* const codes[] = {"R00", "R03", "R02", "R04", "R01", "", "", ""};
   for (TTuneType type = 0; type <= ttUnknown; ++type) EXPECT_EQ(FormatCodeOfType(type), codes[type]);
@@ -203,9 +204,12 @@ TEST_F(MainWindowTest, HostileSourcesOpenAsFarAsTheyGoOrAreRefusedWithoutHarm) {
   const std::string binary(kBinary, sizeof kBinary - 1);
   const std::string lines(200000, '\n');
   const std::pair<TTuneType, std::string> files[] = {
-      {ttRTTTL, binary}, {ttiMelody, "BEGIN:IMELODY\r\nMELODY:" + std::string(100000, '(') + "\r\n"},
-      {tteMelody, lines}, {ttComposer, std::string(600000, '8')},
-      {ttKeyPress, "Brand=" + std::string(70000, 'x') + "\r\n"}, {ttScreenShow, binary}};
+      {ttRTTTL, binary},
+      {ttiMelody, "BEGIN:IMELODY\r\nMELODY:" + std::string(100000, '(') + "\r\n"},
+      {tteMelody, lines},
+      {ttComposer, std::string(600000, '8')},
+      {ttKeyPress, "Brand=" + std::string(70000, 'x') + "\r\n"},
+      {ttScreenShow, binary}};
   int n = 0;
   for (const auto& [type, bytes] : files) {
     SCOPED_TRACE(n);
@@ -215,8 +219,9 @@ TEST_F(MainWindowTest, HostileSourcesOpenAsFarAsTheyGoOrAreRefusedWithoutHarm) {
   }
   std::string current = WriteFile("good.mid", SixtyFiveSecondFile());
   w.OpenFile(ttMIDI, current);
-  for (const std::string& midi : {SixtyFiveSecondFile().substr(0, 30), std::string("MThd\0\0\0\x06\0\x01\xFF\xFF\0\x60", 14),
-                                  Header(1, 1, 96) + Chunk("MTrk", std::string("\x00\xFF\x51\xFF", 4))}) {
+  for (const std::string& midi :
+       {SixtyFiveSecondFile().substr(0, 30), std::string("MThd\0\0\0\x06\0\x01\xFF\xFF\0\x60", 14),
+        Header(1, 1, 96) + Chunk("MTrk", std::string("\x00\xFF\x51\xFF", 4))}) {
     const std::string path = WriteFile("hostile" + IntToStr(n++) + ".mid", midi);
     try {
       w.OpenFile(ttMIDI, path);

@@ -8,14 +8,14 @@
 #include "DravikFrm.h"
 #include "MainWindowFixture.h"
 #include "MenuItem.h"
+#include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinForm.h"
+#include "SkinGroupBox.h"
 #include "SkinImagePanel.h"
 #include "SkinMemo.h"
 #include "SkinPageControl.h"
 #include "SkinStatusBar.h"
-#include "SkinButton.h"
-#include "SkinGroupBox.h"
 
 namespace {
 

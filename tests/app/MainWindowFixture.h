@@ -100,7 +100,8 @@ class MainWindowTest : public testing::Test {
   std::string AddFilter(const std::string& fileName, int type, const std::string& brand, const std::string& model,
                         const std::string& author = "Tester", const std::string& oid = "") const {
     TStringList filter;
-    filter.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/Nokia3310" + (type == 0 ? ".mss" : ".kps"));
+    filter.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/Nokia3310" +
+                        (type == 0 ? ".mss" : ".kps"));
     filter.SetValues("FilterInfo_MobileBrand", brand);
     filter.SetValues("FilterInfo_MobileModel", model);
     filter.SetValues("AuthorInfo_AuthorName", author);
