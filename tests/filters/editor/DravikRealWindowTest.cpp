@@ -18,6 +18,7 @@
 #include "DravikAboutFrm.h"
 #include "EditorTestSupport.h"
 #include "EventLoopWait.h"
+#include "RealWindowShots.h"
 #include "SkinButton.h"
 #include "SkinMemo.h"
 
@@ -27,16 +28,11 @@ class DravikRealWindow : public testing::Test {
  protected:
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
-    ASSERT_TRUE(QDir().mkpath(Shots()));
   }
-  static QString Shots() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
-
   // Lets the window settle, then saves what the screen shows under name.
   static QImage Screen(const QString& name) {
     ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(300));
-    const QString path = Shots() + "/" + name + ".png";
-    if (QProcess::execute("import", {"-window", "root", path}) != 0) return {};
-    return QImage(path);
+    return ScreenShot(name);
   }
   static void Expose(TForm& form) {
     form.Show();
