@@ -505,25 +505,16 @@ TControl* TfrmDravik::ActiveEditControl() const {
   return nullptr;
 }
 
-void TfrmDravik::actCutExecute(TComponent*) {
-  if (auto* memo = dynamic_cast<TSkinMemo*>(ActiveEditControl())) memo->CutToClipboard();
-  if (auto* edit = dynamic_cast<TSkinEdit*>(ActiveEditControl())) edit->CutToClipboard();
+void TfrmDravik::EditCommand(void (TMemo::*onMemo)(), void (TEdit::*onEdit)()) const {
+  TControl* control = ActiveEditControl();
+  if (auto* memo = dynamic_cast<TSkinMemo*>(control)) (memo->*onMemo)();
+  if (auto* edit = dynamic_cast<TSkinEdit*>(control)) (edit->*onEdit)();
 }
 
-void TfrmDravik::actCopyExecute(TComponent*) {
-  if (auto* memo = dynamic_cast<TSkinMemo*>(ActiveEditControl())) memo->CopyToClipboard();
-  if (auto* edit = dynamic_cast<TSkinEdit*>(ActiveEditControl())) edit->CopyToClipboard();
-}
-
-void TfrmDravik::actPasteExecute(TComponent*) {
-  if (auto* memo = dynamic_cast<TSkinMemo*>(ActiveEditControl())) memo->PasteFromClipboard();
-  if (auto* edit = dynamic_cast<TSkinEdit*>(ActiveEditControl())) edit->PasteFromClipboard();
-}
-
-void TfrmDravik::actSelectAllExecute(TComponent*) {
-  if (auto* memo = dynamic_cast<TSkinMemo*>(ActiveEditControl())) memo->SelectAll();
-  if (auto* edit = dynamic_cast<TSkinEdit*>(ActiveEditControl())) edit->SelectAll();
-}
+void TfrmDravik::actCutExecute(TComponent*) { EditCommand(&TMemo::CutToClipboard, &TEdit::CutToClipboard); }
+void TfrmDravik::actCopyExecute(TComponent*) { EditCommand(&TMemo::CopyToClipboard, &TEdit::CopyToClipboard); }
+void TfrmDravik::actPasteExecute(TComponent*) { EditCommand(&TMemo::PasteFromClipboard, &TEdit::PasteFromClipboard); }
+void TfrmDravik::actSelectAllExecute(TComponent*) { EditCommand(&TMemo::SelectAll, &TEdit::SelectAll); }
 
 void TfrmDravik::actContentsExecute(TComponent*) { ShowHelpContents(); }
 void TfrmDravik::actQNewsExecute(TComponent*) { ShellOpen(kFiltersPage); }

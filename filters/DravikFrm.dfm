@@ -4,6 +4,7 @@ object frmDravik: TfrmDravik
   Height = 480
   Constraints.MinWidth = 130
   Position = poDesktopCenter
+  ActiveControl = tvCate
   Font.Name = 'Verdana'
   Font.Height = -11
   Font.Style = []

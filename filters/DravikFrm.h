@@ -16,6 +16,8 @@
 
 class TAction;
 class TControl;
+class TEdit;
+class TMemo;
 class TOpenDialog;
 class TSaveDialog;
 class TSkinCheckBox;
@@ -156,6 +158,8 @@ class TfrmDravik : public TForm {
   void MoveMapperOrderItem(int by);
   // The skinned memo or edit that has the focus in this window, or null.
   TControl* ActiveEditControl() const;
+  // Runs the memo's or the edit's own command on the focused one.
+  void EditCommand(void (TMemo::*onMemo)(), void (TEdit::*onEdit)()) const;
 
   std::vector<TTextBinding> FTexts;
   std::vector<TFlagBinding> FFlags;

@@ -13,7 +13,7 @@
 #include "EventLoopWait.h"
 #include "MainWindowFixture.h"
 #include "MidiTunes.h"
-#include "ScreenShots.h"
+#include "RealWindowShots.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinForm.h"

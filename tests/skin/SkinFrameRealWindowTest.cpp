@@ -9,7 +9,7 @@
 #include <QWindow>
 
 #include "EventLoopWait.h"
-#include "ScreenShots.h"
+#include "RealWindowShots.h"
 #include "SkinFrameTestSupport.h"
 
 namespace {

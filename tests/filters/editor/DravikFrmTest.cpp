@@ -587,3 +587,15 @@ TEST(DravikFrm, ShowWithFileRunsModallyAndGivesTheIdleHandlerBack) {
   EXPECT_EQ(calls, before + 1);
   Application().OnIdle = nullptr;
 }
+
+TEST(DravikFrm, AsTheMainWindowClosingEndsTheLoopWithoutAQuestion) {
+  TEditor e;
+  e.Get<TSkinEdit>("edtAuthorName").SetText("never saved");
+  ASSERT_TRUE(e.form->Modified);
+  Application().SetMainForm(e.form.get());
+  QTimer::singleShot(0, [&] { e.Run("actExit"); });
+  Application().Run();
+  EXPECT_FALSE(e.form->Visible());
+  EXPECT_TRUE(e.boxes.dialogs.empty());
+  Application().SetMainForm(nullptr);
+}

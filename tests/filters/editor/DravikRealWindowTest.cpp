@@ -2,10 +2,12 @@
 // X server by tests/skin/frame-xvfb.sh (skipped on any other platform). It
 // screenshots the X server with ImageMagick's import and leaves the shots
 // under build/shots/ for people to look at: the new window, a filter opened
-// on three of its panels, the edit commands' menu and the about box.
+// on three of its panels, the edit commands' menu, the about box, and two
+// copies of the program side by side.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -16,6 +18,7 @@
 #include "DravikAboutFrm.h"
 #include "EditorTestSupport.h"
 #include "EventLoopWait.h"
+#include "RealWindowShots.h"
 #include "SkinButton.h"
 #include "SkinMemo.h"
 
@@ -25,16 +28,11 @@ class DravikRealWindow : public testing::Test {
  protected:
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
-    ASSERT_TRUE(QDir().mkpath(Shots()));
   }
-  static QString Shots() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
-
   // Lets the window settle, then saves what the screen shows under name.
   static QImage Screen(const QString& name) {
     ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(300));
-    const QString path = Shots() + "/" + name + ".png";
-    if (QProcess::execute("import", {"-window", "root", path}) != 0) return {};
-    return QImage(path);
+    return ScreenShot(name);
   }
   static void Expose(TForm& form) {
     form.Show();
@@ -94,4 +92,33 @@ TEST_F(DravikRealWindow, TheEditorAsAPersonSeesIt) {
   Expose(about);
   Screen("dravik-about");
   about.Hide();
+}
+
+// The standalone program: each start is an editor of its own on a new
+// untitled filter, its window named for the task bar with the program's
+// title.
+TEST_F(DravikRealWindow, TwoProgramsRunSideBySide) {
+  const QString program = QString(CAROLUNE_BIN_DIR) + "/Dravik";
+  ASSERT_TRUE(QFileInfo::exists(program));
+  auto windows = [] {
+    QProcess tree;
+    tree.start("xwininfo", {"-root", "-tree"});
+    tree.waitForFinished();
+    return QString::fromLocal8Bit(tree.readAllStandardOutput()).count("Carolune Dravik - untitled");
+  };
+  QProcess first, second;
+  for (QProcess* p : {&first, &second}) {
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start(program, {});
+    ASSERT_TRUE(p->waitForStarted());
+  }
+  const bool shown = ProcessEventsUntil([&] { return windows() >= 2; }, std::chrono::seconds(20));
+  Screen("dravik-two-programs");
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(first.state(), QProcess::Running);
+  EXPECT_EQ(second.state(), QProcess::Running);
+  for (QProcess* p : {&first, &second}) {
+    p->terminate();
+    EXPECT_TRUE(p->waitForFinished(10000));
+  }
 }

@@ -4,14 +4,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <deque>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,7 +21,7 @@
 #include "SkinForm.h"
 #include "SkinImagePanel.h"
 #include "SkinListBox.h"
-#include "Streams.h"
+#include "TempFolder.h"
 
 // Answers every message box: the skinned ones by the next scripted answer
 // (OK when none is left), the platform's with OK; keeps what they said.
@@ -59,33 +55,6 @@ class TBoxes : public TMessageBoxProvider {
 
  private:
   TMessageBoxProvider* FPrevious;
-};
-
-// A folder of its own for one test.
-class TTempFolder {
- public:
-  TTempFolder() {
-    std::string pattern = std::filesystem::path(testing::TempDir() + "/carolune-dravik-XXXXXX").lexically_normal();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    FPath = pattern + "/";
-  }
-  ~TTempFolder() { std::filesystem::remove_all(FPath); }
-  TTempFolder(const TTempFolder&) = delete;
-  TTempFolder& operator=(const TTempFolder&) = delete;
-
-  const std::string& Path() const { return FPath; }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    TFileStream file(FPath + name, TFileMode::fmCreate);
-    file.WriteString(bytes);
-    return FPath + name;
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream file(FPath + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }
-
- private:
-  std::string FPath;
 };
 
 // The editor window with every outside answer in the test's hands.

@@ -1,6 +1,5 @@
-// Screenshots of the private X server that the real-window tests run on
-// (see tests/skin/frame-xvfb.sh), left under build/shots/ for people to
-// look at.
+// Screenshots in the real-window tests: what the X server shows, read back
+// with ImageMagick's import and left under build/shots/ for people to look at.
 #pragma once
 
 #include <QDir>
@@ -10,8 +9,7 @@
 
 inline QString ShotsFolder() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
 
-// What the whole screen shows now, saved under name; a null image when
-// ImageMagick's import failed.
+// What the screen shows, saved as name.png; a null image when import fails.
 inline QImage ScreenShot(const QString& name) {
   QDir().mkpath(ShotsFolder());
   const QString path = ShotsFolder() + "/" + name + ".png";
