@@ -9,15 +9,18 @@
 
 int main(int argc, char** argv) {
   CaroluneOption = TVeskaroOption::Create<TCaroluneOption>();
+  bool ran = false;
   {
     QApplication app(argc, argv);
     Application().SetTitle("Carolune");
     Application().SetHelpFile("carolune.chm");
+    // A window that cannot be made is reported in the error box.
     Guarded([] { Application().CreateForm<TfrmMain>(); });
-    if (Application().MainForm()) Application().Run();
+    ran = Application().MainForm() != nullptr;
+    if (ran) Application().Run();
     // The windows go while the platform's application still exists.
     Application().DestroyComponents();
   }
   CaroluneOption.reset();
-  return 0;
+  return ran ? 0 : 1;
 }
