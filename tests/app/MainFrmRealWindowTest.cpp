@@ -55,7 +55,12 @@ TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   EXPECT_EQ(frame.center().x() / 10, start.width() / 2 / 10);
   EXPECT_EQ(QRgbToColor(start.pixel(frame.left(), frame.center().y())), clBlack);
 
-  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e,8f,8g,a,b,c6\r\n"));
+  // Ctrl+O in the window: the open dialog (answered here) opens the tune.
+  TDialogAnswers answers;
+  answers.file = WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e,8f,8g,a,b,c6\r\n");
+  QApplication::setActiveWindow(&w);
+  QTest::keyClick(w.windowHandle(), Qt::Key_O, Qt::ControlModifier);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == answers.file; }, std::chrono::seconds(5)));
   w.pgcTarget->SetActivePage(w.tsiMelody);
   EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
   Screen("main-rtttl-imelody");

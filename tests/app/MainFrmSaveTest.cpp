@@ -1,8 +1,6 @@
 // Opening through the open dialog, and saving the target pages through
 // the save dialog, as texts and as KeyPress and ScreenShow target files
 // that open again as sources.
-#include <QFileDialog>
-
 #include "Action.h"
 #include "Dialogs.h"
 #include "MainWindowFixture.h"
@@ -15,37 +13,6 @@
 namespace {
 
 const char* const kRtttl = "Tune:d=4,o=5,b=120:c,d,e,8f,g\r\n";
-
-// Answers the file dialogs while it lives: the file to choose (a path, or
-// "" to cancel) and the filter entry to pick (from 1; 0 keeps the dialog's).
-class TDialogAnswers {
- public:
-  TDialogAnswers()
-      : FPrevious(SetFileDialogRunner([this](QFileDialog& dialog) {
-          filters = dialog.nameFilters();
-          selectedFilter = dialog.selectedNameFilter();
-          directory = dialog.directory().absolutePath().toStdString();
-          if (file.empty()) return false;
-          // The entry first: choosing one in a save dialog changes the
-          // extension of the name typed before.
-          if (entry > 0) dialog.selectNameFilter(filters.value(entry - 1));
-          dialog.selectFile(QString::fromStdString(file));
-          return true;
-        })) {}
-  ~TDialogAnswers() { SetFileDialogRunner(FPrevious); }
-  TDialogAnswers(const TDialogAnswers&) = delete;
-  TDialogAnswers& operator=(const TDialogAnswers&) = delete;
-
-  std::string file;
-  int entry = 0;
-  // What the last dialog offered.
-  QStringList filters;
-  QString selectedFilter;
-  std::string directory;
-
- private:
-  TFileDialogRunner FPrevious;
-};
 
 std::string Content(const std::string& path) { return FileExists(path) ? ReadFileBytes(path) : "<none>"; }
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "Application.h"
 #include "AudioVolume.h"
 #include "CaroluneOptions.h"
+#include "Dialogs.h"
 #include "MainFrm.h"
 #include "Shell.h"
 #include "Streams.h"
@@ -71,6 +73,37 @@ class TRecordedBoxes : public TMessageBoxProvider {
 
  private:
   TMessageBoxProvider* FPrevious;
+};
+
+// Answers the file dialogs while it lives: the file to choose (a path, or
+// "" to cancel) and the filter entry to pick (from 1; 0 keeps the dialog's).
+class TDialogAnswers {
+ public:
+  TDialogAnswers()
+      : FPrevious(SetFileDialogRunner([this](QFileDialog& dialog) {
+          filters = dialog.nameFilters();
+          selectedFilter = dialog.selectedNameFilter();
+          directory = dialog.directory().absolutePath().toStdString();
+          if (file.empty()) return false;
+          // The entry first: choosing one in a save dialog changes the
+          // extension of the name typed before.
+          if (entry > 0) dialog.selectNameFilter(filters.value(entry - 1));
+          dialog.selectFile(QString::fromStdString(file));
+          return true;
+        })) {}
+  ~TDialogAnswers() { SetFileDialogRunner(FPrevious); }
+  TDialogAnswers(const TDialogAnswers&) = delete;
+  TDialogAnswers& operator=(const TDialogAnswers&) = delete;
+
+  std::string file;
+  int entry = 0;
+  // What the last dialog offered.
+  QStringList filters;
+  QString selectedFilter;
+  std::string directory;
+
+ private:
+  TFileDialogRunner FPrevious;
 };
 
 class MainWindowTest : public testing::Test {
