@@ -10,23 +10,12 @@
 #include "SkinButton.h"
 #include "SkinForm.h"
 
-namespace {
-
-template <class T>
-T& Named(const TComponent& form, const std::string& name) {
-  auto* found = dynamic_cast<T*>(form.FindComponent(name));
-  if (!found) throw EFormError("The message box's form has no " + name);
-  return *found;
-}
-
-}  // namespace
-
 TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
   LoadDescription(LoadFormResource("TFRMMSG"));
-  skinForm1 = &Named<TSkinForm>(*this, "skinForm1");
-  lbl = &Named<TLabel>(*this, "lbl");
-  Image1 = &Named<TImage>(*this, "Image1");
+  skinForm1 = &DescribedComponent<TSkinForm>(*this, "skinForm1");
+  lbl = &DescribedComponent<TLabel>(*this, "lbl");
+  Image1 = &DescribedComponent<TImage>(*this, "Image1");
 }
 
 const TClassInfo& TfrmMsg::StaticClassInfo() {
