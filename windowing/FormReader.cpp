@@ -9,6 +9,7 @@
 #include "Colors.h"
 #include "Component.h"
 #include "Control.h"
+#include "Dialogs.h"
 #include "CustomPanel.h"
 #include "Form.h"
 #include "ImageList.h"
@@ -16,6 +17,7 @@
 #include "MainMenu.h"
 #include "Persistent.h"
 #include "PopupMenu.h"
+#include "Splitter.h"
 #include "StatusBar.h"
 #include "StringList.h"
 #include "ComboBox.h"
@@ -512,7 +514,8 @@ void RegisterWindowingClasses() {
         &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
         &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
         &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
-        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo()})
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
+        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TSplitter::StaticClassInfo()})
     RegisterClass(*info);
 }
 

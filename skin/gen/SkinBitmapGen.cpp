@@ -6,7 +6,9 @@
 // Each form description given after the output folder is embedded as
 // ":/forms/CLASS.dfm" (the root object's class in capitals), with every
 // picture written as "{bitmap NAME}" or "{bitmap NAME n/m}" (frame n of m
-// equal frames) replaced by the PNG bytes of that bitmap in hex.
+// equal frames) replaced by the PNG bytes of that bitmap in hex. With
+// "--forms" first, only the descriptions go into <out>/forms.qrc: a
+// program's own forms, embedded beside the library's.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <array>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "SkinArt.h"
@@ -257,16 +260,19 @@ QString FormResourceName(const QString& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <output folder> [form description...]\n", argv[0]);
+  // "--forms <out> descriptions...": only the descriptions, in <out>/forms.qrc.
+  const bool formsOnly = argc >= 2 && std::string(argv[1]) == "--forms";
+  const int first = formsOnly ? 2 : 1;
+  if (argc < first + 1) {
+    std::fprintf(stderr, "usage: %s [--forms] <output folder> [form description...]\n", argv[0]);
     return 2;
   }
-  const QDir out(QString::fromLocal8Bit(argv[1]));
+  const QDir out(QString::fromLocal8Bit(argv[first]));
   if (!out.mkpath("bitmaps") || !out.mkpath("forms")) {
-    std::fprintf(stderr, "cannot create the folders in %s\n", argv[1]);
+    std::fprintf(stderr, "cannot create the folders in %s\n", argv[first]);
     return 1;
   }
-  QFile qrc(out.filePath("skin_bitmaps.qrc"));
+  QFile qrc(out.filePath(formsOnly ? "forms.qrc" : "skin_bitmaps.qrc"));
   if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(qrc.fileName()));
     return 1;
@@ -275,17 +281,18 @@ int main(int argc, char** argv) {
   list << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/bitmaps\">\n";
   QMap<QString, QImage> images;
   for (const TGeneratedBitmap& bitmap : AllBitmaps()) {
+    images.insert(bitmap.Name, bitmap.Image);
+    if (formsOnly) continue;
     const QString file = "bitmaps/" + bitmap.Name + ".png";
     QFile png(out.filePath(file));
     if (!png.open(QIODevice::WriteOnly | QIODevice::Truncate) || png.write(PngBytes(bitmap.Image)) < 0) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(file)));
       return 1;
     }
-    images.insert(bitmap.Name, bitmap.Image);
     list << "  <file alias=\"" << bitmap.Name << ".png\">" << file << "</file>\n";
   }
   list << "</qresource>\n<qresource prefix=\"/forms\">\n";
-  for (int i = 2; i < argc; ++i) {
+  for (int i = first + 1; i < argc; ++i) {
     QFile source(QString::fromLocal8Bit(argv[i]));
     if (!source.open(QIODevice::ReadOnly)) {
       std::fprintf(stderr, "cannot read %s\n", argv[i]);
