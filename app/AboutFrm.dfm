@@ -31,7 +31,7 @@ object frmAbout: TfrmAbout
     Font.Height = -11
     Font.Name = 'Tahoma'
     Font.Style = [fsBold]
-    Height = 297
+    Height = 298
     Width = 368
     object pnlPicture: TSkinImagePanel
       Left = 10

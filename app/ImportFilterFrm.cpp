@@ -43,10 +43,10 @@ bool TfrmImportFilter::Ask(const std::string& brand, const std::string& model, c
 
 void TfrmImportFilter::btnHelpClick(TComponent*) { ShowCaroluneHelp(); }
 
-int ImportFilterFiles(const std::vector<std::string>& files, const std::string& filtersFolder) {
+int ImportFilterFiles(const TStringList& files, const std::string& filtersFolder) {
   TFilterCfg filter;
   int imported = 0;
-  for (const std::string& file : files) {
+  for (const std::string& file : files.Lines()) {
     filter.LoadFilterFile(file);
     TfrmImportFilter dialog(nullptr);
     if (!dialog.Ask(filter.GetMobileBrand(), filter.GetMobileModel(), filter.GetFilterDesc(), filter.GetAuthorName()))

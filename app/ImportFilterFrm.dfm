@@ -31,7 +31,7 @@ object frmImportFilter: TfrmImportFilter
     Font.Height = -11
     Font.Name = 'Tahoma'
     Font.Style = [fsBold]
-    Height = 271
+    Height = 272
     Width = 334
     object Image1: TImage
       Left = 16

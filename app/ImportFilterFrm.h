@@ -4,10 +4,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "FilterAccess.h"
 #include "Form.h"
+#include "StringList.h"
 
 class TImage;
 class TLabel;
@@ -47,4 +47,4 @@ class TfrmImportFilter : public TForm {
 // warning and the next file follows; a file that cannot be read raises
 // (EFOpenError) and ends the import there, keeping the files added before
 // it. Returns the number of files added.
-int ImportFilterFiles(const std::vector<std::string>& files, const std::string& filtersFolder = GetFiltersFolder());
+int ImportFilterFiles(const TStringList& files, const std::string& filtersFolder = GetFiltersFolder());

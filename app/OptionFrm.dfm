@@ -32,7 +32,7 @@ object frmOptions: TfrmOptions
     Font.Height = -11
     Font.Name = 'Tahoma'
     Font.Style = [fsBold]
-    Height = 470
+    Height = 471
     Width = 520
     object lblCategories: TLabel
       Left = 12
@@ -54,211 +54,6 @@ object frmOptions: TfrmOptions
       TabOrder = 0
       OnChange = tvCateChange
     end
-    object pnlGeneral: TSkinImagePanel
-      Left = 164
-      Top = 34
-      Width = 344
-      Height = 386
-      Color = $00FBFBFB
-      TabOrder = 1
-      object cbxDefaultMobile: TSkinCheckBox
-        Left = 16
-        Top = 18
-        Width = 200
-        Height = 17
-        UIStyle = Frost
-        Caption = 'Set default mobile:'
-        Transparent = True
-        TabOrder = 0
-        OnClick = cbxDefaultMobileClick
-      end
-      object gbxDefaultMobile: TSkinGroupBox
-        Left = 16
-        Top = 48
-        Width = 312
-        Height = 100
-        UIStyle = Crystal
-        Caption = 'Default mobile '
-        TabOrder = 1
-        object lblDefaultBrand: TLabel
-          Left = 16
-          Top = 32
-          Width = 60
-          Height = 13
-          Caption = 'Brand'
-          Transparent = True
-        end
-        object cbxBrandList: TSkinComboBox
-          Left = 84
-          Top = 28
-          Width = 210
-          Height = 21
-          UIStyle = Azure
-          Style = csDropDownList
-          TabOrder = 0
-          OnChange = cbxBrandListChange
-        end
-        object lblDefaultModel: TLabel
-          Left = 16
-          Top = 66
-          Width = 60
-          Height = 13
-          Caption = 'Model'
-          Transparent = True
-        end
-        object cbxModelList: TSkinComboBox
-          Left = 84
-          Top = 62
-          Width = 210
-          Height = 21
-          UIStyle = Azure
-          Style = csDropDownList
-          TabOrder = 1
-        end
-      end
-    end
-    object pnlCon: TSkinImagePanel
-      Left = 164
-      Top = 34
-      Width = 344
-      Height = 386
-      Color = $00FBFBFB
-      TabOrder = 2
-      object lblShowTargets: TLabel
-        Left = 16
-        Top = 18
-        Width = 200
-        Height = 13
-        Caption = 'Show target formats:'
-        Transparent = True
-      end
-      object cbxScreenShow: TSkinCheckBox
-        Left = 32
-        Top = 46
-        Width = 160
-        Height = 17
-        UIStyle = Frost
-        Caption = 'ScreenShow'
-        Transparent = True
-        TabOrder = 0
-      end
-      object cbxKeyPress: TSkinCheckBox
-        Left = 32
-        Top = 72
-        Width = 160
-        Height = 17
-        UIStyle = Frost
-        Caption = 'KeyPress'
-        Transparent = True
-        TabOrder = 1
-      end
-      object cbxRTTTL: TSkinCheckBox
-        Left = 32
-        Top = 98
-        Width = 160
-        Height = 17
-        UIStyle = Frost
-        Caption = 'RTTTL'
-        Transparent = True
-        TabOrder = 2
-      end
-      object cbxiMelody: TSkinCheckBox
-        Left = 32
-        Top = 124
-        Width = 160
-        Height = 17
-        UIStyle = Frost
-        Caption = 'iMelody'
-        Transparent = True
-        TabOrder = 3
-      end
-      object cbxeMelody: TSkinCheckBox
-        Left = 32
-        Top = 150
-        Width = 160
-        Height = 17
-        UIStyle = Frost
-        Caption = 'eMelody'
-        Transparent = True
-        TabOrder = 4
-      end
-      object cbxComposer: TSkinCheckBox
-        Left = 32
-        Top = 176
-        Width = 160
-        Height = 17
-        UIStyle = Frost
-        Caption = 'Composer'
-        Transparent = True
-        TabOrder = 5
-      end
-    end
-    object pnlFilters: TSkinImagePanel
-      Left = 164
-      Top = 34
-      Width = 344
-      Height = 386
-      Color = $00FBFBFB
-      TabOrder = 3
-      object lblInstalledFilters: TLabel
-        Left = 16
-        Top = 18
-        Width = 200
-        Height = 13
-        Caption = 'Installed filters:'
-        Transparent = True
-      end
-      object btnShowScreenShowFilters: TSkinButton
-        Left = 32
-        Top = 42
-        Width = 120
-        Height = 21
-        UIStyle = Crystal
-        Caption = 'ScreenShow'
-        TabOrder = 0
-        OnClick = btnShowScreenShowFiltersClick
-      end
-      object btnShowKeyPressFilters: TSkinButton
-        Left = 164
-        Top = 42
-        Width = 120
-        Height = 21
-        UIStyle = Crystal
-        Caption = 'KeyPress'
-        TabOrder = 1
-        OnClick = btnShowKeyPressFiltersClick
-      end
-      object btnImportFilters: TSkinButton
-        Left = 16
-        Top = 96
-        Width = 312
-        Height = 23
-        UIStyle = Crystal
-        Caption = 'Import filters from existed files'
-        TabOrder = 2
-        OnClick = btnImportFiltersClick
-      end
-      object btnCreateNewFilters: TSkinButton
-        Left = 16
-        Top = 130
-        Width = 312
-        Height = 23
-        UIStyle = Crystal
-        Caption = 'Create a new filter for your mobile phone'
-        TabOrder = 3
-        OnClick = btnCreateNewFiltersClick
-      end
-      object btnDownLoadFilters: TSkinButton
-        Left = 16
-        Top = 164
-        Width = 312
-        Height = 23
-        UIStyle = Crystal
-        Caption = 'Download more filters from veskaro.example.com'
-        TabOrder = 4
-        OnClick = btnDownLoadFiltersClick
-      end
-    end
     object pnlFilter: TSkinImagePanel
       Left = 164
       Top = 34
@@ -266,6 +61,7 @@ object frmOptions: TfrmOptions
       Height = 386
       Color = $00FBFBFB
       TabOrder = 4
+      Visible = False
       object pgcMain: TSkinPageControl
         Left = 0
         Top = 0
@@ -401,6 +197,211 @@ object frmOptions: TfrmOptions
         Caption = 'New'
         TabOrder = 7
         OnClick = btnNewClick
+      end
+    end
+    object pnlFilters: TSkinImagePanel
+      Left = 164
+      Top = 34
+      Width = 344
+      Height = 386
+      Color = $00FBFBFB
+      TabOrder = 3
+      object lblInstalledFilters: TLabel
+        Left = 16
+        Top = 18
+        Width = 200
+        Height = 13
+        Caption = 'Installed filters:'
+        Transparent = True
+      end
+      object btnShowScreenShowFilters: TSkinButton
+        Left = 32
+        Top = 42
+        Width = 120
+        Height = 21
+        UIStyle = Crystal
+        Caption = 'ScreenShow'
+        TabOrder = 0
+        OnClick = btnShowScreenShowFiltersClick
+      end
+      object btnShowKeyPressFilters: TSkinButton
+        Left = 164
+        Top = 42
+        Width = 120
+        Height = 21
+        UIStyle = Crystal
+        Caption = 'KeyPress'
+        TabOrder = 1
+        OnClick = btnShowKeyPressFiltersClick
+      end
+      object btnImportFilters: TSkinButton
+        Left = 16
+        Top = 96
+        Width = 312
+        Height = 23
+        UIStyle = Crystal
+        Caption = 'Import filters from existed files'
+        TabOrder = 2
+        OnClick = btnImportFiltersClick
+      end
+      object btnCreateNewFilters: TSkinButton
+        Left = 16
+        Top = 130
+        Width = 312
+        Height = 23
+        UIStyle = Crystal
+        Caption = 'Create a new filter for your mobile phone'
+        TabOrder = 3
+        OnClick = btnCreateNewFiltersClick
+      end
+      object btnDownLoadFilters: TSkinButton
+        Left = 16
+        Top = 164
+        Width = 312
+        Height = 23
+        UIStyle = Crystal
+        Caption = 'Download more filters from veskaro.example.com'
+        TabOrder = 4
+        OnClick = btnDownLoadFiltersClick
+      end
+    end
+    object pnlCon: TSkinImagePanel
+      Left = 164
+      Top = 34
+      Width = 344
+      Height = 386
+      Color = $00FBFBFB
+      TabOrder = 2
+      object lblShowTargets: TLabel
+        Left = 16
+        Top = 18
+        Width = 200
+        Height = 13
+        Caption = 'Show target formats:'
+        Transparent = True
+      end
+      object cbxScreenShow: TSkinCheckBox
+        Left = 32
+        Top = 46
+        Width = 160
+        Height = 17
+        UIStyle = Frost
+        Caption = 'ScreenShow'
+        Transparent = True
+        TabOrder = 0
+      end
+      object cbxKeyPress: TSkinCheckBox
+        Left = 32
+        Top = 72
+        Width = 160
+        Height = 17
+        UIStyle = Frost
+        Caption = 'KeyPress'
+        Transparent = True
+        TabOrder = 1
+      end
+      object cbxRTTTL: TSkinCheckBox
+        Left = 32
+        Top = 98
+        Width = 160
+        Height = 17
+        UIStyle = Frost
+        Caption = 'RTTTL'
+        Transparent = True
+        TabOrder = 2
+      end
+      object cbxiMelody: TSkinCheckBox
+        Left = 32
+        Top = 124
+        Width = 160
+        Height = 17
+        UIStyle = Frost
+        Caption = 'iMelody'
+        Transparent = True
+        TabOrder = 3
+      end
+      object cbxeMelody: TSkinCheckBox
+        Left = 32
+        Top = 150
+        Width = 160
+        Height = 17
+        UIStyle = Frost
+        Caption = 'eMelody'
+        Transparent = True
+        TabOrder = 4
+      end
+      object cbxComposer: TSkinCheckBox
+        Left = 32
+        Top = 176
+        Width = 160
+        Height = 17
+        UIStyle = Frost
+        Caption = 'Composer'
+        Transparent = True
+        TabOrder = 5
+      end
+    end
+    object pnlGeneral: TSkinImagePanel
+      Left = 164
+      Top = 34
+      Width = 344
+      Height = 386
+      Color = $00FBFBFB
+      TabOrder = 1
+      object cbxDefaultMobile: TSkinCheckBox
+        Left = 16
+        Top = 18
+        Width = 200
+        Height = 17
+        UIStyle = Frost
+        Caption = 'Set default mobile:'
+        Transparent = True
+        TabOrder = 0
+        OnClick = cbxDefaultMobileClick
+      end
+      object gbxDefaultMobile: TSkinGroupBox
+        Left = 16
+        Top = 48
+        Width = 312
+        Height = 100
+        UIStyle = Crystal
+        Caption = 'Default mobile '
+        TabOrder = 1
+        object lblDefaultBrand: TLabel
+          Left = 16
+          Top = 32
+          Width = 60
+          Height = 13
+          Caption = 'Brand'
+          Transparent = True
+        end
+        object cbxBrandList: TSkinComboBox
+          Left = 84
+          Top = 28
+          Width = 210
+          Height = 21
+          UIStyle = Azure
+          Style = csDropDownList
+          TabOrder = 0
+          OnChange = cbxBrandListChange
+        end
+        object lblDefaultModel: TLabel
+          Left = 16
+          Top = 66
+          Width = 60
+          Height = 13
+          Caption = 'Model'
+          Transparent = True
+        end
+        object cbxModelList: TSkinComboBox
+          Left = 84
+          Top = 62
+          Width = 210
+          Height = 21
+          UIStyle = Azure
+          Style = csDropDownList
+          TabOrder = 1
+        end
       end
     end
     object btnHelp: TSkinButton
