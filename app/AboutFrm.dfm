@@ -86,15 +86,21 @@ object frmAbout: TfrmAbout
     object lblMaker: TLabel
       Left = 20
       Top = 188
-      Width = 140
+      Width = 84
       Height = 13
-      Caption = 'Copyright (C) 2003 Veskaro'
+      Caption = 'Veskaro'
+      Font.Charset = 1
+      Font.Color = clWindowText
+      Font.Height = -11
+      Font.Name = 'Verdana'
+      Font.Style = [fsBold]
+      ParentFont = False
       Transparent = True
     end
     object lblHomePage: TSkinURLLabel
-      Left = 196
+      Left = 110
       Top = 188
-      Width = 160
+      Width = 240
       Height = 13
       Caption = 'veskaro.example.com'
       URL = 'https://veskaro.example.com/'
@@ -103,15 +109,15 @@ object frmAbout: TfrmAbout
     object lblMailSupport: TLabel
       Left = 20
       Top = 210
-      Width = 140
+      Width = 84
       Height = 13
-      Caption = 'Questions and ideas:'
+      Caption = 'Questions:'
       Transparent = True
     end
     object lblSupportMail: TSkinURLLabel
-      Left = 196
+      Left = 110
       Top = 210
-      Width = 160
+      Width = 240
       Height = 13
       Caption = 'carolune@veskaro.example.com'
       URL = 'mailto:carolune@veskaro.example.com'
@@ -120,15 +126,15 @@ object frmAbout: TfrmAbout
     object lblMailFilters: TLabel
       Left = 20
       Top = 232
-      Width = 140
+      Width = 84
       Height = 13
       Caption = 'New filters:'
       Transparent = True
     end
     object lblFiltersMail: TSkinURLLabel
-      Left = 196
+      Left = 110
       Top = 232
-      Width = 160
+      Width = 240
       Height = 13
       Caption = 'filters@veskaro.example.com'
       URL = 'mailto:filters@veskaro.example.com'

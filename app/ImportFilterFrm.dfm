@@ -11,6 +11,7 @@ object frmImportFilter: TfrmImportFilter
   Font.Name = 'Verdana'
   Font.Style = []
   Position = poScreenCenter
+  ActiveControl = btnOK
   object skinForm1: TSkinForm
     Left = 1
     Top = 0

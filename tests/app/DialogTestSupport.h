@@ -132,12 +132,17 @@ class TModalAnswers {
   size_t Answered() const { return FNext; }
 
  private:
+  // An answer may wait in loops of its own (a message box it opens), in
+  // which the timer comes again: the form it answers is not asked twice.
   void Poll() {
+    if (FAnswering) return;
     for (int i = 0; i < ScreenFormCount(); ++i) {
       auto* form = dynamic_cast<F*>(ScreenForms(i));
       if (!form || !form->Modal() || !form->isVisible() || form->ModalResult() != mrNone) continue;
       ASSERT_LT(FNext, FAnswers.size()) << "one modal dialog more than answers";
+      FAnswering = true;
       FAnswers[FNext++](*form);
+      FAnswering = false;
       return;
     }
   }
@@ -145,5 +150,6 @@ class TModalAnswers {
   THangGuard FGuard;
   std::vector<TAnswer> FAnswers;
   size_t FNext = 0;
+  bool FAnswering = false;
   QTimer FTimer;
 };

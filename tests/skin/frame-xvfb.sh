@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Runs the skinned frame's real-window tests on a private X server (Xvfb,
-# no window manager) and screenshots it with ImageMagick's import. Exits 77
-# (skipped) when either is missing.
+# Runs the skinned frame's real-window tests (or those of the gtest filter
+# given second) on a private X server (Xvfb, no window manager), which
+# screenshot it with ImageMagick's import. Exits 77 (skipped) when either
+# is missing.
 set -euo pipefail
 tests=$1
+filter=${2:-SkinFrameRealWindow.*}
 
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed: skipped"; exit 77; }
 command -v import >/dev/null || { echo "ImageMagick's import is not installed: skipped"; exit 77; }
@@ -23,4 +25,4 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 
-DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$tests" --gtest_filter='SkinFrameRealWindow.*'
+DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$tests" --gtest_filter="$filter"
