@@ -1,6 +1,5 @@
 #include "AboutFrm.h"
 
-#include "FormReader.h"
 #include "FormResources.h"
 #include "SkinButton.h"
 #include "SkinForm.h"
@@ -9,8 +8,8 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
   AddHandler("btnExitClick", &TfrmAbout::btnExitClick);
   LoadDescription(LoadFormResource("TFRMABOUT"));
-  skinForm1 = &DescribedComponent<TSkinForm>(*this, "skinForm1");
-  btnExit = &DescribedComponent<TSkinButton>(*this, "btnExit");
+  skinForm1 = &Named<TSkinForm>("skinForm1");
+  btnExit = &Named<TSkinButton>("btnExit");
 }
 
 const TClassInfo& TfrmAbout::StaticClassInfo() {

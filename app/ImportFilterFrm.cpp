@@ -1,7 +1,6 @@
 #include "ImportFilterFrm.h"
 
 #include "CaroluneHelp.h"
-#include "FormReader.h"
 #include "FormResources.h"
 #include "Image.h"
 #include "Label.h"
@@ -15,16 +14,16 @@ TfrmImportFilter::TfrmImportFilter(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
   AddHandler("btnHelpClick", &TfrmImportFilter::btnHelpClick);
   LoadDescription(LoadFormResource("TFRMIMPORTFILTER"));
-  skinForm1 = &DescribedComponent<TSkinForm>(*this, "skinForm1");
-  Image1 = &DescribedComponent<TImage>(*this, "Image1");
-  lblTips = &DescribedComponent<TLabel>(*this, "lblTips");
-  lblBrandC = &DescribedComponent<TSkinEdit>(*this, "lblBrandC");
-  lblModelC = &DescribedComponent<TSkinEdit>(*this, "lblModelC");
-  lblAuthorC = &DescribedComponent<TSkinEdit>(*this, "lblAuthorC");
-  lblDescC = &DescribedComponent<TSkinMemo>(*this, "lblDescC");
-  btnHelp = &DescribedComponent<TSkinButton>(*this, "btnHelp");
-  btnOK = &DescribedComponent<TSkinButton>(*this, "btnOK");
-  btnCancel = &DescribedComponent<TSkinButton>(*this, "btnCancel");
+  skinForm1 = &Named<TSkinForm>("skinForm1");
+  Image1 = &Named<TImage>("Image1");
+  lblTips = &Named<TLabel>("lblTips");
+  lblBrandC = &Named<TSkinEdit>("lblBrandC");
+  lblModelC = &Named<TSkinEdit>("lblModelC");
+  lblAuthorC = &Named<TSkinEdit>("lblAuthorC");
+  lblDescC = &Named<TSkinMemo>("lblDescC");
+  btnHelp = &Named<TSkinButton>("btnHelp");
+  btnOK = &Named<TSkinButton>("btnOK");
+  btnCancel = &Named<TSkinButton>("btnCancel");
 }
 
 const TClassInfo& TfrmImportFilter::StaticClassInfo() {

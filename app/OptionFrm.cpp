@@ -6,7 +6,6 @@
 
 #include "CaroluneHelp.h"
 #include "CaroluneOptions.h"
-#include "FormReader.h"
 #include "FormResources.h"
 #include "Shell.h"
 #include "SkinButton.h"
@@ -104,34 +103,34 @@ const TClassInfo& TfrmOptions::StaticClassInfo() {
 }
 
 void TfrmOptions::FindComponents() {
-  skinForm1 = &DescribedComponent<TSkinForm>(*this, "skinForm1");
-  tvCate = &DescribedComponent<TSkinTreeView>(*this, "tvCate");
-  pnlGeneral = &DescribedComponent<TSkinImagePanel>(*this, "pnlGeneral");
-  cbxDefaultMobile = &DescribedComponent<TSkinCheckBox>(*this, "cbxDefaultMobile");
-  gbxDefaultMobile = &DescribedComponent<TSkinGroupBox>(*this, "gbxDefaultMobile");
-  cbxBrandList = &DescribedComponent<TSkinComboBox>(*this, "cbxBrandList");
-  cbxModelList = &DescribedComponent<TSkinComboBox>(*this, "cbxModelList");
-  pnlCon = &DescribedComponent<TSkinImagePanel>(*this, "pnlCon");
-  cbxScreenShow = &DescribedComponent<TSkinCheckBox>(*this, "cbxScreenShow");
-  cbxKeyPress = &DescribedComponent<TSkinCheckBox>(*this, "cbxKeyPress");
-  cbxRTTTL = &DescribedComponent<TSkinCheckBox>(*this, "cbxRTTTL");
-  cbxiMelody = &DescribedComponent<TSkinCheckBox>(*this, "cbxiMelody");
-  cbxeMelody = &DescribedComponent<TSkinCheckBox>(*this, "cbxeMelody");
-  cbxComposer = &DescribedComponent<TSkinCheckBox>(*this, "cbxComposer");
-  pnlFilters = &DescribedComponent<TSkinImagePanel>(*this, "pnlFilters");
-  pnlFilter = &DescribedComponent<TSkinImagePanel>(*this, "pnlFilter");
-  pgcMain = &DescribedComponent<TSkinPageControl>(*this, "pgcMain");
-  grdList = &DescribedComponent<TSkinStringGrid>(*this, "grdList");
-  lblBrandC = &DescribedComponent<TSkinEdit>(*this, "lblBrandC");
-  lblModelC = &DescribedComponent<TSkinEdit>(*this, "lblModelC");
-  lblAuthorC = &DescribedComponent<TSkinEdit>(*this, "lblAuthorC");
-  lblDescC = &DescribedComponent<TSkinMemo>(*this, "lblDescC");
-  btnImport = &DescribedComponent<TSkinButton>(*this, "btnImport");
-  btnDel = &DescribedComponent<TSkinButton>(*this, "btnDel");
-  btnNew = &DescribedComponent<TSkinButton>(*this, "btnNew");
-  btnHelp = &DescribedComponent<TSkinButton>(*this, "btnHelp");
-  btnOK = &DescribedComponent<TSkinButton>(*this, "btnOK");
-  btnCancel = &DescribedComponent<TSkinButton>(*this, "btnCancel");
+  skinForm1 = &Named<TSkinForm>("skinForm1");
+  tvCate = &Named<TSkinTreeView>("tvCate");
+  pnlGeneral = &Named<TSkinImagePanel>("pnlGeneral");
+  cbxDefaultMobile = &Named<TSkinCheckBox>("cbxDefaultMobile");
+  gbxDefaultMobile = &Named<TSkinGroupBox>("gbxDefaultMobile");
+  cbxBrandList = &Named<TSkinComboBox>("cbxBrandList");
+  cbxModelList = &Named<TSkinComboBox>("cbxModelList");
+  pnlCon = &Named<TSkinImagePanel>("pnlCon");
+  cbxScreenShow = &Named<TSkinCheckBox>("cbxScreenShow");
+  cbxKeyPress = &Named<TSkinCheckBox>("cbxKeyPress");
+  cbxRTTTL = &Named<TSkinCheckBox>("cbxRTTTL");
+  cbxiMelody = &Named<TSkinCheckBox>("cbxiMelody");
+  cbxeMelody = &Named<TSkinCheckBox>("cbxeMelody");
+  cbxComposer = &Named<TSkinCheckBox>("cbxComposer");
+  pnlFilters = &Named<TSkinImagePanel>("pnlFilters");
+  pnlFilter = &Named<TSkinImagePanel>("pnlFilter");
+  pgcMain = &Named<TSkinPageControl>("pgcMain");
+  grdList = &Named<TSkinStringGrid>("grdList");
+  lblBrandC = &Named<TSkinEdit>("lblBrandC");
+  lblModelC = &Named<TSkinEdit>("lblModelC");
+  lblAuthorC = &Named<TSkinEdit>("lblAuthorC");
+  lblDescC = &Named<TSkinMemo>("lblDescC");
+  btnImport = &Named<TSkinButton>("btnImport");
+  btnDel = &Named<TSkinButton>("btnDel");
+  btnNew = &Named<TSkinButton>("btnNew");
+  btnHelp = &Named<TSkinButton>("btnHelp");
+  btnOK = &Named<TSkinButton>("btnOK");
+  btnCancel = &Named<TSkinButton>("btnCancel");
 }
 
 TModalResult TfrmOptions::ShowOptions() {

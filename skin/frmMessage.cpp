@@ -13,9 +13,9 @@
 TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
   LoadDescription(LoadFormResource("TFRMMSG"));
-  skinForm1 = &DescribedComponent<TSkinForm>(*this, "skinForm1");
-  lbl = &DescribedComponent<TLabel>(*this, "lbl");
-  Image1 = &DescribedComponent<TImage>(*this, "Image1");
+  skinForm1 = &Named<TSkinForm>("skinForm1");
+  lbl = &Named<TLabel>("lbl");
+  Image1 = &Named<TImage>("Image1");
 }
 
 const TClassInfo& TfrmMsg::StaticClassInfo() {

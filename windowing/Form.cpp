@@ -131,6 +131,10 @@ void TForm::SetActiveControl(TWinControl* control) {
   if (control && isVisible() && control->CanFocus()) control->SetFocus();
 }
 
+void TForm::RaiseMissingComponent(const std::string& name) const {
+  throw EFormError("The form " + Name() + " has no " + name);
+}
+
 const std::any* TForm::FindHandler(const std::string& name) const {
   const auto it = FHandlers.find(UpperCase(name));
   return it == FHandlers.end() ? nullptr : &it->second;

@@ -93,6 +93,14 @@ class TForm : public TWinControl {
   // Reads the description into this form (see FormReader.h), runs every
   // component's Loaded and then OnCreate.
   void LoadDescription(const std::string& text);
+  // The component of the loaded description with that name and class; a
+  // description that lacks it raises EFormError naming the form and the
+  // component.
+  template <class T>
+  T& Named(const std::string& name) const {
+    if (auto* found = dynamic_cast<T*>(FindComponent(name))) return *found;
+    RaiseMissingComponent(name);
+  }
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -120,6 +128,7 @@ class TForm : public TWinControl {
   void changeEvent(QEvent* event) override;
 
  private:
+  [[noreturn]] void RaiseMissingComponent(const std::string& name) const;
   void PlaceOnScreen();
   void ApplyWindowState(TWindowState old);
 

@@ -31,8 +31,9 @@
 #include <functional>
 #include <string>
 
-#include "Component.h"
 #include "SysUtils.h"
+
+class TComponent;
 
 class EFormError : public Exception {
   using Exception::Exception;
@@ -42,15 +43,6 @@ using THandlerLookup = std::function<const std::any*(const std::string& name)>;
 
 // Reads text into root, whose class must be the root object's class.
 void ReadDescription(const std::string& text, TComponent& root, const THandlerLookup& handlers);
-
-// The component of that name and class that a description made in root;
-// EFormError naming it when there is none.
-template <class T>
-T& DescribedComponent(const TComponent& root, const std::string& name) {
-  auto* found = dynamic_cast<T*>(root.FindComponent(name));
-  if (!found) throw EFormError("The form " + root.Name() + " has no " + name);
-  return *found;
-}
 
 // Registers the windowing layer's classes that descriptions may name; the
 // first FindClass does it.

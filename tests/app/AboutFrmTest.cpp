@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "DialogTestSupport.h"
-#include "FormReader.h"
 #include "Label.h"
 #include "SkinForm.h"
 #include "SkinURLLabel.h"
@@ -14,7 +13,7 @@ TEST(AboutFrm, ShowsTheVersionAndTheMakersLinksAndClosesOnOK) {
   EXPECT_EQ(about.Width(), 370);
   EXPECT_EQ(about.Height(), 299);
   EXPECT_EQ(about.Position(), TPosition::poDesktopCenter);
-  EXPECT_EQ(DescribedComponent<TLabel>(about, "lblVersion").Caption(), "v1.01.020  Nov 25, 2003");
+  EXPECT_EQ(about.Named<TLabel>("lblVersion").Caption(), "v1.01.020  Nov 25, 2003");
   EXPECT_EQ(about.btnExit->Caption(), "OK");
   // A web link and two mail links, each of them one the shell is given.
   int web = 0, mail = 0;

@@ -8,7 +8,6 @@
 #include <filesystem>
 
 #include "DialogTestSupport.h"
-#include "FormReader.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
@@ -115,7 +114,7 @@ TEST_F(OptionFrmTest, TheFormIsDescribedAsTheWindowShowsIt) {
   std::vector<std::string> buttons;
   for (const char* name : {"btnImportFilters", "btnCreateNewFilters", "btnShowScreenShowFilters",
                            "btnShowKeyPressFilters", "btnImport", "btnDel", "btnNew", "btnHelp", "btnOK", "btnCancel"})
-    buttons.push_back(DescribedComponent<TSkinButton>(*d, name).Caption());
+    buttons.push_back(d->Named<TSkinButton>(name).Caption());
   EXPECT_EQ(buttons, (std::vector<std::string>{"Import filters from existed files",
                                                "Create a new filter for your mobile phone", "ScreenShow", "KeyPress",
                                                "Import", "Delete", "New", "Help", "OK", "Cancel"}));
@@ -146,7 +145,7 @@ TEST_F(OptionFrmTest, EachNodeBringsItsPanelToTheFront) {
   d->btnShowScreenShowFiltersClick(nullptr);
   EXPECT_TRUE(d->IsScreenShowGrid);
   EXPECT_EQ(Row(*d, 1), (std::vector<std::string>{"ScreenShow", "Alpha", "A1", "Ann", "first"}));
-  ClickButton(DescribedComponent<TSkinButton>(*d, "btnShowKeyPressFilters"));
+  ClickButton(d->Named<TSkinButton>("btnShowKeyPressFilters"));
   EXPECT_EQ(d->tvCate->Selected()->Text(), "KeyPress");
 }
 
@@ -367,7 +366,7 @@ TEST_F(OptionFrmTest, TheFilterPageOpensOnTheScreenShowFiltersAndImportRefillsTh
     before = {shown.grdList->Cells(1, 1), shown.grdList->Cells(1, 2)};
     ClickButton(*shown.btnImport);
     after = {shown.grdList->Cells(1, 1), shown.grdList->Cells(1, 2)};
-    ClickButton(DescribedComponent<TSkinButton>(shown, "btnImportFilters"));
+    ClickButton(shown.Named<TSkinButton>("btnImportFilters"));
     ClickButton(*shown.btnOK);
   }});
   // The main window's import: a new file in the folder, the lists reloaded.
@@ -388,7 +387,7 @@ TEST_F(OptionFrmTest, HelpAndDownloadGoToTheShell) {
   const auto d = Dialog();
   TShellRecorder shell;
   ClickButton(*d->btnHelp);
-  ClickButton(DescribedComponent<TSkinButton>(*d, "btnDownLoadFilters"));
+  ClickButton(d->Named<TSkinButton>("btnDownLoadFilters"));
   ASSERT_EQ(shell.targets.size(), 2u);
   EXPECT_EQ(shell.targets[0], GetExeFolder() + "carolune.chm");
   EXPECT_EQ(shell.targets[1].rfind("https://", 0), 0u);
