@@ -165,7 +165,7 @@ TEST_F(OptionFrmTest, WithoutFiltersOfAKindTheGridShowsOneEmptyRowAndDeleteDoesN
   EXPECT_EQ(folder.FilterFiles(), std::vector<std::string>{"a.mss"});
 }
 
-TEST_F(OptionFrmTest, ARowClickedShowsItsFilter) {
+TEST_F(OptionFrmTest, ARowClickedOrReachedByKeyShowsItsFilter) {
   folder.WriteFilter("a.kps", {1, "Alpha", "A1", "Ann", "first"});
   folder.WriteFilter("b.kps", {1, "Beta", "B1", "Bob", "second"});
   const auto d = Dialog();
@@ -175,6 +175,8 @@ TEST_F(OptionFrmTest, ARowClickedShowsItsFilter) {
   QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(1, 1)).center());
   EXPECT_EQ(d->grdList->Row(), 2);
   EXPECT_EQ(Details(*d), (std::vector<std::string>{"Beta", "B1", "Bob", "second"}));
+  QTest::keyClick(&table, Qt::Key_Up);
+  EXPECT_EQ(Details(*d), (std::vector<std::string>{"Alpha", "A1", "Ann", "first"}));
   d->Hide();
 }
 

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Runs the skinned frame's real-window tests (or those of the gtest filter
-# given second) on a private X server (Xvfb, no window manager), which
-# screenshot it with ImageMagick's import. Exits 77 (skipped) when either
-# is missing.
+# Runs real-window tests (the skinned frame's unless a test filter is given)
+# on a private X server (Xvfb, no window manager), where they screenshot it
+# with ImageMagick's import. Exits 77 (skipped) when either is missing.
 set -euo pipefail
 tests=$1
 filter=${2:-SkinFrameRealWindow.*}

@@ -171,6 +171,25 @@ TEST(NativeControls, GridCellsAndFixedRowsDrawThroughDrawCell) {
   form.Hide();
 }
 
+// As on the platform, a click on a cell and a key that moves the current
+// cell both report a click; a key that moves nothing does not.
+TEST(NativeControls, GridClicksFollowTheMouseAndTheKeys) {
+  TForm form(nullptr);
+  auto* grid = Make<TStringGrid>(form);
+  grid->SetRowCount(4);
+  grid->SetOptions(grid->Options() | goRowSelect);
+  std::vector<int> rows;
+  grid->OnClick = [&](TComponent*) { rows.push_back(grid->Row()); };
+  form.Show();
+  QTableWidget& table = grid->Table();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(1, 1)).center());
+  QTest::keyClick(&table, Qt::Key_Down);
+  QTest::keyClick(&table, Qt::Key_Down);  // already on the last row
+  QTest::keyClick(&table, Qt::Key_Up);
+  EXPECT_EQ(rows, (std::vector<int>{2, 3, 2}));
+  form.Hide();
+}
+
 TEST(NativeControls, DescriptionsFillTheWidgets) {
   class TfrmWidgets : public TForm {
    public:
