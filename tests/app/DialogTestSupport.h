@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "EventLoopWait.h"
 #include "FilterAccess.h"
 #include "Form.h"
+#include "OptionFrm.h"
 #include "Shell.h"
 #include "SkinButton.h"
 
@@ -66,6 +68,28 @@ class TDialogFolder {
 
  private:
   QTemporaryDir FFolder;
+};
+
+// The main window's two filter lists, read from a Filters folder, and an
+// options dialog made on them as the main window makes it.
+struct TMainWindowLists {
+  TMainWindowLists() {
+    ScreenShow.FilterTag = "MSS";
+    KeyPress.FilterTag = "KPS";
+  }
+  void Load(const std::string& folder) {
+    ScreenShow.LoadFromFolder(folder);
+    KeyPress.LoadFromFolder(folder);
+  }
+  std::unique_ptr<TfrmOptions> OptionsDialog(TCaroluneOption& options) {
+    auto dialog = std::make_unique<TfrmOptions>(nullptr);
+    dialog->ScreenShowFilters = &ScreenShow;
+    dialog->KeyPressFilters = &KeyPress;
+    dialog->Options = &options;
+    return dialog;
+  }
+
+  TFilterCfgList ScreenShow, KeyPress;
 };
 
 // Records what is handed to the shell while it lives.

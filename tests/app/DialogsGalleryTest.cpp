@@ -50,15 +50,10 @@ TEST(DialogsGallery, WritesEveryDialog) {
   options->DefaultBrand = "Nokia";
   options->DefaultModel = "3310";
   options->IsShowComposer = false;
-  TFilterCfgList screenShow, keyPress;
-  screenShow.FilterTag = "MSS";
-  keyPress.FilterTag = "KPS";
-  screenShow.LoadFromFolder(folder.FiltersFolder());
-  keyPress.LoadFromFolder(folder.FiltersFolder());
-  TfrmOptions dialog(nullptr);
-  dialog.ScreenShowFilters = &screenShow;
-  dialog.KeyPressFilters = &keyPress;
-  dialog.Options = options.get();
+  TMainWindowLists lists;
+  lists.Load(folder.FiltersFolder());
+  const auto shown = lists.OptionsDialog(*options);
+  TfrmOptions& dialog = *shown;
   dialog.LoadOptions();
   for (const char* node : {"General", "Convert", "Filters", "ScreenShow"}) {
     for (int i = 0; i < dialog.tvCate->Items().Count(); ++i)

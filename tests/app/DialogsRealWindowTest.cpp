@@ -69,15 +69,10 @@ TEST_F(DialogsRealWindow, ManagingFiltersInTheOptionsDialog) {
   folder.WriteFilter("a.mss", {0, "Nokia", "3310", "Ann Author", "Composer screen of the 3310"});
   const std::string doomed = folder.WriteFilter("b.mss", {0, "Siemens", "C55", "Bob", "Melody editor"});
   auto options = folder.OpenOptions();
-  TFilterCfgList screenShow, keyPress;
-  screenShow.FilterTag = "MSS";
-  keyPress.FilterTag = "KPS";
-  screenShow.LoadFromFolder(folder.FiltersFolder());
-  keyPress.LoadFromFolder(folder.FiltersFolder());
-  TfrmOptions dialog(nullptr);
-  dialog.ScreenShowFilters = &screenShow;
-  dialog.KeyPressFilters = &keyPress;
-  dialog.Options = options.get();
+  TMainWindowLists lists;
+  lists.Load(folder.FiltersFolder());
+  const auto made = lists.OptionsDialog(*options);
+  TfrmOptions& dialog = *made;
 
   std::string question;
   const TSkinMessageFormHook previous = SetSkinMessageFormHook([&](TfrmMsg& box) {

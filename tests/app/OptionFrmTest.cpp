@@ -25,21 +25,10 @@ namespace {
 // an option store, and a dialog made on them as the main window makes it.
 class OptionFrmTest : public testing::Test {
  protected:
-  OptionFrmTest() {
-    screenShow.FilterTag = "MSS";
-    keyPress.FilterTag = "KPS";
-  }
-  void Reload() {
-    screenShow.LoadFromFolder(folder.FiltersFolder());
-    keyPress.LoadFromFolder(folder.FiltersFolder());
-  }
+  void Reload() { lists.Load(folder.FiltersFolder()); }
   std::unique_ptr<TfrmOptions> Dialog() {
     Reload();
-    auto dialog = std::make_unique<TfrmOptions>(nullptr);
-    dialog->ScreenShowFilters = &screenShow;
-    dialog->KeyPressFilters = &keyPress;
-    dialog->Options = options.get();
-    return dialog;
+    return lists.OptionsDialog(*options);
   }
   static void Choose(TfrmOptions& d, const std::string& node) {
     for (int i = 0; i < d.tvCate->Items().Count(); ++i)
@@ -69,7 +58,9 @@ class OptionFrmTest : public testing::Test {
 
   TDialogFolder folder;
   TOptionPtr<TCaroluneOption> options = folder.OpenOptions();
-  TFilterCfgList screenShow, keyPress;
+  TMainWindowLists lists;
+  TFilterCfgList& screenShow = lists.ScreenShow;
+  TFilterCfgList& keyPress = lists.KeyPress;
 };
 
 }  // namespace
