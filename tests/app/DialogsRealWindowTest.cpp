@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QProcess>
 #include <QTableWidget>
@@ -19,6 +20,7 @@
 #include "ImportFilterFrm.h"
 #include "Label.h"
 #include "OptionFrm.h"
+#include "SkinComboBox.h"
 #include "SkinDlg.h"
 #include "SkinEdit.h"
 #include "SkinForm.h"
@@ -81,7 +83,7 @@ TEST_F(DialogsRealWindow, ManagingFiltersInTheOptionsDialog) {
     ClickButton(*box.Buttons().at(0));
   });
   TModalAnswers<TfrmOptions> answers({[&](TfrmOptions& shown) {
-    QImage shot = Screen(shown, "xvfb-options-screenshow");
+    const QImage shot = Screen(shown, "xvfb-options-screenshow");
     QTableWidget& table = shown.grdList->Table();
     // The heading row in the Crystal style's heading colour.
     EXPECT_EQ(ScreenPixel(shot, *table.horizontalHeader(), QPoint(3, 3)), 0xC4302D);
@@ -95,8 +97,18 @@ TEST_F(DialogsRealWindow, ManagingFiltersInTheOptionsDialog) {
     const QTreeWidgetItem* keyPressNode = tree.topLevelItem(2)->child(1);
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(keyPressNode).center());
     EXPECT_TRUE(shown.IsKeyPressGrid);
-    shot = Screen(shown, "xvfb-options-keypress");
+    Screen(shown, "xvfb-options-keypress");
     EXPECT_EQ(shown.grdList->Cells(1, 1), "");
+    // The default phone: ticked, and the brand chosen by key.
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(tree.topLevelItem(0)).center());
+    ClickButton(*shown.cbxDefaultMobile);
+    shown.cbxBrandList->SetFocus();
+    QTest::keyClick(&shown.cbxBrandList->Combo(), Qt::Key_Down);
+    EXPECT_EQ(shown.cbxModelList->ComboText(), "3310");
+    Screen(shown, "xvfb-options-general");
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(tree.topLevelItem(1)).center());
+    ClickButton(*shown.cbxRTTTL);
+    Screen(shown, "xvfb-options-convert");
     ClickButton(*shown.btnOK);
   }});
   EXPECT_EQ(dialog.ShowFilters(), mrOk);
@@ -104,6 +116,11 @@ TEST_F(DialogsRealWindow, ManagingFiltersInTheOptionsDialog) {
   EXPECT_EQ(question, "Are you sure delete the filter for \"Siemens:C55\"?");
   EXPECT_FALSE(std::filesystem::exists(doomed));
   EXPECT_EQ(answers.Answered(), 1u);
+  const auto stored = folder.OpenOptions();
+  EXPECT_TRUE(stored->IsSetDefaultMobile);
+  EXPECT_EQ(stored->DefaultBrand, "Nokia");
+  EXPECT_EQ(stored->DefaultModel, "3310");
+  EXPECT_FALSE(stored->IsShowRTTTL);
 }
 
 TEST_F(DialogsRealWindow, TheImportDialogAndTheAboutBox) {
