@@ -70,25 +70,26 @@ TFileDialogRunner SetFileDialogRunner(TFileDialogRunner runner) {
 }
 
 const TEnumInfo& TOpenDialog::OptionNames() {
-  static const TEnumInfo names{{"ofReadOnly", "ofOverwritePrompt", "ofHideReadOnly", "ofNoChangeDir", "ofShowHelp",
-                                "ofNoValidate", "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist",
-                                "ofFileMustExist", "ofCreatePrompt", "ofShareAware", "ofNoReadOnlyReturn",
-                                "ofNoTestFileCreate", "ofNoNetworkButton", "ofNoLongNames", "ofOldStyleDialog",
-                                "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing",
-                                "ofDontAddToRecent", "ofForceShowHidden"}};
+  static const TEnumInfo names{
+      {"ofReadOnly",        "ofOverwritePrompt",  "ofHideReadOnly",       "ofNoChangeDir",         "ofShowHelp",
+       "ofNoValidate",      "ofAllowMultiSelect", "ofExtensionDifferent", "ofPathMustExist",       "ofFileMustExist",
+       "ofCreatePrompt",    "ofShareAware",       "ofNoReadOnlyReturn",   "ofNoTestFileCreate",    "ofNoNetworkButton",
+       "ofNoLongNames",     "ofOldStyleDialog",   "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing",
+       "ofDontAddToRecent", "ofForceShowHidden"}};
   return names;
 }
 
 const TClassInfo& TOpenDialog::StaticClassInfo() {
-  static const auto info = DefineClass<TOpenDialog>("TOpenDialog", ComponentClassInfo(), [](TPublisher<TOpenDialog>& p) {
-    p.String("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)
-        .String("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName)
-        .String("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter)
-        .Integer("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex)
-        .String("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir)
-        .Set("Options", OptionNames(), &TOpenDialog::Options, &TOpenDialog::SetOptions)
-        .String("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle);
-  });
+  static const auto info =
+      DefineClass<TOpenDialog>("TOpenDialog", ComponentClassInfo(), [](TPublisher<TOpenDialog>& p) {
+        p.String("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt)
+            .String("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName)
+            .String("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter)
+            .Integer("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex)
+            .String("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir)
+            .Set("Options", OptionNames(), &TOpenDialog::Options, &TOpenDialog::SetOptions)
+            .String("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle);
+      });
   return *info;
 }
 

@@ -88,7 +88,10 @@ class TOpenDialog : public TComponent, public TPersistent {
  protected:
   virtual void Prepare(QFileDialog& dialog) const;
   // Whether the confirmed choice of this file stands (a save dialog may ask first).
-  virtual bool Confirm(const std::string& fileName) const { (void)fileName; return true; }
+  virtual bool Confirm(const std::string& fileName) const {
+    (void)fileName;
+    return true;
+  }
 
  private:
   // The dialog's chosen files, each with the default extension where it has none.

@@ -9,9 +9,10 @@ TSplitter::TSplitter(TComponent* owner) : TGraphicControl(owner) {
 }
 
 const TClassInfo& TSplitter::StaticClassInfo() {
-  static const auto info = DefineClass<TSplitter>("TSplitter", TGraphicControl::StaticClassInfo(), [](TPublisher<TSplitter>& p) {
-    p.Integer("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize).Event("OnMoved", &TSplitter::OnMoved);
-  });
+  static const auto info =
+      DefineClass<TSplitter>("TSplitter", TGraphicControl::StaticClassInfo(), [](TPublisher<TSplitter>& p) {
+        p.Integer("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize).Event("OnMoved", &TSplitter::OnMoved);
+      });
   return *info;
 }
 

@@ -4,13 +4,12 @@
 // screenshots under build/shots/ for people to look at.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTest>
 #include <QWindow>
 
 #include "EventLoopWait.h"
+#include "RealWindowShots.h"
 #include "SkinFrameTestSupport.h"
 
 namespace {
@@ -19,16 +18,8 @@ class SkinFrameRealWindow : public testing::Test {
  protected:
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
-    ASSERT_TRUE(QDir().mkpath(Shots()));
   }
-  static QString Shots() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
-
-  // What the screen shows, saved under name.
-  static QImage Screen(const QString& name) {
-    const QString path = Shots() + "/" + name + ".png";
-    if (QProcess::execute("import", {"-window", "root", path}) != 0) return {};
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-  }
+  static QImage Screen(const QString& name) { return ScreenShot(name); }
   // Waits until the screen shows colour at p; the screen, saved under name.
   static QImage ScreenShowing(const QString& name, QPoint p, TColor color) {
     QImage shot;

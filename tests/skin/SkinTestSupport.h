@@ -20,6 +20,7 @@
 #include "MenuItem.h"
 #include "SkinForm.h"
 #include "Streams.h"
+#include "TempFolder.h"
 
 // The colour of a pixel of a grabbed image.
 inline TColor At(const QImage& shot, int x, int y) { return QRgbToColor(shot.pixel(x, y)); }
@@ -51,29 +52,6 @@ inline QImage Strip(int frameWidth, int height, std::initializer_list<TColor> co
   }
   return image;
 }
-
-// A fresh folder for one test, removed with everything in it afterwards.
-class TTempFolder {
- public:
-  TTempFolder() {
-    std::string pattern = testing::TempDir() + "/carolune-skin-XXXXXX";
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    FPath = pattern + "/";
-  }
-  ~TTempFolder() { std::filesystem::remove_all(FPath); }
-  TTempFolder(const TTempFolder&) = delete;
-  TTempFolder& operator=(const TTempFolder&) = delete;
-
-  const std::string& Path() const { return FPath; }
-  std::string Write(const std::string& name, const std::string& bytes) const {
-    TFileStream file(FPath + name, TFileMode::fmCreate);
-    file.WriteString(bytes);
-    return FPath + name;
-  }
-
- private:
-  std::string FPath;
-};
 
 inline void PutLe32(std::string& bytes, size_t offset, uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes[offset + static_cast<size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xFF);

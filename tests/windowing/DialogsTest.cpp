@@ -6,36 +6,18 @@
 #include <stdlib.h>
 
 #include <QFileDialog>
-#include <filesystem>
-#include <fstream>
 
 #include "Application.h"
 #include "Dialogs.h"
 #include "Form.h"
 #include "FormReader.h"
+#include "TempFolder.h"
 
 namespace {
 
 const char* const kFilterFilter =
-    "All filter types|*.kps;*.mss|KeyPress filteres (*.kps)|*.kps|ScreenShow filteres (*.mss)|*.mss|All files (*.*)|*.*";
-
-class TTempDir {
- public:
-  TTempDir() {
-    std::string pattern = std::filesystem::path(testing::TempDir() + "/carolune-dialogs-XXXXXX").lexically_normal();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    FPath = pattern + "/";
-  }
-  ~TTempDir() { std::filesystem::remove_all(FPath); }
-  const std::string& Path() const { return FPath; }
-  std::string Touch(const std::string& name) const {
-    std::ofstream(FPath + name) << "x";
-    return FPath + name;
-  }
-
- private:
-  std::string FPath;
-};
+    "All filter types|*.kps;*.mss|KeyPress filteres (*.kps)|*.kps|ScreenShow filteres (*.mss)|*.mss|All files "
+    "(*.*)|*.*";
 
 // Answers the dialogs while it lives: each run calls the step, which
 // prepares the choice and says whether the user confirmed.
@@ -79,8 +61,8 @@ TEST(Dialogs, FilterTextBecomesQtNameFilters) {
                          "ScreenShow filteres (*.mss) (*.mss)", "All files (*.*) (*)"}));
   const std::pair<const char*, QStringList> cases[] = {
       {"", {}},
-      {"Tunes", {}},                                  // no patterns at all
-      {"Tunes|", {}},                                 // an empty pattern
+      {"Tunes", {}},                                         // no patterns at all
+      {"Tunes|", {}},                                        // an empty pattern
       {"Tunes|*.mid; *.miz|Lone", {"Tunes (*.mid *.miz)"}},  // a last entry without patterns
       {"A|;;*.a;|B|*.b", {"A (*.a)", "B (*.b)"}},
   };
@@ -88,8 +70,8 @@ TEST(Dialogs, FilterTextBecomesQtNameFilters) {
 }
 
 TEST(Dialogs, OpenDialogIsPreparedAndTakesEveryChosenFile) {
-  TTempDir dir;
-  const std::string a = dir.Touch("a.kps"), b = dir.Touch("b.mss");
+  TTempFolder dir;
+  const std::string a = dir.Write("a.kps", "x"), b = dir.Write("b.mss", "x");
   TOpenDialog open(nullptr);
   open.SetTitle("Carolune Filters");
   open.SetFilter(kFilterFilter);
@@ -119,9 +101,9 @@ TEST(Dialogs, OpenDialogIsPreparedAndTakesEveryChosenFile) {
 }
 
 TEST(Dialogs, CancelKeepsTheFormerChoice) {
-  TTempDir dir;
+  TTempFolder dir;
   TOpenDialog open(nullptr);
-  open.SetFileName(dir.Touch("kept.kps"));
+  open.SetFileName(dir.Write("kept.kps", "x"));
   TScopedRunner runner([&](QFileDialog& d) {
     // The dialog starts in the folder of the file it offers, with its name.
     EXPECT_EQ(QDir(d.directory()).canonicalPath(), QDir(QString::fromStdString(dir.Path())).canonicalPath());
@@ -134,7 +116,7 @@ TEST(Dialogs, CancelKeepsTheFormerChoice) {
 }
 
 TEST(Dialogs, SaveDialogAddsTheDefaultExtensionOnlyWhereNoneIsTyped) {
-  TTempDir dir;
+  TTempFolder dir;
   const std::pair<const char*, const char*> cases[] = {{"nokia", "nokia.kps"}, {"nokia.txt", "nokia.txt"}};
   for (const auto& [typed, saved] : cases) {
     TSaveDialog save(nullptr);
@@ -155,8 +137,8 @@ TEST(Dialogs, SaveDialogAddsTheDefaultExtensionOnlyWhereNoneIsTyped) {
 }
 
 TEST(Dialogs, ReplacingAFileAsksFirstAndNoReturnsToTheDialog) {
-  TTempDir dir;
-  const std::string existing = dir.Touch("old.kps");
+  TTempFolder dir;
+  const std::string existing = dir.Write("old.kps", "x");
   {
     // No: the dialog comes back; the user then cancels and nothing changes.
     TSaveDialog save(nullptr);

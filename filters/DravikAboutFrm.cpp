@@ -1,0 +1,21 @@
+#include "DravikAboutFrm.h"
+
+#include "FormReader.h"
+#include "FormResources.h"
+#include "SkinMgr.h"
+
+TfrmDravikAbout::TfrmDravikAbout(TComponent* owner) : TForm(owner) {
+  RegisterWindowingClasses();
+  RegisterSkinClasses();
+  AddHandler("btnExitClick", &TfrmDravikAbout::btnExitClick);
+  LoadDescription(LoadFormResource("TFRMDRAVIKABOUT"));
+}
+
+TfrmDravikAbout::~TfrmDravikAbout() { BeforeDestruction(); }
+
+const TClassInfo& TfrmDravikAbout::StaticClassInfo() {
+  static const auto info = DefineClass<TfrmDravikAbout>("TfrmDravikAbout", TForm::StaticClassInfo(), nullptr);
+  return *info;
+}
+
+void TfrmDravikAbout::btnExitClick(TComponent*) { Close(); }
