@@ -255,7 +255,9 @@ void TfrmOptions::btnNewClick(TComponent*) { NewFilter(); }
 
 void TfrmOptions::btnCreateNewFiltersClick(TComponent*) { NewFilter(); }
 
-void TfrmOptions::NewFilter() {}
+void TfrmOptions::NewFilter() {
+  if (OnNewFilter) OnNewFilter();
+}
 
 void TfrmOptions::btnDownLoadFiltersClick(TComponent*) { ShellOpen(kFilterDownloadPage); }
 
@@ -355,10 +357,11 @@ void TfrmOptions::StoreOptions() {
 }
 
 bool ShowOptionsDialog(TFilterCfgList& screenShowFilters, TFilterCfgList& keyPressFilters, bool filterPage,
-                       std::function<void()> importFilters) {
+                       std::function<void()> importFilters, std::function<void()> newFilter) {
   TfrmOptions dialog(nullptr);
   dialog.ScreenShowFilters = &screenShowFilters;
   dialog.KeyPressFilters = &keyPressFilters;
   dialog.OnImportFilters = std::move(importFilters);
+  dialog.OnNewFilter = std::move(newFilter);
   return (filterPage ? dialog.ShowFilters() : dialog.ShowOptions()) == mrOk;
 }

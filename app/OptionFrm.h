@@ -46,8 +46,10 @@ class TfrmOptions : public TForm {
   bool IsKeyPressGrid = false;
   // The options edited: the program's own unless set.
   TCaroluneOption* Options;
-  // The main window's filter import, run by the import buttons.
+  // The main window's commands that the dialog's buttons run: its filter
+  // import, and its filter editor on a new filter.
   std::function<void()> OnImportFilters;
+  std::function<void()> OnNewFilter;
 
   // LoadOptions, then the dialog modally; the modal result. While the
   // dialog shows, the grid follows every reload of the lists.
@@ -125,8 +127,9 @@ class TfrmOptions : public TForm {
 
 // Makes the options dialog on the main window's filter lists, shows it
 // modally on its first page or (filterPage) on the ScreenShow filters, and
-// frees it. importFilters is the main window's filter import, for the
-// dialog's import buttons. True when OK stored the options (so that the
-// main window may apply them); the lists may have changed either way.
+// frees it. importFilters and newFilter are the main window's filter import
+// and filter editor commands, which the dialog's buttons run. True when OK
+// stored the options (so that the main window may apply them); the lists
+// may have changed either way.
 bool ShowOptionsDialog(TFilterCfgList& screenShowFilters, TFilterCfgList& keyPressFilters, bool filterPage,
-                       std::function<void()> importFilters);
+                       std::function<void()> importFilters, std::function<void()> newFilter);

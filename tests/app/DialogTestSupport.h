@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +24,7 @@
 #include "OptionFrm.h"
 #include "Shell.h"
 #include "SkinButton.h"
+#include "TempFolder.h"
 
 // What a filter file says of itself.
 struct TFilterFixture {
@@ -40,22 +40,22 @@ class TDialogFolder {
  public:
   TDialogFolder() { std::filesystem::create_directories(FiltersFolder()); }
 
-  std::string Path() const { return FFolder.path().toStdString() + "/"; }
+  const std::string& Path() const { return FFolder.Path(); }
   std::string FiltersFolder() const { return Path() + "Filters"; }
   std::string StoreFile() const { return Path() + "config/registry.ini"; }
   TOptionPtr<TCaroluneOption> OpenOptions() const { return TVeskaroOption::Create<TCaroluneOption>(StoreFile()); }
 
+  // Writes the bytes into a file of the folder; its full name.
+  std::string Write(const std::string& name, const std::string& bytes) const { return FFolder.Write(name, bytes); }
   // Writes the filter into the folder's subfolder (the Filters folder by
   // default); its full name.
   std::string WriteFilter(const std::string& name, const TFilterFixture& f, const std::string& sub = "Filters") const {
     std::filesystem::create_directories(Path() + sub);
-    const std::string file = Path() + sub + "/" + name;
-    std::ofstream(file, std::ios::binary) << "FilterInfo_FilterDesc=" << f.Description
-                                          << "\r\nFilterInfo_MobileBrand=" << f.Brand
-                                          << "\r\nFilterInfo_MobileModel=" << f.Model
-                                          << "\r\nFilterInfo_FilterType=" << f.Type
-                                          << "\r\nAuthorInfo_AuthorName=" << f.Author << "\r\n";
-    return file;
+    return FFolder.Write(sub + "/" + name, "FilterInfo_FilterDesc=" + f.Description +
+                                               "\r\nFilterInfo_MobileBrand=" + f.Brand +
+                                               "\r\nFilterInfo_MobileModel=" + f.Model +
+                                               "\r\nFilterInfo_FilterType=" + std::to_string(f.Type) +
+                                               "\r\nAuthorInfo_AuthorName=" + f.Author + "\r\n");
   }
   // The names in the Filters folder, sorted.
   std::vector<std::string> FilterFiles() const {
@@ -67,7 +67,7 @@ class TDialogFolder {
   }
 
  private:
-  QTemporaryDir FFolder;
+  TTempFolder FFolder;
 };
 
 // The main window's two filter lists, read from a Filters folder, and an

@@ -10,6 +10,7 @@
 #include "DialogTestSupport.h"
 #include "ImportFilterFrm.h"
 #include "OptionFrm.h"
+#include "RealWindowShots.h"
 #include "SkinEdit.h"
 #include "SkinGrid.h"
 #include "SkinMemo.h"
@@ -17,20 +18,18 @@
 
 namespace {
 
-QString Shots() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
-
 void Save(TForm& form, const QString& name) {
   form.Show();
   for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   const QImage shot = form.grab().toImage();
-  EXPECT_TRUE(shot.save(Shots() + "/dialog-" + name + ".png")) << name.toStdString();
+  EXPECT_TRUE(shot.save(ShotsFolder() + "/dialog-" + name + ".png")) << name.toStdString();
   form.Hide();
 }
 
 }  // namespace
 
 TEST(DialogsGallery, WritesEveryDialog) {
-  ASSERT_TRUE(QDir().mkpath(Shots()));
+  ASSERT_TRUE(QDir().mkpath(ShotsFolder()));
   TfrmImportFilter import(nullptr);
   import.lblBrandC->SetText("Nokia");
   import.lblModelC->SetText("3310");

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QProcess>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QWindow>
@@ -20,6 +18,7 @@
 #include "ImportFilterFrm.h"
 #include "Label.h"
 #include "OptionFrm.h"
+#include "RealWindowShots.h"
 #include "SkinComboBox.h"
 #include "SkinDlg.h"
 #include "SkinEdit.h"
@@ -34,9 +33,7 @@ class DialogsRealWindow : public testing::Test {
  protected:
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see tests/skin/frame-xvfb.sh)";
-    ASSERT_TRUE(QDir().mkpath(Shots()));
   }
-  static QString Shots() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
 
   // What the screen shows once the form is on it and every window is
   // painted (two screenshots in a row agree), saved under name; the pixel
@@ -46,12 +43,10 @@ class DialogsRealWindow : public testing::Test {
     for (QWidget* window : QApplication::topLevelWidgets())
       if (window->isVisible()) window->repaint();
     const QPoint corner = form.mapToGlobal(QPoint(0, form.height() - 1));
-    const QString path = Shots() + "/" + name + ".png";
     QImage shot, before;
     ProcessEventsUntil(
         [&] {
-          if (QProcess::execute("import", {"-window", "root", path}) != 0) return false;
-          before = std::exchange(shot, QImage(path).convertToFormat(QImage::Format_RGB32));
+          before = std::exchange(shot, ScreenShot(name));
           return !shot.isNull() && shot == before && QRgbToColor(shot.pixel(corner)) == clBlack;
         },
         std::chrono::seconds(10));

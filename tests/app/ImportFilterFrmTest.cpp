@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "DialogTestSupport.h"
 #include "Image.h"
 #include "Label.h"
@@ -85,8 +83,7 @@ TEST(ImportFilterFrm, ImportsTheFilesConfirmedInTheirOrder) {
 // cannot be read ends the import there, keeping what came before.
 TEST(ImportFilterFrm, AFailedCopyWarnsAndAnUnreadableFileEndsTheImport) {
   TDialogFolder folder;
-  const std::string blocked = folder.Path() + "blocked";  // a file where the folder should be
-  std::ofstream(blocked) << "x";
+  const std::string blocked = folder.Write("blocked", "x");  // a file where the folder should be
   TStringList files;
   files.Add(folder.WriteFilter("a.kps", {1, "Alpha", "A1", "", ""}, "in"));
   {
@@ -109,8 +106,7 @@ TEST(ImportFilterFrm, AFailedCopyWarnsAndAnUnreadableFileEndsTheImport) {
 // Whatever bytes a chosen file holds, the dialog shows what it can read.
 TEST(ImportFilterFrm, AFileOfAnyBytesIsAskedAbout) {
   TDialogFolder folder;
-  const std::string odd = folder.Path() + "odd.kps";
-  std::ofstream(odd, std::ios::binary) << std::string("\0\xFF=\r\rFilterInfo_MobileBrand=\x01\x02\n=", 28);
+  const std::string odd = folder.Write("odd.kps", std::string("\0\xFF=\r\rFilterInfo_MobileBrand=\x01\x02\n=", 28));
   TStringList files;
   files.Add(odd);
   std::string brand = "unset";

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "DialogTestSupport.h"
+#include "DravikFrm.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
@@ -369,7 +370,7 @@ TEST_F(OptionFrmTest, TheFilterPageOpensOnTheScreenShowFiltersAndImportRefillsTh
     Reload();
   };
   CaroluneOption = std::move(options);  // the program's own options object
-  EXPECT_TRUE(ShowOptionsDialog(screenShow, keyPress, true, import));
+  EXPECT_TRUE(ShowOptionsDialog(screenShow, keyPress, true, import, nullptr));
   CaroluneOption.reset();
   EXPECT_EQ(imports, 2);
   EXPECT_EQ(before, (std::vector<std::string>{"Alpha", ""}));
@@ -417,4 +418,37 @@ TEST_F(OptionFrmTest, TheGridWritesItsHeadingBoldAndItsSelectedRowInTheFontColou
   EXPECT_GT(ink(plain, cell, white), 20);
   EXPECT_GT(ink(head, heading, white), ink(plainHead, heading, white));  // white on the heading's blue
   d->Hide();
+}
+
+// Both new-filter buttons run the main window's filter editor command: the
+// editor on a new, untitled filter; what it saved shows once the lists reload.
+TEST_F(OptionFrmTest, TheNewFilterButtonsRunTheMainWindowsEditorCommand) {
+  const auto d = Dialog();
+  std::vector<std::string> captions;
+  TModalAnswers<TfrmDravik> editors({[&](TfrmDravik& editor) {
+                                       captions.push_back(editor.Caption());
+                                       editor.Close();
+                                     },
+                                     [&](TfrmDravik& editor) { editor.Close(); }});
+  int saved = 0;
+  d->OnNewFilter = [&] {
+    {
+      TfrmDravik editor(nullptr);
+      editor.ShowWithFile("");
+    }
+    const std::string n = std::to_string(++saved);
+    folder.WriteFilter("new" + n + ".kps", {1, "Nokia", "N" + n, "", ""});
+    Reload();
+  };
+  TModalAnswers<TfrmOptions> dialog({[&](TfrmOptions& shown) {
+    Choose(shown, "KeyPress");
+    ClickButton(*shown.btnNew);
+    EXPECT_EQ(Row(shown, 1)[2], "N1");
+    Choose(shown, "Filters");
+    ClickButton(shown.Named<TSkinButton>("btnCreateNewFilters"));
+    ClickButton(*shown.btnCancel);
+  }});
+  EXPECT_EQ(d->ShowOptions(), mrCancel);
+  EXPECT_EQ(editors.Answered(), 2u);
+  EXPECT_EQ(captions, std::vector<std::string>{"Carolune Dravik - untitled"});
 }
