@@ -53,14 +53,14 @@ object frmDravikAbout: TfrmDravikAbout
     object urlMail: TSkinURLLabel
       Left = 128
       Top = 104
-      Caption = 'dravik@veskaro.example'
-      URL = 'mailto:dravik@veskaro.example'
+      Caption = 'dravik@veskaro.example.com'
+      URL = 'mailto:dravik@veskaro.example.com'
     end
     object urlSupport: TSkinURLLabel
       Left = 128
       Top = 124
-      Caption = 'support@veskaro.example'
-      URL = 'mailto:support@veskaro.example'
+      Caption = 'support@veskaro.example.com'
+      URL = 'mailto:support@veskaro.example.com'
     end
     object lblCopyright: TLabel
       Left = 88

@@ -29,8 +29,8 @@ namespace {
 
 // The version of the editor that new filters record.
 const char* const kDravikVersion = "1.00.012";
-const char* const kFiltersPage = "https://www.veskaro.example/carolune/filters/";
-const char* const kHomePage = "https://www.veskaro.example/";
+const char* const kFiltersPage = "https://veskaro.example.com/carolune/filters";
+const char* const kHomePage = "https://veskaro.example.com/";
 const char* const kCaptionPrefix = "Carolune Dravik - ";
 
 const std::array<const char*, 5> kMapperNames = {"Note Mapper", "Sharp Mapper", "Duration Mapper",

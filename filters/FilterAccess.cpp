@@ -50,8 +50,11 @@ std::vector<std::string> FilterFileNames(const std::string& folder) {
 
 void TFilterCfgList::LoadFromFolder(const std::string& folder) {
   ClearFilters();
-  if (!DirectoryExists(folder)) return;
-  const std::string directory = AddTrailingBackslash(folder);
+  if (DirectoryExists(folder)) AddFolderFilters(AddTrailingBackslash(folder));
+  if (OnLoad) OnLoad();
+}
+
+void TFilterCfgList::AddFolderFilters(const std::string& directory) {
   for (const std::string& name : FilterFileNames(directory)) {
     auto filter = std::make_unique<TFilterCfg>();
     try {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "OwnedList.h"
@@ -32,6 +33,9 @@ class TFilterCfgList : public TOwnedList<TFilterCfg> {
  public:
   // "MSS" keeps ScreenShow filters, "KPS" KeyPress ones, empty keeps all.
   std::string FilterTag;
+  // Runs after every LoadFromFolder, so that whoever shows the list can
+  // follow a reload (which frees the filters it held).
+  std::function<void()> OnLoad;
 
   void ClearFilters() { Clear(); }
   // Replaces the list by the filters of the folder (files ending in .kps or
@@ -42,6 +46,10 @@ class TFilterCfgList : public TOwnedList<TFilterCfg> {
   // The first filter whose identifier equals oid exactly; null for an empty
   // oid or when none does.
   TFilterCfg* FindByOID(const std::string& oid) const;
+
+ private:
+  // Adds the filters of the folder's files (directory ends in the delimiter).
+  void AddFolderFilters(const std::string& directory);
 };
 
 // "KPS" 1, "MSS" 0 (without regard to case), anything else 2.

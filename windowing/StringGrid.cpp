@@ -1,9 +1,11 @@
 #include "StringGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <functional>
 
 #include "Application.h"
 
@@ -50,6 +52,20 @@ class TCellDelegate : public QStyledItemDelegate {
   TStringGrid& FGrid;
 };
 
+// The table; a key that moves the current cell reports the move, which the
+// grid passes on as a click, as the platform's grid does.
+class TGridTable : public QTableWidget {
+ public:
+  std::function<void()> OnKeyMove;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyPressEvent(event);
+    if (currentIndex() != before && OnKeyMove) OnKeyMove();
+  }
+};
+
 // The fixed row or column: the table's header, painted as fixed cells.
 class TFixedHeader : public QHeaderView {
  public:
@@ -69,7 +85,7 @@ class TFixedHeader : public QHeaderView {
 
 }  // namespace
 
-TStringGrid::TStringGrid(TComponent* owner) : TNativeControl(owner, new QTableWidget), FTable(static_cast<QTableWidget*>(&Inner())) {
+TStringGrid::TStringGrid(TComponent* owner) : TNativeControl(owner, new TGridTable), FTable(static_cast<QTableWidget*>(&Inner())) {
   FTable->setFrameShape(QFrame::NoFrame);
   FTable->setItemDelegate(new TCellDelegate(*this, FTable));
   FTable->setHorizontalHeader(new TFixedHeader(Qt::Horizontal, *this));
@@ -87,9 +103,11 @@ TStringGrid::TStringGrid(TComponent* owner) : TNativeControl(owner, new QTableWi
     FTable->setCurrentCell(oldRow, oldCol);
     FSelecting = false;
   });
-  QObject::connect(FTable, &QTableWidget::cellClicked, FTable, [this] {
+  const auto click = [this] {
     if (OnClick) Guarded([this] { OnClick(this); });
-  });
+  };
+  QObject::connect(FTable, &QTableWidget::cellClicked, FTable, click);
+  static_cast<TGridTable*>(FTable)->OnKeyMove = click;
   Rebuild();
 }
 

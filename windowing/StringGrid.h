@@ -4,7 +4,8 @@
 // highlighted ones in the highlight colour, others in Color), then painted
 // by DrawCell with a canvas: the default writes the text, then OnDrawCell
 // may paint over it; the focused cell gets its dotted frame last. Row and Col
-// count the fixed ones, as the platform's grid does.
+// count the fixed ones, as the platform's grid does. OnClick follows a click
+// on a cell and a key that moves the current cell.
 #pragma once
 
 #include <string>

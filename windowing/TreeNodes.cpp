@@ -1,9 +1,12 @@
 #include "TreeNodes.h"
 
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "NativeControl.h"
+#include "StringList.h"
 #include "SysUtils.h"
 
 std::string TTreeNode::Text() const { return ToLocal8Bit(FItem->text(0)); }
@@ -124,4 +127,25 @@ TTreeNode* TTreeNodes::GetFirstNode() const { return FTree.topLevelItemCount() ?
 TTreeNode* TTreeNodes::NodeOf(const QTreeWidgetItem* item) const {
   const auto it = FNodes.find(item);
   return it == FNodes.end() ? nullptr : it->second.get();
+}
+
+TStringList TTreeNodes::Lines() const {
+  TStringList lines;
+  for (int i = 0; i < Count(); ++i) {
+    const TTreeNode* node = Item(i);
+    lines.Add(std::string(static_cast<size_t>(node->Level()), '\t') + node->Text());
+  }
+  return lines;
+}
+
+void TTreeNodes::SetLines(const TStringList& lines) {
+  Clear();
+  std::vector<TTreeNode*> path;  // the last node added at each level
+  for (const std::string& line : lines.Lines()) {
+    const size_t tabs = line.find_first_not_of('\t');
+    if (tabs == std::string::npos) continue;
+    const size_t level = std::min(tabs, path.size());
+    path.resize(level);
+    path.push_back(AddChild(level ? path.back() : nullptr, line.substr(tabs)));
+  }
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 class QTreeWidget;
+class TStringList;
 class QTreeWidgetItem;
 class TTreeNodes;
 
@@ -71,6 +72,12 @@ class TTreeNodes {
   int Count() const { return static_cast<int>(FNodes.size()); }
   TTreeNode* Item(int index) const;
   TTreeNode* GetFirstNode() const;
+  // The platform's text form of the nodes, as form descriptions store them:
+  // one line per node in tree order, indented by one tab per level. Setting
+  // it replaces every node; a line indented deeper than one level below the
+  // line before it is taken as that line's child.
+  TStringList Lines() const;
+  void SetLines(const TStringList& lines);
   // The node shown by a Qt item, or null.
   TTreeNode* NodeOf(const QTreeWidgetItem* item) const;
 

@@ -33,6 +33,7 @@ const TClassInfo& TTreeView::StaticClassInfo() {
     p.Bool("HideSelection", &TTreeView::HideSelection, &TTreeView::SetHideSelection)
         .Component<TCustomImageList>("Images", &TTreeView::Images, &TTreeView::SetImages)
         .Integer("Indent", &TTreeView::Indent, &TTreeView::SetIndent)
+        .Strings("Items", &TTreeView::ItemLines, &TTreeView::SetItemLines)
         .Bool("ReadOnly", &TTreeView::ReadOnly, &TTreeView::SetReadOnly)
         .Bool("RowSelect", &TTreeView::RowSelect, &TTreeView::SetRowSelect)
         .Bool("ShowButtons", &TTreeView::ShowButtons, &TTreeView::SetShowButtons)

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ComponentRef.h"
+#include "StringList.h"
 #include "ImageList.h"
 #include "NativeControl.h"
 #include "TreeNodes.h"
@@ -25,6 +26,9 @@ class TTreeView : public TNativeControl {
 
   QTreeWidget& Tree() const { return *FTree; }
   TTreeNodes& Items() const { return *FItems; }
+  // The nodes in their text form (see TTreeNodes::Lines), as descriptions store them.
+  TStringList ItemLines() const { return FItems->Lines(); }
+  void SetItemLines(const TStringList& lines) { FItems->SetLines(lines); }
   TTreeNode* Selected() const;
   void SetSelected(TTreeNode* node);
   bool ReadOnly() const { return FReadOnly; }

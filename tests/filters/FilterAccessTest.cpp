@@ -80,6 +80,17 @@ TEST_F(Catalogue, KindsComeFromTheContentNotTheExtension) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+// Whoever shows a list hears of each reload, whether or not the folder exists.
+TEST_F(Catalogue, EveryLoadTellsWhoShowsTheList) {
+  WriteFilter("a.kps", "1");
+  TFilterCfgList list;
+  std::vector<int> counts;
+  list.OnLoad = [&] { counts.push_back(list.Count()); };
+  list.LoadFromFolder(FDir.string());
+  list.LoadFromFolder(Path("missing"));
+  EXPECT_EQ(counts, (std::vector<int>{1, 0}));
+}
+
 TEST_F(Catalogue, FindByOIDIsExactAndFirst) {
   WriteFilter("a.kps", "1", "", "none");
   WriteFilter("b.kps", "1", "{AB-1}", "first");

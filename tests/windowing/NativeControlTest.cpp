@@ -171,6 +171,25 @@ TEST(NativeControls, GridCellsAndFixedRowsDrawThroughDrawCell) {
   form.Hide();
 }
 
+// As on the platform, a click on a cell and a key that moves the current
+// cell both report a click; a key that moves nothing does not.
+TEST(NativeControls, GridClicksFollowTheMouseAndTheKeys) {
+  TForm form(nullptr);
+  auto* grid = Make<TStringGrid>(form);
+  grid->SetRowCount(4);
+  grid->SetOptions(grid->Options() | goRowSelect);
+  std::vector<int> rows;
+  grid->OnClick = [&](TComponent*) { rows.push_back(grid->Row()); };
+  form.Show();
+  QTableWidget& table = grid->Table();
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualRect(table.model()->index(1, 1)).center());
+  QTest::keyClick(&table, Qt::Key_Down);
+  QTest::keyClick(&table, Qt::Key_Down);  // already on the last row
+  QTest::keyClick(&table, Qt::Key_Up);
+  EXPECT_EQ(rows, (std::vector<int>{2, 3, 2}));
+  form.Hide();
+}
+
 TEST(NativeControls, DescriptionsFillTheWidgets) {
   class TfrmWidgets : public TForm {
    public:
@@ -187,12 +206,19 @@ TEST(NativeControls, DescriptionsFillTheWidgets) {
       "  object edtName: TEdit\n    Text = 'Nokia'\n    MaxLength = 10\n  end\n"
       "  object mmText: TMemo\n    Lines = ('a' 'b')\n    ScrollBars = ssVertical\n  end\n"
       "  object cmbBrand: TComboBox\n    Style = csDropDownList\n    Items = ('x' 'y')\n    ItemIndex = 1\n  end\n"
-      "  object tvCate: TTreeView\n    ReadOnly = True\n    HideSelection = False\n  end\n"
+      "  object tvCate: TTreeView\n    ReadOnly = True\n    HideSelection = False\n"
+      "    Items = ('General' 'Filters' #9'ScreenShow' #9#9#9'Deep' '' #9'KeyPress')\n  end\n"
       "  object grdList: TStringGrid\n    ColCount = 2\n    FixedCols = 0\n    Options = [goRowSelect]\n  end\n"
       "end\n");
   EXPECT_EQ(dynamic_cast<TEdit*>(form.FindComponent("edtName"))->Editor().text(), "Nokia");
   EXPECT_EQ(dynamic_cast<TMemo*>(form.FindComponent("mmText"))->Text(), "a\r\nb");
   EXPECT_EQ(dynamic_cast<TComboBox*>(form.FindComponent("cmbBrand"))->ComboText(), "y");
-  EXPECT_TRUE(dynamic_cast<TTreeView*>(form.FindComponent("tvCate"))->ReadOnly());
+  auto* tree = dynamic_cast<TTreeView*>(form.FindComponent("tvCate"));
+  EXPECT_TRUE(tree->ReadOnly());
+  // Tabs give the levels; a line indented too deep goes one level below
+  // the line before it, an empty line makes no node.
+  const std::vector<std::string> nodes{"General", "Filters", "\tScreenShow", "\t\tDeep", "\tKeyPress"};
+  EXPECT_EQ(tree->ItemLines().Lines(), nodes);
+  EXPECT_EQ(tree->Items().Item(4)->Parent(), tree->Items().Item(1));
   EXPECT_EQ(dynamic_cast<TStringGrid*>(form.FindComponent("grdList"))->Options(), goRowSelect);
 }

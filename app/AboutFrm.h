@@ -1,0 +1,24 @@
+// The main program's about box: the product, its version, and the maker's
+// web and mail addresses as links.
+#pragma once
+
+#include "Form.h"
+
+class TSkinButton;
+class TSkinForm;
+
+class TfrmAbout : public TForm {
+ public:
+  explicit TfrmAbout(TComponent* owner);
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  void btnExitClick(TComponent* Sender);
+
+  TSkinForm* skinForm1;
+  TSkinButton* btnExit;
+};
+
+// Shows the about box modally and frees it when it closes.
+void ShowAboutBox();
