@@ -3,6 +3,6 @@
 #include "FilterAccess.h"
 #include "Shell.h"
 
-std::string HelpFileName() { return GetExeFolder() + "carolune.chm"; }
+std::string HelpFileName(const std::string& programFolder) { return programFolder + "carolune.chm"; }
 
 void ShowCaroluneHelp() { ShellOpen(HelpFileName()); }

@@ -4,7 +4,9 @@
 
 #include <string>
 
-// The help file's full name.
-std::string HelpFileName();
+#include "FilterAccess.h"
+
+// The help file's full name, in the program's folder unless another is given.
+std::string HelpFileName(const std::string& programFolder = GetExeFolder());
 // Hands the help file to the shell; a failure is not reported.
 void ShowCaroluneHelp();

@@ -6,14 +6,18 @@
 #include <filesystem>
 
 #include "Action.h"
+#include "AboutFrm.h"
 #include "Application.h"
 #include "AtomicFile.h"
+#include "CaroluneHelp.h"
 #include "Clipboard.h"
 #include "Dialogs.h"
 #include "DravikFrm.h"
 #include "FormResources.h"
+#include "ImportFilterFrm.h"
 #include "Label.h"
 #include "MenuItem.h"
+#include "OptionFrm.h"
 #include "Shell.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
@@ -35,9 +39,8 @@
 
 namespace {
 
-constexpr const char* kNewsPage = "http://www.veskaro.example/carolune/news.html";
-constexpr const char* kHomePage = "http://www.veskaro.example/";
-constexpr const char* kHelpFile = "carolune.chm";
+constexpr const char* kNewsPage = "https://veskaro.example.com/carolune/news";
+constexpr const char* kHomePage = "https://veskaro.example.com/";
 
 const char* const kGroupCaptions[] = {
     "Source Format - RTTTL",    "Source Format - iMelody",  "Source Format - eMelody",   "Source Format - MIDI",
@@ -432,14 +435,13 @@ void TfrmMain::actSelectAllExecute(TComponent*) {
   if (TSkinMemo* memo = ActiveMemo()) memo->SelectAll();
 }
 
-void TfrmMain::ShowHelp() { ShellOpen(FSetup.ProgramFolder + kHelpFile); }
+void TfrmMain::ShowHelp() { ShellOpen(HelpFileName(FSetup.ProgramFolder)); }
 
 void TfrmMain::actContentsExecute(TComponent*) { ShowHelp(); }
 void TfrmMain::actQNewsExecute(TComponent*) { ShellOpen(kNewsPage); }
 void TfrmMain::actHomePageExecute(TComponent*) { ShellOpen(kHomePage); }
 void TfrmMain::actAboutExecute(TComponent*) { ShowAbout(); }
 
-void TfrmMain::ShowAbout() {}
 
 // ---------------------------------------------------------------- sources
 
@@ -897,9 +899,38 @@ void TfrmMain::actOpenExecute(TComponent*) { OpenSourceDialog(); }
 void TfrmMain::btnMIDIOpenClick(TComponent*) { OpenSourceDialog(); }
 void TfrmMain::actSaveExecute(TComponent*) { Save(); }
 void TfrmMain::actSaveAsExecute(TComponent*) { SaveAs(); }
-void TfrmMain::actOptionExecute(TComponent*) {}
-void TfrmMain::actImportFilterExecute(TComponent*) {}
-void TfrmMain::actFilterEditorExecute(TComponent*) {
+void TfrmMain::actOptionExecute(TComponent*) { ShowOptions(false); }
+void TfrmMain::actFiltersExecute(TComponent*) { ShowOptions(true); }
+void TfrmMain::actImportFilterExecute(TComponent*) { ImportFilters(); }
+
+void TfrmMain::ShowOptions(bool filterPage) {
+  // The lists are read again however the dialog ends.
+  try {
+    ShowOptionsDialog(
+        *FMSSFilters, *FKPSFilters, filterPage, [this] { ImportFilters(); }, [this] { RunFilterEditor(); });
+  } catch (...) {
+    LoadFilterLists();
+    throw;
+  }
+  LoadFilterLists();
+}
+
+void TfrmMain::ImportFilters() {
+  if (!odFilter->Execute()) return;
+  // What was imported is listed at once, also when a later file fails.
+  try {
+    ImportFilterFiles(odFilter->Files(), FSetup.ProgramFolder + "Filters");
+  } catch (...) {
+    LoadFilterLists();
+    throw;
+  }
+  LoadFilterLists();
+}
+
+void TfrmMain::ShowAbout() { ShowAboutBox(); }
+void TfrmMain::actFilterEditorExecute(TComponent*) { RunFilterEditor(); }
+
+void TfrmMain::RunFilterEditor() {
   {
     TfrmDravik editor(nullptr);
     editor.ShowWithFile("");
@@ -908,4 +939,3 @@ void TfrmMain::actFilterEditorExecute(TComponent*) {
   // also when the folder cannot be watched.
   LoadFilterLists();
 }
-void TfrmMain::actFiltersExecute(TComponent*) {}

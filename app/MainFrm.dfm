@@ -113,7 +113,7 @@ object frmMain: TfrmMain
         end
         item
           Alignment = taRightJustify
-          Text = 'Carolune v1.0 - www.veskaro.example'
+          Text = 'Carolune v1.0 - veskaro.example.com'
           Width = 280
         end>
     end
@@ -1056,7 +1056,7 @@ object frmMain: TfrmMain
     object actQNews: TAction
       Category = 'Help'
       Caption = 'Carolune News'
-      Hint = 'http://www.veskaro.example/carolune/news.html'
+      Hint = 'https://veskaro.example.com/carolune/news'
       OnExecute = actQNewsExecute
     end
     object actHomePage: TAction

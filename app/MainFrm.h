@@ -255,6 +255,13 @@ class TfrmMain : public TForm {
   TSkinMemo* ActiveMemo() const;
   void ShowTargetPage(TTuneType type);
   bool SaveWithDialog(TTuneType type);
+  // The options dialog on its first page or on the filters; the lists are
+  // read again afterwards.
+  void ShowOptions(bool filterPage);
+  // Asks for filter files and imports each one the user confirms.
+  void ImportFilters();
+  // The filter editor, modally, on a new filter.
+  void RunFilterEditor();
   void ApplyFonts();
   void AlignMIDIPanel();
   void BindVolumeBar();

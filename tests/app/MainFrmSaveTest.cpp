@@ -9,6 +9,7 @@
 #include "SkinEdit.h"
 #include "SkinMemo.h"
 #include "SkinPageControl.h"
+#include "Streams.h"
 
 namespace {
 
@@ -125,8 +126,8 @@ TEST_F(MainWindowSaveTest, TheOpenDialogStartsBesideTheSourceAndOpensTheChosenFi
   // An unknown type: the message, and the source stays.
   answers.file = WriteFile("more/notes.txt", "text");
   w.btnMIDIOpenClick(nullptr);
-  ASSERT_EQ(boxes.messages.size(), 1u);
-  EXPECT_EQ(boxes.messages[0].Text, "Unknown ringtone format.");
+  ASSERT_EQ(boxes.requests.size(), 1u);
+  EXPECT_EQ(boxes.requests[0].Text, "Unknown ringtone format.");
   EXPECT_EQ(w.SourceFile(), midi);
   EXPECT_EQ(answers.directory + "/", Folder() + "more/");
 }

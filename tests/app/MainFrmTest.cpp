@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QTimer>
+#include <filesystem>
 
 #include "Action.h"
 #include "DravikFrm.h"
@@ -39,6 +40,7 @@ void Focus(TfrmMain& window, TWinControl& control) {
 TEST_F(MainWindowTest, StartsWithThePagesTheOptionsShowScreenShowActiveAndAFiltersFolder) {
   CaroluneOption->IsShowRTTTL = false;
   CaroluneOption->IsShowComposer = false;
+  std::filesystem::remove_all(FiltersFolder());  // a first start
   TfrmMain& w = Window();
   EXPECT_EQ(w.Caption(), "Carolune v1.01");
   EXPECT_EQ(w.skinForm1->Caption(), "Carolune v1.01");
@@ -58,17 +60,18 @@ TEST_F(MainWindowTest, StartsWithThePagesTheOptionsShowScreenShowActiveAndAFilte
   EXPECT_EQ(Find<TAction>("actPaste").ShortCut(), scCtrl | 'P');
   EXPECT_EQ(Find<TSkinButton>("btnMIDIStop").Hint(), "Stop");
   EXPECT_TRUE(DirectoryExists(FiltersFolder()));
-  EXPECT_TRUE(boxes.errors.empty());
-  EXPECT_TRUE(boxes.messages.empty());
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_TRUE(boxes.requests.empty());
 }
 
 TEST_F(MainWindowTest, AStartUpStepThatFailsIsReportedAndTheLaterOnesStillRun) {
   // A file where the Filters folder should be: it can be neither made nor watched.
+  std::filesystem::remove_all(FiltersFolder());
   WriteFile("Filters", "not a folder");
   CaroluneOption->AddRecentFile("/tunes/a.rtx");
   TfrmMain& w = Window();
-  ASSERT_EQ(boxes.errors.size(), 1u);
-  EXPECT_EQ(boxes.errors[0].Text, "Could not allocate notification object.");
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].Text, "Could not allocate notification object.");
   EXPECT_TRUE(w.miRecent[4]->Visible());
   w.actSave->SetEnabled(false);
   Idle();  // the idle hook is in place
@@ -120,10 +123,10 @@ TEST_F(MainWindowTest, ARecentFileOpensAndTheFileItReplacesBecomesTheNewest) {
   EXPECT_EQ(w.miRecent[3]->Caption(), Folder() + "notes.txt");
   // A recent file of no known type: the skinned message, and the source stays.
   w.miRecent[3]->Click();
-  ASSERT_EQ(boxes.messages.size(), 1u);
-  EXPECT_EQ(boxes.messages[0].Caption, "error");
-  EXPECT_EQ(boxes.messages[0].Text, "Unknown ringtone format.");
-  EXPECT_EQ(boxes.messages[0].Icon, MB_ICONWARNING);
+  ASSERT_EQ(boxes.requests.size(), 1u);
+  EXPECT_EQ(boxes.requests[0].Caption, "error");
+  EXPECT_EQ(boxes.requests[0].Text, "Unknown ringtone format.");
+  EXPECT_EQ(boxes.requests[0].Icon, MB_ICONWARNING);
   EXPECT_EQ(w.SourceFile(), second);
 }
 
@@ -203,10 +206,10 @@ TEST_F(MainWindowTest, HelpAndTheWebPagesGoToTheShellAndExitCloses) {
   Find<TAction>("actContents").Execute();
   Find<TAction>("actQNews").Execute();
   Find<TAction>("actHomePage").Execute();
-  ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[0], Folder() + "carolune.chm");
-  EXPECT_EQ(opened[1], Find<TAction>("actQNews").Hint());
-  EXPECT_EQ(opened[2].rfind("http://", 0), 0u);
+  ASSERT_EQ(shell.targets.size(), 3u);
+  EXPECT_EQ(shell.targets[0], Folder() + "carolune.chm");
+  EXPECT_EQ(shell.targets[1], Find<TAction>("actQNews").Hint());
+  EXPECT_EQ(shell.targets[2], "https://veskaro.example.com/");
   w.Show();
   Find<TAction>("actExit").Execute();
   EXPECT_FALSE(w.Visible());
@@ -251,9 +254,9 @@ TEST_F(MainWindowTest, ARecentFileThatIsGoneEndsInTheErrorBoxAndTheSourceStays) 
   w.OpenFile(ttRTTTL, tune);
   w.miRecent[4]->QtAction()->trigger();
   QApplication::processEvents();
-  ASSERT_EQ(boxes.errors.size(), 1u);
-  EXPECT_EQ(boxes.errors[0].Caption, "Carolune");
-  EXPECT_EQ(boxes.errors[0].Text.rfind("Cannot open file \"" + Folder() + "gone.rtx\".", 0), 0u);
-  EXPECT_EQ(boxes.errors[0].Text.back(), '.');
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].Caption, "Carolune");
+  EXPECT_EQ(boxes.boxes[0].Text.rfind("Cannot open file \"" + Folder() + "gone.rtx\".", 0), 0u);
+  EXPECT_EQ(boxes.boxes[0].Text.back(), '.');
   EXPECT_EQ(w.SourceFile(), tune);
 }

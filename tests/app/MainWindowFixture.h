@@ -1,6 +1,7 @@
 // The main window on a program folder and an options store of its own (a
-// temporary folder), with a silent preview player, no sound card, and the
-// shell and the message boxes answered by the test.
+// temporary folder), with a silent preview player, no sound card, the file
+// dialogs answered by the test and the shell and the message boxes
+// recorded (see DialogTestSupport.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,8 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QTemporaryDir>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,10 +16,10 @@
 #include "Application.h"
 #include "AudioVolume.h"
 #include "CaroluneOptions.h"
+#include "DialogTestSupport.h"
 #include "Dialogs.h"
 #include "MainFrm.h"
 #include "Shell.h"
-#include "Streams.h"
 #include "StringList.h"
 #include "SysUtils.h"
 
@@ -40,39 +39,6 @@ class TSynthOnlyDevices : public TAudioDevices {
   bool SetVolume(TVolumeDeviceKind kind, int device, uint32_t volume) override {
     return kind == TVolumeDeviceKind::MidiOut && PlatformAudioDevices().SetVolume(kind, device, volume);
   }
-};
-
-// Records every box; the program's own messages are answered from a queue
-// (the first button's result once it is empty), the platform's with OK.
-class TRecordedBoxes : public TMessageBoxProvider {
- public:
-  TRecordedBoxes() : FPrevious(Application().SetMessageBoxProvider(this)) {}
-  ~TRecordedBoxes() override { Application().SetMessageBoxProvider(FPrevious); }
-  TRecordedBoxes(const TRecordedBoxes&) = delete;
-  TRecordedBoxes& operator=(const TRecordedBoxes&) = delete;
-
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
-    errors.push_back({caption, text, flags});
-    return IDOK;
-  }
-  int MessageDialog(const TMessageDialogRequest& request) override {
-    messages.push_back(request);
-    if (answers.empty()) return request.Buttons.empty() ? IDOK : request.Buttons.front().Result;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-
-  struct TBox {
-    std::string Caption, Text;
-    unsigned Flags;
-  };
-  std::vector<TBox> errors;
-  std::vector<TMessageDialogRequest> messages;
-  std::deque<int> answers;
-
- private:
-  TMessageBoxProvider* FPrevious;
 };
 
 // Answers the file dialogs while it lives: the file to choose (a path, or
@@ -110,24 +76,17 @@ class MainWindowTest : public testing::Test {
  protected:
   MainWindowTest() {
     CaroluneOption = TVeskaroOption::Create<TCaroluneOption>(Store());
-    FPreviousOpener = SetShellOpener([this](const std::string& target) { opened.push_back(target); });
   }
   ~MainWindowTest() override {
     FWindow.reset();
     CaroluneOption.reset();
-    SetShellOpener(FPreviousOpener);
   }
 
-  // The program folder, ending in "/".
-  std::string Folder() const { return FFolder.path().toStdString() + "/"; }
-  std::string FiltersFolder() const { return Folder() + "Filters"; }
-  std::string Store() const { return Folder() + "config/registry.ini"; }
-
-  std::string WriteFile(const std::string& name, const std::string& bytes) const {
-    const std::string path = Folder() + name;
-    TFileStream(path, TFileMode::fmCreate).WriteString(bytes);
-    return path;
-  }
+  // The program folder, ending in "/", with its Filters folder.
+  std::string Folder() const { return folder.Path(); }
+  std::string FiltersFolder() const { return folder.FiltersFolder(); }
+  std::string Store() const { return folder.StoreFile(); }
+  std::string WriteFile(const std::string& name, const std::string& bytes) const { return folder.Write(name, bytes); }
   // A filter of the kind (0 ScreenShow, 1 KeyPress) in the Filters folder,
   // made from a shipped filter of that kind with the phone's names.
   std::string AddFilter(const std::string& fileName, int type, const std::string& brand, const std::string& model,
@@ -140,7 +99,6 @@ class MainWindowTest : public testing::Test {
     filter.SetValues("AuthorInfo_AuthorName", author);
     filter.SetValues("FilterInfo_FilterDesc", "For " + brand + " " + model);
     filter.SetValues("FilterFileOID", oid.empty() ? "{" + brand + "-" + model + "}" : oid);
-    QDir().mkpath(QString::fromStdString(FiltersFolder()));
     const std::string path = FiltersFolder() + "/" + fileName;
     filter.SaveToFile(path);
     return path;
@@ -168,12 +126,11 @@ class MainWindowTest : public testing::Test {
   }
   static void Idle() { Application().DoIdle(); }
 
-  TRecordedBoxes boxes;
-  std::vector<std::string> opened;  // what the shell was asked to open
+  TDialogFolder folder;
+  TMessageAnswers boxes;
+  TShellRecorder shell;
   TSynthOnlyDevices devices;
 
  private:
-  QTemporaryDir FFolder;
-  TShellOpener FPreviousOpener;
   std::unique_ptr<TfrmMain> FWindow;
 };
