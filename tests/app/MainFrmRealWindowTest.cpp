@@ -30,11 +30,7 @@ class MainWindowRealWindow : public MainWindowTest {
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
   }
-  // Lets the window settle, then saves what the screen shows under name.
-  static QImage Screen(const QString& name) {
-    ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(300));
-    return ScreenShot(name);
-  }
+  static QImage Screen(const QString& name) { return SettledScreenShot(name); }
 };
 
 }  // namespace

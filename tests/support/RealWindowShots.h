@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QProcess>
 #include <QString>
+#include <chrono>
+
+#include "EventLoopWait.h"
 
 inline QString ShotsFolder() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
 
@@ -15,4 +18,10 @@ inline QImage ScreenShot(const QString& name) {
   const QString path = ShotsFolder() + "/" + name + ".png";
   if (QProcess::execute("import", {"-window", "root", path}) != 0) return {};
   return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+// The same once the windows have had a moment to settle.
+inline QImage SettledScreenShot(const QString& name) {
+  ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(300));
+  return ScreenShot(name);
 }

@@ -29,11 +29,7 @@ class DravikRealWindow : public testing::Test {
   void SetUp() override {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
   }
-  // Lets the window settle, then saves what the screen shows under name.
-  static QImage Screen(const QString& name) {
-    ProcessEventsUntil([] { return false; }, std::chrono::milliseconds(300));
-    return ScreenShot(name);
-  }
+  static QImage Screen(const QString& name) { return SettledScreenShot(name); }
   static void Expose(TForm& form) {
     form.Show();
     ASSERT_TRUE(form.windowHandle() && QTest::qWaitForWindowExposed(form.windowHandle()));
