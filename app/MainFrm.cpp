@@ -638,15 +638,18 @@ void TfrmMain::LoadFilterLists() {
       if (page.Brands->Items().IndexOf(brand) < 0) page.Brands->AddItem(brand);
     }
   }
+  // A page's text never stands under another phone's name (or none): a
+  // page left without its model is emptied.
   if (CaroluneOption->IsSetDefaultMobile)
     for (const TTuneType kind : kinds) {
       const TFilterPage page = FilterPage(kind);
-      if (SelectBrand(page, CaroluneOption->DefaultBrand))
-        SelectModel(page, page.Models->Items().IndexOf(CaroluneOption->DefaultModel));
+      if (!SelectBrand(page, CaroluneOption->DefaultBrand)) continue;
+      // The brand's first model has converted the page on the way.
+      SelectModel(page, page.Models->Items().IndexOf(CaroluneOption->DefaultModel));
+      if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
     }
   // A page left without a model keeps the filter chosen before the reload
-  // while it is still there; a page whose filter has gone is emptied, so
-  // that its text never stands under another phone's name.
+  // while it is still there.
   for (size_t i = 0; i < kinds.size(); ++i) {
     const TFilterPage page = FilterPage(kinds[i]);
     if (page.Models->ItemIndex() >= 0 || chosen[i].empty()) continue;
@@ -655,11 +658,15 @@ void TfrmMain::LoadFilterLists() {
       const auto& files = page.Files->Lines();
       SelectModel(page, static_cast<int>(std::find(files.begin(), files.end(), chosen[i]) - files.begin()));
     }
-    if (page.Models->ItemIndex() >= 0) continue;
-    page.Memo->Clear();
-    page.Author->SetCaption("");
-    page.Desc->SetCaption("");
+    if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
   }
+}
+
+void TfrmMain::EmptyPhonePage(const TFilterPage& page) {
+  page.Models->SetItemIndex(-1);
+  page.Memo->Clear();
+  page.Author->SetCaption("");
+  page.Desc->SetCaption("");
 }
 
 bool TfrmMain::SelectBrand(const TFilterPage& page, const std::string& brand) {

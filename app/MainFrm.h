@@ -243,6 +243,8 @@ class TfrmMain : public TForm {
   void SelectModel(const TFilterPage& page, int index);
   void BrandChange(const TFilterPage& page);
   void ModelChange(const TFilterPage& page);
+  // No model chosen: no text, author or description either.
+  void EmptyPhonePage(const TFilterPage& page);
   void ShowUnknownFormat();
   void ShowMIDILength();
   void ShowPlayButton(bool play);

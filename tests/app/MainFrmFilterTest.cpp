@@ -107,6 +107,20 @@ TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpe
   EXPECT_FALSE(w.mmScreenShow->Text().empty());
 }
 
+TEST_F(MainWindowTest, ADefaultModelTheBrandLacksChoosesNoModelAndLeavesNoTextOfAnother) {
+  AddFilter("n.kps", 1, "Nokia", "3310");
+  CaroluneOption->IsSetDefaultMobile = true;
+  CaroluneOption->DefaultBrand = "Nokia";
+  CaroluneOption->DefaultModel = "9110";
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
+  w.LoadFilterLists();
+  EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
+  EXPECT_EQ(w.cmbKpsModel->ItemIndex(), -1);
+  EXPECT_EQ(w.mmKeyPress->Text(), "");
+  EXPECT_EQ(w.lblKPSAuthorC->Caption(), "");
+}
+
 TEST_F(MainWindowTest, ADefaultBrandNoFilterHasChoosesNothingAndLeavesThePage) {
   AddFilter("n.kps", 1, "Nokia", "3310");
   CaroluneOption->IsSetDefaultMobile = true;
