@@ -5,6 +5,7 @@
 #include <array>
 
 #include "Action.h"
+#include "CaroluneHelp.h"
 #include "Clipboard.h"
 #include "Dialogs.h"
 #include "DravikAboutFrm.h"
@@ -521,7 +522,7 @@ void TfrmDravik::actQNewsExecute(TComponent*) { ShellOpen(kFiltersPage); }
 void TfrmDravik::actHomePageExecute(TComponent*) { ShellOpen(kHomePage); }
 void TfrmDravik::actAboutExecute(TComponent*) { ShowAbout(); }
 
-void TfrmDravik::ShowHelpContents() { ShellOpen(Application().ExeFolder() + "carolune.chm"); }
+void TfrmDravik::ShowHelpContents() { ShellOpen(HelpFileName(Application().ExeFolder())); }
 
 void TfrmDravik::ShowAbout() {
   const auto about = std::make_unique<TfrmDravikAbout>(nullptr);
