@@ -14,6 +14,7 @@
 #include "TextScramble.h"
 #include "uMedolyRing.h"
 #include "uRingUtils.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -178,7 +179,8 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
 TEST(ComposerExports, FilesHoldTheTextOfTheirCode) {
   PelmoraLibrary lib;
   ASSERT_TRUE(lib.RING2RING());
-  const std::string out = testing::TempDir() + "/composer-out.kpz";
+  const TTempFolder folder;
+  const std::string out = folder.Path() + "composer-out.kpz";
   const auto toFile = [&](const char* target) {
     const std::string name = ScrambleText(out);
     std::vector<char> buffer(name.begin(), name.end());

@@ -4,6 +4,7 @@
 
 #include "Streams.h"
 #include "SysUtils.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ TEST(RingFile, TextAndFilesReachTheReaderWhole) {
   f.LoadFromText(std::string("a\0b", 3));
   EXPECT_EQ(f.Seen, std::string("a\0b", 3));
 
-  const std::string name = testing::TempDir() + "/ringfile-test.bin";
+  const TTempFolder folder;
+  const std::string name = folder.Path() + "ringfile-test.bin";
   f.SaveToFile(name);
   TProbeRing g;
   g.LoadFromFile(name);

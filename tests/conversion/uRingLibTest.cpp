@@ -8,6 +8,7 @@
 #include "MidiBytes.h"
 #include "PelmoraLibrary.h"
 #include "Streams.h"
+#include "TempFolder.h"
 #include "TextScramble.h"
 
 namespace {
@@ -128,9 +129,9 @@ TEST_F(Exports, ResultCodes) {
 }
 
 TEST_F(Exports, FileNameModes) {
-  const std::string dir = testing::TempDir();
-  const std::string in = dir + "/exports-in.mid";
-  const std::string out = dir + "/exports-out.mid";
+  const TTempFolder folder;
+  const std::string in = folder.Path() + "exports-in.mid";
+  const std::string out = folder.Path() + "exports-out.mid";
   {
     TFileStream f(in, TFileMode::fmCreate);
     f.WriteString(QuarterNoteSource());

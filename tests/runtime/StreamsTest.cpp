@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "SysUtils.h"
+#include "TempFolder.h"
 
 TEST(MemoryStream, ReadsShortAtTheEndAndGrowsOnWrite) {
   TMemoryStream s(std::string("ab\0c", 4));
@@ -19,7 +20,8 @@ TEST(MemoryStream, ReadsShortAtTheEndAndGrowsOnWrite) {
 }
 
 TEST(FileStream, RaisesTheClassLibraryErrorsAndRoundTrips) {
-  const std::string dir = testing::TempDir();
+  const TTempFolder folder;
+  const std::string dir = folder.Path();
   try {
     TFileStream f(dir + "/no/such/file", TFileMode::fmOpenRead);
     FAIL();

@@ -2,17 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "MidiTunes.h"
 #include "SysUtils.h"
+#include "TempFolder.h"
 
 namespace {
 
+// Tests run side by side in their own processes: each process keeps its
+// files in a folder of its own so that no test reads another's tune.
+const TTempFolder& Folder() {
+  static const TTempFolder folder;
+  return folder;
+}
+
 std::string WriteTestFile(const std::string& name, const std::string& bytes) {
-  const std::string path = testing::TempDir() + "media-" + name;
-  std::ofstream(path, std::ios::binary) << bytes;
-  return path;
+  return Folder().Write(name, bytes);
 }
 
 // A player that renders into nowhere, opened on a tune of the given length.
@@ -134,7 +138,7 @@ TEST(MediaPlayer, OpenReadsTheFileWithoutASoundDevice) {
       {WriteTestFile("good.mid", OneNoteFile(3000)), nullptr},
       {WriteTestFile("text.mid", "MTrk is not where a tune starts"), sMCIInvalidFile},
       {WriteTestFile("cut.mid", OneNoteFile(3000).substr(0, 33)), nullptr},
-      {testing::TempDir() + "media-missing.mid", sMCIFileNotFound},
+      {Folder().Path() + "missing.mid", sMCIFileNotFound},
       {"", sMCIFileNotFound},
   };
   for (const auto& c : cases) {
