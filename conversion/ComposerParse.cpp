@@ -13,12 +13,6 @@ const TGrammarNames kNames{
 const TSymbolSet kNoteStart = SymbolRange(csP, csB);
 const TSymbolSet kNoteValue = SymbolRange(cs1, cs6);
 
-struct TNoteSymbol {
-  int Symbol;
-  char Letter;
-  bool Sharp;
-};
-
 constexpr TNoteSymbol kNotes[] = {
     {csP, 'P', false},     {csC, 'C', false},      {csCSharp, 'C', true}, {csD, 'D', false},
     {csDSharp, 'D', true}, {csE, 'E', false},      {csF, 'F', false},     {csFSharp, 'F', true},
@@ -79,14 +73,10 @@ std::unique_ptr<TRingTone> TComposerParse::ParseTone() {
 
 // Without a note symbol the tone keeps an empty letter and nothing is read.
 void TComposerParse::Note(TRingTone& tone) {
-  for (const TNoteSymbol& note : kNotes) {
-    if (note.Symbol != LookAhead()) continue;
-    tone.Note = std::string(1, note.Letter);
-    if (note.Sharp) tone.Accidental = raSharp;
-    Get();
-    return;
-  }
-  SyntaxError(ceNote);
+  const TNoteSymbol* note = ReadNote(kNotes, ceNote);
+  if (!note) return;
+  tone.Note = std::string(1, note->Letter);
+  if (note->Sharp) tone.Accidental = raSharp;
 }
 
 // One octave at most above or below the default.

@@ -358,6 +358,13 @@ void TGrammarParser::Expect(int symbol) {
     SyntaxError(symbol);
 }
 
+void TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
+  if (SymbolInSet(symbols, FLookAheadSymbol))
+    Get();
+  else
+    SyntaxError(errorCode);
+}
+
 // Only the first of mismatches that follow each other closely is recorded:
 // one needs at least two symbols read since the one before, collected or not.
 void TGrammarParser::SyntaxError(int code) {
@@ -417,6 +424,16 @@ std::string TGrammarParser::TextUpTo(int symbol) {
 
 bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
   return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
+}
+
+const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
+  for (const TNoteSymbol& note : notes) {
+    if (note.Symbol != FLookAheadSymbol) continue;
+    Get();
+    return &note;
+  }
+  SyntaxError(errorCode);
+  return nullptr;
 }
 
 std::unique_ptr<TRingTone> TGrammarParser::NewTone() const {

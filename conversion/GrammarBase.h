@@ -21,7 +21,7 @@
 //    as Ring/SetRing over FRing. Productions use Get, Expect, SyntaxError,
 //    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
 //    CharBeforeLookAhead, SkipTo, TextUpTo, SymbolInSet with TSymbolSet,
-//    NewTone and NewTrack.
+//    ReadNote with a table of TNoteSymbol, NewTone and NewTrack.
 //  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
 //    it a rewritten text in a TMemoryStream where the notation needs one).
 #pragma once
@@ -32,6 +32,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -218,6 +219,13 @@ using TSymbolSet = std::bitset<64>;
 TSymbolSet SymbolSet(std::initializer_list<int> symbols);
 TSymbolSet SymbolRange(int first, int last);
 
+// A note letter's symbol: the letter it stands for and whether it is sharp.
+struct TNoteSymbol {
+  int Symbol;
+  char Letter;
+  bool Sharp;
+};
+
 // The names that make a notation's error messages: Terminals[code] for the
 // codes 0..no-symbol, then Productions for the codes after them.
 struct TGrammarNames {
@@ -275,6 +283,8 @@ class TGrammarParser : public TComponent {
   void Parse();
   void Get();
   void Expect(int symbol);
+  // Reads a symbol of the set, or reports errorCode and reads nothing.
+  void Expect(const TSymbolSet& symbols, int errorCode);
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;
@@ -287,6 +297,9 @@ class TGrammarParser : public TComponent {
   void SkipTo(int symbol);
   std::string TextUpTo(int symbol);
   static bool SymbolInSet(const TSymbolSet& set, int symbol);
+  // Reads the lookahead when notes has an entry for it and gives that entry;
+  // otherwise reports errorCode, reads nothing and gives null.
+  const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode);
   // A note preset from the tune's default duration and octave and its volume.
   std::unique_ptr<TRingTone> NewTone() const;
   std::unique_ptr<TRingTrack> NewTrack() const;

@@ -11,12 +11,6 @@ const TGrammarNames kNames{
 // are notes here, so among the tones only o and s can be controls.
 const TSymbolSet kToneStart = SymbolSet({symInteger, rsD, rsB}) | SymbolRange(rsC, rsH);
 
-struct TNoteSymbol {
-  int Symbol;
-  char Letter;
-  bool Sharp;
-};
-
 constexpr TNoteSymbol kNotes[] = {
     {rsC, 'C', false},      {rsD, 'D', false},      {rsE, 'E', false},      {rsF, 'F', false},
     {rsG, 'G', false},      {rsA, 'A', false},      {rsB, 'B', false},      {rsH, 'B', false},
@@ -166,14 +160,10 @@ std::unique_ptr<TRingTone> TRtttlParse::ParseTone() {
 }
 
 void TRtttlParse::Note(std::string& letter, bool& sharp) {
-  for (const TNoteSymbol& note : kNotes) {
-    if (note.Symbol != LookAhead()) continue;
-    letter = std::string(1, note.Letter);
-    sharp = note.Sharp;
-    Get();
-    return;
-  }
-  SyntaxError(reNote);
+  const TNoteSymbol* note = ReadNote(kNotes, reNote);
+  if (!note) return;
+  letter = std::string(1, note->Letter);
+  sharp = note->Sharp;
 }
 
 int32_t TRtttlParse::ReadInteger() {

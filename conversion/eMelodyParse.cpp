@@ -116,10 +116,7 @@ uint8_t TeMelodyParse::Sharp() {
 // Upper case is a half (code 1), lower case an eighth (code 3). Without a
 // letter the tone takes the text of the symbol read last.
 std::string TeMelodyParse::Note(int32_t& code) {
-  if (SymbolInSet(kNoteLetter, LookAhead()))
-    Get();
-  else
-    SyntaxError(eeNote);
+  Expect(kNoteLetter, eeNote);
   const std::string text = LastSymbolText();
   code = !text.empty() && text[0] >= 'a' && text[0] <= 'z' ? 3 : 1;
   return UpperCase(text);

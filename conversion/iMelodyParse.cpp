@@ -176,10 +176,7 @@ uint8_t TiMelodyParse::Sharp() {
 // The letter keeps the source's case; a rest is kept as "p". Without a
 // letter the tone takes the text of the symbol read last.
 std::string TiMelodyParse::Note() {
-  if (SymbolInSet(kNoteLetter, LookAhead()))
-    Get();
-  else
-    SyntaxError(ieNote);
+  Expect(kNoteLetter, ieNote);
   const std::string letter = LastSymbolText();
   return SameText(letter, "R") ? "p" : letter;
 }
