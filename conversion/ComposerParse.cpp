@@ -28,15 +28,9 @@ constexpr int kPrefixSymbols = 4;
 TComposerParseScanner::TComposerParseScanner() : TGrammarScanner(csNot) {
   SetStartState('+', TScanState::Single(csPlus));
   SetStartState('-', TScanState::Single(csMinus));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
-  // These letters take a "#" straight after them; E# and B# do not exist.
-  SetStartState('A', TScanState::Pair('#', csASharp, TScanKind::Identifier));
-  SetStartState('C', TScanState::Pair('#', csCSharp, TScanKind::Identifier));
-  SetStartState('D', TScanState::Pair('#', csDSharp, TScanKind::Identifier));
-  SetStartState('F', TScanState::Pair('#', csFSharp, TScanKind::Identifier));
-  SetStartState('G', TScanState::Pair('#', csGSharp, TScanKind::Identifier));
+  SetWordStartStates();
+  // E# and B# do not exist.
+  SetSharpStartStates({{'A', csASharp}, {'C', csCSharp}, {'D', csDSharp}, {'F', csFSharp}, {'G', csGSharp}});
   for (const auto& [text, symbol] : {std::pair{"A", csA}, {"B", csB}, {"C", csC}, {"D", csD}, {"E", csE},
                                      {"F", csF}, {"G", csG}, {"H", csH}, {"P", csP}})
     AddKeyword(text, symbol);

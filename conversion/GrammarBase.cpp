@@ -52,6 +52,17 @@ void TGrammarScanner::SetStartStates(char first, char last, const TScanState& st
   for (int c = Byte(first); c <= Byte(last); ++c) SetStartState(static_cast<unsigned char>(c), state);
 }
 
+void TGrammarScanner::SetWordStartStates() {
+  SetStartStates('0', '9', TScanState::Integer());
+  SetStartStates('A', 'Z', TScanState::Identifier());
+  SetStartState('_', TScanState::Identifier());
+}
+
+void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps) {
+  for (const auto& [letter, symbol] : sharps)
+    SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier));
+}
+
 void TGrammarScanner::AddKeyword(const std::string& text, int symbol) {
   const std::string upper = UpperCase(text);
   FKeywords[Byte(upper.at(0))].push_back(TKeyword{upper, symbol});

@@ -8,8 +8,9 @@
 //    no-symbol number, and in the constructor fill the start-state table
 //    (SetStartState/SetStartStates with TScanState::Single, Identifier,
 //    Integer or Pair; a Pair such as "C#" or CR LF goes on as an identifier
-//    or ends as no symbol without its second character) and the keywords
-//    (AddKeyword, matched in any case). The preset is "no symbol" for every
+//    or ends as no symbol without its second character; SetWordStartStates
+//    and SetSharpStartStates set the usual words and sharp notes) and the
+//    keywords (AddKeyword, matched in any case). The preset is "no symbol" for every
 //    character and "end of text" for 0. Blanks and codes 14..31 are skipped
 //    and comments ("//", "(*", "{") recognised in every notation. Integers
 //    are looked up among the keywords too, so a notation can give particular
@@ -34,6 +35,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Component.h"
@@ -172,6 +174,11 @@ class TGrammarScanner {
   void SetStartState(unsigned char c, const TScanState& state) { FStartStates[c] = state; }
   void SetStartStates(const std::string& chars, const TScanState& state);
   void SetStartStates(char first, char last, const TScanState& state);
+  // Digits start integers, letters and "_" identifiers.
+  void SetWordStartStates();
+  // Each letter with a "#" straight after it is the given symbol; without
+  // one it goes on as an identifier.
+  void SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps);
   // An upper-case word that the identifier (or integer) state turns into its symbol.
   void AddKeyword(const std::string& text, int symbol);
 

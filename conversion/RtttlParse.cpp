@@ -25,15 +25,8 @@ TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(rsNot) {
   SetStartState('.', TScanState::Single(rsDot));
   SetStartState(':', TScanState::Single(rsColon));
   SetStartState('=', TScanState::Single(rsEqual));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
-  // These letters take a "#" straight after them.
-  SetStartState('A', TScanState::Pair('#', rsASharp, TScanKind::Identifier));
-  SetStartState('C', TScanState::Pair('#', rsCSharp, TScanKind::Identifier));
-  SetStartState('D', TScanState::Pair('#', rsDSharp, TScanKind::Identifier));
-  SetStartState('F', TScanState::Pair('#', rsFSharp, TScanKind::Identifier));
-  SetStartState('G', TScanState::Pair('#', rsGSharp, TScanKind::Identifier));
+  SetWordStartStates();
+  SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}});
   for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
                                      {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
                                      {"S", rsS}})

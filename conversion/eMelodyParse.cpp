@@ -22,9 +22,7 @@ TeMelodyParseScanner::TeMelodyParseScanner() : TGrammarScanner(esNot) {
   for (const auto& [c, symbol] : {std::pair{':', esColon}, {'+', esPlus}, {'(', esOpen}, {')', esClose},
                                   {'#', esHash}, {'.', esDot}})
     SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
+  SetWordStartStates();
   for (const auto& [text, symbol] :
        {std::pair{"BEGIN", esBegin}, {"EMELODY", esEmelody}, {"VERSION", esVersion}, {"NAME", esName},
         {"COMPOSER", esComposer}, {"MELODY", esMelody}, {"END", esEnd}, {"B", esB}, {"P", esP}, {"C", esC},

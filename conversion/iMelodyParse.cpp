@@ -43,9 +43,7 @@ TiMelodyParseScanner::TiMelodyParseScanner() : TGrammarScanner(isNot) {
   for (const auto& [c, symbol] : {std::pair{':', isColon}, {'+', isPlus}, {'-', isMinus}, {'*', isStar},
                                   {'&', isAmpersand}, {'#', isHash}, {'.', isDot}, {';', isSemicolon}})
     SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
+  SetWordStartStates();
   for (const auto& [text, symbol] :
        {std::pair{"BEGIN", isBegin}, {"IMELODY", isImelody}, {"VERSION", isVersion}, {"FORMAT", isFormat},
         {"NAME", isName}, {"COMPOSER", isComposer}, {"BEAT", isBeat}, {"STYLE", isStyle}, {"VOLUME", isVolume},
