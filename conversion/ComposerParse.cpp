@@ -13,12 +13,6 @@ const TGrammarNames kNames{
 const TSymbolSet kNoteStart = SymbolRange(csP, csB);
 const TSymbolSet kNoteValue = SymbolRange(cs1, cs6);
 
-struct TNoteSymbol {
-  int Symbol;
-  char Letter;
-  bool Sharp;
-};
-
 constexpr TNoteSymbol kNotes[] = {
     {csP, 'P', false},     {csC, 'C', false},      {csCSharp, 'C', true}, {csD, 'D', false},
     {csDSharp, 'D', true}, {csE, 'E', false},      {csF, 'F', false},     {csFSharp, 'F', true},
@@ -34,15 +28,9 @@ constexpr int kPrefixSymbols = 4;
 TComposerParseScanner::TComposerParseScanner() : TGrammarScanner(csNot) {
   SetStartState('+', TScanState::Single(csPlus));
   SetStartState('-', TScanState::Single(csMinus));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
-  // These letters take a "#" straight after them; E# and B# do not exist.
-  SetStartState('A', TScanState::Pair('#', csASharp, TScanKind::Identifier));
-  SetStartState('C', TScanState::Pair('#', csCSharp, TScanKind::Identifier));
-  SetStartState('D', TScanState::Pair('#', csDSharp, TScanKind::Identifier));
-  SetStartState('F', TScanState::Pair('#', csFSharp, TScanKind::Identifier));
-  SetStartState('G', TScanState::Pair('#', csGSharp, TScanKind::Identifier));
+  SetWordStartStates();
+  // E# and B# do not exist.
+  SetSharpStartStates({{'A', csASharp}, {'C', csCSharp}, {'D', csDSharp}, {'F', csFSharp}, {'G', csGSharp}});
   for (const auto& [text, symbol] : {std::pair{"A", csA}, {"B", csB}, {"C", csC}, {"D", csD}, {"E", csE},
                                      {"F", csF}, {"G", csG}, {"H", csH}, {"P", csP}})
     AddKeyword(text, symbol);
@@ -79,14 +67,10 @@ std::unique_ptr<TRingTone> TComposerParse::ParseTone() {
 
 // Without a note symbol the tone keeps an empty letter and nothing is read.
 void TComposerParse::Note(TRingTone& tone) {
-  for (const TNoteSymbol& note : kNotes) {
-    if (note.Symbol != LookAhead()) continue;
-    tone.Note = std::string(1, note.Letter);
-    if (note.Sharp) tone.Accidental = raSharp;
-    Get();
-    return;
-  }
-  SyntaxError(ceNote);
+  const TNoteSymbol* note = ReadNote(kNotes, ceNote);
+  if (!note) return;
+  tone.Note = std::string(1, note->Letter);
+  if (note->Sharp) tone.Accidental = raSharp;
 }
 
 // One octave at most above or below the default.

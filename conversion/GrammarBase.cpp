@@ -52,6 +52,17 @@ void TGrammarScanner::SetStartStates(char first, char last, const TScanState& st
   for (int c = Byte(first); c <= Byte(last); ++c) SetStartState(static_cast<unsigned char>(c), state);
 }
 
+void TGrammarScanner::SetWordStartStates() {
+  SetStartStates('0', '9', TScanState::Integer());
+  SetStartStates('A', 'Z', TScanState::Identifier());
+  SetStartState('_', TScanState::Identifier());
+}
+
+void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps) {
+  for (const auto& [letter, symbol] : sharps)
+    SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier));
+}
+
 void TGrammarScanner::AddKeyword(const std::string& text, int symbol) {
   const std::string upper = UpperCase(text);
   FKeywords[Byte(upper.at(0))].push_back(TKeyword{upper, symbol});
@@ -358,6 +369,13 @@ void TGrammarParser::Expect(int symbol) {
     SyntaxError(symbol);
 }
 
+void TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
+  if (SymbolInSet(symbols, FLookAheadSymbol))
+    Get();
+  else
+    SyntaxError(errorCode);
+}
+
 // Only the first of mismatches that follow each other closely is recorded:
 // one needs at least two symbols read since the one before, collected or not.
 void TGrammarParser::SyntaxError(int code) {
@@ -417,6 +435,16 @@ std::string TGrammarParser::TextUpTo(int symbol) {
 
 bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
   return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
+}
+
+const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
+  for (const TNoteSymbol& note : notes) {
+    if (note.Symbol != FLookAheadSymbol) continue;
+    Get();
+    return &note;
+  }
+  SyntaxError(errorCode);
+  return nullptr;
 }
 
 std::unique_ptr<TRingTone> TGrammarParser::NewTone() const {

@@ -8,8 +8,9 @@
 //    no-symbol number, and in the constructor fill the start-state table
 //    (SetStartState/SetStartStates with TScanState::Single, Identifier,
 //    Integer or Pair; a Pair such as "C#" or CR LF goes on as an identifier
-//    or ends as no symbol without its second character) and the keywords
-//    (AddKeyword, matched in any case). The preset is "no symbol" for every
+//    or ends as no symbol without its second character; SetWordStartStates
+//    and SetSharpStartStates set the usual words and sharp notes) and the
+//    keywords (AddKeyword, matched in any case). The preset is "no symbol" for every
 //    character and "end of text" for 0. Blanks and codes 14..31 are skipped
 //    and comments ("//", "(*", "{") recognised in every notation. Integers
 //    are looked up among the keywords too, so a notation can give particular
@@ -21,7 +22,7 @@
 //    as Ring/SetRing over FRing. Productions use Get, Expect, SyntaxError,
 //    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
 //    CharBeforeLookAhead, SkipTo, TextUpTo, SymbolInSet with TSymbolSet,
-//    NewTone and NewTrack.
+//    ReadNote with a table of TNoteSymbol, NewTone and NewTrack.
 //  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
 //    it a rewritten text in a TMemoryStream where the notation needs one).
 #pragma once
@@ -32,7 +33,9 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Component.h"
@@ -171,6 +174,11 @@ class TGrammarScanner {
   void SetStartState(unsigned char c, const TScanState& state) { FStartStates[c] = state; }
   void SetStartStates(const std::string& chars, const TScanState& state);
   void SetStartStates(char first, char last, const TScanState& state);
+  // Digits start integers, letters and "_" identifiers.
+  void SetWordStartStates();
+  // Each letter with a "#" straight after it is the given symbol; without
+  // one it goes on as an identifier.
+  void SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps);
   // An upper-case word that the identifier (or integer) state turns into its symbol.
   void AddKeyword(const std::string& text, int symbol);
 
@@ -217,6 +225,13 @@ class TGrammarScanner {
 using TSymbolSet = std::bitset<64>;
 TSymbolSet SymbolSet(std::initializer_list<int> symbols);
 TSymbolSet SymbolRange(int first, int last);
+
+// A note letter's symbol: the letter it stands for and whether it is sharp.
+struct TNoteSymbol {
+  int Symbol;
+  char Letter;
+  bool Sharp;
+};
 
 // The names that make a notation's error messages: Terminals[code] for the
 // codes 0..no-symbol, then Productions for the codes after them.
@@ -275,6 +290,8 @@ class TGrammarParser : public TComponent {
   void Parse();
   void Get();
   void Expect(int symbol);
+  // Reads a symbol of the set, or reports errorCode and reads nothing.
+  void Expect(const TSymbolSet& symbols, int errorCode);
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;
@@ -287,6 +304,9 @@ class TGrammarParser : public TComponent {
   void SkipTo(int symbol);
   std::string TextUpTo(int symbol);
   static bool SymbolInSet(const TSymbolSet& set, int symbol);
+  // Reads the lookahead when notes has an entry for it and gives that entry;
+  // otherwise reports errorCode, reads nothing and gives null.
+  const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode);
   // A note preset from the tune's default duration and octave and its volume.
   std::unique_ptr<TRingTone> NewTone() const;
   std::unique_ptr<TRingTrack> NewTrack() const;

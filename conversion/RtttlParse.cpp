@@ -11,12 +11,6 @@ const TGrammarNames kNames{
 // are notes here, so among the tones only o and s can be controls.
 const TSymbolSet kToneStart = SymbolSet({symInteger, rsD, rsB}) | SymbolRange(rsC, rsH);
 
-struct TNoteSymbol {
-  int Symbol;
-  char Letter;
-  bool Sharp;
-};
-
 constexpr TNoteSymbol kNotes[] = {
     {rsC, 'C', false},      {rsD, 'D', false},      {rsE, 'E', false},      {rsF, 'F', false},
     {rsG, 'G', false},      {rsA, 'A', false},      {rsB, 'B', false},      {rsH, 'B', false},
@@ -31,15 +25,8 @@ TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(rsNot) {
   SetStartState('.', TScanState::Single(rsDot));
   SetStartState(':', TScanState::Single(rsColon));
   SetStartState('=', TScanState::Single(rsEqual));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
-  // These letters take a "#" straight after them.
-  SetStartState('A', TScanState::Pair('#', rsASharp, TScanKind::Identifier));
-  SetStartState('C', TScanState::Pair('#', rsCSharp, TScanKind::Identifier));
-  SetStartState('D', TScanState::Pair('#', rsDSharp, TScanKind::Identifier));
-  SetStartState('F', TScanState::Pair('#', rsFSharp, TScanKind::Identifier));
-  SetStartState('G', TScanState::Pair('#', rsGSharp, TScanKind::Identifier));
+  SetWordStartStates();
+  SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}});
   for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
                                      {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
                                      {"S", rsS}})
@@ -166,14 +153,10 @@ std::unique_ptr<TRingTone> TRtttlParse::ParseTone() {
 }
 
 void TRtttlParse::Note(std::string& letter, bool& sharp) {
-  for (const TNoteSymbol& note : kNotes) {
-    if (note.Symbol != LookAhead()) continue;
-    letter = std::string(1, note.Letter);
-    sharp = note.Sharp;
-    Get();
-    return;
-  }
-  SyntaxError(reNote);
+  const TNoteSymbol* note = ReadNote(kNotes, reNote);
+  if (!note) return;
+  letter = std::string(1, note->Letter);
+  sharp = note->Sharp;
 }
 
 int32_t TRtttlParse::ReadInteger() {

@@ -22,9 +22,7 @@ TeMelodyParseScanner::TeMelodyParseScanner() : TGrammarScanner(esNot) {
   for (const auto& [c, symbol] : {std::pair{':', esColon}, {'+', esPlus}, {'(', esOpen}, {')', esClose},
                                   {'#', esHash}, {'.', esDot}})
     SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
+  SetWordStartStates();
   for (const auto& [text, symbol] :
        {std::pair{"BEGIN", esBegin}, {"EMELODY", esEmelody}, {"VERSION", esVersion}, {"NAME", esName},
         {"COMPOSER", esComposer}, {"MELODY", esMelody}, {"END", esEnd}, {"B", esB}, {"P", esP}, {"C", esC},
@@ -116,10 +114,7 @@ uint8_t TeMelodyParse::Sharp() {
 // Upper case is a half (code 1), lower case an eighth (code 3). Without a
 // letter the tone takes the text of the symbol read last.
 std::string TeMelodyParse::Note(int32_t& code) {
-  if (SymbolInSet(kNoteLetter, LookAhead()))
-    Get();
-  else
-    SyntaxError(eeNote);
+  Expect(kNoteLetter, eeNote);
   const std::string text = LastSymbolText();
   code = !text.empty() && text[0] >= 'a' && text[0] <= 'z' ? 3 : 1;
   return UpperCase(text);

@@ -43,9 +43,7 @@ TiMelodyParseScanner::TiMelodyParseScanner() : TGrammarScanner(isNot) {
   for (const auto& [c, symbol] : {std::pair{':', isColon}, {'+', isPlus}, {'-', isMinus}, {'*', isStar},
                                   {'&', isAmpersand}, {'#', isHash}, {'.', isDot}, {';', isSemicolon}})
     SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetStartStates('0', '9', TScanState::Integer());
-  SetStartStates('A', 'Z', TScanState::Identifier());
-  SetStartState('_', TScanState::Identifier());
+  SetWordStartStates();
   for (const auto& [text, symbol] :
        {std::pair{"BEGIN", isBegin}, {"IMELODY", isImelody}, {"VERSION", isVersion}, {"FORMAT", isFormat},
         {"NAME", isName}, {"COMPOSER", isComposer}, {"BEAT", isBeat}, {"STYLE", isStyle}, {"VOLUME", isVolume},
@@ -176,10 +174,7 @@ uint8_t TiMelodyParse::Sharp() {
 // The letter keeps the source's case; a rest is kept as "p". Without a
 // letter the tone takes the text of the symbol read last.
 std::string TiMelodyParse::Note() {
-  if (SymbolInSet(kNoteLetter, LookAhead()))
-    Get();
-  else
-    SyntaxError(ieNote);
+  Expect(kNoteLetter, ieNote);
   const std::string letter = LastSymbolText();
   return SameText(letter, "R") ? "p" : letter;
 }

@@ -1,10 +1,10 @@
 // What the skinned native controls (edit, memo, list box, tree view, string
-// grid, combo box) share: a style and a theme file, and a BorderColor ring
-// drawn round the native widget after each paint, with a ring in the
-// control's own Color just inside it (or what the control draws instead). Setting UIStyle re-reads
-// the control's items, so colours stored after it in a form win; setting
-// FileTheme re-applies the style; when the theme goes the control turns to
-// Midnight. Each control's constructor ends by taking its owner's style.
+// grid, combo box) share: a style and a theme file (TSkinThemed), and a
+// BorderColor ring drawn round the native widget after each paint, with a
+// ring in the control's own Color just inside it (or what the control draws
+// instead). Setting UIStyle re-reads the control's items, so colours stored
+// after it in a form win. Each control's constructor ends by taking its
+// owner's style.
 #pragma once
 
 #include <QPaintEvent>
@@ -15,22 +15,10 @@
 #include "SkinThemes.h"
 
 template <class Base>
-class TSkinBordered : public Base {
+class TSkinBordered : public TSkinThemed<Base> {
  public:
-  explicit TSkinBordered(TComponent* owner) : Base(owner) {}
+  explicit TSkinBordered(TComponent* owner) : TSkinThemed<Base>(owner) {}
 
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme) {
-    LinkFileTheme(*this, FFileTheme, theme);
-    FileThemeChanged();
-    SetUIStyle(FUIStyle);
-  }
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  void SetUIStyle(TSkinUIStyle style) {
-    FUIStyle = style;
-    ApplyStyle(TSkinItemSource(FFileTheme, style));
-    this->Invalidate();
-  }
   TColor BorderColor() const { return FBorderColor; }
   void SetBorderColor(TColor color) {
     if (FBorderColor == color) return;
@@ -49,15 +37,13 @@ class TSkinBordered : public Base {
  protected:
   // Reads the control's items of the style; the border takes item 25.
   virtual void ApplyStyle(const TSkinItemSource& items) { SetBorderColor(items.Color(SkinItem::ControlBorderColor)); }
-  // The new theme, before the style is applied again.
-  virtual void FileThemeChanged() {}
+  void ApplyUIStyle() override {
+    ApplyStyle(this->StyleItems());
+    this->Invalidate();
+  }
   // After each paint: the BorderColor ring and the Color ring inside it.
   virtual void PaintBorder() { FrameControlBorder(*this, FBorderColor, this->Color(), true); }
 
-  void Notification(TComponent* component, TOperation operation) override {
-    Base::Notification(component, operation);
-    if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
-  }
   void paintEvent(QPaintEvent* event) override {
     Base::paintEvent(event);
     PaintBorder();
@@ -65,6 +51,4 @@ class TSkinBordered : public Base {
 
  private:
   TColor FBorderColor = clBlack;
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
-  TSkinFileTheme* FFileTheme = nullptr;
 };

@@ -50,7 +50,7 @@ void PublishButtonEvents(TPublisher<C>& p) {
 
 // ---- TSkinCustomButton ----
 
-TSkinCustomButton::TSkinCustomButton(TComponent* owner) : TCustomControl(owner), FUIStyle(GetOwnerUIStyle(owner)) {
+TSkinCustomButton::TSkinCustomButton(TComponent* owner) : TSkinThemed(owner, GetOwnerUIStyle(owner)) {
   SetControlStyle(ControlStyle() & ~csDoubleClicks);
   SetTabStop(true);
   FRepeatTimer.SetEnabled(false);
@@ -100,15 +100,9 @@ void TSkinCustomButton::SetTransparent(bool transparent) {
   Invalidate();
 }
 
-void TSkinCustomButton::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
+void TSkinCustomButton::ApplyUIStyle() {
   UIStyleChanged();
   Invalidate();
-}
-
-void TSkinCustomButton::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
 }
 
 void TSkinCustomButton::SetFocusedRectMargin(int margin) {
@@ -136,7 +130,7 @@ void TSkinCustomButton::AutoSizeFromImage() {
   // The built-in strip of the style as set: a theme file is not asked.
   TBitmap strip;
   try {
-    LoadBuiltInThemeBitmap(FUIStyle, SkinItem::ButtonImage, &strip);
+    LoadBuiltInThemeBitmap(UIStyle(), SkinItem::ButtonImage, &strip);
   } catch (const EResNotFound&) {
     // No strip: the default frame size below.
   }
@@ -146,7 +140,7 @@ void TSkinCustomButton::AutoSizeFromImage() {
 }
 
 void TSkinCustomButton::LoadButtonFrame(TBitmap& picture, int frame) const {
-  TSkinItemSource(FFileTheme, FUIStyle).BitmapFrame(SkinItem::ButtonImage, &picture, 3, frame);
+  StyleItems().BitmapFrame(SkinItem::ButtonImage, &picture, 3, frame);
 }
 
 void TSkinCustomButton::LoadNormalPicture(TBitmap& picture) { LoadButtonFrame(picture, 1); }
@@ -315,8 +309,7 @@ void TSkinCustomButton::KeyUp(uint16_t& key, TShiftState shift) {
 void TSkinCustomButton::TextChanged() { SetCaption(TControl::Caption()); }
 
 void TSkinCustomButton::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
+  TSkinThemed::Notification(component, operation);
   if (operation == TOperation::opRemove) FAction.Release(component);
 }
 
@@ -367,9 +360,7 @@ void TSkinButton::SetSpacing(int spacing) {
   Invalidate();
 }
 
-void TSkinButton::UIStyleChanged() {
-  SetTransparent(TSkinItemSource(FileTheme(), UIStyle()).Bool(SkinItem::ButtonTransparentBool));
-}
+void TSkinButton::UIStyleChanged() { SetTransparent(StyleItems().Bool(SkinItem::ButtonTransparentBool)); }
 
 void TSkinButton::PaintPicture(TCanvas& canvas, const TBitmap& state) {
   DrawNinePartBitmap(state, canvas, ClientRect(), Transparent());
@@ -536,7 +527,7 @@ void TSkinImageButton::PaintFocus(TCanvas& canvas) {
 
 // ---- TSkinCheckBox ----
 
-TSkinCheckBox::TSkinCheckBox(TComponent* owner) : TCustomControl(owner), FUIStyle(GetOwnerUIStyle(owner)) {
+TSkinCheckBox::TSkinCheckBox(TComponent* owner) : TSkinThemed(owner, GetOwnerUIStyle(owner)) {
   SetControlStyle(ControlStyle() & ~csDoubleClicks);
   SetBounds(Left(), Top(), 93, 17);
   SetColor(clWindow);
@@ -589,16 +580,6 @@ void TSkinCheckBox::SetChecked(bool checked) {
   CheckedChanged();
 }
 
-void TSkinCheckBox::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
-  Invalidate();
-}
-
-void TSkinCheckBox::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
 void TSkinCheckBox::SetTransparent(bool transparent) {
   if (FTransparent == transparent) return;
   FTransparent = transparent;
@@ -638,18 +619,13 @@ void TSkinCheckBox::KeyUp(uint16_t& key, TShiftState shift) {
   }
 }
 
-void TSkinCheckBox::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
-}
-
 void TSkinCheckBox::Paint(TCanvas& canvas) {
   const bool enabled = isEnabled();
   const int frame = enabled ? (FChecked ? 1 : 2) : (FChecked ? 3 : 4);
   canvas.Font.Assign(Font());
   TBitmap image;
   try {
-    TSkinItemSource(FFileTheme, FUIStyle).BitmapFrame(GetThemeImageItem(), &image, 4, frame);
+    StyleItems().BitmapFrame(GetThemeImageItem(), &image, 4, frame);
   } catch (const std::exception&) {
     // No picture: the caption alone.
   }

@@ -25,7 +25,7 @@
 
 class TAction;
 
-class TSkinCustomButton : public TCustomControl, public TDialogKeyHandler {
+class TSkinCustomButton : public TSkinThemed<TCustomControl>, public TDialogKeyHandler {
  public:
   explicit TSkinCustomButton(TComponent* owner);
   ~TSkinCustomButton() override;
@@ -50,11 +50,6 @@ class TSkinCustomButton : public TCustomControl, public TDialogKeyHandler {
   // Given to the parent form when the button is clicked (also mrNone).
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult result) { FModalResult = result; }
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // Always re-reads the style's items, also for the style in use.
-  void SetUIStyle(TSkinUIStyle style);
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
   // The period of OnMouseContinuouslyDown while the left button is held.
   int MouseContinuouslyDownInterval() const { return FMouseContinuouslyDownInterval; }
   void SetMouseContinuouslyDownInterval(int interval) { FMouseContinuouslyDownInterval = interval; }
@@ -81,6 +76,9 @@ class TSkinCustomButton : public TCustomControl, public TDialogKeyHandler {
  protected:
   virtual void AutoSizeFromImage();
   virtual void UIStyleChanged() {}
+  // Every setting of UIStyle, also to the style in use: UIStyleChanged
+  // re-reads the style's items, then the button repaints.
+  void ApplyUIStyle() override;
   virtual void PaintPicture(TCanvas& canvas, const TBitmap& state) = 0;
   virtual void PaintText(TCanvas& canvas, const std::string& caption);
   virtual void PaintFocus(TCanvas& canvas);
@@ -122,8 +120,6 @@ class TSkinCustomButton : public TCustomControl, public TDialogKeyHandler {
   bool FDefault = false;
   bool FTransparent = false;
   TModalResult FModalResult = mrNone;
-  TSkinUIStyle FUIStyle;
-  TSkinFileTheme* FFileTheme = nullptr;
   bool FBoldCaption = false;
   // Runs only while the left button is held on the button.
   TTimer FRepeatTimer{nullptr};
@@ -223,7 +219,7 @@ class TSkinImageButton : public TSkinCustomButton {
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
-class TSkinCheckBox : public TCustomControl, public TDialogKeyHandler {
+class TSkinCheckBox : public TSkinThemed<TCustomControl>, public TDialogKeyHandler {
  public:
   explicit TSkinCheckBox(TComponent* owner);
 
@@ -237,10 +233,6 @@ class TSkinCheckBox : public TCustomControl, public TDialogKeyHandler {
   // A view of Checked: cbGrayed unchecks.
   TCheckBoxState State() const { return FChecked ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked; }
   void SetState(TCheckBoxState state) { SetChecked(state == TCheckBoxState::cbChecked); }
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  void SetUIStyle(TSkinUIStyle style);
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool transparent);
   // Sized from picture and caption at each paint while set.
@@ -262,14 +254,12 @@ class TSkinCheckBox : public TCustomControl, public TDialogKeyHandler {
   // The owner form is reading its description.
   bool Loading() const;
 
+  void ApplyUIStyle() override { Invalidate(); }
   void Paint(TCanvas& canvas) override;
   void KeyUp(uint16_t& key, TShiftState shift) override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool FChecked = false;
-  TSkinUIStyle FUIStyle;
-  TSkinFileTheme* FFileTheme = nullptr;
   bool FTransparent = false;
   bool FAutoSize = true;
 };

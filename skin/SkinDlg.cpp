@@ -55,7 +55,7 @@ int Bottom(const TControl& control) { return control.Top() + control.Height(); }
 
 // ---------------------------------------------------------------- TSkinDialog
 
-TSkinDialog::TSkinDialog(TComponent* owner) : TComponent(owner), FUIStyle(GetOwnerUIStyle(owner)) {
+TSkinDialog::TSkinDialog(TComponent* owner) : TSkinThemed(owner, GetOwnerUIStyle(owner)) {
   FCaptionFont.SetColor(clWhite);
   FCaptionFont.SetName("Tahoma");
   FCaptionFont.SetStyle(fsBold);
@@ -74,16 +74,6 @@ const TClassInfo& TSkinDialog::StaticClassInfo() {
         .Object("CaptionFont", static_cast<TFont& (D::*)()>(&D::CaptionFont));
   });
   return *info;
-}
-
-void TSkinDialog::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinDialog::Notification(TComponent* component, TOperation operation) {
-  TComponent::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
 }
 
 // ---------------------------------------------------------------- TSkinMessageDialog

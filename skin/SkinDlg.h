@@ -26,7 +26,7 @@ enum class TSkinIconType : uint8_t { skinNone, skinWarning, skinStop, skinInform
 // The number of buttons of a message box: 1 to 3.
 using TSkinDialogButtonsCount = int;
 
-class TSkinDialog : public TComponent, public TPersistent {
+class TSkinDialog : public TSkinThemed<TComponent>, public TPersistent {
  public:
   explicit TSkinDialog(TComponent* owner);
   ~TSkinDialog() override;
@@ -41,11 +41,8 @@ class TSkinDialog : public TComponent, public TPersistent {
   void SetPosition(TPosition position) { FPosition = position; }
   const std::string& Caption() const { return FCaption; }
   void SetCaption(const std::string& caption) { FCaption = caption; }
-  // Only stored: the dialog's form takes it when it is built.
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  void SetUIStyle(TSkinUIStyle style) { FUIStyle = style; }
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
+  // UIStyle and FileTheme are only stored: the dialog's form takes them
+  // when it is built.
   // The font of the dialog's text and buttons.
   TFont& Font() { return FFont; }
   const TFont& Font() const { return FFont; }
@@ -56,16 +53,11 @@ class TSkinDialog : public TComponent, public TPersistent {
   void SetCaptionFont(const TFont& font) { FCaptionFont.Assign(font); }
 
  protected:
-  // A freed theme is dropped, and the dialog turns to Midnight.
-  void Notification(TComponent* component, TOperation operation) override;
-
   TCursor FButtonCursor = crHandPoint;
 
  private:
   TPosition FPosition = TPosition::poScreenCenter;
   std::string FCaption = "skinDialog";
-  TSkinUIStyle FUIStyle;
-  TSkinFileTheme* FFileTheme = nullptr;
   TFont FFont;
   TFont FCaptionFont;
 };

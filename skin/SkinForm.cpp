@@ -132,7 +132,7 @@ void TSkinFormMenuBar::FontChanged() {
 
 // ---------------------------------------------------------------- skinned form
 
-TSkinForm::TSkinForm(TComponent* owner) : TCustomPanel(owner), FOwnerForm(dynamic_cast<TForm*>(owner)) {
+TSkinForm::TSkinForm(TComponent* owner) : TSkinThemed(owner), FOwnerForm(dynamic_cast<TForm*>(owner)) {
   if (FOwnerForm) {
     for (int i = 0; i < FOwnerForm->ControlCount(); ++i)
       if (FOwnerForm->Controls(i)->ClassInfo().InheritsFrom(StaticClassInfo()))
@@ -221,26 +221,20 @@ const TClassInfo& TSkinForm::StaticClassInfo() {
 
 TSkinMainMenu* TSkinForm::SkinnedMenu() const { return dynamic_cast<TSkinMainMenu*>(FMenu.Get()); }
 
-void TSkinForm::SetFileTheme(TSkinFileTheme* theme) {
-  // Also the same theme again: it has just read another file.
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinForm::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
-  const TSkinItemSource source(FFileTheme, style);
+void TSkinForm::ApplyUIStyle() {
+  const TSkinUIStyle style = UIStyle();
+  const TSkinItemSource source = StyleItems();
   SetBorderColor(source.Color(SkinItem::FormBorderColor));
   SetBorderWidth(source.Integer(SkinItem::FormBorderWidthInt));
   SetColor(source.Color(SkinItem::FormBackgroundColor));
   SetMenuBarColor(Color());
-  FTitleBar->SetFileTheme(FFileTheme);
+  FTitleBar->SetFileTheme(FileTheme());
   FTitleBar->SetUIStyle(style);
   if (TSkinMainMenu* menu = SkinnedMenu()) {
     menu->SetUIStyle(style);
-    menu->SetFileTheme(FFileTheme);
+    menu->SetFileTheme(FileTheme());
   }
-  if (FUIStyleAutoUpdateSub) ApplyThemeToChildren(*this, style, FFileTheme);
+  if (FUIStyleAutoUpdateSub) ApplyThemeToChildren(*this, style, FileTheme());
   UpdateLayout();
   Invalidate();
   PaintBorder();
@@ -406,7 +400,7 @@ int TSkinForm::MenuBarButtonWidth(const std::string& caption) const {
 
 void TSkinForm::MenuBarCustomDraw(TCanvas& canvas, const TRect& r) const {
   const TSkinMainMenu* menu = SkinnedMenu();
-  if (IsSilver(menu ? menu->UIStyle() : FUIStyle)) {
+  if (IsSilver(menu ? menu->UIStyle() : UIStyle())) {
     TBitmap bar;
     bar.LoadFromResourceName("SILVER_MENU_BAR");
     canvas.StretchDraw(r, bar);
@@ -421,8 +415,8 @@ bool TSkinForm::MenuBarCustomDrawButton(TCanvas& canvas, const TRect& r, const s
                                         bool selected) const {
   if (!hot && !selected) return true;
   const TSkinMainMenu* menu = SkinnedMenu();
-  const TSkinUIStyle style = menu ? menu->UIStyle() : FUIStyle;
-  const TSkinItemSource source(menu ? menu->FileTheme() : FFileTheme, style);
+  const TSkinUIStyle style = menu ? menu->UIStyle() : UIStyle();
+  const TSkinItemSource source(menu ? menu->FileTheme() : FileTheme(), style);
   MenuBarButtonFont(canvas.Font);
   canvas.Font.SetColor(source.Color(SkinItem::MenuSelectedFontColor));
   canvas.Brush.Style = TBrushStyle::bsSolid;
@@ -472,8 +466,9 @@ void TSkinForm::DrawBorder() {
 }
 
 void TSkinForm::Paint(TCanvas& canvas) {
-  if (FUIStyle == TSkinUIStyle::Silver || FUIStyle == TSkinUIStyle::Crystal) {
-    canvas.Brush.Pattern = LoadBitmapResource(IsSilver(FUIStyle) ? "SILVER_FORM_BACKGROUND" : "CRYSTAL_FORM_BACKGROUND");
+  const TSkinUIStyle style = UIStyle();
+  if (style == TSkinUIStyle::Silver || style == TSkinUIStyle::Crystal) {
+    canvas.Brush.Pattern = LoadBitmapResource(IsSilver(style) ? "SILVER_FORM_BACKGROUND" : "CRYSTAL_FORM_BACKGROUND");
   } else {
     canvas.Brush.Color = Color();
   }
@@ -581,13 +576,15 @@ bool TSkinForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSkinForm::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
+  TSkinThemed::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   FFormPanel.Release(component);
   if (component == FMenuBar) FMenuBar = nullptr;
   if (FMenu.Release(component)) DestroyMenuBar();
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation) && !IsDestroying()) {
-    ApplyThemeToChildren(*this, TSkinUIStyle::Midnight, nullptr);
-    SetUIStyle(TSkinUIStyle::Midnight);
-  }
+}
+
+void TSkinForm::FileThemeRemoved() {
+  if (IsDestroying()) return;
+  ApplyThemeToChildren(*this, TSkinUIStyle::Midnight, nullptr);
+  SetUIStyle(TSkinUIStyle::Midnight);
 }

@@ -45,7 +45,7 @@ class TSkinFormMenuBar : public TCustomControl {
   std::unique_ptr<QMenuBar> FBar;
 };
 
-class TSkinForm : public TCustomPanel, public TSkinMenuBarHost {
+class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost {
  public:
   // On a form (the owner), which then gets no frame of the window system's;
   // a second one on the same form raises "Sorry, You can create only one
@@ -63,14 +63,6 @@ class TSkinForm : public TCustomPanel, public TSkinMenuBarHost {
 
   bool TitleBarCustom() const { return FTitleBar->Custom(); }
   void SetTitleBarCustom(bool custom) { FTitleBar->SetCustom(custom); }
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  // Applies the style again, also for the same theme (which a newly read
-  // theme file gives its users again).
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // Border colour and width and the background from the style; the style
-  // goes on to the title bar, the menu and (with UIStyleAutoUpdateSub) the children.
-  void SetUIStyle(TSkinUIStyle style);
   bool UIStyleAutoUpdateSub() const { return FUIStyleAutoUpdateSub; }
   void SetUIStyleAutoUpdateSub(bool update) { FUIStyleAutoUpdateSub = update; }
   TColor BorderColor() const { return FBorderColor; }
@@ -136,6 +128,12 @@ class TSkinForm : public TCustomPanel, public TSkinMenuBarHost {
   int MenuBarButtonWidth(const std::string& caption) const;
 
  protected:
+  // Border colour and width and the background from the style; the style
+  // goes on to the title bar, the menu and (with UIStyleAutoUpdateSub) the children.
+  void ApplyUIStyle() override;
+  // The children turn to Midnight without a theme as well, unless the form
+  // is going.
+  void FileThemeRemoved() override;
   void Paint(TCanvas& canvas) override;
   void Notification(TComponent* component, TOperation operation) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -153,8 +151,6 @@ class TSkinForm : public TCustomPanel, public TSkinMenuBarHost {
   TSkinFormMenuBar* FMenuBar = nullptr;  // owned as a component
   TComponentRef<TMainMenu> FMenu;
   TComponentRef<TCustomPanel> FFormPanel;
-  TSkinFileTheme* FFileTheme = nullptr;
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
   bool FUIStyleAutoUpdateSub = false;
   TColor FBorderColor = clBlack;
   int FBorderWidth = 0;

@@ -8,7 +8,7 @@ namespace {
 constexpr TColor kGreyText = 0x808080;
 }
 
-TSkinCustomGroupBox::TSkinCustomGroupBox(TComponent* owner) : TSkinCustomPanel(owner) {
+TSkinCustomGroupBox::TSkinCustomGroupBox(TComponent* owner) : TSkinThemed(owner) {
   TControl::SetCaption(" ");
   SetBounds(Left(), Top(), 185, 105);
   SetParentColor(true);
@@ -57,16 +57,6 @@ void TSkinCustomGroupBox::SetCaption(const std::string& caption) {
   Invalidate();
 }
 
-void TSkinCustomGroupBox::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinCustomGroupBox::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
-  UpdateUIStyle(FUIStyle, FFileTheme);
-}
-
 void TSkinCustomGroupBox::UpdateUIStyle(TSkinUIStyle style, TSkinFileTheme* theme) {
   ApplyThemeToChildren(*this, style, theme);
   const TSkinItemSource items(theme, style);
@@ -109,9 +99,7 @@ void TSkinCustomGroupBox::FontChanged() {
   Invalidate();
 }
 
-void TSkinCustomGroupBox::Notification(TComponent* component, TOperation operation) {
-  TSkinCustomPanel::Notification(component, operation);
-  if (!UnlinkRemovedFileTheme(FFileTheme, component, operation)) return;
+void TSkinCustomGroupBox::FileThemeRemoved() {
   ApplyThemeToChildren(*this, TSkinUIStyle::Midnight, nullptr);
   SetUIStyle(TSkinUIStyle::Midnight);
 }

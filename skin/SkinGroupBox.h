@@ -8,7 +8,7 @@
 #include "SkinMgr.h"
 #include "SkinThemes.h"
 
-class TSkinCustomGroupBox : public TSkinCustomPanel {
+class TSkinCustomGroupBox : public TSkinThemed<TSkinCustomPanel> {
  public:
   explicit TSkinCustomGroupBox(TComponent* owner);
 
@@ -20,28 +20,24 @@ class TSkinCustomGroupBox : public TSkinCustomPanel {
   // The group box's own caption, apart from the window text (a blank).
   const std::string& Caption() const { return FCaption; }
   void SetCaption(const std::string& caption);
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // Passes style and theme to the children, then takes the border and
-  // font colours of the style.
-  void SetUIStyle(TSkinUIStyle style);
 
   // Children sit 3 pixels inside the frame, below the caption at the top.
   void AdjustClientRect(TRect& rect) const override;
 
  protected:
+  // Passes style and theme to the children, then takes the border and
+  // font colours of the style.
   virtual void UpdateUIStyle(TSkinUIStyle style, TSkinFileTheme* theme);
 
+  void ApplyUIStyle() override { UpdateUIStyle(UIStyle(), FileTheme()); }
+  // The children turn to Midnight without a theme as well.
+  void FileThemeRemoved() override;
   void Paint(TCanvas& canvas) override;
   void FontChanged() override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   TColor FBorderColor = clBlack;
   std::string FCaption;
-  TSkinFileTheme* FFileTheme = nullptr;
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
 };
 
 class TSkinGroupBox : public TSkinCustomGroupBox {

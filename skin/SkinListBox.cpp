@@ -28,6 +28,7 @@ void TSkinListBox::ApplyStyle(const TSkinItemSource& items) {
 
 void TSkinListBox::FileThemeChanged() {
   if (TSkinScrollBar* bar = VScrollBar()) bar->SetFileTheme(FileTheme());
+  TSkinBordered<TListBox>::FileThemeChanged();
 }
 
 void TSkinListBox::SetVScrollBar(TSkinScrollBar* bar) {

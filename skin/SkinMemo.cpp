@@ -34,6 +34,7 @@ void TSkinMemo::ApplyStyle(const TSkinItemSource& items) {
 void TSkinMemo::FileThemeChanged() {
   for (TSkinScrollBar* bar : {VScrollBar(), HScrollBar()})
     if (bar) bar->SetFileTheme(FileTheme());
+  TSkinBordered<TMemo>::FileThemeChanged();
 }
 
 void TSkinMemo::SetVScrollBar(TSkinScrollBar* bar) { LinkBar(*FVertical, bar); }

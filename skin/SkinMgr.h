@@ -86,3 +86,44 @@ void LinkFileTheme(TComponent& user, TSkinFileTheme*& reference, TSkinFileTheme*
 // the component being removed is the theme it uses (the component then
 // turns to Midnight).
 bool UnlinkRemovedFileTheme(TSkinFileTheme*& reference, const TComponent* component, TOperation operation);
+
+// What every skinned component with a style and a theme file shares: the
+// two properties, and Midnight when the theme is freed. Setting UIStyle,
+// also to the style in use, runs ApplyUIStyle, where the component reads its
+// items (StyleItems); setting FileTheme, also to the theme in use (which has
+// just read another file), applies the style again.
+template <class Base>
+class TSkinThemed : public Base {
+ public:
+  explicit TSkinThemed(TComponent* owner, TSkinUIStyle style = TSkinUIStyle::Midnight)
+      : Base(owner), FUIStyle(style) {}
+
+  TSkinFileTheme* FileTheme() const { return FFileTheme; }
+  void SetFileTheme(TSkinFileTheme* theme) {
+    LinkFileTheme(*this, FFileTheme, theme);
+    FileThemeChanged();
+  }
+  TSkinUIStyle UIStyle() const { return FUIStyle; }
+  void SetUIStyle(TSkinUIStyle style) {
+    FUIStyle = style;
+    ApplyUIStyle();
+  }
+
+ protected:
+  // The items of the style as the theme file gives them.
+  TSkinItemSource StyleItems() const { return TSkinItemSource(FFileTheme, FUIStyle); }
+  virtual void ApplyUIStyle() {}
+  // After the theme is linked: the style is applied again.
+  virtual void FileThemeChanged() { SetUIStyle(FUIStyle); }
+  // After the freed theme is unlinked: the component turns to Midnight.
+  virtual void FileThemeRemoved() { SetUIStyle(TSkinUIStyle::Midnight); }
+
+  void Notification(TComponent* component, TOperation operation) override {
+    Base::Notification(component, operation);
+    if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) FileThemeRemoved();
+  }
+
+ private:
+  TSkinUIStyle FUIStyle;
+  TSkinFileTheme* FFileTheme = nullptr;
+};

@@ -18,7 +18,7 @@ constexpr int kMinLineButton = 18;
 }  // namespace
 
 TSkinScrollBar::TSkinScrollBar(TComponent* owner)
-    : TCustomPanel(owner),
+    : TSkinThemed(owner),
       FTrack(new TSkinScrollTrackBar(this)),
       FForward(new TSkinImageButton(this)),
       FBack(new TSkinImageButton(this)) {
@@ -62,11 +62,6 @@ const TClassInfo& TSkinScrollBar::StaticClassInfo() {
   return *info;
 }
 
-void TSkinScrollBar::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
 void TSkinScrollBar::SetOrientation(TSkinProgressBarOrientation orientation) {
   if (FOrientation == orientation) return;
   FOrientation = orientation;
@@ -74,8 +69,7 @@ void TSkinScrollBar::SetOrientation(TSkinProgressBarOrientation orientation) {
   PlaceControls();
 }
 
-void TSkinScrollBar::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
+void TSkinScrollBar::ApplyUIStyle() {
   FTrack->SetColor(Color());
   UpdatePictures();
   PlaceControls();
@@ -119,7 +113,7 @@ void TSkinScrollBar::SetLineButton(int length) {
 
 void TSkinScrollBar::UpdatePictures() {
   FTrack->SetBarImage(nullptr);
-  const TSkinItemSource items(FFileTheme, FUIStyle);
+  const TSkinItemSource items = StyleItems();
   SetColor(items.Color(SkinItem::ScrollBarBackgroundColor));
   items.BitmapFrame(SkinItem::ScrollBarSliderImage, &FSliderStart, 3, 1);
   items.BitmapFrame(SkinItem::ScrollBarSliderImage, &FSliderMiddle, 3, 2);
@@ -210,11 +204,6 @@ void TSkinScrollBar::Resize() {
 void TSkinScrollBar::ColorChanged() {
   FTrack->SetColor(Color());
   TCustomPanel::ColorChanged();
-}
-
-void TSkinScrollBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
 }
 
 class TSkinScrollBarLink::TWatcher : public QObject {

@@ -21,15 +21,13 @@ class QAbstractScrollArea;
 class TNativeScrollBar;
 class TSkinImageButton;
 
-class TSkinScrollBar : public TCustomPanel {
+class TSkinScrollBar : public TSkinThemed<TCustomPanel> {
  public:
   explicit TSkinScrollBar(TComponent* owner);
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
   // The slider's length in pixels (raised to 18 when it is drawn); 0 or
   // less: the slider's length follows PageSize. A length that does not fit
   // between the arrows is refused.
@@ -37,9 +35,6 @@ class TSkinScrollBar : public TCustomPanel {
   void SetLineButton(int length);
   TSkinProgressBarOrientation Orientation() const { return FOrientation; }
   void SetOrientation(TSkinProgressBarOrientation orientation);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // Reloads every picture and lays the parts out again.
-  void SetUIStyle(TSkinUIStyle style);
   int Max() const;
   void SetMax(int value);
   int Min() const;
@@ -71,9 +66,10 @@ class TSkinScrollBar : public TCustomPanel {
   TSkinImageButton& ForwardArrow() const { return *FForward; }
 
  protected:
+  // Reloads every picture and lays the parts out again.
+  void ApplyUIStyle() override;
   void Resize() override;
   void ColorChanged() override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool Vertical() const { return FOrientation == TSkinProgressBarOrientation::skinVertical; }
@@ -87,8 +83,6 @@ class TSkinScrollBar : public TCustomPanel {
   TBitmap FSliderStart;
   TBitmap FSliderMiddle;
   TBitmap FSliderEnd;
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
-  TSkinFileTheme* FFileTheme = nullptr;
   TSkinProgressBarOrientation FOrientation = TSkinProgressBarOrientation::skinHorizontal;
   uint16_t FSmallChange = 1;
   int FLineButton = 0;

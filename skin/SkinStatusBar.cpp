@@ -13,7 +13,7 @@ constexpr int kGripOvershoot = 5;
 
 }  // namespace
 
-TSkinStatusBar::TSkinStatusBar(TComponent* owner) : TCustomStatusBar(owner) {
+TSkinStatusBar::TSkinStatusBar(TComponent* owner) : TSkinThemed(owner) {
   SetControlStyle(ControlStyle() | csAcceptsControls);
   SetUIStyle(GetOwnerUIStyle(owner));
 }
@@ -28,14 +28,8 @@ const TClassInfo& TSkinStatusBar::StaticClassInfo() {
   return *info;
 }
 
-void TSkinStatusBar::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinStatusBar::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
-  SetPanelColor(TSkinItemSource(FFileTheme, style).Color(SkinItem::FormBackgroundColor));
+void TSkinStatusBar::ApplyUIStyle() {
+  SetPanelColor(StyleItems().Color(SkinItem::FormBackgroundColor));
   Invalidate();
 }
 
@@ -90,9 +84,4 @@ void TSkinStatusBar::MouseUp(TMouseButton button, TShiftState shift, int x, int 
   TCustomStatusBar::MouseUp(button, shift, x, y);
   FButtonDown = false;
   FSizing = false;
-}
-
-void TSkinStatusBar::Notification(TComponent* component, TOperation operation) {
-  TCustomStatusBar::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
 }

@@ -9,18 +9,13 @@
 #include "SkinThemes.h"
 #include "StatusBar.h"
 
-class TSkinStatusBar : public TCustomStatusBar {
+class TSkinStatusBar : public TSkinThemed<TCustomStatusBar> {
  public:
   explicit TSkinStatusBar(TComponent* owner);
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // PanelColor from the style's form background.
-  void SetUIStyle(TSkinUIStyle style);
   TColor PanelColor() const { return Color(); }
   void SetPanelColor(TColor color) { SetColor(color); }
 
@@ -32,17 +27,16 @@ class TSkinStatusBar : public TCustomStatusBar {
   bool ShowsGrip() const;
 
  protected:
+  // PanelColor from the style's form background.
+  void ApplyUIStyle() override;
   void Paint(TCanvas& canvas) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool OverGrip(int x, int y) const;
 
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
-  TSkinFileTheme* FFileTheme = nullptr;
   TRect FGripRect;
   bool FButtonDown = false;
   bool FSizing = false;  // the press went down on the grip

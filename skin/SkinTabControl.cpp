@@ -15,7 +15,7 @@ constexpr int kCaptionMargin = 20;
 }  // namespace
 
 TSkinTabControlTopPanel::TSkinTabControlTopPanel(TComponent* owner, TSkinTab* tabControl)
-    : TCustomPanel(owner), FTabControl(tabControl) {
+    : TSkinThemed(owner), FTabControl(tabControl) {
   SetControlStyle(ControlStyle() & ~csAcceptsControls);
   TControl::SetCaption(" ");
   SetBevelOuter(TBevelCut::bvNone);
@@ -74,14 +74,8 @@ void TSkinTabControlTopPanel::SetLeftMargin(int margin) {
   Invalidate();
 }
 
-void TSkinTabControlTopPanel::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinTabControlTopPanel::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
-  const TSkinItemSource items(FFileTheme, style);
+void TSkinTabControlTopPanel::ApplyUIStyle() {
+  const TSkinItemSource items = StyleItems();
   items.BitmapFrame(SkinItem::TabControlTabImage, &FSelectedTab, 2, 1);
   items.BitmapFrame(SkinItem::TabControlTabImage, &FOtherTab, 2, 2);
   items.Bitmap(SkinItem::TabControlBarImage, &FBar);
@@ -258,12 +252,7 @@ void TSkinTabControlTopPanel::MouseLeave() {
   Invalidate();
 }
 
-void TSkinTabControlTopPanel::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
-}
-
-TSkinTab::TSkinTab(TComponent* owner) : TCustomPanel(owner) {
+TSkinTab::TSkinTab(TComponent* owner) : TSkinThemed(owner) {
   TControl::SetCaption(" ");
   SetBevelOuter(TBevelCut::bvNone);
   SetBevelInner(TBevelCut::bvNone);
@@ -291,17 +280,12 @@ void TSkinTab::CreateStrip() {
   FStrip->SetBounds(0, 0, Width(), FStrip->Height());
 }
 
-void TSkinTab::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinTab::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
-  FStrip->SetFileTheme(FFileTheme);
+void TSkinTab::ApplyUIStyle() {
+  const TSkinUIStyle style = UIStyle();
+  FStrip->SetFileTheme(FileTheme());
   FStrip->SetUIStyle(style);
-  UpdateChildrenUIStyle(style, FFileTheme);
-  const TSkinItemSource items(FFileTheme, style);
+  UpdateChildrenUIStyle(style, FileTheme());
+  const TSkinItemSource items = StyleItems();
   FStrip->SetColor(items.Color(SkinItem::ControlBackgroundColor));
   SetBorderColor(items.Color(SkinItem::ControlBorderColor));
   if (!items.UseFile())
@@ -356,9 +340,4 @@ void TSkinTab::Resize() {
 void TSkinTab::FontChanged() {
   TCustomPanel::FontChanged();
   if (FStrip) FStrip->Invalidate();
-}
-
-void TSkinTab::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
 }

@@ -22,7 +22,7 @@ class TSkinTab;
 using TTabActiveNotify = std::function<void(TComponent* Sender, int TabIndex)>;
 using TTabChangingEvent = std::function<void(TComponent* Sender, bool& AllowChange)>;
 
-class TSkinTabControlTopPanel : public TCustomPanel {
+class TSkinTabControlTopPanel : public TSkinThemed<TCustomPanel> {
  public:
   TSkinTabControlTopPanel(TComponent* owner, TSkinTab* tabControl);
 
@@ -45,12 +45,6 @@ class TSkinTabControlTopPanel : public TCustomPanel {
   void SetLeftMargin(int margin);
   bool TabVisible(int index) const;
   void SetTabVisible(int index, bool visible);
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // Loads the tab, bar and arrow pictures; the strip is as high as the tab
-  // picture and the bar together.
-  void SetUIStyle(TSkinUIStyle style);
 
   // Visible tabs skipped at the left (the row's scroll offset).
   int FirstShown() const { return FFirstShown; }
@@ -67,12 +61,14 @@ class TSkinTabControlTopPanel : public TCustomPanel {
   TLayout Layout() const;
 
  protected:
+  // Loads the tab, bar and arrow pictures; the strip is as high as the tab
+  // picture and the bar together.
+  void ApplyUIStyle() override;
   void Paint(TCanvas& canvas) override;
   void Resize() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseLeave() override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void TabsChanged();
@@ -82,8 +78,6 @@ class TSkinTabControlTopPanel : public TCustomPanel {
 
   TStringList FTabs;
   std::vector<bool> FVisible;
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
-  TSkinFileTheme* FFileTheme = nullptr;
   int FTabIndex = 0;
   int FLeftMargin = 10;
   bool FClicking = false;
@@ -95,16 +89,11 @@ class TSkinTabControlTopPanel : public TCustomPanel {
   TPoint FPointer{-1, -1};
 };
 
-class TSkinTab : public TCustomPanel {
+class TSkinTab : public TSkinThemed<TCustomPanel> {
  public:
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // Gives the strip and the children the style, then takes its colours.
-  void SetUIStyle(TSkinUIStyle style);
   TColor BorderColor() const { return FBorderColor; }
   void SetBorderColor(TColor color);
   int LeftMargin() const { return FStrip->LeftMargin(); }
@@ -132,14 +121,13 @@ class TSkinTab : public TCustomPanel {
   virtual void BorderColorChanged() {}
   virtual void UpdateChildrenUIStyle(TSkinUIStyle style, TSkinFileTheme* theme);
 
+  // Gives the strip and the children the style, then takes its colours.
+  void ApplyUIStyle() override;
   void Paint(TCanvas& canvas) override;
   void Resize() override;
   void FontChanged() override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
-  TSkinFileTheme* FFileTheme = nullptr;
   TColor FBorderColor = clBlack;
   TSkinTabControlTopPanel* FStrip = nullptr;
 };

@@ -408,7 +408,7 @@ void TSkinTitleBarPopupMenu::CloseItemClick(TComponent*) {
 // ---------------------------------------------------------------- title bar
 
 TSkinTitleBar::TSkinTitleBar(TComponent* owner)
-    : TCustomPanel(owner), FWindowMenu(new TSkinTitleBarPopupMenu(*this)) {
+    : TSkinThemed(owner), FWindowMenu(new TSkinTitleBarPopupMenu(*this)) {
   SetControlStyle(ControlStyle() & ~csAcceptsControls);
   SetBevelOuter(TBevelCut::bvNone);
   FSections.OnUpdate = [this](TCollectionItem*) { Invalidate(); };
@@ -454,12 +454,11 @@ TForm* TSkinTitleBar::Form() const { return GetParentForm(this); }
 
 bool TSkinTitleBar::IsOnSkinForm() const { return dynamic_cast<const TSkinForm*>(Parent()) != nullptr; }
 
-void TSkinTitleBar::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  // A theme never changes the caption colour.
+// A theme never changes the caption colour.
+void TSkinTitleBar::FileThemeChanged() {
   FKeepFontColor = true;
   try {
-    SetUIStyle(FUIStyle);
+    TSkinThemed::FileThemeChanged();
   } catch (...) {
     FKeepFontColor = false;
     throw;
@@ -467,11 +466,10 @@ void TSkinTitleBar::SetFileTheme(TSkinFileTheme* theme) {
   FKeepFontColor = false;
 }
 
-void TSkinTitleBar::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
+void TSkinTitleBar::ApplyUIStyle() {
   if (FCustom) return;
   FSections.Clear();
-  ApplyStyle(TSkinItemSource(FFileTheme, style));
+  ApplyStyle(StyleItems());
 }
 
 void TSkinTitleBar::ApplyStyle(const TSkinItemSource& source) {
@@ -500,10 +498,10 @@ void TSkinTitleBar::ApplyStyle(const TSkinItemSource& source) {
   for (int i = 0; i < FButtons.Count(); ++i) FButtons.Items(i)->SetUIStyle(resolved);
   if (FWindowMenu) {
     FWindowMenu->SetUIStyle(resolved);
-    FWindowMenu->SetFileTheme(FFileTheme);
+    FWindowMenu->SetFileTheme(FileTheme());
   }
   if (IsOnSkinForm()) ApplyRoundCorner(FRoundCorner);
-  if (!FKeepFontColor) Font().SetColor(FUIStyle == TSkinUIStyle::Silver ? clBlack : clWhite);
+  if (!FKeepFontColor) Font().SetColor(UIStyle() == TSkinUIStyle::Silver ? clBlack : clWhite);
   SetAutoSize(true);
   Invalidate();
 }
@@ -624,7 +622,7 @@ void TSkinTitleBar::Paint(TCanvas& canvas) {
   canvas.Font.Assign(Font());
   DrawSections(canvas, Width(), Height());
   DrawButtons(canvas, Width());
-  if (FUIStyle != TSkinUIStyle::Azure && FRoundCorner != 0 && IsOnSkinForm()) {
+  if (UIStyle() != TSkinUIStyle::Azure && FRoundCorner != 0 && IsOnSkinForm()) {
     canvas.Pen.Color = FOutlineColor;
     canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.RoundRect(-1, 0, Width() + 1, Height() + 50, FRoundCorner + 1, FRoundCorner);
@@ -771,9 +769,8 @@ void TSkinTitleBar::DblClick() {
 }
 
 void TSkinTitleBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
+  TSkinThemed::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   if (component == FWindowMenu) FWindowMenu = nullptr;
   for (int i = 0; i < FButtons.Count(); ++i) FButtons.Items(i)->ReleaseComponent(component);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
 }

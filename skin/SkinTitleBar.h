@@ -195,7 +195,7 @@ struct TSkinTitleBarLayout {
   int CaptionRight = 0;        // the free space ends here
 };
 
-class TSkinTitleBar : public TCustomPanel {
+class TSkinTitleBar : public TSkinThemed<TCustomPanel> {
  public:
   explicit TSkinTitleBar(TComponent* owner);
   ~TSkinTitleBar() override;
@@ -206,11 +206,6 @@ class TSkinTitleBar : public TCustomPanel {
   // A hand-made look: a style change only stores the style.
   bool Custom() const { return FCustom; }
   void SetCustom(bool custom) { FCustom = custom; }
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  // Applies the style again, keeping the caption colour.
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  void SetUIStyle(TSkinUIStyle style);
   bool AutoSize() const { return FAutoSize; }
   // Either value takes the first section's picture height; without
   // sections AutoSize turns off.
@@ -260,6 +255,9 @@ class TSkinTitleBar : public TCustomPanel {
   virtual void DrawSections(TCanvas& canvas, int width, int height);
   virtual void DrawButtons(TCanvas& canvas, int width);
 
+  void ApplyUIStyle() override;
+  // Applies the style again, keeping the caption colour.
+  void FileThemeChanged() override;
   void Paint(TCanvas& canvas) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -272,8 +270,6 @@ class TSkinTitleBar : public TCustomPanel {
   void ApplyStyle(const TSkinItemSource& source);
   void ClickButton(int index);
 
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
-  TSkinFileTheme* FFileTheme = nullptr;
   TSkinTitleBarSections FSections{this};
   TSkinTitleBarButtons FButtons{this};
   bool FAutoSize = false;

@@ -3,7 +3,7 @@
 #include "SkinPublic.h"
 #include "ToolButton.h"
 
-TSkinToolBar::TSkinToolBar(TComponent* owner) : TToolBar(owner) {
+TSkinToolBar::TSkinToolBar(TComponent* owner) : TSkinThemed(owner) {
   OnCustomDrawButton = [this](TToolBar* sender, TCanvas& canvas, TToolButton* button, TCustomDrawState state,
                               bool& defaultDraw) { ToolBarCustomDrawButton(sender, canvas, button, state, defaultDraw); };
   OnCustomDraw = [this](TToolBar* sender, TCanvas& canvas, const TRect& r, bool& defaultDraw) {
@@ -28,14 +28,9 @@ const TClassInfo& TSkinToolBar::StaticClassInfo() {
   return *info;
 }
 
-void TSkinToolBar::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinToolBar::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
-  const TSkinItemSource items(FFileTheme, style);
+void TSkinToolBar::ApplyUIStyle() {
+  const TSkinItemSource items = StyleItems();
+  const TSkinUIStyle style = UIStyle();
   FButtonBorderColor = items.Color(SkinItem::ToolBarButtonBorderColor);
   FButtonColor = items.Color(SkinItem::ToolBarButtonBackgroundColor);
   FButtonDownColor = items.Color(SkinItem::ToolBarButtonDownBackgroundColor);
@@ -58,11 +53,6 @@ void TSkinToolBar::SetButtonBorderColor(TColor color) {
 void TSkinToolBar::SetButtonDownColor(TColor color) {
   FButtonDownColor = color;
   Changed();
-}
-
-void TSkinToolBar::Notification(TComponent* component, TOperation operation) {
-  TToolBar::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
 }
 
 void TSkinToolBar::ToolBarCustomDraw(TToolBar*, TCanvas& canvas, const TRect&, bool&) {

@@ -10,17 +10,13 @@
 
 class TToolButton;
 
-class TSkinToolBar : public TToolBar {
+class TSkinToolBar : public TSkinThemed<TToolBar> {
  public:
   explicit TSkinToolBar(TComponent* owner);
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  void SetUIStyle(TSkinUIStyle style);
   TColor ButtonColor() const { return FButtonColor; }
   void SetButtonColor(TColor color);
   TColor ButtonBorderColor() const { return FButtonBorderColor; }
@@ -37,14 +33,12 @@ class TSkinToolBar : public TToolBar {
                          const TCustomImageList* images);
 
  protected:
-  void Notification(TComponent* component, TOperation operation) override;
+  void ApplyUIStyle() override;
 
  private:
   void DrawButton(TCanvas& canvas, const TRect& r, bool dropDown, const std::string& caption, int imageIndex,
                   const TCustomImageList* images, bool pressed);
 
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
-  TSkinFileTheme* FFileTheme = nullptr;
   TColor FButtonColor = 0;
   TColor FButtonBorderColor = 0;
   TColor FButtonDownColor = 0;

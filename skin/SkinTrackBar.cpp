@@ -19,7 +19,7 @@ int ClampToInt(int64_t v) {
 
 }  // namespace
 
-TSkinTrackBar::TSkinTrackBar(TComponent* owner) : TCustomPanel(owner), FSlider(new TSkinImagePanel(this)) {
+TSkinTrackBar::TSkinTrackBar(TComponent* owner) : TSkinThemed(owner), FSlider(new TSkinImagePanel(this)) {
   SetControlStyle(ControlStyle() & ~csAcceptsControls);
   SetParentColor(true);
   SetTabStop(true);
@@ -112,15 +112,9 @@ void TSkinTrackBar::SetOrientation(TSkinProgressBarOrientation orientation) {
   UpdateControl();
 }
 
-void TSkinTrackBar::SetFileTheme(TSkinFileTheme* theme) {
-  LinkFileTheme(*this, FFileTheme, theme);
-  SetUIStyle(FUIStyle);
-}
-
-void TSkinTrackBar::SetUIStyle(TSkinUIStyle style) {
-  FUIStyle = style;
+void TSkinTrackBar::ApplyUIStyle() {
   UpdateControl();
-  if (style == TSkinUIStyle::Silver) SetTransparent(true);
+  if (UIStyle() == TSkinUIStyle::Silver) SetTransparent(true);
 }
 
 void TSkinTrackBar::SetMin(int value) {
@@ -232,7 +226,7 @@ void TSkinTrackBar::Resize() {
 
 void TSkinTrackBar::UpdatePictures() {
   if (SkipThemePictures()) return;
-  const TSkinItemSource items(FFileTheme, FUIStyle);
+  const TSkinItemSource items = StyleItems();
   TBitmap bar, slider;
   items.Bitmap(SkinItem::TrackBarBarImage, &bar);
   items.Bitmap(Horizontal() ? SkinItem::TrackBarSliderImage : SkinItem::TrackBarSliderVImage, &slider);
@@ -397,11 +391,6 @@ void TSkinTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y
   TCustomPanel::MouseUp(button, shift, x, y);
   FRepeatTimer.SetEnabled(false);
   FDragging = false;
-}
-
-void TSkinTrackBar::Notification(TComponent* component, TOperation operation) {
-  TCustomPanel::Notification(component, operation);
-  if (UnlinkRemovedFileTheme(FFileTheme, component, operation)) SetUIStyle(TSkinUIStyle::Midnight);
 }
 
 TSkinScrollTrackBar::TSkinScrollTrackBar(TComponent* owner) : TSkinTrackBar(owner) {

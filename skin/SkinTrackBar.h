@@ -21,7 +21,7 @@ class TSkinImagePanel;
 
 enum class TSkinProgressBarOrientation { skinHorizontal, skinVertical };
 
-class TSkinTrackBar : public TCustomPanel, public TDialogKeyHandler {
+class TSkinTrackBar : public TSkinThemed<TCustomPanel>, public TDialogKeyHandler {
  public:
   explicit TSkinTrackBar(TComponent* owner);
 
@@ -31,11 +31,6 @@ class TSkinTrackBar : public TCustomPanel, public TDialogKeyHandler {
 
   TSkinProgressBarOrientation Orientation() const { return FOrientation; }
   void SetOrientation(TSkinProgressBarOrientation orientation);
-  TSkinFileTheme* FileTheme() const { return FFileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme);
-  TSkinUIStyle UIStyle() const { return FUIStyle; }
-  // Reloads the pictures; Silver makes the bar transparent as well.
-  void SetUIStyle(TSkinUIStyle style);
   // The bar strip (drawn in three parts); the style's replaces it whenever
   // the control is laid out again.
   const TPicture& BarImage() const { return FBarImage; }
@@ -80,6 +75,8 @@ class TSkinTrackBar : public TCustomPanel, public TDialogKeyHandler {
   TSkinImagePanel& Slider() const { return *FSlider; }
   void UpdateControl();
 
+  // Reloads the pictures; Silver makes the bar transparent as well.
+  void ApplyUIStyle() override;
   void Paint(TCanvas& canvas) override;
   void Resize() override;
   void ColorChanged() override;
@@ -87,7 +84,6 @@ class TSkinTrackBar : public TCustomPanel, public TDialogKeyHandler {
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool Horizontal() const { return FOrientation == TSkinProgressBarOrientation::skinHorizontal; }
@@ -114,8 +110,6 @@ class TSkinTrackBar : public TCustomPanel, public TDialogKeyHandler {
   int FPosition = 0;
   int FLastNotified = 0;
   TSkinProgressBarOrientation FOrientation = TSkinProgressBarOrientation::skinHorizontal;
-  TSkinFileTheme* FFileTheme = nullptr;
-  TSkinUIStyle FUIStyle = TSkinUIStyle::Midnight;
   bool FShowTick = true;
   bool FTransparent = false;
   bool FDragging = false;

@@ -134,11 +134,7 @@ void TBitmap::LoadFromFile(const std::string& fileName) {
 }
 
 void TBitmap::SaveToStream(TStream& stream) const {
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  if (!FImage.isNull()) FImage.save(&buffer, "BMP");
-  stream.WriteBuffer(data.constData(), data.size());
+  if (!FImage.isNull()) stream.WriteString(ImageBytes(FImage, "BMP"));
 }
 
 void TBitmap::SaveToFile(const std::string& fileName) const {
@@ -150,13 +146,16 @@ void TBitmap::Changed() {
   if (OnChange) OnChange();
 }
 
-std::string SaveBitmapData(const TBitmap& bitmap) {
-  if (bitmap.Empty()) return {};
+std::string ImageBytes(const QImage& image, const char* format) {
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
-  bitmap.Image().save(&buffer, "PNG");
+  image.save(&buffer, format);
   return data.toStdString();
+}
+
+std::string SaveBitmapData(const TBitmap& bitmap) {
+  return bitmap.Empty() ? std::string() : ImageBytes(bitmap.Image(), "PNG");
 }
 
 void LoadBitmapData(TBitmap& bitmap, const std::string& data) {

@@ -82,6 +82,8 @@ class TBitmap {
 // The image with every pixel of the key colour turned transparent.
 QImage KeyedImage(const QImage& image, TColor key);
 
+// The image written as a file of the format ("PNG", "BMP").
+std::string ImageBytes(const QImage& image, const char* format);
 // A bitmap as form descriptions store it: PNG bytes, none for an empty one.
 std::string SaveBitmapData(const TBitmap& bitmap);
 // Reads BMP or PNG bytes into the bitmap; no bytes empty it. Data that is no

@@ -1,6 +1,5 @@
 #include "ImageList.h"
 
-#include <QBuffer>
 #include <QPainter>
 
 #include "Bitmap.h"
@@ -100,11 +99,7 @@ std::string TCustomImageList::BitmapData() const {
   QPainter p(&strip);
   for (int i = 0; i < Count(); ++i) p.drawImage(i * FWidth, 0, FImages[static_cast<size_t>(i)]);
   p.end();
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  strip.save(&buffer, "PNG");
-  return data.toStdString();
+  return ImageBytes(strip, "PNG");
 }
 
 void TCustomImageList::SetBitmapData(const std::string& data) {

@@ -7,10 +7,10 @@
 #include "GrammarBase.h"
 #include "Streams.h"
 
-// The codes of the errors one parse of the text into a new tune collects.
+// One parse of the text as it stands into the tune: the codes of the errors
+// it collects.
 template <class TParse, class TRing>
-std::vector<int> ParseErrorCodes(const std::string& text) {
-  TRing ring;
+std::vector<int> ParseInto(TRing& ring, const std::string& text) {
   TParse parser(nullptr);
   parser.SetRing(&ring);
   parser.SetGenListWhen(TGenListType::glNever);
@@ -20,4 +20,11 @@ std::vector<int> ParseErrorCodes(const std::string& text) {
   std::vector<int> codes;
   for (const auto& error : parser.ErrorList()) codes.push_back(error->ErrorCode);
   return codes;
+}
+
+// The codes of the errors one parse of the text into a new tune collects.
+template <class TParse, class TRing>
+std::vector<int> ParseErrorCodes(const std::string& text) {
+  TRing ring;
+  return ParseInto<TParse>(ring, text);
 }

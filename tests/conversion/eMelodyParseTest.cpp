@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "Streams.h"
+#include "ParseErrors.h"
 #include "SysUtils.h"
 
 namespace {
@@ -44,15 +44,8 @@ struct TParsed {
 
 TParsed ParseeMelody(const std::string& text) {
   TeMelodyRing ring;
-  TeMelodyParse parser(nullptr);
-  parser.SetRing(&ring);
-  parser.SetGenListWhen(TGenListType::glNever);
-  TMemoryStream source(text);
-  parser.LoadSource(source);
-  parser.Execute();
-  TParsed parsed{ring.Name, ring.Composer, eMelodyTones(ring), {}};
-  for (const auto& error : parser.ErrorList()) parsed.Errors.push_back(error->ErrorCode);
-  return parsed;
+  std::vector<int> errors = ParseInto<TeMelodyParse>(ring, text);
+  return {ring.Name, ring.Composer, eMelodyTones(ring), std::move(errors)};
 }
 
 }  // namespace

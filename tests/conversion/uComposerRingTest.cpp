@@ -140,9 +140,7 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
     return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:" + name + "\r\nCOMPOSER:Carolune\r\nMELODY:" +
            melody + "\r\nEND:IMELODY";
   };
-  const struct {
-    std::string source, from, to, text;
-  } cases[] = {
+  ExpectConversions(lib, {
       {kComposerExample, "R01", "R01", "C#+4 D-3 P5 B3 "},
       {kComposerExample, "R01", "R11", Framed("C#+4 D-3 P5 B3 ", "31")},
       {Framed("C#+4 D-3 P5 B3 ", "31"), "R11", "R01", "C#+4 D-3 P5 B3 "},
@@ -158,12 +156,7 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
       {"C D\r\nE", "R01", "R01", "C3 D3 "},
       {"", "R01", "R01", "3 "},
       {"", "R01", "R00", "Ring:d=4,o=6,b=64:"},
-  };
-  for (const auto& c : cases) {
-    const auto r = lib.Convert(c.source, c.from, c.to);
-    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
-    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
-  }
+  });
 
   // Through MIDI and back the notes keep their pitch; the rest is dropped.
   const auto midi = lib.Convert(kComposerExample, "R01", "R04");

@@ -48,19 +48,6 @@ std::vector<int32_t> KeysOf(const std::string& text) {
   return SoundingKeys(ring);
 }
 
-// Each source converts into its target text with result 0.
-struct TConversion {
-  std::string source, from, to, text;
-};
-
-void ExpectConversions(const PelmoraLibrary& lib, const std::vector<TConversion>& conversions) {
-  for (const auto& c : conversions) {
-    const auto r = lib.Convert(c.source, c.from, c.to);
-    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
-    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
-  }
-}
-
 // Through MIDI and back the notes of a text keep their pitch; rests and
 // controls are dropped. Gives the keys of the text's notes.
 template <class TRing>

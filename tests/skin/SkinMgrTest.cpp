@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 
@@ -15,14 +14,6 @@
 #include "SkinThemeFile.h"
 
 namespace {
-
-std::string ImageBytes(const QImage& image, const char* format) {
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, format);
-  return data.toStdString();
-}
 
 // Three 10 x 7 frames: red, green, blue.
 QImage ThreeFrames() {

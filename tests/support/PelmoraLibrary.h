@@ -75,3 +75,16 @@ class PelmoraLibrary {
   Ring2Ring FRing2Ring = nullptr;
   Ring2Map FRing2Map = nullptr;
 };
+
+// Each source converts into its target text with result 0.
+struct TConversion {
+  std::string source, from, to, text;
+};
+
+inline void ExpectConversions(const PelmoraLibrary& lib, const std::vector<TConversion>& conversions) {
+  for (const auto& c : conversions) {
+    const auto r = lib.Convert(c.source, c.from, c.to);
+    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
+    EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
+  }
+}

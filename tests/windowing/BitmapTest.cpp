@@ -2,21 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 #include "BitmapResources.h"
 #include "Picture.h"
 #include "Streams.h"
 
 namespace {
-
-std::string Encoded(const QImage& image, const char* format) {
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, format);
-  return data.toStdString();
-}
 
 QImage Solid(int w, int h, TColor color) {
   QImage image(w, h, QImage::Format_RGB32);
@@ -72,7 +62,7 @@ TEST(Bitmap, LoadsPngAndBmpAndWritesBmp) {
   QImage image = Solid(5, 3, clNavy);
   image.setPixel(4, 2, qRgb(255, 0, 255));
   for (const char* format : {"PNG", "BMP"}) {
-    TMemoryStream stream(Encoded(image, format));
+    TMemoryStream stream(ImageBytes(image, format));
     TBitmap b;
     b.LoadFromStream(stream);
     EXPECT_EQ(b.Width(), 5) << format;
@@ -91,8 +81,8 @@ TEST(Bitmap, LoadsPngAndBmpAndWritesBmp) {
 }
 
 TEST(Bitmap, HostileImageDataFailsCleanly) {
-  const std::string png = Encoded(Solid(8, 8, clRed), "PNG");
-  const std::string bmp = Encoded(Solid(8, 8, clRed), "BMP");
+  const std::string png = ImageBytes(Solid(8, 8, clRed), "PNG");
+  const std::string bmp = ImageBytes(Solid(8, 8, clRed), "BMP");
   // A BMP header claiming 100000 x 100000 pixels.
   std::string huge = bmp;
   huge[18] = '\xA0', huge[19] = '\x86', huge[20] = '\x01', huge[21] = 0;
@@ -162,7 +152,7 @@ TEST(Bitmap, DescriptionDataRoundTripsAndBadDataLeavesThePictureAlone) {
   EXPECT_EQ(picture.Width(), 3);
   EXPECT_EQ(picture.Bitmap().Canvas().Pixel(2, 1), clTeal);
   EXPECT_EQ(SavePictureData(picture), data);
-  LoadPictureData(picture, Encoded(Solid(1, 1, clRed), "BMP"));
+  LoadPictureData(picture, ImageBytes(Solid(1, 1, clRed), "BMP"));
   EXPECT_EQ(picture.Width(), 1);
   EXPECT_THROW(LoadPictureData(picture, "not an image"), EInvalidGraphic);
   EXPECT_EQ(picture.Width(), 1);

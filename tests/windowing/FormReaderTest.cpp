@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <random>
 
+#include "Bitmap.h"
 #include "Collection.h"
 #include "CustomPanel.h"
 #include "Form.h"
@@ -117,11 +117,7 @@ std::string Strip() {
   strip.fill(Qt::red);
   for (int y = 0; y < 16; ++y)
     for (int x = 16; x < 32; ++x) strip.setPixel(x, y, qRgb(0, 0, 255));
-  QByteArray data;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::WriteOnly);
-  strip.save(&buffer, "PNG");
-  return data.toStdString();
+  return ImageBytes(strip, "PNG");
 }
 
 std::string SampleText() {
