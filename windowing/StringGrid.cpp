@@ -143,6 +143,13 @@ void TStringGrid::Rebuild() {
   const auto resize = FOptions & goColSizing ? QHeaderView::Interactive : QHeaderView::Fixed;
   FTable->horizontalHeader()->setSectionResizeMode(resize);
   FTable->verticalHeader()->setSectionResizeMode(FOptions & goRowSizing ? QHeaderView::Interactive : QHeaderView::Fixed);
+  // As on the platform, a grid with cells always has a current one, so the
+  // row Row reports is the row the grid shows selected before any click.
+  if (FTable->currentRow() < 0 && FTable->rowCount() > 0 && FTable->columnCount() > 0) {
+    FSelecting = true;
+    FTable->setCurrentCell(0, 0);
+    FSelecting = false;
+  }
   FTable->viewport()->update();
 }
 

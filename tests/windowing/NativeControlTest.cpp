@@ -152,7 +152,8 @@ TEST(NativeControls, GridCellsAndFixedRowsDrawThroughDrawCell) {
   EXPECT_EQ(grid->Table().columnCount(), 3);
   std::vector<std::string> drawn;
   grid->OnDrawCell = [&](TComponent*, TCanvas& canvas, int col, int row, TRect r, TGridDrawState state) {
-    drawn.push_back(std::to_string(col) + "," + std::to_string(row) + ((state & gdFixed) ? "f" : ""));
+    drawn.push_back(std::to_string(col) + "," + std::to_string(row) + ((state & gdFixed) ? "f" : "") +
+                    ((state & gdSelected) ? "s" : ""));
     if (col == 1 && row == 2) {
       canvas.Brush.Color = clLime;
       canvas.FillRect(r);
@@ -164,6 +165,9 @@ TEST(NativeControls, GridCellsAndFixedRowsDrawThroughDrawCell) {
   const QRect cell = grid->Table().visualRect(grid->Table().model()->index(1, 1));
   EXPECT_EQ(QRgbToColor(shot.pixel(cell.center())), clLime);
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), "2,3"), drawn.end());
+  // Before any click the cell Row and Col report is the one drawn selected.
+  EXPECT_EQ(grid->Row(), 1);
+  EXPECT_NE(std::find(drawn.begin(), drawn.end(), "0,1s"), drawn.end());
   grid->Table().horizontalHeader()->grab();
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), "0,0f"), drawn.end());
   grid->SetRow(2);
