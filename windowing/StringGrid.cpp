@@ -143,11 +143,15 @@ void TStringGrid::Rebuild() {
   const auto resize = FOptions & goColSizing ? QHeaderView::Interactive : QHeaderView::Fixed;
   FTable->horizontalHeader()->setSectionResizeMode(resize);
   FTable->verticalHeader()->setSectionResizeMode(FOptions & goRowSizing ? QHeaderView::Interactive : QHeaderView::Fixed);
-  // As on the platform, a grid with cells always has a current one, so the
-  // row Row reports is the row the grid shows selected before any click.
-  if (FTable->currentRow() < 0 && FTable->rowCount() > 0 && FTable->columnCount() > 0) {
+  // As on the platform, a grid with cells always has a current cell, shown
+  // selected (its whole row with goRowSelect), so the row Row reports is
+  // the row the grid shows selected before any click.
+  if (FTable->rowCount() > 0 && FTable->columnCount() > 0) {
+    const QModelIndex current =
+        FTable->currentIndex().isValid() ? FTable->currentIndex() : FTable->model()->index(0, 0);
+    const auto rows = FOptions & goRowSelect ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate;
     FSelecting = true;
-    FTable->setCurrentCell(0, 0);
+    FTable->selectionModel()->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect | rows);
     FSelecting = false;
   }
   FTable->viewport()->update();
