@@ -62,8 +62,14 @@ const std::array<TCategory, 12> kCategories = {{
 
 std::string NewFilterIdentifier() { return QUuid::createUuid().toString(QUuid::WithBraces).toUpper().toStdString(); }
 
-// The decimal text of value selects its entry, or none.
-void SelectNumber(TComboBox& list, int value) { list.SetItemIndex(list.Items().IndexOf(IntToStr(value))); }
+// The decimal text of value selects its entry. A value the list does not
+// offer (a phone's absolute octave, a default duration of 0) joins it, so
+// such a filter shows what it holds and saves back unchanged.
+void SelectNumber(TComboBox& list, int value) {
+  const std::string text = IntToStr(value);
+  if (list.Items().IndexOf(text) < 0) list.AddItem(text);
+  list.SetItemIndex(list.Items().IndexOf(text));
+}
 
 // The selected entry as a number; no selection raises the conversion error.
 int SelectedNumber(const TComboBox& list) {

@@ -15,11 +15,13 @@
 
 #include "DravikAboutFrm.h"
 #include "EditorTestSupport.h"
+#include "FilterAccess.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinEdit.h"
 #include "SkinMemo.h"
 #include "SkinTreeView.h"
+#include "Streams.h"
 #include "SysUtils.h"
 
 namespace {
@@ -192,6 +194,21 @@ TEST(DravikFrm, AFilterGoesIntoTheControlsAndOutAgainUnchanged) {
   EXPECT_EQ(e.dialogRuns, 0);
   EXPECT_TRUE(e.boxes.errors.empty());
   EXPECT_EQ(folder.Read("nokia.kps"), original);
+}
+
+// The shipped filters hold absolute octaves (5, 6) and a default duration
+// of 0, which the lists do not offer: they still open and save unchanged.
+TEST(DravikFrm, EveryShippedFilterSavesBackUnchanged) {
+  TTempFolder folder;
+  for (const char* name : {"Nokia3310.kps", "Nokia3310.mss", "EricssonT28.kps", "EricssonT28.mss"}) {
+    const std::string original = ReadFileBytes(IncludeTrailingPathDelimiter(GetFiltersFolder()) + name);
+    const std::string path = folder.Write(name, original);
+    TEditor e;
+    ASSERT_TRUE(e.form->SetFilterFile(path)) << name;
+    e.Run("actSave");
+    EXPECT_TRUE(e.boxes.errors.empty()) << name;
+    EXPECT_EQ(folder.Read(name), original) << name;
+  }
 }
 
 TEST(DravikFrm, TheBrandIsTheListEntryIgnoringCaseOrElseOthers) {
