@@ -148,13 +148,10 @@ TEST_F(Exports, FileNameModes) {
     EXPECT_EQ(length, static_cast<int32_t>(name.size())) << "the length is left as it was";
     return code;
   };
-  unlink(out.c_str());
   EXPECT_EQ(toFile(in, "F04", out), 0);
   EXPECT_EQ(ReadFileBytes(out), OneQuarterNoteFile());
   EXPECT_EQ(toFile(in + ".missing", "F04", out), -2);
   EXPECT_EQ(toFile(in, "F04", folder.Path() + "no/such/folder/x.mid"), -6);
-  unlink(in.c_str());
-  unlink(out.c_str());
 }
 
 TEST_F(Exports, MapAnswersAsAFilterThatFailedToLoad) {
