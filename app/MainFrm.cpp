@@ -481,15 +481,21 @@ void TfrmMain::OpenFile(TTuneType type, const std::string& path) {
     throw;
   }
   ClearTargets();
+  FTargetMask = TargetMaskForSource(type);
+  ShowTargetPages(nullptr);
+}
+
+void TfrmMain::ShowTargetPages(TSkinTabSheet* keep) {
   const TNotifyEvent change = pgcTarget->OnChange;
   pgcTarget->OnChange = nullptr;
   setUpdatesEnabled(false);
   try {
-    FTargetMask = TargetMaskForSource(type);
     for (const TTargetPage& page : FPages)
       page.Sheet->SetTabVisible((FTargetMask & TargetBit(page.Type)) != 0 && CaroluneOption.get()->*page.Shown);
     for (const TTargetPage& page : FPages) page.Sheet->SetVisible(page.Sheet->TabVisible());
     for (const TTargetPage& page : FPages) page.Action->SetEnabled((FTargetMask & TargetBit(page.Type)) != 0);
+    // Showing a tab makes it the active one.
+    if (keep && keep->TabVisible()) pgcTarget->SetActivePage(keep);
   } catch (...) {
     pgcTarget->OnChange = change;
     setUpdatesEnabled(true);
@@ -912,14 +918,17 @@ void TfrmMain::actImportFilterExecute(TComponent*) { ImportFilters(); }
 
 void TfrmMain::ShowOptions(bool filterPage) {
   // The lists are read again however the dialog ends.
+  bool stored = false;
   try {
-    ShowOptionsDialog(
+    stored = ShowOptionsDialog(
         *FMSSFilters, *FKPSFilters, filterPage, [this] { ImportFilters(); }, [this] { RunFilterEditor(); });
   } catch (...) {
     LoadFilterLists();
     throw;
   }
   LoadFilterLists();
+  // Pages shown or hidden in the dialog show so at once, not at the next open.
+  if (stored && FSourceType != ttUnknown) ShowTargetPages(pgcTarget->ActivePage());
 }
 
 void TfrmMain::ImportFilters() {

@@ -260,6 +260,10 @@ class TfrmMain : public TForm {
   // The options dialog on its first page or on the filters; the lists are
   // read again afterwards.
   void ShowOptions(bool filterPage);
+  // Shows the tabs the source can be converted to and the options show,
+  // enables the Convert items, and converts the active page: keep, when it
+  // is still shown.
+  void ShowTargetPages(TSkinTabSheet* keep);
   // Asks for filter files and imports each one the user confirms.
   void ImportFilters();
   // The filter editor, modally, on a new filter.

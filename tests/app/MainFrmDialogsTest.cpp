@@ -71,6 +71,27 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
   EXPECT_EQ(answers.Answered(), 2u);
 }
 
+TEST_F(MainWindowTest, PagesShownOrHiddenInTheOptionsDialogShowSoAtOnceAfterOK) {
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("a.rtx", "Tune:d=4,o=5,b=120:c,d,e\r\n"));
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  const auto untickComposer = [](bool ok) {
+    return [ok](TfrmOptions& d) {
+      ClickButton(*d.cbxComposer);
+      ClickButton(ok ? *d.btnOK : *d.btnCancel);
+    };
+  };
+  TModalAnswers<TfrmOptions> answers({untickComposer(false), untickComposer(true)});
+  Find<TAction>("actOption").Execute();
+  EXPECT_TRUE(w.tsComposer->TabVisible()) << "Cancel changes nothing";
+  Find<TAction>("actOption").Execute();
+  EXPECT_FALSE(w.tsComposer->TabVisible());
+  EXPECT_TRUE(w.tseMelody->TabVisible());
+  EXPECT_FALSE(w.tsRTTTL->TabVisible()) << "the source's own notation stays hidden";
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsiMelody);
+  EXPECT_TRUE(Find<TAction>("actComposer").Enabled()) << "the notation can still be converted to";
+}
+
 TEST_F(MainWindowTest, ImportAsksForEachFileAndListsWhatWasAddedAtOnce) {
   TfrmMain& w = Window();
   const std::string in = Folder() + "in/";
