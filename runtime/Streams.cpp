@@ -106,22 +106,25 @@ int OpenFlags(TFileMode mode) {
   return O_RDONLY;
 }
 
+[[noreturn]] void RaiseOpenError(const std::string& fileName, TFileMode mode, const std::string& reason) {
+  if (mode == TFileMode::fmCreate) throw EFCreateError("Cannot create file \"" + fileName + "\". " + reason);
+  throw EFOpenError("Cannot open file \"" + fileName + "\". " + reason);
+}
+
 }  // namespace
 
 TFileStream::TFileStream(const std::string& fileName, TFileMode mode) : FFileName(fileName) {
-  FHandle = ::open(fileName.c_str(), OpenFlags(mode) | O_CLOEXEC, 0644);
+  // Not blocking: opening a named pipe would otherwise wait for a writer
+  // for ever. Only regular files are read and written.
+  FHandle = ::open(fileName.c_str(), OpenFlags(mode) | O_CLOEXEC | O_NONBLOCK, 0644);
+  if (FHandle < 0) RaiseOpenError(fileName, mode, std::strerror(errno));
   struct stat info {};
-  if (FHandle >= 0 && fstat(FHandle, &info) == 0 && S_ISDIR(info.st_mode)) {
+  if (fstat(FHandle, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(FHandle);
     FHandle = -1;
-    errno = EISDIR;
+    RaiseOpenError(fileName, mode, S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
   }
-  if (FHandle < 0) {
-    const std::string reason = std::strerror(errno);
-    if (mode == TFileMode::fmCreate)
-      throw EFCreateError("Cannot create file \"" + fileName + "\". " + reason);
-    throw EFOpenError("Cannot open file \"" + fileName + "\". " + reason);
-  }
+  fcntl(FHandle, F_SETFL, fcntl(FHandle, F_GETFL) & ~O_NONBLOCK);
 }
 
 TFileStream::~TFileStream() {

@@ -1,6 +1,7 @@
 #include "Streams.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "SysUtils.h"
@@ -38,4 +39,18 @@ TEST(FileStream, RaisesTheClassLibraryErrorsAndRoundTrips) {
   }
   EXPECT_EQ(ReadFileBytes(name), std::string("x\0y", 3));
   unlink(name.c_str());
+}
+
+TEST(FileStream, ANamedPipeIsRefusedAtOnceInsteadOfWaitingForAWriter) {
+  const TTempFolder folder;
+  const std::string pipe = folder.Path() + "/y.rtx";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  try {
+    ReadFileBytes(pipe);
+    FAIL();
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(e.Message(), "Cannot open file \"" + pipe + "\". Not a regular file");
+  }
+  EXPECT_THROW(TFileStream(pipe, TFileMode::fmOpenWrite), EFOpenError);
+  EXPECT_THROW(TFileStream(pipe, TFileMode::fmCreate), EFCreateError);
 }
