@@ -41,6 +41,9 @@ namespace {
 
 constexpr const char* kNewsPage = "https://veskaro.example.com/carolune/news";
 constexpr const char* kHomePage = "https://veskaro.example.com/";
+// Real tunes are a few kilobytes, the largest MIDI files some hundred; a
+// source far beyond that would take its conversion minutes and gigabytes.
+constexpr int64_t kMaxSourceSize = 4 * 1024 * 1024;
 
 const char* const kGroupCaptions[] = {
     "Source Format - RTTTL",    "Source Format - iMelody",  "Source Format - eMelody",   "Source Format - MIDI",
@@ -511,11 +514,12 @@ void TfrmMain::ShowSource() {
   if (FSourceType > ttScreenShow) throw Exception("Unknown ringtone format.");
   TStringList lines;
   std::string brand, model;
+  const std::string bytes = ReadFileBytes(FSourceFile, kMaxSourceSize);
   if (FSourceType == ttMIDI) {
-    lines.Add(ReadFileBytes(FSourceFile));
+    lines.Add(bytes);
     OpenPlayer(FSourceFile);
   } else {
-    lines.LoadFromFile(FSourceFile);
+    lines.SetText(bytes);
     if (FSourceType == ttKeyPress || FSourceType == ttScreenShow) {
       brand = lines.Values("Brand");
       model = lines.Values("Model");

@@ -79,5 +79,6 @@ class TFileStream : public TStream {
   int FHandle = -1;
 };
 
-// The whole content of a file as bytes (raises as TFileStream does).
-std::string ReadFileBytes(const std::string& fileName);
+// The whole content of a file as bytes (raises as TFileStream does); a file
+// larger than maxSize raises EFOpenError with the reason "File too large".
+std::string ReadFileBytes(const std::string& fileName, int64_t maxSize = INT64_MAX);

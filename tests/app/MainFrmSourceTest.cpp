@@ -1,5 +1,7 @@
 // Opening sources, the pages a source allows, and the lazy conversion of
 // the target pages through the real conversion library.
+#include <filesystem>
+
 #include "Action.h"
 #include "Label.h"
 #include "MainWindowFixture.h"
@@ -186,6 +188,16 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadLeavesTheCurrentSourceAsItWas) {
   w.pgcTarget->SetActivePage(w.tsiMelody);
   const std::string converted = w.mmiM->Text();
   EXPECT_THROW(w.OpenFile(tteMelody, Folder() + "missing.emy"), EFOpenError);
+  // A file far beyond any tune is refused before it is read: 200 MB of
+  // RTTTL took minutes and gigabytes to convert.
+  const std::string huge = WriteFile("huge.rtx", kRtttl);
+  std::filesystem::resize_file(huge, 200u << 20);
+  try {
+    w.OpenFile(ttRTTTL, huge);
+    ADD_FAILURE();
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(e.Message(), "Cannot open file \"" + huge + "\". File too large");
+  }
   // A MIDI file the player cannot read.
   EXPECT_THROW(w.OpenFile(ttMIDI, WriteFile("bad.mid", "MThd garbage")), EMCIDeviceError);
   EXPECT_EQ(w.SourceType(), ttRTTTL);
