@@ -29,21 +29,23 @@ void Piece(TCanvas& canvas, const QImage& image, const TRect& src, const TRect& 
   canvas.DrawImage(dest, image, ToQRect(src));
 }
 
-// The part of src as thick as limit across the edge, kept on the outer side.
-TRect KeepLeft(TRect src, int width) {
-  if (width < src.Width()) src.Right = src.Left + width;
+// Narrows [low, high) to at most size, kept on the outer side: the high one
+// with atHigh.
+void KeepOuter(int& low, int& high, int size, bool atHigh) {
+  if (size >= high - low) return;
+  if (atHigh)
+    low = high - size;
+  else
+    high = low + size;
+}
+// The part of src at most width wide (height high), kept on the outer side:
+// the right (bottom) one with atRight (atBottom).
+TRect KeepColumns(TRect src, int width, bool atRight) {
+  KeepOuter(src.Left, src.Right, width, atRight);
   return src;
 }
-TRect KeepRight(TRect src, int width) {
-  if (width < src.Width()) src.Left = src.Right - width;
-  return src;
-}
-TRect KeepTop(TRect src, int height) {
-  if (height < src.Height()) src.Bottom = src.Top + height;
-  return src;
-}
-TRect KeepBottom(TRect src, int height) {
-  if (height < src.Height()) src.Top = src.Bottom - height;
+TRect KeepRows(TRect src, int height, bool atBottom) {
+  KeepOuter(src.Top, src.Bottom, height, atBottom);
   return src;
 }
 
@@ -118,8 +120,8 @@ void DrawNinePartBitmap(const TBitmap& bitmap, TCanvas& canvas, const TRect& r, 
     const int top = atBottom ? r.Bottom - th : 0;
     const TRect placed = Bounds(left, top, tw, th);
     if (tw > 0) {
-      src = atRight ? KeepRight(src, tw) : KeepLeft(src, tw);
-      src = atBottom ? KeepBottom(src, th) : KeepTop(src, th);
+      src = KeepColumns(src, tw, atRight);
+      src = KeepRows(src, th, atBottom);
       Piece(canvas, cornerImage, src, placed);
     }
     return placed;
@@ -128,16 +130,16 @@ void DrawNinePartBitmap(const TBitmap& bitmap, TCanvas& canvas, const TRect& r, 
   const TRect p1 = corner(Rect(0, 0, hw, hh), HW, HH, false, false);
   const TRect p2 = corner(Rect(0, h - hh + 1, hw, h), HW, HH - 1, false, true);
   const TRect left = Rect(0, p1.Bottom, p1.Right, p2.Top);
-  Piece(canvas, keyed, KeepLeft(Rect(0, hh, hw, h - hh), left.Width()), left);
+  Piece(canvas, keyed, KeepColumns(Rect(0, hh, hw, h - hh), left.Width(), false), left);
   const TRect p3 = corner(Rect(w - hw + 1, 0, w, hh), HW - 1, HH, true, false);
   const TRect p4 = corner(Rect(w - hw + 1, h - hh + 1, w, h), HW - 1, HH - 1, true, true);
   const TRect right = Rect(p3.Left, p3.Bottom, p3.Right, p4.Top);
-  Piece(canvas, keyed, KeepRight(Rect(w - hw + 1, h - hh, w, hh + 2), right.Width()), right);
+  Piece(canvas, keyed, KeepColumns(Rect(w - hw + 1, h - hh, w, hh + 2), right.Width(), true), right);
   const TRect top = Rect(p1.Right, 0, p3.Left, p1.Bottom);
-  Piece(canvas, keyed, KeepTop(Rect(hw, 0, w - hw + 1, hh), top.Height()), top);
+  Piece(canvas, keyed, KeepRows(Rect(hw, 0, w - hw + 1, hh), top.Height(), false), top);
   Piece(canvas, keyed, Rect(hw, hh, w - hw + 1, h - hh), Rect(p1.Right, p1.Bottom, p3.Left, p4.Top - 1));
   const TRect bottom = Rect(p1.Right - 1, p2.Top - 1, p4.Left, p4.Bottom);
-  Piece(canvas, keyed, KeepBottom(Rect(hw, h - hh, w - hw + 1, h), bottom.Height()), bottom);
+  Piece(canvas, keyed, KeepRows(Rect(hw, h - hh, w - hw + 1, h), bottom.Height(), true), bottom);
 }
 
 void DrawThreePartBitmap(const TBitmap& graphic, TCanvas& canvas, const TRect& r, bool cornerPixelKey) {

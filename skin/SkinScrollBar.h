@@ -9,10 +9,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "Bitmap.h"
 #include "ComponentRef.h"
 #include "CustomPanel.h"
+#include "SkinBorder.h"
 #include "SkinMgr.h"
 #include "SkinThemes.h"
 #include "SkinTrackBar.h"
@@ -131,4 +133,138 @@ class TSkinScrollBarLink {
   TNativeScrollBar* FNative;
   TComponentRef<TSkinScrollBar> FBar;
   std::unique_ptr<TWatcher> FWatcher;
+};
+
+// Whether the bars linked to a control take its theme file or keep their own.
+enum class TLinkedBarsTheme { FollowControl, KeepOwn };
+
+// What the skinned memo, tree view and list box share: a native control in
+// a two-pixel skinned frame whose native vertical bar (and, with
+// Horizontal, its horizontal one) can carry a linked skinned bar. The
+// linked bars take the control's resolved style; a move of one scrolls the
+// control, and every change of a native bar is copied into the skinned
+// one. Each control places its bars and may change how they follow.
+template <class Base, bool Horizontal>
+class TSkinScrolled : public TSkinBordered<Base> {
+ public:
+  TSkinScrollBar* VScrollBar() const { return FVertical->Bar(); }
+  void SetVScrollBar(TSkinScrollBar* bar) { LinkBar(*FVertical, bar); }
+  TSkinScrollBar* HScrollBar() const
+    requires Horizontal
+  {
+    return FHorizontal->Bar();
+  }
+  void SetHScrollBar(TSkinScrollBar* bar)
+    requires Horizontal
+  {
+    LinkBar(*FHorizontal, bar);
+  }
+
+  void SetBounds(int left, int top, int width, int height) override {
+    TSkinBordered<Base>::SetBounds(left, top, width, height);
+    PlaceScrollBars();
+  }
+
+  // The bordered control's style properties, then VScrollBar and HScrollBar.
+  template <class C>
+  static void PublishStyle(TPublisher<C>& p) {
+    TSkinBordered<Base>::PublishStyle(p);
+    p.template Component<TSkinScrollBar>("VScrollBar", &C::VScrollBar, &C::SetVScrollBar);
+    if constexpr (Horizontal)
+      p.template Component<TSkinScrollBar>("HScrollBar", &C::HScrollBar, &C::SetHScrollBar);
+  }
+
+ protected:
+  // area: the base control's scroll area, whose native bars are linked.
+  template <class Area>
+  TSkinScrolled(TComponent* owner, Area& (Base::*area)() const, TLinkedBarsTheme theme)
+      : TSkinBordered<Base>(owner),
+        FVertical(std::make_unique<TSkinScrollBarLink>(*this, (this->*area)(), Qt::Vertical)),
+        FHorizontal(Horizontal ? std::make_unique<TSkinScrollBarLink>(*this, (this->*area)(), Qt::Horizontal)
+                               : nullptr),
+        FBarsTheme(theme) {
+    this->SetControlStyle(this->ControlStyle() | csOpaque);
+    this->SetBorderWidth(2);
+    for (TSkinScrollBarLink* link : Links()) link->OnNativeChange = [this] { SyncScrollBars(); };
+    this->SetUIStyle(GetOwnerUIStyle(owner));
+  }
+
+  TSkinScrollBarLink& VerticalLink() const { return *FVertical; }
+  TSkinScrollBarLink& HorizontalLink() const
+    requires Horizontal
+  {
+    return *FHorizontal;
+  }
+
+  // Sets the linked bars' bounds from the control's.
+  virtual void PlaceScrollBars() = 0;
+  // A bar about to be linked in place of another.
+  virtual void TakeBar(TSkinScrollBar&) {}
+  // After a bar was linked or unlinked.
+  virtual void LinkedBarsChanged() {}
+  // Copies the native bars' state into the skinned ones: by default each bar
+  // is hidden while the native one is unusable.
+  virtual void SyncBars() {
+    for (TSkinScrollBarLink* link : Links()) link->MatchExtent();
+    for (TSkinScrollBarLink* link : Links()) link->Sync(false);
+  }
+  // A move of the linked bar scrolls the control.
+  virtual void ScrollFromBar(TSkinScrollBarLink& link) {
+    link.ScrollNative();
+    this->Invalidate();
+  }
+
+  // SyncBars, unless a sync is running (the bars' own change events then do
+  // not scroll back).
+  void SyncScrollBars() {
+    if (FSyncing) return;
+    FSyncing = true;
+    SyncBars();
+    FSyncing = false;
+  }
+
+  void ApplyStyle(const TSkinItemSource& items) override {
+    TSkinBordered<Base>::ApplyStyle(items);
+    for (TSkinScrollBar* bar : Bars()) bar->SetUIStyle(items.Style());
+  }
+  void FileThemeChanged() override {
+    if (FBarsTheme == TLinkedBarsTheme::FollowControl)
+      for (TSkinScrollBar* bar : Bars()) bar->SetFileTheme(this->FileTheme());
+    TSkinBordered<Base>::FileThemeChanged();
+  }
+  void Notification(TComponent* component, TOperation operation) override {
+    TSkinBordered<Base>::Notification(component, operation);
+    if (operation != TOperation::opRemove) return;
+    bool forgot = false;
+    for (TSkinScrollBarLink* link : Links()) forgot = link->Forget(component) || forgot;
+    if (forgot) LinkedBarsChanged();
+  }
+
+ private:
+  std::vector<TSkinScrollBarLink*> Links() const {
+    if (FHorizontal) return {FVertical.get(), FHorizontal.get()};
+    return {FVertical.get()};
+  }
+  // The linked bars, vertical first.
+  std::vector<TSkinScrollBar*> Bars() const {
+    std::vector<TSkinScrollBar*> bars;
+    for (TSkinScrollBarLink* link : Links())
+      if (link->Bar()) bars.push_back(link->Bar());
+    return bars;
+  }
+
+  void LinkBar(TSkinScrollBarLink& link, TSkinScrollBar* bar) {
+    if (bar && bar != link.Bar()) TakeBar(*bar);
+    const bool linked = link.Link(bar, [this, &link](TComponent*) {
+      if (!FSyncing) ScrollFromBar(link);
+    });
+    if (!linked) return;
+    LinkedBarsChanged();
+    if (bar) PlaceScrollBars();
+  }
+
+  std::unique_ptr<TSkinScrollBarLink> FVertical;
+  std::unique_ptr<TSkinScrollBarLink> FHorizontal;
+  const TLinkedBarsTheme FBarsTheme;
+  bool FSyncing = false;
 };

@@ -145,22 +145,27 @@ TEST(BuiltInThemes, EveryItemOfEveryStyleAnswersByItsKind) {
 }
 
 TEST(BuiltInThemes, NoStyleOrNoItemGivesTheWrongKindAnswers) {
+  // Every item in a style that is none, and items that are none in every style.
+  struct Case {
+    TSkinUIStyle style;
+    int item;
+    std::string where;
+  };
+  std::vector<Case> cases;
   for (const TSkinUIStyle style : {TSkinUIStyle::FromThemeFile, static_cast<TSkinUIStyle>(6), static_cast<TSkinUIStyle>(255)})
-    for (int item = 1; item <= SkinThemeItemCount; ++item) {
-      const TSkinThemeItemValue value = GetBuiltInThemeItem(style, item);
-      EXPECT_EQ(value.Value, -1);
-      EXPECT_EQ(value.Kind, TSkinThemeItemKind::Integer);
-      // Answers as for an integer item, and an integer item gives -1 too.
-      ExpectWrongKindAnswers(style, item, TSkinThemeItemKind::Integer, "style " + std::to_string(int(style)));
-      EXPECT_EQ(GetBuiltInThemeInteger(style, item), -1);
-    }
-  for (const int item : {0, -1, 43, 1000})
-    for (const TSkinUIStyle style : kStyles) {
-      EXPECT_EQ(GetBuiltInThemeItem(style, item).Value, -1);
-      EXPECT_EQ(SkinThemeItemName(item), "");
-      ExpectWrongKindAnswers(style, item, TSkinThemeItemKind::Integer, "item " + std::to_string(item));
-      EXPECT_EQ(GetBuiltInThemeInteger(style, item), -1);
-    }
+    for (int item = 1; item <= SkinThemeItemCount; ++item) cases.push_back({style, item, "style " + std::to_string(int(style))});
+  for (const int item : {0, -1, 43, 1000}) {
+    EXPECT_EQ(SkinThemeItemName(item), "");
+    for (const TSkinUIStyle style : kStyles) cases.push_back({style, item, "item " + std::to_string(item)});
+  }
+  for (const Case& c : cases) {
+    const TSkinThemeItemValue value = GetBuiltInThemeItem(c.style, c.item);
+    EXPECT_EQ(value.Value, -1) << c.where;
+    EXPECT_EQ(value.Kind, TSkinThemeItemKind::Integer) << c.where;
+    // Answers as for an integer item, and an integer item gives -1 too.
+    ExpectWrongKindAnswers(c.style, c.item, TSkinThemeItemKind::Integer, c.where);
+    EXPECT_EQ(GetBuiltInThemeInteger(c.style, c.item), -1) << c.where;
+  }
 }
 
 TEST(BuiltInThemes, CutsOneFrameOfAStrip) {
