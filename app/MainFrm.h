@@ -115,9 +115,9 @@ class TfrmMain : public TForm {
 
   // The Open command: a file chosen in the open dialog becomes the source.
   void OpenSourceDialog();
-  // Makes the file the current source; a file that cannot be read (or a
-  // MIDI file the player refuses) raises and leaves the current source as
-  // it was.
+  // Makes the file the current source; a file that cannot be read, is far
+  // larger than any tune (over 4 MiB) or is a MIDI file the player refuses
+  // raises and leaves the current source as it was.
   void OpenFile(TTuneType type, const std::string& path);
   // Fills the page's text through the phone filter given by its text; the
   // page of the type must be empty, else nothing happens.
