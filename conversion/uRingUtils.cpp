@@ -45,7 +45,10 @@ int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t oct
 
 TNoteValue TicksToDuration(int32_t division, int32_t ticks) {
   const int64_t q = IntDiv64(static_cast<int64_t>(ticks) * 8, division);
-  if (q < 0 || q > 100) return {static_cast<int32_t>(q), false};
+  // Beyond the table a length is held at the nearest value a tune can hold:
+  // a wrapped negative length at the shortest, a very long note at the
+  // longest.
+  if (q > 100) return {1, true};
   if (q <= 1) return {32, false};
   if (q == 2) return {16, false};
   if (q == 3) return {16, true};

@@ -29,8 +29,9 @@ struct TNoteValue {
   int32_t Duration;
   bool Dotted;
 };
-// Rounds a length in ticks to a note value by counting thirty-seconds.
-// A zero division raises EDivByZero.
+// Rounds a length in ticks to a note value by counting thirty-seconds,
+// from a thirty-second up to a dotted whole. A zero division raises
+// EDivByZero.
 TNoteValue TicksToDuration(int32_t division, int32_t ticks);
 // Length in ticks of a note value with its dot kind (1 ".", 2 ":", 3 ";").
 // A zero note value raises EDivByZero.
