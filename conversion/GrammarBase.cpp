@@ -58,9 +58,9 @@ void TGrammarScanner::SetWordStartStates() {
   SetStartState('_', TScanState::Identifier());
 }
 
-void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps) {
+void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp) {
   for (const auto& [letter, symbol] : sharps)
-    SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier));
+    SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier, alsoSharp));
 }
 
 void TGrammarScanner::AddKeyword(const std::string& text, int symbol) {
@@ -145,7 +145,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       return symEndOfText;
     }
     if (kind == TScanKind::Pair) {
-      if (FCurrentChar == state.Second) {
+      if (FCurrentChar == state.Second || (state.AlsoSecond != 0 && FCurrentChar == state.AlsoSecond)) {
         kind = TScanKind::Single;
         continue;
       }

@@ -154,7 +154,7 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
       {rtttl, "R00", "R11", Framed("C4 D#+3 P4 B-4 ", "37")},
       {imelody, "R03", "R01", "c-3 d#-4 p-2   "},
       {"C D\r\nE", "R01", "R01", "C3 D3 "},
-      {"", "R01", "R01", "3 "},
+      {"", "R01", "R01", ""},
       {"", "R01", "R00", "Ring:d=4,o=6,b=64:"},
   });
 

@@ -129,10 +129,10 @@ TEST(eMelodyRing, RewritingKeepsTheMelody) {
       // The first melody line is the melody; a later one is left unread.
       {head + "MELODY:cd\r\nMELODY:ef\r\nEND:EMELODY", cd},
       // Without the melody marker (lines ended by LF alone, say) no melody is
-      // found: the one tone takes the text of the symbol read last.
-      {"BEGIN:EMELODY\nVERSION:1.0\nMELODY:cd\nEND:EMELODY", {"\r\n0/2/6/0"}},
-      {"BEGIN:EM", {"\r\n0/2/6/0"}},
-      {"", {"EMELODY0/2/6/0"}},
+      // found, and no tone.
+      {"BEGIN:EMELODY\nVERSION:1.0\nMELODY:cd\nEND:EMELODY", {}},
+      {"BEGIN:EM", {}},
+      {"", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(eMelodyEntries(c.text), c.tones) << c.text;
 
@@ -149,12 +149,9 @@ TEST(eMelodyRing, WritesTheExampleBack) {
   EXPECT_EQ(ring.GetText(), WritteneMelody("Test", "Carolune", "cdE.+f#g(b)AP"));
   ring.Composer.clear();
   EXPECT_EQ(ring.GetText(), WritteneMelody("Test", "CaroluneConvert", "cdE.+f#g(b)AP"));
-  // An empty melody reads as one tone lettered by the symbol before it, and
-  // stays so.
+  // An empty melody reads as no tone, and stays so.
   ring.LoadFromText(WritteneMelody("x", "y", ""));
-  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ":"));
-  ring.LoadFromText(ring.GetText());
-  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ":"));
+  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ""));
 }
 
 TEST(eMelodyRing, WritesEveryToneOfTheModel) {
