@@ -107,14 +107,18 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
     *tone = TRingTone{kind, duration, note, octave, dot, 7, accidental, controlKind, value};
     ring.Track->Add(std::move(tone));
   };
-  add(rkNote, 8, "B", 5, rdNone, raFlat, 0, 0);      // a flat is written with "#"
+  add(rkNote, 8, "B", 5, rdNone, raFlat, 0, 0);  // a flat is the sharp of the letter below
   add(rkNote, 4, "b", 6, rdDoubleDotted, raNatural, 0, 0);  // lower-case b is H too
   add(rkNote, 16, "p", 5, rdTriplet, raNatural, 0, 0);
   add(rkControl, 0, "", 0, 0, 0, ckOctave, 6);
   add(rkControl, 0, "", 0, 0, 0, ckDuration, 16);
   add(rkControl, 0, "", 0, 0, 0, ckTempo, 120);
   for (const int32_t kind : {ckStyle, ckVolume, ckLed, ckVibration, ckBacklight}) add(rkControl, 0, "", 0, 0, 0, kind, 1);
-  EXPECT_EQ(ring.GetText(), "Ring:d=8,o=5,b=90:H#,4H6.,16p.,o6,d16,b120");
+  EXPECT_EQ(ring.GetText(), "Ring:d=8,o=5,b=90:A#,4H6.,16p.,o6,d16,b120");
+  // A ":" in the name would end it early.
+  ring.Name = "Act 1: Overture";
+  ring.Track->Clear();
+  EXPECT_EQ(ring.GetText(), "Act 1  Overture:d=8,o=5,b=90:");
 }
 
 TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
