@@ -43,8 +43,8 @@ std::string TRtttlRing::GetText() {
   std::string entries;
   for (const auto& tone : Track->Tones) entries += Entry(*this, *tone);
   if (!entries.empty()) entries.pop_back();
-  return WrittenName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) + ",b=" + IntToStr(Tempo) + ":" +
-         entries;
+  return WrittenName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
+         ",b=" + IntToStr(Tempo) + ":" + entries;
 }
 
 void TRtttlRing::LoadFromStream(TStream& stream) { ParseRing<TRtttlParse>(*this, stream); }
