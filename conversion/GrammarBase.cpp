@@ -369,11 +369,13 @@ void TGrammarParser::Expect(int symbol) {
     SyntaxError(symbol);
 }
 
-void TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
-  if (SymbolInSet(symbols, FLookAheadSymbol))
-    Get();
-  else
+bool TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
+  if (!SymbolInSet(symbols, FLookAheadSymbol)) {
     SyntaxError(errorCode);
+    return false;
+  }
+  Get();
+  return true;
 }
 
 // Only the first of mismatches that follow each other closely is recorded:

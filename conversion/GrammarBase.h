@@ -291,8 +291,9 @@ class TGrammarParser : public TComponent {
   void Parse();
   void Get();
   void Expect(int symbol);
-  // Reads a symbol of the set, or reports errorCode and reads nothing.
-  void Expect(const TSymbolSet& symbols, int errorCode);
+  // Reads a symbol of the set, or reports errorCode and reads nothing;
+  // true when it read one.
+  bool Expect(const TSymbolSet& symbols, int errorCode);
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;

@@ -117,11 +117,7 @@ uint8_t TeMelodyParse::Sharp() {
 // letter the tone gets none: it adds nothing to the melody.
 std::string TeMelodyParse::Note(int32_t& code) {
   code = 1;
-  if (!SymbolInSet(kNoteLetter, LookAhead())) {
-    SyntaxError(eeNote);
-    return {};
-  }
-  Get();
+  if (!Expect(kNoteLetter, eeNote)) return {};
   const std::string text = LastSymbolText();
   if (text[0] >= 'a' && text[0] <= 'z') code = 3;
   return UpperCase(text);

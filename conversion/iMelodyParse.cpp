@@ -177,11 +177,7 @@ uint8_t TiMelodyParse::Sharp() {
 // The letter keeps the source's case; a rest is kept as "p". Without a
 // letter there is none.
 std::string TiMelodyParse::Note() {
-  if (!SymbolInSet(kNoteLetter, LookAhead())) {
-    SyntaxError(ieNote);
-    return {};
-  }
-  Get();
+  if (!Expect(kNoteLetter, ieNote)) return {};
   const std::string letter = LastSymbolText();
   return SameText(letter, "R") ? "p" : letter;
 }
