@@ -186,7 +186,7 @@ std::string RandomTune(std::mt19937& random, const TNotation& n) {
   const int32_t octave = pick(4, 7);
   const int32_t tempo = n.KeepsTempo ? pick(std::max(n.SlowestTempo, 1), std::min(n.FastestTempo, 1200))
                                      : pick(1, 1200);
-  std::string text = "Tune " + IntToStr(pick(0, 999)) + (pick(0, 3) == 0 ? ": Part 2" : "") + ":d=" +
+  std::string text = "Tune " + IntToStr(pick(0, 999)) + (pick(0, 3) == 0 ? ": Live" : "") + ":d=" +
                      IntToStr(duration) + ",o=" + IntToStr(octave) + ",b=" + IntToStr(tempo) + ":";
   const char* const letters[] = {"c", "d", "e", "f", "g", "a", "b", "h", "p"};
   const int tones = pick(1, 40);
@@ -274,7 +274,7 @@ TEST(RoundTrip, EveryCorpusTuneSurvivesEveryNotationWithinItsLimits) {
   }
 }
 
-// ------------------------------------------------------------ the mended faults
+// ------------------------------------------------------------ former faults
 
 namespace {
 
@@ -292,10 +292,10 @@ std::vector<int32_t> KeysOf(const std::string& midi) {
 
 }  // namespace
 
-// One row per mended fault, with the example that showed it: the text the
-// tune takes through a notation holds the fragment, and from there on to
-// MIDI it sounds the keys.
-TEST(RoundTrip, EachMendedFaultWithItsExample) {
+// One row per fault the conversions had, with the example that showed it:
+// the text the tune takes through a notation holds the fragment, and from
+// there on to MIDI it sounds the keys.
+TEST(RoundTrip, EachFormerFaultWithItsExample) {
   // A meta event whose length runs past its chunk, then the note tracks.
   const std::string metaPastItsChunk = Header(1, 3, 96) + Chunk("MTrk", Bytes({0x00, 0xFF, 0x01, 0x7F, 'x'})) +
                                        Chunk("MTrk", Bytes({0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00})) +
