@@ -151,27 +151,35 @@ TEST(MidiFile, EachTrackEndsAtItsChunk) {
   EXPECT_EQ(notes.GetEvent(0)->NoteLength, 96);
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own count: its allocator is not the C library's.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 namespace {
 
+size_t AllocatedBytes() {
 #if defined(__SANITIZE_ADDRESS__)
-extern "C" size_t __sanitizer_get_current_allocated_bytes();
-size_t AllocatedBytes() { return __sanitizer_get_current_allocated_bytes(); }
+  return __sanitizer_get_current_allocated_bytes();
 #else
-size_t AllocatedBytes() { return mallinfo2().uordblks; }
+  return mallinfo2().uordblks;
 #endif
+}
 
 // Bytes the read file holds on to, per byte of the file.
 double HeldBytesPerInputByte(const std::string& file) {
   const size_t before = AllocatedBytes();
   const auto midi = Read(file);
-  return static_cast<double>(AllocatedBytes() - before) / static_cast<double>(file.size());
+  const double held = static_cast<double>(AllocatedBytes()) - static_cast<double>(before);
+  return held / static_cast<double>(file.size());
 }
 
 }  // namespace
 
 // However the chunks are laid out, what a read file holds grows with its
 // size: a track costs what its events cost, not a table of every channel
-// and key.
+// and key. Events as they are held cost some 16 to 30 bytes per byte of the
+// file; a table per track cost thousands.
 TEST(MidiFile, MemoryFollowsTheSizeOfTheFile) {
   std::string empty = Header(1, 1, 96), oneNote = Header(1, 1, 96), oneTrack = Header(1, 1, 96);
   std::string notes;
