@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "BenchSupport.h"
-#include "GeneratedMidi.h"
+#include "MidiTunes.h"
 #include "Streams.h"
 
 namespace {
