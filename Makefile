@@ -1,12 +1,12 @@
 # Carolune: `make test` sets up a fresh Debian 12 machine, builds everything
 # with AddressSanitizer and UndefinedBehaviorSanitizer and runs all tests;
-# `make bench` builds Release and runs the benchmarks; `make run` starts the
-# program.
+# `make bench` builds Release and runs the benchmarks; `make run` builds the
+# same optimised Release build (no sanitizers) and starts the program.
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build test bench run clean
+.PHONY: all setup configure build test release-configure bench run clean
 
 all: build
 
@@ -25,13 +25,17 @@ test: build
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 300
 
-bench: setup
+# One Release folder serves the benchmarks and the program.
+release-configure: setup
 	@cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCAROLUNE_BENCH=ON -DCAROLUNE_TESTS=OFF >/dev/null
+
+bench: release-configure
 	@cmake --build $(RELEASE_DIR) -j $(JOBS)
 	@for b in $(RELEASE_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
 
-run: build
-	@LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 $(BUILD_DIR)/bin/Carolune
+run: release-configure
+	@cmake --build $(RELEASE_DIR) -j $(JOBS) --target Carolune Dravik carolune_shipped_filters
+	@$(RELEASE_DIR)/bin/Carolune
 
 clean:
 	rm -rf $(BUILD_DIR) $(RELEASE_DIR)

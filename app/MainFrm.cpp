@@ -373,7 +373,8 @@ void TfrmMain::UpdateCommands() {
   actSave->SetEnabled(anyTab);
   actSaveAs->SetEnabled(anyTab);
   if (const TSkinMemo* memo = ActiveMemo()) {
-    actCopy->SetEnabled(!memo->SelText().empty());
+    // Asked on every idle pass: the selection's length, not its text.
+    actCopy->SetEnabled(memo->SelLength() > 0);
     actCut->SetEnabled(actCopy->Enabled() && !memo->ReadOnly());
     actPaste->SetEnabled(Clipboard().HasFormat(CF_TEXT) && !Clipboard().AsText().empty());
     actSelectAll->SetEnabled(true);
@@ -567,7 +568,7 @@ void TfrmMain::ConvertScreenShow(TTuneType sourceType, const std::string& filter
 void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText) {
   TSkinMemo* memo = PageOfType(targetType)->Memo;
   // A page is converted once per opened file: its text stays until the next open.
-  if (!memo->Text().empty()) return;
+  if (!memo->IsEmpty()) return;
   std::string output;
   Convert(sourceType, targetType, FSourceLines->Text(), filterText, output);
   memo->SetText(output);

@@ -16,15 +16,24 @@ constexpr size_t MaxLength = std::numeric_limits<int32_t>::max();
 constexpr int32_t TextLoadFailed = -3;
 constexpr int32_t OutputCopyFailed = -7;
 
+// Room for the result of a source of the given size. Through the shipped
+// filters a page's text takes at most about four bytes per byte of its
+// source (one-letter eMelody tones; from MIDI under one), so the first call
+// nearly always fits: a call that must be repeated runs the whole
+// conversion again.
+size_t ExpectedOutputSize(size_t sourceSize) {
+  return std::min(MaxLength, std::max(FirstOutputSize, 4 * sourceSize));
+}
+
 // Calls the export with an output buffer that starts out holding the
 // scrambled incoming output. The library cuts a result that does not fit
 // and still reports success, so a result that fills the buffer is fetched
-// again with twice the room until it fits with room to spare.
+// again with four times the room until it fits with room to spare.
 template <class Call>
-int32_t CallWithOutput(const Call& call, std::string& output) {
+int32_t CallWithOutput(const Call& call, size_t sourceSize, std::string& output) {
   if (output.size() >= MaxLength) return OutputCopyFailed;
   const std::string incoming = ScrambleText(output);
-  size_t size = std::max(FirstOutputSize, incoming.size() + 1);
+  size_t size = std::max(ExpectedOutputSize(sourceSize), incoming.size() + 1);
   for (;;) {
     std::vector<char> buffer(size, 0);
     std::copy(incoming.begin(), incoming.end(), buffer.begin());
@@ -37,7 +46,7 @@ int32_t CallWithOutput(const Call& call, std::string& output) {
       return 0;
     }
     if (size == MaxLength) return OutputCopyFailed;
-    size = std::min(size * 2, MaxLength);
+    size = size > MaxLength / 4 ? MaxLength : size * 4;
   }
 }
 
@@ -52,7 +61,7 @@ int32_t RingToRing(const std::string& source, const std::string& sourceFormat, c
         return RING2RING(scrambledSource.data(), static_cast<int32_t>(scrambledSource.size()), sourceFormat.c_str(),
                          targetFormat.c_str(), buffer, size, length);
       },
-      output);
+      source.size(), output);
 }
 
 int32_t RingToMap(const std::string& source, const std::string& sourceFormat, const std::string& filter,
@@ -66,5 +75,5 @@ int32_t RingToMap(const std::string& source, const std::string& sourceFormat, co
                         scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), filterMode.c_str(),
                         outputMode.c_str(), buffer, size, length);
       },
-      output);
+      source.size(), output);
 }

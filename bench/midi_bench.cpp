@@ -5,25 +5,10 @@
 #include <filesystem>
 
 #include "BenchSupport.h"
+#include "MidiTunes.h"
 #include "Streams.h"
 
 namespace {
-
-std::string BigEndian32(uint32_t n) {
-  return {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8), static_cast<char>(n)};
-}
-
-// A format-0 file of count notes with running status: each note is a
-// note-on and a velocity-0 note-on an eighth later.
-std::string GeneratedMidi(int64_t count) {
-  std::string body = std::string("\x00\xFF\x51\x03\x07\xA1\x20\x00\x90", 9);
-  for (int64_t i = 0; i < count; ++i) {
-    const char key = static_cast<char>(48 + i % 24);
-    body += std::string{key, '\x40', '\x30', key, '\x00', '\x00'};
-  }
-  body += std::string("\x00\xFF\x2F\x00", 4);
-  return std::string("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60", 14) + "MTrk" + BigEndian32(static_cast<uint32_t>(body.size())) + body;
-}
 
 std::string LargestCorpusMidi() {
   std::string best;

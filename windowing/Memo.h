@@ -2,7 +2,16 @@
 // CR LF (with no line break after the last line unless it ends in one), as
 // the platform's memo does; OnChange follows every change, by the user or
 // by code.
+//
+// A text with a line of many thousand characters (a long tune's key text)
+// would take Qt seconds to lay out on one line: such a text is shown
+// wrapped to the memo's width in pieces, one shown line each, and is read
+// only while it is shown so. Text, Lines, the selection and what is copied
+// stay the whole text, without the breaks that only the display has.
 #pragma once
+
+#include <QString>
+#include <vector>
 
 #include "NativeControl.h"
 #include "StringList.h"
@@ -26,11 +35,14 @@ class TMemo : public TNativeControl {
   int LineCount() const;
   void AddLine(const std::string& line);
   void Clear();
+  // True when the memo holds no text: cheaper than Text() for a long one.
+  bool IsEmpty() const;
 
   TScrollStyle ScrollBars() const { return FScrollBars; }
   void SetScrollBars(TScrollStyle scrollBars);
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool wordWrap);
+  // True also while a long text is shown in pieces.
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
   bool WantTabs() const { return FWantTabs; }
@@ -55,11 +67,40 @@ class TMemo : public TNativeControl {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The whole text, line ends as '\n'.
+  QString PlainText() const;
+  // Shows the text (line ends as '\n'): in pieces when a line is too long.
+  void ShowText(const QString& text);
+  // Lays the pieced text out again when the memo's width has changed,
+  // keeping the selection and the first line in view; RepieceSoon once the
+  // event at hand is done.
+  void Repiece();
+  void RepieceSoon();
+  void ShowPieces();
+  // Read-only, and wrapped, as set or while pieced.
+  void ApplyEditing();
+  // The width the shown lines may take, in pixels.
+  int PieceWidth() const;
+  // The selected part of the whole text, while pieced.
+  QString PiecedSelection() const;
+  // An offset in the whole text for a position in the editor, and back.
+  int TextOffset(int position) const;
+  int EditorPosition(int offset) const;
+
   QPlainTextEdit* FEditor;
   TScrollStyle FScrollBars = TScrollStyle::ssNone;
   bool FWordWrap = true;
+  bool FReadOnly = false;
   bool FWantTabs = false;
   bool FWantReturns = true;
   bool FModified = false;
   bool FSetting = false;
+  bool FRepiecing = false;
+  bool FRepieceDue = false;
+  // While a long text is shown in pieces: the whole text, where each shown
+  // line starts in it, and the width the pieces were cut for.
+  bool FPieced = false;
+  QString FPiecedText;
+  std::vector<int> FPieceStarts;
+  int FPieceWidth = 0;
 };

@@ -3,11 +3,15 @@
 // screenshots the X server with ImageMagick's import and leaves the shots
 // under build/shots/: the window at start, an RTTTL tune converted to
 // iMelody, the KeyPress page through a chosen phone, a MIDI tune twelve
-// seconds into its preview, and the File menu with the recent files.
+// seconds into its preview, the File menu with the recent files, and a
+// long tune's RTTTL text wrapped to a wide and to a narrow window.
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <QWindow>
 
 #include "EventLoopWait.h"
@@ -81,5 +85,47 @@ TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   ASSERT_TRUE(ProcessEventsUntil([] { return QApplication::activePopupWidget() != nullptr; }, std::chrono::seconds(5)));
   Screen("main-file-menu");
   QApplication::activePopupWidget()->close();
+  w.Hide();
+}
+
+// A long tune's text as a person reads it: wrapped to the page in lines
+// that fill its width, and wrapped again when the window gets narrower.
+TEST_F(MainWindowRealWindow, ALongTunesTextFillsThePageLineByLine) {
+  TfrmMain& w = Window();
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  w.OpenFile(ttMIDI, WriteFile("long.mid", GeneratedMidi(20000)));
+  w.pgcTarget->SetActivePage(w.tsRTTTL);
+  QPlainTextEdit& editor = w.mmRTTTL->Editor();
+  // Every shown line fits the page, and the lines are the whole text.
+  auto shownLinesFit = [&] {
+    const QFontMetricsF metrics(editor.font());
+    const qreal width = editor.viewport()->width() - 2 * editor.document()->documentMargin();
+    QString shown;
+    for (QTextBlock b = editor.document()->begin(); b.isValid(); b = b.next()) {
+      if (metrics.horizontalAdvance(b.text()) > width) return false;
+      shown += b.text();
+    }
+    return shown.toStdString() == w.mmRTTTL->Text();
+  };
+  // The first shown line has text in the right quarter of the page.
+  auto firstLineReachesTheRight = [&](const QImage& screen) {
+    const QPoint origin = editor.viewport()->mapToGlobal(QPoint(0, 0));
+    const int right = editor.viewport()->width(), height = QFontMetrics(editor.font()).height();
+    const QRgb paper = screen.pixel(origin.x() + right - 2, origin.y() + 2);
+    for (int y = origin.y() + 2; y < origin.y() + 4 + height; ++y)
+      for (int x = origin.x() + right * 3 / 4; x < origin.x() + right - 4; ++x)
+        if (qGray(screen.pixel(x, y)) + 60 < qGray(paper)) return true;
+    return false;
+  };
+  ASSERT_TRUE(ProcessEventsUntil(shownLinesFit, std::chrono::seconds(10)));
+  EXPECT_GT(editor.blockCount(), 100);
+  EXPECT_TRUE(firstLineReachesTheRight(Screen("main-long-rtttl")));
+
+  const int wideLines = editor.blockCount();
+  w.SetBounds(w.Left(), w.Top(), 420, w.Height());
+  ASSERT_TRUE(ProcessEventsUntil([&] { return editor.blockCount() > wideLines && shownLinesFit(); },
+                                 std::chrono::seconds(10)));
+  EXPECT_TRUE(firstLineReachesTheRight(Screen("main-long-rtttl-narrow")));
   w.Hide();
 }

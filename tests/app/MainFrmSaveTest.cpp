@@ -1,6 +1,8 @@
 // Opening through the open dialog, and saving the target pages through
 // the save dialog, as texts and as KeyPress and ScreenShow target files
 // that open again as sources.
+#include <QPlainTextEdit>
+
 #include "Action.h"
 #include "Dialogs.h"
 #include "MainWindowFixture.h"
@@ -10,6 +12,7 @@
 #include "SkinMemo.h"
 #include "SkinPageControl.h"
 #include "Streams.h"
+#include "uRingLib.h"
 
 namespace {
 
@@ -130,4 +133,19 @@ TEST_F(MainWindowSaveTest, TheOpenDialogStartsBesideTheSourceAndOpensTheChosenFi
   EXPECT_EQ(boxes.requests[0].Text, "Unknown ringtone format.");
   EXPECT_EQ(w.SourceFile(), midi);
   EXPECT_EQ(answers.directory + "/", Folder() + "more/");
+}
+
+// A long tune's page is one line of many thousand characters: shown in
+// pieces, yet the page holds, and saves, exactly what the library gave.
+TEST_F(MainWindowSaveTest, ALongTunesPageHoldsAndSavesItsWholeText) {
+  TfrmMain& w = Window();
+  w.OpenFile(ttMIDI, WriteFile("long.mid", GeneratedMidi(20000)));
+  std::string rtttl;
+  ASSERT_EQ(RingToRing(w.SourceLines().Text(), "R04", "R00", rtttl), 0);
+  ASSERT_GT(rtttl.size(), 50000u);
+  w.pgcTarget->SetActivePage(w.tsRTTTL);
+  EXPECT_GT(w.mmRTTTL->Editor().blockCount(), 100);
+  EXPECT_EQ(w.mmRTTTL->Text(), rtttl);
+  EXPECT_TRUE(w.WriteTargetFile(Folder() + "long.rtx"));
+  EXPECT_EQ(Content(Folder() + "long.rtx"), rtttl + "\r\n");
 }

@@ -90,4 +90,22 @@ TEST(RingLibBinding, ASourceOverHalfAMegabyteConvertsWhole) {
   EXPECT_EQ(midi, direct.Text);
 }
 
+// One-letter eMelody tones through a filter that writes ten letters for
+// each: a result far beyond the room the first call is given, so the call
+// is repeated with more room until the whole text fits.
+TEST(RingLibBinding, AResultManyTimesItsSourceComesBackWhole) {
+  std::string filter = ReadFile(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
+  const std::string note = "NoteMapper_C=c\r\n";
+  ASSERT_NE(filter.find(note), std::string::npos);
+  filter.replace(filter.find(note), note.size(), "NoteMapper_C=cccccccccc\r\n");
+  std::string source = "BEGIN:EMELODY\r\nVERSION:1.0\r\nMELODY:" + std::string(100000, 'c') + "\r\nEND:EMELODY\r\n";
+  std::string screen;
+  ASSERT_EQ(RingToMap(source, "R02", filter, "R", "R", screen), 0);
+  EXPECT_GT(screen.size(), 10 * 100000u);
+  const PelmoraLibrary library;
+  const PelmoraLibrary::Result direct = library.Map(source, "R02", filter, "R", 16 << 20);
+  ASSERT_EQ(direct.Code, 0);
+  EXPECT_EQ(screen, direct.Text);
+}
+
 }  // namespace
