@@ -117,8 +117,12 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   void SetText(const std::string& text) { SetCaption(text); }
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& hint);
+  // Setting ShowHint turns ParentShowHint off; while ParentShowHint is on
+  // (the default) ShowHint follows the parent's.
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool showHint);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool parentShowHint);
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor cursor);
   int Tag() const { return FTag; }
@@ -195,6 +199,9 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   void ApplyParentColor();
   void ApplyParentFont();
   void FontWasChanged();
+  void ApplyParentShowHint();
+  void ApplyShowHint(bool showHint);
+  void UpdateToolTip();
   void RestackWindowless();
   void RequestParentAlign();
   void SetPointerInside(bool inside);
@@ -217,6 +224,7 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   std::string FCaption;
   std::string FHint;
   bool FShowHint = false;
+  bool FParentShowHint = true;
   TCursor FCursor = crDefault;
   int FTag = 0;
   TComponentRef<TPopupMenu> FPopupMenu;
