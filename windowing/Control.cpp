@@ -329,6 +329,11 @@ void TControl::ApplyShowHint(bool showHint) {
   for (TControl* child : Children(*this)) child->ApplyParentShowHint();
 }
 
+void TControl::SetSeeThrough(bool seeThrough) {
+  SetControlStyle(seeThrough ? FControlStyle & ~csOpaque : FControlStyle | csOpaque);
+  setAttribute(Qt::WA_OpaquePaintEvent, !seeThrough);
+}
+
 void TControl::SetCursor(TCursor cursor) {
   if (FCursor == cursor) return;
   FCursor = cursor;

@@ -162,6 +162,10 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   void SetWindowless(bool windowless) { FWindowless = windowless; }
   // Forms start hidden; controls start visible.
   void SetInitiallyHidden() { FVisible = false; }
+  // A see-through control shows what lies under it: Qt paints the parent
+  // there first and paints the control again whenever the parent repaints
+  // under it (an opaque one keeps what it drew).
+  void SetSeeThrough(bool seeThrough);
 
   virtual void Paint(TCanvas& canvas) { (void)canvas; }
   virtual void DblClick();
