@@ -893,7 +893,16 @@ bool TfrmMain::SaveWithDialog(TTuneType type) {
   // gets the chosen entry's, so that the file chosen is always written.
   if ((FTargetMask & TargetBit(FileTypeOfExt(ExtractFileExt(fileName)))) == 0)
     fileName += FSaveExtensions->Strings(index - 1);
+  // The dialog could not ask about the name as it is now.
+  if (FileExists(fileName) && !ConfirmReplace(fileName)) return false;
   return WriteTargetFile(fileName);
+}
+
+bool TfrmMain::ConfirmReplace(const std::string& fileName) {
+  return ShowSkinMessageBox("Save Ringtone",
+                            "\"" + ExtractFileName(fileName) + "\" already exists. Do you want to replace it?", "Yes",
+                            mrYes, "No", mrNo, "", mrNone, 2, TSkinIconType::skinWarning, skinForm1->UIStyle(),
+                            Font()) == mrYes;
 }
 
 bool TfrmMain::WriteTargetFile(const std::string& fileName) {
