@@ -131,8 +131,8 @@ void TCustomStatusBar::Paint(TCanvas& canvas) {
   canvas.Brush.Color = Color();
   canvas.FillRect(ClientRect());
   if (FSimplePanel) {
-    DrawPanel(canvas, Rect(0, kTopMargin, PanelsRight(), Height()), TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify,
-              FSimpleText);
+    DrawPanel(canvas, Rect(0, kTopMargin, PanelsRight(), Height()), TStatusPanelBevel::pbLowered,
+              TAlignment::taLeftJustify, FSimpleText);
     return;
   }
   for (int i = 0; i < FPanels.Count(); ++i) {

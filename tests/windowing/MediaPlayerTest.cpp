@@ -161,8 +161,8 @@ TEST(MediaPlayer, PlayWithoutItsSoundFontFailsThere) {
   TMediaPlayer player(nullptr, {TMediaPlayerOutput::AudioDevice, "/nonexistent/none.sf2"});
   player.SetFileName(WriteTestFile("font.mid", OneNoteFile(1000)));
   player.Open();
-  ExpectMCIError([&] { player.Play(); },
-                 "Cannot play \"" + player.FileName() + "\": the sound font cannot be loaded from /nonexistent/none.sf2.");
+  ExpectMCIError([&] { player.Play(); }, "Cannot play \"" + player.FileName() +
+                                             "\": the sound font cannot be loaded from /nonexistent/none.sf2.");
   EXPECT_EQ(player.Mode(), mpStopped);
 }
 
@@ -172,8 +172,8 @@ TEST(MediaPlayer, PlayWithoutASoundDeviceFailsQuietly) {
   player.SetFileName(WriteTestFile("device.mid", OneNoteFile(1000)));
   player.Open();
   testing::internal::CaptureStderr();
-  ExpectMCIError([&] { player.Play(); },
-                 "Cannot play \"" + player.FileName() + "\": there is no sound device (PulseAudio or ALSA) to play it on.");
+  ExpectMCIError([&] { player.Play(); }, "Cannot play \"" + player.FileName() +
+                                             "\": there is no sound device (PulseAudio or ALSA) to play it on.");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(player.Mode(), mpStopped);
 }
