@@ -262,6 +262,9 @@ void TfrmMain::FormCreate(TComponent*) {
     for (const TTargetPage& page : FPages) page.Sheet->SetTabVisible(CaroluneOption.get()->*page.Shown);
     for (const TTargetPage& page : FPages) page.Sheet->SetVisible(page.Sheet->TabVisible());
   });
+  // A hidden page keeps its size through resizes and takes the new one when
+  // it shows again: its memo follows then.
+  for (const TTargetPage& page : FPages) page.Sheet->OnResize = [this](TComponent*) { LayoutMemos(); };
   FKPSFilterFiles = std::make_unique<TStringList>();
   FMSSFilterFiles = std::make_unique<TStringList>();
   FSaveExtensions = std::make_unique<TStringList>();
@@ -341,12 +344,12 @@ void TfrmMain::AlignMIDIPanel() { pnlMIDISource->SetAlign(TAlign::alClient); }
 
 void TfrmMain::LayoutMemos() {
   if (!mmCom) return;  // the description is still being read
-  for (TSkinMemo* memo : {mmRTTTL, mmiM, mmeM, mmCom}) {
-    const TControl* parent = memo->Parent();
-    memo->SetBounds(8, 8, parent->Width() - 16, parent->Height() - 16);
+  // Each memo fills its own page, below the phone on the KeyPress and
+  // ScreenShow pages.
+  for (const TTargetPage& page : FPages) {
+    const int top = page.Type == ttKeyPress || page.Type == ttScreenShow ? 80 : 8;
+    page.Memo->SetBounds(8, top, page.Sheet->Width() - 16, page.Sheet->Height() - top - 8);
   }
-  const TControl* page = mmCom->Parent();
-  for (TSkinMemo* memo : {mmKeyPress, mmScreenShow}) memo->SetBounds(8, 80, page->Width() - 16, page->Height() - 88);
   for (const TSourcePanel& source : FSourcePanels) {
     source.Panel->SetAlign(TAlign::alClient);
     if (source.Memo) source.Memo->SetBounds(8, 48, source.Panel->Width() - 16, source.Panel->Height() - 56);
@@ -891,7 +894,16 @@ bool TfrmMain::SaveWithDialog(TTuneType type) {
   // gets the chosen entry's, so that the file chosen is always written.
   if ((FTargetMask & TargetBit(FileTypeOfExt(ExtractFileExt(fileName)))) == 0)
     fileName += FSaveExtensions->Strings(index - 1);
+  // The dialog could not ask about the name as it is now.
+  if (FileExists(fileName) && !ConfirmReplace(fileName)) return false;
   return WriteTargetFile(fileName);
+}
+
+bool TfrmMain::ConfirmReplace(const std::string& fileName) {
+  return ShowSkinMessageBox("Save Ringtone",
+                            "\"" + ExtractFileName(fileName) + "\" already exists. Do you want to replace it?", "Yes",
+                            mrYes, "No", mrNo, "", mrNone, 2, TSkinIconType::skinWarning, skinForm1->UIStyle(),
+                            Font()) == mrYes;
 }
 
 bool TfrmMain::WriteTargetFile(const std::string& fileName) {

@@ -257,6 +257,8 @@ class TfrmMain : public TForm {
   TSkinMemo* ActiveMemo() const;
   void ShowTargetPage(TTuneType type);
   bool SaveWithDialog(TTuneType type);
+  // Asks whether the file that exists may be replaced; true on Yes.
+  bool ConfirmReplace(const std::string& fileName);
   // The options dialog on its first page or on the filters; the lists are
   // read again afterwards.
   void ShowOptions(bool filterPage);

@@ -506,10 +506,19 @@ TControl* TfrmDravik::ActiveEditControl() const {
   for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
     auto* control = dynamic_cast<TControl*>(w);
     if (!control) continue;
-    if (GetParentForm(control) != this) return nullptr;
+    if (GetParentForm(control) != this || OnHiddenPanel(*control)) return nullptr;
     return dynamic_cast<TSkinMemo*>(control) || dynamic_cast<TSkinEdit*>(control) ? control : nullptr;
   }
   return nullptr;
+}
+
+// The panels of the editing area lie one over the other; only the one in
+// front is seen, and a selection under it is out of the user's sight.
+bool TfrmDravik::OnHiddenPanel(const TControl& control) const {
+  const TControl* area = FPanels.front().second->Parent();
+  for (const TControl* c = &control; c->Parent(); c = c->Parent())
+    if (c->Parent() == area) return area->Controls(area->ControlCount() - 1) != c;
+  return false;
 }
 
 void TfrmDravik::EditCommand(void (TMemo::*onMemo)(), void (TEdit::*onEdit)()) const {

@@ -1032,6 +1032,7 @@ object frmDravik: TfrmDravik
               PicNormal = {bitmap CRYSTAL_SCROLLBAR_BUTTON 1/6}
               PicMouseOn = {bitmap CRYSTAL_SCROLLBAR_BUTTON 2/6}
               PicMouseDown = {bitmap CRYSTAL_SCROLLBAR_BUTTON 3/6}
+              PicDisabled = {bitmap CRYSTAL_SCROLLBAR_BUTTON_DISABLED 1/2}
               OnClick = btnMapperOrderUpperClick
             end
             object btnMapperOrderDowner: TSkinImageButton
@@ -1045,6 +1046,7 @@ object frmDravik: TfrmDravik
               PicNormal = {bitmap CRYSTAL_SCROLLBAR_BUTTON 4/6}
               PicMouseOn = {bitmap CRYSTAL_SCROLLBAR_BUTTON 5/6}
               PicMouseDown = {bitmap CRYSTAL_SCROLLBAR_BUTTON 6/6}
+              PicDisabled = {bitmap CRYSTAL_SCROLLBAR_BUTTON_DISABLED 2/2}
               OnClick = btnMapperOrderDownerClick
             end
           end

@@ -156,8 +156,10 @@ class TfrmDravik : public TForm {
   void UpdateCaption();
   void SelectNodes(const std::string& name);
   void MoveMapperOrderItem(int by);
-  // The skinned memo or edit that has the focus in this window, or null.
+  // The skinned memo or edit that has the focus in this window, or null;
+  // null too while it lies on a panel hidden under the one in front.
   TControl* ActiveEditControl() const;
+  bool OnHiddenPanel(const TControl& control) const;
   // Runs the memo's or the edit's own command on the focused one.
   void EditCommand(void (TMemo::*onMemo)(), void (TEdit::*onEdit)()) const;
 

@@ -122,6 +122,16 @@ void TSkinCustomComboBox::EnabledChanged() {
   RepaintSkin();
 }
 
+void TSkinCustomComboBox::DoEnter() {
+  TSkinBordered<TComboBox>::DoEnter();
+  RepaintSkin();
+}
+
+void TSkinCustomComboBox::DoExit() {
+  TSkinBordered<TComboBox>::DoExit();
+  RepaintSkin();
+}
+
 TRect TSkinCustomComboBox::ButtonRect() const {
   const QComboBox& combo = Combo();
   QStyleOptionComboBox option;
@@ -148,6 +158,25 @@ void TSkinCustomComboBox::DrawArrow(TCanvas& canvas, int x, int y) const {
   triangle(0, clGray);
 }
 
+// The platform's focus rectangle round the text of a focused list, dotted
+// in the text colour: the skin's rings cover Qt's own focus frame, and the
+// overlay cannot invert what lies under it. An edit part shows its caret.
+void TSkinCustomComboBox::DrawFocusMark(TCanvas& canvas, const TRect& button) const {
+  if (Combo().isEditable() || !Combo().hasFocus() || DroppedDown()) return;
+  const TRect r = Rect(3, 3, button.Left - 1, Combo().height() - 3);
+  auto dot = [&](int x, int y) {
+    if ((x + y) % 2 == 0) canvas.SetPixel(x, y, Font().Color());
+  };
+  for (int x = r.Left; x < r.Right; ++x) {
+    dot(x, r.Top);
+    dot(x, r.Bottom - 1);
+  }
+  for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
+    dot(r.Left, y);
+    dot(r.Right - 1, y);
+  }
+}
+
 void TSkinCustomComboBox::PaintBorderAndButton(QWidget& window) const {
   if (Style() == TComboBoxStyle::csSimple) return;
   FrameControlBorder(window, BorderColor(), Color(), true);
@@ -168,6 +197,7 @@ void TSkinCustomComboBox::PaintBorderAndButton(QWidget& window) const {
     canvas.LineTo(b.Left, b.Bottom + 1);
   }
   if (UIStyle() != TSkinUIStyle::Azure) DrawArrow(canvas, b.Left + b.Width() / 2 - 3, b.Height() / 2);
+  DrawFocusMark(canvas, b);
   QPainter(&window).drawImage(0, 0, image);
 }
 

@@ -4,7 +4,8 @@
 // Azure, else a ButtonColor fill with a BorderColor separator, and a small
 // arrow in ArrowColor (grey with a white shadow while disabled; Azure's
 // bitmap carries its own). The open list is framed in BorderColor. A
-// csSimple box keeps the native look.
+// focused drop-down list shows a dotted ring round its text. A csSimple box
+// keeps the native look.
 #pragma once
 
 #include <QPointer>
@@ -41,10 +42,13 @@ class TSkinCustomComboBox : public TSkinBordered<TComboBox> {
   void CloseUp() override;
   void EnabledChanged() override;
   void ColorChanged() override;
+  void DoEnter() override;
+  void DoExit() override;
 
  private:
   class TOverlay;
   void DrawArrow(TCanvas& canvas, int x, int y) const;
+  void DrawFocusMark(TCanvas& canvas, const TRect& button) const;
   void RepaintSkin();
 
   TColor FButtonColor = clBtnFace;

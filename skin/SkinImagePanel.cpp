@@ -48,6 +48,8 @@ const TClassInfo& TSkinImagePanel::StaticClassInfo() {
 void TSkinCustomPanel::SetTransparent(bool transparent) {
   if (FTransparent == transparent) return;
   FTransparent = transparent;
+  // Its see-through parts show the parent as it is now.
+  SetSeeThrough(transparent);
   SyncPictureTransparent();
   Invalidate();
 }

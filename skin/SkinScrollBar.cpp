@@ -209,10 +209,10 @@ void TSkinScrollBar::ColorChanged() {
 class TSkinScrollBarLink::TWatcher : public QObject {
  public:
   explicit TWatcher(TSkinScrollBarLink& link) : FLink(link) {
-    QObject::connect(link.FNative, &QAbstractSlider::rangeChanged, this, [this] { Changed(); });
-    QObject::connect(link.FNative, &QAbstractSlider::valueChanged, this, [this] { Changed(); });
+    link.FNative->OnChange = [this] { Changed(); };
     link.FNative->installEventFilter(this);
   }
+  ~TWatcher() override { FLink.FNative->OnChange = nullptr; }
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {

@@ -15,6 +15,12 @@ constexpr int kGripOvershoot = 5;
 
 TSkinStatusBar::TSkinStatusBar(TComponent* owner) : TSkinThemed(owner) {
   SetControlStyle(ControlStyle() | csAcceptsControls);
+  try {
+    FGrip.LoadFromResourceName("STATUSBAR_HANDLE");
+    FGrip.SetTransparent(true);
+  } catch (const EResNotFound&) {
+    // No bitmap, no grip.
+  }
   SetUIStyle(GetOwnerUIStyle(owner));
 }
 
@@ -42,23 +48,18 @@ bool TSkinStatusBar::ShowsGrip() const {
   return form && form->WindowState() != TWindowState::wsMaximized;
 }
 
+int TSkinStatusBar::SizeGripWidth() const { return !FGrip.Empty() && ShowsGrip() ? FGrip.Width() + 2 : 0; }
+
 bool TSkinStatusBar::OverGrip(int x, int y) const { return !FGripRect.IsEmpty() && PointInRectXY(x, y, FGripRect); }
 
 void TSkinStatusBar::Paint(TCanvas& canvas) {
   TCustomStatusBar::Paint(canvas);
   // No grip, no place to grab it by.
   FGripRect = TRect{};
-  if (!ShowsGrip()) return;
-  TBitmap grip;
-  try {
-    grip.LoadFromResourceName("STATUSBAR_HANDLE");
-  } catch (const EResNotFound&) {
-    return;
-  }
-  grip.SetTransparent(true);
-  const int w = grip.Width(), h = grip.Height();
+  if (FGrip.Empty() || !ShowsGrip()) return;
+  const int w = FGrip.Width(), h = FGrip.Height();
   FGripRect = Rect(Width() - w / 2 - 2, Height() - h / 2 - 2, Width(), Height());
-  canvas.Draw(Width() - w - 1, Height() - h - 1, grip);
+  canvas.Draw(Width() - w - 1, Height() - h - 1, FGrip);
 }
 
 void TSkinStatusBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -5,6 +5,7 @@
 // holds child controls.
 #pragma once
 
+#include "Bitmap.h"
 #include "SkinMgr.h"
 #include "SkinThemes.h"
 #include "StatusBar.h"
@@ -29,6 +30,8 @@ class TSkinStatusBar : public TSkinThemed<TCustomStatusBar> {
  protected:
   // PanelColor from the style's form background.
   void ApplyUIStyle() override;
+  // The grip while it shows, with a pixel on either side.
+  int SizeGripWidth() const override;
   void Paint(TCanvas& canvas) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
@@ -37,6 +40,7 @@ class TSkinStatusBar : public TSkinThemed<TCustomStatusBar> {
  private:
   bool OverGrip(int x, int y) const;
 
+  TBitmap FGrip;  // empty when the bitmap cannot be loaded
   TRect FGripRect;
   bool FButtonDown = false;
   bool FSizing = false;  // the press went down on the grip

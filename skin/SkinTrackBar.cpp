@@ -153,6 +153,7 @@ void TSkinTrackBar::SetShowTick(bool showTick) {
 void TSkinTrackBar::SetTransparent(bool transparent) {
   if (FTransparent == transparent) return;
   FTransparent = transparent;
+  SetSeeThrough(transparent);
   Invalidate();
 }
 

@@ -99,6 +99,7 @@ const TClassInfo& TControl::StaticClassInfo() {
         .String("Caption", &TControl::Caption, &TControl::SetCaption)
         .String("Hint", &TControl::Hint, &TControl::SetHint)
         .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+        .Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint)
         .Cursor("Cursor", &TControl::Cursor, &TControl::SetCursor)
         .Integer("Tag", &TControl::Tag, &TControl::SetTag)
         .Component<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
@@ -136,6 +137,7 @@ void TControl::SetParent(TControl* parent) {
   RestackWindowless();
   ApplyParentColor();
   ApplyParentFont();
+  ApplyParentShowHint();
   QWidget::setVisible(FVisible);
   parent->ControlChange(this, true);
   RequestParentAlign();
@@ -299,13 +301,37 @@ void TControl::SetCaption(const std::string& caption) {
 void TControl::SetHint(const std::string& hint) {
   if (FHint == hint) return;
   FHint = hint;
-  setToolTip(FShowHint ? QString::fromStdString(FHint) : QString());
+  UpdateToolTip();
 }
 
+// The hint shows as the control's tooltip while ShowHint is on.
+void TControl::UpdateToolTip() { setToolTip(FShowHint ? QString::fromStdString(FHint) : QString()); }
+
 void TControl::SetShowHint(bool showHint) {
+  FParentShowHint = false;
+  ApplyShowHint(showHint);
+}
+
+void TControl::SetParentShowHint(bool parentShowHint) {
+  if (FParentShowHint == parentShowHint) return;
+  FParentShowHint = parentShowHint;
+  ApplyParentShowHint();
+}
+
+void TControl::ApplyParentShowHint() {
+  if (FParentShowHint && FParent) ApplyShowHint(FParent->FShowHint);
+}
+
+void TControl::ApplyShowHint(bool showHint) {
   if (FShowHint == showHint) return;
   FShowHint = showHint;
-  setToolTip(FShowHint ? QString::fromStdString(FHint) : QString());
+  UpdateToolTip();
+  for (TControl* child : Children(*this)) child->ApplyParentShowHint();
+}
+
+void TControl::SetSeeThrough(bool seeThrough) {
+  SetControlStyle(seeThrough ? FControlStyle & ~csOpaque : FControlStyle | csOpaque);
+  setAttribute(Qt::WA_OpaquePaintEvent, !seeThrough);
 }
 
 void TControl::SetCursor(TCursor cursor) {

@@ -117,8 +117,12 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   void SetText(const std::string& text) { SetCaption(text); }
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& hint);
+  // Setting ShowHint turns ParentShowHint off; while ParentShowHint is on
+  // (the default) ShowHint follows the parent's.
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool showHint);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool parentShowHint);
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor cursor);
   int Tag() const { return FTag; }
@@ -158,6 +162,10 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   void SetWindowless(bool windowless) { FWindowless = windowless; }
   // Forms start hidden; controls start visible.
   void SetInitiallyHidden() { FVisible = false; }
+  // A see-through control shows what lies under it: Qt paints the parent
+  // there first and paints the control again whenever the parent repaints
+  // under it (an opaque one keeps what it drew).
+  void SetSeeThrough(bool seeThrough);
 
   virtual void Paint(TCanvas& canvas) { (void)canvas; }
   virtual void DblClick();
@@ -195,6 +203,9 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   void ApplyParentColor();
   void ApplyParentFont();
   void FontWasChanged();
+  void ApplyParentShowHint();
+  void ApplyShowHint(bool showHint);
+  void UpdateToolTip();
   void RestackWindowless();
   void RequestParentAlign();
   void SetPointerInside(bool inside);
@@ -217,6 +228,7 @@ class TControl : public QWidget, public TComponent, public TPersistent {
   std::string FCaption;
   std::string FHint;
   bool FShowHint = false;
+  bool FParentShowHint = true;
   TCursor FCursor = crDefault;
   int FTag = 0;
   TComponentRef<TPopupMenu> FPopupMenu;

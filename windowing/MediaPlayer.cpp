@@ -55,12 +55,12 @@ struct TMediaPlayer::TSynth final : TMidiOutputDevice {
   explicit TSynth(TMediaPlayerSetup setup) : Setup(std::move(setup)) {
     SilenceFluidLog();
     Settings.reset(new_fluid_settings());
-    if (Settings == nullptr) throw EMCIDeviceError(sMCICannotLoadDriver);
+    if (Settings == nullptr) throw EMCIDeviceError(sMCINoSynthesizer);
     fluid_settings_setnum(Settings.get(), "synth.sample-rate", kSampleRate);
     fluid_settings_setnum(Settings.get(), "synth.gain", kFullScaleGain);
     fluid_settings_setstr(Settings.get(), "player.timing-source", "sample");
     Synth.reset(new_fluid_synth(Settings.get()));
-    if (Synth == nullptr) throw EMCIDeviceError(sMCICannotLoadDriver);
+    if (Synth == nullptr) throw EMCIDeviceError(sMCINoSynthesizer);
   }
 
   std::string DeviceName() const override { return "Software synthesizer"; }
@@ -80,22 +80,24 @@ struct TMediaPlayer::TSynth final : TMidiOutputDevice {
     return result;
   }
 
-  void LoadSoundFont() {
-    if (SoundFontLoaded) return;
-    if (!FileExists(Setup.SoundFont) || fluid_synth_sfload(Synth.get(), Setup.SoundFont.c_str(), 1) == FLUID_FAILED)
-      throw EMCIDeviceError(sMCICannotLoadDriver);
-    SoundFontLoaded = true;
+  // False when the sound font cannot be loaded.
+  bool LoadSoundFont() {
+    if (!SoundFontLoaded)
+      SoundFontLoaded =
+          FileExists(Setup.SoundFont) && fluid_synth_sfload(Synth.get(), Setup.SoundFont.c_str(), 1) != FLUID_FAILED;
+    return SoundFontLoaded;
   }
 
-  void OpenDevice() {
-    if (Setup.Output != TMediaPlayerOutput::AudioDevice || Driver != nullptr) return;
+  // False when no sound device can be opened.
+  bool OpenDevice() {
+    if (Setup.Output != TMediaPlayerOutput::AudioDevice || Driver != nullptr) return true;
     const TAlsaQuiet quiet;
     for (const char* driver : kAudioDrivers) {
       fluid_settings_setstr(Settings.get(), "audio.driver", driver);
       Driver.reset(new_fluid_audio_driver2(Settings.get(), RenderToDevice, this));
-      if (Driver != nullptr) return;
+      if (Driver != nullptr) return true;
     }
-    throw EMCIDeviceError(sMCIHardware);
+    return false;
   }
 
   // Declared in the order of creation: they go in the reverse order.
@@ -122,20 +124,24 @@ void TMediaPlayer::RequireOpen() const {
   if (FMode == mpNotReady) throw EMCIDeviceError(sMCINotOpen);
 }
 
+void TMediaPlayer::CannotPlay(const std::string& reason) const {
+  throw EMCIDeviceError("Cannot play \"" + FFileName + "\": " + reason);
+}
+
 void TMediaPlayer::Open() {
   Close();
-  if (!FileExists(FFileName)) throw EMCIDeviceError(sMCIFileNotFound);
+  if (!FileExists(FFileName)) CannotPlay(sPlayNotFound);
   std::string bytes;
   try {
     TFileStream file(FFileName, TFileMode::fmOpenRead);
-    if (file.Size() > kMaxFileSize) throw EMCIDeviceError(sMCIInvalidFile);
+    if (file.Size() > kMaxFileSize) CannotPlay(sPlayNotMidi);
     bytes.resize(static_cast<size_t>(file.Size()));
     file.ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
   } catch (const EStreamError&) {
-    throw EMCIDeviceError(sMCIFileRead);
+    CannotPlay(sPlayUnreadable);
   }
   FTimeline = TMidiTimeline::Read(bytes);
-  if (!FTimeline) throw EMCIDeviceError(sMCIInvalidFile);
+  if (!FTimeline) CannotPlay(sPlayNotMidi);
   FPosition = 0;
   FMode = mpStopped;
 }
@@ -220,7 +226,7 @@ void TMediaPlayer::RenderSilently(int32_t milliseconds) {
 // device is let go meanwhile, so that nothing renders while the file player
 // changes, and taken again.
 void TMediaPlayer::StartFrom(int32_t position) {
-  FSynth->LoadSoundFont();
+  if (!FSynth->LoadSoundFont()) CannotPlay(sPlayNoSoundFont + FSynth->Setup.SoundFont + ".");
   FSynth->Driver.reset();
   fluid_synth_t* synth = FSynth->Synth.get();
   fluid_synth_system_reset(synth);
@@ -229,9 +235,9 @@ void TMediaPlayer::StartFrom(int32_t position) {
   const std::string& bytes = FTimeline->PlayableBytes();
   if (player == nullptr || fluid_player_add_mem(player, bytes.data(), bytes.size()) != FLUID_OK ||
       fluid_player_seek(player, static_cast<int>(FTimeline->TickAtMs(position))) != FLUID_OK)
-    throw EMCIDeviceError(sMCIHardware);
-  FSynth->OpenDevice();
-  if (fluid_player_play(player) != FLUID_OK) throw EMCIDeviceError(sMCIHardware);
+    CannotPlay(sPlayRefused);
+  if (!FSynth->OpenDevice()) CannotPlay(sPlayNoSoundDevice);
+  if (fluid_player_play(player) != FLUID_OK) CannotPlay(sPlayRefused);
   FStartPosition = position;
   FStartFrame = FSynth->Frames;
   FMode = mpPlaying;

@@ -22,24 +22,24 @@ enum TMPModes { mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, mpPaus
 // The time formats the player offers: milliseconds.
 enum TMPTimeFormats { tfMilliseconds };
 
-// A failure of the player, with the platform's wording.
+// A failure of the player. A file it cannot open or play is named, with the
+// reason in plain words: "Cannot play "<file>": <reason>".
 class EMCIDeviceError : public Exception {
   using Exception::Exception;
 };
 
-// The messages of the player's failures.
+// The messages of the player's failures that name no file.
 inline constexpr const char* sMCINotOpen = "No MCI device open";
-inline constexpr const char* sMCIFileNotFound = "Cannot find the specified file. Make sure the path and filename are correct.";
-inline constexpr const char* sMCIFileRead =
-    "A problem occurred in reading the specified file. Make sure the file is still present, or check your disk or "
-    "network connection.";
-inline constexpr const char* sMCIInvalidFile =
-    "The specified file cannot be played on the specified MCI device. The file may be corrupt, not in the correct "
-    "format, or no file handler available for this format.";
 inline constexpr const char* sMCIOutOfRange = "The specified parameter is out of range for the specified command.";
-inline constexpr const char* sMCICannotLoadDriver = "There is an undetectable problem in loading the specified device driver.";
-inline constexpr const char* sMCIHardware =
-    "There is a problem with your media device. Make sure it is working correctly or contact the device manufacturer.";
+inline constexpr const char* sMCINoSynthesizer = "The software synthesizer cannot be started.";
+// Why a file cannot be played (the sound font's reason ends in the font's
+// path and a full stop).
+inline constexpr const char* sPlayNotFound = "there is no such file.";
+inline constexpr const char* sPlayUnreadable = "the file cannot be read.";
+inline constexpr const char* sPlayNotMidi = "it is not a Standard MIDI File.";
+inline constexpr const char* sPlayNoSoundDevice = "there is no sound device (PulseAudio or ALSA) to play it on.";
+inline constexpr const char* sPlayRefused = "the synthesizer refuses it.";
+inline constexpr const char* sPlayNoSoundFont = "the sound font cannot be loaded from ";
 
 inline constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
@@ -97,6 +97,8 @@ class TMediaPlayer : public TComponent {
   struct TSynth;
 
   void RequireOpen() const;
+  // Raises the failure to play FileName, for the reason given.
+  [[noreturn]] void CannotPlay(const std::string& reason) const;
   void StartFrom(int32_t position);
   void Resume();
   // Silences a playing player and keeps where it was; true when it played.

@@ -39,3 +39,8 @@ QSize TNativeScrollBar::sizeHint() const {
     hint.setHeight(FExtent);
   return hint;
 }
+
+void TNativeScrollBar::sliderChange(SliderChange change) {
+  QScrollBar::sliderChange(change);
+  if (OnChange) OnChange();
+}

@@ -1,10 +1,12 @@
 // The scroll bars of the native scrolling controls (memo, list, tree), to
 // put in place of the ones Qt makes: they report their state the way the
-// platform's scroll-bar queries do, the thumb's length included, and can be
-// made as thick as a skinned bar laid over them.
+// platform's scroll-bar queries do, the thumb's length included, tell of
+// every change of range, page or position, and can be made as thick as a
+// skinned bar laid over them.
 #pragma once
 
 #include <QScrollBar>
+#include <functional>
 
 struct TScrollBarState {
   // Shown, enabled and with something to scroll.
@@ -28,6 +30,14 @@ class TNativeScrollBar : public QScrollBar {
   int Extent() const { return FExtent; }
   void SetExtent(int extent);
   QSize sizeHint() const override;
+
+  // Every change of range, page step or position, also one the control
+  // makes with the bar's signals blocked (a text edit scrolling to its
+  // cursor does).
+  std::function<void()> OnChange;
+
+ protected:
+  void sliderChange(SliderChange change) override;
 
  private:
   int FExtent = 0;

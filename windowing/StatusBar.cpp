@@ -123,7 +123,7 @@ TRect TCustomStatusBar::PanelRect(int index) const {
   if (index < 0 || index >= count) return {};
   int left = 0;
   for (int i = 0; i < index; ++i) left += FPanels.Items(i)->Width();
-  const int right = index == count - 1 ? Width() : left + FPanels.Items(index)->Width() - kPanelGap;
+  const int right = index == count - 1 ? PanelsRight() : left + FPanels.Items(index)->Width() - kPanelGap;
   return Rect(left, kTopMargin, std::max(left, right), Height());
 }
 
@@ -131,8 +131,8 @@ void TCustomStatusBar::Paint(TCanvas& canvas) {
   canvas.Brush.Color = Color();
   canvas.FillRect(ClientRect());
   if (FSimplePanel) {
-    DrawPanel(canvas, Rect(0, kTopMargin, Width(), Height()), TStatusPanelBevel::pbLowered, TAlignment::taLeftJustify,
-              FSimpleText);
+    DrawPanel(canvas, Rect(0, kTopMargin, PanelsRight(), Height()), TStatusPanelBevel::pbLowered,
+              TAlignment::taLeftJustify, FSimpleText);
     return;
   }
   for (int i = 0; i < FPanels.Count(); ++i) {

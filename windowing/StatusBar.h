@@ -3,6 +3,7 @@
 // platform's status control draws them (sunken panels on the bar colour).
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "Collection.h"
@@ -60,14 +61,18 @@ class TCustomStatusBar : public TCustomControl {
   void SetUseSystemFont(bool useSystemFont);
 
   // Where panel index lies: side by side from the left, each as wide as
-  // its Width, the last one up to the bar's right edge.
+  // its Width, the last one up to the bar's right edge or its size grip.
   TRect PanelRect(int index) const;
 
  protected:
+  // The width kept free for a size grip at the bar's right end: the panels
+  // (or the simple text) end before it. None here.
+  virtual int SizeGripWidth() const { return 0; }
   void Paint(TCanvas& canvas) override;
   void FontChanged() override;
 
  private:
+  int PanelsRight() const { return std::max(0, Width() - SizeGripWidth()); }
   void DrawPanel(TCanvas& canvas, TRect r, TStatusPanelBevel bevel, TAlignment alignment, const std::string& text);
 
   TStatusPanels FPanels{this};

@@ -62,9 +62,7 @@ void TToolBar::SetFlat(bool flat) {
 void TToolBar::SetTransparent(bool transparent) {
   if (FTransparent == transparent) return;
   FTransparent = transparent;
-  // A transparent bar lets Qt put the parent under it.
-  SetControlStyle(transparent ? ControlStyle() & ~csOpaque : ControlStyle() | csOpaque);
-  setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
+  SetSeeThrough(transparent);
   Invalidate();
 }
 

@@ -13,6 +13,10 @@ TTreeView::TTreeView(TComponent* owner)
   FTree->setFrameShape(QFrame::NoFrame);
   FTree->setHeaderHidden(true);
   FTree->setColumnCount(1);
+  // The one column is as wide as the widest node, so that a long name shows
+  // whole and the view scrolls sideways to it, as the platform's tree does.
+  FTree->header()->setStretchLastSection(false);
+  FTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   FItems->OnImageChange = [this](TTreeNode& node) { ShowImage(node); };
   SetTabStop(true);
   SetBounds(0, 0, 121, 97);

@@ -95,6 +95,7 @@ TFace FaceOf(const TSkinPalette& pal, TState state) {
 }
 
 TFace DisabledFace() { return {QColor(246, 246, 246), QColor(228, 228, 228), QColor(172, 172, 172)}; }
+QColor DisabledGlyph() { return QColor(160, 160, 160); }
 
 // A bordered, rounded face with a glossy vertical gradient and a light
 // inner top line; the caller has painted what lies under its corners.
@@ -280,7 +281,7 @@ QImage PaintCheckBoxStrip(const TSkinPalette& pal, int width, int height, bool r
     QImage frame = NewImage(w, h, pal.FormBackground);
     const bool checked = index % 2 == 0, enabled = index < 2;
     const TFace face = enabled ? TFace{Qt::white, Mix(pal.FaceBottom, Qt::white, 0.4), pal.FaceBorder} : DisabledFace();
-    const QColor mark = enabled ? pal.Accent : QColor(160, 160, 160);
+    const QColor mark = enabled ? pal.Accent : DisabledGlyph();
     const double side = std::min(w, h) - (radio && w > 13 ? 1 : 0);
     const QRectF box((w - side) / 2, (h - side) / 2, side, side);
     QPainter p(&frame);
@@ -342,18 +343,31 @@ QImage PaintTitleButtonStrip(const TSkinPalette& pal, int width, int height) {
   });
 }
 
+// One arrow button of a scroll bar, pointing back (up) or forward (down).
+QImage PaintScrollBarButton(const TSkinPalette& pal, int w, int h, bool forward, const TFace& face, bool pressed,
+                            const QColor& glyph) {
+  QImage frame = NewImage(w, h, pal.ScrollBarBackground);
+  QPainter p(&frame);
+  PaintFace(p, QRectF(0, 0, w, h), 2.5, face, !pressed);
+  PaintArrow(p, QRectF(0, 0, w, h).translated(pressed ? 0.5 : 0, pressed ? 0.5 : 0), forward ? 2 : 0,
+             std::min(w, h) * 0.25, glyph);
+  p.end();
+  ReplaceOutside(frame, Rounded(QRectF(0, 0, w, h), 2.5), pal.ScrollBarBackground);
+  return frame;
+}
+
 QImage PaintScrollBarButtonStrip(const TSkinPalette& pal, int width, int height) {
   // Back arrow (up) normal, hover, pressed; forward arrow (down) the same.
   return Strip(width, height, 6, pal.ScrollBarBackground, [&](int index, int w, int h) {
-    QImage frame = NewImage(w, h, pal.ScrollBarBackground);
-    QPainter p(&frame);
     const auto state = static_cast<TState>(index % 3);
-    PaintFace(p, QRectF(0, 0, w, h), 2.5, FaceOf(pal, state), state != Down);
-    PaintArrow(p, QRectF(0, 0, w, h).translated(state == Down ? 0.5 : 0, state == Down ? 0.5 : 0), index < 3 ? 0 : 2,
-               std::min(w, h) * 0.25, pal.Glyph);
-    p.end();
-    ReplaceOutside(frame, Rounded(QRectF(0, 0, w, h), 2.5), pal.ScrollBarBackground);
-    return frame;
+    return PaintScrollBarButton(pal, w, h, index >= 3, FaceOf(pal, state), state == Down, pal.Glyph);
+  });
+}
+
+QImage PaintScrollBarDisabledButtonStrip(const TSkinPalette& pal, int width, int height) {
+  // Back arrow (up), forward arrow (down), greyed.
+  return Strip(width, height, 2, pal.ScrollBarBackground, [&](int index, int w, int h) {
+    return PaintScrollBarButton(pal, w, h, index == 1, DisabledFace(), false, DisabledGlyph());
   });
 }
 

@@ -45,6 +45,7 @@ QImage PaintCheckBoxStrip(const TSkinPalette& p, int width, int height, bool rad
 QImage PaintCheckListStrip(const TSkinPalette& p, int width, int height);
 QImage PaintTitleButtonStrip(const TSkinPalette& p, int width, int height);
 QImage PaintScrollBarButtonStrip(const TSkinPalette& p, int width, int height);
+QImage PaintScrollBarDisabledButtonStrip(const TSkinPalette& p, int width, int height);
 QImage PaintScrollBarThumbStrip(const TSkinPalette& p, int width, int height);
 QImage PaintTabScrollButtonStrip(const TSkinPalette& p, int width, int height);
 QImage PaintTabStrip(const TSkinPalette& p, int width, int height);

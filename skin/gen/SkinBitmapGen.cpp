@@ -176,6 +176,9 @@ const std::vector<TPart>& Parts() {
       {"TRACKBAR_SLIDER", {QSize(11, 20), QSize(11, 21), QSize(11, 20), QSize(11, 20), QSize(11, 20)}, PaintTrackBarSlider},
       {"TRACKBAR_SLIDER_V", {QSize(19, 11), QSize(22, 11), QSize(18, 11), QSize(18, 11), QSize(18, 11)}, PaintTrackBarSliderVertical},
       {"SCROLLBAR_BUTTON", {QSize(96, 22), QSize(96, 17), QSize(96, 16), QSize(96, 16), QSize(102, 16)}, PaintScrollBarButtonStrip},
+      // Only for image buttons made of Crystal's arrows (the filter editor's order buttons).
+      {"SCROLLBAR_BUTTON_DISABLED", {QSize(), QSize(), QSize(), QSize(32, 16), QSize()},
+       PaintScrollBarDisabledButtonStrip},
       {"SCROLLBAR_TRACK", {QSize(33, 16), QSize(21, 16), QSize(21, 16), QSize(21, 16), QSize(21, 16)}, PaintScrollBarThumbStrip},
       {"CHECKLIST", {QSize(40, 11), QSize(44, 11), QSize(44, 11), QSize(44, 11), QSize(44, 11)}, PaintCheckListStrip},
       // Midnight, Crystal and Frost share MORE_SCROLLBUTTON (below).

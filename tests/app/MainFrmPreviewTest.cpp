@@ -101,3 +101,24 @@ TEST_F(MainWindowPreviewTest, TheVolumeBarSetsTheSynthesizersLevelWithItsLoudest
   ASSERT_TRUE(devices.GetVolume(TVolumeDeviceKind::MidiOut, 0, level));
   EXPECT_EQ(LevelOfVolume(level), 255);
 }
+
+// Play that cannot sound says so in the error box, naming the file and why
+// in plain words; the window stays ready to play.
+TEST_F(MainWindowPreviewTest, PlayWithoutItsSoundFontNamesTheFileAndWhy) {
+  Application().SetTitle("Carolune");
+  TfrmMainSetup setup;
+  setup.ProgramFolder = Folder();
+  setup.Player = {TMediaPlayerOutput::SilentRender, Folder() + "none.sf2"};
+  setup.AudioDevices = &devices;
+  TfrmMain w(nullptr, setup);
+  const std::string tune = WriteFile("tune.mid", SixtyFiveSecondFile());
+  w.OpenFile(ttMIDI, tune);
+  w.Show();
+  ClickButton(*w.btnMIDIPlay);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].Caption, "Carolune");
+  EXPECT_EQ(boxes.boxes[0].Text,
+            "Cannot play \"" + tune + "\": the sound font cannot be loaded from " + Folder() + "none.sf2.");
+  EXPECT_TRUE(PlayShown(w));
+  w.Hide();
+}

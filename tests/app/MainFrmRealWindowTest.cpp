@@ -3,8 +3,9 @@
 // screenshots the X server with ImageMagick's import and leaves the shots
 // under build/shots/: the window at start, an RTTTL tune converted to
 // iMelody, the KeyPress page through a chosen phone, a MIDI tune twelve
-// seconds into its preview, the File menu with the recent files, and a
-// long tune's RTTTL text wrapped to a wide and to a narrow window.
+// seconds into its preview, the File menu with the recent files, a long
+// tune's RTTTL text wrapped to a wide and to a narrow window, a tool bar
+// button's hint, the status bar, and the position bar after a drag.
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -12,8 +13,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
+#include <QToolTip>
 #include <QWindow>
 
+#include "BitmapResources.h"
 #include "EventLoopWait.h"
 #include "MainWindowFixture.h"
 #include "MidiTunes.h"
@@ -24,8 +27,10 @@
 #include "SkinGroupBox.h"
 #include "SkinMemo.h"
 #include "SkinPageControl.h"
+#include "SkinStatusBar.h"
 #include "SkinTrackBar.h"
 #include "Timer.h"
+#include "ToolButton.h"
 
 namespace {
 
@@ -35,6 +40,18 @@ class MainWindowRealWindow : public MainWindowTest {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
   }
   static QImage Screen(const QString& name) { return SettledScreenShot(name); }
+  // The window on the screen, active.
+  TfrmMain& Shown() {
+    TfrmMain& w = Window();
+    w.Show();
+    EXPECT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+    QApplication::setActiveWindow(&w);
+    return w;
+  }
+  // What the screen shows of the control.
+  static QImage Part(const QImage& shot, const TControl& control) {
+    return shot.copy(QRect(control.mapToGlobal(QPoint(0, 0)), control.size()));
+  }
 };
 
 }  // namespace
@@ -128,4 +145,67 @@ TEST_F(MainWindowRealWindow, ALongTunesTextFillsThePageLineByLine) {
                                  std::chrono::seconds(10)));
   EXPECT_TRUE(firstLineReachesTheRight(Screen("main-long-rtttl-narrow")));
   w.Hide();
+}
+
+// A person rests the pointer on a tool bar button: its hint shows.
+TEST_F(MainWindowRealWindow, ToolBarButtonsShowTheirHints) {
+  Shown();
+  auto& open = Find<TToolButton>("ToolButton1");
+  // The pointer itself moves there, as a person moves it.
+  QCursor::setPos(open.mapToGlobal(QPoint(open.Width() / 2, open.Height() / 2)));
+  ASSERT_TRUE(ProcessEventsUntil([] { return QToolTip::isVisible(); }, std::chrono::seconds(10)));
+  EXPECT_EQ(QToolTip::text(), "Open file");
+  Screen("main-tool-bar-hint");
+  QCursor::setPos(0, 0);
+  QToolTip::hideText();
+}
+
+// The status bar's right panel ends before the size grip: its text shows
+// to the last letter, and nothing but the grip lies in the corner.
+TEST_F(MainWindowRealWindow, TheStatusTextEndsBeforeTheSizeGrip) {
+  TfrmMain& w = Shown();
+  const QImage bar = Part(Screen("main-status-bar"), *w.stbMain);
+  const QImage grip = LoadBitmapResource("STATUSBAR_HANDLE");
+  const QRgb key = grip.pixel(0, grip.height() - 1);
+  const int width = bar.width(), height = bar.height(), free = grip.width() + 2;
+  int strays = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = width - free; x < width; ++x) {
+      const QPoint g(x - (width - grip.width() - 1), y - (height - grip.height() - 1));
+      const bool onGrip = grip.rect().contains(g) && grip.pixel(g) != key;
+      strays += QRgbToColor(bar.pixel(x, y)) != (onGrip ? QRgbToColor(grip.pixel(g)) : w.stbMain->PanelColor());
+    }
+  EXPECT_EQ(strays, 0);
+  int ink = 0;  // the text's rightmost column
+  for (int y = 3; y < height - 1; ++y)
+    for (int x = width / 2; x < width - free; ++x)
+      if (qGray(bar.pixel(x, y)) < 100) ink = std::max(ink, x);
+  EXPECT_GT(ink, width - free - 8);
+}
+
+// Dragging the position bar's slider and going on to another control: the
+// slider's see-through corners show the bar as it is, without the focus
+// dots it had while the bar held the focus.
+TEST_F(MainWindowRealWindow, ADraggedSliderKeepsNoFocusDots) {
+  TfrmMain& w = Shown();
+  w.OpenFile(ttMIDI, WriteFile("sixty-five seconds.mid", SixtyFiveSecondFile()));
+  TSkinTrackBar& bar = *w.tbPlayMIDI;
+  auto& slider = *static_cast<QWidget*>(bar.Controls(0));
+  const QPoint grab(slider.width() / 2, slider.height() / 2);
+  QTest::mousePress(&slider, Qt::LeftButton, {}, grab);
+  for (int dx : {20, 60, 120}) QTest::mouseMove(&slider, grab + QPoint(dx, 0));
+  QTest::mouseRelease(&slider, Qt::LeftButton, {}, slider.mapFromGlobal(bar.mapToGlobal(QPoint(grab.x() + 120, 0))));
+  ASSERT_GT(bar.Position(), 0);
+  ASSERT_TRUE(bar.hasFocus());
+  Screen("main-position-dragged");
+  w.btnMIDIPlay->SetFocus();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !bar.hasFocus(); }, std::chrono::seconds(5)));
+  const QImage shown = Part(Screen("main-position-focus-gone"), bar);
+  // The bar drawn afresh: what the screen should show.
+  const QImage fresh = bar.grab().toImage();
+  ASSERT_EQ(shown.size(), fresh.size());
+  int stale = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) stale += QRgbToColor(shown.pixel(x, y)) != QRgbToColor(fresh.pixel(x, y));
+  EXPECT_EQ(stale, 0);
 }

@@ -72,6 +72,37 @@ TEST_F(MainWindowSaveTest, TheChosenEntryNamesTheTypeOfANameWithoutATargetExtens
   EXPECT_EQ(Content(Folder() + "z.emy"), "edited\r\n");
 }
 
+// A name that exists once its extension is added is replaced only when the
+// user says Yes; No writes nothing. A new name asks nothing.
+TEST_F(MainWindowSaveTest, ReplacingAFileAsksFirstAndNoWritesNothing) {
+  TfrmMain& w = OpenRtttl();
+  const std::string existing = WriteFile("x.imy", "keep me");
+  answers.entry = 1;  // iMelody
+  answers.file = Folder() + "x";
+  {
+    TMessageAnswers no({IDNO});
+    EXPECT_FALSE(w.SaveAs());
+    ASSERT_EQ(no.requests.size(), 1u);
+    const TMessageDialogRequest& question = no.requests[0];
+    EXPECT_EQ(question.Caption, "Save Ringtone");
+    EXPECT_EQ(question.Text, "\"x.imy\" already exists. Do you want to replace it?");
+    ASSERT_EQ(question.Buttons.size(), 2u);
+    EXPECT_EQ(question.Buttons[0].Caption, "Yes");
+    EXPECT_EQ(question.Buttons[0].Result, IDYES);
+    EXPECT_EQ(question.Buttons[1].Caption, "No");
+    EXPECT_EQ(question.Buttons[1].Result, IDNO);
+    EXPECT_EQ(Content(existing), "keep me");
+  }
+  TMessageAnswers yes({IDYES});
+  EXPECT_TRUE(w.SaveAs());
+  EXPECT_EQ(yes.requests.size(), 1u);
+  EXPECT_EQ(Content(existing), w.mmiM->Lines().Text());
+  answers.file = Folder() + "new";
+  EXPECT_TRUE(w.SaveAs());
+  EXPECT_EQ(yes.requests.size(), 1u);
+  EXPECT_EQ(Content(Folder() + "new.imy"), w.mmiM->Lines().Text());
+}
+
 TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithItsPhone) {
   AddFilter("n.kps", 1, "Nokia", "3310");
   TfrmMain& w = OpenRtttl();

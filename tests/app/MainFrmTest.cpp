@@ -64,6 +64,28 @@ TEST_F(MainWindowTest, StartsWithThePagesTheOptionsShowScreenShowActiveAndAFilte
   EXPECT_TRUE(boxes.requests.empty());
 }
 
+// Each target memo fills its own page through every resize, also while
+// other pages are hidden and when its page is shown after the resize.
+TEST_F(MainWindowTest, TheTargetMemosFillTheirOwnPagesThroughResizes) {
+  CaroluneOption->IsShowRTTTL = false;
+  CaroluneOption->IsShowComposer = false;
+  TfrmMain& w = Window();
+  w.Show();
+  w.SetBounds(w.Left(), w.Top(), w.Width() + 100, w.Height() + 60);
+  QApplication::processEvents();
+  auto fills = [](const TSkinMemo& memo, int top) {
+    const TControl& page = *memo.Parent();
+    return memo.BoundsRect() == Bounds(8, top, page.Width() - 16, page.Height() - top - 8);
+  };
+  EXPECT_TRUE(fills(*w.mmKeyPress, 80));
+  EXPECT_TRUE(fills(*w.mmScreenShow, 80));
+  EXPECT_TRUE(fills(*w.mmiM, 8));
+  Find<TAction>("actRTTTL").Execute();  // a page hidden during the resize
+  ASSERT_TRUE(w.tsRTTTL->Visible());
+  EXPECT_EQ(w.tsRTTTL->BoundsRect(), w.tsiMelody->BoundsRect());
+  EXPECT_TRUE(fills(*w.mmRTTTL, 8));
+}
+
 TEST_F(MainWindowTest, AStartUpStepThatFailsIsReportedAndTheLaterOnesStillRun) {
   // A file where the Filters folder should be: it can be neither made nor watched.
   std::filesystem::remove_all(FiltersFolder());

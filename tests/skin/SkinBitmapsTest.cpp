@@ -52,6 +52,7 @@ std::vector<TKeyRule> KeyRules() {
     rules.push_back({name, 1, Opaque});
   rules.push_back({"MSGDLG", 4, Opaque});
   rules.push_back({"STATUSBAR_HANDLE", 1, LowerLeftKey});
+  rules.push_back({"CRYSTAL_SCROLLBAR_BUTTON_DISABLED", 2, Opaque});
   return rules;
 }
 
@@ -69,16 +70,17 @@ bool HasKey(const QImage& image, const QRect& area) {
 
 TEST(SkinBitmaps, TheResourcesAreExactlyTheBuiltInSetAndTheExtras) {
   const QStringList names = QDir(":/bitmaps").entryList();
-  EXPECT_EQ(names.size(), 102);
+  EXPECT_EQ(names.size(), 103);
   const std::vector<TKeyRule> rules = KeyRules();
-  EXPECT_EQ(rules.size(), 102u);
+  EXPECT_EQ(rules.size(), 103u);
   for (const TKeyRule& rule : rules) EXPECT_TRUE(names.contains(QString::fromStdString(rule.Name + ".png"))) << rule.Name;
 
   // The bitmaps no theme item names, with their sizes.
   const std::pair<const char*, QSize> extras[] = {
       {"SILVER_FORM_BACKGROUND", {8, 8}}, {"CRYSTAL_FORM_BACKGROUND", {8, 8}}, {"SILVER_MENU_BAR", {1, 22}},
       {"SILVER_MENU_SELECT", {1, 21}},    {"SILVER_COMBOBOX_BUTTON", {16, 17}}, {"AZURE_COMBOBOX_BUTTON", {16, 18}},
-      {"MSGDLG", {168, 42}},              {"MENU_CHECKED", {16, 16}},           {"STATUSBAR_HANDLE", {11, 11}}};
+      {"MSGDLG", {168, 42}},              {"MENU_CHECKED", {16, 16}},           {"STATUSBAR_HANDLE", {11, 11}},
+      {"CRYSTAL_SCROLLBAR_BUTTON_DISABLED", {32, 16}}};
   for (const auto& [name, size] : extras) EXPECT_EQ(LoadBitmapResource(name).size(), size) << name;
 }
 

@@ -73,6 +73,33 @@ TEST(SkinStatusBar, TheGripShowsOnlyOnASizeableSkinnedFormThatIsNotMaximised) {
   form.Hide();
 }
 
+// The last panel, and the simple text, end a pixel before the grip, so that
+// no text lies under it; without a grip they reach the bar's edge.
+TEST(SkinStatusBar, TheLastPanelEndsBeforeTheGrip) {
+  BarOnForm b(TSkinUIStyle::Frost);
+  TSkinStatusBar& bar = *b.bar;
+  bar.Panels().Add()->SetWidth(100);
+  TStatusPanel& last = *bar.Panels().Add();
+  last.SetAlignment(TAlignment::taRightJustify);
+  last.SetText("example.com");
+  const int w = bar.Width();
+  EXPECT_EQ(bar.PanelRect(1).Right, w - 13);
+  const QImage shot = b.Shot();
+  const TColor face = bar.PanelColor();
+  // Right of the panel only the grip and the bar's colour.
+  for (int y = 0; y < bar.Height() - 12; ++y)
+    for (int x = w - 13; x < w; ++x) EXPECT_EQ(PixelOf(shot, x, y), face) << x << "," << y;
+  int ink = 0;  // the text's rightmost column
+  for (int y = 3; y < bar.Height() - 1; ++y)
+    for (int x = 101; x < w - 13; ++x)
+      if (qGray(shot.pixel(x, y)) < 100) ink = std::max(ink, x);
+  EXPECT_GT(ink, w - 13 - 8);
+
+  b.f.form.SetWindowState(TWindowState::wsMaximized);
+  ProcessEvents();
+  EXPECT_EQ(bar.PanelRect(1).Right, bar.Width());
+}
+
 TEST(SkinStatusBar, DraggingTheGripSizesTheFormFiveBeyondThePointer) {
   BarOnForm b(TSkinUIStyle::Frost);
   TSkinStatusBar& bar = *b.bar;

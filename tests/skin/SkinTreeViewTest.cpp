@@ -43,3 +43,27 @@ TEST(SkinTreeView, BarsStepFiveHideWhileTheNodesFitAndFollowTheTree) {
   QCoreApplication::processEvents();
   EXPECT_FALSE(vertical->Visible());
 }
+
+// A node name wider than the tree is not cut short: the tree scrolls
+// sideways to it, with its linked horizontal bar.
+TEST(SkinTreeView, ALongNodeNameShowsWholeAndTheTreeScrollsSideways) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 300);
+  auto* tree = Make<TSkinTreeView>(form, form, "T");
+  tree->SetBounds(0, 0, 90, 120);
+  auto* horizontal = Make<TSkinScrollBar>(form, form, "H");
+  tree->SetHScrollBar(horizontal);
+  form.Show();
+  TTreeNode* root = tree->Items().AddChild(nullptr, "Filter Option");
+  tree->Items().AddChild(root, "Remember State Options");
+  root->Expand(false);
+  QCoreApplication::processEvents();
+  QTreeWidget& native = tree->Tree();
+  const QTreeWidgetItem& item = *native.topLevelItem(0)->child(0);
+  EXPECT_GE(native.visualItemRect(&item).width(), native.fontMetrics().horizontalAdvance("Remember State Options"));
+  ASSERT_TRUE(horizontal->Visible());
+  EXPECT_TRUE(horizontal->Enabled());
+  EXPECT_EQ(horizontal->Max(), native.horizontalScrollBar()->maximum());
+  horizontal->SetPosition(horizontal->Max());
+  EXPECT_EQ(native.horizontalScrollBar()->value(), horizontal->Max());
+}

@@ -171,6 +171,36 @@ TEST(Control, VisibleEnabledColourAndFontFollowTheClassLibrary) {
   EXPECT_EQ(child->Font().Name(), "Verdana");
 }
 
+// A tool bar with ShowHint shows its buttons' hints: they take ShowHint
+// from their parent until they are given their own.
+TEST(Control, HintsShowAsTooltipsWithShowHintTakenFromTheParent) {
+  TForm form(nullptr);
+  auto* bar = Make<TProbe>(&form, &form, "Bar");
+  auto* early = Make<TMark>(&form, bar, "Early");
+  early->SetHint("Open file");
+  EXPECT_TRUE(early->ParentShowHint());
+  EXPECT_EQ(early->toolTip(), "");
+  bar->SetShowHint(true);
+  EXPECT_FALSE(bar->ParentShowHint());
+  EXPECT_TRUE(early->ShowHint());
+  EXPECT_EQ(early->toolTip(), "Open file");
+  auto* late = Make<TMark>(&form, bar, "Late");  // joins a bar that shows hints
+  auto* inner = Make<TMark>(&form, late, "Inner");
+  EXPECT_TRUE(late->ShowHint());
+  EXPECT_TRUE(inner->ShowHint());
+
+  late->SetShowHint(false);  // its own setting from now on
+  EXPECT_FALSE(late->ParentShowHint());
+  EXPECT_FALSE(inner->ShowHint());
+  bar->SetShowHint(false);
+  bar->SetShowHint(true);
+  EXPECT_FALSE(late->ShowHint());
+  EXPECT_TRUE(early->ShowHint());
+  late->SetParentShowHint(true);
+  EXPECT_TRUE(late->ShowHint());
+  EXPECT_TRUE(inner->ShowHint());
+}
+
 TEST(Control, ClickOnReleaseInsideAndPointerNoticesWhileHeld) {
   TForm form(nullptr);
   form.SetBounds(0, 0, 200, 100);

@@ -34,7 +34,7 @@ class SilentPlayer : public testing::Test {
   TMediaPlayer Player{nullptr, {TMediaPlayerOutput::SilentRender}};
 };
 
-void ExpectMCIError(const std::function<void()>& action, const char* message) {
+void ExpectMCIError(const std::function<void()>& action, const std::string& message) {
   try {
     action();
     ADD_FAILURE() << "no error, expected: " << message;
@@ -136,15 +136,16 @@ TEST(MediaPlayer, OpenReadsTheFileWithoutASoundDevice) {
     const char* Error;  // null: opens
   } cases[] = {
       {WriteTestFile("good.mid", OneNoteFile(3000)), nullptr},
-      {WriteTestFile("text.mid", "MTrk is not where a tune starts"), sMCIInvalidFile},
+      {WriteTestFile("text.mid", "MTrk is not where a tune starts"), "it is not a Standard MIDI File."},
       {WriteTestFile("cut.mid", OneNoteFile(3000).substr(0, 33)), nullptr},
-      {Folder().Path() + "missing.mid", sMCIFileNotFound},
-      {"", sMCIFileNotFound},
+      {Folder().Path() + "missing.mid", "there is no such file."},
+      {"", "there is no such file."},
   };
   for (const auto& c : cases) {
     player.SetFileName(c.FileName);
     if (c.Error != nullptr) {
-      ExpectMCIError([&] { player.Open(); }, c.Error);
+      // The file is named, and why it cannot be played said in plain words.
+      ExpectMCIError([&] { player.Open(); }, "Cannot play \"" + c.FileName + "\": " + c.Error);
       EXPECT_EQ(player.Mode(), mpNotReady) << c.FileName;
     } else {
       player.Open();
@@ -160,7 +161,8 @@ TEST(MediaPlayer, PlayWithoutItsSoundFontFailsThere) {
   TMediaPlayer player(nullptr, {TMediaPlayerOutput::AudioDevice, "/nonexistent/none.sf2"});
   player.SetFileName(WriteTestFile("font.mid", OneNoteFile(1000)));
   player.Open();
-  ExpectMCIError([&] { player.Play(); }, sMCICannotLoadDriver);
+  ExpectMCIError([&] { player.Play(); }, "Cannot play \"" + player.FileName() +
+                                             "\": the sound font cannot be loaded from /nonexistent/none.sf2.");
   EXPECT_EQ(player.Mode(), mpStopped);
 }
 
@@ -170,7 +172,8 @@ TEST(MediaPlayer, PlayWithoutASoundDeviceFailsQuietly) {
   player.SetFileName(WriteTestFile("device.mid", OneNoteFile(1000)));
   player.Open();
   testing::internal::CaptureStderr();
-  ExpectMCIError([&] { player.Play(); }, sMCIHardware);
+  ExpectMCIError([&] { player.Play(); }, "Cannot play \"" + player.FileName() +
+                                             "\": there is no sound device (PulseAudio or ALSA) to play it on.");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(player.Mode(), mpStopped);
 }

@@ -536,6 +536,35 @@ TEST(DravikFrm, EditCommandsFollowTheFocusedControl) {
   f.Hide();
 }
 
+// A selection on a panel that another panel covers is out of sight: the
+// edit commands neither offer nor touch it.
+TEST(DravikFrm, EditCommandsLeaveAControlOnACoveredPanelAlone) {
+  TEditor e;
+  TfrmDravik& f = *e.form;
+  f.Show();
+  QApplication::setActiveWindow(&f);
+  QGuiApplication::clipboard()->setText("pasted");
+  f.btnFilterInfoClick(nullptr);
+  f.mmFilterDesc->SetText("a description");
+  f.mmFilterDesc->Editor().setFocus();
+  f.mmFilterDesc->SelectAll();
+  Application().DoIdle();
+  ASSERT_TRUE(f.actCut->Enabled() && f.actCopy->Enabled());
+
+  f.btnAuthorInfoClick(nullptr);  // the author's panel in front, the focus stays
+  ASSERT_EQ(QApplication::focusWidget(), &f.mmFilterDesc->Editor());
+  Application().DoIdle();
+  EXPECT_FALSE(f.actCut->Enabled() || f.actCopy->Enabled() || f.actPaste->Enabled() || f.actSelectAll->Enabled());
+  f.actCutExecute(nullptr);
+  f.actPasteExecute(nullptr);
+  EXPECT_EQ(f.mmFilterDesc->Text(), "a description");
+
+  f.btnFilterInfoClick(nullptr);  // in sight again
+  Application().DoIdle();
+  EXPECT_TRUE(f.actCut->Enabled() && f.actCopy->Enabled());
+  f.Hide();
+}
+
 TEST(DravikFrm, TheIdleHandlerIsChainedAndPutBack) {
   int calls = 0;
   Application().OnIdle = [&](TComponent*, bool&) { ++calls; };

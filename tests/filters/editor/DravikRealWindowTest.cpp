@@ -2,17 +2,22 @@
 // X server by tests/skin/frame-xvfb.sh (skipped on any other platform). It
 // screenshots the X server with ImageMagick's import and leaves the shots
 // under build/shots/ for people to look at: the new window, a filter opened
-// on three of its panels, the edit commands' menu, the about box, and two
-// copies of the program side by side.
+// on three of its panels, the edit commands' menu, the about box, two
+// copies of the program side by side, and the controls a person works with
+// the keyboard and the mouse.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include "DravikAboutFrm.h"
@@ -20,7 +25,10 @@
 #include "EventLoopWait.h"
 #include "RealWindowShots.h"
 #include "SkinButton.h"
+#include "SkinComboBox.h"
+#include "SkinEdit.h"
 #include "SkinMemo.h"
+#include "SkinTreeView.h"
 
 namespace {
 
@@ -33,6 +41,16 @@ class DravikRealWindow : public testing::Test {
   static void Expose(TForm& form) {
     form.Show();
     ASSERT_TRUE(form.windowHandle() && QTest::qWaitForWindowExposed(form.windowHandle()));
+  }
+  // Gives the widget the keyboard focus in its active window.
+  static void Focus(QWidget& widget) {
+    QApplication::setActiveWindow(widget.window());
+    widget.setFocus();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return QApplication::focusWidget() == &widget; }, std::chrono::seconds(5)));
+  }
+  // What the screen shows of the widget.
+  static QImage Part(const QImage& shot, const QWidget& widget) {
+    return shot.copy(QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size()));
   }
 };
 
@@ -117,4 +135,113 @@ TEST_F(DravikRealWindow, TwoProgramsRunSideBySide) {
     p->terminate();
     EXPECT_TRUE(p->waitForFinished(10000));
   }
+}
+
+// Typing into the description and moving through it with the keys: the
+// skinned bar beside it shows where the text stands at every step.
+TEST_F(DravikRealWindow, TheDescriptionsScrollBarFollowsTheKeys) {
+  TEditor e;
+  Expose(*e.form);
+  e.Get<TSkinButton>("btnFilterInfo").Click();
+  TSkinMemo& memo = *e.form->mmFilterDesc;
+  auto& bar = e.Get<TSkinScrollBar>("sbFilterDesc");
+  const QScrollBar& native = *memo.Editor().verticalScrollBar();
+  Focus(memo.Editor());
+  for (int i = 0; i < 40; ++i) {
+    QTest::keyClicks(&memo.Editor(), QString("line %1").arg(i));
+    QTest::keyClick(&memo.Editor(), Qt::Key_Return);
+  }
+  ASSERT_GT(native.value(), 0);  // scrolled to the caret
+  EXPECT_EQ(bar.Max(), native.maximum());
+  EXPECT_EQ(bar.Position(), native.value());
+  // Each key leaves the text at its top or scrolled down from it.
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool atTop;
+    const char* shot;
+  } keys[] = {{Qt::Key_Home, Qt::ControlModifier, true, "dravik-description-top"},
+              {Qt::Key_PageDown, Qt::NoModifier, false, nullptr},
+              {Qt::Key_Down, Qt::NoModifier, false, nullptr},
+              {Qt::Key_End, Qt::ControlModifier, false, "dravik-description-end"},
+              {Qt::Key_PageUp, Qt::NoModifier, false, nullptr},
+              {Qt::Key_Up, Qt::NoModifier, false, nullptr},
+              {Qt::Key_Home, Qt::ControlModifier, true, nullptr}};
+  for (const auto& k : keys) {
+    QTest::keyClick(&memo.Editor(), k.key, k.modifiers);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(native.value() == 0, k.atTop) << k.key;
+    EXPECT_EQ(bar.Position(), native.value()) << k.key;
+    if (k.shot) Screen(k.shot);
+  }
+  // At the top, the bar's up arrow leaves the text at its top.
+  bar.StepBack();
+  EXPECT_EQ(native.value(), 0);
+}
+
+// The drop-down list with the focus shows a dotted ring round its text, as
+// the edits and buttons show theirs; without the focus it shows none.
+TEST_F(DravikRealWindow, AFocusedDropDownListShowsAFocusRing) {
+  TEditor e;
+  Expose(*e.form);
+  e.Get<TSkinButton>("btnFilterInfo").Click();
+  TSkinComboBox& list = *e.form->ccmbFilterType;
+  Focus(e.form->edtFilterVersion->Editor());
+  const QImage without = Part(Screen("dravik-list-unfocused"), list);
+  Focus(list.Combo());
+  const QImage with = Part(Screen("dravik-list-focused"), list);
+  // The text field's top row is dotted; the rings and the button stay.
+  const TRect button = list.ButtonRect();
+  int dots = 0;
+  for (int x = 3; x < button.Left - 1; ++x) dots += with.pixel(x, 3) != without.pixel(x, 3);
+  EXPECT_GE(dots, (button.Left - 4) / 2 - 1);
+  for (int x = 0; x < list.Width(); ++x) {
+    EXPECT_EQ(with.pixel(x, 0), without.pixel(x, 0)) << x;
+    EXPECT_EQ(with.pixel(x, list.Height() - 1), without.pixel(x, list.Height() - 1)) << x;
+  }
+  EXPECT_EQ(with.copy(ToQRect(button)), without.copy(ToQRect(button)));
+}
+
+// "Remember State Options" is wider than the category tree: it shows whole
+// and the tree scrolls sideways to it.
+TEST_F(DravikRealWindow, ALongCategoryNameShowsWholeAndTheTreeScrollsSideways) {
+  TEditor e;
+  Expose(*e.form);
+  QTreeWidget& tree = e.form->tvCate->Tree();
+  const QList<QTreeWidgetItem*> found = tree.findItems("Remember State Options", Qt::MatchExactly | Qt::MatchRecursive);
+  ASSERT_EQ(found.size(), 1);
+  EXPECT_GE(tree.visualItemRect(found[0]).width(), tree.fontMetrics().horizontalAdvance("Remember State Options"));
+  QScrollBar& sideways = *tree.horizontalScrollBar();
+  EXPECT_TRUE(sideways.isVisible());
+  ASSERT_GT(sideways.maximum(), 0);
+  Screen("dravik-tree");
+  sideways.setValue(sideways.maximum());
+  Screen("dravik-tree-scrolled-sideways");
+}
+
+// The order buttons look different where they cannot move the selected
+// mapper (disabled) from where they can.
+TEST_F(DravikRealWindow, TheOrderButtonsLookDisabledWhereTheyCannotMove) {
+  TEditor e;
+  Expose(*e.form);
+  e.form->skinButton8Click(nullptr);
+  QCursor::setPos(0, 0);  // no button is under the pointer
+  TSkinListBox& list = *e.form->lbMapperOrderMain;
+  TSkinImageButton& up = *e.form->btnMapperOrderUpper;
+  TSkinImageButton& down = *e.form->btnMapperOrderDowner;
+  auto select = [&](int index, const char* shot) {
+    list.SetItemIndex(index);
+    e.form->lbMapperOrderMainClick(&list);
+    return Screen(shot);
+  };
+  const QImage middle = select(2, "dravik-order-both-enabled");
+  ASSERT_TRUE(up.Enabled() && down.Enabled());
+  const QImage top = select(0, "dravik-order-up-disabled");
+  ASSERT_FALSE(up.Enabled());
+  EXPECT_NE(Part(top, up), Part(middle, up));
+  EXPECT_EQ(Part(top, down), Part(middle, down));
+  const QImage bottom = select(4, "dravik-order-down-disabled");
+  ASSERT_FALSE(down.Enabled());
+  EXPECT_NE(Part(bottom, down), Part(middle, down));
+  EXPECT_EQ(Part(bottom, up), Part(middle, up));
 }
