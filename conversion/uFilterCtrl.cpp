@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "Streams.h"
-
 namespace {
 
 // Every occurrence of pattern, left to right; what was put in is not searched
@@ -44,10 +42,7 @@ int64_t DurationSteps(int32_t reference, int32_t duration) {
 
 }  // namespace
 
-void TRingtoneFilterConfig::LoadFromText(const std::string& text) {
-  TMemoryStream stream(text);
-  LoadFromStream(stream);
-}
+void TRingtoneFilterConfig::LoadFromText(const std::string& text) { LoadFromFilterText(text); }
 
 void TRingtoneFilterConfig::ResetLastState(TNoteLastState* state) const {
   if (!state) return;

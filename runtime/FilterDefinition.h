@@ -93,6 +93,8 @@ class TRingtoneFilterConfigBase {
   int32_t GetMapperOrder(int step) const;
 
  protected:
+  // Reads a filter file's whole text as LoadFromStream reads a stream's.
+  void LoadFromFilterText(std::string text);
   // The identity key sits between DravikVersion and the filter info; only
   // the editor's build keeps it.
   virtual void VisitIdentity(TFilterKeyVisitor& visitor) {}

@@ -3,19 +3,38 @@
 #include "StringList.h"
 #include "SysUtils.h"
 
-int32_t ReadFilterInteger(const TStringList& lines, const std::string& key) {
-  return StrToInt(lines.Values(key));
+TFilterValues::TFilterValues(std::string text) : FText(std::move(text)) {
+  ForEachLine(FText, [this](std::string_view line) {
+    const size_t eq = line.find('=');
+    // try_emplace keeps the first line of a name.
+    if (eq != std::string_view::npos) FValues.try_emplace(line.substr(0, eq), line.substr(eq + 1));
+  });
 }
 
-bool ReadFilterFlag(const TStringList& lines, const std::string& key) {
-  return ReadFilterInteger(lines, key) == 1;
+size_t TFilterValues::TNameHash::operator()(std::string_view name) const {
+  size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased name
+  for (const char c : name) hash = (hash ^ static_cast<unsigned char>(UpCase(c))) * 1099511628211ull;
+  return hash;
 }
 
-uint8_t ReadFilterType(const TStringList& lines) {
-  int32_t value = 0;
-  if (!TryStrToInt(lines.Values("FilterInfo_FilterType"), value)) return ftUnrecognised;
-  return value == ftScreenShow || value == ftKeyPress ? static_cast<uint8_t>(value) : ftUnrecognised;
+bool TFilterValues::TSameName::operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+
+std::string TFilterValues::Text(std::string_view key) const {
+  const auto found = FValues.find(key);
+  return found == FValues.end() ? std::string() : std::string(found->second);
 }
+
+int32_t TFilterValues::Integer(std::string_view key) const { return StrToInt(Text(key)); }
+
+uint8_t TFilterValues::FilterType() const { return FilterTypeOf(Text("FilterInfo_FilterType")); }
+
+uint8_t FilterTypeOf(const std::string& value) {
+  int32_t type = 0;
+  if (!TryStrToInt(value, type)) return ftUnrecognised;
+  return type == ftScreenShow || type == ftKeyPress ? static_cast<uint8_t>(type) : ftUnrecognised;
+}
+
+uint8_t ReadFilterType(const TStringList& lines) { return FilterTypeOf(lines.Values("FilterInfo_FilterType")); }
 
 void TFilterWriter::Text(const std::string& key, const std::string& value) {
   if (value.empty()) return;
