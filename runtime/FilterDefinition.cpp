@@ -116,8 +116,8 @@ void TRingtoneFilterConfigBase::SaveToFile(const std::string& fileName) const {
 
 void TRingtoneFilterConfigBase::LoadFromStream(TStream& stream) { LoadFromFilterText(ReadToEnd(stream)); }
 
-void TRingtoneFilterConfigBase::LoadFromFilterText(std::string text) {
-  const TFilterValues values(std::move(text));
+void TRingtoneFilterConfigBase::LoadFromFilterText(std::string_view text) {
+  const TFilterValues values(text);
   TKeyReader reader(values);
   VisitKeys(reader);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TStream;
 
@@ -94,7 +95,7 @@ class TRingtoneFilterConfigBase {
 
  protected:
   // Reads a filter file's whole text as LoadFromStream reads a stream's.
-  void LoadFromFilterText(std::string text);
+  void LoadFromFilterText(std::string_view text);
   // The identity key sits between DravikVersion and the filter info; only
   // the editor's build keeps it.
   virtual void VisitIdentity(TFilterKeyVisitor& visitor) {}

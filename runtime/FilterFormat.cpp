@@ -1,10 +1,14 @@
 #include "FilterFormat.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "StringList.h"
 #include "SysUtils.h"
 
-TFilterValues::TFilterValues(std::string text) : FText(std::move(text)) {
-  ForEachLine(FText, [this](std::string_view line) {
+TFilterValues::TFilterValues(std::string_view text) {
+  FValues.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+  ForEachLine(text, [this](std::string_view line) {
     const size_t eq = line.find('=');
     // try_emplace keeps the first line of a name.
     if (eq != std::string_view::npos) FValues.try_emplace(line.substr(0, eq), line.substr(eq + 1));
@@ -12,9 +16,22 @@ TFilterValues::TFilterValues(std::string text) : FText(std::move(text)) {
 }
 
 size_t TFilterValues::TNameHash::operator()(std::string_view name) const {
-  size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased name
-  for (const char c : name) hash = (hash ^ static_cast<unsigned char>(UpCase(c))) * 1099511628211ull;
-  return hash;
+  // Eight bytes at a time, each with bit 5 set: that folds the case of
+  // letters (and joins a few other characters, which only costs the name
+  // comparison that follows).
+  constexpr uint64_t fold = 0x2020202020202020ull;
+  constexpr uint64_t mix = 0x9E3779B97F4A7C15ull;
+  uint64_t hash = name.size();
+  size_t at = 0;
+  for (; at + 8 <= name.size(); at += 8) {
+    uint64_t word = 0;
+    std::memcpy(&word, name.data() + at, 8);
+    hash = (hash ^ (word | fold)) * mix;
+  }
+  uint64_t tail = 0;
+  std::memcpy(&tail, name.data() + at, name.size() - at);
+  hash = (hash ^ (tail | fold)) * mix;
+  return static_cast<size_t>(hash ^ (hash >> 32));
 }
 
 bool TFilterValues::TSameName::operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }

@@ -6,7 +6,10 @@
 // from those values, and the writer.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,10 +30,10 @@ constexpr int32_t miOctave = 4;
 
 // A filter file's text, read once: every name is indexed in one pass over
 // the lines, so reading all of a filter's keys costs time linear in its text.
+// The index points into the text, which must outlive it.
 class TFilterValues {
  public:
-  explicit TFilterValues(std::string text);
-  // The values point into the text held here.
+  explicit TFilterValues(std::string_view text);
   TFilterValues(const TFilterValues&) = delete;
   TFilterValues& operator=(const TFilterValues&) = delete;
 
@@ -51,8 +54,11 @@ class TFilterValues {
   struct TSameName {
     bool operator()(std::string_view a, std::string_view b) const;
   };
-  std::string FText;
-  std::unordered_map<std::string_view, std::string_view, TNameHash, TSameName> FValues;
+  // A filter's few dozen lines fit the buffer, so indexing them allocates
+  // nothing; a longer text spills over to the heap.
+  std::array<std::byte, 4096> FBuffer;
+  std::pmr::monotonic_buffer_resource FPool{FBuffer.data(), FBuffer.size()};
+  std::pmr::unordered_map<std::string_view, std::string_view, TNameHash, TSameName> FValues{&FPool};
 };
 
 // 0 ScreenShow, 1 KeyPress, 2 for anything else (empty, not a number,
