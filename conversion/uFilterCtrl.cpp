@@ -1,12 +1,14 @@
 #include "uFilterCtrl.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace {
 
-// A template cut at its placeholders: literal pieces, and the places where
+// A template read at its placeholders: literal pieces, and the places where
 // the note's text goes (as it stands, in lower or in upper case) and where the
 // delta goes. The placeholders are found in the template alone, one kind after
 // the other ("$NOTEL$", "$NOTEU$", "$NOTE$", "$DELTAC$"); what is put in is
@@ -14,16 +16,21 @@ namespace {
 // stays as it is, and putting it in costs no more than its length.
 class TTemplate {
  public:
-  explicit TTemplate(const std::string& templ) : FWraps(templ.find("$NOTE") != std::string::npos) {
-    FPieces.push_back({pkLiteral, templ});
-    for (const auto& [placeholder, kind] : kPlaceholders) CutAt(placeholder, kind);
-  }
+  explicit TTemplate(const std::string& templ) : FTemplate(templ), FWraps(templ.find("$NOTE") != std::string::npos) {}
 
   // The template applied once: wrapping the text when it held "$NOTE",
   // appended to it otherwise; a template that comes out empty leaves the
   // text as it was. EFilterOverflow past a note's longest text.
   std::string Apply(const std::string& text, const std::string& delta) const {
-    std::string result = Fill(0, FPieces.size(), text, delta);
+    std::string result;
+    ForEachPiece([&](TPieceKind kind, std::string_view literal) {
+      const std::string_view part = kind == pkLiteral ? literal : kind == pkDelta ? delta : text;
+      CheckLength(result.size() + part.size());
+      const size_t from = result.size();
+      result += part;
+      if (kind == pkLower) std::transform(result.begin() + from, result.end(), result.begin() + from, LoCase);
+      if (kind == pkUpper) std::transform(result.begin() + from, result.end(), result.begin() + from, UpCase);
+    });
     if (result.empty() || FWraps) return result.empty() ? text : result;
     CheckLength(text.size() + result.size());
     return text + result;
@@ -37,13 +44,20 @@ class TTemplate {
   // linear in the text returned.
   std::string Repeat(const std::string& text, int64_t times) const {
     if (times <= 0) return text;
-    if (!FWraps) return Appended(text, Fill(0, FPieces.size(), {}, {}), times);
-    const std::vector<size_t> holes = NoteHoles();
-    if (holes.size() == 1) {
-      const std::string before = Fill(0, holes[0], {}, {});
-      const std::string after = Fill(holes[0] + 1, FPieces.size(), {}, {});
-      if (!before.empty() || !after.empty()) return Wrapped(before, FPieces[holes[0]].Kind, after, text, times);
-    }
+    // The literal pieces before the first place of the text, and after it.
+    int holes = 0;
+    TPieceKind hole = pkText;
+    std::string before, after;
+    ForEachPiece([&](TPieceKind kind, std::string_view literal) {
+      if (kind == pkLiteral) {
+        (holes == 0 ? before : after) += literal;
+      } else if (kind != pkDelta) {
+        ++holes;
+        hole = kind;
+      }
+    });
+    if (!FWraps) return Appended(text, before, times);
+    if (holes == 1 && !(before.empty() && after.empty())) return Wrapped(before, hole, after, text, times);
     std::string result = text;
     for (int64_t i = 0; i < times; ++i) {
       std::string next = Apply(result, {});
@@ -55,12 +69,70 @@ class TTemplate {
 
  private:
   enum TPieceKind : uint8_t { pkLiteral, pkText, pkLower, pkUpper, pkDelta };
-  struct TPiece {
+  struct TPlace {
+    size_t At;
+    size_t Length;
     TPieceKind Kind;
-    std::string_view Literal;
   };
+  using TPlaces = std::array<TPlace, 8>;
   static constexpr std::pair<std::string_view, TPieceKind> kPlaceholders[] = {
       {"$NOTEL$", pkLower}, {"$NOTEU$", pkUpper}, {"$NOTE$", pkText}, {"$DELTAC$", pkDelta}};
+
+  // Calls onPiece with each piece of the template, in order.
+  template <class OnPiece>
+  void ForEachPiece(OnPiece&& onPiece) const {
+    TPlaces places;  // only the first count are set
+    size_t count = 0;
+    if (!FindPlaces(places, count)) return Walk(FTemplate, 0, onPiece);
+    const std::string_view templ = FTemplate;
+    size_t from = 0;
+    for (size_t i = 0; i < count; ++i) {
+      onPiece(pkLiteral, templ.substr(from, places[i].At - from));
+      onPiece(places[i].Kind, {});
+      from = places[i].At + places[i].Length;
+    }
+    onPiece(pkLiteral, templ.substr(from));
+  }
+
+  // Every placeholder in the template, in one pass from left to right. When
+  // no two of them share a "$" (any template meant as one), reading kind by
+  // kind cuts the template at exactly these places; otherwise, or when there
+  // are more than fit, this gives up and Walk reads it.
+  bool FindPlaces(TPlaces& places, size_t& count) const {
+    const std::string_view templ = FTemplate;
+    size_t end = 0;  // just past the last placeholder found
+    for (size_t at = 0; at < templ.size(); ++at) {
+      if (templ[at] != '$') continue;
+      const std::string_view rest = templ.substr(at);
+      for (const auto& [placeholder, kind] : kPlaceholders) {
+        if (rest.size() < placeholder.size() || !std::equal(placeholder.begin(), placeholder.end(), rest.begin()))
+          continue;
+        if (at < end || count == places.size()) return false;
+        places[count++] = {at, placeholder.size(), kind};
+        end = at + placeholder.size();
+        break;
+      }
+    }
+    return true;
+  }
+
+  // Calls onPiece with each piece of a literal stretch, in order: the
+  // placeholder of this level cuts it, and what lies between is read for the
+  // placeholders of the later levels.
+  template <class OnPiece>
+  static void Walk(std::string_view literal, size_t level, OnPiece&& onPiece) {
+    if (level == std::size(kPlaceholders) || literal.find('$') == std::string_view::npos) {
+      onPiece(pkLiteral, literal);
+      return;
+    }
+    const auto& [placeholder, kind] = kPlaceholders[level];
+    for (size_t at = literal.find(placeholder); at != std::string_view::npos; at = literal.find(placeholder)) {
+      Walk(literal.substr(0, at), level + 1, onPiece);
+      onPiece(kind, {});
+      literal.remove_prefix(at + placeholder.size());
+    }
+    Walk(literal, level + 1, onPiece);
+  }
 
   static void CheckLength(size_t length) {
     if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
@@ -68,49 +140,6 @@ class TTemplate {
 
   static std::string Cased(TPieceKind kind, const std::string& text) {
     return kind == pkLower ? LowerCase(text) : kind == pkUpper ? UpperCase(text) : text;
-  }
-
-  void CutAt(std::string_view placeholder, TPieceKind kind) {
-    std::vector<TPiece> cut;
-    for (const TPiece& piece : FPieces) {
-      if (piece.Kind != pkLiteral) {
-        cut.push_back(piece);
-        continue;
-      }
-      std::string_view rest = piece.Literal;
-      for (size_t at = rest.find(placeholder); at != std::string_view::npos; at = rest.find(placeholder)) {
-        cut.push_back({pkLiteral, rest.substr(0, at)});
-        cut.push_back({kind, {}});
-        rest.remove_prefix(at + placeholder.size());
-      }
-      cut.push_back({pkLiteral, rest});
-    }
-    FPieces = std::move(cut);
-  }
-
-  std::vector<size_t> NoteHoles() const {
-    std::vector<size_t> holes;
-    for (size_t i = 0; i < FPieces.size(); ++i)
-      if (FPieces[i].Kind != pkLiteral && FPieces[i].Kind != pkDelta) holes.push_back(i);
-    return holes;
-  }
-
-  // Pieces [from, to) with the text and the delta put in.
-  std::string Fill(size_t from, size_t to, const std::string& text, const std::string& delta) const {
-    const std::string lower = LowerCase(text);
-    const std::string upper = UpperCase(text);
-    std::string result;
-    for (size_t i = from; i < to; ++i) {
-      const TPiece& piece = FPieces[i];
-      const std::string_view part = piece.Kind == pkLiteral ? piece.Literal
-                                    : piece.Kind == pkLower ? std::string_view(lower)
-                                    : piece.Kind == pkUpper ? std::string_view(upper)
-                                    : piece.Kind == pkText  ? std::string_view(text)
-                                                            : std::string_view(delta);
-      CheckLength(result.size() + part.size());
-      result += part;
-    }
-    return result;
   }
 
   // A text of the given length that grows by perStep on each of times steps
@@ -144,8 +173,8 @@ class TTemplate {
     return result + after;
   }
 
-  std::vector<TPiece> FPieces;
-  bool FWraps;
+  const std::string& FTemplate;
+  const bool FWraps;
 };
 
 // Steps between two note values: one step is a factor of four (from a
@@ -187,13 +216,18 @@ std::string TRingtoneFilterConfig::ApplyTemplate(const std::string& templ, const
 }
 
 std::string TRingtoneFilterConfig::MapNote(const std::string& letter) const {
-  const std::string upper = UpperCase(letter);
-  const std::pair<const char*, const std::string*> notes[] = {
-      {"C", &NoteMapper_C}, {"D", &NoteMapper_D}, {"E", &NoteMapper_E}, {"F", &NoteMapper_F},
-      {"G", &NoteMapper_G}, {"A", &NoteMapper_A}, {"B", &NoteMapper_B}, {"P", &NoteMapper_P}};
-  for (const auto& [name, mapped] : notes)
-    if (upper == name) return *mapped;
-  return {};
+  if (letter.size() != 1) return {};
+  switch (UpCase(letter[0])) {
+    case 'C': return NoteMapper_C;
+    case 'D': return NoteMapper_D;
+    case 'E': return NoteMapper_E;
+    case 'F': return NoteMapper_F;
+    case 'G': return NoteMapper_G;
+    case 'A': return NoteMapper_A;
+    case 'B': return NoteMapper_B;
+    case 'P': return NoteMapper_P;
+    default: return {};
+  }
 }
 
 std::string TRingtoneFilterConfig::MapSharp(const TNoteLastState& state, bool sharp, const std::string& text) const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "FilterFormat.h"
 #include "uRingUtils.h"
@@ -22,8 +23,9 @@ int32_t ResolveOctave(int32_t octave, int32_t tuneDefault) {
 // and B sharp as the C above. Rests and unknown letters stay as they are.
 TRingTone SharpSpelling(const TRingTone& tone) {
   TRingTone spelt = tone;
+  if (tone.Accidental == raNatural || tone.IsRest()) return spelt;
   const int32_t natural = NoteIndex(UpperCase(tone.Note)) - 1;
-  if (tone.IsRest() || natural < 0 || tone.Accidental == raNatural) return spelt;
+  if (natural < 0) return spelt;
   const int32_t semitone = natural + (tone.Accidental == raFlat ? -1 : 1);
   const int64_t octave = int64_t{tone.Octave} + (semitone < 0 ? -1 : semitone > 11 ? 1 : 0);
   if (octave < std::numeric_limits<int32_t>::min() || octave > std::numeric_limits<int32_t>::max()) return spelt;
@@ -47,6 +49,14 @@ class TRestoreOnExit {
   const int32_t FKept;
 };
 
+// The filter's mapper ids for the steps 0 to 4; an entry that is not a
+// number raises EConvertError.
+TKeyPressBase::TMapperOrder ReadMapperOrder(const TRingtoneFilterConfig& filter) {
+  TKeyPressBase::TMapperOrder order{};
+  for (int step = 0; step < 5; ++step) order[static_cast<size_t>(step)] = filter.GetMapperOrder(step);
+  return order;
+}
+
 }  // namespace
 
 TKeyPressBase::TKeyPressBase()
@@ -61,10 +71,13 @@ std::string TKeyPressBase::RenderTune() {
   TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
   FilterConfig->DefaultOptions_Octave = ResolveOctave(FilterConfig->DefaultOptions_Octave, DefaultOctave);
 
+  // Read at the first note, so that a tune without notes never needs it.
+  std::optional<TMapperOrder> order;
   for (const auto& entry : Track->Tones) {
     if (entry->Kind != rkNote) continue;
+    if (!order) order = ReadMapperOrder(*FilterConfig);
     const TRingTone tone = SharpSpelling(*entry);
-    const std::string text = RenderNote(tone);
+    const std::string text = RenderNote(tone, *order);
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
     if (!tone.IsRest()) {
@@ -81,12 +94,16 @@ std::string TKeyPressBase::RenderTune() {
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
+  return RenderNote(tone, ReadMapperOrder(*FilterConfig));
+}
+
+std::string TKeyPressBase::RenderNote(const TRingTone& tone, const TMapperOrder& order) {
   const TRingtoneFilterConfig& filter = *FilterConfig;
   const TNoteLastState& state = *LastState;
   const bool rest = tone.IsRest();
   std::string text;
-  for (int step = 0; step < 5; ++step) {
-    switch (filter.GetMapperOrder(step)) {
+  for (const int32_t mapper : order) {
+    switch (mapper) {
       case miNote: text = filter.MapNote(tone.Note); break;
       case miSharp:
         if (!rest) text = filter.MapSharp(state, tone.Accidental != raNatural, text);

@@ -4,6 +4,8 @@
 // differ only by the filter loaded. Such a text cannot be read back.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -29,4 +31,9 @@ class TKeyPressBase : public TRingFile {
   std::string RenderTune();
   // One note against the last-note state, the filter's five steps in its order.
   std::string RenderNote(const TRingTone& tone);
+
+  using TMapperOrder = std::array<int32_t, 5>;
+
+ private:
+  std::string RenderNote(const TRingTone& tone, const TMapperOrder& order);
 };

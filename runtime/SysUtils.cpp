@@ -110,8 +110,7 @@ std::string UpperCase(const std::string& text) {
 
 std::string LowerCase(const std::string& text) {
   std::string result = text;
-  for (char& c : result)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : result) c = LoCase(c);
   return result;
 }
 

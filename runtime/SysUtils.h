@@ -68,6 +68,7 @@ std::string TrimRight(const std::string& text);
 std::string SingleLine(const std::string& text);
 // ASCII-only case mapping, like the class library's UpCase/UpperCase/LowerCase.
 constexpr char UpCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char LoCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string UpperCase(const std::string& text);
 std::string LowerCase(const std::string& text);
 // ASCII comparison without regard to case: <0, 0, >0.

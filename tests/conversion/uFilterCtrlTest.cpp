@@ -48,6 +48,10 @@ TEST(LibraryFilter, ApplyTemplateWrapsOrAppends) {
       {"($NOTE$)$DELTAC$", "1", "", "(1)"}, {"$NOTE", "q", "", "$NOTE"},  // held "$NOTE": wraps
       // What is put in is never read as a placeholder.
       {"[$NOTE$]", "$DELTAC$", "7", "[$DELTAC$]"}, {"$NOTEU$", "$note$", "", "$NOTE$"},
+      // Placeholders sharing a "$" are found kind by kind: the note's first.
+      {"$DELTAC$NOTE$", "x", "7", "$DELTACx"}, {"$NOTE$DELTAC$", "x", "7", "xDELTAC$"},
+      {"$DELTAC$NOTEL$", "X", "7", "$DELTACx"},
+      {"$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$", "a", "", "a-a-a-a-a-a-a-a-a"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(TRingtoneFilterConfig::ApplyTemplate(c.templ, c.text, c.delta), c.result) << c.templ;
