@@ -14,9 +14,7 @@ struct NoteSpec {
   uint8_t dot = rdNone;
 };
 
-// Any list of notes: a braced list, or a vector kept in a table.
-template <class Notes = std::initializer_list<NoteSpec>>
-void AddNotes(TRingFile& tune, const Notes& notes) {
+inline void AddNotes(TRingFile& tune, std::initializer_list<NoteSpec> notes) {
   for (const NoteSpec& n : notes) {
     auto tone = std::make_unique<TRingTone>();
     tone->Note = n.letter;

@@ -10,12 +10,12 @@
 #include <set>
 #include <vector>
 
+#include "FilterRender.h"
 #include "MidiBytes.h"
-#include "NoteList.h"
 #include "PelmoraLibrary.h"
 #include "ShippedFilters.h"
 #include "Streams.h"
-#include "uRingKeyPressBase.h"
+#include "uFilterCtrl.h"
 
 namespace {
 
@@ -91,10 +91,7 @@ const TGoldenTables kNokia3310Screen = {
 const std::map<std::string, const TGoldenTables*> kGoldenTables = {{"Nokia3310.mss", &kNokia3310Screen}};
 
 std::string Render(const std::string& filterFile, const std::vector<NoteSpec>& tune) {
-  TKeyPressBase target;
-  AddNotes(target, tune);
-  target.FilterConfig->LoadFromFile(kFilters + filterFile);
-  return target.GetText();
+  return RenderThroughFilter(ReadFileBytes(kFilters + filterFile), tune);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "NoteList.h"
+#include "FilterRender.h"
 #include "SysUtils.h"
 
 namespace {
@@ -20,10 +20,7 @@ const std::string kFilter =
     "MapperOrder_1=0\r\nMapperOrder_2=1\r\nMapperOrder_3=2\r\nMapperOrder_4=3\r\nMapperOrder_5=4\r\n";
 
 std::string Render(std::initializer_list<NoteSpec> notes, const std::string& changes = "") {
-  TKeyPressBase tune;
-  AddNotes(tune, notes);
-  tune.FilterConfig->LoadFromText(changes + kFilter);
-  return tune.GetText();
+  return RenderThroughFilter(changes + kFilter, notes);
 }
 
 }  // namespace
