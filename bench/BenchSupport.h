@@ -15,6 +15,8 @@
 class BenchLibrary {
  public:
   using Ring2Ring = int32_t (*)(const char*, int32_t, const char*, const char*, char*, int32_t, int32_t*);
+  using Ring2Map = int32_t (*)(const char*, int32_t, const char*, const char*, int32_t, const char*, const char*,
+                               char*, int32_t, int32_t*);
 
   BenchLibrary() {
     FHandle = dlopen(CAROLUNE_BIN_DIR "/libPelmora.so", RTLD_NOW | RTLD_LOCAL);
@@ -23,6 +25,7 @@ class BenchLibrary {
       std::exit(1);
     }
     FRing2Ring = reinterpret_cast<Ring2Ring>(dlsym(FHandle, "RING2RING"));
+    FRing2Map = reinterpret_cast<Ring2Map>(dlsym(FHandle, "RING2MAP"));
   }
   ~BenchLibrary() { dlclose(FHandle); }
 
@@ -34,9 +37,21 @@ class BenchLibrary {
                       static_cast<int32_t>(FBuffer.size()), &length);
   }
 
+  // Renders an already scrambled tune through an already scrambled filter
+  // text into an output buffer of the given size; returns the result code.
+  int32_t Map(const std::string& scrambled, const char* from, const std::string& scrambledFilter,
+              size_t outputSize) {
+    FBuffer.resize(outputSize);
+    int32_t length = 0;
+    return FRing2Map(scrambled.data(), static_cast<int32_t>(scrambled.size()), from, scrambledFilter.data(),
+                     static_cast<int32_t>(scrambledFilter.size()), "R", "R", FBuffer.data(),
+                     static_cast<int32_t>(FBuffer.size()), &length);
+  }
+
  private:
   void* FHandle = nullptr;
   Ring2Ring FRing2Ring = nullptr;
+  Ring2Map FRing2Map = nullptr;
   std::vector<char> FBuffer;
 };
 

@@ -37,9 +37,10 @@ class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
   void ResetLastState(TNoteLastState* state) const;
 
   // Replaces "$NOTEL$", "$NOTEU$", "$NOTE$" (the text in lower case, upper
-  // case, as is) and "$DELTAC$" (the delta) in the template. A template that
-  // held "$NOTE" wraps the text; any other is appended to it; an empty
-  // result leaves the text unchanged. Raises EFilterOverflow past MaxNoteText.
+  // case, as is) and "$DELTAC$" (the delta) in the template; what is put in
+  // is not searched for placeholders again. A template that held "$NOTE"
+  // wraps the text; any other is appended to it; an empty result leaves the
+  // text unchanged. Raises EFilterOverflow past MaxNoteText.
   static std::string ApplyTemplate(const std::string& templ, const std::string& text, const std::string& delta);
 
   // The note letter's text (any case; "P" a rest), used literally.

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "FilterFormat.h"
+#include "uRingUtils.h"
 
 namespace {
 
@@ -14,6 +16,24 @@ int32_t ResolveOctave(int32_t octave, int32_t tuneDefault) {
   const int64_t resolved = int64_t{tuneDefault} + octave;
   return static_cast<int32_t>(std::clamp<int64_t>(resolved, std::numeric_limits<int32_t>::min(),
                                                   std::numeric_limits<int32_t>::max()));
+}
+
+// The composers know sharps only: a flat is keyed as the sharp of the letter
+// below (B flat as A sharp, C flat as the B an octave lower), E sharp as F
+// and B sharp as the C above. Rests and unknown letters stay as they are.
+TRingTone SharpSpelling(const TRingTone& tone) {
+  TRingTone spelt = tone;
+  if (tone.Accidental == raNatural || tone.IsRest()) return spelt;
+  const int32_t natural = NoteIndex(UpperCase(tone.Note)) - 1;
+  if (natural < 0) return spelt;
+  const int32_t semitone = natural + (tone.Accidental == raFlat ? -1 : 1);
+  const int64_t octave = int64_t{tone.Octave} + (semitone < 0 ? -1 : semitone > 11 ? 1 : 0);
+  if (octave < std::numeric_limits<int32_t>::min() || octave > std::numeric_limits<int32_t>::max()) return spelt;
+  const std::string name = NoteNames[(semitone + 12) % 12];
+  spelt.Note = name.substr(0, 1);
+  spelt.Accidental = name.size() > 1 ? raSharp : raNatural;
+  spelt.Octave = static_cast<int32_t>(octave);
+  return spelt;
 }
 
 // Puts a value back when the rendering ends, however it ends.
@@ -29,6 +49,14 @@ class TRestoreOnExit {
   const int32_t FKept;
 };
 
+// The filter's mapper ids for the steps 0 to 4; an entry that is not a
+// number raises EConvertError.
+TKeyPressBase::TMapperOrder ReadMapperOrder(const TRingtoneFilterConfig& filter) {
+  TKeyPressBase::TMapperOrder order{};
+  for (int step = 0; step < 5; ++step) order[static_cast<size_t>(step)] = filter.GetMapperOrder(step);
+  return order;
+}
+
 }  // namespace
 
 TKeyPressBase::TKeyPressBase()
@@ -43,17 +71,21 @@ std::string TKeyPressBase::RenderTune() {
   TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
   FilterConfig->DefaultOptions_Octave = ResolveOctave(FilterConfig->DefaultOptions_Octave, DefaultOctave);
 
-  for (const auto& tone : Track->Tones) {
-    if (tone->Kind != rkNote) continue;
-    const std::string text = RenderNote(*tone);
+  // Read at the first note, so that a tune without notes never needs it.
+  std::optional<TMapperOrder> order;
+  for (const auto& entry : Track->Tones) {
+    if (entry->Kind != rkNote) continue;
+    if (!order) order = ReadMapperOrder(*FilterConfig);
+    const TRingTone tone = SharpSpelling(*entry);
+    const std::string text = RenderNote(tone, *order);
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
-    if (!tone->IsRest()) {
-      LastState->Sharp = tone->Accidental != raNatural;
-      LastState->Octave = tone->Octave;
+    if (!tone.IsRest()) {
+      LastState->Sharp = tone.Accidental != raNatural;
+      LastState->Octave = tone.Octave;
     }
-    LastState->Duration = tone->Duration;
-    LastState->Dotted = tone->Dot != rdNone;
+    LastState->Duration = tone.Duration;
+    LastState->Dotted = tone.Dot != rdNone;
     if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
     result += text;
     if (result.size() > TRingtoneFilterConfig::MaxTuneText) throw EFilterOverflow();
@@ -62,12 +94,16 @@ std::string TKeyPressBase::RenderTune() {
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
+  return RenderNote(tone, ReadMapperOrder(*FilterConfig));
+}
+
+std::string TKeyPressBase::RenderNote(const TRingTone& tone, const TMapperOrder& order) {
   const TRingtoneFilterConfig& filter = *FilterConfig;
   const TNoteLastState& state = *LastState;
   const bool rest = tone.IsRest();
   std::string text;
-  for (int step = 0; step < 5; ++step) {
-    switch (filter.GetMapperOrder(step)) {
+  for (const int32_t mapper : order) {
+    switch (mapper) {
       case miNote: text = filter.MapNote(tone.Note); break;
       case miSharp:
         if (!rest) text = filter.MapSharp(state, tone.Accidental != raNatural, text);
@@ -80,5 +116,7 @@ std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
       default: break;
     }
   }
+  // A note's text from the note mapper alone can be as long as the filter.
+  if (text.size() > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
   return text;
 }

@@ -4,6 +4,8 @@
 // differ only by the filter loaded. Such a text cannot be read back.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -22,9 +24,16 @@ class TKeyPressBase : public TRingFile {
   std::string GetText() override { return RenderTune(); }
 
   // Every note and rest of the track through the filter, joined by its
-  // separator. A mapper order entry that is not a number raises
-  // EConvertError at the first note.
+  // separator; flats, E sharp and B sharp go through as the sharp or natural
+  // of the same pitch. A mapper order entry that is not a number raises
+  // EConvertError at the first note; a note's text over MaxNoteText, or the
+  // whole over MaxTuneText, raises EFilterOverflow.
   std::string RenderTune();
   // One note against the last-note state, the filter's five steps in its order.
   std::string RenderNote(const TRingTone& tone);
+
+  using TMapperOrder = std::array<int32_t, 5>;
+
+ private:
+  std::string RenderNote(const TRingTone& tone, const TMapperOrder& order);
 };

@@ -3,7 +3,6 @@
 #include "AtomicFile.h"
 #include "FilterFormat.h"
 #include "Streams.h"
-#include "StringList.h"
 #include "SysUtils.h"
 
 void TRingtoneFilterInfo::Clear() {
@@ -22,14 +21,14 @@ namespace {
 
 class TKeyReader : public TFilterKeyVisitor {
  public:
-  explicit TKeyReader(const TStringList& lines) : FLines(lines) {}
-  void Text(const char* key, std::string& field) override { field = FLines.Values(key); }
-  void Integer(const char* key, int32_t& field) override { field = ReadFilterInteger(FLines, key); }
-  void Flag(const char* key, bool& field) override { field = ReadFilterFlag(FLines, key); }
-  void FilterType(const char*, uint8_t& field) override { field = ReadFilterType(FLines); }
+  explicit TKeyReader(const TFilterValues& values) : FValues(values) {}
+  void Text(const char* key, std::string& field) override { field = FValues.Text(key); }
+  void Integer(const char* key, int32_t& field) override { field = FValues.Integer(key); }
+  void Flag(const char* key, bool& field) override { field = FValues.Flag(key); }
+  void FilterType(const char*, uint8_t& field) override { field = FValues.FilterType(); }
 
  private:
-  const TStringList& FLines;
+  const TFilterValues& FValues;
 };
 
 class TKeyWriter : public TFilterKeyVisitor {
@@ -115,10 +114,11 @@ void TRingtoneFilterConfigBase::SaveToFile(const std::string& fileName) const {
   WriteFileAtomically(fileName, FileText());
 }
 
-void TRingtoneFilterConfigBase::LoadFromStream(TStream& stream) {
-  TStringList lines;
-  lines.LoadFromStream(stream);
-  TKeyReader reader(lines);
+void TRingtoneFilterConfigBase::LoadFromStream(TStream& stream) { LoadFromFilterText(ReadToEnd(stream)); }
+
+void TRingtoneFilterConfigBase::LoadFromFilterText(std::string_view text) {
+  const TFilterValues values(text);
+  TKeyReader reader(values);
   VisitKeys(reader);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TStream;
 
@@ -93,6 +94,8 @@ class TRingtoneFilterConfigBase {
   int32_t GetMapperOrder(int step) const;
 
  protected:
+  // Reads a filter file's whole text as LoadFromStream reads a stream's.
+  void LoadFromFilterText(std::string_view text);
   // The identity key sits between DravikVersion and the filter info; only
   // the editor's build keeps it.
   virtual void VisitIdentity(TFilterKeyVisitor& visitor) {}

@@ -6,8 +6,13 @@
 // from those values, and the writer.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory_resource>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 class TStringList;
 
@@ -23,13 +28,43 @@ constexpr int32_t miDuration = 2;
 constexpr int32_t miDotDuration = 3;
 constexpr int32_t miOctave = 4;
 
-// The value as a decimal integer; a missing key, an empty value or one that
-// is not an integer raises EConvertError "'<value>' is not a valid integer value".
-int32_t ReadFilterInteger(const TStringList& lines, const std::string& key);
-// True only for the integer 1; raises as ReadFilterInteger.
-bool ReadFilterFlag(const TStringList& lines, const std::string& key);
-// FilterInfo_FilterType: 0 ScreenShow, 1 KeyPress, 2 for anything else
-// (missing, empty, not a number, another number). Never raises.
+// A filter file's text, read once: every name is indexed in one pass over
+// the lines, so reading all of a filter's keys costs time linear in its text.
+// The index points into the text, which must outlive it.
+class TFilterValues {
+ public:
+  explicit TFilterValues(std::string_view text);
+  TFilterValues(const TFilterValues&) = delete;
+  TFilterValues& operator=(const TFilterValues&) = delete;
+
+  // The value of the first line whose name is the key; empty when none is.
+  std::string Text(std::string_view key) const;
+  // The value as a decimal integer; a missing key, an empty value or one that
+  // is not an integer raises EConvertError "'<value>' is not a valid integer value".
+  int32_t Integer(std::string_view key) const;
+  // True only for the integer 1; raises as Integer.
+  bool Flag(std::string_view key) const { return Integer(key) == 1; }
+  // FilterInfo_FilterType, as FilterTypeOf reads it.
+  uint8_t FilterType() const;
+
+ private:
+  struct TNameHash {
+    size_t operator()(std::string_view name) const;
+  };
+  struct TSameName {
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  // A filter's few dozen lines fit the buffer, so indexing them allocates
+  // nothing; a longer text spills over to the heap.
+  std::array<std::byte, 4096> FBuffer;
+  std::pmr::monotonic_buffer_resource FPool{FBuffer.data(), FBuffer.size()};
+  std::pmr::unordered_map<std::string_view, std::string_view, TNameHash, TSameName> FValues{&FPool};
+};
+
+// 0 ScreenShow, 1 KeyPress, 2 for anything else (empty, not a number,
+// another number). Never raises.
+uint8_t FilterTypeOf(const std::string& value);
+// The catalogue's reading of a filter's type from its lines.
 uint8_t ReadFilterType(const TStringList& lines);
 
 // Builds a filter file's text: one Name=Value line per call, each ending in

@@ -166,10 +166,14 @@ int64_t TFileStream::Size() {
   return fstat(FHandle, &info) == 0 ? info.st_size : 0;
 }
 
+std::string ReadToEnd(TStream& stream) {
+  std::string bytes(static_cast<size_t>(std::max<int64_t>(stream.Size() - stream.Position(), 0)), '\0');
+  bytes.resize(static_cast<size_t>(stream.Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
+  return bytes;
+}
+
 std::string ReadFileBytes(const std::string& fileName, int64_t maxSize) {
   TFileStream file(fileName, TFileMode::fmOpenRead);
   if (file.Size() > maxSize) RaiseOpenError(fileName, TFileMode::fmOpenRead, std::strerror(EFBIG));
-  std::string bytes(static_cast<size_t>(file.Size()), '\0');
-  bytes.resize(static_cast<size_t>(file.Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
-  return bytes;
+  return ReadToEnd(file);
 }

@@ -79,6 +79,9 @@ class TFileStream : public TStream {
   int FHandle = -1;
 };
 
+// The bytes from the stream's position to its end.
+std::string ReadToEnd(TStream& stream);
+
 // The whole content of a file as bytes (raises as TFileStream does); a file
 // larger than maxSize raises EFOpenError with the reason "File too large".
 std::string ReadFileBytes(const std::string& fileName, int64_t maxSize = INT64_MAX);

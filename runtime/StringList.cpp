@@ -44,7 +44,7 @@ int TStringList::IndexOfName(const std::string& name) const {
   for (int i = 0; i < Count(); ++i) {
     const std::string& line = FLines[static_cast<size_t>(i)];
     const size_t eq = line.find('=');
-    if (eq != std::string::npos && SameText(line.substr(0, eq), name)) return i;
+    if (eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), name)) return i;
   }
   return -1;
 }
@@ -88,24 +88,10 @@ std::string TStringList::Text() const {
 
 void TStringList::SetText(const std::string& text) {
   FLines.clear();
-  const size_t end = std::min(text.find('\0'), text.size());
-  size_t pos = 0;
-  while (pos < end) {
-    size_t stop = pos;
-    while (stop < end && text[stop] != '\r' && text[stop] != '\n') ++stop;
-    FLines.push_back(text.substr(pos, stop - pos));
-    pos = stop;
-    if (pos < end && text[pos] == '\r') ++pos;
-    if (pos < end && text[pos] == '\n') ++pos;
-  }
+  ForEachLine(text, [this](std::string_view line) { FLines.emplace_back(line); });
 }
 
-void TStringList::LoadFromStream(TStream& stream) {
-  const int64_t size = stream.Size() - stream.Position();
-  std::string bytes(static_cast<size_t>(std::max<int64_t>(size, 0)), '\0');
-  bytes.resize(static_cast<size_t>(stream.Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
-  SetText(bytes);
-}
+void TStringList::LoadFromStream(TStream& stream) { SetText(ReadToEnd(stream)); }
 
 void TStringList::SaveToStream(TStream& stream) const { stream.WriteString(Text()); }
 

@@ -3,10 +3,28 @@
 // byte; reading Text ends every line with CR LF.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TStream;
+
+// Calls onLine with each line of the text, in order: lines end at CR LF, a
+// lone CR or a lone LF, and a zero byte ends the text.
+template <class OnLine>
+void ForEachLine(std::string_view text, OnLine&& onLine) {
+  const size_t end = std::min(text.find('\0'), text.size());
+  size_t pos = 0;
+  while (pos < end) {
+    size_t stop = pos;
+    while (stop < end && text[stop] != '\r' && text[stop] != '\n') ++stop;
+    onLine(text.substr(pos, stop - pos));
+    pos = stop;
+    if (pos < end && text[pos] == '\r') ++pos;
+    if (pos < end && text[pos] == '\n') ++pos;
+  }
+}
 
 class TStringList {
  public:

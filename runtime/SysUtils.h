@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 // Base of every exception the system raises on purpose. The message is
 // kept as 8-bit text, the way the class library shows it to the user.
@@ -65,12 +66,14 @@ std::string TrimRight(const std::string& text);
 // The text with CR, LF and zero bytes as blanks: a value written on one line
 // of a line-based file must not start lines of its own.
 std::string SingleLine(const std::string& text);
-// ASCII-only case mapping, like the class library's UpperCase/LowerCase.
+// ASCII-only case mapping, like the class library's UpCase/UpperCase/LowerCase.
+constexpr char UpCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char LoCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string UpperCase(const std::string& text);
 std::string LowerCase(const std::string& text);
 // ASCII comparison without regard to case: <0, 0, >0.
-int CompareText(const std::string& a, const std::string& b);
-bool SameText(const std::string& a, const std::string& b);
+int CompareText(std::string_view a, std::string_view b);
+bool SameText(std::string_view a, std::string_view b);
 
 // File names: "/" is the path delimiter here; "\" in stored names is read
 // as one too.

@@ -1,7 +1,7 @@
 DravikVersion=1.00.012
 FilterFileOID={39A75D41-F30C-40EF-BD58-F984A28BE26D}
-FilterInfo_FilterVersion=1.0
-FilterInfo_FilterDesc=The Composer's screen: note value, . dotted, # sharp, the letter, octave 1 to 3; a rest is -
+FilterInfo_FilterVersion=1.1
+FilterInfo_FilterDesc=Value 1-32, . dotted, # sharp, note c-b, octave 1-3 (RTTTL 5-7), - a rest. Lower octaves show as 1, higher as 4 and up (beyond the phone); 64ths as 32
 FilterInfo_MobileBrand=Nokia
 FilterInfo_MobileModel=3310
 FilterInfo_FilterType=0

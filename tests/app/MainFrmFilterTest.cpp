@@ -55,10 +55,8 @@ TEST_F(MainWindowTest, ChoosingAModelConvertsThePageThroughThatVeryFilter) {
   AddFilter("n1.kps", 1, "Nokia", "3310", "Tester", "{SAME}");
   const std::string second = AddFilter("n2.kps", 1, "Nokia", "T28", "Tester", "{SAME}");
   TStringList other;
-  other.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/EricssonT28.kps");
-  other.SetValues("FilterInfo_MobileBrand", "Nokia");
-  other.SetValues("FilterInfo_MobileModel", "T28");
-  other.SetValues("FilterFileOID", "{SAME}");
+  other.LoadFromFile(second);
+  other.SetValues("NoteMapper_C", "C");
   other.SaveToFile(second);
   AddFilter("n3.kps", 1, "Nokia", "NoId");
   TStringList noId;

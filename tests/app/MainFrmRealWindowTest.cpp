@@ -2,7 +2,7 @@
 // X server by tests/skin/frame-xvfb.sh (skipped on any other platform). It
 // screenshots the X server with ImageMagick's import and leaves the shots
 // under build/shots/: the window at start, an RTTTL tune converted to
-// iMelody, the KeyPress page through a chosen phone, a MIDI tune twelve
+// iMelody, the ScreenShow page through a chosen phone, a MIDI tune twelve
 // seconds into its preview, the File menu with the recent files, a long
 // tune's RTTTL text wrapped to a wide and to a narrow window, a tool bar
 // button's hint, the status bar, and the position bar after a drag.
@@ -21,6 +21,7 @@
 #include "MainWindowFixture.h"
 #include "MidiTunes.h"
 #include "RealWindowShots.h"
+#include "ShippedFilters.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
 #include "SkinForm.h"
@@ -58,9 +59,9 @@ class MainWindowRealWindow : public MainWindowTest {
 
 TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   QDir().mkpath(QString::fromStdString(FiltersFolder()));
-  for (const char* name : {"Nokia3310.kps", "EricssonT28.kps", "Nokia3310.mss"})
-    QFile::copy(QString(CAROLUNE_SOURCE_DIR) + "/filters/Filters/" + name,
-                QString::fromStdString(FiltersFolder() + "/" + name));
+  for (const auto& filter : ShippedFilterFiles())
+    QFile::copy(QString::fromStdString(filter.string()),
+                QString::fromStdString(FiltersFolder() + "/" + filter.filename().string()));
   CaroluneOption->AddRecentFile("/home/user/tunes/Tom & Jerry.mid");
   TfrmMain& w = Window();
   w.Show();
@@ -82,11 +83,11 @@ TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
   Screen("main-rtttl-imelody");
 
-  w.pgcTarget->SetActivePage(w.tsKeypress);
-  w.cmbKpsMobile->SetItemIndex(w.cmbKpsMobile->Items().IndexOf("Nokia"));
-  w.cmbKpsMobileChange(w.cmbKpsMobile);
-  EXPECT_FALSE(w.mmKeyPress->Text().empty());
-  Screen("main-keypress");
+  w.pgcTarget->SetActivePage(w.tsScreenShow);
+  w.cmbMMSMobile->SetItemIndex(w.cmbMMSMobile->Items().IndexOf("Nokia"));
+  w.cmbMMSMobileChange(w.cmbMMSMobile);
+  EXPECT_EQ(w.mmScreenShow->Text(), "4c1 4d1 4e1 8f1 8g1 4a1 4b1 4c2");
+  Screen("main-screenshow");
 
   w.OpenFile(ttMIDI, WriteFile("sixty-five seconds.mid", SixtyFiveSecondFile()));
   w.btnMIDIPlay->Click();

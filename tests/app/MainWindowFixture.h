@@ -91,9 +91,10 @@ class MainWindowTest : public testing::Test {
   // made from a shipped filter of that kind with the phone's names.
   std::string AddFilter(const std::string& fileName, int type, const std::string& brand, const std::string& model,
                         const std::string& author = "Tester", const std::string& oid = "") const {
+    // A shipped filter's templates, of the kind asked for.
     TStringList filter;
-    filter.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/Nokia3310" +
-                        (type == 0 ? ".mss" : ".kps"));
+    filter.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/Nokia3310.mss");
+    filter.SetValues("FilterInfo_FilterType", std::to_string(type));
     filter.SetValues("FilterInfo_MobileBrand", brand);
     filter.SetValues("FilterInfo_MobileModel", model);
     filter.SetValues("AuthorInfo_AuthorName", author);

@@ -9,6 +9,7 @@
 #include "MidiBytes.h"
 #include "PelmoraLibrary.h"
 #include "RtttlCorpus.h"
+#include "ShippedFilters.h"
 #include "Streams.h"
 #include "uMidiFile.h"
 #include "uRingConvert.h"
@@ -101,10 +102,9 @@ TEST(CrossFormat, EveryNotationIntoMidiKeepsThePitches) {
 
 TEST(CrossFormat, EveryNotationThroughEveryShippedFilter) {
   PelmoraLibrary lib;
-  const std::string folder = CAROLUNE_SOURCE_DIR "/filters/Filters/";
-  for (const char* filter : {"Nokia3310.kps", "Nokia3310.mss", "EricssonT28.kps", "EricssonT28.mss"})
+  for (const auto& filter : ShippedFilterFiles())
     for (const auto& [code, text] : Sources()) {
-      const auto r = lib.Map(text, "R" + code, folder + filter, "F");
+      const auto r = lib.Map(text, "R" + code, filter.string(), "F");
       EXPECT_EQ(r.Code, 0) << code << " through " << filter;
       EXPECT_FALSE(r.Text.empty()) << code << " through " << filter;
     }
@@ -112,7 +112,7 @@ TEST(CrossFormat, EveryNotationThroughEveryShippedFilter) {
 
 TEST(CrossFormat, CorpusTunesThroughAShippedFilter) {
   PelmoraLibrary lib;
-  const std::string filter = ReadFileBytes(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.kps");
+  const std::string filter = ReadFileBytes(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
   std::vector<std::pair<std::string, std::string>> tunes;
   for (const auto& tune : RtttlCorpusTunes()) tunes.emplace_back("R00", tune);
   for (const auto& path : CorpusFiles("imelody", ".imy")) tunes.emplace_back("R03", ReadFileBytes(path.string()));

@@ -1,79 +1,136 @@
-// The filters shipped in the Filters folder, each rendering a known tune
-// into what a user of that phone keys in or sees. The expected texts are
-// worked out by hand from how each composer is keyed and shown.
+// The filters shipped in the Filters folder. Each has a golden table of small
+// tunes: tunes that differ in one thing the phone can tell apart (pitch,
+// sharp, octave up or down within its range, note value, also after a jump by
+// a factor of four or more, dot) render differently, and every text is what
+// that phone's composer shows. A second table holds what the phone cannot
+// express and what it shows instead.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <vector>
+
+#include "FilterRender.h"
 #include "MidiBytes.h"
-#include "NoteList.h"
 #include "PelmoraLibrary.h"
+#include "ShippedFilters.h"
 #include "Streams.h"
-#include "uRingKeyPressBase.h"
+#include "uFilterCtrl.h"
 
 namespace {
 
 const std::string kFilters = CAROLUNE_SOURCE_DIR "/filters/Filters/";
 
-// The opening of "Happy Birthday" (RTTTL d=4,o=5: 8g.,16g,8a,g,c6,2b), then a
-// quarter rest, F sharp quarter in octave 7 and D sharp eighth in octave 6.
-// Neighbouring note values differ by at most a factor of two: the filters
-// count a change of value in steps of a factor of four, which is one press of
-// the phone's shorter or longer key only when the value halves or doubles.
-const std::initializer_list<NoteSpec> kTune = {{"G", 8, 5, raNatural, rdDotted}, {"G", 16, 5}, {"A", 8, 5},
-                                               {"G", 4, 5}, {"C", 4, 6}, {"B", 2, 5}, {"P", 4, 5},
-                                               {"F", 4, 7, raSharp}, {"D", 8, 6, raSharp}};
+struct TGolden {
+  std::vector<NoteSpec> tune;
+  const char* text;
+};
 
-std::string Render(const std::string& filterFile) {
-  TKeyPressBase tune;
-  AddNotes(tune, kTune);
-  tune.FilterConfig->LoadFromFile(kFilters + filterFile);
-  return tune.GetText();
+struct TGoldenTables {
+  std::vector<TGolden> distinct;  // every text differs from every other
+  std::vector<TGolden> nearest;   // beyond the phone: the nearest it shows
+};
+
+// The Nokia 3310 Composer's screen writes each note as value (1, 2, 4, 8, 16,
+// 32), "." when dotted, "#" when sharp, letter and octave 1 to 3 (RTTTL
+// octaves 5 to 7); a rest as its value, the dot and "-". Entries are
+// separated by a blank. The composer has no flats, no E or B sharp, no 64ths.
+const TGoldenTables kNokia3310Screen = {
+    {
+        {{{"C", 4, 5}}, "4c1"},
+        {{{"D", 4, 5}}, "4d1"},
+        {{{"E", 4, 5}}, "4e1"},
+        {{{"F", 4, 5}}, "4f1"},
+        {{{"G", 4, 5}}, "4g1"},
+        {{{"A", 4, 5}}, "4a1"},
+        {{{"B", 4, 5}}, "4b1"},
+        {{{"C", 4, 5, raSharp}}, "4#c1"},
+        {{{"A", 4, 5, raSharp}}, "4#a1"},
+        {{{"C", 4, 6}}, "4c2"},
+        {{{"C", 4, 7}}, "4c3"},
+        {{{"C", 1, 5}}, "1c1"},
+        {{{"C", 2, 5}}, "2c1"},
+        {{{"C", 8, 5}}, "8c1"},
+        {{{"C", 16, 5}}, "16c1"},
+        {{{"C", 32, 5}}, "32c1"},
+        {{{"C", 4, 5, raNatural, rdDotted}}, "4.c1"},
+        {{{"F", 8, 6, raSharp, rdDotted}}, "8.#f2"},
+        {{{"P", 4, 5}}, "4-"},
+        {{{"P", 8, 5, raNatural, rdDotted}}, "8.-"},
+        // Jumps of the note value by a factor of four or more, both ways.
+        {{{"C", 4, 5}, {"C", 8, 5}}, "4c1 8c1"},
+        {{{"C", 4, 5}, {"C", 16, 5}}, "4c1 16c1"},
+        {{{"C", 4, 5}, {"C", 32, 5}}, "4c1 32c1"},
+        {{{"C", 1, 5}, {"C", 4, 5}}, "1c1 4c1"},
+        {{{"C", 2, 5}, {"C", 4, 5}}, "2c1 4c1"},
+        {{{"C", 32, 5}, {"C", 2, 5}}, "32c1 2c1"},
+        // Octaves up and down across the range.
+        {{{"C", 4, 5}, {"C", 4, 7}}, "4c1 4c3"},
+        {{{"C", 4, 7}, {"C", 4, 6}}, "4c3 4c2"},
+        {{{"C", 4, 7}, {"C", 4, 5}}, "4c3 4c1"},
+        // Dots and sharps of neighbours.
+        {{{"C", 4, 5, raNatural, rdDotted}, {"C", 4, 5, raNatural, rdDotted}}, "4.c1 4.c1"},
+        {{{"C", 4, 5, raNatural, rdDotted}, {"C", 4, 5}}, "4.c1 4c1"},
+        {{{"C", 4, 5, raSharp}, {"C", 4, 5}}, "4#c1 4c1"},
+        // A rest between two notes of octave 2.
+        {{{"C", 4, 6}, {"P", 4, 6}, {"C", 4, 6}}, "4c2 4- 4c2"},
+    },
+    {
+        {{{"D", 4, 5, raFlat}}, "4#c1"},       // D flat is C sharp
+        {{{"B", 4, 5, raFlat}}, "4#a1"},       // B flat is A sharp
+        {{{"E", 4, 5, raSharp}}, "4f1"},       // E sharp is F
+        {{{"B", 4, 6, raSharp}}, "4c3"},       // B sharp is the C above
+        {{{"C", 4, 4}}, "4c1"},                // below the range: octave 1
+        {{{"C", 4, 8}}, "4c4"},                // above it: the phone cannot play it
+        {{{"C", 64, 5}}, "32c1"},              // no 64ths
+        {{{"C", 4, 5, raNatural, rdDoubleDotted}}, "4.c1"},
+        {{{"C", 4, 4000}, {"C", 1, -4000}}, "4c3996 1c1"},  // far octaves stay short
+    },
+};
+
+const std::map<std::string, const TGoldenTables*> kGoldenTables = {{"Nokia3310.mss", &kNokia3310Screen}};
+
+std::string Render(const std::string& filterFile, const std::vector<NoteSpec>& tune) {
+  return RenderThroughFilter(ReadFileBytes(kFilters + filterFile), tune);
 }
 
 }  // namespace
 
-TEST(ShippedFilters, NokiaComposerScreen) {
-  // Each tone: value, "." when dotted, "#" when sharp, letter, composer
-  // octave (tune octave - 4); a rest is the value and "-".
-  // 8.g1 16g1 8a1 4g1 4c2 2b1 | 4- | 4#f3 (octave 7) | 8#d2 (octave 6)
-  EXPECT_EQ(Render("Nokia3310.mss"), "8.g1 16g1 8a1 4g1 4c2 2b1 4- 4#f3 8#d2");
+TEST(ShippedFilters, EveryShippedFilterHasGoldenTables) {
+  const auto files = ShippedFilterFiles();
+  EXPECT_FALSE(files.empty());
+  for (const auto& file : files) EXPECT_EQ(kGoldenTables.count(file.filename()), 1u) << file;
 }
 
-TEST(ShippedFilters, NokiaComposerKeys) {
-  // Keys 1-7 = C-B, 0 rest; [n] holds the key (dotted); # sharp; * steps
-  // the octave up, cycling 1-2-3 (one down = **); 8 halves, 9 doubles the
-  // value of the note before (the composer starts at a quarter, octave 1).
-  // G 8. : [5], 4->8 one 8          -> [5]8
-  // G 16 : 8->16 one 8              -> 58
-  // A 8  : 16->8 one 9              -> 69
-  // G 4  : 8->4 one 9               -> 59
-  // C6 4 : octave 1->2 *            -> 1*
-  // B 2  : octave 2->1 **, 4->2 9   -> 7**9
-  // P 4  : 2->4 one 8               -> 08 (a rest keeps octave 1)
-  // F#7 4: #, octave 1->3 **        -> 4#**
-  // D#6 8: #, octave 3->2 **, 4->8 8 -> 2#**8
-  EXPECT_EQ(Render("Nokia3310.kps"), "[5]8 58 69 59 1* 7**9 08 4#** 2#**8");
+TEST(ShippedFilters, WhatThePhoneTellsApartRendersApartAndAsThePhoneShowsIt) {
+  for (const auto& [file, tables] : kGoldenTables) {
+    std::set<std::string> seen;
+    for (const TGolden& golden : tables->distinct) {
+      const std::string text = Render(file, golden.tune);
+      EXPECT_EQ(text, golden.text) << file;
+      EXPECT_TRUE(seen.insert(text).second) << file << ": " << text << " twice";
+    }
+    for (const TGolden& golden : tables->nearest) EXPECT_EQ(Render(file, golden.tune), golden.text) << file;
+  }
 }
 
-TEST(ShippedFilters, EricssonComposerScreen) {
-  // Letter case gives the length (C. whole, C half, c. quarter, c eighth and
-  // shorter); "+" per octave above 6, nothing below; "#" sharp; p a pause;
-  // no separator. Dots are not shown.
-  // g g a g. c. B p. +#f. #d
-  EXPECT_EQ(Render("EricssonT28.mss"), "ggag.c.Bp.+#f.#d");
-}
-
-TEST(ShippedFilters, EricssonComposerKeys) {
-  // * raises the next note an octave, # sharpens it, then the note key 1-7
-  // (0 a pause); [n] holds the key for a long note, 8 after it doubles.
-  // G 8.: 5 | G 16: 5 | A 8: 6 | G 4: 58 | C6 4: 18 | B 2: [7] | P 4: 08 |
-  // F#7 4: *#48 | D#6 8: #2
-  EXPECT_EQ(Render("EricssonT28.kps"), "5 5 6 58 18 [7] 08 *#48 #2");
+TEST(ShippedFilters, FarOctavesAndExtremeValuesRenderWithinTheLimits) {
+  PelmoraLibrary lib;
+  std::string tune = "Far:d=4,o=5,b=100:";
+  for (int i = 0; i < 500; ++i) tune += i % 2 ? "c4000," : "1c#4000,";
+  tune += "64p,32c4";
+  for (const auto& file : ShippedFilterFiles()) {
+    const auto r = lib.Map(tune, "R00", ReadFileBytes(file));
+    EXPECT_EQ(r.Code, 0) << file;
+    EXPECT_LE(r.Text.size(), 501 * TRingtoneFilterConfig::MaxNoteText) << file;
+  }
 }
 
 namespace {
 
-// The same tune as a Standard MIDI File (which has no rests), at 96 ticks a
-// quarter: each note is a note-on and a note-off after its length.
+// "Happy Birthday" (RTTTL d=4,o=5: 8g.,16g,8a,g,c6,2b), then F sharp quarter
+// in octave 7 and D sharp eighth in octave 6, as a Standard MIDI File at 96
+// ticks a quarter: each note is a note-on and a note-off after its length.
 std::string MidiTune() {
   std::string notes;
   const std::pair<int, std::string> keysAndLengths[] = {
@@ -89,13 +146,8 @@ std::string MidiTune() {
 TEST(ShippedFilters, RenderAMidiTuneThroughTheLibrary) {
   PelmoraLibrary lib;
   ASSERT_TRUE(lib.RING2MAP());
-  // As above, without the rest; the Nokia keys after it change: F#7 4 comes
-  // right after B 2 (octave ** up two, value 8 one shorter).
   const std::pair<const char*, const char*> expected[] = {
       {"Nokia3310.mss", "8.g1 16g1 8a1 4g1 4c2 2b1 4#f3 8#d2"},
-      {"Nokia3310.kps", "[5]8 58 69 59 1* 7**9 4#**8 2#**8"},
-      {"EricssonT28.mss", "ggag.c.B+#f.#d"},
-      {"EricssonT28.kps", "5 5 6 58 18 [7] *#48 #2"},
   };
   for (const auto& [file, text] : expected) {
     const auto byText = lib.Map(MidiTune(), "R04", ReadFileBytes(kFilters + file), "R");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "SysUtils.h"
 
@@ -45,11 +46,56 @@ TEST(LibraryFilter, ApplyTemplateWrapsOrAppends) {
       {"", "abc", "", "abc"},              {"$DELTAC$x", "2", "3", "23x"},
       {"$NOTEL$-$NOTE$", "Ab", "", "ab-Ab"}, {"$DELTAC$", "t", "", "t"},  // an empty result keeps the text
       {"($NOTE$)$DELTAC$", "1", "", "(1)"}, {"$NOTE", "q", "", "$NOTE"},  // held "$NOTE": wraps
+      // What is put in is never read as a placeholder.
+      {"[$NOTE$]", "$DELTAC$", "7", "[$DELTAC$]"}, {"$NOTEU$", "$note$", "", "$NOTE$"},
+      // Placeholders sharing a "$" are found kind by kind: the note's first.
+      {"$DELTAC$NOTE$", "x", "7", "$DELTACx"}, {"$NOTE$DELTAC$", "x", "7", "xDELTAC$"},
+      {"$DELTAC$NOTEL$", "X", "7", "$DELTACx"},
+      {"$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$-$NOTE$", "a", "", "a-a-a-a-a-a-a-a-a"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(TRingtoneFilterConfig::ApplyTemplate(c.templ, c.text, c.delta), c.result) << c.templ;
   // A template that would blow a note's text up is refused.
   EXPECT_THROW(TRingtoneFilterConfig::ApplyTemplate("$NOTE$$NOTE$", std::string(3000, 'x'), ""), EFilterOverflow);
+}
+
+TEST(LibraryFilter, RepeatedStepsAreTheTemplateAppliedStepAfterStep) {
+  // Mapper type 1 applies the step template once per step, each time to the
+  // text the step before gave, stopping when a step changes nothing; the
+  // result is built in one go, and must be what the steps one by one give.
+  TRingtoneFilterConfig filter;
+  Load(filter, "");
+  filter.DefaultOptions_Octave = 0;
+  TNoteLastState state;
+  for (const char* templ : {"*", "$NOTE$*", "*$NOTE$", "<$NOTEU$>", "($NOTEL$)", "$NOTE$", "$NOTEU$", "",
+                            "$DELTAC$", "a$DELTAC$b", "$NOTE$$NOTE$", "[$NOTE$|$NOTEU$]", "$NOTEX", "x$NOTEL$$DELTAC$"})
+    for (const char* text : {"Ab", ""})
+      for (const int32_t steps : {1, 2, 3, 9, 40}) {
+        filter.OctaveMapper_ToHigher = templ;
+        std::string expected = text;
+        bool overflows = false;
+        try {
+          for (int32_t i = 0; i < steps; ++i) {
+            std::string next = TRingtoneFilterConfig::ApplyTemplate(templ, expected, "");
+            if (next == expected) break;
+            expected = next;
+          }
+        } catch (const EFilterOverflow&) {
+          overflows = true;
+        }
+        if (overflows)
+          EXPECT_THROW(filter.MapOctave(state, steps, text), EFilterOverflow) << templ << " " << text << " " << steps;
+        else
+          EXPECT_EQ(filter.MapOctave(state, steps, text), expected) << templ << " " << text << " " << steps;
+      }
+  // Far octaves: the text may grow up to a note's longest text, not beyond.
+  const std::tuple<const char*, int32_t, size_t> limits[] = {{"*", 4095, 4096}, {"*$NOTE$", 4095, 4096},
+                                                             {"<$NOTEU$>", 2047, 4095}};
+  for (const auto& [templ, steps, length] : limits) {
+    filter.OctaveMapper_ToHigher = templ;
+    EXPECT_EQ(filter.MapOctave(state, steps, "c").size(), length) << templ;
+    EXPECT_THROW(filter.MapOctave(state, steps + 1, "c"), EFilterOverflow) << templ;
+  }
 }
 
 TEST(LibraryFilter, NotesSharpsAndDots) {

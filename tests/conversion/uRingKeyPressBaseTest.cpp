@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "NoteList.h"
+#include "FilterRender.h"
 #include "SysUtils.h"
 
 namespace {
@@ -20,10 +20,7 @@ const std::string kFilter =
     "MapperOrder_1=0\r\nMapperOrder_2=1\r\nMapperOrder_3=2\r\nMapperOrder_4=3\r\nMapperOrder_5=4\r\n";
 
 std::string Render(std::initializer_list<NoteSpec> notes, const std::string& changes = "") {
-  TKeyPressBase tune;
-  AddNotes(tune, notes);
-  tune.FilterConfig->LoadFromText(changes + kFilter);
-  return tune.GetText();
+  return RenderThroughFilter(changes + kFilter, notes);
 }
 
 }  // namespace
@@ -37,7 +34,12 @@ TEST(KeyPress, RendersEachNoteAgainstTheStateBeforeIt) {
   const Case cases[] = {
       // Relative default octave 0 with the tune's default octave 6.
       {{{"C", 4, 6, raSharp}, {"D", 8, 7}}, "", "c# dSU"},
-      {{{"C", 4, 7, raFlat, rdDotted}}, "", "c#.U"},
+      // Composers know sharps: a flat is the sharp of the letter below, E
+      // sharp is F, B sharp the C above, C flat the B below; the spelt note
+      // is what the next one is measured against.
+      {{{"D", 4, 7, raFlat, rdDotted}}, "", "c#.U"},
+      {{{"B", 4, 6, raSharp}, {"E", 4, 6, raSharp}}, "NoteMapper_F=f\r\n", "cU f"},
+      {{{"C", 4, 6, raFlat}, {"C", 4, 6, raFlat}}, "NoteMapper_B=b\r\nRemember_Octave=1\r\n", "bD b"},
       {{{"C", 4, 6}}, "DefaultOptions_Octave=-1\r\n", "cU"},
       {{{"C", 4, 6}}, "DefaultOptions_Octave=1\r\n", "cD"},
       {{{"C", 4, 6}}, "DefaultOptions_Octave=6\r\n", "c"},

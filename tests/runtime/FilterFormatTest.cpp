@@ -15,18 +15,34 @@ TEST(FilterFormat, TheTypeNeverFailsToRead) {
     TStringList lines;
     lines.SetText(text);
     EXPECT_EQ(ReadFilterType(lines), type) << text;
+    EXPECT_EQ(TFilterValues(text).FilterType(), type) << text;
   }
 }
 
 TEST(FilterFormat, IntegersAndFlags) {
+  const TFilterValues values("A=-12\r\nB=1\r\nC=2\r\nD=\r\nE=1x");
+  EXPECT_EQ(values.Integer("a"), -12);
+  EXPECT_TRUE(values.Flag("B"));
+  EXPECT_FALSE(values.Flag("C"));
+  EXPECT_THROW(values.Flag("D"), EConvertError);
+  EXPECT_THROW(values.Integer("E"), EConvertError);
+  EXPECT_THROW(values.Integer("Missing"), EConvertError);
+}
+
+TEST(FilterFormat, ValuesAreReadWithTheLineRulesOfAStringList) {
+  // First line of a name wins, whatever its case; "=" belongs to the value
+  // after the first; blanks are kept; CR, LF and CR LF end lines; a zero byte
+  // ends the text; a line without "=" and a blank before "=" match no key.
+  using namespace std::string_literals;
+  const std::string text = "a=1\r\nA=2\rKey=x=y \nNoEquals\r\nSpaced =3\r\n=empty\r\nCut=1\0After=2"s;
+  const TFilterValues values(text);
   TStringList lines;
-  lines.SetText("A=-12\r\nB=1\r\nC=2\r\nD=\r\nE=1x");
-  EXPECT_EQ(ReadFilterInteger(lines, "a"), -12);
-  EXPECT_TRUE(ReadFilterFlag(lines, "B"));
-  EXPECT_FALSE(ReadFilterFlag(lines, "C"));
-  EXPECT_THROW(ReadFilterFlag(lines, "D"), EConvertError);
-  EXPECT_THROW(ReadFilterInteger(lines, "E"), EConvertError);
-  EXPECT_THROW(ReadFilterInteger(lines, "Missing"), EConvertError);
+  lines.SetText(text);
+  for (const char* key : {"a", "A", "KEY", "NoEquals", "Spaced", "Spaced ", "", "Cut", "After", "Missing"})
+    EXPECT_EQ(values.Text(key), lines.Values(key)) << key;
+  EXPECT_EQ(values.Text("a"), "1");
+  EXPECT_EQ(values.Text("key"), "x=y ");
+  EXPECT_EQ(values.Text("After"), "");
 }
 
 TEST(FilterFormat, TheWriterKeepsEveryValueOnItsLine) {

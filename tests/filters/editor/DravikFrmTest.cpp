@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTimer>
+#include <filesystem>
 
 #include "DravikAboutFrm.h"
 #include "EditorTestSupport.h"
@@ -196,11 +197,15 @@ TEST(DravikFrm, AFilterGoesIntoTheControlsAndOutAgainUnchanged) {
   EXPECT_EQ(folder.Read("nokia.kps"), original);
 }
 
-// The shipped filters hold absolute octaves (5, 6) and a default duration
-// of 0, which the lists do not offer: they still open and save unchanged.
+// The shipped filters hold values the lists do not offer (an absolute
+// octave, a default duration of 0): they still open and save unchanged.
 TEST(DravikFrm, EveryShippedFilterSavesBackUnchanged) {
   TTempFolder folder;
-  for (const char* name : {"Nokia3310.kps", "Nokia3310.mss", "EricssonT28.kps", "EricssonT28.mss"}) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(GetFiltersFolder()))
+    names.push_back(entry.path().filename());
+  ASSERT_FALSE(names.empty());
+  for (const std::string& name : names) {
     const std::string original = ReadFileBytes(IncludeTrailingPathDelimiter(GetFiltersFolder()) + name);
     const std::string path = folder.Write(name, original);
     TEditor e;
