@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include "Application.h"
 
@@ -11,6 +12,14 @@ namespace {
 const TEnumInfo& ScrollNames() {
   static const TEnumInfo names{{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
   return names;
+}
+
+// The memo's lines as typed: the plain-text view of the document would turn
+// no-break spaces into blanks and U+2028 into line ends.
+QStringList RawLines(const QPlainTextEdit& editor) {
+  const QString all = editor.document()->toRawText();
+  if (all.isEmpty()) return {};
+  return all.split(QChar::ParagraphSeparator);
 }
 
 }  // namespace
@@ -41,9 +50,7 @@ const TClassInfo& TMemo::StaticClassInfo() {
   return *info;
 }
 
-std::string TMemo::Text() const {
-  return ToLocal8Bit(FEditor->toPlainText().replace(QChar('\n'), QStringLiteral("\r\n")));
-}
+std::string TMemo::Text() const { return ToLocal8Bit(RawLines(*FEditor).join(QStringLiteral("\r\n"))); }
 
 void TMemo::SetText(const std::string& text) {
   QString plain = FromLocal8Bit(text);
@@ -55,9 +62,7 @@ void TMemo::SetText(const std::string& text) {
 
 TStringList TMemo::Lines() const {
   TStringList lines;
-  const QString all = FEditor->toPlainText();
-  if (all.isEmpty()) return lines;
-  for (const QString& line : all.split(QChar('\n'))) lines.Add(ToLocal8Bit(line));
+  for (const QString& line : RawLines(*FEditor)) lines.Add(ToLocal8Bit(line));
   return lines;
 }
 
