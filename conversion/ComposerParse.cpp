@@ -49,23 +49,27 @@ void TComposerParse::ParseTune() {
   FRing->Track->Assign(*ParseToneList());
 }
 
+// The first tone is always tried, so an empty text is reported.
 std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
   auto track = NewTrack();
-  do track->Add(ParseTone());
-  while (SymbolInSet(kNoteStart, LookAhead()));
+  do {
+    if (auto tone = ParseTone()) track->Add(std::move(tone));
+  } while (SymbolInSet(kNoteStart, LookAhead()));
   return track;
 }
 
+// A tone without a note letter is read to its end but adds nothing.
 std::unique_ptr<TRingTone> TComposerParse::ParseTone() {
   auto tone = NewTone();
   tone->Kind = rkNote;
   Note(*tone);
   if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(*tone);
   if (SymbolInSet(kNoteValue, LookAhead())) Value(*tone);
+  if (tone->Note.empty()) return nullptr;
   return tone;
 }
 
-// Without a note symbol the tone keeps an empty letter and nothing is read.
+// Without a note symbol the letter stays empty and nothing is read.
 void TComposerParse::Note(TRingTone& tone) {
   const TNoteSymbol* note = ReadNote(kNotes, ceNote);
   if (!note) return;

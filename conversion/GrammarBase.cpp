@@ -58,9 +58,9 @@ void TGrammarScanner::SetWordStartStates() {
   SetStartState('_', TScanState::Identifier());
 }
 
-void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps) {
+void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp) {
   for (const auto& [letter, symbol] : sharps)
-    SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier));
+    SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier, alsoSharp));
 }
 
 void TGrammarScanner::AddKeyword(const std::string& text, int symbol) {
@@ -145,7 +145,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       return symEndOfText;
     }
     if (kind == TScanKind::Pair) {
-      if (FCurrentChar == state.Second) {
+      if (FCurrentChar == state.Second || (state.AlsoSecond != 0 && FCurrentChar == state.AlsoSecond)) {
         kind = TScanKind::Single;
         continue;
       }
@@ -369,11 +369,13 @@ void TGrammarParser::Expect(int symbol) {
     SyntaxError(symbol);
 }
 
-void TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
-  if (SymbolInSet(symbols, FLookAheadSymbol))
-    Get();
-  else
+bool TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
+  if (!SymbolInSet(symbols, FLookAheadSymbol)) {
     SyntaxError(errorCode);
+    return false;
+  }
+  Get();
+  return true;
 }
 
 // Only the first of mismatches that follow each other closely is recorded:

@@ -116,7 +116,7 @@ enum class TScanKind : uint8_t {
   Single,      // a one-character symbol
   Identifier,  // letters and "_", then the keyword look-up
   Integer,     // digits, then the keyword look-up
-  Pair,        // a two-character symbol when Second follows, else goes on as Otherwise
+  Pair,        // a two-character symbol when Second (or AlsoSecond) follows, else goes on as Otherwise
 };
 
 struct TScanState {
@@ -124,12 +124,13 @@ struct TScanState {
   int Symbol = 0;                             // Single, Pair: the symbol returned
   char Second = 0;                            // Pair: the character that completes it
   TScanKind Otherwise = TScanKind::NoSymbol;  // Pair: Identifier or NoSymbol (one character)
+  char AlsoSecond = 0;                        // Pair: another spelling of Second, 0 for none
 
   static TScanState Single(int symbol) { return {TScanKind::Single, symbol, 0, TScanKind::NoSymbol}; }
   static TScanState Identifier() { return {TScanKind::Identifier, 0, 0, TScanKind::NoSymbol}; }
   static TScanState Integer() { return {TScanKind::Integer, 0, 0, TScanKind::NoSymbol}; }
-  static TScanState Pair(char second, int symbol, TScanKind otherwise) {
-    return {TScanKind::Pair, symbol, second, otherwise};
+  static TScanState Pair(char second, int symbol, TScanKind otherwise, char alsoSecond = 0) {
+    return {TScanKind::Pair, symbol, second, otherwise, alsoSecond};
   }
 };
 
@@ -176,9 +177,9 @@ class TGrammarScanner {
   void SetStartStates(char first, char last, const TScanState& state);
   // Digits start integers, letters and "_" identifiers.
   void SetWordStartStates();
-  // Each letter with a "#" straight after it is the given symbol; without
-  // one it goes on as an identifier.
-  void SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps);
+  // Each letter with a "#" (or alsoSharp, when not 0) straight after it is
+  // the given symbol; without one it goes on as an identifier.
+  void SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp = 0);
   // An upper-case word that the identifier (or integer) state turns into its symbol.
   void AddKeyword(const std::string& text, int symbol);
 
@@ -290,8 +291,9 @@ class TGrammarParser : public TComponent {
   void Parse();
   void Get();
   void Expect(int symbol);
-  // Reads a symbol of the set, or reports errorCode and reads nothing.
-  void Expect(const TSymbolSet& symbols, int errorCode);
+  // Reads a symbol of the set, or reports errorCode and reads nothing;
+  // true when it read one.
+  bool Expect(const TSymbolSet& symbols, int errorCode);
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;

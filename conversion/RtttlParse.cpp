@@ -26,7 +26,8 @@ TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(rsNot) {
   SetStartState(':', TScanState::Single(rsColon));
   SetStartState('=', TScanState::Single(rsEqual));
   SetWordStartStates();
-  SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}});
+  // Many real tunes write the sharp "_" ("a_5").
+  SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}}, '_');
   for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
                                      {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
                                      {"S", rsS}})
@@ -135,6 +136,8 @@ std::unique_ptr<TRingTone> TRtttlParse::ToneCommand() {
   return nullptr;
 }
 
+// Many real tunes put the dot before the octave ("8f.5"): both orders
+// read as the same tone. An entry without a note letter adds no tone.
 std::unique_ptr<TRingTone> TRtttlParse::ParseTone() {
   auto tone = NewTone();
   tone->Kind = rkNote;
@@ -143,12 +146,15 @@ std::unique_ptr<TRingTone> TRtttlParse::ParseTone() {
   if (LookAhead() == symInteger) tone->Duration = ParseDuration();
   bool sharp = false;
   Note(tone->Note, sharp);
-  if (LookAhead() == symInteger) tone->Octave = ParseOctave();
+  const bool octave = LookAhead() == symInteger;
+  if (octave) tone->Octave = ParseOctave();
   if (LookAhead() == rsDot) {
     ParseDot();
     tone->Dot = rdDotted;
+    if (!octave && LookAhead() == symInteger) tone->Octave = ParseOctave();
   }
   tone->Accidental = sharp ? raSharp : raNatural;
+  if (tone->Note.empty()) return nullptr;
   return tone;
 }
 

@@ -64,11 +64,12 @@ void TeMelodyParse::ParseTune() {
   for (const int symbol : {esLineEnd, esEnd, esColon, esEmelody}) Expect(symbol);
 }
 
-// The first tone is always read, so the list holds at least one.
+// The first tone is always tried, so an empty melody is reported.
 std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
   auto track = NewTrack();
-  do track->Add(ParseToneCommand());
-  while (SymbolInSet(kToneStart, LookAhead()));
+  do {
+    if (auto tone = ParseToneCommand()) track->Add(std::move(tone));
+  } while (SymbolInSet(kToneStart, LookAhead()));
   return track;
 }
 
@@ -85,6 +86,7 @@ std::unique_ptr<TRingTone> TeMelodyParse::ParseTone() {
     --code;
   }
   tone->Duration = DurationFromCode(code);
+  if (tone->Note.empty()) return nullptr;
   return tone;
 }
 
@@ -112,10 +114,11 @@ uint8_t TeMelodyParse::Sharp() {
 }
 
 // Upper case is a half (code 1), lower case an eighth (code 3). Without a
-// letter the tone takes the text of the symbol read last.
+// letter the tone gets none: it adds nothing to the melody.
 std::string TeMelodyParse::Note(int32_t& code) {
-  Expect(kNoteLetter, eeNote);
+  code = 1;
+  if (!Expect(kNoteLetter, eeNote)) return {};
   const std::string text = LastSymbolText();
-  code = !text.empty() && text[0] >= 'a' && text[0] <= 'z' ? 3 : 1;
+  if (text[0] >= 'a' && text[0] <= 'z') code = 3;
   return UpperCase(text);
 }

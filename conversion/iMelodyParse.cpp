@@ -154,6 +154,9 @@ std::unique_ptr<TRingTone> TiMelodyParse::ParseTone() {
   Expect(symInteger);
   tone->Duration = DurationFromCode(LastSymbolText());
   if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone->Dot = SpecialDuration();
+  // A prefix or an accidental without its letter ("*5" alone) adds no tone;
+  // the prefix still holds for the tones after it.
+  if (tone->Note.empty()) return nullptr;
   return tone;
 }
 
@@ -172,9 +175,9 @@ uint8_t TiMelodyParse::Sharp() {
 }
 
 // The letter keeps the source's case; a rest is kept as "p". Without a
-// letter the tone takes the text of the symbol read last.
+// letter there is none.
 std::string TiMelodyParse::Note() {
-  Expect(kNoteLetter, ieNote);
+  if (!Expect(kNoteLetter, ieNote)) return {};
   const std::string letter = LastSymbolText();
   return SameText(letter, "R") ? "p" : letter;
 }

@@ -1,6 +1,7 @@
 #include "uComposerRing.h"
 
 #include "ComposerParse.h"
+#include "uRingUtils.h"
 
 namespace {
 
@@ -9,12 +10,18 @@ namespace {
 constexpr int kMaxTones = 35;
 constexpr size_t kMaxLength = 124;
 
-std::string ToneText(const TRingFile& tune, const TRingTone& tone) {
+// "+" and "-" reach one octave either side of the octave the reader
+// assumes; a note beyond them is written at the nearest of the three.
+constexpr int32_t kOctaveReach = 1;
+
+std::string ToneText(const TRingTone& tone) {
   if (tone.Kind == rkControl) return {};
-  std::string text = tone.Note;
-  if (tone.Accidental != raNatural) text += '#';
-  if (tone.Octave > tune.DefaultOctave) text += '+';
-  if (tone.Octave < tune.DefaultOctave) text += '-';
+  const TMidiNote note =
+      WrittenNote(tone, false, kNewTuneDefaultOctave - kOctaveReach, kNewTuneDefaultOctave + kOctaveReach);
+  std::string text = note.Note;
+  if (note.Accidental == raSharp) text += '#';
+  if (note.Octave > kNewTuneDefaultOctave) text += '+';
+  if (note.Octave < kNewTuneDefaultOctave) text += '-';
   return text + ComposerDurationDigit(tone.Duration);
 }
 
@@ -37,7 +44,7 @@ std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
   int written = 0;
   for (const auto& tone : tune.Track->Tones) {
     if (written == kMaxTones || text.size() > kMaxLength) break;
-    text += ToneText(tune, *tone);
+    text += ToneText(*tone);
     if (spaced) text += ' ';
     ++written;
   }

@@ -17,8 +17,10 @@ class TComposerRing : public TRingFile {
   void LoadFromStream(TStream& stream) override;
 };
 
-// The tones as Composer text: letter, "#" for any accidental, "+" or "-"
-// when the octave lies above or below the default, the note value digit.
+// The tones as Composer text: letter, "#" for a sharp (a flat is written as
+// the sharp of the letter below), "+" or "-" for the octave above or below
+// the one the reader assumes (kNewTuneDefaultOctave; a note further off is
+// written at the nearest octave these reach), the note value digit.
 // Dots are dropped and controls give no letters. At most 35 tones are
 // written, and writing stops after the tone that takes the text past 124
 // characters. Framed, the text stands between "L35&2 " and "&&" and is

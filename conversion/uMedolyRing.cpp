@@ -1,11 +1,14 @@
 #include "uMedolyRing.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "Streams.h"
 #include "SysUtils.h"
 #include "eMelodyParse.h"
 #include "iMelodyParse.h"
+#include "uRingUtils.h"
 
 // ------------------------------------------------------------------ eMelody
 
@@ -17,7 +20,7 @@ const std::string kEndMarker = "\r\nEND:EMELODY";
 // MIDI keys span eleven octaves (0 to 10), so a shift of more than ten
 // octaves names no note that can sound; the bound keeps a hostile octave
 // from writing gigabytes of "+".
-constexpr int64_t kMaxOctaveShift = 10;
+constexpr int32_t kMaxOctaveShift = 10;
 
 bool IseMelodyLetter(char c) {
   const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -48,15 +51,17 @@ std::string RewrittenText(const std::string& text) {
   return text.substr(0, melody) + SeparatedLetters(text.substr(melody, end - melody)) + kEndMarker;
 }
 
-// A note's entry: "+" per octave over the default, the accidental, and the
-// letter cased and marked by its length code.
-std::string eMelodyNote(const TRingFile& ring, const TRingTone& tone) {
-  const int64_t shift = std::clamp<int64_t>(int64_t{tone.Octave} - ring.DefaultOctave, 0, kMaxOctaveShift);
-  std::string entry(static_cast<size_t>(shift), '+');
-  if (tone.Accidental == raSharp) entry += '#';
-  if (tone.Accidental == raFlat) entry += "(b)";
+// A note's entry: "+" per octave over the one the reader assumes, the
+// accidental, and the letter cased and marked by its length code. Nothing
+// can say an octave below it: such a note is written in that octave.
+std::string eMelodyNote(const TRingTone& tone) {
+  const TMidiNote note =
+      WrittenNote(tone, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
+  std::string entry(static_cast<size_t>(note.Octave - kNewTuneDefaultOctave), '+');
+  if (note.Accidental == raSharp) entry += '#';
+  if (note.Accidental == raFlat) entry += "(b)";
   const int32_t code = TeMelodyRing::DurationCode(tone.Duration);
-  entry += code <= 1 ? UpperCase(tone.Note) : LowerCase(tone.Note);
+  entry += code <= 1 ? UpperCase(note.Note) : LowerCase(note.Note);
   if (code == 0 || code == 2) entry += '.';
   return entry;
 }
@@ -75,7 +80,7 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 std::string TeMelodyRing::GetText() {
   std::string melody;
   for (const auto& tone : Track->Tones)
-    if (tone->Kind != rkControl) melody += eMelodyNote(*this, *tone);
+    if (tone->Kind != rkControl) melody += eMelodyNote(*tone);
   return "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + SingleLine(Name) + "\r\nCOMPOSER:" +
          (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\nMELODY:" + melody + kEndMarker;
 }
@@ -90,6 +95,10 @@ void TeMelodyRing::LoadFromStream(TStream& stream) {
 // ------------------------------------------------------------------ iMelody
 
 namespace {
+
+// The beats per minute an iMelody text may give.
+constexpr int32_t kSlowestBeat = 25;
+constexpr int32_t kFastestBeat = 900;
 
 const char* SwitchWord(int32_t controlKind, bool on) {
   switch (controlKind) {
@@ -107,18 +116,21 @@ std::string iMelodyControl(const TRingTone& tone) {
   return word ? word : "";
 }
 
-// A note's entry. The octave prefix is written only where the octave
-// changes, so the running octave moves along with the melody.
-std::string iMelodyNote(const TRingTone& tone, int32_t& octave) {
+// A note's entry. The octave prefix is written before the first note, so
+// that readers assuming any default agree, and then only where the octave
+// changes, so the running octave moves along with the melody. A prefix has
+// no minus sign.
+std::string iMelodyNote(const TRingTone& tone, std::optional<int32_t>& octave) {
+  const TMidiNote note = WrittenNote(tone, true, 0, INT32_MAX);
   std::string entry;
-  if (tone.Octave != octave) {
-    octave = tone.Octave;
+  if (note.Octave != octave) {
+    octave = note.Octave;
     entry += '*';
-    entry += IntToStr(octave);
+    entry += IntToStr(note.Octave);
   }
-  if (tone.Accidental == raSharp) entry += '#';
-  if (tone.Accidental == raFlat) entry += '&';
-  entry += UpperCase(tone.Note) == "P" ? "r" : tone.Note;
+  if (note.Accidental == raSharp) entry += '#';
+  if (note.Accidental == raFlat) entry += '&';
+  entry += UpperCase(note.Note) == "P" ? "r" : note.Note;
   entry += IntToStr(TiMelodyRing::DurationCode(tone.Duration));
   if (tone.Dot == rdDotted) entry += '.';
   if (tone.Dot == rdDoubleDotted) entry += ':';
@@ -136,10 +148,11 @@ int32_t TiMelodyRing::DurationCode(int32_t duration) {
 
 std::string TiMelodyRing::GetText() {
   std::string melody;
-  int32_t octave = DefaultOctave;
+  std::optional<int32_t> octave;
   for (const auto& tone : Track->Tones)
     melody += tone->Kind == rkControl ? iMelodyControl(*tone) : iMelodyNote(*tone, octave);
   std::string text = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
+  text += "BEAT:" + IntToStr(std::clamp(Tempo, kSlowestBeat, kFastestBeat)) + "\r\n";
   if (!Name.empty()) text += "NAME:" + SingleLine(Name) + "\r\n";
   text += "COMPOSER:" + (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\n";
   return text + "MELODY:" + melody + "\r\nEND:IMELODY";

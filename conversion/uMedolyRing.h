@@ -28,8 +28,9 @@ class TeMelodyRing : public TRingFile {
 // iMelody, "BEGIN:IMELODY" ... "MELODY:*5c2#d3.r1ledonV11" ... "END:IMELODY".
 class TiMelodyRing : public TRingFile {
  public:
-  // The fixed VERSION and FORMAT lines, NAME when there is a name, COMPOSER,
-  // MELODY and END; tempo, style and volume are not written.
+  // The fixed VERSION and FORMAT lines, BEAT (the tempo held to 25..900),
+  // NAME when there is a name, COMPOSER, MELODY and END; style and volume
+  // are not written.
   std::string GetText() override;
   // Reads as far as the text parses; numbers that do not convert take
   // their fallbacks, so nothing is raised for malformed text.

@@ -11,6 +11,7 @@ constexpr uint8_t kMetaTrackName = 0x03;
 constexpr uint8_t kMetaInstrumentName = 0x04;
 constexpr uint8_t kMetaTempo = 0x51;
 constexpr uint8_t kMetaEndOfTrack = 0x2F;
+constexpr int32_t kMaxTempoMicros = 0xFFFFFF;
 
 // Tick arithmetic wraps at 32 bits, like the counters it models; hostile
 // deltas must not make it undefined.
@@ -76,8 +77,6 @@ void WriteVarLen(TStream& stream, uint32_t value) {
   WriteByte(stream, groups[0]);
 }
 
-TMidiTrack::TMidiTrack() { FLatestNoteOn.fill(nullptr); }
-
 void TMidiTrack::AddEvent(std::unique_ptr<TMidiEvent> event) {
   if (event->IsMeta() && event->Data1 == kMetaTrackName) TrackName = event->MetaData;
   if (event->IsMeta() && event->Data1 == kMetaInstrumentName) InstrumentName = event->MetaData;
@@ -86,10 +85,10 @@ void TMidiTrack::AddEvent(std::unique_ptr<TMidiEvent> event) {
   event->NoteLength = 0;
   TMidiEvent* added = FEvents.Add(std::move(event));
 
-  const size_t slot = static_cast<size_t>(added->Status & 0x0F) * 256 + added->Data1;
+  const auto slot = static_cast<uint16_t>((added->Status & 0x0F) << 8 | added->Data1);
   if (added->IsNoteOff()) {
-    if (TMidiEvent* noteOn = FLatestNoteOn[slot]) {
-      noteOn->NoteLength = WrappingSub(RunningTotal, noteOn->AbsoluteTime);
+    if (const auto latest = FLatestNoteOn.find(slot); latest != FLatestNoteOn.end()) {
+      latest->second->NoteLength = WrappingSub(RunningTotal, latest->second->AbsoluteTime);
       added->NoteLength = -1;
     }
   }
@@ -106,12 +105,16 @@ void TMidiFile::LoadFromStream(TStream& stream) {
     stream.Read(kind, 4);
     const uint32_t length = ReadBigEndian32(stream);
     const int64_t end = stream.Position() + length;
-    if (std::equal(kind, kind + 4, "MThd"))
+    if (std::equal(kind, kind + 4, "MThd")) {
       ReadHeaderChunk(stream, end);
-    else if (std::equal(kind, kind + 4, "MTrk"))
-      ReadTrackChunk(stream, end);
-    else
+    } else if (std::equal(kind, kind + 4, "MTrk")) {
+      // The track is read from its own bytes, so that an event running past
+      // the chunk's end cannot swallow the tracks after it.
+      TMemoryStream body(ReadBytes(stream, length));
+      ReadTrackChunk(body);
+    } else {
       SkipTo(stream, end);  // a vendor's chunk: not ours to read
+    }
   }
 }
 
@@ -126,11 +129,10 @@ void TMidiFile::ReadHeaderChunk(TStream& stream, int64_t end) {
   if (end > stream.Position()) SkipTo(stream, end);
 }
 
-void TMidiFile::ReadTrackChunk(TStream& stream, int64_t end) {
+void TMidiFile::ReadTrackChunk(TStream& stream) {
   TMidiTrack* track = AddTrack(std::make_unique<TMidiTrack>());
-  end = std::min(end, stream.Size());
   uint8_t runningStatus = 0;
-  while (stream.Position() < end) {
+  while (stream.Position() < stream.Size()) {
     auto event = std::make_unique<TMidiEvent>();
     event->Delta = static_cast<int32_t>(ReadVarLen(stream));
     // A status byte starts a new running status; a data byte is left for
@@ -209,7 +211,9 @@ std::string TMidiFile::GetText() {
 }
 
 std::unique_ptr<TMidiEvent> NewTempoEvent(int32_t tempo) {
-  const int32_t micros = IntDiv(60000000, tempo);
+  // The event holds three bytes: a tempo slower than they can say is held
+  // at the slowest they can.
+  const int32_t micros = std::clamp(IntDiv(60000000, tempo), 1, kMaxTempoMicros);
   auto event = std::make_unique<TMidiEvent>();
   event->Status = 0xFF;
   event->Data1 = kMetaTempo;

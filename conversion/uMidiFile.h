@@ -2,10 +2,10 @@
 // with its note-on so that each note-on knows its length) and the writer.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "OwnedList.h"
 #include "uRingFile.h"
@@ -24,6 +24,10 @@ struct TMidiEvent {
   int32_t NoteLength = 0;
 
   bool IsNoteOn() const { return (Status & 0xF0) == 0x90; }
+  // A note-on with a velocity: it starts a note.
+  bool SoundsNote() const { return IsNoteOn() && Data2 != 0; }
+  // Channel 10 is the drum kit: its keys name drums, not pitches.
+  bool IsPercussion() const { return IsChannelMessage() && (Status & 0x0F) == 9; }
   bool IsNoteOff() const { return (Status & 0xF0) == 0x80 || (IsNoteOn() && Data2 == 0); }
   bool IsMeta() const { return Status == 0xFF; }
   bool IsChannelMessage() const { return Status >= 0x80 && Status <= 0xEF; }
@@ -31,8 +35,6 @@ struct TMidiEvent {
 
 class TMidiTrack {
  public:
-  TMidiTrack();
-
   std::string TrackName;       // text of the last meta event of type 3
   std::string InstrumentName;  // text of the last meta event of type 4
   int32_t RunningTotal = 0;
@@ -47,8 +49,9 @@ class TMidiTrack {
  private:
   TOwnedList<TMidiEvent> FEvents;
   // The latest note-on per channel and key, so that pairing takes constant
-  // time however long the track is.
-  std::array<TMidiEvent*, 16 * 256> FLatestNoteOn;
+  // time however long the track is. Only the keys the track sounds have an
+  // entry: a file of many small tracks costs memory by its size.
+  std::unordered_map<uint16_t, TMidiEvent*> FLatestNoteOn;
 };
 
 class TMidiFile : public TRingFile {
@@ -70,11 +73,13 @@ class TMidiFile : public TRingFile {
 
  private:
   void ReadHeaderChunk(TStream& stream, int64_t end);
-  void ReadTrackChunk(TStream& stream, int64_t end);
+  void ReadTrackChunk(TStream& stream);
 
   TOwnedList<TMidiTrack> FTracks;
 };
 
+// 60000000 div tempo microseconds a quarter, held to what three bytes hold;
+// a tempo of 0 raises EDivByZero.
 std::unique_ptr<TMidiEvent> NewTempoEvent(int32_t tempo);
 std::unique_ptr<TMidiEvent> NewEndOfTrackEvent();
 

@@ -12,21 +12,33 @@ constexpr int32_t kBeatsPerBar = 4;
 // Velocity 0 on this key stands for a rest that comes before any note.
 constexpr uint8_t kLeadingRestKey = 60;
 
-bool SoundsANote(const TMidiTrack& track) {
-  for (int i = 0; i < track.Count(); ++i) {
-    const TMidiEvent& e = *track.GetEvent(i);
-    if (e.IsNoteOn() && e.Data2 != 0) return true;
-  }
+// Whether a note-on starts a note of the melody: percussion counts only in
+// a file that sounds nothing else.
+using TMelodyNote = bool (*)(const TMidiEvent&);
+
+bool PitchedNote(const TMidiEvent& e) { return e.SoundsNote() && !e.IsPercussion(); }
+bool AnyNote(const TMidiEvent& e) { return e.SoundsNote(); }
+
+bool Sounds(const TMidiTrack& track, TMelodyNote isMelodyNote) {
+  for (int i = 0; i < track.Count(); ++i)
+    if (isMelodyNote(*track.GetEvent(i))) return true;
   return false;
 }
 
-// The first track that sounds a note: track 0 whenever it does, so format-0
-// files and tunes kept in track 0 read as before; otherwise the usual layout
-// of a tempo track followed by the melody.
-const TMidiTrack* MelodyTrack(const TMidiFile& midi) {
-  for (int i = 0; i < midi.TrackCount(); ++i)
-    if (SoundsANote(*midi.GetTrack(i))) return midi.GetTrack(i);
-  return midi.GetTrack(0);
+struct TMelody {
+  const TMidiTrack* Track;
+  TMelodyNote IsMelodyNote;
+};
+
+// The first track that sounds a pitched note: track 0 whenever it does, so
+// format-0 files and tunes kept in track 0 read as before; otherwise the
+// usual layout of a tempo track followed by the melody. Drums are never the
+// melody unless the file has nothing else.
+TMelody MelodyTrack(const TMidiFile& midi) {
+  for (const TMelodyNote isMelodyNote : {PitchedNote, AnyNote})
+    for (int i = 0; i < midi.TrackCount(); ++i)
+      if (Sounds(*midi.GetTrack(i), isMelodyNote)) return {midi.GetTrack(i), isMelodyNote};
+  return {midi.GetTrack(0), AnyNote};
 }
 
 }  // namespace
@@ -45,10 +57,10 @@ bool MidiToTones(TMidiFile& midi) {
   if (midi.TrackCount() == 0) return false;
   midi.Track->Clear();
   midi.Tempo = midi.FileTempo;
-  const TMidiTrack& track = *MelodyTrack(midi);
-  for (int i = 0; i < track.Count(); ++i) {
-    const TMidiEvent& e = *track.GetEvent(i);
-    if (!e.IsNoteOn() || e.Data2 == 0) continue;
+  const TMelody melody = MelodyTrack(midi);
+  for (int i = 0; i < melody.Track->Count(); ++i) {
+    const TMidiEvent& e = *melody.Track->GetEvent(i);
+    if (!melody.IsMelodyNote(e)) continue;
     const TMidiNote note = MidiKeyToNote(e.Data1);
     const TNoteValue value = TicksToDuration(midi.Division, e.NoteLength);
     auto tone = std::make_unique<TRingTone>();

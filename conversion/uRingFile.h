@@ -10,6 +10,11 @@
 
 class TStream;
 
+// The octave of a note written without one in a new tune. The Composer,
+// eMelody and iMelody readers keep it, since their texts never state a
+// default, so their writers count octaves from it.
+constexpr int32_t kNewTuneDefaultOctave = 6;
+
 class TRingFile {
  public:
   TRingFile();
@@ -20,7 +25,7 @@ class TRingFile {
   std::string Name = "Ring";
   int32_t Volume = 7;
   int32_t DefaultDuration = 4;
-  int32_t DefaultOctave = 6;
+  int32_t DefaultOctave = kNewTuneDefaultOctave;
   int32_t Tempo = 64;
   std::string Style;
   std::string Composer = "Carolune";

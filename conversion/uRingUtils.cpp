@@ -1,5 +1,6 @@
 #include "uRingUtils.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "SysUtils.h"
@@ -36,16 +37,39 @@ int32_t NoteIndex(const std::string& name) {
 }
 
 int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t octave) {
-  std::string name = UpperCase(letter);
-  if (accidental == 1) name += "#";
-  int32_t index = NoteIndex(name);
-  if (accidental == 2 && index > 0) --index;
+  int32_t index = NoteIndex(UpperCase(letter));
+  if (index > 0 && accidental == raSharp) ++index;
+  if (index > 0 && accidental == raFlat) --index;
   return static_cast<int32_t>(index + 12 * static_cast<int64_t>(octave) - 1);
+}
+
+TMidiNote WrittenNote(const TRingTone& tone, bool flats, int32_t lowestOctave, int32_t highestOctave) {
+  TMidiNote note{tone.Note, tone.Accidental, tone.Octave};
+  const std::string letter = UpperCase(tone.Note);
+  const int32_t index = NoteIndex(letter);
+  const bool writable = tone.Accidental == raNatural || (tone.Accidental == raFlat && flats) ||
+                        (tone.Accidental == raSharp && NoteIndex(letter + "#") > 0);
+  if (index > 0 && !writable) {
+    // Spelled again from the key, in 64 bits: B# in the top octave is the C
+    // of an octave beyond the 32-bit range.
+    const int64_t semitone = index - 1 + (tone.Accidental == raSharp ? 1 : -1);
+    const int64_t key = semitone + 12 * int64_t{tone.Octave};
+    const int64_t octave = key >= 0 ? key / 12 : (key - 11) / 12;
+    const std::string name = NoteNames[key - 12 * octave];
+    note.Note = tone.Note == letter ? name.substr(0, 1) : LowerCase(name.substr(0, 1));
+    note.Accidental = name.size() == 2 ? raSharp : raNatural;
+    note.Octave = static_cast<int32_t>(std::clamp<int64_t>(octave, INT32_MIN, INT32_MAX));
+  }
+  note.Octave = std::clamp(note.Octave, lowestOctave, highestOctave);
+  return note;
 }
 
 TNoteValue TicksToDuration(int32_t division, int32_t ticks) {
   const int64_t q = IntDiv64(static_cast<int64_t>(ticks) * 8, division);
-  if (q < 0 || q > 100) return {static_cast<int32_t>(q), false};
+  // Beyond the table a length is held at the nearest value a tune can hold:
+  // a wrapped negative length at the shortest, a very long note at the
+  // longest.
+  if (q > 100) return {1, true};
   if (q <= 1) return {32, false};
   if (q == 2) return {16, false};
   if (q == 3) return {16, true};

@@ -1,9 +1,12 @@
 // Note names, MIDI keys, accents and the conversion between MIDI ticks and
-// note values, shared by the MIDI reader and the tone conversions.
+// note values, shared by the MIDI reader, the tone conversions and the
+// writers of the text notations.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "uRingBase.h"
 
 // The twelve names by semitone above C; sharps only.
 extern const char* const NoteNames[12];
@@ -14,23 +17,31 @@ int32_t AccentVelocity(int32_t meter, int32_t position);
 
 struct TMidiNote {
   std::string Note;    // one letter
-  uint8_t Accidental;  // 0 natural, 1 sharp
+  uint8_t Accidental;  // 0 natural, 1 sharp; 2 flat only from WrittenNote
   int32_t Octave;      // key div 12: key 60 is C in octave 5
 };
 TMidiNote MidiKeyToNote(uint8_t key);
 
 // 1 to 12 for a name of the table (exact case), else 0.
 int32_t NoteIndex(const std::string& name);
-// index + 12 * octave - 1; a flat steps one index down. A name the table
-// lacks (E#, B#, other letters) counts as index 0.
+// The key the tone names: index + 12 * octave - 1, a sharp one index up and
+// a flat one down (E# is F, B# the C above). A letter the table lacks
+// counts as index 0.
 int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t octave);
+
+// A note as a notation writes it, at the key it names: E# as F and B# as
+// the C above; in a notation without flats a flat as the sharp of the letter
+// below (Cb and Fb as B and E). The letter keeps its case; a rest keeps its
+// letter. The octave is then held to the range the notation can state.
+TMidiNote WrittenNote(const TRingTone& tone, bool flats, int32_t lowestOctave, int32_t highestOctave);
 
 struct TNoteValue {
   int32_t Duration;
   bool Dotted;
 };
-// Rounds a length in ticks to a note value by counting thirty-seconds.
-// A zero division raises EDivByZero.
+// Rounds a length in ticks to a note value by counting thirty-seconds,
+// from a thirty-second up to a dotted whole. A zero division raises
+// EDivByZero.
 TNoteValue TicksToDuration(int32_t division, int32_t ticks);
 // Length in ticks of a note value with its dot kind (1 ".", 2 ":", 3 ";").
 // A zero note value raises EDivByZero.

@@ -1,7 +1,11 @@
 #include "uRtttlRing.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "RtttlParse.h"
 #include "SysUtils.h"
+#include "uRingUtils.h"
 
 namespace {
 
@@ -16,13 +20,21 @@ std::string Entry(const TRingFile& ring, const TRingTone& tone) {
       default: return {};
     }
   }
+  // RTTTL has sharps only, and no minus sign for an octave.
+  const TMidiNote note = WrittenNote(tone, false, 0, INT32_MAX);
   std::string entry;
   if (tone.Duration != ring.DefaultDuration) entry += IntToStr(tone.Duration);
-  entry += UpperCase(tone.Note) == "B" ? "H" : tone.Note;
-  if (tone.Accidental != raNatural) entry += '#';
-  if (tone.Octave != ring.DefaultOctave) entry += IntToStr(tone.Octave);
+  entry += UpperCase(note.Note) == "B" ? "H" : note.Note;
+  if (note.Accidental == raSharp) entry += '#';
+  if (note.Octave != ring.DefaultOctave) entry += IntToStr(note.Octave);
   if (tone.Dot != rdNone) entry += '.';
   return entry + ",";
+}
+
+// A ":" would end the name early and leave the rest of it for the defaults.
+std::string WrittenName(std::string name) {
+  std::replace(name.begin(), name.end(), ':', ' ');
+  return name;
 }
 
 }  // namespace
@@ -31,8 +43,8 @@ std::string TRtttlRing::GetText() {
   std::string entries;
   for (const auto& tone : Track->Tones) entries += Entry(*this, *tone);
   if (!entries.empty()) entries.pop_back();
-  return Name + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) + ",b=" + IntToStr(Tempo) + ":" +
-         entries;
+  return WrittenName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
+         ",b=" + IntToStr(Tempo) + ":" + entries;
 }
 
 void TRtttlRing::LoadFromStream(TStream& stream) { ParseRing<TRtttlParse>(*this, stream); }

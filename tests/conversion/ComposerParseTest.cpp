@@ -9,7 +9,7 @@
 
 namespace {
 
-// A tone as "<letter>[#]<value>/<octave>"; an empty letter stays empty.
+// A tone as "<letter>[#]<value>/<octave>".
 std::vector<std::string> ComposerTones(const TRingFile& ring) {
   std::vector<std::string> tones;
   for (const auto& t : ring.Track->Tones)
@@ -40,9 +40,10 @@ TEST(ComposerParse, ReadsTones) {
       {"c#+4 d-3 p5 h", {"C#8/7", "D4/5", "P16/6", "B4/6"}},
       {"L35&2 C2 D2 &&12", {"C2/6", "D2/6"}},
       {"l35&2 c2 d2 &&12 E2", {"C2/6", "D2/6"}},  // nothing after the tones is read
-      // The prefix is any four symbols after an "L".
-      {"L C2 D2 E2", {"2/6", "E2/6"}},
-      {"L", {"4/6"}},
+      // The prefix is any four symbols after an "L"; a tone without its
+      // letter adds nothing.
+      {"L C2 D2 E2", {"E2/6"}},
+      {"L", {}},
       // Line ends and tabs end the tones.
       {"C D\r\nE", {"C4/6", "D4/6"}},
       {"C D\nE", {"C4/6", "D4/6"}},
@@ -50,7 +51,7 @@ TEST(ComposerParse, ReadsTones) {
       {"A#1 G#+6 F#-2 D#5 B1 E6", {"A#1/6", "G#32/7", "F#2/5", "D#16/6", "B1/6", "E32/6"}},
       // A digit or a sign ends a letter; letters written together are no note.
       {"C4D", {"C8/6", "D4/6"}},
-      {"CDE", {"4/6"}},
+      {"CDE", {}},
       {"C2 CDE D2", {"C2/6"}},
       // E# and B# are the letter followed by no symbol.
       {"E#4 F", {"E4/6"}},
@@ -65,8 +66,8 @@ TEST(ComposerParse, ReadsTones) {
       {"{x} C2 (* y *) D2 // z", {"C2/6", "D2/6"}},
       {std::string("C2 \x1A D2"), {"C2/6"}},
       {std::string("C2 \0 D2", 7), {"C2/6"}},
-      {"", {"4/6"}},
-      {"&&", {"4/6"}},
+      {"", {}},
+      {"&&", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(ComposerTones(c.text), c.tones) << c.text;
 }

@@ -41,7 +41,7 @@ TEST(MidiCorpus, EveryFileConvertsOrFailsWithADocumentedCode) {
     ASSERT_EQ(written.TrackCount(), 1);
     int noteOns = 0;
     for (int i = 0; i < written.GetTrack(0)->Count(); ++i)
-      if (written.GetTrack(0)->GetEvent(i)->IsNoteOn() && written.GetTrack(0)->GetEvent(i)->Data2 != 0) ++noteOns;
+      if (written.GetTrack(0)->GetEvent(i)->SoundsNote()) ++noteOns;
     EXPECT_EQ(noteOns, std::max(NotesOf(bytes), 0));
   }
   EXPECT_GT(converted, 60);

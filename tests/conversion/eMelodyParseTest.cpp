@@ -118,13 +118,13 @@ TEST(eMelodyParse, MelodyEntries) {
       // What is not a tone ends the melody.
       {"cdxef", {"C8/6"}},
       {"cd4ef", {"C8/6", "D8/6"}},
-      {"ch", {":2/6"}},
-      // Without a letter the tone takes the text of the symbol read last:
-      // the melody always holds at least one tone.
-      {"", {":2/6"}},
-      {"#", {"##2/6"}},
-      {"++", {"+2/8"}},
-      {"x", {":2/6"}},
+      {"ch", {}},
+      // A tone without its letter adds nothing.
+      {"", {}},
+      {"#", {}},
+      {"++", {}},
+      {"x", {}},
+      {"c#", {"C8/6"}},
       // A flat without its ")" still marks the note.
       {"(bc", {"(b)C8/6"}},
       // Byte 26 and a 0 byte end the text.
@@ -148,12 +148,12 @@ TEST(eMelodyParse, ReadingsEndAtTheEndOfTheText) {
     std::string text;
     TParsed parsed;
   } cases[] = {
-      {"", {.Tones = {"2/6"}, .Errors = {esBegin}}},
-      {"BEGIN:EMELODY\r\nVERSION:1.0", {.Tones = {"02/6"}, .Errors = {esLineEnd}}},
+      {"", {.Tones = {}, .Errors = {esBegin}}},
+      {"BEGIN:EMELODY\r\nVERSION:1.0", {.Tones = {}, .Errors = {esLineEnd}}},
       {"BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:Half a  name",
-       {.Name = "Half a name", .Tones = {"NAME8/6"}, .Errors = {esLineEnd}}},
+       {.Name = "Half a name", .Tones = {}, .Errors = {esLineEnd}}},
       {"BEGIN:EMELODY\r\nVERSION:1.0\r\nCOMPOSER:Someone",
-       {.Composer = "Someone", .Tones = {"SOMEONE2/6"}, .Errors = {esLineEnd}}},
+       {.Composer = "Someone", .Tones = {}, .Errors = {esLineEnd}}},
       {eMelodyText("NAME:x\r\n", "c"), {.Name = "x", .Tones = {"C8/6"}, .Errors = {}}},
       // A melody without its closing line keeps its tones.
       {"BEGIN:EMELODY\r\nVERSION:1.0\r\nMELODY:c d", {.Tones = {"C8/6", "D8/6"}, .Errors = {esLineEnd}}},

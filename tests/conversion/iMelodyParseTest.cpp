@@ -132,8 +132,10 @@ TEST(iMelodyParse, MelodyEntries) {
       {"c2ledonV+d2", {"c4/6"}},
       {"c2ledonc2", {"c4/6"}},
       {"ledonledoff", {}},
-      // Without a letter the tone takes the text of the symbol read last.
-      {"*5ledon", {"532/5", "k16=1"}},
+      // A prefix or accidental without its letter adds no tone; the prefix
+      // still holds for the tones after it.
+      {"*5ledon c2", {"k16=1", "c4/5"}},
+      {"#*4", {}},
       // What is not a tone ends the melody: repeats, unknown words.
       {"c2(d2@2)e2", {"c4/6"}},
       {"c2x2", {"c4/6"}},

@@ -46,9 +46,14 @@ TEST(ComposerRing, WritesTones) {
       {"every value", {{"C", 1, 6}, {"D", 2, 6}, {"E", 4, 6}, {"F", 8, 6}, {"G", 16, 6}, {"A", 32, 6}, {"B", 64, 6}},
        "C1 D2 E3 F4 G5 A6 B6 ", "C1D2E3F4G5A6B6"},
       {"other values are 6", {{"C", 0, 6}, {"D", 3, 6}, {"E", -4, 6}}, "C6 D6 E6 ", "C6D6E6"},
-      {"accidentals", {{"B", 4, 6, raFlat}, {"F", 4, 6, raSharp}, {"E", 4, 6, raFlat}}, "B#3 F#3 E#3 ", "B#3F#3E#3"},
-      {"one sign for any distance", {{"C", 4, 9}, {"D", 4, 2}, {"E", 4, 5, raSharp}}, "C+3 D-3 E#-3 ",
-       "C+3D-3E#-3"},
+      // Sharps only, at the pitch the tone names: a flat is the sharp of the
+      // letter below, E# is F and B# the C above.
+      {"accidentals",
+       {{"B", 4, 6, raFlat}, {"F", 4, 6, raSharp}, {"E", 4, 6, raFlat}, {"E", 4, 6, raSharp}, {"B", 4, 6, raSharp},
+        {"C", 4, 6, raFlat}, {"f", 4, 7, raFlat}},
+       "A#3 F#3 D#3 F3 C+3 B-3 e+3 ", "A#3F#3D#3F3C+3B-3e+3"},
+      // One sign reaches one octave: further off is the nearest it reaches.
+      {"octaves beyond reach", {{"C", 4, 9}, {"D", 4, 2}, {"E", 4, 5, raSharp}}, "C+3 D-3 F-3 ", "C+3D-3F-3"},
       // Dots are dropped; the letter is written as it is stored.
       {"dots and case", {{"c", 4, 6, raNatural, rdDotted}, {"p", 2, 7, raNatural, rdDoubleDotted}, {"P", 8, 6}},
        "c3 p+2 P4 ", "c3p+2P4"},
@@ -137,8 +142,8 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
       "MELODY:*5c2#d3.r1ledon V+\r\nEND:IMELODY";
   const std::string rtttl = "x:d=8,o=5,b=100:c,4d#6.,p,b4";
   const auto iMelodyText = [](const std::string& name, const std::string& melody) {
-    return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:" + name + "\r\nCOMPOSER:Carolune\r\nMELODY:" +
-           melody + "\r\nEND:IMELODY";
+    return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:64\r\nNAME:" + name +
+           "\r\nCOMPOSER:Carolune\r\nMELODY:" + melody + "\r\nEND:IMELODY";
   };
   ExpectConversions(lib, {
       {kComposerExample, "R01", "R01", "C#+4 D-3 P5 B3 "},
@@ -149,12 +154,13 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
       {Framed("C2 D2 ", "99"), "R11", "R11", Framed("C2 D2 ", "07")},
       {kComposerExample, "R01", "R00", "Ring:d=4,o=6,b=64:8C#7,D5,16P,H"},
       {kComposerExample, "R01", "R03", iMelodyText("Ring", "*7#C3*5D2*6r4B2")},
-      // The Composer target keeps its own default duration; the octave crosses.
-      {rtttl, "R00", "R01", "C4 D#+3 P4 B-4 "},
-      {rtttl, "R00", "R11", Framed("C4 D#+3 P4 B-4 ", "37")},
+      // The Composer target keeps its own default duration; octaves count from
+      // the one the Composer reader assumes, not from the source's "o=5".
+      {rtttl, "R00", "R01", "C-4 D#3 P-4 B-4 "},
+      {rtttl, "R00", "R11", Framed("C-4 D#3 P-4 B-4 ", "1<")},
       {imelody, "R03", "R01", "c-3 d#-4 p-2   "},
       {"C D\r\nE", "R01", "R01", "C3 D3 "},
-      {"", "R01", "R01", "3 "},
+      {"", "R01", "R01", ""},
       {"", "R01", "R00", "Ring:d=4,o=6,b=64:"},
   });
 

@@ -129,10 +129,10 @@ TEST(eMelodyRing, RewritingKeepsTheMelody) {
       // The first melody line is the melody; a later one is left unread.
       {head + "MELODY:cd\r\nMELODY:ef\r\nEND:EMELODY", cd},
       // Without the melody marker (lines ended by LF alone, say) no melody is
-      // found: the one tone takes the text of the symbol read last.
-      {"BEGIN:EMELODY\nVERSION:1.0\nMELODY:cd\nEND:EMELODY", {"\r\n0/2/6/0"}},
-      {"BEGIN:EM", {"\r\n0/2/6/0"}},
-      {"", {"EMELODY0/2/6/0"}},
+      // found, and no tone.
+      {"BEGIN:EMELODY\nVERSION:1.0\nMELODY:cd\nEND:EMELODY", {}},
+      {"BEGIN:EM", {}},
+      {"", {}},
   };
   for (const auto& c : cases) EXPECT_EQ(eMelodyEntries(c.text), c.tones) << c.text;
 
@@ -149,34 +149,37 @@ TEST(eMelodyRing, WritesTheExampleBack) {
   EXPECT_EQ(ring.GetText(), WritteneMelody("Test", "Carolune", "cdE.+f#g(b)AP"));
   ring.Composer.clear();
   EXPECT_EQ(ring.GetText(), WritteneMelody("Test", "CaroluneConvert", "cdE.+f#g(b)AP"));
-  // An empty melody reads as one tone lettered by the symbol before it, and
-  // stays so.
+  // An empty melody reads as no tone, and stays so.
   ring.LoadFromText(WritteneMelody("x", "y", ""));
-  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ":"));
-  ring.LoadFromText(ring.GetText());
-  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ":"));
+  EXPECT_EQ(ring.GetText(), WritteneMelody("x", "y", ""));
 }
 
+// Octaves count from the reader's octave 6, whatever the tune's own default:
+// nothing can say an octave below it, so such a note is written in it.
 TEST(eMelodyRing, WritesEveryToneOfTheModel) {
   TeMelodyRing ring;
   ring.Name.clear();
   ring.DefaultOctave = 5;
-  AddNotes(ring, {{"C", 16, 5},
-                  {"d", 32, 5},
-                  {"E", 4, 5, raNatural, rdDotted},  // the dot is not written
-                  {"F", 8, 4},                       // below the default: no mark
-                  {"g", 1, 7, raSharp},
-                  {"A", 2, 6, raFlat, rdDoubleDotted},
+  AddNotes(ring, {{"C", 16, 6},
+                  {"d", 32, 6},
+                  {"E", 4, 6, raNatural, rdDotted},  // the dot is not written
+                  {"F", 8, 4},                       // below octave 6: no mark
+                  {"g", 1, 8, raSharp},
+                  {"A", 2, 7, raFlat, rdDoubleDotted},
                   {"p", 2, 5},
-                  {"B", 64, 5},
-                  {"C", 3, 5},
-                  {"D", 0, 5},
-                  // Far above the default the shift stays at ten octaves.
-                  {"E", 2, INT32_MAX}});
+                  {"B", 64, 6},
+                  {"C", 3, 6},
+                  {"D", 0, 6},
+                  // Far above, the shift stays at ten octaves.
+                  {"E", 2, INT32_MAX},
+                  // E# is F, B# the C above; flats stay flats.
+                  {"e", 8, 6, raSharp},
+                  {"B", 8, 6, raSharp},
+                  {"c", 8, 6, raFlat}});
   for (const int32_t kind : {ckLed, ckVibration, ckBacklight, ckVolume, ckTempo, ckStyle, ckOctave, ckDuration})
     AddControl(ring, kind, 1);
-  AddNotes(ring, {{"F", 4, 5}});
-  EXPECT_EQ(ring.GetText(), WritteneMelody("", "Carolune", "cde.f++#G.+(b)APbcd++++++++++Ef."));
+  AddNotes(ring, {{"F", 4, 6}});
+  EXPECT_EQ(ring.GetText(), WritteneMelody("", "Carolune", "cde.f++#G.+(b)APbcd++++++++++Ef+c(b)cf."));
 
   TeMelodyRing low;
   low.DefaultOctave = INT32_MIN;
@@ -199,12 +202,14 @@ TEST(eMelodyExports, ConvertThroughTheLibrary) {
       // The target keeps its own composer.
       {keMelodyExample, "R02", "R02", WritteneMelody("Test", "Carolune", "cdE.+f#g(b)AP")},
       {WritteneMelody("Test", "Jo", "cd"), "R02", "R02", WritteneMelody("Test", "Carolune", "cd")},
-      {keMelodyExample, "R02", "R00", "Test:d=4,o=6,b=64:8C,8D,1E,8F7,8G#,2A#,2P"},
+      // RTTTL has no flats: A flat is G sharp.
+      {keMelodyExample, "R02", "R00", "Test:d=4,o=6,b=64:8C,8D,1E,8F7,8G#,2G#,2P"},
       {keMelodyExample, "R02", "R03",
-       "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nCOMPOSER:Carolune\r\n"
-       "MELODY:C3D3E0*7F3*6#G3&A1r1\r\nEND:IMELODY"},
-      // The default octave crosses; dots and controls do not.
-      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R02", WritteneMelody("Test", "Carolune", "+#cp.b.b.")},
+       "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:64\r\nNAME:Test\r\nCOMPOSER:Carolune\r\n"
+       "MELODY:*6C3D3E0*7F3*6#G3&A1r1\r\nEND:IMELODY"},
+      // Octaves count from the reader's octave 6 (C sharp in octave 6 needs no
+      // mark, octave 5 cannot be said); dots and controls do not cross.
+      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R02", WritteneMelody("Test", "Carolune", "#cp.b.b.")},
       {imelody, "R03", "R02", WritteneMelody("Test", "Carolune", "c.#dP")},
       {"x:d=4,o=5,b=125:", "R00", "R02", WritteneMelody("x", "Carolune", "")},
   });
@@ -266,9 +271,10 @@ const std::string kiMelodyExample =
     "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nNAME:Test\r\nBEAT:120\r\nSTYLE:S1\r\nVOLUME:V10\r\n"
     "MELODY:*5c2#d3.r1ledon V+\r\nEND:IMELODY";
 
-// The iMelody text around a melody, as the writer frames it.
-std::string WrittenImelody(const std::string& nameLine, const std::string& composer, const std::string& melody) {
-  return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + nameLine + "COMPOSER:" + composer +
+// The iMelody text around a melody, as the writer frames it: the BEAT and
+// NAME lines as given, then the composer and the melody.
+std::string WrittenImelody(const std::string& headLines, const std::string& composer, const std::string& melody) {
+  return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + headLines + "COMPOSER:" + composer +
          "\r\nMELODY:" + melody + "\r\nEND:IMELODY";
 }
 
@@ -280,7 +286,7 @@ TEST(iMelodyRing, WritesTheExampleBack) {
   TiMelodyRing ring;
   ring.LoadFromText(kiMelodyExample);
   ring.Composer.clear();
-  EXPECT_EQ(ring.GetText(), WrittenImelody("NAME:Test\r\n", "CaroluneConvert", "*5c2#d3.r1ledonV11"));
+  EXPECT_EQ(ring.GetText(), WrittenImelody("BEAT:120\r\nNAME:Test\r\n", "CaroluneConvert", "*5c2#d3.r1ledonV11"));
   // Read back, "ledonV11" is one unknown word: the melody ends before it.
   EXPECT_EQ(iMelodyEntries(ring.GetText()), (std::vector<std::string>{"c0/4/5/0", "d1/8/5/1", "p0/2/5/0"}));
 }
@@ -291,7 +297,7 @@ TEST(iMelodyRing, WritesEveryToneOfTheModel) {
   ring.Composer = "Jo";
   AddNotes(ring, {{"C", 4, 6},
                   {"d", 8, 6, raSharp, rdDotted},
-                  {"B", 2, 5, raFlat, rdDoubleDotted},  // the prefix only where the octave changes
+                  {"B", 2, 5, raFlat, rdDoubleDotted},  // then a prefix only where the octave changes
                   {"e", 16, 5, raNatural, rdTriplet},
                   {"P", 1, 5},
                   {"p", 32, 7},
@@ -307,8 +313,8 @@ TEST(iMelodyRing, WritesEveryToneOfTheModel) {
   AddControl(ring, ckVolume, -3);
   // Tempo, style, octave and duration have no entry.
   for (const int32_t kind : {ckTempo, ckStyle, ckOctave, ckDuration}) AddControl(ring, kind, 5);
-  EXPECT_EQ(ring.GetText(), WrittenImelody("", "Jo",
-                                           "C2#d3.*5&B1:e4;r0*7r5F5G5*6A5"
+  EXPECT_EQ(ring.GetText(), WrittenImelody("BEAT:64\r\n", "Jo",
+                                           "*6C2#d3.*5&B1:e4;r0*7r5F5G5*6A5"
                                            "ledonledoffvibeonvibeoffbackonbackoffledoffV12V-3"));
 }
 
@@ -327,7 +333,7 @@ TEST(iMelodyRing, AControlWordBeforeALetterEndsTheReadingBack) {
   AddControl(ring, ckBacklight, 1);
   AddNotes(ring, {{"d", 4, 6}});
   const std::string text = ring.GetText();
-  EXPECT_NE(text.find("MELODY:c2V5backond2\r\n"), std::string::npos);
+  EXPECT_NE(text.find("MELODY:*6c2V5backond2\r\n"), std::string::npos);
   EXPECT_EQ(iMelodyEntries(text), (std::vector<std::string>{"c0/4/6/0", "k19=5"}));
 }
 
@@ -336,14 +342,14 @@ TEST(iMelodyExports, ConvertThroughTheLibrary) {
   ASSERT_TRUE(lib.RING2RING());
   ExpectConversions(lib, {
       // The target keeps its own composer; name and default octave cross.
-      {kiMelodyExample, "R03", "R03", WrittenImelody("NAME:Test\r\n", "Carolune", "*5c2#d3.r1ledonV11")},
+      {kiMelodyExample, "R03", "R03", WrittenImelody("BEAT:120\r\nNAME:Test\r\n", "Carolune", "*5c2#d3.r1ledonV11")},
       {kiMelodyExample, "R03", "R00", "Test:d=4,o=6,b=120:c5,8d#5.,2p5"},
       {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R03",
-       WrittenImelody("NAME:Test\r\n", "Carolune", "*6#C3.*5r2B2B2")},
-      {"x:d=4,o=5,b=125:", "R00", "R03", WrittenImelody("NAME:x\r\n", "Carolune", "")},
+       WrittenImelody("BEAT:125\r\nNAME:Test\r\n", "Carolune", "*6#C3.*5r2B2B2")},
+      {"x:d=4,o=5,b=125:", "R00", "R03", WrittenImelody("BEAT:125\r\nNAME:x\r\n", "Carolune", "")},
       // Numbers too large for 32 bits take their fallbacks; nothing fails.
       {WrittenImelody("BEAT:99999999999\r\n", "x", "*99999999999c99999999999V99999999999"), "R03", "R03",
-       WrittenImelody("NAME:Ring\r\n", "Carolune", "c2V7")},
+       WrittenImelody("BEAT:64\r\nNAME:Ring\r\n", "Carolune", "*6c2V7")},
   });
   EXPECT_EQ(ExpectMidiKeepsThePitch<TiMelodyRing>(lib, kiMelodyExample, "R03"), (std::vector<int32_t>{60, 63}));
 }
@@ -368,10 +374,10 @@ TEST(iMelodyCorpus, FilesBeyondTheGrammarKeepTheirFirstTones) {
     int tones;
     std::string melody;
   } cases[] = {
-      {"imyplay/mozart1.imy", 21, "d3#d3f4f4f4g4f4e4f4g4f4#d2d3r2#a3a3g3g3g3f3#d3"},  // folded
-      {"imyplay/beatles1.imy", 5, "g2g2g2g2a3"},                                          // repeat
-      {"imyplay/abba1.imy", 0, ""},                                                       // repeat first
-      {"imyplay/kalinka.imy", 2, "e1d2"},                                                 // "(*" comment
+      {"imyplay/mozart1.imy", 21, "*6d3#d3f4f4f4g4f4e4f4g4f4#d2d3r2#a3a3g3g3g3f3#d3"},  // folded
+      {"imyplay/beatles1.imy", 5, "*6g2g2g2g2a3"},                                          // repeat
+      {"imyplay/abba1.imy", 0, ""},                                                         // repeat first
+      {"imyplay/kalinka.imy", 2, "*6e1d2"},                                                 // "(*" comment
       {"other/wikipedia_example_vibe_led_back.imy", 0, ""},
   };
   for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 #include "uMidiFile.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include "MidiBytes.h"
 #include "Streams.h"
@@ -134,4 +135,62 @@ TEST(MidiFile, HostileBytesEndCleanly) {
     EXPECT_LE(midi->TrackCount(), 1);
   }
   EXPECT_EQ(Read(hostile[2])->FileTempo, 120);
+}
+
+// A meta event whose length runs past its chunk ends that track; the next
+// track is read from the chunk's end.
+TEST(MidiFile, EachTrackEndsAtItsChunk) {
+  const std::string file =
+      Header(1, 2, 96) + Chunk("MTrk", Bytes({0x00, 0xFF, 0x01, 0x7F, 'a', 'b'})) +
+      Chunk("MTrk", Bytes({0x00, 0x90, 0x3C, 0x40, 0x60, 0x80, 0x3C, 0x00}) + EndOfTrack());
+  const auto midi = Read(file);
+  ASSERT_EQ(midi->TrackCount(), 2);
+  EXPECT_EQ(midi->GetTrack(0)->GetEvent(0)->MetaData, "ab");
+  const TMidiTrack& notes = *midi->GetTrack(1);
+  ASSERT_EQ(notes.Count(), 3);
+  EXPECT_EQ(notes.GetEvent(0)->NoteLength, 96);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own count: its allocator is not the C library's.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+namespace {
+
+size_t AllocatedBytes() {
+#if defined(__SANITIZE_ADDRESS__)
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  return mallinfo2().uordblks;
+#endif
+}
+
+// Bytes the read file holds on to, per byte of the file.
+double HeldBytesPerInputByte(const std::string& file) {
+  const size_t before = AllocatedBytes();
+  const auto midi = Read(file);
+  const double held = static_cast<double>(AllocatedBytes()) - static_cast<double>(before);
+  return held / static_cast<double>(file.size());
+}
+
+}  // namespace
+
+// However the chunks are laid out, what a read file holds grows with its
+// size: a track costs what its events cost, not a table of every channel
+// and key. Events as they are held cost some 16 to 30 bytes per byte of the
+// file; a table per track cost thousands.
+TEST(MidiFile, MemoryFollowsTheSizeOfTheFile) {
+  std::string empty = Header(1, 1, 96), oneNote = Header(1, 1, 96), oneTrack = Header(1, 1, 96);
+  std::string notes;
+  for (int i = 0; i < 8192; ++i) {
+    empty += Chunk("MTrk", "");
+    oneNote += Chunk("MTrk", Bytes({0x00, 0x90 | (i % 16), i % 128, 0x40}));
+    notes += Bytes({0x00, 0x90 | (i % 16), i % 128, 0x40});
+  }
+  oneTrack += Chunk("MTrk", notes);
+  for (const std::string* file : {&empty, &oneNote, &oneTrack}) {
+    const double perByte = HeldBytesPerInputByte(*file);
+    EXPECT_LT(perByte, 64.0) << file->size() << " bytes";
+  }
 }

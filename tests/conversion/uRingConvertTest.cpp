@@ -65,6 +65,30 @@ TEST(MidiToTones, ReducesTheFirstTrackThatSoundsANote) {
   EXPECT_EQ(empty.Tempo, 99);
 }
 
+// Channel 10 sounds drums, whose keys are no pitches: they are never the
+// melody, unless the file sounds nothing else.
+TEST(MidiToTones, PercussionIsNeverTheMelody) {
+  const std::string drums = Bytes({0x00, 0x99, 0x24, 0x64, 0x60, 0x89, 0x24, 0x00});
+  const std::string bass = Bytes({0x00, 0x90, 0x30, 0x64, 0x60, 0x80, 0x30, 0x00});
+  const std::string mixed = Bytes({0x00, 0x99, 0x24, 0x64, 0x00, 0x90, 0x40, 0x64, 0x60, 0x89, 0x24, 0x00, 0x00,
+                                   0x80, 0x40, 0x00});
+  const struct {
+    std::string file;
+    std::vector<std::string> notes;
+  } cases[] = {
+      {Header(1, 2, 96) + Chunk("MTrk", drums + EndOfTrack()) + Chunk("MTrk", bass + EndOfTrack()), {"C4"}},
+      {Header(0, 1, 96) + Chunk("MTrk", mixed + EndOfTrack()), {"E5"}},
+      {Header(0, 1, 96) + Chunk("MTrk", drums + EndOfTrack()), {"C3"}},
+  };
+  for (const auto& c : cases) {
+    const auto midi = Read(c.file);
+    ASSERT_TRUE(MidiToTones(*midi));
+    std::vector<std::string> notes;
+    for (const auto& tone : midi->Track->Tones) notes.push_back(tone->Note + IntToStr(tone->Octave));
+    EXPECT_EQ(notes, c.notes);
+  }
+}
+
 TEST(TonesToMidi, OneQuarterNoteBecomesTheKnownTrack) {
   TMidiFile midi;
   midi.Tempo = 120;
@@ -96,6 +120,15 @@ TEST(TonesToMidi, RestsControlsAndFailures) {
   EXPECT_EQ(t.GetEvent(4)->Data1, 127);
   EXPECT_EQ(midi.FileFormat, 0);
   EXPECT_EQ(midi.Division, 96);
+
+  // A tempo too slow for the event's three bytes is held at the slowest.
+  for (const auto& [tempo, bytes] : {std::pair{4, Bytes({0xE4, 0xE1, 0xC0})}, {3, Bytes({0xFF, 0xFF, 0xFF})},
+                                     {1, Bytes({0xFF, 0xFF, 0xFF})}}) {
+    TMidiFile slow;
+    slow.Tempo = tempo;
+    TonesToMidi(slow);
+    EXPECT_EQ(slow.GetTrack(0)->GetEvent(0)->MetaData, bytes) << tempo;
+  }
 
   TMidiFile noTempo;
   noTempo.Tempo = 0;

@@ -12,8 +12,10 @@ TEST(RingUtils, TicksToDurationAtDivision96) {
   } cases[] = {
       {0, 32, false},   {12, 32, false},  {24, 16, false}, {36, 16, true},  {48, 8, false},
       {72, 8, true},    {96, 4, false},   {120, 4, true},  {144, 4, true},  {192, 2, false},
-      {288, 2, true},   {384, 1, false},  {1000, 1, true}, {1200, 1, true}, {1212, 101, false}, {1300, 108, false},
-      {-24, -2, false},
+      {288, 2, true},   {384, 1, false},  {1000, 1, true}, {1200, 1, true},
+      // Beyond the table: a longer note is held at a dotted whole, a wrapped
+      // negative length at a thirty-second.
+      {1212, 1, true},  {1300, 1, true},  {-24, 32, false},
   };
   for (const auto& c : cases) {
     const TNoteValue v = TicksToDuration(96, c.ticks);
@@ -22,7 +24,8 @@ TEST(RingUtils, TicksToDurationAtDivision96) {
   }
   EXPECT_THROW(TicksToDuration(0, 96), EDivByZero);
   // Huge lengths stay defined.
-  EXPECT_EQ(TicksToDuration(1, INT32_MAX).Dotted, false);
+  EXPECT_EQ(TicksToDuration(1, INT32_MAX).Duration, 1);
+  EXPECT_EQ(TicksToDuration(1, INT32_MIN).Duration, 32);
 }
 
 TEST(RingUtils, DurationToTicksAtDivision96) {
@@ -58,8 +61,43 @@ TEST(RingUtils, KeysAndNoteNames) {
   EXPECT_EQ(NoteToMidiKey("c", 1, 5), 61);
   EXPECT_EQ(NoteToMidiKey("C", 2, 5), 59);
   EXPECT_EQ(NoteToMidiKey("D", 2, 5), 61);
-  EXPECT_EQ(NoteToMidiKey("E", 1, 5), 59);  // no E# in the table: index 0
-  EXPECT_EQ(NoteToMidiKey("X", 0, 5), 59);
+  // Every key is the pitch the tone names: E# is F, B# the C above.
+  EXPECT_EQ(NoteToMidiKey("E", 1, 5), 65);
+  EXPECT_EQ(NoteToMidiKey("b", 1, 5), 72);
+  EXPECT_EQ(NoteToMidiKey("F", 2, 5), 64);
+  EXPECT_EQ(NoteToMidiKey("X", 0, 5), 59);  // a letter the table lacks: index 0
+  EXPECT_EQ(NoteToMidiKey("X", 1, 5), 59);
+}
+
+// How each notation writes a note: sharps only where it has no flats, E#
+// and B# as F and the C above, the octave held to what it can state.
+TEST(RingUtils, WrittenNoteKeepsThePitch) {
+  const struct {
+    const char* letter;
+    uint8_t accidental;
+    int32_t octave;
+    bool flats;
+    int32_t lowest, highest;
+    const char* written;
+  } cases[] = {
+      {"B", raFlat, 5, false, 0, 99, "A#5"},   {"B", raFlat, 5, true, 0, 99, "B&5"},
+      {"e", raFlat, 5, false, 0, 99, "d#5"},   {"C", raFlat, 5, false, 0, 99, "B4"},
+      {"F", raFlat, 5, false, 0, 99, "E5"},    {"E", raSharp, 5, true, 0, 99, "F5"},
+      {"b", raSharp, 5, true, 0, 99, "c6"},    {"G", raSharp, 5, false, 0, 99, "G#5"},
+      {"P", raNatural, 9, false, 5, 7, "P7"},  {"C", raNatural, 2, false, 5, 7, "C5"},
+      {"B", raSharp, 7, false, 5, 7, "C7"},    {"C", raFlat, 0, false, 0, 99, "B0"},
+      {"B", raSharp, INT32_MAX, false, INT32_MIN, INT32_MAX, "C2147483647"},
+      {"X", raSharp, 5, false, 0, 99, "X#5"},
+  };
+  for (const auto& c : cases) {
+    TRingTone tone;
+    tone.Note = c.letter;
+    tone.Accidental = c.accidental;
+    tone.Octave = c.octave;
+    const TMidiNote note = WrittenNote(tone, c.flats, c.lowest, c.highest);
+    const char* const marks[] = {"", "#", "&"};
+    EXPECT_EQ(note.Note + marks[note.Accidental] + IntToStr(note.Octave), c.written) << c.letter << c.octave;
+  }
 }
 
 TEST(RingUtils, AccentsByMeterAndPosition) {

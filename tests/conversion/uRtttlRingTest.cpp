@@ -59,8 +59,15 @@ TEST(RtttlRing, ReadsAndWritesTheExamples) {
       {"My  Song - 2 :d=4,o=5,b=100:c", "My Song - 2 ", 4, 5, 100, "", {"4C/5"}, "My Song - 2 :d=4,o=5,b=100:C"},
       {"TEST:D=4,O=5,B=125:8C#6.,P,H,4B", "TEST", 4, 5, 125, "", {"8C#/6.", "4P/5", "4B/5", "4B/5"},
        "TEST:d=4,o=5,b=125:8C#6.,P,H,H"},
-      // Real tunes often put the dot before the octave: the octave then ends the tones.
-      {"x:d=4,o=5,b=100:8f.5,c", "x", 4, 5, 100, "", {"8F/5."}, "x:d=4,o=5,b=100:8F."},
+      // Real tunes often put the dot before the octave and write "_" for the
+      // sharp: the same tones, written back in the usual order.
+      {"x:d=4,o=5,b=100:8f.5,c", "x", 4, 5, 100, "", {"8F/5.", "4C/5"}, "x:d=4,o=5,b=100:8F.,C"},
+      {"x:d=4,o=5,b=100:a_5,8c_.6,16G_6.", "x", 4, 5, 100, "", {"4A#/5", "8C#/6.", "16G#/6."},
+       "x:d=4,o=5,b=100:A#,8C#6.,16G#6."},
+      // There is no E# or B#: the tones end there.
+      {"x:d=4,o=5,b=100:c,e_5,d", "x", 4, 5, 100, "", {"4C/5"}, "x:d=4,o=5,b=100:C"},
+      // An entry without a note letter adds no tone.
+      {"x:d=4,o=5,b=100:c,4,d,16.6,e", "x", 4, 5, 100, "", {"4C/5", "4D/5", "4E/5"}, "x:d=4,o=5,b=100:C,D,E"},
       // A doubled comma adds no tone.
       {"x:d=4,o=5,b=100:c,,d", "x", 4, 5, 100, "", {"4C/5", "4D/5"}, "x:d=4,o=5,b=100:C,D"},
       // Without any ":" the whole text is the name.
@@ -100,14 +107,18 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
     *tone = TRingTone{kind, duration, note, octave, dot, 7, accidental, controlKind, value};
     ring.Track->Add(std::move(tone));
   };
-  add(rkNote, 8, "B", 5, rdNone, raFlat, 0, 0);      // a flat is written with "#"
+  add(rkNote, 8, "B", 5, rdNone, raFlat, 0, 0);  // a flat is the sharp of the letter below
   add(rkNote, 4, "b", 6, rdDoubleDotted, raNatural, 0, 0);  // lower-case b is H too
   add(rkNote, 16, "p", 5, rdTriplet, raNatural, 0, 0);
   add(rkControl, 0, "", 0, 0, 0, ckOctave, 6);
   add(rkControl, 0, "", 0, 0, 0, ckDuration, 16);
   add(rkControl, 0, "", 0, 0, 0, ckTempo, 120);
   for (const int32_t kind : {ckStyle, ckVolume, ckLed, ckVibration, ckBacklight}) add(rkControl, 0, "", 0, 0, 0, kind, 1);
-  EXPECT_EQ(ring.GetText(), "Ring:d=8,o=5,b=90:H#,4H6.,16p.,o6,d16,b120");
+  EXPECT_EQ(ring.GetText(), "Ring:d=8,o=5,b=90:A#,4H6.,16p.,o6,d16,b120");
+  // A ":" in the name would end it early.
+  ring.Name = "Act 1: Overture";
+  ring.Track->Clear();
+  EXPECT_EQ(ring.GetText(), "Act 1  Overture:d=8,o=5,b=90:");
 }
 
 TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
