@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -55,6 +56,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   setup.Player.Output = TMediaPlayerOutput::SilentRender;
   setup.AudioDevices = &devices;
   Window = new TfrmMain(nullptr, setup);
+  // The window and the options go before the application at exit.
+  std::atexit([] {
+    delete Window;
+    CaroluneOption.reset();
+  });
   return 0;
 }
 

@@ -84,8 +84,8 @@ for tune in "$tunes"/*; do
     *) continue ;;
   esac
   for code in $codes; do
-    seed Ring2Ring "$name-$code" "$code$size" "$tune"
-    seed Ring2Map "$name-$code" "$code$size\\$(printf '%03o' $((i % 4)))" "$tune"
+    seed Ring2Ring "$name-${code#\\}" "$code$size" "$tune"
+    seed Ring2Map "$name-${code#\\}" "$code$size\\$(printf '%03o' $((i % 4)))" "$tune"
   done
   seed MainWindow "$name" "$type" "$tune"
   case "$name" in *.mid) seed MidiTimeline "$name" '' "$tune" ;; esac
