@@ -19,7 +19,6 @@
 
 namespace {
 
-TFuzzFolder* Folder = nullptr;
 TfrmDravik* Editor = nullptr;
 
 // What the editor should write for the file, or nothing when it should
@@ -56,7 +55,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     std::fprintf(stderr, "unexpected error: %s\n", e.what());
     std::abort();
   };
-  Folder = new TFuzzFolder;
   Editor = new TfrmDravik(nullptr);
   return 0;
 }
@@ -64,10 +62,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes = InputBytes(data, size);
   const std::unique_ptr<TRingtoneFilterConfig> expected = Expected(bytes);
-  const bool opened = Editor->SetFilterFile(Folder->Write("opened.kps", bytes));
+  const bool opened = Editor->SetFilterFile(Folder().Write("opened.kps", bytes));
   FUZZ_CHECK(opened == (expected != nullptr));
   if (!opened) return 0;
-  Editor->SaveFilter(Folder->Path() + "saved.kps");
-  FUZZ_CHECK(Folder->Read("saved.kps") == expected->FileText());
+  Editor->SaveFilter(Folder().Path() + "saved.kps");
+  FUZZ_CHECK(Folder().Read("saved.kps") == expected->FileText());
   return 0;
 }

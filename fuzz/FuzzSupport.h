@@ -3,16 +3,16 @@
 #pragma once
 
 #include <stdlib.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <string>
+
+#include "AtomicFile.h"
+#include "Streams.h"
 
 inline std::string InputBytes(const uint8_t* data, size_t size) { return {reinterpret_cast<const char*>(data), size}; }
 
@@ -25,9 +25,10 @@ inline std::string InputBytes(const uint8_t* data, size_t size) { return {reinte
     }                                                                                                 \
   } while (false)
 
-// A folder of the harness's own, removed when the process ends; its path
-// ends in "/". It lies in memory where the machine offers that: the readers
-// under test sync what they write, and a disk would set the pace.
+// A folder of the harness's own, removed when the process ends (and by
+// run-fuzzers.sh, by the process id in its name, when a finding stops it);
+// its path ends in "/". It lies in memory where the machine offers that: the
+// readers under test sync what they write, and a disk would set the pace.
 class TFuzzFolder {
  public:
   TFuzzFolder() {
@@ -35,7 +36,7 @@ class TFuzzFolder {
     const std::string parent = std::filesystem::is_directory("/dev/shm", error)
                                    ? std::string("/dev/shm")
                                    : std::filesystem::temp_directory_path().string();
-    std::string pattern = parent + "/carolune-fuzz-XXXXXX";
+    std::string pattern = parent + "/carolune-fuzz-" + std::to_string(getpid()) + "-XXXXXX";
     if (!mkdtemp(pattern.data())) std::abort();
     FPath = pattern + "/";
   }
@@ -47,15 +48,19 @@ class TFuzzFolder {
   TFuzzFolder& operator=(const TFuzzFolder&) = delete;
 
   const std::string& Path() const { return FPath; }
+  // Writes the bytes into a file of the folder; returns its path.
   std::string Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(FPath + name, std::ios::binary | std::ios::trunc) << bytes;
+    WriteFileAtomically(FPath + name, bytes);
     return FPath + name;
   }
-  std::string Read(const std::string& name) const {
-    std::ifstream file(FPath + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-  }
+  std::string Read(const std::string& name) const { return ReadFileBytes(FPath + name); }
 
  private:
   std::string FPath;
 };
+
+// The harness's folder, made on first use.
+inline const TFuzzFolder& Folder() {
+  static const TFuzzFolder folder;
+  return folder;
+}

@@ -37,22 +37,20 @@ class TNoDevices : public TAudioDevices {
   bool SetVolume(TVolumeDeviceKind, int, uint32_t) override { return false; }
 };
 
-TFuzzFolder* Folder = nullptr;
 TfrmMain* Window = nullptr;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   StartHeadlessApplication(argc, argv);
-  Folder = new TFuzzFolder;
-  std::filesystem::copy(CAROLUNE_SOURCE_DIR "/filters/Filters", Folder->Path() + "Filters");
-  CaroluneOption = TVeskaroOption::Create<TCaroluneOption>(Folder->Path() + "registry.ini");
+  std::filesystem::copy(CAROLUNE_SOURCE_DIR "/filters/Filters", Folder().Path() + "Filters");
+  CaroluneOption = TVeskaroOption::Create<TCaroluneOption>(Folder().Path() + "registry.ini");
   CaroluneOption->IsSetDefaultMobile = true;
   CaroluneOption->DefaultBrand = "Nokia";
   CaroluneOption->DefaultModel = "3310";
   static TNoDevices devices;
   TfrmMainSetup setup;
-  setup.ProgramFolder = Folder->Path();
+  setup.ProgramFolder = Folder().Path();
   setup.Player.Output = TMediaPlayerOutput::SilentRender;
   setup.AudioDevices = &devices;
   Window = new TfrmMain(nullptr, setup);
@@ -67,7 +65,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   const std::string extension = kSources[data[0] % kSources.size()];
-  const std::string path = Folder->Write("source" + extension, InputBytes(data + 1, size - 1));
+  const std::string path = Folder().Write("source" + extension, InputBytes(data + 1, size - 1));
   const TTuneType type = FileTypeOfExt(extension);
   const std::string before = Window->SourceFile();
   try {
@@ -79,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(Window->SourceFile() == path && Window->SourceType() == type);
   for (const char* target : kTargets) {
     const bool offered = (Window->TargetMask() & TargetBit(FileTypeOfExt(target))) != 0;
-    FUZZ_CHECK(Window->WriteTargetFile(Folder->Path() + "target" + target) == offered);
+    FUZZ_CHECK(Window->WriteTargetFile(Folder().Path() + "target" + target) == offered);
   }
   return 0;
 }

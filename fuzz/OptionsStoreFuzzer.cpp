@@ -14,7 +14,6 @@
 
 namespace {
 
-TFuzzFolder* Folder = nullptr;
 
 struct TOptionValues {
   std::vector<std::string> RecentFiles;
@@ -35,7 +34,6 @@ TOptionValues ValuesOf(const TCaroluneOption& o) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   static QCoreApplication app(*argc, *argv);
-  Folder = new TFuzzFolder;
   return 0;
 }
 
@@ -44,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // name and would not see a rewrite within the same instant.
   static unsigned run = 0;
   const std::string name = "store" + std::to_string(++run) + ".ini";
-  const std::string path = Folder->Write(name, InputBytes(data, size));
+  const std::string path = Folder().Write(name, InputBytes(data, size));
   TOptionValues read;
   {
     auto options = TVeskaroOption::Create<TCaroluneOption>(path);

@@ -18,7 +18,6 @@
 
 namespace {
 
-TFuzzFolder* Folder = nullptr;
 TForm* Form = nullptr;
 TSkinFileTheme* Theme = nullptr;
 
@@ -138,7 +137,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   StartHeadlessApplication(argc, argv);
   RegisterWindowingClasses();
   RegisterSkinClasses();
-  Folder = new TFuzzFolder;
   Form = new TForm(nullptr);
   ReadDescription(kDescription, *Form, [](const std::string&) { return nullptr; });
   Theme = dynamic_cast<TSkinFileTheme*>(Form->FindComponent("theme"));
@@ -150,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The reader alone, then the theme on the form. A theme component reads
   // only a name it does not hold already: two names take turns.
   static int turn = 0;
-  const std::string path = Folder->Write(++turn % 2 ? "a.thm" : "b.thm", bytes);
+  const std::string path = Folder().Write(++turn % 2 ? "a.thm" : "b.thm", bytes);
   try {
     TSkinThemeFileReader reader(path);
   } catch (const Exception&) {

@@ -10,10 +10,12 @@
 # BUILD_DIR/fuzz/corpus/<harness>. A finding is left in
 # BUILD_DIR/fuzz/findings/<harness>/; every run's log in BUILD_DIR/fuzz/logs.
 #
-# The memory limits stop a harness whose memory grows far beyond its input:
-# among the seeds is a MIDI file of 131,072 empty track chunks (1 MiB), which
-# a reader that takes memory per chunk out of proportion to its bytes turns
-# into gigabytes.
+# Before it fuzzes, each harness runs its regression inputs once, whole
+# (fuzz/regressions/<harness> and inputs made here), under the same limits.
+# The memory limit stops a harness whose memory grows far beyond its input:
+# among those inputs is a MIDI file of 131,072 empty track chunks (1 MiB),
+# which a reader that takes memory per chunk out of proportion to its bytes
+# turns into gigabytes. Fuzzing then keeps inputs to 64 KiB.
 set -euo pipefail
 
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,14 +34,17 @@ if [ $# -gt 0 ]; then harnesses=("$@"); else harnesses=("${all[@]}"); fi
 
 # ---------------------------------------------------------------- seeds
 
-rm -rf "$work/seeds"
-mkdir -p "$work/seeds" "$work/logs"
+rm -rf "$work/seeds" "$work/regressions"
+mkdir -p "$work/seeds" "$work/regressions" "$work/logs"
+[ -d "$src/fuzz/regressions" ] && cp -r "$src"/fuzz/regressions/. "$work/regressions/"
 
 # seed HARNESS NAME PREFIX FILE: the file's bytes behind the prefix (octal
-# escapes for printf), as a seed of the harness.
+# escapes for printf), as a seed of the harness (as a regression input when
+# the variable into is "regressions").
 seed() {
-  mkdir -p "$work/seeds/$1"
-  { printf "$3"; cat "$4"; } > "$work/seeds/$1/$2"
+  local folder=$work/${into:-seeds}/$1
+  mkdir -p "$folder"
+  { printf "$3"; cat "$4"; } > "$folder/$2"
 }
 
 # The tunes: the hand-made ones and the corpus (an RTTTL file holds one tune
@@ -61,10 +66,15 @@ if [ -d "$corpus" ]; then
   done
 fi
 # 131,072 empty "MTrk" chunks behind a one-track header.
+empty_tracks=$work/empty-tracks.mid
 {
   printf 'MThd\0\0\0\6\0\1\0\1\0\140'
   for _ in $(seq 16); do printf 'MTrk\0\0\0\0%.0s' $(seq 8192); done
-} > "$tunes/empty-tracks.mid"
+} > "$empty_tracks"
+into=regressions seed Ring2Ring empty-tracks '\005\001' "$empty_tracks"
+into=regressions seed Ring2Map empty-tracks '\005\001\000' "$empty_tracks"
+into=regressions seed MainWindow empty-tracks '\003' "$empty_tracks"
+into=regressions seed MidiTimeline empty-tracks '' "$empty_tracks"
 
 # The library's format codes by index (R00 R01 R11 R02 R03 R04) and the main
 # window's source types by index (rtx imy emy mid kpz tkp tss).
@@ -123,16 +133,34 @@ dictionary() {
   esac
 }
 
-run() {
+# fuzz HARNESS OPTIONS... FOLDERS...: one run of the harness under the limits;
+# its exit status.
+fuzz() {
   local name=$1
-  mkdir -p "$work/corpus/$name" "$work/findings/$name"
-  local status=0
+  shift
   ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     LSAN_OPTIONS=suppressions=$src/tests/lsan.supp:print_suppressions=0 \
-    "$work/${name}_fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=512 -timeout=30 \
-    -print_final_stats=1 -dict="$(dictionary "$name")" -artifact_prefix="$work/findings/$name/" \
-    "$work/corpus/$name" "$work/seeds/$name" > "$work/logs/$name.log" 2>&1 || status=$?
+    "$work/${name}_fuzzer" -rss_limit_mb=2048 -malloc_limit_mb=512 -timeout=30 -print_final_stats=1 \
+    -artifact_prefix="$work/findings/$name/" "$@" >> "$work/logs/$name.log" 2>&1 &
+  local pid=$! status=0
+  wait $pid || status=$?
+  # The harness's own folder, left behind when a finding stopped it.
+  rm -rf /dev/shm/carolune-fuzz-$pid-* "${TMPDIR:-/tmp}"/carolune-fuzz-$pid-*
+  return $status
+}
+
+run() {
+  local name=$1 status=0
+  mkdir -p "$work/corpus/$name" "$work/findings/$name"
+  : > "$work/logs/$name.log"
+  # A regression input may be large (the empty tracks take seconds under the
+  # sanitizers, the export harnesses convert each a dozen times).
+  if [ -d "$work/regressions/$name" ]; then fuzz "$name" -runs=0 -timeout=120 "$work/regressions/$name" || status=$?; fi
+  if [ "$status" = 0 ]; then
+    fuzz "$name" -max_total_time="$seconds" -max_len=65536 -dict="$(dictionary "$name")" \
+      "$work/corpus/$name" "$work/seeds/$name" || status=$?
+  fi
   echo "$status" > "$work/logs/$name.status"
 }
 
