@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package Carolune needs to build, test and run.
+# Installs every Debian package Carolune needs to build, test and run, and to
+# build and run the fuzz harnesses (clang with libFuzzer, and llvm for the
+# symbolizer that names the lines of a finding).
 # Idempotent: prints nothing and changes nothing when all are present.
 set -euo pipefail
 
@@ -10,6 +12,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   fonts-dejavu-core fonts-wqy-microhei
   xvfb x11-apps imagemagick
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

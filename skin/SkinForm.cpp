@@ -1,6 +1,7 @@
 #include "SkinForm.h"
 
 #include <QMenuBar>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -256,13 +257,15 @@ void TSkinForm::SetBorderWidth(int width) {
   PaintBorder();
 }
 
+// Border widths and sizes come from theme files and descriptions: the sums
+// run in 64 bits and are held to int.
 void TSkinForm::SetWidth(int width) {
-  if (FOwnerForm) FOwnerForm->SetWidth(width + 2 * FBorderWidth);
+  if (FOwnerForm) FOwnerForm->SetWidth(ClampToInt(width + 2 * int64_t{FBorderWidth}));
   UpdateLayout();
 }
 
 void TSkinForm::SetHeight(int height) {
-  if (FOwnerForm) FOwnerForm->SetHeight(height + FBorderWidth + FBorderWidth / 2);
+  if (FOwnerForm) FOwnerForm->SetHeight(ClampToInt(height + int64_t{FBorderWidth} + FBorderWidth / 2));
   UpdateLayout();
 }
 
@@ -445,8 +448,8 @@ bool TSkinForm::MenuBarCustomDrawButton(TCanvas& canvas, const TRect& r, const s
 void TSkinForm::UpdateLayout() {
   if (!FOwnerForm) return;
   const int top = FTitleBar->Visible() ? 0 : FBorderWidth;
-  SetBounds(FBorderWidth, top, FOwnerForm->ClientWidth() - 2 * FBorderWidth,
-            FOwnerForm->ClientHeight() - FBorderWidth - top);
+  SetBounds(FBorderWidth, top, ClampToInt(FOwnerForm->ClientWidth() - 2 * int64_t{FBorderWidth}),
+            ClampToInt(FOwnerForm->ClientHeight() - int64_t{FBorderWidth} - top));
 }
 
 void TSkinForm::PaintBorder() {
@@ -454,7 +457,9 @@ void TSkinForm::PaintBorder() {
 }
 
 void TSkinForm::DrawBorder() {
-  const int cw = FOwnerForm->ClientWidth(), ch = FOwnerForm->ClientHeight(), bw = FBorderWidth;
+  const int cw = FOwnerForm->ClientWidth(), ch = FOwnerForm->ClientHeight();
+  // A border wider than the form covers the form.
+  const int bw = std::min({FBorderWidth, cw, ch});
   if (bw <= 0) return;
   QPainter painter(FOwnerForm);
   const QColor color = ColorToQColor(FBorderColor);

@@ -1,6 +1,7 @@
 #include "SkinThemes.h"
 
 #include <QImageReader>
+#include <algorithm>
 #include <array>
 
 #include "Bitmap.h"
@@ -95,6 +96,26 @@ constexpr std::array<TItemRow, SkinThemeItemCount> kItems = {{
       "FROST_SIDECHENNEL_BAR"}},
 }};
 
+// The values a theme file's integer items may take: what each item can
+// sensibly be on a screen. A value outside its range is held to the nearer
+// end, so that no theme file can make a window of millions of pixels, a
+// border wider than a window or corners that take minutes to cut. Every
+// built-in value lies inside. Colours take any value (each names a colour),
+// flags any byte.
+struct TIntegerRange {
+  int Item;
+  int32_t Min;
+  int32_t Max;
+};
+constexpr std::array<TIntegerRange, 6> kIntegerRanges = {{
+    {SkinItem::TitleBarButtonLeftOffsetInt, -256, 256},  // pixels from the bar's left end
+    {SkinItem::TitleBarButtonRightOffsetInt, -256, 256},  // pixels from its right end
+    {SkinItem::TitleBarButtonTopInt, -64, 256},           // pixels from its top
+    {SkinItem::FormMinWidthInt, 0, 2048},                 // a window's least width
+    {SkinItem::FormRoundCornerInt, 0, 64},                // the corners' ellipse
+    {SkinItem::FormBorderWidthInt, 0, 32},                // the frame round the window
+}};
+
 bool ValidItem(int item) { return item >= 1 && item <= SkinThemeItemCount; }
 
 const TItemRow* Row(int item) { return ValidItem(item) ? &kItems[static_cast<size_t>(item - 1)] : nullptr; }
@@ -141,6 +162,12 @@ const std::string& SkinThemeItemName(int item) {
 }
 
 TSkinThemeItemKind SkinThemeItemKind(int item) { return ValidItem(item) ? Row(item)->Kind : K::Integer; }
+
+int32_t ClampThemeInteger(int item, int32_t value) {
+  for (const TIntegerRange& range : kIntegerRanges)
+    if (range.Item == item) return std::clamp(value, range.Min, range.Max);
+  return value;
+}
 
 TSkinThemeItemValue GetBuiltInThemeItem(TSkinUIStyle style, int item) {
   const auto index = static_cast<int>(style);
@@ -213,5 +240,6 @@ std::optional<bool> TSkinFileThemeMgr::GetBool(int item) const {
 
 std::optional<int32_t> TSkinFileThemeMgr::GetInteger(int item) const {
   if (!FReader || !ValidItem(item)) return std::nullopt;
-  return FReader->FindInteger(SkinThemeItemName(item));
+  const std::optional<int32_t> value = FReader->FindInteger(SkinThemeItemName(item));
+  return value ? std::optional<int32_t>(ClampThemeInteger(item, *value)) : std::nullopt;
 }

@@ -85,6 +85,10 @@ enum : int {
 const std::string& SkinThemeItemName(int item);
 TSkinThemeItemKind SkinThemeItemKind(int item);
 
+// A theme file's value of the item held to the range the item can sensibly
+// have (an integer item's pixels); values of other items pass unchanged.
+int32_t ClampThemeInteger(int item, int32_t value);
+
 // A value of a built-in table: integers, colours and booleans (0/1) in
 // Value; bitmaps by resource name.
 struct TSkinThemeItemValue {

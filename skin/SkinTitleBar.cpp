@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRegion>
 #include <cmath>
+#include <vector>
 
 #include "Application.h"
 #include "Bitmap.h"
@@ -60,22 +61,30 @@ void DropLastCharacter(std::string& text) {
 }
 
 // The window's shape: a rectangle whose corners are cut by an ellipse of
-// corner x corner pixels, with the lower corners squared again.
+// corner x corner pixels, with the lower corners squared again by squares
+// of 2 x corner pixels (which, in a window less than 2 x corner high, also
+// fill the upper corners). Built row by row in time linear in the window's
+// height, whatever the corner.
 QRegion TopRoundedRegion(int width, int height, int corner) {
-  QRegion region(0, 0, width, height);
+  if (width <= 0 || height <= 0) return {};
+  const int64_t cutRows = std::min<int64_t>(height - 2 * int64_t{corner}, static_cast<int64_t>(std::ceil(corner / 2.0)));
   const double r = corner / 2.0;
-  for (int y = 0; y < static_cast<int>(std::ceil(r)); ++y) {
+  std::vector<QRect> rows;
+  int y = 0;
+  for (; y < cutRows; ++y) {
     const double dy = r - (y + 0.5);
     const int cut = std::max(0, static_cast<int>(std::ceil(r - std::sqrt(std::max(0.0, r * r - dy * dy)) - 0.5)));
-    if (cut == 0) continue;
-    for (const int row : {y, height - 1 - y}) {
-      region -= QRegion(0, row, cut, 1);
-      region -= QRegion(width - cut, row, cut, 1);
-    }
+    if (cut == 0) break;  // the ellipse has reached the sides
+    if (width <= 2 * cut) continue;
+    if (!rows.empty() && rows.back().left() == cut && rows.back().bottom() == y - 1)
+      rows.back().setHeight(rows.back().height() + 1);
+    else
+      rows.emplace_back(cut, y, width - 2 * cut, 1);
   }
-  region += QRegion(0, height - 2 * corner, 2 * corner, 2 * corner);
-  region += QRegion(width - 2 * corner, height - 2 * corner, 2 * corner, 2 * corner);
-  return region & QRegion(0, 0, width, height);
+  rows.emplace_back(0, y, width, height - y);
+  QRegion region;
+  region.setRects(rows.data(), static_cast<int>(rows.size()));
+  return region;
 }
 
 }  // namespace
@@ -581,7 +590,9 @@ int TSkinTitleBar::HitTest(int x, int y) const {
 TSkinTitleBarLayout TSkinTitleBar::Layout() const {
   TSkinTitleBarLayout layout;
   layout.Buttons.assign(static_cast<size_t>(FButtons.Count()), TRect{});
-  int right = Width() + FRightBtnXOffset + 1;
+  // Offsets and sizes come from theme files and descriptions: the sums run
+  // in 64 bits and are held to int where they are kept.
+  int64_t right = int64_t{Width()} + FRightBtnXOffset + 1;
   for (int i = 0; i < FButtons.Count(); ++i) {
     const TSkinTitleBarButton& b = *FButtons.Items(i);
     if (!b.Visible()) continue;
@@ -589,18 +600,18 @@ TSkinTitleBarLayout TSkinTitleBar::Layout() const {
       layout.ControlBox = i;
       continue;
     }
-    right -= b.Width() + FButtonInterval + 1;
-    layout.Buttons[static_cast<size_t>(i)] = Bounds(right, b.Top(), b.Width(), b.Height());
+    right -= int64_t{b.Width()} + FButtonInterval + 1;
+    layout.Buttons[static_cast<size_t>(i)] = Bounds(ClampToInt(right), b.Top(), b.Width(), b.Height());
   }
-  int left = FLeftBtnXOffset;
+  int64_t left = FLeftBtnXOffset;
   if (layout.ControlBox >= 0) {
     const TSkinTitleBarButton& b = *FButtons.Items(layout.ControlBox);
     layout.Buttons[static_cast<size_t>(layout.ControlBox)] = Bounds(left, b.Top(), b.Width(), b.Height());
-    left += FDrawAppIcon ? 21 : b.Width() + 5;
+    left += FDrawAppIcon ? 21 : int64_t{b.Width()} + 5;
   }
   if (left == 0) left = 6;
-  layout.CaptionLeft = left;
-  layout.CaptionRight = right;
+  layout.CaptionLeft = ClampToInt(left);
+  layout.CaptionRight = ClampToInt(right);
   return layout;
 }
 
@@ -625,7 +636,7 @@ void TSkinTitleBar::Paint(TCanvas& canvas) {
   if (UIStyle() != TSkinUIStyle::Azure && FRoundCorner != 0 && IsOnSkinForm()) {
     canvas.Pen.Color = FOutlineColor;
     canvas.Brush.Style = TBrushStyle::bsClear;
-    canvas.RoundRect(-1, 0, Width() + 1, Height() + 50, FRoundCorner + 1, FRoundCorner);
+    canvas.RoundRect(-1, 0, Width() + 1, Height() + 50, ClampToInt(int64_t{FRoundCorner} + 1), FRoundCorner);
   }
 }
 
@@ -640,18 +651,20 @@ void TSkinTitleBar::DrawSections(TCanvas& canvas, int width, int height) {
     const int w = std::min(r.Width(), graphic->Width()), h = std::min(r.Height(), graphic->Height());
     canvas.DrawImage(Bounds(r.Left, r.Top, w, h), graphic->Image(), QRect(0, 0, w, h));
   };
-  int left = -1, right = width + 1;
+  // Section widths come from descriptions: the cursors run in 64 bits.
+  const auto span = [height](int64_t from, int64_t to) { return Rect(ClampToInt(from), 0, ClampToInt(to), height); };
+  int64_t left = -1, right = int64_t{width} + 1;
   const TSkinTitleBarSection* client = nullptr;
   for (int i = 0; i < FSections.Count(); ++i) {
     const TSkinTitleBarSection& s = *FSections.Items(i);
     switch (s.Align()) {
       case TSkinTitleBarAlign::skinLeft:
-        draw(s, Rect(left + 1, 0, left + 1 + s.Width(), height), s.Stretch());
+        draw(s, span(left + 1, left + 1 + s.Width()), s.Stretch());
         left += s.Width();
         break;
       case TSkinTitleBarAlign::skinRight:
         if (width - left < s.Width()) break;
-        draw(s, Rect(right - 1 - s.Width(), 0, right - 1, height), s.Stretch());
+        draw(s, span(right - 1 - s.Width(), right - 1), s.Stretch());
         right -= s.Width();
         break;
       case TSkinTitleBarAlign::skinClient:
@@ -659,7 +672,7 @@ void TSkinTitleBar::DrawSections(TCanvas& canvas, int width, int height) {
         break;
     }
   }
-  if (client) draw(*client, Rect(left + 1, 0, right - 1, height), true);
+  if (client) draw(*client, span(left + 1, right - 1), true);
 }
 
 void TSkinTitleBar::DrawButtons(TCanvas& canvas, int width) {
@@ -685,7 +698,8 @@ void TSkinTitleBar::DrawButtons(TCanvas& canvas, int width) {
     canvas.Draw(r.Left, b.Top(), scratch);
   }
   if (!FFormActive) canvas.Font.SetColor(clInactiveCaption);
-  const std::string text = ShortenTitleCaption(canvas, Caption(), layout.CaptionRight - layout.CaptionLeft);
+  const std::string text =
+      ShortenTitleCaption(canvas, Caption(), ClampToInt(int64_t{layout.CaptionRight} - layout.CaptionLeft));
   canvas.TextOut(layout.CaptionLeft, (FButtonImageHeight - canvas.TextHeight(text)) / 2 + FCaptionTop, text);
 }
 

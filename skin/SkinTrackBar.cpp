@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kRepeatInterval = 100;
 
-int ClampToInt(int64_t v) {
-  return static_cast<int>(std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 }  // namespace
 
 TSkinTrackBar::TSkinTrackBar(TComponent* owner) : TSkinThemed(owner), FSlider(new TSkinImagePanel(this)) {

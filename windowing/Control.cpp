@@ -180,8 +180,12 @@ void TControl::SendToBack() {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  width = FConstraints.ConstrainWidth(std::max(0, width));
-  height = FConstraints.ConstrainHeight(std::max(0, height));
+  // Held to what a Qt widget can take, so that no edge lies beyond int
+  // (sizes come from descriptions and theme files).
+  left = std::clamp(left, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  top = std::clamp(top, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  width = std::min(FConstraints.ConstrainWidth(std::max(0, width)), QWIDGETSIZE_MAX);
+  height = std::min(FConstraints.ConstrainHeight(std::max(0, height)), QWIDGETSIZE_MAX);
   if (left == FLeft && top == FTop && width == FWidth && height == FHeight) return;
   const bool resized = width != FWidth || height != FHeight;
   FLeft = left;

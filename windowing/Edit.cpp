@@ -1,6 +1,7 @@
 #include "Edit.h"
 
 #include <QLineEdit>
+#include <limits>
 
 #include "Application.h"
 
@@ -15,6 +16,7 @@ const TEnumInfo& CharCaseNames() {
 
 TEdit::TEdit(TComponent* owner) : TNativeControl(owner, new QLineEdit), FEditor(static_cast<QLineEdit*>(&Inner())) {
   FEditor->setFrame(false);
+  SetMaxLength(0);
   SetTabStop(true);
   SetBounds(0, 0, 121, 21);
   QObject::connect(FEditor, &QLineEdit::textChanged, FEditor, [this] { Guarded([this] { EditorChanged(); }); });
@@ -36,7 +38,9 @@ const TClassInfo& TEdit::StaticClassInfo() {
 
 void TEdit::SetMaxLength(int length) {
   FMaxLength = std::max(0, length);
-  FEditor->setMaxLength(FMaxLength > 0 ? FMaxLength : 32767);
+  // 0 sets no limit, as on the platform: a value read from a file is shown
+  // whole, however long.
+  FEditor->setMaxLength(FMaxLength > 0 ? FMaxLength : std::numeric_limits<int>::max());
 }
 
 bool TEdit::ReadOnly() const { return FEditor->isReadOnly(); }

@@ -1,9 +1,19 @@
 // Points and rectangles in the platform's convention: a rectangle runs from
-// (Left, Top) up to but not including (Right, Bottom).
+// (Left, Top) up to but not including (Right, Bottom). Their arithmetic
+// never overflows: sizes come from theme files and form descriptions, and a
+// sum beyond the range of int is held to its end.
 #pragma once
 
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+// A pixel value computed in 64 bits, held to the range of int.
+constexpr int ClampToInt(int64_t value) {
+  return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 struct TPoint {
   int X = 0;
@@ -17,17 +27,25 @@ struct TRect {
   int Right = 0;
   int Bottom = 0;
 
-  int Width() const { return Right - Left; }
-  int Height() const { return Bottom - Top; }
+  int Width() const { return ClampToInt(int64_t{Right} - Left); }
+  int Height() const { return ClampToInt(int64_t{Bottom} - Top); }
   bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-  TRect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-  TRect Inflate(int dx, int dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
+  TRect Offset(int dx, int dy) const {
+    return {ClampToInt(int64_t{Left} + dx), ClampToInt(int64_t{Top} + dy), ClampToInt(int64_t{Right} + dx),
+            ClampToInt(int64_t{Bottom} + dy)};
+  }
+  TRect Inflate(int dx, int dy) const {
+    return {ClampToInt(int64_t{Left} - dx), ClampToInt(int64_t{Top} - dy), ClampToInt(int64_t{Right} + dx),
+            ClampToInt(int64_t{Bottom} + dy)};
+  }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 
 constexpr TPoint Point(int x, int y) { return {x, y}; }
 constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+constexpr TRect Bounds(int left, int top, int width, int height) {
+  return {left, top, ClampToInt(int64_t{left} + width), ClampToInt(int64_t{top} + height)};
+}
 
 // The overlap of two rectangles; an empty rectangle when they do not meet.
 TRect IntersectRect(const TRect& a, const TRect& b);

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -123,6 +124,12 @@ class TMemoEditor : public QPlainTextEdit {
   }
 };
 
+// The memo's text as typed, lines ended by '\n': the plain-text view of the
+// document would turn no-break spaces into blanks and U+2028 into line ends.
+QString RawText(const QPlainTextEdit& editor) {
+  return editor.document()->toRawText().replace(QChar::ParagraphSeparator, QChar('\n'));
+}
+
 }  // namespace
 
 TMemo::TMemo(TComponent* owner)
@@ -157,7 +164,7 @@ const TClassInfo& TMemo::StaticClassInfo() {
   return *info;
 }
 
-QString TMemo::PlainText() const { return FPieced ? FPiecedText : FEditor->toPlainText(); }
+QString TMemo::PlainText() const { return FPieced ? FPiecedText : RawText(*FEditor); }
 
 std::string TMemo::Text() const { return ToLocal8Bit(PlainText().replace(QChar('\n'), QStringLiteral("\r\n"))); }
 

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <limits>
+#include <map>
 
 #include "CustomPanel.h"
 #include "MenuItem.h"
@@ -462,4 +464,77 @@ TEST(SkinForm, AThemeFileReadAnewReachesTheFrameAndItsTitleBar) {
   theme->SetThemeFile(second);
   EXPECT_EQ(f.skin->BorderColor(), 0x445566);
   EXPECT_EQ(f.bar().Buttons().Items(1)->Top(), 7);
+}
+
+// A theme file's integers reach the window's geometry: each is held to the
+// range its item can have, so hostile values give a usable window at once.
+TEST(SkinForm, ThemeIntegersAreHeldToTheirItemsRanges) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
+  struct Case {
+    const char* item;
+    int32_t value;
+    int32_t held;
+  };
+  const Case cases[] = {
+      {"FormRoundCornerInt", 1000000, 64},        {"FormRoundCornerInt", 100000000, 64},
+      {"FormRoundCornerInt", -3, 0},              {"FormBorderWidthInt", kMax, 32},
+      {"FormBorderWidthInt", 100000, 32},         {"FormBorderWidthInt", -7, 0},
+      {"FormMinWidthInt", kMax, 2048},            {"FormMinWidthInt", -5, 0},
+      {"TitleBarButtonLeftOffsetInt", kMax, 256}, {"TitleBarButtonRightOffsetInt", kMin, -256},
+      {"TitleBarButtonTopInt", kMax, 256},        {"TitleBarButtonTopInt", kMin, -64},
+      {"FormBorderWidthInt", 3, 3},               {"FormRoundCornerInt", 13, 13},
+  };
+  TTempFolder folder;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.item) + " " + std::to_string(c.value));
+    TSkinnedForm f(TSkinUIStyle::Midnight);
+    auto* theme = new TSkinFileTheme(&f.form);
+    theme->SetThemeFile(folder.Write("hostile.thm", TThemeFileBuilder().AddInteger(c.item, c.value).Bytes()));
+    ASSERT_TRUE(theme->IsThemeLoaded());
+    f.skin->SetFileTheme(theme);
+    f.skin->SetUIStyle(TSkinUIStyle::FromThemeFile);
+    f.Show();
+    const std::map<std::string, int> seen = {
+        {"FormRoundCornerInt", f.bar().RoundCorner()},
+        {"FormBorderWidthInt", f.skin->BorderWidth()},
+        {"FormMinWidthInt", f.form.Constraints().MinWidth()},
+        {"TitleBarButtonLeftOffsetInt", f.bar().LeftBtnXOffset()},
+        {"TitleBarButtonRightOffsetInt", f.bar().RightBtnXOffset()},
+        {"TitleBarButtonTopInt", f.bar().Buttons().Items(1)->Top()},
+    };
+    EXPECT_EQ(seen.at(c.item), c.held);
+    EXPECT_EQ(f.skin->Width() + 2 * f.skin->BorderWidth(), f.form.Width());
+    EXPECT_LE(f.form.Width(), 2048);
+    if (c.held > 0 && std::string(c.item) == "FormRoundCornerInt") {
+      EXPECT_FALSE(f.form.mask().contains(QPoint(0, 0)));
+      EXPECT_TRUE(f.form.mask().contains(QPoint(0, f.form.Height() - 1)));
+    }
+  }
+}
+
+// Descriptions and code may still set any value: the window's arithmetic
+// neither overflows (the sanitizers stop the tests on that) nor takes long.
+TEST(SkinForm, ExtremeSizesAndOffsetsComputeWithoutOverflow) {
+  constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+  TSkinnedForm f(TSkinUIStyle::Azure);
+  f.Show();
+  f.skin->SetRoundCorner(100000000);
+  EXPECT_TRUE(f.form.mask().contains(QPoint(0, 0)));  // corners wider than the window cut nothing
+  f.skin->SetRoundCorner(13);
+  EXPECT_FALSE(f.form.mask().contains(QPoint(0, 0)));
+  TSkinTitleBar& bar = f.bar();
+  bar.SetLeftBtnXOffset(kMax);
+  bar.SetRightBtnXOffset(kMin);
+  bar.SetButtonInterval(kMax);
+  bar.Buttons().Items(1)->SetTop(kMax);
+  bar.Sections().Items(0)->SetWidth(kMax);
+  const TSkinTitleBarLayout layout = bar.Layout();
+  EXPECT_EQ(layout.CaptionRight, kMin);
+  EXPECT_EQ(layout.Buttons[1].Bottom, kMax);
+  EXPECT_FALSE(bar.grab().isNull());
+  f.form.Hide();  // a window of the largest size is not drawn here
+  f.skin->SetBorderWidth(kMax);
+  f.skin->SetWidth(kMax);
+  f.skin->SetHeight(kMax);
+  EXPECT_GT(f.form.Width(), 0);
 }

@@ -182,3 +182,14 @@ TEST(BuiltInThemes, CutsOneFrameOfAStrip) {
   GetBuiltInThemeBitmap(TSkinUIStyle::Midnight, SkinItem::ButtonImage, nullptr, 3, 2);
   LoadBuiltInThemeBitmap(TSkinUIStyle::Midnight, SkinItem::ButtonImage, nullptr);
 }
+
+TEST(BuiltInThemes, EveryBuiltInValueLiesInItsItemsRange) {
+  for (int item = 1; item <= SkinThemeItemCount; ++item)
+    for (const TSkinUIStyle style : kStyles) {
+      const int32_t value = GetBuiltInThemeItem(style, item).Value;
+      EXPECT_EQ(ClampThemeInteger(item, value), value) << SkinThemeItemName(item);
+    }
+  // Colours keep any value, the system colours' high byte included.
+  EXPECT_EQ(ClampThemeInteger(SkinItem::FormBorderColor, static_cast<int32_t>(0xFF00000F)), static_cast<int32_t>(0xFF00000F));
+  EXPECT_EQ(ClampThemeInteger(SkinItem::FormBorderWidthInt, 1000), 32);
+}

@@ -15,6 +15,7 @@
 #include "FormReader.h"
 #include "ListBox.h"
 #include "Memo.h"
+#include "NativeControl.h"
 #include "StringGrid.h"
 #include "TreeView.h"
 
@@ -76,6 +77,67 @@ TEST(NativeControls, MemoJoinsItsLinesWithCrLf) {
   memo->Clear();
   EXPECT_EQ(memo->LineCount(), 0);
   EXPECT_EQ(memo->Text(), "");
+}
+
+// Model texts are bytes in any code page; the widgets show them and give
+// back the very same bytes.
+const char* const kEightBitTexts[] = {
+    "\xC4\xE3\xBA\xC3 GBK",      // code page 936: not UTF-8
+    "\xB7",                         // a lone byte of another code page
+    "caf\xC3\xA9 \xE4\xBD\xA0",  // UTF-8, shown as the characters
+    "\xC3",                         // a truncated sequence
+    "\xC0\x80 \xE0\x80\xAF",     // overlong forms
+    "\xED\xA0\x80\xED\xB0\x80",  // encoded surrogates
+    "\xF4\x90\x80\x80 \xF8\xFF",  // beyond U+10FFFF, no lead byte
+    "a\xC2\xA0" "b\xE2\x80\xA8" "c",     // no-break space, line separator
+    "\xE2\x80\xA9\xEF\xB7\x90",   // paragraph separator, U+FDD0
+    "\xF0\x9F\x8E\xB5 \t\x01\x7F",
+};
+
+TEST(NativeControls, EightBitTextCrossesTheWidgetsByteForByte) {
+  EXPECT_EQ(FromLocal8Bit("caf\xC3\xA9"), QString::fromUtf8("caf\xC3\xA9"));
+  EXPECT_EQ(FromLocal8Bit("\xB7").size(), 1);
+  TForm form(nullptr);
+  auto* edit = Make<TEdit>(form);
+  auto* memo = Make<TMemo>(form);
+  auto* combo = Make<TComboBox>(form);
+  for (const std::string text : kEightBitTexts) {
+    EXPECT_EQ(ToLocal8Bit(FromLocal8Bit(text)), text);
+    edit->SetText(text);
+    EXPECT_EQ(edit->Text(), text);
+    memo->SetText(text);
+    EXPECT_EQ(memo->Text(), text);
+    combo->SetItems(TStringList{});
+    combo->AddItem(text);
+    EXPECT_EQ(combo->Items()[0], text);
+  }
+  // Qt's own text of a byte that is not UTF-8 can only be U+FFFD.
+  EXPECT_EQ(ToLocal8Bit(QString(QChar(0xD800))), "\xEF\xBF\xBD");
+}
+
+TEST(NativeControls, AnEditKeepsTheBytesTheUserDidNotTouch) {
+  TForm form(nullptr);
+  auto* edit = Make<TEdit>(form);
+  edit->SetText("\xC4\xE3\xB7");
+  edit->Editor().setCursorPosition(2);
+  QTest::keyClicks(&edit->Editor(), "x");
+  EXPECT_EQ(edit->Text(), "\xC4\xE3x\xB7");
+  QTest::keyClick(&edit->Editor(), Qt::Key_Backspace);
+  QTest::keyClick(&edit->Editor(), Qt::Key_Backspace);
+  EXPECT_EQ(edit->Text(), "\xC4\xB7");
+  // No length limit unless one is set: a long value is shown whole.
+  const std::string longText(40000, 'k');
+  edit->SetText(longText);
+  EXPECT_EQ(edit->Text(), longText);
+
+  auto* memo = Make<TMemo>(form);
+  memo->SetText("\xC4\xE3\r\n\xC2\xA0\xB7");
+  QTextCursor cursor = memo->Editor().textCursor();
+  cursor.movePosition(QTextCursor::End);
+  memo->Editor().setTextCursor(cursor);
+  QTest::keyClicks(&memo->Editor(), "z");
+  EXPECT_EQ(memo->Text(), "\xC4\xE3\r\n\xC2\xA0\xB7z");
+  EXPECT_EQ(memo->Lines().Strings(1), "\xC2\xA0\xB7z");
 }
 
 TEST(NativeControls, ListAndComboFireOnlyOnTheUsersChoice) {

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <filesystem>
 
@@ -252,6 +254,47 @@ TEST(DravikFrm, ADescriptionOnSeveralLinesIsSavedOnOne) {
   const std::string saved = folder.Read("desc.kps");
   EXPECT_EQ(Value(saved, "FilterInfo_FilterDesc"), "first second third");
   EXPECT_EQ(saved.find("second\r\n"), std::string::npos);
+}
+
+// Filters are 8-bit text in their author's code page: what the controls show
+// goes back into the file byte for byte, and an edit changes only what the
+// user typed.
+TEST(DravikFrm, EightBitTextsSaveBackByteForByte) {
+  TTempFolder folder;
+  TStringList lines;
+  lines.SetText(ReadFileBytes(FullFilter(folder, "gbk.kps")));
+  lines.SetValues("FilterInfo_FilterDesc", "\xC5\xB5\xBB\xF9\xD1\xC7 3310\xA1\xA1\xBC\xFC\xC5\xCC");  // code page 936
+  lines.SetValues("Remember_ToneSeparater", "\xB7");
+  lines.SetValues("FilterInfo_MobileBrand", "\xC5\xB5\xBB\xF9\xD1\xC7");
+  lines.SetValues("AuthorInfo_AuthorName", "Jos\xE9 \xC2\xA0\xE2\x80\xA8");
+  lines.SetValues("NoteMapper_C", "\x80\xFF");
+  const std::string original = lines.Text();
+  const std::string path = folder.Write("gbk.kps", original);
+
+  TEditor e;
+  ASSERT_TRUE(e.form->SetFilterFile(path));
+  EXPECT_TRUE(e.form->rbMobileBrandOthers->Checked());
+  e.Run("actSave");
+  EXPECT_TRUE(e.boxes.errors.empty());
+  EXPECT_EQ(folder.Read("gbk.kps"), original);
+
+  // Typed at the end of the separator and inside the description.
+  QLineEdit& separator = e.form->edtRememberStateToneSeparater->Editor();
+  separator.setCursorPosition(1);
+  QTest::keyClicks(&separator, "-");
+  QPlainTextEdit& description = e.form->mmFilterDesc->Editor();
+  QTextCursor cursor = description.textCursor();
+  cursor.setPosition(5);  // after the brand's six bytes (C5 B5 reads as one UTF-8 character)
+  description.setTextCursor(cursor);
+  QTest::keyClicks(&description, "!");
+  EXPECT_TRUE(e.form->Modified);
+  e.Run("actSave");
+  const std::string saved = folder.Read("gbk.kps");
+  EXPECT_EQ(Value(saved, "Remember_ToneSeparater"), "\xB7-");
+  EXPECT_EQ(Value(saved, "FilterInfo_FilterDesc"), "\xC5\xB5\xBB\xF9\xD1\xC7! 3310\xA1\xA1\xBC\xFC\xC5\xCC");
+  lines.SetValues("Remember_ToneSeparater", "\xB7-");
+  lines.SetValues("FilterInfo_FilterDesc", Value(saved, "FilterInfo_FilterDesc"));
+  EXPECT_EQ(saved, lines.Text());
 }
 
 TEST(DravikFrm, MovingMappersChangesTheSavedOrderAndTheButtons) {

@@ -1,0 +1,60 @@
+// RING2MAP over any tune text, through one of the shipped phone filters or
+// through a filter that is part of the input, with a small output buffer
+// beside a generous one (ExportCalls.h).
+//
+// Input: one byte choosing the source format, one choosing the small output
+// size, one choosing the filter (one of four shipped ones, or the input's own),
+// then the tune's bytes; with the input's own filter, the tune ends at the
+// first "||FILTER||" and the filter's text follows.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ExportCalls.h"
+#include "FuzzSupport.h"
+#include "Streams.h"
+#include "TextScramble.h"
+#include "uRingLib.h"
+
+namespace {
+
+const std::array<const char*, 6> kFormats = {"R00", "R01", "R11", "R02", "R03", "R04"};
+const std::string kFilterMark = "||FILTER||";
+
+const std::vector<std::string>& ShippedFilters() {
+  static const std::vector<std::string> filters = [] {
+    std::vector<std::string> texts;
+    for (const auto& entry : std::filesystem::directory_iterator(CAROLUNE_SOURCE_DIR "/filters/Filters"))
+      texts.push_back(ReadFileBytes(entry.path().string()));
+    return texts;
+  }();
+  return filters;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 3) return 0;
+  const char* source = kFormats[data[0] % kFormats.size()];
+  const int32_t smallSize = SmallOutputSize(data[1]);
+  const size_t choice = data[2] % 8;  // half the inputs through a shipped filter
+  std::string tune = InputBytes(data + 3, size - 3), filter;
+  if (choice < ShippedFilters().size()) {
+    filter = ShippedFilters()[choice];
+  } else if (const size_t mark = tune.find(kFilterMark); mark != std::string::npos) {
+    filter = tune.substr(mark + kFilterMark.size());
+    tune.resize(mark);
+  }
+  const std::string scrambledTune = ScrambleText(tune), scrambledFilter = ScrambleText(filter);
+  CheckExportCall(
+      [&](char* output, int32_t outputSize, int32_t* length) {
+        return RING2MAP(scrambledTune.data(), static_cast<int32_t>(scrambledTune.size()), source,
+                        scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), "R", "R", output,
+                        outputSize, length);
+      },
+      smallSize);
+  return 0;
+}
