@@ -23,20 +23,28 @@ constexpr TNoteSymbol kNotes[] = {
 // The frame's prefix "L35&2 " is these many symbols: L, 35, & and 2.
 constexpr int kPrefixSymbols = 4;
 
+const TScanTable& ComposerScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(csNot);
+    t.SetStartState('+', TScanState::Single(csPlus));
+    t.SetStartState('-', TScanState::Single(csMinus));
+    t.SetWordStartStates();
+    // E# and B# do not exist.
+    t.SetSharpStartStates({{'A', csASharp}, {'C', csCSharp}, {'D', csDSharp}, {'F', csFSharp}, {'G', csGSharp}});
+    for (const auto& [text, symbol] : {std::pair{"A", csA}, {"B", csB}, {"C", csC}, {"D", csD}, {"E", csE},
+                                       {"F", csF}, {"G", csG}, {"H", csH}, {"P", csP}})
+      t.AddKeyword(text, symbol);
+    // Only the single digits 1..6 are note values; any other number is an integer.
+    for (int digit = 1; digit <= 6; ++digit)
+      t.AddKeyword(std::string(1, static_cast<char>('0' + digit)), cs1 + digit - 1);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TComposerParseScanner::TComposerParseScanner() : TGrammarScanner(csNot) {
-  SetStartState('+', TScanState::Single(csPlus));
-  SetStartState('-', TScanState::Single(csMinus));
-  SetWordStartStates();
-  // E# and B# do not exist.
-  SetSharpStartStates({{'A', csASharp}, {'C', csCSharp}, {'D', csDSharp}, {'F', csFSharp}, {'G', csGSharp}});
-  for (const auto& [text, symbol] : {std::pair{"A", csA}, {"B", csB}, {"C", csC}, {"D", csD}, {"E", csE},
-                                     {"F", csF}, {"G", csG}, {"H", csH}, {"P", csP}})
-    AddKeyword(text, symbol);
-  // Only the single digits 1..6 are note values; any other number is an integer.
-  for (int digit = 1; digit <= 6; ++digit) AddKeyword(std::string(1, static_cast<char>('0' + digit)), cs1 + digit - 1);
-}
+TComposerParseScanner::TComposerParseScanner() : TGrammarScanner(ComposerScanTable()) {}
 
 TComposerParse::TComposerParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TComposerParseScanner>(), kNames) {}

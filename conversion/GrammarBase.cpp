@@ -37,36 +37,40 @@ void TCommentList::Add(const std::string& text, int line, int column) {
   FItems.Add(std::make_unique<TCommentItem>(TCommentItem{text.substr(0, end), line, column}));
 }
 
-// ----------------------------------------------------------------- scanner
+// ------------------------------------------------------------ scan tables
 
-TGrammarScanner::TGrammarScanner(int noSymbol) : FNoSymbol(noSymbol) {
+TScanTable::TScanTable(int noSymbol) : FNoSymbol(noSymbol) {
   FStartStates.fill(TScanState());
   FStartStates[0] = TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol};
 }
 
-void TGrammarScanner::SetStartStates(const std::string& chars, const TScanState& state) {
+void TScanTable::SetStartStates(const std::string& chars, const TScanState& state) {
   for (const char c : chars) SetStartState(Byte(c), state);
 }
 
-void TGrammarScanner::SetStartStates(char first, char last, const TScanState& state) {
+void TScanTable::SetStartStates(char first, char last, const TScanState& state) {
   for (int c = Byte(first); c <= Byte(last); ++c) SetStartState(static_cast<unsigned char>(c), state);
 }
 
-void TGrammarScanner::SetWordStartStates() {
+void TScanTable::SetWordStartStates() {
   SetStartStates('0', '9', TScanState::Integer());
   SetStartStates('A', 'Z', TScanState::Identifier());
   SetStartState('_', TScanState::Identifier());
 }
 
-void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp) {
+void TScanTable::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp) {
   for (const auto& [letter, symbol] : sharps)
     SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier, alsoSharp));
 }
 
-void TGrammarScanner::AddKeyword(const std::string& text, int symbol) {
+void TScanTable::AddKeyword(const std::string& text, int symbol) {
   const std::string upper = UpperCase(text);
   FKeywords[Byte(upper.at(0))].push_back(TKeyword{upper, symbol});
 }
+
+// ----------------------------------------------------------------- scanner
+
+TGrammarScanner::TGrammarScanner(const TScanTable& table) : FTable(table) {}
 
 char TGrammarScanner::CharAt(int position) const {
   const std::string& data = FSourceBuffer.DataString();
@@ -129,7 +133,7 @@ int TGrammarScanner::Get() {
   FLookAhead.Length = 0;
   FLookAhead.SourcePosition = FBufferPosition;
   FContextLength = 0;
-  const TScanState& state = FStartStates[Byte(FCurrentChar)];
+  const TScanState& state = FTable.StartStates()[Byte(FCurrentChar)];
   FSymbolStart = FBufferPosition;
   return ScanSymbol(state);
 }
@@ -151,7 +155,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       }
       // Without its second character the symbol goes on from the one just read.
       kind = state.Otherwise;
-      if (kind != TScanKind::Identifier) return FNoSymbol;
+      if (kind != TScanKind::Identifier) return FTable.NoSymbol();
       if (IsIdentifierChar(FCurrentChar)) continue;
       return KeywordOr(symIdentifier);
     }
@@ -172,7 +176,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       case TScanKind::Pair:
         break;
     }
-    return FNoSymbol;
+    return FTable.NoSymbol();
   }
 }
 
@@ -181,7 +185,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
 int TGrammarScanner::KeywordOr(int symbol) const {
   const int start = FLookAhead.SourcePosition;
   const int length = FLookAhead.Length;
-  for (const TKeyword& keyword : FKeywords[Byte(UpCaseCharAt(start))]) {
+  for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(Byte(UpCaseCharAt(start)))) {
     if (static_cast<int>(keyword.Text.size()) != length) continue;
     int i = 1;
     while (i < length && UpCaseCharAt(start + i) == keyword.Text[static_cast<size_t>(i)]) ++i;

@@ -18,21 +18,29 @@ constexpr TNoteSymbol kNotes[] = {
     {rsGSharp, 'G', true},  {rsASharp, 'A', true},
 };
 
+const TScanTable& RtttlScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(rsNot);
+    t.SetStartState(',', TScanState::Single(rsComma));
+    t.SetStartState('.', TScanState::Single(rsDot));
+    t.SetStartState(':', TScanState::Single(rsColon));
+    t.SetStartState('=', TScanState::Single(rsEqual));
+    t.SetWordStartStates();
+    // Many real tunes write the sharp "_" ("a_5").
+    t.SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}},
+                          '_');
+    for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
+                                       {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
+                                       {"S", rsS}})
+      t.AddKeyword(text, symbol);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(rsNot) {
-  SetStartState(',', TScanState::Single(rsComma));
-  SetStartState('.', TScanState::Single(rsDot));
-  SetStartState(':', TScanState::Single(rsColon));
-  SetStartState('=', TScanState::Single(rsEqual));
-  SetWordStartStates();
-  // Many real tunes write the sharp "_" ("a_5").
-  SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}}, '_');
-  for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
-                                     {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
-                                     {"S", rsS}})
-    AddKeyword(text, symbol);
-}
+TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(RtttlScanTable()) {}
 
 TRtttlParse::TRtttlParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TRtttlParseScanner>(), kNames) {}

@@ -15,20 +15,27 @@ const TGrammarNames kNames{
 const TSymbolSet kToneStart = SymbolSet({esPlus, esOpen, esB}) | SymbolRange(esHash, esA);
 const TSymbolSet kNoteLetter = SymbolSet({esB}) | SymbolRange(esP, esA);
 
+const TScanTable& eMelodyScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(esNot);
+    t.SetStartState('\r', TScanState::Pair('\n', esLineEnd, TScanKind::NoSymbol));
+    for (const auto& [c, symbol] : {std::pair{':', esColon}, {'+', esPlus}, {'(', esOpen}, {')', esClose},
+                                    {'#', esHash}, {'.', esDot}})
+      t.SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
+    t.SetWordStartStates();
+    for (const auto& [text, symbol] :
+         {std::pair{"BEGIN", esBegin}, {"EMELODY", esEmelody}, {"VERSION", esVersion}, {"NAME", esName},
+          {"COMPOSER", esComposer}, {"MELODY", esMelody}, {"END", esEnd}, {"B", esB}, {"P", esP}, {"C", esC},
+          {"D", esD}, {"E", esE}, {"F", esF}, {"G", esG}, {"A", esA}})
+      t.AddKeyword(text, symbol);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TeMelodyParseScanner::TeMelodyParseScanner() : TGrammarScanner(esNot) {
-  SetStartState('\r', TScanState::Pair('\n', esLineEnd, TScanKind::NoSymbol));
-  for (const auto& [c, symbol] : {std::pair{':', esColon}, {'+', esPlus}, {'(', esOpen}, {')', esClose},
-                                  {'#', esHash}, {'.', esDot}})
-    SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetWordStartStates();
-  for (const auto& [text, symbol] :
-       {std::pair{"BEGIN", esBegin}, {"EMELODY", esEmelody}, {"VERSION", esVersion}, {"NAME", esName},
-        {"COMPOSER", esComposer}, {"MELODY", esMelody}, {"END", esEnd}, {"B", esB}, {"P", esP}, {"C", esC},
-        {"D", esD}, {"E", esE}, {"F", esF}, {"G", esG}, {"A", esA}})
-    AddKeyword(text, symbol);
-}
+TeMelodyParseScanner::TeMelodyParseScanner() : TGrammarScanner(eMelodyScanTable()) {}
 
 TeMelodyParse::TeMelodyParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TeMelodyParseScanner>(), kNames) {}

@@ -36,22 +36,29 @@ int32_t Stepped(int32_t volume, int step) {
   return next > INT32_MAX || next < INT32_MIN ? volume : static_cast<int32_t>(next);
 }
 
+const TScanTable& iMelodyScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(isNot);
+    t.SetStartState('\r', TScanState::Pair('\n', isLineEnd, TScanKind::NoSymbol));
+    for (const auto& [c, symbol] : {std::pair{':', isColon}, {'+', isPlus}, {'-', isMinus}, {'*', isStar},
+                                    {'&', isAmpersand}, {'#', isHash}, {'.', isDot}, {';', isSemicolon}})
+      t.SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
+    t.SetWordStartStates();
+    for (const auto& [text, symbol] :
+         {std::pair{"BEGIN", isBegin}, {"IMELODY", isImelody}, {"VERSION", isVersion}, {"FORMAT", isFormat},
+          {"NAME", isName}, {"COMPOSER", isComposer}, {"BEAT", isBeat}, {"STYLE", isStyle}, {"VOLUME", isVolume},
+          {"MELODY", isMelody}, {"END", isEnd}, {"LEDON", isLedOn}, {"LEDOFF", isLedOff}, {"VIBEON", isVibeOn},
+          {"VIBEOFF", isVibeOff}, {"BACKON", isBackOn}, {"BACKOFF", isBackOff}, {"V", isV}, {"R", isR},
+          {"C", isC}, {"D", isD}, {"E", isE}, {"F", isF}, {"G", isG}, {"A", isA}, {"B", isB}})
+      t.AddKeyword(text, symbol);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TiMelodyParseScanner::TiMelodyParseScanner() : TGrammarScanner(isNot) {
-  SetStartState('\r', TScanState::Pair('\n', isLineEnd, TScanKind::NoSymbol));
-  for (const auto& [c, symbol] : {std::pair{':', isColon}, {'+', isPlus}, {'-', isMinus}, {'*', isStar},
-                                  {'&', isAmpersand}, {'#', isHash}, {'.', isDot}, {';', isSemicolon}})
-    SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetWordStartStates();
-  for (const auto& [text, symbol] :
-       {std::pair{"BEGIN", isBegin}, {"IMELODY", isImelody}, {"VERSION", isVersion}, {"FORMAT", isFormat},
-        {"NAME", isName}, {"COMPOSER", isComposer}, {"BEAT", isBeat}, {"STYLE", isStyle}, {"VOLUME", isVolume},
-        {"MELODY", isMelody}, {"END", isEnd}, {"LEDON", isLedOn}, {"LEDOFF", isLedOff}, {"VIBEON", isVibeOn},
-        {"VIBEOFF", isVibeOff}, {"BACKON", isBackOn}, {"BACKOFF", isBackOff}, {"V", isV}, {"R", isR}, {"C", isC},
-        {"D", isD}, {"E", isE}, {"F", isF}, {"G", isG}, {"A", isA}, {"B", isB}})
-    AddKeyword(text, symbol);
-}
+TiMelodyParseScanner::TiMelodyParseScanner() : TGrammarScanner(iMelodyScanTable()) {}
 
 TiMelodyParse::TiMelodyParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TiMelodyParseScanner>(), kNames) {}
