@@ -54,26 +54,26 @@ TComposerParse::TComposerParse(TComponent* owner)
 void TComposerParse::ParseTune() {
   if (LookAheadText() == "L")
     for (int i = 0; i < kPrefixSymbols; ++i) Get();
-  FRing->Track->Assign(*ParseToneList());
+  *FRing->Track = std::move(*ParseToneList());
 }
 
 // The first tone is always tried, so an empty text is reported.
 std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
   auto track = NewTrack();
   do {
-    if (auto tone = ParseTone()) track->Add(std::move(tone));
+    if (const auto tone = ParseTone()) track->Add(*tone);
   } while (SymbolInSet(kNoteStart, LookAhead()));
   return track;
 }
 
 // A tone without a note letter is read to its end but adds nothing.
-std::unique_ptr<TRingTone> TComposerParse::ParseTone() {
-  auto tone = NewTone();
-  tone->Kind = rkNote;
-  Note(*tone);
-  if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(*tone);
-  if (SymbolInSet(kNoteValue, LookAhead())) Value(*tone);
-  if (tone->Note.empty()) return nullptr;
+std::optional<TRingTone> TComposerParse::ParseTone() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  Note(tone);
+  if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(tone);
+  if (SymbolInSet(kNoteValue, LookAhead())) Value(tone);
+  if (tone.Note.empty()) return std::nullopt;
   return tone;
 }
 

@@ -453,11 +453,11 @@ const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, 
   return nullptr;
 }
 
-std::unique_ptr<TRingTone> TGrammarParser::NewTone() const {
-  auto tone = std::make_unique<TRingTone>();
-  tone->Duration = FRing->DefaultDuration;
-  tone->Octave = FRing->DefaultOctave;
-  tone->Volume = FRing->Volume;
+TRingTone TGrammarParser::NewTone() const {
+  TRingTone tone;
+  tone.Duration = FRing->DefaultDuration;
+  tone.Octave = FRing->DefaultOctave;
+  tone.Volume = FRing->Volume;
   return tone;
 }
 

@@ -34,6 +34,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -43,8 +44,8 @@
 #include "OwnedList.h"
 #include "Streams.h"
 #include "SysUtils.h"
+#include "uRingBase.h"
 
-struct TRingTone;
 class TRingTrack;
 class TRingFile;
 class TGrammarParser;
@@ -325,7 +326,7 @@ class TGrammarParser : public TComponent {
   // otherwise reports errorCode, reads nothing and gives null.
   const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode);
   // A note preset from the tune's default duration and octave and its volume.
-  std::unique_ptr<TRingTone> NewTone() const;
+  TRingTone NewTone() const;
   std::unique_ptr<TRingTrack> NewTrack() const;
   void DoBeforeParse();
   void DoAfterParse();

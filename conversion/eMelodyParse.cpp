@@ -67,7 +67,7 @@ void TeMelodyParse::ParseTune() {
   }
   Expect(esMelody);
   Expect(esColon);
-  FRing->Track->Assign(*ParseToneList());
+  *FRing->Track = std::move(*ParseToneList());
   for (const int symbol : {esLineEnd, esEnd, esColon, esEmelody}) Expect(symbol);
 }
 
@@ -75,25 +75,25 @@ void TeMelodyParse::ParseTune() {
 std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
   auto track = NewTrack();
   do {
-    if (auto tone = ParseToneCommand()) track->Add(std::move(tone));
+    if (const auto tone = ParseToneCommand()) track->Add(*tone);
   } while (SymbolInSet(kToneStart, LookAhead()));
   return track;
 }
 
-std::unique_ptr<TRingTone> TeMelodyParse::ParseTone() {
-  auto tone = NewTone();
-  tone->Kind = rkNote;
-  tone->Octave = FRing->DefaultOctave;
-  if (LookAhead() == esPlus) tone->Octave = ParseOctaveShift();
-  if (LookAhead() == esOpen || LookAhead() == esHash) tone->Accidental = Sharp();
+std::optional<TRingTone> TeMelodyParse::ParseTone() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  tone.Octave = FRing->DefaultOctave;
+  if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
+  if (LookAhead() == esOpen || LookAhead() == esHash) tone.Accidental = Sharp();
   int32_t code = 0;
-  tone->Note = Note(code);
+  tone.Note = Note(code);
   if (LookAhead() == esDot) {
     ParseDot();
     --code;
   }
-  tone->Duration = DurationFromCode(code);
-  if (tone->Note.empty()) return nullptr;
+  tone.Duration = DurationFromCode(code);
+  if (tone.Note.empty()) return std::nullopt;
   return tone;
 }
 

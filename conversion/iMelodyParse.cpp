@@ -82,7 +82,7 @@ void TiMelodyParse::ParseTune() {
   Expect(isColon);
   FRunningVolume = FRing->Volume;
   FRunningOctave = FRing->DefaultOctave;
-  FRing->Track->Assign(*ParseToneList());
+  *FRing->Track = std::move(*ParseToneList());
   for (const int symbol : {isLineEnd, isEnd, isColon, isImelody}) Expect(symbol);
 }
 
@@ -139,31 +139,31 @@ void TiMelodyParse::ParseVolume() {
 std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
   auto track = NewTrack();
   do {
-    if (auto tone = ToneCommand()) track->Add(std::move(tone));
+    if (const auto tone = ToneCommand()) track->Add(*tone);
   } while (SymbolInSet(kToneListGoesOn, LookAhead()));
   return track;
 }
 
-std::unique_ptr<TRingTone> TiMelodyParse::ToneCommand() {
+std::optional<TRingTone> TiMelodyParse::ToneCommand() {
   if (SymbolInSet(kToneStart, LookAhead())) return ParseTone();
   if (SymbolInSet(kControlStart, LookAhead())) return Control();
   SyntaxError(ieToneCommand);
-  return nullptr;
+  return std::nullopt;
 }
 
-std::unique_ptr<TRingTone> TiMelodyParse::ParseTone() {
-  auto tone = NewTone();
-  tone->Kind = rkNote;
-  tone->Octave = FRunningOctave;
-  if (LookAhead() == isStar) tone->Octave = ParseOctavePrefix();
-  if (LookAhead() == isAmpersand || LookAhead() == isHash) tone->Accidental = Sharp();
-  tone->Note = Note();
+std::optional<TRingTone> TiMelodyParse::ParseTone() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  tone.Octave = FRunningOctave;
+  if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
+  if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
+  tone.Note = Note();
   Expect(symInteger);
-  tone->Duration = DurationFromCode(LastSymbolText());
-  if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone->Dot = SpecialDuration();
+  tone.Duration = DurationFromCode(LastSymbolText());
+  if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone.Dot = SpecialDuration();
   // A prefix or an accidental without its letter ("*5" alone) adds no tone;
   // the prefix still holds for the tones after it.
-  if (tone->Note.empty()) return nullptr;
+  if (tone.Note.empty()) return std::nullopt;
   return tone;
 }
 
@@ -197,20 +197,20 @@ uint8_t TiMelodyParse::SpecialDuration() {
   return rdDotted;
 }
 
-std::unique_ptr<TRingTone> TiMelodyParse::Control() {
-  auto tone = NewTone();
-  tone->Kind = rkControl;
+TRingTone TiMelodyParse::Control() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkControl;
   const int symbol = LookAhead();
   Get();
   if (symbol == isV) {
-    tone->ControlKind = ckVolume;
-    tone->Value = VolumeValue();
+    tone.ControlKind = ckVolume;
+    tone.Value = VolumeValue();
     return tone;
   }
   for (const TSwitchWord& word : kSwitchWords) {
     if (word.Symbol != symbol) continue;
-    tone->ControlKind = word.ControlKind;
-    tone->Value = word.Value;
+    tone.ControlKind = word.ControlKind;
+    tone.Value = word.Value;
     break;
   }
   return tone;

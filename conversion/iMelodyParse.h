@@ -84,13 +84,13 @@ class TiMelodyParse : public TGrammarParser {
   std::string ParseWord();
   void ParseVolume();
   std::unique_ptr<TRingTrack> ParseToneList();
-  std::unique_ptr<TRingTone> ToneCommand();
-  std::unique_ptr<TRingTone> ParseTone();
+  std::optional<TRingTone> ToneCommand();
+  std::optional<TRingTone> ParseTone();
   int32_t ParseOctavePrefix();
   uint8_t Sharp();
   std::string Note();
   uint8_t SpecialDuration();
-  std::unique_ptr<TRingTone> Control();
+  TRingTone Control();
   int32_t VolumeValue();
 
   // Where the melody stands: the volume that "V+" and "V-" step from, and

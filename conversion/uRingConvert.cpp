@@ -63,15 +63,15 @@ bool MidiToTones(TMidiFile& midi) {
     if (!melody.IsMelodyNote(e)) continue;
     const TMidiNote note = MidiKeyToNote(e.Data1);
     const TNoteValue value = TicksToDuration(midi.Division, e.NoteLength);
-    auto tone = std::make_unique<TRingTone>();
-    tone->Kind = rkNote;
-    tone->Note = note.Note;
-    tone->Accidental = note.Accidental;
-    tone->Octave = note.Octave;
-    tone->Duration = value.Duration;
-    tone->Dot = value.Dotted ? rdDotted : rdNone;
-    tone->Volume = 0;
-    midi.Track->Add(std::move(tone));
+    TRingTone tone;
+    tone.Kind = rkNote;
+    tone.Note = note.Note;
+    tone.Accidental = note.Accidental;
+    tone.Octave = note.Octave;
+    tone.Duration = value.Duration;
+    tone.Dot = value.Dotted ? rdDotted : rdNone;
+    tone.Volume = 0;
+    midi.Track->Add(tone);
   }
   return true;
 }

@@ -1,8 +1,8 @@
 #include "uMidiFile.h"
 
 #include <gtest/gtest.h>
-#include <malloc.h>
 
+#include "HeapBytes.h"
 #include "MidiBytes.h"
 #include "Streams.h"
 
@@ -151,20 +151,7 @@ TEST(MidiFile, EachTrackEndsAtItsChunk) {
   EXPECT_EQ(notes.GetEvent(0)->NoteLength, 96);
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-// The sanitizer's own count: its allocator is not the C library's.
-extern "C" size_t __sanitizer_get_current_allocated_bytes();
-#endif
-
 namespace {
-
-size_t AllocatedBytes() {
-#if defined(__SANITIZE_ADDRESS__)
-  return __sanitizer_get_current_allocated_bytes();
-#else
-  return mallinfo2().uordblks;
-#endif
-}
 
 // Bytes the read file holds on to, per byte of the file.
 double HeldBytesPerInputByte(const std::string& file) {
