@@ -107,7 +107,7 @@ class TToneList {
   void Rehash(size_t slots);
 
   TChunkedList<uint32_t> FOrder;
-  TChunkedList<TRingTone> FDistinct;
+  TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
 };
