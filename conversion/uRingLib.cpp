@@ -115,9 +115,8 @@ int32_t DeliverText(const std::string& text, char* output, int32_t outputSize, i
   try {
     const size_t length = text.size() > static_cast<size_t>(outputSize) ? static_cast<size_t>(outputSize) - 1
                                                                         : text.size();
-    const std::string scrambled = ScrambleText(text.substr(0, length));
     std::memset(output, 0, static_cast<size_t>(outputSize));
-    std::memcpy(output, scrambled.data(), scrambled.size());
+    ScrambleInto(std::string_view(text).substr(0, length), output);
     *outputLength = static_cast<int32_t>(length);
   } catch (...) {
     return rrOutputFailed;

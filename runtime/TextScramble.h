@@ -4,8 +4,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // c1 = s1 xor (n mod 256); ci = c(i-1) xor si. Keeps the length.
 std::string ScrambleText(const std::string& text);
+// The same, written to output (which holds at least text.size() bytes), so
+// that a long text needs no copy of its own.
+void ScrambleInto(std::string_view text, char* output);
 // The inverse, walking from the last character down.
 std::string UnscrambleText(const std::string& text);
