@@ -321,7 +321,17 @@ TGrammarParser::TGrammarParser(TComponent* owner, std::unique_ptr<TGrammarScanne
 
 TGrammarParser::~TGrammarParser() = default;
 
-void TGrammarParser::LoadSource(TStream& stream) { GetSourceStream().LoadFromStream(stream); }
+void TGrammarParser::LoadSource(TStream& stream) {
+  // With room for the 0 byte that Reset appends, so that a long text is not
+  // copied once more to make room for it.
+  TMemoryStream& source = GetSourceStream();
+  const int64_t size = stream.Size();
+  source.SetSize(size + 1);
+  source.SetSize(size);
+  source.SetPosition(0);
+  if (size > 0) source.CopyFrom(stream, 0);
+  source.SetPosition(0);
+}
 
 void TGrammarParser::SetOnStatusUpdate(TStatusUpdateProc handler) {
   FOnStatusUpdate = std::move(handler);

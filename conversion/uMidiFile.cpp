@@ -241,18 +241,8 @@ const TMidiTrack* TMidiFile::GetTrack(int index) const {
 }
 
 void TMidiFile::LoadFromStream(TStream& stream) {
-  // The reader works on the bytes themselves: a memory stream's own, or a
-  // copy of what another stream holds from its position on.
-  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
-    const std::string_view bytes(memory->DataString());
-    Read(bytes.substr(std::min<size_t>(static_cast<size_t>(std::max<int64_t>(memory->Position(), 0)), bytes.size())));
-  } else {
-    TMemoryStream copy;
-    const int64_t left = stream.Size() - stream.Position();
-    if (left > 0) copy.CopyFrom(stream, left);
-    Read(copy.DataString());
-  }
-  stream.Seek(0, TSeekOrigin::soEnd);
+  std::string copy;
+  Read(BytesFromPosition(stream, copy));
 }
 
 void TMidiFile::Read(std::string_view bytes) {
