@@ -255,10 +255,16 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
   return UpperCase(GetSymbolRawText(position));
 }
 
+// The bytes as CharAt gives them, taken in one piece.
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
-  std::string text;
-  const int end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
-  for (int i = std::max(position.SourcePosition, 0); i < end; ++i) text += CharAt(i);
+  const std::string& data = FSourceBuffer.DataString();
+  const int64_t begin = std::max(position.SourcePosition, 0);
+  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+  if (end <= begin) return {};
+  const auto held = static_cast<size_t>(std::clamp<int64_t>(end, begin, static_cast<int64_t>(data.size())) - begin);
+  std::string text = data.substr(static_cast<size_t>(std::min<int64_t>(begin, static_cast<int64_t>(data.size()))), held);
+  text.resize(static_cast<size_t>(end - begin), '\0');
+  std::replace(text.begin(), text.end(), '\x1A', '\0');
   return text;
 }
 
@@ -422,9 +428,8 @@ std::string TGrammarParser::ErrorMessage(int code, const std::string& data) {
   return text;
 }
 
-void TGrammarParser::HandOverComments() {
+void TGrammarParser::PassOnComments() {
   TCommentList& comments = FScanner->Comments();
-  if (comments.Count() == 0) return;
   if (FOnComment) FOnComment(*this, comments);
   comments.Clear();
 }

@@ -335,7 +335,10 @@ class TGrammarParser : public TComponent {
   TRingFile* FRing = nullptr;
 
  private:
-  void HandOverComments();
+  void HandOverComments() {
+    if (FScanner->Comments().Count() != 0) PassOnComments();
+  }
+  void PassOnComments();
 
   TGrammarNotifyEvent FAfterParse;
   TAfterGrammarGetEvent FAfterGet;

@@ -146,7 +146,7 @@ void AppendiMelodyNote(std::string& text, const TRingTone& tone, std::optional<i
   }
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += '&';
-  text += UpperCase(note.Note) == "P" ? "r" : note.Note;
+  text += tone.IsRest() ? "r" : note.Note;
   text += IntToStr(TiMelodyRing::DurationCode(tone.Duration));
   if (tone.Dot == rdDotted) text += '.';
   if (tone.Dot == rdDoubleDotted) text += ':';

@@ -51,8 +51,13 @@ struct TRingTone {
   int32_t Value = 0;
 
   void Assign(const TRingTone& source) { *this = source; }
-  bool IsRest() const { return Note == "P" || Note == "p"; }
-  bool operator==(const TRingTone&) const = default;
+  bool IsRest() const { return Note.size() == 1 && (Note[0] == 'P' || Note[0] == 'p'); }
+  // The numbers first: tones that differ mostly differ there.
+  bool operator==(const TRingTone& other) const {
+    return Kind == other.Kind && Duration == other.Duration && Octave == other.Octave && Dot == other.Dot &&
+           Volume == other.Volume && Accidental == other.Accidental && ControlKind == other.ControlKind &&
+           Value == other.Value && Note == other.Note;
+  }
 };
 
 // The tones of a track in playing order. A tune repeats a few dozen

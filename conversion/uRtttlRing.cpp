@@ -23,7 +23,7 @@ void AppendEntry(std::string& text, const TRingFile& ring, const TRingTone& tone
   // RTTTL has sharps only, and no minus sign for an octave.
   const TMidiNote note = WrittenNote(tone, false, 0, INT32_MAX);
   if (tone.Duration != ring.DefaultDuration) text += IntToStr(tone.Duration);
-  text += UpperCase(note.Note) == "B" ? "H" : note.Note;
+  text += note.Note == "B" || note.Note == "b" ? "H" : note.Note;
   if (note.Accidental == raSharp) text += '#';
   if (note.Octave != ring.DefaultOctave) text += IntToStr(note.Octave);
   if (tone.Dot != rdNone) text += '.';
