@@ -255,16 +255,18 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
   return UpperCase(GetSymbolRawText(position));
 }
 
-// The bytes as CharAt gives them, taken in one piece.
+// The bytes as CharAt gives them, in one pass over the buffer.
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
   const std::string& data = FSourceBuffer.DataString();
   const int64_t begin = std::max(position.SourcePosition, 0);
   const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
   if (end <= begin) return {};
-  const auto held = static_cast<size_t>(std::clamp<int64_t>(end, begin, static_cast<int64_t>(data.size())) - begin);
-  std::string text = data.substr(static_cast<size_t>(std::min<int64_t>(begin, static_cast<int64_t>(data.size()))), held);
-  text.resize(static_cast<size_t>(end - begin), '\0');
-  std::replace(text.begin(), text.end(), '\x1A', '\0');
+  std::string text(static_cast<size_t>(end - begin), '\0');
+  const int64_t held = std::min<int64_t>(end, static_cast<int64_t>(data.size()));
+  for (int64_t i = begin; i < held; ++i) {
+    const char c = data[static_cast<size_t>(i)];
+    text[static_cast<size_t>(i - begin)] = c == 26 ? '\0' : c;
+  }
   return text;
 }
 

@@ -4,16 +4,19 @@
 
 namespace {
 
-uint64_t Mix(uint64_t hash, uint64_t value) { return (hash ^ value) * 0x9E3779B97F4A7C15ull; }
+uint64_t Pair(int32_t high, int32_t low) {
+  return uint64_t{static_cast<uint32_t>(high)} << 32 | static_cast<uint32_t>(low);
+}
 
-// Every field takes part, so tones that differ anywhere land apart.
+// Every field takes part, so tones that differ anywhere land apart; the
+// three products do not wait on each other.
 uint64_t ToneHash(const TRingTone& tone) {
-  const auto letter = static_cast<uint64_t>(tone.Note.empty() ? 0 : static_cast<uint8_t>(tone.Note[0]));
-  uint64_t hash = tone.Kind | uint64_t{tone.Dot} << 8 | uint64_t{tone.Accidental} << 16 | letter << 24 |
-                  uint64_t{tone.Note.size()} << 32;
-  for (const int32_t field : {tone.Duration, tone.Octave, tone.Volume, tone.ControlKind, tone.Value})
-    hash = Mix(hash, static_cast<uint32_t>(field));
-  return hash ^ (hash >> 32);
+  const auto letter = static_cast<int32_t>(tone.Note.empty() ? 0 : static_cast<uint8_t>(tone.Note[0]));
+  const int32_t small = tone.Kind | tone.Dot << 8 | tone.Accidental << 16 | letter << 24;
+  const uint64_t hash = Pair(tone.Duration, tone.Octave) * 0x9E3779B97F4A7C15ull ^
+                        Pair(tone.Volume, tone.Value) * 0xC2B2AE3D27D4EB4Full ^
+                        (Pair(tone.ControlKind, small) + tone.Note.size()) * 0x165667B19E3779F9ull;
+  return hash ^ (hash >> 29);
 }
 
 constexpr size_t kFirstSlots = 64;
