@@ -437,6 +437,31 @@ void TGrammarParser::PassOnComments() {
 }
 
 std::string TGrammarParser::LastSymbolText() const { return FScanner->GetSymbolRawText(FScanner->LastSymbol()); }
+
+// Up to nine digits, the numbers tunes are made of, are read in place
+// without building the symbol's text; anything else is read from its text.
+bool TGrammarParser::ShortLastNumber(int32_t& value) const {
+  const TSymbolPosition& symbol = FScanner->LastSymbol();
+  if (symbol.Length < 1 || symbol.Length > 9) return false;
+  int32_t number = 0;
+  for (int i = 0; i < symbol.Length; ++i) {
+    const char c = FScanner->CharAt(symbol.SourcePosition + i);
+    if (c < '0' || c > '9') return false;
+    number = number * 10 + (c - '0');
+  }
+  value = number;
+  return true;
+}
+
+int32_t TGrammarParser::LastSymbolNumber() const {
+  int32_t value = 0;
+  return ShortLastNumber(value) ? value : StrToInt(LastSymbolText());
+}
+
+int32_t TGrammarParser::LastSymbolNumberOr(int32_t fallback) const {
+  int32_t value = 0;
+  return ShortLastNumber(value) ? value : StrToIntDef(LastSymbolText(), fallback);
+}
 std::string TGrammarParser::LookAheadText() const { return FScanner->GetSymbolText(FScanner->LookAhead()); }
 std::string TGrammarParser::LookAheadRawText() const { return FScanner->GetSymbolRawText(FScanner->LookAhead()); }
 

@@ -313,6 +313,10 @@ class TGrammarParser : public TComponent {
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;
+  // The symbol accepted last as a number, as StrToInt (raising its error)
+  // or StrToIntDef would read its text.
+  int32_t LastSymbolNumber() const;
+  int32_t LastSymbolNumberOr(int32_t fallback) const;
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;
   char CharBeforeLookAhead() const;
@@ -339,6 +343,7 @@ class TGrammarParser : public TComponent {
     if (FScanner->Comments().Count() != 0) PassOnComments();
   }
   void PassOnComments();
+  bool ShortLastNumber(int32_t& value) const;
 
   TGrammarNotifyEvent FAfterParse;
   TAfterGrammarGetEvent FAfterGet;

@@ -175,5 +175,5 @@ void TRtttlParse::Note(std::string& letter, bool& sharp) {
 
 int32_t TRtttlParse::ReadInteger() {
   Get();
-  return StrToInt(LastSymbolText());
+  return LastSymbolNumber();
 }

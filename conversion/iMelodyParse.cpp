@@ -63,10 +63,7 @@ TiMelodyParseScanner::TiMelodyParseScanner() : TGrammarScanner(iMelodyScanTable(
 TiMelodyParse::TiMelodyParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TiMelodyParseScanner>(), kNames) {}
 
-int32_t TiMelodyParse::DurationFromCode(const std::string& text) {
-  const int32_t code = StrToIntDef(text, 2);
-  return code >= 0 && code <= 4 ? int32_t{1} << code : 32;
-}
+int32_t TiMelodyParse::DurationFromCode(int32_t code) { return code >= 0 && code <= 4 ? int32_t{1} << code : 32; }
 
 void TiMelodyParse::ParseTune() {
   for (const int symbol : {isBegin, isColon, isImelody, isLineEnd}) Expect(symbol);
@@ -105,7 +102,7 @@ void TiMelodyParse::ParseHeader() {
 
 void TiMelodyParse::ParseBeat() {
   Expect(symInteger);
-  FRing->Tempo = StrToIntDef(LastSymbolText(), 64);
+  FRing->Tempo = LastSymbolNumberOr(64);
 }
 
 // "S0", "S1" and "S2" are normal, continuous and staccato; any other value
@@ -131,7 +128,7 @@ void TiMelodyParse::ParseVolume() {
   if (LookAhead() == symEndOfText) return;
   Get();
   Get();
-  FRing->Volume = StrToIntDef(LastSymbolText(), 7);
+  FRing->Volume = LastSymbolNumberOr(7);
 }
 
 // Tones and controls follow each other without separators. The first entry
@@ -159,7 +156,8 @@ std::optional<TRingTone> TiMelodyParse::ParseTone() {
   if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
   tone.Note = Note();
   Expect(symInteger);
-  tone.Duration = DurationFromCode(LastSymbolText());
+  // A duration that is no number is a quarter.
+  tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
   if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone.Dot = SpecialDuration();
   // A prefix or an accidental without its letter ("*5" alone) adds no tone;
   // the prefix still holds for the tones after it.
@@ -171,7 +169,7 @@ std::optional<TRingTone> TiMelodyParse::ParseTone() {
 int32_t TiMelodyParse::ParseOctavePrefix() {
   Expect(isStar);
   Expect(symInteger);
-  FRunningOctave = StrToIntDef(LastSymbolText(), FRing->DefaultOctave);
+  FRunningOctave = LastSymbolNumberOr(FRing->DefaultOctave);
   return FRunningOctave;
 }
 
@@ -219,7 +217,7 @@ TRingTone TiMelodyParse::Control() {
 // A numbered "V" leaves the running volume alone; "+" and "-" step it.
 int32_t TiMelodyParse::VolumeValue() {
   switch (LookAhead()) {
-    case symInteger: Get(); return StrToIntDef(LastSymbolText(), 7);
+    case symInteger: Get(); return LastSymbolNumberOr(7);
     case isPlus: Get(); return FRunningVolume = Stepped(FRunningVolume, 1);
     case isMinus: Get(); return FRunningVolume = Stepped(FRunningVolume, -1);
     default: SyntaxError(ieVolumeControl); return 0;

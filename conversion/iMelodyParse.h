@@ -70,9 +70,9 @@ class TiMelodyParse : public TGrammarParser {
   void SetRing(TiMelodyRing* ring) { FRing = ring; }
   std::string Version() const override { return "1.1.1.66"; }
 
-  // The note value of a duration digit's text: 0 whole to 5 thirty-second;
-  // any other number a thirty-second, no number a quarter.
-  static int32_t DurationFromCode(const std::string& text);
+  // The note value of a duration digit: 0 whole to 5 thirty-second; any
+  // other number a thirty-second.
+  static int32_t DurationFromCode(int32_t code);
 
  protected:
   void ParseTune() override;
