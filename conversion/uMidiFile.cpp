@@ -274,6 +274,8 @@ void TMidiFile::Read(std::string_view bytes) {
 
 void TMidiFile::ReadTrackChunk(std::string_view body) {
   TMidiTrack& track = FTracks.push_back(TMidiTrack());
+  // A note message takes three bytes or more.
+  track.FEvents.reserve(body.size() / 3);
   TNoteOnIndex noteOns;
   TByteReader reader(body);
   uint8_t runningStatus = 0;

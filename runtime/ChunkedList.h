@@ -2,10 +2,11 @@
 // first chunk, appending never moves what is already held, so a long list
 // never needs its old and new storage at once, as a doubling array does
 // when it grows: its memory stays within a chunk of what its values take.
-// With TFirstChunk::Small the first chunk starts small and doubles up to
-// full size, so that many short lists stay small too, and an element's
-// address is stable once that chunk has reached full size; with
-// TFirstChunk::Full an element never moves. A list holds fewer than 2^32
+// With TFirstChunk::Small the first chunk starts small and grows fourfold
+// up to full size (or starts at the size reserve asks for), so that many
+// short lists stay small too, and an element's address is stable once that
+// chunk has reached full size; with TFirstChunk::Full an element never
+// moves. A list holds fewer than 2^32
 // values, so that an empty one costs little more than its chunk table.
 #pragma once
 
@@ -71,6 +72,14 @@ class TChunkedList {
     ++FSize;
     return slot;
   }
+  // Room for this many values in the first chunk, at most a full chunk, so
+  // that a list whose length is known roughly grows without moving.
+  void reserve(size_t count) {
+    if (!FChunks.empty() || count <= kFirstLength) return;
+    const size_t length = std::min(count, kChunkLength);
+    FChunks.push_back(NewChunk(length));
+    FCapacity = static_cast<uint32_t>(length);
+  }
   void clear() {
     FChunks.clear();
     FSize = 0;
@@ -87,7 +96,7 @@ class TChunkedList {
       FCapacity += static_cast<uint32_t>(length);
       return;
     }
-    const size_t length = std::min<size_t>(2 * FCapacity, kChunkLength);
+    const size_t length = std::min<size_t>(4 * FCapacity, kChunkLength);
     auto bigger = NewChunk(length);
     std::move(FChunks[0].get(), FChunks[0].get() + FSize, bigger.get());
     FChunks[0] = std::move(bigger);
