@@ -2,6 +2,7 @@
 // each notation the library reads, and the same tunes grown to any size.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,8 +23,22 @@ inline const std::vector<TNotation> kTargetNotations = {{"RTTTL", "00"},   {"Com
                                                         {"eMelody", "02"}, {"iMelody", "03"},  {"MIDI", "04"}};
 
 // The output buffer the program hands the library at the first call for a
-// tune of ordinary size.
+// tune of ordinary size; a large source gets four bytes of room per byte.
 constexpr int32_t kProgramOutputSize = 409600;
+inline size_t ProgramOutputSize(const std::string& source) {
+  return std::max<size_t>(kProgramOutputSize, 4 * source.size());
+}
+
+// The main of a benchmark program whose benchmarks are registered at run
+// time, by registerAll.
+inline int RunBenchmarks(int argc, char** argv, void (*registerAll)()) {
+  registerAll();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
 
 // A ringtone of ordinary length (64 tones, 300 bytes): values from whole to
 // thirty-second, dots, sharps, rests and three octaves.

@@ -51,8 +51,7 @@ void PeakPerSourceByte(benchmark::State& state, const std::string& from, const s
   const std::string scrambled = ScrambleText(text);
   const std::string fromDescriptor = "R" + from;
   const std::string toDescriptor = "R" + to;
-  // The buffer the program passes for a source of this size.
-  std::vector<char> buffer(std::max<size_t>(kProgramOutputSize, 4 * text.size()));
+  std::vector<char> buffer(ProgramOutputSize(text));
   size_t peak = 0;
   for (auto _ : state) {
     const size_t before = gHeldBytes;
@@ -85,11 +84,4 @@ void RegisterAll() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  RegisterAll();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv, RegisterAll); }
