@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
+#include <stdexcept>
 
 #include "Streams.h"
 #include "SysUtils.h"
@@ -175,17 +177,20 @@ void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::strin
                           TNoteOnIndex& noteOns) {
   if (&noteOns != FNoteOns.get()) FNoteOns.reset();  // it no longer knows every note-on
   const int32_t index = Count();
-  TStoredEvent& added = FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), 0});
-  if (added.IsMeta()) {
+  if (message.IsMeta()) {
     if (!FMetaData) FMetaData = std::make_unique<std::string>();
-    added.NoteLengthOrData = static_cast<int32_t>(FMetaData->size());
+    // Where the data starts must fit the event's four bytes.
+    if (FMetaData->size() + sizeof(uint32_t) + metaData.size() > INT32_MAX)
+      throw std::length_error("meta data too long");
+    FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), static_cast<int32_t>(FMetaData->size())});
     const auto length = static_cast<uint32_t>(metaData.size());
     FMetaData->append(reinterpret_cast<const char*>(&length), sizeof length);
     FMetaData->append(metaData);
-    if (added.Data1 == kMetaTrackName) FTrackNameAt = index;
-    if (added.Data1 == kMetaInstrumentName) FInstrumentNameAt = index;
+    if (message.Data1 == kMetaTrackName) FTrackNameAt = index;
+    if (message.Data1 == kMetaInstrumentName) FInstrumentNameAt = index;
     return;
   }
+  TStoredEvent& added = FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), 0});
   if (added.IsNoteOff()) {
     const int32_t latest = noteOns.Latest(added);
     if (latest >= 0) {
