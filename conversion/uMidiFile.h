@@ -80,6 +80,7 @@ class TMidiTrack {
     // The note length; for a meta event, where its data starts in FMetaData.
     int32_t NoteLengthOrData;
   };
+  static_assert(sizeof(TStoredEvent) == 12);
 
   // Appends, pairing through the given index of note-ons (a reader's, for
   // the one track it fills; AddEvent keeps one of the track's own).
