@@ -1,4 +1,6 @@
 // Calls the real libPelmora.so the way a program does, for the benchmarks.
+// PELMORA_LIBRARY names another build of the library to measure with the
+// same benchmark programs (an earlier build, say, for a before and after).
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -19,7 +21,8 @@ class BenchLibrary {
                                char*, int32_t, int32_t*);
 
   BenchLibrary() {
-    FHandle = dlopen(CAROLUNE_BIN_DIR "/libPelmora.so", RTLD_NOW | RTLD_LOCAL);
+    const char* path = std::getenv("PELMORA_LIBRARY");
+    FHandle = dlopen(path ? path : CAROLUNE_BIN_DIR "/libPelmora.so", RTLD_NOW | RTLD_LOCAL);
     if (!FHandle) {
       std::fprintf(stderr, "%s\n", dlerror());
       std::exit(1);
@@ -28,6 +31,11 @@ class BenchLibrary {
     FRing2Map = reinterpret_cast<Ring2Map>(dlsym(FHandle, "RING2MAP"));
   }
   ~BenchLibrary() { dlclose(FHandle); }
+  BenchLibrary(const BenchLibrary&) = delete;
+  BenchLibrary& operator=(const BenchLibrary&) = delete;
+
+  Ring2Ring RING2RING() const { return FRing2Ring; }
+  Ring2Map RING2MAP() const { return FRing2Map; }
 
   // Converts already scrambled text; returns the result code.
   int32_t Convert(const std::string& scrambled, const char* from, const char* to) {

@@ -23,20 +23,28 @@ constexpr TNoteSymbol kNotes[] = {
 // The frame's prefix "L35&2 " is these many symbols: L, 35, & and 2.
 constexpr int kPrefixSymbols = 4;
 
+const TScanTable& ComposerScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(csNot);
+    t.SetStartState('+', TScanState::Single(csPlus));
+    t.SetStartState('-', TScanState::Single(csMinus));
+    t.SetWordStartStates();
+    // E# and B# do not exist.
+    t.SetSharpStartStates({{'A', csASharp}, {'C', csCSharp}, {'D', csDSharp}, {'F', csFSharp}, {'G', csGSharp}});
+    for (const auto& [text, symbol] : {std::pair{"A", csA}, {"B", csB}, {"C", csC}, {"D", csD}, {"E", csE},
+                                       {"F", csF}, {"G", csG}, {"H", csH}, {"P", csP}})
+      t.AddKeyword(text, symbol);
+    // Only the single digits 1..6 are note values; any other number is an integer.
+    for (int digit = 1; digit <= 6; ++digit)
+      t.AddKeyword(std::string(1, static_cast<char>('0' + digit)), cs1 + digit - 1);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TComposerParseScanner::TComposerParseScanner() : TGrammarScanner(csNot) {
-  SetStartState('+', TScanState::Single(csPlus));
-  SetStartState('-', TScanState::Single(csMinus));
-  SetWordStartStates();
-  // E# and B# do not exist.
-  SetSharpStartStates({{'A', csASharp}, {'C', csCSharp}, {'D', csDSharp}, {'F', csFSharp}, {'G', csGSharp}});
-  for (const auto& [text, symbol] : {std::pair{"A", csA}, {"B", csB}, {"C", csC}, {"D", csD}, {"E", csE},
-                                     {"F", csF}, {"G", csG}, {"H", csH}, {"P", csP}})
-    AddKeyword(text, symbol);
-  // Only the single digits 1..6 are note values; any other number is an integer.
-  for (int digit = 1; digit <= 6; ++digit) AddKeyword(std::string(1, static_cast<char>('0' + digit)), cs1 + digit - 1);
-}
+TComposerParseScanner::TComposerParseScanner() : TGrammarScanner(ComposerScanTable()) {}
 
 TComposerParse::TComposerParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TComposerParseScanner>(), kNames) {}
@@ -46,26 +54,26 @@ TComposerParse::TComposerParse(TComponent* owner)
 void TComposerParse::ParseTune() {
   if (LookAheadText() == "L")
     for (int i = 0; i < kPrefixSymbols; ++i) Get();
-  FRing->Track->Assign(*ParseToneList());
+  *FRing->Track = std::move(*ParseToneList());
 }
 
 // The first tone is always tried, so an empty text is reported.
 std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
   auto track = NewTrack();
   do {
-    if (auto tone = ParseTone()) track->Add(std::move(tone));
+    if (const auto tone = ParseTone()) track->Add(*tone);
   } while (SymbolInSet(kNoteStart, LookAhead()));
   return track;
 }
 
 // A tone without a note letter is read to its end but adds nothing.
-std::unique_ptr<TRingTone> TComposerParse::ParseTone() {
-  auto tone = NewTone();
-  tone->Kind = rkNote;
-  Note(*tone);
-  if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(*tone);
-  if (SymbolInSet(kNoteValue, LookAhead())) Value(*tone);
-  if (tone->Note.empty()) return nullptr;
+std::optional<TRingTone> TComposerParse::ParseTone() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  Note(tone);
+  if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(tone);
+  if (SymbolInSet(kNoteValue, LookAhead())) Value(tone);
+  if (tone.Note.empty()) return std::nullopt;
   return tone;
 }
 

@@ -53,7 +53,7 @@ class TComposerParse : public TGrammarParser {
 
  private:
   std::unique_ptr<TRingTrack> ParseToneList();
-  std::unique_ptr<TRingTone> ParseTone();
+  std::optional<TRingTone> ParseTone();
   void Note(TRingTone& tone);
   void Scale(TRingTone& tone);
   void Value(TRingTone& tone);

@@ -37,36 +37,40 @@ void TCommentList::Add(const std::string& text, int line, int column) {
   FItems.Add(std::make_unique<TCommentItem>(TCommentItem{text.substr(0, end), line, column}));
 }
 
-// ----------------------------------------------------------------- scanner
+// ------------------------------------------------------------ scan tables
 
-TGrammarScanner::TGrammarScanner(int noSymbol) : FNoSymbol(noSymbol) {
+TScanTable::TScanTable(int noSymbol) : FNoSymbol(noSymbol) {
   FStartStates.fill(TScanState());
   FStartStates[0] = TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol};
 }
 
-void TGrammarScanner::SetStartStates(const std::string& chars, const TScanState& state) {
+void TScanTable::SetStartStates(const std::string& chars, const TScanState& state) {
   for (const char c : chars) SetStartState(Byte(c), state);
 }
 
-void TGrammarScanner::SetStartStates(char first, char last, const TScanState& state) {
+void TScanTable::SetStartStates(char first, char last, const TScanState& state) {
   for (int c = Byte(first); c <= Byte(last); ++c) SetStartState(static_cast<unsigned char>(c), state);
 }
 
-void TGrammarScanner::SetWordStartStates() {
+void TScanTable::SetWordStartStates() {
   SetStartStates('0', '9', TScanState::Integer());
   SetStartStates('A', 'Z', TScanState::Identifier());
   SetStartState('_', TScanState::Identifier());
 }
 
-void TGrammarScanner::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp) {
+void TScanTable::SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp) {
   for (const auto& [letter, symbol] : sharps)
     SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier, alsoSharp));
 }
 
-void TGrammarScanner::AddKeyword(const std::string& text, int symbol) {
+void TScanTable::AddKeyword(const std::string& text, int symbol) {
   const std::string upper = UpperCase(text);
   FKeywords[Byte(upper.at(0))].push_back(TKeyword{upper, symbol});
 }
+
+// ----------------------------------------------------------------- scanner
+
+TGrammarScanner::TGrammarScanner(const TScanTable& table) : FTable(table) {}
 
 char TGrammarScanner::CharAt(int position) const {
   const std::string& data = FSourceBuffer.DataString();
@@ -129,7 +133,7 @@ int TGrammarScanner::Get() {
   FLookAhead.Length = 0;
   FLookAhead.SourcePosition = FBufferPosition;
   FContextLength = 0;
-  const TScanState& state = FStartStates[Byte(FCurrentChar)];
+  const TScanState& state = FTable.StartStates()[Byte(FCurrentChar)];
   FSymbolStart = FBufferPosition;
   return ScanSymbol(state);
 }
@@ -151,7 +155,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       }
       // Without its second character the symbol goes on from the one just read.
       kind = state.Otherwise;
-      if (kind != TScanKind::Identifier) return FNoSymbol;
+      if (kind != TScanKind::Identifier) return FTable.NoSymbol();
       if (IsIdentifierChar(FCurrentChar)) continue;
       return KeywordOr(symIdentifier);
     }
@@ -172,7 +176,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       case TScanKind::Pair:
         break;
     }
-    return FNoSymbol;
+    return FTable.NoSymbol();
   }
 }
 
@@ -181,7 +185,7 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
 int TGrammarScanner::KeywordOr(int symbol) const {
   const int start = FLookAhead.SourcePosition;
   const int length = FLookAhead.Length;
-  for (const TKeyword& keyword : FKeywords[Byte(UpCaseCharAt(start))]) {
+  for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(Byte(UpCaseCharAt(start)))) {
     if (static_cast<int>(keyword.Text.size()) != length) continue;
     int i = 1;
     while (i < length && UpCaseCharAt(start + i) == keyword.Text[static_cast<size_t>(i)]) ++i;
@@ -251,10 +255,18 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
   return UpperCase(GetSymbolRawText(position));
 }
 
+// The bytes as CharAt gives them, in one pass over the buffer.
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
-  std::string text;
-  const int end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
-  for (int i = std::max(position.SourcePosition, 0); i < end; ++i) text += CharAt(i);
+  const std::string& data = FSourceBuffer.DataString();
+  const int64_t begin = std::max(position.SourcePosition, 0);
+  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+  if (end <= begin) return {};
+  std::string text(static_cast<size_t>(end - begin), '\0');
+  const int64_t held = std::min<int64_t>(end, static_cast<int64_t>(data.size()));
+  for (int64_t i = begin; i < held; ++i) {
+    const char c = data[static_cast<size_t>(i)];
+    text[static_cast<size_t>(i - begin)] = c == 26 ? '\0' : c;
+  }
   return text;
 }
 
@@ -317,7 +329,17 @@ TGrammarParser::TGrammarParser(TComponent* owner, std::unique_ptr<TGrammarScanne
 
 TGrammarParser::~TGrammarParser() = default;
 
-void TGrammarParser::LoadSource(TStream& stream) { GetSourceStream().LoadFromStream(stream); }
+void TGrammarParser::LoadSource(TStream& stream) {
+  // With room for the 0 byte that Reset appends, so that a long text is not
+  // copied once more to make room for it.
+  TMemoryStream& source = GetSourceStream();
+  const int64_t size = stream.Size();
+  source.SetSize(size + 1);
+  source.SetSize(size);
+  source.SetPosition(0);
+  if (size > 0) source.CopyFrom(stream, 0);
+  source.SetPosition(0);
+}
 
 void TGrammarParser::SetOnStatusUpdate(TStatusUpdateProc handler) {
   FOnStatusUpdate = std::move(handler);
@@ -408,14 +430,38 @@ std::string TGrammarParser::ErrorMessage(int code, const std::string& data) {
   return text;
 }
 
-void TGrammarParser::HandOverComments() {
+void TGrammarParser::PassOnComments() {
   TCommentList& comments = FScanner->Comments();
-  if (comments.Count() == 0) return;
   if (FOnComment) FOnComment(*this, comments);
   comments.Clear();
 }
 
 std::string TGrammarParser::LastSymbolText() const { return FScanner->GetSymbolRawText(FScanner->LastSymbol()); }
+
+// Up to nine digits, the numbers tunes are made of, are read in place
+// without building the symbol's text; anything else is read from its text.
+bool TGrammarParser::ShortLastNumber(int32_t& value) const {
+  const TSymbolPosition& symbol = FScanner->LastSymbol();
+  if (symbol.Length < 1 || symbol.Length > 9) return false;
+  int32_t number = 0;
+  for (int i = 0; i < symbol.Length; ++i) {
+    const char c = FScanner->CharAt(symbol.SourcePosition + i);
+    if (c < '0' || c > '9') return false;
+    number = number * 10 + (c - '0');
+  }
+  value = number;
+  return true;
+}
+
+int32_t TGrammarParser::LastSymbolNumber() const {
+  int32_t value = 0;
+  return ShortLastNumber(value) ? value : StrToInt(LastSymbolText());
+}
+
+int32_t TGrammarParser::LastSymbolNumberOr(int32_t fallback) const {
+  int32_t value = 0;
+  return ShortLastNumber(value) ? value : StrToIntDef(LastSymbolText(), fallback);
+}
 std::string TGrammarParser::LookAheadText() const { return FScanner->GetSymbolText(FScanner->LookAhead()); }
 std::string TGrammarParser::LookAheadRawText() const { return FScanner->GetSymbolRawText(FScanner->LookAhead()); }
 
@@ -449,11 +495,11 @@ const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, 
   return nullptr;
 }
 
-std::unique_ptr<TRingTone> TGrammarParser::NewTone() const {
-  auto tone = std::make_unique<TRingTone>();
-  tone->Duration = FRing->DefaultDuration;
-  tone->Octave = FRing->DefaultOctave;
-  tone->Volume = FRing->Volume;
+TRingTone TGrammarParser::NewTone() const {
+  TRingTone tone;
+  tone.Duration = FRing->DefaultDuration;
+  tone.Octave = FRing->DefaultOctave;
+  tone.Volume = FRing->Volume;
   return tone;
 }
 

@@ -4,17 +4,18 @@
 // with whatever they can, so a malformed tune loads as far as it parses.
 //
 // How a notation plugs in (the scanner and parser skeleton lives here only):
-//  - Scanner: derive from TGrammarScanner, hand the base the notation's
-//    no-symbol number, and in the constructor fill the start-state table
-//    (SetStartState/SetStartStates with TScanState::Single, Identifier,
-//    Integer or Pair; a Pair such as "C#" or CR LF goes on as an identifier
-//    or ends as no symbol without its second character; SetWordStartStates
-//    and SetSharpStartStates set the usual words and sharp notes) and the
-//    keywords (AddKeyword, matched in any case). The preset is "no symbol" for every
-//    character and "end of text" for 0. Blanks and codes 14..31 are skipped
-//    and comments ("//", "(*", "{") recognised in every notation. Integers
-//    are looked up among the keywords too, so a notation can give particular
-//    numbers symbols of their own (a keyword "1", say).
+//  - Scanner: derive from TGrammarScanner and hand the base the notation's
+//    TScanTable, built once (a function-local static) from the notation's
+//    no-symbol number, its start states (SetStartState/SetStartStates with
+//    TScanState::Single, Identifier, Integer or Pair; a Pair such as "C#" or
+//    CR LF goes on as an identifier or ends as no symbol without its second
+//    character; SetWordStartStates and SetSharpStartStates set the usual
+//    words and sharp notes) and its keywords (AddKeyword, matched in any
+//    case). The preset is "no symbol" for every character and "end of text"
+//    for 0. Blanks and codes 14..31 are skipped and comments ("//", "(*",
+//    "{") recognised in every notation. Integers are looked up among the
+//    keywords too, so a notation can give particular numbers symbols of
+//    their own (a keyword "1", say).
 //  - Parser: derive from TGrammarParser, hand the base the scanner and a
 //    static TGrammarNames (the terminal names of the codes 0..no-symbol, then
 //    the production error names: ErrorMessage is built from them), override
@@ -33,6 +34,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -42,8 +44,8 @@
 #include "OwnedList.h"
 #include "Streams.h"
 #include "SysUtils.h"
+#include "uRingBase.h"
 
-struct TRingTone;
 class TRingTrack;
 class TRingFile;
 class TGrammarParser;
@@ -134,9 +136,43 @@ struct TScanState {
   }
 };
 
+// A notation's scanner tables: the state in which a symbol starting with
+// each character is scanned, and the keywords by their first character.
+// They never change once built, so each notation builds them once and all
+// its scanners share them.
+class TScanTable {
+ public:
+  struct TKeyword {
+    std::string Text;  // upper case
+    int Symbol;
+  };
+
+  explicit TScanTable(int noSymbol);
+
+  void SetStartState(unsigned char c, const TScanState& state) { FStartStates[c] = state; }
+  void SetStartStates(const std::string& chars, const TScanState& state);
+  void SetStartStates(char first, char last, const TScanState& state);
+  // Digits start integers, letters and "_" identifiers.
+  void SetWordStartStates();
+  // Each letter with a "#" (or alsoSharp, when not 0) straight after it is
+  // the given symbol; without one it goes on as an identifier.
+  void SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp = 0);
+  // An upper-case word that the identifier (or integer) state turns into its symbol.
+  void AddKeyword(const std::string& text, int symbol);
+
+  const std::array<TScanState, 256>& StartStates() const { return FStartStates; }
+  const std::vector<TKeyword>& KeywordsStartingWith(unsigned char upper) const { return FKeywords[upper]; }
+  int NoSymbol() const { return FNoSymbol; }
+
+ private:
+  std::array<TScanState, 256> FStartStates;
+  std::array<std::vector<TKeyword>, 256> FKeywords;
+  int FNoSymbol;
+};
+
 class TGrammarScanner {
  public:
-  explicit TGrammarScanner(int noSymbol);
+  explicit TGrammarScanner(const TScanTable& table);
   virtual ~TGrammarScanner() = default;
   TGrammarScanner(const TGrammarScanner&) = delete;
   TGrammarScanner& operator=(const TGrammarScanner&) = delete;
@@ -156,7 +192,7 @@ class TGrammarScanner {
   std::string GetSymbolText(const TSymbolPosition& position) const;
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
 
-  std::array<TScanState, 256>& StartStateTable() { return FStartStates; }
+  const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
   void GotoBookmark(const std::string& bookmark);
 
@@ -164,31 +200,14 @@ class TGrammarScanner {
   const TSymbolPosition& LastSymbol() const { return FLastSymbol; }
   const TSymbolPosition& LookAhead() const { return FLookAhead; }
   int CurrentLine() const { return FCurrentLine; }
-  int NoSymbol() const { return FNoSymbol; }
+  int NoSymbol() const { return FTable.NoSymbol(); }
   TCommentList& Comments() { return FComments; }
 
   // The parser whose status handler hears of each new line.
   void SetParser(TGrammarParser* parser) { FParser = parser; }
   void SetStatusUpdate(TStatusUpdateProc handler) { FStatusUpdate = std::move(handler); }
 
- protected:
-  void SetStartState(unsigned char c, const TScanState& state) { FStartStates[c] = state; }
-  void SetStartStates(const std::string& chars, const TScanState& state);
-  void SetStartStates(char first, char last, const TScanState& state);
-  // Digits start integers, letters and "_" identifiers.
-  void SetWordStartStates();
-  // Each letter with a "#" (or alsoSharp, when not 0) straight after it is
-  // the given symbol; without one it goes on as an identifier.
-  void SetSharpStartStates(std::initializer_list<std::pair<char, int>> sharps, char alsoSharp = 0);
-  // An upper-case word that the identifier (or integer) state turns into its symbol.
-  void AddKeyword(const std::string& text, int symbol);
-
  private:
-  struct TKeyword {
-    std::string Text;
-    int Symbol;
-  };
-
   // Where a comment began: its first character, line and column.
   struct TCommentStart {
     int Position, Line, Column;
@@ -214,10 +233,7 @@ class TGrammarScanner {
   int FSourceLength = 0;
   TMemoryStream FSourceBuffer;
   int FLineStart = -2;
-  std::array<TScanState, 256> FStartStates;
-
-  const int FNoSymbol;
-  std::array<std::vector<TKeyword>, 256> FKeywords;
+  const TScanTable& FTable;
   TGrammarParser* FParser = nullptr;
   TCommentList FComments;
 };
@@ -297,6 +313,10 @@ class TGrammarParser : public TComponent {
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;
+  // The symbol accepted last as a number, as StrToInt (raising its error)
+  // or StrToIntDef would read its text.
+  int32_t LastSymbolNumber() const;
+  int32_t LastSymbolNumberOr(int32_t fallback) const;
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;
   char CharBeforeLookAhead() const;
@@ -310,7 +330,7 @@ class TGrammarParser : public TComponent {
   // otherwise reports errorCode, reads nothing and gives null.
   const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode);
   // A note preset from the tune's default duration and octave and its volume.
-  std::unique_ptr<TRingTone> NewTone() const;
+  TRingTone NewTone() const;
   std::unique_ptr<TRingTrack> NewTrack() const;
   void DoBeforeParse();
   void DoAfterParse();
@@ -319,7 +339,11 @@ class TGrammarParser : public TComponent {
   TRingFile* FRing = nullptr;
 
  private:
-  void HandOverComments();
+  void HandOverComments() {
+    if (FScanner->Comments().Count() != 0) PassOnComments();
+  }
+  void PassOnComments();
+  bool ShortLastNumber(int32_t& value) const;
 
   TGrammarNotifyEvent FAfterParse;
   TAfterGrammarGetEvent FAfterGet;

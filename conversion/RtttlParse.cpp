@@ -18,21 +18,29 @@ constexpr TNoteSymbol kNotes[] = {
     {rsGSharp, 'G', true},  {rsASharp, 'A', true},
 };
 
+const TScanTable& RtttlScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(rsNot);
+    t.SetStartState(',', TScanState::Single(rsComma));
+    t.SetStartState('.', TScanState::Single(rsDot));
+    t.SetStartState(':', TScanState::Single(rsColon));
+    t.SetStartState('=', TScanState::Single(rsEqual));
+    t.SetWordStartStates();
+    // Many real tunes write the sharp "_" ("a_5").
+    t.SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}},
+                          '_');
+    for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
+                                       {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
+                                       {"S", rsS}})
+      t.AddKeyword(text, symbol);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(rsNot) {
-  SetStartState(',', TScanState::Single(rsComma));
-  SetStartState('.', TScanState::Single(rsDot));
-  SetStartState(':', TScanState::Single(rsColon));
-  SetStartState('=', TScanState::Single(rsEqual));
-  SetWordStartStates();
-  // Many real tunes write the sharp "_" ("a_5").
-  SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}}, '_');
-  for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
-                                     {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
-                                     {"S", rsS}})
-    AddKeyword(text, symbol);
-}
+TRtttlParseScanner::TRtttlParseScanner() : TGrammarScanner(RtttlScanTable()) {}
 
 TRtttlParse::TRtttlParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TRtttlParseScanner>(), kNames) {}
@@ -49,7 +57,7 @@ void TRtttlParse::ParseTune() {
   }
   Expect(rsColon);
   const auto controls = ParseControlList();
-  for (const auto& control : controls->Tones) {
+  for (const TRingTone* control : controls->Tones) {
     switch (control->ControlKind) {
       case ckOctave: ring.DefaultOctave = control->Value; break;
       case ckDuration: ring.DefaultDuration = control->Value; break;
@@ -59,7 +67,7 @@ void TRtttlParse::ParseTune() {
     }
   }
   Expect(rsColon);
-  ring.Track->Assign(*ParseToneList());
+  *ring.Track = std::move(*ParseToneList());
 }
 
 std::unique_ptr<TRingTrack> TRtttlParse::ParseControlList() {
@@ -72,22 +80,22 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseControlList() {
   return track;
 }
 
-std::unique_ptr<TRingTone> TRtttlParse::ParseControl() {
-  auto tone = NewTone();
-  tone->Kind = rkControl;
+TRingTone TRtttlParse::ParseControl() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkControl;
   const char name = ControlName();
   if (LookAhead() == rsEqual) Get();
   int32_t value = 0;
   char letter = 0;
   ControlValue(value, letter);
   switch (name) {
-    case 'o': tone->ControlKind = ckOctave; break;
-    case 'd': tone->ControlKind = ckDuration; break;
-    case 'b': tone->ControlKind = ckTempo; break;
-    case 's': tone->ControlKind = ckStyle; break;
+    case 'o': tone.ControlKind = ckOctave; break;
+    case 'd': tone.ControlKind = ckDuration; break;
+    case 'b': tone.ControlKind = ckTempo; break;
+    case 's': tone.ControlKind = ckStyle; break;
     default: break;
   }
-  tone->Value = tone->ControlKind == ckStyle && letter != 0 ? letter : value;
+  tone.Value = tone.ControlKind == ckStyle && letter != 0 ? letter : value;
   return tone;
 }
 
@@ -119,7 +127,7 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
   // An entry that is no tone (a doubled comma, say) adds nothing.
   auto track = NewTrack();
   const auto addToneCommand = [&] {
-    if (auto tone = ToneCommand()) track->Add(std::move(tone));
+    if (const auto tone = ToneCommand()) track->Add(*tone);
   };
   addToneCommand();
   while (LookAhead() == rsComma) {
@@ -129,32 +137,32 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
   return track;
 }
 
-std::unique_ptr<TRingTone> TRtttlParse::ToneCommand() {
+std::optional<TRingTone> TRtttlParse::ToneCommand() {
   if (SymbolInSet(kToneStart, LookAhead())) return ParseTone();
   if (LookAhead() == rsO || LookAhead() == rsS) return ParseControl();
   SyntaxError(reToneCommand);
-  return nullptr;
+  return std::nullopt;
 }
 
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
-std::unique_ptr<TRingTone> TRtttlParse::ParseTone() {
-  auto tone = NewTone();
-  tone->Kind = rkNote;
-  tone->Duration = FRing->DefaultDuration;
-  tone->Octave = FRing->DefaultOctave;
-  if (LookAhead() == symInteger) tone->Duration = ParseDuration();
+std::optional<TRingTone> TRtttlParse::ParseTone() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  tone.Duration = FRing->DefaultDuration;
+  tone.Octave = FRing->DefaultOctave;
+  if (LookAhead() == symInteger) tone.Duration = ParseDuration();
   bool sharp = false;
-  Note(tone->Note, sharp);
+  Note(tone.Note, sharp);
   const bool octave = LookAhead() == symInteger;
-  if (octave) tone->Octave = ParseOctave();
+  if (octave) tone.Octave = ParseOctave();
   if (LookAhead() == rsDot) {
     ParseDot();
-    tone->Dot = rdDotted;
-    if (!octave && LookAhead() == symInteger) tone->Octave = ParseOctave();
+    tone.Dot = rdDotted;
+    if (!octave && LookAhead() == symInteger) tone.Octave = ParseOctave();
   }
-  tone->Accidental = sharp ? raSharp : raNatural;
-  if (tone->Note.empty()) return nullptr;
+  tone.Accidental = sharp ? raSharp : raNatural;
+  if (tone.Note.empty()) return std::nullopt;
   return tone;
 }
 
@@ -167,5 +175,5 @@ void TRtttlParse::Note(std::string& letter, bool& sharp) {
 
 int32_t TRtttlParse::ReadInteger() {
   Get();
-  return StrToInt(LastSymbolText());
+  return LastSymbolNumber();
 }

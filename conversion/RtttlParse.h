@@ -58,12 +58,12 @@ class TRtttlParse : public TGrammarParser {
 
  private:
   std::unique_ptr<TRingTrack> ParseControlList();
-  std::unique_ptr<TRingTone> ParseControl();
+  TRingTone ParseControl();
   char ControlName();
   void ControlValue(int32_t& value, char& letter);
   std::unique_ptr<TRingTrack> ParseToneList();
-  std::unique_ptr<TRingTone> ToneCommand();
-  std::unique_ptr<TRingTone> ParseTone();
+  std::optional<TRingTone> ToneCommand();
+  std::optional<TRingTone> ParseTone();
   int32_t ParseDuration() { return ReadInteger(); }
   void Note(std::string& letter, bool& sharp);
   int32_t ParseOctave() { return ReadInteger(); }

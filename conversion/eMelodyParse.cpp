@@ -15,20 +15,27 @@ const TGrammarNames kNames{
 const TSymbolSet kToneStart = SymbolSet({esPlus, esOpen, esB}) | SymbolRange(esHash, esA);
 const TSymbolSet kNoteLetter = SymbolSet({esB}) | SymbolRange(esP, esA);
 
+const TScanTable& eMelodyScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(esNot);
+    t.SetStartState('\r', TScanState::Pair('\n', esLineEnd, TScanKind::NoSymbol));
+    for (const auto& [c, symbol] : {std::pair{':', esColon}, {'+', esPlus}, {'(', esOpen}, {')', esClose},
+                                    {'#', esHash}, {'.', esDot}})
+      t.SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
+    t.SetWordStartStates();
+    for (const auto& [text, symbol] :
+         {std::pair{"BEGIN", esBegin}, {"EMELODY", esEmelody}, {"VERSION", esVersion}, {"NAME", esName},
+          {"COMPOSER", esComposer}, {"MELODY", esMelody}, {"END", esEnd}, {"B", esB}, {"P", esP}, {"C", esC},
+          {"D", esD}, {"E", esE}, {"F", esF}, {"G", esG}, {"A", esA}})
+      t.AddKeyword(text, symbol);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TeMelodyParseScanner::TeMelodyParseScanner() : TGrammarScanner(esNot) {
-  SetStartState('\r', TScanState::Pair('\n', esLineEnd, TScanKind::NoSymbol));
-  for (const auto& [c, symbol] : {std::pair{':', esColon}, {'+', esPlus}, {'(', esOpen}, {')', esClose},
-                                  {'#', esHash}, {'.', esDot}})
-    SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetWordStartStates();
-  for (const auto& [text, symbol] :
-       {std::pair{"BEGIN", esBegin}, {"EMELODY", esEmelody}, {"VERSION", esVersion}, {"NAME", esName},
-        {"COMPOSER", esComposer}, {"MELODY", esMelody}, {"END", esEnd}, {"B", esB}, {"P", esP}, {"C", esC},
-        {"D", esD}, {"E", esE}, {"F", esF}, {"G", esG}, {"A", esA}})
-    AddKeyword(text, symbol);
-}
+TeMelodyParseScanner::TeMelodyParseScanner() : TGrammarScanner(eMelodyScanTable()) {}
 
 TeMelodyParse::TeMelodyParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TeMelodyParseScanner>(), kNames) {}
@@ -60,7 +67,7 @@ void TeMelodyParse::ParseTune() {
   }
   Expect(esMelody);
   Expect(esColon);
-  FRing->Track->Assign(*ParseToneList());
+  *FRing->Track = std::move(*ParseToneList());
   for (const int symbol : {esLineEnd, esEnd, esColon, esEmelody}) Expect(symbol);
 }
 
@@ -68,25 +75,25 @@ void TeMelodyParse::ParseTune() {
 std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
   auto track = NewTrack();
   do {
-    if (auto tone = ParseToneCommand()) track->Add(std::move(tone));
+    if (const auto tone = ParseToneCommand()) track->Add(*tone);
   } while (SymbolInSet(kToneStart, LookAhead()));
   return track;
 }
 
-std::unique_ptr<TRingTone> TeMelodyParse::ParseTone() {
-  auto tone = NewTone();
-  tone->Kind = rkNote;
-  tone->Octave = FRing->DefaultOctave;
-  if (LookAhead() == esPlus) tone->Octave = ParseOctaveShift();
-  if (LookAhead() == esOpen || LookAhead() == esHash) tone->Accidental = Sharp();
+std::optional<TRingTone> TeMelodyParse::ParseTone() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  tone.Octave = FRing->DefaultOctave;
+  if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
+  if (LookAhead() == esOpen || LookAhead() == esHash) tone.Accidental = Sharp();
   int32_t code = 0;
-  tone->Note = Note(code);
+  tone.Note = Note(code);
   if (LookAhead() == esDot) {
     ParseDot();
     --code;
   }
-  tone->Duration = DurationFromCode(code);
-  if (tone->Note.empty()) return nullptr;
+  tone.Duration = DurationFromCode(code);
+  if (tone.Note.empty()) return std::nullopt;
   return tone;
 }
 

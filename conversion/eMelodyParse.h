@@ -64,8 +64,8 @@ class TeMelodyParse : public TGrammarParser {
  private:
   std::unique_ptr<TRingTrack> ParseToneList();
   // eMelody has no controls: every command is a tone.
-  std::unique_ptr<TRingTone> ParseToneCommand() { return ParseTone(); }
-  std::unique_ptr<TRingTone> ParseTone();
+  std::optional<TRingTone> ParseToneCommand() { return ParseTone(); }
+  std::optional<TRingTone> ParseTone();
   int32_t ParseOctaveShift();
   uint8_t Sharp();
   std::string Note(int32_t& code);

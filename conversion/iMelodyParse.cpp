@@ -36,30 +36,34 @@ int32_t Stepped(int32_t volume, int step) {
   return next > INT32_MAX || next < INT32_MIN ? volume : static_cast<int32_t>(next);
 }
 
+const TScanTable& iMelodyScanTable() {
+  static const TScanTable table = [] {
+    TScanTable t(isNot);
+    t.SetStartState('\r', TScanState::Pair('\n', isLineEnd, TScanKind::NoSymbol));
+    for (const auto& [c, symbol] : {std::pair{':', isColon}, {'+', isPlus}, {'-', isMinus}, {'*', isStar},
+                                    {'&', isAmpersand}, {'#', isHash}, {'.', isDot}, {';', isSemicolon}})
+      t.SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
+    t.SetWordStartStates();
+    for (const auto& [text, symbol] :
+         {std::pair{"BEGIN", isBegin}, {"IMELODY", isImelody}, {"VERSION", isVersion}, {"FORMAT", isFormat},
+          {"NAME", isName}, {"COMPOSER", isComposer}, {"BEAT", isBeat}, {"STYLE", isStyle}, {"VOLUME", isVolume},
+          {"MELODY", isMelody}, {"END", isEnd}, {"LEDON", isLedOn}, {"LEDOFF", isLedOff}, {"VIBEON", isVibeOn},
+          {"VIBEOFF", isVibeOff}, {"BACKON", isBackOn}, {"BACKOFF", isBackOff}, {"V", isV}, {"R", isR},
+          {"C", isC}, {"D", isD}, {"E", isE}, {"F", isF}, {"G", isG}, {"A", isA}, {"B", isB}})
+      t.AddKeyword(text, symbol);
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
-TiMelodyParseScanner::TiMelodyParseScanner() : TGrammarScanner(isNot) {
-  SetStartState('\r', TScanState::Pair('\n', isLineEnd, TScanKind::NoSymbol));
-  for (const auto& [c, symbol] : {std::pair{':', isColon}, {'+', isPlus}, {'-', isMinus}, {'*', isStar},
-                                  {'&', isAmpersand}, {'#', isHash}, {'.', isDot}, {';', isSemicolon}})
-    SetStartState(static_cast<unsigned char>(c), TScanState::Single(symbol));
-  SetWordStartStates();
-  for (const auto& [text, symbol] :
-       {std::pair{"BEGIN", isBegin}, {"IMELODY", isImelody}, {"VERSION", isVersion}, {"FORMAT", isFormat},
-        {"NAME", isName}, {"COMPOSER", isComposer}, {"BEAT", isBeat}, {"STYLE", isStyle}, {"VOLUME", isVolume},
-        {"MELODY", isMelody}, {"END", isEnd}, {"LEDON", isLedOn}, {"LEDOFF", isLedOff}, {"VIBEON", isVibeOn},
-        {"VIBEOFF", isVibeOff}, {"BACKON", isBackOn}, {"BACKOFF", isBackOff}, {"V", isV}, {"R", isR}, {"C", isC},
-        {"D", isD}, {"E", isE}, {"F", isF}, {"G", isG}, {"A", isA}, {"B", isB}})
-    AddKeyword(text, symbol);
-}
+TiMelodyParseScanner::TiMelodyParseScanner() : TGrammarScanner(iMelodyScanTable()) {}
 
 TiMelodyParse::TiMelodyParse(TComponent* owner)
     : TGrammarParser(owner, std::make_unique<TiMelodyParseScanner>(), kNames) {}
 
-int32_t TiMelodyParse::DurationFromCode(const std::string& text) {
-  const int32_t code = StrToIntDef(text, 2);
-  return code >= 0 && code <= 4 ? int32_t{1} << code : 32;
-}
+int32_t TiMelodyParse::DurationFromCode(int32_t code) { return code >= 0 && code <= 4 ? int32_t{1} << code : 32; }
 
 void TiMelodyParse::ParseTune() {
   for (const int symbol : {isBegin, isColon, isImelody, isLineEnd}) Expect(symbol);
@@ -75,7 +79,7 @@ void TiMelodyParse::ParseTune() {
   Expect(isColon);
   FRunningVolume = FRing->Volume;
   FRunningOctave = FRing->DefaultOctave;
-  FRing->Track->Assign(*ParseToneList());
+  *FRing->Track = std::move(*ParseToneList());
   for (const int symbol : {isLineEnd, isEnd, isColon, isImelody}) Expect(symbol);
 }
 
@@ -98,7 +102,7 @@ void TiMelodyParse::ParseHeader() {
 
 void TiMelodyParse::ParseBeat() {
   Expect(symInteger);
-  FRing->Tempo = StrToIntDef(LastSymbolText(), 64);
+  FRing->Tempo = LastSymbolNumberOr(64);
 }
 
 // "S0", "S1" and "S2" are normal, continuous and staccato; any other value
@@ -124,7 +128,7 @@ void TiMelodyParse::ParseVolume() {
   if (LookAhead() == symEndOfText) return;
   Get();
   Get();
-  FRing->Volume = StrToIntDef(LastSymbolText(), 7);
+  FRing->Volume = LastSymbolNumberOr(7);
 }
 
 // Tones and controls follow each other without separators. The first entry
@@ -132,31 +136,32 @@ void TiMelodyParse::ParseVolume() {
 std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
   auto track = NewTrack();
   do {
-    if (auto tone = ToneCommand()) track->Add(std::move(tone));
+    if (const auto tone = ToneCommand()) track->Add(*tone);
   } while (SymbolInSet(kToneListGoesOn, LookAhead()));
   return track;
 }
 
-std::unique_ptr<TRingTone> TiMelodyParse::ToneCommand() {
+std::optional<TRingTone> TiMelodyParse::ToneCommand() {
   if (SymbolInSet(kToneStart, LookAhead())) return ParseTone();
   if (SymbolInSet(kControlStart, LookAhead())) return Control();
   SyntaxError(ieToneCommand);
-  return nullptr;
+  return std::nullopt;
 }
 
-std::unique_ptr<TRingTone> TiMelodyParse::ParseTone() {
-  auto tone = NewTone();
-  tone->Kind = rkNote;
-  tone->Octave = FRunningOctave;
-  if (LookAhead() == isStar) tone->Octave = ParseOctavePrefix();
-  if (LookAhead() == isAmpersand || LookAhead() == isHash) tone->Accidental = Sharp();
-  tone->Note = Note();
+std::optional<TRingTone> TiMelodyParse::ParseTone() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  tone.Octave = FRunningOctave;
+  if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
+  if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
+  tone.Note = Note();
   Expect(symInteger);
-  tone->Duration = DurationFromCode(LastSymbolText());
-  if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone->Dot = SpecialDuration();
+  // A duration that is no number is a quarter.
+  tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
+  if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone.Dot = SpecialDuration();
   // A prefix or an accidental without its letter ("*5" alone) adds no tone;
   // the prefix still holds for the tones after it.
-  if (tone->Note.empty()) return nullptr;
+  if (tone.Note.empty()) return std::nullopt;
   return tone;
 }
 
@@ -164,7 +169,7 @@ std::unique_ptr<TRingTone> TiMelodyParse::ParseTone() {
 int32_t TiMelodyParse::ParseOctavePrefix() {
   Expect(isStar);
   Expect(symInteger);
-  FRunningOctave = StrToIntDef(LastSymbolText(), FRing->DefaultOctave);
+  FRunningOctave = LastSymbolNumberOr(FRing->DefaultOctave);
   return FRunningOctave;
 }
 
@@ -190,20 +195,20 @@ uint8_t TiMelodyParse::SpecialDuration() {
   return rdDotted;
 }
 
-std::unique_ptr<TRingTone> TiMelodyParse::Control() {
-  auto tone = NewTone();
-  tone->Kind = rkControl;
+TRingTone TiMelodyParse::Control() {
+  TRingTone tone = NewTone();
+  tone.Kind = rkControl;
   const int symbol = LookAhead();
   Get();
   if (symbol == isV) {
-    tone->ControlKind = ckVolume;
-    tone->Value = VolumeValue();
+    tone.ControlKind = ckVolume;
+    tone.Value = VolumeValue();
     return tone;
   }
   for (const TSwitchWord& word : kSwitchWords) {
     if (word.Symbol != symbol) continue;
-    tone->ControlKind = word.ControlKind;
-    tone->Value = word.Value;
+    tone.ControlKind = word.ControlKind;
+    tone.Value = word.Value;
     break;
   }
   return tone;
@@ -212,7 +217,7 @@ std::unique_ptr<TRingTone> TiMelodyParse::Control() {
 // A numbered "V" leaves the running volume alone; "+" and "-" step it.
 int32_t TiMelodyParse::VolumeValue() {
   switch (LookAhead()) {
-    case symInteger: Get(); return StrToIntDef(LastSymbolText(), 7);
+    case symInteger: Get(); return LastSymbolNumberOr(7);
     case isPlus: Get(); return FRunningVolume = Stepped(FRunningVolume, 1);
     case isMinus: Get(); return FRunningVolume = Stepped(FRunningVolume, -1);
     default: SyntaxError(ieVolumeControl); return 0;

@@ -70,9 +70,9 @@ class TiMelodyParse : public TGrammarParser {
   void SetRing(TiMelodyRing* ring) { FRing = ring; }
   std::string Version() const override { return "1.1.1.66"; }
 
-  // The note value of a duration digit's text: 0 whole to 5 thirty-second;
-  // any other number a thirty-second, no number a quarter.
-  static int32_t DurationFromCode(const std::string& text);
+  // The note value of a duration digit: 0 whole to 5 thirty-second; any
+  // other number a thirty-second.
+  static int32_t DurationFromCode(int32_t code);
 
  protected:
   void ParseTune() override;
@@ -84,13 +84,13 @@ class TiMelodyParse : public TGrammarParser {
   std::string ParseWord();
   void ParseVolume();
   std::unique_ptr<TRingTrack> ParseToneList();
-  std::unique_ptr<TRingTone> ToneCommand();
-  std::unique_ptr<TRingTone> ParseTone();
+  std::optional<TRingTone> ToneCommand();
+  std::optional<TRingTone> ParseTone();
   int32_t ParseOctavePrefix();
   uint8_t Sharp();
   std::string Note();
   uint8_t SpecialDuration();
-  std::unique_ptr<TRingTone> Control();
+  TRingTone Control();
   int32_t VolumeValue();
 
   // Where the melody stands: the volume that "V+" and "V-" step from, and

@@ -14,8 +14,8 @@
 
 namespace {
 
-const std::string kMelodyMarker = "\r\nMELODY:";
-const std::string kEndMarker = "\r\nEND:EMELODY";
+constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
+constexpr std::string_view kEndMarker = "\r\nEND:EMELODY";
 
 // MIDI keys span eleven octaves (0 to 10), so a shift of more than ten
 // octaves names no note that can sound; the bound keeps a hostile octave
@@ -27,43 +27,56 @@ bool IseMelodyLetter(char c) {
   return (upper >= 'A' && upper <= 'G') || upper == 'P';
 }
 
+// Where the upper-case marker first stands in the text from the position
+// on, in any case; npos when it does not.
+size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from) {
+  const auto sameLetter = [](char c, char upper) { return (c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c) == upper; };
+  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
+                                 marker.begin(), marker.end(), sameLetter);
+  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+}
+
 // The scanner reads a run of letters as one word, so adjacent note letters
 // are set apart by a blank.
-std::string SeparatedLetters(const std::string& melody) {
-  std::string separated;
-  separated.reserve(melody.size() * 2);
-  for (size_t i = 0; i < melody.size(); ++i) {
-    if (i > 0 && IseMelodyLetter(melody[i - 1]) && IseMelodyLetter(melody[i])) separated += ' ';
-    separated += melody[i];
-  }
-  return separated;
+bool NeedsBlank(std::string_view melody, size_t i) {
+  return i > 0 && IseMelodyLetter(melody[i - 1]) && IseMelodyLetter(melody[i]);
 }
 
 // The head up to and including the melody marker (the first nine characters
 // without one), the melody with its letters set apart, and the closing line.
 // Whatever follows the closing marker is dropped; without one the melody
-// runs to the end of the text.
-std::string RewrittenText(const std::string& text) {
-  const std::string upper = UpperCase(text);
-  const size_t marker = upper.find(kMelodyMarker);
+// runs to the end of the text. The text is built at its final size: a long
+// melody is not copied on the way.
+std::string RewrittenText(std::string_view text) {
+  const size_t marker = FindInAnyCase(text, kMelodyMarker, 0);
   const size_t melody = marker == std::string::npos ? std::min<size_t>(text.size(), 9) : marker + kMelodyMarker.size();
-  const size_t end = std::min(upper.find(kEndMarker, melody), text.size());
-  return text.substr(0, melody) + SeparatedLetters(text.substr(melody, end - melody)) + kEndMarker;
+  const size_t end = std::min(FindInAnyCase(text, kEndMarker, melody), text.size());
+  const std::string_view tones = text.substr(melody, end - melody);
+  size_t blanks = 0;
+  for (size_t i = 0; i < tones.size(); ++i) blanks += NeedsBlank(tones, i);
+  std::string rewritten;
+  rewritten.reserve(melody + tones.size() + blanks + kEndMarker.size());
+  rewritten.append(text.substr(0, melody));
+  for (size_t i = 0; i < tones.size(); ++i) {
+    if (NeedsBlank(tones, i)) rewritten += ' ';
+    rewritten += tones[i];
+  }
+  rewritten.append(kEndMarker);
+  return rewritten;
 }
 
 // A note's entry: "+" per octave over the one the reader assumes, the
 // accidental, and the letter cased and marked by its length code. Nothing
 // can say an octave below it: such a note is written in that octave.
-std::string eMelodyNote(const TRingTone& tone) {
+void AppendeMelodyNote(std::string& text, const TRingTone& tone) {
   const TMidiNote note =
       WrittenNote(tone, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
-  std::string entry(static_cast<size_t>(note.Octave - kNewTuneDefaultOctave), '+');
-  if (note.Accidental == raSharp) entry += '#';
-  if (note.Accidental == raFlat) entry += "(b)";
+  text.append(static_cast<size_t>(note.Octave - kNewTuneDefaultOctave), '+');
+  if (note.Accidental == raSharp) text += '#';
+  if (note.Accidental == raFlat) text += "(b)";
   const int32_t code = TeMelodyRing::DurationCode(tone.Duration);
-  entry += code <= 1 ? UpperCase(note.Note) : LowerCase(note.Note);
-  if (code == 0 || code == 2) entry += '.';
-  return entry;
+  text += code <= 1 ? UpperCase(note.Note) : LowerCase(note.Note);
+  if (code == 0 || code == 2) text += '.';
 }
 
 }  // namespace
@@ -78,17 +91,19 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TeMelodyRing::GetText() {
-  std::string melody;
-  for (const auto& tone : Track->Tones)
-    if (tone->Kind != rkControl) melody += eMelodyNote(*tone);
-  return "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + SingleLine(Name) + "\r\nCOMPOSER:" +
-         (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\nMELODY:" + melody + kEndMarker;
+  std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + SingleLine(Name) + "\r\nCOMPOSER:" +
+                     (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\nMELODY:";
+  for (const TRingTone* tone : Track->Tones)
+    if (tone->Kind != rkControl) AppendeMelodyNote(text, *tone);
+  text.append(kEndMarker);
+  return text;
 }
 
 void TeMelodyRing::LoadFromStream(TStream& stream) {
-  TMemoryStream source;
-  source.LoadFromStream(stream);
-  TMemoryStream rewritten(RewrittenText(source.DataString()));
+  // The whole text, from its beginning, as every text reader takes it.
+  stream.SetPosition(0);
+  std::string copy;
+  TMemoryStream rewritten(RewrittenText(BytesFromPosition(stream, copy)));
   ParseRing<TeMelodyParse>(*this, rewritten);
 }
 
@@ -110,32 +125,32 @@ const char* SwitchWord(int32_t controlKind, bool on) {
 }
 
 // A control's entry; tempo, style, octave and duration have none.
-std::string iMelodyControl(const TRingTone& tone) {
-  if (tone.ControlKind == ckVolume) return std::string("V").append(IntToStr(tone.Value));
-  const char* word = SwitchWord(tone.ControlKind, tone.Value == 1);
-  return word ? word : "";
+void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
+  if (tone.ControlKind == ckVolume) {
+    text.append("V").append(IntToStr(tone.Value));
+    return;
+  }
+  if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text += word;
 }
 
 // A note's entry. The octave prefix is written before the first note, so
 // that readers assuming any default agree, and then only where the octave
 // changes, so the running octave moves along with the melody. A prefix has
 // no minus sign.
-std::string iMelodyNote(const TRingTone& tone, std::optional<int32_t>& octave) {
+void AppendiMelodyNote(std::string& text, const TRingTone& tone, std::optional<int32_t>& octave) {
   const TMidiNote note = WrittenNote(tone, true, 0, INT32_MAX);
-  std::string entry;
   if (note.Octave != octave) {
     octave = note.Octave;
-    entry += '*';
-    entry += IntToStr(note.Octave);
+    text += '*';
+    text += IntToStr(note.Octave);
   }
-  if (note.Accidental == raSharp) entry += '#';
-  if (note.Accidental == raFlat) entry += '&';
-  entry += UpperCase(note.Note) == "P" ? "r" : note.Note;
-  entry += IntToStr(TiMelodyRing::DurationCode(tone.Duration));
-  if (tone.Dot == rdDotted) entry += '.';
-  if (tone.Dot == rdDoubleDotted) entry += ':';
-  if (tone.Dot == rdTriplet) entry += ';';
-  return entry;
+  if (note.Accidental == raSharp) text += '#';
+  if (note.Accidental == raFlat) text += '&';
+  text += tone.IsRest() ? "r" : note.Note;
+  text += IntToStr(TiMelodyRing::DurationCode(tone.Duration));
+  if (tone.Dot == rdDotted) text += '.';
+  if (tone.Dot == rdDoubleDotted) text += ':';
+  if (tone.Dot == rdTriplet) text += ';';
 }
 
 }  // namespace
@@ -147,15 +162,20 @@ int32_t TiMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TiMelodyRing::GetText() {
-  std::string melody;
-  std::optional<int32_t> octave;
-  for (const auto& tone : Track->Tones)
-    melody += tone->Kind == rkControl ? iMelodyControl(*tone) : iMelodyNote(*tone, octave);
   std::string text = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
   text += "BEAT:" + IntToStr(std::clamp(Tempo, kSlowestBeat, kFastestBeat)) + "\r\n";
   if (!Name.empty()) text += "NAME:" + SingleLine(Name) + "\r\n";
   text += "COMPOSER:" + (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\n";
-  return text + "MELODY:" + melody + "\r\nEND:IMELODY";
+  text += "MELODY:";
+  std::optional<int32_t> octave;
+  for (const TRingTone* tone : Track->Tones) {
+    if (tone->Kind == rkControl)
+      AppendiMelodyControl(text, *tone);
+    else
+      AppendiMelodyNote(text, *tone, octave);
+  }
+  text += "\r\nEND:IMELODY";
+  return text;
 }
 
 void TiMelodyRing::LoadFromStream(TStream& stream) { ParseRing<TiMelodyParse>(*this, stream); }

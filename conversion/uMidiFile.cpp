@@ -1,6 +1,10 @@
 #include "uMidiFile.h"
 
 #include <algorithm>
+#include <array>
+#include <climits>
+#include <cstring>
+#include <stdexcept>
 
 #include "Streams.h"
 #include "SysUtils.h"
@@ -23,192 +27,331 @@ int32_t WrappingSub(int32_t a, int32_t b) {
   return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
 }
 
-// One byte, or 0 past the end of the data.
-uint8_t ReadByte(TStream& stream) {
-  uint8_t byte = 0;
-  stream.Read(&byte, 1);
-  return byte;
-}
+// Reads the bytes of a file held in memory. Reading past the end gives no
+// bytes, as a stream does: a missing byte reads as 0 and a missing run is
+// cut short.
+class TByteReader {
+ public:
+  explicit TByteReader(std::string_view bytes) : FBytes(bytes) {}
 
-uint32_t ReadBigEndian32(TStream& stream) {
-  uint32_t value = 0;
-  for (int i = 0; i < 4; ++i) value = (value << 8) | ReadByte(stream);
-  return value;
-}
+  bool AtEnd() const { return FPosition >= FBytes.size(); }
+  size_t Position() const { return FPosition; }
+  void SkipTo(size_t position) { FPosition = std::min(position, FBytes.size()); }
+  void StepBack() { --FPosition; }
 
-// At most count bytes, never more than the stream still holds.
-std::string ReadBytes(TStream& stream, uint32_t count) {
-  const int64_t left = std::max<int64_t>(stream.Size() - stream.Position(), 0);
-  std::string bytes(static_cast<size_t>(std::min<int64_t>(count, left)), '\0');
-  bytes.resize(static_cast<size_t>(stream.Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
-  return bytes;
-}
+  uint8_t Byte() { return AtEnd() ? 0 : static_cast<uint8_t>(FBytes[FPosition++]); }
+  uint32_t BigEndian32() {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value = (value << 8) | Byte();
+    return value;
+  }
+  // The variable-length number: 7 bits a byte, most significant group
+  // first, every byte but the last with its high bit set. Reading stops at
+  // the first byte without the high bit or at the end.
+  uint32_t VarLen() {
+    uint32_t value = 0;
+    while (!AtEnd()) {
+      const uint8_t byte = Byte();
+      value = (value << 7) + (byte & 0x7F);
+      if ((byte & 0x80) == 0) break;
+    }
+    return value;
+  }
+  // At most count bytes, never more than are left.
+  std::string_view Bytes(uint32_t count) {
+    const std::string_view bytes = FBytes.substr(std::min(FPosition, FBytes.size()), count);
+    FPosition += bytes.size();
+    return bytes;
+  }
 
-void SkipTo(TStream& stream, int64_t position) {
-  stream.SetPosition(std::min(position, stream.Size()));
-}
+ private:
+  std::string_view FBytes;
+  size_t FPosition = 0;
+};
 
-void WriteByte(TStream& stream, uint8_t byte) { stream.WriteBuffer(&byte, 1); }
-
-void WriteBigEndian32(TStream& stream, uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) WriteByte(stream, static_cast<uint8_t>(value >> shift));
-}
-
-}  // namespace
-
-uint32_t ReadVarLen(TStream& stream) {
-  uint32_t value = 0;
-  uint8_t byte = 0;
-  do {
-    if (stream.Read(&byte, 1) != 1) break;
-    value = (value << 7) + (byte & 0x7F);
-  } while (byte & 0x80);
-  return value;
-}
-
-void WriteVarLen(TStream& stream, uint32_t value) {
+void AppendVarLen(std::string& bytes, uint32_t value) {
   uint8_t groups[5];
   int count = 0;
   do {
     groups[count++] = value & 0x7F;
     value >>= 7;
   } while (value != 0);
-  while (count > 1) WriteByte(stream, static_cast<uint8_t>(groups[--count] | 0x80));
-  WriteByte(stream, groups[0]);
+  while (count > 1) bytes += static_cast<char>(groups[--count] | 0x80);
+  bytes += static_cast<char>(groups[0]);
 }
 
-void TMidiTrack::AddEvent(std::unique_ptr<TMidiEvent> event) {
-  if (event->IsMeta() && event->Data1 == kMetaTrackName) TrackName = event->MetaData;
-  if (event->IsMeta() && event->Data1 == kMetaInstrumentName) InstrumentName = event->MetaData;
-  RunningTotal = WrappingAdd(RunningTotal, event->Delta);
-  event->AbsoluteTime = RunningTotal;
-  event->NoteLength = 0;
-  TMidiEvent* added = FEvents.Add(std::move(event));
+size_t VarLenSize(uint32_t value) {
+  size_t size = 1;
+  while (value >>= 7) ++size;
+  return size;
+}
 
-  const auto slot = static_cast<uint16_t>((added->Status & 0x0F) << 8 | added->Data1);
-  if (added->IsNoteOff()) {
-    if (const auto latest = FLatestNoteOn.find(slot); latest != FLatestNoteOn.end()) {
-      latest->second->NoteLength = WrappingSub(RunningTotal, latest->second->AbsoluteTime);
-      added->NoteLength = -1;
+void AppendBigEndian32(std::string& bytes, uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(value >> shift);
+}
+
+bool HasTwoDataBytes(uint8_t status) { return status < 0xC0 || status > 0xDF; }
+
+// How the writer puts a track's events: channel messages with running
+// status, meta events with their data; any other event is left out.
+// Measure counts the bytes, so that the body can be written in one piece
+// after its length.
+template <class TPut>
+void PutTrackBody(const TMidiTrack& track, TPut&& put) {
+  uint8_t runningStatus = 0;
+  for (int i = 0; i < track.Count(); ++i) {
+    const TMidiMessage& e = track.Message(i);
+    if (e.IsChannelMessage()) {
+      put.VarLen(static_cast<uint32_t>(track.Delta(i)));
+      if (e.Status != runningStatus) {
+        put.Byte(e.Status);
+        runningStatus = e.Status;
+      }
+      put.Byte(e.Data1);
+      if (HasTwoDataBytes(e.Status)) put.Byte(e.Data2);
+    } else if (e.IsMeta()) {
+      const std::string_view data = track.MetaData(i);
+      put.VarLen(static_cast<uint32_t>(track.Delta(i)));
+      put.Byte(0xFF);
+      put.Byte(e.Data1);
+      put.VarLen(static_cast<uint32_t>(data.size()));
+      put.Bytes(data);
+    }
+  }
+}
+
+struct TMeasure {
+  size_t Size = 0;
+  void Byte(uint8_t) { ++Size; }
+  void VarLen(uint32_t value) { Size += VarLenSize(value); }
+  void Bytes(std::string_view bytes) { Size += bytes.size(); }
+};
+
+struct TAppend {
+  std::string& Out;
+  void Byte(uint8_t byte) { Out += static_cast<char>(byte); }
+  void VarLen(uint32_t value) { AppendVarLen(Out, value); }
+  void Bytes(std::string_view bytes) { Out.append(bytes); }
+};
+
+}  // namespace
+
+// The latest note-on of each channel and key, by its index in the track:
+// a note-off finds its note-on at once however long the track is. A
+// channel's table is made when the channel first sounds, so a track costs
+// what the channels it uses cost.
+class TNoteOnIndex {
+ public:
+  int32_t Latest(const TMidiMessage& m) const {
+    const auto& keys = FChannels[m.Status & 0x0F];
+    return keys ? (*keys)[m.Data1] : -1;
+  }
+  void Set(const TMidiMessage& m, int32_t index) {
+    auto& keys = FChannels[m.Status & 0x0F];
+    if (!keys) {
+      keys = std::make_unique<std::array<int32_t, 256>>();
+      keys->fill(-1);
+    }
+    (*keys)[m.Data1] = index;
+  }
+
+ private:
+  std::array<std::unique_ptr<std::array<int32_t, 256>>, 16> FChannels;
+};
+
+TMidiTrack::TMidiTrack() = default;
+TMidiTrack::~TMidiTrack() = default;
+TMidiTrack::TMidiTrack(TMidiTrack&&) noexcept = default;
+TMidiTrack& TMidiTrack::operator=(TMidiTrack&&) noexcept = default;
+
+void TMidiTrack::AddEvent(const TMidiEvent& event) {
+  if (!FNoteOns) {
+    FNoteOns = std::make_unique<TNoteOnIndex>();
+    for (int i = 0; i < Count(); ++i)
+      if (Message(i).IsNoteOn()) FNoteOns->Set(Message(i), i);
+  }
+  AddEvent(event, event.Delta, event.MetaData, *FNoteOns);
+}
+
+void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData,
+                          TNoteOnIndex& noteOns) {
+  if (&noteOns != FNoteOns.get()) FNoteOns.reset();  // it no longer knows every note-on
+  const int32_t index = Count();
+  if (message.IsMeta()) {
+    if (!FMetaData) FMetaData = std::make_unique<std::string>();
+    // Where the data starts must fit the event's four bytes.
+    if (FMetaData->size() + sizeof(uint32_t) + metaData.size() > INT32_MAX)
+      throw std::length_error("meta data too long");
+    FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), static_cast<int32_t>(FMetaData->size())});
+    const auto length = static_cast<uint32_t>(metaData.size());
+    FMetaData->append(reinterpret_cast<const char*>(&length), sizeof length);
+    FMetaData->append(metaData);
+    if (message.Data1 == kMetaTrackName) FTrackNameAt = index;
+    if (message.Data1 == kMetaInstrumentName) FInstrumentNameAt = index;
+    return;
+  }
+  TStoredEvent& added = FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), 0});
+  if (added.IsNoteOff()) {
+    const int32_t latest = noteOns.Latest(added);
+    if (latest >= 0) {
+      TStoredEvent& noteOn = FEvents[static_cast<size_t>(latest)];
+      noteOn.NoteLengthOrData = WrappingSub(added.AbsoluteTime, noteOn.AbsoluteTime);
+      added.NoteLengthOrData = -1;
     }
   }
   // A velocity-0 note-on still counts as the channel's latest note-on on
   // that key: a later note-off pairs with it.
-  if (added->IsNoteOn()) FLatestNoteOn[slot] = added;
+  if (added.IsNoteOn()) noteOns.Set(added, index);
+}
+
+std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
+  if (index < 0 || index >= Count()) return std::nullopt;
+  TMidiEvent event;
+  static_cast<TMidiMessage&>(event) = Message(index);
+  event.MetaData = MetaData(index);
+  event.Delta = Delta(index);
+  event.AbsoluteTime = FEvents[static_cast<size_t>(index)].AbsoluteTime;
+  event.NoteLength = NoteLength(index);
+  return event;
+}
+
+int32_t TMidiTrack::Delta(int index) const {
+  const auto i = static_cast<size_t>(index);
+  return i == 0 ? FEvents[i].AbsoluteTime : WrappingSub(FEvents[i].AbsoluteTime, FEvents[i - 1].AbsoluteTime);
+}
+
+int32_t TMidiTrack::NoteLength(int index) const {
+  const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+  return e.IsMeta() ? 0 : e.NoteLengthOrData;
+}
+
+std::string_view TMidiTrack::MetaData(int index) const {
+  const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+  if (!e.IsMeta()) return {};
+  uint32_t length = 0;
+  std::memcpy(&length, FMetaData->data() + e.NoteLengthOrData, sizeof length);
+  return std::string_view(*FMetaData).substr(static_cast<size_t>(e.NoteLengthOrData) + sizeof length, length);
+}
+
+std::string TMidiTrack::MetaDataOfLast(int32_t index) const {
+  return index < 0 ? std::string() : std::string(MetaData(index));
+}
+
+TMidiTrack* TMidiFile::GetTrack(int index) {
+  return index < 0 || index >= TrackCount() ? nullptr : &FTracks[static_cast<size_t>(index)];
+}
+
+const TMidiTrack* TMidiFile::GetTrack(int index) const {
+  return index < 0 || index >= TrackCount() ? nullptr : &FTracks[static_cast<size_t>(index)];
 }
 
 void TMidiFile::LoadFromStream(TStream& stream) {
+  std::string copy;
+  Read(BytesFromPosition(stream, copy));
+}
+
+void TMidiFile::Read(std::string_view bytes) {
   ClearTracks();
   FileTempo = 120;
-  while (stream.Position() < stream.Size()) {
-    char kind[4] = {};
-    stream.Read(kind, 4);
-    const uint32_t length = ReadBigEndian32(stream);
-    const int64_t end = stream.Position() + length;
-    if (std::equal(kind, kind + 4, "MThd")) {
-      ReadHeaderChunk(stream, end);
-    } else if (std::equal(kind, kind + 4, "MTrk")) {
+  TByteReader reader(bytes);
+  while (!reader.AtEnd()) {
+    const std::string_view kind = reader.Bytes(4);
+    const uint32_t length = reader.BigEndian32();
+    const size_t end = reader.Position() + length;
+    if (kind == "MThd") {
+      reader.Byte();
+      const uint8_t format = reader.Byte();
+      if (format <= 2) FileFormat = format;
+      reader.Byte();  // the track count is what the chunks say, not this
+      reader.Byte();
+      const uint8_t high = reader.Byte();
+      Division = (high << 8) | reader.Byte();
+      if (end > reader.Position()) reader.SkipTo(end);
+    } else if (kind == "MTrk") {
       // The track is read from its own bytes, so that an event running past
       // the chunk's end cannot swallow the tracks after it.
-      TMemoryStream body(ReadBytes(stream, length));
-      ReadTrackChunk(body);
+      ReadTrackChunk(reader.Bytes(length));
     } else {
-      SkipTo(stream, end);  // a vendor's chunk: not ours to read
+      reader.SkipTo(end);  // a vendor's chunk: not ours to read
     }
   }
 }
 
-void TMidiFile::ReadHeaderChunk(TStream& stream, int64_t end) {
-  ReadByte(stream);
-  const uint8_t format = ReadByte(stream);
-  if (format <= 2) FileFormat = format;
-  ReadByte(stream);  // the track count is what the chunks say, not this
-  ReadByte(stream);
-  const uint8_t high = ReadByte(stream);
-  Division = (high << 8) | ReadByte(stream);
-  if (end > stream.Position()) SkipTo(stream, end);
-}
-
-void TMidiFile::ReadTrackChunk(TStream& stream) {
-  TMidiTrack* track = AddTrack(std::make_unique<TMidiTrack>());
+void TMidiFile::ReadTrackChunk(std::string_view body) {
+  TMidiTrack& track = FTracks.push_back(TMidiTrack());
+  // A note message takes three bytes or more.
+  track.FEvents.reserve(body.size() / 3);
+  TNoteOnIndex noteOns;
+  TByteReader reader(body);
   uint8_t runningStatus = 0;
-  while (stream.Position() < stream.Size()) {
-    auto event = std::make_unique<TMidiEvent>();
-    event->Delta = static_cast<int32_t>(ReadVarLen(stream));
+  while (!reader.AtEnd()) {
+    TMidiMessage message;
+    std::string_view metaData;
+    const auto delta = static_cast<int32_t>(reader.VarLen());
     // A status byte starts a new running status; a data byte is left for
     // the event to read. Past the end there is neither.
-    uint8_t byte = 0;
-    if (stream.Read(&byte, 1) == 1) {
+    if (!reader.AtEnd()) {
+      const uint8_t byte = reader.Byte();
       if (byte >= 0x80)
         runningStatus = byte;
       else
-        stream.Seek(-1, TSeekOrigin::soCurrent);
+        reader.StepBack();
     }
-    event->Status = runningStatus;
+    message.Status = runningStatus;
     if (runningStatus == 0xFF) {
-      event->Data1 = ReadByte(stream);
-      event->MetaData = ReadBytes(stream, ReadVarLen(stream));
-      if (event->Data1 == kMetaTempo && event->MetaData.size() >= 3) {
-        const auto& d = event->MetaData;
-        const uint32_t micros = (static_cast<uint8_t>(d[0]) << 16) | (static_cast<uint8_t>(d[1]) << 8) |
-                                static_cast<uint8_t>(d[2]);
+      message.Data1 = reader.Byte();
+      metaData = reader.Bytes(reader.VarLen());
+      if (message.Data1 == kMetaTempo && metaData.size() >= 3) {
+        const uint32_t micros = (static_cast<uint8_t>(metaData[0]) << 16) |
+                                (static_cast<uint8_t>(metaData[1]) << 8) | static_cast<uint8_t>(metaData[2]);
         // A tempo of zero microseconds is no tempo at all; keep the last one.
         if (micros != 0) FileTempo = static_cast<int32_t>(60000000 / micros);
       }
     } else if (runningStatus == 0xF0 || runningStatus == 0xF7) {
-      ReadBytes(stream, ReadVarLen(stream));  // system exclusive: the body is not kept
+      reader.Bytes(reader.VarLen());  // system exclusive: the body is not kept
     } else if ((runningStatus >= 0x80 && runningStatus <= 0xBF) || (runningStatus >= 0xE0 && runningStatus <= 0xEF)) {
-      event->Data1 = ReadByte(stream);
-      event->Data2 = ReadByte(stream);
+      message.Data1 = reader.Byte();
+      message.Data2 = reader.Byte();
     } else if (runningStatus >= 0xC0 && runningStatus <= 0xDF) {
-      event->Data1 = ReadByte(stream);
+      message.Data1 = reader.Byte();
     }
-    track->AddEvent(std::move(event));
+    track.AddEvent(message, delta, metaData, noteOns);
   }
+}
+
+std::string TMidiFile::FileBytes() const {
+  std::string bytes = "MThd";
+  AppendBigEndian32(bytes, 6);
+  bytes += '\0';
+  bytes += static_cast<char>(TrackCount() > 0 ? 1 : 0);
+  bytes += '\0';
+  bytes += static_cast<char>(TrackCount());
+  bytes += static_cast<char>(Division >> 8);
+  bytes += static_cast<char>(Division);
+  // Each body is measured first, so the file is built at its final size.
+  std::vector<size_t> bodySizes;
+  size_t total = bytes.size();
+  for (size_t t = 0; t < FTracks.size(); ++t) {
+    TMeasure measure;
+    PutTrackBody(FTracks[t], measure);
+    bodySizes.push_back(measure.Size);
+    total += 8 + measure.Size;
+  }
+  bytes.reserve(total);
+  for (size_t t = 0; t < FTracks.size(); ++t) {
+    bytes += "MTrk";
+    AppendBigEndian32(bytes, static_cast<uint32_t>(bodySizes[t]));
+    PutTrackBody(FTracks[t], TAppend{bytes});
+  }
+  return bytes;
 }
 
 void TMidiFile::SaveMidiToStream(TMemoryStream& stream) const {
   stream.SetPosition(0);
-  stream.WriteString("MThd");
-  WriteBigEndian32(stream, 6);
-  WriteByte(stream, 0);
-  WriteByte(stream, TrackCount() > 0 ? 1 : 0);
-  WriteByte(stream, 0);
-  WriteByte(stream, static_cast<uint8_t>(TrackCount()));
-  WriteByte(stream, static_cast<uint8_t>(Division >> 8));
-  WriteByte(stream, static_cast<uint8_t>(Division));
-  for (const auto& track : FTracks) {
-    TMemoryStream body;
-    uint8_t runningStatus = 0;
-    for (int i = 0; i < track->Count(); ++i) {
-      const TMidiEvent& e = *track->GetEvent(i);
-      if (e.IsChannelMessage()) {
-        WriteVarLen(body, static_cast<uint32_t>(e.Delta));
-        if (e.Status != runningStatus) {
-          WriteByte(body, e.Status);
-          runningStatus = e.Status;
-        }
-        WriteByte(body, e.Data1);
-        if (e.Status < 0xC0 || e.Status > 0xDF) WriteByte(body, e.Data2);
-      } else if (e.IsMeta()) {
-        WriteVarLen(body, static_cast<uint32_t>(e.Delta));
-        WriteByte(body, 0xFF);
-        WriteByte(body, e.Data1);
-        WriteVarLen(body, static_cast<uint32_t>(e.MetaData.size()));
-        body.WriteString(e.MetaData);
-      }
-    }
-    stream.WriteString("MTrk");
-    WriteBigEndian32(stream, static_cast<uint32_t>(body.Size()));
-    stream.WriteString(body.DataString());
-  }
+  stream.WriteString(FileBytes());
 }
 
-std::string TMidiFile::GetText() {
-  TMemoryStream stream;
-  SaveMidiToStream(stream);
-  return stream.DataString();
-}
+std::string TMidiFile::GetText() { return FileBytes(); }
 
 std::unique_ptr<TMidiEvent> NewTempoEvent(int32_t tempo) {
   // The event holds three bytes: a tempo slower than they can say is held

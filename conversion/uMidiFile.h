@@ -4,24 +4,21 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 
-#include "OwnedList.h"
+#include "ChunkedList.h"
 #include "uRingFile.h"
 
 class TMemoryStream;
+class TNoteOnIndex;
 
-struct TMidiEvent {
+// The status and data bytes of an event, and what they make of it.
+struct TMidiMessage {
   uint8_t Status = 0;  // 0x80-0xEF channel message, 0xFF meta event, 0xF0-0xFE system
   uint8_t Data1 = 0;   // the key of a note message; a meta event's type
   uint8_t Data2 = 0;   // the velocity of a note message
-  std::string MetaData;
-  int32_t Delta = 0;         // ticks since the previous event of the track
-  int32_t AbsoluteTime = 0;  // ticks since the start of the track
-  // A note-on: ticks until its paired note-off (0 while unpaired);
-  // -1 on a note-off that was paired; 0 otherwise.
-  int32_t NoteLength = 0;
 
   bool IsNoteOn() const { return (Status & 0xF0) == 0x90; }
   // A note-on with a velocity: it starts a note.
@@ -33,25 +30,71 @@ struct TMidiEvent {
   bool IsChannelMessage() const { return Status >= 0x80 && Status <= 0xEF; }
 };
 
+struct TMidiEvent : TMidiMessage {
+  std::string MetaData;
+  int32_t Delta = 0;         // ticks since the previous event of the track
+  int32_t AbsoluteTime = 0;  // ticks since the start of the track
+  // A note-on: ticks until its paired note-off (0 while unpaired);
+  // -1 on a note-off that was paired; 0 otherwise.
+  int32_t NoteLength = 0;
+};
+
+// The events of one track. A file holds millions of events of a few bytes
+// each, so they are kept in twelve bytes apiece: the three message bytes,
+// the absolute time (the delta is its step from the event before) and the
+// note length, which a meta event, having none, uses to find its data.
 class TMidiTrack {
  public:
-  std::string TrackName;       // text of the last meta event of type 3
-  std::string InstrumentName;  // text of the last meta event of type 4
-  int32_t RunningTotal = 0;
+  TMidiTrack();
+  ~TMidiTrack();
+  TMidiTrack(TMidiTrack&&) noexcept;
+  TMidiTrack& operator=(TMidiTrack&&) noexcept;
+
+  // The text of the last meta event of type 3 (track name) and of type 4
+  // (instrument name); empty without one.
+  std::string TrackName() const { return MetaDataOfLast(FTrackNameAt); }
+  std::string InstrumentName() const { return MetaDataOfLast(FInstrumentNameAt); }
+  // Ticks from the start of the track to its last event.
+  int32_t RunningTotal() const { return FEvents.empty() ? 0 : FEvents.back().AbsoluteTime; }
 
   // Appends the event at the running total and pairs a note-off with the
   // latest earlier note-on of its channel and key.
-  void AddEvent(std::unique_ptr<TMidiEvent> event);
-  // The event, or null for an index outside the track.
-  TMidiEvent* GetEvent(int index) const { return FEvents.Find(index); }
-  int Count() const { return FEvents.Count(); }
+  void AddEvent(std::unique_ptr<TMidiEvent> event) { AddEvent(*event); }
+  void AddEvent(const TMidiEvent& event);
+  // The event, or nothing for an index outside the track.
+  std::optional<TMidiEvent> GetEvent(int index) const;
+  int Count() const { return static_cast<int>(FEvents.size()); }
+
+  // The parts of an event, read without building it; the index must lie
+  // inside the track.
+  const TMidiMessage& Message(int index) const { return FEvents[static_cast<size_t>(index)]; }
+  int32_t Delta(int index) const;
+  int32_t NoteLength(int index) const;
+  std::string_view MetaData(int index) const;
 
  private:
-  TOwnedList<TMidiEvent> FEvents;
-  // The latest note-on per channel and key, so that pairing takes constant
-  // time however long the track is. Only the keys the track sounds have an
-  // entry: a file of many small tracks costs memory by its size.
-  std::unordered_map<uint16_t, TMidiEvent*> FLatestNoteOn;
+  friend class TMidiFile;
+
+  struct TStoredEvent : TMidiMessage {
+    int32_t AbsoluteTime;
+    // The note length; for a meta event, where its data starts in FMetaData.
+    int32_t NoteLengthOrData;
+  };
+  static_assert(sizeof(TStoredEvent) == 12);
+
+  // Appends, pairing through the given index of note-ons (a reader's, for
+  // the one track it fills; AddEvent keeps one of the track's own).
+  void AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData, TNoteOnIndex& noteOns);
+  std::string MetaDataOfLast(int32_t index) const;
+
+  TChunkedList<TStoredEvent> FEvents;
+  // The data of every meta event, each after its length in four bytes;
+  // made with the first meta event.
+  std::unique_ptr<std::string> FMetaData;
+  int32_t FTrackNameAt = -1;
+  int32_t FInstrumentNameAt = -1;
+  // Built when AddEvent is first called, from the events the track has.
+  std::unique_ptr<TNoteOnIndex> FNoteOns;
 };
 
 class TMidiFile : public TRingFile {
@@ -66,24 +109,23 @@ class TMidiFile : public TRingFile {
   std::string GetText() override;
   void SaveMidiToStream(TMemoryStream& stream) const;
 
-  TMidiTrack* GetTrack(int index) const { return FTracks.Find(index); }
-  int TrackCount() const { return FTracks.Count(); }
-  TMidiTrack* AddTrack(std::unique_ptr<TMidiTrack> track) { return FTracks.Add(std::move(track)); }
-  void ClearTracks() { FTracks.Clear(); }
+  // The track, or null for an index outside the file.
+  TMidiTrack* GetTrack(int index);
+  const TMidiTrack* GetTrack(int index) const;
+  int TrackCount() const { return static_cast<int>(FTracks.size()); }
+  TMidiTrack* AddTrack(std::unique_ptr<TMidiTrack> track) { return &FTracks.push_back(std::move(*track)); }
+  void ClearTracks() { FTracks.clear(); }
 
  private:
-  void ReadHeaderChunk(TStream& stream, int64_t end);
-  void ReadTrackChunk(TStream& stream);
+  void Read(std::string_view bytes);
+  void ReadTrackChunk(std::string_view body);
+  std::string FileBytes() const;
 
-  TOwnedList<TMidiTrack> FTracks;
+  // Tracks never move once added: GetTrack's pointers stay valid.
+  TChunkedList<TMidiTrack, TFirstChunk::Full> FTracks;
 };
 
 // 60000000 div tempo microseconds a quarter, held to what three bytes hold;
 // a tempo of 0 raises EDivByZero.
 std::unique_ptr<TMidiEvent> NewTempoEvent(int32_t tempo);
 std::unique_ptr<TMidiEvent> NewEndOfTrackEvent();
-
-// The Standard MIDI File variable-length number, most significant group
-// first. Reading stops at the first byte without the high bit or at the end.
-uint32_t ReadVarLen(TStream& stream);
-void WriteVarLen(TStream& stream, uint32_t value);

@@ -1,7 +1,69 @@
 #include "uRingBase.h"
 
+#include "SysUtils.h"
+
+namespace {
+
+uint64_t Pair(int32_t high, int32_t low) {
+  return uint64_t{static_cast<uint32_t>(high)} << 32 | static_cast<uint32_t>(low);
+}
+
+// Every field takes part, so tones that differ anywhere land apart; the
+// three products do not wait on each other.
+uint64_t ToneHash(const TRingTone& tone) {
+  const auto letter = static_cast<int32_t>(tone.Note.empty() ? 0 : static_cast<uint8_t>(tone.Note[0]));
+  const int32_t small = tone.Kind | tone.Dot << 8 | tone.Accidental << 16 | letter << 24;
+  const uint64_t hash = Pair(tone.Duration, tone.Octave) * 0x9E3779B97F4A7C15ull ^
+                        Pair(tone.Volume, tone.Value) * 0xC2B2AE3D27D4EB4Full ^
+                        (Pair(tone.ControlKind, small) + tone.Note.size()) * 0x165667B19E3779F9ull;
+  return hash ^ (hash >> 29);
+}
+
+constexpr size_t kFirstSlots = 64;
+
+}  // namespace
+
+const TRingTone* TToneList::Items(int index) const {
+  if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+  return At(static_cast<size_t>(index));
+}
+
+void TToneList::Set(int index, const TRingTone& tone) {
+  Items(index);
+  FOrder[static_cast<size_t>(index)] = Intern(tone);
+}
+
+void TToneList::Clear() {
+  FOrder.clear();
+  FDistinct.clear();
+  FSlots.clear();
+}
+
+uint32_t TToneList::Intern(const TRingTone& tone) {
+  // At most half the slots are taken, so a free one is always near.
+  if (2 * (FDistinct.size() + 1) > FSlots.size()) Rehash(std::max(kFirstSlots, 2 * FSlots.size()));
+  const size_t mask = FSlots.size() - 1;
+  for (size_t slot = ToneHash(tone) & mask;; slot = (slot + 1) & mask) {
+    const uint32_t entry = FSlots[slot];
+    if (entry == 0) {
+      FDistinct.push_back(tone);
+      FSlots[slot] = static_cast<uint32_t>(FDistinct.size());
+      return FSlots[slot] - 1;
+    }
+    if (FDistinct[entry - 1] == tone) return entry - 1;
+  }
+}
+
+void TToneList::Rehash(size_t slots) {
+  FSlots.assign(slots, 0);
+  const size_t mask = slots - 1;
+  for (size_t i = 0; i < FDistinct.size(); ++i) {
+    size_t slot = ToneHash(FDistinct[i]) & mask;
+    while (FSlots[slot] != 0) slot = (slot + 1) & mask;
+    FSlots[slot] = static_cast<uint32_t>(i + 1);
+  }
+}
+
 void TRingTrack::Assign(const TRingTrack& source) {
-  if (&source == this) return;
-  Clear();
-  for (const auto& tone : source.Tones) Add(std::make_unique<TRingTone>(*tone));
+  if (&source != this) Tones = source.Tones;
 }

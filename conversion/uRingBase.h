@@ -2,11 +2,14 @@
 // is converted through.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "OwnedList.h"
+#include "ChunkedList.h"
 
 // Kind of a tone.
 constexpr uint8_t rkNote = 0;     // a note or a rest
@@ -48,19 +51,85 @@ struct TRingTone {
   int32_t Value = 0;
 
   void Assign(const TRingTone& source) { *this = source; }
-  bool IsRest() const { return Note == "P" || Note == "p"; }
+  bool IsRest() const { return Note.size() == 1 && (Note[0] == 'P' || Note[0] == 'p'); }
+  // The numbers first: tones that differ mostly differ there.
+  bool operator==(const TRingTone& other) const {
+    return Kind == other.Kind && Duration == other.Duration && Octave == other.Octave && Dot == other.Dot &&
+           Volume == other.Volume && Accidental == other.Accidental && ControlKind == other.ControlKind &&
+           Value == other.Value && Note == other.Note;
+  }
 };
 
-// The tones of a tune in playing order; the track owns them.
+// The tones of a track in playing order. A tune repeats a few dozen
+// distinct tones however long it is, so each distinct tone is kept once and
+// the order holds a four-byte index per tone: a track of millions of tones
+// costs little more than their count. A tone is read through a pointer
+// that stays valid until the list is cleared, and changed through Set.
+class TToneList {
+ public:
+  class TIterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = const TRingTone*;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = const TRingTone*;
+
+    TIterator() = default;
+    TIterator(const TToneList* list, size_t index) : FList(list), FIndex(index) {}
+    const TRingTone* operator*() const { return FList->At(FIndex); }
+    TIterator& operator++() {
+      ++FIndex;
+      return *this;
+    }
+    TIterator operator++(int) {
+      TIterator before = *this;
+      ++FIndex;
+      return before;
+    }
+    bool operator==(const TIterator& other) const { return FIndex == other.FIndex; }
+
+   private:
+    const TToneList* FList = nullptr;
+    size_t FIndex = 0;
+  };
+
+  int Count() const { return static_cast<int>(FOrder.size()); }
+  bool Empty() const { return FOrder.empty(); }
+  // Index outside the list: EListError.
+  const TRingTone* Items(int index) const;
+  void Add(const TRingTone& tone) { FOrder.push_back(Intern(tone)); }
+  void Set(int index, const TRingTone& tone);
+  void Clear();
+
+  TIterator begin() const { return {this, 0}; }
+  TIterator end() const { return {this, FOrder.size()}; }
+
+ private:
+  const TRingTone* At(size_t index) const { return &FDistinct[FOrder[index]]; }
+  // The index of the distinct tone equal to this one, kept first if new.
+  uint32_t Intern(const TRingTone& tone);
+  void Rehash(size_t slots);
+
+  TChunkedList<uint32_t> FOrder;
+  TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
+  // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
+  std::vector<uint32_t> FSlots;
+};
+
+// The tones of a tune in playing order.
 class TRingTrack {
  public:
-  TOwnedList<TRingTone> Tones;
+  TToneList Tones;
 
-  TRingTone* Add(std::unique_ptr<TRingTone> tone) { return Tones.Add(std::move(tone)); }
+  void Add(const TRingTone& tone) { Tones.Add(tone); }
+  // Takes the tone and frees it: the track keeps its value.
+  void Add(std::unique_ptr<TRingTone> tone) { Tones.Add(*tone); }
   void Clear() { Tones.Clear(); }
   int Count() const { return Tones.Count(); }
   // Index outside the track: EListError.
-  TRingTone* GetTone(int index) const { return Tones.Items(index); }
+  const TRingTone* GetTone(int index) const { return Tones.Items(index); }
+  void SetTone(int index, const TRingTone& tone) { Tones.Set(index, tone); }
   // Replaces this track's tones by copies of the source's.
   void Assign(const TRingTrack& source);
 };

@@ -14,14 +14,14 @@ constexpr uint8_t kLeadingRestKey = 60;
 
 // Whether a note-on starts a note of the melody: percussion counts only in
 // a file that sounds nothing else.
-using TMelodyNote = bool (*)(const TMidiEvent&);
+using TMelodyNote = bool (*)(const TMidiMessage&);
 
-bool PitchedNote(const TMidiEvent& e) { return e.SoundsNote() && !e.IsPercussion(); }
-bool AnyNote(const TMidiEvent& e) { return e.SoundsNote(); }
+bool PitchedNote(const TMidiMessage& m) { return m.SoundsNote() && !m.IsPercussion(); }
+bool AnyNote(const TMidiMessage& m) { return m.SoundsNote(); }
 
 bool Sounds(const TMidiTrack& track, TMelodyNote isMelodyNote) {
   for (int i = 0; i < track.Count(); ++i)
-    if (isMelodyNote(*track.GetEvent(i))) return true;
+    if (isMelodyNote(track.Message(i))) return true;
   return false;
 }
 
@@ -59,19 +59,19 @@ bool MidiToTones(TMidiFile& midi) {
   midi.Tempo = midi.FileTempo;
   const TMelody melody = MelodyTrack(midi);
   for (int i = 0; i < melody.Track->Count(); ++i) {
-    const TMidiEvent& e = *melody.Track->GetEvent(i);
-    if (!melody.IsMelodyNote(e)) continue;
-    const TMidiNote note = MidiKeyToNote(e.Data1);
-    const TNoteValue value = TicksToDuration(midi.Division, e.NoteLength);
-    auto tone = std::make_unique<TRingTone>();
-    tone->Kind = rkNote;
-    tone->Note = note.Note;
-    tone->Accidental = note.Accidental;
-    tone->Octave = note.Octave;
-    tone->Duration = value.Duration;
-    tone->Dot = value.Dotted ? rdDotted : rdNone;
-    tone->Volume = 0;
-    midi.Track->Add(std::move(tone));
+    const TMidiMessage& m = melody.Track->Message(i);
+    if (!melody.IsMelodyNote(m)) continue;
+    const TMidiNote note = MidiKeyToNote(m.Data1);
+    const TNoteValue value = TicksToDuration(midi.Division, melody.Track->NoteLength(i));
+    TRingTone tone;
+    tone.Kind = rkNote;
+    tone.Note = note.Note;
+    tone.Accidental = note.Accidental;
+    tone.Octave = note.Octave;
+    tone.Duration = value.Duration;
+    tone.Dot = value.Dotted ? rdDotted : rdNone;
+    tone.Volume = 0;
+    midi.Track->Add(tone);
   }
   return true;
 }
@@ -83,27 +83,27 @@ void TonesToMidi(TMidiFile& midi) {
   track->AddEvent(NewTempoEvent(midi.Tempo));
   int64_t total = 0;
   uint8_t lastKey = kLeadingRestKey;
-  for (const auto& tone : midi.Track->Tones) {
+  for (const TRingTone* tone : midi.Track->Tones) {
     if (tone->Kind != rkNote) continue;
     const int32_t ticks = DurationToTicks(kTargetDivision, tone->Duration, tone->Dot);
     total += ticks;
-    auto event = std::make_unique<TMidiEvent>();
-    event->Status = 0x90;
-    event->Delta = ticks;
+    TMidiEvent event;
+    event.Status = 0x90;
+    event.Delta = ticks;
     if (!tone->IsRest()) {
       // A key outside the MIDI range would be written as a status byte and
       // corrupt the file; hold it at the nearest key.
       const int32_t key = NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave);
       lastKey = static_cast<uint8_t>(std::clamp(key, 0, 127));
-      event->Data1 = lastKey;
+      event.Data1 = lastKey;
       // The accent follows the beat of the bar on which the note-on falls.
       const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
-      event->Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
+      event.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
     } else {
-      event->Data1 = lastKey;
-      event->Data2 = 0;
+      event.Data1 = lastKey;
+      event.Data2 = 0;
     }
-    track->AddEvent(std::move(event));
+    track->AddEvent(event);
   }
   track->AddEvent(NewEndOfTrackEvent());
   midi.AddTrack(std::move(track));

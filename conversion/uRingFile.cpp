@@ -6,8 +6,8 @@ TRingFile::TRingFile() : Track(std::make_unique<TRingTrack>()) {}
 
 TRingFile::~TRingFile() = default;
 
-void TRingFile::LoadFromText(const std::string& text) {
-  TMemoryStream stream(text);
+void TRingFile::LoadFromText(std::string text) {
+  TMemoryStream stream(std::move(text));
   stream.SetPosition(0);
   LoadFromStream(stream);
 }

@@ -31,8 +31,9 @@ class TRingFile {
   std::string Composer = "Carolune";
   std::unique_ptr<TRingTrack> Track;
 
-  // Reads the tune from text by handing its bytes to LoadFromStream.
-  virtual void LoadFromText(const std::string& text);
+  // Reads the tune from text by handing its bytes to LoadFromStream; a text
+  // handed over (moved in) is read without a copy of its own.
+  virtual void LoadFromText(std::string text);
   // The tune in this notation; the base has no notation and gives "".
   virtual std::string GetText();
   // Reads the tune from the stream's position on; the base reads nothing.

@@ -93,9 +93,10 @@ int32_t LoadByMode(char mode, FromFile fromFile, FromText fromText) {
   return rrUnknownMode;
 }
 
-int32_t LoadRingFile(TRingFile& tune, char mode, const std::string& argument) {
+// The text is handed to the tune: a source of megabytes is not copied again.
+int32_t LoadRingFile(TRingFile& tune, char mode, std::string argument) {
   return LoadByMode(
-      mode, [&] { tune.LoadFromFile(argument); }, [&] { tune.LoadFromText(argument); });
+      mode, [&] { tune.LoadFromFile(argument); }, [&] { tune.LoadFromText(std::move(argument)); });
 }
 
 int32_t CopyTune(TRingFile& source, TRingFile& target) {
@@ -107,16 +108,17 @@ int32_t CopyTune(TRingFile& source, TRingFile& target) {
   return rrSuccess;
 }
 
-// Text mode: the (possibly cut) text goes scrambled into the zeroed buffer.
-// The buffer is never written past its size and not at all on failure.
+// Text mode: the (possibly cut) text goes scrambled into the buffer and the
+// rest of the buffer is zeroed; each byte is written once. The buffer is
+// never written past its size and not at all on failure.
 int32_t DeliverText(const std::string& text, char* output, int32_t outputSize, int32_t* outputLength) {
   if (!output || !outputLength || outputSize < 0) return rrOutputFailed;
   if (outputSize == 0 && !text.empty()) return rrOutputFailed;
   try {
     const size_t length = text.size() > static_cast<size_t>(outputSize) ? static_cast<size_t>(outputSize) - 1
                                                                         : text.size();
-    std::memset(output, 0, static_cast<size_t>(outputSize));
     ScrambleInto(std::string_view(text).substr(0, length), output);
+    std::memset(output + length, 0, static_cast<size_t>(outputSize) - length);
     *outputLength = static_cast<int32_t>(length);
   } catch (...) {
     return rrOutputFailed;
@@ -182,12 +184,15 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_
                                                       char* output, int32_t outputSize, int32_t* outputLength) {
   try {
     int32_t result = rrSuccess;
-    const std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
+    std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
     if (!sourceTune) return result;
     const TDescriptor target = SplitDescriptor(targetDescriptor);
     const std::unique_ptr<TRingFile> targetTune = CreateRingFile(target.Code);
     if (!targetTune) return rrUnknownFormat;
     result = CopyTune(*sourceTune, *targetTune);
+    // Copied, the source is done with: a long tune's events and tones are
+    // freed before the target's text is made.
+    sourceTune.reset();
     return RenderAndDeliver(*targetTune, target.Code, target.Mode, result, output, outputSize, outputLength);
   } catch (...) {
     return rrCopyFailed;  // out of memory while creating the tunes
@@ -201,10 +206,11 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
                                                      int32_t* outputLength) {
   try {
     int32_t result = rrSuccess;
-    const std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
+    std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
     if (!sourceTune) return result;
     const auto targetTune = std::make_unique<TKeyPressBase>();
     result = CopyTune(*sourceTune, *targetTune);
+    sourceTune.reset();
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
     const int32_t filterResult =
         LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);

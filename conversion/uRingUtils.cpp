@@ -25,14 +25,26 @@ int32_t AccentVelocity(int32_t meter, int32_t position) {
   return table[index];
 }
 
+namespace {
+
+bool IsSharpName(const char* name) { return name[1] == '#'; }
+
+// Whether the text is that name of the table, compared without building
+// strings: names are one letter, or a letter and "#".
+bool IsName(const std::string& text, const char* name) {
+  return text.size() == (IsSharpName(name) ? 2u : 1u) && text[0] == name[0] && (text.size() == 1 || text[1] == '#');
+}
+
+}  // namespace
+
 TMidiNote MidiKeyToNote(uint8_t key) {
-  const std::string name = NoteNames[key % 12];
-  return {name.substr(0, 1), static_cast<uint8_t>(name.size() == 2 ? 1 : 0), key / 12};
+  const char* name = NoteNames[key % 12];
+  return {std::string(1, name[0]), static_cast<uint8_t>(IsSharpName(name) ? raSharp : raNatural), key / 12};
 }
 
 int32_t NoteIndex(const std::string& name) {
   for (int32_t i = 0; i < 12; ++i)
-    if (name == NoteNames[i]) return i + 1;
+    if (IsName(name, NoteNames[i])) return i + 1;
   return 0;
 }
 
@@ -47,8 +59,9 @@ TMidiNote WrittenNote(const TRingTone& tone, bool flats, int32_t lowestOctave, i
   TMidiNote note{tone.Note, tone.Accidental, tone.Octave};
   const std::string letter = UpperCase(tone.Note);
   const int32_t index = NoteIndex(letter);
+  // A letter has a sharp of its own when the table's next name is it.
   const bool writable = tone.Accidental == raNatural || (tone.Accidental == raFlat && flats) ||
-                        (tone.Accidental == raSharp && NoteIndex(letter + "#") > 0);
+                        (tone.Accidental == raSharp && index > 0 && index < 12 && IsSharpName(NoteNames[index]));
   if (index > 0 && !writable) {
     // Spelled again from the key, in 64 bits: B# in the top octave is the C
     // of an octave beyond the 32-bit range.

@@ -11,24 +11,23 @@ namespace {
 
 // One tone's entry with its trailing ",", or nothing for a control RTTTL
 // cannot hold among the tones.
-std::string Entry(const TRingFile& ring, const TRingTone& tone) {
+void AppendEntry(std::string& text, const TRingFile& ring, const TRingTone& tone) {
   if (tone.Kind == rkControl) {
-    switch (tone.ControlKind) {
-      case ckOctave: return "o" + IntToStr(tone.Value) + ",";
-      case ckDuration: return "d" + IntToStr(tone.Value) + ",";
-      case ckTempo: return "b" + IntToStr(tone.Value) + ",";
-      default: return {};
-    }
+    const char* name = tone.ControlKind == ckOctave     ? "o"
+                       : tone.ControlKind == ckDuration ? "d"
+                       : tone.ControlKind == ckTempo    ? "b"
+                                                        : nullptr;
+    if (name) text.append(name).append(IntToStr(tone.Value)) += ',';
+    return;
   }
   // RTTTL has sharps only, and no minus sign for an octave.
   const TMidiNote note = WrittenNote(tone, false, 0, INT32_MAX);
-  std::string entry;
-  if (tone.Duration != ring.DefaultDuration) entry += IntToStr(tone.Duration);
-  entry += UpperCase(note.Note) == "B" ? "H" : note.Note;
-  if (note.Accidental == raSharp) entry += '#';
-  if (note.Octave != ring.DefaultOctave) entry += IntToStr(note.Octave);
-  if (tone.Dot != rdNone) entry += '.';
-  return entry + ",";
+  if (tone.Duration != ring.DefaultDuration) text += IntToStr(tone.Duration);
+  text += note.Note == "B" || note.Note == "b" ? "H" : note.Note;
+  if (note.Accidental == raSharp) text += '#';
+  if (note.Octave != ring.DefaultOctave) text += IntToStr(note.Octave);
+  if (tone.Dot != rdNone) text += '.';
+  text += ',';
 }
 
 // A ":" would end the name early and leave the rest of it for the defaults.
@@ -40,11 +39,12 @@ std::string WrittenName(std::string name) {
 }  // namespace
 
 std::string TRtttlRing::GetText() {
-  std::string entries;
-  for (const auto& tone : Track->Tones) entries += Entry(*this, *tone);
-  if (!entries.empty()) entries.pop_back();
-  return WrittenName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
-         ",b=" + IntToStr(Tempo) + ":" + entries;
+  std::string text = WrittenName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
+                     ",b=" + IntToStr(Tempo) + ":";
+  const size_t head = text.size();
+  for (const TRingTone* tone : Track->Tones) AppendEntry(text, *this, *tone);
+  if (text.size() > head) text.pop_back();
+  return text;
 }
 
 void TRtttlRing::LoadFromStream(TStream& stream) { ParseRing<TRtttlParse>(*this, stream); }

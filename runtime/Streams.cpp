@@ -71,6 +71,20 @@ void TMemoryStream::Clear() {
   FPosition = 0;
 }
 
+std::string_view BytesFromPosition(TStream& stream, std::string& copy) {
+  const int64_t position = stream.Position();
+  const auto left = static_cast<size_t>(std::max<int64_t>(stream.Size() - position, 0));
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+    stream.Seek(0, TSeekOrigin::soEnd);
+    if (left == 0) return {};
+    return std::string_view(memory->DataString()).substr(static_cast<size_t>(position), left);
+  }
+  copy.resize(left);
+  copy.resize(static_cast<size_t>(stream.Read(copy.data(), static_cast<int64_t>(left))));
+  stream.Seek(0, TSeekOrigin::soEnd);
+  return copy;
+}
+
 void TMemoryStream::LoadFromStream(TStream& source) {
   source.SetPosition(0);
   const int64_t size = source.Size();

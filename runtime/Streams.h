@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
@@ -57,6 +58,11 @@ class TMemoryStream : public TStream {
   std::string FData;
   int64_t FPosition = 0;
 };
+
+// The stream's bytes from its position to its end, for a reader that works
+// on them in place: a memory stream's own bytes, without a copy, or those of
+// another stream read into copy. The stream is left at its end.
+std::string_view BytesFromPosition(TStream& stream, std::string& copy);
 
 enum class TFileMode { fmOpenRead, fmOpenWrite, fmOpenReadWrite, fmCreate };
 

@@ -84,7 +84,7 @@ TSounding Sounding(const std::string& bytes) {
   if (midi.TrackCount() == 0) return sounding;
   const TMidiTrack& track = *midi.GetTrack(0);
   for (int i = 0; i < track.Count(); ++i) {
-    const TMidiEvent& e = *track.GetEvent(i);
+    const TMidiEvent e = *track.GetEvent(i);
     if (e.IsMeta() && e.Data1 == 0x51) sounding.Tempo = e.MetaData;
     if (e.IsNoteOn()) sounding.Notes.emplace_back(e.Delta, e.Data2 != 0 ? e.Data1 : -1);
   }

@@ -71,7 +71,9 @@ TEST(RingTrack, AssignCopiesDeeply) {
   copy.Add(std::make_unique<TRingTone>());
   copy.Assign(*source);
   ASSERT_EQ(copy.Count(), 1);
-  copy.GetTone(0)->Note = "D";
+  TRingTone changed = *copy.GetTone(0);
+  changed.Note = "D";
+  copy.SetTone(0, changed);
   EXPECT_EQ(source->GetTone(0)->Note, "C");
   source.reset();
   EXPECT_EQ(copy.GetTone(0)->Octave, 5);

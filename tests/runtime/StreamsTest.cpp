@@ -54,3 +54,26 @@ TEST(FileStream, ANamedPipeIsRefusedAtOnceInsteadOfWaitingForAWriter) {
   EXPECT_THROW(TFileStream(pipe, TFileMode::fmOpenWrite), EFOpenError);
   EXPECT_THROW(TFileStream(pipe, TFileMode::fmCreate), EFCreateError);
 }
+
+// A memory stream lends its own bytes; another stream's are read into the
+// copy. Either way the bytes run from the position on and the stream ends
+// up at its end.
+TEST(Streams, BytesFromPositionLendsAMemoryStreamsOwnBytes) {
+  TMemoryStream memory(std::string("head\0tail", 9));
+  memory.SetPosition(4);
+  std::string copy;
+  const std::string_view lent = BytesFromPosition(memory, copy);
+  EXPECT_EQ(lent, std::string_view("\0tail", 5));
+  EXPECT_EQ(lent.data(), memory.DataString().data() + 4);
+  EXPECT_TRUE(copy.empty());
+  EXPECT_EQ(memory.Position(), 9);
+  memory.SetPosition(20);
+  EXPECT_TRUE(BytesFromPosition(memory, copy).empty());
+
+  const TTempFolder folder;
+  TFileStream file(folder.Write("bytes.bin", "head\ntail"), TFileMode::fmOpenRead);
+  file.SetPosition(5);
+  EXPECT_EQ(BytesFromPosition(file, copy), "tail");
+  EXPECT_EQ(copy, "tail");
+  EXPECT_EQ(file.Position(), 9);
+}

@@ -1,0 +1,87 @@
+// The heap one RING2RING call takes at its peak, per byte of its source:
+// tunes of every notation grown from 25 KB to 3.2 MB into every notation.
+// The figure must stay flat as the source grows (linear memory) and low.
+// Every allocation of the process goes through the operator new below, the
+// library's too, so the peak of one call is counted exactly; the time of
+// these runs means little, since the counting slows every allocation.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "BenchSupport.h"
+#include "TypicalTunes.h"
+
+namespace {
+
+size_t gHeldBytes = 0;
+size_t gPeakBytes = 0;
+
+void* Allocate(size_t size) {
+  void* p = std::malloc(size == 0 ? 1 : size);
+  if (!p) throw std::bad_alloc();
+  gHeldBytes += malloc_usable_size(p);
+  gPeakBytes = std::max(gPeakBytes, gHeldBytes);
+  return p;
+}
+
+void Free(void* p) {
+  if (!p) return;
+  gHeldBytes -= malloc_usable_size(p);
+  std::free(p);
+}
+
+}  // namespace
+
+void* operator new(size_t size) { return Allocate(size); }
+void* operator new[](size_t size) { return Allocate(size); }
+void operator delete(void* p) noexcept { Free(p); }
+void operator delete[](void* p) noexcept { Free(p); }
+void operator delete(void* p, size_t) noexcept { Free(p); }
+void operator delete[](void* p, size_t) noexcept { Free(p); }
+
+namespace {
+
+void PeakPerSourceByte(benchmark::State& state, const std::string& from, const std::string& to) {
+  BenchLibrary lib;
+  const std::string text = GrownTune(lib, from, static_cast<size_t>(state.range(0)));
+  const std::string scrambled = ScrambleText(text);
+  const std::string fromDescriptor = "R" + from;
+  const std::string toDescriptor = "R" + to;
+  std::vector<char> buffer(ProgramOutputSize(text));
+  size_t peak = 0;
+  for (auto _ : state) {
+    const size_t before = gHeldBytes;
+    gPeakBytes = before;
+    int32_t length = 0;
+    if (lib.RING2RING()(scrambled.data(), static_cast<int32_t>(scrambled.size()), fromDescriptor.c_str(),
+                        toDescriptor.c_str(), buffer.data(), static_cast<int32_t>(buffer.size()), &length) != 0)
+      state.SkipWithError("conversion failed");
+    peak = gPeakBytes - before;
+  }
+  state.counters["source_KB"] = static_cast<double>(text.size()) / 1024.0;
+  state.counters["peak_MB"] = static_cast<double>(peak) / (1024.0 * 1024.0);
+  state.counters["bytes_per_source_byte"] = static_cast<double>(peak) / static_cast<double>(text.size());
+}
+
+void RegisterAll() {
+  for (const TNotation& source : kSourceNotations)
+    for (const TNotation& target : kTargetNotations) {
+      const std::string from = source.Code;
+      const std::string to = target.Code;
+      benchmark::RegisterBenchmark(("PeakHeap/" + std::string(source.Name) + "/" + target.Name).c_str(),
+                                   [=](benchmark::State& state) { PeakPerSourceByte(state, from, to); })
+          ->Apply([](benchmark::internal::Benchmark* b) {
+            for (const int64_t kilobytes : {25, 50, 100, 200, 400, 800, 1600, 3200}) b->Arg(kilobytes << 10);
+          })
+          ->Iterations(1)
+          ->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv, RegisterAll); }

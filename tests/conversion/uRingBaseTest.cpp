@@ -1,0 +1,92 @@
+#include "uRingBase.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "HeapBytes.h"
+#include "SysUtils.h"
+
+namespace {
+
+TRingTone Note(const std::string& letter, int32_t duration, int32_t octave) {
+  TRingTone tone;
+  tone.Note = letter;
+  tone.Duration = duration;
+  tone.Octave = octave;
+  return tone;
+}
+
+std::vector<std::string> Letters(const TRingTrack& track) {
+  std::vector<std::string> letters;
+  for (const TRingTone* tone : track.Tones) letters.push_back(tone->Note + IntToStr(tone->Octave));
+  return letters;
+}
+
+}  // namespace
+
+// Equal tones share what the track keeps of them, yet each position is a
+// tone of its own: changing one leaves the others as they were.
+TEST(RingTrack, EqualTonesStayTonesOfTheirOwn) {
+  TRingTrack track;
+  for (int i = 0; i < 3; ++i) track.Add(Note("C", 4, 5));
+  track.Add(Note("C", 4, 6));
+  TRingTone control;
+  control.Kind = rkControl;
+  control.ControlKind = ckTempo;
+  control.Value = 120;
+  track.Add(control);
+  ASSERT_EQ(track.Count(), 5);
+  EXPECT_EQ(*track.GetTone(4), control);
+  EXPECT_EQ(Letters(track), (std::vector<std::string>{"C5", "C5", "C5", "C6", "0"}));
+
+  track.SetTone(1, Note("D", 4, 5));
+  EXPECT_EQ(Letters(track), (std::vector<std::string>{"C5", "D5", "C5", "C6", "0"}));
+  EXPECT_THROW(track.SetTone(5, control), EListError);
+  EXPECT_THROW(track.GetTone(-1), EListError);
+  track.Clear();
+  EXPECT_EQ(track.Count(), 0);
+  EXPECT_TRUE(Letters(track).empty());
+}
+
+// Tones that differ in any one field stay apart, however many there are,
+// and a tone read earlier stays where it is while the track grows.
+TEST(RingTrack, ManyDistinctTonesKeepTheirOrderAndPlace) {
+  TRingTrack track;
+  track.Add(Note("A", 8, 4));
+  const TRingTone* first = track.GetTone(0);
+  constexpr int kCount = 20000;
+  for (int i = 1; i < kCount; ++i) {
+    TRingTone tone = Note("A", 8, 4);
+    switch (i % 5) {
+      case 0: tone.Duration = i; break;
+      case 1: tone.Octave = i; break;
+      case 2: tone.Volume = i; break;
+      case 3: tone.ControlKind = i; break;
+      default: tone.Value = i; break;
+    }
+    track.Add(tone);
+  }
+  ASSERT_EQ(track.Count(), kCount);
+  EXPECT_EQ(track.GetTone(0), first);
+  EXPECT_EQ(*first, Note("A", 8, 4));
+  for (int i = 1; i < kCount; ++i) {
+    const TRingTone& tone = *track.GetTone(i);
+    const int32_t fields[] = {tone.Duration, tone.Octave, tone.Volume, tone.ControlKind, tone.Value};
+    ASSERT_EQ(fields[i % 5], i) << i;
+  }
+}
+
+// A long tune repeats a few dozen tones: its track costs about four bytes a
+// tone, a copy of it as much again.
+TEST(RingTrack, ALongTuneCostsAboutFourBytesATone) {
+  constexpr int kCount = 1 << 20;
+  const size_t before = AllocatedBytes();
+  TRingTrack track;
+  for (int i = 0; i < kCount; ++i) track.Add(Note(std::string(1, "CDEFGAB"[i % 7]), 1 << (i % 6), 4 + i % 3));
+  TRingTrack copy;
+  copy.Assign(track);
+  const double perTone = (static_cast<double>(AllocatedBytes()) - static_cast<double>(before)) / (2.0 * kCount);
+  EXPECT_LT(perTone, 4.5);
+  EXPECT_EQ(*copy.GetTone(kCount - 1), *track.GetTone(kCount - 1));
+}

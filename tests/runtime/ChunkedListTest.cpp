@@ -1,0 +1,68 @@
+#include "ChunkedList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+template <class TList>
+void Fill(TList& list, int count) {
+  for (int i = 0; i < count; ++i) list.push_back(i);
+}
+
+template <class TList>
+bool Holds(const TList& list, int count) {
+  if (list.size() != static_cast<size_t>(count)) return false;
+  for (int i = 0; i < count; ++i)
+    if (list[static_cast<size_t>(i)] != i) return false;
+  return true;
+}
+
+}  // namespace
+
+// Values keep their order across chunks, and a copy (of a short list, of a
+// long one ending in a part-filled chunk, of a copy) grows on by itself.
+TEST(ChunkedList, CopiesGrowOnIndependently) {
+  constexpr int kChunk = static_cast<int>(TChunkedList<int>::kChunkLength);
+  for (const int count : {0, 1, 3, kChunk - 1, kChunk, kChunk + 1, 3 * kChunk + 5}) {
+    TChunkedList<int> list;
+    Fill(list, count);
+    ASSERT_TRUE(Holds(list, count)) << count;
+    TChunkedList<int> copy = list;
+    TChunkedList<int> copyOfCopy;
+    copyOfCopy = copy;
+    for (TChunkedList<int>* grown : {&copy, &copyOfCopy}) {
+      for (int i = count; i < count + 2 * kChunk; ++i) grown->push_back(i);
+      EXPECT_TRUE(Holds(*grown, count + 2 * kChunk)) << count;
+    }
+    EXPECT_TRUE(Holds(list, count)) << count;
+    const TChunkedList<int> moved = std::move(list);
+    EXPECT_TRUE(Holds(moved, count));
+    EXPECT_TRUE(list.empty());
+  }
+}
+
+// Reserving sizes the first chunk; growing from there keeps every value.
+TEST(ChunkedList, ReservedListsGrowOn) {
+  for (const size_t reserved : {0u, 3u, 100u, 100000u}) {
+    TChunkedList<int> list;
+    list.reserve(reserved);
+    Fill(list, 700);
+    EXPECT_TRUE(Holds(list, 700)) << reserved;
+    list.clear();
+    EXPECT_TRUE(list.empty());
+    Fill(list, 5);
+    EXPECT_TRUE(Holds(list, 5));
+  }
+}
+
+// In a list whose first chunk is full from the start, a value never moves.
+TEST(ChunkedList, FullFirstChunksKeepEveryAddress) {
+  TChunkedList<std::string, TFirstChunk::Full> list;
+  const std::string* first = &list.push_back("first");
+  for (int i = 0; i < 1000; ++i) list.push_back(std::to_string(i));
+  EXPECT_EQ(&list[0], first);
+  EXPECT_EQ(*first, "first");
+  EXPECT_EQ(list.back(), "999");
+}
