@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
+#include <QWindow>
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -124,6 +126,28 @@ inline void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> off
     MoveMouse(widget, widget->mapFromGlobal(end), Qt::LeftButton);
   }
   QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->mapFromGlobal(end));
+}
+
+// The same through a window, which sees the mouse before its widgets do.
+inline void DragWindow(QWindow* window, QPoint from, std::initializer_list<QPoint> offsets) {
+  const QPoint start = window->mapToGlobal(from);
+  QTest::mousePress(window, Qt::LeftButton, {}, from);
+  QPoint end = start;
+  for (const QPoint offset : offsets) {
+    end = start + offset;
+    QTest::mouseMove(window, window->mapFromGlobal(end));
+  }
+  QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(end));
+}
+
+// How well a caption reads: the highest contrast of a pixel of the picture
+// with the caption against the same pixel of the picture without it.
+inline double CaptionContrast(const QImage& withCaption, const QImage& without) {
+  double best = 1;
+  for (int y = 0; y < std::min(withCaption.height(), without.height()); ++y)
+    for (int x = 0; x < std::min(withCaption.width(), without.width()); ++x)
+      best = std::max(best, ContrastRatio(QRgbToColor(withCaption.pixel(x, y)), QRgbToColor(without.pixel(x, y))));
+  return best;
 }
 
 inline TColor PixelOf(const QImage& image, int x, int y) { return QRgbToColor(image.pixel(x, y)); }
