@@ -10,8 +10,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -30,21 +28,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// Where the X server shows a window: its top-left corner on the screen and
-// its size; an empty rectangle when it is not shown.
-QRect ShownAt(WId window) {
-  QProcess info;
-  info.start("xwininfo", {"-id", QString::number(window)});
-  info.waitForFinished();
-  const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
-  auto field = [&](const char* name) {
-    const QRegularExpressionMatch m = QRegularExpression(QString(name) + R"(:\s+(-?\d+))").match(text);
-    return m.hasMatch() ? m.captured(1).toInt() : 0;
-  };
-  if (!text.contains("IsViewable")) return {};
-  return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
-}
 
 // A skinned form in the main window's style with a File menu whose Open
 // item runs an action with the short cut Ctrl+O.

@@ -6,6 +6,9 @@
 
 #include <QPoint>
 #include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QWidget>
 #include <QStringList>
 #include <chrono>
 #include <cstdio>
@@ -48,10 +51,17 @@ inline bool DragOnScreen(QPoint from, std::initializer_list<QPoint> to) {
 // Presses keys as xdotool names them ("ctrl+o", "Escape").
 inline bool PressKeys(const QString& keys) { return Xdo({"key", "--clearmodifiers", keys}); }
 
-// Whether a window manager runs on the X server.
-inline bool WindowManagerRuns() {
-  QProcess xprop;
-  xprop.start("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"});
-  xprop.waitForFinished();
-  return xprop.readAllStandardOutput().contains("window id");
+// Where the X server shows a window: its top-left corner on the screen and
+// its size; an empty rectangle when it is not shown.
+inline QRect ShownAt(WId window) {
+  QProcess info;
+  info.start("xwininfo", {"-id", QString::number(window)});
+  info.waitForFinished();
+  const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+  auto field = [&](const char* name) {
+    const QRegularExpressionMatch m = QRegularExpression(QString(name) + R"(:\s+(-?\d+))").match(text);
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+  };
+  if (!text.contains("IsViewable")) return {};
+  return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
 }
