@@ -116,16 +116,16 @@ TEST(SkinForm, DraggingTheMarginsSizesTheFormOverWhateverLiesThere) {
   const TRect before = f.form.BoundsRect();
   // Four pixels from the right edge lie on the panel, past its three-pixel border.
   ASSERT_EQ(f.form.childAt(before.Width() - 4, 150), f.skin);
-  DragWindow(window, QPoint(before.Width() - 4, 150), {QPoint(10, 0), QPoint(30, 0)});
+  Drag(window, QPoint(before.Width() - 4, 150), {QPoint(10, 0), QPoint(30, 0)});
   EXPECT_EQ(f.form.BoundsRect(), Rect(before.Left, before.Top, before.Right + 30, before.Bottom));
   EXPECT_EQ(f.skin->Width(), f.form.Width() - 6);
   // The left margin keeps the right edge and the minimum width.
-  DragWindow(window, QPoint(4, 150), {QPoint(1000, 0)});
+  Drag(window, QPoint(4, 150), {QPoint(1000, 0)});
   EXPECT_EQ(f.form.Width(), f.form.Constraints().MinWidth());
   EXPECT_EQ(f.form.Left() + f.form.Width(), before.Right + 30);
   // A press inside the margins is the panel's own.
   const TRect now = f.form.BoundsRect();
-  DragWindow(window, QPoint(10, 150), {QPoint(40, 0)});
+  Drag(window, QPoint(10, 150), {QPoint(40, 0)});
   EXPECT_EQ(f.form.BoundsRect(), now);
 }
 

@@ -29,6 +29,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+constexpr int kControlBox = 0, kMax = 2, kMin = 3;  // the default caption buttons' indexes
+
 // A skinned form in the main window's style with a File menu whose Open
 // item runs an action with the short cut Ctrl+O.
 struct TMenuForm {
@@ -84,6 +86,11 @@ class SkinFrameOnDesktop : public testing::Test {
     form.activateWindow();
     ProcessEventsUntil([&] { return form.isActiveWindow(); }, 5s);
     EXPECT_TRUE(form.isActiveWindow());
+  }
+  // Where the centre of a caption button of the form's title bar is on the screen.
+  static QPoint TitleButton(TSkinnedForm& f, int index) {
+    TSkinTitleBar& bar = f.bar();
+    return ShownAt(f.form.winId()).topLeft() + bar.mapTo(&f.form, ToQRect(bar.Layout().Buttons[index]).center());
   }
   static QMenu* OpenPopup() {
     ProcessEventsUntil([] { return QApplication::activePopupWidget() != nullptr; }, 5s);
@@ -166,12 +173,11 @@ TEST_F(SkinFrameOnDesktop, TheMarginsSizeTheWindowOverItsContent) {
 
 TEST_F(SkinFrameOnDesktop, ADoubleClickOnTheTitleBarsIconClosesTheWindow) {
   TSkinnedForm f(TSkinUIStyle::Crystal, TFormBorderStyle::bsSizeable, Bounds(200, 150, 420, 300));
-  f.skin->SetCaption("Carolune");
   const QRect shown = Show(f.form);
   ASSERT_FALSE(shown.isEmpty());
   TSkinTitleBar& bar = f.bar();
-  const QPoint icon = shown.topLeft() + bar.mapTo(&f.form, ToQRect(bar.Layout().Buttons[0]).center());
-  ASSERT_EQ(bar.Buttons().Items(0)->ButtonType(), TSkinTitleBarBtnType::skinControlBox);
+  ASSERT_EQ(bar.Buttons().Items(kControlBox)->ButtonType(), TSkinTitleBarBtnType::skinControlBox);
+  const QPoint icon = TitleButton(f, kControlBox);
   // One click opens the window menu under the bar ...
   ASSERT_TRUE(ClickAt(icon));
   QMenu* menu = OpenPopup();
@@ -263,14 +269,10 @@ TEST_F(SkinFrameOnDesktop, AnInactiveWindowsCaptionReadsInEveryStyle) {
 
 TEST_F(SkinFrameUnderWindowManager, AWindowRestoredFromMinimisedIsMaximisedAgainAndKeepsItsNormalBounds) {
   TSkinnedForm f(TSkinUIStyle::Midnight, TFormBorderStyle::bsSizeable, Bounds(200, 150, 420, 300));
-  f.skin->SetCaption("Carolune");
   const QRect normal = Show(f.form);
   ASSERT_FALSE(normal.isEmpty());
   TSkinTitleBar& bar = f.bar();
-  const int kMax = 2, kMin = 3;  // the default buttons' indexes
-  auto button = [&](int index) {
-    return ShownAt(f.form.winId()).topLeft() + bar.mapTo(&f.form, ToQRect(bar.Layout().Buttons[index]).center());
-  };
+  auto button = [&](int index) { return TitleButton(f, index); };
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   const QImage maximisePicture = bar.Buttons().Items(kMax)->PicNormal().Graphic()->Image();
   ASSERT_TRUE(ClickAt(button(kMax)));

@@ -397,7 +397,7 @@ TEST(SkinTitleBar, TheTopEdgeOfASizeableFormSizesIt) {
   // The press lands on the bar, but the window hands it to the frame.
   const TRect before = f.form.BoundsRect();
   ASSERT_EQ(f.form.childAt(100, 2), &f.bar());
-  DragWindow(f.form.windowHandle(), QPoint(100, 2), {QPoint(0, -40)});
+  Drag(f.form.windowHandle(), QPoint(100, 2), {QPoint(0, -40)});
   EXPECT_EQ(f.form.BoundsRect(), Rect(before.Left, before.Top - 40, before.Right, before.Bottom));
 
   TSkinnedForm dialog(TSkinUIStyle::Midnight, TFormBorderStyle::bsDialog);
