@@ -30,8 +30,33 @@ function(carolune_test_binary name dir)
     CAROLUNE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     CAROLUNE_CORPUS_DIR="${CAROLUNE_CORPUS_DIR}"
     CAROLUNE_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  # Real-window suites run on an X server only (carolune_real_window_suite).
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    TEST_FILTER "-*RealWindow.*:*OnDesktop.*:*UnderWindowManager.*"
     PROPERTIES ENVIRONMENT "CAROLUNE_TEST=1")
+endfunction()
+
+# A suite of real-window tests of a test binary, run by
+# tests/skin/frame-xvfb.sh on a private X server. By its name: a
+# ...RealWindow suite runs there alone, an ...OnDesktop suite also under a
+# window manager, an ...UnderWindowManager suite only under one.
+function(carolune_real_window_suite target suite)
+  set(script ${PROJECT_SOURCE_DIR}/tests/skin/frame-xvfb.sh)
+  set(runs)
+  if(NOT suite MATCHES "UnderWindowManager$")
+    list(APPEND runs UnderXvfb)
+  endif()
+  if(suite MATCHES "(OnDesktop|UnderWindowManager)$")
+    list(APPEND runs UnderOpenbox)
+  endif()
+  foreach(run ${runs})
+    set(manager)
+    if(run STREQUAL UnderOpenbox)
+      set(manager --window-manager)
+    endif()
+    add_test(NAME ${suite}.${run} COMMAND ${script} ${manager} $<TARGET_FILE:${target}> "${suite}.*")
+    set_tests_properties(${suite}.${run} PROPERTIES RESOURCE_LOCK xvfb)
+  endforeach()
 endfunction()
 
 # A test binary whose tests need a QApplication (headless unless the caller

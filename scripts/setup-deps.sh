@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
   libfluidsynth-dev timgm6mb-soundfont libasound2-dev
   fonts-dejavu-core fonts-wqy-microhei
-  xvfb x11-apps imagemagick
+  xvfb x11-apps x11-utils imagemagick xdotool openbox
   clang libclang-rt-14-dev llvm
 )
 

@@ -81,7 +81,7 @@ class TSkinMenuBarStyle : public QProxyStyle {
         FForm.MenuBarButtonFont(canvas.Font);
         if (!(option->state & State_Enabled)) canvas.Font.SetColor(clGrayText);
         canvas.Brush.Style = TBrushStyle::bsClear;
-        TRect text = FromQRect(r);
+        TRect text = FForm.MenuBarCaptionRect(FromQRect(r));
         canvas.DrawText(caption, text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
       }
     }
@@ -167,6 +167,7 @@ TSkinForm::TSkinForm(TComponent* owner) : TSkinThemed(owner), FOwnerForm(dynamic
 }
 
 TSkinForm::~TSkinForm() {
+  if (FWindow) FWindow->removeEventFilter(this);
   if (FOwnerForm) {
     FOwnerForm->removeEventFilter(this);
     FOwnerForm->update();
@@ -427,7 +428,7 @@ bool TSkinForm::MenuBarCustomDrawButton(TCanvas& canvas, const TRect& r, const s
     TBitmap selection;
     selection.LoadFromResourceName("SILVER_MENU_SELECT");
     canvas.StretchDraw(r, selection);
-    TRect text = Rect(r.Left, r.Top, r.Right, r.Bottom + 2);
+    TRect text = MenuBarCaptionRect(r);
     canvas.Brush.Style = TBrushStyle::bsClear;
     canvas.DrawText(caption, text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     return false;
@@ -438,11 +439,17 @@ bool TSkinForm::MenuBarCustomDrawButton(TCanvas& canvas, const TRect& r, const s
   canvas.FillRect(button);
   canvas.Brush.Color = source.Color(SkinItem::MenuSelectedBorderColor);
   canvas.FrameRect(button);
-  TRect text = button.Offset(0, 2);
+  TRect text = MenuBarCaptionRect(button);
   if (selected) text.Left += 2;
   canvas.Brush.Style = TBrushStyle::bsClear;
   canvas.DrawText(caption, text, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
   return false;
+}
+
+TRect TSkinForm::MenuBarCaptionRect(const TRect& r) const {
+  const TSkinMainMenu* menu = SkinnedMenu();
+  if (IsSilver(menu ? menu->UIStyle() : UIStyle())) return Rect(r.Left, r.Top, r.Right, r.Bottom + 2);
+  return r.Offset(0, 2);
 }
 
 void TSkinForm::UpdateLayout() {
@@ -509,10 +516,9 @@ void TSkinForm::HandleSize() {
       FRestoreOnce = false;
       SetControlRect(*FOwnerForm, FSavedBounds);
     }
-    // A maximised skinned window leaves the panels of the desktop free, once
-    // it is on the screen.
-    if (TRect area; maximized && FOwnerForm->isVisible() && FSavedBorderStyle != TFormBorderStyle::bsNone &&
-                    GetWorkArea(area))
+    // A maximised skinned window leaves the panels of the desktop free; it
+    // takes that place before it is shown, so that it is mapped there.
+    if (TRect area; maximized && FSavedBorderStyle != TFormBorderStyle::bsNone && GetWorkArea(area))
       SetControlRect(*FOwnerForm, area);
     UpdateLayout();
     PaintBorder();
@@ -525,29 +531,63 @@ void TSkinForm::HandleSize() {
   FInSize = false;
 }
 
-void TSkinForm::FormMouse(const QMouseEvent& event) {
+// The margins of a sizeable form lie over whatever control reaches them:
+// the form's window sees the mouse before any of its controls does, as the
+// platform asks a window what a point is before it hands the click on.
+void TSkinForm::WatchWindow() {
+  QWindow* window = FOwnerForm->windowHandle();
+  if (window == FWindow) return;
+  if (FWindow) FWindow->removeEventFilter(this);
+  FWindow = window;
+  if (window) window->installEventFilter(this);
+}
+
+bool TSkinForm::WindowMouse(const QMouseEvent& event) {
   const QPoint p = event.position().toPoint();
   const TPoint screen = FromQPoint(event.globalPosition().toPoint());
   switch (event.type()) {
     case QEvent::MouseButtonPress:
-      if (event.button() != Qt::LeftButton) return;
-      if (const Qt::Edges edges = HitTestEdges(NCHitTest(p.x(), p.y()))) FDrag.Begin(*FOwnerForm, edges, screen);
-      return;
+    case QEvent::MouseButtonDblClick:
+      if (event.button() != Qt::LeftButton) return false;
+      if (const Qt::Edges edges = HitTestEdges(NCHitTest(p.x(), p.y()))) {
+        FDrag.Begin(*FOwnerForm, edges, screen);
+        return true;
+      }
+      return false;
     case QEvent::MouseMove:
-      if (FDrag.Active())
+      if (FDrag.Active()) {
         FDrag.Follow(screen);
-      else if (event.buttons() == Qt::NoButton)
-        ShowHitTestCursor(*FOwnerForm, NCHitTest(p.x(), p.y()));
-      return;
+        return true;
+      }
+      if (event.buttons() == Qt::NoButton) FSizingPointer.Show(NCHitTest(p.x(), p.y()));
+      return false;
     case QEvent::MouseButtonRelease:
-      if (event.button() == Qt::LeftButton) FDrag.End();
-      return;
+      if (event.button() != Qt::LeftButton || !FDrag.Active()) return false;
+      FDrag.End();
+      return true;
     default:
-      return;
+      return false;
   }
 }
 
 bool TSkinForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FWindow && FWindow) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+      case QEvent::MouseButtonRelease: {
+        bool taken = false;
+        Guarded([&] { taken = WindowMouse(static_cast<const QMouseEvent&>(*event)); });
+        return taken;
+      }
+      case QEvent::Leave:
+        FSizingPointer.Show(HTCLIENT);
+        return false;
+      default:
+        return false;
+    }
+  }
   if (watched != FOwnerForm) return false;
   auto deliver = [&] { static_cast<QObject*>(FOwnerForm)->event(event); };
   switch (event->type()) {
@@ -568,12 +608,12 @@ bool TSkinForm::eventFilter(QObject* watched, QEvent* event) {
       deliver();
       // The menu shows in the menu bar only.
       FOwnerForm->SetMenu(nullptr);
+      WatchWindow();
       return true;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonRelease:
+    case QEvent::Hide:
       deliver();
-      Guarded([&] { FormMouse(static_cast<const QMouseEvent&>(*event)); });
+      FSizingPointer.Show(HTCLIENT);
+      FDrag.End();
       return true;
     default:
       return false;

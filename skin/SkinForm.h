@@ -6,7 +6,9 @@
 // area, sizing by the margins, the rounded window shape and the border.
 #pragma once
 
+#include <QPointer>
 #include <QProxyStyle>
+#include <QWindow>
 #include <memory>
 #include <string>
 
@@ -123,6 +125,10 @@ class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost {
   void MenuBarCustomDraw(TCanvas& canvas, const TRect& r) const;
   bool MenuBarCustomDrawButton(TCanvas& canvas, const TRect& r, const std::string& caption, bool hot,
                                bool selected) const;
+  // The room a caption is centred in on a menu-bar button of the area r:
+  // two pixels low (one in Silver), hot or not, so that it keeps its place
+  // when the pointer comes.
+  TRect MenuBarCaptionRect(const TRect& r) const;
   // The canvas font of the menu bar's buttons.
   void MenuBarButtonFont(TFont& font) const;
   int MenuBarButtonWidth(const std::string& caption) const;
@@ -143,7 +149,8 @@ class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost {
   void DestroyMenuBar();
   void HandleSize();
   void DrawBorder();
-  void FormMouse(const QMouseEvent& event);
+  void WatchWindow();
+  bool WindowMouse(const QMouseEvent& event);
   TSkinMainMenu* SkinnedMenu() const;
 
   TForm* FOwnerForm = nullptr;
@@ -160,5 +167,8 @@ class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost {
   TRect FSavedBounds;
   bool FRestoreOnce = false;
   bool FInSize = false;
+  // The form's window, whose mouse input passes the margins first.
+  QPointer<QWindow> FWindow;
   TWindowDrag FDrag;
+  TSizingPointer FSizingPointer;
 };

@@ -2,6 +2,9 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QTimer>
 #include <QPointer>
 #include <QRegion>
 #include <cmath>
@@ -11,6 +14,7 @@
 #include "Bitmap.h"
 #include "Form.h"
 #include "MenuItem.h"
+#include "MenuWindow.h"
 #include "PopupMenu.h"
 #include "SkinForm.h"
 #include "SkinPublic.h"
@@ -36,9 +40,6 @@ int FirstFrame(TSkinTitleBarBtnType type, bool maximized) {
       return 0;
   }
 }
-
-// The pixels of the top five rows of a sizeable frame size the window.
-constexpr int kSizingEdge = 5;
 
 // Whether an item of the collection (the one asking included) has the value.
 template <class Item, class Value>
@@ -85,6 +86,35 @@ QRegion TopRoundedRegion(int width, int height, int corner) {
   QRegion region;
   region.setRects(rows.data(), static_cast<int>(rows.size()));
   return region;
+}
+
+// The mean colour of the pixels of the rectangle on the canvas (black
+// when none is there).
+TColor MeanColor(const TCanvas& canvas, const TRect& r) {
+  long long red = 0, green = 0, blue = 0, count = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x)
+      if (const TColor c = canvas.Pixel(x, y); c != -1) {
+        red += GetRValue(c);
+        green += GetGValue(c);
+        blue += GetBValue(c);
+        ++count;
+      }
+  if (count == 0) return clBlack;
+  return RGB(static_cast<int>(red / count), static_cast<int>(green / count), static_cast<int>(blue / count));
+}
+
+// The caption of an inactive window: its colour faded toward the strip
+// behind it (by half at most), as far as it still reads as a bold caption
+// does, or as well as the active caption does where that reads less.
+constexpr double kReadableCaption = 3.0;
+constexpr double kMostFade = 0.5;
+TColor InactiveCaptionColor(TColor active, TColor ground) {
+  const double least = std::min(kReadableCaption, ContrastRatio(active, ground));
+  for (int step = 10; step > 0; --step)
+    if (const TColor faded = MixColors(active, ground, kMostFade * step / 10); ContrastRatio(faded, ground) >= least)
+      return faded;
+  return active;
 }
 
 }  // namespace
@@ -577,16 +607,6 @@ void TSkinTitleBar::UpdateMaxButtons() {
     if (FButtons.Items(i)->ButtonType() == TSkinTitleBarBtnType::skinMax) FButtons.Items(i)->UpdateMaxPictures();
 }
 
-int TSkinTitleBar::HitTest(int x, int y) const {
-  const TForm* form = Form();
-  if (!form || IsMaximized(form) || y >= kSizingEdge) return HTCLIENT;
-  const auto* skinForm = dynamic_cast<const TSkinForm*>(Parent());
-  if (!skinForm || skinForm->GetSavedBorderStyle() != TFormBorderStyle::bsSizeable) return HTCLIENT;
-  if (x < kSizingEdge) return HTTOPLEFT;
-  if (x > form->ClientWidth() - kSizingEdge) return HTTOPRIGHT;
-  return HTTOP;
-}
-
 TSkinTitleBarLayout TSkinTitleBar::Layout() const {
   TSkinTitleBarLayout layout;
   layout.Buttons.assign(static_cast<size_t>(FButtons.Count()), TRect{});
@@ -697,10 +717,14 @@ void TSkinTitleBar::DrawButtons(TCanvas& canvas, int width) {
     scratch.SetTransparent(b.Transparent());
     canvas.Draw(r.Left, b.Top(), scratch);
   }
-  if (!FFormActive) canvas.Font.SetColor(clInactiveCaption);
   const std::string text =
       ShortenTitleCaption(canvas, Caption(), ClampToInt(int64_t{layout.CaptionRight} - layout.CaptionLeft));
-  canvas.TextOut(layout.CaptionLeft, (FButtonImageHeight - canvas.TextHeight(text)) / 2 + FCaptionTop, text);
+  const int top = (FButtonImageHeight - canvas.TextHeight(text)) / 2 + FCaptionTop;
+  if (!FFormActive) {
+    const TRect behind = Bounds(layout.CaptionLeft, top, canvas.TextWidth(text), canvas.TextHeight(text));
+    canvas.Font.SetColor(InactiveCaptionColor(canvas.Font.Color(), MeanColor(canvas, behind)));
+  }
+  canvas.TextOut(layout.CaptionLeft, top, text);
 }
 
 void TSkinTitleBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
@@ -709,12 +733,10 @@ void TSkinTitleBar::MouseDown(TMouseButton button, TShiftState shift, int x, int
   if (button != TMouseButton::mbLeft) return;
   TForm* form = Form();
   const TPoint screen = ClientToScreen(Point(x, y));
-  if (const Qt::Edges edges = HitTestEdges(HitTest(x, y)); edges && form) {
-    FDrag.Begin(*form, edges, screen);
-    return;
-  }
   FPressed = true;
   FPressedButton = HotButton();
+  if (FPressedButton >= 0 && FButtons.Items(FPressedButton)->ButtonType() == TSkinTitleBarBtnType::skinControlBox)
+    FControlBoxPress.start();
   Repaint();
   // A press on the bare strip moves the window, unless it is maximised.
   if (FPressedButton < 0 && form && !IsMaximized(form) && FDrag.Begin(*form, {}, screen)) FPressed = false;
@@ -727,7 +749,6 @@ void TSkinTitleBar::MouseMove(TShiftState shift, int x, int y) {
     return;
   }
   FPointer = Point(x, y);
-  if (!(shift & ssLeft)) ShowHitTestCursor(*this, HitTest(x, y));
   Invalidate();
 }
 
@@ -748,9 +769,8 @@ void TSkinTitleBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y
 
 void TSkinTitleBar::ClickButton(int index) {
   TSkinTitleBarButton& b = *FButtons.Items(index);
-  if (b.ButtonType() == TSkinTitleBarBtnType::skinControlBox && !b.ControlBoxMenu()) {
-    const TPoint p = ClientToScreen(Point(0, Height()));
-    FWindowMenu->Popup(p.X, p.Y);
+  if (b.ButtonType() == TSkinTitleBarBtnType::skinControlBox) {
+    if (TPopupMenu* menu = b.ControlBoxMenu() ? b.ControlBoxMenu() : FWindowMenu) PopupControlBoxMenu(*menu);
     return;
   }
   const TSkinTitleBarBtnType type = b.ButtonType();
@@ -761,9 +781,43 @@ void TSkinTitleBar::ClickButton(int index) {
     OnHelpBtnClick(this, index);
 }
 
+void TSkinTitleBar::PopupControlBoxMenu(TPopupMenu& menu) {
+  const TPoint p = ClientToScreen(Point(0, Height()));
+  menu.Popup(p.X, p.Y);
+  if (FControlBoxMenuWindow) FControlBoxMenuWindow->removeEventFilter(this);
+  FControlBoxMenuWindow = &menu.Window();
+  FControlBoxMenuWindow->installEventFilter(this);
+}
+
+// The second press of a double click on the control box meets the menu that
+// the first click opened: it closes the menu and the form.
+bool TSkinTitleBar::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != FControlBoxMenuWindow) return TSkinThemed::eventFilter(watched, event);
+  if (event->type() == QEvent::Hide) {
+    FControlBoxMenuWindow->removeEventFilter(this);
+    FControlBoxMenuWindow.clear();
+    return false;
+  }
+  // Qt hands the popup the second press as a double click.
+  if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) return false;
+  const auto& press = static_cast<const QMouseEvent&>(*event);
+  const TSkinTitleBarLayout layout = Layout();
+  if (press.button() != Qt::LeftButton || layout.ControlBox < 0 || !FControlBoxPress.isValid() ||
+      FControlBoxPress.elapsed() > QGuiApplication::styleHints()->mouseDoubleClickInterval())
+    return false;
+  const TPoint p = ScreenToClient(FromQPoint(press.globalPosition().toPoint()));
+  if (!PointInRect(p, layout.Buttons[static_cast<size_t>(layout.ControlBox)])) return false;
+  FControlBoxPress.invalidate();
+  FControlBoxMenuWindow->hide();
+  // The form closes once the press is done with.
+  QTimer::singleShot(0, this, [this] {
+    if (TForm* form = Form()) Guarded([form] { form->Close(); });
+  });
+  return true;
+}
+
 void TSkinTitleBar::MouseLeave() {
   FPointer.reset();
-  ShowHitTestCursor(*this, HTCLIENT);
   Invalidate();
 }
 

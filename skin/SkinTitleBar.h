@@ -3,11 +3,14 @@
 // or restore, minimise, close and custom ones) with normal, hover and
 // pressed pictures, the caption shortened with "..." to the free space,
 // moving the window by the strip, maximising or restoring on a double
-// click, the window menu, the window's rounded top corners and the top
-// sizing edge of sizeable forms. The skinned form creates it and republishes
-// its settings; applications never create one themselves.
+// click, the window menu and the window's rounded top corners (the skinned
+// form sizes the window by its margins, the bar's top edge included). The
+// skinned form creates it and republishes its settings; applications never
+// create one themselves.
 #pragma once
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -242,9 +245,6 @@ class TSkinTitleBar : public TSkinThemed<TCustomPanel> {
   void UpdateRoundCorner();
   void ApplyRoundCorner(int corner);
   void UpdateMaxButtons();
-  // The top edge of a sizeable skinned form: a sizing code for a point in
-  // the top five pixels (bar coordinates), else HTCLIENT.
-  int HitTest(int x, int y) const;
 
   // Where the buttons and the caption go at the bar's width, and the
   // button the pointer's last position over the bar lies on (-1: none).
@@ -265,10 +265,12 @@ class TSkinTitleBar : public TSkinThemed<TCustomPanel> {
   void MouseLeave() override;
   void DblClick() override;
   void Notification(TComponent* component, TOperation operation) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ApplyStyle(const TSkinItemSource& source);
   void ClickButton(int index);
+  void PopupControlBoxMenu(TPopupMenu& menu);
 
   TSkinTitleBarSections FSections{this};
   TSkinTitleBarButtons FButtons{this};
@@ -285,6 +287,10 @@ class TSkinTitleBar : public TSkinThemed<TCustomPanel> {
   bool FCustom = false;
   bool FPressed = false;
   int FPressedButton = -1;  // the button the press went down on
+  // Since the last press on the control box, and its menu while it is open:
+  // the menu takes the second click of a double click on the box.
+  QElapsedTimer FControlBoxPress;
+  QPointer<QWidget> FControlBoxMenuWindow;
   std::optional<TPoint> FPointer;
   int FButtonImageHeight = 19;
   int FCaptionTop = 2;

@@ -111,10 +111,10 @@ TApplication::~TApplication() {
   DestroyComponents();
 }
 
-void TApplication::SetTitle(const std::string& title) {
-  FTitle = title;
-  QApplication::setApplicationDisplayName(QString::fromLocal8Bit(title.c_str()));
-}
+// The title names the program's own boxes. It is not Qt's display name,
+// which Qt would append to every window's title: a window is titled by its
+// form's caption alone.
+void TApplication::SetTitle(const std::string& title) { FTitle = title; }
 
 bool TApplication::Active() const { return QApplication::activeWindow() != nullptr; }
 

@@ -1,6 +1,8 @@
 #include "Colors.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "SysUtils.h"
 
@@ -115,6 +117,30 @@ QRgb ColorToQRgb(TColor color) {
 }
 
 TColor QRgbToColor(QRgb rgb) { return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+namespace {
+
+double RelativeLuminance(TColor color) {
+  const TColor c = ColorToRGB(color);
+  auto linear = [](int channel) {
+    const double v = channel / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) + 0.0722 * linear(GetBValue(c));
+}
+
+}  // namespace
+
+double ContrastRatio(TColor a, TColor b) {
+  const double la = RelativeLuminance(a) + 0.05, lb = RelativeLuminance(b) + 0.05;
+  return std::max(la, lb) / std::min(la, lb);
+}
+
+TColor MixColors(TColor a, TColor b, double t) {
+  const TColor x = ColorToRGB(a), y = ColorToRGB(b);
+  auto mix = [t](int from, int to) { return static_cast<int>(std::lround(from + (to - from) * t)); };
+  return RGB(mix(GetRValue(x), GetRValue(y)), mix(GetGValue(x), GetGValue(y)), mix(GetBValue(x), GetBValue(y)));
+}
 
 bool IdentToColor(const std::string& ident, TColor& color) {
   for (const NamedColor& named : kNamedColors)

@@ -82,6 +82,13 @@ QRgb ColorToQRgb(TColor color);  // opaque
 inline QColor ColorToQColor(TColor color) { return QColor(ColorToQRgb(color)); }
 TColor QRgbToColor(QRgb rgb);  // alpha dropped
 
+// How far apart two colours read as text on a ground: the ratio of their
+// relative luminances (each plus 0.05), from 1 (the same) to 21 (black and
+// white). Text reads from about 3 for bold captions, 4.5 for small text.
+double ContrastRatio(TColor a, TColor b);
+// The colour the part t (0..1) of the way from a to b.
+TColor MixColors(TColor a, TColor b, double t);
+
 // Colour names as form descriptions write them ("clBtnFace"), without regard
 // to case. IdentToColor returns false for an unknown name.
 bool IdentToColor(const std::string& ident, TColor& color);

@@ -238,7 +238,7 @@ void TControl::EnableAlign() {
 void TControl::SetVisible(bool visible) {
   if (FVisible == visible) return;
   FVisible = visible;
-  if (FParent || IsFormWindow()) QWidget::setVisible(visible);
+  if (FParent || IsFormWindow()) setVisible(visible);
   VisibleChanged();
   if (FParent && FAlign != TAlign::alNone && !FParent->FAligning) FParent->Realign();
 }

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "Application.h"
@@ -95,33 +96,46 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
 
 void TForm::SetWindowState(TWindowState state) {
   if (FWindowState == state) return;
-  const TWindowState old = FWindowState;
   FWindowState = state;
-  if (isVisible()) ApplyWindowState(old);
+  if (isVisible()) ApplyWindowState();
+}
+
+void TForm::ApplyWindowState() {
+  switch (FWindowState) {
+    case TWindowState::wsNormal:
+      Restore();
+      break;
+    case TWindowState::wsMinimized:
+      setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+      break;
+    case TWindowState::wsMaximized:
+      Maximize();
+      break;
+  }
 }
 
 // A window without a frame of the window system's is maximised and
 // restored here: the window system does not (there may be none), and Qt
 // forgets the maximised state as soon as such a window's bounds are set.
-void TForm::ApplyWindowState(TWindowState old) {
-  const bool frameless = windowFlags() & Qt::FramelessWindowHint;
-  switch (FWindowState) {
-    case TWindowState::wsNormal:
-      showNormal();
-      if (frameless && old == TWindowState::wsMaximized) SetBoundsRect(FNormalBounds);
-      break;
-    case TWindowState::wsMinimized:
-      showMinimized();
-      break;
-    case TWindowState::wsMaximized:
-      if (!frameless) {
-        showMaximized();
-      } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        if (old == TWindowState::wsNormal) FNormalBounds = BoundsRect();
-        SetBoundsRect(FromQRect(screen->availableGeometry()));
-      }
-      break;
+void TForm::Maximize() {
+  if (!(windowFlags() & Qt::FramelessWindowHint)) {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    return;
   }
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  if (!FMaximizedHere) {
+    FNormalBounds = BoundsRect();
+    FMaximizedHere = true;
+  }
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  SetBoundsRect(FromQRect(screen->availableGeometry()));
+}
+
+void TForm::Restore() {
+  const bool maximizedHere = std::exchange(FMaximizedHere, false);
+  setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+  if (maximizedHere) SetBoundsRect(FNormalBounds);
 }
 
 void TForm::SetMenu(TMainMenu* menu) { FMenu.Set(this, menu); }
@@ -237,10 +251,21 @@ void TForm::PlaceOnScreen() {
   SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
 }
 
+// The window is put in its place before the window system first sees it.
+// Moved while it is being mapped, a reparenting window manager may still
+// hold it in a frame at another place when Qt reads the move back: Qt then
+// keeps that place for the window while the form keeps its own, so menus
+// and drop-downs open off the window and drags start from the wrong place.
+void TForm::setVisible(bool visible) {
+  if (visible && !isVisible()) {
+    PlaceOnScreen();
+    if (FWindowState == TWindowState::wsMaximized) Maximize();
+  }
+  TWinControl::setVisible(visible);
+}
+
 void TForm::showEvent(QShowEvent* event) {
   TWinControl::showEvent(event);
-  PlaceOnScreen();
-  if (FWindowState == TWindowState::wsMaximized) ApplyWindowState(TWindowState::wsNormal);
   if (TWinControl* control = FActiveControl.Get(); control && control->CanFocus()) control->SetFocus();
   if (OnShow) Guarded([this] { OnShow(this); });
 }
@@ -260,11 +285,12 @@ void TForm::changeEvent(QEvent* event) {
   TWinControl::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange) {
     // The window system may change the state itself, as a restore from the
-    // task bar does; the property follows it.
+    // task bar does; the property follows it, and a window maximised here
+    // stays maximised under a minimise.
     const Qt::WindowStates state = windowState();
-    FWindowState = (state & Qt::WindowMinimized)   ? TWindowState::wsMinimized
-                   : (state & Qt::WindowMaximized) ? TWindowState::wsMaximized
-                                                   : TWindowState::wsNormal;
+    FWindowState = (state & Qt::WindowMinimized)                      ? TWindowState::wsMinimized
+                   : (state & Qt::WindowMaximized) || FMaximizedHere ? TWindowState::wsMaximized
+                                                                     : TWindowState::wsNormal;
     return;
   }
   if (event->type() != QEvent::ActivationChange) return;

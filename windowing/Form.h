@@ -125,6 +125,7 @@ class TForm : public TWinControl {
   void TextChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
 
+  void setVisible(bool visible) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -133,11 +134,17 @@ class TForm : public TWinControl {
  private:
   [[noreturn]] void RaiseMissingComponent(const std::string& name) const;
   void PlaceOnScreen();
-  void ApplyWindowState(TWindowState old);
+  void ApplyWindowState();
+  void Maximize();
+  void Restore();
 
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
   TWindowState FWindowState = TWindowState::wsNormal;
-  TRect FNormalBounds;  // the bounds to restore a frameless window to
+  // A frameless window maximised here covers the screen's available area
+  // until it is restored to FNormalBounds; minimising keeps this, so that a
+  // window restored from the task bar is maximised again.
+  bool FMaximizedHere = false;
+  TRect FNormalBounds;
   TPosition FPosition = TPosition::poDesigned;
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   TComponentRef<TMainMenu> FMenu;

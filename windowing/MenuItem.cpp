@@ -163,10 +163,15 @@ void TMenuItem::Notification(TComponent* component, TOperation operation) {
 void TMenuItem::ApplyTo(QAction& action) const {
   const TAction* linked = FAction.Get();
   action.setSeparator(IsLine());
-  action.setText(QString::fromStdString(FCaption));
-  // An action keeps its short cut itself; the item only shows it.
-  action.setShortcut(ShortCutToKeySequence(FShortCut));
-  action.setShortcutContext(linked ? Qt::WidgetShortcut : Qt::WindowShortcut);
+  // An action keeps its short cut itself; the item only shows it (after a
+  // tab, as Qt's menus show short cuts). Were the key on both, it would
+  // name two commands whenever the menu bar has the focus, as after a menu
+  // closed with Esc, and run neither.
+  QString text = QString::fromStdString(FCaption);
+  if (linked && FShortCut) text += '\t' + QString::fromStdString(ShortCutToText(FShortCut));
+  action.setText(text);
+  action.setShortcut(linked ? QKeySequence() : ShortCutToKeySequence(FShortCut));
+  action.setShortcutContext(Qt::WindowShortcut);
   action.setEnabled(FEnabled);
   action.setVisible(FVisible);
   action.setCheckable(FChecked);

@@ -1,7 +1,9 @@
 #include "WindowDrag.h"
 
+#include <QGuiApplication>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 Qt::Edges HitTestEdges(int hitTest) {
   switch (hitTest) {
@@ -45,12 +47,16 @@ TCursor HitTestCursor(int hitTest) {
   }
 }
 
-void ShowHitTestCursor(TControl& control, int hitTest) {
-  const TCursor cursor = HitTestEdges(hitTest) ? HitTestCursor(hitTest) : control.Cursor();
-  if (cursor == crDefault)
-    control.unsetCursor();
+void TSizingPointer::Show(int hitTest) {
+  if (!HitTestEdges(hitTest)) {
+    if (std::exchange(FShown, false)) QGuiApplication::restoreOverrideCursor();
+    return;
+  }
+  const QCursor cursor(QtCursorShape(HitTestCursor(hitTest)));
+  if (std::exchange(FShown, true))
+    QGuiApplication::changeOverrideCursor(cursor);
   else
-    control.setCursor(QtCursorShape(cursor));
+    QGuiApplication::setOverrideCursor(cursor);
 }
 
 bool TWindowDrag::Begin(TControl& window, Qt::Edges edges, const TPoint& screen) {

@@ -19,9 +19,22 @@ constexpr int HTTRANSPARENT = -1, HTNOWHERE = 0, HTCLIENT = 1, HTCAPTION = 2, HT
 Qt::Edges HitTestEdges(int hitTest);
 // The sizing pointer of a sizing code; crDefault for every other code.
 TCursor HitTestCursor(int hitTest);
-// Shows the sizing pointer of the code over control, or the control's own
-// pointer for a code that sizes nothing.
-void ShowHitTestCursor(TControl& control, int hitTest);
+
+// The sizing pointer over a window's margins. The margins lie over the
+// window's controls, so the pointer stands in for theirs while it is on one.
+class TSizingPointer {
+ public:
+  TSizingPointer() = default;
+  TSizingPointer(const TSizingPointer&) = delete;
+  TSizingPointer& operator=(const TSizingPointer&) = delete;
+  ~TSizingPointer() { Show(HTCLIENT); }
+  // The sizing pointer of the code, or the controls' own for a code that
+  // sizes nothing.
+  void Show(int hitTest);
+
+ private:
+  bool FShown = false;
+};
 
 class TWindowDrag {
  public:

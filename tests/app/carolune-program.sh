@@ -13,7 +13,7 @@ XDG_CONFIG_HOME=$config ASAN_OPTIONS=detect_leaks=0 "$program" &
 pid=$!
 shown=
 for _ in $(seq 200); do
-  if xwininfo -root -tree | grep -q '"Carolune v1.01'; then shown=1; break; fi
+  if xwininfo -root -tree | grep -q '"Carolune v1.01"'; then shown=1; break; fi
   kill -0 "$pid" 2>/dev/null || { echo "Carolune ended before it showed its window"; exit 1; }
   sleep 0.1
 done

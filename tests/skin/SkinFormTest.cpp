@@ -110,18 +110,25 @@ TEST(SkinForm, TheMarginsOfASizeableFormSizeIt) {
   EXPECT_EQ(dialog.skin->NCHitTest(396, 100), HTCLIENT);
 }
 
-TEST(SkinForm, DraggingTheBorderSizesTheForm) {
+TEST(SkinForm, DraggingTheMarginsSizesTheFormOverWhateverLiesThere) {
   TSkinnedForm f(TSkinUIStyle::Azure);
   f.Show();
+  QWindow* window = f.form.windowHandle();
+  ASSERT_NE(window, nullptr);
   const TRect before = f.form.BoundsRect();
-  // The right border strip, three pixels wide in Azure.
-  Drag(&f.form, QPoint(before.Width() - 2, 150), {QPoint(10, 0), QPoint(30, 0)});
+  // Four pixels from the right edge lie on the panel, past its three-pixel border.
+  ASSERT_EQ(f.form.childAt(before.Width() - 4, 150), f.skin);
+  Drag(window, QPoint(before.Width() - 4, 150), {QPoint(10, 0), QPoint(30, 0)});
   EXPECT_EQ(f.form.BoundsRect(), Rect(before.Left, before.Top, before.Right + 30, before.Bottom));
   EXPECT_EQ(f.skin->Width(), f.form.Width() - 6);
-  // The left strip keeps the right edge and the minimum width.
-  Drag(&f.form, QPoint(1, 150), {QPoint(1000, 0)});
+  // The left margin keeps the right edge and the minimum width.
+  Drag(window, QPoint(4, 150), {QPoint(1000, 0)});
   EXPECT_EQ(f.form.Width(), f.form.Constraints().MinWidth());
   EXPECT_EQ(f.form.Left() + f.form.Width(), before.Right + 30);
+  // A press inside the margins is the panel's own.
+  const TRect now = f.form.BoundsRect();
+  Drag(window, QPoint(10, 150), {QPoint(40, 0)});
+  EXPECT_EQ(f.form.BoundsRect(), now);
 }
 
 TEST(SkinForm, MaximisingCoversTheWorkAreaAndRestoringGivesTheBoundsBack) {

@@ -8,8 +8,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
+#include <QWindow>
+#include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Application.h"
@@ -113,17 +116,32 @@ inline void MoveMouse(QWidget* widget, QPoint pos, Qt::MouseButtons buttons = Qt
   QApplication::sendEvent(widget, &move);
 }
 
-// Press at a point of the widget, move the held pointer by each offset on
-// the screen from there (the widget may move along), release at the last.
-inline void Drag(QWidget* widget, QPoint from, std::initializer_list<QPoint> offsets) {
-  const QPoint start = widget->mapToGlobal(from);
-  QTest::mousePress(widget, Qt::LeftButton, {}, from);
+// Press at a point of the widget (or the window, which sees the mouse
+// before its widgets do), move the held pointer by each offset on the
+// screen from there (the target may move along), release at the last.
+template <class Target>
+void Drag(Target* target, QPoint from, std::initializer_list<QPoint> offsets) {
+  const QPoint start = target->mapToGlobal(from);
+  QTest::mousePress(target, Qt::LeftButton, {}, from);
   QPoint end = start;
   for (const QPoint offset : offsets) {
     end = start + offset;
-    MoveMouse(widget, widget->mapFromGlobal(end), Qt::LeftButton);
+    if constexpr (std::is_base_of_v<QWidget, Target>)
+      MoveMouse(target, target->mapFromGlobal(end), Qt::LeftButton);
+    else
+      QTest::mouseMove(target, target->mapFromGlobal(end));
   }
-  QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->mapFromGlobal(end));
+  QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFromGlobal(end));
+}
+
+// How well a caption reads: the highest contrast of a pixel of the picture
+// with the caption against the same pixel of the picture without it.
+inline double CaptionContrast(const QImage& withCaption, const QImage& without) {
+  double best = 1;
+  for (int y = 0; y < std::min(withCaption.height(), without.height()); ++y)
+    for (int x = 0; x < std::min(withCaption.width(), without.width()); ++x)
+      best = std::max(best, ContrastRatio(QRgbToColor(withCaption.pixel(x, y)), QRgbToColor(without.pixel(x, y))));
+  return best;
 }
 
 inline TColor PixelOf(const QImage& image, int x, int y) { return QRgbToColor(image.pixel(x, y)); }

@@ -28,6 +28,18 @@ TEST(Colors, NamesReadWithoutRegardToCase) {
   EXPECT_EQ(ColorToIdent(0x123456), "");
 }
 
+TEST(Colors, ContrastIsTheRatioOfLuminancesAndMixesGoPartOfTheWay) {
+  EXPECT_NEAR(ContrastRatio(clBlack, clWhite), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(clWhite, clBlack), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(clRed, clRed), 1.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(clWhite, RGB(0x76, 0x76, 0x76)), 4.54, 0.01);  // the grey that just reads
+  EXPECT_NEAR(ContrastRatio(clWindow, clBlack), 21.0, 1e-9);             // system colours resolve first
+  EXPECT_EQ(MixColors(clBlack, clWhite, 0.5), RGB(128, 128, 128));
+  EXPECT_EQ(MixColors(RGB(10, 20, 30), RGB(110, 20, 0), 0.25), RGB(35, 20, 23));
+  EXPECT_EQ(MixColors(clRed, clBlue, 0), clRed);
+  EXPECT_EQ(MixColors(clRed, clBlue, 1), clBlue);
+}
+
 TEST(Font, PointsAndPixelsConvertAtNinetySixDots) {
   TFont f;
   EXPECT_EQ(f.Name(), "MS Sans Serif");

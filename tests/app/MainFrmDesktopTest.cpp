@@ -1,0 +1,79 @@
+// The main window on a desktop: run by tests/skin/frame-xvfb.sh on a private
+// X server, alone and again under a window manager (openbox), driven by the
+// X server's own pointer and keys (xdotool). Where the window is, is asked
+// of the X server. Screenshots are left under build/shots/.
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
+
+#include "DesktopInput.h"
+#include "EventLoopWait.h"
+#include "MainWindowFixture.h"
+#include "RealWindowShots.h"
+#include "SkinForm.h"
+#include "SkinMemo.h"
+#include "SkinPageControl.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class MainWindowOnDesktop : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server (see frame-xvfb.sh)";
+  }
+};
+
+}  // namespace
+
+TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEscape) {
+  TDialogAnswers answers;
+  const std::string second = WriteFile("second.rtx", "Second:d=4,o=5,b=100:e,f,g\r\n");
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e,8f,8g,a,b,c6\r\n"));
+  w.pgcTarget->SetActivePage(w.tsiMelody);
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  ProcessEventsUntil([] { return false; }, 300ms);
+  const QRect shown = ShownAt(w.winId());
+  ASSERT_FALSE(shown.isEmpty());
+  EXPECT_EQ(FromQRect(shown), w.BoundsRect());
+
+  // A click into the iMelody text gives it the focus.
+  const QPoint text = shown.topLeft() + w.mmiM->mapTo(&w, QPoint(40, 20));
+  ASSERT_TRUE(ClickAt(text));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return w.ActiveControl() == w.mmiM; }, 5s));
+
+  QMenuBar& bar = w.skinForm1->MenuBar()->Bar();
+  auto openMenu = [&](int index) {
+    const QRect button = bar.actionGeometry(bar.actions()[index]).translated(bar.mapTo(&w, QPoint(0, 0)) + shown.topLeft());
+    EXPECT_TRUE(ClickAt(button.center()));
+    ProcessEventsUntil([] { return QApplication::activePopupWidget() != nullptr; }, 5s);
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_NE(popup, nullptr);
+    if (!popup) return;
+    const QRect dropped = ShownAt(popup->winId());
+    EXPECT_NEAR(dropped.left(), button.left(), 2) << "menu " << index << " opened at " << dropped.x() << "," << dropped.y();
+    EXPECT_NEAR(dropped.top(), button.bottom() + 1, 2) << "menu " << index;
+    ScreenShot(QString("desktop-main-menu-%1").arg(index));
+    EXPECT_TRUE(PressKeys("Escape"));
+    ProcessEventsUntil([] { return QApplication::activePopupWidget() == nullptr; }, 5s);
+  };
+
+  // The Edit menu, closed with one Esc: Ctrl+A selects the whole text.
+  openMenu(1);
+  ASSERT_TRUE(PressKeys("ctrl+a"));
+  ProcessEventsUntil([&] { return w.mmiM->SelLength() > 0; }, 3s);
+  EXPECT_EQ(w.mmiM->SelLength(), w.mmiM->Editor().toPlainText().size());
+
+  // The File menu, closed with one Esc: Ctrl+O opens a tune.
+  openMenu(0);
+  answers.file = second;
+  ASSERT_TRUE(PressKeys("ctrl+o"));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == second; }, 5s));
+  w.Hide();
+}
