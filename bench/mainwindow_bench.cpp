@@ -23,6 +23,7 @@
 #include "AudioVolume.h"
 #include "CaroluneOptions.h"
 #include "MainFrm.h"
+#include "StringList.h"
 #include "MidiTunes.h"
 #include "SkinMemo.h"
 #include "SkinPageControl.h"
@@ -40,7 +41,8 @@ class TNoAudioDevices : public TAudioDevices {
   bool SetVolume(TVolumeDeviceKind, int, uint32_t) override { return false; }
 };
 
-// A program folder of its own with the shipped Nokia 3310 filters, an
+// A program folder of its own with the shipped Nokia 3310 screen filter
+// and a key filter made from its templates (no key filter is shipped), an
 // options store choosing that phone, and the main window on them.
 class TBenchWindow {
  public:
@@ -49,9 +51,12 @@ class TBenchWindow {
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     FFolder = pattern + "/";
     std::filesystem::create_directories(FFolder + "Filters");
-    for (const char* name : {"Nokia3310.kps", "Nokia3310.mss"})
-      std::filesystem::copy_file(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/" + name,
-                                 FFolder + "Filters/" + name);
+    TStringList filter;
+    filter.LoadFromFile(std::string(CAROLUNE_SOURCE_DIR) + "/filters/Filters/Nokia3310.mss");
+    filter.SaveToFile(FFolder + "Filters/Nokia3310.mss");
+    filter.SetValues("FilterInfo_FilterType", "1");
+    filter.SetValues("FilterFileOID", "{Nokia-3310-keys}");
+    filter.SaveToFile(FFolder + "Filters/Nokia3310.kps");
     CaroluneOption = TVeskaroOption::Create<TCaroluneOption>(FFolder + "registry.ini");
     CaroluneOption->IsSetDefaultMobile = true;
     CaroluneOption->DefaultBrand = "Nokia";
