@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "MidiBytes.h"
+#include "MidiTunes.h"
 #include "TextScramble.h"
 
 struct TNotation {
@@ -65,23 +65,10 @@ inline std::string TypicalTune(BenchLibrary& lib, const std::string& code) {
   return ConvertedText(lib, kTypicalRtttl, "R00", "R" + code, kProgramOutputSize);
 }
 
-// A melody of count notes as a real file keeps it: format 0, one note-on per
-// note and a velocity-0 note-on an eighth later, all under one running
-// status. Six bytes a note.
-inline std::string MidiOfNotes(int64_t count) {
-  static const int kMelody[] = {76, 75, 76, 75, 76, 71, 74, 72, 69, 60, 64, 69, 71, 64, 68, 71};
-  std::string body = Tempo120() + Bytes({0x00, 0x90});
-  for (int64_t i = 0; i < count; ++i) {
-    const int key = kMelody[i % std::size(kMelody)];
-    body += i == 0 ? Bytes({key, 100, 48, key, 0}) : Bytes({0, key, 100, 48, key, 0});
-  }
-  return Header(0, 1, 96) + Chunk("MTrk", body + EndOfTrack());
-}
-
 // The typical tune's tones repeated (a text notation) or a melody of notes
 // (MIDI) up to about size bytes in the notation of the code.
 inline std::string GrownTune(BenchLibrary& lib, const std::string& code, size_t size) {
-  if (code == "04") return MidiOfNotes(static_cast<int64_t>(size / 6));
+  if (code == "04") return GeneratedMidi(GeneratedMidiNotesIn(static_cast<int64_t>(size)));
   const std::string typical = TypicalTune(lib, code);
   // What comes before the tones, the tones, and what comes after them.
   size_t first = 0;

@@ -90,7 +90,7 @@ void RegisterAll() {
     })->Unit(benchmark::kMicrosecond);
   }
 
-  const auto largest = std::make_shared<const std::string>(MidiOfNotes(kLargestMidiNotes));
+  const auto largest = std::make_shared<const std::string>(GeneratedMidi(kLargestMidiNotes));
   for (const TNotation& target : kTargetNotations) {
     const std::string to = std::string("R") + target.Code;
     benchmark::RegisterBenchmark(("LargestMidi/" + std::string(target.Name)).c_str(),

@@ -23,14 +23,14 @@ constexpr std::string_view kEndMarker = "\r\nEND:EMELODY";
 constexpr int32_t kMaxOctaveShift = 10;
 
 bool IseMelodyLetter(char c) {
-  const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  const char upper = UpCase(c);
   return (upper >= 'A' && upper <= 'G') || upper == 'P';
 }
 
 // Where the upper-case marker first stands in the text from the position
 // on, in any case; npos when it does not.
 size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from) {
-  const auto sameLetter = [](char c, char upper) { return (c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c) == upper; };
+  const auto sameLetter = [](char c, char upper) { return UpCase(c) == upper; };
   const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
                                  marker.begin(), marker.end(), sameLetter);
   return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());

@@ -79,8 +79,7 @@ std::string_view BytesFromPosition(TStream& stream, std::string& copy) {
     if (left == 0) return {};
     return std::string_view(memory->DataString()).substr(static_cast<size_t>(position), left);
   }
-  copy.resize(left);
-  copy.resize(static_cast<size_t>(stream.Read(copy.data(), static_cast<int64_t>(left))));
+  copy = ReadToEnd(stream);
   stream.Seek(0, TSeekOrigin::soEnd);
   return copy;
 }
