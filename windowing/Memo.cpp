@@ -33,6 +33,8 @@ constexpr int kNarrowestPieces = 160;
 // 8-bit text with any line ends as Qt's text, whose line end is '\n'.
 QString PlainTextOf(const std::string& text) {
   QString plain = FromLocal8Bit(text);
+  // A long text without a CR (a tune's key text) is not searched for one.
+  if (text.find('\r') == std::string::npos) return plain;
   return plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
 }
 
