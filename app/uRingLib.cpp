@@ -25,7 +25,8 @@ bool IsMidiFormat(std::string_view descriptor) { return descriptor.size() == 3 &
 // Room for the result of a source of the given size and format. Through the
 // shipped filters a page's text takes at most about four bytes per byte of
 // a text source (one-letter eMelody tones) and under one per byte of MIDI
-// (a note and its note-off take six bytes or more), so the first call nearly
+// (a note with its note-off takes six bytes or more, its text some four or
+// five), so the first call nearly
 // always fits: a call that must be repeated runs the whole conversion again,
 // and the library writes (zeroes) every byte of room the result leaves.
 size_t ExpectedOutputSize(size_t sourceSize, std::string_view sourceFormat) {
