@@ -487,6 +487,9 @@ void TfrmMain::OpenFile(TTuneType type, const std::string& path) {
     FSourceFile = oldFile;
     throw;
   }
+  // Joined and scrambled once for every page: a source of megabytes is not
+  // joined again for each.
+  FSourceText = TScrambledText(FSourceLines->Text());
   ClearTargets();
   FTargetMask = TargetMaskForSource(type);
   ShowTargetPages(nullptr);
@@ -573,11 +576,11 @@ void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const s
   // A page is converted once per opened file: its text stays until the next open.
   if (!memo->IsEmpty()) return;
   std::string output;
-  Convert(sourceType, targetType, FSourceLines->Text(), filterText, output);
+  Convert(sourceType, targetType, FSourceText, filterText, output);
   memo->SetText(output);
 }
 
-void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText,
+void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const TScrambledText& sourceText,
                        const std::string& filterText, std::string& output) {
   const std::string sourceFormat = FormatCodeOfType(sourceType);
   if (targetType == ttKeyPress || targetType == ttScreenShow)

@@ -20,6 +20,7 @@
 #include "Form.h"
 #include "MediaPlayer.h"
 #include "StringList.h"
+#include "uRingLib.h"
 
 class TAction;
 class TLabel;
@@ -275,8 +276,8 @@ class TfrmMain : public TForm {
   void BindVolumeBar();
   void StartFilterWatch();
   void ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText);
-  void Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText, const std::string& filterText,
-               std::string& output);
+  void Convert(TTuneType sourceType, TTuneType targetType, const TScrambledText& sourceText,
+               const std::string& filterText, std::string& output);
 
   const TfrmMainSetup FSetup;
   std::unique_ptr<TStringList> FSaveExtensions;
@@ -287,6 +288,8 @@ class TfrmMain : public TForm {
   TTuneType FSourceType = ttUnknown;
   std::string FSourceFile;
   std::unique_ptr<TStringList> FSourceLines;
+  // The text of FSourceLines as every conversion hands it to the library.
+  TScrambledText FSourceText;
   uint8_t FTargetMask = 0;
   TIdleEvent FOldOnIdle;
   bool FIdleHooked = false;

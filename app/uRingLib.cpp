@@ -1,8 +1,11 @@
 #include "uRingLib.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <limits>
-#include <vector>
+#include <memory>
+#include <string_view>
 
 #include "TextScramble.h"
 #include "conversion/uRingLib.h"
@@ -16,13 +19,32 @@ constexpr size_t MaxLength = std::numeric_limits<int32_t>::max();
 constexpr int32_t TextLoadFailed = -3;
 constexpr int32_t OutputCopyFailed = -7;
 
-// Room for the result of a source of the given size. Through the shipped
-// filters a page's text takes at most about four bytes per byte of its
-// source (one-letter eMelody tones; from MIDI under one), so the first call
-// nearly always fits: a call that must be repeated runs the whole
-// conversion again.
-size_t ExpectedOutputSize(size_t sourceSize) {
-  return std::min(MaxLength, std::max(FirstOutputSize, 4 * sourceSize));
+// A descriptor's format code follows its mode letter.
+bool IsMidiFormat(std::string_view descriptor) { return descriptor.size() == 3 && descriptor.substr(1) == "04"; }
+
+// Room for the result of a source of the given size and format. Through the
+// shipped filters a page's text takes at most about four bytes per byte of
+// a text source (one-letter eMelody tones) and under one per byte of MIDI
+// (a note with its note-off takes six bytes or more, its text some four or
+// five), so the first call nearly
+// always fits: a call that must be repeated runs the whole conversion again,
+// and the library writes (zeroes) every byte of room the result leaves.
+size_t ExpectedOutputSize(size_t sourceSize, std::string_view sourceFormat) {
+  const size_t bytesPerSourceByte = IsMidiFormat(sourceFormat) ? 1 : 4;
+  return std::min(MaxLength, std::max(FirstOutputSize, bytesPerSourceByte * sourceSize));
+}
+
+// A conversion of the largest sources allocates and frees some tens of
+// megabytes, and the next page's conversion as much again. Given back to the
+// system after each call, every page of that memory is mapped afresh (and
+// zeroed by the system) on the next one, which costs more than the
+// conversion's own work: the program keeps what it frees for its next
+// conversion instead, large blocks included.
+void KeepFreedMemoryForConversions() {
+  constexpr int kLargestHeapBlock = 32 << 20;  // the most the allocator allows
+  constexpr int kFreeMemoryKept = 48 << 20;
+  [[maybe_unused]] static const bool kept =
+      mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock) == 1 && mallopt(M_TRIM_THRESHOLD, kFreeMemoryKept) == 1;
 }
 
 // Calls the export with an output buffer that starts out holding the
@@ -30,19 +52,22 @@ size_t ExpectedOutputSize(size_t sourceSize) {
 // and still reports success, so a result that fills the buffer is fetched
 // again with four times the room until it fits with room to spare.
 template <class Call>
-int32_t CallWithOutput(const Call& call, size_t sourceSize, std::string& output) {
+int32_t CallWithOutput(const Call& call, size_t firstSize, std::string& output) {
   if (output.size() >= MaxLength) return OutputCopyFailed;
-  const std::string incoming = ScrambleText(output);
-  size_t size = std::max(ExpectedOutputSize(sourceSize), incoming.size() + 1);
+  KeepFreedMemoryForConversions();
+  size_t size = std::max(firstSize, output.size() + 1);
   for (;;) {
-    std::vector<char> buffer(size, 0);
-    std::copy(incoming.begin(), incoming.end(), buffer.begin());
-    int32_t length = static_cast<int32_t>(incoming.size());
-    const int32_t result = call(buffer.data(), static_cast<int32_t>(size), &length);
+    // Left unfilled: a text result is written over the whole buffer, the
+    // rest zeroed, by the library itself; nothing but the returned length's
+    // bytes is read back.
+    const auto buffer = std::make_unique_for_overwrite<char[]>(size);
+    ScrambleInto(output, buffer.get());
+    int32_t length = static_cast<int32_t>(output.size());
+    const int32_t result = call(buffer.get(), static_cast<int32_t>(size), &length);
     if (result != 0) return result;
     if (length < 0) return OutputCopyFailed;
     if (static_cast<size_t>(length) + 1 < size) {
-      output = UnscrambleText(std::string(buffer.data(), static_cast<size_t>(length)));
+      output = UnscrambleText(std::string(buffer.get(), static_cast<size_t>(length)));
       return 0;
     }
     if (size == MaxLength) return OutputCopyFailed;
@@ -52,22 +77,30 @@ int32_t CallWithOutput(const Call& call, size_t sourceSize, std::string& output)
 
 }  // namespace
 
+TScrambledText::TScrambledText(std::string text) : FScrambled(ScrambleText(std::move(text))) {}
+
+int32_t RingToRing(const TScrambledText& source, const std::string& sourceFormat, const std::string& targetFormat,
+                   std::string& output) {
+  if (source.Size() > MaxLength) return TextLoadFailed;
+  const std::string& scrambled = source.Scrambled();
+  return CallWithOutput(
+      [&](char* buffer, int32_t size, int32_t* length) {
+        return RING2RING(scrambled.data(), static_cast<int32_t>(scrambled.size()), sourceFormat.c_str(),
+                         targetFormat.c_str(), buffer, size, length);
+      },
+      ExpectedOutputSize(source.Size(), sourceFormat), output);
+}
+
 int32_t RingToRing(const std::string& source, const std::string& sourceFormat, const std::string& targetFormat,
                    std::string& output) {
   if (source.size() > MaxLength) return TextLoadFailed;
-  const std::string scrambledSource = ScrambleText(source);
-  return CallWithOutput(
-      [&](char* buffer, int32_t size, int32_t* length) {
-        return RING2RING(scrambledSource.data(), static_cast<int32_t>(scrambledSource.size()), sourceFormat.c_str(),
-                         targetFormat.c_str(), buffer, size, length);
-      },
-      source.size(), output);
+  return RingToRing(TScrambledText(source), sourceFormat, targetFormat, output);
 }
 
-int32_t RingToMap(const std::string& source, const std::string& sourceFormat, const std::string& filter,
+int32_t RingToMap(const TScrambledText& source, const std::string& sourceFormat, const std::string& filter,
                   const std::string& filterMode, const std::string& outputMode, std::string& output) {
-  if (source.size() > MaxLength || filter.size() > MaxLength) return TextLoadFailed;
-  const std::string scrambledSource = ScrambleText(source);
+  if (source.Size() > MaxLength || filter.size() > MaxLength) return TextLoadFailed;
+  const std::string& scrambledSource = source.Scrambled();
   const std::string scrambledFilter = ScrambleText(filter);
   return CallWithOutput(
       [&](char* buffer, int32_t size, int32_t* length) {
@@ -75,5 +108,11 @@ int32_t RingToMap(const std::string& source, const std::string& sourceFormat, co
                         scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), filterMode.c_str(),
                         outputMode.c_str(), buffer, size, length);
       },
-      source.size(), output);
+      ExpectedOutputSize(source.Size(), sourceFormat), output);
+}
+
+int32_t RingToMap(const std::string& source, const std::string& sourceFormat, const std::string& filter,
+                  const std::string& filterMode, const std::string& outputMode, std::string& output) {
+  if (source.size() > MaxLength) return TextLoadFailed;
+  return RingToMap(TScrambledText(source), sourceFormat, filter, filterMode, outputMode, output);
 }

@@ -33,6 +33,8 @@ constexpr int kNarrowestPieces = 160;
 // 8-bit text with any line ends as Qt's text, whose line end is '\n'.
 QString PlainTextOf(const std::string& text) {
   QString plain = FromLocal8Bit(text);
+  // A long text without a CR (a tune's key text) is not searched for one.
+  if (text.find('\r') == std::string::npos) return plain;
   return plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
 }
 
@@ -72,7 +74,7 @@ class TAdvances {
 // pieces no wider than width: after the last blank or comma that fits (key
 // groups and tones stay whole), else after the last character that fits,
 // never inside a surrogate pair. A line end starts a new line too.
-std::vector<int> PieceStarts(const QString& text, const QFont& font, qreal width) {
+std::vector<int> PieceStarts(QStringView text, const QFont& font, qreal width) {
   TAdvances advances(font);
   std::vector<int> starts{0};
   const int length = static_cast<int>(text.size());
@@ -87,7 +89,7 @@ std::vector<int> PieceStarts(const QString& text, const QFont& font, qreal width
       continue;
     }
     const int size = text[i].isHighSurrogate() && i + 1 < length && text[i + 1].isLowSurrogate() ? 2 : 1;
-    const qreal advance = advances.Of(QStringView(text).mid(i, size));
+    const qreal advance = advances.Of(text.mid(i, size));
     if (used + advance > width && i > starts.back()) {
       const bool atBreak = lastBreak > starts.back();
       starts.push_back(atBreak ? lastBreak : i);
@@ -164,7 +166,23 @@ const TClassInfo& TMemo::StaticClassInfo() {
   return *info;
 }
 
-QString TMemo::PlainText() const { return FPieced ? FPiecedText : RawText(*FEditor); }
+QString TMemo::PlainText() const { return FPieced ? PiecedText() : RawText(*FEditor); }
+
+QString TMemo::PiecedText() const {
+  const QTextDocument& document = *FEditor->document();
+  QString text;
+  if (FPieceStarts.empty()) return text;
+  text.reserve(FPieceStarts.back() + document.lastBlock().length() - 1);
+  size_t k = 0;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next(), ++k) {
+    const QString shown = block.text();
+    text += shown;
+    // The next shown line starts one past this one where a line of the
+    // text ends here.
+    if (k + 1 < FPieceStarts.size() && FPieceStarts[k + 1] > FPieceStarts[k] + shown.size()) text += QChar('\n');
+  }
+  return text;
+}
 
 std::string TMemo::Text() const { return ToLocal8Bit(PlainText().replace(QChar('\n'), QStringLiteral("\r\n"))); }
 
@@ -185,7 +203,7 @@ void TMemo::SetLines(const TStringList& lines) {
 }
 
 int TMemo::LineCount() const {
-  if (FPieced) return static_cast<int>(FPiecedText.count(QChar('\n'))) + 1;
+  if (FPieced) return static_cast<int>(PiecedText().count(QChar('\n'))) + 1;
   return IsEmpty() ? 0 : FEditor->blockCount();
 }
 
@@ -210,13 +228,11 @@ void TMemo::ShowText(const QString& text) {
   FSetting = true;
   if (pieced) {
     FPieced = true;
-    FPiecedText = text;
     // Wrapped before the text comes, so that Qt lays it out only once.
     ApplyEditing();
-    ShowPieces();
+    ShowPieces(text);
   } else {
     FPieced = false;
-    FPiecedText.clear();
     FPieceStarts.clear();
     FEditor->setPlainText(text);
     ApplyEditing();
@@ -224,12 +240,11 @@ void TMemo::ShowText(const QString& text) {
   FSetting = false;
 }
 
-void TMemo::ShowPieces() {
+void TMemo::ShowPieces(QStringView text) {
   FPieceWidth = PieceWidth();
-  FPieceStarts = PieceStarts(FPiecedText, FEditor->font(), FPieceWidth);
+  FPieceStarts = PieceStarts(text, FEditor->font(), FPieceWidth);
   QString shown;
-  shown.reserve(FPiecedText.size() + static_cast<qsizetype>(FPieceStarts.size()));
-  const QStringView text(FPiecedText);
+  shown.reserve(text.size() + static_cast<qsizetype>(FPieceStarts.size()));
   for (size_t k = 0; k < FPieceStarts.size(); ++k) {
     const int start = FPieceStarts[k];
     int end = static_cast<int>(text.size());
@@ -261,7 +276,7 @@ void TMemo::Repiece() {
   const int anchor = TextOffset(cursor.anchor()), position = TextOffset(cursor.position());
   const int top = TextOffset(FEditor->cursorForPosition(QPoint(0, 0)).position());
   FRepiecing = true;
-  ShowPieces();
+  ShowPieces(PiecedText());
   FRepiecing = false;
   QTextCursor moved(FEditor->document());
   moved.setPosition(EditorPosition(anchor));
@@ -330,7 +345,7 @@ void TMemo::SetWantTabs(bool wantTabs) {
 QString TMemo::PiecedSelection() const {
   const QTextCursor cursor = FEditor->textCursor();
   const int start = TextOffset(cursor.selectionStart());
-  return FPiecedText.mid(start, TextOffset(cursor.selectionEnd()) - start);
+  return PiecedText().mid(start, TextOffset(cursor.selectionEnd()) - start);
 }
 
 std::string TMemo::SelText() const {
@@ -348,7 +363,8 @@ void TMemo::SetSelText(const std::string& text) {
   const QTextCursor cursor = FEditor->textCursor();
   const int start = TextOffset(cursor.selectionStart()), end = TextOffset(cursor.selectionEnd());
   const QString inserted = PlainTextOf(text);
-  ShowText(FPiecedText.left(start) + inserted + FPiecedText.mid(end));
+  const QString whole = PiecedText();
+  ShowText(whole.left(start) + inserted + whole.mid(end));
   FModified = true;
   QTextCursor moved(FEditor->document());
   moved.setPosition(EditorPosition(start + static_cast<int>(inserted.size())));

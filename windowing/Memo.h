@@ -69,6 +69,8 @@ class TMemo : public TNativeControl {
  private:
   // The whole text, line ends as '\n'.
   QString PlainText() const;
+  // The whole text of the shown pieces: the shown lines joined again.
+  QString PiecedText() const;
   // Shows the text (line ends as '\n'): in pieces when a line is too long.
   void ShowText(const QString& text);
   // Lays the pieced text out again when the memo's width has changed,
@@ -76,7 +78,7 @@ class TMemo : public TNativeControl {
   // event at hand is done.
   void Repiece();
   void RepieceSoon();
-  void ShowPieces();
+  void ShowPieces(QStringView text);
   // Read-only, and wrapped, as set or while pieced.
   void ApplyEditing();
   // The width the shown lines may take, in pixels.
@@ -97,10 +99,10 @@ class TMemo : public TNativeControl {
   bool FSetting = false;
   bool FRepiecing = false;
   bool FRepieceDue = false;
-  // While a long text is shown in pieces: the whole text, where each shown
-  // line starts in it, and the width the pieces were cut for.
+  // While a long text is shown in pieces: where each shown line starts in
+  // the whole text (which the shown lines hold, so it is not kept twice),
+  // and the width the pieces were cut for.
   bool FPieced = false;
-  QString FPiecedText;
   std::vector<int> FPieceStarts;
   int FPieceWidth = 0;
 };

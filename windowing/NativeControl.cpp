@@ -67,21 +67,36 @@ void AppendUtf8(std::string& out, char32_t code) {
 }  // namespace
 
 QString FromLocal8Bit(const std::string& text) {
-  QString result;
-  result.reserve(static_cast<qsizetype>(text.size()));
+  // No byte gives more than one UTF-16 unit (a four-byte sequence gives
+  // two), so the units are written straight into room for every byte: a
+  // long tune's text takes one pass and no reallocation.
+  QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+  char16_t* const begin = reinterpret_cast<char16_t*>(result.data());
+  char16_t* out = begin;
   for (size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {
+      *out++ = byte;
+      ++i;
+      continue;
+    }
     char32_t code = 0;
     const size_t length = Utf8Sequence(text, i, code);
     if (length > 0 && WidgetsKeep(code)) {
-      const char32_t one[] = {code};
-      result += QString::fromUcs4(one, 1);
+      if (QChar::requiresSurrogates(code)) {
+        *out++ = QChar::highSurrogate(code);
+        *out++ = QChar::lowSurrogate(code);
+      } else {
+        *out++ = static_cast<char16_t>(code);
+      }
       i += length;
       continue;
     }
     // A byte that starts no sequence, or each byte of a kept character.
     for (const size_t end = i + std::max<size_t>(length, 1); i < end; ++i)
-      result += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(text[i])));
+      *out++ = static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(text[i]));
   }
+  result.truncate(out - begin);
   return result;
 }
 

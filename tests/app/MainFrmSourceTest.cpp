@@ -160,6 +160,12 @@ TEST_F(MainWindowTest, APageIsConvertedWhenFirstShownAndKeepsItsTextUntilTheNext
   EXPECT_EQ(w.mmiM->Text(), "");
   w.pgcTarget->SetActivePage(w.tsiMelody);
   EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  // The page is the new file's, not the one before.
+  std::string fromMidi;
+  ASSERT_EQ(RingToRing(w.SourceLines().Text(), "R04", "R03", fromMidi), 0);
+  TStringList expected;
+  expected.SetText(fromMidi);
+  EXPECT_EQ(w.mmiM->Lines().Lines(), expected.Lines());
 }
 
 TEST_F(MainWindowTest, AConvertCommandShowsAHiddenTabAndConvertsItsPage) {
@@ -208,6 +214,12 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadLeavesTheCurrentSourceAsItWas) {
   EXPECT_EQ(w.gbSource->Caption(), "Source Format - RTTTL");
   EXPECT_EQ(w.stbMain->Panels().Items(0)->Text(), " " + tune);
   EXPECT_FALSE(w.tsRTTTL->TabVisible());
+  // A page shown after the failures converts the source that stayed.
+  w.mmeM->Clear();
+  w.pgcTarget->SetActivePage(w.tseMelody);
+  TStringList expected;
+  expected.SetText(Converted("R02"));
+  EXPECT_EQ(w.mmeM->Lines().Lines(), expected.Lines());
 }
 
 TEST_F(MainWindowTest, HostileSourcesOpenAsFarAsTheyGoOrAreRefusedWithoutHarm) {

@@ -90,22 +90,59 @@ TEST(RingLibBinding, ASourceOverHalfAMegabyteConvertsWhole) {
   EXPECT_EQ(midi, direct.Text);
 }
 
-// One-letter eMelody tones through a filter that writes ten letters for
-// each: a result far beyond the room the first call is given, so the call
-// is repeated with more room until the whole text fits.
+// Sources whose text through a filter that writes ten letters for each C
+// is far beyond the room the first call is given (four bytes per byte of a
+// text source, one per byte of MIDI), so the call is repeated with more
+// room until the whole text fits.
 TEST(RingLibBinding, AResultManyTimesItsSourceComesBackWhole) {
   std::string filter = ReadFile(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
   const std::string note = "NoteMapper_C=c\r\n";
   ASSERT_NE(filter.find(note), std::string::npos);
   filter.replace(filter.find(note), note.size(), "NoteMapper_C=cccccccccc\r\n");
-  std::string source = "BEGIN:EMELODY\r\nVERSION:1.0\r\nMELODY:" + std::string(100000, 'c') + "\r\nEND:EMELODY\r\n";
-  std::string screen;
-  ASSERT_EQ(RingToMap(source, "R02", filter, "R", "R", screen), 0);
-  EXPECT_GT(screen.size(), 10 * 100000u);
+  const struct {
+    const char* Format;
+    std::string Source;
+    size_t AtLeast;
+  } cases[] = {
+      {"R02", "BEGIN:EMELODY\r\nVERSION:1.0\r\nMELODY:" + std::string(100000, 'c') + "\r\nEND:EMELODY\r\n",
+       10 * 100000u},
+      {"R04", QuarterNotes(60000), 10 * 60000u},
+  };
   const PelmoraLibrary library;
-  const PelmoraLibrary::Result direct = library.Map(source, "R02", filter, "R", 16 << 20);
-  ASSERT_EQ(direct.Code, 0);
-  EXPECT_EQ(screen, direct.Text);
+  for (const auto& c : cases) {
+    std::string screen;
+    ASSERT_EQ(RingToMap(c.Source, c.Format, filter, "R", "R", screen), 0) << c.Format;
+    EXPECT_GT(screen.size(), c.AtLeast) << c.Format;
+    EXPECT_GT(screen.size(), std::max<size_t>(409600, c.Source.size())) << c.Format;
+    const PelmoraLibrary::Result direct = library.Map(c.Source, c.Format, filter, "R", 16 << 20);
+    ASSERT_EQ(direct.Code, 0) << c.Format;
+    EXPECT_EQ(screen, direct.Text) << c.Format;
+  }
+}
+
+// A source scrambled once serves any number of calls, each as if the text
+// itself were passed.
+TEST(RingLibBinding, AScrambledSourceServesEveryCall) {
+  const std::string filter = ReadFile(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
+  const std::string midi = QuarterNotes(3);
+  const TScrambledText scrambled(midi);
+  for (const char* target : {"R00", "R01", "R02", "R03", "R04"}) {
+    std::string once, plain;
+    ASSERT_EQ(RingToRing(scrambled, "R04", target, once), 0) << target;
+    ASSERT_EQ(RingToRing(midi, "R04", target, plain), 0) << target;
+    EXPECT_EQ(once, plain) << target;
+    EXPECT_FALSE(once.empty()) << target;
+  }
+  std::string once, plain;
+  ASSERT_EQ(RingToMap(scrambled, "R04", filter, "R", "R", once), 0);
+  ASSERT_EQ(RingToMap(midi, "R04", filter, "R", "R", plain), 0);
+  EXPECT_EQ(once, "4c1 4c1 4c1");
+  EXPECT_EQ(once, plain);
+  std::string empty = "as it came";
+  EXPECT_EQ(RingToRing(TScrambledText(), "R04", "R00", empty), 0);
+  std::string fromNothing = "as it came";
+  EXPECT_EQ(RingToRing(std::string(), "R04", "R00", fromNothing), 0);
+  EXPECT_EQ(empty, fromNothing);
 }
 
 }  // namespace

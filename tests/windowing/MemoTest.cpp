@@ -145,4 +145,39 @@ TEST_F(MemoLongLines, ANewWidthCutsThePiecesAgainAndKeepsTheSelection) {
   EXPECT_FALSE(memo->Modified());
 }
 
+// The shown lines are all the memo holds of a long text: the text comes
+// back from them byte for byte, whatever lines and bytes it has, also once
+// they are cut again for a new width.
+TEST_F(MemoLongLines, TheTextComesBackWholeFromItsPieces) {
+  const std::string notes(20000, 'c');
+  const struct {
+    const char* What;
+    std::string Text;
+    int Lines;
+  } cases[] = {
+      {"empty lines around a long one", "\r\n\r\n" + Digits(20000) + "\r\n\r\nend", 5},
+      {"a line end last", KeyGroups(20000) + "\r\n", 2},
+      {"a line end at a cut", Digits(17000) + "\r\n" + Digits(17000), 2},
+      {"characters of two UTF-16 units", [] {
+         std::string text;
+         while (text.size() < 40000) text += "\xF0\x9F\x8E\xB5";
+         return text;
+       }(), 1},
+      {"bytes that are no UTF-8", notes + "\xC4\xE3\xB7 \xE2\x80\xA9" + notes, 1},
+  };
+  for (const auto& c : cases) {
+    memo->SetBounds(0, 0, 400, 200);
+    memo->SetText(c.Text);
+    ASSERT_TRUE(memo->ReadOnly()) << c.What;
+    EXPECT_EQ(memo->Text(), c.Text) << c.What;
+    EXPECT_EQ(memo->LineCount(), c.Lines) << c.What;
+    memo->SelectAll();
+    EXPECT_EQ(memo->SelText(), c.Text) << c.What;
+    const size_t before = Shown().size();
+    memo->SetBounds(0, 0, 700, 200);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return Shown().size() < before; })) << c.What;
+    EXPECT_EQ(memo->Text(), c.Text) << c.What;
+  }
+}
+
 }  // namespace
