@@ -45,10 +45,6 @@ constexpr const char* kHomePage = "https://veskaro.example.com/";
 // source far beyond that would take its conversion minutes and gigabytes.
 constexpr int64_t kMaxSourceSize = 4 * 1024 * 1024;
 
-const char* const kGroupCaptions[] = {
-    "Source Format - RTTTL",    "Source Format - iMelody",  "Source Format - eMelody",   "Source Format - MIDI",
-    "Source Format - Composer", "Source Format - KeyPress", "Source Format - ScreenShow"};
-
 // The hourglass over every window of the program while it lives; the
 // pointer comes back as it was however the scope ends.
 class THourGlass {
@@ -70,36 +66,6 @@ std::string MenuCaptionOf(const std::string& path) {
 }
 
 }  // namespace
-
-TTuneType FileTypeOfExt(const std::string& ext) {
-  static const std::pair<const char*, TTuneType> kTypes[] = {
-      {".mid", ttMIDI},  {".miz", ttMIDI},    {".tss", ttScreenShow}, {".tkp", ttKeyPress},
-      {".rtx", ttRTTTL}, {".imy", ttiMelody}, {".emy", tteMelody},    {".kpz", ttComposer}};
-  for (const auto& [extension, type] : kTypes)
-    if (SameText(ext, extension)) return type;
-  return ttUnknown;
-}
-
-std::string FormatCodeOfType(TTuneType type) {
-  switch (type) {
-    case ttRTTTL:
-      return "R00";
-    case ttiMelody:
-      return "R03";
-    case tteMelody:
-      return "R02";
-    case ttMIDI:
-      return "R04";
-    case ttComposer:
-      return "R01";
-    default:
-      return {};
-  }
-}
-
-uint8_t TargetBit(TTuneType type) {
-  return type <= ttScreenShow && type != ttMIDI ? static_cast<uint8_t>(1u << type) : 0;
-}
 
 std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines) {
   TStringList file;
@@ -161,23 +127,21 @@ const TClassInfo& TfrmMain::StaticClassInfo() {
   return *info;
 }
 
+namespace {
+
+// The component of the form with that name; none when there is no name.
+template <class T>
+T* NamedIfAny(const TForm& form, const char* name) {
+  return name ? &form.Named<T>(name) : nullptr;
+}
+
+}  // namespace
+
 void TfrmMain::FindComponents() {
   skinForm1 = &Named<TSkinForm>("skinForm1");
   stbMain = &Named<TSkinStatusBar>("stbMain");
   gbSource = &Named<TSkinGroupBox>("gbSource");
   pgcTarget = &Named<TSkinPageControl>("pgcTarget");
-  tsScreenShow = &Named<TSkinTabSheet>("tsScreenShow");
-  tsKeypress = &Named<TSkinTabSheet>("tsKeypress");
-  tsRTTTL = &Named<TSkinTabSheet>("tsRTTTL");
-  tsComposer = &Named<TSkinTabSheet>("tsComposer");
-  tsiMelody = &Named<TSkinTabSheet>("tsiMelody");
-  tseMelody = &Named<TSkinTabSheet>("tseMelody");
-  mmRTTTL = &Named<TSkinMemo>("mmRTTTL");
-  mmiM = &Named<TSkinMemo>("mmiM");
-  mmeM = &Named<TSkinMemo>("mmeM");
-  mmCom = &Named<TSkinMemo>("mmCom");
-  mmKeyPress = &Named<TSkinMemo>("mmKeyPress");
-  mmScreenShow = &Named<TSkinMemo>("mmScreenShow");
   cmbMMSMobile = &Named<TSkinComboBox>("cmbMMSMobile");
   cmbMMSModel = &Named<TSkinComboBox>("cmbMMSModel");
   cmbKpsMobile = &Named<TSkinComboBox>("cmbKpsMobile");
@@ -187,8 +151,6 @@ void TfrmMain::FindComponents() {
   lblKPSAuthorC = &Named<TLabel>("lblKPSAuthorC");
   lblKPSDescC = &Named<TLabel>("lblKPSDescC");
   pnlMain = &Named<TSkinImagePanel>("pnlMain");
-  pnlMIDISource = &Named<TSkinImagePanel>("pnlMIDISource");
-  lblMIDIFileName = &Named<TLabel>("lblMIDIFileName");
   gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI");
   tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI");
   tbVoiceLevel = &Named<TSkinTrackBar>("tbVoiceLevel");
@@ -205,41 +167,25 @@ void TfrmMain::FindComponents() {
   actCopy = &Named<TAction>("actCopy");
   actPaste = &Named<TAction>("actPaste");
   actSelectAll = &Named<TAction>("actSelectAll");
+  miSaveas = &Named<TMenuItem>("miSaveas");
   for (size_t i = 0; i < miRecent.size(); ++i) miRecent[i] = &Named<TMenuItem>("miRecent" + IntToStr(i + 1));
 
-  FPages = {{{ttRTTTL, tsRTTTL, mmRTTTL, &Named<TAction>("actRTTTL"), &Named<TMenuItem>("RTTTL1"),
-              &TCaroluneOption::IsShowRTTTL},
-             {ttiMelody, tsiMelody, mmiM, &Named<TAction>("actiMelody"), &Named<TMenuItem>("iMelody1"),
-              &TCaroluneOption::IsShowiMelody},
-             {tteMelody, tseMelody, mmeM, &Named<TAction>("acteMelody"), &Named<TMenuItem>("eMelody1"),
-              &TCaroluneOption::IsShoweMelody},
-             {ttComposer, tsComposer, mmCom, &Named<TAction>("actComposer"), &Named<TMenuItem>("actComposer1"),
-              &TCaroluneOption::IsShowComposer},
-             {ttKeyPress, tsKeypress, mmKeyPress, &Named<TAction>("actKeyPress"), &Named<TMenuItem>("actKeyPress1"),
-              &TCaroluneOption::IsShowKeyPress},
-             {ttScreenShow, tsScreenShow, mmScreenShow, &Named<TAction>("actScreenShow"),
-              &Named<TMenuItem>("actScreenShow1"), &TCaroluneOption::IsShowScreenShow}}};
-
-  auto source = [this](const char* panel, const char* label, const char* memo) {
-    return TSourcePanel{&Named<TSkinImagePanel>(panel), &Named<TLabel>(label), &Named<TSkinMemo>(memo)};
-  };
-  FSourcePanels[ttRTTTL] = source("pnlRTTTLSource", "lblRTTTLSourceFileName", "mmRTTTLSource");
-  FSourcePanels[ttiMelody] = source("pnliMelodySource", "lbliMelodySourceFileName", "mmiMelodySource");
-  FSourcePanels[tteMelody] = source("pnleMelodySource", "lbleMelodySourceFile", "mmeMelodySource");
-  FSourcePanels[ttMIDI] = {pnlMIDISource, lblMIDIFileName};
-  FSourcePanels[ttComposer] = source("pnlComposerSource", "lblComposerSourceFileName", "mmComposerSource");
-  FSourcePanels[ttKeyPress] = source("pnlKeyPressSource", "lblKeyPressSourceFileName", "mmKeyPressSource");
-  FSourcePanels[ttKeyPress].Brand = &Named<TSkinEdit>("lblBrandKSource");
-  FSourcePanels[ttKeyPress].Model = &Named<TSkinEdit>("lblModelKSource");
-  FSourcePanels[ttScreenShow] = source("pnlScreenShowSource", "lblScreenShowSourceFileName", "mmScreenShowSource");
-  FSourcePanels[ttScreenShow].Brand = &Named<TSkinEdit>("lblBrandSSource");
-  FSourcePanels[ttScreenShow].Model = &Named<TSkinEdit>("lblModelSSource");
+  for (TTuneType type = 0; type < ttUnknown; ++type) {
+    const TTargetPageNames& page = TuneTypeOf(type).Page;
+    if (page.Sheet)
+      FPages.push_back({type, &Named<TSkinTabSheet>(page.Sheet), &Named<TSkinMemo>(page.Memo),
+                        &Named<TAction>(page.Action), &Named<TMenuItem>(page.MenuItem), page.Shown});
+    const TSourcePanelNames& source = TuneTypeOf(type).Source;
+    FSourcePanels[type] = {NamedIfAny<TSkinImagePanel>(*this, source.Panel),
+                           NamedIfAny<TLabel>(*this, source.FileLabel), NamedIfAny<TSkinMemo>(*this, source.Memo),
+                           NamedIfAny<TSkinEdit>(*this, source.Brand), NamedIfAny<TSkinEdit>(*this, source.Model)};
+  }
 }
 
-const TfrmMain::TTargetPage* TfrmMain::PageOfType(TTuneType type) const {
+const TfrmMain::TTargetPage& TfrmMain::PageOfType(TTuneType type) const {
   for (const TTargetPage& page : FPages)
-    if (page.Type == type) return &page;
-  return nullptr;
+    if (page.Type == type) return page;
+  throw Exception("No target page for the tune type " + IntToStr(type) + ".");
 }
 
 const TfrmMain::TTargetPage* TfrmMain::PageOfSheet(const TSkinTabSheet* sheet) const {
@@ -256,7 +202,7 @@ void TfrmMain::FormCreate(TComponent*) {
   // without its filter lists or folder watch is still of use.
   Guarded([this] {
     pgcTarget->ActivatePageIndex(0);
-    pnlMIDISource->BringToFront();
+    FSourcePanels[ttMIDI].Panel->BringToFront();
   });
   Guarded([this] {
     for (const TTargetPage& page : FPages) page.Sheet->SetTabVisible(CaroluneOption.get()->*page.Shown);
@@ -340,14 +286,14 @@ void TfrmMain::ApplyFonts() {
   for (const TSourcePanel& source : FSourcePanels) source.Panel->SetFont(Font());
 }
 
-void TfrmMain::AlignMIDIPanel() { pnlMIDISource->SetAlign(TAlign::alClient); }
+void TfrmMain::AlignMIDIPanel() { FSourcePanels[ttMIDI].Panel->SetAlign(TAlign::alClient); }
 
 void TfrmMain::LayoutMemos() {
-  if (!mmCom) return;  // the description is still being read
+  if (FPages.empty()) return;  // the description is still being read
   // Each memo fills its own page, below the phone on the KeyPress and
   // ScreenShow pages.
   for (const TTargetPage& page : FPages) {
-    const int top = page.Type == ttKeyPress || page.Type == ttScreenShow ? 80 : 8;
+    const int top = TuneTypeOf(page.Type).Phone ? 80 : 8;
     page.Memo->SetBounds(8, top, page.Sheet->Width() - 16, page.Sheet->Height() - top - 8);
   }
   for (const TSourcePanel& source : FSourcePanels) {
@@ -390,7 +336,6 @@ void TfrmMain::UpdateCommands() {
 void TfrmMain::UpdateRecentMenu() {
   for (TMenuItem* item : miRecent) item->SetVisible(false);
   const TStringList& recent = CaroluneOption->RecentFiles;
-  TMenuItem* model = &Named<TMenuItem>("miSaveas");
   // The newest file stands highest: entry 0 (the oldest) is the lowest item.
   const int shown = std::min(recent.Count(), static_cast<int>(miRecent.size()));
   const int first = recent.Count() - shown;
@@ -399,8 +344,8 @@ void TfrmMain::UpdateRecentMenu() {
     item->SetCaption(MenuCaptionOf(recent[first + i]));
     item->SetTag(first + i);
     item->OnClick = [this](TComponent* sender) { OpenRecentClick(sender); };
-    item->OnMeasureItem = model->OnMeasureItem;
-    item->OnAdvancedDrawItem = model->OnAdvancedDrawItem;
+    item->OnMeasureItem = miSaveas->OnMeasureItem;
+    item->OnAdvancedDrawItem = miSaveas->OnAdvancedDrawItem;
     item->SetVisible(true);
   }
 }
@@ -452,23 +397,6 @@ void TfrmMain::actAboutExecute(TComponent*) { ShowAbout(); }
 
 // ---------------------------------------------------------------- sources
 
-uint8_t TfrmMain::TargetMaskForSource(TTuneType type) {
-  switch (type) {
-    case ttRTTTL:
-      return 0x76;
-    case ttiMelody:
-      return 0x75;
-    case tteMelody:
-      return 0x73;
-    case ttMIDI:
-      return 0x77;
-    case ttComposer:
-      return 0x67;
-    default:
-      return 0;
-  }
-}
-
 void TfrmMain::ClearTargets() {
   for (const TTargetPage& page : FPages) page.Memo->Clear();
 }
@@ -515,7 +443,7 @@ void TfrmMain::ShowTargetPages(TSkinTabSheet* keep) {
 
 void TfrmMain::ShowSource() {
   // Everything is read first; the panels show it only once it is whole.
-  if (FSourceType > ttScreenShow) throw Exception("Unknown ringtone format.");
+  if (!TuneTypeOf(FSourceType).Source.Panel) throw Exception("Unknown ringtone format.");
   TStringList lines;
   std::string brand, model;
   const std::string bytes = ReadFileBytes(FSourceFile, kMaxSourceSize);
@@ -524,7 +452,7 @@ void TfrmMain::ShowSource() {
     OpenPlayer(FSourceFile);
   } else {
     lines.SetText(bytes);
-    if (FSourceType == ttKeyPress || FSourceType == ttScreenShow) {
+    if (TuneTypeOf(FSourceType).Phone) {
       brand = lines.Values("Brand");
       model = lines.Values("Model");
       for (int i = 0; i < 3 && lines.Count() > 0; ++i) lines.Delete(0);
@@ -539,7 +467,7 @@ void TfrmMain::ShowSource() {
   if (source.Model) source.Model->SetText(model);
   if (source.Memo) source.Memo->SetText(FSourceLines->Text());
   if (FSourceType == ttMIDI) ShowMIDILength();
-  gbSource->SetCaption(kGroupCaptions[FSourceType]);
+  gbSource->SetCaption(SourceGroupCaption(FSourceType));
 }
 
 void TfrmMain::ConvertForPage(TSkinTabSheet* page) {
@@ -569,7 +497,7 @@ void TfrmMain::ConvertScreenShow(TTuneType sourceType, const std::string& filter
 }
 
 void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText) {
-  TSkinMemo* memo = PageOfType(targetType)->Memo;
+  TSkinMemo* memo = TargetMemo(targetType);
   // A page is converted once per opened file: its text stays until the next open.
   if (!memo->IsEmpty()) return;
   std::string output;
@@ -589,7 +517,7 @@ void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const std::st
 void TfrmMain::pgcTargetChange(TComponent*) { ConvertForPage(pgcTarget->ActivePage()); }
 
 void TfrmMain::ShowTargetPage(TTuneType type) {
-  const TTargetPage& page = *PageOfType(type);
+  const TTargetPage& page = PageOfType(type);
   page.Sheet->SetTabVisible(true);
   pgcTarget->SetActivePage(page.Sheet);
 }
@@ -611,11 +539,9 @@ TTuneType TfrmMain::PageType() const {
 TfrmMain::TFilterPage TfrmMain::FilterPage(TTuneType type) const {
   if (type == ttScreenShow)
     return {.Type = ttScreenShow, .Filters = FMSSFilters.get(), .Tag = "MSS", .Brands = cmbMMSMobile,
-            .Models = cmbMMSModel, .Files = FMSSFilterFiles.get(), .Author = lblMSSAuthorC, .Desc = lblMSSDescC,
-            .Memo = mmScreenShow};
+            .Models = cmbMMSModel, .Files = FMSSFilterFiles.get(), .Author = lblMSSAuthorC, .Desc = lblMSSDescC};
   return {.Type = ttKeyPress, .Filters = FKPSFilters.get(), .Tag = "KPS", .Brands = cmbKpsMobile,
-          .Models = cmbKpsModel, .Files = FKPSFilterFiles.get(), .Author = lblKPSAuthorC, .Desc = lblKPSDescC,
-          .Memo = mmKeyPress};
+          .Models = cmbKpsModel, .Files = FKPSFilterFiles.get(), .Author = lblKPSAuthorC, .Desc = lblKPSDescC};
 }
 
 TFilterCfg* TfrmMain::FilterOfFile(const TFilterPage& page, const std::string& fileName) const {
@@ -678,7 +604,7 @@ void TfrmMain::LoadFilterLists() {
 
 void TfrmMain::EmptyPhonePage(const TFilterPage& page) {
   page.Models->SetItemIndex(-1);
-  page.Memo->Clear();
+  TargetMemo(page.Type)->Clear();
   page.Author->SetCaption("");
   page.Desc->SetCaption("");
 }
@@ -717,7 +643,7 @@ void TfrmMain::ModelChange(const TFilterPage& page) {
   page.Author->SetCaption(filter->GetAuthorName());
   page.Desc->SetCaption(filter->GetFilterDesc());
   if (Trim(FSourceFile).empty()) return;
-  page.Memo->Clear();
+  TargetMemo(page.Type)->Clear();
   if (page.Type == ttKeyPress)
     ConvertKeyPress(FSourceType, filter->Text());
   else
@@ -840,29 +766,13 @@ void TfrmMain::OpenSourceDialog() {
   if (QuerySaveCurrent()) OpenFile(type, path);
 }
 
-namespace {
-
-struct TSaveEntry {
-  TTuneType Type;
-  const char* Filter;
-  const char* Extension;
-};
-const TSaveEntry kSaveEntries[] = {{ttRTTTL, "RTTTL files (*.rtx)|*.rtx", ".rtx"},
-                                   {ttiMelody, "iMelody files (*.imy)|*.imy", ".imy"},
-                                   {tteMelody, "eMelody files (*.emy)|*.emy", ".emy"},
-                                   {ttComposer, "Composer format files (*.kpz)|*.kpz", ".kpz"},
-                                   {ttKeyPress, "KeyPress format files (*.tkp)|*.tkp", ".tkp"},
-                                   {ttScreenShow, "ScreenShow format files (*.tss)|*.tss", ".tss"}};
-
-}  // namespace
-
 bool TfrmMain::PrepareSaveDialog(TTuneType type) {
   FSaveExtensions->Clear();
   std::string filter;
-  for (const TSaveEntry& entry : kSaveEntries)
-    if (FTargetMask & TargetBit(entry.Type)) {
-      filter += std::string(entry.Filter) + "|";
-      FSaveExtensions->Add(entry.Extension);
+  for (TTuneType target = 0; target < ttUnknown; ++target)
+    if (FTargetMask & TargetBit(target)) {
+      filter += SaveEntry(target) + "|";
+      FSaveExtensions->Add(TuneTypeOf(target).Extensions[0]);
     }
   if (!filter.empty()) filter.pop_back();
   sdSaveRingtone->SetFilter(filter);
@@ -912,8 +822,8 @@ bool TfrmMain::WriteTargetFile(const std::string& fileName) {
   // The page comes to the front, and so is converted first when empty; a
   // page the options hide shows its tab, as the Convert command does.
   ShowTargetPage(type);
-  const TTargetPage& page = *PageOfType(type);
-  if (type == ttKeyPress || type == ttScreenShow) {
+  const TTargetPage& page = PageOfType(type);
+  if (TuneTypeOf(type).Phone) {
     const TFilterPage phone = FilterPage(type);
     WriteFileAtomically(fileName,
                         TargetFileText(phone.Brands->ComboText(), phone.Models->ComboText(), page.Memo->Lines()));

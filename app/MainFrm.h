@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Application.h"
 #include "AudioVolume.h"
@@ -20,6 +21,7 @@
 #include "Form.h"
 #include "MediaPlayer.h"
 #include "StringList.h"
+#include "TuneTypes.h"
 
 class TAction;
 class TLabel;
@@ -39,24 +41,6 @@ class TSkinTabSheet;
 class TSkinTrackBar;
 class TTimer;
 class TVolumeControl;
-
-// Tune type codes: what a file holds, known by its extension. The same
-// codes name the target pages (there is no MIDI target).
-using TTuneType = uint8_t;
-constexpr TTuneType ttRTTTL = 0, ttiMelody = 1, tteMelody = 2, ttMIDI = 3, ttComposer = 4, ttKeyPress = 5,
-                    ttScreenShow = 6, ttUnknown = 7;
-
-// The type of an extension (with its dot, any letter case): ".mid" and
-// ".miz" MIDI, ".tss" ScreenShow, ".tkp" KeyPress, ".rtx" RTTTL, ".imy"
-// iMelody, ".emy" eMelody, ".kpz" Composer, anything else ttUnknown.
-TTuneType FileTypeOfExt(const std::string& ext);
-// The conversion library's descriptor of a tune text of the type ("R00"
-// RTTTL, "R03" iMelody, "R02" eMelody, "R04" MIDI, "R01" Composer); empty
-// for the types the library does not read.
-std::string FormatCodeOfType(TTuneType type);
-// The bit of a target type in a target mask (bit 0 RTTTL, 1 iMelody,
-// 2 eMelody, 4 Composer, 5 KeyPress, 6 ScreenShow); 0 for the others.
-uint8_t TargetBit(TTuneType type);
 
 // A KeyPress or ScreenShow target file: "Brand=", "Model=", "[Content]" and
 // the page's lines, every line ended by CR LF.
@@ -85,13 +69,15 @@ class TfrmMain : public TForm {
   TTuneType SourceType() const { return FSourceType; }
   const std::string& SourceFile() const { return FSourceFile; }
   const TStringList& SourceLines() const { return *FSourceLines; }
-  uint8_t TargetMask() const { return FTargetMask; }
+  TTargetMask TargetMask() const { return FTargetMask; }
+  // The page of a target type and its text.
+  TSkinTabSheet* TargetSheet(TTuneType type) const { return PageOfType(type).Sheet; }
+  TSkinMemo* TargetMemo(TTuneType type) const { return PageOfType(type).Memo; }
   const TFilterCfgList& ScreenShowFilters() const { return *FMSSFilters; }
   const TFilterCfgList& KeyPressFilters() const { return *FKPSFilters; }
   TMediaPlayer& Player() const { return *mpMIDI; }
   const TVolumeControl& VolumeControl() const { return *FVolumeControl; }
 
-  virtual uint8_t TargetMaskForSource(TTuneType type);
   virtual void ClearTargets();
   // Hands the open file (if any) to the recent files; true: it may be replaced.
   virtual bool QuerySaveCurrent();
@@ -123,7 +109,7 @@ class TfrmMain : public TForm {
   // page of the type must be empty, else nothing happens.
   void ConvertKeyPress(TTuneType sourceType, const std::string& filterText);
   void ConvertScreenShow(TTuneType sourceType, const std::string& filterText);
-  // The tune type of the active page; ttUnknown when it is none of the six.
+  // The tune type of the active page; ttUnknown when it is none of the targets.
   TTuneType PageType() const;
   // Writes the page of the name's extension (converting it first when it
   // is empty); false, writing nothing, when the type is no target of the
@@ -177,15 +163,9 @@ class TfrmMain : public TForm {
   TSkinStatusBar* stbMain = nullptr;
   TSkinGroupBox* gbSource = nullptr;
   TSkinPageControl* pgcTarget = nullptr;
-  TSkinTabSheet *tsScreenShow = nullptr, *tsKeypress = nullptr, *tsRTTTL = nullptr, *tsComposer = nullptr,
-                *tsiMelody = nullptr, *tseMelody = nullptr;
-  TSkinMemo *mmRTTTL = nullptr, *mmiM = nullptr, *mmeM = nullptr, *mmCom = nullptr, *mmKeyPress = nullptr,
-            *mmScreenShow = nullptr;
   TSkinComboBox *cmbMMSMobile = nullptr, *cmbMMSModel = nullptr, *cmbKpsMobile = nullptr, *cmbKpsModel = nullptr;
   TLabel *lblMSSAuthorC = nullptr, *lblMSSDescC = nullptr, *lblKPSAuthorC = nullptr, *lblKPSDescC = nullptr;
   TSkinImagePanel* pnlMain = nullptr;
-  TSkinImagePanel* pnlMIDISource = nullptr;
-  TLabel* lblMIDIFileName = nullptr;
   TSkinGroupBox* gbPlayMIDI = nullptr;
   TSkinTrackBar *tbPlayMIDI = nullptr, *tbVoiceLevel = nullptr;
   TSkinButton *btnMIDIPlay = nullptr, *btnMidiPause = nullptr, *btnMIDIStop = nullptr;
@@ -195,6 +175,7 @@ class TfrmMain : public TForm {
   TMediaPlayer* mpMIDI = nullptr;
   TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
           *actSelectAll = nullptr;
+  TMenuItem* miSaveas = nullptr;
   std::array<TMenuItem*, 5> miRecent{};  // miRecent1 .. miRecent5
 
  private:
@@ -228,9 +209,10 @@ class TfrmMain : public TForm {
     TStringList* Files;
     TLabel* Author;
     TLabel* Desc;
-    TSkinMemo* Memo;
   };
 
+  // Finds the window's components and the target pages and source panels of
+  // the tune types.
   void FindComponents();
   TFilterPage FilterPage(TTuneType type) const;
   TFilterCfg* FilterOfFile(const TFilterPage& page, const std::string& fileName) const;
@@ -252,7 +234,7 @@ class TfrmMain : public TForm {
   // and leaves it closed on the file it had.
   void OpenPlayer(const std::string& path);
   void ClosePlayer();
-  const TTargetPage* PageOfType(TTuneType type) const;
+  const TTargetPage& PageOfType(TTuneType type) const;
   const TTargetPage* PageOfSheet(const TSkinTabSheet* sheet) const;
   TSkinMemo* ActiveMemo() const;
   void ShowTargetPage(TTuneType type);
@@ -287,11 +269,11 @@ class TfrmMain : public TForm {
   TTuneType FSourceType = ttUnknown;
   std::string FSourceFile;
   std::unique_ptr<TStringList> FSourceLines;
-  uint8_t FTargetMask = 0;
+  TTargetMask FTargetMask = 0;
   TIdleEvent FOldOnIdle;
   bool FIdleHooked = false;
   int32_t FTotalMinutes = 0, FTotalSeconds = 0;
 
-  std::array<TTargetPage, 6> FPages{};
-  std::array<TSourcePanel, 7> FSourcePanels{};
+  std::vector<TTargetPage> FPages;
+  std::array<TSourcePanel, ttUnknown> FSourcePanels{};
 };

@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
   // The lists are read again: the default phone is chosen and converts its page.
   EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
   EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
-  EXPECT_FALSE(w.mmKeyPress->Text().empty());
+  EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
   Find<TAction>("actFilters").Execute();
   EXPECT_EQ(answers.Answered(), 2u);
 }
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
 TEST_F(MainWindowTest, PagesShownOrHiddenInTheOptionsDialogShowSoAtOnceAfterOK) {
   TfrmMain& w = Window();
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", "Tune:d=4,o=5,b=120:c,d,e\r\n"));
-  w.pgcTarget->SetActivePage(w.tsiMelody);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
   const auto untickComposer = [](bool ok) {
     return [ok](TfrmOptions& d) {
       ClickButton(*d.cbxComposer);
@@ -83,12 +83,12 @@ TEST_F(MainWindowTest, PagesShownOrHiddenInTheOptionsDialogShowSoAtOnceAfterOK) 
   };
   TModalAnswers<TfrmOptions> answers({untickComposer(false), untickComposer(true)});
   Find<TAction>("actOption").Execute();
-  EXPECT_TRUE(w.tsComposer->TabVisible()) << "Cancel changes nothing";
+  EXPECT_TRUE(w.TargetSheet(ttComposer)->TabVisible()) << "Cancel changes nothing";
   Find<TAction>("actOption").Execute();
-  EXPECT_FALSE(w.tsComposer->TabVisible());
-  EXPECT_TRUE(w.tseMelody->TabVisible());
-  EXPECT_FALSE(w.tsRTTTL->TabVisible()) << "the source's own notation stays hidden";
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsiMelody);
+  EXPECT_FALSE(w.TargetSheet(ttComposer)->TabVisible());
+  EXPECT_TRUE(w.TargetSheet(tteMelody)->TabVisible());
+  EXPECT_FALSE(w.TargetSheet(ttRTTTL)->TabVisible()) << "the source's own notation stays hidden";
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttiMelody));
   EXPECT_TRUE(Find<TAction>("actComposer").Enabled()) << "the notation can still be converted to";
 }
 

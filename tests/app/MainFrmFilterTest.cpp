@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, BrandsDifferingInCaseShareOneItemThatListsAllTheirModels)
   EXPECT_EQ(w.lblMSSDescC->Caption(), "For Alpha A1");
   Choose(*w.cmbMMSModel, "A2");
   EXPECT_EQ(w.lblMSSDescC->Caption(), "For alpha A2");
-  EXPECT_EQ(w.mmScreenShow->Text(), "");  // no file open: nothing to convert
+  EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), "");  // no file open: nothing to convert
 }
 
 TEST_F(MainWindowTest, ChoosingAModelConvertsThePageThroughThatVeryFilter) {
@@ -65,21 +65,21 @@ TEST_F(MainWindowTest, ChoosingAModelConvertsThePageThroughThatVeryFilter) {
   noId.SaveToFile(FiltersFolder() + "/n3.kps");
   TfrmMain& w = Window();
   w.OpenFile(ttMIDI, WriteFile("a.mid", SixtyFiveSecondFile()));
-  w.pgcTarget->SetActivePage(w.tsKeypress);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttKeyPress));
   Choose(*w.cmbKpsMobile, "Nokia");
-  const std::string first = w.mmKeyPress->Text();
+  const std::string first = w.TargetMemo(ttKeyPress)->Text();
   EXPECT_FALSE(first.empty());
   Choose(*w.cmbKpsModel, "T28");
-  const std::string viaSecond = w.mmKeyPress->Text();
+  const std::string viaSecond = w.TargetMemo(ttKeyPress)->Text();
   EXPECT_FALSE(viaSecond.empty());
   EXPECT_NE(viaSecond, first);
   Choose(*w.cmbKpsModel, "NoId");
-  EXPECT_EQ(w.mmKeyPress->Text(), first);  // the same filter content as 3310
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), first);  // the same filter content as 3310
   // Showing the page again converts nothing new: the text is there.
-  w.mmKeyPress->SetText("marker");
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  w.pgcTarget->SetActivePage(w.tsKeypress);
-  EXPECT_EQ(w.mmKeyPress->Text(), "marker");
+  w.TargetMemo(ttKeyPress)->SetText("marker");
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttKeyPress));
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "marker");
 }
 
 TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpenFile) {
@@ -97,12 +97,12 @@ TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpe
   EXPECT_EQ(w.lblKPSDescC->Caption(), "For Nokia 8210");
   // With a file open the page in front converts through the chosen phone.
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);
-  EXPECT_FALSE(w.mmScreenShow->Text().empty());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttScreenShow));
+  EXPECT_FALSE(w.TargetMemo(ttScreenShow)->Text().empty());
   // A reload converts both pages, also the one behind.
   w.FiltersChanged(nullptr, fnoFile);
-  EXPECT_FALSE(w.mmKeyPress->Text().empty());
-  EXPECT_FALSE(w.mmScreenShow->Text().empty());
+  EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
+  EXPECT_FALSE(w.TargetMemo(ttScreenShow)->Text().empty());
 }
 
 TEST_F(MainWindowTest, ADefaultModelTheBrandLacksChoosesNoModelAndLeavesNoTextOfAnother) {
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, ADefaultModelTheBrandLacksChoosesNoModelAndLeavesNoTextOf
   w.LoadFilterLists();
   EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
   EXPECT_EQ(w.cmbKpsModel->ItemIndex(), -1);
-  EXPECT_EQ(w.mmKeyPress->Text(), "");
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");
   EXPECT_EQ(w.lblKPSAuthorC->Caption(), "");
 }
 
@@ -124,11 +124,11 @@ TEST_F(MainWindowTest, ADefaultBrandNoFilterHasChoosesNothingAndLeavesThePage) {
   CaroluneOption->IsSetDefaultMobile = true;
   CaroluneOption->DefaultBrand = "Motorola";
   TfrmMain& w = Window();
-  w.mmKeyPress->SetText("typed");
+  w.TargetMemo(ttKeyPress)->SetText("typed");
   w.LoadFilterLists();
   EXPECT_EQ(w.cmbKpsMobile->ItemIndex(), -1);
   EXPECT_EQ(w.cmbKpsModel->Count(), 0);
-  EXPECT_EQ(w.mmKeyPress->Text(), "typed");
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "typed");
 }
 
 TEST_F(MainWindowTest, AReloadKeepsAChosenFilterThatIsStillThereAndEmptiesThePageOfOneThatWent) {
@@ -138,14 +138,14 @@ TEST_F(MainWindowTest, AReloadKeepsAChosenFilterThatIsStillThereAndEmptiesThePag
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
   Choose(*w.cmbKpsMobile, "Nokia");
   Choose(*w.cmbKpsModel, "8210");
-  ASSERT_FALSE(w.mmKeyPress->Text().empty());
+  ASSERT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
   w.LoadFilterLists();
   EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
-  EXPECT_FALSE(w.mmKeyPress->Text().empty());
+  EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
   std::filesystem::remove(gone);
   w.LoadFilterLists();
   EXPECT_EQ(w.cmbKpsModel->ItemIndex(), -1);
-  EXPECT_EQ(w.mmKeyPress->Text(), "");
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");
   EXPECT_EQ(w.lblKPSAuthorC->Caption(), "");
 }
 

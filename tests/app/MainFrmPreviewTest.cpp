@@ -78,7 +78,7 @@ TEST_F(MainWindowPreviewTest, AnotherPageClosesThePlayerAndTheNextPlayStartsFrom
   TfrmMain& w = OpenTune();
   w.btnMIDIPlay->Click();
   Advance(w, 20000);
-  w.pgcTarget->SetActivePage(w.tsRTTTL);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
   EXPECT_EQ(w.Player().Mode(), mpNotReady);
   EXPECT_TRUE(PlayShown(w));  // Pause would find no player
   w.btnMIDIPlay->Click();

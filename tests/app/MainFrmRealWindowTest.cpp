@@ -79,14 +79,14 @@ TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   QApplication::setActiveWindow(&w);
   QTest::keyClick(w.windowHandle(), Qt::Key_O, Qt::ControlModifier);
   ASSERT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == answers.file; }, std::chrono::seconds(5)));
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().rfind("BEGIN:IMELODY", 0), 0u);
   Screen("main-rtttl-imelody");
 
-  w.pgcTarget->SetActivePage(w.tsScreenShow);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttScreenShow));
   w.cmbMMSMobile->SetItemIndex(w.cmbMMSMobile->Items().IndexOf("Nokia"));
   w.cmbMMSMobileChange(w.cmbMMSMobile);
-  EXPECT_EQ(w.mmScreenShow->Text(), "4c1 4d1 4e1 8f1 8g1 4a1 4b1 4c2");
+  EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), "4c1 4d1 4e1 8f1 8g1 4a1 4b1 4c2");
   Screen("main-screenshow");
 
   w.OpenFile(ttMIDI, WriteFile("sixty-five seconds.mid", SixtyFiveSecondFile()));
@@ -113,8 +113,8 @@ TEST_F(MainWindowRealWindow, ALongTunesTextFillsThePageLineByLine) {
   w.Show();
   ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
   w.OpenFile(ttMIDI, WriteFile("long.mid", GeneratedMidi(20000)));
-  w.pgcTarget->SetActivePage(w.tsRTTTL);
-  QPlainTextEdit& editor = w.mmRTTTL->Editor();
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
+  QPlainTextEdit& editor = w.TargetMemo(ttRTTTL)->Editor();
   // Every shown line fits the page, and the lines are the whole text.
   auto shownLinesFit = [&] {
     const QFontMetricsF metrics(editor.font());
@@ -124,7 +124,7 @@ TEST_F(MainWindowRealWindow, ALongTunesTextFillsThePageLineByLine) {
       if (metrics.horizontalAdvance(b.text()) > width) return false;
       shown += b.text();
     }
-    return shown.toStdString() == w.mmRTTTL->Text();
+    return shown.toStdString() == w.TargetMemo(ttRTTTL)->Text();
   };
   // The first shown line has text in the right quarter of the page.
   auto firstLineReachesTheRight = [&](const QImage& screen) {

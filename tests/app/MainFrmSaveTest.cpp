@@ -34,7 +34,7 @@ class MainWindowSaveTest : public MainWindowTest {
 
 TEST_F(MainWindowSaveTest, TheDialogOffersTheSourcesTargetsAndPreselectsTheActivePage) {
   TfrmMain& w = OpenRtttl();
-  w.pgcTarget->SetActivePage(w.tseMelody);
+  w.pgcTarget->SetActivePage(w.TargetSheet(tteMelody));
   EXPECT_FALSE(w.Save());  // cancelled
   EXPECT_EQ(answers.filters, QtNameFilters("iMelody files (*.imy)|*.imy|eMelody files (*.emy)|*.emy|Composer format "
                                            "files (*.kpz)|*.kpz|KeyPress format files (*.tkp)|*.tkp|ScreenShow "
@@ -52,22 +52,22 @@ TEST_F(MainWindowSaveTest, TheChosenEntryNamesTheTypeOfANameWithoutATargetExtens
   answers.entry = 1;  // iMelody
   answers.file = Folder() + "x";
   EXPECT_TRUE(w.SaveAs());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsiMelody);
-  EXPECT_EQ(Content(Folder() + "x.imy"), w.mmiM->Lines().Text());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttiMelody));
+  EXPECT_EQ(Content(Folder() + "x.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
   EXPECT_EQ(Content(Folder() + "x.imy").rfind("BEGIN:IMELODY\r\n", 0), 0u);
   // The source's own type is no target: the entry's extension is added.
   answers.file = Folder() + "y.rtx";
   EXPECT_TRUE(w.SaveAs());
   EXPECT_EQ(Content(Folder() + "y.rtx"), "<none>");
-  EXPECT_EQ(Content(Folder() + "y.rtx.imy"), w.mmiM->Lines().Text());
+  EXPECT_EQ(Content(Folder() + "y.rtx.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
   // A target extension decides the page, whatever the entry.
   answers.file = Folder() + "z.emy";
   EXPECT_TRUE(w.SaveAs());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tseMelody);
-  EXPECT_FALSE(w.mmeM->Text().empty());
-  EXPECT_EQ(Content(Folder() + "z.emy"), w.mmeM->Lines().Text());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(tteMelody));
+  EXPECT_FALSE(w.TargetMemo(tteMelody)->Text().empty());
+  EXPECT_EQ(Content(Folder() + "z.emy"), w.TargetMemo(tteMelody)->Lines().Text());
   // The page in front is written as it stands, converted or edited.
-  w.mmeM->SetText("edited");
+  w.TargetMemo(tteMelody)->SetText("edited");
   EXPECT_TRUE(w.WriteTargetFile(Folder() + "z.emy"));
   EXPECT_EQ(Content(Folder() + "z.emy"), "edited\r\n");
 }
@@ -96,11 +96,11 @@ TEST_F(MainWindowSaveTest, ReplacingAFileAsksFirstAndNoWritesNothing) {
   TMessageAnswers yes({IDYES});
   EXPECT_TRUE(w.SaveAs());
   EXPECT_EQ(yes.requests.size(), 1u);
-  EXPECT_EQ(Content(existing), w.mmiM->Lines().Text());
+  EXPECT_EQ(Content(existing), w.TargetMemo(ttiMelody)->Lines().Text());
   answers.file = Folder() + "new";
   EXPECT_TRUE(w.SaveAs());
   EXPECT_EQ(yes.requests.size(), 1u);
-  EXPECT_EQ(Content(Folder() + "new.imy"), w.mmiM->Lines().Text());
+  EXPECT_EQ(Content(Folder() + "new.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
 }
 
 TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithItsPhone) {
@@ -108,13 +108,13 @@ TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithIts
   TfrmMain& w = OpenRtttl();
   w.cmbKpsMobile->SetItemIndex(0);
   w.cmbKpsMobileChange(w.cmbKpsMobile);
-  w.mmKeyPress->Clear();
-  w.pgcTarget->SetActivePage(w.tsiMelody);
+  w.TargetMemo(ttKeyPress)->Clear();
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
   answers.file = Folder() + "out";
   answers.entry = 4;  // KeyPress
   ASSERT_TRUE(w.SaveAs());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsKeypress);
-  const std::string text = w.mmKeyPress->Lines().Text();
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttKeyPress));
+  const std::string text = w.TargetMemo(ttKeyPress)->Lines().Text();
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(Content(Folder() + "out.tkp"), "Brand=Nokia\r\nModel=3310\r\n[Content]\r\n" + text);
   w.OpenFile(ttKeyPress, Folder() + "out.tkp");
@@ -126,12 +126,12 @@ TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithIts
 TEST_F(MainWindowSaveTest, APageTheOptionsHideShowsItsTabWhenSavedTo) {
   CaroluneOption->IsShowComposer = false;
   TfrmMain& w = OpenRtttl();
-  ASSERT_FALSE(w.tsComposer->TabVisible());
+  ASSERT_FALSE(w.TargetSheet(ttComposer)->TabVisible());
   EXPECT_TRUE(w.WriteTargetFile(Folder() + "c.kpz"));
-  EXPECT_TRUE(w.tsComposer->TabVisible());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsComposer);
-  EXPECT_FALSE(w.mmCom->Text().empty());
-  EXPECT_EQ(Content(Folder() + "c.kpz"), w.mmCom->Lines().Text());
+  EXPECT_TRUE(w.TargetSheet(ttComposer)->TabVisible());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttComposer));
+  EXPECT_FALSE(w.TargetMemo(ttComposer)->Text().empty());
+  EXPECT_EQ(Content(Folder() + "c.kpz"), w.TargetMemo(ttComposer)->Lines().Text());
 }
 
 TEST_F(MainWindowSaveTest, NothingIsWrittenWithoutATargetAndAFileThatCannotBeMadeRaises) {
@@ -174,9 +174,9 @@ TEST_F(MainWindowSaveTest, ALongTunesPageHoldsAndSavesItsWholeText) {
   std::string rtttl;
   ASSERT_EQ(RingToRing(w.SourceLines().Text(), "R04", "R00", rtttl), 0);
   ASSERT_GT(rtttl.size(), 50000u);
-  w.pgcTarget->SetActivePage(w.tsRTTTL);
-  EXPECT_GT(w.mmRTTTL->Editor().blockCount(), 100);
-  EXPECT_EQ(w.mmRTTTL->Text(), rtttl);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
+  EXPECT_GT(w.TargetMemo(ttRTTTL)->Editor().blockCount(), 100);
+  EXPECT_EQ(w.TargetMemo(ttRTTTL)->Text(), rtttl);
   EXPECT_TRUE(w.WriteTargetFile(Folder() + "long.rtx"));
   EXPECT_EQ(Content(Folder() + "long.rtx"), rtttl + "\r\n");
 }
