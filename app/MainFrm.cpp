@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "Action.h"
 #include "AboutFrm.h"
@@ -12,12 +11,9 @@
 #include "CaroluneHelp.h"
 #include "Clipboard.h"
 #include "Dialogs.h"
-#include "DravikFrm.h"
 #include "FormResources.h"
-#include "ImportFilterFrm.h"
 #include "Label.h"
 #include "MenuItem.h"
-#include "OptionFrm.h"
 #include "Shell.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
@@ -142,14 +138,6 @@ void TfrmMain::FindComponents() {
   stbMain = &Named<TSkinStatusBar>("stbMain");
   gbSource = &Named<TSkinGroupBox>("gbSource");
   pgcTarget = &Named<TSkinPageControl>("pgcTarget");
-  cmbMMSMobile = &Named<TSkinComboBox>("cmbMMSMobile");
-  cmbMMSModel = &Named<TSkinComboBox>("cmbMMSModel");
-  cmbKpsMobile = &Named<TSkinComboBox>("cmbKpsMobile");
-  cmbKpsModel = &Named<TSkinComboBox>("cmbKpsModel");
-  lblMSSAuthorC = &Named<TLabel>("lblMSSAuthorC");
-  lblMSSDescC = &Named<TLabel>("lblMSSDescC");
-  lblKPSAuthorC = &Named<TLabel>("lblKPSAuthorC");
-  lblKPSDescC = &Named<TLabel>("lblKPSDescC");
   pnlMain = &Named<TSkinImagePanel>("pnlMain");
   gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI");
   tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI");
@@ -159,7 +147,6 @@ void TfrmMain::FindComponents() {
   btnMIDIStop = &Named<TSkinButton>("btnMIDIStop");
   tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer");
   opMIDI = &Named<TOpenDialog>("opMIDI");
-  odFilter = &Named<TOpenDialog>("odFilter");
   sdSaveRingtone = &Named<TSaveDialog>("sdSaveRingtone");
   actSave = &Named<TAction>("actSave");
   actSaveAs = &Named<TAction>("actSaveAs");
@@ -182,6 +169,20 @@ void TfrmMain::FindComponents() {
   }
 }
 
+void TfrmMain::MakeParts() {
+  FPhonePages = std::make_unique<TPhonePages>(
+      TPhonePagesComponents{.cmbMMSMobile = &Named<TSkinComboBox>("cmbMMSMobile"),
+                            .cmbMMSModel = &Named<TSkinComboBox>("cmbMMSModel"),
+                            .cmbKpsMobile = &Named<TSkinComboBox>("cmbKpsMobile"),
+                            .cmbKpsModel = &Named<TSkinComboBox>("cmbKpsModel"),
+                            .lblMSSAuthorC = &Named<TLabel>("lblMSSAuthorC"),
+                            .lblMSSDescC = &Named<TLabel>("lblMSSDescC"),
+                            .lblKPSAuthorC = &Named<TLabel>("lblKPSAuthorC"),
+                            .lblKPSDescC = &Named<TLabel>("lblKPSDescC"),
+                            .odFilter = &Named<TOpenDialog>("odFilter")},
+      FSetup.ProgramFolder, [this](TTuneType page, bool chosen) { PhoneChanged(page, chosen); });
+}
+
 const TfrmMain::TTargetPage& TfrmMain::PageOfType(TTuneType type) const {
   for (const TTargetPage& page : FPages)
     if (page.Type == type) return page;
@@ -198,6 +199,7 @@ const TfrmMain::TTargetPage* TfrmMain::PageOfSheet(const TSkinTabSheet* sheet) c
 
 void TfrmMain::FormCreate(TComponent*) {
   FindComponents();
+  MakeParts();
   // Each step that fails is reported and the next one still runs: a window
   // without its filter lists or folder watch is still of use.
   Guarded([this] {
@@ -211,12 +213,8 @@ void TfrmMain::FormCreate(TComponent*) {
   // A hidden page keeps its size through resizes and takes the new one when
   // it shows again: its memo follows then.
   for (const TTargetPage& page : FPages) page.Sheet->OnResize = [this](TComponent*) { LayoutMemos(); };
-  FKPSFilterFiles = std::make_unique<TStringList>();
-  FMSSFilterFiles = std::make_unique<TStringList>();
   FSaveExtensions = std::make_unique<TStringList>();
   FSourceLines = std::make_unique<TStringList>();
-  FMSSFilters = std::make_unique<TFilterCfgList>();
-  FKPSFilters = std::make_unique<TFilterCfgList>();
   mpMIDI = new TMediaPlayer(this, FSetup.Player);
   mpMIDI->SetName("mpMIDI");
   Guarded([this] {
@@ -225,7 +223,7 @@ void TfrmMain::FormCreate(TComponent*) {
     BindVolumeBar();
   });
   Guarded([this] { ApplyFonts(); });
-  Guarded([this] { LoadFilterLists(); });
+  Guarded([this] { FPhonePages->LoadFilterLists(); });
   Guarded([this] { UpdateRecentMenu(); });
   Guarded([this] {
     AlignMIDIPanel();
@@ -234,20 +232,7 @@ void TfrmMain::FormCreate(TComponent*) {
   FOldOnIdle = Application().OnIdle;
   Application().OnIdle = [this](TComponent* sender, bool& done) { AppIdle(sender, done); };
   FIdleHooked = true;
-  Guarded([this] { StartFilterWatch(); });
-}
-
-void TfrmMain::StartFilterWatch() {
-  // The folder is made on a first start, so that filters imported or saved
-  // later are seen at once.
-  const std::string folder = IncludeTrailingPathDelimiter(FSetup.ProgramFolder + "Filters");
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  FFilterWatch = std::make_unique<TFileNotify>(nullptr);
-  FFilterWatch->SetOnNotify([this](TComponent* sender, TNotificationOption action) { FiltersChanged(sender, action); });
-  FFilterWatch->SetAsyncNotify(false);
-  FFilterWatch->SetOptions({fnoFile, fnoSize});
-  FFilterWatch->SetFolder(folder);
+  Guarded([this] { FPhonePages->StartFilterWatch(); });
 }
 
 void TfrmMain::FormDestroy(TComponent*) {
@@ -255,12 +240,8 @@ void TfrmMain::FormDestroy(TComponent*) {
   // it found it.
   if (FIdleHooked) Application().OnIdle = FOldOnIdle;
   FIdleHooked = false;
-  FFilterWatch.reset();
+  FPhonePages.reset();
   FVolumeControl.reset();
-  FMSSFilters.reset();
-  FKPSFilters.reset();
-  FKPSFilterFiles.reset();
-  FMSSFilterFiles.reset();
   FSourceLines.reset();
   FSaveExtensions.reset();
 }
@@ -474,32 +455,29 @@ void TfrmMain::ConvertForPage(TSkinTabSheet* page) {
   const THourGlass hourGlass;
   if (FSourceFile.empty()) return;
   ClosePlayer();
-  const TTargetPage* target = PageOfSheet(page);
-  if (!target) return;
-  if (target->Type == ttKeyPress || target->Type == ttScreenShow) {
-    const TFilterCfg* filter = ChosenFilter(target->Type);
-    if (!filter) return;
-    if (target->Type == ttKeyPress)
-      ConvertKeyPress(FSourceType, filter->Text());
-    else
-      ConvertScreenShow(FSourceType, filter->Text());
-    return;
-  }
-  ConvertTarget(target->Type, FSourceType, {});
+  if (const TTargetPage* target = PageOfSheet(page)) ConvertTarget(FSourceType, target->Type);
 }
 
-void TfrmMain::ConvertKeyPress(TTuneType sourceType, const std::string& filterText) {
-  ConvertTarget(ttKeyPress, sourceType, filterText);
+void TfrmMain::PhoneChanged(TTuneType page, bool chosen) {
+  // No phone, no text; a new phone makes the page anew when a file is open,
+  // also while its tab is hidden.
+  if (chosen && Trim(FSourceFile).empty()) return;
+  TargetMemo(page)->Clear();
+  if (chosen) ConvertTarget(FSourceType, page);
 }
 
-void TfrmMain::ConvertScreenShow(TTuneType sourceType, const std::string& filterText) {
-  ConvertTarget(ttScreenShow, sourceType, filterText);
-}
-
-void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText) {
+void TfrmMain::ConvertTarget(TTuneType sourceType, TTuneType targetType) {
   TSkinMemo* memo = TargetMemo(targetType);
   // A page is converted once per opened file: its text stays until the next open.
   if (!memo->IsEmpty()) return;
+  std::string filterText;
+  if (TuneTypeOf(targetType).Phone) {
+    // The phone's notations are made through the filter of the phone chosen
+    // on their page; without one there is nothing to make.
+    const TFilterCfg* filter = FPhonePages->ChosenFilter(targetType);
+    if (!filter) return;
+    filterText = filter->Text();
+  }
   std::string output;
   Convert(sourceType, targetType, FSourceLines->Text(), filterText, output);
   memo->SetText(output);
@@ -508,10 +486,13 @@ void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const s
 void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText,
                        const std::string& filterText, std::string& output) {
   const std::string sourceFormat = FormatCodeOfType(sourceType);
-  if (targetType == ttKeyPress || targetType == ttScreenShow)
+  const std::string targetFormat = FormatCodeOfType(targetType);
+  // The library writes its own notations by their format code; what it has
+  // no code for, it maps through the filter.
+  if (targetFormat.empty())
     RingToMap(sourceText, sourceFormat, filterText, "R", "R", output);
-  else if (targetType <= ttComposer)
-    RingToRing(sourceText, sourceFormat, FormatCodeOfType(targetType), output);
+  else
+    RingToRing(sourceText, sourceFormat, targetFormat, output);
 }
 
 void TfrmMain::pgcTargetChange(TComponent*) { ConvertForPage(pgcTarget->ActivePage()); }
@@ -536,126 +517,12 @@ TTuneType TfrmMain::PageType() const {
 
 // ---------------------------------------------------------------- filter selection
 
-TfrmMain::TFilterPage TfrmMain::FilterPage(TTuneType type) const {
-  if (type == ttScreenShow)
-    return {.Type = ttScreenShow, .Filters = FMSSFilters.get(), .Tag = "MSS", .Brands = cmbMMSMobile,
-            .Models = cmbMMSModel, .Files = FMSSFilterFiles.get(), .Author = lblMSSAuthorC, .Desc = lblMSSDescC};
-  return {.Type = ttKeyPress, .Filters = FKPSFilters.get(), .Tag = "KPS", .Brands = cmbKpsMobile,
-          .Models = cmbKpsModel, .Files = FKPSFilterFiles.get(), .Author = lblKPSAuthorC, .Desc = lblKPSDescC};
-}
-
-TFilterCfg* TfrmMain::FilterOfFile(const TFilterPage& page, const std::string& fileName) const {
-  for (const auto& filter : *page.Filters)
-    if (!fileName.empty() && filter->FileName == fileName) return filter.get();
-  return nullptr;
-}
-
-std::string TfrmMain::ChosenFilterFile(const TFilterPage& page) const {
-  const int index = page.Models->ItemIndex();
-  return index >= 0 && index < page.Files->Count() ? page.Files->Strings(index) : std::string();
-}
-
-TFilterCfg* TfrmMain::ChosenFilter(TTuneType type) const {
-  const TFilterPage page = FilterPage(type);
-  return FilterOfFile(page, ChosenFilterFile(page));
-}
-
-void TfrmMain::LoadFilterLists() {
-  const std::string folder = FSetup.ProgramFolder + "Filters";
-  const std::array<TTuneType, 2> kinds{ttScreenShow, ttKeyPress};
-  std::array<std::string, 2> chosen;
-  for (size_t i = 0; i < kinds.size(); ++i) {
-    const TFilterPage page = FilterPage(kinds[i]);
-    chosen[i] = ChosenFilterFile(page);
-    page.Filters->FilterTag = page.Tag;
-    page.Filters->LoadFromFolder(folder);
-    page.Brands->Clear();
-    page.Models->Clear();
-    page.Files->Clear();
-    for (const auto& filter : *page.Filters) {
-      const std::string brand = filter->GetMobileBrand();
-      // Brands that differ only in letter case share the item of the first.
-      if (page.Brands->Items().IndexOf(brand) < 0) page.Brands->AddItem(brand);
-    }
-  }
-  // A page's text never stands under another phone's name (or none): a
-  // page left without its model is emptied.
-  if (CaroluneOption->IsSetDefaultMobile)
-    for (const TTuneType kind : kinds) {
-      const TFilterPage page = FilterPage(kind);
-      if (!SelectBrand(page, CaroluneOption->DefaultBrand)) continue;
-      // The brand's first model has converted the page on the way.
-      SelectModel(page, page.Models->Items().IndexOf(CaroluneOption->DefaultModel));
-      if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
-    }
-  // A page left without a model keeps the filter chosen before the reload
-  // while it is still there.
-  for (size_t i = 0; i < kinds.size(); ++i) {
-    const TFilterPage page = FilterPage(kinds[i]);
-    if (page.Models->ItemIndex() >= 0 || chosen[i].empty()) continue;
-    if (const TFilterCfg* previous = FilterOfFile(page, chosen[i]);
-        previous && SelectBrand(page, previous->GetMobileBrand())) {
-      const auto& files = page.Files->Lines();
-      SelectModel(page, static_cast<int>(std::find(files.begin(), files.end(), chosen[i]) - files.begin()));
-    }
-    if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
-  }
-}
-
-void TfrmMain::EmptyPhonePage(const TFilterPage& page) {
-  page.Models->SetItemIndex(-1);
-  TargetMemo(page.Type)->Clear();
-  page.Author->SetCaption("");
-  page.Desc->SetCaption("");
-}
-
-bool TfrmMain::SelectBrand(const TFilterPage& page, const std::string& brand) {
-  const int index = page.Brands->Items().IndexOf(brand);
-  if (index < 0) return false;
-  page.Brands->SetItemIndex(index);
-  BrandChange(page);
-  return true;
-}
-
-void TfrmMain::SelectModel(const TFilterPage& page, int index) {
-  page.Models->SetItemIndex(index);
-  ModelChange(page);
-}
-
-void TfrmMain::BrandChange(const TFilterPage& page) {
-  page.Models->Clear();
-  page.Files->Clear();
-  const std::string brand = page.Brands->ComboText();
-  for (const auto& filter : *page.Filters)
-    if (SameText(filter->GetMobileBrand(), brand)) {
-      page.Models->AddItem(filter->GetMobileModel());
-      page.Files->Add(filter->FileName);
-    }
-  if (page.Models->Count() == 0) return;
-  page.Models->SetItemIndex(0);
-  ModelChange(page);
-}
-
-void TfrmMain::ModelChange(const TFilterPage& page) {
-  if (page.Models->ItemIndex() < 0) return;
-  const TFilterCfg* filter = FilterOfFile(page, ChosenFilterFile(page));
-  if (!filter) return;
-  page.Author->SetCaption(filter->GetAuthorName());
-  page.Desc->SetCaption(filter->GetFilterDesc());
-  if (Trim(FSourceFile).empty()) return;
-  TargetMemo(page.Type)->Clear();
-  if (page.Type == ttKeyPress)
-    ConvertKeyPress(FSourceType, filter->Text());
-  else
-    ConvertScreenShow(FSourceType, filter->Text());
-}
-
-void TfrmMain::cmbMMSMobileChange(TComponent*) { BrandChange(FilterPage(ttScreenShow)); }
-void TfrmMain::cmbKpsMobileChange(TComponent*) { BrandChange(FilterPage(ttKeyPress)); }
-void TfrmMain::cmbMMSModelChange(TComponent*) { ModelChange(FilterPage(ttScreenShow)); }
-void TfrmMain::cmbKpsModelChange(TComponent*) { ModelChange(FilterPage(ttKeyPress)); }
-
-void TfrmMain::FiltersChanged(TComponent*, TNotificationOption) { LoadFilterLists(); }
+void TfrmMain::cmbMMSMobileChange(TComponent*) { FPhonePages->BrandChange(ttScreenShow); }
+void TfrmMain::cmbKpsMobileChange(TComponent*) { FPhonePages->BrandChange(ttKeyPress); }
+void TfrmMain::cmbMMSModelChange(TComponent*) { FPhonePages->ModelChange(ttScreenShow); }
+void TfrmMain::cmbKpsModelChange(TComponent*) { FPhonePages->ModelChange(ttKeyPress); }
+void TfrmMain::actImportFilterExecute(TComponent*) { FPhonePages->ImportFilters(); }
+void TfrmMain::actFilterEditorExecute(TComponent*) { FPhonePages->RunFilterEditor(); }
 
 // ---------------------------------------------------------------- MIDI preview
 
@@ -824,9 +691,7 @@ bool TfrmMain::WriteTargetFile(const std::string& fileName) {
   ShowTargetPage(type);
   const TTargetPage& page = PageOfType(type);
   if (TuneTypeOf(type).Phone) {
-    const TFilterPage phone = FilterPage(type);
-    WriteFileAtomically(fileName,
-                        TargetFileText(phone.Brands->ComboText(), phone.Models->ComboText(), page.Memo->Lines()));
+    WriteFileAtomically(fileName, TargetFileText(FPhonePages->Brand(type), FPhonePages->Model(type), page.Memo->Lines()));
   } else {
     WriteFileAtomically(fileName, page.Memo->Lines().Text());
   }
@@ -841,44 +706,10 @@ void TfrmMain::actSaveExecute(TComponent*) { Save(); }
 void TfrmMain::actSaveAsExecute(TComponent*) { SaveAs(); }
 void TfrmMain::actOptionExecute(TComponent*) { ShowOptions(false); }
 void TfrmMain::actFiltersExecute(TComponent*) { ShowOptions(true); }
-void TfrmMain::actImportFilterExecute(TComponent*) { ImportFilters(); }
 
 void TfrmMain::ShowOptions(bool filterPage) {
-  // The lists are read again however the dialog ends.
-  bool stored = false;
-  try {
-    stored = ShowOptionsDialog(
-        *FMSSFilters, *FKPSFilters, filterPage, [this] { ImportFilters(); }, [this] { RunFilterEditor(); });
-  } catch (...) {
-    LoadFilterLists();
-    throw;
-  }
-  LoadFilterLists();
   // Pages shown or hidden in the dialog show so at once, not at the next open.
-  if (stored && FSourceType != ttUnknown) ShowTargetPages(pgcTarget->ActivePage());
-}
-
-void TfrmMain::ImportFilters() {
-  if (!odFilter->Execute()) return;
-  // What was imported is listed at once, also when a later file fails.
-  try {
-    ImportFilterFiles(odFilter->Files(), FSetup.ProgramFolder + "Filters");
-  } catch (...) {
-    LoadFilterLists();
-    throw;
-  }
-  LoadFilterLists();
+  if (FPhonePages->ShowOptions(filterPage) && FSourceType != ttUnknown) ShowTargetPages(pgcTarget->ActivePage());
 }
 
 void TfrmMain::ShowAbout() { ShowAboutBox(); }
-void TfrmMain::actFilterEditorExecute(TComponent*) { RunFilterEditor(); }
-
-void TfrmMain::RunFilterEditor() {
-  {
-    TfrmDravik editor(nullptr);
-    editor.ShowWithFile("");
-  }
-  // A filter the editor saved into the Filters folder is listed at once,
-  // also when the folder cannot be watched.
-  LoadFilterLists();
-}

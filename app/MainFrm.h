@@ -16,10 +16,9 @@
 #include "Application.h"
 #include "AudioVolume.h"
 #include "CaroluneOptions.h"
-#include "FileNotify.h"
-#include "FilterAccess.h"
 #include "Form.h"
 #include "MediaPlayer.h"
+#include "PhonePages.h"
 #include "StringList.h"
 #include "TuneTypes.h"
 
@@ -29,7 +28,6 @@ class TMenuItem;
 class TOpenDialog;
 class TSaveDialog;
 class TSkinButton;
-class TSkinComboBox;
 class TSkinEdit;
 class TSkinForm;
 class TSkinGroupBox;
@@ -73,8 +71,7 @@ class TfrmMain : public TForm {
   // The page of a target type and its text.
   TSkinTabSheet* TargetSheet(TTuneType type) const { return PageOfType(type).Sheet; }
   TSkinMemo* TargetMemo(TTuneType type) const { return PageOfType(type).Memo; }
-  const TFilterCfgList& ScreenShowFilters() const { return *FMSSFilters; }
-  const TFilterCfgList& KeyPressFilters() const { return *FKPSFilters; }
+  TPhonePages& PhonePages() const { return *FPhonePages; }
   TMediaPlayer& Player() const { return *mpMIDI; }
   const TVolumeControl& VolumeControl() const { return *FVolumeControl; }
 
@@ -93,7 +90,6 @@ class TfrmMain : public TForm {
   virtual void ConvertForPage(TSkinTabSheet* page);
   virtual void ShowHelp();
   virtual void ShowAbout();
-  virtual void LoadFilterLists();
   virtual void UpdateRecentMenu();
   virtual void OpenRecentClick(TComponent* sender);
   virtual void UpdateCommands();
@@ -105,10 +101,6 @@ class TfrmMain : public TForm {
   // larger than any tune (over 4 MiB) or is a MIDI file the player refuses
   // raises and leaves the current source as it was.
   void OpenFile(TTuneType type, const std::string& path);
-  // Fills the page's text through the phone filter given by its text; the
-  // page of the type must be empty, else nothing happens.
-  void ConvertKeyPress(TTuneType sourceType, const std::string& filterText);
-  void ConvertScreenShow(TTuneType sourceType, const std::string& filterText);
   // The tune type of the active page; ttUnknown when it is none of the targets.
   TTuneType PageType() const;
   // Writes the page of the name's extension (converting it first when it
@@ -143,7 +135,6 @@ class TfrmMain : public TForm {
   void cmbKpsMobileChange(TComponent* sender);
   void cmbMMSModelChange(TComponent* sender);
   void cmbKpsModelChange(TComponent* sender);
-  void FiltersChanged(TComponent* sender, TNotificationOption action);
   void btnMIDIPlayClick(TComponent* sender);
   void btnMidiPauseClick(TComponent* sender);
   void btnMIDIStopClick(TComponent* sender);
@@ -163,14 +154,12 @@ class TfrmMain : public TForm {
   TSkinStatusBar* stbMain = nullptr;
   TSkinGroupBox* gbSource = nullptr;
   TSkinPageControl* pgcTarget = nullptr;
-  TSkinComboBox *cmbMMSMobile = nullptr, *cmbMMSModel = nullptr, *cmbKpsMobile = nullptr, *cmbKpsModel = nullptr;
-  TLabel *lblMSSAuthorC = nullptr, *lblMSSDescC = nullptr, *lblKPSAuthorC = nullptr, *lblKPSDescC = nullptr;
   TSkinImagePanel* pnlMain = nullptr;
   TSkinGroupBox* gbPlayMIDI = nullptr;
   TSkinTrackBar *tbPlayMIDI = nullptr, *tbVoiceLevel = nullptr;
   TSkinButton *btnMIDIPlay = nullptr, *btnMidiPause = nullptr, *btnMIDIStop = nullptr;
   TTimer* tmMIDIPlayer = nullptr;
-  TOpenDialog *opMIDI = nullptr, *odFilter = nullptr;
+  TOpenDialog* opMIDI = nullptr;
   TSaveDialog* sdSaveRingtone = nullptr;
   TMediaPlayer* mpMIDI = nullptr;
   TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
@@ -198,35 +187,10 @@ class TfrmMain : public TForm {
     TSkinEdit* Model = nullptr;
   };
 
-  // The phone choice of the KeyPress or ScreenShow page. Files runs
-  // parallel to the model list: entry i is the file of model i's filter.
-  struct TFilterPage {
-    TTuneType Type;
-    TFilterCfgList* Filters;
-    const char* Tag;
-    TSkinComboBox* Brands;
-    TSkinComboBox* Models;
-    TStringList* Files;
-    TLabel* Author;
-    TLabel* Desc;
-  };
-
   // Finds the window's components and the target pages and source panels of
-  // the tune types.
+  // the tune types; MakeParts makes the window's parts on theirs.
   void FindComponents();
-  TFilterPage FilterPage(TTuneType type) const;
-  TFilterCfg* FilterOfFile(const TFilterPage& page, const std::string& fileName) const;
-  std::string ChosenFilterFile(const TFilterPage& page) const;
-  // The filter of the model chosen on the page, or null.
-  TFilterCfg* ChosenFilter(TTuneType type) const;
-  // Selects the brand (found without regard to case) and runs the brand
-  // change; false when the list has no such brand.
-  bool SelectBrand(const TFilterPage& page, const std::string& brand);
-  void SelectModel(const TFilterPage& page, int index);
-  void BrandChange(const TFilterPage& page);
-  void ModelChange(const TFilterPage& page);
-  // No model chosen: no text, author or description either.
-  void EmptyPhonePage(const TFilterPage& page);
+  void MakeParts();
   void ShowUnknownFormat();
   void ShowMIDILength();
   void ShowPlayButton(bool play);
@@ -241,30 +205,25 @@ class TfrmMain : public TForm {
   bool SaveWithDialog(TTuneType type);
   // Asks whether the file that exists may be replaced; true on Yes.
   bool ConfirmReplace(const std::string& fileName);
-  // The options dialog on its first page or on the filters; the lists are
-  // read again afterwards.
+  // The options dialog on its first page or on the filters; display options
+  // it stored show at once.
   void ShowOptions(bool filterPage);
   // Shows the tabs the source can be converted to and the options show,
   // enables the Convert items, and converts the active page: keep, when it
   // is still shown.
   void ShowTargetPages(TSkinTabSheet* keep);
-  // Asks for filter files and imports each one the user confirms.
-  void ImportFilters();
-  // The filter editor, modally, on a new filter.
-  void RunFilterEditor();
   void ApplyFonts();
   void AlignMIDIPanel();
   void BindVolumeBar();
-  void StartFilterWatch();
-  void ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText);
+  // The phone choice of a page changed (TPhonePages::TPhoneChange).
+  void PhoneChanged(TTuneType page, bool chosen);
+  // Fills the target's page from the source, unless it holds a text already.
+  void ConvertTarget(TTuneType sourceType, TTuneType targetType);
   void Convert(TTuneType sourceType, TTuneType targetType, const std::string& sourceText, const std::string& filterText,
                std::string& output);
 
   const TfrmMainSetup FSetup;
   std::unique_ptr<TStringList> FSaveExtensions;
-  std::unique_ptr<TFileNotify> FFilterWatch;
-  std::unique_ptr<TStringList> FKPSFilterFiles, FMSSFilterFiles;
-  std::unique_ptr<TFilterCfgList> FMSSFilters, FKPSFilters;
   std::unique_ptr<TVolumeControl> FVolumeControl;
   TTuneType FSourceType = ttUnknown;
   std::string FSourceFile;
@@ -276,4 +235,5 @@ class TfrmMain : public TForm {
 
   std::vector<TTargetPage> FPages;
   std::array<TSourcePanel, ttUnknown> FSourcePanels{};
+  std::unique_ptr<TPhonePages> FPhonePages;
 };

@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
   TModalAnswers<TfrmOptions> answers(
       {[&](TfrmOptions& d) {
          filterGrid = d.IsScreenShowGrid;
-         EXPECT_EQ(d.KeyPressFilters, &w.KeyPressFilters());
+         EXPECT_EQ(d.KeyPressFilters, &w.PhonePages().KeyPressFilters());
          ClickButton(*d.cbxDefaultMobile);
          Choose(*d.cbxBrandList, "Nokia");
          Choose(*d.cbxModelList, "8210");
@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
   EXPECT_TRUE(CaroluneOption->IsSetDefaultMobile);
   EXPECT_EQ(TVeskaroOption::Create<TCaroluneOption>(Store())->DefaultModel, "8210");
   // The lists are read again: the default phone is chosen and converts its page.
-  EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
-  EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
+  EXPECT_EQ(w.PhonePages().cmbKpsMobile->ComboText(), "Nokia");
+  EXPECT_EQ(w.PhonePages().cmbKpsModel->ComboText(), "8210");
   EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
   Find<TAction>("actFilters").Execute();
   EXPECT_EQ(answers.Answered(), 2u);
@@ -102,8 +102,8 @@ TEST_F(MainWindowTest, ImportAsksForEachFileAndListsWhatWasAddedAtOnce) {
     chosen.Add(in + name);
     QFile::rename(QString::fromStdString(path), QString::fromStdString(in + name));
   }
-  w.LoadFilterLists();
-  ASSERT_EQ(w.cmbKpsMobile->Count(), 0);
+  w.PhonePages().LoadFilterLists();
+  ASSERT_EQ(w.PhonePages().cmbKpsMobile->Count(), 0);
   std::vector<std::string> asked;
   auto answer = [&asked](bool ok) {
     return [&asked, ok](TfrmImportFilter& d) {
@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, ImportAsksForEachFileAndListsWhatWasAddedAtOnce) {
   SetFileDialogRunner(nullptr);
   EXPECT_EQ(asked, (std::vector<std::string>{"Brand f", "Brand s", "Brand t"}));
   EXPECT_EQ(folder.FilterFiles(), (std::vector<std::string>{"first.kps", "third.kps"}));
-  EXPECT_EQ(w.cmbKpsMobile->Items().Lines(), (std::vector<std::string>{"Brand f", "Brand t"}));
+  EXPECT_EQ(w.PhonePages().cmbKpsMobile->Items().Lines(), (std::vector<std::string>{"Brand f", "Brand t"}));
 }
 
 TEST_F(MainWindowTest, TheOptionsDialogsNewFilterButtonRunsTheFilterEditor) {

@@ -84,8 +84,8 @@ TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   Screen("main-rtttl-imelody");
 
   w.pgcTarget->SetActivePage(w.TargetSheet(ttScreenShow));
-  w.cmbMMSMobile->SetItemIndex(w.cmbMMSMobile->Items().IndexOf("Nokia"));
-  w.cmbMMSMobileChange(w.cmbMMSMobile);
+  w.PhonePages().cmbMMSMobile->SetItemIndex(w.PhonePages().cmbMMSMobile->Items().IndexOf("Nokia"));
+  w.cmbMMSMobileChange(w.PhonePages().cmbMMSMobile);
   EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), "4c1 4d1 4e1 8f1 8g1 4a1 4b1 4c2");
   Screen("main-screenshow");
 

@@ -106,8 +106,8 @@ TEST_F(MainWindowSaveTest, ReplacingAFileAsksFirstAndNoWritesNothing) {
 TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithItsPhone) {
   AddFilter("n.kps", 1, "Nokia", "3310");
   TfrmMain& w = OpenRtttl();
-  w.cmbKpsMobile->SetItemIndex(0);
-  w.cmbKpsMobileChange(w.cmbKpsMobile);
+  w.PhonePages().cmbKpsMobile->SetItemIndex(0);
+  w.cmbKpsMobileChange(w.PhonePages().cmbKpsMobile);
   w.TargetMemo(ttKeyPress)->Clear();
   w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
   answers.file = Folder() + "out";

@@ -195,8 +195,8 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
 
   // Anything but a memo: no Edit command.
   w.pgcTarget->SetActivePage(w.TargetSheet(ttScreenShow));
-  Focus(w, *w.cmbMMSMobile);
-  ASSERT_EQ(w.ActiveControl(), w.cmbMMSMobile);
+  Focus(w, *w.PhonePages().cmbMMSMobile);
+  ASSERT_EQ(w.ActiveControl(), w.PhonePages().cmbMMSMobile);
   Idle();
   for (TAction* action : {w.actCut, w.actCopy, w.actPaste, w.actSelectAll}) EXPECT_FALSE(action->Enabled());
 
@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, TheFilterEditorRunsModallyOnANewFilterAndTheListsFollowWh
   Find<TAction>("actFilterEditor").Execute();
   EXPECT_EQ(caption, "Carolune Dravik - untitled");
   for (int i = 0; i < ScreenFormCount(); ++i) EXPECT_EQ(dynamic_cast<TfrmDravik*>(ScreenForms(i)), nullptr);
-  EXPECT_EQ(w.cmbKpsMobile->Items().Lines(), std::vector<std::string>{"Sendo"});
+  EXPECT_EQ(w.PhonePages().cmbKpsMobile->Items().Lines(), std::vector<std::string>{"Sendo"});
 }
 
 TEST_F(MainWindowTest, ARecentFileThatIsGoneEndsInTheErrorBoxAndTheSourceStays) {
