@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <cstdio>
 
 #include "Action.h"
 #include "AboutFrm.h"
@@ -28,9 +27,7 @@
 #include "Streams.h"
 #include "SysUtils.h"
 #include "Timer.h"
-#include "VeskaroDateTime.h"
 #include "VeskaroGlimaraCommon.h"
-#include "Volumes.h"
 #include "uRingLib.h"
 
 namespace {
@@ -139,13 +136,6 @@ void TfrmMain::FindComponents() {
   gbSource = &Named<TSkinGroupBox>("gbSource");
   pgcTarget = &Named<TSkinPageControl>("pgcTarget");
   pnlMain = &Named<TSkinImagePanel>("pnlMain");
-  gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI");
-  tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI");
-  tbVoiceLevel = &Named<TSkinTrackBar>("tbVoiceLevel");
-  btnMIDIPlay = &Named<TSkinButton>("btnMIDIPlay");
-  btnMidiPause = &Named<TSkinButton>("btnMidiPause");
-  btnMIDIStop = &Named<TSkinButton>("btnMIDIStop");
-  tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer");
   opMIDI = &Named<TOpenDialog>("opMIDI");
   sdSaveRingtone = &Named<TSaveDialog>("sdSaveRingtone");
   actSave = &Named<TAction>("actSave");
@@ -181,6 +171,15 @@ void TfrmMain::MakeParts() {
                             .lblKPSDescC = &Named<TLabel>("lblKPSDescC"),
                             .odFilter = &Named<TOpenDialog>("odFilter")},
       FSetup.ProgramFolder, [this](TTuneType page, bool chosen) { PhoneChanged(page, chosen); });
+  FPreview = std::make_unique<TMidiPreview>(
+      TMidiPreviewComponents{.gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI"),
+                             .tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI"),
+                             .tbVoiceLevel = &Named<TSkinTrackBar>("tbVoiceLevel"),
+                             .btnMIDIPlay = &Named<TSkinButton>("btnMIDIPlay"),
+                             .btnMidiPause = &Named<TSkinButton>("btnMidiPause"),
+                             .btnMIDIStop = &Named<TSkinButton>("btnMIDIStop"),
+                             .tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer")},
+      *this, FSetup.Player, FSetup.AudioDevices, [this]() -> const std::string& { return FSourceFile; });
 }
 
 const TfrmMain::TTargetPage& TfrmMain::PageOfType(TTuneType type) const {
@@ -215,13 +214,7 @@ void TfrmMain::FormCreate(TComponent*) {
   for (const TTargetPage& page : FPages) page.Sheet->OnResize = [this](TComponent*) { LayoutMemos(); };
   FSaveExtensions = std::make_unique<TStringList>();
   FSourceLines = std::make_unique<TStringList>();
-  mpMIDI = new TMediaPlayer(this, FSetup.Player);
-  mpMIDI->SetName("mpMIDI");
-  Guarded([this] {
-    FVolumeControl = FSetup.AudioDevices ? std::make_unique<TVolumeControl>(nullptr, *FSetup.AudioDevices)
-                                         : std::make_unique<TVolumeControl>(nullptr);
-    BindVolumeBar();
-  });
+  Guarded([this] { FPreview->BindVolumeBar(); });
   Guarded([this] { ApplyFonts(); });
   Guarded([this] { FPhonePages->LoadFilterLists(); });
   Guarded([this] { UpdateRecentMenu(); });
@@ -241,7 +234,7 @@ void TfrmMain::FormDestroy(TComponent*) {
   if (FIdleHooked) Application().OnIdle = FOldOnIdle;
   FIdleHooked = false;
   FPhonePages.reset();
-  FVolumeControl.reset();
+  FPreview.reset();
   FSourceLines.reset();
   FSaveExtensions.reset();
 }
@@ -262,7 +255,7 @@ void TfrmMain::AddRecentFile(const std::string& path) {
 
 void TfrmMain::ApplyFonts() {
   gbSource->SetParentFont(true);
-  gbPlayMIDI->SetParentFont(true);
+  FPreview->gbPlayMIDI->SetParentFont(true);
   pnlMain->SetFont(Font());
   for (const TSourcePanel& source : FSourcePanels) source.Panel->SetFont(Font());
 }
@@ -296,8 +289,7 @@ void TfrmMain::AppIdle(TComponent* sender, bool& done) {
 TSkinMemo* TfrmMain::ActiveMemo() const { return dynamic_cast<TSkinMemo*>(ActiveControl()); }
 
 void TfrmMain::UpdateCommands() {
-  btnMIDIPlay->SetEnabled(!FSourceFile.empty());
-  btnMIDIStop->SetEnabled(mpMIDI->Mode() == mpPlaying);
+  FPreview->UpdateButtons();
   bool anyTab = false;
   for (const TTargetPage& page : FPages) anyTab = anyTab || page.Sheet->TabVisible();
   actSave->SetEnabled(anyTab);
@@ -430,7 +422,7 @@ void TfrmMain::ShowSource() {
   const std::string bytes = ReadFileBytes(FSourceFile, kMaxSourceSize);
   if (FSourceType == ttMIDI) {
     lines.Add(bytes);
-    OpenPlayer(FSourceFile);
+    FPreview->Open(FSourceFile);
   } else {
     lines.SetText(bytes);
     if (TuneTypeOf(FSourceType).Phone) {
@@ -447,14 +439,14 @@ void TfrmMain::ShowSource() {
   if (source.Brand) source.Brand->SetText(brand);
   if (source.Model) source.Model->SetText(model);
   if (source.Memo) source.Memo->SetText(FSourceLines->Text());
-  if (FSourceType == ttMIDI) ShowMIDILength();
+  if (FSourceType == ttMIDI) FPreview->ShowLength();
   gbSource->SetCaption(SourceGroupCaption(FSourceType));
 }
 
 void TfrmMain::ConvertForPage(TSkinTabSheet* page) {
   const THourGlass hourGlass;
   if (FSourceFile.empty()) return;
-  ClosePlayer();
+  FPreview->Close();
   if (const TTargetPage* target = PageOfSheet(page)) ConvertTarget(FSourceType, target->Type);
 }
 
@@ -526,98 +518,11 @@ void TfrmMain::actFilterEditorExecute(TComponent*) { FPhonePages->RunFilterEdito
 
 // ---------------------------------------------------------------- MIDI preview
 
-namespace {
-
-std::string TimeCaption(int32_t totalMinutes, int32_t totalSeconds, int32_t minutes, int32_t seconds) {
-  char caption[64];
-  std::snprintf(caption, sizeof caption, "%02d:%02d - %02d:%02d", totalMinutes, totalSeconds, minutes, seconds);
-  return caption;
-}
-
-}  // namespace
-
-void TfrmMain::BindVolumeBar() { FVolumeControl->SetMidiTrackBar(tbVoiceLevel); }
-
-void TfrmMain::ShowPlayButton(bool play) {
-  btnMIDIPlay->SetVisible(play);
-  btnMidiPause->SetVisible(!play);
-}
-
-void TfrmMain::ShowMIDILength() {
-  const int32_t length = mpMIDI->Length();
-  SecondsToMinSec(length / 1000, FTotalMinutes, FTotalSeconds);
-  gbPlayMIDI->SetCaption(TimeCaption(FTotalMinutes, FTotalSeconds, 0, 0));
-  tbPlayMIDI->SetPosition(0);
-  tbPlayMIDI->SetMax(length);
-  ShowPlayButton(true);
-}
-
-void TfrmMain::OpenPlayer(const std::string& path) {
-  const std::string previous = mpMIDI->FileName();
-  mpMIDI->Close();
-  mpMIDI->SetFileName(path);
-  try {
-    mpMIDI->Open();
-  } catch (...) {
-    mpMIDI->SetFileName(previous);
-    throw;
-  }
-  mpMIDI->SetTimeFormat(tfMilliseconds);
-}
-
-void TfrmMain::ClosePlayer() {
-  mpMIDI->Close();
-  ShowPlayButton(true);
-}
-
-void TfrmMain::btnMIDIPlayClick(TComponent*) {
-  if (Trim(FSourceFile).empty()) return;
-  if (mpMIDI->Mode() == mpNotReady) {
-    mpMIDI->Open();
-    mpMIDI->SetTimeFormat(tfMilliseconds);
-  }
-  if (mpMIDI->Mode() == mpNotReady) return;
-  // Pause shows once the sound really plays: a missing sound device raises here.
-  mpMIDI->Play();
-  ShowPlayButton(false);
-  tmMIDIPlayer->SetEnabled(true);
-}
-
-void TfrmMain::btnMidiPauseClick(TComponent*) {
-  ShowPlayButton(true);
-  mpMIDI->Pause();
-}
-
-void TfrmMain::btnMIDIStopClick(TComponent*) {
-  mpMIDI->Stop();
-  mpMIDI->Seek(0);
-  tbPlayMIDI->SetPosition(0);
-  ShowPlayButton(true);
-}
-
-void TfrmMain::tbPlayMIDIMouseUp(TComponent*, TMouseButton, TShiftState, int, int) {
-  try {
-    const TMPModes mode = mpMIDI->Mode();
-    if (mode == mpPlaying) {
-      mpMIDI->Pause();
-      mpMIDI->Seek(tbPlayMIDI->Position());
-      mpMIDI->Play();
-    } else if (mode == mpPaused) {
-      mpMIDI->Seek(tbPlayMIDI->Position());
-    }
-  } catch (const std::exception&) {
-    // A seek that fails leaves the preview where it was.
-  }
-}
-
-void TfrmMain::tmMIDIPlayerTimer(TComponent*) {
-  if (mpMIDI->Mode() != mpPlaying) return;
-  const int32_t position = mpMIDI->Position();
-  tbPlayMIDI->SetPosition(position);
-  int32_t minutes = 0, seconds = 0;
-  SecondsToMinSec(position / 1000, minutes, seconds);
-  gbPlayMIDI->SetCaption(TimeCaption(FTotalMinutes, FTotalSeconds, minutes, seconds));
-}
+void TfrmMain::btnMIDIPlayClick(TComponent*) { FPreview->Play(); }
+void TfrmMain::btnMidiPauseClick(TComponent*) { FPreview->Pause(); }
+void TfrmMain::btnMIDIStopClick(TComponent*) { FPreview->Stop(); }
+void TfrmMain::tbPlayMIDIMouseUp(TComponent*, TMouseButton, TShiftState, int, int) { FPreview->SeekToBar(); }
+void TfrmMain::tmMIDIPlayerTimer(TComponent*) { FPreview->ShowPosition(); }
 
 // ---------------------------------------------------------------- opening and saving
 

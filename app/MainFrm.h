@@ -18,6 +18,7 @@
 #include "CaroluneOptions.h"
 #include "Form.h"
 #include "MediaPlayer.h"
+#include "MidiPreview.h"
 #include "PhonePages.h"
 #include "StringList.h"
 #include "TuneTypes.h"
@@ -27,7 +28,6 @@ class TLabel;
 class TMenuItem;
 class TOpenDialog;
 class TSaveDialog;
-class TSkinButton;
 class TSkinEdit;
 class TSkinForm;
 class TSkinGroupBox;
@@ -36,9 +36,6 @@ class TSkinMemo;
 class TSkinPageControl;
 class TSkinStatusBar;
 class TSkinTabSheet;
-class TSkinTrackBar;
-class TTimer;
-class TVolumeControl;
 
 // A KeyPress or ScreenShow target file: "Brand=", "Model=", "[Content]" and
 // the page's lines, every line ended by CR LF.
@@ -72,8 +69,7 @@ class TfrmMain : public TForm {
   TSkinTabSheet* TargetSheet(TTuneType type) const { return PageOfType(type).Sheet; }
   TSkinMemo* TargetMemo(TTuneType type) const { return PageOfType(type).Memo; }
   TPhonePages& PhonePages() const { return *FPhonePages; }
-  TMediaPlayer& Player() const { return *mpMIDI; }
-  const TVolumeControl& VolumeControl() const { return *FVolumeControl; }
+  TMidiPreview& Preview() const { return *FPreview; }
 
   virtual void ClearTargets();
   // Hands the open file (if any) to the recent files; true: it may be replaced.
@@ -155,13 +151,8 @@ class TfrmMain : public TForm {
   TSkinGroupBox* gbSource = nullptr;
   TSkinPageControl* pgcTarget = nullptr;
   TSkinImagePanel* pnlMain = nullptr;
-  TSkinGroupBox* gbPlayMIDI = nullptr;
-  TSkinTrackBar *tbPlayMIDI = nullptr, *tbVoiceLevel = nullptr;
-  TSkinButton *btnMIDIPlay = nullptr, *btnMidiPause = nullptr, *btnMIDIStop = nullptr;
-  TTimer* tmMIDIPlayer = nullptr;
   TOpenDialog* opMIDI = nullptr;
   TSaveDialog* sdSaveRingtone = nullptr;
-  TMediaPlayer* mpMIDI = nullptr;
   TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
           *actSelectAll = nullptr;
   TMenuItem* miSaveas = nullptr;
@@ -192,12 +183,6 @@ class TfrmMain : public TForm {
   void FindComponents();
   void MakeParts();
   void ShowUnknownFormat();
-  void ShowMIDILength();
-  void ShowPlayButton(bool play);
-  // Closes the player and opens it on the file; a file it refuses raises
-  // and leaves it closed on the file it had.
-  void OpenPlayer(const std::string& path);
-  void ClosePlayer();
   const TTargetPage& PageOfType(TTuneType type) const;
   const TTargetPage* PageOfSheet(const TSkinTabSheet* sheet) const;
   TSkinMemo* ActiveMemo() const;
@@ -214,7 +199,6 @@ class TfrmMain : public TForm {
   void ShowTargetPages(TSkinTabSheet* keep);
   void ApplyFonts();
   void AlignMIDIPanel();
-  void BindVolumeBar();
   // The phone choice of a page changed (TPhonePages::TPhoneChange).
   void PhoneChanged(TTuneType page, bool chosen);
   // Fills the target's page from the source, unless it holds a text already.
@@ -224,16 +208,15 @@ class TfrmMain : public TForm {
 
   const TfrmMainSetup FSetup;
   std::unique_ptr<TStringList> FSaveExtensions;
-  std::unique_ptr<TVolumeControl> FVolumeControl;
   TTuneType FSourceType = ttUnknown;
   std::string FSourceFile;
   std::unique_ptr<TStringList> FSourceLines;
   TTargetMask FTargetMask = 0;
   TIdleEvent FOldOnIdle;
   bool FIdleHooked = false;
-  int32_t FTotalMinutes = 0, FTotalSeconds = 0;
 
   std::vector<TTargetPage> FPages;
   std::array<TSourcePanel, ttUnknown> FSourcePanels{};
   std::unique_ptr<TPhonePages> FPhonePages;
+  std::unique_ptr<TMidiPreview> FPreview;
 };

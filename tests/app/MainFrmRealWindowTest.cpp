@@ -90,11 +90,11 @@ TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   Screen("main-screenshow");
 
   w.OpenFile(ttMIDI, WriteFile("sixty-five seconds.mid", SixtyFiveSecondFile()));
-  w.btnMIDIPlay->Click();
-  w.Player().RenderSilently(12000);
-  w.tmMIDIPlayer->OnTimer(w.tmMIDIPlayer);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:12");
-  w.tbVoiceLevel->SetPosition(60);
+  w.Preview().btnMIDIPlay->Click();
+  w.Preview().Player().RenderSilently(12000);
+  w.Preview().tmMIDIPlayer->OnTimer(w.Preview().tmMIDIPlayer);
+  EXPECT_EQ(w.Preview().gbPlayMIDI->Caption(), "01:05 - 00:12");
+  w.Preview().tbVoiceLevel->SetPosition(60);
   Screen("main-midi-playing");
 
   QMenuBar& bar = w.skinForm1->MenuBar()->Bar();
@@ -190,7 +190,7 @@ TEST_F(MainWindowRealWindow, TheStatusTextEndsBeforeTheSizeGrip) {
 TEST_F(MainWindowRealWindow, ADraggedSliderKeepsNoFocusDots) {
   TfrmMain& w = Shown();
   w.OpenFile(ttMIDI, WriteFile("sixty-five seconds.mid", SixtyFiveSecondFile()));
-  TSkinTrackBar& bar = *w.tbPlayMIDI;
+  TSkinTrackBar& bar = *w.Preview().tbPlayMIDI;
   auto& slider = *static_cast<QWidget*>(bar.Controls(0));
   const QPoint grab(slider.width() / 2, slider.height() / 2);
   QTest::mousePress(&slider, Qt::LeftButton, {}, grab);
@@ -199,7 +199,7 @@ TEST_F(MainWindowRealWindow, ADraggedSliderKeepsNoFocusDots) {
   ASSERT_GT(bar.Position(), 0);
   ASSERT_TRUE(bar.hasFocus());
   Screen("main-position-dragged");
-  w.btnMIDIPlay->SetFocus();
+  w.Preview().btnMIDIPlay->SetFocus();
   ASSERT_TRUE(ProcessEventsUntil([&] { return !bar.hasFocus(); }, std::chrono::seconds(5)));
   const QImage shown = Part(Screen("main-position-focus-gone"), bar);
   // The bar drawn afresh: what the screen should show.

@@ -157,8 +157,8 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
   TfrmMain& w = Window();
   QGuiApplication::clipboard()->clear();
   Idle();
-  EXPECT_FALSE(w.btnMIDIPlay->Enabled());
-  EXPECT_FALSE(w.btnMIDIStop->Enabled());
+  EXPECT_FALSE(w.Preview().btnMIDIPlay->Enabled());
+  EXPECT_FALSE(w.Preview().btnMIDIStop->Enabled());
   EXPECT_TRUE(w.actSave->Enabled());  // a tab is visible, though nothing is open
   EXPECT_TRUE(w.actSaveAs->Enabled());
   EXPECT_TRUE(Find<TMenuItem>("actScreenShow1").Checked());
