@@ -6,7 +6,6 @@
 #include "Action.h"
 #include "AboutFrm.h"
 #include "Application.h"
-#include "AtomicFile.h"
 #include "CaroluneHelp.h"
 #include "Clipboard.h"
 #include "Dialogs.h"
@@ -59,15 +58,6 @@ std::string MenuCaptionOf(const std::string& path) {
 }
 
 }  // namespace
-
-std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines) {
-  TStringList file;
-  file.Add("Brand=" + brand);
-  file.Add("Model=" + model);
-  file.Add("[Content]");
-  for (const std::string& line : lines.Lines()) file.Add(line);
-  return file.Text();
-}
 
 TfrmMain::TfrmMain(TComponent* owner, TfrmMainSetup setup) : TForm(owner), FSetup(std::move(setup)) {
   if (!CaroluneOption) throw Exception("The options of Carolune are not loaded");
@@ -137,7 +127,6 @@ void TfrmMain::FindComponents() {
   pgcTarget = &Named<TSkinPageControl>("pgcTarget");
   pnlMain = &Named<TSkinImagePanel>("pnlMain");
   opMIDI = &Named<TOpenDialog>("opMIDI");
-  sdSaveRingtone = &Named<TSaveDialog>("sdSaveRingtone");
   actSave = &Named<TAction>("actSave");
   actSaveAs = &Named<TAction>("actSaveAs");
   actCut = &Named<TAction>("actCut");
@@ -180,6 +169,15 @@ void TfrmMain::MakeParts() {
                              .btnMIDIStop = &Named<TSkinButton>("btnMIDIStop"),
                              .tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer")},
       *this, FSetup.Player, FSetup.AudioDevices, [this]() -> const std::string& { return FSourceFile; });
+  FTargetFiles = std::make_unique<TTargetFiles>(
+      Named<TSaveDialog>("sdSaveRingtone"), *FPhonePages, *skinForm1, Font(),
+      TTargetFiles::TWindow{.TargetMask = [this] { return FTargetMask; },
+                            .SourceFile = [this]() -> const std::string& { return FSourceFile; },
+                            .PageType = [this] { return PageType(); },
+                            .ShowPage = [this](TTuneType type) {
+                              ShowTargetPage(type);
+                              return TargetMemo(type)->Lines();
+                            }});
 }
 
 const TfrmMain::TTargetPage& TfrmMain::PageOfType(TTuneType type) const {
@@ -212,7 +210,6 @@ void TfrmMain::FormCreate(TComponent*) {
   // A hidden page keeps its size through resizes and takes the new one when
   // it shows again: its memo follows then.
   for (const TTargetPage& page : FPages) page.Sheet->OnResize = [this](TComponent*) { LayoutMemos(); };
-  FSaveExtensions = std::make_unique<TStringList>();
   FSourceLines = std::make_unique<TStringList>();
   Guarded([this] { FPreview->BindVolumeBar(); });
   Guarded([this] { ApplyFonts(); });
@@ -233,10 +230,11 @@ void TfrmMain::FormDestroy(TComponent*) {
   // it found it.
   if (FIdleHooked) Application().OnIdle = FOldOnIdle;
   FIdleHooked = false;
+  // Saving reads the phone choice: it goes first.
+  FTargetFiles.reset();
   FPhonePages.reset();
   FPreview.reset();
   FSourceLines.reset();
-  FSaveExtensions.reset();
 }
 
 void TfrmMain::FormCloseQuery(TComponent*, bool& canClose) {
@@ -524,7 +522,7 @@ void TfrmMain::btnMIDIStopClick(TComponent*) { FPreview->Stop(); }
 void TfrmMain::tbPlayMIDIMouseUp(TComponent*, TMouseButton, TShiftState, int, int) { FPreview->SeekToBar(); }
 void TfrmMain::tmMIDIPlayerTimer(TComponent*) { FPreview->ShowPosition(); }
 
-// ---------------------------------------------------------------- opening and saving
+// ---------------------------------------------------------------- opening
 
 void TfrmMain::OpenSourceDialog() {
   opMIDI->SetInitialDir(ExtractFilePath(FSourceFile));
@@ -538,77 +536,12 @@ void TfrmMain::OpenSourceDialog() {
   if (QuerySaveCurrent()) OpenFile(type, path);
 }
 
-bool TfrmMain::PrepareSaveDialog(TTuneType type) {
-  FSaveExtensions->Clear();
-  std::string filter;
-  for (TTuneType target = 0; target < ttUnknown; ++target)
-    if (FTargetMask & TargetBit(target)) {
-      filter += SaveEntry(target) + "|";
-      FSaveExtensions->Add(TuneTypeOf(target).Extensions[0]);
-    }
-  if (!filter.empty()) filter.pop_back();
-  sdSaveRingtone->SetFilter(filter);
-  sdSaveRingtone->SetFileName("untitled");
-  // The dialog opens beside the source.
-  sdSaveRingtone->SetInitialDir(ExtractFilePath(FSourceFile));
-  int index = 1;
-  if (type != ttUnknown) {
-    const auto& extensions = FSaveExtensions->Lines();
-    const auto found = std::find_if(extensions.begin(), extensions.end(),
-                                    [type](const std::string& ext) { return FileTypeOfExt(ext) == type; });
-    index = found == extensions.end() ? 0 : static_cast<int>(found - extensions.begin()) + 1;
-  }
-  sdSaveRingtone->SetFilterIndex(index);
-  return true;
-}
-
-bool TfrmMain::Save() { return SaveWithDialog(PageType()); }
-
-bool TfrmMain::SaveAs() { return SaveWithDialog(ttUnknown); }
-
-bool TfrmMain::SaveWithDialog(TTuneType type) {
-  PrepareSaveDialog(type);
-  if (!sdSaveRingtone->Execute()) return false;
-  const int index = sdSaveRingtone->FilterIndex();
-  if (index < 1 || index > FSaveExtensions->Count()) return false;
-  std::string fileName = sdSaveRingtone->FileName();
-  // A name whose extension is no target offered (none at all, or another)
-  // gets the chosen entry's, so that the file chosen is always written.
-  if ((FTargetMask & TargetBit(FileTypeOfExt(ExtractFileExt(fileName)))) == 0)
-    fileName += FSaveExtensions->Strings(index - 1);
-  // The dialog could not ask about the name as it is now.
-  if (FileExists(fileName) && !ConfirmReplace(fileName)) return false;
-  return WriteTargetFile(fileName);
-}
-
-bool TfrmMain::ConfirmReplace(const std::string& fileName) {
-  return ShowSkinMessageBox("Save Ringtone",
-                            "\"" + ExtractFileName(fileName) + "\" already exists. Do you want to replace it?", "Yes",
-                            mrYes, "No", mrNo, "", mrNone, 2, TSkinIconType::skinWarning, skinForm1->UIStyle(),
-                            Font()) == mrYes;
-}
-
-bool TfrmMain::WriteTargetFile(const std::string& fileName) {
-  const TTuneType type = FileTypeOfExt(ExtractFileExt(fileName));
-  if ((FTargetMask & TargetBit(type)) == 0) return false;
-  // The page comes to the front, and so is converted first when empty; a
-  // page the options hide shows its tab, as the Convert command does.
-  ShowTargetPage(type);
-  const TTargetPage& page = PageOfType(type);
-  if (TuneTypeOf(type).Phone) {
-    WriteFileAtomically(fileName, TargetFileText(FPhonePages->Brand(type), FPhonePages->Model(type), page.Memo->Lines()));
-  } else {
-    WriteFileAtomically(fileName, page.Memo->Lines().Text());
-  }
-  return true;
-}
-
 // ---------------------------------------------------------------- commands of other windows
 
 void TfrmMain::actOpenExecute(TComponent*) { OpenSourceDialog(); }
 void TfrmMain::btnMIDIOpenClick(TComponent*) { OpenSourceDialog(); }
-void TfrmMain::actSaveExecute(TComponent*) { Save(); }
-void TfrmMain::actSaveAsExecute(TComponent*) { SaveAs(); }
+void TfrmMain::actSaveExecute(TComponent*) { FTargetFiles->Save(); }
+void TfrmMain::actSaveAsExecute(TComponent*) { FTargetFiles->SaveAs(); }
 void TfrmMain::actOptionExecute(TComponent*) { ShowOptions(false); }
 void TfrmMain::actFiltersExecute(TComponent*) { ShowOptions(true); }
 

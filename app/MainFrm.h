@@ -21,13 +21,13 @@
 #include "MidiPreview.h"
 #include "PhonePages.h"
 #include "StringList.h"
+#include "TargetFiles.h"
 #include "TuneTypes.h"
 
 class TAction;
 class TLabel;
 class TMenuItem;
 class TOpenDialog;
-class TSaveDialog;
 class TSkinEdit;
 class TSkinForm;
 class TSkinGroupBox;
@@ -36,10 +36,6 @@ class TSkinMemo;
 class TSkinPageControl;
 class TSkinStatusBar;
 class TSkinTabSheet;
-
-// A KeyPress or ScreenShow target file: "Brand=", "Model=", "[Content]" and
-// the page's lines, every line ended by CR LF.
-std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines);
 
 // What the main window uses besides the options object: the program's
 // folder (its Filters folder and help file), the preview player's output and
@@ -70,18 +66,12 @@ class TfrmMain : public TForm {
   TSkinMemo* TargetMemo(TTuneType type) const { return PageOfType(type).Memo; }
   TPhonePages& PhonePages() const { return *FPhonePages; }
   TMidiPreview& Preview() const { return *FPreview; }
+  TTargetFiles& TargetFiles() const { return *FTargetFiles; }
 
   virtual void ClearTargets();
   // Hands the open file (if any) to the recent files; true: it may be replaced.
   virtual bool QuerySaveCurrent();
   virtual void AddRecentFile(const std::string& path);
-  // Save offers the active page's type first, SaveAs the first entry; true
-  // when a file was written.
-  virtual bool Save();
-  virtual bool SaveAs();
-  // Fills the save dialog with one entry per target of the current source
-  // and chooses the entry of the type (the first for ttUnknown).
-  virtual bool PrepareSaveDialog(TTuneType type);
   virtual void ShowSource();
   virtual void ConvertForPage(TSkinTabSheet* page);
   virtual void ShowHelp();
@@ -99,10 +89,6 @@ class TfrmMain : public TForm {
   void OpenFile(TTuneType type, const std::string& path);
   // The tune type of the active page; ttUnknown when it is none of the targets.
   TTuneType PageType() const;
-  // Writes the page of the name's extension (converting it first when it
-  // is empty); false, writing nothing, when the type is no target of the
-  // current source. A file that cannot be written raises and stays as it was.
-  bool WriteTargetFile(const std::string& fileName);
   void LayoutMemos();
 
   // The description's handlers.
@@ -152,7 +138,6 @@ class TfrmMain : public TForm {
   TSkinPageControl* pgcTarget = nullptr;
   TSkinImagePanel* pnlMain = nullptr;
   TOpenDialog* opMIDI = nullptr;
-  TSaveDialog* sdSaveRingtone = nullptr;
   TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
           *actSelectAll = nullptr;
   TMenuItem* miSaveas = nullptr;
@@ -187,9 +172,6 @@ class TfrmMain : public TForm {
   const TTargetPage* PageOfSheet(const TSkinTabSheet* sheet) const;
   TSkinMemo* ActiveMemo() const;
   void ShowTargetPage(TTuneType type);
-  bool SaveWithDialog(TTuneType type);
-  // Asks whether the file that exists may be replaced; true on Yes.
-  bool ConfirmReplace(const std::string& fileName);
   // The options dialog on its first page or on the filters; display options
   // it stored show at once.
   void ShowOptions(bool filterPage);
@@ -207,7 +189,6 @@ class TfrmMain : public TForm {
                std::string& output);
 
   const TfrmMainSetup FSetup;
-  std::unique_ptr<TStringList> FSaveExtensions;
   TTuneType FSourceType = ttUnknown;
   std::string FSourceFile;
   std::unique_ptr<TStringList> FSourceLines;
@@ -219,4 +200,5 @@ class TfrmMain : public TForm {
   std::array<TSourcePanel, ttUnknown> FSourcePanels{};
   std::unique_ptr<TPhonePages> FPhonePages;
   std::unique_ptr<TMidiPreview> FPreview;
+  std::unique_ptr<TTargetFiles> FTargetFiles;
 };

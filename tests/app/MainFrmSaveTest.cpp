@@ -35,15 +35,15 @@ class MainWindowSaveTest : public MainWindowTest {
 TEST_F(MainWindowSaveTest, TheDialogOffersTheSourcesTargetsAndPreselectsTheActivePage) {
   TfrmMain& w = OpenRtttl();
   w.pgcTarget->SetActivePage(w.TargetSheet(tteMelody));
-  EXPECT_FALSE(w.Save());  // cancelled
+  EXPECT_FALSE(w.TargetFiles().Save());  // cancelled
   EXPECT_EQ(answers.filters, QtNameFilters("iMelody files (*.imy)|*.imy|eMelody files (*.emy)|*.emy|Composer format "
                                            "files (*.kpz)|*.kpz|KeyPress format files (*.tkp)|*.tkp|ScreenShow "
                                            "format files (*.tss)|*.tss"));
   EXPECT_TRUE(answers.filters[1].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
-  EXPECT_EQ(w.sdSaveRingtone->FilterIndex(), 2);
+  EXPECT_EQ(w.TargetFiles().sdSaveRingtone->FilterIndex(), 2);
   EXPECT_EQ(answers.directory + "/", Folder());
-  w.SaveAs();
-  EXPECT_EQ(w.sdSaveRingtone->FilterIndex(), 1);
+  w.TargetFiles().SaveAs();
+  EXPECT_EQ(w.TargetFiles().sdSaveRingtone->FilterIndex(), 1);
   EXPECT_TRUE(answers.filters[0].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
 }
 
@@ -51,24 +51,24 @@ TEST_F(MainWindowSaveTest, TheChosenEntryNamesTheTypeOfANameWithoutATargetExtens
   TfrmMain& w = OpenRtttl();
   answers.entry = 1;  // iMelody
   answers.file = Folder() + "x";
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttiMelody));
   EXPECT_EQ(Content(Folder() + "x.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
   EXPECT_EQ(Content(Folder() + "x.imy").rfind("BEGIN:IMELODY\r\n", 0), 0u);
   // The source's own type is no target: the entry's extension is added.
   answers.file = Folder() + "y.rtx";
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(Content(Folder() + "y.rtx"), "<none>");
   EXPECT_EQ(Content(Folder() + "y.rtx.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
   // A target extension decides the page, whatever the entry.
   answers.file = Folder() + "z.emy";
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(tteMelody));
   EXPECT_FALSE(w.TargetMemo(tteMelody)->Text().empty());
   EXPECT_EQ(Content(Folder() + "z.emy"), w.TargetMemo(tteMelody)->Lines().Text());
   // The page in front is written as it stands, converted or edited.
   w.TargetMemo(tteMelody)->SetText("edited");
-  EXPECT_TRUE(w.WriteTargetFile(Folder() + "z.emy"));
+  EXPECT_TRUE(w.TargetFiles().WriteTargetFile(Folder() + "z.emy"));
   EXPECT_EQ(Content(Folder() + "z.emy"), "edited\r\n");
 }
 
@@ -81,7 +81,7 @@ TEST_F(MainWindowSaveTest, ReplacingAFileAsksFirstAndNoWritesNothing) {
   answers.file = Folder() + "x";
   {
     TMessageAnswers no({IDNO});
-    EXPECT_FALSE(w.SaveAs());
+    EXPECT_FALSE(w.TargetFiles().SaveAs());
     ASSERT_EQ(no.requests.size(), 1u);
     const TMessageDialogRequest& question = no.requests[0];
     EXPECT_EQ(question.Caption, "Save Ringtone");
@@ -94,11 +94,11 @@ TEST_F(MainWindowSaveTest, ReplacingAFileAsksFirstAndNoWritesNothing) {
     EXPECT_EQ(Content(existing), "keep me");
   }
   TMessageAnswers yes({IDYES});
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(yes.requests.size(), 1u);
   EXPECT_EQ(Content(existing), w.TargetMemo(ttiMelody)->Lines().Text());
   answers.file = Folder() + "new";
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(yes.requests.size(), 1u);
   EXPECT_EQ(Content(Folder() + "new.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
 }
@@ -112,7 +112,7 @@ TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithIts
   w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
   answers.file = Folder() + "out";
   answers.entry = 4;  // KeyPress
-  ASSERT_TRUE(w.SaveAs());
+  ASSERT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttKeyPress));
   const std::string text = w.TargetMemo(ttKeyPress)->Lines().Text();
   ASSERT_FALSE(text.empty());
@@ -127,7 +127,7 @@ TEST_F(MainWindowSaveTest, APageTheOptionsHideShowsItsTabWhenSavedTo) {
   CaroluneOption->IsShowComposer = false;
   TfrmMain& w = OpenRtttl();
   ASSERT_FALSE(w.TargetSheet(ttComposer)->TabVisible());
-  EXPECT_TRUE(w.WriteTargetFile(Folder() + "c.kpz"));
+  EXPECT_TRUE(w.TargetFiles().WriteTargetFile(Folder() + "c.kpz"));
   EXPECT_TRUE(w.TargetSheet(ttComposer)->TabVisible());
   EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttComposer));
   EXPECT_FALSE(w.TargetMemo(ttComposer)->Text().empty());
@@ -137,13 +137,13 @@ TEST_F(MainWindowSaveTest, APageTheOptionsHideShowsItsTabWhenSavedTo) {
 TEST_F(MainWindowSaveTest, NothingIsWrittenWithoutATargetAndAFileThatCannotBeMadeRaises) {
   TfrmMain& w = Window();
   answers.file = Folder() + "none.imy";
-  EXPECT_FALSE(w.Save());  // nothing open: no entry at all
+  EXPECT_FALSE(w.TargetFiles().Save());  // nothing open: no entry at all
   EXPECT_FALSE(FileExists(Folder() + "none.imy"));
   OpenRtttl();
-  EXPECT_FALSE(w.WriteTargetFile(Folder() + "a.rtx"));
-  EXPECT_FALSE(w.WriteTargetFile(Folder() + "a.mid"));
+  EXPECT_FALSE(w.TargetFiles().WriteTargetFile(Folder() + "a.rtx"));
+  EXPECT_FALSE(w.TargetFiles().WriteTargetFile(Folder() + "a.mid"));
   EXPECT_FALSE(FileExists(Folder() + "a.rtx"));
-  EXPECT_THROW(w.WriteTargetFile(Folder() + "missing/a.imy"), EFCreateError);
+  EXPECT_THROW(w.TargetFiles().WriteTargetFile(Folder() + "missing/a.imy"), EFCreateError);
 }
 
 TEST_F(MainWindowSaveTest, TheOpenDialogStartsBesideTheSourceAndOpensTheChosenFile) {
@@ -177,6 +177,6 @@ TEST_F(MainWindowSaveTest, ALongTunesPageHoldsAndSavesItsWholeText) {
   w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
   EXPECT_GT(w.TargetMemo(ttRTTTL)->Editor().blockCount(), 100);
   EXPECT_EQ(w.TargetMemo(ttRTTTL)->Text(), rtttl);
-  EXPECT_TRUE(w.WriteTargetFile(Folder() + "long.rtx"));
+  EXPECT_TRUE(w.TargetFiles().WriteTargetFile(Folder() + "long.rtx"));
   EXPECT_EQ(Content(Folder() + "long.rtx"), rtttl + "\r\n");
 }

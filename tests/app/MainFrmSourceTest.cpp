@@ -44,12 +44,6 @@ TControl* FrontPanel(TControl& group) {
 
 }  // namespace
 
-TEST(TuneTypes, ATargetFileNamesThePhoneAndHoldsTheText) {
-  TStringList lines;
-  lines.SetText("1 2 3\r\n*4 5");
-  EXPECT_EQ(TargetFileText("Nokia", "3310", lines), "Brand=Nokia\r\nModel=3310\r\n[Content]\r\n1 2 3\r\n*4 5\r\n");
-}
-
 TEST_F(MainWindowTest, EachSourceShowsItsPanelCaptionAndPathAndTheTargetsItAllows) {
   struct TCase {
     TTuneType type;
