@@ -326,18 +326,17 @@ void TfrmMain::OpenRecentClick(TComponent* sender) {
   if (!item) return;
   const TStringList& recent = CaroluneOption->RecentFiles;
   if (item->Tag() < 0 || item->Tag() >= recent.Count()) return;
-  const std::string path = recent[item->Tag()];
+  OpenChosenFile(recent[item->Tag()]);
+}
+
+void TfrmMain::OpenChosenFile(std::string path) {
   const TTuneType type = FileTypeOfExt(ExtractFileExt(path));
   if (type == ttUnknown) {
-    ShowUnknownFormat();
+    ShowSkinMessageBox("error", "Unknown ringtone format.", "OK", mrOk, "", mrNone, "", mrNone, 1,
+                       TSkinIconType::skinWarning, skinForm1->UIStyle(), Font());
     return;
   }
   if (QuerySaveCurrent()) OpenFile(type, path);
-}
-
-void TfrmMain::ShowUnknownFormat() {
-  ShowSkinMessageBox("error", "Unknown ringtone format.", "OK", mrOk, "", mrNone, "", mrNone, 1,
-                     TSkinIconType::skinWarning, skinForm1->UIStyle(), Font());
 }
 
 void TfrmMain::actExitExecute(TComponent*) { Close(); }
@@ -526,14 +525,7 @@ void TfrmMain::tmMIDIPlayerTimer(TComponent*) { FPreview->ShowPosition(); }
 
 void TfrmMain::OpenSourceDialog() {
   opMIDI->SetInitialDir(ExtractFilePath(FSourceFile));
-  if (!opMIDI->Execute()) return;
-  const std::string path = opMIDI->FileName();
-  const TTuneType type = FileTypeOfExt(ExtractFileExt(path));
-  if (type == ttUnknown) {
-    ShowUnknownFormat();
-    return;
-  }
-  if (QuerySaveCurrent()) OpenFile(type, path);
+  if (opMIDI->Execute()) OpenChosenFile(opMIDI->FileName());
 }
 
 // ---------------------------------------------------------------- commands of other windows

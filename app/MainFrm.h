@@ -167,7 +167,10 @@ class TfrmMain : public TForm {
   // the tune types; MakeParts makes the window's parts on theirs.
   void FindComponents();
   void MakeParts();
-  void ShowUnknownFormat();
+  // A file the user chose (in the open dialog or the recent files) becomes
+  // the source, unless its type is unknown. The path is a copy: the file it
+  // replaces joins the recent files on the way.
+  void OpenChosenFile(std::string path);
   const TTargetPage& PageOfType(TTuneType type) const;
   const TTargetPage* PageOfSheet(const TSkinTabSheet* sheet) const;
   TSkinMemo* ActiveMemo() const;
