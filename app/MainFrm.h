@@ -5,10 +5,14 @@
 // chosen on them. A MIDI source can be previewed with position and volume
 // bars. The window keeps the recent files, saves a page as a file of its
 // type, and follows the Filters folder beside the program.
+//
+// The window holds the source and its target pages, and hands the rest to
+// parts of its own: the phone choice (TPhonePages), the MIDI preview
+// (TMidiPreview) and saving (TTargetFiles). What differs by kind of tune
+// comes from the table of tune types (TuneTypes.h).
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -131,7 +135,7 @@ class TfrmMain : public TForm {
   void actFilterEditorExecute(TComponent* sender);
   void actFiltersExecute(TComponent* sender);
 
-  // The components the code works with; the window owns them.
+  // The components the window's own code works with; the window owns them.
   TSkinForm* skinForm1 = nullptr;
   TSkinStatusBar* stbMain = nullptr;
   TSkinGroupBox* gbSource = nullptr;
