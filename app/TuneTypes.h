@@ -2,8 +2,9 @@
 // the kind has, how the conversion library names it, whether it can be a
 // target, and where the main window shows it as a target page and as the
 // source. Everything the program does by kind of tune reads this table: a
-// notation comes in by its row, and its page and source panel in the main
-// window's form description.
+// notation comes in by its row and by what the main window's form
+// description shows of it (its page, source panel, Convert command and the
+// open dialog's entry).
 #pragma once
 
 #include <array>
