@@ -2,22 +2,16 @@
 
 #include <QApplication>
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 
 #include "Action.h"
 #include "AboutFrm.h"
 #include "Application.h"
-#include "AtomicFile.h"
 #include "CaroluneHelp.h"
 #include "Clipboard.h"
 #include "Dialogs.h"
-#include "DravikFrm.h"
 #include "FormResources.h"
-#include "ImportFilterFrm.h"
 #include "Label.h"
 #include "MenuItem.h"
-#include "OptionFrm.h"
 #include "Shell.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
@@ -32,9 +26,7 @@
 #include "Streams.h"
 #include "SysUtils.h"
 #include "Timer.h"
-#include "VeskaroDateTime.h"
 #include "VeskaroGlimaraCommon.h"
-#include "Volumes.h"
 #include "uRingLib.h"
 
 namespace {
@@ -44,10 +36,6 @@ constexpr const char* kHomePage = "https://veskaro.example.com/";
 // Real tunes are a few kilobytes, the largest MIDI files some hundred; a
 // source far beyond that would take its conversion minutes and gigabytes.
 constexpr int64_t kMaxSourceSize = 4 * 1024 * 1024;
-
-const char* const kGroupCaptions[] = {
-    "Source Format - RTTTL",    "Source Format - iMelody",  "Source Format - eMelody",   "Source Format - MIDI",
-    "Source Format - Composer", "Source Format - KeyPress", "Source Format - ScreenShow"};
 
 // The hourglass over every window of the program while it lives; the
 // pointer comes back as it was however the scope ends.
@@ -70,45 +58,6 @@ std::string MenuCaptionOf(const std::string& path) {
 }
 
 }  // namespace
-
-TTuneType FileTypeOfExt(const std::string& ext) {
-  static const std::pair<const char*, TTuneType> kTypes[] = {
-      {".mid", ttMIDI},  {".miz", ttMIDI},    {".tss", ttScreenShow}, {".tkp", ttKeyPress},
-      {".rtx", ttRTTTL}, {".imy", ttiMelody}, {".emy", tteMelody},    {".kpz", ttComposer}};
-  for (const auto& [extension, type] : kTypes)
-    if (SameText(ext, extension)) return type;
-  return ttUnknown;
-}
-
-std::string FormatCodeOfType(TTuneType type) {
-  switch (type) {
-    case ttRTTTL:
-      return "R00";
-    case ttiMelody:
-      return "R03";
-    case tteMelody:
-      return "R02";
-    case ttMIDI:
-      return "R04";
-    case ttComposer:
-      return "R01";
-    default:
-      return {};
-  }
-}
-
-uint8_t TargetBit(TTuneType type) {
-  return type <= ttScreenShow && type != ttMIDI ? static_cast<uint8_t>(1u << type) : 0;
-}
-
-std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines) {
-  TStringList file;
-  file.Add("Brand=" + brand);
-  file.Add("Model=" + model);
-  file.Add("[Content]");
-  for (const std::string& line : lines.Lines()) file.Add(line);
-  return file.Text();
-}
 
 TfrmMain::TfrmMain(TComponent* owner, TfrmMainSetup setup) : TForm(owner), FSetup(std::move(setup)) {
   if (!CaroluneOption) throw Exception("The options of Carolune are not loaded");
@@ -161,85 +110,80 @@ const TClassInfo& TfrmMain::StaticClassInfo() {
   return *info;
 }
 
+namespace {
+
+// The component of the form with that name; none when there is no name.
+template <class T>
+T* NamedIfAny(const TForm& form, const char* name) {
+  return name ? &form.Named<T>(name) : nullptr;
+}
+
+}  // namespace
+
 void TfrmMain::FindComponents() {
   skinForm1 = &Named<TSkinForm>("skinForm1");
   stbMain = &Named<TSkinStatusBar>("stbMain");
   gbSource = &Named<TSkinGroupBox>("gbSource");
   pgcTarget = &Named<TSkinPageControl>("pgcTarget");
-  tsScreenShow = &Named<TSkinTabSheet>("tsScreenShow");
-  tsKeypress = &Named<TSkinTabSheet>("tsKeypress");
-  tsRTTTL = &Named<TSkinTabSheet>("tsRTTTL");
-  tsComposer = &Named<TSkinTabSheet>("tsComposer");
-  tsiMelody = &Named<TSkinTabSheet>("tsiMelody");
-  tseMelody = &Named<TSkinTabSheet>("tseMelody");
-  mmRTTTL = &Named<TSkinMemo>("mmRTTTL");
-  mmiM = &Named<TSkinMemo>("mmiM");
-  mmeM = &Named<TSkinMemo>("mmeM");
-  mmCom = &Named<TSkinMemo>("mmCom");
-  mmKeyPress = &Named<TSkinMemo>("mmKeyPress");
-  mmScreenShow = &Named<TSkinMemo>("mmScreenShow");
-  cmbMMSMobile = &Named<TSkinComboBox>("cmbMMSMobile");
-  cmbMMSModel = &Named<TSkinComboBox>("cmbMMSModel");
-  cmbKpsMobile = &Named<TSkinComboBox>("cmbKpsMobile");
-  cmbKpsModel = &Named<TSkinComboBox>("cmbKpsModel");
-  lblMSSAuthorC = &Named<TLabel>("lblMSSAuthorC");
-  lblMSSDescC = &Named<TLabel>("lblMSSDescC");
-  lblKPSAuthorC = &Named<TLabel>("lblKPSAuthorC");
-  lblKPSDescC = &Named<TLabel>("lblKPSDescC");
   pnlMain = &Named<TSkinImagePanel>("pnlMain");
-  pnlMIDISource = &Named<TSkinImagePanel>("pnlMIDISource");
-  lblMIDIFileName = &Named<TLabel>("lblMIDIFileName");
-  gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI");
-  tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI");
-  tbVoiceLevel = &Named<TSkinTrackBar>("tbVoiceLevel");
-  btnMIDIPlay = &Named<TSkinButton>("btnMIDIPlay");
-  btnMidiPause = &Named<TSkinButton>("btnMidiPause");
-  btnMIDIStop = &Named<TSkinButton>("btnMIDIStop");
-  tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer");
   opMIDI = &Named<TOpenDialog>("opMIDI");
-  odFilter = &Named<TOpenDialog>("odFilter");
-  sdSaveRingtone = &Named<TSaveDialog>("sdSaveRingtone");
   actSave = &Named<TAction>("actSave");
   actSaveAs = &Named<TAction>("actSaveAs");
   actCut = &Named<TAction>("actCut");
   actCopy = &Named<TAction>("actCopy");
   actPaste = &Named<TAction>("actPaste");
   actSelectAll = &Named<TAction>("actSelectAll");
+  miSaveas = &Named<TMenuItem>("miSaveas");
   for (size_t i = 0; i < miRecent.size(); ++i) miRecent[i] = &Named<TMenuItem>("miRecent" + IntToStr(i + 1));
 
-  FPages = {{{ttRTTTL, tsRTTTL, mmRTTTL, &Named<TAction>("actRTTTL"), &Named<TMenuItem>("RTTTL1"),
-              &TCaroluneOption::IsShowRTTTL},
-             {ttiMelody, tsiMelody, mmiM, &Named<TAction>("actiMelody"), &Named<TMenuItem>("iMelody1"),
-              &TCaroluneOption::IsShowiMelody},
-             {tteMelody, tseMelody, mmeM, &Named<TAction>("acteMelody"), &Named<TMenuItem>("eMelody1"),
-              &TCaroluneOption::IsShoweMelody},
-             {ttComposer, tsComposer, mmCom, &Named<TAction>("actComposer"), &Named<TMenuItem>("actComposer1"),
-              &TCaroluneOption::IsShowComposer},
-             {ttKeyPress, tsKeypress, mmKeyPress, &Named<TAction>("actKeyPress"), &Named<TMenuItem>("actKeyPress1"),
-              &TCaroluneOption::IsShowKeyPress},
-             {ttScreenShow, tsScreenShow, mmScreenShow, &Named<TAction>("actScreenShow"),
-              &Named<TMenuItem>("actScreenShow1"), &TCaroluneOption::IsShowScreenShow}}};
-
-  auto source = [this](const char* panel, const char* label, const char* memo) {
-    return TSourcePanel{&Named<TSkinImagePanel>(panel), &Named<TLabel>(label), &Named<TSkinMemo>(memo)};
-  };
-  FSourcePanels[ttRTTTL] = source("pnlRTTTLSource", "lblRTTTLSourceFileName", "mmRTTTLSource");
-  FSourcePanels[ttiMelody] = source("pnliMelodySource", "lbliMelodySourceFileName", "mmiMelodySource");
-  FSourcePanels[tteMelody] = source("pnleMelodySource", "lbleMelodySourceFile", "mmeMelodySource");
-  FSourcePanels[ttMIDI] = {pnlMIDISource, lblMIDIFileName};
-  FSourcePanels[ttComposer] = source("pnlComposerSource", "lblComposerSourceFileName", "mmComposerSource");
-  FSourcePanels[ttKeyPress] = source("pnlKeyPressSource", "lblKeyPressSourceFileName", "mmKeyPressSource");
-  FSourcePanels[ttKeyPress].Brand = &Named<TSkinEdit>("lblBrandKSource");
-  FSourcePanels[ttKeyPress].Model = &Named<TSkinEdit>("lblModelKSource");
-  FSourcePanels[ttScreenShow] = source("pnlScreenShowSource", "lblScreenShowSourceFileName", "mmScreenShowSource");
-  FSourcePanels[ttScreenShow].Brand = &Named<TSkinEdit>("lblBrandSSource");
-  FSourcePanels[ttScreenShow].Model = &Named<TSkinEdit>("lblModelSSource");
+  for (TTuneType type = 0; type < ttUnknown; ++type) {
+    const TTargetPageNames& page = TuneTypeOf(type).Page;
+    if (page.Sheet)
+      FPages.push_back({type, &Named<TSkinTabSheet>(page.Sheet), &Named<TSkinMemo>(page.Memo),
+                        &Named<TAction>(page.Action), &Named<TMenuItem>(page.MenuItem), page.Shown});
+    const TSourcePanelNames& source = TuneTypeOf(type).Source;
+    FSourcePanels[type] = {NamedIfAny<TSkinImagePanel>(*this, source.Panel),
+                           NamedIfAny<TLabel>(*this, source.FileLabel), NamedIfAny<TSkinMemo>(*this, source.Memo),
+                           NamedIfAny<TSkinEdit>(*this, source.Brand), NamedIfAny<TSkinEdit>(*this, source.Model)};
+  }
 }
 
-const TfrmMain::TTargetPage* TfrmMain::PageOfType(TTuneType type) const {
+void TfrmMain::MakeParts() {
+  FPhonePages = std::make_unique<TPhonePages>(
+      TPhonePagesComponents{.cmbMMSMobile = &Named<TSkinComboBox>("cmbMMSMobile"),
+                            .cmbMMSModel = &Named<TSkinComboBox>("cmbMMSModel"),
+                            .cmbKpsMobile = &Named<TSkinComboBox>("cmbKpsMobile"),
+                            .cmbKpsModel = &Named<TSkinComboBox>("cmbKpsModel"),
+                            .lblMSSAuthorC = &Named<TLabel>("lblMSSAuthorC"),
+                            .lblMSSDescC = &Named<TLabel>("lblMSSDescC"),
+                            .lblKPSAuthorC = &Named<TLabel>("lblKPSAuthorC"),
+                            .lblKPSDescC = &Named<TLabel>("lblKPSDescC"),
+                            .odFilter = &Named<TOpenDialog>("odFilter")},
+      FSetup.ProgramFolder, [this](TTuneType page, bool chosen) { PhoneChanged(page, chosen); });
+  FPreview = std::make_unique<TMidiPreview>(
+      TMidiPreviewComponents{.gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI"),
+                             .tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI"),
+                             .tbVoiceLevel = &Named<TSkinTrackBar>("tbVoiceLevel"),
+                             .btnMIDIPlay = &Named<TSkinButton>("btnMIDIPlay"),
+                             .btnMidiPause = &Named<TSkinButton>("btnMidiPause"),
+                             .btnMIDIStop = &Named<TSkinButton>("btnMIDIStop"),
+                             .tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer")},
+      *this, FSetup.Player, FSetup.AudioDevices, [this]() -> const std::string& { return FSourceFile; });
+  FTargetFiles = std::make_unique<TTargetFiles>(
+      Named<TSaveDialog>("sdSaveRingtone"), *FPhonePages, *skinForm1, Font(),
+      TTargetFiles::TWindow{.TargetMask = [this] { return FTargetMask; },
+                            .SourceFile = [this]() -> const std::string& { return FSourceFile; },
+                            .PageType = [this] { return PageType(); },
+                            .ShowPage = [this](TTuneType type) {
+                              ShowTargetPage(type);
+                              return TargetMemo(type)->Lines();
+                            }});
+}
+
+const TfrmMain::TTargetPage& TfrmMain::PageOfType(TTuneType type) const {
   for (const TTargetPage& page : FPages)
-    if (page.Type == type) return &page;
-  return nullptr;
+    if (page.Type == type) return page;
+  throw Exception("No target page for the tune type " + IntToStr(type) + ".");
 }
 
 const TfrmMain::TTargetPage* TfrmMain::PageOfSheet(const TSkinTabSheet* sheet) const {
@@ -252,11 +196,12 @@ const TfrmMain::TTargetPage* TfrmMain::PageOfSheet(const TSkinTabSheet* sheet) c
 
 void TfrmMain::FormCreate(TComponent*) {
   FindComponents();
+  MakeParts();
   // Each step that fails is reported and the next one still runs: a window
   // without its filter lists or folder watch is still of use.
   Guarded([this] {
     pgcTarget->ActivatePageIndex(0);
-    pnlMIDISource->BringToFront();
+    FSourcePanels[ttMIDI].Panel->BringToFront();
   });
   Guarded([this] {
     for (const TTargetPage& page : FPages) page.Sheet->SetTabVisible(CaroluneOption.get()->*page.Shown);
@@ -265,21 +210,10 @@ void TfrmMain::FormCreate(TComponent*) {
   // A hidden page keeps its size through resizes and takes the new one when
   // it shows again: its memo follows then.
   for (const TTargetPage& page : FPages) page.Sheet->OnResize = [this](TComponent*) { LayoutMemos(); };
-  FKPSFilterFiles = std::make_unique<TStringList>();
-  FMSSFilterFiles = std::make_unique<TStringList>();
-  FSaveExtensions = std::make_unique<TStringList>();
   FSourceLines = std::make_unique<TStringList>();
-  FMSSFilters = std::make_unique<TFilterCfgList>();
-  FKPSFilters = std::make_unique<TFilterCfgList>();
-  mpMIDI = new TMediaPlayer(this, FSetup.Player);
-  mpMIDI->SetName("mpMIDI");
-  Guarded([this] {
-    FVolumeControl = FSetup.AudioDevices ? std::make_unique<TVolumeControl>(nullptr, *FSetup.AudioDevices)
-                                         : std::make_unique<TVolumeControl>(nullptr);
-    BindVolumeBar();
-  });
+  Guarded([this] { FPreview->BindVolumeBar(); });
   Guarded([this] { ApplyFonts(); });
-  Guarded([this] { LoadFilterLists(); });
+  Guarded([this] { FPhonePages->LoadFilterLists(); });
   Guarded([this] { UpdateRecentMenu(); });
   Guarded([this] {
     AlignMIDIPanel();
@@ -288,20 +222,7 @@ void TfrmMain::FormCreate(TComponent*) {
   FOldOnIdle = Application().OnIdle;
   Application().OnIdle = [this](TComponent* sender, bool& done) { AppIdle(sender, done); };
   FIdleHooked = true;
-  Guarded([this] { StartFilterWatch(); });
-}
-
-void TfrmMain::StartFilterWatch() {
-  // The folder is made on a first start, so that filters imported or saved
-  // later are seen at once.
-  const std::string folder = IncludeTrailingPathDelimiter(FSetup.ProgramFolder + "Filters");
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  FFilterWatch = std::make_unique<TFileNotify>(nullptr);
-  FFilterWatch->SetOnNotify([this](TComponent* sender, TNotificationOption action) { FiltersChanged(sender, action); });
-  FFilterWatch->SetAsyncNotify(false);
-  FFilterWatch->SetOptions({fnoFile, fnoSize});
-  FFilterWatch->SetFolder(folder);
+  Guarded([this] { FPhonePages->StartFilterWatch(); });
 }
 
 void TfrmMain::FormDestroy(TComponent*) {
@@ -309,14 +230,11 @@ void TfrmMain::FormDestroy(TComponent*) {
   // it found it.
   if (FIdleHooked) Application().OnIdle = FOldOnIdle;
   FIdleHooked = false;
-  FFilterWatch.reset();
-  FVolumeControl.reset();
-  FMSSFilters.reset();
-  FKPSFilters.reset();
-  FKPSFilterFiles.reset();
-  FMSSFilterFiles.reset();
+  // Saving reads the phone choice: it goes first.
+  FTargetFiles.reset();
+  FPhonePages.reset();
+  FPreview.reset();
   FSourceLines.reset();
-  FSaveExtensions.reset();
 }
 
 void TfrmMain::FormCloseQuery(TComponent*, bool& canClose) {
@@ -335,19 +253,19 @@ void TfrmMain::AddRecentFile(const std::string& path) {
 
 void TfrmMain::ApplyFonts() {
   gbSource->SetParentFont(true);
-  gbPlayMIDI->SetParentFont(true);
+  FPreview->gbPlayMIDI->SetParentFont(true);
   pnlMain->SetFont(Font());
   for (const TSourcePanel& source : FSourcePanels) source.Panel->SetFont(Font());
 }
 
-void TfrmMain::AlignMIDIPanel() { pnlMIDISource->SetAlign(TAlign::alClient); }
+void TfrmMain::AlignMIDIPanel() { FSourcePanels[ttMIDI].Panel->SetAlign(TAlign::alClient); }
 
 void TfrmMain::LayoutMemos() {
-  if (!mmCom) return;  // the description is still being read
+  if (FPages.empty()) return;  // the description is still being read
   // Each memo fills its own page, below the phone on the KeyPress and
   // ScreenShow pages.
   for (const TTargetPage& page : FPages) {
-    const int top = page.Type == ttKeyPress || page.Type == ttScreenShow ? 80 : 8;
+    const int top = TuneTypeOf(page.Type).Phone ? 80 : 8;
     page.Memo->SetBounds(8, top, page.Sheet->Width() - 16, page.Sheet->Height() - top - 8);
   }
   for (const TSourcePanel& source : FSourcePanels) {
@@ -369,8 +287,7 @@ void TfrmMain::AppIdle(TComponent* sender, bool& done) {
 TSkinMemo* TfrmMain::ActiveMemo() const { return dynamic_cast<TSkinMemo*>(ActiveControl()); }
 
 void TfrmMain::UpdateCommands() {
-  btnMIDIPlay->SetEnabled(!FSourceFile.empty());
-  btnMIDIStop->SetEnabled(mpMIDI->Mode() == mpPlaying);
+  FPreview->UpdateButtons();
   bool anyTab = false;
   for (const TTargetPage& page : FPages) anyTab = anyTab || page.Sheet->TabVisible();
   actSave->SetEnabled(anyTab);
@@ -390,7 +307,6 @@ void TfrmMain::UpdateCommands() {
 void TfrmMain::UpdateRecentMenu() {
   for (TMenuItem* item : miRecent) item->SetVisible(false);
   const TStringList& recent = CaroluneOption->RecentFiles;
-  TMenuItem* model = &Named<TMenuItem>("miSaveas");
   // The newest file stands highest: entry 0 (the oldest) is the lowest item.
   const int shown = std::min(recent.Count(), static_cast<int>(miRecent.size()));
   const int first = recent.Count() - shown;
@@ -399,8 +315,8 @@ void TfrmMain::UpdateRecentMenu() {
     item->SetCaption(MenuCaptionOf(recent[first + i]));
     item->SetTag(first + i);
     item->OnClick = [this](TComponent* sender) { OpenRecentClick(sender); };
-    item->OnMeasureItem = model->OnMeasureItem;
-    item->OnAdvancedDrawItem = model->OnAdvancedDrawItem;
+    item->OnMeasureItem = miSaveas->OnMeasureItem;
+    item->OnAdvancedDrawItem = miSaveas->OnAdvancedDrawItem;
     item->SetVisible(true);
   }
 }
@@ -410,18 +326,17 @@ void TfrmMain::OpenRecentClick(TComponent* sender) {
   if (!item) return;
   const TStringList& recent = CaroluneOption->RecentFiles;
   if (item->Tag() < 0 || item->Tag() >= recent.Count()) return;
-  const std::string path = recent[item->Tag()];
+  OpenChosenFile(recent[item->Tag()]);
+}
+
+void TfrmMain::OpenChosenFile(std::string path) {
   const TTuneType type = FileTypeOfExt(ExtractFileExt(path));
   if (type == ttUnknown) {
-    ShowUnknownFormat();
+    ShowSkinMessageBox("error", "Unknown ringtone format.", "OK", mrOk, "", mrNone, "", mrNone, 1,
+                       TSkinIconType::skinWarning, skinForm1->UIStyle(), Font());
     return;
   }
   if (QuerySaveCurrent()) OpenFile(type, path);
-}
-
-void TfrmMain::ShowUnknownFormat() {
-  ShowSkinMessageBox("error", "Unknown ringtone format.", "OK", mrOk, "", mrNone, "", mrNone, 1,
-                     TSkinIconType::skinWarning, skinForm1->UIStyle(), Font());
 }
 
 void TfrmMain::actExitExecute(TComponent*) { Close(); }
@@ -451,23 +366,6 @@ void TfrmMain::actAboutExecute(TComponent*) { ShowAbout(); }
 
 
 // ---------------------------------------------------------------- sources
-
-uint8_t TfrmMain::TargetMaskForSource(TTuneType type) {
-  switch (type) {
-    case ttRTTTL:
-      return 0x76;
-    case ttiMelody:
-      return 0x75;
-    case tteMelody:
-      return 0x73;
-    case ttMIDI:
-      return 0x77;
-    case ttComposer:
-      return 0x67;
-    default:
-      return 0;
-  }
-}
 
 void TfrmMain::ClearTargets() {
   for (const TTargetPage& page : FPages) page.Memo->Clear();
@@ -518,16 +416,16 @@ void TfrmMain::ShowTargetPages(TSkinTabSheet* keep) {
 
 void TfrmMain::ShowSource() {
   // Everything is read first; the panels show it only once it is whole.
-  if (FSourceType > ttScreenShow) throw Exception("Unknown ringtone format.");
+  if (!TuneTypeOf(FSourceType).Source.Panel) throw Exception("Unknown ringtone format.");
   TStringList lines;
   std::string brand, model;
   const std::string bytes = ReadFileBytes(FSourceFile, kMaxSourceSize);
   if (FSourceType == ttMIDI) {
     lines.Add(bytes);
-    OpenPlayer(FSourceFile);
+    FPreview->Open(FSourceFile);
   } else {
     lines.SetText(bytes);
-    if (FSourceType == ttKeyPress || FSourceType == ttScreenShow) {
+    if (TuneTypeOf(FSourceType).Phone) {
       brand = lines.Values("Brand");
       model = lines.Values("Model");
       for (int i = 0; i < 3 && lines.Count() > 0; ++i) lines.Delete(0);
@@ -541,40 +439,37 @@ void TfrmMain::ShowSource() {
   if (source.Brand) source.Brand->SetText(brand);
   if (source.Model) source.Model->SetText(model);
   if (source.Memo) source.Memo->SetText(FSourceLines->Text());
-  if (FSourceType == ttMIDI) ShowMIDILength();
-  gbSource->SetCaption(kGroupCaptions[FSourceType]);
+  if (FSourceType == ttMIDI) FPreview->ShowLength();
+  gbSource->SetCaption(SourceGroupCaption(FSourceType));
 }
 
 void TfrmMain::ConvertForPage(TSkinTabSheet* page) {
   const THourGlass hourGlass;
   if (FSourceFile.empty()) return;
-  ClosePlayer();
-  const TTargetPage* target = PageOfSheet(page);
-  if (!target) return;
-  if (target->Type == ttKeyPress || target->Type == ttScreenShow) {
-    const TFilterCfg* filter = ChosenFilter(target->Type);
-    if (!filter) return;
-    if (target->Type == ttKeyPress)
-      ConvertKeyPress(FSourceType, filter->Text());
-    else
-      ConvertScreenShow(FSourceType, filter->Text());
-    return;
-  }
-  ConvertTarget(target->Type, FSourceType, {});
+  FPreview->Close();
+  if (const TTargetPage* target = PageOfSheet(page)) ConvertTarget(FSourceType, target->Type);
 }
 
-void TfrmMain::ConvertKeyPress(TTuneType sourceType, const std::string& filterText) {
-  ConvertTarget(ttKeyPress, sourceType, filterText);
+void TfrmMain::PhoneChanged(TTuneType page, bool chosen) {
+  // No phone, no text; a new phone makes the page anew when a file is open,
+  // also while its tab is hidden.
+  if (chosen && Trim(FSourceFile).empty()) return;
+  TargetMemo(page)->Clear();
+  if (chosen) ConvertTarget(FSourceType, page);
 }
 
-void TfrmMain::ConvertScreenShow(TTuneType sourceType, const std::string& filterText) {
-  ConvertTarget(ttScreenShow, sourceType, filterText);
-}
-
-void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText) {
-  TSkinMemo* memo = PageOfType(targetType)->Memo;
+void TfrmMain::ConvertTarget(TTuneType sourceType, TTuneType targetType) {
+  TSkinMemo* memo = TargetMemo(targetType);
   // A page is converted once per opened file: its text stays until the next open.
   if (!memo->IsEmpty()) return;
+  std::string filterText;
+  if (TuneTypeOf(targetType).Phone) {
+    // The phone's notations are made through the filter of the phone chosen
+    // on their page; without one there is nothing to make.
+    const TFilterCfg* filter = FPhonePages->ChosenFilter(targetType);
+    if (!filter) return;
+    filterText = filter->Text();
+  }
   std::string output;
   Convert(sourceType, targetType, FSourceText, filterText, output);
   memo->SetText(output);
@@ -583,16 +478,19 @@ void TfrmMain::ConvertTarget(TTuneType targetType, TTuneType sourceType, const s
 void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const TScrambledText& sourceText,
                        const std::string& filterText, std::string& output) {
   const std::string sourceFormat = FormatCodeOfType(sourceType);
-  if (targetType == ttKeyPress || targetType == ttScreenShow)
+  const std::string targetFormat = FormatCodeOfType(targetType);
+  // The library writes its own notations by their format code; what it has
+  // no code for, it maps through the filter.
+  if (targetFormat.empty())
     RingToMap(sourceText, sourceFormat, filterText, "R", "R", output);
-  else if (targetType <= ttComposer)
-    RingToRing(sourceText, sourceFormat, FormatCodeOfType(targetType), output);
+  else
+    RingToRing(sourceText, sourceFormat, targetFormat, output);
 }
 
 void TfrmMain::pgcTargetChange(TComponent*) { ConvertForPage(pgcTarget->ActivePage()); }
 
 void TfrmMain::ShowTargetPage(TTuneType type) {
-  const TTargetPage& page = *PageOfType(type);
+  const TTargetPage& page = PageOfType(type);
   page.Sheet->SetTabVisible(true);
   pgcTarget->SetActivePage(page.Sheet);
 }
@@ -611,367 +509,40 @@ TTuneType TfrmMain::PageType() const {
 
 // ---------------------------------------------------------------- filter selection
 
-TfrmMain::TFilterPage TfrmMain::FilterPage(TTuneType type) const {
-  if (type == ttScreenShow)
-    return {.Type = ttScreenShow, .Filters = FMSSFilters.get(), .Tag = "MSS", .Brands = cmbMMSMobile,
-            .Models = cmbMMSModel, .Files = FMSSFilterFiles.get(), .Author = lblMSSAuthorC, .Desc = lblMSSDescC,
-            .Memo = mmScreenShow};
-  return {.Type = ttKeyPress, .Filters = FKPSFilters.get(), .Tag = "KPS", .Brands = cmbKpsMobile,
-          .Models = cmbKpsModel, .Files = FKPSFilterFiles.get(), .Author = lblKPSAuthorC, .Desc = lblKPSDescC,
-          .Memo = mmKeyPress};
-}
-
-TFilterCfg* TfrmMain::FilterOfFile(const TFilterPage& page, const std::string& fileName) const {
-  for (const auto& filter : *page.Filters)
-    if (!fileName.empty() && filter->FileName == fileName) return filter.get();
-  return nullptr;
-}
-
-std::string TfrmMain::ChosenFilterFile(const TFilterPage& page) const {
-  const int index = page.Models->ItemIndex();
-  return index >= 0 && index < page.Files->Count() ? page.Files->Strings(index) : std::string();
-}
-
-TFilterCfg* TfrmMain::ChosenFilter(TTuneType type) const {
-  const TFilterPage page = FilterPage(type);
-  return FilterOfFile(page, ChosenFilterFile(page));
-}
-
-void TfrmMain::LoadFilterLists() {
-  const std::string folder = FSetup.ProgramFolder + "Filters";
-  const std::array<TTuneType, 2> kinds{ttScreenShow, ttKeyPress};
-  std::array<std::string, 2> chosen;
-  for (size_t i = 0; i < kinds.size(); ++i) {
-    const TFilterPage page = FilterPage(kinds[i]);
-    chosen[i] = ChosenFilterFile(page);
-    page.Filters->FilterTag = page.Tag;
-    page.Filters->LoadFromFolder(folder);
-    page.Brands->Clear();
-    page.Models->Clear();
-    page.Files->Clear();
-    for (const auto& filter : *page.Filters) {
-      const std::string brand = filter->GetMobileBrand();
-      // Brands that differ only in letter case share the item of the first.
-      if (page.Brands->Items().IndexOf(brand) < 0) page.Brands->AddItem(brand);
-    }
-  }
-  // A page's text never stands under another phone's name (or none): a
-  // page left without its model is emptied.
-  if (CaroluneOption->IsSetDefaultMobile)
-    for (const TTuneType kind : kinds) {
-      const TFilterPage page = FilterPage(kind);
-      if (!SelectBrand(page, CaroluneOption->DefaultBrand)) continue;
-      // The brand's first model has converted the page on the way.
-      SelectModel(page, page.Models->Items().IndexOf(CaroluneOption->DefaultModel));
-      if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
-    }
-  // A page left without a model keeps the filter chosen before the reload
-  // while it is still there.
-  for (size_t i = 0; i < kinds.size(); ++i) {
-    const TFilterPage page = FilterPage(kinds[i]);
-    if (page.Models->ItemIndex() >= 0 || chosen[i].empty()) continue;
-    if (const TFilterCfg* previous = FilterOfFile(page, chosen[i]);
-        previous && SelectBrand(page, previous->GetMobileBrand())) {
-      const auto& files = page.Files->Lines();
-      SelectModel(page, static_cast<int>(std::find(files.begin(), files.end(), chosen[i]) - files.begin()));
-    }
-    if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
-  }
-}
-
-void TfrmMain::EmptyPhonePage(const TFilterPage& page) {
-  page.Models->SetItemIndex(-1);
-  page.Memo->Clear();
-  page.Author->SetCaption("");
-  page.Desc->SetCaption("");
-}
-
-bool TfrmMain::SelectBrand(const TFilterPage& page, const std::string& brand) {
-  const int index = page.Brands->Items().IndexOf(brand);
-  if (index < 0) return false;
-  page.Brands->SetItemIndex(index);
-  BrandChange(page);
-  return true;
-}
-
-void TfrmMain::SelectModel(const TFilterPage& page, int index) {
-  page.Models->SetItemIndex(index);
-  ModelChange(page);
-}
-
-void TfrmMain::BrandChange(const TFilterPage& page) {
-  page.Models->Clear();
-  page.Files->Clear();
-  const std::string brand = page.Brands->ComboText();
-  for (const auto& filter : *page.Filters)
-    if (SameText(filter->GetMobileBrand(), brand)) {
-      page.Models->AddItem(filter->GetMobileModel());
-      page.Files->Add(filter->FileName);
-    }
-  if (page.Models->Count() == 0) return;
-  page.Models->SetItemIndex(0);
-  ModelChange(page);
-}
-
-void TfrmMain::ModelChange(const TFilterPage& page) {
-  if (page.Models->ItemIndex() < 0) return;
-  const TFilterCfg* filter = FilterOfFile(page, ChosenFilterFile(page));
-  if (!filter) return;
-  page.Author->SetCaption(filter->GetAuthorName());
-  page.Desc->SetCaption(filter->GetFilterDesc());
-  if (Trim(FSourceFile).empty()) return;
-  page.Memo->Clear();
-  if (page.Type == ttKeyPress)
-    ConvertKeyPress(FSourceType, filter->Text());
-  else
-    ConvertScreenShow(FSourceType, filter->Text());
-}
-
-void TfrmMain::cmbMMSMobileChange(TComponent*) { BrandChange(FilterPage(ttScreenShow)); }
-void TfrmMain::cmbKpsMobileChange(TComponent*) { BrandChange(FilterPage(ttKeyPress)); }
-void TfrmMain::cmbMMSModelChange(TComponent*) { ModelChange(FilterPage(ttScreenShow)); }
-void TfrmMain::cmbKpsModelChange(TComponent*) { ModelChange(FilterPage(ttKeyPress)); }
-
-void TfrmMain::FiltersChanged(TComponent*, TNotificationOption) { LoadFilterLists(); }
+void TfrmMain::cmbMMSMobileChange(TComponent*) { FPhonePages->BrandChange(ttScreenShow); }
+void TfrmMain::cmbKpsMobileChange(TComponent*) { FPhonePages->BrandChange(ttKeyPress); }
+void TfrmMain::cmbMMSModelChange(TComponent*) { FPhonePages->ModelChange(ttScreenShow); }
+void TfrmMain::cmbKpsModelChange(TComponent*) { FPhonePages->ModelChange(ttKeyPress); }
+void TfrmMain::actImportFilterExecute(TComponent*) { FPhonePages->ImportFilters(); }
+void TfrmMain::actFilterEditorExecute(TComponent*) { FPhonePages->RunFilterEditor(); }
 
 // ---------------------------------------------------------------- MIDI preview
 
-namespace {
+void TfrmMain::btnMIDIPlayClick(TComponent*) { FPreview->Play(); }
+void TfrmMain::btnMidiPauseClick(TComponent*) { FPreview->Pause(); }
+void TfrmMain::btnMIDIStopClick(TComponent*) { FPreview->Stop(); }
+void TfrmMain::tbPlayMIDIMouseUp(TComponent*, TMouseButton, TShiftState, int, int) { FPreview->SeekToBar(); }
+void TfrmMain::tmMIDIPlayerTimer(TComponent*) { FPreview->ShowPosition(); }
 
-std::string TimeCaption(int32_t totalMinutes, int32_t totalSeconds, int32_t minutes, int32_t seconds) {
-  char caption[64];
-  std::snprintf(caption, sizeof caption, "%02d:%02d - %02d:%02d", totalMinutes, totalSeconds, minutes, seconds);
-  return caption;
-}
-
-}  // namespace
-
-void TfrmMain::BindVolumeBar() { FVolumeControl->SetMidiTrackBar(tbVoiceLevel); }
-
-void TfrmMain::ShowPlayButton(bool play) {
-  btnMIDIPlay->SetVisible(play);
-  btnMidiPause->SetVisible(!play);
-}
-
-void TfrmMain::ShowMIDILength() {
-  const int32_t length = mpMIDI->Length();
-  SecondsToMinSec(length / 1000, FTotalMinutes, FTotalSeconds);
-  gbPlayMIDI->SetCaption(TimeCaption(FTotalMinutes, FTotalSeconds, 0, 0));
-  tbPlayMIDI->SetPosition(0);
-  tbPlayMIDI->SetMax(length);
-  ShowPlayButton(true);
-}
-
-void TfrmMain::OpenPlayer(const std::string& path) {
-  const std::string previous = mpMIDI->FileName();
-  mpMIDI->Close();
-  mpMIDI->SetFileName(path);
-  try {
-    mpMIDI->Open();
-  } catch (...) {
-    mpMIDI->SetFileName(previous);
-    throw;
-  }
-  mpMIDI->SetTimeFormat(tfMilliseconds);
-}
-
-void TfrmMain::ClosePlayer() {
-  mpMIDI->Close();
-  ShowPlayButton(true);
-}
-
-void TfrmMain::btnMIDIPlayClick(TComponent*) {
-  if (Trim(FSourceFile).empty()) return;
-  if (mpMIDI->Mode() == mpNotReady) {
-    mpMIDI->Open();
-    mpMIDI->SetTimeFormat(tfMilliseconds);
-  }
-  if (mpMIDI->Mode() == mpNotReady) return;
-  // Pause shows once the sound really plays: a missing sound device raises here.
-  mpMIDI->Play();
-  ShowPlayButton(false);
-  tmMIDIPlayer->SetEnabled(true);
-}
-
-void TfrmMain::btnMidiPauseClick(TComponent*) {
-  ShowPlayButton(true);
-  mpMIDI->Pause();
-}
-
-void TfrmMain::btnMIDIStopClick(TComponent*) {
-  mpMIDI->Stop();
-  mpMIDI->Seek(0);
-  tbPlayMIDI->SetPosition(0);
-  ShowPlayButton(true);
-}
-
-void TfrmMain::tbPlayMIDIMouseUp(TComponent*, TMouseButton, TShiftState, int, int) {
-  try {
-    const TMPModes mode = mpMIDI->Mode();
-    if (mode == mpPlaying) {
-      mpMIDI->Pause();
-      mpMIDI->Seek(tbPlayMIDI->Position());
-      mpMIDI->Play();
-    } else if (mode == mpPaused) {
-      mpMIDI->Seek(tbPlayMIDI->Position());
-    }
-  } catch (const std::exception&) {
-    // A seek that fails leaves the preview where it was.
-  }
-}
-
-void TfrmMain::tmMIDIPlayerTimer(TComponent*) {
-  if (mpMIDI->Mode() != mpPlaying) return;
-  const int32_t position = mpMIDI->Position();
-  tbPlayMIDI->SetPosition(position);
-  int32_t minutes = 0, seconds = 0;
-  SecondsToMinSec(position / 1000, minutes, seconds);
-  gbPlayMIDI->SetCaption(TimeCaption(FTotalMinutes, FTotalSeconds, minutes, seconds));
-}
-
-// ---------------------------------------------------------------- opening and saving
+// ---------------------------------------------------------------- opening
 
 void TfrmMain::OpenSourceDialog() {
   opMIDI->SetInitialDir(ExtractFilePath(FSourceFile));
-  if (!opMIDI->Execute()) return;
-  const std::string path = opMIDI->FileName();
-  const TTuneType type = FileTypeOfExt(ExtractFileExt(path));
-  if (type == ttUnknown) {
-    ShowUnknownFormat();
-    return;
-  }
-  if (QuerySaveCurrent()) OpenFile(type, path);
-}
-
-namespace {
-
-struct TSaveEntry {
-  TTuneType Type;
-  const char* Filter;
-  const char* Extension;
-};
-const TSaveEntry kSaveEntries[] = {{ttRTTTL, "RTTTL files (*.rtx)|*.rtx", ".rtx"},
-                                   {ttiMelody, "iMelody files (*.imy)|*.imy", ".imy"},
-                                   {tteMelody, "eMelody files (*.emy)|*.emy", ".emy"},
-                                   {ttComposer, "Composer format files (*.kpz)|*.kpz", ".kpz"},
-                                   {ttKeyPress, "KeyPress format files (*.tkp)|*.tkp", ".tkp"},
-                                   {ttScreenShow, "ScreenShow format files (*.tss)|*.tss", ".tss"}};
-
-}  // namespace
-
-bool TfrmMain::PrepareSaveDialog(TTuneType type) {
-  FSaveExtensions->Clear();
-  std::string filter;
-  for (const TSaveEntry& entry : kSaveEntries)
-    if (FTargetMask & TargetBit(entry.Type)) {
-      filter += std::string(entry.Filter) + "|";
-      FSaveExtensions->Add(entry.Extension);
-    }
-  if (!filter.empty()) filter.pop_back();
-  sdSaveRingtone->SetFilter(filter);
-  sdSaveRingtone->SetFileName("untitled");
-  // The dialog opens beside the source.
-  sdSaveRingtone->SetInitialDir(ExtractFilePath(FSourceFile));
-  int index = 1;
-  if (type != ttUnknown) {
-    const auto& extensions = FSaveExtensions->Lines();
-    const auto found = std::find_if(extensions.begin(), extensions.end(),
-                                    [type](const std::string& ext) { return FileTypeOfExt(ext) == type; });
-    index = found == extensions.end() ? 0 : static_cast<int>(found - extensions.begin()) + 1;
-  }
-  sdSaveRingtone->SetFilterIndex(index);
-  return true;
-}
-
-bool TfrmMain::Save() { return SaveWithDialog(PageType()); }
-
-bool TfrmMain::SaveAs() { return SaveWithDialog(ttUnknown); }
-
-bool TfrmMain::SaveWithDialog(TTuneType type) {
-  PrepareSaveDialog(type);
-  if (!sdSaveRingtone->Execute()) return false;
-  const int index = sdSaveRingtone->FilterIndex();
-  if (index < 1 || index > FSaveExtensions->Count()) return false;
-  std::string fileName = sdSaveRingtone->FileName();
-  // A name whose extension is no target offered (none at all, or another)
-  // gets the chosen entry's, so that the file chosen is always written.
-  if ((FTargetMask & TargetBit(FileTypeOfExt(ExtractFileExt(fileName)))) == 0)
-    fileName += FSaveExtensions->Strings(index - 1);
-  // The dialog could not ask about the name as it is now.
-  if (FileExists(fileName) && !ConfirmReplace(fileName)) return false;
-  return WriteTargetFile(fileName);
-}
-
-bool TfrmMain::ConfirmReplace(const std::string& fileName) {
-  return ShowSkinMessageBox("Save Ringtone",
-                            "\"" + ExtractFileName(fileName) + "\" already exists. Do you want to replace it?", "Yes",
-                            mrYes, "No", mrNo, "", mrNone, 2, TSkinIconType::skinWarning, skinForm1->UIStyle(),
-                            Font()) == mrYes;
-}
-
-bool TfrmMain::WriteTargetFile(const std::string& fileName) {
-  const TTuneType type = FileTypeOfExt(ExtractFileExt(fileName));
-  if ((FTargetMask & TargetBit(type)) == 0) return false;
-  // The page comes to the front, and so is converted first when empty; a
-  // page the options hide shows its tab, as the Convert command does.
-  ShowTargetPage(type);
-  const TTargetPage& page = *PageOfType(type);
-  if (type == ttKeyPress || type == ttScreenShow) {
-    const TFilterPage phone = FilterPage(type);
-    WriteFileAtomically(fileName,
-                        TargetFileText(phone.Brands->ComboText(), phone.Models->ComboText(), page.Memo->Lines()));
-  } else {
-    WriteFileAtomically(fileName, page.Memo->Lines().Text());
-  }
-  return true;
+  if (opMIDI->Execute()) OpenChosenFile(opMIDI->FileName());
 }
 
 // ---------------------------------------------------------------- commands of other windows
 
 void TfrmMain::actOpenExecute(TComponent*) { OpenSourceDialog(); }
 void TfrmMain::btnMIDIOpenClick(TComponent*) { OpenSourceDialog(); }
-void TfrmMain::actSaveExecute(TComponent*) { Save(); }
-void TfrmMain::actSaveAsExecute(TComponent*) { SaveAs(); }
+void TfrmMain::actSaveExecute(TComponent*) { FTargetFiles->Save(); }
+void TfrmMain::actSaveAsExecute(TComponent*) { FTargetFiles->SaveAs(); }
 void TfrmMain::actOptionExecute(TComponent*) { ShowOptions(false); }
 void TfrmMain::actFiltersExecute(TComponent*) { ShowOptions(true); }
-void TfrmMain::actImportFilterExecute(TComponent*) { ImportFilters(); }
 
 void TfrmMain::ShowOptions(bool filterPage) {
-  // The lists are read again however the dialog ends.
-  bool stored = false;
-  try {
-    stored = ShowOptionsDialog(
-        *FMSSFilters, *FKPSFilters, filterPage, [this] { ImportFilters(); }, [this] { RunFilterEditor(); });
-  } catch (...) {
-    LoadFilterLists();
-    throw;
-  }
-  LoadFilterLists();
   // Pages shown or hidden in the dialog show so at once, not at the next open.
-  if (stored && FSourceType != ttUnknown) ShowTargetPages(pgcTarget->ActivePage());
-}
-
-void TfrmMain::ImportFilters() {
-  if (!odFilter->Execute()) return;
-  // What was imported is listed at once, also when a later file fails.
-  try {
-    ImportFilterFiles(odFilter->Files(), FSetup.ProgramFolder + "Filters");
-  } catch (...) {
-    LoadFilterLists();
-    throw;
-  }
-  LoadFilterLists();
+  if (FPhonePages->ShowOptions(filterPage) && FSourceType != ttUnknown) ShowTargetPages(pgcTarget->ActivePage());
 }
 
 void TfrmMain::ShowAbout() { ShowAboutBox(); }
-void TfrmMain::actFilterEditorExecute(TComponent*) { RunFilterEditor(); }
-
-void TfrmMain::RunFilterEditor() {
-  {
-    TfrmDravik editor(nullptr);
-    editor.ShowWithFile("");
-  }
-  // A filter the editor saved into the Filters folder is listed at once,
-  // also when the folder cannot be watched.
-  LoadFilterLists();
-}

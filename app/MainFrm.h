@@ -5,30 +5,34 @@
 // chosen on them. A MIDI source can be previewed with position and volume
 // bars. The window keeps the recent files, saves a page as a file of its
 // type, and follows the Filters folder beside the program.
+//
+// The window holds the source and its target pages, and hands the rest to
+// parts of its own: the phone choice (TPhonePages), the MIDI preview
+// (TMidiPreview) and saving (TTargetFiles). What differs by kind of tune
+// comes from the table of tune types (TuneTypes.h).
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Application.h"
 #include "AudioVolume.h"
 #include "CaroluneOptions.h"
-#include "FileNotify.h"
-#include "FilterAccess.h"
 #include "Form.h"
 #include "MediaPlayer.h"
+#include "MidiPreview.h"
+#include "PhonePages.h"
 #include "StringList.h"
+#include "TargetFiles.h"
+#include "TuneTypes.h"
 #include "uRingLib.h"
 
 class TAction;
 class TLabel;
 class TMenuItem;
 class TOpenDialog;
-class TSaveDialog;
-class TSkinButton;
-class TSkinComboBox;
 class TSkinEdit;
 class TSkinForm;
 class TSkinGroupBox;
@@ -37,31 +41,6 @@ class TSkinMemo;
 class TSkinPageControl;
 class TSkinStatusBar;
 class TSkinTabSheet;
-class TSkinTrackBar;
-class TTimer;
-class TVolumeControl;
-
-// Tune type codes: what a file holds, known by its extension. The same
-// codes name the target pages (there is no MIDI target).
-using TTuneType = uint8_t;
-constexpr TTuneType ttRTTTL = 0, ttiMelody = 1, tteMelody = 2, ttMIDI = 3, ttComposer = 4, ttKeyPress = 5,
-                    ttScreenShow = 6, ttUnknown = 7;
-
-// The type of an extension (with its dot, any letter case): ".mid" and
-// ".miz" MIDI, ".tss" ScreenShow, ".tkp" KeyPress, ".rtx" RTTTL, ".imy"
-// iMelody, ".emy" eMelody, ".kpz" Composer, anything else ttUnknown.
-TTuneType FileTypeOfExt(const std::string& ext);
-// The conversion library's descriptor of a tune text of the type ("R00"
-// RTTTL, "R03" iMelody, "R02" eMelody, "R04" MIDI, "R01" Composer); empty
-// for the types the library does not read.
-std::string FormatCodeOfType(TTuneType type);
-// The bit of a target type in a target mask (bit 0 RTTTL, 1 iMelody,
-// 2 eMelody, 4 Composer, 5 KeyPress, 6 ScreenShow); 0 for the others.
-uint8_t TargetBit(TTuneType type);
-
-// A KeyPress or ScreenShow target file: "Brand=", "Model=", "[Content]" and
-// the page's lines, every line ended by CR LF.
-std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines);
 
 // What the main window uses besides the options object: the program's
 // folder (its Filters folder and help file), the preview player's output and
@@ -86,29 +65,22 @@ class TfrmMain : public TForm {
   TTuneType SourceType() const { return FSourceType; }
   const std::string& SourceFile() const { return FSourceFile; }
   const TStringList& SourceLines() const { return *FSourceLines; }
-  uint8_t TargetMask() const { return FTargetMask; }
-  const TFilterCfgList& ScreenShowFilters() const { return *FMSSFilters; }
-  const TFilterCfgList& KeyPressFilters() const { return *FKPSFilters; }
-  TMediaPlayer& Player() const { return *mpMIDI; }
-  const TVolumeControl& VolumeControl() const { return *FVolumeControl; }
+  TTargetMask TargetMask() const { return FTargetMask; }
+  // The page of a target type and its text.
+  TSkinTabSheet* TargetSheet(TTuneType type) const { return PageOfType(type).Sheet; }
+  TSkinMemo* TargetMemo(TTuneType type) const { return PageOfType(type).Memo; }
+  TPhonePages& PhonePages() const { return *FPhonePages; }
+  TMidiPreview& Preview() const { return *FPreview; }
+  TTargetFiles& TargetFiles() const { return *FTargetFiles; }
 
-  virtual uint8_t TargetMaskForSource(TTuneType type);
   virtual void ClearTargets();
   // Hands the open file (if any) to the recent files; true: it may be replaced.
   virtual bool QuerySaveCurrent();
   virtual void AddRecentFile(const std::string& path);
-  // Save offers the active page's type first, SaveAs the first entry; true
-  // when a file was written.
-  virtual bool Save();
-  virtual bool SaveAs();
-  // Fills the save dialog with one entry per target of the current source
-  // and chooses the entry of the type (the first for ttUnknown).
-  virtual bool PrepareSaveDialog(TTuneType type);
   virtual void ShowSource();
   virtual void ConvertForPage(TSkinTabSheet* page);
   virtual void ShowHelp();
   virtual void ShowAbout();
-  virtual void LoadFilterLists();
   virtual void UpdateRecentMenu();
   virtual void OpenRecentClick(TComponent* sender);
   virtual void UpdateCommands();
@@ -120,16 +92,8 @@ class TfrmMain : public TForm {
   // larger than any tune (over 4 MiB) or is a MIDI file the player refuses
   // raises and leaves the current source as it was.
   void OpenFile(TTuneType type, const std::string& path);
-  // Fills the page's text through the phone filter given by its text; the
-  // page of the type must be empty, else nothing happens.
-  void ConvertKeyPress(TTuneType sourceType, const std::string& filterText);
-  void ConvertScreenShow(TTuneType sourceType, const std::string& filterText);
-  // The tune type of the active page; ttUnknown when it is none of the six.
+  // The tune type of the active page; ttUnknown when it is none of the targets.
   TTuneType PageType() const;
-  // Writes the page of the name's extension (converting it first when it
-  // is empty); false, writing nothing, when the type is no target of the
-  // current source. A file that cannot be written raises and stays as it was.
-  bool WriteTargetFile(const std::string& fileName);
   void LayoutMemos();
 
   // The description's handlers.
@@ -158,7 +122,6 @@ class TfrmMain : public TForm {
   void cmbKpsMobileChange(TComponent* sender);
   void cmbMMSModelChange(TComponent* sender);
   void cmbKpsModelChange(TComponent* sender);
-  void FiltersChanged(TComponent* sender, TNotificationOption action);
   void btnMIDIPlayClick(TComponent* sender);
   void btnMidiPauseClick(TComponent* sender);
   void btnMIDIStopClick(TComponent* sender);
@@ -173,29 +136,16 @@ class TfrmMain : public TForm {
   void actFilterEditorExecute(TComponent* sender);
   void actFiltersExecute(TComponent* sender);
 
-  // The components the code works with; the window owns them.
+  // The components the window's own code works with; the window owns them.
   TSkinForm* skinForm1 = nullptr;
   TSkinStatusBar* stbMain = nullptr;
   TSkinGroupBox* gbSource = nullptr;
   TSkinPageControl* pgcTarget = nullptr;
-  TSkinTabSheet *tsScreenShow = nullptr, *tsKeypress = nullptr, *tsRTTTL = nullptr, *tsComposer = nullptr,
-                *tsiMelody = nullptr, *tseMelody = nullptr;
-  TSkinMemo *mmRTTTL = nullptr, *mmiM = nullptr, *mmeM = nullptr, *mmCom = nullptr, *mmKeyPress = nullptr,
-            *mmScreenShow = nullptr;
-  TSkinComboBox *cmbMMSMobile = nullptr, *cmbMMSModel = nullptr, *cmbKpsMobile = nullptr, *cmbKpsModel = nullptr;
-  TLabel *lblMSSAuthorC = nullptr, *lblMSSDescC = nullptr, *lblKPSAuthorC = nullptr, *lblKPSDescC = nullptr;
   TSkinImagePanel* pnlMain = nullptr;
-  TSkinImagePanel* pnlMIDISource = nullptr;
-  TLabel* lblMIDIFileName = nullptr;
-  TSkinGroupBox* gbPlayMIDI = nullptr;
-  TSkinTrackBar *tbPlayMIDI = nullptr, *tbVoiceLevel = nullptr;
-  TSkinButton *btnMIDIPlay = nullptr, *btnMidiPause = nullptr, *btnMIDIStop = nullptr;
-  TTimer* tmMIDIPlayer = nullptr;
-  TOpenDialog *opMIDI = nullptr, *odFilter = nullptr;
-  TSaveDialog* sdSaveRingtone = nullptr;
-  TMediaPlayer* mpMIDI = nullptr;
+  TOpenDialog* opMIDI = nullptr;
   TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
           *actSelectAll = nullptr;
+  TMenuItem* miSaveas = nullptr;
   std::array<TMenuItem*, 5> miRecent{};  // miRecent1 .. miRecent5
 
  private:
@@ -218,83 +168,47 @@ class TfrmMain : public TForm {
     TSkinEdit* Model = nullptr;
   };
 
-  // The phone choice of the KeyPress or ScreenShow page. Files runs
-  // parallel to the model list: entry i is the file of model i's filter.
-  struct TFilterPage {
-    TTuneType Type;
-    TFilterCfgList* Filters;
-    const char* Tag;
-    TSkinComboBox* Brands;
-    TSkinComboBox* Models;
-    TStringList* Files;
-    TLabel* Author;
-    TLabel* Desc;
-    TSkinMemo* Memo;
-  };
-
+  // Finds the window's components and the target pages and source panels of
+  // the tune types; MakeParts makes the window's parts on theirs.
   void FindComponents();
-  TFilterPage FilterPage(TTuneType type) const;
-  TFilterCfg* FilterOfFile(const TFilterPage& page, const std::string& fileName) const;
-  std::string ChosenFilterFile(const TFilterPage& page) const;
-  // The filter of the model chosen on the page, or null.
-  TFilterCfg* ChosenFilter(TTuneType type) const;
-  // Selects the brand (found without regard to case) and runs the brand
-  // change; false when the list has no such brand.
-  bool SelectBrand(const TFilterPage& page, const std::string& brand);
-  void SelectModel(const TFilterPage& page, int index);
-  void BrandChange(const TFilterPage& page);
-  void ModelChange(const TFilterPage& page);
-  // No model chosen: no text, author or description either.
-  void EmptyPhonePage(const TFilterPage& page);
-  void ShowUnknownFormat();
-  void ShowMIDILength();
-  void ShowPlayButton(bool play);
-  // Closes the player and opens it on the file; a file it refuses raises
-  // and leaves it closed on the file it had.
-  void OpenPlayer(const std::string& path);
-  void ClosePlayer();
-  const TTargetPage* PageOfType(TTuneType type) const;
+  void MakeParts();
+  // A file the user chose (in the open dialog or the recent files) becomes
+  // the source, unless its type is unknown. The path is a copy: the file it
+  // replaces joins the recent files on the way.
+  void OpenChosenFile(std::string path);
+  const TTargetPage& PageOfType(TTuneType type) const;
   const TTargetPage* PageOfSheet(const TSkinTabSheet* sheet) const;
   TSkinMemo* ActiveMemo() const;
   void ShowTargetPage(TTuneType type);
-  bool SaveWithDialog(TTuneType type);
-  // Asks whether the file that exists may be replaced; true on Yes.
-  bool ConfirmReplace(const std::string& fileName);
-  // The options dialog on its first page or on the filters; the lists are
-  // read again afterwards.
+  // The options dialog on its first page or on the filters; display options
+  // it stored show at once.
   void ShowOptions(bool filterPage);
   // Shows the tabs the source can be converted to and the options show,
   // enables the Convert items, and converts the active page: keep, when it
   // is still shown.
   void ShowTargetPages(TSkinTabSheet* keep);
-  // Asks for filter files and imports each one the user confirms.
-  void ImportFilters();
-  // The filter editor, modally, on a new filter.
-  void RunFilterEditor();
   void ApplyFonts();
   void AlignMIDIPanel();
-  void BindVolumeBar();
-  void StartFilterWatch();
-  void ConvertTarget(TTuneType targetType, TTuneType sourceType, const std::string& filterText);
+  // The phone choice of a page changed (TPhonePages::TPhoneChange).
+  void PhoneChanged(TTuneType page, bool chosen);
+  // Fills the target's page from the source, unless it holds a text already.
+  void ConvertTarget(TTuneType sourceType, TTuneType targetType);
   void Convert(TTuneType sourceType, TTuneType targetType, const TScrambledText& sourceText,
                const std::string& filterText, std::string& output);
 
   const TfrmMainSetup FSetup;
-  std::unique_ptr<TStringList> FSaveExtensions;
-  std::unique_ptr<TFileNotify> FFilterWatch;
-  std::unique_ptr<TStringList> FKPSFilterFiles, FMSSFilterFiles;
-  std::unique_ptr<TFilterCfgList> FMSSFilters, FKPSFilters;
-  std::unique_ptr<TVolumeControl> FVolumeControl;
   TTuneType FSourceType = ttUnknown;
   std::string FSourceFile;
   std::unique_ptr<TStringList> FSourceLines;
   // The text of FSourceLines as every conversion hands it to the library.
   TScrambledText FSourceText;
-  uint8_t FTargetMask = 0;
+  TTargetMask FTargetMask = 0;
   TIdleEvent FOldOnIdle;
   bool FIdleHooked = false;
-  int32_t FTotalMinutes = 0, FTotalSeconds = 0;
 
-  std::array<TTargetPage, 6> FPages{};
-  std::array<TSourcePanel, 7> FSourcePanels{};
+  std::vector<TTargetPage> FPages;
+  std::array<TSourcePanel, ttUnknown> FSourcePanels{};
+  std::unique_ptr<TPhonePages> FPhonePages;
+  std::unique_ptr<TMidiPreview> FPreview;
+  std::unique_ptr<TTargetFiles> FTargetFiles;
 };

@@ -123,8 +123,9 @@ struct TTimings {
 // Opens the file and shows every target page in turn, first to last.
 TTimings OpenAndShowEveryPage(TfrmMain& w, const std::string& path) {
   const std::pair<TSkinTabSheet*, const TSkinMemo*> pages[] = {
-      {w.tsScreenShow, w.mmScreenShow}, {w.tsKeypress, w.mmKeyPress}, {w.tsRTTTL, w.mmRTTTL},
-      {w.tsComposer, w.mmCom},          {w.tsiMelody, w.mmiM},        {w.tseMelody, w.mmeM}};
+      {w.TargetSheet(ttScreenShow), w.TargetMemo(ttScreenShow)}, {w.TargetSheet(ttKeyPress), w.TargetMemo(ttKeyPress)},
+      {w.TargetSheet(ttRTTTL), w.TargetMemo(ttRTTTL)},           {w.TargetSheet(ttComposer), w.TargetMemo(ttComposer)},
+      {w.TargetSheet(ttiMelody), w.TargetMemo(ttiMelody)},       {w.TargetSheet(tteMelody), w.TargetMemo(tteMelody)}};
   TTimings timings;
   const auto start = TClock::now();
   Timed(timings.LongestStep, [&] { w.OpenFile(ttMIDI, path); });

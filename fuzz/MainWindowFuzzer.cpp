@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(Window->SourceFile() == path && Window->SourceType() == type);
   for (const char* target : kTargets) {
     const bool offered = (Window->TargetMask() & TargetBit(FileTypeOfExt(target))) != 0;
-    FUZZ_CHECK(Window->WriteTargetFile(Folder().Path() + "target" + target) == offered);
+    FUZZ_CHECK(Window->TargetFiles().WriteTargetFile(Folder().Path() + "target" + target) == offered);
   }
   return 0;
 }

@@ -35,7 +35,7 @@ TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEsca
   const std::string second = WriteFile("second.rtx", "Second:d=4,o=5,b=100:e,f,g\r\n");
   TfrmMain& w = Window();
   w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e,8f,8g,a,b,c6\r\n"));
-  w.pgcTarget->SetActivePage(w.tsiMelody);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
   w.Show();
   ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
   ProcessEventsUntil([] { return false; }, 300ms);
@@ -44,9 +44,9 @@ TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEsca
   EXPECT_EQ(FromQRect(shown), w.BoundsRect());
 
   // A click into the iMelody text gives it the focus.
-  const QPoint text = shown.topLeft() + w.mmiM->mapTo(&w, QPoint(40, 20));
+  const QPoint text = shown.topLeft() + w.TargetMemo(ttiMelody)->mapTo(&w, QPoint(40, 20));
   ASSERT_TRUE(ClickAt(text));
-  ASSERT_TRUE(ProcessEventsUntil([&] { return w.ActiveControl() == w.mmiM; }, 5s));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return w.ActiveControl() == w.TargetMemo(ttiMelody); }, 5s));
 
   QMenuBar& bar = w.skinForm1->MenuBar()->Bar();
   auto openMenu = [&](int index) {
@@ -67,8 +67,8 @@ TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEsca
   // The Edit menu, closed with one Esc: Ctrl+A selects the whole text.
   openMenu(1);
   ASSERT_TRUE(PressKeys("ctrl+a"));
-  ProcessEventsUntil([&] { return w.mmiM->SelLength() > 0; }, 3s);
-  EXPECT_EQ(w.mmiM->SelLength(), w.mmiM->Editor().toPlainText().size());
+  ProcessEventsUntil([&] { return w.TargetMemo(ttiMelody)->SelLength() > 0; }, 3s);
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->SelLength(), w.TargetMemo(ttiMelody)->Editor().toPlainText().size());
 
   // The File menu, closed with one Esc: Ctrl+O opens a tune.
   openMenu(0);

@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
   TModalAnswers<TfrmOptions> answers(
       {[&](TfrmOptions& d) {
          filterGrid = d.IsScreenShowGrid;
-         EXPECT_EQ(d.KeyPressFilters, &w.KeyPressFilters());
+         EXPECT_EQ(d.KeyPressFilters, &w.PhonePages().KeyPressFilters());
          ClickButton(*d.cbxDefaultMobile);
          Choose(*d.cbxBrandList, "Nokia");
          Choose(*d.cbxModelList, "8210");
@@ -64,9 +64,9 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
   EXPECT_TRUE(CaroluneOption->IsSetDefaultMobile);
   EXPECT_EQ(TVeskaroOption::Create<TCaroluneOption>(Store())->DefaultModel, "8210");
   // The lists are read again: the default phone is chosen and converts its page.
-  EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
-  EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
-  EXPECT_FALSE(w.mmKeyPress->Text().empty());
+  EXPECT_EQ(w.PhonePages().cmbKpsMobile->ComboText(), "Nokia");
+  EXPECT_EQ(w.PhonePages().cmbKpsModel->ComboText(), "8210");
+  EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
   Find<TAction>("actFilters").Execute();
   EXPECT_EQ(answers.Answered(), 2u);
 }
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, TheOptionsDialogWorksOnTheWindowsListsAndItsDefaultPhoneI
 TEST_F(MainWindowTest, PagesShownOrHiddenInTheOptionsDialogShowSoAtOnceAfterOK) {
   TfrmMain& w = Window();
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", "Tune:d=4,o=5,b=120:c,d,e\r\n"));
-  w.pgcTarget->SetActivePage(w.tsiMelody);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
   const auto untickComposer = [](bool ok) {
     return [ok](TfrmOptions& d) {
       ClickButton(*d.cbxComposer);
@@ -83,12 +83,12 @@ TEST_F(MainWindowTest, PagesShownOrHiddenInTheOptionsDialogShowSoAtOnceAfterOK) 
   };
   TModalAnswers<TfrmOptions> answers({untickComposer(false), untickComposer(true)});
   Find<TAction>("actOption").Execute();
-  EXPECT_TRUE(w.tsComposer->TabVisible()) << "Cancel changes nothing";
+  EXPECT_TRUE(w.TargetSheet(ttComposer)->TabVisible()) << "Cancel changes nothing";
   Find<TAction>("actOption").Execute();
-  EXPECT_FALSE(w.tsComposer->TabVisible());
-  EXPECT_TRUE(w.tseMelody->TabVisible());
-  EXPECT_FALSE(w.tsRTTTL->TabVisible()) << "the source's own notation stays hidden";
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsiMelody);
+  EXPECT_FALSE(w.TargetSheet(ttComposer)->TabVisible());
+  EXPECT_TRUE(w.TargetSheet(tteMelody)->TabVisible());
+  EXPECT_FALSE(w.TargetSheet(ttRTTTL)->TabVisible()) << "the source's own notation stays hidden";
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttiMelody));
   EXPECT_TRUE(Find<TAction>("actComposer").Enabled()) << "the notation can still be converted to";
 }
 
@@ -102,8 +102,8 @@ TEST_F(MainWindowTest, ImportAsksForEachFileAndListsWhatWasAddedAtOnce) {
     chosen.Add(in + name);
     QFile::rename(QString::fromStdString(path), QString::fromStdString(in + name));
   }
-  w.LoadFilterLists();
-  ASSERT_EQ(w.cmbKpsMobile->Count(), 0);
+  w.PhonePages().LoadFilterLists();
+  ASSERT_EQ(w.PhonePages().cmbKpsMobile->Count(), 0);
   std::vector<std::string> asked;
   auto answer = [&asked](bool ok) {
     return [&asked, ok](TfrmImportFilter& d) {
@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, ImportAsksForEachFileAndListsWhatWasAddedAtOnce) {
   SetFileDialogRunner(nullptr);
   EXPECT_EQ(asked, (std::vector<std::string>{"Brand f", "Brand s", "Brand t"}));
   EXPECT_EQ(folder.FilterFiles(), (std::vector<std::string>{"first.kps", "third.kps"}));
-  EXPECT_EQ(w.cmbKpsMobile->Items().Lines(), (std::vector<std::string>{"Brand f", "Brand t"}));
+  EXPECT_EQ(w.PhonePages().cmbKpsMobile->Items().Lines(), (std::vector<std::string>{"Brand f", "Brand t"}));
 }
 
 TEST_F(MainWindowTest, TheOptionsDialogsNewFilterButtonRunsTheFilterEditor) {

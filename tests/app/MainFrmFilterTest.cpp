@@ -35,19 +35,20 @@ TEST_F(MainWindowTest, BrandsDifferingInCaseShareOneItemThatListsAllTheirModels)
   AddFilter("b1.mss", 0, "Beta", "B1");
   AddFilter("k1.kps", 1, "Gamma", "G1");
   TfrmMain& w = Window();
-  EXPECT_EQ(Items(*w.cmbMMSMobile), (std::vector<std::string>{"Alpha", "Beta"}));
-  EXPECT_EQ(Items(*w.cmbKpsMobile), std::vector<std::string>{"Gamma"});
+  TPhonePages& p = w.PhonePages();
+  EXPECT_EQ(Items(*p.cmbMMSMobile), (std::vector<std::string>{"Alpha", "Beta"}));
+  EXPECT_EQ(Items(*p.cmbKpsMobile), std::vector<std::string>{"Gamma"});
   // Without a default phone nothing is chosen.
-  EXPECT_EQ(w.cmbMMSMobile->ItemIndex(), -1);
-  EXPECT_EQ(w.cmbMMSModel->Count(), 0);
-  Choose(*w.cmbMMSMobile, "Alpha");
-  EXPECT_EQ(Items(*w.cmbMMSModel), (std::vector<std::string>{"A1", "A2", "A3"}));
-  EXPECT_EQ(w.cmbMMSModel->ItemIndex(), 0);
-  EXPECT_EQ(w.lblMSSAuthorC->Caption(), "Tester");
-  EXPECT_EQ(w.lblMSSDescC->Caption(), "For Alpha A1");
-  Choose(*w.cmbMMSModel, "A2");
-  EXPECT_EQ(w.lblMSSDescC->Caption(), "For alpha A2");
-  EXPECT_EQ(w.mmScreenShow->Text(), "");  // no file open: nothing to convert
+  EXPECT_EQ(p.cmbMMSMobile->ItemIndex(), -1);
+  EXPECT_EQ(p.cmbMMSModel->Count(), 0);
+  Choose(*p.cmbMMSMobile, "Alpha");
+  EXPECT_EQ(Items(*p.cmbMMSModel), (std::vector<std::string>{"A1", "A2", "A3"}));
+  EXPECT_EQ(p.cmbMMSModel->ItemIndex(), 0);
+  EXPECT_EQ(p.lblMSSAuthorC->Caption(), "Tester");
+  EXPECT_EQ(p.lblMSSDescC->Caption(), "For Alpha A1");
+  Choose(*p.cmbMMSModel, "A2");
+  EXPECT_EQ(p.lblMSSDescC->Caption(), "For alpha A2");
+  EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), "");  // no file open: nothing to convert
 }
 
 TEST_F(MainWindowTest, ChoosingAModelConvertsThePageThroughThatVeryFilter) {
@@ -64,22 +65,23 @@ TEST_F(MainWindowTest, ChoosingAModelConvertsThePageThroughThatVeryFilter) {
   noId.Delete(noId.IndexOfName("FilterFileOID"));
   noId.SaveToFile(FiltersFolder() + "/n3.kps");
   TfrmMain& w = Window();
+  TPhonePages& p = w.PhonePages();
   w.OpenFile(ttMIDI, WriteFile("a.mid", SixtyFiveSecondFile()));
-  w.pgcTarget->SetActivePage(w.tsKeypress);
-  Choose(*w.cmbKpsMobile, "Nokia");
-  const std::string first = w.mmKeyPress->Text();
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttKeyPress));
+  Choose(*p.cmbKpsMobile, "Nokia");
+  const std::string first = w.TargetMemo(ttKeyPress)->Text();
   EXPECT_FALSE(first.empty());
-  Choose(*w.cmbKpsModel, "T28");
-  const std::string viaSecond = w.mmKeyPress->Text();
+  Choose(*p.cmbKpsModel, "T28");
+  const std::string viaSecond = w.TargetMemo(ttKeyPress)->Text();
   EXPECT_FALSE(viaSecond.empty());
   EXPECT_NE(viaSecond, first);
-  Choose(*w.cmbKpsModel, "NoId");
-  EXPECT_EQ(w.mmKeyPress->Text(), first);  // the same filter content as 3310
+  Choose(*p.cmbKpsModel, "NoId");
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), first);  // the same filter content as 3310
   // Showing the page again converts nothing new: the text is there.
-  w.mmKeyPress->SetText("marker");
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  w.pgcTarget->SetActivePage(w.tsKeypress);
-  EXPECT_EQ(w.mmKeyPress->Text(), "marker");
+  w.TargetMemo(ttKeyPress)->SetText("marker");
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttKeyPress));
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "marker");
 }
 
 TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpenFile) {
@@ -91,18 +93,19 @@ TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpe
   CaroluneOption->DefaultBrand = "NOKIA";
   CaroluneOption->DefaultModel = "8210";
   TfrmMain& w = Window();
-  EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
-  EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
-  EXPECT_EQ(w.cmbMMSModel->ComboText(), "8210");
-  EXPECT_EQ(w.lblKPSDescC->Caption(), "For Nokia 8210");
+  TPhonePages& p = w.PhonePages();
+  EXPECT_EQ(p.cmbKpsMobile->ComboText(), "Nokia");
+  EXPECT_EQ(p.cmbKpsModel->ComboText(), "8210");
+  EXPECT_EQ(p.cmbMMSModel->ComboText(), "8210");
+  EXPECT_EQ(p.lblKPSDescC->Caption(), "For Nokia 8210");
   // With a file open the page in front converts through the chosen phone.
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);
-  EXPECT_FALSE(w.mmScreenShow->Text().empty());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttScreenShow));
+  EXPECT_FALSE(w.TargetMemo(ttScreenShow)->Text().empty());
   // A reload converts both pages, also the one behind.
-  w.FiltersChanged(nullptr, fnoFile);
-  EXPECT_FALSE(w.mmKeyPress->Text().empty());
-  EXPECT_FALSE(w.mmScreenShow->Text().empty());
+  p.FiltersChanged(nullptr, fnoFile);
+  EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
+  EXPECT_FALSE(w.TargetMemo(ttScreenShow)->Text().empty());
 }
 
 TEST_F(MainWindowTest, ADefaultModelTheBrandLacksChoosesNoModelAndLeavesNoTextOfAnother) {
@@ -111,12 +114,13 @@ TEST_F(MainWindowTest, ADefaultModelTheBrandLacksChoosesNoModelAndLeavesNoTextOf
   CaroluneOption->DefaultBrand = "Nokia";
   CaroluneOption->DefaultModel = "9110";
   TfrmMain& w = Window();
+  TPhonePages& p = w.PhonePages();
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
-  w.LoadFilterLists();
-  EXPECT_EQ(w.cmbKpsMobile->ComboText(), "Nokia");
-  EXPECT_EQ(w.cmbKpsModel->ItemIndex(), -1);
-  EXPECT_EQ(w.mmKeyPress->Text(), "");
-  EXPECT_EQ(w.lblKPSAuthorC->Caption(), "");
+  p.LoadFilterLists();
+  EXPECT_EQ(p.cmbKpsMobile->ComboText(), "Nokia");
+  EXPECT_EQ(p.cmbKpsModel->ItemIndex(), -1);
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");
+  EXPECT_EQ(p.lblKPSAuthorC->Caption(), "");
 }
 
 TEST_F(MainWindowTest, ADefaultBrandNoFilterHasChoosesNothingAndLeavesThePage) {
@@ -124,37 +128,40 @@ TEST_F(MainWindowTest, ADefaultBrandNoFilterHasChoosesNothingAndLeavesThePage) {
   CaroluneOption->IsSetDefaultMobile = true;
   CaroluneOption->DefaultBrand = "Motorola";
   TfrmMain& w = Window();
-  w.mmKeyPress->SetText("typed");
-  w.LoadFilterLists();
-  EXPECT_EQ(w.cmbKpsMobile->ItemIndex(), -1);
-  EXPECT_EQ(w.cmbKpsModel->Count(), 0);
-  EXPECT_EQ(w.mmKeyPress->Text(), "typed");
+  TPhonePages& p = w.PhonePages();
+  w.TargetMemo(ttKeyPress)->SetText("typed");
+  p.LoadFilterLists();
+  EXPECT_EQ(p.cmbKpsMobile->ItemIndex(), -1);
+  EXPECT_EQ(p.cmbKpsModel->Count(), 0);
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "typed");
 }
 
 TEST_F(MainWindowTest, AReloadKeepsAChosenFilterThatIsStillThereAndEmptiesThePageOfOneThatWent) {
   AddFilter("a.kps", 1, "Nokia", "3310");
   const std::string gone = AddFilter("b.kps", 1, "Nokia", "8210");
   TfrmMain& w = Window();
+  TPhonePages& p = w.PhonePages();
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
-  Choose(*w.cmbKpsMobile, "Nokia");
-  Choose(*w.cmbKpsModel, "8210");
-  ASSERT_FALSE(w.mmKeyPress->Text().empty());
-  w.LoadFilterLists();
-  EXPECT_EQ(w.cmbKpsModel->ComboText(), "8210");
-  EXPECT_FALSE(w.mmKeyPress->Text().empty());
+  Choose(*p.cmbKpsMobile, "Nokia");
+  Choose(*p.cmbKpsModel, "8210");
+  ASSERT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
+  p.LoadFilterLists();
+  EXPECT_EQ(p.cmbKpsModel->ComboText(), "8210");
+  EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
   std::filesystem::remove(gone);
-  w.LoadFilterLists();
-  EXPECT_EQ(w.cmbKpsModel->ItemIndex(), -1);
-  EXPECT_EQ(w.mmKeyPress->Text(), "");
-  EXPECT_EQ(w.lblKPSAuthorC->Caption(), "");
+  p.LoadFilterLists();
+  EXPECT_EQ(p.cmbKpsModel->ItemIndex(), -1);
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");
+  EXPECT_EQ(p.lblKPSAuthorC->Caption(), "");
 }
 
 TEST_F(MainWindowTest, AFilterCopiedIntoTheFolderReachesTheListsThroughTheWatch) {
   TfrmMain& w = Window();
-  EXPECT_EQ(w.cmbKpsMobile->Count(), 0);
+  TPhonePages& p = w.PhonePages();
+  EXPECT_EQ(p.cmbKpsMobile->Count(), 0);
   AddFilter("new.kps", 1, "Sagem", "MC940");
-  EXPECT_TRUE(ProcessEventsUntil([&] { return w.cmbKpsMobile->Count() == 1; }));
-  EXPECT_EQ(Items(*w.cmbKpsMobile), std::vector<std::string>{"Sagem"});
+  EXPECT_TRUE(ProcessEventsUntil([&] { return p.cmbKpsMobile->Count() == 1; }));
+  EXPECT_EQ(Items(*p.cmbKpsMobile), std::vector<std::string>{"Sagem"});
   std::filesystem::remove(FiltersFolder() + "/new.kps");
-  EXPECT_TRUE(ProcessEventsUntil([&] { return w.cmbKpsMobile->Count() == 0; }));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return p.cmbKpsMobile->Count() == 0; }));
 }

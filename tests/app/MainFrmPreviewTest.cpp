@@ -18,86 +18,90 @@ class MainWindowPreviewTest : public MainWindowTest {
     return w;
   }
   // Lets time pass in the player and a tick of the position timer run.
-  static void Advance(TfrmMain& w, int32_t milliseconds) {
-    w.Player().RenderSilently(milliseconds);
-    w.tmMIDIPlayer->OnTimer(w.tmMIDIPlayer);
+  static void Advance(TMidiPreview& p, int32_t milliseconds) {
+    p.Player().RenderSilently(milliseconds);
+    p.tmMIDIPlayer->OnTimer(p.tmMIDIPlayer);
   }
-  static bool PlayShown(const TfrmMain& w) { return w.btnMIDIPlay->Visible() && !w.btnMidiPause->Visible(); }
+  static bool PlayShown(const TMidiPreview& p) { return p.btnMIDIPlay->Visible() && !p.btnMidiPause->Visible(); }
 };
 
 TEST_F(MainWindowPreviewTest, OpeningShowsTheLengthAndPlayingTheElapsedTime) {
   TfrmMain& w = OpenTune();
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:00");
-  EXPECT_EQ(w.tbPlayMIDI->Max(), 65000);
-  EXPECT_EQ(w.tbPlayMIDI->Position(), 0);
-  EXPECT_TRUE(PlayShown(w));
-  EXPECT_FALSE(w.tmMIDIPlayer->Enabled());
-  w.btnMIDIPlay->Click();
-  EXPECT_EQ(w.Player().Mode(), mpPlaying);
-  EXPECT_FALSE(PlayShown(w));
-  EXPECT_TRUE(w.tmMIDIPlayer->Enabled());
-  Advance(w, 12000);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:12");
-  EXPECT_EQ(w.tbPlayMIDI->Position(), 12000);
+  TMidiPreview& p = w.Preview();
+  EXPECT_EQ(p.gbPlayMIDI->Caption(), "01:05 - 00:00");
+  EXPECT_EQ(p.tbPlayMIDI->Max(), 65000);
+  EXPECT_EQ(p.tbPlayMIDI->Position(), 0);
+  EXPECT_TRUE(PlayShown(p));
+  EXPECT_FALSE(p.tmMIDIPlayer->Enabled());
+  p.btnMIDIPlay->Click();
+  EXPECT_EQ(p.Player().Mode(), mpPlaying);
+  EXPECT_FALSE(PlayShown(p));
+  EXPECT_TRUE(p.tmMIDIPlayer->Enabled());
+  Advance(p, 12000);
+  EXPECT_EQ(p.gbPlayMIDI->Caption(), "01:05 - 00:12");
+  EXPECT_EQ(p.tbPlayMIDI->Position(), 12000);
   Idle();
-  EXPECT_TRUE(w.btnMIDIStop->Enabled());
+  EXPECT_TRUE(p.btnMIDIStop->Enabled());
   // Pause holds the time; Play goes on from there.
-  w.btnMidiPause->Click();
-  EXPECT_EQ(w.Player().Mode(), mpPaused);
-  EXPECT_TRUE(PlayShown(w));
-  Advance(w, 5000);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:12");
-  w.btnMIDIPlay->Click();
-  Advance(w, 1000);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:13");
+  p.btnMidiPause->Click();
+  EXPECT_EQ(p.Player().Mode(), mpPaused);
+  EXPECT_TRUE(PlayShown(p));
+  Advance(p, 5000);
+  EXPECT_EQ(p.gbPlayMIDI->Caption(), "01:05 - 00:12");
+  p.btnMIDIPlay->Click();
+  Advance(p, 1000);
+  EXPECT_EQ(p.gbPlayMIDI->Caption(), "01:05 - 00:13");
   // Stop rewinds the bar and leaves the caption.
-  w.btnMIDIStop->Click();
-  EXPECT_EQ(w.tbPlayMIDI->Position(), 0);
-  EXPECT_EQ(w.Player().Position(), 0);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:13");
-  EXPECT_TRUE(PlayShown(w));
-  EXPECT_TRUE(w.tmMIDIPlayer->Enabled());  // from the first Play on
+  p.btnMIDIStop->Click();
+  EXPECT_EQ(p.tbPlayMIDI->Position(), 0);
+  EXPECT_EQ(p.Player().Position(), 0);
+  EXPECT_EQ(p.gbPlayMIDI->Caption(), "01:05 - 00:13");
+  EXPECT_TRUE(PlayShown(p));
+  EXPECT_TRUE(p.tmMIDIPlayer->Enabled());  // from the first Play on
 }
 
 TEST_F(MainWindowPreviewTest, ReleasingTheBarSeeksWhilePlayingOrPaused) {
   TfrmMain& w = OpenTune();
-  w.btnMIDIPlay->Click();
-  w.tbPlayMIDI->SetPosition(30000);
-  w.tbPlayMIDI->OnMouseUp(w.tbPlayMIDI, TMouseButton::mbLeft, 0, 0, 0);
-  EXPECT_EQ(w.Player().Mode(), mpPlaying);
-  Advance(w, 2000);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:32");
-  w.btnMidiPause->Click();
-  w.tbPlayMIDI->SetPosition(50000);
-  w.tbPlayMIDI->OnMouseUp(w.tbPlayMIDI, TMouseButton::mbLeft, 0, 0, 0);
-  EXPECT_EQ(w.Player().Position(), 50000);
-  EXPECT_NE(w.Player().Mode(), mpPlaying);
+  TMidiPreview& p = w.Preview();
+  p.btnMIDIPlay->Click();
+  p.tbPlayMIDI->SetPosition(30000);
+  p.tbPlayMIDI->OnMouseUp(p.tbPlayMIDI, TMouseButton::mbLeft, 0, 0, 0);
+  EXPECT_EQ(p.Player().Mode(), mpPlaying);
+  Advance(p, 2000);
+  EXPECT_EQ(p.gbPlayMIDI->Caption(), "01:05 - 00:32");
+  p.btnMidiPause->Click();
+  p.tbPlayMIDI->SetPosition(50000);
+  p.tbPlayMIDI->OnMouseUp(p.tbPlayMIDI, TMouseButton::mbLeft, 0, 0, 0);
+  EXPECT_EQ(p.Player().Position(), 50000);
+  EXPECT_NE(p.Player().Mode(), mpPlaying);
 }
 
 TEST_F(MainWindowPreviewTest, AnotherPageClosesThePlayerAndTheNextPlayStartsFromTheBeginning) {
   TfrmMain& w = OpenTune();
-  w.btnMIDIPlay->Click();
-  Advance(w, 20000);
-  w.pgcTarget->SetActivePage(w.tsRTTTL);
-  EXPECT_EQ(w.Player().Mode(), mpNotReady);
-  EXPECT_TRUE(PlayShown(w));  // Pause would find no player
-  w.btnMIDIPlay->Click();
-  EXPECT_EQ(w.Player().Mode(), mpPlaying);
-  Advance(w, 1000);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:01");
+  TMidiPreview& p = w.Preview();
+  p.btnMIDIPlay->Click();
+  Advance(p, 20000);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
+  EXPECT_EQ(p.Player().Mode(), mpNotReady);
+  EXPECT_TRUE(PlayShown(p));  // Pause would find no player
+  p.btnMIDIPlay->Click();
+  EXPECT_EQ(p.Player().Mode(), mpPlaying);
+  Advance(p, 1000);
+  EXPECT_EQ(p.gbPlayMIDI->Caption(), "01:05 - 00:01");
 }
 
 TEST_F(MainWindowPreviewTest, TheVolumeBarSetsTheSynthesizersLevelWithItsLoudestEndAtTheTop) {
   TfrmMain& w = OpenTune();
-  const TVolumeControl& volume = w.VolumeControl();
-  EXPECT_EQ(volume.MidiTrackBar(), w.tbVoiceLevel);
-  EXPECT_EQ(w.tbVoiceLevel->Min(), 0);
-  EXPECT_EQ(w.tbVoiceLevel->Max(), 255);
-  w.tbVoiceLevel->SetPosition(55);
+  TMidiPreview& p = w.Preview();
+  const TVolumeControl& volume = p.VolumeControl();
+  EXPECT_EQ(volume.MidiTrackBar(), p.tbVoiceLevel);
+  EXPECT_EQ(p.tbVoiceLevel->Min(), 0);
+  EXPECT_EQ(p.tbVoiceLevel->Max(), 255);
+  p.tbVoiceLevel->SetPosition(55);
   uint32_t level = 0;
   ASSERT_TRUE(devices.GetVolume(TVolumeDeviceKind::MidiOut, 0, level));
   EXPECT_EQ(LevelOfVolume(level), 200);
-  w.tbVoiceLevel->SetPosition(0);
+  p.tbVoiceLevel->SetPosition(0);
   ASSERT_TRUE(devices.GetVolume(TVolumeDeviceKind::MidiOut, 0, level));
   EXPECT_EQ(LevelOfVolume(level), 255);
 }
@@ -111,14 +115,15 @@ TEST_F(MainWindowPreviewTest, PlayWithoutItsSoundFontNamesTheFileAndWhy) {
   setup.Player = {TMediaPlayerOutput::SilentRender, Folder() + "none.sf2"};
   setup.AudioDevices = &devices;
   TfrmMain w(nullptr, setup);
+  TMidiPreview& p = w.Preview();
   const std::string tune = WriteFile("tune.mid", SixtyFiveSecondFile());
   w.OpenFile(ttMIDI, tune);
   w.Show();
-  ClickButton(*w.btnMIDIPlay);
+  ClickButton(*p.btnMIDIPlay);
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].Caption, "Carolune");
   EXPECT_EQ(boxes.boxes[0].Text,
             "Cannot play \"" + tune + "\": the sound font cannot be loaded from " + Folder() + "none.sf2.");
-  EXPECT_TRUE(PlayShown(w));
+  EXPECT_TRUE(PlayShown(p));
   w.Hide();
 }

@@ -79,22 +79,22 @@ TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
   QApplication::setActiveWindow(&w);
   QTest::keyClick(w.windowHandle(), Qt::Key_O, Qt::ControlModifier);
   ASSERT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == answers.file; }, std::chrono::seconds(5)));
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().rfind("BEGIN:IMELODY", 0), 0u);
   Screen("main-rtttl-imelody");
 
-  w.pgcTarget->SetActivePage(w.tsScreenShow);
-  w.cmbMMSMobile->SetItemIndex(w.cmbMMSMobile->Items().IndexOf("Nokia"));
-  w.cmbMMSMobileChange(w.cmbMMSMobile);
-  EXPECT_EQ(w.mmScreenShow->Text(), "4c1 4d1 4e1 8f1 8g1 4a1 4b1 4c2");
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttScreenShow));
+  w.PhonePages().cmbMMSMobile->SetItemIndex(w.PhonePages().cmbMMSMobile->Items().IndexOf("Nokia"));
+  w.cmbMMSMobileChange(w.PhonePages().cmbMMSMobile);
+  EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), "4c1 4d1 4e1 8f1 8g1 4a1 4b1 4c2");
   Screen("main-screenshow");
 
   w.OpenFile(ttMIDI, WriteFile("sixty-five seconds.mid", SixtyFiveSecondFile()));
-  w.btnMIDIPlay->Click();
-  w.Player().RenderSilently(12000);
-  w.tmMIDIPlayer->OnTimer(w.tmMIDIPlayer);
-  EXPECT_EQ(w.gbPlayMIDI->Caption(), "01:05 - 00:12");
-  w.tbVoiceLevel->SetPosition(60);
+  w.Preview().btnMIDIPlay->Click();
+  w.Preview().Player().RenderSilently(12000);
+  w.Preview().tmMIDIPlayer->OnTimer(w.Preview().tmMIDIPlayer);
+  EXPECT_EQ(w.Preview().gbPlayMIDI->Caption(), "01:05 - 00:12");
+  w.Preview().tbVoiceLevel->SetPosition(60);
   Screen("main-midi-playing");
 
   QMenuBar& bar = w.skinForm1->MenuBar()->Bar();
@@ -113,8 +113,8 @@ TEST_F(MainWindowRealWindow, ALongTunesTextFillsThePageLineByLine) {
   w.Show();
   ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
   w.OpenFile(ttMIDI, WriteFile("long.mid", GeneratedMidi(20000)));
-  w.pgcTarget->SetActivePage(w.tsRTTTL);
-  QPlainTextEdit& editor = w.mmRTTTL->Editor();
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
+  QPlainTextEdit& editor = w.TargetMemo(ttRTTTL)->Editor();
   // Every shown line fits the page, and the lines are the whole text.
   auto shownLinesFit = [&] {
     const QFontMetricsF metrics(editor.font());
@@ -124,7 +124,7 @@ TEST_F(MainWindowRealWindow, ALongTunesTextFillsThePageLineByLine) {
       if (metrics.horizontalAdvance(b.text()) > width) return false;
       shown += b.text();
     }
-    return shown.toStdString() == w.mmRTTTL->Text();
+    return shown.toStdString() == w.TargetMemo(ttRTTTL)->Text();
   };
   // The first shown line has text in the right quarter of the page.
   auto firstLineReachesTheRight = [&](const QImage& screen) {
@@ -190,7 +190,7 @@ TEST_F(MainWindowRealWindow, TheStatusTextEndsBeforeTheSizeGrip) {
 TEST_F(MainWindowRealWindow, ADraggedSliderKeepsNoFocusDots) {
   TfrmMain& w = Shown();
   w.OpenFile(ttMIDI, WriteFile("sixty-five seconds.mid", SixtyFiveSecondFile()));
-  TSkinTrackBar& bar = *w.tbPlayMIDI;
+  TSkinTrackBar& bar = *w.Preview().tbPlayMIDI;
   auto& slider = *static_cast<QWidget*>(bar.Controls(0));
   const QPoint grab(slider.width() / 2, slider.height() / 2);
   QTest::mousePress(&slider, Qt::LeftButton, {}, grab);
@@ -199,7 +199,7 @@ TEST_F(MainWindowRealWindow, ADraggedSliderKeepsNoFocusDots) {
   ASSERT_GT(bar.Position(), 0);
   ASSERT_TRUE(bar.hasFocus());
   Screen("main-position-dragged");
-  w.btnMIDIPlay->SetFocus();
+  w.Preview().btnMIDIPlay->SetFocus();
   ASSERT_TRUE(ProcessEventsUntil([&] { return !bar.hasFocus(); }, std::chrono::seconds(5)));
   const QImage shown = Part(Screen("main-position-focus-gone"), bar);
   // The bar drawn afresh: what the screen should show.

@@ -34,16 +34,16 @@ class MainWindowSaveTest : public MainWindowTest {
 
 TEST_F(MainWindowSaveTest, TheDialogOffersTheSourcesTargetsAndPreselectsTheActivePage) {
   TfrmMain& w = OpenRtttl();
-  w.pgcTarget->SetActivePage(w.tseMelody);
-  EXPECT_FALSE(w.Save());  // cancelled
+  w.pgcTarget->SetActivePage(w.TargetSheet(tteMelody));
+  EXPECT_FALSE(w.TargetFiles().Save());  // cancelled
   EXPECT_EQ(answers.filters, QtNameFilters("iMelody files (*.imy)|*.imy|eMelody files (*.emy)|*.emy|Composer format "
                                            "files (*.kpz)|*.kpz|KeyPress format files (*.tkp)|*.tkp|ScreenShow "
                                            "format files (*.tss)|*.tss"));
   EXPECT_TRUE(answers.filters[1].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
-  EXPECT_EQ(w.sdSaveRingtone->FilterIndex(), 2);
+  EXPECT_EQ(w.TargetFiles().sdSaveRingtone->FilterIndex(), 2);
   EXPECT_EQ(answers.directory + "/", Folder());
-  w.SaveAs();
-  EXPECT_EQ(w.sdSaveRingtone->FilterIndex(), 1);
+  w.TargetFiles().SaveAs();
+  EXPECT_EQ(w.TargetFiles().sdSaveRingtone->FilterIndex(), 1);
   EXPECT_TRUE(answers.filters[0].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
 }
 
@@ -51,24 +51,24 @@ TEST_F(MainWindowSaveTest, TheChosenEntryNamesTheTypeOfANameWithoutATargetExtens
   TfrmMain& w = OpenRtttl();
   answers.entry = 1;  // iMelody
   answers.file = Folder() + "x";
-  EXPECT_TRUE(w.SaveAs());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsiMelody);
-  EXPECT_EQ(Content(Folder() + "x.imy"), w.mmiM->Lines().Text());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttiMelody));
+  EXPECT_EQ(Content(Folder() + "x.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
   EXPECT_EQ(Content(Folder() + "x.imy").rfind("BEGIN:IMELODY\r\n", 0), 0u);
   // The source's own type is no target: the entry's extension is added.
   answers.file = Folder() + "y.rtx";
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(Content(Folder() + "y.rtx"), "<none>");
-  EXPECT_EQ(Content(Folder() + "y.rtx.imy"), w.mmiM->Lines().Text());
+  EXPECT_EQ(Content(Folder() + "y.rtx.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
   // A target extension decides the page, whatever the entry.
   answers.file = Folder() + "z.emy";
-  EXPECT_TRUE(w.SaveAs());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tseMelody);
-  EXPECT_FALSE(w.mmeM->Text().empty());
-  EXPECT_EQ(Content(Folder() + "z.emy"), w.mmeM->Lines().Text());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(tteMelody));
+  EXPECT_FALSE(w.TargetMemo(tteMelody)->Text().empty());
+  EXPECT_EQ(Content(Folder() + "z.emy"), w.TargetMemo(tteMelody)->Lines().Text());
   // The page in front is written as it stands, converted or edited.
-  w.mmeM->SetText("edited");
-  EXPECT_TRUE(w.WriteTargetFile(Folder() + "z.emy"));
+  w.TargetMemo(tteMelody)->SetText("edited");
+  EXPECT_TRUE(w.TargetFiles().WriteTargetFile(Folder() + "z.emy"));
   EXPECT_EQ(Content(Folder() + "z.emy"), "edited\r\n");
 }
 
@@ -81,7 +81,7 @@ TEST_F(MainWindowSaveTest, ReplacingAFileAsksFirstAndNoWritesNothing) {
   answers.file = Folder() + "x";
   {
     TMessageAnswers no({IDNO});
-    EXPECT_FALSE(w.SaveAs());
+    EXPECT_FALSE(w.TargetFiles().SaveAs());
     ASSERT_EQ(no.requests.size(), 1u);
     const TMessageDialogRequest& question = no.requests[0];
     EXPECT_EQ(question.Caption, "Save Ringtone");
@@ -94,27 +94,27 @@ TEST_F(MainWindowSaveTest, ReplacingAFileAsksFirstAndNoWritesNothing) {
     EXPECT_EQ(Content(existing), "keep me");
   }
   TMessageAnswers yes({IDYES});
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(yes.requests.size(), 1u);
-  EXPECT_EQ(Content(existing), w.mmiM->Lines().Text());
+  EXPECT_EQ(Content(existing), w.TargetMemo(ttiMelody)->Lines().Text());
   answers.file = Folder() + "new";
-  EXPECT_TRUE(w.SaveAs());
+  EXPECT_TRUE(w.TargetFiles().SaveAs());
   EXPECT_EQ(yes.requests.size(), 1u);
-  EXPECT_EQ(Content(Folder() + "new.imy"), w.mmiM->Lines().Text());
+  EXPECT_EQ(Content(Folder() + "new.imy"), w.TargetMemo(ttiMelody)->Lines().Text());
 }
 
 TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithItsPhone) {
   AddFilter("n.kps", 1, "Nokia", "3310");
   TfrmMain& w = OpenRtttl();
-  w.cmbKpsMobile->SetItemIndex(0);
-  w.cmbKpsMobileChange(w.cmbKpsMobile);
-  w.mmKeyPress->Clear();
-  w.pgcTarget->SetActivePage(w.tsiMelody);
+  w.PhonePages().cmbKpsMobile->SetItemIndex(0);
+  w.cmbKpsMobileChange(w.PhonePages().cmbKpsMobile);
+  w.TargetMemo(ttKeyPress)->Clear();
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
   answers.file = Folder() + "out";
   answers.entry = 4;  // KeyPress
-  ASSERT_TRUE(w.SaveAs());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsKeypress);
-  const std::string text = w.mmKeyPress->Lines().Text();
+  ASSERT_TRUE(w.TargetFiles().SaveAs());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttKeyPress));
+  const std::string text = w.TargetMemo(ttKeyPress)->Lines().Text();
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(Content(Folder() + "out.tkp"), "Brand=Nokia\r\nModel=3310\r\n[Content]\r\n" + text);
   w.OpenFile(ttKeyPress, Folder() + "out.tkp");
@@ -126,24 +126,24 @@ TEST_F(MainWindowSaveTest, AKeyPressFileConvertsItsPageFirstAndOpensAgainWithIts
 TEST_F(MainWindowSaveTest, APageTheOptionsHideShowsItsTabWhenSavedTo) {
   CaroluneOption->IsShowComposer = false;
   TfrmMain& w = OpenRtttl();
-  ASSERT_FALSE(w.tsComposer->TabVisible());
-  EXPECT_TRUE(w.WriteTargetFile(Folder() + "c.kpz"));
-  EXPECT_TRUE(w.tsComposer->TabVisible());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsComposer);
-  EXPECT_FALSE(w.mmCom->Text().empty());
-  EXPECT_EQ(Content(Folder() + "c.kpz"), w.mmCom->Lines().Text());
+  ASSERT_FALSE(w.TargetSheet(ttComposer)->TabVisible());
+  EXPECT_TRUE(w.TargetFiles().WriteTargetFile(Folder() + "c.kpz"));
+  EXPECT_TRUE(w.TargetSheet(ttComposer)->TabVisible());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttComposer));
+  EXPECT_FALSE(w.TargetMemo(ttComposer)->Text().empty());
+  EXPECT_EQ(Content(Folder() + "c.kpz"), w.TargetMemo(ttComposer)->Lines().Text());
 }
 
 TEST_F(MainWindowSaveTest, NothingIsWrittenWithoutATargetAndAFileThatCannotBeMadeRaises) {
   TfrmMain& w = Window();
   answers.file = Folder() + "none.imy";
-  EXPECT_FALSE(w.Save());  // nothing open: no entry at all
+  EXPECT_FALSE(w.TargetFiles().Save());  // nothing open: no entry at all
   EXPECT_FALSE(FileExists(Folder() + "none.imy"));
   OpenRtttl();
-  EXPECT_FALSE(w.WriteTargetFile(Folder() + "a.rtx"));
-  EXPECT_FALSE(w.WriteTargetFile(Folder() + "a.mid"));
+  EXPECT_FALSE(w.TargetFiles().WriteTargetFile(Folder() + "a.rtx"));
+  EXPECT_FALSE(w.TargetFiles().WriteTargetFile(Folder() + "a.mid"));
   EXPECT_FALSE(FileExists(Folder() + "a.rtx"));
-  EXPECT_THROW(w.WriteTargetFile(Folder() + "missing/a.imy"), EFCreateError);
+  EXPECT_THROW(w.TargetFiles().WriteTargetFile(Folder() + "missing/a.imy"), EFCreateError);
 }
 
 TEST_F(MainWindowSaveTest, TheOpenDialogStartsBesideTheSourceAndOpensTheChosenFile) {
@@ -174,9 +174,9 @@ TEST_F(MainWindowSaveTest, ALongTunesPageHoldsAndSavesItsWholeText) {
   std::string rtttl;
   ASSERT_EQ(RingToRing(w.SourceLines().Text(), "R04", "R00", rtttl), 0);
   ASSERT_GT(rtttl.size(), 50000u);
-  w.pgcTarget->SetActivePage(w.tsRTTTL);
-  EXPECT_GT(w.mmRTTTL->Editor().blockCount(), 100);
-  EXPECT_EQ(w.mmRTTTL->Text(), rtttl);
-  EXPECT_TRUE(w.WriteTargetFile(Folder() + "long.rtx"));
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
+  EXPECT_GT(w.TargetMemo(ttRTTTL)->Editor().blockCount(), 100);
+  EXPECT_EQ(w.TargetMemo(ttRTTTL)->Text(), rtttl);
+  EXPECT_TRUE(w.TargetFiles().WriteTargetFile(Folder() + "long.rtx"));
   EXPECT_EQ(Content(Folder() + "long.rtx"), rtttl + "\r\n");
 }

@@ -44,24 +44,6 @@ TControl* FrontPanel(TControl& group) {
 
 }  // namespace
 
-TEST(TuneTypes, ExtensionsFormatCodesAndTargetBits) {
-  const std::pair<const char*, TTuneType> types[] = {
-      {".mid", ttMIDI},     {".MID", ttMIDI},    {".Mid", ttMIDI},    {".miz", ttMIDI},    {".tss", ttScreenShow},
-      {".TKP", ttKeyPress}, {".rtx", ttRTTTL},   {".imy", ttiMelody}, {".emy", tteMelody}, {".kpz", ttComposer},
-      {"", ttUnknown},      {".txt", ttUnknown}, {"mid", ttUnknown},  {".midi", ttUnknown}};
-  for (const auto& [ext, type] : types) EXPECT_EQ(FileTypeOfExt(ext), type) << ext;
-  const char* const codes[] = {"R00", "R03", "R02", "R04", "R01", "", "", ""};
-  for (TTuneType type = 0; type <= ttUnknown; ++type) EXPECT_EQ(FormatCodeOfType(type), codes[type]);
-  const uint8_t bits[] = {0x01, 0x02, 0x04, 0, 0x10, 0x20, 0x40, 0};
-  for (TTuneType type = 0; type <= ttUnknown; ++type) EXPECT_EQ(TargetBit(type), bits[type]);
-}
-
-TEST(TuneTypes, ATargetFileNamesThePhoneAndHoldsTheText) {
-  TStringList lines;
-  lines.SetText("1 2 3\r\n*4 5");
-  EXPECT_EQ(TargetFileText("Nokia", "3310", lines), "Brand=Nokia\r\nModel=3310\r\n[Content]\r\n1 2 3\r\n*4 5\r\n");
-}
-
 TEST_F(MainWindowTest, EachSourceShowsItsPanelCaptionAndPathAndTheTargetsItAllows) {
   struct TCase {
     TTuneType type;
@@ -121,7 +103,7 @@ TEST_F(MainWindowTest, ATargetFileSourceShowsItsPhoneAndTheTextAfterItsHeader) {
   EXPECT_EQ(Find<TSkinEdit>("lblBrandSSource").Text(), "Nokia");
   EXPECT_EQ(Find<TSkinEdit>("lblModelSSource").Text(), "3310");
   EXPECT_EQ(Find<TSkinMemo>("mmScreenShowSource").Text(), "C4 D4\r\nE4\r\n");
-  EXPECT_EQ(w.mmScreenShow->Text(), "");  // nothing is converted from it
+  EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), "");  // nothing is converted from it
   // Without the header the names stay empty, and the first three lines go whatever they are.
   w.OpenFile(ttKeyPress, WriteFile("b.tkp", "one\r\ntwo\r\nmodel=x\r\nfour\r\n"));
   EXPECT_EQ(Find<TSkinEdit>("lblBrandKSource").Text(), "");
@@ -135,37 +117,37 @@ TEST_F(MainWindowTest, ATargetFileSourceShowsItsPhoneAndTheTextAfterItsHeader) {
 TEST_F(MainWindowTest, APageIsConvertedWhenFirstShownAndKeepsItsTextUntilTheNextOpen) {
   TfrmMain& w = Window();
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);  // no phone chosen: nothing to show
-  EXPECT_EQ(w.mmiM->Text(), "");
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
-  EXPECT_EQ(w.mmeM->Text(), "");  // only the page shown
-  w.mmiM->SetText("marker");
-  w.pgcTarget->SetActivePage(w.tseMelody);
-  EXPECT_FALSE(w.mmeM->Text().empty());
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  EXPECT_EQ(w.mmiM->Text(), "marker");  // not converted again
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttScreenShow));  // no phone chosen: nothing to show
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text(), "");
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  EXPECT_EQ(w.TargetMemo(tteMelody)->Text(), "");  // only the page shown
+  w.TargetMemo(ttiMelody)->SetText("marker");
+  w.pgcTarget->SetActivePage(w.TargetSheet(tteMelody));
+  EXPECT_FALSE(w.TargetMemo(tteMelody)->Text().empty());
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text(), "marker");  // not converted again
   // An emptied page converts on its next showing, not on a command for the page in front.
-  w.mmiM->Clear();
+  w.TargetMemo(ttiMelody)->Clear();
   Find<TAction>("actiMelody").Execute();
-  EXPECT_EQ(w.mmiM->Text(), "");
-  w.pgcTarget->SetActivePage(w.tseMelody);
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text(), "");
+  w.pgcTarget->SetActivePage(w.TargetSheet(tteMelody));
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().rfind("BEGIN:IMELODY", 0), 0u);
   // The next open empties every page; showing the tabs again brings the
   // last of them, ScreenShow, to the front.
   w.OpenFile(ttMIDI, WriteFile("b.mid", SixtyFiveSecondFile()));
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);
-  EXPECT_EQ(w.mmeM->Text(), "");
-  EXPECT_EQ(w.mmiM->Text(), "");
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  EXPECT_EQ(w.mmiM->Text().rfind("BEGIN:IMELODY", 0), 0u);
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttScreenShow));
+  EXPECT_EQ(w.TargetMemo(tteMelody)->Text(), "");
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text(), "");
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().rfind("BEGIN:IMELODY", 0), 0u);
   // The page is the new file's, not the one before.
   std::string fromMidi;
   ASSERT_EQ(RingToRing(w.SourceLines().Text(), "R04", "R03", fromMidi), 0);
   TStringList expected;
   expected.SetText(fromMidi);
-  EXPECT_EQ(w.mmiM->Lines().Lines(), expected.Lines());
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Lines().Lines(), expected.Lines());
 }
 
 TEST_F(MainWindowTest, AConvertCommandShowsAHiddenTabAndConvertsItsPage) {
@@ -173,10 +155,10 @@ TEST_F(MainWindowTest, AConvertCommandShowsAHiddenTabAndConvertsItsPage) {
   TfrmMain& w = Window();
   const std::string melody = Converted("R03");
   w.OpenFile(ttiMelody, WriteFile("a.imy", melody));
-  EXPECT_FALSE(w.tsRTTTL->TabVisible());
+  EXPECT_FALSE(w.TargetSheet(ttRTTTL)->TabVisible());
   Find<TAction>("actRTTTL").Execute();
-  EXPECT_TRUE(w.tsRTTTL->TabVisible());
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsRTTTL);
+  EXPECT_TRUE(w.TargetSheet(ttRTTTL)->TabVisible());
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttRTTTL));
   std::string rtttl;
   TStringList lines;
   lines.SetText(melody);
@@ -184,15 +166,15 @@ TEST_F(MainWindowTest, AConvertCommandShowsAHiddenTabAndConvertsItsPage) {
   EXPECT_FALSE(rtttl.empty());
   TStringList shown;
   shown.SetText(rtttl);
-  EXPECT_EQ(w.mmRTTTL->Lines().Lines(), shown.Lines());
+  EXPECT_EQ(w.TargetMemo(ttRTTTL)->Lines().Lines(), shown.Lines());
 }
 
 TEST_F(MainWindowTest, AFileThatCannotBeReadLeavesTheCurrentSourceAsItWas) {
   TfrmMain& w = Window();
   const std::string tune = WriteFile("a.rtx", kRtttl);
   w.OpenFile(ttRTTTL, tune);
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  const std::string converted = w.mmiM->Text();
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  const std::string converted = w.TargetMemo(ttiMelody)->Text();
   EXPECT_THROW(w.OpenFile(tteMelody, Folder() + "missing.emy"), EFOpenError);
   // A file far beyond any tune is refused before it is read: 200 MB of
   // RTTTL took minutes and gigabytes to convert.
@@ -210,16 +192,16 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadLeavesTheCurrentSourceAsItWas) {
   EXPECT_EQ(w.SourceFile(), tune);
   EXPECT_EQ(w.SourceLines().Text(), std::string(kRtttl));
   EXPECT_EQ(w.TargetMask(), 0x76);
-  EXPECT_EQ(w.mmiM->Text(), converted);
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text(), converted);
   EXPECT_EQ(w.gbSource->Caption(), "Source Format - RTTTL");
   EXPECT_EQ(w.stbMain->Panels().Items(0)->Text(), " " + tune);
-  EXPECT_FALSE(w.tsRTTTL->TabVisible());
+  EXPECT_FALSE(w.TargetSheet(ttRTTTL)->TabVisible());
   // A page shown after the failures converts the source that stayed.
-  w.mmeM->Clear();
-  w.pgcTarget->SetActivePage(w.tseMelody);
+  w.TargetMemo(tteMelody)->Clear();
+  w.pgcTarget->SetActivePage(w.TargetSheet(tteMelody));
   TStringList expected;
   expected.SetText(Converted("R02"));
-  EXPECT_EQ(w.mmeM->Lines().Lines(), expected.Lines());
+  EXPECT_EQ(w.TargetMemo(tteMelody)->Lines().Lines(), expected.Lines());
 }
 
 TEST_F(MainWindowTest, HostileSourcesOpenAsFarAsTheyGoOrAreRefusedWithoutHarm) {

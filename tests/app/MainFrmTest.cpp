@@ -47,15 +47,16 @@ TEST_F(MainWindowTest, StartsWithThePagesTheOptionsShowScreenShowActiveAndAFilte
   const char* const order[] = {"tsScreenShow", "tsKeypress", "tsRTTTL", "tsComposer", "tsiMelody", "tseMelody"};
   ASSERT_EQ(w.pgcTarget->PageCount(), 6);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(w.pgcTarget->Pages(i)->Name(), order[i]);
-  for (TSkinTabSheet* hidden : {w.tsRTTTL, w.tsComposer}) {
+  for (TSkinTabSheet* hidden : {w.TargetSheet(ttRTTTL), w.TargetSheet(ttComposer)}) {
     EXPECT_FALSE(hidden->TabVisible()) << hidden->Name();
     EXPECT_FALSE(hidden->Visible()) << hidden->Name();
   }
-  for (TSkinTabSheet* shown : {w.tsScreenShow, w.tsKeypress, w.tsiMelody, w.tseMelody})
+  for (TSkinTabSheet* shown :
+       {w.TargetSheet(ttScreenShow), w.TargetSheet(ttKeyPress), w.TargetSheet(ttiMelody), w.TargetSheet(tteMelody)})
     EXPECT_TRUE(shown->TabVisible()) << shown->Name();
   // The tabs are shown in the order RTTTL ... ScreenShow, and showing a tab selects its page.
-  EXPECT_EQ(w.pgcTarget->ActivePage(), w.tsScreenShow);
-  EXPECT_EQ(FrontPanel(*w.gbSource), w.pnlMIDISource);
+  EXPECT_EQ(w.pgcTarget->ActivePage(), w.TargetSheet(ttScreenShow));
+  EXPECT_EQ(FrontPanel(*w.gbSource), &Find<TControl>("pnlMIDISource"));
   EXPECT_EQ(w.stbMain->Panels().Items(1)->Text().rfind("Carolune v1.0 - ", 0), 0u);
   EXPECT_EQ(Find<TAction>("actPaste").ShortCut(), scCtrl | 'P');
   EXPECT_EQ(Find<TSkinButton>("btnMIDIStop").Hint(), "Stop");
@@ -77,13 +78,13 @@ TEST_F(MainWindowTest, TheTargetMemosFillTheirOwnPagesThroughResizes) {
     const TControl& page = *memo.Parent();
     return memo.BoundsRect() == Bounds(8, top, page.Width() - 16, page.Height() - top - 8);
   };
-  EXPECT_TRUE(fills(*w.mmKeyPress, 80));
-  EXPECT_TRUE(fills(*w.mmScreenShow, 80));
-  EXPECT_TRUE(fills(*w.mmiM, 8));
+  EXPECT_TRUE(fills(*w.TargetMemo(ttKeyPress), 80));
+  EXPECT_TRUE(fills(*w.TargetMemo(ttScreenShow), 80));
+  EXPECT_TRUE(fills(*w.TargetMemo(ttiMelody), 8));
   Find<TAction>("actRTTTL").Execute();  // a page hidden during the resize
-  ASSERT_TRUE(w.tsRTTTL->Visible());
-  EXPECT_EQ(w.tsRTTTL->BoundsRect(), w.tsiMelody->BoundsRect());
-  EXPECT_TRUE(fills(*w.mmRTTTL, 8));
+  ASSERT_TRUE(w.TargetSheet(ttRTTTL)->Visible());
+  EXPECT_EQ(w.TargetSheet(ttRTTTL)->BoundsRect(), w.TargetSheet(ttiMelody)->BoundsRect());
+  EXPECT_TRUE(fills(*w.TargetMemo(ttRTTTL), 8));
 }
 
 TEST_F(MainWindowTest, AStartUpStepThatFailsIsReportedAndTheLaterOnesStillRun) {
@@ -156,17 +157,17 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
   TfrmMain& w = Window();
   QGuiApplication::clipboard()->clear();
   Idle();
-  EXPECT_FALSE(w.btnMIDIPlay->Enabled());
-  EXPECT_FALSE(w.btnMIDIStop->Enabled());
+  EXPECT_FALSE(w.Preview().btnMIDIPlay->Enabled());
+  EXPECT_FALSE(w.Preview().btnMIDIStop->Enabled());
   EXPECT_TRUE(w.actSave->Enabled());  // a tab is visible, though nothing is open
   EXPECT_TRUE(w.actSaveAs->Enabled());
   EXPECT_TRUE(Find<TMenuItem>("actScreenShow1").Checked());
   EXPECT_FALSE(Find<TMenuItem>("RTTTL1").Checked());
 
   // An editable target memo with a selection.
-  w.pgcTarget->SetActivePage(w.tsRTTTL);
-  w.mmRTTTL->SetText("first line");
-  Focus(w, *w.mmRTTTL);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
+  w.TargetMemo(ttRTTTL)->SetText("first line");
+  Focus(w, *w.TargetMemo(ttRTTTL));
   Idle();
   EXPECT_TRUE(Find<TMenuItem>("RTTTL1").Checked());
   EXPECT_FALSE(Find<TMenuItem>("actScreenShow1").Checked());
@@ -193,9 +194,9 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
   EXPECT_FALSE(w.actCut->Enabled());
 
   // Anything but a memo: no Edit command.
-  w.pgcTarget->SetActivePage(w.tsScreenShow);
-  Focus(w, *w.cmbMMSMobile);
-  ASSERT_EQ(w.ActiveControl(), w.cmbMMSMobile);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttScreenShow));
+  Focus(w, *w.PhonePages().cmbMMSMobile);
+  ASSERT_EQ(w.ActiveControl(), w.PhonePages().cmbMMSMobile);
   Idle();
   for (TAction* action : {w.actCut, w.actCopy, w.actPaste, w.actSelectAll}) EXPECT_FALSE(action->Enabled());
 
@@ -210,15 +211,15 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
 TEST_F(MainWindowTest, PasteAndCutWorkOnTheActiveMemo) {
   TfrmMain& w = Window();
   QGuiApplication::clipboard()->setText("pasted");
-  w.mmiM->SetText("abc");
-  w.pgcTarget->SetActivePage(w.tsiMelody);
-  Focus(w, *w.mmiM);
+  w.TargetMemo(ttiMelody)->SetText("abc");
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttiMelody));
+  Focus(w, *w.TargetMemo(ttiMelody));
   Find<TAction>("actPaste").Execute();
-  EXPECT_EQ(w.mmiM->Text().find("pasted") != std::string::npos, true);
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().find("pasted") != std::string::npos, true);
   w.actSelectAll->Execute();
   Idle();
   EXPECT_TRUE(w.actCut->Execute());
-  EXPECT_EQ(w.mmiM->Text(), "");
+  EXPECT_EQ(w.TargetMemo(ttiMelody)->Text(), "");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString().find("pasted") != std::string::npos, true);
   w.Hide();
 }
@@ -265,7 +266,7 @@ TEST_F(MainWindowTest, TheFilterEditorRunsModallyOnANewFilterAndTheListsFollowWh
   Find<TAction>("actFilterEditor").Execute();
   EXPECT_EQ(caption, "Carolune Dravik - untitled");
   for (int i = 0; i < ScreenFormCount(); ++i) EXPECT_EQ(dynamic_cast<TfrmDravik*>(ScreenForms(i)), nullptr);
-  EXPECT_EQ(w.cmbKpsMobile->Items().Lines(), std::vector<std::string>{"Sendo"});
+  EXPECT_EQ(w.PhonePages().cmbKpsMobile->Items().Lines(), std::vector<std::string>{"Sendo"});
 }
 
 TEST_F(MainWindowTest, ARecentFileThatIsGoneEndsInTheErrorBoxAndTheSourceStays) {
