@@ -1,0 +1,62 @@
+// The tokens of a form description (the format is shown in
+// windowing/FormReader.h): identifiers, numbers, 'strings' with #nn
+// character codes, {hex data} and single symbols, each with the line it
+// starts on. It needs nothing of the windowing layer, whose reader reads
+// descriptions through it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "SysUtils.h"
+
+// A description that cannot be read; the message names the form and the line.
+class EFormError : public Exception {
+  using Exception::Exception;
+};
+
+// How deeply objects and collections may nest in a description.
+constexpr int kMaxFormNesting = 64;
+
+enum class TFormTokenKind { End, Ident, Integer, String, Binary, Symbol };
+
+struct TFormToken {
+  TFormTokenKind Kind = TFormTokenKind::End;
+  std::string Text;  // identifier, digits, string value, binary bytes, symbol
+  int Line = 1;
+};
+
+// Splits the text into tokens; a malformed token is an error at its line.
+class TFormScanner {
+ public:
+  TFormScanner(const std::string& text, std::string formName);
+
+  const TFormToken& Current() const { return FToken; }
+  int Line() const { return FToken.Line; }
+  // The name errors give the form: the root object's, once it is read.
+  void SetFormName(const std::string& name) { FFormName = name; }
+
+  [[noreturn]] void Fail(const std::string& message, int line) const;
+  [[noreturn]] void Fail(const std::string& message) const { Fail(message, FToken.Line); }
+
+  void Next();
+
+  bool IsSymbol(char symbol) const { return FToken.Kind == TFormTokenKind::Symbol && FToken.Text[0] == symbol; }
+  bool IsIdent(const char* word) const { return FToken.Kind == TFormTokenKind::Ident && SameText(FToken.Text, word); }
+
+  void Expect(char symbol);
+  std::string ExpectIdent();
+
+ private:
+  void SkipBlanks();
+  void ReadIdent();
+  void ReadNumber();
+  void ReadString();
+  void ReadBinary();
+
+  const std::string& FText;
+  std::string FFormName;
+  size_t FPos = 0;
+  int FLine = 1;
+  TFormToken FToken;
+};
