@@ -10,8 +10,8 @@ bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 
 
 }  // namespace
 
-TFormScanner::TFormScanner(const std::string& text, std::string formName)
-    : FText(text), FFormName(std::move(formName)) {
+TFormScanner::TFormScanner(const std::string& text, std::string formName, TFormBinaryData binary)
+    : FText(text), FFormName(std::move(formName)), FBinary(binary) {
   Next();
 }
 
@@ -137,7 +137,7 @@ void TFormScanner::ReadBinary() {
       ++FLine;
       continue;
     }
-    if (static_cast<unsigned char>(c) <= ' ') continue;
+    if (FBinary == TFormBinaryData::Skipped || static_cast<unsigned char>(c) <= ' ') continue;
     if (!std::isxdigit(static_cast<unsigned char>(c))) Fail("Invalid binary data");
     const int digit = IsDigit(c) ? c - '0' : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
     if (high < 0) {

@@ -1,8 +1,8 @@
 // The tokens of a form description (the format is shown in
 // windowing/FormReader.h): identifiers, numbers, 'strings' with #nn
 // character codes, {hex data} and single symbols, each with the line it
-// starts on. It needs nothing of the windowing layer, whose reader reads
-// descriptions through it.
+// starts on. The windowing layer's reader and the form compiler, a build
+// tool without the windowing layer, read descriptions through it.
 #pragma once
 
 #include <cstddef>
@@ -26,10 +26,15 @@ struct TFormToken {
   int Line = 1;
 };
 
+// What {...} holds: bytes in hex, or (for a reader that needs no binary
+// values, such as the form compiler reading descriptions whose pictures
+// are still written "{bitmap NAME}") any text up to the closing brace.
+enum class TFormBinaryData { Hex, Skipped };
+
 // Splits the text into tokens; a malformed token is an error at its line.
 class TFormScanner {
  public:
-  TFormScanner(const std::string& text, std::string formName);
+  TFormScanner(const std::string& text, std::string formName, TFormBinaryData binary = TFormBinaryData::Hex);
 
   const TFormToken& Current() const { return FToken; }
   int Line() const { return FToken.Line; }
@@ -56,6 +61,7 @@ class TFormScanner {
 
   const std::string& FText;
   std::string FFormName;
+  TFormBinaryData FBinary;
   size_t FPos = 0;
   int FLine = 1;
   TFormToken FToken;
