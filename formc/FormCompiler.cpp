@@ -72,32 +72,21 @@ class TDesignReader {
  private:
   // Properties and nested objects up to "end".
   void ReadBody(int depth) {
-    for (;;) {
-      if (FScanner.IsIdent("end")) {
-        FScanner.Next();
-        return;
-      }
-      if (FScanner.Current().Kind == TFormTokenKind::End) FScanner.Fail("'end' expected");
-      if (FScanner.IsIdent("object"))
-        ReadChild(depth);
-      else
-        ReadProperty(depth);
-    }
+    FScanner.ReadBody([&] { ReadChild(depth); }, [&] { ReadProperty(depth); });
   }
 
   void ReadChild(int depth) {
     if (depth >= kMaxFormNesting) FScanner.Fail("Objects nested too deeply");
-    const int line = FScanner.Line();
-    FScanner.Next();
-    const std::string name = FScanner.ExpectIdent();
-    FScanner.Expect(':');
-    const std::string className = FScanner.ExpectIdent();
-    const TFormClass* formClass = FindFormClass(className);
-    if (!formClass) FScanner.Fail("Class " + className + " is not in the form compiler's table (FormClasses)", line);
-    CheckCppName(name, line);
+    const TFormObject object = FScanner.ReadObjectHead();
+    const std::string& name = object.Name;
+    const TFormClass* formClass = FindFormClass(object.ClassName);
+    if (!formClass)
+      FScanner.Fail("Class " + object.ClassName + " is not in the form compiler's table (FormClasses)", object.Line);
+    CheckCppName(name, object.Line);
     if (name == FDesign.ClassName() || name == "LoadDesign")
-      FScanner.Fail("The name " + name + " is the form compiler's own", line);
-    if (!FNames.insert(UpperCase(name)).second) FScanner.Fail("A component named " + name + " already exists", line);
+      FScanner.Fail("The name " + name + " is the form compiler's own", object.Line);
+    if (!FNames.insert(UpperCase(name)).second)
+      FScanner.Fail("A component named " + name + " already exists", object.Line);
     FDesign.Components.push_back({name, formClass});
     ReadBody(depth + 1);
   }

@@ -54,6 +54,16 @@ std::string TFormScanner::ExpectIdent() {
   return text;
 }
 
+TFormObject TFormScanner::ReadObjectHead() {
+  TFormObject object;
+  object.Line = Line();
+  Next();
+  object.Name = ExpectIdent();
+  Expect(':');
+  object.ClassName = ExpectIdent();
+  return object;
+}
+
 void TFormScanner::SkipBlanks() {
   while (FPos < FText.size()) {
     const char c = FText[FPos];

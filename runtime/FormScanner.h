@@ -31,6 +31,13 @@ struct TFormToken {
 // are still written "{bitmap NAME}") any text up to the closing brace.
 enum class TFormBinaryData { Hex, Skipped };
 
+// The head of a nested object: "object Name: Class".
+struct TFormObject {
+  std::string Name;
+  std::string ClassName;
+  int Line;  // of "object"
+};
+
 // Splits the text into tokens; a malformed token is an error at its line.
 class TFormScanner {
  public:
@@ -51,6 +58,26 @@ class TFormScanner {
 
   void Expect(char symbol);
   std::string ExpectIdent();
+
+  // Reads the head of a nested object, standing on "object".
+  TFormObject ReadObjectHead();
+  // Reads an object's body up to and with its "end": nested() for each
+  // object it holds, standing on "object", and property() for each of its
+  // properties, standing on the property's name.
+  template <class N, class P>
+  void ReadBody(N nested, P property) {
+    for (;;) {
+      if (IsIdent("end")) {
+        Next();
+        return;
+      }
+      if (FToken.Kind == TFormTokenKind::End) Fail("'end' expected");
+      if (IsIdent("object"))
+        nested();
+      else
+        property();
+    }
+  }
 
  private:
   void SkipBlanks();

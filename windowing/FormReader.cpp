@@ -81,41 +81,27 @@ class Reader {
 
   // Properties and nested objects up to "end".
   void ReadBody(TComponent& component, TPersistent& published, int depth) {
-    for (;;) {
-      if (FScanner.IsIdent("end")) {
-        FScanner.Next();
-        return;
-      }
-      if (FScanner.Current().Kind == TFormTokenKind::End) FScanner.Fail("'end' expected");
-      if (FScanner.IsIdent("object"))
-        ReadChild(component, depth);
-      else
-        ReadProperty(published, depth);
-    }
+    FScanner.ReadBody([&] { ReadChild(component, depth); }, [&] { ReadProperty(published, depth); });
   }
 
   void ReadChild(TComponent& parent, int depth) {
     if (depth >= kMaxFormNesting) FScanner.Fail("Objects nested too deeply");
-    const int line = FScanner.Line();
-    FScanner.Next();
-    const std::string name = FScanner.ExpectIdent();
-    FScanner.Expect(':');
-    const std::string className = FScanner.ExpectIdent();
-    const TClassInfo* info = FindClass(className);
-    if (!info) FScanner.Fail("Class " + className + " not found", line);
-    if (!info->Create) FScanner.Fail("Class " + className + " cannot be created", line);
-    if (FRoot.FindComponent(name) || SameText(FRoot.Name(), name))
-      FScanner.Fail("A component named " + name + " already exists", line);
+    const TFormObject object = FScanner.ReadObjectHead();
+    const TClassInfo* info = FindClass(object.ClassName);
+    if (!info) FScanner.Fail("Class " + object.ClassName + " not found", object.Line);
+    if (!info->Create) FScanner.Fail("Class " + object.ClassName + " cannot be created", object.Line);
+    if (FRoot.FindComponent(object.Name) || SameText(FRoot.Name(), object.Name))
+      FScanner.Fail("A component named " + object.Name + " already exists", object.Line);
     TComponent* child = nullptr;
-    Guard(line, [&] { child = info->Create(&FRoot); });
+    Guard(object.Line, [&] { child = info->Create(&FRoot); });
     child->SetLoading(true);
     FLoaded.push_back(child);
-    Guard(line, [&] {
-      child->SetName(name);
+    Guard(object.Line, [&] {
+      child->SetName(object.Name);
       Attach(*child, parent);
     });
     TPersistent* published = Published(child);
-    if (!published) FScanner.Fail("Class " + className + " has no published properties", line);
+    if (!published) FScanner.Fail("Class " + object.ClassName + " has no published properties", object.Line);
     ReadBody(*child, *published, depth + 1);
   }
 
