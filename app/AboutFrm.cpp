@@ -1,15 +1,10 @@
 #include "AboutFrm.h"
 
-#include "FormResources.h"
-#include "SkinButton.h"
-#include "SkinForm.h"
+#include "SkinMgr.h"
 
 TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
-  AddHandler("btnExitClick", &TfrmAbout::btnExitClick);
-  LoadDescription(LoadFormResource("TFRMABOUT"));
-  skinForm1 = &Named<TSkinForm>("skinForm1");
-  btnExit = &Named<TSkinButton>("btnExit");
+  LoadDesign(*this);
 }
 
 const TClassInfo& TfrmAbout::StaticClassInfo() {

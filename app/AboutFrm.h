@@ -3,11 +3,9 @@
 #pragma once
 
 #include "Form.h"
+#include "app/AboutFrm.dfm.h"
 
-class TSkinButton;
-class TSkinForm;
-
-class TfrmAbout : public TForm {
+class TfrmAbout : public TForm, public TfrmAboutDesign {
  public:
   explicit TfrmAbout(TComponent* owner);
 
@@ -15,9 +13,6 @@ class TfrmAbout : public TForm {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   void btnExitClick(TComponent* Sender);
-
-  TSkinForm* skinForm1;
-  TSkinButton* btnExit;
 };
 
 // Shows the about box modally and frees it when it closes.

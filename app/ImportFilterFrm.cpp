@@ -1,29 +1,12 @@
 #include "ImportFilterFrm.h"
 
 #include "CaroluneHelp.h"
-#include "FormResources.h"
-#include "Image.h"
-#include "Label.h"
-#include "SkinButton.h"
-#include "SkinEdit.h"
-#include "SkinForm.h"
-#include "SkinMemo.h"
+#include "SkinMgr.h"
 #include "VeskaroGlimaraCommon.h"
 
 TfrmImportFilter::TfrmImportFilter(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
-  AddHandler("btnHelpClick", &TfrmImportFilter::btnHelpClick);
-  LoadDescription(LoadFormResource("TFRMIMPORTFILTER"));
-  skinForm1 = &Named<TSkinForm>("skinForm1");
-  Image1 = &Named<TImage>("Image1");
-  lblTips = &Named<TLabel>("lblTips");
-  lblBrandC = &Named<TSkinEdit>("lblBrandC");
-  lblModelC = &Named<TSkinEdit>("lblModelC");
-  lblAuthorC = &Named<TSkinEdit>("lblAuthorC");
-  lblDescC = &Named<TSkinMemo>("lblDescC");
-  btnHelp = &Named<TSkinButton>("btnHelp");
-  btnOK = &Named<TSkinButton>("btnOK");
-  btnCancel = &Named<TSkinButton>("btnCancel");
+  LoadDesign(*this);
 }
 
 const TClassInfo& TfrmImportFilter::StaticClassInfo() {

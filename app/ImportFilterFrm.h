@@ -8,15 +8,9 @@
 #include "FilterAccess.h"
 #include "Form.h"
 #include "StringList.h"
+#include "app/ImportFilterFrm.dfm.h"
 
-class TImage;
-class TLabel;
-class TSkinButton;
-class TSkinEdit;
-class TSkinForm;
-class TSkinMemo;
-
-class TfrmImportFilter : public TForm {
+class TfrmImportFilter : public TForm, public TfrmImportFilterDesign {
  public:
   explicit TfrmImportFilter(TComponent* owner);
 
@@ -28,17 +22,6 @@ class TfrmImportFilter : public TForm {
            const std::string& author);
 
   void btnHelpClick(TComponent* Sender);
-
-  TSkinForm* skinForm1;
-  TImage* Image1;
-  TLabel* lblTips;
-  TSkinEdit* lblBrandC;
-  TSkinEdit* lblModelC;
-  TSkinEdit* lblAuthorC;
-  TSkinMemo* lblDescC;
-  TSkinButton* btnHelp;
-  TSkinButton* btnOK;
-  TSkinButton* btnCancel;
 };
 
 // Asks for each file, in the order given, whether to add it to the filter

@@ -6,18 +6,8 @@
 
 #include "CaroluneHelp.h"
 #include "CaroluneOptions.h"
-#include "FormResources.h"
 #include "Shell.h"
-#include "SkinButton.h"
-#include "SkinComboBox.h"
-#include "SkinEdit.h"
-#include "SkinForm.h"
-#include "SkinGrid.h"
-#include "SkinGroupBox.h"
-#include "SkinImagePanel.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
-#include "SkinTreeView.h"
+#include "SkinMgr.h"
 #include "VeskaroGlimaraCommon.h"
 
 namespace {
@@ -75,23 +65,7 @@ class TReloadHook {
 
 TfrmOptions::TfrmOptions(TComponent* owner) : TForm(owner), Options(CaroluneOption.get()) {
   RegisterSkinClasses();
-  AddHandler("FormCreate", &TfrmOptions::FormCreate);
-  AddHandler("tvCateChange", &TfrmOptions::tvCateChange);
-  AddHandler("grdListClick", &TfrmOptions::grdListClick);
-  AddHandler("grdListDrawCell", &TfrmOptions::grdListDrawCell);
-  AddHandler("btnImportClick", &TfrmOptions::btnImportClick);
-  AddHandler("btnImportFiltersClick", &TfrmOptions::btnImportFiltersClick);
-  AddHandler("btnNewClick", &TfrmOptions::btnNewClick);
-  AddHandler("btnCreateNewFiltersClick", &TfrmOptions::btnCreateNewFiltersClick);
-  AddHandler("btnDownLoadFiltersClick", &TfrmOptions::btnDownLoadFiltersClick);
-  AddHandler("btnShowScreenShowFiltersClick", &TfrmOptions::btnShowScreenShowFiltersClick);
-  AddHandler("btnShowKeyPressFiltersClick", &TfrmOptions::btnShowKeyPressFiltersClick);
-  AddHandler("btnDelClick", &TfrmOptions::btnDelClick);
-  AddHandler("btnHelpClick", &TfrmOptions::btnHelpClick);
-  AddHandler("btnOKClick", &TfrmOptions::btnOKClick);
-  AddHandler("cbxDefaultMobileClick", &TfrmOptions::cbxDefaultMobileClick);
-  AddHandler("cbxBrandListChange", &TfrmOptions::cbxBrandListChange);
-  LoadDescription(LoadFormResource("TFRMOPTIONS"));
+  LoadDesign(*this);
 }
 
 // The tree and the grid report to handlers that use the components.
@@ -100,37 +74,6 @@ TfrmOptions::~TfrmOptions() { BeforeDestruction(); }
 const TClassInfo& TfrmOptions::StaticClassInfo() {
   static const auto info = DefineClass<TfrmOptions>("TfrmOptions", TForm::StaticClassInfo(), nullptr);
   return *info;
-}
-
-void TfrmOptions::FindComponents() {
-  skinForm1 = &Named<TSkinForm>("skinForm1");
-  tvCate = &Named<TSkinTreeView>("tvCate");
-  pnlGeneral = &Named<TSkinImagePanel>("pnlGeneral");
-  cbxDefaultMobile = &Named<TSkinCheckBox>("cbxDefaultMobile");
-  gbxDefaultMobile = &Named<TSkinGroupBox>("gbxDefaultMobile");
-  cbxBrandList = &Named<TSkinComboBox>("cbxBrandList");
-  cbxModelList = &Named<TSkinComboBox>("cbxModelList");
-  pnlCon = &Named<TSkinImagePanel>("pnlCon");
-  cbxScreenShow = &Named<TSkinCheckBox>("cbxScreenShow");
-  cbxKeyPress = &Named<TSkinCheckBox>("cbxKeyPress");
-  cbxRTTTL = &Named<TSkinCheckBox>("cbxRTTTL");
-  cbxiMelody = &Named<TSkinCheckBox>("cbxiMelody");
-  cbxeMelody = &Named<TSkinCheckBox>("cbxeMelody");
-  cbxComposer = &Named<TSkinCheckBox>("cbxComposer");
-  pnlFilters = &Named<TSkinImagePanel>("pnlFilters");
-  pnlFilter = &Named<TSkinImagePanel>("pnlFilter");
-  pgcMain = &Named<TSkinPageControl>("pgcMain");
-  grdList = &Named<TSkinStringGrid>("grdList");
-  lblBrandC = &Named<TSkinEdit>("lblBrandC");
-  lblModelC = &Named<TSkinEdit>("lblModelC");
-  lblAuthorC = &Named<TSkinEdit>("lblAuthorC");
-  lblDescC = &Named<TSkinMemo>("lblDescC");
-  btnImport = &Named<TSkinButton>("btnImport");
-  btnDel = &Named<TSkinButton>("btnDel");
-  btnNew = &Named<TSkinButton>("btnNew");
-  btnHelp = &Named<TSkinButton>("btnHelp");
-  btnOK = &Named<TSkinButton>("btnOK");
-  btnCancel = &Named<TSkinButton>("btnCancel");
 }
 
 TModalResult TfrmOptions::ShowOptions() {
@@ -155,7 +98,6 @@ TModalResult TfrmOptions::ShowFilters() {
 }
 
 void TfrmOptions::FormCreate(TComponent*) {
-  FindComponents();
   for (int i = 0; i < tvCate->Items().Count(); ++i) tvCate->Items().Item(i)->Expand(true);
   gbxDefaultMobile->Font().Assign(Font());
   grdList->Font().Assign(Font());

@@ -12,24 +12,13 @@
 #include "Form.h"
 #include "SkinDlg.h"
 #include "StringGrid.h"
+#include "app/OptionFrm.dfm.h"
 
 class TCaroluneOption;
 class TCanvas;
-class TLabel;
-class TSkinButton;
-class TSkinCheckBox;
-class TSkinComboBox;
-class TSkinEdit;
-class TSkinForm;
-class TSkinGroupBox;
-class TSkinImagePanel;
-class TSkinMemo;
-class TSkinPageControl;
-class TSkinStringGrid;
-class TSkinTreeView;
 class TTreeNode;
 
-class TfrmOptions : public TForm {
+class TfrmOptions : public TForm, public TfrmOptionsDesign {
  public:
   explicit TfrmOptions(TComponent* owner);
   ~TfrmOptions() override;
@@ -82,37 +71,7 @@ class TfrmOptions : public TForm {
   void cbxDefaultMobileClick(TComponent* Sender);
   void cbxBrandListChange(TComponent* Sender);
 
-  TSkinForm* skinForm1 = nullptr;
-  TSkinTreeView* tvCate = nullptr;
-  TSkinImagePanel* pnlGeneral = nullptr;
-  TSkinCheckBox* cbxDefaultMobile = nullptr;
-  TSkinGroupBox* gbxDefaultMobile = nullptr;
-  TSkinComboBox* cbxBrandList = nullptr;
-  TSkinComboBox* cbxModelList = nullptr;
-  TSkinImagePanel* pnlCon = nullptr;
-  TSkinCheckBox* cbxScreenShow = nullptr;
-  TSkinCheckBox* cbxKeyPress = nullptr;
-  TSkinCheckBox* cbxRTTTL = nullptr;
-  TSkinCheckBox* cbxiMelody = nullptr;
-  TSkinCheckBox* cbxeMelody = nullptr;
-  TSkinCheckBox* cbxComposer = nullptr;
-  TSkinImagePanel* pnlFilters = nullptr;
-  TSkinImagePanel* pnlFilter = nullptr;
-  TSkinPageControl* pgcMain = nullptr;
-  TSkinStringGrid* grdList = nullptr;
-  TSkinEdit* lblBrandC = nullptr;
-  TSkinEdit* lblModelC = nullptr;
-  TSkinEdit* lblAuthorC = nullptr;
-  TSkinMemo* lblDescC = nullptr;
-  TSkinButton* btnImport = nullptr;
-  TSkinButton* btnDel = nullptr;
-  TSkinButton* btnNew = nullptr;
-  TSkinButton* btnHelp = nullptr;
-  TSkinButton* btnOK = nullptr;
-  TSkinButton* btnCancel = nullptr;
-
  private:
-  void FindComponents();
   // The list the grid shows, or null.
   TFilterCfgList* GridList() const;
   // The filter of the grid's current row (row r holds item r - 1), or null.

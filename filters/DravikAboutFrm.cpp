@@ -1,14 +1,12 @@
 #include "DravikAboutFrm.h"
 
 #include "FormReader.h"
-#include "FormResources.h"
 #include "SkinMgr.h"
 
 TfrmDravikAbout::TfrmDravikAbout(TComponent* owner) : TForm(owner) {
   RegisterWindowingClasses();
   RegisterSkinClasses();
-  AddHandler("btnExitClick", &TfrmDravikAbout::btnExitClick);
-  LoadDescription(LoadFormResource("TFRMDRAVIKABOUT"));
+  LoadDesign(*this);
 }
 
 TfrmDravikAbout::~TfrmDravikAbout() { BeforeDestruction(); }

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "Form.h"
+#include "filters/DravikAboutFrm.dfm.h"
 
-class TfrmDravikAbout : public TForm {
+class TfrmDravikAbout : public TForm, public TfrmDravikAboutDesign {
  public:
   explicit TfrmDravikAbout(TComponent* owner);
   ~TfrmDravikAbout() override;

@@ -10,7 +10,6 @@
 #include "Dialogs.h"
 #include "DravikAboutFrm.h"
 #include "FormReader.h"
-#include "FormResources.h"
 #include "Shell.h"
 #include "SkinButton.h"
 #include "SkinComboBox.h"
@@ -43,21 +42,21 @@ const std::array<const char*, 5> kInitialOrder = {"Note Mapper", "Octave Mapper"
 // The tree's nodes, each with the panel it brings to the front.
 struct TCategory {
   const char* Node;
-  const char* Panel;
+  TSkinImagePanel* TfrmDravikDesign::*Panel;
 };
 const std::array<TCategory, 12> kCategories = {{
-    {"General", "pnlGeneral"},
-    {"Filter Info", "pnlFilterInfo"},
-    {"Author Info", "pnlAuthorInfo"},
-    {"Filter Option", "pnlFilterOptions"},
-    {"Default Options", "pnlDefaultOption"},
-    {"Remember State Options", "pnlRememberStateOption"},
-    {"Note Mapper", "pnlNoteMapper"},
-    {"Sharp Mapper", "pnlSharpMapper"},
-    {"Dot Duration Mapper", "pnlDotDurationMapper"},
-    {"Duration Mapper", "pnlDurationMapper"},
-    {"Octave Mapper", "pnlOctaveMapper"},
-    {"Mapper Order", "pnlMapperOrder"},
+    {"General", &TfrmDravikDesign::pnlGeneral},
+    {"Filter Info", &TfrmDravikDesign::pnlFilterInfo},
+    {"Author Info", &TfrmDravikDesign::pnlAuthorInfo},
+    {"Filter Option", &TfrmDravikDesign::pnlFilterOptions},
+    {"Default Options", &TfrmDravikDesign::pnlDefaultOption},
+    {"Remember State Options", &TfrmDravikDesign::pnlRememberStateOption},
+    {"Note Mapper", &TfrmDravikDesign::pnlNoteMapper},
+    {"Sharp Mapper", &TfrmDravikDesign::pnlSharpMapper},
+    {"Dot Duration Mapper", &TfrmDravikDesign::pnlDotDurationMapper},
+    {"Duration Mapper", &TfrmDravikDesign::pnlDurationMapper},
+    {"Octave Mapper", &TfrmDravikDesign::pnlOctaveMapper},
+    {"Mapper Order", &TfrmDravikDesign::pnlMapperOrder},
 }};
 
 std::string NewFilterIdentifier() { return QUuid::createUuid().toString(QUuid::WithBraces).toUpper().toStdString(); }
@@ -105,37 +104,7 @@ int MapperIdOfName(const std::string& name) {
 TfrmDravik::TfrmDravik(TComponent* owner) : TForm(owner) {
   RegisterWindowingClasses();
   RegisterSkinClasses();
-  AddHandler("FormCreate", &TfrmDravik::FormCreate);
-  AddHandler("FormDestroy", &TfrmDravik::FormDestroy);
-  AddHandler("FormResize", &TfrmDravik::FormResize);
-  AddHandler("tvCateChange", &TfrmDravik::tvCateChange);
-  AddHandler("btnFilterInfoClick", &TfrmDravik::btnFilterInfoClick);
-  AddHandler("btnAuthorInfoClick", &TfrmDravik::btnAuthorInfoClick);
-  AddHandler("skinButton1Click", &TfrmDravik::skinButton1Click);
-  AddHandler("skinButton2Click", &TfrmDravik::skinButton2Click);
-  AddHandler("skinButton3Click", &TfrmDravik::skinButton3Click);
-  AddHandler("skinButton4Click", &TfrmDravik::skinButton4Click);
-  AddHandler("skinButton5Click", &TfrmDravik::skinButton5Click);
-  AddHandler("skinButton6Click", &TfrmDravik::skinButton6Click);
-  AddHandler("skinButton7Click", &TfrmDravik::skinButton7Click);
-  AddHandler("skinButton8Click", &TfrmDravik::skinButton8Click);
-  AddHandler("lbMapperOrderMainClick", &TfrmDravik::lbMapperOrderMainClick);
-  AddHandler("btnMapperOrderUpperClick", &TfrmDravik::btnMapperOrderUpperClick);
-  AddHandler("btnMapperOrderDownerClick", &TfrmDravik::btnMapperOrderDownerClick);
-  AddHandler("ControlChanged", &TfrmDravik::ControlChanged);
-  AddHandler("actNewExecute", &TfrmDravik::actNewExecute);
-  AddHandler("actOpenExecute", &TfrmDravik::actOpenExecute);
-  AddHandler("actSaveExecute", &TfrmDravik::actSaveExecute);
-  AddHandler("actExitExecute", &TfrmDravik::actExitExecute);
-  AddHandler("actCutExecute", &TfrmDravik::actCutExecute);
-  AddHandler("actCopyExecute", &TfrmDravik::actCopyExecute);
-  AddHandler("actPasteExecute", &TfrmDravik::actPasteExecute);
-  AddHandler("actSelectAllExecute", &TfrmDravik::actSelectAllExecute);
-  AddHandler("actContentsExecute", &TfrmDravik::actContentsExecute);
-  AddHandler("actQNewsExecute", &TfrmDravik::actQNewsExecute);
-  AddHandler("actHomePageExecute", &TfrmDravik::actHomePageExecute);
-  AddHandler("actAboutExecute", &TfrmDravik::actAboutExecute);
-  LoadDescription(LoadFormResource("TFRMDRAVIK"));
+  LoadDesign(*this);
 }
 
 TfrmDravik::~TfrmDravik() { BeforeDestruction(); }
@@ -145,87 +114,41 @@ const TClassInfo& TfrmDravik::StaticClassInfo() {
   return *info;
 }
 
-template <class T>
-T* TfrmDravik::Named(const std::string& name) const {
-  auto* found = dynamic_cast<T*>(FindComponent(name));
-  if (!found) throw EFormError("The filter editor's form has no " + name);
-  return found;
-}
-
-void TfrmDravik::FindComponents() {
-  skinForm1 = Named<TSkinForm>("skinForm1");
-  pnlMain = Named<TSkinImagePanel>("pnlMain");
-  tvCate = Named<TSkinTreeView>("tvCate");
-  ccmbFilterType = Named<TSkinComboBox>("ccmbFilterType");
-  cmbMobileBrandClasses = Named<TSkinComboBox>("cmbMobileBrandClasses");
-  cmbDefaultOctave = Named<TSkinComboBox>("cmbDefaultOctave");
-  cmbDefaultDuration = Named<TSkinComboBox>("cmbDefaultDuration");
-  ccmbDurationMapperType = Named<TSkinComboBox>("ccmbDurationMapperType");
-  cmbOctaveMapperType = Named<TSkinComboBox>("cmbOctaveMapperType");
-  edtFilterVersion = Named<TSkinEdit>("edtFilterVersion");
-  edtMobileBrandOthers = Named<TSkinEdit>("edtMobileBrandOthers");
-  edtMobileModel = Named<TSkinEdit>("edtMobileModel");
-  edtAuthorName = Named<TSkinEdit>("edtAuthorName");
-  edtAuthorEmail = Named<TSkinEdit>("edtAuthorEmail");
-  edtAuthorHomepage = Named<TSkinEdit>("edtAuthorHomepage");
-  edtRememberStateToneSeparater = Named<TSkinEdit>("edtRememberStateToneSeparater");
-  mmFilterDesc = Named<TSkinMemo>("mmFilterDesc");
-  rbMobileBrandClasses = Named<TSkinRadioButton>("rbMobileBrandClasses");
-  rbMobileBrandOthers = Named<TSkinRadioButton>("rbMobileBrandOthers");
-  ckDefaultOption_Sharp = Named<TSkinCheckBox>("ckDefaultOption_Sharp");
-  ckDefaultOptions_DotDuration = Named<TSkinCheckBox>("ckDefaultOptions_DotDuration");
-  ckbRememberStateOctave = Named<TSkinCheckBox>("ckbRememberStateOctave");
-  ckbRememberStateSharp = Named<TSkinCheckBox>("ckbRememberStateSharp");
-  ckbRememberStateDotDuration = Named<TSkinCheckBox>("ckbRememberStateDotDuration");
-  ckbRememberStateDuration = Named<TSkinCheckBox>("ckbRememberStateDuration");
-  lbMapperOrderMain = Named<TSkinListBox>("lbMapperOrderMain");
-  btnMapperOrderUpper = Named<TSkinImageButton>("btnMapperOrderUpper");
-  btnMapperOrderDowner = Named<TSkinImageButton>("btnMapperOrderDowner");
-  actCut = Named<TAction>("actCut");
-  actCopy = Named<TAction>("actCopy");
-  actPaste = Named<TAction>("actPaste");
-  actSelectAll = Named<TAction>("actSelectAll");
-  OpenDialog1 = Named<TOpenDialog>("OpenDialog1");
-  SaveDialog1 = Named<TSaveDialog>("SaveDialog1");
-
+void TfrmDravik::BindFields() {
   using C = TRingtoneFilterConfigBase;
-  const std::pair<const char*, std::string C::*> texts[] = {
-      {"edtDurationMapper1", &C::DurationMapper_1},
-      {"edtDurationMapper2", &C::DurationMapper_2},
-      {"edtDurationMapper4", &C::DurationMapper_4},
-      {"edtDurationMapper8", &C::DurationMapper_8},
-      {"edtDurationMapper16", &C::DurationMapper_16},
-      {"edtDurationMapper32", &C::DurationMapper_32},
-      {"edtDurationMapper64", &C::DurationMapper_64},
-      {"edtDurationMapperToLonger", &C::DurationMapper_ToLonger},
-      {"edtDurationMapperToShorter", &C::DurationMapper_ToShorter},
-      {"edtDurationMapperNoChange", &C::DurationMapper_NoChange},
-      {"edtDotDurationMapperToDot", &C::DotDurationMapper_NormalToDotDuration},
-      {"edtDotDurationMapperToNormal", &C::DotDurationMapper_DotDurationToNormal},
-      {"edtSharpMapperToSharp", &C::SharpMapper_NormalToSharp},
-      {"edtSharpMapperToNormal", &C::SharpMapper_SharpToNormal},
-      {"edtNoteMapperC", &C::NoteMapper_C},
-      {"edtNoteMapperd", &C::NoteMapper_D},
-      {"edtNoteMappere", &C::NoteMapper_E},
-      {"edtNoteMapperf", &C::NoteMapper_F},
-      {"edtNoteMapperG", &C::NoteMapper_G},
-      {"edtNoteMapperA", &C::NoteMapper_A},
-      {"edtNoteMapperB", &C::NoteMapper_B},
-      {"edtNoteMapperP", &C::NoteMapper_P},
-      {"edtRememberStateToneSeparater", &C::Remember_ToneSeparater},
-      {"edtOctaveMapperToHigher", &C::OctaveMapper_ToHigher},
-      {"edtOctaveMapperToLower", &C::OctaveMapper_ToLower},
-      {"edtOctaveMapperNoChange", &C::OctaveMapper_NoChange},
-  };
-  for (const auto& [name, field] : texts) FTexts.push_back({Named<TSkinEdit>(name), field});
+  FTexts = {{edtDurationMapper1, &C::DurationMapper_1},
+            {edtDurationMapper2, &C::DurationMapper_2},
+            {edtDurationMapper4, &C::DurationMapper_4},
+            {edtDurationMapper8, &C::DurationMapper_8},
+            {edtDurationMapper16, &C::DurationMapper_16},
+            {edtDurationMapper32, &C::DurationMapper_32},
+            {edtDurationMapper64, &C::DurationMapper_64},
+            {edtDurationMapperToLonger, &C::DurationMapper_ToLonger},
+            {edtDurationMapperToShorter, &C::DurationMapper_ToShorter},
+            {edtDurationMapperNoChange, &C::DurationMapper_NoChange},
+            {edtDotDurationMapperToDot, &C::DotDurationMapper_NormalToDotDuration},
+            {edtDotDurationMapperToNormal, &C::DotDurationMapper_DotDurationToNormal},
+            {edtSharpMapperToSharp, &C::SharpMapper_NormalToSharp},
+            {edtSharpMapperToNormal, &C::SharpMapper_SharpToNormal},
+            {edtNoteMapperC, &C::NoteMapper_C},
+            {edtNoteMapperd, &C::NoteMapper_D},
+            {edtNoteMappere, &C::NoteMapper_E},
+            {edtNoteMapperf, &C::NoteMapper_F},
+            {edtNoteMapperG, &C::NoteMapper_G},
+            {edtNoteMapperA, &C::NoteMapper_A},
+            {edtNoteMapperB, &C::NoteMapper_B},
+            {edtNoteMapperP, &C::NoteMapper_P},
+            {edtRememberStateToneSeparater, &C::Remember_ToneSeparater},
+            {edtOctaveMapperToHigher, &C::OctaveMapper_ToHigher},
+            {edtOctaveMapperToLower, &C::OctaveMapper_ToLower},
+            {edtOctaveMapperNoChange, &C::OctaveMapper_NoChange}};
   FFlags = {{ckbRememberStateOctave, &C::Remember_Octave},
             {ckbRememberStateSharp, &C::Remember_Sharp},
             {ckbRememberStateDotDuration, &C::Remember_DotDuration},
             {ckbRememberStateDuration, &C::Remember_Duration},
             {ckDefaultOption_Sharp, &C::DefaultOptions_Sharp},
             {ckDefaultOptions_DotDuration, &C::DefaultOptions_DotDuration}};
-  for (const TCategory& category : kCategories)
-    FPanels.emplace_back(category.Node, Named<TSkinImagePanel>(category.Panel));
+  for (const TCategory& category : kCategories) FPanels.emplace_back(category.Node, this->*category.Panel);
 }
 
 void TfrmDravik::FillCategoryTree() {
@@ -249,7 +172,7 @@ void TfrmDravik::ApplyFonts() {
 // ---------------------------------------------------------------- events
 
 void TfrmDravik::FormCreate(TComponent*) {
-  FindComponents();
+  BindFields();
   FOldIdle = Application().OnIdle;
   Application().OnIdle = [this](TComponent* sender, bool& done) { AppIdle(sender, done); };
   TStringList order;

@@ -12,24 +12,12 @@
 
 #include "Application.h"
 #include "Form.h"
+#include "filters/DravikFrm.dfm.h"
 #include "uFilterCtrl.h"
 
-class TAction;
 class TControl;
 class TEdit;
 class TMemo;
-class TOpenDialog;
-class TSaveDialog;
-class TSkinCheckBox;
-class TSkinComboBox;
-class TSkinEdit;
-class TSkinForm;
-class TSkinImageButton;
-class TSkinImagePanel;
-class TSkinListBox;
-class TSkinMemo;
-class TSkinRadioButton;
-class TSkinTreeView;
 class TTreeNode;
 
 // The mapper names of the mapper order list: "Note Mapper" 0, "Sharp
@@ -38,7 +26,7 @@ class TTreeNode;
 std::string MapperNameOfId(int id);
 int MapperIdOfName(const std::string& name);
 
-class TfrmDravik : public TForm {
+class TfrmDravik : public TForm, public TfrmDravikDesign {
  public:
   explicit TfrmDravik(TComponent* owner);
   ~TfrmDravik() override;
@@ -112,25 +100,6 @@ class TfrmDravik : public TForm {
   void actHomePageExecute(TComponent* Sender);
   void actAboutExecute(TComponent* Sender);
 
-  TSkinForm* skinForm1 = nullptr;
-  TSkinImagePanel* pnlMain = nullptr;
-  TSkinTreeView* tvCate = nullptr;
-  TSkinComboBox *ccmbFilterType = nullptr, *cmbMobileBrandClasses = nullptr, *cmbDefaultOctave = nullptr,
-                *cmbDefaultDuration = nullptr, *ccmbDurationMapperType = nullptr, *cmbOctaveMapperType = nullptr;
-  TSkinEdit *edtFilterVersion = nullptr, *edtMobileBrandOthers = nullptr, *edtMobileModel = nullptr,
-            *edtAuthorName = nullptr, *edtAuthorEmail = nullptr, *edtAuthorHomepage = nullptr,
-            *edtRememberStateToneSeparater = nullptr;
-  TSkinMemo* mmFilterDesc = nullptr;
-  TSkinRadioButton *rbMobileBrandClasses = nullptr, *rbMobileBrandOthers = nullptr;
-  TSkinCheckBox *ckDefaultOption_Sharp = nullptr, *ckDefaultOptions_DotDuration = nullptr,
-                *ckbRememberStateOctave = nullptr, *ckbRememberStateSharp = nullptr,
-                *ckbRememberStateDotDuration = nullptr, *ckbRememberStateDuration = nullptr;
-  TSkinListBox* lbMapperOrderMain = nullptr;
-  TSkinImageButton *btnMapperOrderUpper = nullptr, *btnMapperOrderDowner = nullptr;
-  TAction *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr, *actSelectAll = nullptr;
-  TOpenDialog* OpenDialog1 = nullptr;
-  TSaveDialog* SaveDialog1 = nullptr;
-
  private:
   // A text field of the filter and the edit that shows it.
   struct TTextBinding {
@@ -142,9 +111,9 @@ class TfrmDravik : public TForm {
     bool TRingtoneFilterConfigBase::*Field;
   };
 
-  template <class T>
-  T* Named(const std::string& name) const;
-  void FindComponents();
+  // Pairs the edits and check boxes with the filter's fields, and the
+  // tree's nodes with their panels.
+  void BindFields();
   void FillCategoryTree();
   void ApplyFonts();
   // The filter of the path, read into a new definition; raises what reading

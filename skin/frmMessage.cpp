@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
-#include "FormReader.h"
-#include "FormResources.h"
-#include "Image.h"
 #include "Keys.h"
-#include "Label.h"
 #include "SkinButton.h"
-#include "SkinForm.h"
+#include "SkinMgr.h"
 
 TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();
-  LoadDescription(LoadFormResource("TFRMMSG"));
-  skinForm1 = &Named<TSkinForm>("skinForm1");
-  lbl = &Named<TLabel>("lbl");
-  Image1 = &Named<TImage>("Image1");
+  LoadDesign(*this);
 }
 
 const TClassInfo& TfrmMsg::StaticClassInfo() {

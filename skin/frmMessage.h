@@ -8,13 +8,11 @@
 #include <vector>
 
 #include "Form.h"
+#include "skin/frmMessage.dfm.h"
 
-class TImage;
-class TLabel;
 class TSkinButton;
-class TSkinForm;
 
-class TfrmMsg : public TForm {
+class TfrmMsg : public TForm, public TfrmMsgDesign {
  public:
   explicit TfrmMsg(TComponent* owner);
 
@@ -23,10 +21,6 @@ class TfrmMsg : public TForm {
 
   // The buttons on the frame, from left to right.
   std::vector<TSkinButton*> Buttons() const;
-
-  TSkinForm* skinForm1;
-  TLabel* lbl;
-  TImage* Image1;
 
  protected:
   // Escape, when no control took it, closes the box as its close button does.

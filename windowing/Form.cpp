@@ -154,8 +154,9 @@ const std::any* TForm::FindHandler(const std::string& name) const {
   return it == FHandlers.end() ? nullptr : &it->second;
 }
 
-void TForm::LoadDescription(const std::string& text) {
+void TForm::LoadDescription(const std::string& text, const std::function<void()>& found) {
   ReadDescription(text, *this, [this](const std::string& name) { return FindHandler(name); });
+  if (found) found();
   if (OnCreate) OnCreate(this);
 }
 

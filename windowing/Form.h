@@ -1,10 +1,13 @@
 // Forms: top-level windows read from a form description. A form owns its
 // components, binds the description's handler names to its own methods
-// through a table it fills before loading, and runs OnCreate once the whole
-// description is loaded. It can be shown modally until ModalResult is set.
+// through a table it fills before loading (the header the form compiler
+// makes of the description fills it, see formc/FormCompiler.h), and runs
+// OnCreate once the whole description is loaded. It can be shown modally
+// until ModalResult is set.
 #pragma once
 
 #include <any>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -94,8 +97,9 @@ class TForm : public TWinControl {
   void AddHandler(const std::string& name, std::any handler) { FHandlers[UpperCase(name)] = std::move(handler); }
   const std::any* FindHandler(const std::string& name) const;
   // Reads the description into this form (see FormReader.h), runs every
-  // component's Loaded and then OnCreate.
-  void LoadDescription(const std::string& text);
+  // component's Loaded, then found (where a form made by the form compiler
+  // takes its typed components) and OnCreate.
+  void LoadDescription(const std::string& text, const std::function<void()>& found = {});
   // The component of the loaded description with that name and class; a
   // description that lacks it raises EFormError naming the form and the
   // component.

@@ -1,6 +1,5 @@
 #include "FormReader.h"
 
-#include <cctype>
 #include <vector>
 
 #include "Action.h"
@@ -35,169 +34,6 @@
 
 namespace {
 
-constexpr int kMaxDepth = 64;
-
-enum class TokenKind { End, Ident, Integer, String, Binary, Symbol };
-
-struct Token {
-  TokenKind Kind = TokenKind::End;
-  std::string Text;  // identifier, digits, string value, binary bytes, symbol
-  int Line = 1;
-};
-
-// Splits the text into tokens; a malformed token is an error at its line.
-class Scanner {
- public:
-  Scanner(const std::string& text, const std::string& formName) : FText(text), FFormName(formName) { Next(); }
-
-  const Token& Current() const { return FToken; }
-  int Line() const { return FToken.Line; }
-  void SetFormName(const std::string& name) { FFormName = name; }
-
-  [[noreturn]] void Fail(const std::string& message, int line) const {
-    throw EFormError("Error reading form " + FFormName + ", line " + IntToStr(line) + ": " + message);
-  }
-  [[noreturn]] void Fail(const std::string& message) const { Fail(message, FToken.Line); }
-
-  void Next() {
-    SkipBlanks();
-    FToken = Token{};
-    FToken.Line = FLine;
-    if (FPos >= FText.size()) return;
-    const unsigned char c = static_cast<unsigned char>(FText[FPos]);
-    if (std::isalpha(c) || c == '_')
-      ReadIdent();
-    else if (std::isdigit(c) || c == '$' || ((c == '-' || c == '+') && FPos + 1 < FText.size() && (std::isdigit(static_cast<unsigned char>(FText[FPos + 1])) || FText[FPos + 1] == '$')))
-      ReadNumber();
-    else if (c == '\'' || c == '#')
-      ReadString();
-    else if (c == '{')
-      ReadBinary();
-    else {
-      FToken.Kind = TokenKind::Symbol;
-      FToken.Text = std::string(1, static_cast<char>(c));
-      ++FPos;
-    }
-  }
-
-  bool IsSymbol(char symbol) const { return FToken.Kind == TokenKind::Symbol && FToken.Text[0] == symbol; }
-  bool IsIdent(const char* word) const { return FToken.Kind == TokenKind::Ident && SameText(FToken.Text, word); }
-
-  void Expect(char symbol) {
-    if (!IsSymbol(symbol)) Fail(std::string("'") + symbol + "' expected");
-    Next();
-  }
-  std::string ExpectIdent() {
-    if (FToken.Kind != TokenKind::Ident) Fail("Identifier expected");
-    std::string text = FToken.Text;
-    Next();
-    return text;
-  }
-
- private:
-  void SkipBlanks() {
-    while (FPos < FText.size()) {
-      const char c = FText[FPos];
-      if (c == '\n') {
-        ++FLine;
-        ++FPos;
-      } else if (static_cast<unsigned char>(c) <= ' ') {
-        ++FPos;
-      } else if (c == '/' && FPos + 1 < FText.size() && FText[FPos + 1] == '/') {
-        while (FPos < FText.size() && FText[FPos] != '\n') ++FPos;
-      } else {
-        return;
-      }
-    }
-  }
-
-  void ReadIdent() {
-    FToken.Kind = TokenKind::Ident;
-    const size_t start = FPos;
-    while (FPos < FText.size() && (std::isalnum(static_cast<unsigned char>(FText[FPos])) || FText[FPos] == '_')) ++FPos;
-    FToken.Text = FText.substr(start, FPos - start);
-  }
-
-  void ReadNumber() {
-    FToken.Kind = TokenKind::Integer;
-    const size_t start = FPos;
-    if (FText[FPos] == '-' || FText[FPos] == '+') ++FPos;
-    if (FPos < FText.size() && FText[FPos] == '$') {
-      ++FPos;
-      while (FPos < FText.size() && std::isxdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
-    } else {
-      while (FPos < FText.size() && std::isdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
-    }
-    if (FPos < FText.size() && (std::isalnum(static_cast<unsigned char>(FText[FPos])) || FText[FPos] == '.'))
-      Fail("Invalid number");
-    FToken.Text = FText.substr(start, FPos - start);
-  }
-
-  // 'text' parts, '' for a quote, and #nn character codes, joined.
-  void ReadString() {
-    FToken.Kind = TokenKind::String;
-    for (;;) {
-      if (FPos < FText.size() && FText[FPos] == '\'') {
-        ++FPos;
-        for (;;) {
-          if (FPos >= FText.size() || FText[FPos] == '\n') Fail("Unterminated string");
-          if (FText[FPos] == '\'') {
-            if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'') {
-              FToken.Text += '\'';
-              FPos += 2;
-              continue;
-            }
-            ++FPos;
-            break;
-          }
-          FToken.Text += FText[FPos++];
-        }
-      } else if (FPos < FText.size() && FText[FPos] == '#') {
-        ++FPos;
-        const size_t start = FPos;
-        while (FPos < FText.size() && std::isdigit(static_cast<unsigned char>(FText[FPos])) && FPos - start < 4) ++FPos;
-        int code = 0;
-        if (FPos == start || !TryStrToInt(FText.substr(start, FPos - start), code) || code > 255)
-          Fail("Invalid character code");
-        FToken.Text += static_cast<char>(code);
-      } else {
-        return;
-      }
-    }
-  }
-
-  void ReadBinary() {
-    FToken.Kind = TokenKind::Binary;
-    ++FPos;
-    int high = -1;
-    for (;;) {
-      if (FPos >= FText.size()) Fail("Unterminated binary data");
-      const char c = FText[FPos++];
-      if (c == '}') break;
-      if (c == '\n') {
-        ++FLine;
-        continue;
-      }
-      if (static_cast<unsigned char>(c) <= ' ') continue;
-      if (!std::isxdigit(static_cast<unsigned char>(c))) Fail("Invalid binary data");
-      const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::toupper(c) - 'A' + 10;
-      if (high < 0) {
-        high = digit;
-      } else {
-        FToken.Text += static_cast<char>(high * 16 + digit);
-        high = -1;
-      }
-    }
-    if (high >= 0) Fail("Odd number of hex digits");
-  }
-
-  const std::string& FText;
-  std::string FFormName;
-  size_t FPos = 0;
-  int FLine = 1;
-  Token FToken;
-};
-
 struct Fixup {
   TPersistent* Object;
   const TPropInfo* Property;
@@ -226,7 +62,7 @@ class Reader {
     FLoaded.push_back(&FRoot);
     Guard(classLine, [&] { FRoot.SetName(name); });
     ReadBody(FRoot, *root, 1);
-    if (FScanner.Current().Kind != TokenKind::End) FScanner.Fail("End of description expected");
+    if (FScanner.Current().Kind != TFormTokenKind::End) FScanner.Fail("End of description expected");
     ResolveFixups();
     for (TComponent* component : FLoaded) component->Loaded();
   }
@@ -245,41 +81,27 @@ class Reader {
 
   // Properties and nested objects up to "end".
   void ReadBody(TComponent& component, TPersistent& published, int depth) {
-    for (;;) {
-      if (FScanner.IsIdent("end")) {
-        FScanner.Next();
-        return;
-      }
-      if (FScanner.Current().Kind == TokenKind::End) FScanner.Fail("'end' expected");
-      if (FScanner.IsIdent("object"))
-        ReadChild(component, depth);
-      else
-        ReadProperty(published, depth);
-    }
+    FScanner.ReadBody([&] { ReadChild(component, depth); }, [&] { ReadProperty(published, depth); });
   }
 
   void ReadChild(TComponent& parent, int depth) {
-    if (depth >= kMaxDepth) FScanner.Fail("Objects nested too deeply");
-    const int line = FScanner.Line();
-    FScanner.Next();
-    const std::string name = FScanner.ExpectIdent();
-    FScanner.Expect(':');
-    const std::string className = FScanner.ExpectIdent();
-    const TClassInfo* info = FindClass(className);
-    if (!info) FScanner.Fail("Class " + className + " not found", line);
-    if (!info->Create) FScanner.Fail("Class " + className + " cannot be created", line);
-    if (FRoot.FindComponent(name) || SameText(FRoot.Name(), name))
-      FScanner.Fail("A component named " + name + " already exists", line);
+    if (depth >= kMaxFormNesting) FScanner.Fail("Objects nested too deeply");
+    const TFormObject object = FScanner.ReadObjectHead();
+    const TClassInfo* info = FindClass(object.ClassName);
+    if (!info) FScanner.Fail("Class " + object.ClassName + " not found", object.Line);
+    if (!info->Create) FScanner.Fail("Class " + object.ClassName + " cannot be created", object.Line);
+    if (FRoot.FindComponent(object.Name) || SameText(FRoot.Name(), object.Name))
+      FScanner.Fail("A component named " + object.Name + " already exists", object.Line);
     TComponent* child = nullptr;
-    Guard(line, [&] { child = info->Create(&FRoot); });
+    Guard(object.Line, [&] { child = info->Create(&FRoot); });
     child->SetLoading(true);
     FLoaded.push_back(child);
-    Guard(line, [&] {
-      child->SetName(name);
+    Guard(object.Line, [&] {
+      child->SetName(object.Name);
       Attach(*child, parent);
     });
     TPersistent* published = Published(child);
-    if (!published) FScanner.Fail("Class " + className + " has no published properties", line);
+    if (!published) FScanner.Fail("Class " + object.ClassName + " has no published properties", object.Line);
     ReadBody(*child, *published, depth + 1);
   }
 
@@ -325,7 +147,7 @@ class Reader {
   }
 
   void ReadValue(TPersistent& object, const TPropInfo& p, const std::string& path, int line, int depth) {
-    const Token token = FScanner.Current();
+    const TFormToken token = FScanner.Current();
     switch (p.Kind) {
       case TPropKind::Integer:
       case TPropKind::Bool:
@@ -344,12 +166,12 @@ class Reader {
         return;
       }
       case TPropKind::String:
-        if (token.Kind != TokenKind::String) Invalid(path, line);
+        if (token.Kind != TFormTokenKind::String) Invalid(path, line);
         FScanner.Next();
         Guard(line, [&] { p.SetString(object, token.Text); });
         return;
       case TPropKind::Binary:
-        if (token.Kind != TokenKind::Binary) Invalid(path, line);
+        if (token.Kind != TFormTokenKind::Binary) Invalid(path, line);
         FScanner.Next();
         Guard(line, [&] { p.SetString(object, token.Text); });
         return;
@@ -370,19 +192,19 @@ class Reader {
     }
   }
 
-  int64_t Ordinal(const TPropInfo& p, const Token& token, const std::string& path, int line) const {
+  int64_t Ordinal(const TPropInfo& p, const TFormToken& token, const std::string& path, int line) const {
     int32_t number = 0;
-    if (token.Kind == TokenKind::Integer) {
+    if (token.Kind == TFormTokenKind::Integer) {
       if (p.Kind == TPropKind::Bool || p.Kind == TPropKind::Enum) Invalid(path, line);
       if (!TryStrToInt(token.Text, number)) FScanner.Fail("'" + token.Text + "' is not a valid integer value", line);
       return number;
     }
-    if (p.Kind == TPropKind::ShortCut && token.Kind == TokenKind::String) {
+    if (p.Kind == TPropKind::ShortCut && token.Kind == TFormTokenKind::String) {
       const TShortCut shortCut = TextToShortCut(token.Text);
       if (!shortCut && !token.Text.empty()) Invalid(path, line);
       return shortCut;
     }
-    if (token.Kind != TokenKind::Ident) Invalid(path, line);
+    if (token.Kind != TFormTokenKind::Ident) Invalid(path, line);
     int64_t value = 0;
     switch (p.Kind) {
       case TPropKind::Bool:
@@ -413,7 +235,7 @@ class Reader {
     int64_t bits = 0;
     while (!FScanner.IsSymbol(']')) {
       int64_t value = 0;
-      if (FScanner.Current().Kind != TokenKind::Ident || !p.Names || !p.Names->ValueOf(FScanner.Current().Text, value) ||
+      if (FScanner.Current().Kind != TFormTokenKind::Ident || !p.Names || !p.Names->ValueOf(FScanner.Current().Text, value) ||
           value >= 63)
         Invalid(path, line);
       bits |= int64_t{1} << value;
@@ -425,8 +247,8 @@ class Reader {
   }
 
   void ReadReference(TPersistent& object, const TPropInfo& p, const std::string& path, int line) {
-    const Token token = FScanner.Current();
-    if (token.Kind != TokenKind::Ident) Invalid(path, line);
+    const TFormToken token = FScanner.Current();
+    if (token.Kind != TFormTokenKind::Ident) Invalid(path, line);
     FScanner.Next();
     if (SameText(token.Text, "nil")) {
       Guard(line, [&] { p.SetComponent(object, nullptr); });
@@ -453,8 +275,8 @@ class Reader {
   }
 
   void ReadHandler(TPersistent& object, const TPropInfo& p, const std::string& path, int line) {
-    const Token token = FScanner.Current();
-    if (token.Kind != TokenKind::Ident) Invalid(path, line);
+    const TFormToken token = FScanner.Current();
+    if (token.Kind != TFormTokenKind::Ident) Invalid(path, line);
     FScanner.Next();
     const std::any* handler = FHandlers ? FHandlers(token.Text) : nullptr;
     if (!handler) FScanner.Fail("Handler " + token.Text + " not found", line);
@@ -465,7 +287,7 @@ class Reader {
     FScanner.Expect('(');
     TStringList lines;
     while (!FScanner.IsSymbol(')')) {
-      if (FScanner.Current().Kind != TokenKind::String) Invalid(path, line);
+      if (FScanner.Current().Kind != TFormTokenKind::String) Invalid(path, line);
       lines.Add(FScanner.Current().Text);
       FScanner.Next();
     }
@@ -479,7 +301,7 @@ class Reader {
   }
 
   void ReadCollection(TCollection& collection, const std::string& path, int line, int depth) {
-    if (depth >= kMaxDepth) FScanner.Fail("Objects nested too deeply", line);
+    if (depth >= kMaxFormNesting) FScanner.Fail("Objects nested too deeply", line);
     FScanner.Expect('<');
     Guard(line, [&] { collection.Clear(); });
     while (!FScanner.IsSymbol('>')) {
@@ -489,7 +311,7 @@ class Reader {
       TCollectionItem* item = nullptr;
       Guard(itemLine, [&] { item = collection.Add(); });
       while (!FScanner.IsIdent("end")) {
-        if (FScanner.Current().Kind == TokenKind::End) FScanner.Fail("'end' expected");
+        if (FScanner.Current().Kind == TFormTokenKind::End) FScanner.Fail("'end' expected");
         ReadProperty(*item, depth + 1);
       }
       FScanner.Next();
@@ -497,7 +319,7 @@ class Reader {
     FScanner.Next();
   }
 
-  Scanner FScanner;
+  TFormScanner FScanner;
   TComponent& FRoot;
   const THandlerLookup& FHandlers;
   std::vector<TComponent*> FLoaded;

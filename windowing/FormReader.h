@@ -31,13 +31,9 @@
 #include <functional>
 #include <string>
 
-#include "SysUtils.h"
+#include "FormScanner.h"
 
 class TComponent;
-
-class EFormError : public Exception {
-  using Exception::Exception;
-};
 
 using THandlerLookup = std::function<const std::any*(const std::string& name)>;
 

@@ -1,0 +1,6 @@
+object frmMisspelt: TfrmMisspelt
+  object btnOK: TSkinButton
+    Caption = 'OK'
+    OnClick = btnOKClik
+  end
+end
