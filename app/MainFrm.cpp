@@ -61,46 +61,8 @@ std::string MenuCaptionOf(const std::string& path) {
 
 TfrmMain::TfrmMain(TComponent* owner, TfrmMainSetup setup) : TForm(owner), FSetup(std::move(setup)) {
   if (!CaroluneOption) throw Exception("The options of Carolune are not loaded");
-  AddHandler("FormCreate", &TfrmMain::FormCreate);
-  AddHandler("FormDestroy", &TfrmMain::FormDestroy);
-  AddHandler("FormCloseQuery", &TfrmMain::FormCloseQuery);
-  AddHandler("actOpenExecute", &TfrmMain::actOpenExecute);
-  AddHandler("actCloseExecute", &TfrmMain::actCloseExecute);
-  AddHandler("actSaveExecute", &TfrmMain::actSaveExecute);
-  AddHandler("actSaveAsExecute", &TfrmMain::actSaveAsExecute);
-  AddHandler("actExitExecute", &TfrmMain::actExitExecute);
-  AddHandler("actCutExecute", &TfrmMain::actCutExecute);
-  AddHandler("actCopyExecute", &TfrmMain::actCopyExecute);
-  AddHandler("actPasteExecute", &TfrmMain::actPasteExecute);
-  AddHandler("actSelectAllExecute", &TfrmMain::actSelectAllExecute);
-  AddHandler("actRTTTLExecute", &TfrmMain::actRTTTLExecute);
-  AddHandler("actiMelodyExecute", &TfrmMain::actiMelodyExecute);
-  AddHandler("acteMelodyExecute", &TfrmMain::acteMelodyExecute);
-  AddHandler("actComposerExecute", &TfrmMain::actComposerExecute);
-  AddHandler("actKeyPressExecute", &TfrmMain::actKeyPressExecute);
-  AddHandler("actScreenShowExecute", &TfrmMain::actScreenShowExecute);
-  AddHandler("actOptionExecute", &TfrmMain::actOptionExecute);
-  AddHandler("actImportFilterExecute", &TfrmMain::actImportFilterExecute);
-  AddHandler("actFilterEditorExecute", &TfrmMain::actFilterEditorExecute);
-  AddHandler("actFiltersExecute", &TfrmMain::actFiltersExecute);
-  AddHandler("actContentsExecute", &TfrmMain::actContentsExecute);
-  AddHandler("actQNewsExecute", &TfrmMain::actQNewsExecute);
-  AddHandler("actHomePageExecute", &TfrmMain::actHomePageExecute);
-  AddHandler("actAboutExecute", &TfrmMain::actAboutExecute);
-  AddHandler("pgcTargetChange", &TfrmMain::pgcTargetChange);
-  AddHandler("pgcTargetResize", &TfrmMain::pgcTargetResize);
-  AddHandler("cmbMMSMobileChange", &TfrmMain::cmbMMSMobileChange);
-  AddHandler("cmbKpsMobileChange", &TfrmMain::cmbKpsMobileChange);
-  AddHandler("cmbMMSModelChange", &TfrmMain::cmbMMSModelChange);
-  AddHandler("cmbKpsModelChange", &TfrmMain::cmbKpsModelChange);
-  AddHandler("btnMIDIPlayClick", &TfrmMain::btnMIDIPlayClick);
-  AddHandler("btnMidiPauseClick", &TfrmMain::btnMidiPauseClick);
-  AddHandler("btnMIDIStopClick", &TfrmMain::btnMIDIStopClick);
-  AddHandler("btnMIDIOpenClick", &TfrmMain::btnMIDIOpenClick);
-  AddHandler("tbPlayMIDIMouseUp", &TfrmMain::tbPlayMIDIMouseUp);
-  AddHandler("tmMIDIPlayerTimer", &TfrmMain::tmMIDIPlayerTimer);
   RegisterSkinClasses();
-  LoadDescription(LoadFormResource("TFRMMAIN"));
+  LoadDesign(*this);
 }
 
 TfrmMain::~TfrmMain() { BeforeDestruction(); }
@@ -112,65 +74,51 @@ const TClassInfo& TfrmMain::StaticClassInfo() {
 
 namespace {
 
-// The component of the form with that name; none when there is no name.
+// The form's component a table row names; none when the row names none.
 template <class T>
-T* NamedIfAny(const TForm& form, const char* name) {
-  return name ? &form.Named<T>(name) : nullptr;
+T* ComponentIfAny(const TfrmMainDesign& design, T* TfrmMainDesign::*member) {
+  return member ? design.*member : nullptr;
 }
 
 }  // namespace
 
 void TfrmMain::FindComponents() {
-  skinForm1 = &Named<TSkinForm>("skinForm1");
-  stbMain = &Named<TSkinStatusBar>("stbMain");
-  gbSource = &Named<TSkinGroupBox>("gbSource");
-  pgcTarget = &Named<TSkinPageControl>("pgcTarget");
-  pnlMain = &Named<TSkinImagePanel>("pnlMain");
-  opMIDI = &Named<TOpenDialog>("opMIDI");
-  actSave = &Named<TAction>("actSave");
-  actSaveAs = &Named<TAction>("actSaveAs");
-  actCut = &Named<TAction>("actCut");
-  actCopy = &Named<TAction>("actCopy");
-  actPaste = &Named<TAction>("actPaste");
-  actSelectAll = &Named<TAction>("actSelectAll");
-  miSaveas = &Named<TMenuItem>("miSaveas");
-  for (size_t i = 0; i < miRecent.size(); ++i) miRecent[i] = &Named<TMenuItem>("miRecent" + IntToStr(i + 1));
+  miRecent = {miRecent1, miRecent2, miRecent3, miRecent4, miRecent5};
 
   for (TTuneType type = 0; type < ttUnknown; ++type) {
     const TTargetPageNames& page = TuneTypeOf(type).Page;
     if (page.Sheet)
-      FPages.push_back({type, &Named<TSkinTabSheet>(page.Sheet), &Named<TSkinMemo>(page.Memo),
-                        &Named<TAction>(page.Action), &Named<TMenuItem>(page.MenuItem), page.Shown});
+      FPages.push_back({type, this->*page.Sheet, this->*page.Memo, this->*page.Action, this->*page.MenuItem, page.Shown});
     const TSourcePanelNames& source = TuneTypeOf(type).Source;
-    FSourcePanels[type] = {NamedIfAny<TSkinImagePanel>(*this, source.Panel),
-                           NamedIfAny<TLabel>(*this, source.FileLabel), NamedIfAny<TSkinMemo>(*this, source.Memo),
-                           NamedIfAny<TSkinEdit>(*this, source.Brand), NamedIfAny<TSkinEdit>(*this, source.Model)};
+    FSourcePanels[type] = {ComponentIfAny(*this, source.Panel), ComponentIfAny(*this, source.FileLabel),
+                           ComponentIfAny(*this, source.Memo), ComponentIfAny(*this, source.Brand),
+                           ComponentIfAny(*this, source.Model)};
   }
 }
 
 void TfrmMain::MakeParts() {
   FPhonePages = std::make_unique<TPhonePages>(
-      TPhonePagesComponents{.cmbMMSMobile = &Named<TSkinComboBox>("cmbMMSMobile"),
-                            .cmbMMSModel = &Named<TSkinComboBox>("cmbMMSModel"),
-                            .cmbKpsMobile = &Named<TSkinComboBox>("cmbKpsMobile"),
-                            .cmbKpsModel = &Named<TSkinComboBox>("cmbKpsModel"),
-                            .lblMSSAuthorC = &Named<TLabel>("lblMSSAuthorC"),
-                            .lblMSSDescC = &Named<TLabel>("lblMSSDescC"),
-                            .lblKPSAuthorC = &Named<TLabel>("lblKPSAuthorC"),
-                            .lblKPSDescC = &Named<TLabel>("lblKPSDescC"),
-                            .odFilter = &Named<TOpenDialog>("odFilter")},
+      TPhonePagesComponents{.cmbMMSMobile = cmbMMSMobile,
+                            .cmbMMSModel = cmbMMSModel,
+                            .cmbKpsMobile = cmbKpsMobile,
+                            .cmbKpsModel = cmbKpsModel,
+                            .lblMSSAuthorC = lblMSSAuthorC,
+                            .lblMSSDescC = lblMSSDescC,
+                            .lblKPSAuthorC = lblKPSAuthorC,
+                            .lblKPSDescC = lblKPSDescC,
+                            .odFilter = odFilter},
       FSetup.ProgramFolder, [this](TTuneType page, bool chosen) { PhoneChanged(page, chosen); });
   FPreview = std::make_unique<TMidiPreview>(
-      TMidiPreviewComponents{.gbPlayMIDI = &Named<TSkinGroupBox>("gbPlayMIDI"),
-                             .tbPlayMIDI = &Named<TSkinTrackBar>("tbPlayMIDI"),
-                             .tbVoiceLevel = &Named<TSkinTrackBar>("tbVoiceLevel"),
-                             .btnMIDIPlay = &Named<TSkinButton>("btnMIDIPlay"),
-                             .btnMidiPause = &Named<TSkinButton>("btnMidiPause"),
-                             .btnMIDIStop = &Named<TSkinButton>("btnMIDIStop"),
-                             .tmMIDIPlayer = &Named<TTimer>("tmMIDIPlayer")},
+      TMidiPreviewComponents{.gbPlayMIDI = gbPlayMIDI,
+                             .tbPlayMIDI = tbPlayMIDI,
+                             .tbVoiceLevel = tbVoiceLevel,
+                             .btnMIDIPlay = btnMIDIPlay,
+                             .btnMidiPause = btnMidiPause,
+                             .btnMIDIStop = btnMIDIStop,
+                             .tmMIDIPlayer = tmMIDIPlayer},
       *this, FSetup.Player, FSetup.AudioDevices, [this]() -> const std::string& { return FSourceFile; });
   FTargetFiles = std::make_unique<TTargetFiles>(
-      Named<TSaveDialog>("sdSaveRingtone"), *FPhonePages, *skinForm1, Font(),
+      *sdSaveRingtone, *FPhonePages, *skinForm1, Font(),
       TTargetFiles::TWindow{.TargetMask = [this] { return FTargetMask; },
                             .SourceFile = [this]() -> const std::string& { return FSourceFile; },
                             .PageType = [this] { return PageType(); },

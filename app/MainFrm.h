@@ -28,6 +28,7 @@
 #include "TargetFiles.h"
 #include "TuneTypes.h"
 #include "uRingLib.h"
+#include "app/MainFrm.dfm.h"
 
 class TAction;
 class TLabel;
@@ -51,7 +52,7 @@ struct TfrmMainSetup {
   TAudioDevices* AudioDevices = nullptr;
 };
 
-class TfrmMain : public TForm {
+class TfrmMain : public TForm, public TfrmMainDesign {
  public:
   explicit TfrmMain(TComponent* owner, TfrmMainSetup setup = {});
   ~TfrmMain() override;
@@ -136,17 +137,8 @@ class TfrmMain : public TForm {
   void actFilterEditorExecute(TComponent* sender);
   void actFiltersExecute(TComponent* sender);
 
-  // The components the window's own code works with; the window owns them.
-  TSkinForm* skinForm1 = nullptr;
-  TSkinStatusBar* stbMain = nullptr;
-  TSkinGroupBox* gbSource = nullptr;
-  TSkinPageControl* pgcTarget = nullptr;
-  TSkinImagePanel* pnlMain = nullptr;
-  TOpenDialog* opMIDI = nullptr;
-  TAction *actSave = nullptr, *actSaveAs = nullptr, *actCut = nullptr, *actCopy = nullptr, *actPaste = nullptr,
-          *actSelectAll = nullptr;
-  TMenuItem* miSaveas = nullptr;
-  std::array<TMenuItem*, 5> miRecent{};  // miRecent1 .. miRecent5
+  // The recent files' items, miRecent1 .. miRecent5, as one row.
+  std::array<TMenuItem*, 5> miRecent{};
 
  private:
   // A target page with what belongs to it, in the order the tabs are set:

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "CaroluneOptions.h"
+#include "app/MainFrm.dfm.h"
 
 // A tune type code is the index of its row in kTuneTypes; the last row,
 // ttUnknown, is a file of no known kind. The same codes name the target pages.
@@ -22,14 +23,14 @@ using TTuneType = uint8_t;
 // A set of target types: the bit 1 << code for each.
 using TTargetMask = uint8_t;
 
-// Where the main window shows a tune as a target (names of its form
+// Where the main window shows a tune as a target (components of its form
 // description): the page, the page's text, the Convert command and its
 // menu item; and the option that shows the page.
 struct TTargetPageNames {
-  const char* Sheet = nullptr;
-  const char* Memo = nullptr;
-  const char* Action = nullptr;
-  const char* MenuItem = nullptr;
+  TSkinTabSheet* TfrmMainDesign::*Sheet = nullptr;
+  TSkinMemo* TfrmMainDesign::*Memo = nullptr;
+  TAction* TfrmMainDesign::*Action = nullptr;
+  TMenuItem* TfrmMainDesign::*MenuItem = nullptr;
   bool TCaroluneOption::*Shown = nullptr;
 };
 
@@ -37,11 +38,11 @@ struct TTargetPageNames {
 // group, the file name, the text (MIDI has none) and, for a target file,
 // the phone it names.
 struct TSourcePanelNames {
-  const char* Panel = nullptr;
-  const char* FileLabel = nullptr;
-  const char* Memo = nullptr;
-  const char* Brand = nullptr;
-  const char* Model = nullptr;
+  TSkinImagePanel* TfrmMainDesign::*Panel = nullptr;
+  TLabel* TfrmMainDesign::*FileLabel = nullptr;
+  TSkinMemo* TfrmMainDesign::*Memo = nullptr;
+  TSkinEdit* TfrmMainDesign::*Brand = nullptr;
+  TSkinEdit* TfrmMainDesign::*Model = nullptr;
 };
 
 struct TTuneTypeInfo {
@@ -70,45 +71,59 @@ inline constexpr TTuneTypeInfo kTuneTypes[] = {
      "R00",
      "RTTTL files",
      false,
-     {"tsRTTTL", "mmRTTTL", "actRTTTL", "RTTTL1", &TCaroluneOption::IsShowRTTTL},
-     {"pnlRTTTLSource", "lblRTTTLSourceFileName", "mmRTTTLSource"}},
+     {&TfrmMainDesign::tsRTTTL, &TfrmMainDesign::mmRTTTL, &TfrmMainDesign::actRTTTL, &TfrmMainDesign::RTTTL1,
+      &TCaroluneOption::IsShowRTTTL},
+     {&TfrmMainDesign::pnlRTTTLSource, &TfrmMainDesign::lblRTTTLSourceFileName, &TfrmMainDesign::mmRTTTLSource}},
     {"iMelody",
      {".imy"},
      "R03",
      "iMelody files",
      false,
-     {"tsiMelody", "mmiM", "actiMelody", "iMelody1", &TCaroluneOption::IsShowiMelody},
-     {"pnliMelodySource", "lbliMelodySourceFileName", "mmiMelodySource"}},
+     {&TfrmMainDesign::tsiMelody, &TfrmMainDesign::mmiM, &TfrmMainDesign::actiMelody, &TfrmMainDesign::iMelody1,
+      &TCaroluneOption::IsShowiMelody},
+     {&TfrmMainDesign::pnliMelodySource, &TfrmMainDesign::lbliMelodySourceFileName, &TfrmMainDesign::mmiMelodySource}},
     {"eMelody",
      {".emy"},
      "R02",
      "eMelody files",
      false,
-     {"tseMelody", "mmeM", "acteMelody", "eMelody1", &TCaroluneOption::IsShoweMelody},
-     {"pnleMelodySource", "lbleMelodySourceFile", "mmeMelodySource"}},
-    {"MIDI", {".mid", ".miz"}, "R04", "", false, {}, {"pnlMIDISource", "lblMIDIFileName"}},
+     {&TfrmMainDesign::tseMelody, &TfrmMainDesign::mmeM, &TfrmMainDesign::acteMelody, &TfrmMainDesign::eMelody1,
+      &TCaroluneOption::IsShoweMelody},
+     {&TfrmMainDesign::pnleMelodySource, &TfrmMainDesign::lbleMelodySourceFile, &TfrmMainDesign::mmeMelodySource}},
+    {"MIDI",
+     {".mid", ".miz"},
+     "R04",
+     "",
+     false,
+     {},
+     {&TfrmMainDesign::pnlMIDISource, &TfrmMainDesign::lblMIDIFileName}},
     {"Composer",
      {".kpz"},
      "R01",
      "Composer format files",
      false,
-     {"tsComposer", "mmCom", "actComposer", "actComposer1", &TCaroluneOption::IsShowComposer},
-     {"pnlComposerSource", "lblComposerSourceFileName", "mmComposerSource"}},
+     {&TfrmMainDesign::tsComposer, &TfrmMainDesign::mmCom, &TfrmMainDesign::actComposer, &TfrmMainDesign::actComposer1,
+      &TCaroluneOption::IsShowComposer},
+     {&TfrmMainDesign::pnlComposerSource, &TfrmMainDesign::lblComposerSourceFileName,
+      &TfrmMainDesign::mmComposerSource}},
     {"KeyPress",
      {".tkp"},
      "",
      "KeyPress format files",
      true,
-     {"tsKeypress", "mmKeyPress", "actKeyPress", "actKeyPress1", &TCaroluneOption::IsShowKeyPress},
-     {"pnlKeyPressSource", "lblKeyPressSourceFileName", "mmKeyPressSource", "lblBrandKSource", "lblModelKSource"}},
+     {&TfrmMainDesign::tsKeypress, &TfrmMainDesign::mmKeyPress, &TfrmMainDesign::actKeyPress,
+      &TfrmMainDesign::actKeyPress1, &TCaroluneOption::IsShowKeyPress},
+     {&TfrmMainDesign::pnlKeyPressSource, &TfrmMainDesign::lblKeyPressSourceFileName, &TfrmMainDesign::mmKeyPressSource,
+      &TfrmMainDesign::lblBrandKSource, &TfrmMainDesign::lblModelKSource}},
     {"ScreenShow",
      {".tss"},
      "",
      "ScreenShow format files",
      true,
-     {"tsScreenShow", "mmScreenShow", "actScreenShow", "actScreenShow1", &TCaroluneOption::IsShowScreenShow},
-     {"pnlScreenShowSource", "lblScreenShowSourceFileName", "mmScreenShowSource", "lblBrandSSource",
-      "lblModelSSource"}},
+     {&TfrmMainDesign::tsScreenShow, &TfrmMainDesign::mmScreenShow, &TfrmMainDesign::actScreenShow,
+      &TfrmMainDesign::actScreenShow1, &TCaroluneOption::IsShowScreenShow},
+     {&TfrmMainDesign::pnlScreenShowSource, &TfrmMainDesign::lblScreenShowSourceFileName,
+      &TfrmMainDesign::mmScreenShowSource, &TfrmMainDesign::lblBrandSSource, &TfrmMainDesign::lblModelSSource}},
     {},  // unknown
 };
 
