@@ -14,10 +14,9 @@
 #include "Form.h"
 #include "ImageList.h"
 #include "SkinForm.h"
-#include "SkinTestSupport.h"
 #include "SkinImagePanel.h"
-#include "SkinToolBar.h"
 #include "SkinTestSupport.h"
+#include "SkinToolBar.h"
 
 namespace {
 
