@@ -143,12 +143,9 @@ const TEnumInfo& SkinUIStyleNames() {
 }
 
 TSkinUIStyle GetOwnerUIStyle(TComponent* owner) {
-  // The skinned form is found by its class name: it is one of the skinned
-  // components, which all build on this unit.
   if (const auto* form = dynamic_cast<const TForm*>(owner))
     for (int i = 0; i < form->ControlCount(); ++i)
-      if (TControl* control = form->Controls(i); control->ClassInfo().InheritsFrom("TSkinForm"))
-        return static_cast<TSkinUIStyle>(GetOrdProp(*control, "UIStyle"));
+      if (const auto* frame = dynamic_cast<const TSkinFormFrame*>(form->Controls(i))) return frame->UIStyle();
   return TSkinUIStyle::Midnight;
 }
 

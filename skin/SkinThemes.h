@@ -22,6 +22,14 @@ enum class TSkinUIStyle : uint8_t { FromThemeFile = 0, Silver = 1, Azure = 2, Mi
 // The value names of the published property UIStyle ("Crystal").
 const TEnumInfo& SkinUIStyleNames();
 
+// The skinned frame of a form (TSkinForm) as the form's new components see
+// it: the style they start with.
+class TSkinFormFrame {
+ public:
+  virtual ~TSkinFormFrame() = default;
+  virtual TSkinUIStyle UIStyle() const = 0;
+};
+
 // The style a new skinned component starts with: on a form, the UIStyle of
 // the first TSkinForm among the form's direct child controls (whatever it
 // is); Midnight without an owner, on an owner that is no form, or on a form
