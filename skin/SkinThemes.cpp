@@ -213,21 +213,33 @@ TSkinFileThemeMgr::~TSkinFileThemeMgr() = default;
 bool TSkinFileThemeMgr::LoadFile(const std::string& fileName) {
   if (!FileExists(fileName)) return false;
   FReader.reset();
+  FImages.clear();
   FReader = std::make_unique<TSkinThemeFileReader>(fileName);
   return true;
 }
 
 bool TSkinFileThemeMgr::GetBitmap(int item, TBitmap* graphic) const {
   if (!FReader || !graphic || !ValidItem(item)) return false;
+  const QImage& image = DecodedImage(item);
+  if (image.isNull()) return false;
+  graphic->SetImage(image);
+  return true;
+}
+
+const QImage& TSkinFileThemeMgr::DecodedImage(int item) const {
+  const auto [it, added] = FImages.try_emplace(item);
+  if (!added) return it->second;
   TStream* stream = FReader->GetBitmapStream(SkinThemeItemName(item));
-  if (!stream) return false;
+  if (!stream) return it->second;
   try {
     const TImageAllocationLimit limit(ImageAllocationLimitMB);
-    graphic->LoadFromStream(*stream);
-    return true;
+    TBitmap decoded;
+    decoded.LoadFromStream(*stream);
+    it->second = decoded.Image();
   } catch (const EInvalidGraphic&) {
-    return false;
+    // Stays null: the item has no usable image in this file.
   }
+  return it->second;
 }
 
 std::optional<bool> TSkinFileThemeMgr::GetBool(int item) const {

@@ -181,6 +181,26 @@ TEST(SkinFileTheme, GivesTheFileItemsAndMidnightForWhatTheFileLacks) {
   theme.GetBitmapFrame(SkinItem::ButtonImage, nullptr, 3, 1);
 }
 
+TEST(SkinFileTheme, DecodesEachImageOncePerFileItReads) {
+  TTempFolder folder;
+  TSkinFileTheme theme(nullptr);
+  theme.SetThemeFile(folder.Write("a.thm", SampleTheme().Bytes()));
+  TBitmap first, again;
+  theme.GetBitmap(SkinItem::ButtonImage, &first);
+  theme.GetBitmapFrame(SkinItem::ButtonImage, &again, 3, 2);
+  theme.GetBitmap(SkinItem::ButtonImage, &again);
+  // The same decoded pixels come back: a second decode would make new ones.
+  EXPECT_EQ(again.Image().cacheKey(), first.Image().cacheKey());
+
+  QImage wider(60, 7, QImage::Format_RGB32);
+  wider.fill(Qt::yellow);
+  theme.SetThemeFile(folder.Write("b.thm", TThemeFileBuilder().Add("ButtonImage", TThemeFileBuilder::Bitmap, ImageBytes(wider, "BMP")).Bytes()));
+  TBitmap next;
+  theme.GetBitmap(SkinItem::ButtonImage, &next);
+  EXPECT_EQ(next.Width(), 60);
+  EXPECT_EQ(next.Image().pixel(0, 0), qRgb(255, 255, 0));
+}
+
 TEST(SkinFileTheme, ThemeFileLoadsOnlyANewNameThatIsFound) {
   TTempFolder folder;
   TSkinFileTheme theme(nullptr);
