@@ -9,6 +9,7 @@
 #include "Keys.h"
 #include "PopupMenu.h"
 #include "SkinPublic.h"
+#include "SkinToolBar.h"
 #include "SysUtils.h"
 
 namespace {
@@ -50,7 +51,7 @@ void PublishButtonEvents(TPublisher<C>& p) {
 
 // ---- TSkinCustomButton ----
 
-TSkinCustomButton::TSkinCustomButton(TComponent* owner) : TSkinThemed(owner, GetOwnerUIStyle(owner)) {
+TSkinCustomButton::TSkinCustomButton(TComponent* owner) : TSkinStyled(owner, GetOwnerUIStyle(owner)) {
   SetControlStyle(ControlStyle() & ~csDoubleClicks);
   SetTabStop(true);
   FRepeatTimer.SetEnabled(false);
@@ -178,7 +179,7 @@ void TSkinCustomButton::PaintBackground(TCanvas& canvas) {
     return;
   }
   TControl* parent = Parent();
-  if (parent && parent->ClassInfo().InheritsFrom("TSkinToolBar")) {
+  if (dynamic_cast<TSkinToolBar*>(parent)) {
     // A tool bar draws its own parent's background: the button shows that,
     // at its own place on the bar.
     const TCanvasState saved = canvas.SaveState();
@@ -309,13 +310,13 @@ void TSkinCustomButton::KeyUp(uint16_t& key, TShiftState shift) {
 void TSkinCustomButton::TextChanged() { SetCaption(TControl::Caption()); }
 
 void TSkinCustomButton::Notification(TComponent* component, TOperation operation) {
-  TSkinThemed::Notification(component, operation);
+  TSkinStyled::Notification(component, operation);
   if (operation == TOperation::opRemove) FAction.Release(component);
 }
 
 // ---- TSkinButton ----
 
-TSkinButton::TSkinButton(TComponent* owner) : TSkinCustomButton(owner) {
+TSkinButton::TSkinButton(TComponent* owner) : TSkinThemeUserOf(owner) {
   SetBounds(Left(), Top(), 80, 27);
   FGlyph.OnChange = [this] { Invalidate(); };
   SetUIStyle(UIStyle());

@@ -25,7 +25,8 @@
 
 class TAction;
 
-class TSkinCustomButton : public TSkinThemed<TCustomControl>, public TDialogKeyHandler {
+// Styled, but no theme user: the image button publishes no theme.
+class TSkinCustomButton : public TSkinStyled<TCustomControl>, public TDialogKeyHandler {
  public:
   explicit TSkinCustomButton(TComponent* owner);
   ~TSkinCustomButton() override;
@@ -132,7 +133,7 @@ class TSkinCustomButton : public TSkinThemed<TCustomControl>, public TDialogKeyH
 
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-class TSkinButton : public TSkinCustomButton {
+class TSkinButton : public TSkinThemeUserOf<TSkinCustomButton> {
  public:
   explicit TSkinButton(TComponent* owner);
 

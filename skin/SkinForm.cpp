@@ -10,6 +10,7 @@
 #include "Bitmap.h"
 #include "BitmapResources.h"
 #include "MenuItem.h"
+#include "SkinImagePanel.h"
 #include "SkinMenu.h"
 #include "SkinPublic.h"
 
@@ -136,7 +137,7 @@ void TSkinFormMenuBar::FontChanged() {
 TSkinForm::TSkinForm(TComponent* owner) : TSkinThemed(owner), FOwnerForm(dynamic_cast<TForm*>(owner)) {
   if (FOwnerForm) {
     for (int i = 0; i < FOwnerForm->ControlCount(); ++i)
-      if (FOwnerForm->Controls(i)->ClassInfo().InheritsFrom(StaticClassInfo()))
+      if (dynamic_cast<TSkinForm*>(FOwnerForm->Controls(i)))
         throw Exception("Sorry, You can create only one TSkinForm component in one form!");
     SetParent(FOwnerForm);
     FOwnerForm->Constraints().SetMinHeight(50);
@@ -297,7 +298,7 @@ void TSkinForm::SetFormPanel(TCustomPanel* panel) {
     plain->SetBevelOuter(TBevelCut::bvNone);
     plain->SetBorderWidth(0);
     plain->SetCaption("");
-  } else if (panel->ClassInfo().InheritsFrom("TSkinImagePanel")) {
+  } else if (dynamic_cast<TSkinImagePanel*>(panel)) {
     panel->SetCaption("");
   }
 }

@@ -47,7 +47,7 @@ class TSkinFormMenuBar : public TCustomControl {
   std::unique_ptr<QMenuBar> FBar;
 };
 
-class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost {
+class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost, public TSkinFormFrame {
  public:
   // On a form (the owner), which then gets no frame of the window system's;
   // a second one on the same form raises "Sorry, You can create only one
@@ -65,6 +65,7 @@ class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost {
 
   bool TitleBarCustom() const { return FTitleBar->Custom(); }
   void SetTitleBarCustom(bool custom) { FTitleBar->SetCustom(custom); }
+  TSkinUIStyle UIStyle() const override { return TSkinThemed::UIStyle(); }
   bool UIStyleAutoUpdateSub() const { return FUIStyleAutoUpdateSub; }
   void SetUIStyleAutoUpdateSub(bool update) { FUIStyleAutoUpdateSub = update; }
   TColor BorderColor() const { return FBorderColor; }
@@ -91,7 +92,7 @@ class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost {
   // form's, which the content takes.
   TFont& TitleBarFont() { return FTitleBar->Font(); }
   TMainMenu* Menu() const { return FMenu.Get(); }
-  void SetMenu(TMainMenu* menu);
+  void SetMenu(TMainMenu* menu) override;
   TColor MenuBarColor() const { return FMenuBarColor; }
   void SetMenuBarColor(TColor color);
   int MenuBarHeight() const { return FMenuBarHeight; }

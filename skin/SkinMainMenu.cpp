@@ -10,13 +10,11 @@ TSkinMainMenu::TSkinMainMenu(TComponent* owner)
   if (!form) return;
   form->SetMenu(nullptr);
   // The first skinned frame on the form shows this menu.
-  for (int i = 0; i < form->ControlCount(); ++i) {
-    TControl* control = form->Controls(i);
-    if (control->ClassInfo().InheritsFrom("TSkinForm") && HasPublishedProperty(*control, "Menu")) {
-      SetObjectProp(*control, "Menu", this);
+  for (int i = 0; i < form->ControlCount(); ++i)
+    if (auto* host = dynamic_cast<TSkinMenuBarHost*>(form->Controls(i))) {
+      host->SetMenu(this);
       break;
     }
-  }
 }
 
 const TClassInfo& TSkinMainMenu::StaticClassInfo() {

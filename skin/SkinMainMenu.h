@@ -12,6 +12,8 @@
 class TSkinMenuBarHost {
  public:
   virtual ~TSkinMenuBarHost() = default;
+  // Shows the menu (null: none) and links it to this form.
+  virtual void SetMenu(TMainMenu* menu) = 0;
   virtual void RebuildMenuBar() = 0;
   virtual void RefreshMenuBar() = 0;
   virtual void UpdateMenuBarFont() = 0;

@@ -76,20 +76,20 @@ struct TSkinMenuLook {
 // item when loaded (items added later keep the default drawing until
 // AttachItemDrawEvents runs again), and Midnight when the theme goes.
 template <class Base>
-class TSkinMenu : public Base {
+class TSkinMenu : public Base, public TSkinThemeUser {
  public:
   explicit TSkinMenu(TComponent* owner) : Base(owner) { FLook.ApplyStyle(GetOwnerUIStyle(owner)); }
 
   bool OwnerDraw() const override { return true; }
   void SetOwnerDraw(bool) override {}
 
-  TSkinFileTheme* FileTheme() const { return FLook.FileTheme; }
-  void SetFileTheme(TSkinFileTheme* theme) {
+  TSkinFileTheme* FileTheme() const override { return FLook.FileTheme; }
+  void SetFileTheme(TSkinFileTheme* theme) override {
     LinkFileTheme(*this, FLook.FileTheme, theme);
     SetUIStyle(FLook.UIStyle);
   }
   TSkinUIStyle UIStyle() const { return FLook.UIStyle; }
-  virtual void SetUIStyle(TSkinUIStyle style) { FLook.ApplyStyle(style); }
+  void SetUIStyle(TSkinUIStyle style) override { FLook.ApplyStyle(style); }
   // Silver keeps its own metrics.
   int MenuItemHeight() const { return FLook.MenuItemHeight; }
   void SetMenuItemHeight(int v) {

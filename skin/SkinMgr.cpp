@@ -130,11 +130,9 @@ bool UnlinkRemovedFileTheme(TSkinFileTheme*& reference, const TComponent* compon
 void TSkinFileTheme::ReapplyToUsers() {
   auto* form = dynamic_cast<TForm*>(Owner());
   if (!form) return;
-  for (int i = 0; i < form->ComponentCount(); ++i) {
-    TPersistent* published = Published(form->Components(i));
-    if (!published || published->ClassName().rfind("TSkin", 0) != 0 || !HasPublishedProperty(*published, "FileTheme")) continue;
-    if (GetObjectProp(*published, "FileTheme") == this) SetObjectProp(*published, "FileTheme", this);
-  }
+  for (int i = 0; i < form->ComponentCount(); ++i)
+    if (auto* user = dynamic_cast<TSkinThemeUser*>(form->Components(i)); user && user->FileTheme() == this)
+      user->SetFileTheme(this);
 }
 
 void RegisterSkinClasses() {

@@ -87,15 +87,26 @@ void LinkFileTheme(TComponent& user, TSkinFileTheme*& reference, TSkinFileTheme*
 // turns to Midnight).
 bool UnlinkRemovedFileTheme(TSkinFileTheme*& reference, const TComponent* component, TOperation operation);
 
+// A skinned component that publishes both FileTheme and UIStyle: the
+// containers pass their style and theme on to it (ApplyThemeToChildren), and
+// a theme that has read a new file gives itself to it again.
+class TSkinThemeUser {
+ public:
+  virtual ~TSkinThemeUser() = default;
+  virtual TSkinFileTheme* FileTheme() const = 0;
+  virtual void SetFileTheme(TSkinFileTheme* theme) = 0;
+  virtual void SetUIStyle(TSkinUIStyle style) = 0;
+};
+
 // What every skinned component with a style and a theme file shares: the
 // two properties, and Midnight when the theme is freed. Setting UIStyle,
 // also to the style in use, runs ApplyUIStyle, where the component reads its
 // items (StyleItems); setting FileTheme, also to the theme in use (which has
 // just read another file), applies the style again.
 template <class Base>
-class TSkinThemed : public Base {
+class TSkinStyled : public Base {
  public:
-  explicit TSkinThemed(TComponent* owner, TSkinUIStyle style = TSkinUIStyle::Midnight)
+  explicit TSkinStyled(TComponent* owner, TSkinUIStyle style = TSkinUIStyle::Midnight)
       : Base(owner), FUIStyle(style) {}
 
   TSkinFileTheme* FileTheme() const { return FFileTheme; }
@@ -126,4 +137,22 @@ class TSkinThemed : public Base {
  private:
   TSkinUIStyle FUIStyle;
   TSkinFileTheme* FFileTheme = nullptr;
+};
+
+// A styled component that publishes its style and theme: a theme user.
+template <class Styled>
+class TSkinThemeUserOf : public Styled, public TSkinThemeUser {
+ public:
+  using Styled::Styled;
+  TSkinFileTheme* FileTheme() const override { return Styled::FileTheme(); }
+  void SetFileTheme(TSkinFileTheme* theme) override { Styled::SetFileTheme(theme); }
+  void SetUIStyle(TSkinUIStyle style) override { Styled::SetUIStyle(style); }
+};
+
+// The skinned components are theme users; only the push button's base,
+// whose image button publishes no theme, is merely styled.
+template <class Base>
+class TSkinThemed : public TSkinThemeUserOf<TSkinStyled<Base>> {
+ public:
+  using TSkinThemeUserOf<TSkinStyled<Base>>::TSkinThemeUserOf;
 };

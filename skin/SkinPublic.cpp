@@ -11,7 +11,6 @@
 #include "Canvas.h"
 #include "Control.h"
 #include "Form.h"
-#include "Persistent.h"
 #include "Picture.h"
 #include "SkinMgr.h"
 
@@ -221,9 +220,9 @@ bool IsOldWindows() {
 
 void ApplyThemeToChildren(TControl& control, TSkinUIStyle style, TSkinFileTheme* theme) {
   for (int i = 0; i < control.ControlCount(); ++i) {
-    TControl* child = control.Controls(i);
-    if (!HasPublishedProperty(*child, "FileTheme") || !HasPublishedProperty(*child, "UIStyle")) continue;
-    SetObjectProp(*child, "FileTheme", theme);
-    SetOrdProp(*child, "UIStyle", static_cast<int64_t>(style));
+    auto* user = dynamic_cast<TSkinThemeUser*>(control.Controls(i));
+    if (!user) continue;
+    user->SetFileTheme(theme);
+    user->SetUIStyle(style);
   }
 }

@@ -79,7 +79,7 @@ bool IsFormActive(const TForm* form);
 bool CheckOldWindows();
 bool IsOldWindows();
 
-// For each direct child of control, in child order: when it publishes both
-// FileTheme and UIStyle, sets FileTheme to theme and then UIStyle to style
-// through the published properties.
+// For each direct child of control, in child order: when it is a theme
+// user (it publishes both FileTheme and UIStyle), sets its FileTheme to
+// theme and then its UIStyle to style, through its own setters.
 void ApplyThemeToChildren(TControl& control, TSkinUIStyle style, TSkinFileTheme* theme);

@@ -143,12 +143,9 @@ const TEnumInfo& SkinUIStyleNames() {
 }
 
 TSkinUIStyle GetOwnerUIStyle(TComponent* owner) {
-  // The skinned form is found by its class name: it is one of the skinned
-  // components, which all build on this unit.
   if (const auto* form = dynamic_cast<const TForm*>(owner))
     for (int i = 0; i < form->ControlCount(); ++i)
-      if (TControl* control = form->Controls(i); control->ClassInfo().InheritsFrom("TSkinForm"))
-        return static_cast<TSkinUIStyle>(GetOrdProp(*control, "UIStyle"));
+      if (const auto* frame = dynamic_cast<const TSkinFormFrame*>(form->Controls(i))) return frame->UIStyle();
   return TSkinUIStyle::Midnight;
 }
 
@@ -216,21 +213,33 @@ TSkinFileThemeMgr::~TSkinFileThemeMgr() = default;
 bool TSkinFileThemeMgr::LoadFile(const std::string& fileName) {
   if (!FileExists(fileName)) return false;
   FReader.reset();
+  FImages.clear();
   FReader = std::make_unique<TSkinThemeFileReader>(fileName);
   return true;
 }
 
 bool TSkinFileThemeMgr::GetBitmap(int item, TBitmap* graphic) const {
   if (!FReader || !graphic || !ValidItem(item)) return false;
+  const QImage& image = DecodedImage(item);
+  if (image.isNull()) return false;
+  graphic->SetImage(image);
+  return true;
+}
+
+const QImage& TSkinFileThemeMgr::DecodedImage(int item) const {
+  const auto [it, added] = FImages.try_emplace(item);
+  if (!added) return it->second;
   TStream* stream = FReader->GetBitmapStream(SkinThemeItemName(item));
-  if (!stream) return false;
+  if (!stream) return it->second;
   try {
     const TImageAllocationLimit limit(ImageAllocationLimitMB);
-    graphic->LoadFromStream(*stream);
-    return true;
+    TBitmap decoded;
+    decoded.LoadFromStream(*stream);
+    it->second = decoded.Image();
   } catch (const EInvalidGraphic&) {
-    return false;
+    // Stays null: the item has no usable image in this file.
   }
+  return it->second;
 }
 
 std::optional<bool> TSkinFileThemeMgr::GetBool(int item) const {

@@ -5,7 +5,9 @@
 // theme file.
 #pragma once
 
+#include <QImage>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +23,14 @@ enum class TSkinUIStyle : uint8_t { FromThemeFile = 0, Silver = 1, Azure = 2, Mi
 
 // The value names of the published property UIStyle ("Crystal").
 const TEnumInfo& SkinUIStyleNames();
+
+// The skinned frame of a form (TSkinForm) as the form's new components see
+// it: the style they start with.
+class TSkinFormFrame {
+ public:
+  virtual ~TSkinFormFrame() = default;
+  virtual TSkinUIStyle UIStyle() const = 0;
+};
 
 // The style a new skinned component starts with: on a form, the UIStyle of
 // the first TSkinForm among the form's direct child controls (whatever it
@@ -114,7 +124,8 @@ int32_t GetBuiltInThemeInteger(TSkinUIStyle style, int item);
 
 // Holds the reader of the theme file loaded last. The getters translate the
 // item number into its name and answer nothing (no value, no bitmap) while
-// there is no reader or the file lacks the item.
+// there is no reader or the file lacks the item. Each image is decoded once
+// per file read, when first asked for.
 class TSkinFileThemeMgr {
  public:
   TSkinFileThemeMgr();
@@ -139,5 +150,9 @@ class TSkinFileThemeMgr {
   static constexpr int ImageAllocationLimitMB = 16;
 
  private:
+  // The item's image of the reader's file; null when it has none that decodes.
+  const QImage& DecodedImage(int item) const;
+
   std::unique_ptr<TSkinThemeFileReader> FReader;
+  mutable std::map<int, QImage> FImages;
 };

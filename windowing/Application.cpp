@@ -131,8 +131,6 @@ void TApplication::SetMainForm(TForm* form) { FMainForm.Set(this, form); }
 
 void TApplication::Terminate() { FTerminated = true; }
 
-void TApplication::ProcessMessages() { QCoreApplication::processEvents(); }
-
 void TApplication::ChainIdleHandler(TIdleEvent handler) {
   TIdleEvent previous = OnIdle;
   OnIdle = [previous, handler](TComponent* sender, bool& done) {

@@ -84,7 +84,6 @@ class TApplication : public TComponent {
   void Run();
   void Terminate();
   bool Terminated() const { return FTerminated; }
-  void ProcessMessages();
 
   // The idle event runs whenever the loop is about to wait. A handler that
   // sets Done to false is called again without waiting.

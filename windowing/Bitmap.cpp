@@ -73,12 +73,6 @@ void TBitmap::SetTransparent(bool transparent) {
   Changed();
 }
 
-void TBitmap::SetTransparentMode(TTransparentMode mode) {
-  if (FTransparentMode == mode) return;
-  FTransparentMode = mode;
-  Changed();
-}
-
 TColor TBitmap::TransparentColor() const {
   if (FTransparentMode == TTransparentMode::tmFixed) return FTransparentColor;
   if (FImage.isNull()) return clDefault;

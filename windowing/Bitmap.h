@@ -43,7 +43,6 @@ class TBitmap {
   bool Transparent() const { return FTransparent; }
   void SetTransparent(bool transparent);
   TTransparentMode TransparentMode() const { return FTransparentMode; }
-  void SetTransparentMode(TTransparentMode mode);
   // Automatic mode: the lower-left pixel (clDefault while empty).
   TColor TransparentColor() const;
   // Fixes the colour (and switches to the fixed mode).

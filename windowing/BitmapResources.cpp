@@ -6,9 +6,10 @@ namespace {
 
 const TBitmapResourceProvider* gProvider = nullptr;
 
-const TQtBitmapResources& QtResources() {
+const TBitmapResourceProvider& QtResources() {
   static const TQtBitmapResources resources;
-  return resources;
+  static const TCachedBitmapResources cached(resources);
+  return cached;
 }
 
 }  // namespace
@@ -21,6 +22,13 @@ QImage TQtBitmapResources::Find(const std::string& name) const {
 QImage TBitmapResourceTable::Find(const std::string& name) const {
   const auto it = FImages.find(UpperCase(name));
   return it == FImages.end() ? QImage() : it->second;
+}
+
+QImage TCachedBitmapResources::Find(const std::string& name) const {
+  const std::lock_guard lock(FLock);
+  const auto [it, added] = FImages.try_emplace(UpperCase(name));
+  if (added) it->second = FSource.Find(name);
+  return it->second;
 }
 
 const TBitmapResourceProvider& BitmapResources() { return gProvider ? *gProvider : QtResources(); }

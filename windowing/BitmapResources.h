@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <map>
+#include <mutex>
 #include <string>
 
 #include "SysUtils.h"
@@ -37,7 +38,21 @@ class TBitmapResourceTable : public TBitmapResourceProvider {
   std::map<std::string, QImage> FImages;
 };
 
-// The provider in use (the Qt resources unless one was set).
+// Another provider's images, each read from it once: controls may load a
+// picture on every paint, and a PNG need not be decoded more than once.
+// The source's images must not change while this serves them.
+class TCachedBitmapResources : public TBitmapResourceProvider {
+ public:
+  explicit TCachedBitmapResources(const TBitmapResourceProvider& source) : FSource(source) {}
+  QImage Find(const std::string& name) const override;
+
+ private:
+  const TBitmapResourceProvider& FSource;
+  mutable std::mutex FLock;
+  mutable std::map<std::string, QImage> FImages;  // by name in capitals; null: the source has none
+};
+
+// The provider in use (the Qt resources, each decoded once, unless one was set).
 const TBitmapResourceProvider& BitmapResources();
 // Installs a provider (null: back to the Qt resources); returns the previous one.
 const TBitmapResourceProvider* SetBitmapResources(const TBitmapResourceProvider* provider);

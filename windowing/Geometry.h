@@ -47,9 +47,6 @@ constexpr TRect Bounds(int left, int top, int width, int height) {
   return {left, top, ClampToInt(int64_t{left} + width), ClampToInt(int64_t{top} + height)};
 }
 
-// The overlap of two rectangles; an empty rectangle when they do not meet.
-TRect IntersectRect(const TRect& a, const TRect& b);
-
 // A rectangle of negative extent maps to an empty Qt rectangle.
 QRect ToQRect(const TRect& r);
 TRect FromQRect(const QRect& r);

@@ -30,18 +30,6 @@ bool TPropInfo::IsOrdinal() const {
          Kind == TPropKind::Cursor;
 }
 
-bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    if (c == &other) return true;
-  return false;
-}
-
-bool TClassInfo::InheritsFrom(const std::string& className) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    if (SameText(c->FName, className)) return true;
-  return false;
-}
-
 const TPropInfo* TClassInfo::FindProperty(const std::string& name) const {
   for (const TClassInfo* c = this; c; c = c->FParent)
     for (const auto& p : c->FProperties)

@@ -97,8 +97,6 @@ class TClassInfo {
 
   const std::string& Name() const { return FName; }
   const TClassInfo* Parent() const { return FParent; }
-  bool InheritsFrom(const TClassInfo& other) const;
-  bool InheritsFrom(const std::string& className) const;
 
   // The class's own property first, then its ancestors', by name without
   // regard to case; null when there is none.

@@ -227,10 +227,6 @@ void TStringGrid::SetRow(int row) {
 
 int TStringGrid::Col() const { return std::max(0, FTable->currentColumn()) + FFixedCols; }
 
-void TStringGrid::SetCol(int col) {
-  if (col >= FFixedCols && col < FColCount) FTable->setCurrentCell(std::max(0, FTable->currentRow()), BodyCol(col));
-}
-
 void TStringGrid::SetOptions(TGridOptions options) {
   if (FOptions == options) return;
   FOptions = options;

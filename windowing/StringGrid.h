@@ -70,7 +70,6 @@ class TStringGrid : public TNativeControl {
   int Row() const;
   void SetRow(int row);
   int Col() const;
-  void SetCol(int col);
   TGridOptions Options() const { return FOptions; }
   void SetOptions(TGridOptions options);
   TColor FixedColor() const { return FFixedColor; }

@@ -48,12 +48,6 @@ void TTreeNode::Expand(bool recurse) {
     for (int i = 0; i < Count(); ++i) Item(i)->Expand(true);
 }
 
-void TTreeNode::Collapse(bool recurse) {
-  FItem->setExpanded(false);
-  if (recurse)
-    for (int i = 0; i < Count(); ++i) Item(i)->Collapse(true);
-}
-
 bool TTreeNode::Selected() const { return FOwner.Tree().currentItem() == FItem; }
 
 void TTreeNode::SetSelected(bool selected) {

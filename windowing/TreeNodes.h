@@ -38,7 +38,6 @@ class TTreeNode {
   bool Expanded() const;
   void SetExpanded(bool expanded);
   void Expand(bool recurse);
-  void Collapse(bool recurse);
   bool Selected() const;
   void SetSelected(bool selected);
   // Frees the node with its children.

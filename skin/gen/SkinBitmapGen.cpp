@@ -5,18 +5,23 @@
 //
 // Each form description given after the output folder is embedded as
 // ":/forms/CLASS.dfm" (the root object's class in capitals), with every
-// picture written as "{bitmap NAME}" or "{bitmap NAME n/m}" (frame n of m
-// equal frames) replaced by the PNG bytes of that bitmap in hex. With
-// "--forms" first, only the descriptions go into <out>/forms.qrc: a
-// program's own forms, embedded beside the library's.
+// picture written as "{bitmap PIECE...}" replaced by the PNG bytes in hex
+// of its pieces side by side, a piece being a bitmap's name, "NAME", or a
+// frame of it, "NAME n/m" (frame n of m equal frames). Besides the skin
+// bitmaps, the pieces may name the tool-bar icons (TOOL_...), which only
+// the descriptions take. With "--forms" first, only the descriptions go
+// into <out>/forms.qrc: a program's own forms, embedded beside the
+// library's.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QSize>
 #include <QTextStream>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -24,6 +29,7 @@
 #include <vector>
 
 #include "SkinArt.h"
+#include "ToolIcons.h"
 
 namespace {
 
@@ -218,32 +224,74 @@ std::vector<TGeneratedBitmap> AllBitmaps() {
   return bitmaps;
 }
 
-// Opaque RGB: the key is a pixel colour, not transparency.
+// The pictures only form descriptions take: the main window's tool-bar icons.
+std::vector<TGeneratedBitmap> FormPictures() {
+  const std::pair<const char*, TToolIcon> icons[] = {
+      {"TOOL_OPEN", TToolIcon::Open},        {"TOOL_SAVE", TToolIcon::Save},
+      {"TOOL_CUT", TToolIcon::Cut},          {"TOOL_COPY", TToolIcon::Copy},
+      {"TOOL_PASTE", TToolIcon::Paste},      {"TOOL_OPTIONS", TToolIcon::Options},
+      {"TOOL_HELP", TToolIcon::Help},        {"TOOL_FILTER_EDITOR", TToolIcon::FilterEditor},
+      {"TOOL_HOME", TToolIcon::Home}};
+  std::vector<TGeneratedBitmap> pictures;
+  for (const auto& [name, icon] : icons) pictures.push_back({name, PaintToolIcon(icon, 16)});
+  return pictures;
+}
+
+// Opaque RGB, the key being a pixel colour; only a picture drawn on
+// transparency (a tool-bar icon) keeps its alpha.
 QByteArray PngBytes(const QImage& image) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  image.convertToFormat(QImage::Format_RGB888).save(&buffer, "PNG");
+  image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_RGBA8888 : QImage::Format_RGB888).save(&buffer, "PNG");
   return bytes;
+}
+
+// One piece of a picture: a bitmap, or frame n of its m equal frames; null
+// when there is no such bitmap or frame.
+QImage Piece(const QRegularExpressionMatch& piece, const QMap<QString, QImage>& images) {
+  const QImage image = images.value(piece.captured(1));
+  if (piece.captured(2).isEmpty()) return image;
+  const int number = piece.captured(2).toInt(), count = piece.captured(3).toInt();
+  if (image.isNull() || count < 1 || number < 1 || number > count) return {};
+  const int width = image.width() / count;
+  return image.copy((number - 1) * width, 0, width, image.height());
+}
+
+// The pieces ("NAME" or "NAME n/m", apart by blanks or line breaks) side by
+// side, top-aligned; null when one is missing.
+QImage Picture(const QString& pieces, const QMap<QString, QImage>& images) {
+  static const QRegularExpression piece(R"(([A-Z0-9_]+)(?: (\d+)/(\d+))?)");
+  std::vector<QImage> parts;
+  int width = 0, height = 0;
+  for (auto it = piece.globalMatch(pieces); it.hasNext();) {
+    parts.push_back(Piece(it.next(), images));
+    if (parts.back().isNull()) return {};
+    width += parts.back().width();
+    height = std::max(height, parts.back().height());
+  }
+  if (parts.size() == 1) return parts.front();
+  const bool alpha = std::any_of(parts.begin(), parts.end(), [](const QImage& part) { return part.hasAlphaChannel(); });
+  QImage picture(width, height, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  int x = 0;
+  for (const QImage& part : parts) {
+    p.drawImage(x, 0, part);
+    x += part.width();
+  }
+  return picture;
 }
 
 // The description with its pictures filled in; an empty text and a message
 // when it names a bitmap or frame that does not exist.
 QString FillPictures(const QString& text, const QMap<QString, QImage>& images, QString& error) {
-  static const QRegularExpression picture(R"(\{bitmap ([A-Z0-9_]+)(?: (\d+)/(\d+))?\})");
+  static const QRegularExpression picture(R"(\{bitmap\s([A-Z0-9_/\s]+)\})");
   QString filled;
   qsizetype done = 0;
   for (auto it = picture.globalMatch(text); it.hasNext();) {
     const QRegularExpressionMatch m = it.next();
-    QImage image = images.value(m.captured(1));
-    if (!m.captured(2).isEmpty()) {
-      const int number = m.captured(2).toInt(), count = m.captured(3).toInt();
-      if (count < 1 || number < 1 || number > count) image = QImage();
-      if (!image.isNull()) {
-        const int width = image.width() / count;
-        image = image.copy((number - 1) * width, 0, width, image.height());
-      }
-    }
+    const QImage image = Picture(m.captured(1), images);
     if (image.isNull()) {
       error = "no bitmap " + m.captured(0);
       return {};
@@ -283,6 +331,7 @@ int main(int argc, char** argv) {
   QTextStream list(&qrc);
   list << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/bitmaps\">\n";
   QMap<QString, QImage> images;
+  for (const TGeneratedBitmap& picture : FormPictures()) images.insert(picture.Name, picture.Image);
   for (const TGeneratedBitmap& bitmap : AllBitmaps()) {
     images.insert(bitmap.Name, bitmap.Image);
     if (formsOnly) continue;

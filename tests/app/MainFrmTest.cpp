@@ -7,6 +7,7 @@
 
 #include "Action.h"
 #include "DravikFrm.h"
+#include "ImageList.h"
 #include "MainWindowFixture.h"
 #include "MenuItem.h"
 #include "SkinButton.h"
@@ -67,6 +68,24 @@ TEST_F(MainWindowTest, StartsWithThePagesTheOptionsShowScreenShowActiveAndAFilte
 
 // Each target memo fills its own page through every resize, also while
 // other pages are hidden and when its page is shown after the resize.
+TEST_F(MainWindowTest, EachCommandWithAnIconShowsItsOwnOnTransparency) {
+  const TCustomImageList& icons = Find<TImageList>("imglsSmall");
+  ASSERT_EQ(icons.Count(), 9);
+  std::vector<QImage> shown;
+  for (const char* name : {"actOpen", "actSave", "actCut", "actCopy", "actPaste", "actOption", "actFilterEditor",
+                           "actContents", "actHomePage"}) {
+    const QImage icon = icons.Image(Find<TAction>(name).ImageIndex()).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(16, 16)) << name;
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << name;
+    int drawn = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) drawn += qAlpha(icon.pixel(x, y)) == 255;
+    EXPECT_GT(drawn, 16) << name;
+    for (const QImage& other : shown) EXPECT_NE(icon, other) << name;
+    shown.push_back(icon);
+  }
+}
+
 TEST_F(MainWindowTest, TheTargetMemosFillTheirOwnPagesThroughResizes) {
   CaroluneOption->IsShowRTTTL = false;
   CaroluneOption->IsShowComposer = false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Bitmap.h"
 #include "BitmapResources.h"
 #include "Colors.h"
 #include "SkinThemes.h"
@@ -82,6 +83,15 @@ TEST(SkinBitmaps, TheResourcesAreExactlyTheBuiltInSetAndTheExtras) {
       {"MSGDLG", {168, 42}},              {"MENU_CHECKED", {16, 16}},           {"STATUSBAR_HANDLE", {11, 11}},
       {"CRYSTAL_SCROLLBAR_BUTTON_DISABLED", {32, 16}}};
   for (const auto& [name, size] : extras) EXPECT_EQ(LoadBitmapResource(name).size(), size) << name;
+}
+
+TEST(SkinBitmaps, EachIsDecodedOnce) {
+  // The same pixels come back for every load: a second decode would make new ones.
+  const qint64 first = LoadBitmapResource("MIDNIGHT_BUTTON").cacheKey();
+  EXPECT_EQ(LoadBitmapResource("midnight_button").cacheKey(), first);
+  TBitmap bitmap;
+  bitmap.LoadFromResourceName("MIDNIGHT_BUTTON");
+  EXPECT_EQ(bitmap.Image().cacheKey(), first);
 }
 
 TEST(SkinBitmaps, KeyColourLiesExactlyWhereTheBitmapIsDrawnKeyed) {

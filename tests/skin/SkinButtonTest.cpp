@@ -10,14 +10,14 @@
 #include "Action.h"
 #include "ActionList.h"
 #include "BitmapResources.h"
+#include "CountingBitmapResources.h"
 #include "EventLoopWait.h"
 #include "Form.h"
 #include "ImageList.h"
 #include "SkinForm.h"
-#include "SkinTestSupport.h"
 #include "SkinImagePanel.h"
-#include "SkinToolBar.h"
 #include "SkinTestSupport.h"
+#include "SkinToolBar.h"
 
 namespace {
 
@@ -106,6 +106,26 @@ TEST(SkinButton, ShowsTheStateFramesOfTheStyleStrip) {
   EXPECT_EQ(exited, 1);
   button->SetEnabled(false);
   EXPECT_EQ(At(Shot(*button), 40, 3), clRed);  // frame 1 again
+}
+
+TEST(SkinButton, PaintsDecodeTheStripOnceAndANewStyleTakesItsOwn) {
+  Fixtures fixtures;
+  const TCountingBitmapResources counting(fixtures.table);
+  const TCachedBitmapResources cached(counting);
+  const TScopedBitmapResources scoped(cached);
+  TForm form(nullptr);
+  auto* button = Make<TSkinButton>(form, form, "B");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(At(Shot(*button), 40, 3), clRed);
+  Enter(*button);
+  EXPECT_EQ(At(Shot(*button), 40, 3), clLime);
+  EXPECT_EQ(counting.Reads("MIDNIGHT_BUTTON"), 1);
+
+  button->SetUIStyle(TSkinUIStyle::Silver);
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(At(Shot(*button), 40, 3), clGray);
+  EXPECT_EQ(counting.Reads("SILVER_BUTTON"), 1);
+  button->SetUIStyle(TSkinUIStyle::Midnight);
+  EXPECT_EQ(At(Shot(*button), 40, 3), clLime);
+  EXPECT_EQ(counting.Reads("MIDNIGHT_BUTTON"), 1);
 }
 
 TEST(SkinButton, TransparencyFollowsTheStyleAndLaterStoredValuesWin) {

@@ -13,7 +13,6 @@
 #include "Form.h"
 #include "SkinButton.h"
 #include "SkinForm.h"
-#include "SkinTestSupport.h"
 #include "SkinGroupBox.h"
 #include "SkinImagePanel.h"
 #include "SkinTestSupport.h"

@@ -7,7 +7,6 @@
 #include "Form.h"
 #include "SkinButton.h"
 #include "SkinForm.h"
-#include "SkinTestSupport.h"
 #include "SkinImagePanel.h"
 #include "SkinTestSupport.h"
 

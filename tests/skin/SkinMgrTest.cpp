@@ -9,9 +9,29 @@
 #include "Bitmap.h"
 #include "CustomControl.h"
 #include "Form.h"
+#include "SkinButton.h"
+#include "SkinComboBox.h"
+#include "SkinDlg.h"
+#include "SkinEdit.h"
 #include "SkinForm.h"
+#include "SkinGrid.h"
+#include "SkinGroupBox.h"
+#include "SkinImagePanel.h"
+#include "SkinListBox.h"
+#include "SkinMainMenu.h"
+#include "SkinMemo.h"
+#include "SkinPageControl.h"
+#include "SkinPopupMenu.h"
+#include "SkinScrollBar.h"
+#include "SkinStatusBar.h"
+#include "SkinTabControl.h"
 #include "SkinTestSupport.h"
 #include "SkinThemeFile.h"
+#include "SkinTitleBar.h"
+#include "SkinToolBar.h"
+#include "SkinTrackBar.h"
+#include "SkinTreeView.h"
+#include "SkinURLLabel.h"
 
 namespace {
 
@@ -35,16 +55,17 @@ TThemeFileBuilder SampleTheme() {
   return theme;
 }
 
-// A skinned component as every one of them handles its style and theme.
-class TTestSkinned : public TComponent, public TPersistent {
+// A component that handles its style and theme as every skinned one does,
+// and publishes both, but is none of the skinned components.
+class TPlainThemed : public TComponent, public TPersistent {
  public:
-  explicit TTestSkinned(TComponent* owner) : TComponent(owner), FUIStyle(GetOwnerUIStyle(owner)) {}
-  TTestSkinned(TComponent* owner, TSkinUIStyle style, TSkinFileTheme* theme) : TTestSkinned(owner) {
+  explicit TPlainThemed(TComponent* owner) : TComponent(owner), FUIStyle(GetOwnerUIStyle(owner)) {}
+  TPlainThemed(TComponent* owner, TSkinUIStyle style, TSkinFileTheme* theme) : TPlainThemed(owner) {
     FUIStyle = style;
     SetFileTheme(theme);
   }
   static const TClassInfo& StaticClassInfo() {
-    static const auto info = Define<TTestSkinned>("TSkinTestControl");
+    static const auto info = Define<TPlainThemed>("TPlainThemed");
     return *info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
@@ -76,12 +97,12 @@ class TTestSkinned : public TComponent, public TPersistent {
   TSkinFileTheme* FFileTheme = nullptr;
 };
 
-// The same, under a class name that is not one of the skinned ones.
-class TPlainThemed : public TTestSkinned {
+// The same as a skinned component.
+class TTestSkinned : public TSkinThemeUserOf<TPlainThemed> {
  public:
-  using TTestSkinned::TTestSkinned;
+  using TSkinThemeUserOf::TSkinThemeUserOf;
   static const TClassInfo& StaticClassInfo() {
-    static const auto info = Define<TPlainThemed>("TPlainThemed");
+    static const auto info = Define<TTestSkinned>("TSkinTestControl");
     return *info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
@@ -158,6 +179,26 @@ TEST(SkinFileTheme, GivesTheFileItemsAndMidnightForWhatTheFileLacks) {
   }
   theme.GetBitmap(SkinItem::ButtonImage, nullptr);
   theme.GetBitmapFrame(SkinItem::ButtonImage, nullptr, 3, 1);
+}
+
+TEST(SkinFileTheme, DecodesEachImageOncePerFileItReads) {
+  TTempFolder folder;
+  TSkinFileTheme theme(nullptr);
+  theme.SetThemeFile(folder.Write("a.thm", SampleTheme().Bytes()));
+  TBitmap first, again;
+  theme.GetBitmap(SkinItem::ButtonImage, &first);
+  theme.GetBitmapFrame(SkinItem::ButtonImage, &again, 3, 2);
+  theme.GetBitmap(SkinItem::ButtonImage, &again);
+  // The same decoded pixels come back: a second decode would make new ones.
+  EXPECT_EQ(again.Image().cacheKey(), first.Image().cacheKey());
+
+  QImage wider(60, 7, QImage::Format_RGB32);
+  wider.fill(Qt::yellow);
+  theme.SetThemeFile(folder.Write("b.thm", TThemeFileBuilder().Add("ButtonImage", TThemeFileBuilder::Bitmap, ImageBytes(wider, "BMP")).Bytes()));
+  TBitmap next;
+  theme.GetBitmap(SkinItem::ButtonImage, &next);
+  EXPECT_EQ(next.Width(), 60);
+  EXPECT_EQ(next.Image().pixel(0, 0), qRgb(255, 255, 0));
 }
 
 TEST(SkinFileTheme, ThemeFileLoadsOnlyANewNameThatIsFound) {
@@ -287,6 +328,27 @@ TEST(SkinFileTheme, ALoadGivesTheThemeAgainToTheFormsSkinnedUsersOfIt) {
   lone->SetThemeFile(good);
   EXPECT_TRUE(lone->IsThemeLoaded());
   EXPECT_EQ(loneUser->ThemeAssignments, 1);
+}
+
+// Containers and a reloaded theme reach the theme users: they must be
+// exactly the skinned classes that publish both FileTheme and UIStyle.
+template <class... C>
+void ExpectThemeUsersPublishStyleAndTheme() {
+  const auto expect = [](const TClassInfo& info, bool user) {
+    EXPECT_EQ(user, info.FindProperty("FileTheme") && info.FindProperty("UIStyle")) << info.Name();
+  };
+  (expect(C::StaticClassInfo(), std::is_base_of_v<TSkinThemeUser, C>), ...);
+}
+
+TEST(SkinFileTheme, ItsUsersAreTheSkinnedClassesThatPublishStyleAndTheme) {
+  ExpectThemeUsersPublishStyleAndTheme<
+      TSkinFileTheme, TSkinPopupMenu, TSkinMainMenu, TSkinTitleBarPopupMenu, TSkinForm, TSkinTitleBar, TSkinStatusBar,
+      TSkinToolBar, TSkinCustomButton, TSkinButton, TSkinImageButton, TSkinCheckBox, TSkinRadioButton, TSkinCustomPanel,
+      TSkinImagePanel, TSkinCustomGroupBox, TSkinGroupBox, TSkinTrackBar, TSkinScrollTrackBar, TSkinDialog,
+      TSkinMessageDialog, TSkinScrollBar, TSkinEdit, TSkinCustomComboBox, TSkinComboBox, TSkinMemo, TSkinListBox,
+      TSkinTreeView, TSkinTabControlTopPanel, TSkinTab, TSkinPageControlTopPanel, TSkinPageControl, TSkinTabSheet,
+      TSkinStringGrid, TSkinURLLabel>();
+  EXPECT_FALSE((std::is_base_of_v<TSkinThemeUser, TPlainThemed>));
 }
 
 TEST(SkinOwnerStyle, ANewComponentTakesTheStyleOfItsFormsSkinForm) {

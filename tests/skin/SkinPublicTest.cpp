@@ -186,13 +186,13 @@ class TRinged : public QWidget {
   }
 };
 
-class TThemedChild : public TPanel {
+class TThemedChild : public TPanel, public TSkinThemeUser {
  public:
   using TPanel::TPanel;
   TSkinUIStyle UIStyle() const { return FStyle; }
-  void SetUIStyle(TSkinUIStyle s) { FStyle = s; }
-  TSkinFileTheme* FileTheme() const { return FTheme; }
-  void SetFileTheme(TSkinFileTheme* t) { FTheme = t; }
+  void SetUIStyle(TSkinUIStyle s) override { FStyle = s; }
+  TSkinFileTheme* FileTheme() const override { return FTheme; }
+  void SetFileTheme(TSkinFileTheme* t) override { FTheme = t; }
   static const TClassInfo& StaticClassInfo() {
     static const auto info = DefineClass<TThemedChild>("TThemedChild", TPanel::StaticClassInfo(), [](TPublisher<TThemedChild>& p) {
       p.Component<TSkinFileTheme>("FileTheme", &TThemedChild::FileTheme, &TThemedChild::SetFileTheme)

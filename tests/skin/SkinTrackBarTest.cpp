@@ -11,7 +11,6 @@
 #include "Form.h"
 #include "Keys.h"
 #include "SkinForm.h"
-#include "SkinTestSupport.h"
 #include "SkinImagePanel.h"
 #include "SkinTestSupport.h"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BitmapResources.h"
+#include "CountingBitmapResources.h"
 #include "Picture.h"
 #include "Streams.h"
 
@@ -120,6 +121,22 @@ TEST(Bitmap, ResourcesComeFromTheInstalledProviderByName) {
     }
   }
   EXPECT_THROW(b.LoadFromResourceName("FIXTURE_STRIP"), EResNotFound);
+}
+
+TEST(Bitmap, CachedResourcesReadEachNameFromTheirSourceOnce) {
+  TBitmapResourceTable table;
+  table.Add("Fixture_Strip", Solid(6, 2, clTeal));
+  const TCountingBitmapResources counting(table);
+  const TCachedBitmapResources cached(counting);
+  const TScopedBitmapResources scoped(cached);
+  TBitmap b;
+  for (const char* name : {"FIXTURE_STRIP", "fixture_strip", "Fixture_Strip"}) {
+    b.LoadFromResourceName(name);
+    EXPECT_EQ(b.Canvas().Pixel(5, 1), clTeal);
+  }
+  for (int i = 0; i < 2; ++i) EXPECT_THROW(b.LoadFromResourceName("MISSING"), EResNotFound);
+  EXPECT_EQ(counting.Reads("FIXTURE_STRIP"), 1);
+  EXPECT_EQ(counting.Reads("MISSING"), 1);
 }
 
 TEST(Picture, HoldsOneBitmapAndReportsItsChanges) {
