@@ -1,6 +1,6 @@
-#include "AboutFrm.h"
+#include "app/AboutFrm.h"
 
-#include "SkinMgr.h"
+#include "skin/SkinMgr.h"
 
 TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();

@@ -2,8 +2,8 @@
 // web and mail addresses as links.
 #pragma once
 
-#include "Form.h"
 #include "app/AboutFrm.dfm.h"
+#include "windowing/Form.h"
 
 class TfrmAbout : public TForm, public TfrmAboutDesign {
  public:

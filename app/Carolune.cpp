@@ -3,9 +3,9 @@
 // loop runs until it closes; the options are written when the program ends.
 #include <QApplication>
 
-#include "Application.h"
-#include "CaroluneOptions.h"
-#include "MainFrm.h"
+#include "app/CaroluneOptions.h"
+#include "app/MainFrm.h"
+#include "windowing/Application.h"
 
 int main(int argc, char** argv) {
   CaroluneOption = TVeskaroOption::Create<TCaroluneOption>();

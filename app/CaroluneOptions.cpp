@@ -1,8 +1,8 @@
-#include "CaroluneOptions.h"
+#include "app/CaroluneOptions.h"
 
 #include <optional>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 TOptionPtr<TCaroluneOption> CaroluneOption;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "Registry.h"
-#include "StringList.h"
+#include "runtime/StringList.h"
+#include "windowing/Registry.h"
 
 // The base of an options object kept in a store. A derived class reads the
 // store in Load and writes it in Save. An object is made with Create, which

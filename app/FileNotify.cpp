@@ -1,4 +1,4 @@
-#include "FileNotify.h"
+#include "app/FileNotify.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>

@@ -15,9 +15,9 @@
 #include <string>
 #include <unordered_map>
 
-#include "Component.h"
-#include "SysUtils.h"
-#include "Threads.h"
+#include "runtime/Component.h"
+#include "runtime/SysUtils.h"
+#include "windowing/Threads.h"
 
 enum TNotificationOption : uint8_t { fnoFile, fnoFolder, fnoAttr, fnoSize, fnoTime, fnoWatchSubtree };
 

@@ -1,8 +1,8 @@
-#include "ImportFilterFrm.h"
+#include "app/ImportFilterFrm.h"
 
-#include "CaroluneHelp.h"
-#include "SkinMgr.h"
-#include "VeskaroGlimaraCommon.h"
+#include "filters/CaroluneHelp.h"
+#include "skin/SkinMgr.h"
+#include "skin/VeskaroGlimaraCommon.h"
 
 TfrmImportFilter::TfrmImportFilter(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "FilterAccess.h"
-#include "Form.h"
-#include "StringList.h"
 #include "app/ImportFilterFrm.dfm.h"
+#include "filters/FilterAccess.h"
+#include "runtime/StringList.h"
+#include "windowing/Form.h"
 
 class TfrmImportFilter : public TForm, public TfrmImportFilterDesign {
  public:

@@ -17,18 +17,18 @@
 #include <string>
 #include <vector>
 
-#include "Application.h"
-#include "AudioVolume.h"
-#include "CaroluneOptions.h"
-#include "Form.h"
-#include "MediaPlayer.h"
-#include "MidiPreview.h"
-#include "PhonePages.h"
-#include "StringList.h"
-#include "TargetFiles.h"
-#include "TuneTypes.h"
-#include "uRingLib.h"
+#include "app/CaroluneOptions.h"
 #include "app/MainFrm.dfm.h"
+#include "app/MidiPreview.h"
+#include "app/PhonePages.h"
+#include "app/TargetFiles.h"
+#include "app/TuneTypes.h"
+#include "app/uRingLib.h"
+#include "runtime/StringList.h"
+#include "windowing/Application.h"
+#include "windowing/AudioVolume.h"
+#include "windowing/Form.h"
+#include "windowing/MediaPlayer.h"
 
 class TAction;
 class TLabel;

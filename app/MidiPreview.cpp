@@ -1,14 +1,14 @@
-#include "MidiPreview.h"
+#include "app/MidiPreview.h"
 
 #include <cstdio>
 
-#include "SkinButton.h"
-#include "SkinGroupBox.h"
-#include "SkinTrackBar.h"
-#include "SysUtils.h"
-#include "Timer.h"
-#include "VeskaroDateTime.h"
-#include "Volumes.h"
+#include "app/VeskaroDateTime.h"
+#include "app/Volumes.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinGroupBox.h"
+#include "skin/SkinTrackBar.h"
+#include "windowing/Timer.h"
 
 namespace {
 

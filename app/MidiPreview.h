@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "AudioVolume.h"
-#include "MediaPlayer.h"
+#include "windowing/AudioVolume.h"
+#include "windowing/MediaPlayer.h"
 
 class TSkinButton;
 class TSkinGroupBox;

@@ -1,14 +1,14 @@
-#include "OptionFrm.h"
+#include "app/OptionFrm.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "CaroluneHelp.h"
-#include "CaroluneOptions.h"
-#include "Shell.h"
-#include "SkinMgr.h"
-#include "VeskaroGlimaraCommon.h"
+#include "app/CaroluneOptions.h"
+#include "filters/CaroluneHelp.h"
+#include "skin/SkinMgr.h"
+#include "skin/VeskaroGlimaraCommon.h"
+#include "windowing/Shell.h"
 
 namespace {
 

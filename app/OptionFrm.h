@@ -8,11 +8,11 @@
 #include <functional>
 #include <string>
 
-#include "FilterAccess.h"
-#include "Form.h"
-#include "SkinDlg.h"
-#include "StringGrid.h"
 #include "app/OptionFrm.dfm.h"
+#include "filters/FilterAccess.h"
+#include "skin/SkinDlg.h"
+#include "windowing/Form.h"
+#include "windowing/StringGrid.h"
 
 class TCaroluneOption;
 class TCanvas;

@@ -1,16 +1,16 @@
-#include "PhonePages.h"
+#include "app/PhonePages.h"
 
 #include <algorithm>
 #include <filesystem>
 
-#include "CaroluneOptions.h"
-#include "Dialogs.h"
-#include "DravikFrm.h"
-#include "ImportFilterFrm.h"
-#include "Label.h"
-#include "OptionFrm.h"
-#include "SkinComboBox.h"
-#include "SysUtils.h"
+#include "app/CaroluneOptions.h"
+#include "app/ImportFilterFrm.h"
+#include "app/OptionFrm.h"
+#include "filters/DravikFrm.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinComboBox.h"
+#include "windowing/Dialogs.h"
+#include "windowing/Label.h"
 
 TPhonePages::TPhonePages(const TPhonePagesComponents& components, const std::string& programFolder,
                          TPhoneChange onPhoneChange)

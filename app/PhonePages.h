@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
-#include "FileNotify.h"
-#include "FilterAccess.h"
-#include "StringList.h"
-#include "TuneTypes.h"
+#include "app/FileNotify.h"
+#include "app/TuneTypes.h"
+#include "filters/FilterAccess.h"
+#include "runtime/StringList.h"
 
 class TLabel;
 class TOpenDialog;

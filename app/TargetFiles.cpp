@@ -1,13 +1,13 @@
-#include "TargetFiles.h"
+#include "app/TargetFiles.h"
 
 #include <algorithm>
 
-#include "AtomicFile.h"
-#include "Dialogs.h"
-#include "PhonePages.h"
-#include "SkinForm.h"
-#include "SysUtils.h"
-#include "VeskaroGlimaraCommon.h"
+#include "app/PhonePages.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinForm.h"
+#include "skin/VeskaroGlimaraCommon.h"
+#include "windowing/Dialogs.h"
 
 std::string TargetFileText(const std::string& brand, const std::string& model, const TStringList& lines) {
   TStringList file;

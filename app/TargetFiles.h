@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "StringList.h"
-#include "TuneTypes.h"
+#include "app/TuneTypes.h"
+#include "runtime/StringList.h"
 
 class TFont;
 class TPhonePages;

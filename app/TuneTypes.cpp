@@ -1,8 +1,8 @@
-#include "TuneTypes.h"
+#include "app/TuneTypes.h"
 
 #include <algorithm>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 const TTuneTypeInfo& TuneTypeOf(TTuneType type) { return kTuneTypes[std::min(type, ttUnknown)]; }
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "CaroluneOptions.h"
+#include "app/CaroluneOptions.h"
 #include "app/MainFrm.dfm.h"
 
 // A tune type code is the index of its row in kTuneTypes; the last row,

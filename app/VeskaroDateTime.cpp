@@ -1,4 +1,4 @@
-#include "VeskaroDateTime.h"
+#include "app/VeskaroDateTime.h"
 
 void SecondsToMinSec(int32_t seconds, int32_t& minutes, int32_t& secs) {
   if (seconds < 0) return;

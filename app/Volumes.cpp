@@ -1,4 +1,4 @@
-#include "Volumes.h"
+#include "app/Volumes.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <array>
 #include <cstdint>
 
-#include "AudioVolume.h"
-#include "Component.h"
-#include "ComponentRef.h"
-#include "Persistent.h"
-#include "SkinTrackBar.h"
-#include "Timer.h"
+#include "runtime/Component.h"
+#include "skin/SkinTrackBar.h"
+#include "windowing/AudioVolume.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/Persistent.h"
+#include "windowing/Timer.h"
 
 class TVolumeControl : public TComponent, public TPersistent {
  public:

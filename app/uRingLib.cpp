@@ -1,4 +1,4 @@
-#include "uRingLib.h"
+#include "app/uRingLib.h"
 
 #include <malloc.h>
 
@@ -7,8 +7,8 @@
 #include <memory>
 #include <string_view>
 
-#include "TextScramble.h"
 #include "conversion/uRingLib.h"
+#include "runtime/TextScramble.h"
 
 namespace {
 

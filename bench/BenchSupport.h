@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "TextScramble.h"
+#include "runtime/TextScramble.h"
 
 class BenchLibrary {
  public:

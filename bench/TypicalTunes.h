@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "BenchSupport.h"
-#include "MidiTunes.h"
-#include "TextScramble.h"
+#include "bench/BenchSupport.h"
+#include "runtime/TextScramble.h"
+#include "tests/support/MidiTunes.h"
 
 struct TNotation {
   const char* Name;

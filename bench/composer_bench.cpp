@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "BenchSupport.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 

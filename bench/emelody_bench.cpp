@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "BenchSupport.h"
-#include "CorpusFiles.h"
-#include "Streams.h"
+#include "bench/BenchSupport.h"
+#include "runtime/Streams.h"
+#include "tests/support/CorpusFiles.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "BenchSupport.h"
-#include "Streams.h"
-#include "TypicalTunes.h"
+#include "bench/BenchSupport.h"
+#include "bench/TypicalTunes.h"
+#include "runtime/Streams.h"
 
 namespace {
 

@@ -20,13 +20,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "AudioVolume.h"
-#include "CaroluneOptions.h"
-#include "MainFrm.h"
-#include "StringList.h"
-#include "MidiTunes.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
+#include "app/CaroluneOptions.h"
+#include "app/MainFrm.h"
+#include "runtime/StringList.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "tests/support/MidiTunes.h"
+#include "windowing/AudioVolume.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <new>
 #include <string>
 
-#include "BenchSupport.h"
-#include "TypicalTunes.h"
+#include "bench/BenchSupport.h"
+#include "bench/TypicalTunes.h"
 
 namespace {
 

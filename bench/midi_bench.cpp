@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "BenchSupport.h"
-#include "MidiTunes.h"
-#include "Streams.h"
+#include "bench/BenchSupport.h"
+#include "runtime/Streams.h"
+#include "tests/support/MidiTunes.h"
 
 namespace {
 

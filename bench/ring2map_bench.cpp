@@ -14,9 +14,9 @@
 #include <filesystem>
 #include <string>
 
-#include "BenchSupport.h"
-#include "RtttlCorpus.h"
-#include "Streams.h"
+#include "bench/BenchSupport.h"
+#include "runtime/Streams.h"
+#include "tests/support/RtttlCorpus.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "BenchSupport.h"
-#include "RtttlCorpus.h"
+#include "bench/BenchSupport.h"
+#include "tests/support/RtttlCorpus.h"
 
 namespace {
 

@@ -25,7 +25,6 @@ function(carolune_test_binary name dir)
   if(NOT CAROLUNE_OWN_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${name} PRIVATE
     CAROLUNE_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     CAROLUNE_CORPUS_DIR="${CAROLUNE_CORPUS_DIR}"

@@ -1,4 +1,4 @@
-#include "ComposerParse.h"
+#include "conversion/ComposerParse.h"
 
 #include <cstdint>
 

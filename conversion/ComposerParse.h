@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "GrammarBase.h"
-#include "uComposerRing.h"
+#include "conversion/GrammarBase.h"
+#include "conversion/uComposerRing.h"
 
 // Symbols (a missing terminal is reported under its number).
 constexpr int csPlus = 3;

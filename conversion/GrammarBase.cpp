@@ -1,9 +1,9 @@
-#include "GrammarBase.h"
+#include "conversion/GrammarBase.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
 
 namespace {
 

@@ -40,11 +40,11 @@
 #include <utility>
 #include <vector>
 
-#include "Component.h"
-#include "OwnedList.h"
-#include "Streams.h"
-#include "SysUtils.h"
-#include "uRingBase.h"
+#include "conversion/uRingBase.h"
+#include "runtime/Component.h"
+#include "runtime/OwnedList.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 class TRingTrack;
 class TRingFile;

@@ -1,4 +1,4 @@
-#include "RtttlParse.h"
+#include "conversion/RtttlParse.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "GrammarBase.h"
-#include "uRtttlRing.h"
+#include "conversion/GrammarBase.h"
+#include "conversion/uRtttlRing.h"
 
 // Symbols (a missing terminal is reported under its number).
 constexpr int rsColon = 3;

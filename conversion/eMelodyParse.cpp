@@ -1,4 +1,4 @@
-#include "eMelodyParse.h"
+#include "conversion/eMelodyParse.h"
 
 #include <algorithm>
 #include <cstdint>

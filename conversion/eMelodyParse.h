@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "GrammarBase.h"
-#include "uMedolyRing.h"
+#include "conversion/GrammarBase.h"
+#include "conversion/uMedolyRing.h"
 
 // Symbols (a missing terminal is reported under its number).
 constexpr int esLineEnd = 3;  // CR directly followed by LF

@@ -1,4 +1,4 @@
-#include "iMelodyParse.h"
+#include "conversion/iMelodyParse.h"
 
 #include <cstdint>
 

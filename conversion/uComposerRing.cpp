@@ -1,7 +1,7 @@
-#include "uComposerRing.h"
+#include "conversion/uComposerRing.h"
 
-#include "ComposerParse.h"
-#include "uRingUtils.h"
+#include "conversion/ComposerParse.h"
+#include "conversion/uRingUtils.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
 
 class TComposerRing : public TRingFile {
  public:

@@ -1,4 +1,4 @@
-#include "uFilterCtrl.h"
+#include "conversion/uFilterCtrl.h"
 
 #include <algorithm>
 #include <array>

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "FilterDefinition.h"
-#include "SysUtils.h"
+#include "runtime/FilterDefinition.h"
+#include "runtime/SysUtils.h"
 
 // The note rendered last.
 struct TNoteLastState {

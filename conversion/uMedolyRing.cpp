@@ -1,14 +1,14 @@
-#include "uMedolyRing.h"
+#include "conversion/uMedolyRing.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 
-#include "Streams.h"
-#include "SysUtils.h"
-#include "eMelodyParse.h"
-#include "iMelodyParse.h"
-#include "uRingUtils.h"
+#include "conversion/eMelodyParse.h"
+#include "conversion/iMelodyParse.h"
+#include "conversion/uRingUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 // ------------------------------------------------------------------ eMelody
 

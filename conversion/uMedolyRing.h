@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
 
 // ------------------------------------------------------------------ eMelody
 

@@ -1,4 +1,4 @@
-#include "uMidiFile.h"
+#include "conversion/uMidiFile.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "Streams.h"
-#include "SysUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

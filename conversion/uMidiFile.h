@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "ChunkedList.h"
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
+#include "runtime/ChunkedList.h"
 
 class TMemoryStream;
 class TNoteOnIndex;

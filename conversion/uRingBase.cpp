@@ -1,6 +1,6 @@
-#include "uRingBase.h"
+#include "conversion/uRingBase.h"
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ChunkedList.h"
+#include "runtime/ChunkedList.h"
 
 // Kind of a tone.
 constexpr uint8_t rkNote = 0;     // a note or a rest

@@ -1,9 +1,9 @@
-#include "uRingConvert.h"
+#include "conversion/uRingConvert.h"
 
 #include <algorithm>
 
-#include "uMidiFile.h"
-#include "uRingUtils.h"
+#include "conversion/uMidiFile.h"
+#include "conversion/uRingUtils.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
 
-#include "Streams.h"
+#include "runtime/Streams.h"
 
 TRingFile::TRingFile() : Track(std::make_unique<TRingTrack>()) {}
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "uRingBase.h"
+#include "conversion/uRingBase.h"
 
 class TStream;
 

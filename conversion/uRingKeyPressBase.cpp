@@ -1,11 +1,11 @@
-#include "uRingKeyPressBase.h"
+#include "conversion/uRingKeyPressBase.h"
 
 #include <algorithm>
 #include <limits>
 #include <optional>
 
-#include "FilterFormat.h"
-#include "uRingUtils.h"
+#include "conversion/uRingUtils.h"
+#include "runtime/FilterFormat.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "uFilterCtrl.h"
-#include "uRingFile.h"
+#include "conversion/uFilterCtrl.h"
+#include "conversion/uRingFile.h"
 
 class TKeyPressBase : public TRingFile {
  public:

@@ -2,21 +2,21 @@
 // tune by its format code and loads it, copies it into the target, renders
 // the target and scrambles the result into the caller's buffer; every object
 // it creates is freed before it returns, and no exception leaves it.
-#include "uRingLib.h"
+#include "conversion/uRingLib.h"
 
 #include <cstring>
 #include <memory>
 #include <string>
 
-#include "Streams.h"
-#include "TextScramble.h"
-#include "uComposerRing.h"
-#include "uMedolyRing.h"
-#include "uMidiFile.h"
-#include "uRingConvert.h"
-#include "uRingFile.h"
-#include "uRingKeyPressBase.h"
-#include "uRtttlRing.h"
+#include "conversion/uComposerRing.h"
+#include "conversion/uMedolyRing.h"
+#include "conversion/uMidiFile.h"
+#include "conversion/uRingConvert.h"
+#include "conversion/uRingFile.h"
+#include "conversion/uRingKeyPressBase.h"
+#include "conversion/uRtttlRing.h"
+#include "runtime/Streams.h"
+#include "runtime/TextScramble.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "uRingUtils.h"
+#include "conversion/uRingUtils.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 const char* const NoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "uRingBase.h"
+#include "conversion/uRingBase.h"
 
 // The twelve names by semitone above C; sharps only.
 extern const char* const NoteNames[12];

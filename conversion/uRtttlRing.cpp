@@ -1,11 +1,11 @@
-#include "uRtttlRing.h"
+#include "conversion/uRtttlRing.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "RtttlParse.h"
-#include "SysUtils.h"
-#include "uRingUtils.h"
+#include "conversion/RtttlParse.h"
+#include "conversion/uRingUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

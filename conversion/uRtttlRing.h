@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
 
 class TRtttlRing : public TRingFile {
  public:

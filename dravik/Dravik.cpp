@@ -3,8 +3,8 @@
 // and the message loop until that window closes.
 #include <QApplication>
 
-#include "Application.h"
-#include "DravikFrm.h"
+#include "filters/DravikFrm.h"
+#include "windowing/Application.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

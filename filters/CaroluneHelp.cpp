@@ -1,7 +1,7 @@
-#include "CaroluneHelp.h"
+#include "filters/CaroluneHelp.h"
 
-#include "FilterAccess.h"
-#include "Shell.h"
+#include "filters/FilterAccess.h"
+#include "windowing/Shell.h"
 
 std::string HelpFileName(const std::string& programFolder) { return programFolder + "carolune.chm"; }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "FilterAccess.h"
+#include "filters/FilterAccess.h"
 
 // The help file's full name, in the program's folder unless another is given.
 std::string HelpFileName(const std::string& programFolder = GetExeFolder());

@@ -1,7 +1,7 @@
-#include "DravikAboutFrm.h"
+#include "filters/DravikAboutFrm.h"
 
-#include "FormReader.h"
-#include "SkinMgr.h"
+#include "skin/SkinMgr.h"
+#include "windowing/FormReader.h"
 
 TfrmDravikAbout::TfrmDravikAbout(TComponent* owner) : TForm(owner) {
   RegisterWindowingClasses();

@@ -2,8 +2,8 @@
 // addresses and the ownership line in a skinned frame with a close button.
 #pragma once
 
-#include "Form.h"
 #include "filters/DravikAboutFrm.dfm.h"
+#include "windowing/Form.h"
 
 class TfrmDravikAbout : public TForm, public TfrmDravikAboutDesign {
  public:

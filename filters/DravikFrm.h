@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "Application.h"
-#include "Form.h"
 #include "filters/DravikFrm.dfm.h"
-#include "uFilterCtrl.h"
+#include "filters/uFilterCtrl.h"
+#include "windowing/Application.h"
+#include "windowing/Form.h"
 
 class TControl;
 class TEdit;

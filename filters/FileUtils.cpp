@@ -1,12 +1,12 @@
-#include "FileUtils.h"
+#include "filters/FileUtils.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "AtomicFile.h"
-#include "PathUtils.h"
-#include "Streams.h"
-#include "SysUtils.h"
+#include "filters/PathUtils.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FilterAccess.h"
+#include "filters/FilterAccess.h"
 
 #include <unistd.h>
 
@@ -7,10 +7,10 @@
 #include <system_error>
 #include <vector>
 
-#include "FileUtils.h"
-#include "FilterFormat.h"
-#include "PathUtils.h"
-#include "SysUtils.h"
+#include "filters/FileUtils.h"
+#include "filters/PathUtils.h"
+#include "runtime/FilterFormat.h"
+#include "runtime/SysUtils.h"
 
 void TFilterCfg::LoadFilterFile(const std::string& path) {
   FileName = path;

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "OwnedList.h"
-#include "StringList.h"
+#include "runtime/OwnedList.h"
+#include "runtime/StringList.h"
 
 // One filter file held as its lines; Text() (every line followed by CR LF)
 // is what the conversion library is given as the filter.

@@ -1,6 +1,6 @@
-#include "PathUtils.h"
+#include "filters/PathUtils.h"
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 std::string AddTrailingBackslash(const std::string& path) {
   const std::string trimmed = Trim(path);

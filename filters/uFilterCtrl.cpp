@@ -1,4 +1,4 @@
-#include "uFilterCtrl.h"
+#include "filters/uFilterCtrl.h"
 
 void TRingtoneFilterConfig::Clear() {
   TRingtoneFilterConfigBase::Clear();

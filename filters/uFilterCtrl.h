@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "FilterDefinition.h"
+#include "runtime/FilterDefinition.h"
 
 class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
  public:

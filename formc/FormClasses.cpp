@@ -1,9 +1,9 @@
-#include "FormClasses.h"
+#include "formc/FormClasses.h"
 
 #include <algorithm>
 #include <array>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "FormCompiler.h"
+#include "formc/FormCompiler.h"
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "FormClasses.h"
-#include "FormScanner.h"
-#include "SysUtils.h"
+#include "formc/FormClasses.h"
+#include "runtime/FormScanner.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

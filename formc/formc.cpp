@@ -7,9 +7,9 @@
 #include <exception>
 #include <string>
 
-#include "AtomicFile.h"
-#include "FormCompiler.h"
-#include "Streams.h"
+#include "formc/FormCompiler.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/Streams.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -10,12 +10,12 @@
 #include <memory>
 #include <string>
 
-#include "DravikFrm.h"
-#include "FuzzApplication.h"
-#include "FuzzSupport.h"
-#include "SkinComboBox.h"
-#include "Streams.h"
-#include "SysUtils.h"
+#include "filters/DravikFrm.h"
+#include "fuzz/FuzzApplication.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinComboBox.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "FuzzSupport.h"
-#include "TextScramble.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/TextScramble.h"
 
 // One call of an export: (output, output size, output length) -> result code.
 using TExportCall = std::function<int32_t(char*, int32_t, int32_t*)>;

@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string>
 
-#include "FilterAccess.h"
-#include "FuzzSupport.h"
-#include "Streams.h"
-#include "SysUtils.h"
-#include "uFilterCtrl.h"
+#include "filters/FilterAccess.h"
+#include "filters/uFilterCtrl.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

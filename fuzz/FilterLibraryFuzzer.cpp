@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "FuzzSupport.h"
-#include "SysUtils.h"
-#include "uFilterCtrl.h"
+#include "conversion/uFilterCtrl.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

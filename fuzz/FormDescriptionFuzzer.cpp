@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "Form.h"
-#include "FormReader.h"
-#include "FuzzApplication.h"
-#include "FuzzSupport.h"
-#include "SkinMgr.h"
+#include "fuzz/FuzzApplication.h"
+#include "fuzz/FuzzSupport.h"
+#include "skin/SkinMgr.h"
+#include "windowing/Form.h"
+#include "windowing/FormReader.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   StartHeadlessApplication(argc, argv);

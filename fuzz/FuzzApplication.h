@@ -9,9 +9,9 @@
 #include <QApplication>
 #include <string>
 
-#include "Application.h"
-#include "Dialogs.h"
-#include "Shell.h"
+#include "windowing/Application.h"
+#include "windowing/Dialogs.h"
+#include "windowing/Shell.h"
 
 // Every message box answers OK (or the first button) without showing.
 class TSilentBoxes : public TMessageBoxProvider {

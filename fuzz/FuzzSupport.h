@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string>
 
-#include "AtomicFile.h"
-#include "Streams.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/Streams.h"
 
 inline std::string InputBytes(const uint8_t* data, size_t size) { return {reinterpret_cast<const char*>(data), size}; }
 

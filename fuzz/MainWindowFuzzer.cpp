@@ -15,12 +15,12 @@
 #include <memory>
 #include <string>
 
-#include "AudioVolume.h"
-#include "CaroluneOptions.h"
-#include "FuzzApplication.h"
-#include "FuzzSupport.h"
-#include "MainFrm.h"
-#include "SysUtils.h"
+#include "app/CaroluneOptions.h"
+#include "app/MainFrm.h"
+#include "fuzz/FuzzApplication.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/SysUtils.h"
+#include "windowing/AudioVolume.h"
 
 namespace {
 

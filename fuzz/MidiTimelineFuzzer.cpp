@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "FuzzSupport.h"
-#include "MidiTimeline.h"
+#include "fuzz/FuzzSupport.h"
+#include "windowing/MidiTimeline.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto timeline = TMidiTimeline::Read(std::string_view(reinterpret_cast<const char*>(data), size));

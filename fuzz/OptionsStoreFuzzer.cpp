@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "CaroluneOptions.h"
-#include "FuzzSupport.h"
+#include "app/CaroluneOptions.h"
+#include "fuzz/FuzzSupport.h"
 
 namespace {
 

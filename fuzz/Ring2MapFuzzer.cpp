@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "ExportCalls.h"
-#include "FuzzSupport.h"
-#include "Streams.h"
-#include "TextScramble.h"
-#include "uRingLib.h"
+#include "conversion/uRingLib.h"
+#include "fuzz/ExportCalls.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/Streams.h"
+#include "runtime/TextScramble.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string>
 
-#include "ExportCalls.h"
-#include "FuzzSupport.h"
-#include "TextScramble.h"
-#include "uRingLib.h"
+#include "conversion/uRingLib.h"
+#include "fuzz/ExportCalls.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/TextScramble.h"
 
 namespace {
 const std::array<const char*, 6> kFormats = {"R00", "R01", "R11", "R02", "R03", "R04"};

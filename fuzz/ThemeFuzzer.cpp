@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "Form.h"
-#include "FormReader.h"
-#include "FuzzApplication.h"
-#include "FuzzSupport.h"
-#include "SkinForm.h"
-#include "SkinMgr.h"
-#include "SkinThemeFile.h"
-#include "SysUtils.h"
+#include "fuzz/FuzzApplication.h"
+#include "fuzz/FuzzSupport.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemeFile.h"
+#include "windowing/Form.h"
+#include "windowing/FormReader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "runtime/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

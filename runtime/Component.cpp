@@ -1,8 +1,8 @@
-#include "Component.h"
+#include "runtime/Component.h"
 
 #include <algorithm>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 TComponent::TComponent(TComponent* owner) {
   if (owner) owner->InsertComponent(this);

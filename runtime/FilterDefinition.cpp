@@ -1,9 +1,9 @@
-#include "FilterDefinition.h"
+#include "runtime/FilterDefinition.h"
 
-#include "AtomicFile.h"
-#include "FilterFormat.h"
-#include "Streams.h"
-#include "SysUtils.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/FilterFormat.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 void TRingtoneFilterInfo::Clear() {
   FilterType = ftScreenShow;

@@ -1,10 +1,10 @@
-#include "FilterFormat.h"
+#include "runtime/FilterFormat.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "StringList.h"
-#include "SysUtils.h"
+#include "runtime/StringList.h"
+#include "runtime/SysUtils.h"
 
 TFilterValues::TFilterValues(std::string_view text) {
   FValues.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);

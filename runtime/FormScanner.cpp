@@ -1,4 +1,4 @@
-#include "FormScanner.h"
+#include "runtime/FormScanner.h"
 
 #include <cctype>
 #include <utility>

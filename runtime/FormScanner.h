@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 // A description that cannot be read; the message names the form and the line.
 class EFormError : public Exception {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 template <typename T>
 class TOwnedList {

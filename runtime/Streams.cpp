@@ -1,4 +1,4 @@
-#include "Streams.h"
+#include "runtime/Streams.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
   if (count != 0 && Read(buffer, count) != count) throw EReadError("Stream read error");

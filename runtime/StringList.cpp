@@ -1,9 +1,9 @@
-#include "StringList.h"
+#include "runtime/StringList.h"
 
 #include <algorithm>
 
-#include "Streams.h"
-#include "SysUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 void TStringList::CheckIndex(int index) const {
   if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");

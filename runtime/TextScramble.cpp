@@ -1,4 +1,4 @@
-#include "TextScramble.h"
+#include "runtime/TextScramble.h"
 
 std::string ScrambleText(std::string text) {
   ScrambleInto(text, text.data());

@@ -9,10 +9,10 @@
 
 #include <QPaintEvent>
 
-#include "Persistent.h"
-#include "SkinMgr.h"
-#include "SkinPublic.h"
-#include "SkinThemes.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinPublic.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Persistent.h"
 
 template <class Base>
 class TSkinBordered : public TSkinThemed<Base> {

@@ -1,16 +1,16 @@
-#include "SkinButton.h"
+#include "skin/SkinButton.h"
 
 #include <algorithm>
 
-#include "Action.h"
-#include "ActionList.h"
-#include "BitmapResources.h"
-#include "ImageList.h"
-#include "Keys.h"
-#include "PopupMenu.h"
-#include "SkinPublic.h"
-#include "SkinToolBar.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinPublic.h"
+#include "skin/SkinToolBar.h"
+#include "windowing/Action.h"
+#include "windowing/ActionList.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/ImageList.h"
+#include "windowing/Keys.h"
+#include "windowing/PopupMenu.h"
 
 namespace {
 

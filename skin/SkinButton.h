@@ -13,15 +13,15 @@
 #include <cstdint>
 #include <string>
 
-#include "Bitmap.h"
-#include "ComponentRef.h"
-#include "CustomControl.h"
-#include "DialogKeys.h"
-#include "Form.h"
-#include "Picture.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
-#include "Timer.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Bitmap.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/CustomControl.h"
+#include "windowing/DialogKeys.h"
+#include "windowing/Form.h"
+#include "windowing/Picture.h"
+#include "windowing/Timer.h"
 
 class TAction;
 

@@ -1,4 +1,4 @@
-#include "SkinComboBox.h"
+#include "skin/SkinComboBox.h"
 
 #include <QAbstractItemView>
 #include <QChildEvent>
@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "Bitmap.h"
-#include "Canvas.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Canvas.h"
 
 namespace {
 

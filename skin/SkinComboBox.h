@@ -11,8 +11,8 @@
 #include <QPointer>
 #include <memory>
 
-#include "ComboBox.h"
-#include "SkinBorder.h"
+#include "skin/SkinBorder.h"
+#include "windowing/ComboBox.h"
 
 class QWidget;
 

@@ -1,18 +1,18 @@
-#include "SkinDlg.h"
+#include "skin/SkinDlg.h"
 
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <memory>
 
-#include "Application.h"
-#include "Bitmap.h"
-#include "Image.h"
-#include "Label.h"
-#include "SkinButton.h"
-#include "SkinForm.h"
-#include "SkinPublic.h"
-#include "frmMessage.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinPublic.h"
+#include "skin/frmMessage.h"
+#include "windowing/Application.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Image.h"
+#include "windowing/Label.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <functional>
 #include <string>
 
-#include "Component.h"
-#include "Control.h"
-#include "Font.h"
-#include "Form.h"
-#include "Persistent.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
+#include "runtime/Component.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Control.h"
+#include "windowing/Font.h"
+#include "windowing/Form.h"
+#include "windowing/Persistent.h"
 
 class TfrmMsg;
 

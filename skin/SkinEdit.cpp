@@ -1,4 +1,4 @@
-#include "SkinEdit.h"
+#include "skin/SkinEdit.h"
 
 TSkinEdit::TSkinEdit(TComponent* owner) : TSkinBordered<TEdit>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);

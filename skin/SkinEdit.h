@@ -4,8 +4,8 @@
 // in the edit's own Color.
 #pragma once
 
-#include "Edit.h"
-#include "SkinBorder.h"
+#include "skin/SkinBorder.h"
+#include "windowing/Edit.h"
 
 class TSkinEdit : public TSkinBordered<TEdit> {
  public:

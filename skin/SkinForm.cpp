@@ -1,4 +1,4 @@
-#include "SkinForm.h"
+#include "skin/SkinForm.h"
 
 #include <QMenuBar>
 #include <algorithm>
@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <QStyleOption>
 
-#include "Application.h"
-#include "Bitmap.h"
-#include "BitmapResources.h"
-#include "MenuItem.h"
-#include "SkinImagePanel.h"
-#include "SkinMenu.h"
-#include "SkinPublic.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinMenu.h"
+#include "skin/SkinPublic.h"
+#include "windowing/Application.h"
+#include "windowing/Bitmap.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/MenuItem.h"
 
 namespace {
 

@@ -12,14 +12,14 @@
 #include <memory>
 #include <string>
 
-#include "ComponentRef.h"
-#include "CustomPanel.h"
-#include "Form.h"
-#include "SkinMainMenu.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
-#include "SkinTitleBar.h"
-#include "WindowDrag.h"
+#include "skin/SkinMainMenu.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "skin/SkinTitleBar.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Form.h"
+#include "windowing/WindowDrag.h"
 
 class QMenuBar;
 class TMainMenu;

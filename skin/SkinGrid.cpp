@@ -1,4 +1,4 @@
-#include "SkinGrid.h"
+#include "skin/SkinGrid.h"
 
 TSkinStringGrid::TSkinStringGrid(TComponent* owner) : TSkinBordered<TStringGrid>(owner) {
   SetControlStyle(ControlStyle() | csOpaque);

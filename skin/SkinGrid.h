@@ -4,8 +4,8 @@
 // (yellow) and the focused one with FocusedColor (lime), which wins.
 #pragma once
 
-#include "SkinBorder.h"
-#include "StringGrid.h"
+#include "skin/SkinBorder.h"
+#include "windowing/StringGrid.h"
 
 class TSkinStringGrid : public TSkinBordered<TStringGrid> {
  public:

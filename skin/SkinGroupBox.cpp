@@ -1,8 +1,8 @@
-#include "SkinGroupBox.h"
+#include "skin/SkinGroupBox.h"
 
 #include <cstdlib>
 
-#include "SkinPublic.h"
+#include "skin/SkinPublic.h"
 
 namespace {
 constexpr TColor kGreyText = 0x808080;

@@ -4,9 +4,9 @@
 // with it (each keeping its own setting).
 #pragma once
 
-#include "SkinImagePanel.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
 
 class TSkinCustomGroupBox : public TSkinThemed<TSkinCustomPanel> {
  public:

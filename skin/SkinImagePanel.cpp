@@ -1,8 +1,8 @@
-#include "SkinImagePanel.h"
+#include "skin/SkinImagePanel.h"
 
-#include "PopupMenu.h"
-#include "SkinPublic.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinPublic.h"
+#include "windowing/PopupMenu.h"
 
 TSkinCustomPanel::TSkinCustomPanel(TComponent* owner) : TCustomPanel(owner) {
   SetBevelInner(TBevelCut::bvNone);

@@ -4,8 +4,8 @@
 // is one.
 #pragma once
 
-#include "CustomPanel.h"
-#include "Picture.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Picture.h"
 
 enum class TSkinDrawStyle { skinNormal, skinStretch, skinTile };
 

@@ -1,4 +1,4 @@
-#include "SkinListBox.h"
+#include "skin/SkinListBox.h"
 
 #include <QListWidget>
 

@@ -5,8 +5,8 @@
 // is hidden while the items fit; moving it scrolls the list.
 #pragma once
 
-#include "ListBox.h"
-#include "SkinScrollBar.h"
+#include "skin/SkinScrollBar.h"
+#include "windowing/ListBox.h"
 
 class TSkinListBox : public TSkinScrolled<TListBox, false> {
  public:

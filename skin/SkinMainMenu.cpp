@@ -1,6 +1,6 @@
-#include "SkinMainMenu.h"
+#include "skin/SkinMainMenu.h"
 
-#include "Form.h"
+#include "windowing/Form.h"
 
 TSkinMainMenu::TSkinMainMenu(TComponent* owner)
     : TSkinMenu<TMainMenu>(owner), FCheckImages(new TCustomImageList(this)) {

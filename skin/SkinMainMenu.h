@@ -5,8 +5,8 @@
 // null).
 #pragma once
 
-#include "MainMenu.h"
-#include "SkinMenu.h"
+#include "skin/SkinMenu.h"
+#include "windowing/MainMenu.h"
 
 // What a skinned form does for the main menu linked to it.
 class TSkinMenuBarHost {

@@ -1,4 +1,4 @@
-#include "SkinMemo.h"
+#include "skin/SkinMemo.h"
 
 #include <QPlainTextEdit>
 

@@ -7,8 +7,8 @@
 // memo.
 #pragma once
 
-#include "Memo.h"
-#include "SkinScrollBar.h"
+#include "skin/SkinScrollBar.h"
+#include "windowing/Memo.h"
 
 class TSkinMemo : public TSkinScrolled<TMemo, true> {
  public:

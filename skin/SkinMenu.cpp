@@ -1,10 +1,10 @@
-#include "SkinMenu.h"
+#include "skin/SkinMenu.h"
 
-#include "Bitmap.h"
-#include "Font.h"
-#include "ImageList.h"
-#include "Keys.h"
-#include "SkinMgr.h"
+#include "skin/SkinMgr.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Font.h"
+#include "windowing/ImageList.h"
+#include "windowing/Keys.h"
 
 void SetMenuItemDrawEvents(TMenuItem& item, const TMenuMeasureItemEvent& measure,
                            const TAdvancedMenuDrawItemEvent& draw) {

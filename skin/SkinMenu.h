@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "Canvas.h"
-#include "Colors.h"
-#include "Menu.h"
-#include "MenuItem.h"
-#include "Persistent.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Canvas.h"
+#include "windowing/Colors.h"
+#include "windowing/Menu.h"
+#include "windowing/MenuItem.h"
+#include "windowing/Persistent.h"
 
 class TCustomImageList;
 class TFont;

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "Colors.h"
-#include "Component.h"
-#include "Persistent.h"
-#include "SkinThemes.h"
+#include "runtime/Component.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Colors.h"
+#include "windowing/Persistent.h"
 
 class TBitmap;
 

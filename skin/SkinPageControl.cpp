@@ -1,9 +1,9 @@
-#include "SkinPageControl.h"
+#include "skin/SkinPageControl.h"
 
 #include <algorithm>
 
-#include "Form.h"
-#include "SkinPublic.h"
+#include "skin/SkinPublic.h"
+#include "windowing/Form.h"
 
 TSkinTabSheet::TSkinTabSheet(TComponent* owner) : TCustomPanel(owner) {
   SetBevelOuter(TBevelCut::bvNone);

@@ -11,8 +11,8 @@
 
 #include <vector>
 
-#include "ComponentRef.h"
-#include "SkinTabControl.h"
+#include "skin/SkinTabControl.h"
+#include "windowing/ComponentRef.h"
 
 class TSkinPageControl;
 

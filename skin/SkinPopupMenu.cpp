@@ -1,4 +1,4 @@
-#include "SkinPopupMenu.h"
+#include "skin/SkinPopupMenu.h"
 
 TSkinPopupMenu::TSkinPopupMenu(TComponent* owner) : TSkinMenu<TPopupMenu>(owner) {}
 

@@ -1,8 +1,8 @@
 // The skinned popup menu; the title bar's window menu is one too.
 #pragma once
 
-#include "PopupMenu.h"
-#include "SkinMenu.h"
+#include "skin/SkinMenu.h"
+#include "windowing/PopupMenu.h"
 
 class TSkinPopupMenu : public TSkinMenu<TPopupMenu> {
  public:

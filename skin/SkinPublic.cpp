@@ -1,4 +1,4 @@
-#include "SkinPublic.h"
+#include "skin/SkinPublic.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -6,13 +6,13 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "Application.h"
-#include "Bitmap.h"
-#include "Canvas.h"
-#include "Control.h"
-#include "Form.h"
-#include "Picture.h"
-#include "SkinMgr.h"
+#include "skin/SkinMgr.h"
+#include "windowing/Application.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Canvas.h"
+#include "windowing/Control.h"
+#include "windowing/Form.h"
+#include "windowing/Picture.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "Colors.h"
-#include "Geometry.h"
-#include "SkinThemes.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Colors.h"
+#include "windowing/Geometry.h"
 
 class TBitmap;
 class TCanvas;

@@ -1,13 +1,13 @@
-#include "SkinScrollBar.h"
+#include "skin/SkinScrollBar.h"
 
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <algorithm>
 
-#include "Application.h"
-#include "NativeScrollBar.h"
-#include "SkinButton.h"
-#include "SkinPublic.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinPublic.h"
+#include "windowing/Application.h"
+#include "windowing/NativeScrollBar.h"
 
 namespace {
 

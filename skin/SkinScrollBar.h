@@ -11,13 +11,13 @@
 #include <memory>
 #include <vector>
 
-#include "Bitmap.h"
-#include "ComponentRef.h"
-#include "CustomPanel.h"
-#include "SkinBorder.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
-#include "SkinTrackBar.h"
+#include "skin/SkinBorder.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "skin/SkinTrackBar.h"
+#include "windowing/Bitmap.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/CustomPanel.h"
 
 class QAbstractScrollArea;
 class TNativeScrollBar;

@@ -1,10 +1,10 @@
-#include "SkinStatusBar.h"
+#include "skin/SkinStatusBar.h"
 
-#include "Bitmap.h"
-#include "BitmapResources.h"
-#include "Form.h"
-#include "SkinForm.h"
-#include "SkinPublic.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinPublic.h"
+#include "windowing/Bitmap.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Form.h"
 
 namespace {
 

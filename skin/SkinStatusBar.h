@@ -5,10 +5,10 @@
 // holds child controls.
 #pragma once
 
-#include "Bitmap.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
-#include "StatusBar.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Bitmap.h"
+#include "windowing/StatusBar.h"
 
 class TSkinStatusBar : public TSkinThemed<TCustomStatusBar> {
  public:

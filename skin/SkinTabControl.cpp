@@ -1,9 +1,9 @@
-#include "SkinTabControl.h"
+#include "skin/SkinTabControl.h"
 
 #include <QImage>
 #include <algorithm>
 
-#include "SkinPublic.h"
+#include "skin/SkinPublic.h"
 
 namespace {
 

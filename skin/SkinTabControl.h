@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "Bitmap.h"
-#include "CustomPanel.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
-#include "StringList.h"
+#include "runtime/StringList.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Bitmap.h"
+#include "windowing/CustomPanel.h"
 
 class TSkinTab;
 

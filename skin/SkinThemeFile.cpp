@@ -1,9 +1,9 @@
-#include "SkinThemeFile.h"
+#include "skin/SkinThemeFile.h"
 
 #include <algorithm>
 #include <unordered_set>
 
-#include "Streams.h"
+#include "runtime/Streams.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <utility>
 #include <vector>
 
-#include "StringList.h"
-#include "SysUtils.h"
+#include "runtime/StringList.h"
+#include "runtime/SysUtils.h"
 
 class TMemoryStream;
 class TStream;

@@ -1,15 +1,15 @@
-#include "SkinThemes.h"
+#include "skin/SkinThemes.h"
 
 #include <QImageReader>
 #include <algorithm>
 #include <array>
 
-#include "Bitmap.h"
-#include "Form.h"
-#include "Persistent.h"
-#include "SkinPublic.h"
-#include "SkinThemeFile.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinPublic.h"
+#include "skin/SkinThemeFile.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Form.h"
+#include "windowing/Persistent.h"
 
 namespace {
 

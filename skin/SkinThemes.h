@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "Colors.h"
+#include "windowing/Colors.h"
 
 class TBitmap;
 class TComponent;

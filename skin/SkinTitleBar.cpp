@@ -1,4 +1,4 @@
-#include "SkinTitleBar.h"
+#include "skin/SkinTitleBar.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -10,14 +10,14 @@
 #include <cmath>
 #include <vector>
 
-#include "Application.h"
-#include "Bitmap.h"
-#include "Form.h"
-#include "MenuItem.h"
-#include "MenuWindow.h"
-#include "PopupMenu.h"
-#include "SkinForm.h"
-#include "SkinPublic.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinPublic.h"
+#include "windowing/Application.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Form.h"
+#include "windowing/MenuItem.h"
+#include "windowing/MenuWindow.h"
+#include "windowing/PopupMenu.h"
 
 namespace {
 

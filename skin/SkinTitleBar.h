@@ -17,14 +17,14 @@
 #include <string>
 #include <vector>
 
-#include "Collection.h"
-#include "ComponentRef.h"
-#include "CustomPanel.h"
-#include "Picture.h"
-#include "SkinMgr.h"
-#include "SkinPopupMenu.h"
-#include "SkinThemes.h"
-#include "WindowDrag.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinPopupMenu.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Collection.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Picture.h"
+#include "windowing/WindowDrag.h"
 
 class TForm;
 class TPopupMenu;

@@ -1,7 +1,7 @@
-#include "SkinToolBar.h"
+#include "skin/SkinToolBar.h"
 
-#include "SkinPublic.h"
-#include "ToolButton.h"
+#include "skin/SkinPublic.h"
+#include "windowing/ToolButton.h"
 
 TSkinToolBar::TSkinToolBar(TComponent* owner) : TSkinThemed(owner) {
   OnCustomDrawButton = [this](TToolBar* sender, TCanvas& canvas, TToolButton* button, TCustomDrawState state,

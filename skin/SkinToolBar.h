@@ -5,8 +5,8 @@
 // transparent and shows its parent.
 #pragma once
 
-#include "SkinMgr.h"
-#include "ToolBar.h"
+#include "skin/SkinMgr.h"
+#include "windowing/ToolBar.h"
 
 class TToolButton;
 

@@ -1,13 +1,13 @@
-#include "SkinTrackBar.h"
+#include "skin/SkinTrackBar.h"
 
 #include <QCursor>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "Keys.h"
-#include "SkinImagePanel.h"
-#include "SkinPublic.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinPublic.h"
+#include "windowing/Keys.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 
 #include <cstdint>
 
-#include "Bitmap.h"
-#include "CustomPanel.h"
-#include "DialogKeys.h"
-#include "Picture.h"
-#include "SkinMgr.h"
-#include "SkinThemes.h"
-#include "Timer.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Bitmap.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/DialogKeys.h"
+#include "windowing/Picture.h"
+#include "windowing/Timer.h"
 
 class TSkinImagePanel;
 

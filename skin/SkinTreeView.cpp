@@ -1,4 +1,4 @@
-#include "SkinTreeView.h"
+#include "skin/SkinTreeView.h"
 
 #include <QTreeWidget>
 

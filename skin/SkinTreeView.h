@@ -6,8 +6,8 @@
 // style but keep their own theme file.
 #pragma once
 
-#include "SkinScrollBar.h"
-#include "TreeView.h"
+#include "skin/SkinScrollBar.h"
+#include "windowing/TreeView.h"
 
 class TSkinTreeView : public TSkinScrolled<TTreeView, true> {
  public:

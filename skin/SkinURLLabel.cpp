@@ -1,7 +1,7 @@
-#include "SkinURLLabel.h"
+#include "skin/SkinURLLabel.h"
 
-#include "Shell.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "windowing/Shell.h"
 
 TSkinURLLabel::TSkinURLLabel(TComponent* owner) : TLabel(owner), FURL("http://www.example.com/") {
   Font().SetStyle(fsUnderline);

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "Label.h"
+#include "windowing/Label.h"
 
 class TSkinURLLabel : public TLabel {
  public:

@@ -1,4 +1,4 @@
-#include "VeskaroGlimaraCommon.h"
+#include "skin/VeskaroGlimaraCommon.h"
 
 int ShowSkinMessageBox(const std::string& caption, const std::string& text, const std::string& button1Caption,
                        TModalResult button1Result, const std::string& button2Caption, TModalResult button2Result,

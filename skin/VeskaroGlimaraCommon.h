@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "Font.h"
-#include "Form.h"
-#include "SkinDlg.h"
+#include "skin/SkinDlg.h"
+#include "windowing/Font.h"
+#include "windowing/Form.h"
 
 // Shows a message box with the caption, the text (shown literally), the
 // first buttonCount of the three buttons, numbered from the left, each with

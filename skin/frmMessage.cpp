@@ -1,10 +1,10 @@
-#include "frmMessage.h"
+#include "skin/frmMessage.h"
 
 #include <algorithm>
 
-#include "Keys.h"
-#include "SkinButton.h"
-#include "SkinMgr.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinMgr.h"
+#include "windowing/Keys.h"
 
 TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
   RegisterSkinClasses();

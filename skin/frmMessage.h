@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "Form.h"
 #include "skin/frmMessage.dfm.h"
+#include "windowing/Form.h"
 
 class TSkinButton;
 

@@ -1,11 +1,11 @@
-#include "Action.h"
+#include "windowing/Action.h"
 
 #include <QWidget>
 #include <algorithm>
 
-#include "ActionList.h"
-#include "Application.h"
-#include "MenuItem.h"
+#include "windowing/ActionList.h"
+#include "windowing/Application.h"
+#include "windowing/MenuItem.h"
 
 TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
   QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Guarded([this] { Execute(); }); },

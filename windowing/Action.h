@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "ComponentRef.h"
-#include "Events.h"
-#include "Keys.h"
-#include "Persistent.h"
+#include "runtime/Component.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/Events.h"
+#include "windowing/Keys.h"
+#include "windowing/Persistent.h"
 
 class TActionList;
 class TMenuItem;

@@ -1,8 +1,8 @@
-#include "ActionList.h"
+#include "windowing/ActionList.h"
 
 #include <algorithm>
 
-#include "Action.h"
+#include "windowing/Action.h"
 
 TActionList::~TActionList() {
   for (TAction* action : std::vector<TAction*>(FActions)) action->SetActionList(nullptr);

@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "Component.h"
-#include "ComponentRef.h"
-#include "ImageList.h"
-#include "Persistent.h"
+#include "runtime/Component.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/ImageList.h"
+#include "windowing/Persistent.h"
 
 class TAction;
 

@@ -1,4 +1,4 @@
-#include "AlsaQuiet.h"
+#include "windowing/AlsaQuiet.h"
 
 #include <alsa/asoundlib.h>
 

@@ -1,11 +1,11 @@
-#include "Application.h"
+#include "windowing/Application.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "ActionList.h"
-#include "Form.h"
+#include "windowing/ActionList.h"
+#include "windowing/Form.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "Component.h"
-#include "ComponentRef.h"
-#include "Events.h"
-#include "Font.h"
+#include "runtime/Component.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/Events.h"
+#include "windowing/Font.h"
 
 class TForm;
 class QObject;

@@ -1,4 +1,4 @@
-#include "AudioVolume.h"
+#include "windowing/AudioVolume.h"
 
 #include <alsa/asoundlib.h>
 
@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "AlsaQuiet.h"
+#include "windowing/AlsaQuiet.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "Bitmap.h"
+#include "windowing/Bitmap.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageReader>
 #include <QPainter>
 
-#include "BitmapResources.h"
-#include "Streams.h"
+#include "runtime/Streams.h"
+#include "windowing/BitmapResources.h"
 
 namespace {
 

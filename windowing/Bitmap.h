@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "Canvas.h"
-#include "Colors.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "windowing/Canvas.h"
+#include "windowing/Colors.h"
 
 class TStream;
 

@@ -1,4 +1,4 @@
-#include "BitmapResources.h"
+#include "windowing/BitmapResources.h"
 
 #include <QString>
 

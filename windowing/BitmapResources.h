@@ -8,7 +8,7 @@
 #include <mutex>
 #include <string>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 // Raised for a resource name that no provider knows.
 class EResNotFound : public Exception {

@@ -1,11 +1,11 @@
-#include "Canvas.h"
+#include "windowing/Canvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
 #include <cstdlib>
 
-#include "Bitmap.h"
+#include "windowing/Bitmap.h"
 
 // A painter set up for one operation: no antialiasing, the clipping in
 // surface pixels, then the logical origin. A null surface paints nothing.

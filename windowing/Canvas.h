@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "Colors.h"
-#include "Font.h"
-#include "Geometry.h"
+#include "windowing/Colors.h"
+#include "windowing/Font.h"
+#include "windowing/Geometry.h"
 
 class TBitmap;
 

@@ -1,10 +1,10 @@
-#include "Clipboard.h"
+#include "windowing/Clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "NativeControl.h"
+#include "windowing/NativeControl.h"
 
 bool TClipboard::HasFormat(unsigned format) const {
   if (format != CF_TEXT) return false;

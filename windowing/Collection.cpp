@@ -1,4 +1,4 @@
-#include "Collection.h"
+#include "windowing/Collection.h"
 
 int TCollectionItem::Index() const { return FCollection->IndexOf(this); }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "Persistent.h"
+#include "windowing/Persistent.h"
 
 class TCollection;
 

@@ -1,10 +1,10 @@
-#include "Colors.h"
+#include "windowing/Colors.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ComboBox.h"
+#include "windowing/ComboBox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "Application.h"
+#include "windowing/Application.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 // ItemIndex or Text by code fires nothing, as on the platform.
 #pragma once
 
-#include "NativeControl.h"
-#include "StringList.h"
+#include "runtime/StringList.h"
+#include "windowing/NativeControl.h"
 
 class QComboBox;
 

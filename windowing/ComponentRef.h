@@ -4,7 +4,7 @@
 // target may be half destroyed and must not be inspected.
 #pragma once
 
-#include "Component.h"
+#include "runtime/Component.h"
 
 template <class T>
 class TComponentRef {

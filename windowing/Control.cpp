@@ -1,4 +1,4 @@
-#include "Control.h"
+#include "windowing/Control.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "Application.h"
-#include "PopupMenu.h"
+#include "windowing/Application.h"
+#include "windowing/PopupMenu.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <QWidget>
 #include <string>
 
-#include "Canvas.h"
-#include "Component.h"
-#include "ComponentRef.h"
-#include "Events.h"
-#include "Font.h"
-#include "Geometry.h"
-#include "Persistent.h"
-#include "SizeConstraints.h"
+#include "runtime/Component.h"
+#include "windowing/Canvas.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/Events.h"
+#include "windowing/Font.h"
+#include "windowing/Geometry.h"
+#include "windowing/Persistent.h"
+#include "windowing/SizeConstraints.h"
 
 class TPopupMenu;
 

@@ -1,4 +1,4 @@
-#include "CustomControl.h"
+#include "windowing/CustomControl.h"
 
 TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
   SetControlStyle(ControlStyle() | csOpaque);

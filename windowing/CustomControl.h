@@ -1,7 +1,7 @@
 // Owner-painted windowed controls: they paint all of their area in Paint.
 #pragma once
 
-#include "WinControl.h"
+#include "windowing/WinControl.h"
 
 class TCustomControl : public TWinControl {
  public:

@@ -1,4 +1,4 @@
-#include "CustomPanel.h"
+#include "windowing/CustomPanel.h"
 
 void Frame3D(TCanvas& canvas, TRect& r, TColor topColor, TColor bottomColor, int width) {
   canvas.Pen.Width = 1;

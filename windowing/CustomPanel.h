@@ -3,7 +3,7 @@
 // border and the bevels.
 #pragma once
 
-#include "CustomControl.h"
+#include "windowing/CustomControl.h"
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };

@@ -1,11 +1,11 @@
-#include "DialogKeys.h"
+#include "windowing/DialogKeys.h"
 
 #include <QApplication>
 #include <cctype>
 
-#include "Form.h"
-#include "Keys.h"
-#include "WinControl.h"
+#include "windowing/Form.h"
+#include "windowing/Keys.h"
+#include "windowing/WinControl.h"
 
 namespace {
 

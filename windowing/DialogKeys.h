@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Events.h"
+#include "windowing/Events.h"
 
 class TControl;
 class TWinControl;

@@ -1,12 +1,12 @@
-#include "Dialogs.h"
+#include "windowing/Dialogs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 
-#include "Application.h"
-#include "NativeControl.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "windowing/Application.h"
+#include "windowing/NativeControl.h"
 
 namespace {
 

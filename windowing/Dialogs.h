@@ -11,9 +11,9 @@
 #include <functional>
 #include <string>
 
-#include "Component.h"
-#include "Persistent.h"
-#include "StringList.h"
+#include "runtime/Component.h"
+#include "runtime/StringList.h"
+#include "windowing/Persistent.h"
 
 class QFileDialog;
 

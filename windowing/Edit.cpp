@@ -1,9 +1,9 @@
-#include "Edit.h"
+#include "windowing/Edit.h"
 
 #include <QLineEdit>
 #include <limits>
 
-#include "Application.h"
+#include "windowing/Application.h"
 
 namespace {
 

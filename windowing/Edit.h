@@ -2,7 +2,7 @@
 // text, by the user or by code, as the platform's edit reports it.
 #pragma once
 
-#include "NativeControl.h"
+#include "windowing/NativeControl.h"
 
 class QLineEdit;
 

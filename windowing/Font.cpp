@@ -1,9 +1,9 @@
-#include "Font.h"
+#include "windowing/Font.h"
 
 #include <QFontMetricsF>
 #include <cmath>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

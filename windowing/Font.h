@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "Colors.h"
-#include "Persistent.h"
+#include "windowing/Colors.h"
+#include "windowing/Persistent.h"
 
 enum TFontStyle : unsigned { fsBold = 1u << 0, fsItalic = 1u << 1, fsUnderline = 1u << 2, fsStrikeOut = 1u << 3 };
 using TFontStyles = unsigned;

@@ -1,4 +1,4 @@
-#include "Form.h"
+#include "windowing/Form.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "Application.h"
-#include "FormReader.h"
-#include "MainMenu.h"
+#include "windowing/Application.h"
+#include "windowing/FormReader.h"
+#include "windowing/MainMenu.h"
 
 namespace {
 

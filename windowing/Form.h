@@ -11,9 +11,9 @@
 #include <map>
 #include <string>
 
-#include "ComponentRef.h"
-#include "Persistent.h"
-#include "WinControl.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/Persistent.h"
+#include "windowing/WinControl.h"
 
 class TMainMenu;
 class QEventLoop;

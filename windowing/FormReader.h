@@ -31,7 +31,7 @@
 #include <functional>
 #include <string>
 
-#include "FormScanner.h"
+#include "runtime/FormScanner.h"
 
 class TComponent;
 

@@ -1,9 +1,9 @@
-#include "FormResources.h"
+#include "windowing/FormResources.h"
 
 #include <QFile>
 #include <QString>
 
-#include "BitmapResources.h"
+#include "windowing/BitmapResources.h"
 
 std::string LoadFormResource(const std::string& name) {
   QFile file(QStringLiteral(":/forms/") + QString::fromStdString(UpperCase(name)) + QStringLiteral(".dfm"));

@@ -1,4 +1,4 @@
-#include "Geometry.h"
+#include "windowing/Geometry.h"
 
 #include <algorithm>
 

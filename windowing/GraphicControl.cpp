@@ -1,4 +1,4 @@
-#include "GraphicControl.h"
+#include "windowing/GraphicControl.h"
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) { SetWindowless(true); }
 

@@ -2,7 +2,7 @@
 // below the windowed siblings.
 #pragma once
 
-#include "Control.h"
+#include "windowing/Control.h"
 
 class TGraphicControl : public TControl {
  public:

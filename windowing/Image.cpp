@@ -1,4 +1,4 @@
-#include "Image.h"
+#include "windowing/Image.h"
 
 TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
   FPicture.OnChange = [this] { PictureChanged(); };

@@ -3,8 +3,8 @@
 // picture's size.
 #pragma once
 
-#include "GraphicControl.h"
-#include "Picture.h"
+#include "windowing/GraphicControl.h"
+#include "windowing/Picture.h"
 
 class TImage : public TGraphicControl {
  public:

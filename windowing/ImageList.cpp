@@ -1,9 +1,9 @@
-#include "ImageList.h"
+#include "windowing/ImageList.h"
 
 #include <QPainter>
 
-#include "Bitmap.h"
-#include "Streams.h"
+#include "runtime/Streams.h"
+#include "windowing/Bitmap.h"
 
 namespace {
 

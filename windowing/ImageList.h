@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Colors.h"
-#include "Component.h"
-#include "Persistent.h"
+#include "runtime/Component.h"
+#include "windowing/Colors.h"
+#include "windowing/Persistent.h"
 
 class TBitmap;
 class TCanvas;

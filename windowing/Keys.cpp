@@ -1,6 +1,6 @@
-#include "Keys.h"
+#include "windowing/Keys.h"
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

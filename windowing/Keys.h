@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Events.h"
+#include "windowing/Events.h"
 
 constexpr uint16_t VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10, VK_CONTROL = 0x11,
                    VK_MENU = 0x12, VK_ESCAPE = 0x1B, VK_SPACE = 0x20, VK_PRIOR = 0x21, VK_NEXT = 0x22,

@@ -1,4 +1,4 @@
-#include "Label.h"
+#include "windowing/Label.h"
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
   SetParentColor(true);

@@ -4,8 +4,8 @@
 // key unless ShowAccelChar is off.
 #pragma once
 
-#include "CustomPanel.h"
-#include "GraphicControl.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/GraphicControl.h"
 
 class TLabel : public TGraphicControl {
  public:

@@ -1,8 +1,8 @@
-#include "ListBox.h"
+#include "windowing/ListBox.h"
 
 #include <QListWidget>
 
-#include "Application.h"
+#include "windowing/Application.h"
 
 TListBox::TListBox(TComponent* owner) : TNativeControl(owner, new QListWidget), FList(static_cast<QListWidget*>(&Inner())) {
   FList->setFrameShape(QFrame::NoFrame);

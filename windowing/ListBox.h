@@ -2,8 +2,8 @@
 // keys); setting ItemIndex by code fires nothing, as on the platform.
 #pragma once
 
-#include "NativeControl.h"
-#include "StringList.h"
+#include "runtime/StringList.h"
+#include "windowing/NativeControl.h"
 
 class QListWidget;
 

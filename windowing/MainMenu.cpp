@@ -1,4 +1,4 @@
-#include "MainMenu.h"
+#include "windowing/MainMenu.h"
 
 #include <QWidget>
 

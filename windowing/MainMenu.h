@@ -2,7 +2,7 @@
 // form is the active window, and only then.
 #pragma once
 
-#include "Menu.h"
+#include "windowing/Menu.h"
 
 class TMainMenu : public TMenu {
  public:

@@ -1,4 +1,4 @@
-#include "MediaPlayer.h"
+#include "windowing/MediaPlayer.h"
 
 #include <fluidsynth.h>
 
@@ -9,9 +9,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "AlsaQuiet.h"
-#include "AudioVolume.h"
-#include "Streams.h"
+#include "runtime/Streams.h"
+#include "windowing/AlsaQuiet.h"
+#include "windowing/AudioVolume.h"
 
 namespace {
 

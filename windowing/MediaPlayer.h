@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "Component.h"
-#include "MidiTimeline.h"
-#include "SysUtils.h"
+#include "runtime/Component.h"
+#include "runtime/SysUtils.h"
+#include "windowing/MidiTimeline.h"
 
 // The modes of the platform's media devices, in their order.
 enum TMPModes { mpNotReady, mpStopped, mpPlaying, mpRecording, mpSeeking, mpPaused, mpOpen };

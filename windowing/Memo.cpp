@@ -1,4 +1,4 @@
-#include "Memo.h"
+#include "windowing/Memo.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -14,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-#include "Application.h"
+#include "windowing/Application.h"
 
 namespace {
 

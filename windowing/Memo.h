@@ -13,8 +13,8 @@
 #include <QString>
 #include <vector>
 
-#include "NativeControl.h"
-#include "StringList.h"
+#include "runtime/StringList.h"
+#include "windowing/NativeControl.h"
 
 class QPlainTextEdit;
 

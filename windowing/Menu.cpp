@@ -1,4 +1,4 @@
-#include "Menu.h"
+#include "windowing/Menu.h"
 
 TMenu::TMenu(TComponent* owner) : TComponent(owner), FItems(new TMenuItem(this)) { FItems->SetMenu(this); }
 

@@ -2,11 +2,11 @@
 // items, an optional image list, and the notice that items changed.
 #pragma once
 
-#include "Component.h"
-#include "ComponentRef.h"
-#include "ImageList.h"
-#include "MenuItem.h"
-#include "Persistent.h"
+#include "runtime/Component.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/ImageList.h"
+#include "windowing/MenuItem.h"
+#include "windowing/Persistent.h"
 
 class TMenu : public TComponent, public TPersistent {
  public:

@@ -1,13 +1,13 @@
-#include "MenuItem.h"
+#include "windowing/MenuItem.h"
 
 #include <QIcon>
 #include <QPixmap>
 #include <algorithm>
 
-#include "Action.h"
-#include "Application.h"
-#include "Menu.h"
-#include "MenuWindow.h"
+#include "windowing/Action.h"
+#include "windowing/Application.h"
+#include "windowing/Menu.h"
+#include "windowing/MenuWindow.h"
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
   // The click runs once the menu has closed, as the platform posts it.

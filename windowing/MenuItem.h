@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "Canvas.h"
-#include "Component.h"
-#include "ComponentRef.h"
-#include "Events.h"
-#include "Keys.h"
-#include "Persistent.h"
+#include "runtime/Component.h"
+#include "windowing/Canvas.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/Events.h"
+#include "windowing/Keys.h"
+#include "windowing/Persistent.h"
 
 class TMenu;
 class TMenuItem;

@@ -1,13 +1,13 @@
-#include "MenuWindow.h"
+#include "windowing/MenuWindow.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
 
-#include "Application.h"
-#include "Menu.h"
-#include "MenuItem.h"
+#include "windowing/Application.h"
+#include "windowing/Menu.h"
+#include "windowing/MenuItem.h"
 
 namespace {
 

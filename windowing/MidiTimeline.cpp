@@ -1,4 +1,4 @@
-#include "MidiTimeline.h"
+#include "windowing/MidiTimeline.h"
 
 #include <algorithm>
 #include <limits>

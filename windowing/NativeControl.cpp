@@ -1,10 +1,10 @@
-#include "NativeControl.h"
+#include "windowing/NativeControl.h"
 
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "Application.h"
-#include "Keys.h"
+#include "windowing/Application.h"
+#include "windowing/Keys.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <string>
 
-#include "WinControl.h"
+#include "windowing/WinControl.h"
 
 // 8-bit text of the model to and from Qt's text. The model's texts are
 // bytes in whatever code page wrote them (a filter's description in code

@@ -1,4 +1,4 @@
-#include "NativeScrollBar.h"
+#include "windowing/NativeScrollBar.h"
 
 #include <QStyle>
 #include <QStyleOptionSlider>

@@ -1,10 +1,10 @@
-#include "Persistent.h"
+#include "windowing/Persistent.h"
 
 #include <algorithm>
 #include <map>
 
-#include "Component.h"
-#include "FormReader.h"
+#include "runtime/Component.h"
+#include "windowing/FormReader.h"
 
 const std::string& TPersistent::ClassName() const { return ClassInfo().Name(); }
 

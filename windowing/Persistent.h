@@ -12,8 +12,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "StringList.h"
-#include "SysUtils.h"
+#include "runtime/StringList.h"
+#include "runtime/SysUtils.h"
 
 class TClassInfo;
 class TComponent;

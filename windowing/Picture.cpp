@@ -1,6 +1,6 @@
-#include "Picture.h"
+#include "windowing/Picture.h"
 
-#include "Streams.h"
+#include "runtime/Streams.h"
 
 TBitmap& TPicture::Bitmap() {
   if (!FBitmap) {

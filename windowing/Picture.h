@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "Bitmap.h"
+#include "windowing/Bitmap.h"
 
 class TStream;
 

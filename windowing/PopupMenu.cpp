@@ -1,6 +1,6 @@
-#include "PopupMenu.h"
+#include "windowing/PopupMenu.h"
 
-#include "MenuWindow.h"
+#include "windowing/MenuWindow.h"
 
 TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "Menu.h"
+#include "windowing/Menu.h"
 
 class TMenuWindow;
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 class QSettings;
 

@@ -1,9 +1,9 @@
-#include "Shell.h"
+#include "windowing/Shell.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "NativeControl.h"
+#include "windowing/NativeControl.h"
 
 namespace {
 

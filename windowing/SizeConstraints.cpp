@@ -1,4 +1,4 @@
-#include "SizeConstraints.h"
+#include "windowing/SizeConstraints.h"
 
 #include <algorithm>
 

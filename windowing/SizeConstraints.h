@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "Persistent.h"
+#include "windowing/Persistent.h"
 
 class TSizeConstraints : public TPersistent {
  public:

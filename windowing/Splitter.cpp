@@ -1,4 +1,4 @@
-#include "Splitter.h"
+#include "windowing/Splitter.h"
 
 #include <algorithm>
 

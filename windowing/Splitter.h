@@ -5,8 +5,8 @@
 // MinSize pixels from a client-aligned sibling.
 #pragma once
 
-#include "ComponentRef.h"
-#include "GraphicControl.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/GraphicControl.h"
 
 class TSplitter : public TGraphicControl {
  public:

@@ -1,4 +1,4 @@
-#include "StatusBar.h"
+#include "windowing/StatusBar.h"
 
 #include <algorithm>
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <string>
 
-#include "Collection.h"
-#include "CustomControl.h"
-#include "CustomPanel.h"
+#include "windowing/Collection.h"
+#include "windowing/CustomControl.h"
+#include "windowing/CustomPanel.h"
 
 enum class TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 

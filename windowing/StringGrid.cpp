@@ -1,4 +1,4 @@
-#include "StringGrid.h"
+#include "windowing/StringGrid.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <functional>
 
-#include "Application.h"
+#include "windowing/Application.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "NativeControl.h"
+#include "windowing/NativeControl.h"
 
 class QTableWidget;
 

@@ -1,4 +1,4 @@
-#include "Threads.h"
+#include "windowing/Threads.h"
 
 #include <QCoreApplication>
 #include <QThread>

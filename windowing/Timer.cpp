@@ -1,8 +1,8 @@
-#include "Timer.h"
+#include "windowing/Timer.h"
 
 #include <algorithm>
 
-#include "Application.h"
+#include "windowing/Application.h"
 
 namespace {
 constexpr int kMinimumInterval = 10;

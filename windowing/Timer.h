@@ -5,9 +5,9 @@
 
 #include <QTimer>
 
-#include "Component.h"
-#include "Events.h"
-#include "Persistent.h"
+#include "runtime/Component.h"
+#include "windowing/Events.h"
+#include "windowing/Persistent.h"
 
 class TTimer : public TComponent, public TPersistent {
  public:

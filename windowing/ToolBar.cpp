@@ -1,9 +1,9 @@
-#include "ToolBar.h"
+#include "windowing/ToolBar.h"
 
 #include <algorithm>
 
-#include "CustomPanel.h"
-#include "ToolButton.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/ToolButton.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "ComponentRef.h"
-#include "CustomControl.h"
-#include "ImageList.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/CustomControl.h"
+#include "windowing/ImageList.h"
 
 class TToolButton;
 

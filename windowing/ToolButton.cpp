@@ -1,10 +1,10 @@
-#include "ToolButton.h"
+#include "windowing/ToolButton.h"
 
-#include "Action.h"
-#include "MenuItem.h"
-#include "MenuWindow.h"
-#include "PopupMenu.h"
-#include "ToolBar.h"
+#include "windowing/Action.h"
+#include "windowing/MenuItem.h"
+#include "windowing/MenuWindow.h"
+#include "windowing/PopupMenu.h"
+#include "windowing/ToolBar.h"
 
 namespace {
 

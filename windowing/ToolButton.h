@@ -7,8 +7,8 @@
 // state, and a click runs the action when OnClick is not set.
 #pragma once
 
-#include "ComponentRef.h"
-#include "GraphicControl.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/GraphicControl.h"
 
 class TAction;
 class TToolBar;

@@ -1,13 +1,13 @@
-#include "TreeNodes.h"
+#include "windowing/TreeNodes.h"
 
 #include <QTreeWidget>
 #include <algorithm>
 #include <functional>
 #include <vector>
 
-#include "NativeControl.h"
-#include "StringList.h"
-#include "SysUtils.h"
+#include "runtime/StringList.h"
+#include "runtime/SysUtils.h"
+#include "windowing/NativeControl.h"
 
 std::string TTreeNode::Text() const { return ToLocal8Bit(FItem->text(0)); }
 

@@ -1,10 +1,10 @@
-#include "TreeView.h"
+#include "windowing/TreeView.h"
 
 #include <QHeaderView>
 #include <QPixmap>
 #include <QTreeWidget>
 
-#include "Application.h"
+#include "windowing/Application.h"
 
 TTreeView::TTreeView(TComponent* owner)
     : TNativeControl(owner, new QTreeWidget),

@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "ComponentRef.h"
-#include "StringList.h"
-#include "ImageList.h"
-#include "NativeControl.h"
-#include "TreeNodes.h"
+#include "runtime/StringList.h"
+#include "windowing/ComponentRef.h"
+#include "windowing/ImageList.h"
+#include "windowing/NativeControl.h"
+#include "windowing/TreeNodes.h"
 
 class QTreeWidget;
 

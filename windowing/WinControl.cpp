@@ -1,11 +1,11 @@
-#include "WinControl.h"
+#include "windowing/WinControl.h"
 
 #include <QKeyEvent>
 
-#include "Application.h"
-#include "DialogKeys.h"
-#include "Form.h"
-#include "Keys.h"
+#include "windowing/Application.h"
+#include "windowing/DialogKeys.h"
+#include "windowing/Form.h"
+#include "windowing/Keys.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { setFocusPolicy(Qt::NoFocus); }
 

@@ -3,7 +3,7 @@
 // and access keys go round the form first (DialogKeys.h).
 #pragma once
 
-#include "Control.h"
+#include "windowing/Control.h"
 
 class TWinControl : public TControl {
  public:

@@ -1,4 +1,4 @@
-#include "WindowDrag.h"
+#include "windowing/WindowDrag.h"
 
 #include <QGuiApplication>
 #include <QWindow>

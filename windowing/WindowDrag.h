@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <Qt>
 
-#include "Control.h"
-#include "Geometry.h"
+#include "windowing/Control.h"
+#include "windowing/Geometry.h"
 
 // Hit-test codes, with the platform's values.
 constexpr int HTTRANSPARENT = -1, HTNOWHERE = 0, HTCLIENT = 1, HTCAPTION = 2, HTLEFT = 10, HTRIGHT = 11, HTTOP = 12,

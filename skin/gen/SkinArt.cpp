@@ -1,4 +1,4 @@
-#include "SkinArt.h"
+#include "skin/gen/SkinArt.h"
 
 #include <QLinearGradient>
 #include <QPainter>

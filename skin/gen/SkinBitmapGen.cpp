@@ -28,8 +28,8 @@
 #include <string>
 #include <vector>
 
-#include "SkinArt.h"
-#include "ToolIcons.h"
+#include "skin/gen/SkinArt.h"
+#include "skin/gen/ToolIcons.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ToolIcons.h"
+#include "skin/gen/ToolIcons.h"
 
 #include <QLinearGradient>
 #include <QPainter>

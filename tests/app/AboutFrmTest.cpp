@@ -1,11 +1,11 @@
-#include "AboutFrm.h"
+#include "app/AboutFrm.h"
 
 #include <gtest/gtest.h>
 
-#include "DialogTestSupport.h"
-#include "Label.h"
-#include "SkinForm.h"
-#include "SkinURLLabel.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinURLLabel.h"
+#include "tests/app/DialogTestSupport.h"
+#include "windowing/Label.h"
 
 TEST(AboutFrm, ShowsTheVersionAndTheMakersLinksAndClosesOnOK) {
   TfrmAbout about(nullptr);

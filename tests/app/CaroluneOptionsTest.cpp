@@ -1,4 +1,4 @@
-#include "CaroluneOptions.h"
+#include "app/CaroluneOptions.h"
 
 #include <gtest/gtest.h>
 

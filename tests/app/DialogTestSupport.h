@@ -16,15 +16,15 @@
 #include <string>
 #include <vector>
 
-#include "Application.h"
-#include "CaroluneOptions.h"
-#include "EventLoopWait.h"
-#include "FilterAccess.h"
-#include "Form.h"
-#include "OptionFrm.h"
-#include "Shell.h"
-#include "SkinButton.h"
-#include "TempFolder.h"
+#include "app/CaroluneOptions.h"
+#include "app/OptionFrm.h"
+#include "filters/FilterAccess.h"
+#include "skin/SkinButton.h"
+#include "tests/support/EventLoopWait.h"
+#include "tests/support/TempFolder.h"
+#include "windowing/Application.h"
+#include "windowing/Form.h"
+#include "windowing/Shell.h"
 
 // What a filter file says of itself.
 struct TFilterFixture {

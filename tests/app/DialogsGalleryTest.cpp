@@ -6,15 +6,15 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "AboutFrm.h"
-#include "DialogTestSupport.h"
-#include "ImportFilterFrm.h"
-#include "OptionFrm.h"
-#include "RealWindowShots.h"
-#include "SkinEdit.h"
-#include "SkinGrid.h"
-#include "SkinMemo.h"
-#include "SkinTreeView.h"
+#include "app/AboutFrm.h"
+#include "app/ImportFilterFrm.h"
+#include "app/OptionFrm.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinGrid.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinTreeView.h"
+#include "tests/app/DialogTestSupport.h"
+#include "tests/support/RealWindowShots.h"
 
 namespace {
 

@@ -13,19 +13,19 @@
 #include <QWindow>
 #include <utility>
 
-#include "AboutFrm.h"
-#include "DialogTestSupport.h"
-#include "ImportFilterFrm.h"
-#include "Label.h"
-#include "OptionFrm.h"
-#include "RealWindowShots.h"
-#include "SkinComboBox.h"
-#include "SkinDlg.h"
-#include "SkinEdit.h"
-#include "SkinForm.h"
-#include "SkinGrid.h"
-#include "SkinTreeView.h"
-#include "frmMessage.h"
+#include "app/AboutFrm.h"
+#include "app/ImportFilterFrm.h"
+#include "app/OptionFrm.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinDlg.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinGrid.h"
+#include "skin/SkinTreeView.h"
+#include "skin/frmMessage.h"
+#include "tests/app/DialogTestSupport.h"
+#include "tests/support/RealWindowShots.h"
+#include "windowing/Label.h"
 
 namespace {
 

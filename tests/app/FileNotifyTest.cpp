@@ -1,4 +1,4 @@
-#include "FileNotify.h"
+#include "app/FileNotify.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <fstream>
 #include <vector>
 
-#include "EventLoopWait.h"
+#include "tests/support/EventLoopWait.h"
 
 namespace {
 

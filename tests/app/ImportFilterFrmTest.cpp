@@ -1,13 +1,13 @@
-#include "ImportFilterFrm.h"
+#include "app/ImportFilterFrm.h"
 
 #include <gtest/gtest.h>
 
-#include "DialogTestSupport.h"
-#include "Image.h"
-#include "Label.h"
-#include "SkinEdit.h"
-#include "SkinForm.h"
-#include "SkinMemo.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinMemo.h"
+#include "tests/app/DialogTestSupport.h"
+#include "windowing/Image.h"
+#include "windowing/Label.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <QTest>
 #include <QWindow>
 
-#include "DesktopInput.h"
-#include "EventLoopWait.h"
-#include "MainWindowFixture.h"
-#include "RealWindowShots.h"
-#include "SkinForm.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/EventLoopWait.h"
+#include "tests/support/RealWindowShots.h"
 
 namespace {
 

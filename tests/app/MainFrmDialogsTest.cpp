@@ -3,16 +3,16 @@
 // import, and the filter editor from the options dialog.
 #include <QComboBox>
 
-#include "AboutFrm.h"
-#include "Action.h"
-#include "DravikFrm.h"
-#include "ImportFilterFrm.h"
-#include "MainWindowFixture.h"
-#include "SkinButton.h"
-#include "SkinComboBox.h"
-#include "SkinEdit.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
+#include "app/AboutFrm.h"
+#include "app/ImportFilterFrm.h"
+#include "filters/DravikFrm.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "tests/app/MainWindowFixture.h"
+#include "windowing/Action.h"
 
 namespace {
 

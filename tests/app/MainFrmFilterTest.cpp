@@ -4,13 +4,13 @@
 #include <QComboBox>
 #include <filesystem>
 
-#include "EventLoopWait.h"
-#include "Label.h"
-#include "MainWindowFixture.h"
-#include "MidiTunes.h"
-#include "SkinComboBox.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/EventLoopWait.h"
+#include "tests/support/MidiTunes.h"
+#include "windowing/Label.h"
 
 namespace {
 

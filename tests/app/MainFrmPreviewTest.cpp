@@ -1,14 +1,14 @@
 // The MIDI preview of the main window on a silent player: length and
 // elapsed time, play, pause, stop, seeking by the bar, closing on a page
 // change, and the volume bar.
-#include "MainWindowFixture.h"
-#include "MidiTunes.h"
-#include "SkinButton.h"
-#include "SkinGroupBox.h"
-#include "SkinPageControl.h"
-#include "SkinTrackBar.h"
-#include "Timer.h"
-#include "Volumes.h"
+#include "app/Volumes.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinGroupBox.h"
+#include "skin/SkinPageControl.h"
+#include "skin/SkinTrackBar.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/MidiTunes.h"
+#include "windowing/Timer.h"
 
 class MainWindowPreviewTest : public MainWindowTest {
  protected:

@@ -16,22 +16,22 @@
 #include <QToolTip>
 #include <QWindow>
 
-#include "BitmapResources.h"
-#include "EventLoopWait.h"
-#include "MainWindowFixture.h"
-#include "MidiTunes.h"
-#include "RealWindowShots.h"
-#include "ShippedFilters.h"
-#include "SkinButton.h"
-#include "SkinComboBox.h"
-#include "SkinForm.h"
-#include "SkinGroupBox.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
-#include "SkinStatusBar.h"
-#include "SkinTrackBar.h"
-#include "Timer.h"
-#include "ToolButton.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinGroupBox.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "skin/SkinStatusBar.h"
+#include "skin/SkinTrackBar.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/EventLoopWait.h"
+#include "tests/support/MidiTunes.h"
+#include "tests/support/RealWindowShots.h"
+#include "tests/support/ShippedFilters.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Timer.h"
+#include "windowing/ToolButton.h"
 
 namespace {
 

@@ -3,16 +3,16 @@
 // that open again as sources.
 #include <QPlainTextEdit>
 
-#include "Action.h"
-#include "Dialogs.h"
-#include "MainWindowFixture.h"
-#include "MidiTunes.h"
-#include "SkinComboBox.h"
-#include "SkinEdit.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
-#include "Streams.h"
-#include "uRingLib.h"
+#include "app/uRingLib.h"
+#include "runtime/Streams.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/MidiTunes.h"
+#include "windowing/Action.h"
+#include "windowing/Dialogs.h"
 
 namespace {
 

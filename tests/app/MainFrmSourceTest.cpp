@@ -2,17 +2,17 @@
 // the target pages through the real conversion library.
 #include <filesystem>
 
-#include "Action.h"
-#include "Label.h"
-#include "MainWindowFixture.h"
-#include "MidiTunes.h"
-#include "SkinEdit.h"
-#include "SkinGroupBox.h"
-#include "SkinImagePanel.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
-#include "SkinStatusBar.h"
-#include "uRingLib.h"
+#include "app/uRingLib.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinGroupBox.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "skin/SkinStatusBar.h"
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/MidiTunes.h"
+#include "windowing/Action.h"
+#include "windowing/Label.h"
 
 namespace {
 

@@ -5,19 +5,19 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "Action.h"
-#include "DravikFrm.h"
-#include "ImageList.h"
-#include "MainWindowFixture.h"
-#include "MenuItem.h"
-#include "SkinButton.h"
-#include "SkinComboBox.h"
-#include "SkinForm.h"
-#include "SkinGroupBox.h"
-#include "SkinImagePanel.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
-#include "SkinStatusBar.h"
+#include "filters/DravikFrm.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinGroupBox.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "skin/SkinStatusBar.h"
+#include "tests/app/MainWindowFixture.h"
+#include "windowing/Action.h"
+#include "windowing/ImageList.h"
+#include "windowing/MenuItem.h"
 
 namespace {
 

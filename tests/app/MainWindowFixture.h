@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "Application.h"
-#include "AudioVolume.h"
-#include "CaroluneOptions.h"
-#include "DialogTestSupport.h"
-#include "Dialogs.h"
-#include "MainFrm.h"
-#include "Shell.h"
-#include "StringList.h"
-#include "SysUtils.h"
+#include "app/CaroluneOptions.h"
+#include "app/MainFrm.h"
+#include "runtime/StringList.h"
+#include "runtime/SysUtils.h"
+#include "tests/app/DialogTestSupport.h"
+#include "windowing/Application.h"
+#include "windowing/AudioVolume.h"
+#include "windowing/Dialogs.h"
+#include "windowing/Shell.h"
 
 // The machine's MIDI outputs (the players' synthesizers) and no mixer:
 // a test never changes the volume of a real sound card.

@@ -1,4 +1,4 @@
-#include "OptionFrm.h"
+#include "app/OptionFrm.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +7,18 @@
 #include <QTableWidget>
 #include <filesystem>
 
-#include "DialogTestSupport.h"
-#include "DravikFrm.h"
-#include "SkinButton.h"
-#include "SkinComboBox.h"
-#include "SkinEdit.h"
-#include "SkinForm.h"
-#include "SkinGrid.h"
-#include "SkinGroupBox.h"
-#include "SkinImagePanel.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
-#include "SkinTreeView.h"
+#include "filters/DravikFrm.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinGrid.h"
+#include "skin/SkinGroupBox.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "skin/SkinTreeView.h"
+#include "tests/app/DialogTestSupport.h"
 
 namespace {
 

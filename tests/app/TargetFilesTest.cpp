@@ -1,8 +1,8 @@
 // The KeyPress and ScreenShow target file, as saving writes it.
 #include <gtest/gtest.h>
 
-#include "StringList.h"
-#include "TargetFiles.h"
+#include "app/TargetFiles.h"
+#include "runtime/StringList.h"
 
 TEST(TargetFiles, ATargetFileNamesThePhoneAndHoldsTheText) {
   TStringList lines;

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "TuneTypes.h"
+#include "app/TuneTypes.h"
 
 TEST(TuneTypes, ExtensionsFormatCodesAndTargetBits) {
   const std::pair<const char*, TTuneType> types[] = {

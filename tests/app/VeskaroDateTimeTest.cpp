@@ -1,4 +1,4 @@
-#include "VeskaroDateTime.h"
+#include "app/VeskaroDateTime.h"
 
 #include <gtest/gtest.h>
 

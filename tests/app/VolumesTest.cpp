@@ -1,4 +1,4 @@
-#include "Volumes.h"
+#include "app/Volumes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "Form.h"
-#include "MediaPlayer.h"
+#include "windowing/Form.h"
+#include "windowing/MediaPlayer.h"
 
 namespace {
 

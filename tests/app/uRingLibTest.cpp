@@ -1,4 +1,4 @@
-#include "uRingLib.h"
+#include "app/uRingLib.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <functional>
 #include <iterator>
 
-#include "MidiBytes.h"
-#include "PelmoraLibrary.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/PelmoraLibrary.h"
 
 namespace {
 

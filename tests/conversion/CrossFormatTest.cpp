@@ -5,15 +5,15 @@
 
 #include <map>
 
-#include "CorpusFiles.h"
-#include "MidiBytes.h"
-#include "PelmoraLibrary.h"
-#include "RtttlCorpus.h"
-#include "ShippedFilters.h"
-#include "Streams.h"
-#include "uMidiFile.h"
-#include "uRingConvert.h"
-#include "uRingUtils.h"
+#include "conversion/uMidiFile.h"
+#include "conversion/uRingConvert.h"
+#include "conversion/uRingUtils.h"
+#include "runtime/Streams.h"
+#include "tests/support/CorpusFiles.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/PelmoraLibrary.h"
+#include "tests/support/RtttlCorpus.h"
+#include "tests/support/ShippedFilters.h"
 
 namespace {
 

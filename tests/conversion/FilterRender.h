@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "NoteList.h"
-#include "uRingKeyPressBase.h"
+#include "conversion/uRingKeyPressBase.h"
+#include "tests/conversion/NoteList.h"
 
 inline std::string RenderThroughFilter(const std::string& filterText, const std::vector<NoteSpec>& notes) {
   TKeyPressBase tune;

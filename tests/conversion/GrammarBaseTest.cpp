@@ -1,13 +1,13 @@
 // The grammar framework, exercised through the RTTTL scanner and parser.
-#include "GrammarBase.h"
+#include "conversion/GrammarBase.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 #include <vector>
 
-#include "RtttlParse.h"
-#include "uRtttlRing.h"
+#include "conversion/RtttlParse.h"
+#include "conversion/uRtttlRing.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-#include "CorpusFiles.h"
-#include "PelmoraLibrary.h"
-#include "Streams.h"
-#include "uMidiFile.h"
-#include "uRingConvert.h"
+#include "conversion/uMidiFile.h"
+#include "conversion/uRingConvert.h"
+#include "runtime/Streams.h"
+#include "tests/support/CorpusFiles.h"
+#include "tests/support/PelmoraLibrary.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <memory>
 
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
 
 struct NoteSpec {
   const char* letter;

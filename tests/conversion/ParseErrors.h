@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "GrammarBase.h"
-#include "Streams.h"
+#include "conversion/GrammarBase.h"
+#include "runtime/Streams.h"
 
 // One parse of the text as it stands into the tune: the codes of the errors
 // it collects.

@@ -12,18 +12,18 @@
 #include <string>
 #include <vector>
 
-#include "CorpusFiles.h"
-#include "MidiBytes.h"
-#include "PelmoraLibrary.h"
-#include "RtttlCorpus.h"
-#include "Streams.h"
-#include "SysUtils.h"
-#include "uComposerRing.h"
-#include "uMedolyRing.h"
-#include "uMidiFile.h"
-#include "uRingConvert.h"
-#include "uRingUtils.h"
-#include "uRtttlRing.h"
+#include "conversion/uComposerRing.h"
+#include "conversion/uMedolyRing.h"
+#include "conversion/uMidiFile.h"
+#include "conversion/uRingConvert.h"
+#include "conversion/uRingUtils.h"
+#include "conversion/uRtttlRing.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
+#include "tests/support/CorpusFiles.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/PelmoraLibrary.h"
+#include "tests/support/RtttlCorpus.h"
 
 namespace {
 

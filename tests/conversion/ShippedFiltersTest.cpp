@@ -10,12 +10,12 @@
 #include <set>
 #include <vector>
 
-#include "FilterRender.h"
-#include "MidiBytes.h"
-#include "PelmoraLibrary.h"
-#include "ShippedFilters.h"
-#include "Streams.h"
-#include "uFilterCtrl.h"
+#include "conversion/uFilterCtrl.h"
+#include "runtime/Streams.h"
+#include "tests/conversion/FilterRender.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/PelmoraLibrary.h"
+#include "tests/support/ShippedFilters.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "iMelodyParse.h"
+#include "conversion/iMelodyParse.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "ParseErrors.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "tests/conversion/ParseErrors.h"
 
 namespace {
 

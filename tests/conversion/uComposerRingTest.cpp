@@ -1,4 +1,4 @@
-#include "uComposerRing.h"
+#include "conversion/uComposerRing.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,14 +7,14 @@
 #include <random>
 #include <vector>
 
-#include "NoteList.h"
-#include "RtttlCorpus.h"
-#include "PelmoraLibrary.h"
-#include "Streams.h"
-#include "TextScramble.h"
-#include "uMedolyRing.h"
-#include "uRingUtils.h"
-#include "TempFolder.h"
+#include "conversion/uMedolyRing.h"
+#include "conversion/uRingUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/TextScramble.h"
+#include "tests/conversion/NoteList.h"
+#include "tests/support/PelmoraLibrary.h"
+#include "tests/support/RtttlCorpus.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

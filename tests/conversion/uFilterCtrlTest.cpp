@@ -1,11 +1,11 @@
-#include "uFilterCtrl.h"
+#include "conversion/uFilterCtrl.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <tuple>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

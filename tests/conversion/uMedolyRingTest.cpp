@@ -1,4 +1,4 @@
-#include "uMedolyRing.h"
+#include "conversion/uMedolyRing.h"
 
 #include <gtest/gtest.h>
 
@@ -6,12 +6,12 @@
 #include <climits>
 #include <vector>
 
-#include "CorpusFiles.h"
-#include "NoteList.h"
-#include "PelmoraLibrary.h"
-#include "Streams.h"
-#include "SysUtils.h"
-#include "uRingUtils.h"
+#include "conversion/uRingUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
+#include "tests/conversion/NoteList.h"
+#include "tests/support/CorpusFiles.h"
+#include "tests/support/PelmoraLibrary.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "uMidiFile.h"
+#include "conversion/uMidiFile.h"
 
 #include <gtest/gtest.h>
 
-#include "HeapBytes.h"
-#include "MidiBytes.h"
-#include "Streams.h"
-#include "TempFolder.h"
+#include "runtime/Streams.h"
+#include "tests/support/HeapBytes.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "uRingBase.h"
+#include "conversion/uRingBase.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "HeapBytes.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "tests/support/HeapBytes.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "uRingConvert.h"
+#include "conversion/uRingConvert.h"
 
 #include <gtest/gtest.h>
 
-#include "MidiBytes.h"
-#include "SysUtils.h"
-#include "uMidiFile.h"
+#include "conversion/uMidiFile.h"
+#include "runtime/SysUtils.h"
+#include "tests/support/MidiBytes.h"
 
 namespace {
 

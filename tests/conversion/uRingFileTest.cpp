@@ -1,10 +1,10 @@
-#include "uRingFile.h"
+#include "conversion/uRingFile.h"
 
 #include <gtest/gtest.h>
 
-#include "Streams.h"
-#include "SysUtils.h"
-#include "TempFolder.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "uRingKeyPressBase.h"
+#include "conversion/uRingKeyPressBase.h"
 
 #include <gtest/gtest.h>
 
-#include "FilterRender.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "tests/conversion/FilterRender.h"
 
 namespace {
 

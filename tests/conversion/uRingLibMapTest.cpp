@@ -3,11 +3,11 @@
 
 #include <vector>
 
-#include "MidiBytes.h"
-#include "PelmoraLibrary.h"
-#include "Streams.h"
-#include "SysUtils.h"
-#include "TextScramble.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
+#include "runtime/TextScramble.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/PelmoraLibrary.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "uRingLib.h"
+#include "conversion/uRingLib.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <vector>
 
-#include "MidiBytes.h"
-#include "PelmoraLibrary.h"
-#include "Streams.h"
-#include "TempFolder.h"
-#include "TextScramble.h"
+#include "runtime/Streams.h"
+#include "runtime/TextScramble.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/PelmoraLibrary.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "uRingUtils.h"
+#include "conversion/uRingUtils.h"
 
 #include <gtest/gtest.h>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 TEST(RingUtils, TicksToDurationAtDivision96) {
   const struct {

@@ -1,12 +1,12 @@
-#include "uRtttlRing.h"
+#include "conversion/uRtttlRing.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "PelmoraLibrary.h"
-#include "RtttlCorpus.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "tests/support/PelmoraLibrary.h"
+#include "tests/support/RtttlCorpus.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "FilterAccess.h"
+#include "filters/FilterAccess.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "FileUtils.h"
-#include "PathUtils.h"
-#include "Streams.h"
-#include "SysUtils.h"
+#include "filters/FileUtils.h"
+#include "filters/PathUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 namespace fs = std::filesystem;
 

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "FilterAccess.h"
-#include "ShippedFilters.h"
+#include "filters/FilterAccess.h"
+#include "tests/support/ShippedFilters.h"
 
 // The Filters folder beside the programs lists every shipped filter under its
 // kind (the extension says which), each with an identifier of its own.

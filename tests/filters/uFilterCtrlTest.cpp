@@ -1,4 +1,4 @@
-#include "uFilterCtrl.h"
+#include "filters/uFilterCtrl.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "Streams.h"
-#include "StringList.h"
-#include "SysUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/StringList.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

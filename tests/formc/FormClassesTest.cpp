@@ -1,14 +1,14 @@
-#include "FormClasses.h"
+#include "formc/FormClasses.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "FormReader.h"
-#include "Persistent.h"
-#include "SkinMgr.h"
-#include "Streams.h"
+#include "runtime/Streams.h"
+#include "skin/SkinMgr.h"
+#include "windowing/FormReader.h"
+#include "windowing/Persistent.h"
 
 // Every class of the table is one the form reader creates by that name,
 // and its header declares it: what the compiler writes of a description

@@ -1,13 +1,13 @@
-#include "FormCompiler.h"
+#include "formc/FormCompiler.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "FormScanner.h"
-#include "Streams.h"
-#include "SysUtils.h"
+#include "runtime/FormScanner.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "AtomicFile.h"
+#include "runtime/AtomicFile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 
-#include "Streams.h"
-#include "SysUtils.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
 
 namespace fs = std::filesystem;
 

@@ -1,4 +1,4 @@
-#include "ChunkedList.h"
+#include "runtime/ChunkedList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "FilterFormat.h"
+#include "runtime/FilterFormat.h"
 
 #include <gtest/gtest.h>
 
-#include "StringList.h"
-#include "SysUtils.h"
+#include "runtime/StringList.h"
+#include "runtime/SysUtils.h"
 
 TEST(FilterFormat, TheTypeNeverFailsToRead) {
   const std::pair<const char*, int> cases[] = {

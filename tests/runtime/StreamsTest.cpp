@@ -1,11 +1,11 @@
-#include "Streams.h"
+#include "runtime/Streams.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "SysUtils.h"
-#include "TempFolder.h"
+#include "runtime/SysUtils.h"
+#include "tests/support/TempFolder.h"
 
 TEST(MemoryStream, ReadsShortAtTheEndAndGrowsOnWrite) {
   TMemoryStream s(std::string("ab\0c", 4));

@@ -1,8 +1,8 @@
-#include "StringList.h"
+#include "runtime/StringList.h"
 
 #include <gtest/gtest.h>
 
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 TEST(StringList, SplitsAtEveryLineEndAndStopsAtZero) {
   TStringList l;

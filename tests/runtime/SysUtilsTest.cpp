@@ -1,4 +1,4 @@
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TextScramble.h"
+#include "runtime/TextScramble.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "Bitmap.h"
-#include "BitmapResources.h"
-#include "Colors.h"
-#include "SkinThemes.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Bitmap.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Colors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SkinButton.h"
+#include "skin/SkinButton.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +7,17 @@
 #include <QTest>
 #include <QTimer>
 
-#include "Action.h"
-#include "ActionList.h"
-#include "BitmapResources.h"
-#include "CountingBitmapResources.h"
-#include "EventLoopWait.h"
-#include "Form.h"
-#include "ImageList.h"
-#include "SkinForm.h"
-#include "SkinImagePanel.h"
-#include "SkinTestSupport.h"
-#include "SkinToolBar.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinToolBar.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/CountingBitmapResources.h"
+#include "tests/support/EventLoopWait.h"
+#include "windowing/Action.h"
+#include "windowing/ActionList.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Form.h"
+#include "windowing/ImageList.h"
 
 namespace {
 

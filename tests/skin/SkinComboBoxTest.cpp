@@ -1,13 +1,13 @@
-#include "SkinComboBox.h"
+#include "skin/SkinComboBox.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QComboBox>
 
-#include "BitmapResources.h"
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Form.h"
 
 namespace {
 

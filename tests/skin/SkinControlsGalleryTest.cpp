@@ -10,13 +10,13 @@
 #include <QPainter>
 #include <QTest>
 
-#include "Form.h"
-#include "SkinButton.h"
-#include "SkinForm.h"
-#include "SkinGroupBox.h"
-#include "SkinImagePanel.h"
-#include "SkinTestSupport.h"
-#include "SkinTrackBar.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinGroupBox.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinTrackBar.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 namespace {
 

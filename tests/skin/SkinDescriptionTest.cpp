@@ -6,17 +6,17 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "CustomPanel.h"
-#include "Form.h"
-#include "FormReader.h"
-#include "ImageList.h"
-#include "SkinForm.h"
-#include "SkinMainMenu.h"
-#include "SkinMgr.h"
-#include "SkinPopupMenu.h"
-#include "SkinTestSupport.h"
-#include "SkinToolBar.h"
-#include "ToolButton.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinMainMenu.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinPopupMenu.h"
+#include "skin/SkinToolBar.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Form.h"
+#include "windowing/FormReader.h"
+#include "windowing/ImageList.h"
+#include "windowing/ToolButton.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // The message dialog component: its settings at creation and from a form
 // description, a dialog executed twice, its theme going away, and the
 // box's own form description.
-#include "SkinDlg.h"
+#include "skin/SkinDlg.h"
 
 #include <gtest/gtest.h>
 
-#include "FormReader.h"
-#include "FormResources.h"
-#include "SkinMessageTestSupport.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinMessageTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/FormReader.h"
+#include "windowing/FormResources.h"
 
 TEST(SkinMessageDialog, StartsWithTheOwnerFormsStyleAndTheBoxDefaults) {
   TForm owner(nullptr);

@@ -1,12 +1,12 @@
-#include "SkinEdit.h"
+#include "skin/SkinEdit.h"
 
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QTest>
 
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 TEST(SkinEdit, RingsInEveryStyleAndAColourStoredAfterTheStyleWins) {
   struct Case {

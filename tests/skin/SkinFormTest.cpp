@@ -1,4 +1,4 @@
-#include "SkinForm.h"
+#include "skin/SkinForm.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +8,14 @@
 #include <limits>
 #include <map>
 
-#include "CustomPanel.h"
-#include "MenuItem.h"
-#include "MenuWindow.h"
-#include "SkinFrameTestSupport.h"
-#include "SkinMainMenu.h"
-#include "SkinMgr.h"
-#include "SkinStatusBar.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinMainMenu.h"
+#include "skin/SkinMgr.h"
+#include "skin/SkinStatusBar.h"
+#include "tests/skin/SkinFrameTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/MenuItem.h"
+#include "windowing/MenuWindow.h"
 
 namespace {
 

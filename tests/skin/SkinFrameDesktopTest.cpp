@@ -15,15 +15,15 @@
 #include <QWindow>
 #include <chrono>
 
-#include "Action.h"
-#include "DesktopInput.h"
-#include "EventLoopWait.h"
-#include "MenuItem.h"
-#include "MenuWindow.h"
-#include "RealWindowShots.h"
-#include "SkinFrameTestSupport.h"
-#include "SkinMainMenu.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinMainMenu.h"
+#include "tests/skin/SkinFrameTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/EventLoopWait.h"
+#include "tests/support/RealWindowShots.h"
+#include "windowing/Action.h"
+#include "windowing/MenuItem.h"
+#include "windowing/MenuWindow.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <QMenuBar>
 #include <QPainter>
 
-#include "MenuItem.h"
-#include "MenuWindow.h"
-#include "SkinFrameTestSupport.h"
-#include "SkinMainMenu.h"
-#include "SkinStatusBar.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinMainMenu.h"
+#include "skin/SkinStatusBar.h"
+#include "tests/skin/SkinFrameTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/MenuItem.h"
+#include "windowing/MenuWindow.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QWindow>
 
-#include "EventLoopWait.h"
-#include "RealWindowShots.h"
-#include "SkinFrameTestSupport.h"
+#include "tests/skin/SkinFrameTestSupport.h"
+#include "tests/support/EventLoopWait.h"
+#include "tests/support/RealWindowShots.h"
 
 namespace {
 

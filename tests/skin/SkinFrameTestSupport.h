@@ -15,12 +15,12 @@
 #include <type_traits>
 #include <vector>
 
-#include "Application.h"
-#include "BitmapResources.h"
-#include "Colors.h"
-#include "Form.h"
-#include "SkinForm.h"
-#include "SkinPublic.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinPublic.h"
+#include "windowing/Application.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Colors.h"
+#include "windowing/Form.h"
 
 // The table's images first, the program's own bitmaps for every other name.
 class TOverlayResources : public TBitmapResourceProvider {

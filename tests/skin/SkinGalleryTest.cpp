@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <string>
 
-#include "Bitmap.h"
-#include "BitmapResources.h"
-#include "SkinThemes.h"
+#include "skin/SkinThemes.h"
+#include "windowing/Bitmap.h"
+#include "windowing/BitmapResources.h"
 
 namespace {
 

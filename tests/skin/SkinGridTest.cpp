@@ -1,12 +1,12 @@
-#include "SkinGrid.h"
+#include "skin/SkinGrid.h"
 
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "SkinGroupBox.h"
+#include "skin/SkinGroupBox.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
-#include "Form.h"
-#include "SkinButton.h"
-#include "SkinForm.h"
-#include "SkinImagePanel.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinImagePanel.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 TEST(SkinGroupBox, DrawsItsFrameWithTheCaptionInTheTopLineAndInsetsItsChildren) {
   TForm form(nullptr);

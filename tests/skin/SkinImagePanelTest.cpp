@@ -1,9 +1,9 @@
-#include "SkinImagePanel.h"
+#include "skin/SkinImagePanel.h"
 
 #include <gtest/gtest.h>
 
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 TEST(SkinImagePanel, AutoSizeTakesThePictureExceptWhereAlignFixesTheSize) {
   TForm form(nullptr);

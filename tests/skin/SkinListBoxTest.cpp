@@ -1,4 +1,4 @@
-#include "SkinListBox.h"
+#include "skin/SkinListBox.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 TEST(SkinListBox, LinkedBarHidesWhileTheItemsFitAndScrollsTheList) {
   TForm form(nullptr);

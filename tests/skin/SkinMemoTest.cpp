@@ -1,4 +1,4 @@
-#include "SkinMemo.h"
+#include "skin/SkinMemo.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "EventLoopWait.h"
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/EventLoopWait.h"
+#include "windowing/Form.h"
 
 namespace {
 

@@ -10,15 +10,15 @@
 #include <QPainter>
 #include <QTest>
 
-#include "Bitmap.h"
-#include "Form.h"
-#include "ImageList.h"
-#include "MenuWindow.h"
-#include "SkinPopupMenu.h"
-#include "SkinPublic.h"
-#include "SkinTestSupport.h"
-#include "SkinToolBar.h"
-#include "ToolButton.h"
+#include "skin/SkinPopupMenu.h"
+#include "skin/SkinPublic.h"
+#include "skin/SkinToolBar.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Form.h"
+#include "windowing/ImageList.h"
+#include "windowing/MenuWindow.h"
+#include "windowing/ToolButton.h"
 
 namespace {
 

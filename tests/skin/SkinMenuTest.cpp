@@ -3,16 +3,16 @@
 #include <QApplication>
 #include <QMenuBar>
 
-#include "Bitmap.h"
-#include "BitmapResources.h"
-#include "Form.h"
-#include "ImageList.h"
-#include "MenuWindow.h"
-#include "SkinForm.h"
-#include "SkinMainMenu.h"
-#include "SkinMenu.h"
-#include "SkinPopupMenu.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinMainMenu.h"
+#include "skin/SkinMenu.h"
+#include "skin/SkinPopupMenu.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Bitmap.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Form.h"
+#include "windowing/ImageList.h"
+#include "windowing/MenuWindow.h"
 
 namespace {
 

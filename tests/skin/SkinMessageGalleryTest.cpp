@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QPainter>
 
-#include "SkinMessageTestSupport.h"
-#include "VeskaroGlimaraCommon.h"
+#include "skin/VeskaroGlimaraCommon.h"
+#include "tests/skin/SkinMessageTestSupport.h"
 
 namespace {
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "EventLoopWait.h"
-#include "Image.h"
-#include "Label.h"
-#include "SkinButton.h"
-#include "SkinDlg.h"
-#include "SkinForm.h"
-#include "SkinFrameTestSupport.h"
-#include "frmMessage.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinDlg.h"
+#include "skin/SkinForm.h"
+#include "skin/frmMessage.h"
+#include "tests/skin/SkinFrameTestSupport.h"
+#include "tests/support/EventLoopWait.h"
+#include "windowing/Image.h"
+#include "windowing/Label.h"
 
 // The box as it was shown.
 struct TBoxView {

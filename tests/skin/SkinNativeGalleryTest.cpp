@@ -8,18 +8,18 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "Form.h"
-#include "SkinComboBox.h"
-#include "SkinEdit.h"
-#include "SkinGrid.h"
-#include "SkinListBox.h"
-#include "SkinMemo.h"
-#include "SkinPageControl.h"
-#include "SkinScrollBar.h"
-#include "SkinTestSupport.h"
-#include "SkinTreeView.h"
-#include "SkinURLLabel.h"
-#include "StringList.h"
+#include "runtime/StringList.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinGrid.h"
+#include "skin/SkinListBox.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinPageControl.h"
+#include "skin/SkinScrollBar.h"
+#include "skin/SkinTreeView.h"
+#include "skin/SkinURLLabel.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 namespace {
 

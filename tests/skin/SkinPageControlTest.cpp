@@ -1,13 +1,13 @@
-#include "SkinPageControl.h"
+#include "skin/SkinPageControl.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "BitmapResources.h"
-#include "Edit.h"
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Edit.h"
+#include "windowing/Form.h"
 
 namespace {
 

@@ -1,19 +1,19 @@
-#include "SkinPublic.h"
+#include "skin/SkinPublic.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPainter>
 
-#include "Application.h"
-#include "Bitmap.h"
-#include "BitmapResources.h"
-#include "CustomControl.h"
-#include "CustomPanel.h"
-#include "Form.h"
-#include "Picture.h"
-#include "SkinMgr.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinMgr.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Application.h"
+#include "windowing/Bitmap.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/CustomControl.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Form.h"
+#include "windowing/Picture.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "SkinScrollBar.h"
+#include "skin/SkinScrollBar.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "BitmapResources.h"
-#include "EventLoopWait.h"
-#include "Form.h"
-#include "SkinButton.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinButton.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/EventLoopWait.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Form.h"
 
 namespace {
 

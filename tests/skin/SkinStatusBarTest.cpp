@@ -1,10 +1,10 @@
-#include "SkinStatusBar.h"
+#include "skin/SkinStatusBar.h"
 
 #include <gtest/gtest.h>
 
-#include "BitmapResources.h"
-#include "SkinFrameTestSupport.h"
-#include "SkinMgr.h"
+#include "skin/SkinMgr.h"
+#include "tests/skin/SkinFrameTestSupport.h"
+#include "windowing/BitmapResources.h"
 
 namespace {
 

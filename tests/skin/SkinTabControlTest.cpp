@@ -1,12 +1,12 @@
-#include "SkinTabControl.h"
+#include "skin/SkinTabControl.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "BitmapResources.h"
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Form.h"
 
 namespace {
 

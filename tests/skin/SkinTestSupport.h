@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "Colors.h"
-#include "Control.h"
-#include "Form.h"
-#include "MenuItem.h"
-#include "SkinForm.h"
-#include "Streams.h"
-#include "TempFolder.h"
+#include "runtime/Streams.h"
+#include "skin/SkinForm.h"
+#include "tests/support/TempFolder.h"
+#include "windowing/Colors.h"
+#include "windowing/Control.h"
+#include "windowing/Form.h"
+#include "windowing/MenuItem.h"
 
 // The colour of a pixel of a grabbed image.
 inline TColor At(const QImage& shot, int x, int y) { return QRgbToColor(shot.pixel(x, y)); }

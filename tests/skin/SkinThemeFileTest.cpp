@@ -1,11 +1,11 @@
-#include "SkinThemeFile.h"
+#include "skin/SkinThemeFile.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "SkinTestSupport.h"
-#include "Streams.h"
+#include "runtime/Streams.h"
+#include "tests/skin/SkinTestSupport.h"
 
 namespace {
 

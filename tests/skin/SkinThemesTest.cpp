@@ -1,4 +1,4 @@
-#include "SkinThemes.h"
+#include "skin/SkinThemes.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <sstream>
 #include <vector>
 
-#include "Bitmap.h"
-#include "BitmapResources.h"
+#include "windowing/Bitmap.h"
+#include "windowing/BitmapResources.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "SkinTitleBar.h"
+#include "skin/SkinTitleBar.h"
 
 #include <gtest/gtest.h>
 
 #include <QMenu>
 
-#include "Bitmap.h"
-#include "MenuWindow.h"
-#include "PopupMenu.h"
-#include "SkinFrameTestSupport.h"
-#include "SkinMgr.h"
+#include "skin/SkinMgr.h"
+#include "tests/skin/SkinFrameTestSupport.h"
+#include "windowing/Bitmap.h"
+#include "windowing/MenuWindow.h"
+#include "windowing/PopupMenu.h"
 
 namespace {
 

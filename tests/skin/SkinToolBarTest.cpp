@@ -1,15 +1,15 @@
-#include "SkinToolBar.h"
+#include "skin/SkinToolBar.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 
-#include "Bitmap.h"
-#include "Form.h"
-#include "ImageList.h"
-#include "SkinTestSupport.h"
-#include "ToolButton.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Form.h"
+#include "windowing/ImageList.h"
+#include "windowing/ToolButton.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SkinTrackBar.h"
+#include "skin/SkinTrackBar.h"
 
 #include <gtest/gtest.h>
 
@@ -6,13 +6,13 @@
 #include <QCursor>
 #include <QTest>
 
-#include "BitmapResources.h"
-#include "EventLoopWait.h"
-#include "Form.h"
-#include "Keys.h"
-#include "SkinForm.h"
-#include "SkinImagePanel.h"
-#include "SkinTestSupport.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinImagePanel.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/EventLoopWait.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Form.h"
+#include "windowing/Keys.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SkinTreeView.h"
+#include "skin/SkinTreeView.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
-#include "Form.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
 
 TEST(SkinTreeView, BarsStepFiveHideWhileTheNodesFitAndFollowTheTree) {
   TForm form(nullptr);

@@ -1,13 +1,13 @@
-#include "SkinURLLabel.h"
+#include "skin/SkinURLLabel.h"
 
 #include <gtest/gtest.h>
 
 #include <QEnterEvent>
 #include <QTest>
 
-#include "Form.h"
-#include "Shell.h"
-#include "SkinTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Form.h"
+#include "windowing/Shell.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // number of buttons and the icon, the answers of its buttons, of its close
 // button and of the keyboard, the text shown literally, the style of the
 // window that asks, and a provider standing in for the box.
-#include "VeskaroGlimaraCommon.h"
+#include "skin/VeskaroGlimaraCommon.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "Application.h"
-#include "SkinMessageTestSupport.h"
-#include "SkinTestSupport.h"
-#include "SkinThemes.h"
+#include "skin/SkinThemes.h"
+#include "tests/skin/SkinMessageTestSupport.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "windowing/Application.h"
 
 namespace {
 

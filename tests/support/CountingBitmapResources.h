@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "BitmapResources.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "windowing/BitmapResources.h"
 
 class TCountingBitmapResources : public TBitmapResourceProvider {
  public:

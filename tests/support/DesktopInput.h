@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "EventLoopWait.h"
+#include "tests/support/EventLoopWait.h"
 
 // Runs xdotool with the arguments, then lets the windows react; false when
 // it failed.

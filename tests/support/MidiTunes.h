@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "MidiBytes.h"
+#include "tests/support/MidiBytes.h"
 
 inline std::string VarLen(uint32_t value) {
   std::string bytes(1, static_cast<char>(value & 0x7F));

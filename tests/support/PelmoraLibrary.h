@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "TextScramble.h"
+#include "runtime/TextScramble.h"
 
 class PelmoraLibrary {
  public:

@@ -8,7 +8,7 @@
 #include <QString>
 #include <chrono>
 
-#include "EventLoopWait.h"
+#include "tests/support/EventLoopWait.h"
 
 inline QString ShotsFolder() { return QString(CAROLUNE_BIN_DIR) + "/../shots"; }
 

@@ -1,15 +1,15 @@
-#include "Application.h"
+#include "windowing/Application.h"
 
 #include <gtest/gtest.h>
 
 #include <QTimer>
 #include <QTest>
 
-#include "Bitmap.h"
-#include "CustomControl.h"
-#include "Form.h"
-#include "ImageList.h"
-#include "Timer.h"
+#include "windowing/Bitmap.h"
+#include "windowing/CustomControl.h"
+#include "windowing/Form.h"
+#include "windowing/ImageList.h"
+#include "windowing/Timer.h"
 
 namespace {
 

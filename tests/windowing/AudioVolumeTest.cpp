@@ -1,11 +1,11 @@
-#include "AudioVolume.h"
+#include "windowing/AudioVolume.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "MediaPlayer.h"
-#include "SysUtils.h"
+#include "runtime/SysUtils.h"
+#include "windowing/MediaPlayer.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "Bitmap.h"
+#include "windowing/Bitmap.h"
 
 #include <gtest/gtest.h>
 
-#include "BitmapResources.h"
-#include "CountingBitmapResources.h"
-#include "Picture.h"
-#include "Streams.h"
+#include "runtime/Streams.h"
+#include "tests/support/CountingBitmapResources.h"
+#include "windowing/BitmapResources.h"
+#include "windowing/Picture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "Canvas.h"
+#include "windowing/Canvas.h"
 
 #include <gtest/gtest.h>
 
-#include "Bitmap.h"
+#include "windowing/Bitmap.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "Clipboard.h"
+#include "windowing/Clipboard.h"
 
 TEST(Clipboard, TextComesBackAndOnlyTheTextFormatIsOffered) {
   QGuiApplication::clipboard()->clear();

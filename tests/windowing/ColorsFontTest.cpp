@@ -2,8 +2,8 @@
 
 #include <QFontInfo>
 
-#include "Colors.h"
-#include "Font.h"
+#include "windowing/Colors.h"
+#include "windowing/Font.h"
 
 TEST(Colors, SystemColoursResolveThroughAFixedTable) {
   EXPECT_EQ(ColorToRGB(0x123456), 0x123456);

@@ -1,13 +1,13 @@
-#include "Control.h"
+#include "windowing/Control.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
-#include "CustomControl.h"
-#include "CustomPanel.h"
-#include "Form.h"
-#include "GraphicControl.h"
+#include "windowing/CustomControl.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Form.h"
+#include "windowing/GraphicControl.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "DialogKeys.h"
+#include "windowing/DialogKeys.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 
-#include "CustomControl.h"
-#include "Form.h"
-#include "Keys.h"
+#include "windowing/CustomControl.h"
+#include "windowing/Form.h"
+#include "windowing/Keys.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 
 #include <QFileDialog>
 
-#include "Application.h"
-#include "Dialogs.h"
-#include "Form.h"
-#include "FormReader.h"
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
+#include "windowing/Application.h"
+#include "windowing/Dialogs.h"
+#include "windowing/Form.h"
+#include "windowing/FormReader.h"
 
 namespace {
 

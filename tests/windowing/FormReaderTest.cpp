@@ -1,18 +1,18 @@
-#include "FormReader.h"
+#include "windowing/FormReader.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "Bitmap.h"
-#include "Collection.h"
-#include "CustomPanel.h"
-#include "Form.h"
-#include "ImageList.h"
-#include "MainMenu.h"
-#include "MenuItem.h"
-#include "StringList.h"
-#include "Timer.h"
+#include "runtime/StringList.h"
+#include "windowing/Bitmap.h"
+#include "windowing/Collection.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Form.h"
+#include "windowing/ImageList.h"
+#include "windowing/MainMenu.h"
+#include "windowing/MenuItem.h"
+#include "windowing/Timer.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "Form.h"
+#include "windowing/Form.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
-#include "Edit.h"
-#include "FormReader.h"
-#include "Label.h"
+#include "windowing/Edit.h"
+#include "windowing/FormReader.h"
+#include "windowing/Label.h"
 
 TEST(Form, NamedFindsADescribedComponentOfItsClassAndNamesWhatIsMissing) {
   TForm form(nullptr);

@@ -1,12 +1,12 @@
 // Rectangle arithmetic at the ends of int: sizes from theme files and
 // descriptions are held, never wrapped (the sanitizers stop on a wrap).
-#include "Geometry.h"
+#include "windowing/Geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "Form.h"
+#include "windowing/Form.h"
 
 namespace {
 constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();

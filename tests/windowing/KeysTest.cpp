@@ -1,4 +1,4 @@
-#include "Keys.h"
+#include "windowing/Keys.h"
 
 #include <gtest/gtest.h>
 

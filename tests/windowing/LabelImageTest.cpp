@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Form.h"
-#include "Image.h"
-#include "Label.h"
+#include "windowing/Form.h"
+#include "windowing/Image.h"
+#include "windowing/Label.h"
 
 TEST(Label, AutoSizeFollowsTheTextAndWrappingKeepsTheWidth) {
   TForm form(nullptr);

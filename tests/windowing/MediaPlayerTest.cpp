@@ -1,10 +1,10 @@
-#include "MediaPlayer.h"
+#include "windowing/MediaPlayer.h"
 
 #include <gtest/gtest.h>
 
-#include "MidiTunes.h"
-#include "SysUtils.h"
-#include "TempFolder.h"
+#include "runtime/SysUtils.h"
+#include "tests/support/MidiTunes.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "EventLoopWait.h"
-#include "Form.h"
-#include "Memo.h"
+#include "tests/support/EventLoopWait.h"
+#include "windowing/Form.h"
+#include "windowing/Memo.h"
 
 namespace {
 

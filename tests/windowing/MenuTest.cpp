@@ -3,13 +3,13 @@
 #include <QApplication>
 #include <QTest>
 
-#include "Action.h"
-#include "ActionList.h"
-#include "Form.h"
-#include "MainMenu.h"
-#include "MenuItem.h"
-#include "MenuWindow.h"
-#include "PopupMenu.h"
+#include "windowing/Action.h"
+#include "windowing/ActionList.h"
+#include "windowing/Form.h"
+#include "windowing/MainMenu.h"
+#include "windowing/MenuItem.h"
+#include "windowing/MenuWindow.h"
+#include "windowing/PopupMenu.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "MidiTimeline.h"
+#include "windowing/MidiTimeline.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "MidiBytes.h"
-#include "MidiTunes.h"
+#include "tests/support/MidiBytes.h"
+#include "tests/support/MidiTunes.h"
 
 namespace {
 

@@ -9,15 +9,15 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "ComboBox.h"
-#include "Edit.h"
-#include "Form.h"
-#include "FormReader.h"
-#include "ListBox.h"
-#include "Memo.h"
-#include "NativeControl.h"
-#include "StringGrid.h"
-#include "TreeView.h"
+#include "windowing/ComboBox.h"
+#include "windowing/Edit.h"
+#include "windowing/Form.h"
+#include "windowing/FormReader.h"
+#include "windowing/ListBox.h"
+#include "windowing/Memo.h"
+#include "windowing/NativeControl.h"
+#include "windowing/StringGrid.h"
+#include "windowing/TreeView.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "Persistent.h"
+#include "windowing/Persistent.h"
 
 #include <gtest/gtest.h>
 
-#include "CustomPanel.h"
-#include "Form.h"
-#include "PopupMenu.h"
-#include "Timer.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Form.h"
+#include "windowing/PopupMenu.h"
+#include "windowing/Timer.h"
 
 TEST(Persistent, PropertiesByNameWithoutRegardToCase) {
   TForm form(nullptr);

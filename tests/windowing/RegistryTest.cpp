@@ -1,4 +1,4 @@
-#include "Registry.h"
+#include "windowing/Registry.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-#include "CustomPanel.h"
-#include "Form.h"
-#include "Splitter.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Form.h"
+#include "windowing/Splitter.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "StatusBar.h"
+#include "windowing/StatusBar.h"
 
 #include <gtest/gtest.h>
 
-#include "Form.h"
+#include "windowing/Form.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Threads.h"
+#include "windowing/Threads.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <atomic>
 #include <stdexcept>
 
-#include "EventLoopWait.h"
+#include "tests/support/EventLoopWait.h"
 
 namespace {
 

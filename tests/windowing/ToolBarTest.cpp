@@ -1,10 +1,10 @@
-#include "ToolBar.h"
+#include "windowing/ToolBar.h"
 
 #include <gtest/gtest.h>
 
-#include "Action.h"
-#include "Form.h"
-#include "ToolButton.h"
+#include "windowing/Action.h"
+#include "windowing/Form.h"
+#include "windowing/ToolButton.h"
 
 TEST(ToolBar, ButtonsRowUpWrapAndCheckInGroups) {
   TForm form(nullptr);

@@ -1,11 +1,11 @@
-#include "WindowDrag.h"
+#include "windowing/WindowDrag.h"
 
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "Form.h"
+#include "windowing/Form.h"
 
 TEST(WindowDrag, SizingCodesGrabTheirEdgesAndShowTheirPointers) {
   struct Case {

@@ -16,16 +16,16 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "DravikAboutFrm.h"
-#include "EditorTestSupport.h"
-#include "FilterAccess.h"
-#include "SkinButton.h"
-#include "SkinComboBox.h"
-#include "SkinEdit.h"
-#include "SkinMemo.h"
-#include "SkinTreeView.h"
-#include "Streams.h"
-#include "SysUtils.h"
+#include "filters/DravikAboutFrm.h"
+#include "filters/FilterAccess.h"
+#include "runtime/Streams.h"
+#include "runtime/SysUtils.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinTreeView.h"
+#include "tests/filters/editor/EditorTestSupport.h"
 
 namespace {
 

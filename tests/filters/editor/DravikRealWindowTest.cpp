@@ -20,15 +20,15 @@
 #include <QTreeWidget>
 #include <QWindow>
 
-#include "DravikAboutFrm.h"
-#include "EditorTestSupport.h"
-#include "EventLoopWait.h"
-#include "RealWindowShots.h"
-#include "SkinButton.h"
-#include "SkinComboBox.h"
-#include "SkinEdit.h"
-#include "SkinMemo.h"
-#include "SkinTreeView.h"
+#include "filters/DravikAboutFrm.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinComboBox.h"
+#include "skin/SkinEdit.h"
+#include "skin/SkinMemo.h"
+#include "skin/SkinTreeView.h"
+#include "tests/filters/editor/EditorTestSupport.h"
+#include "tests/support/EventLoopWait.h"
+#include "tests/support/RealWindowShots.h"
 
 namespace {
 

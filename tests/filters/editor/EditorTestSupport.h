@@ -13,15 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "Application.h"
-#include "Action.h"
-#include "Dialogs.h"
-#include "DravikFrm.h"
-#include "Shell.h"
-#include "SkinForm.h"
-#include "SkinImagePanel.h"
-#include "SkinListBox.h"
-#include "TempFolder.h"
+#include "filters/DravikFrm.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinImagePanel.h"
+#include "skin/SkinListBox.h"
+#include "tests/support/TempFolder.h"
+#include "windowing/Action.h"
+#include "windowing/Application.h"
+#include "windowing/Dialogs.h"
+#include "windowing/Shell.h"
 
 // Answers every message box: the skinned ones by the next scripted answer
 // (OK when none is left), the platform's with OK; keeps what they said.
