@@ -335,7 +335,7 @@ void TfrmMain::OpenFile(TTuneType type, const std::string& path) {
   }
   // Joined and scrambled once for every page: a source of megabytes is not
   // joined again for each.
-  FSourceText = TScrambledText(FSourceLines->Text());
+  FSourceText = Carolune::TScrambledText(FSourceLines->Text());
   ClearTargets();
   FTargetMask = TargetMaskForSource(type);
   ShowTargetPages(nullptr);
@@ -423,16 +423,16 @@ void TfrmMain::ConvertTarget(TTuneType sourceType, TTuneType targetType) {
   memo->SetText(output);
 }
 
-void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const TScrambledText& sourceText,
+void TfrmMain::Convert(TTuneType sourceType, TTuneType targetType, const Carolune::TScrambledText& sourceText,
                        const std::string& filterText, std::string& output) {
   const std::string sourceFormat = FormatCodeOfType(sourceType);
   const std::string targetFormat = FormatCodeOfType(targetType);
   // The library writes its own notations by their format code; what it has
   // no code for, it maps through the filter.
   if (targetFormat.empty())
-    RingToMap(sourceText, sourceFormat, filterText, "R", "R", output);
+    Carolune::RingToMap(sourceText, sourceFormat, filterText, "R", "R", output);
   else
-    RingToRing(sourceText, sourceFormat, targetFormat, output);
+    Carolune::RingToRing(sourceText, sourceFormat, targetFormat, output);
 }
 
 void TfrmMain::pgcTargetChange(TComponent*) { ConvertForPage(pgcTarget->ActivePage()); }

@@ -185,7 +185,7 @@ class TfrmMain : public TForm, public TfrmMainDesign {
   void PhoneChanged(TTuneType page, bool chosen);
   // Fills the target's page from the source, unless it holds a text already.
   void ConvertTarget(TTuneType sourceType, TTuneType targetType);
-  void Convert(TTuneType sourceType, TTuneType targetType, const TScrambledText& sourceText,
+  void Convert(TTuneType sourceType, TTuneType targetType, const Carolune::TScrambledText& sourceText,
                const std::string& filterText, std::string& output);
 
   const TfrmMainSetup FSetup;
@@ -193,7 +193,7 @@ class TfrmMain : public TForm, public TfrmMainDesign {
   std::string FSourceFile;
   std::unique_ptr<TStringList> FSourceLines;
   // The text of FSourceLines as every conversion hands it to the library.
-  TScrambledText FSourceText;
+  Carolune::TScrambledText FSourceText;
   TTargetMask FTargetMask = 0;
   TIdleEvent FOldOnIdle;
   bool FIdleHooked = false;

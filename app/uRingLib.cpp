@@ -10,6 +10,8 @@
 #include "conversion/uRingLib.h"
 #include "runtime/TextScramble.h"
 
+namespace Carolune {
+
 namespace {
 
 constexpr size_t FirstOutputSize = 409600;
@@ -85,8 +87,8 @@ int32_t RingToRing(const TScrambledText& source, const std::string& sourceFormat
   const std::string& scrambled = source.Scrambled();
   return CallWithOutput(
       [&](char* buffer, int32_t size, int32_t* length) {
-        return RING2RING(scrambled.data(), static_cast<int32_t>(scrambled.size()), sourceFormat.c_str(),
-                         targetFormat.c_str(), buffer, size, length);
+        return Pelmora::RING2RING(scrambled.data(), static_cast<int32_t>(scrambled.size()), sourceFormat.c_str(),
+                                  targetFormat.c_str(), buffer, size, length);
       },
       ExpectedOutputSize(source.Size(), sourceFormat), output);
 }
@@ -104,9 +106,10 @@ int32_t RingToMap(const TScrambledText& source, const std::string& sourceFormat,
   const std::string scrambledFilter = ScrambleText(filter);
   return CallWithOutput(
       [&](char* buffer, int32_t size, int32_t* length) {
-        return RING2MAP(scrambledSource.data(), static_cast<int32_t>(scrambledSource.size()), sourceFormat.c_str(),
-                        scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), filterMode.c_str(),
-                        outputMode.c_str(), buffer, size, length);
+        return Pelmora::RING2MAP(scrambledSource.data(), static_cast<int32_t>(scrambledSource.size()),
+                                 sourceFormat.c_str(), scrambledFilter.data(),
+                                 static_cast<int32_t>(scrambledFilter.size()), filterMode.c_str(), outputMode.c_str(),
+                                 buffer, size, length);
       },
       ExpectedOutputSize(source.Size(), sourceFormat), output);
 }
@@ -116,3 +119,5 @@ int32_t RingToMap(const std::string& source, const std::string& sourceFormat, co
   if (source.size() > MaxLength) return TextLoadFailed;
   return RingToMap(TScrambledText(source), sourceFormat, filter, filterMode, outputMode, output);
 }
+
+}  // namespace Carolune

@@ -2,10 +2,14 @@
 // functions that take and give ordinary 8-bit strings (any byte allowed, so
 // a MIDI file's bytes travel as they are). Everything crossing to the
 // library is scrambled on the way there and unscrambled on the way back.
+// The library's own unit of the name (conversion/uRingLib.h) declares the
+// exports in the library's namespace; this one is the program's.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+namespace Carolune {
 
 // A source text as it crosses to the library, scrambled once: a long tune
 // converted for several pages is not scrambled (nor copied) again for each.
@@ -39,3 +43,5 @@ int32_t RingToMap(const TScrambledText& source, const std::string& sourceFormat,
                   const std::string& filterMode, const std::string& outputMode, std::string& output);
 int32_t RingToMap(const std::string& source, const std::string& sourceFormat, const std::string& filter,
                   const std::string& filterMode, const std::string& outputMode, std::string& output);
+
+}  // namespace Carolune

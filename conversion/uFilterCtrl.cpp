@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+namespace Pelmora {
+
 namespace {
 
 // A template read at its placeholders: literal pieces, and the places where
@@ -293,3 +295,5 @@ std::string TRingtoneFilterConfig::MapOctave(const TNoteLastState& state, int32_
   const int64_t steps = higher ? int64_t{octave} - reference : int64_t{reference} - octave;
   return MapStep(type, steps, stepTemplate, OctaveMapper_NoChange, text);
 }
+
+}  // namespace Pelmora

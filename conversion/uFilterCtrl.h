@@ -1,7 +1,9 @@
 // The conversion library's build of the filter definition: every key of the
 // filter file except the identity (which the library ignores), reading from
 // text, and the mapping operations that turn one property of a note into
-// the text a phone's composer expects.
+// the text a phone's composer expects. The filter editor has its own build
+// of the same class (filters/uFilterCtrl.h); each lives in its program's
+// namespace, so that one translation unit can name both.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +11,8 @@
 
 #include "runtime/FilterDefinition.h"
 #include "runtime/SysUtils.h"
+
+namespace Pelmora {
 
 // The note rendered last.
 struct TNoteLastState {
@@ -54,3 +58,5 @@ class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
   std::string MapStep(int32_t mapperType, int64_t steps, const std::string& stepTemplate,
                       const std::string& noChange, const std::string& text) const;
 };
+
+}  // namespace Pelmora

@@ -51,7 +51,7 @@ class TRestoreOnExit {
 
 // The filter's mapper ids for the steps 0 to 4; an entry that is not a
 // number raises EConvertError.
-TKeyPressBase::TMapperOrder ReadMapperOrder(const TRingtoneFilterConfig& filter) {
+TKeyPressBase::TMapperOrder ReadMapperOrder(const Pelmora::TRingtoneFilterConfig& filter) {
   TKeyPressBase::TMapperOrder order{};
   for (int step = 0; step < 5; ++step) order[static_cast<size_t>(step)] = filter.GetMapperOrder(step);
   return order;
@@ -60,7 +60,8 @@ TKeyPressBase::TMapperOrder ReadMapperOrder(const TRingtoneFilterConfig& filter)
 }  // namespace
 
 TKeyPressBase::TKeyPressBase()
-    : FilterConfig(std::make_unique<TRingtoneFilterConfig>()), LastState(std::make_unique<TNoteLastState>()) {}
+    : FilterConfig(std::make_unique<Pelmora::TRingtoneFilterConfig>()),
+      LastState(std::make_unique<Pelmora::TNoteLastState>()) {}
 
 TKeyPressBase::~TKeyPressBase() = default;
 
@@ -88,7 +89,7 @@ std::string TKeyPressBase::RenderTune() {
     LastState->Dotted = tone.Dot != rdNone;
     if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
     result += text;
-    if (result.size() > TRingtoneFilterConfig::MaxTuneText) throw EFilterOverflow();
+    if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
   }
   return result;
 }
@@ -98,8 +99,8 @@ std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone, const TMapperOrder& order) {
-  const TRingtoneFilterConfig& filter = *FilterConfig;
-  const TNoteLastState& state = *LastState;
+  const Pelmora::TRingtoneFilterConfig& filter = *FilterConfig;
+  const Pelmora::TNoteLastState& state = *LastState;
   const bool rest = tone.IsRest();
   std::string text;
   for (const int32_t mapper : order) {
@@ -117,6 +118,6 @@ std::string TKeyPressBase::RenderNote(const TRingTone& tone, const TMapperOrder&
     }
   }
   // A note's text from the note mapper alone can be as long as the filter.
-  if (text.size() > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
+  if (text.size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
   return text;
 }

@@ -18,8 +18,8 @@ class TKeyPressBase : public TRingFile {
   ~TKeyPressBase() override;
 
   // Loaded by the caller once the tune has been copied in.
-  std::unique_ptr<TRingtoneFilterConfig> FilterConfig;
-  std::unique_ptr<TNoteLastState> LastState;
+  std::unique_ptr<Pelmora::TRingtoneFilterConfig> FilterConfig;
+  std::unique_ptr<Pelmora::TNoteLastState> LastState;
 
   std::string GetText() override { return RenderTune(); }
 

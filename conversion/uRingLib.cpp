@@ -18,6 +18,8 @@
 #include "runtime/Streams.h"
 #include "runtime/TextScramble.h"
 
+namespace Pelmora {
+
 namespace {
 
 enum TResult : int32_t {
@@ -221,3 +223,5 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
     return rrCopyFailed;
   }
 }
+
+}  // namespace Pelmora

@@ -1,9 +1,11 @@
 /* The two functions that libPelmora exports. Every tune text, filter text,
-   file name and output crosses scrambled with the XOR chain (TextScramble.h);
-   the descriptors cross as plain zero-terminated strings: a mode letter ("R":
-   the string is the content itself; "F": it is a file name) followed by a
-   format code ("00" RTTTL, "01" Composer, "11" framed Composer, "02" eMelody,
-   "03" iMelody, "04" Standard MIDI File).
+   file name and output crosses scrambled with the XOR chain
+   (runtime/TextScramble.h); the descriptors cross as plain zero-terminated
+   strings: a mode letter ("R": the string is the content itself; "F": it is
+   a file name) followed by a format code ("00" RTTTL, "01" Composer, "11"
+   framed Composer, "02" eMelody, "03" iMelody, "04" Standard MIDI File).
+   In C++ they are named in the library's namespace, Pelmora (the program's
+   binding, app/uRingLib.h, is in its own); their C names are the exports.
 
    Result codes: 0 success, -1 unknown format code, -2 loading from a file
    failed, -3 loading from text failed, -4 unknown mode letter, -5 copying the
@@ -29,6 +31,7 @@
 #endif
 
 #ifdef __cplusplus
+namespace Pelmora {
 extern "C" {
 #endif
 
@@ -43,5 +46,6 @@ PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t sourceLeng
                                           int32_t* outputLength);
 
 #ifdef __cplusplus
-}
+}  // extern "C"
+}  // namespace Pelmora
 #endif

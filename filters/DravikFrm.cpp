@@ -179,7 +179,7 @@ void TfrmDravik::FormCreate(TComponent*) {
   for (const char* name : kInitialOrder) order.Add(name);
   lbMapperOrderMain->SetItems(order);
   lbMapperOrderMain->SetItemIndex(0);
-  Config = std::make_unique<TRingtoneFilterConfig>();
+  Config = std::make_unique<Dravik::TRingtoneFilterConfig>();
   FillCategoryTree();
   for (int i = 0; i < tvCate->Items().Count(); ++i) tvCate->Items().Item(i)->Expand(true);
   ApplyFonts();
@@ -260,8 +260,8 @@ std::string TfrmDravik::GetDisplayName() const { return FileName.empty() ? "unti
 
 void TfrmDravik::UpdateCaption() { skinForm1->SetCaption(kCaptionPrefix + GetDisplayName()); }
 
-std::unique_ptr<TRingtoneFilterConfig> TfrmDravik::LoadConfig(const std::string& path) const {
-  auto config = std::make_unique<TRingtoneFilterConfig>();
+std::unique_ptr<Dravik::TRingtoneFilterConfig> TfrmDravik::LoadConfig(const std::string& path) const {
+  auto config = std::make_unique<Dravik::TRingtoneFilterConfig>();
   if (!path.empty()) {
     config->LoadFromFile(path);
     return config;
@@ -281,7 +281,7 @@ std::unique_ptr<TRingtoneFilterConfig> TfrmDravik::LoadConfig(const std::string&
   return config;
 }
 
-bool TfrmDravik::CheckConfig(const TRingtoneFilterConfig& config, bool named) const {
+bool TfrmDravik::CheckConfig(const Dravik::TRingtoneFilterConfig& config, bool named) const {
   if (config.FilterInfo->FilterType > 1) {
     ShowSkinMessageBox("Filter File Error", "The Filter File is incorrect", "OK", mrOk, "", mrNone, "", mrNone, 1,
                        TSkinIconType::skinWarning, skinForm1->UIStyle(), Font());
@@ -294,7 +294,7 @@ bool TfrmDravik::CheckConfig(const TRingtoneFilterConfig& config, bool named) co
 }
 
 bool TfrmDravik::SetFilterFile(const std::string& path) {
-  std::unique_ptr<TRingtoneFilterConfig> config;
+  std::unique_ptr<Dravik::TRingtoneFilterConfig> config;
   try {
     config = LoadConfig(path);
     if (!CheckConfig(*config, !path.empty())) return false;
@@ -310,7 +310,7 @@ bool TfrmDravik::SetFilterFile(const std::string& path) {
 }
 
 void TfrmDravik::ConfigToForm() {
-  const TRingtoneFilterConfig& c = *Config;
+  const Dravik::TRingtoneFilterConfig& c = *Config;
   FFilling = true;
   ccmbFilterType->SetItemIndex(c.FilterInfo->FilterType);
   edtFilterVersion->SetText(c.FilterInfo->FilterVersion);
@@ -345,7 +345,7 @@ void TfrmDravik::ConfigToForm() {
 }
 
 void TfrmDravik::FormToConfig() {
-  TRingtoneFilterConfig& c = *Config;
+  Dravik::TRingtoneFilterConfig& c = *Config;
   if (const int type = ccmbFilterType->ItemIndex(); type == 0 || type == 1)
     c.FilterInfo->FilterType = static_cast<uint8_t>(type);
   c.FilterInfo->FilterVersion = edtFilterVersion->Text();

@@ -36,7 +36,7 @@ class TfrmDravik : public TForm, public TfrmDravikDesign {
 
   // Path of the filter file shown; empty for a new, untitled filter.
   std::string FileName;
-  std::unique_ptr<TRingtoneFilterConfig> Config;
+  std::unique_ptr<Dravik::TRingtoneFilterConfig> Config;
   // Set by every edit the user makes; cleared when a filter is loaded or saved.
   bool Modified = false;
 
@@ -118,10 +118,10 @@ class TfrmDravik : public TForm, public TfrmDravikDesign {
   void ApplyFonts();
   // The filter of the path, read into a new definition; raises what reading
   // raises. A new filter keeps the current brand and model.
-  std::unique_ptr<TRingtoneFilterConfig> LoadConfig(const std::string& path) const;
+  std::unique_ptr<Dravik::TRingtoneFilterConfig> LoadConfig(const std::string& path) const;
   // Whether the filter can be shown: a known type, and for a file a mapper
   // order of numbers. Reports what is wrong.
-  bool CheckConfig(const TRingtoneFilterConfig& config, bool named) const;
+  bool CheckConfig(const Dravik::TRingtoneFilterConfig& config, bool named) const;
   void UpdateCaption();
   void SelectNodes(const std::string& name);
   void MoveMapperOrderItem(int by);

@@ -1,5 +1,7 @@
 #include "filters/uFilterCtrl.h"
 
+namespace Dravik {
+
 void TRingtoneFilterConfig::Clear() {
   TRingtoneFilterConfigBase::Clear();
   FilterFileOID.clear();
@@ -8,3 +10,5 @@ void TRingtoneFilterConfig::Clear() {
 void TRingtoneFilterConfig::VisitIdentity(TFilterKeyVisitor& visitor) {
   visitor.Text("FilterFileOID", FilterFileOID);
 }
+
+}  // namespace Dravik

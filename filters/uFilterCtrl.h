@@ -1,10 +1,15 @@
 // The filter editor's build of the filter definition: every key of the filter
-// file, the filter's identity (FilterFileOID) included.
+// file, the filter's identity (FilterFileOID) included. The conversion
+// library has its own build of the same class (conversion/uFilterCtrl.h);
+// each lives in its program's namespace, so that one translation unit can
+// name both.
 #pragma once
 
 #include <string>
 
 #include "runtime/FilterDefinition.h"
+
+namespace Dravik {
 
 class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
  public:
@@ -17,3 +22,5 @@ class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
  protected:
   void VisitIdentity(TFilterKeyVisitor& visitor) override;
 };
+
+}  // namespace Dravik

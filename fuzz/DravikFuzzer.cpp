@@ -23,8 +23,8 @@ TfrmDravik* Editor = nullptr;
 
 // What the editor should write for the file, or nothing when it should
 // refuse it.
-std::unique_ptr<TRingtoneFilterConfig> Expected(const std::string& bytes) {
-  auto config = std::make_unique<TRingtoneFilterConfig>();
+std::unique_ptr<Dravik::TRingtoneFilterConfig> Expected(const std::string& bytes) {
+  auto config = std::make_unique<Dravik::TRingtoneFilterConfig>();
   TMemoryStream stream(bytes);
   try {
     config->LoadFromStream(stream);
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes = InputBytes(data, size);
-  const std::unique_ptr<TRingtoneFilterConfig> expected = Expected(bytes);
+  const std::unique_ptr<Dravik::TRingtoneFilterConfig> expected = Expected(bytes);
   const bool opened = Editor->SetFilterFile(Folder().Write("opened.kps", bytes));
   FUZZ_CHECK(opened == (expected != nullptr));
   if (!opened) return 0;

@@ -16,7 +16,7 @@
 namespace {
 
 // Loads the text; false when it fails with the conversion error.
-bool Load(TRingtoneFilterConfig& config, const std::string& text) {
+bool Load(Dravik::TRingtoneFilterConfig& config, const std::string& text) {
   TMemoryStream stream(text);
   try {
     config.LoadFromStream(stream);
@@ -30,7 +30,7 @@ bool Load(TRingtoneFilterConfig& config, const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text = InputBytes(data, size);
-  TRingtoneFilterConfig config;
+  Dravik::TRingtoneFilterConfig config;
   config.Clear();
   if (!Load(config, text)) return 0;
 
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(catalogue.GetFilterType() == config.FilterInfo->FilterType);
 
   const std::string saved = config.FileText();
-  TRingtoneFilterConfig again;
+  Dravik::TRingtoneFilterConfig again;
   again.Clear();
   FUZZ_CHECK(Load(again, saved));
   FUZZ_CHECK(again.FileText() == saved);

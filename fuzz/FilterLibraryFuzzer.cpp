@@ -13,11 +13,11 @@
 
 namespace {
 
-using TFilter = TRingtoneFilterConfig;
+using TFilter = Pelmora::TRingtoneFilterConfig;
 
 // A note's text through every mapper, from the filter's default state.
-void MapOneNote(const TFilter& filter, const TNoteLastState& state, int32_t duration, int32_t octave, bool sharp,
-                bool dotted, size_t limit) {
+void MapOneNote(const TFilter& filter, const Pelmora::TNoteLastState& state, int32_t duration, int32_t octave,
+                bool sharp, bool dotted, size_t limit) {
   try {
     std::string text = filter.MapNote("c");
     text = filter.MapSharp(state, sharp, text);
@@ -25,7 +25,7 @@ void MapOneNote(const TFilter& filter, const TNoteLastState& state, int32_t dura
     text = filter.MapDuration(state, duration, text);
     text = filter.MapOctave(state, octave, text);
     FUZZ_CHECK(text.size() <= limit);
-  } catch (const EFilterOverflow&) {
+  } catch (const Pelmora::EFilterOverflow&) {
   }
 }
 
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Three notes from the default state: one where nothing changes, one a
   // step away in every respect, and one as far away as numbers go. (Each
   // may repeat a template thousands of times, so there are only three.)
-  TNoteLastState state;
+  Pelmora::TNoteLastState state;
   filter.ResetLastState(&state);
   // A template's expansion may pass the note's limit by what follows its
   // last placeholder, which the filter's own size bounds.

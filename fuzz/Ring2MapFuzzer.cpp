@@ -51,9 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string scrambledTune = ScrambleText(tune), scrambledFilter = ScrambleText(filter);
   CheckExportCall(
       [&](char* output, int32_t outputSize, int32_t* length) {
-        return RING2MAP(scrambledTune.data(), static_cast<int32_t>(scrambledTune.size()), source,
-                        scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), "R", "R", output,
-                        outputSize, length);
+        return Pelmora::RING2MAP(scrambledTune.data(), static_cast<int32_t>(scrambledTune.size()), source,
+                                 scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), "R", "R", output,
+                                 outputSize, length);
       },
       smallSize);
   return 0;

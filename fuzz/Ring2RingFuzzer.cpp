@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const char* target : kFormats)
     CheckExportCall(
         [&](char* output, int32_t outputSize, int32_t* length) {
-          return RING2RING(tune.data(), static_cast<int32_t>(tune.size()), source, target, output, outputSize,
-                           length);
+          return Pelmora::RING2RING(tune.data(), static_cast<int32_t>(tune.size()), source, target, output, outputSize,
+                                    length);
         },
         smallSize);
   return 0;

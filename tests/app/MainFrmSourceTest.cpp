@@ -21,7 +21,7 @@ const char* const kRtttl = "Tune:d=4,o=5,b=120:c,d,e,8f,g\r\n";
 // The tune in another notation, made by the library.
 std::string Converted(const std::string& format) {
   std::string output;
-  EXPECT_EQ(RingToRing(kRtttl, "R00", format, output), 0);
+  EXPECT_EQ(Carolune::RingToRing(kRtttl, "R00", format, output), 0);
   return output;
 }
 
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, APageIsConvertedWhenFirstShownAndKeepsItsTextUntilTheNext
   EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().rfind("BEGIN:IMELODY", 0), 0u);
   // The page is the new file's, not the one before.
   std::string fromMidi;
-  ASSERT_EQ(RingToRing(w.SourceLines().Text(), "R04", "R03", fromMidi), 0);
+  ASSERT_EQ(Carolune::RingToRing(w.SourceLines().Text(), "R04", "R03", fromMidi), 0);
   TStringList expected;
   expected.SetText(fromMidi);
   EXPECT_EQ(w.TargetMemo(ttiMelody)->Lines().Lines(), expected.Lines());
@@ -162,7 +162,7 @@ TEST_F(MainWindowTest, AConvertCommandShowsAHiddenTabAndConvertsItsPage) {
   std::string rtttl;
   TStringList lines;
   lines.SetText(melody);
-  ASSERT_EQ(RingToRing(lines.Text(), "R03", "R00", rtttl), 0);
+  ASSERT_EQ(Carolune::RingToRing(lines.Text(), "R03", "R00", rtttl), 0);
   EXPECT_FALSE(rtttl.empty());
   TStringList shown;
   shown.SetText(rtttl);

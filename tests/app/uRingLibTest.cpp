@@ -9,6 +9,10 @@
 #include "tests/support/MidiBytes.h"
 #include "tests/support/PelmoraLibrary.h"
 
+using Carolune::RingToMap;
+using Carolune::RingToRing;
+using Carolune::TScrambledText;
+
 namespace {
 
 std::string ReadFile(const std::string& path) {

@@ -122,7 +122,7 @@ TEST(ShippedFilters, FarOctavesAndExtremeValuesRenderWithinTheLimits) {
   for (const auto& file : ShippedFilterFiles()) {
     const auto r = lib.Map(tune, "R00", ReadFileBytes(file));
     EXPECT_EQ(r.Code, 0) << file;
-    EXPECT_LE(r.Text.size(), 501 * TRingtoneFilterConfig::MaxNoteText) << file;
+    EXPECT_LE(r.Text.size(), 501 * Pelmora::TRingtoneFilterConfig::MaxNoteText) << file;
   }
 }
 

@@ -7,6 +7,10 @@
 
 #include "runtime/SysUtils.h"
 
+using Pelmora::EFilterOverflow;
+using Pelmora::TNoteLastState;
+using Pelmora::TRingtoneFilterConfig;
+
 namespace {
 
 // The ten keys that must hold integers, with neutral values.

@@ -10,6 +10,8 @@
 #include "runtime/StringList.h"
 #include "runtime/SysUtils.h"
 
+using Dravik::TRingtoneFilterConfig;
+
 namespace {
 
 std::string SavedText(const TRingtoneFilterConfig& config) {

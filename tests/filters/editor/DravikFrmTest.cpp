@@ -32,7 +32,7 @@ namespace {
 // A filter with every key set, in the form the editor writes it (the brand
 // spelt as the list has it, the description on one line).
 std::string FullFilter(TTempFolder& folder, const std::string& name) {
-  TRingtoneFilterConfig c;
+  Dravik::TRingtoneFilterConfig c;
   c.DravikVersion = "1.00.012";
   c.FilterFileOID = "{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}";
   c.FilterInfo->FilterVersion = "2.1";
