@@ -16,10 +16,6 @@ namespace {
 
 constexpr size_t FirstOutputSize = 409600;
 constexpr size_t MaxLength = std::numeric_limits<int32_t>::max();
-// The library's own codes for a text it could not take and for output that
-// could not be handed back.
-constexpr int32_t TextLoadFailed = -3;
-constexpr int32_t OutputCopyFailed = -7;
 
 // A descriptor's format code follows its mode letter.
 bool IsMidiFormat(std::string_view descriptor) { return descriptor.size() == 3 && descriptor.substr(1) == "04"; }
@@ -55,7 +51,7 @@ void KeepFreedMemoryForConversions() {
 // again with four times the room until it fits with room to spare.
 template <class Call>
 int32_t CallWithOutput(const Call& call, size_t firstSize, std::string& output) {
-  if (output.size() >= MaxLength) return OutputCopyFailed;
+  if (output.size() >= MaxLength) return Pelmora::rrOutputFailed;
   KeepFreedMemoryForConversions();
   size_t size = std::max(firstSize, output.size() + 1);
   for (;;) {
@@ -66,13 +62,13 @@ int32_t CallWithOutput(const Call& call, size_t firstSize, std::string& output) 
     ScrambleInto(output, buffer.get());
     int32_t length = static_cast<int32_t>(output.size());
     const int32_t result = call(buffer.get(), static_cast<int32_t>(size), &length);
-    if (result != 0) return result;
-    if (length < 0) return OutputCopyFailed;
+    if (result != Pelmora::rrSuccess) return result;
+    if (length < 0) return Pelmora::rrOutputFailed;
     if (static_cast<size_t>(length) + 1 < size) {
       output = UnscrambleText(std::string(buffer.get(), static_cast<size_t>(length)));
-      return 0;
+      return Pelmora::rrSuccess;
     }
-    if (size == MaxLength) return OutputCopyFailed;
+    if (size == MaxLength) return Pelmora::rrOutputFailed;
     size = size > MaxLength / 4 ? MaxLength : size * 4;
   }
 }
@@ -83,7 +79,7 @@ TScrambledText::TScrambledText(std::string text) : FScrambled(ScrambleText(std::
 
 int32_t RingToRing(const TScrambledText& source, const std::string& sourceFormat, const std::string& targetFormat,
                    std::string& output) {
-  if (source.Size() > MaxLength) return TextLoadFailed;
+  if (source.Size() > MaxLength) return Pelmora::rrTextLoadFailed;
   const std::string& scrambled = source.Scrambled();
   return CallWithOutput(
       [&](char* buffer, int32_t size, int32_t* length) {
@@ -95,13 +91,13 @@ int32_t RingToRing(const TScrambledText& source, const std::string& sourceFormat
 
 int32_t RingToRing(const std::string& source, const std::string& sourceFormat, const std::string& targetFormat,
                    std::string& output) {
-  if (source.size() > MaxLength) return TextLoadFailed;
+  if (source.size() > MaxLength) return Pelmora::rrTextLoadFailed;
   return RingToRing(TScrambledText(source), sourceFormat, targetFormat, output);
 }
 
 int32_t RingToMap(const TScrambledText& source, const std::string& sourceFormat, const std::string& filter,
                   const std::string& filterMode, const std::string& outputMode, std::string& output) {
-  if (source.Size() > MaxLength || filter.size() > MaxLength) return TextLoadFailed;
+  if (source.Size() > MaxLength || filter.size() > MaxLength) return Pelmora::rrTextLoadFailed;
   const std::string& scrambledSource = source.Scrambled();
   const std::string scrambledFilter = ScrambleText(filter);
   return CallWithOutput(
@@ -116,7 +112,7 @@ int32_t RingToMap(const TScrambledText& source, const std::string& sourceFormat,
 
 int32_t RingToMap(const std::string& source, const std::string& sourceFormat, const std::string& filter,
                   const std::string& filterMode, const std::string& outputMode, std::string& output) {
-  if (source.size() > MaxLength) return TextLoadFailed;
+  if (source.size() > MaxLength) return Pelmora::rrTextLoadFailed;
   return RingToMap(TScrambledText(source), sourceFormat, filter, filterMode, outputMode, output);
 }
 

@@ -28,8 +28,8 @@ class TScrambledText {
 
 // Converts source, in the format of its descriptor sourceFormat ("R00" to
 // "R04"), into the format of targetFormat. Returns the library's result
-// code: on 0 output holds the converted tune, on any other code output is
-// left as it came in. On entry output is what the library finds in its
+// code (a Pelmora::TRingResult): on rrSuccess output holds the converted
+// tune, on any other code output is left as it came in. On entry output is what the library finds in its
 // output buffer (empty whenever the result comes back as text).
 int32_t RingToRing(const TScrambledText& source, const std::string& sourceFormat, const std::string& targetFormat,
                    std::string& output);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
+#include "conversion/uRingLib.h"
 #include "runtime/TextScramble.h"
 #include "tests/support/MidiTunes.h"
 
@@ -56,7 +57,7 @@ inline std::string ConvertedText(BenchLibrary& lib, const std::string& text, con
   int32_t length = 0;
   const int32_t result = lib.RING2RING()(scrambled.data(), static_cast<int32_t>(scrambled.size()), from.c_str(),
                                          to.c_str(), buffer.data(), static_cast<int32_t>(buffer.size()), &length);
-  if (result != 0 || length <= 0) return {};
+  if (result != Pelmora::rrSuccess || length <= 0) return {};
   return UnscrambleText(std::string(buffer.data(), static_cast<size_t>(length)));
 }
 

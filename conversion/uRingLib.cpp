@@ -22,18 +22,6 @@ namespace Pelmora {
 
 namespace {
 
-enum TResult : int32_t {
-  rrSuccess = 0,
-  rrUnknownFormat = -1,
-  rrFileLoadFailed = -2,
-  rrTextLoadFailed = -3,
-  rrUnknownMode = -4,
-  rrCopyFailed = -5,
-  rrFileWriteFailed = -6,
-  rrOutputFailed = -7,
-  rrRenderFailed = -8,
-};
-
 // Both mode letters come from one constant, so neither stands in the binary
 // as a plain character.
 constexpr char kModeSeed = 0x35;
@@ -75,7 +63,7 @@ std::string RenderRingFile(TRingFile& target, const std::string& code) {
 // Runs the loader that the mode letter names; returns the result code of the
 // step.
 template <typename FromFile, typename FromText>
-int32_t LoadByMode(char mode, FromFile fromFile, FromText fromText) {
+TRingResult LoadByMode(char mode, FromFile fromFile, FromText fromText) {
   if (mode == FileModeLetter()) {
     try {
       fromFile();
@@ -96,12 +84,12 @@ int32_t LoadByMode(char mode, FromFile fromFile, FromText fromText) {
 }
 
 // The text is handed to the tune: a source of megabytes is not copied again.
-int32_t LoadRingFile(TRingFile& tune, char mode, std::string argument) {
+TRingResult LoadRingFile(TRingFile& tune, char mode, std::string argument) {
   return LoadByMode(
       mode, [&] { tune.LoadFromFile(argument); }, [&] { tune.LoadFromText(std::move(argument)); });
 }
 
-int32_t CopyTune(TRingFile& source, TRingFile& target) {
+TRingResult CopyTune(TRingFile& source, TRingFile& target) {
   try {
     AssignRingFile(source, target);
   } catch (...) {
@@ -113,7 +101,7 @@ int32_t CopyTune(TRingFile& source, TRingFile& target) {
 // Text mode: the (possibly cut) text goes scrambled into the buffer and the
 // rest of the buffer is zeroed; each byte is written once. The buffer is
 // never written past its size and not at all on failure.
-int32_t DeliverText(const std::string& text, char* output, int32_t outputSize, int32_t* outputLength) {
+TRingResult DeliverText(const std::string& text, char* output, int32_t outputSize, int32_t* outputLength) {
   if (!output || !outputLength || outputSize < 0) return rrOutputFailed;
   if (outputSize == 0 && !text.empty()) return rrOutputFailed;
   try {
@@ -130,7 +118,7 @@ int32_t DeliverText(const std::string& text, char* output, int32_t outputSize, i
 
 // File mode: the buffer holds the scrambled target file name. The file gets
 // the text just rendered, so that "01" is unframed in a file too.
-int32_t DeliverFile(const std::string& text, const char* output, int32_t outputSize, const int32_t* outputLength) {
+TRingResult DeliverFile(const std::string& text, const char* output, int32_t outputSize, const int32_t* outputLength) {
   if (!output || !outputLength || *outputLength < 0 || *outputLength > outputSize) return rrFileWriteFailed;
   try {
     TFileStream file(UnscrambledArgument(output, *outputLength), TFileMode::fmCreate);
@@ -143,15 +131,15 @@ int32_t DeliverFile(const std::string& text, const char* output, int32_t outputS
 
 // Renders the target and delivers it by the output mode letter. Returns the
 // code of the step, or the copy step's code when delivery succeeded.
-int32_t RenderAndDeliver(TRingFile& target, const std::string& code, char mode, int32_t result, char* output,
-                         int32_t outputSize, int32_t* outputLength) {
+TRingResult RenderAndDeliver(TRingFile& target, const std::string& code, char mode, TRingResult result, char* output,
+                             int32_t outputSize, int32_t* outputLength) {
   std::string text;
   try {
     text = RenderRingFile(target, code);
   } catch (...) {
     return rrRenderFailed;
   }
-  int32_t delivered = rrUnknownMode;
+  TRingResult delivered = rrUnknownMode;
   if (mode == TextModeLetter())
     delivered = DeliverText(text, output, outputSize, outputLength);
   else if (mode == FileModeLetter())
@@ -161,7 +149,7 @@ int32_t RenderAndDeliver(TRingFile& target, const std::string& code, char mode, 
 
 // Creates and loads the source; null with the result code on failure.
 std::unique_ptr<TRingFile> LoadSource(const char* source, int32_t sourceLength, const char* sourceDescriptor,
-                                      int32_t& result) {
+                                      TRingResult& result) {
   const TDescriptor descriptor = SplitDescriptor(sourceDescriptor);
   std::unique_ptr<TRingFile> tune = CreateRingFile(descriptor.Code);
   if (!tune) {
@@ -174,7 +162,7 @@ std::unique_ptr<TRingFile> LoadSource(const char* source, int32_t sourceLength, 
 }
 
 // The phone filter, from a file or from its text.
-int32_t LoadFilter(TRingtoneFilterConfig& filter, char mode, const std::string& argument) {
+TRingResult LoadFilter(TRingtoneFilterConfig& filter, char mode, const std::string& argument) {
   return LoadByMode(
       mode, [&] { filter.LoadFromFile(argument); }, [&] { filter.LoadFromText(argument); });
 }
@@ -185,7 +173,7 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_
                                                       const char* sourceDescriptor, const char* targetDescriptor,
                                                       char* output, int32_t outputSize, int32_t* outputLength) {
   try {
-    int32_t result = rrSuccess;
+    TRingResult result = rrSuccess;
     std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
     if (!sourceTune) return result;
     const TDescriptor target = SplitDescriptor(targetDescriptor);
@@ -207,14 +195,14 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
                                                      const char* outputDescriptor, char* output, int32_t outputSize,
                                                      int32_t* outputLength) {
   try {
-    int32_t result = rrSuccess;
+    TRingResult result = rrSuccess;
     std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
     if (!sourceTune) return result;
     const auto targetTune = std::make_unique<TKeyPressBase>();
     result = CopyTune(*sourceTune, *targetTune);
     sourceTune.reset();
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
-    const int32_t filterResult =
+    const TRingResult filterResult =
         LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
     if (filterResult != rrSuccess) return filterResult;
     return RenderAndDeliver(*targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,

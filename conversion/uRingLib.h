@@ -6,12 +6,7 @@
    framed Composer, "02" eMelody, "03" iMelody, "04" Standard MIDI File).
    In C++ they are named in the library's namespace, Pelmora (the program's
    binding, app/uRingLib.h, is in its own); their C names are the exports.
-
-   Result codes: 0 success, -1 unknown format code, -2 loading from a file
-   failed, -3 loading from text failed, -4 unknown mode letter, -5 copying the
-   tune into the target failed (output is still produced), -6 writing the
-   output file failed, -7 copying the output into the buffer failed, -8
-   rendering the target failed (output untouched). */
+   Both return a TRingResult. */
 #pragma once
 
 #include <stdint.h>
@@ -34,6 +29,19 @@
 namespace Pelmora {
 extern "C" {
 #endif
+
+/* What an export returns; the values are part of the library's interface. */
+enum TRingResult {
+  rrSuccess = 0,
+  rrUnknownFormat = -1,   /* unknown format code */
+  rrFileLoadFailed = -2,  /* loading from a file failed */
+  rrTextLoadFailed = -3,  /* loading from text failed */
+  rrUnknownMode = -4,     /* unknown mode letter */
+  rrCopyFailed = -5,      /* copying the tune into the target failed (output is still produced) */
+  rrFileWriteFailed = -6, /* writing the output file failed */
+  rrOutputFailed = -7,    /* copying the output into the caller's buffer failed */
+  rrRenderFailed = -8,    /* rendering the target failed (output untouched) */
+};
 
 PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_t sourceLength,
                                            const char* sourceDescriptor, const char* targetDescriptor,

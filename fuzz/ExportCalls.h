@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "conversion/uRingLib.h"
 #include "fuzz/FuzzSupport.h"
 #include "runtime/TextScramble.h"
 
@@ -27,9 +28,11 @@ struct TExportResult {
 // failed, copying failed (output still delivered), delivering failed,
 // rendering failed.
 inline bool IsTextModeCode(int32_t code) {
-  return code == 0 || code == -1 || code == -3 || code == -5 || code == -7 || code == -8;
+  using namespace Pelmora;
+  return code == rrSuccess || code == rrUnknownFormat || code == rrTextLoadFailed || code == rrCopyFailed ||
+         code == rrOutputFailed || code == rrRenderFailed;
 }
-inline bool Delivers(int32_t code) { return code == 0 || code == -5; }
+inline bool Delivers(int32_t code) { return code == Pelmora::rrSuccess || code == Pelmora::rrCopyFailed; }
 
 constexpr int32_t kGenerousOutput = 256 * 1024;
 
@@ -73,7 +76,7 @@ inline void CheckExportCall(const TExportCall& call, int32_t smallSize) {
   }
   if (whole.Text.size() >= static_cast<size_t>(kGenerousOutput) - 1) return;  // cut itself: nothing to compare
   if (smallSize == 0 && !whole.Text.empty()) {
-    FUZZ_CHECK(small.Code == -7);
+    FUZZ_CHECK(small.Code == Pelmora::rrOutputFailed);
     return;
   }
   FUZZ_CHECK(small.Code == whole.Code);

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "app/uRingLib.h"
+#include "conversion/uRingLib.h"
 #include "runtime/Streams.h"
 #include "skin/SkinComboBox.h"
 #include "skin/SkinEdit.h"
@@ -172,7 +173,7 @@ TEST_F(MainWindowSaveTest, ALongTunesPageHoldsAndSavesItsWholeText) {
   TfrmMain& w = Window();
   w.OpenFile(ttMIDI, WriteFile("long.mid", GeneratedMidi(20000)));
   std::string rtttl;
-  ASSERT_EQ(Carolune::RingToRing(w.SourceLines().Text(), "R04", "R00", rtttl), 0);
+  ASSERT_EQ(Carolune::RingToRing(w.SourceLines().Text(), "R04", "R00", rtttl), Pelmora::rrSuccess);
   ASSERT_GT(rtttl.size(), 50000u);
   w.pgcTarget->SetActivePage(w.TargetSheet(ttRTTTL));
   EXPECT_GT(w.TargetMemo(ttRTTTL)->Editor().blockCount(), 100);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/uRingLib.h"
+#include "conversion/uRingLib.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinGroupBox.h"
 #include "skin/SkinImagePanel.h"
@@ -21,7 +22,7 @@ const char* const kRtttl = "Tune:d=4,o=5,b=120:c,d,e,8f,g\r\n";
 // The tune in another notation, made by the library.
 std::string Converted(const std::string& format) {
   std::string output;
-  EXPECT_EQ(Carolune::RingToRing(kRtttl, "R00", format, output), 0);
+  EXPECT_EQ(Carolune::RingToRing(kRtttl, "R00", format, output), Pelmora::rrSuccess);
   return output;
 }
 
@@ -144,7 +145,7 @@ TEST_F(MainWindowTest, APageIsConvertedWhenFirstShownAndKeepsItsTextUntilTheNext
   EXPECT_EQ(w.TargetMemo(ttiMelody)->Text().rfind("BEGIN:IMELODY", 0), 0u);
   // The page is the new file's, not the one before.
   std::string fromMidi;
-  ASSERT_EQ(Carolune::RingToRing(w.SourceLines().Text(), "R04", "R03", fromMidi), 0);
+  ASSERT_EQ(Carolune::RingToRing(w.SourceLines().Text(), "R04", "R03", fromMidi), Pelmora::rrSuccess);
   TStringList expected;
   expected.SetText(fromMidi);
   EXPECT_EQ(w.TargetMemo(ttiMelody)->Lines().Lines(), expected.Lines());
@@ -162,7 +163,7 @@ TEST_F(MainWindowTest, AConvertCommandShowsAHiddenTabAndConvertsItsPage) {
   std::string rtttl;
   TStringList lines;
   lines.SetText(melody);
-  ASSERT_EQ(Carolune::RingToRing(lines.Text(), "R03", "R00", rtttl), 0);
+  ASSERT_EQ(Carolune::RingToRing(lines.Text(), "R03", "R00", rtttl), Pelmora::rrSuccess);
   EXPECT_FALSE(rtttl.empty());
   TStringList shown;
   shown.SetText(rtttl);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 
+#include "conversion/uRingLib.h"
 #include "tests/support/MidiBytes.h"
 #include "tests/support/PelmoraLibrary.h"
 
@@ -31,20 +32,20 @@ std::string QuarterNotes(int count) {
 TEST(RingLibBinding, MidiBytesTravelWholeBothWays) {
   // Zero bytes stand in the header of the source and of the result.
   std::string midi;
-  ASSERT_EQ(RingToRing(QuarterNotes(1), "R04", "R04", midi), 0);
+  ASSERT_EQ(RingToRing(QuarterNotes(1), "R04", "R04", midi), Pelmora::rrSuccess);
   EXPECT_EQ(midi, OneQuarterNoteFile());
 }
 
 TEST(RingLibBinding, TextTunesTravelBothWays) {
   std::string midi;
-  ASSERT_EQ(RingToRing("Scale:d=4,o=5,b=120:c,d,e", "R00", "R04", midi), 0);
+  ASSERT_EQ(RingToRing("Scale:d=4,o=5,b=120:c,d,e", "R00", "R04", midi), Pelmora::rrSuccess);
   std::string rtttl;
-  ASSERT_EQ(RingToRing(midi, "R04", "R00", rtttl), 0);
+  ASSERT_EQ(RingToRing(midi, "R04", "R00", rtttl), Pelmora::rrSuccess);
   // The MIDI written for a tune carries no note-offs, so the notes read back
   // unpaired, as thirty-seconds.
   EXPECT_EQ(rtttl, "Ring:d=4,o=6,b=120:32C5,32D5,32E5");
   std::string same;
-  ASSERT_EQ(RingToRing("Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R00", same), 0);
+  ASSERT_EQ(RingToRing("Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R00", same), Pelmora::rrSuccess);
   EXPECT_EQ(same, "Test:d=4,o=5,b=125:8C#6.,P,H,H");
 }
 
@@ -52,7 +53,7 @@ TEST(RingLibBinding, RendersThroughAShippedFilter) {
   const std::string filter = ReadFile(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
   ASSERT_FALSE(filter.empty());
   std::string screen;
-  ASSERT_EQ(RingToMap(QuarterNotes(2), "R04", filter, "R", "R", screen), 0);
+  ASSERT_EQ(RingToMap(QuarterNotes(2), "R04", filter, "R", "R", screen), Pelmora::rrSuccess);
   EXPECT_EQ(screen, "4c1 4c1");
 }
 
@@ -65,12 +66,17 @@ TEST(RingLibBinding, AFailureLeavesTheOutputAsItCameIn) {
     std::function<int32_t(std::string&)> Call;
   };
   const Case cases[] = {
-      {"unknown source format", -1, [&](std::string& out) { return RingToRing(midi, "R99", "R04", out); }},
-      {"unknown target format", -1, [&](std::string& out) { return RingToRing(midi, "R04", "R05", out); }},
-      {"unknown mode letter", -4, [&](std::string& out) { return RingToRing(midi, "X04", "R04", out); }},
-      {"map, unknown source format", -1, [&](std::string& out) { return RingToMap(midi, "R99", filter, "R", "R", out); }},
-      {"map, unknown filter mode", -4, [&](std::string& out) { return RingToMap(midi, "R04", filter, "X", "R", out); }},
-      {"map, filter text that does not load", -3,
+      {"unknown source format", Pelmora::rrUnknownFormat,
+       [&](std::string& out) { return RingToRing(midi, "R99", "R04", out); }},
+      {"unknown target format", Pelmora::rrUnknownFormat,
+       [&](std::string& out) { return RingToRing(midi, "R04", "R05", out); }},
+      {"unknown mode letter", Pelmora::rrUnknownMode,
+       [&](std::string& out) { return RingToRing(midi, "X04", "R04", out); }},
+      {"map, unknown source format", Pelmora::rrUnknownFormat,
+       [&](std::string& out) { return RingToMap(midi, "R99", filter, "R", "R", out); }},
+      {"map, unknown filter mode", Pelmora::rrUnknownMode,
+       [&](std::string& out) { return RingToMap(midi, "R04", filter, "X", "R", out); }},
+      {"map, filter text that does not load", Pelmora::rrTextLoadFailed,
        [&](std::string& out) { return RingToMap(midi, "R04", "MapperOrder_1=x\r\n", "R", "R", out); }},
   };
   for (const Case& c : cases) {
@@ -86,11 +92,11 @@ TEST(RingLibBinding, ASourceOverHalfAMegabyteConvertsWhole) {
   const std::string source = QuarterNotes(150000);
   ASSERT_GT(source.size(), 1000000u);
   std::string midi;
-  ASSERT_EQ(RingToRing(source, "R04", "R04", midi), 0);
+  ASSERT_EQ(RingToRing(source, "R04", "R04", midi), Pelmora::rrSuccess);
   EXPECT_GT(midi.size(), 409600u);
   const PelmoraLibrary library;
   const PelmoraLibrary::Result direct = library.Convert(source, "R04", "R04", 4 << 20);
-  ASSERT_EQ(direct.Code, 0);
+  ASSERT_EQ(direct.Code, Pelmora::rrSuccess);
   EXPECT_EQ(midi, direct.Text);
 }
 
@@ -115,11 +121,11 @@ TEST(RingLibBinding, AResultManyTimesItsSourceComesBackWhole) {
   const PelmoraLibrary library;
   for (const auto& c : cases) {
     std::string screen;
-    ASSERT_EQ(RingToMap(c.Source, c.Format, filter, "R", "R", screen), 0) << c.Format;
+    ASSERT_EQ(RingToMap(c.Source, c.Format, filter, "R", "R", screen), Pelmora::rrSuccess) << c.Format;
     EXPECT_GT(screen.size(), c.AtLeast) << c.Format;
     EXPECT_GT(screen.size(), std::max<size_t>(409600, c.Source.size())) << c.Format;
     const PelmoraLibrary::Result direct = library.Map(c.Source, c.Format, filter, "R", 16 << 20);
-    ASSERT_EQ(direct.Code, 0) << c.Format;
+    ASSERT_EQ(direct.Code, Pelmora::rrSuccess) << c.Format;
     EXPECT_EQ(screen, direct.Text) << c.Format;
   }
 }
@@ -132,20 +138,20 @@ TEST(RingLibBinding, AScrambledSourceServesEveryCall) {
   const TScrambledText scrambled(midi);
   for (const char* target : {"R00", "R01", "R02", "R03", "R04"}) {
     std::string once, plain;
-    ASSERT_EQ(RingToRing(scrambled, "R04", target, once), 0) << target;
-    ASSERT_EQ(RingToRing(midi, "R04", target, plain), 0) << target;
+    ASSERT_EQ(RingToRing(scrambled, "R04", target, once), Pelmora::rrSuccess) << target;
+    ASSERT_EQ(RingToRing(midi, "R04", target, plain), Pelmora::rrSuccess) << target;
     EXPECT_EQ(once, plain) << target;
     EXPECT_FALSE(once.empty()) << target;
   }
   std::string once, plain;
-  ASSERT_EQ(RingToMap(scrambled, "R04", filter, "R", "R", once), 0);
-  ASSERT_EQ(RingToMap(midi, "R04", filter, "R", "R", plain), 0);
+  ASSERT_EQ(RingToMap(scrambled, "R04", filter, "R", "R", once), Pelmora::rrSuccess);
+  ASSERT_EQ(RingToMap(midi, "R04", filter, "R", "R", plain), Pelmora::rrSuccess);
   EXPECT_EQ(once, "4c1 4c1 4c1");
   EXPECT_EQ(once, plain);
   std::string empty = "as it came";
-  EXPECT_EQ(RingToRing(TScrambledText(), "R04", "R00", empty), 0);
+  EXPECT_EQ(RingToRing(TScrambledText(), "R04", "R00", empty), Pelmora::rrSuccess);
   std::string fromNothing = "as it came";
-  EXPECT_EQ(RingToRing(std::string(), "R04", "R00", fromNothing), 0);
+  EXPECT_EQ(RingToRing(std::string(), "R04", "R00", fromNothing), Pelmora::rrSuccess);
   EXPECT_EQ(empty, fromNothing);
 }
 

@@ -7,6 +7,7 @@
 
 #include "conversion/uMidiFile.h"
 #include "conversion/uRingConvert.h"
+#include "conversion/uRingLib.h"
 #include "conversion/uRingUtils.h"
 #include "runtime/Streams.h"
 #include "tests/support/CorpusFiles.h"
@@ -76,7 +77,7 @@ TEST(CrossFormat, EveryNotationIntoEveryTextNotation) {
   PelmoraLibrary lib;
   for (const auto& c : cases) {
     const auto r = lib.Convert(Sources().at(c.from), std::string("R") + c.from, std::string("R") + c.to);
-    EXPECT_EQ(r.Code, 0) << c.from << " -> " << c.to;
+    EXPECT_EQ(r.Code, Pelmora::rrSuccess) << c.from << " -> " << c.to;
     EXPECT_EQ(r.Text, c.text) << c.from << " -> " << c.to;
   }
 }
@@ -90,7 +91,7 @@ TEST(CrossFormat, EveryNotationIntoMidiKeepsThePitches) {
   PelmoraLibrary lib;
   for (const auto& [code, text] : Sources()) {
     const auto r = lib.Convert(text, "R" + code, "R04");
-    ASSERT_EQ(r.Code, 0) << code;
+    ASSERT_EQ(r.Code, Pelmora::rrSuccess) << code;
     TMidiFile midi;
     midi.LoadFromText(r.Text);
     ASSERT_TRUE(MidiToTones(midi));
@@ -105,7 +106,7 @@ TEST(CrossFormat, EveryNotationThroughEveryShippedFilter) {
   for (const auto& filter : ShippedFilterFiles())
     for (const auto& [code, text] : Sources()) {
       const auto r = lib.Map(text, "R" + code, filter.string(), "F");
-      EXPECT_EQ(r.Code, 0) << code << " through " << filter;
+      EXPECT_EQ(r.Code, Pelmora::rrSuccess) << code << " through " << filter;
       EXPECT_FALSE(r.Text.empty()) << code << " through " << filter;
     }
 }
@@ -122,6 +123,7 @@ TEST(CrossFormat, CorpusTunesThroughAShippedFilter) {
   for (const auto& [descriptor, text] : tunes) {
     const auto r = lib.Map(text, descriptor, filter);
     // A MIDI file without a header has no division: -5, still rendered.
-    EXPECT_TRUE(r.Code == 0 || (descriptor == "R04" && r.Code == -5)) << descriptor << " " << r.Code;
+    EXPECT_TRUE(r.Code == Pelmora::rrSuccess || (descriptor == "R04" && r.Code == Pelmora::rrCopyFailed))
+        << descriptor << " " << r.Code;
   }
 }

@@ -16,6 +16,7 @@
 #include "conversion/uMedolyRing.h"
 #include "conversion/uMidiFile.h"
 #include "conversion/uRingConvert.h"
+#include "conversion/uRingLib.h"
 #include "conversion/uRingUtils.h"
 #include "conversion/uRtttlRing.h"
 #include "runtime/Streams.h"
@@ -150,14 +151,14 @@ TVerdict Route(const PelmoraLibrary& lib, const std::string& text, const std::st
   const auto back = lib.Convert(through.Text, std::string("R") + n.Code, "R04", bufferSize);
   // A text that filled the buffer was cut.
   for (const auto* r : {&direct, &through, &back}) EXPECT_LT(r->Text.size() + 1, static_cast<size_t>(bufferSize));
-  if (direct.Code != 0) return TVerdict::NoMidi;  // a MIDI file without a header, say
+  if (direct.Code != Pelmora::rrSuccess) return TVerdict::NoMidi;  // a MIDI file without a header, say
   const auto tune = TuneOf(text, from);
   int kept = tune->Track->Count();
   if (n.OneScreen) kept = static_cast<int>(std::count(through.Text.begin(), through.Text.end(), ' '));
   const TSounding want = Sounding(direct.Text), got = Sounding(back.Text);
   int notes = 0;  // the notes and rests among the tones kept
   for (int i = 0; i < kept && i < tune->Track->Count(); ++i) notes += tune->Track->GetTone(i)->Kind == rkNote;
-  const bool same = back.Code == 0 && got.Notes.size() == static_cast<size_t>(notes) &&
+  const bool same = back.Code == Pelmora::rrSuccess && got.Notes.size() == static_cast<size_t>(notes) &&
                     got.Notes.size() <= want.Notes.size() &&
                     std::equal(got.Notes.begin(), got.Notes.end(), want.Notes.begin()) &&
                     (!n.KeepsTempo || got.Tempo == want.Tempo);
@@ -340,10 +341,10 @@ TEST(RoundTrip, EachFormerFaultWithItsExample) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
     const auto through = lib.Convert(row.source, row.from, row.via);
-    ASSERT_EQ(through.Code, 0);
+    ASSERT_EQ(through.Code, Pelmora::rrSuccess);
     EXPECT_NE(through.Text.find(row.fragment), std::string::npos) << through.Text;
     const auto midi = lib.Convert(through.Text, row.via, "R04");
-    ASSERT_EQ(midi.Code, 0);
+    ASSERT_EQ(midi.Code, Pelmora::rrSuccess);
     EXPECT_EQ(KeysOf(midi.Text), row.keys);
   }
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "conversion/uFilterCtrl.h"
+#include "conversion/uRingLib.h"
 #include "runtime/Streams.h"
 #include "tests/conversion/FilterRender.h"
 #include "tests/support/MidiBytes.h"
@@ -121,7 +122,7 @@ TEST(ShippedFilters, FarOctavesAndExtremeValuesRenderWithinTheLimits) {
   tune += "64p,32c4";
   for (const auto& file : ShippedFilterFiles()) {
     const auto r = lib.Map(tune, "R00", ReadFileBytes(file));
-    EXPECT_EQ(r.Code, 0) << file;
+    EXPECT_EQ(r.Code, Pelmora::rrSuccess) << file;
     EXPECT_LE(r.Text.size(), 501 * Pelmora::TRingtoneFilterConfig::MaxNoteText) << file;
   }
 }
@@ -151,10 +152,10 @@ TEST(ShippedFilters, RenderAMidiTuneThroughTheLibrary) {
   };
   for (const auto& [file, text] : expected) {
     const auto byText = lib.Map(MidiTune(), "R04", ReadFileBytes(kFilters + file), "R");
-    EXPECT_EQ(byText.Code, 0) << file;
+    EXPECT_EQ(byText.Code, Pelmora::rrSuccess) << file;
     EXPECT_EQ(byText.Text, text) << file;
     const auto byName = lib.Map(MidiTune(), "R04", kFilters + file, "F");
-    EXPECT_EQ(byName.Code, 0) << file;
+    EXPECT_EQ(byName.Code, Pelmora::rrSuccess) << file;
     EXPECT_EQ(byName.Text, text) << file;
   }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conversion/uMedolyRing.h"
+#include "conversion/uRingLib.h"
 #include "conversion/uRingUtils.h"
 #include "runtime/Streams.h"
 #include "runtime/TextScramble.h"
@@ -166,10 +167,10 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
 
   // Through MIDI and back the notes keep their pitch; the rest is dropped.
   const auto midi = lib.Convert(kComposerExample, "R01", "R04");
-  ASSERT_EQ(midi.Code, 0);
+  ASSERT_EQ(midi.Code, Pelmora::rrSuccess);
   EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
   const auto back = lib.Convert(midi.Text, "R04", "R01");
-  ASSERT_EQ(back.Code, 0);
+  ASSERT_EQ(back.Code, Pelmora::rrSuccess);
   EXPECT_EQ(ComposerKeys(back.Text), ComposerKeys(kComposerExample));
   EXPECT_EQ(ComposerKeys(back.Text), (std::vector<int32_t>{85, 62, 83}));
 }
@@ -188,7 +189,7 @@ TEST(ComposerExports, FilesHoldTheTextOfTheirCode) {
     unlink(out.c_str());
     EXPECT_EQ(lib.RING2RING()(source.data(), static_cast<int32_t>(source.size()), "R01", target, buffer.data(),
                               static_cast<int32_t>(buffer.size()), &length),
-              0);
+              Pelmora::rrSuccess);
     return ReadFileBytes(out);
   };
   EXPECT_EQ(toFile("F01"), "C#+4 D-3 P5 B3 ");
@@ -221,11 +222,12 @@ TEST(ComposerExports, DamagedTextsConvertCleanly) {
       const auto convert = [&](const std::string& source, const char* to) {
         return lib.Convert(source, "R01", to, 1 << 12);
       };
-      for (const char* target : {"R00", "R02", "R03", "R04"}) ASSERT_EQ(convert(text, target).Code, 0) << target;
+      for (const char* target : {"R00", "R02", "R03", "R04"})
+        ASSERT_EQ(convert(text, target).Code, Pelmora::rrSuccess) << target;
       const auto plain = convert(text, "R01");
       const auto framed = convert(text, "R11");
-      ASSERT_EQ(plain.Code, 0);
-      ASSERT_EQ(framed.Code, 0);
+      ASSERT_EQ(plain.Code, Pelmora::rrSuccess);
+      ASSERT_EQ(framed.Code, Pelmora::rrSuccess);
       EXPECT_EQ(convert(plain.Text, "R01").Text, plain.Text);
       EXPECT_EQ(convert(framed.Text, "R01").Text, plain.Text);
     }
@@ -242,7 +244,7 @@ TEST(ComposerCorpus, RtttlTunesFrameWithinTheLimits) {
   for (const auto& tune : tunes) {
     SCOPED_TRACE(tune.substr(0, 40));
     const auto framed = lib.Convert(tune, "R00", "R11");
-    ASSERT_EQ(framed.Code, 0);
+    ASSERT_EQ(framed.Code, Pelmora::rrSuccess);
     ASSERT_GE(framed.Text.size(), 10u);
     ASSERT_EQ(framed.Text.substr(0, 6), "L35&2 ");
     const std::string tones = framed.Text.substr(6, framed.Text.size() - 10);

@@ -6,6 +6,7 @@
 #include <climits>
 #include <vector>
 
+#include "conversion/uRingLib.h"
 #include "conversion/uRingUtils.h"
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
@@ -54,10 +55,10 @@ template <class TRing>
 std::vector<int32_t> ExpectMidiKeepsThePitch(const PelmoraLibrary& lib, const std::string& text,
                                              const std::string& own) {
   const auto midi = lib.Convert(text, own, "R04");
-  EXPECT_EQ(midi.Code, 0);
+  EXPECT_EQ(midi.Code, Pelmora::rrSuccess);
   EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
   const auto back = lib.Convert(midi.Text, "R04", own);
-  EXPECT_EQ(back.Code, 0);
+  EXPECT_EQ(back.Code, Pelmora::rrSuccess);
   EXPECT_EQ(KeysOf<TRing>(back.Text), KeysOf<TRing>(text));
   return KeysOf<TRing>(text);
 }
@@ -68,7 +69,7 @@ std::vector<int32_t> ExpectMidiKeepsThePitch(const PelmoraLibrary& lib, const st
 template <class TRing>
 void ExpectConvertsEverywhere(const PelmoraLibrary& lib, const std::string& text, const std::string& own) {
   for (const char* target : {"R00", "R01", "R11", "R02", "R03", "R04"})
-    EXPECT_EQ(lib.Convert(text, own, target).Code, 0) << target;
+    EXPECT_EQ(lib.Convert(text, own, target).Code, Pelmora::rrSuccess) << target;
   const auto written = lib.Convert(text, own, own);
   EXPECT_EQ(lib.Convert(written.Text, own, own).Text, written.Text);
   EXPECT_EQ(EntriesOf<TRing>(written.Text), EntriesOf<TRing>(text));
@@ -81,10 +82,11 @@ void ExpectDamagedTextsConvert(const PelmoraLibrary& lib, const std::string& tex
                                size_t step) {
   for (size_t cut = 0; cut < text.size(); cut += step) {
     std::string damaged = text.substr(0, cut);
-    EXPECT_EQ(lib.Convert(damaged, own, own).Code, 0);
+    EXPECT_EQ(lib.Convert(damaged, own, own).Code, Pelmora::rrSuccess);
     damaged = text;
     damaged[cut] = static_cast<char>(damaged[cut] ^ 0x5A);
-    for (const char* target : {"R00", "R02", "R03", "R04"}) EXPECT_EQ(lib.Convert(damaged, own, target).Code, 0);
+    for (const char* target : {"R00", "R02", "R03", "R04"})
+      EXPECT_EQ(lib.Convert(damaged, own, target).Code, Pelmora::rrSuccess);
   }
 }
 

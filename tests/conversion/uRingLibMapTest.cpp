@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "conversion/uRingLib.h"
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
 #include "runtime/TextScramble.h"
@@ -60,20 +61,20 @@ class MapExport : public testing::Test {
 TEST_F(MapExport, RendersThroughFilterTextOrFilterFile) {
   ASSERT_TRUE(lib.RING2MAP());
   const auto r = lib.Map(Source(), "R04", kFilter, "R");
-  EXPECT_EQ(r.Code, 0);
+  EXPECT_EQ(r.Code, Pelmora::rrSuccess);
   EXPECT_EQ(r.Text, "c>");
 
   const std::string file = "/tmp/map-filter-" + IntToStr(getpid()) + ".kps";
   TMemoryStream(kFilter).SaveToFile(file);
   const auto byName = lib.Map(Source(), "R04", file, "Fxx");
-  EXPECT_EQ(byName.Code, 0);
+  EXPECT_EQ(byName.Code, Pelmora::rrSuccess);
   EXPECT_EQ(byName.Text, "c>");
 
   // The output written to a file instead.
   const std::string out = file + ".tkp";
   const std::string name = ScrambleText(out);
   const auto toFile = Call(Source(), "R04", kFilter, "R", "F", 64, name, static_cast<int32_t>(name.size()));
-  EXPECT_EQ(toFile.code, 0);
+  EXPECT_EQ(toFile.code, Pelmora::rrSuccess);
   EXPECT_EQ(ReadFileBytes(out), "c>");
   unlink(out.c_str());
   unlink(file.c_str());
@@ -97,18 +98,18 @@ TEST_F(MapExport, EveryResultCode) {
     int32_t code;
   };
   const Case cases[] = {
-      {Source(), "R04", kFilter, "R", "R", 64, 0},
-      {Source(), "R05", kFilter, "R", "R", 64, -1},
-      {Source(), "F04", kFilter, "R", "R", 64, -2},  // the source names no file
-      {Source(), "R04", "/no/such/filter.kps", "F", "R", 64, -2},
-      {Source(), "R04", missingKey, "R", "R", 64, -3},
-      {Source(), "R04", std::string(5000, '\0'), "R", "R", 64, -3},
-      {Source(), "Q04", kFilter, "R", "R", 64, -4},
-      {Source(), "R04", kFilter, "", "R", 64, -4},
-      {Source(), "R04", kFilter, "R", "Q", 64, -4},
-      {headless, "R04", kFilter, "R", "R", 64, -5},
-      {Source(), "R04", kFilter, "R", "F", 64, -6},  // the buffer holds no file name
-      {Source(), "R04", kFilter, "R", "R", 0, -7},
+      {Source(), "R04", kFilter, "R", "R", 64, Pelmora::rrSuccess},
+      {Source(), "R05", kFilter, "R", "R", 64, Pelmora::rrUnknownFormat},
+      {Source(), "F04", kFilter, "R", "R", 64, Pelmora::rrFileLoadFailed},  // the source names no file
+      {Source(), "R04", "/no/such/filter.kps", "F", "R", 64, Pelmora::rrFileLoadFailed},
+      {Source(), "R04", missingKey, "R", "R", 64, Pelmora::rrTextLoadFailed},
+      {Source(), "R04", std::string(5000, '\0'), "R", "R", 64, Pelmora::rrTextLoadFailed},
+      {Source(), "Q04", kFilter, "R", "R", 64, Pelmora::rrUnknownMode},
+      {Source(), "R04", kFilter, "", "R", 64, Pelmora::rrUnknownMode},
+      {Source(), "R04", kFilter, "R", "Q", 64, Pelmora::rrUnknownMode},
+      {headless, "R04", kFilter, "R", "R", 64, Pelmora::rrCopyFailed},
+      {Source(), "R04", kFilter, "R", "F", 64, Pelmora::rrFileWriteFailed},  // the buffer holds no file name
+      {Source(), "R04", kFilter, "R", "R", 0, Pelmora::rrOutputFailed},
   };
   for (const Case& c : cases) {
     const Raw r = Call(c.source, c.sourceDescriptor, c.filter, c.filterDescriptor, c.outputDescriptor, c.size);
@@ -119,7 +120,7 @@ TEST_F(MapExport, EveryResultCode) {
   // A mapper order entry that is not a number: -8, the buffer and the
   // length untouched.
   const Raw r = Call(Source(), "R04", badOrder, "R", "R", 16, "previous", 7);
-  EXPECT_EQ(r.code, -8);
+  EXPECT_EQ(r.code, Pelmora::rrRenderFailed);
   EXPECT_EQ(r.length, 7);
   EXPECT_EQ(r.buffer.substr(0, 8), "previous");
   EXPECT_EQ(r.buffer.substr(8), std::string(8, '\x5A'));

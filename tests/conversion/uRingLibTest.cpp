@@ -51,7 +51,7 @@ class Exports : public testing::Test {
 TEST_F(Exports, MidiToMidiKeepsTheMelody) {
   ASSERT_TRUE(lib.RING2RING());
   const auto r = lib.Convert(QuarterNoteSource(), "R04", "R04");
-  EXPECT_EQ(r.Code, 0);
+  EXPECT_EQ(r.Code, Pelmora::rrSuccess);
   EXPECT_EQ(r.Text, OneQuarterNoteFile());
 }
 
@@ -61,7 +61,7 @@ TEST_F(Exports, BufferEdges) {
 
   // Exactly as long as the buffer: filled, no terminator.
   Raw exact = Call(QuarterNoteSource(), "R04", "R04", n);
-  EXPECT_EQ(exact.code, 0);
+  EXPECT_EQ(exact.code, Pelmora::rrSuccess);
   EXPECT_EQ(exact.length, n);
   EXPECT_EQ(UnscrambleText(exact.buffer), full);
   EXPECT_TRUE(exact.guardsIntact);
@@ -69,7 +69,7 @@ TEST_F(Exports, BufferEdges) {
   // One byte longer than the buffer: cut to size - 1, then a zero; the cut
   // text is scrambled with its own length.
   Raw cut = Call(QuarterNoteSource(), "R04", "R04", n - 1);
-  EXPECT_EQ(cut.code, 0);
+  EXPECT_EQ(cut.code, Pelmora::rrSuccess);
   EXPECT_EQ(cut.length, n - 2);
   EXPECT_EQ(UnscrambleText(cut.buffer.substr(0, n - 2)), full.substr(0, n - 2));
   EXPECT_EQ(cut.buffer[n - 2], '\0');
@@ -82,18 +82,20 @@ TEST_F(Exports, BufferEdges) {
 
 TEST_F(Exports, UnusableBuffersGiveMinusSevenAndWriteNothing) {
   Raw zero = Call(QuarterNoteSource(), "R04", "R04", 0);
-  EXPECT_EQ(zero.code, -7);
+  EXPECT_EQ(zero.code, Pelmora::rrOutputFailed);
   EXPECT_EQ(zero.length, -99);
   EXPECT_TRUE(zero.guardsIntact);
   Raw negative = Call(QuarterNoteSource(), "R04", "R04", -5);
-  EXPECT_EQ(negative.code, -7);
+  EXPECT_EQ(negative.code, Pelmora::rrOutputFailed);
   EXPECT_TRUE(negative.guardsIntact);
 
   const std::string s = ScrambleText(QuarterNoteSource());
   char buffer[64];
   int32_t length = 0;
-  EXPECT_EQ(lib.RING2RING()(s.data(), static_cast<int32_t>(s.size()), "R04", "R04", nullptr, 64, &length), -7);
-  EXPECT_EQ(lib.RING2RING()(s.data(), static_cast<int32_t>(s.size()), "R04", "R04", buffer, 64, nullptr), -7);
+  EXPECT_EQ(lib.RING2RING()(s.data(), static_cast<int32_t>(s.size()), "R04", "R04", nullptr, 64, &length),
+            Pelmora::rrOutputFailed);
+  EXPECT_EQ(lib.RING2RING()(s.data(), static_cast<int32_t>(s.size()), "R04", "R04", buffer, 64, nullptr),
+            Pelmora::rrOutputFailed);
 }
 
 TEST_F(Exports, ResultCodes) {
@@ -103,15 +105,15 @@ TEST_F(Exports, ResultCodes) {
     const char* to;
     int32_t code;
   } cases[] = {
-      {"R05", "R04", -1},   // unknown source code, before any mode letter is looked at
-      {"Q05", "R04", -1},
-      {"R004", "R04", -1},  // three digits match no code
-      {"R04 ", "R04", -1},  // nor does a trailing blank
-      {"", "R04", -1},
-      {"Q04", "R04", -4},   // unknown source mode letter
-      {"Q04", "R99", -4},   // the source is loaded before the target code is read
-      {"R04", "R99", -1},   // unknown target code after the source was loaded
-      {"R04", "Q04", -4},   // unknown output mode letter
+      {"R05", "R04", Pelmora::rrUnknownFormat},  // unknown source code, before any mode letter is looked at
+      {"Q05", "R04", Pelmora::rrUnknownFormat},
+      {"R004", "R04", Pelmora::rrUnknownFormat},  // three digits match no code
+      {"R04 ", "R04", Pelmora::rrUnknownFormat},  // nor does a trailing blank
+      {"", "R04", Pelmora::rrUnknownFormat},
+      {"Q04", "R04", Pelmora::rrUnknownMode},    // unknown source mode letter
+      {"Q04", "R99", Pelmora::rrUnknownMode},    // the source is loaded before the target code is read
+      {"R04", "R99", Pelmora::rrUnknownFormat},  // unknown target code after the source was loaded
+      {"R04", "Q04", Pelmora::rrUnknownMode},    // unknown output mode letter
       {"R04", "R00", 0},
       {"R04", "R01", 0},
       {"R04", "R11", 0},
@@ -124,7 +126,7 @@ TEST_F(Exports, ResultCodes) {
   // and output is still produced.
   const std::string headless = Chunk("MTrk", Bytes({0x00, 0x90, 0x3C, 0x64, 0x60, 0x80, 0x3C, 0x40}));
   const auto copyFailed = lib.Convert(headless, "R04", "R04");
-  EXPECT_EQ(copyFailed.Code, -5);
+  EXPECT_EQ(copyFailed.Code, Pelmora::rrCopyFailed);
   EXPECT_EQ(copyFailed.Text.substr(0, 4), "MThd");
 }
 
@@ -148,17 +150,17 @@ TEST_F(Exports, FileNameModes) {
     EXPECT_EQ(length, static_cast<int32_t>(name.size())) << "the length is left as it was";
     return code;
   };
-  EXPECT_EQ(toFile(in, "F04", out), 0);
+  EXPECT_EQ(toFile(in, "F04", out), Pelmora::rrSuccess);
   EXPECT_EQ(ReadFileBytes(out), OneQuarterNoteFile());
-  EXPECT_EQ(toFile(in + ".missing", "F04", out), -2);
-  EXPECT_EQ(toFile(in, "F04", folder.Path() + "no/such/folder/x.mid"), -6);
+  EXPECT_EQ(toFile(in + ".missing", "F04", out), Pelmora::rrFileLoadFailed);
+  EXPECT_EQ(toFile(in, "F04", folder.Path() + "no/such/folder/x.mid"), Pelmora::rrFileWriteFailed);
 }
 
 TEST_F(Exports, MapAnswersAsAFilterThatFailedToLoad) {
   ASSERT_TRUE(lib.RING2MAP());
-  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R04", "Type=1", "R").Code, -3);
-  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R04", "/no/such.kps", "F").Code, -2);
-  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R04", "Type=1", "Q").Code, -4);
-  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R09", "Type=1", "R").Code, -1);
-  EXPECT_EQ(lib.Map(QuarterNoteSource(), "Q04", "Type=1", "R").Code, -4);
+  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R04", "Type=1", "R").Code, Pelmora::rrTextLoadFailed);
+  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R04", "/no/such.kps", "F").Code, Pelmora::rrFileLoadFailed);
+  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R04", "Type=1", "Q").Code, Pelmora::rrUnknownMode);
+  EXPECT_EQ(lib.Map(QuarterNoteSource(), "R09", "Type=1", "R").Code, Pelmora::rrUnknownFormat);
+  EXPECT_EQ(lib.Map(QuarterNoteSource(), "Q04", "Type=1", "R").Code, Pelmora::rrUnknownMode);
 }

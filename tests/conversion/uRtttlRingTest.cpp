@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "conversion/uRingLib.h"
 #include "runtime/SysUtils.h"
 #include "tests/support/PelmoraLibrary.h"
 #include "tests/support/RtttlCorpus.h"
@@ -129,13 +130,13 @@ TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
     int32_t code;
     std::string text;
   } cases[] = {
-      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", 0, "Test:d=4,o=5,b=125:8C#6.,P,H,H"},
+      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", Pelmora::rrSuccess, "Test:d=4,o=5,b=125:8C#6.,P,H,H"},
       // The copy keeps the target's own default duration.
-      {"x:o5,d8,b200:c", 0, "x:d=4,o=5,b=200:8C"},
-      {"x:d=4,o=5,b=100:c,o=6,d=8", 0, "x:d=4,o=5,b=100:C,o6,D"},
-      {"x:d=4,o=5,b=100,l=15:c", 0, "x:d=4,o=5,b=100:"},
-      {"x:d=4,o=5,b=8589934592:c", -3, ""},
-      {"x:d=4,o=5,b=100:c,4294967296d", -3, ""},
+      {"x:o5,d8,b200:c", Pelmora::rrSuccess, "x:d=4,o=5,b=200:8C"},
+      {"x:d=4,o=5,b=100:c,o=6,d=8", Pelmora::rrSuccess, "x:d=4,o=5,b=100:C,o6,D"},
+      {"x:d=4,o=5,b=100,l=15:c", Pelmora::rrSuccess, "x:d=4,o=5,b=100:"},
+      {"x:d=4,o=5,b=8589934592:c", Pelmora::rrTextLoadFailed, ""},
+      {"x:d=4,o=5,b=100:c,4294967296d", Pelmora::rrTextLoadFailed, ""},
   };
   for (const auto& c : cases) {
     const auto r = lib.Convert(c.source, "R00", "R00");
@@ -144,10 +145,10 @@ TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
   }
   // Through MIDI and back the notes keep their pitch; rests are dropped.
   const auto midi = lib.Convert("Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R04");
-  ASSERT_EQ(midi.Code, 0);
+  ASSERT_EQ(midi.Code, Pelmora::rrSuccess);
   EXPECT_EQ(midi.Text.substr(0, 4), "MThd");
   const auto back = lib.Convert(midi.Text, "R04", "R00");
-  EXPECT_EQ(back.Code, 0);
+  EXPECT_EQ(back.Code, Pelmora::rrSuccess);
   EXPECT_EQ(Pitches(back.Text), (std::vector<std::string>{"C#6", "B5", "B5"}));
 }
 
@@ -157,7 +158,7 @@ TEST(RtttlExports, MapsThroughAFilter) {
   ASSERT_TRUE(lib.RING2MAP());
   const auto r = lib.Map("x:d=4,o=5,b=100:8g.,16g,8a,g,c6,2b,p,f#7,8d#6", "R00",
                          CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss", "F");
-  EXPECT_EQ(r.Code, 0);
+  EXPECT_EQ(r.Code, Pelmora::rrSuccess);
   EXPECT_EQ(r.Text, "8.g1 16g1 8a1 4g1 4c2 2b1 4- 4#f3 8#d2");
 }
 
@@ -170,14 +171,14 @@ TEST(RtttlCorpus, EveryTuneRoundTripsThroughTheLibrary) {
   for (const auto& tune : tunes) {
     SCOPED_TRACE(tune.substr(0, 40));
     const auto rtttl = lib.Convert(tune, "R00", "R00");
-    ASSERT_EQ(rtttl.Code, 0);
+    ASSERT_EQ(rtttl.Code, Pelmora::rrSuccess);
     EXPECT_EQ(lib.Convert(rtttl.Text, "R00", "R00").Text, rtttl.Text);
     if (!Pitches(tune).empty()) ++withTones;
 
     const auto midi = lib.Convert(tune, "R00", "R04");
-    ASSERT_EQ(midi.Code, 0);
+    ASSERT_EQ(midi.Code, Pelmora::rrSuccess);
     const auto back = lib.Convert(midi.Text, "R04", "R00");
-    ASSERT_EQ(back.Code, 0);
+    ASSERT_EQ(back.Code, Pelmora::rrSuccess);
     EXPECT_EQ(lib.Convert(back.Text, "R00", "R00").Text, back.Text);
     EXPECT_EQ(Pitches(back.Text), Pitches(tune));
   }

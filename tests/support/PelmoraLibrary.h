@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/uRingLib.h"
 #include "runtime/TextScramble.h"
 
 class PelmoraLibrary {
@@ -84,7 +85,7 @@ struct TConversion {
 inline void ExpectConversions(const PelmoraLibrary& lib, const std::vector<TConversion>& conversions) {
   for (const auto& c : conversions) {
     const auto r = lib.Convert(c.source, c.from, c.to);
-    EXPECT_EQ(r.Code, 0) << c.source << " " << c.to;
+    EXPECT_EQ(r.Code, Pelmora::rrSuccess) << c.source << " " << c.to;
     EXPECT_EQ(r.Text, c.text) << c.source << " " << c.to;
   }
 }
