@@ -71,7 +71,7 @@ const TClassInfo& TSkinPageControlTopPanel::StaticClassInfo() {
 }
 
 TSkinPageControl::TSkinPageControl(TComponent* owner) : TSkinTab(owner) {
-  CreateStrip();
+  TakeStrip(*new TSkinPageControlTopPanel(this, this));
   Strip().SetTabs({});
 }
 
@@ -92,8 +92,6 @@ const TClassInfo& TSkinPageControl::StaticClassInfo() {
   });
   return *info;
 }
-
-TSkinTabControlTopPanel* TSkinPageControl::CreateTopPanel() { return new TSkinPageControlTopPanel(this, this); }
 
 TSkinTabSheet* TSkinPageControl::Pages(int index) const {
   if (index < 0 || index >= PageCount()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");

@@ -81,7 +81,6 @@ class TSkinPageControl : public TSkinTab {
   void DoTabActive(int index) override;
 
  protected:
-  TSkinTabControlTopPanel* CreateTopPanel() override;
   void BorderColorChanged() override;
   void UpdateChildrenUIStyle(TSkinUIStyle style, TSkinFileTheme* theme) override;
   void ControlChange(TControl* child, bool inserting) override;

@@ -273,8 +273,8 @@ const TClassInfo& TSkinTab::StaticClassInfo() {
   return *info;
 }
 
-void TSkinTab::CreateStrip() {
-  FStrip = CreateTopPanel();
+void TSkinTab::TakeStrip(TSkinTabControlTopPanel& strip) {
+  FStrip = &strip;
   FStrip->SetParent(this);
   SetUIStyle(GetOwnerUIStyle(Owner()));
   FStrip->SetBounds(0, 0, Width(), FStrip->Height());

@@ -4,7 +4,7 @@
 // is too long for the strip, and selects a tab on a click after asking the
 // tab control's OnChanging. The tab control paints its body and border
 // below the strip, lays its children out inside the border and passes its
-// style on to them; a descendant supplies the strip (CreateTopPanel).
+// style on to them; a descendant makes the strip and hands it over.
 #pragma once
 
 #include <functional>
@@ -113,10 +113,10 @@ class TSkinTab : public TSkinThemed<TCustomPanel> {
 
  protected:
   explicit TSkinTab(TComponent* owner);
-  // Makes the strip (CreateTopPanel) and takes the owner's style; the
-  // derived constructor calls it first.
-  void CreateStrip();
-  virtual TSkinTabControlTopPanel* CreateTopPanel() = 0;
+  // Takes the strip the descendant made for it (owned by this control as a
+  // component) and the owner's style; the derived constructor calls it
+  // first, once its own fields are there for the style to reach.
+  void TakeStrip(TSkinTabControlTopPanel& strip);
   virtual void SetTabIndex(int index) { FStrip->SetTabIndex(index); }
   virtual void BorderColorChanged() {}
   virtual void UpdateChildrenUIStyle(TSkinUIStyle style, TSkinFileTheme* theme);

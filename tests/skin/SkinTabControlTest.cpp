@@ -13,15 +13,12 @@ namespace {
 // A tab control of its own strip, as the page control is one of pages.
 class TTestTab : public TSkinTab {
  public:
-  explicit TTestTab(TComponent* owner) : TSkinTab(owner) { CreateStrip(); }
+  explicit TTestTab(TComponent* owner) : TSkinTab(owner) { TakeStrip(*new TSkinTabControlTopPanel(this, this)); }
   std::vector<int> active;
   void DoTabActive(int index) override {
     active.push_back(index);
     TSkinTab::DoTabActive(index);
   }
-
- protected:
-  TSkinTabControlTopPanel* CreateTopPanel() override { return new TSkinTabControlTopPanel(this, this); }
 };
 
 // Midnight's sizes: tabs 6 x 17 (selected red, other blue), a 5 x 5 bar,
