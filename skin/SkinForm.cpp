@@ -307,7 +307,8 @@ void TSkinForm::SetMenu(TMainMenu* menu) {
   if (menu == FMenu.Get()) return;
   if (TSkinMainMenu* old = SkinnedMenu()) old->SetSkinForm(nullptr);
   FMenu.Set(this, menu);
-  if (TSkinMainMenu* skinned = SkinnedMenu()) skinned->SetSkinForm(this);
+  if (TSkinMainMenu* skinned = SkinnedMenu())
+    skinned->SetSkinForm(this, [this](TMainMenuChange change) { MainMenuChanged(change); });
   if (!menu) {
     DestroyMenuBar();
     return;
@@ -347,6 +348,20 @@ void TSkinForm::DestroyMenuBar() {
   FMenu.Set(this, nullptr);
   delete FMenuBar;
   FMenuBar = nullptr;
+}
+
+void TSkinForm::MainMenuChanged(TMainMenuChange change) {
+  switch (change) {
+    case TMainMenuChange::Items:
+      RebuildMenuBar();
+      return;
+    case TMainMenuChange::State:
+      RefreshMenuBar();
+      return;
+    case TMainMenuChange::Font:
+      UpdateMenuBarFont();
+      return;
+  }
 }
 
 void TSkinForm::RebuildMenuBar() {

@@ -47,7 +47,7 @@ class TSkinFormMenuBar : public TCustomControl {
   std::unique_ptr<QMenuBar> FBar;
 };
 
-class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost, public TSkinFormFrame {
+class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinFormFrame {
  public:
   // On a form (the owner), which then gets no frame of the window system's;
   // a second one on the same form raises "Sorry, You can create only one
@@ -117,10 +117,6 @@ class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost, pub
   // and bottom), else HTCLIENT.
   int NCHitTest(int x, int y) const;
 
-  void UpdateMenuBarFont() override;
-  void RebuildMenuBar() override;
-  void RefreshMenuBar() override;
-
   // The menu bar's drawing: its background, and one button of it (false
   // when this drew the button; true leaves it to the plain drawing).
   void MenuBarCustomDraw(TCanvas& canvas, const TRect& r) const;
@@ -148,6 +144,11 @@ class TSkinForm : public TSkinThemed<TCustomPanel>, public TSkinMenuBarHost, pub
  private:
   void CreateMenuBar();
   void DestroyMenuBar();
+  // The attached skinned menu changed: the menu bar follows.
+  void MainMenuChanged(TMainMenuChange change);
+  void RebuildMenuBar();
+  void RefreshMenuBar();
+  void UpdateMenuBarFont();
   void HandleSize();
   void DrawBorder();
   void WatchWindow();

@@ -9,12 +9,8 @@ TSkinMainMenu::TSkinMainMenu(TComponent* owner)
   auto* form = dynamic_cast<TForm*>(owner);
   if (!form) return;
   form->SetMenu(nullptr);
-  // The first skinned frame on the form shows this menu.
-  for (int i = 0; i < form->ControlCount(); ++i)
-    if (auto* host = dynamic_cast<TSkinMenuBarHost*>(form->Controls(i))) {
-      host->SetMenu(this);
-      break;
-    }
+  // The form's skinned frame shows this menu.
+  if (TSkinFormFrame* frame = FindSkinFormFrame(form)) frame->SetMenu(this);
 }
 
 const TClassInfo& TSkinMainMenu::StaticClassInfo() {
@@ -30,19 +26,28 @@ TCustomImageList* TSkinMainMenu::UserImageList() const { return Images() == FChe
 
 void TSkinMainMenu::SetUserImageList(TCustomImageList* images) { TMenu::SetImages(images ? images : FCheckImages); }
 
+void TSkinMainMenu::SetSkinForm(const TSkinFormFrame* form, TMainMenuChangeEvent onChange) {
+  FSkinForm = form;
+  FOnChange = std::move(onChange);
+}
+
+void TSkinMainMenu::NotifyChange(TMainMenuChange change) const {
+  if (FOnChange) FOnChange(change);
+}
+
 void TSkinMainMenu::AttachItemDrawEvents() {
   TSkinMenu<TMainMenu>::AttachItemDrawEvents();
-  if (FSkinForm) FSkinForm->RebuildMenuBar();
+  NotifyChange(TMainMenuChange::Items);
 }
 
 void TSkinMainMenu::MenuChanged(TMenuItem* item) {
   TSkinMenu<TMainMenu>::MenuChanged(item);
-  if (FSkinForm && dynamic_cast<TForm*>(Owner()) && !IsDestroying()) FSkinForm->RefreshMenuBar();
+  if (dynamic_cast<TForm*>(Owner()) && !IsDestroying()) NotifyChange(TMainMenuChange::State);
 }
 
 void TSkinMainMenu::SetUseSystemFont(bool useSystemFont) {
   TSkinMenu<TMainMenu>::SetUseSystemFont(useSystemFont);
-  if (FSkinForm) FSkinForm->UpdateMenuBarFont();
+  NotifyChange(TMainMenuChange::Font);
 }
 
 void TSkinMainMenu::Notification(TComponent* component, TOperation operation) {

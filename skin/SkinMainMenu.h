@@ -5,19 +5,19 @@
 // null).
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 #include "skin/SkinMenu.h"
 #include "windowing/MainMenu.h"
 
-// What a skinned form does for the main menu linked to it.
-class TSkinMenuBarHost {
- public:
-  virtual ~TSkinMenuBarHost() = default;
-  // Shows the menu (null: none) and links it to this form.
-  virtual void SetMenu(TMainMenu* menu) = 0;
-  virtual void RebuildMenuBar() = 0;
-  virtual void RefreshMenuBar() = 0;
-  virtual void UpdateMenuBarFont() = 0;
+// What changed in a main menu, for the menu bar that shows it.
+enum class TMainMenuChange : uint8_t {
+  Items,  // the items were hooked again: the top-level items may differ
+  State,  // an item changed: captions and enabled states may differ
+  Font,   // the font settings changed
 };
+using TMainMenuChangeEvent = std::function<void(TMainMenuChange change)>;
 
 class TSkinMainMenu : public TSkinMenu<TMainMenu> {
  public:
@@ -31,9 +31,10 @@ class TSkinMainMenu : public TSkinMenu<TMainMenu> {
   // Null puts the check-mark list back.
   void SetUserImageList(TCustomImageList* images);
 
-  // The skinned form showing this menu; set and cleared by that form.
-  TSkinMenuBarHost* SkinForm() const { return FSkinForm; }
-  void SetSkinForm(TSkinMenuBarHost* form) { FSkinForm = form; }
+  // The skinned form showing this menu, and what it does when the menu
+  // changes; set, and cleared with null, by that form.
+  const TSkinFormFrame* SkinForm() const { return FSkinForm; }
+  void SetSkinForm(const TSkinFormFrame* form, TMainMenuChangeEvent onChange = nullptr);
 
   void AttachItemDrawEvents() override;
   void MenuChanged(TMenuItem* item) override;
@@ -45,6 +46,9 @@ class TSkinMainMenu : public TSkinMenu<TMainMenu> {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  void NotifyChange(TMainMenuChange change) const;
+
   TCustomImageList* FCheckImages;  // owned as a component
-  TSkinMenuBarHost* FSkinForm = nullptr;
+  const TSkinFormFrame* FSkinForm = nullptr;
+  TMainMenuChangeEvent FOnChange;
 };

@@ -142,11 +142,16 @@ const TEnumInfo& SkinUIStyleNames() {
   return names;
 }
 
-TSkinUIStyle GetOwnerUIStyle(TComponent* owner) {
+TSkinFormFrame* FindSkinFormFrame(TComponent* owner) {
   if (const auto* form = dynamic_cast<const TForm*>(owner))
     for (int i = 0; i < form->ControlCount(); ++i)
-      if (const auto* frame = dynamic_cast<const TSkinFormFrame*>(form->Controls(i))) return frame->UIStyle();
-  return TSkinUIStyle::Midnight;
+      if (auto* frame = dynamic_cast<TSkinFormFrame*>(form->Controls(i))) return frame;
+  return nullptr;
+}
+
+TSkinUIStyle GetOwnerUIStyle(TComponent* owner) {
+  const TSkinFormFrame* frame = FindSkinFormFrame(owner);
+  return frame ? frame->UIStyle() : TSkinUIStyle::Midnight;
 }
 
 const std::string& SkinThemeItemName(int item) {

@@ -16,6 +16,7 @@
 
 class TBitmap;
 class TComponent;
+class TMainMenu;
 class TSkinThemeFileReader;
 struct TEnumInfo;
 
@@ -25,12 +26,19 @@ enum class TSkinUIStyle : uint8_t { FromThemeFile = 0, Silver = 1, Azure = 2, Mi
 const TEnumInfo& SkinUIStyleNames();
 
 // The skinned frame of a form (TSkinForm) as the form's new components see
-// it: the style they start with.
+// it: the style they start with, and the menu bar a new main menu shows in.
 class TSkinFormFrame {
  public:
   virtual ~TSkinFormFrame() = default;
   virtual TSkinUIStyle UIStyle() const = 0;
+  // Shows the menu (null: none) and links it to this frame.
+  virtual void SetMenu(TMainMenu* menu) = 0;
 };
+
+// The first skinned frame among the direct child controls of the owner;
+// null without an owner, on an owner that is no form, or on a form without
+// a frame.
+TSkinFormFrame* FindSkinFormFrame(TComponent* owner);
 
 // The style a new skinned component starts with: on a form, the UIStyle of
 // the first TSkinForm among the form's direct child controls (whatever it
