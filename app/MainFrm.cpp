@@ -119,9 +119,8 @@ void TfrmMain::MakeParts() {
       *this, FSetup.Player, FSetup.AudioDevices, [this]() -> const std::string& { return FSourceFile; });
   FTargetFiles = std::make_unique<TTargetFiles>(
       *sdSaveRingtone, *FPhonePages, *skinForm1, Font(),
-      TTargetFiles::TWindow{.TargetMask = [this] { return FTargetMask; },
-                            .SourceFile = [this]() -> const std::string& { return FSourceFile; },
-                            .PageType = [this] { return PageType(); },
+      TTargetFiles::TWindow{.TargetMask = FTargetMask,
+                            .SourceFile = FSourceFile,
                             .ShowPage = [this](TTuneType type) {
                               ShowTargetPage(type);
                               return TargetMemo(type)->Lines();
@@ -483,7 +482,7 @@ void TfrmMain::OpenSourceDialog() {
 
 void TfrmMain::actOpenExecute(TComponent*) { OpenSourceDialog(); }
 void TfrmMain::btnMIDIOpenClick(TComponent*) { OpenSourceDialog(); }
-void TfrmMain::actSaveExecute(TComponent*) { FTargetFiles->Save(); }
+void TfrmMain::actSaveExecute(TComponent*) { FTargetFiles->Save(PageType()); }
 void TfrmMain::actSaveAsExecute(TComponent*) { FTargetFiles->SaveAs(); }
 void TfrmMain::actOptionExecute(TComponent*) { ShowOptions(false); }
 void TfrmMain::actFiltersExecute(TComponent*) { ShowOptions(true); }

@@ -25,7 +25,7 @@ TTargetFiles::TTargetFiles(TSaveDialog& dialog, const TPhonePages& phones, const
 bool TTargetFiles::PrepareSaveDialog(TTuneType type) {
   FSaveExtensions.Clear();
   std::string filter;
-  const TTargetMask mask = FWindow.TargetMask();
+  const TTargetMask mask = FWindow.TargetMask;
   for (TTuneType target = 0; target < ttUnknown; ++target)
     if (mask & TargetBit(target)) {
       filter += SaveEntry(target) + "|";
@@ -35,7 +35,7 @@ bool TTargetFiles::PrepareSaveDialog(TTuneType type) {
   sdSaveRingtone->SetFilter(filter);
   sdSaveRingtone->SetFileName("untitled");
   // The dialog opens beside the source.
-  sdSaveRingtone->SetInitialDir(ExtractFilePath(FWindow.SourceFile()));
+  sdSaveRingtone->SetInitialDir(ExtractFilePath(FWindow.SourceFile));
   int index = 1;
   if (type != ttUnknown) {
     const auto& extensions = FSaveExtensions.Lines();
@@ -47,19 +47,17 @@ bool TTargetFiles::PrepareSaveDialog(TTuneType type) {
   return true;
 }
 
-bool TTargetFiles::Save() { return SaveWithDialog(FWindow.PageType()); }
+bool TTargetFiles::SaveAs() { return Save(ttUnknown); }
 
-bool TTargetFiles::SaveAs() { return SaveWithDialog(ttUnknown); }
-
-bool TTargetFiles::SaveWithDialog(TTuneType type) {
-  PrepareSaveDialog(type);
+bool TTargetFiles::Save(TTuneType pageType) {
+  PrepareSaveDialog(pageType);
   if (!sdSaveRingtone->Execute()) return false;
   const int index = sdSaveRingtone->FilterIndex();
   if (index < 1 || index > FSaveExtensions.Count()) return false;
   std::string fileName = sdSaveRingtone->FileName();
   // A name whose extension is no target offered (none at all, or another)
   // gets the chosen entry's, so that the file chosen is always written.
-  if ((FWindow.TargetMask() & TargetBit(FileTypeOfExt(ExtractFileExt(fileName)))) == 0)
+  if ((FWindow.TargetMask & TargetBit(FileTypeOfExt(ExtractFileExt(fileName)))) == 0)
     fileName += FSaveExtensions.Strings(index - 1);
   // The dialog could not ask about the name as it is now.
   if (FileExists(fileName) && !ConfirmReplace(fileName)) return false;
@@ -75,7 +73,7 @@ bool TTargetFiles::ConfirmReplace(const std::string& fileName) const {
 
 bool TTargetFiles::WriteTargetFile(const std::string& fileName) {
   const TTuneType type = FileTypeOfExt(ExtractFileExt(fileName));
-  if ((FWindow.TargetMask() & TargetBit(type)) == 0) return false;
+  if ((FWindow.TargetMask & TargetBit(type)) == 0) return false;
   // The page comes to the front, and so is converted first when empty; a
   // page the options hide shows its tab, as the Convert command does.
   const TStringList lines = FWindow.ShowPage(type);

@@ -22,14 +22,13 @@ std::string TargetFileText(const std::string& brand, const std::string& model, c
 
 class TTargetFiles {
  public:
-  // What saving asks of the window.
+  // What saving reads of the window, which outlives it: the current
+  // source's fields, read where they are, and one command.
   struct TWindow {
     // The targets of the current source.
-    std::function<TTargetMask()> TargetMask;
+    const TTargetMask& TargetMask;
     // The current source's path; empty while none is open.
-    std::function<const std::string&()> SourceFile;
-    // The type of the active page; ttUnknown when it is none of the targets.
-    std::function<TTuneType()> PageType;
+    const std::string& SourceFile;
     // Brings the page of a target type to the front (converting it when it
     // is empty) and gives its lines.
     std::function<TStringList(TTuneType)> ShowPage;
@@ -39,9 +38,9 @@ class TTargetFiles {
   TTargetFiles(TSaveDialog& dialog, const TPhonePages& phones, const TSkinForm& frame, const TFont& font,
                TWindow window);
 
-  // Save offers the active page's type first, SaveAs the first entry; true
-  // when a file was written.
-  bool Save();
+  // Save offers the entry of the active page's type first (the first entry
+  // for ttUnknown), SaveAs the first entry; true when a file was written.
+  bool Save(TTuneType pageType);
   bool SaveAs();
   // Fills the save dialog with one entry per target of the current source
   // and chooses the entry of the type (the first for ttUnknown).
@@ -54,7 +53,6 @@ class TTargetFiles {
   TSaveDialog* const sdSaveRingtone;
 
  private:
-  bool SaveWithDialog(TTuneType type);
   // Asks whether the file that exists may be replaced; true on Yes.
   bool ConfirmReplace(const std::string& fileName) const;
 

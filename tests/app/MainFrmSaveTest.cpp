@@ -36,7 +36,7 @@ class MainWindowSaveTest : public MainWindowTest {
 TEST_F(MainWindowSaveTest, TheDialogOffersTheSourcesTargetsAndPreselectsTheActivePage) {
   TfrmMain& w = OpenRtttl();
   w.pgcTarget->SetActivePage(w.TargetSheet(tteMelody));
-  EXPECT_FALSE(w.TargetFiles().Save());  // cancelled
+  EXPECT_FALSE(w.TargetFiles().Save(w.PageType()));  // cancelled
   EXPECT_EQ(answers.filters, QtNameFilters("iMelody files (*.imy)|*.imy|eMelody files (*.emy)|*.emy|Composer format "
                                            "files (*.kpz)|*.kpz|KeyPress format files (*.tkp)|*.tkp|ScreenShow "
                                            "format files (*.tss)|*.tss"));
@@ -46,6 +46,9 @@ TEST_F(MainWindowSaveTest, TheDialogOffersTheSourcesTargetsAndPreselectsTheActiv
   w.TargetFiles().SaveAs();
   EXPECT_EQ(w.TargetFiles().sdSaveRingtone->FilterIndex(), 1);
   EXPECT_TRUE(answers.filters[0].startsWith(answers.selectedFilter)) << answers.selectedFilter.toStdString();
+  // The window's Save command offers its active page.
+  ASSERT_TRUE(w.actSave->Execute());
+  EXPECT_EQ(w.TargetFiles().sdSaveRingtone->FilterIndex(), 2);
 }
 
 TEST_F(MainWindowSaveTest, TheChosenEntryNamesTheTypeOfANameWithoutATargetExtension) {
@@ -138,7 +141,7 @@ TEST_F(MainWindowSaveTest, APageTheOptionsHideShowsItsTabWhenSavedTo) {
 TEST_F(MainWindowSaveTest, NothingIsWrittenWithoutATargetAndAFileThatCannotBeMadeRaises) {
   TfrmMain& w = Window();
   answers.file = Folder() + "none.imy";
-  EXPECT_FALSE(w.TargetFiles().Save());  // nothing open: no entry at all
+  EXPECT_FALSE(w.TargetFiles().Save(w.PageType()));  // nothing open: no entry at all
   EXPECT_FALSE(FileExists(Folder() + "none.imy"));
   OpenRtttl();
   EXPECT_FALSE(w.TargetFiles().WriteTargetFile(Folder() + "a.rtx"));
