@@ -116,7 +116,7 @@ void TfrmMain::MakeParts() {
                              .btnMidiPause = btnMidiPause,
                              .btnMIDIStop = btnMIDIStop,
                              .tmMIDIPlayer = tmMIDIPlayer},
-      *this, FSetup.Player, FSetup.AudioDevices, [this]() -> const std::string& { return FSourceFile; });
+      *this, FSetup.Player, FSetup.AudioDevices, FSourceFile);
   FTargetFiles = std::make_unique<TTargetFiles>(
       *sdSaveRingtone, *FPhonePages, *skinForm1, Font(),
       TTargetFiles::TWindow{.TargetMask = FTargetMask,

@@ -27,11 +27,11 @@ TMediaPlayer* NewPlayer(TComponent& owner, const TMediaPlayerSetup& setup) {
 }  // namespace
 
 TMidiPreview::TMidiPreview(const TMidiPreviewComponents& components, TComponent& owner, const TMediaPlayerSetup& player,
-                           TAudioDevices* audioDevices, TSourceFile sourceFile)
+                           TAudioDevices* audioDevices, const std::string& sourceFile)
     : TMidiPreviewComponents(components),
       mpMIDI(NewPlayer(owner, player)),
       FAudioDevices(audioDevices),
-      FSourceFile(std::move(sourceFile)) {}
+      FSourceFile(sourceFile) {}
 
 TMidiPreview::~TMidiPreview() = default;
 
@@ -74,7 +74,7 @@ void TMidiPreview::Close() {
 }
 
 void TMidiPreview::Play() {
-  if (Trim(FSourceFile()).empty()) return;
+  if (Trim(FSourceFile).empty()) return;
   if (mpMIDI->Mode() == mpNotReady) {
     mpMIDI->Open();
     mpMIDI->SetTimeFormat(tfMilliseconds);
@@ -123,6 +123,6 @@ void TMidiPreview::ShowPosition() {
 }
 
 void TMidiPreview::UpdateButtons() {
-  btnMIDIPlay->SetEnabled(!FSourceFile().empty());
+  btnMIDIPlay->SetEnabled(!FSourceFile.empty());
   btnMIDIStop->SetEnabled(mpMIDI->Mode() == mpPlaying);
 }

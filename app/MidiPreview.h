@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,14 +28,12 @@ struct TMidiPreviewComponents {
 
 class TMidiPreview : public TMidiPreviewComponents {
  public:
-  // The path of the window's source; empty while none is open.
-  using TSourceFile = std::function<const std::string&()>;
-
   // The player is a component of the window (owner), playing as the setup
   // says; the volume bar is tied to the audio devices given (null: the
-  // machine's).
+  // machine's). The source file is the window's path of its source (empty
+  // while none is open), read where it is: the window outlives the preview.
   TMidiPreview(const TMidiPreviewComponents& components, TComponent& owner, const TMediaPlayerSetup& player,
-               TAudioDevices* audioDevices, TSourceFile sourceFile);
+               TAudioDevices* audioDevices, const std::string& sourceFile);
   ~TMidiPreview();
   TMidiPreview(const TMidiPreview&) = delete;
   TMidiPreview& operator=(const TMidiPreview&) = delete;
@@ -73,7 +70,7 @@ class TMidiPreview : public TMidiPreviewComponents {
   void ShowPlayButton(bool play);
 
   TAudioDevices* const FAudioDevices;
-  const TSourceFile FSourceFile;
+  const std::string& FSourceFile;
   std::unique_ptr<TVolumeControl> FVolumeControl;
   int32_t FTotalMinutes = 0, FTotalSeconds = 0;
 };
