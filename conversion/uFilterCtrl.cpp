@@ -66,6 +66,18 @@ class TDelta {
   size_t FLength;
 };
 
+// One mapping operation, with the filter's templates read for it alone, on
+// a copy of the text.
+template <class Value>
+std::string MappedCopy(const TRingtoneFilterConfig& filter,
+                       void (TFilterMapping::*map)(const TNoteLastState&, Value, std::string&),
+                       const TNoteLastState& state, Value value, const std::string& text) {
+  std::string result = text;
+  TFilterMapping mapping(filter);
+  (mapping.*map)(state, value, result);
+  return result;
+}
+
 }  // namespace
 
 TFilterTemplate::TFilterTemplate(std::string_view templ)
@@ -231,30 +243,22 @@ const std::string& TRingtoneFilterConfig::MapNote(std::string_view letter) const
 }
 
 std::string TRingtoneFilterConfig::MapSharp(const TNoteLastState& state, bool sharp, const std::string& text) const {
-  std::string result = text;
-  TFilterMapping(*this).MapSharp(state, sharp, result);
-  return result;
+  return MappedCopy(*this, &TFilterMapping::MapSharp, state, sharp, text);
 }
 
 std::string TRingtoneFilterConfig::MapDotDuration(const TNoteLastState& state, bool dotted,
                                                   const std::string& text) const {
-  std::string result = text;
-  TFilterMapping(*this).MapDotDuration(state, dotted, result);
-  return result;
+  return MappedCopy(*this, &TFilterMapping::MapDotDuration, state, dotted, text);
 }
 
 std::string TRingtoneFilterConfig::MapDuration(const TNoteLastState& state, int32_t duration,
                                                const std::string& text) const {
-  std::string result = text;
-  TFilterMapping(*this).MapDuration(state, duration, result);
-  return result;
+  return MappedCopy(*this, &TFilterMapping::MapDuration, state, duration, text);
 }
 
 std::string TRingtoneFilterConfig::MapOctave(const TNoteLastState& state, int32_t octave,
                                              const std::string& text) const {
-  std::string result = text;
-  TFilterMapping(*this).MapOctave(state, octave, result);
-  return result;
+  return MappedCopy(*this, &TFilterMapping::MapOctave, state, octave, text);
 }
 
 TFilterMapping::TFilterMapping(const TRingtoneFilterConfig& filter)
