@@ -1,183 +1,24 @@
 #include "conversion/uFilterCtrl.h"
 
 #include <algorithm>
-#include <array>
+#include <charconv>
 #include <iterator>
-#include <string_view>
-#include <utility>
 
 namespace Pelmora {
 
 namespace {
 
-// A template read at its placeholders: literal pieces, and the places where
-// the note's text goes (as it stands, in lower or in upper case) and where the
-// delta goes. The placeholders are found in the template alone, one kind after
-// the other ("$NOTEL$", "$NOTEU$", "$NOTE$", "$DELTAC$"); what is put in is
-// never searched again, so a note's text that happens to spell a placeholder
-// stays as it is, and putting it in costs no more than its length.
-class TTemplate {
- public:
-  explicit TTemplate(const std::string& templ) : FTemplate(templ), FWraps(templ.find("$NOTE") != std::string::npos) {}
+void CheckLength(size_t length) {
+  if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
+}
 
-  // The template applied once: wrapping the text when it held "$NOTE",
-  // appended to it otherwise; a template that comes out empty leaves the
-  // text as it was. EFilterOverflow past a note's longest text.
-  std::string Apply(const std::string& text, const std::string& delta) const {
-    std::string result;
-    ForEachPiece([&](TPieceKind kind, std::string_view literal) {
-      const std::string_view part = kind == pkLiteral ? literal : kind == pkDelta ? delta : text;
-      CheckLength(result.size() + part.size());
-      const size_t from = result.size();
-      result += part;
-      if (kind == pkLower) std::transform(result.begin() + from, result.end(), result.begin() + from, LoCase);
-      if (kind == pkUpper) std::transform(result.begin() + from, result.end(), result.begin() + from, UpCase);
-    });
-    if (result.empty() || FWraps) return result.empty() ? text : result;
-    CheckLength(text.size() + result.size());
-    return text + result;
-  }
-
-  // The template applied times times, each time to the text the step before
-  // gave, with an empty delta; a step that changes nothing ends it. The two
-  // common forms (appended, and wrapping the text once) are built in one go;
-  // a template that holds the text twice or more at least doubles a text each
-  // step and meets the length limit within a few. Either way the time is
-  // linear in the text returned.
-  std::string Repeat(const std::string& text, int64_t times) const {
-    if (times <= 0) return text;
-    // The literal pieces before the first place of the text, and after it.
-    int holes = 0;
-    TPieceKind hole = pkText;
-    std::string before, after;
-    ForEachPiece([&](TPieceKind kind, std::string_view literal) {
-      if (kind == pkLiteral) {
-        (holes == 0 ? before : after) += literal;
-      } else if (kind != pkDelta) {
-        ++holes;
-        hole = kind;
-      }
-    });
-    if (!FWraps) return Appended(text, before, times);
-    if (holes == 1 && !(before.empty() && after.empty())) return Wrapped(before, hole, after, text, times);
-    std::string result = text;
-    for (int64_t i = 0; i < times; ++i) {
-      std::string next = Apply(result, {});
-      if (next == result) break;
-      result = std::move(next);
-    }
-    return result;
-  }
-
- private:
-  enum TPieceKind : uint8_t { pkLiteral, pkText, pkLower, pkUpper, pkDelta };
-  struct TPlace {
-    size_t At;
-    size_t Length;
-    TPieceKind Kind;
-  };
-  using TPlaces = std::array<TPlace, 8>;
-  static constexpr std::pair<std::string_view, TPieceKind> kPlaceholders[] = {
-      {"$NOTEL$", pkLower}, {"$NOTEU$", pkUpper}, {"$NOTE$", pkText}, {"$DELTAC$", pkDelta}};
-
-  // Calls onPiece with each piece of the template, in order.
-  template <class OnPiece>
-  void ForEachPiece(OnPiece&& onPiece) const {
-    TPlaces places;  // only the first count are set
-    size_t count = 0;
-    if (!FindPlaces(places, count)) return Walk(FTemplate, 0, onPiece);
-    const std::string_view templ = FTemplate;
-    size_t from = 0;
-    for (size_t i = 0; i < count; ++i) {
-      onPiece(pkLiteral, templ.substr(from, places[i].At - from));
-      onPiece(places[i].Kind, {});
-      from = places[i].At + places[i].Length;
-    }
-    onPiece(pkLiteral, templ.substr(from));
-  }
-
-  // Every placeholder in the template, in one pass from left to right. When
-  // no two of them share a "$" (any template meant as one), reading kind by
-  // kind cuts the template at exactly these places; otherwise, or when there
-  // are more than fit, this gives up and Walk reads it.
-  bool FindPlaces(TPlaces& places, size_t& count) const {
-    const std::string_view templ = FTemplate;
-    size_t end = 0;  // just past the last placeholder found
-    for (size_t at = 0; at < templ.size(); ++at) {
-      if (templ[at] != '$') continue;
-      const std::string_view rest = templ.substr(at);
-      for (const auto& [placeholder, kind] : kPlaceholders) {
-        if (rest.size() < placeholder.size() || !std::equal(placeholder.begin(), placeholder.end(), rest.begin()))
-          continue;
-        if (at < end || count == places.size()) return false;
-        places[count++] = {at, placeholder.size(), kind};
-        end = at + placeholder.size();
-        break;
-      }
-    }
-    return true;
-  }
-
-  // Calls onPiece with each piece of a literal stretch, in order: the
-  // placeholder of this level cuts it, and what lies between is read for the
-  // placeholders of the later levels.
-  template <class OnPiece>
-  static void Walk(std::string_view literal, size_t level, OnPiece&& onPiece) {
-    if (level == std::size(kPlaceholders) || literal.find('$') == std::string_view::npos) {
-      onPiece(pkLiteral, literal);
-      return;
-    }
-    const auto& [placeholder, kind] = kPlaceholders[level];
-    for (size_t at = literal.find(placeholder); at != std::string_view::npos; at = literal.find(placeholder)) {
-      Walk(literal.substr(0, at), level + 1, onPiece);
-      onPiece(kind, {});
-      literal.remove_prefix(at + placeholder.size());
-    }
-    Walk(literal, level + 1, onPiece);
-  }
-
-  static void CheckLength(size_t length) {
-    if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
-  }
-
-  static std::string Cased(TPieceKind kind, const std::string& text) {
-    return kind == pkLower ? LowerCase(text) : kind == pkUpper ? UpperCase(text) : text;
-  }
-
-  // A text of the given length that grows by perStep on each of times steps
-  // must stay within a note's longest text.
-  static void CheckGrowth(size_t length, size_t perStep, int64_t times) {
-    CheckLength(length);
-    if (perStep > 0 && static_cast<uint64_t>(times) > (TRingtoneFilterConfig::MaxNoteText - length) / perStep)
-      throw EFilterOverflow();
-  }
-
-  // The text followed by times copies of the step.
-  static std::string Appended(const std::string& text, const std::string& step, int64_t times) {
-    if (step.empty()) return text;
-    CheckGrowth(text.size(), step.size(), times);
-    std::string result = text;
-    for (int64_t i = 0; i < times; ++i) result += step;
-    return result;
-  }
-
-  // times steps of before + the text in the hole's case + after: each later
-  // step puts the earlier ones, and so before and after, in that case.
-  static std::string Wrapped(const std::string& before, TPieceKind kind, const std::string& after,
-                             const std::string& text, int64_t times) {
-    CheckGrowth(text.size(), before.size() + after.size(), times);
-    const std::string innerBefore = Cased(kind, before);
-    const std::string innerAfter = Cased(kind, after);
-    std::string result = before;
-    for (int64_t i = 1; i < times; ++i) result += innerBefore;
-    result += Cased(kind, text);
-    for (int64_t i = 1; i < times; ++i) result += innerAfter;
-    return result + after;
-  }
-
-  const std::string& FTemplate;
-  const bool FWraps;
-};
+// A text of the given length that grows by perStep on each of times steps
+// must stay within a note's longest text.
+void CheckGrowth(size_t length, size_t perStep, int64_t times) {
+  CheckLength(length);
+  if (perStep > 0 && static_cast<uint64_t>(times) > (TRingtoneFilterConfig::MaxNoteText - length) / perStep)
+    throw EFilterOverflow();
+}
 
 // Steps between two note values: one step is a factor of four (from a
 // quarter, eighths and sixteenths are one step shorter, halves and wholes one
@@ -200,7 +41,172 @@ int64_t DurationSteps(int32_t reference, int32_t duration) {
   return steps;
 }
 
+// The absolute duration template's place: 2, 4, 8, 16, 32 and 64 their own,
+// any other value (1 included) that of the whole note.
+size_t AbsoluteDurationIndex(int32_t duration) {
+  switch (duration) {
+    case 2: return 1;
+    case 4: return 2;
+    case 8: return 3;
+    case 16: return 4;
+    case 32: return 5;
+    case 64: return 6;
+    default: return 0;
+  }
+}
+
+// A number as the text of a delta, without a heap.
+class TDelta {
+ public:
+  explicit TDelta(int64_t value) : FLength(std::to_chars(FDigits, std::end(FDigits), value).ptr - FDigits) {}
+  std::string_view View() const { return {FDigits, FLength}; }
+
+ private:
+  char FDigits[24];
+  size_t FLength;
+};
+
+// One mapping operation, with the filter's templates read for it alone, on
+// a copy of the text.
+template <class Value>
+std::string MappedCopy(const TRingtoneFilterConfig& filter,
+                       void (TFilterMapping::*map)(const TNoteLastState&, Value, std::string&),
+                       const TNoteLastState& state, Value value, const std::string& text) {
+  std::string result = text;
+  TFilterMapping mapping(filter);
+  (mapping.*map)(state, value, result);
+  return result;
+}
+
 }  // namespace
+
+TFilterTemplate::TFilterTemplate(std::string_view templ)
+    : FTemplate(templ), FWraps(templ.find("$NOTE") != std::string_view::npos) {
+  FRegular = FindPlaces();
+}
+
+// Every placeholder in the template, in one pass from left to right. When no
+// two of them share a "$" (any template meant as one), reading kind by kind
+// cuts the template at exactly these places; otherwise, or when there are
+// more than fit, this gives up and Walk reads the template on each use.
+bool TFilterTemplate::FindPlaces() {
+  size_t end = 0;  // just past the last placeholder found
+  for (size_t at = FTemplate.find('$'); at != std::string_view::npos; at = FTemplate.find('$', at + 1)) {
+    const std::string_view rest = FTemplate.substr(at);
+    for (const auto& [placeholder, kind] : kPlaceholders) {
+      if (!rest.starts_with(placeholder)) continue;
+      if (at < end || FCount == FPlaces.size()) return false;
+      FPlaces[FCount++] = {at, placeholder.size(), kind};
+      end = at + placeholder.size();
+      break;
+    }
+  }
+  return true;
+}
+
+// Calls onPiece with each piece of the template, in order.
+template <class OnPiece>
+void TFilterTemplate::ForEachPiece(OnPiece&& onPiece) const {
+  if (!FRegular) return Walk(FTemplate, 0, onPiece);
+  size_t from = 0;
+  for (size_t i = 0; i < FCount; ++i) {
+    onPiece(pkLiteral, FTemplate.substr(from, FPlaces[i].At - from));
+    onPiece(FPlaces[i].Kind, {});
+    from = FPlaces[i].At + FPlaces[i].Length;
+  }
+  onPiece(pkLiteral, FTemplate.substr(from));
+}
+
+// Calls onPiece with each piece of a literal stretch, in order: the
+// placeholder of this level cuts it, and what lies between is read for the
+// placeholders of the later levels.
+template <class OnPiece>
+void TFilterTemplate::Walk(std::string_view literal, size_t level, OnPiece&& onPiece) {
+  if (level == std::size(kPlaceholders) || literal.find('$') == std::string_view::npos) {
+    onPiece(pkLiteral, literal);
+    return;
+  }
+  const auto& [placeholder, kind] = kPlaceholders[level];
+  for (size_t at = literal.find(placeholder); at != std::string_view::npos; at = literal.find(placeholder)) {
+    Walk(literal.substr(0, at), level + 1, onPiece);
+    onPiece(kind, {});
+    literal.remove_prefix(at + placeholder.size());
+  }
+  Walk(literal, level + 1, onPiece);
+}
+
+void TFilterTemplate::Expand(const std::string& text, std::string_view delta, std::string& out) const {
+  out.clear();
+  ForEachPiece([&](TPieceKind kind, std::string_view literal) {
+    const std::string_view part = kind == pkLiteral ? literal : kind == pkDelta ? delta : text;
+    CheckLength(out.size() + part.size());
+    const auto from = static_cast<std::ptrdiff_t>(out.size());
+    out += part;
+    if (kind == pkLower) std::transform(out.begin() + from, out.end(), out.begin() + from, LoCase);
+    if (kind == pkUpper) std::transform(out.begin() + from, out.end(), out.begin() + from, UpCase);
+  });
+}
+
+void TFilterTemplate::Apply(std::string& text, std::string_view delta, std::string& scratch) const {
+  Expand(text, delta, scratch);
+  if (scratch.empty()) return;
+  if (FWraps) {
+    text.swap(scratch);
+    return;
+  }
+  CheckLength(text.size() + scratch.size());
+  text += scratch;
+}
+
+// The two common forms (appended, and wrapping the text once) are built in
+// one go; a template that holds the text twice or more at least doubles a
+// text each step and meets the length limit within a few.
+void TFilterTemplate::Repeat(std::string& text, int64_t times, std::string& scratch) const {
+  if (times <= 0) return;
+  // The literal pieces before the first place of the text, and after it.
+  int holes = 0;
+  TPieceKind hole = pkText;
+  std::string before, after;
+  ForEachPiece([&](TPieceKind kind, std::string_view literal) {
+    if (kind == pkLiteral) {
+      (holes == 0 ? before : after) += literal;
+    } else if (kind != pkDelta) {
+      ++holes;
+      hole = kind;
+    }
+  });
+  if (!FWraps) {
+    // The text followed by times copies of the step.
+    if (before.empty()) return;
+    CheckGrowth(text.size(), before.size(), times);
+    text.reserve(text.size() + before.size() * static_cast<size_t>(times));
+    for (int64_t i = 0; i < times; ++i) text += before;
+    return;
+  }
+  if (holes == 1 && !(before.empty() && after.empty())) {
+    // times steps of before + the text in the hole's case + after: each later
+    // step puts the earlier ones, and so before and after, in that case.
+    CheckGrowth(text.size(), before.size() + after.size(), times);
+    const auto cased = [hole](std::string part) {
+      if (hole == pkLower) return LowerCase(part);
+      return hole == pkUpper ? UpperCase(part) : part;
+    };
+    const std::string innerBefore = cased(before);
+    const std::string innerAfter = cased(after);
+    scratch = before;
+    for (int64_t i = 1; i < times; ++i) scratch += innerBefore;
+    scratch += cased(text);
+    for (int64_t i = 1; i < times; ++i) scratch += innerAfter;
+    scratch += after;
+    text.swap(scratch);
+    return;
+  }
+  for (int64_t i = 0; i < times; ++i) {
+    Expand(text, {}, scratch);
+    if (scratch.empty() || scratch == text) break;
+    text.swap(scratch);
+  }
+}
 
 void TRingtoneFilterConfig::LoadFromText(const std::string& text) { LoadFromFilterText(text); }
 
@@ -214,11 +220,15 @@ void TRingtoneFilterConfig::ResetLastState(TNoteLastState* state) const {
 
 std::string TRingtoneFilterConfig::ApplyTemplate(const std::string& templ, const std::string& text,
                                                  const std::string& delta) {
-  return TTemplate(templ).Apply(text, delta);
+  std::string result = text;
+  std::string scratch;
+  TFilterTemplate(templ).Apply(result, delta, scratch);
+  return result;
 }
 
-std::string TRingtoneFilterConfig::MapNote(const std::string& letter) const {
-  if (letter.size() != 1) return {};
+const std::string& TRingtoneFilterConfig::MapNote(std::string_view letter) const {
+  static const std::string none;
+  if (letter.size() != 1) return none;
   switch (UpCase(letter[0])) {
     case 'C': return NoteMapper_C;
     case 'D': return NoteMapper_D;
@@ -228,72 +238,100 @@ std::string TRingtoneFilterConfig::MapNote(const std::string& letter) const {
     case 'A': return NoteMapper_A;
     case 'B': return NoteMapper_B;
     case 'P': return NoteMapper_P;
-    default: return {};
+    default: return none;
   }
 }
 
 std::string TRingtoneFilterConfig::MapSharp(const TNoteLastState& state, bool sharp, const std::string& text) const {
-  const bool reference = Remember_Sharp ? state.Sharp : DefaultOptions_Sharp;
-  if (sharp == reference) return text;
-  return ApplyTemplate(reference ? SharpMapper_SharpToNormal : SharpMapper_NormalToSharp, text, "");
+  return MappedCopy(*this, &TFilterMapping::MapSharp, state, sharp, text);
 }
 
 std::string TRingtoneFilterConfig::MapDotDuration(const TNoteLastState& state, bool dotted,
                                                   const std::string& text) const {
-  const bool reference = Remember_DotDuration ? state.Dotted : DefaultOptions_DotDuration;
-  if (dotted == reference) return text;
-  return ApplyTemplate(reference ? DotDurationMapper_DotDurationToNormal : DotDurationMapper_NormalToDotDuration,
-                       text, "");
-}
-
-// The relative forms shared by duration and octave (mapper types 1, 2, 12;
-// the absolute form 0 is the caller's), for a value that differs from its
-// reference by the given number of steps.
-std::string TRingtoneFilterConfig::MapStep(int32_t mapperType, int64_t steps, const std::string& stepTemplate,
-                                           const std::string& noChange, const std::string& text) const {
-  if (steps == 0) return mapperType == 12 ? ApplyTemplate(noChange, text, "1") : text;
-  switch (mapperType % 10) {
-    case 1: return TTemplate(stepTemplate).Repeat(text, steps);
-    case 2: {
-      const std::string delta = mapperType == 12 ? IntToStr(steps + 1) : steps > 1 ? IntToStr(steps) : "";
-      return ApplyTemplate(stepTemplate, text, delta);
-    }
-    default:
-      return {};
-  }
+  return MappedCopy(*this, &TFilterMapping::MapDotDuration, state, dotted, text);
 }
 
 std::string TRingtoneFilterConfig::MapDuration(const TNoteLastState& state, int32_t duration,
                                                const std::string& text) const {
-  const int32_t reference = Remember_Duration ? state.Duration : DefaultOptions_Duration;
-  const int32_t type = DurationMapper_MapperType;
-  if (duration != reference && type % 10 == 0) {
-    const std::string* absolute = &DurationMapper_1;
-    switch (duration) {
-      case 2: absolute = &DurationMapper_2; break;
-      case 4: absolute = &DurationMapper_4; break;
-      case 8: absolute = &DurationMapper_8; break;
-      case 16: absolute = &DurationMapper_16; break;
-      case 32: absolute = &DurationMapper_32; break;
-      case 64: absolute = &DurationMapper_64; break;
-      default: break;
-    }
-    return ApplyTemplate(*absolute, text, "");
-  }
-  const bool shorter = duration > reference;
-  return MapStep(type, duration == reference ? 0 : DurationSteps(reference, duration),
-                 shorter ? DurationMapper_ToShorter : DurationMapper_ToLonger, DurationMapper_NoChange, text);
+  return MappedCopy(*this, &TFilterMapping::MapDuration, state, duration, text);
 }
 
 std::string TRingtoneFilterConfig::MapOctave(const TNoteLastState& state, int32_t octave,
                                              const std::string& text) const {
-  const int32_t reference = Remember_Octave ? state.Octave : DefaultOptions_Octave;
+  return MappedCopy(*this, &TFilterMapping::MapOctave, state, octave, text);
+}
+
+TFilterMapping::TFilterMapping(const TRingtoneFilterConfig& filter)
+    : FFilter(filter),
+      FNormalToSharp(filter.SharpMapper_NormalToSharp),
+      FSharpToNormal(filter.SharpMapper_SharpToNormal),
+      FNormalToDotDuration(filter.DotDurationMapper_NormalToDotDuration),
+      FDotDurationToNormal(filter.DotDurationMapper_DotDurationToNormal),
+      FDurations{TFilterTemplate(filter.DurationMapper_1), TFilterTemplate(filter.DurationMapper_2),
+                 TFilterTemplate(filter.DurationMapper_4), TFilterTemplate(filter.DurationMapper_8),
+                 TFilterTemplate(filter.DurationMapper_16), TFilterTemplate(filter.DurationMapper_32),
+                 TFilterTemplate(filter.DurationMapper_64)},
+      FToLonger(filter.DurationMapper_ToLonger),
+      FToShorter(filter.DurationMapper_ToShorter),
+      FDurationNoChange(filter.DurationMapper_NoChange),
+      FToHigher(filter.OctaveMapper_ToHigher),
+      FToLower(filter.OctaveMapper_ToLower),
+      FOctaveNoChange(filter.OctaveMapper_NoChange) {}
+
+void TFilterMapping::MapSharp(const TNoteLastState& state, bool sharp, std::string& text) {
+  const bool reference = FFilter.Remember_Sharp ? state.Sharp : FFilter.DefaultOptions_Sharp;
+  if (sharp == reference) return;
+  (reference ? FSharpToNormal : FNormalToSharp).Apply(text, {}, FScratch);
+}
+
+void TFilterMapping::MapDotDuration(const TNoteLastState& state, bool dotted, std::string& text) {
+  const bool reference = FFilter.Remember_DotDuration ? state.Dotted : FFilter.DefaultOptions_DotDuration;
+  if (dotted == reference) return;
+  (reference ? FDotDurationToNormal : FNormalToDotDuration).Apply(text, {}, FScratch);
+}
+
+// For a value that differs from its reference by the given number of steps;
+// the absolute form (type 0) is the caller's.
+void TFilterMapping::MapStep(int32_t mapperType, int64_t steps, const TFilterTemplate& step,
+                             const TFilterTemplate& noChange, std::string& text) {
+  if (steps == 0) {
+    if (mapperType == 12) noChange.Apply(text, "1", FScratch);
+    return;
+  }
+  switch (mapperType % 10) {
+    case 1: step.Repeat(text, steps, FScratch); return;
+    case 2: {
+      const TDelta delta(mapperType == 12 ? steps + 1 : steps);
+      step.Apply(text, mapperType == 12 || steps > 1 ? delta.View() : std::string_view(), FScratch);
+      return;
+    }
+    default: text.clear();
+  }
+}
+
+void TFilterMapping::MapDuration(const TNoteLastState& state, int32_t duration, std::string& text) {
+  const int32_t reference = FFilter.Remember_Duration ? state.Duration : FFilter.DefaultOptions_Duration;
+  const int32_t type = FFilter.DurationMapper_MapperType;
+  if (duration != reference && type % 10 == 0) {
+    FDurations[AbsoluteDurationIndex(duration)].Apply(text, {}, FScratch);
+    return;
+  }
+  const bool shorter = duration > reference;
+  MapStep(type, duration == reference ? 0 : DurationSteps(reference, duration), shorter ? FToShorter : FToLonger,
+          FDurationNoChange, text);
+}
+
+void TFilterMapping::MapOctave(const TNoteLastState& state, int32_t octave, std::string& text) {
+  const int32_t reference = FFilter.Remember_Octave ? state.Octave : FFilter.DefaultOptions_Octave;
   const bool higher = octave > reference;
-  const std::string& stepTemplate = higher ? OctaveMapper_ToHigher : OctaveMapper_ToLower;
-  const int32_t type = OctaveMapper_MapperType;
-  if (octave != reference && type % 10 == 0) return ApplyTemplate(stepTemplate, text, "");
+  const TFilterTemplate& step = higher ? FToHigher : FToLower;
+  const int32_t type = FFilter.OctaveMapper_MapperType;
+  if (octave != reference && type % 10 == 0) {
+    step.Apply(text, {}, FScratch);
+    return;
+  }
   const int64_t steps = higher ? int64_t{octave} - reference : int64_t{reference} - octave;
-  return MapStep(type, steps, stepTemplate, OctaveMapper_NoChange, text);
+  MapStep(type, steps, step, FOctaveNoChange, text);
 }
 
 }  // namespace Pelmora

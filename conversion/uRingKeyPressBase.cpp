@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include "conversion/uRingUtils.h"
 #include "runtime/FilterFormat.h"
@@ -18,22 +19,37 @@ int32_t ResolveOctave(int32_t octave, int32_t tuneDefault) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-// The composers know sharps only: a flat is keyed as the sharp of the letter
-// below (B flat as A sharp, C flat as the B an octave lower), E sharp as F
-// and B sharp as the C above. Rests and unknown letters stay as they are.
-TRingTone SharpSpelling(const TRingTone& tone) {
-  TRingTone spelt = tone;
-  if (tone.Accidental == raNatural || tone.IsRest()) return spelt;
+// What a phone's composer is given of a tone. Composers know sharps only: a
+// flat is keyed as the sharp of the letter below (B flat as A sharp, C flat
+// as the B an octave lower), E sharp as F and B sharp as the C above. Rests
+// and unknown letters keep their letter.
+struct TKeyedTone {
+  std::string_view Note;
+  bool Sharp;
+  int32_t Octave;
+  int32_t Duration;
+  bool Dotted;
+  bool Rest;
+};
+
+// The tone as it stands; a flat counts as a sharp.
+TKeyedTone AsWritten(const TRingTone& tone) {
+  return {tone.Note, tone.Accidental != raNatural, tone.Octave, tone.Duration, tone.Dot != rdNone, tone.IsRest()};
+}
+
+TKeyedTone SharpSpelling(const TRingTone& tone) {
+  TKeyedTone keyed = AsWritten(tone);
+  if (tone.Accidental == raNatural || keyed.Rest) return keyed;
   const int32_t natural = NoteIndex(UpperCase(tone.Note)) - 1;
-  if (natural < 0) return spelt;
+  if (natural < 0) return keyed;
   const int32_t semitone = natural + (tone.Accidental == raFlat ? -1 : 1);
   const int64_t octave = int64_t{tone.Octave} + (semitone < 0 ? -1 : semitone > 11 ? 1 : 0);
-  if (octave < std::numeric_limits<int32_t>::min() || octave > std::numeric_limits<int32_t>::max()) return spelt;
-  const std::string name = NoteNames[(semitone + 12) % 12];
-  spelt.Note = name.substr(0, 1);
-  spelt.Accidental = name.size() > 1 ? raSharp : raNatural;
-  spelt.Octave = static_cast<int32_t>(octave);
-  return spelt;
+  if (octave < std::numeric_limits<int32_t>::min() || octave > std::numeric_limits<int32_t>::max()) return keyed;
+  const std::string_view name = NoteNames[(semitone + 12) % 12];
+  keyed.Note = name.substr(0, 1);
+  keyed.Sharp = name.size() > 1;
+  keyed.Octave = static_cast<int32_t>(octave);
+  return keyed;
 }
 
 // Puts a value back when the rendering ends, however it ends.
@@ -57,6 +73,28 @@ TKeyPressBase::TMapperOrder ReadMapperOrder(const Pelmora::TRingtoneFilterConfig
   return order;
 }
 
+// One note into text, against the state of the note before it.
+void RenderKeyedNote(const TKeyedTone& tone, const TKeyPressBase::TMapperOrder& order,
+                     Pelmora::TFilterMapping& mapping, const Pelmora::TNoteLastState& state, std::string& text) {
+  text.clear();
+  for (const int32_t mapper : order) {
+    switch (mapper) {
+      case miNote: mapping.MapNote(tone.Note, text); break;
+      case miSharp:
+        if (!tone.Rest) mapping.MapSharp(state, tone.Sharp, text);
+        break;
+      case miDuration: mapping.MapDuration(state, tone.Duration, text); break;
+      case miDotDuration: mapping.MapDotDuration(state, tone.Dotted, text); break;
+      case miOctave:
+        if (!tone.Rest) mapping.MapOctave(state, tone.Octave, text);
+        break;
+      default: break;
+    }
+  }
+  // A note's text from the note mapper alone can be as long as the filter.
+  if (text.size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
+}
+
 }  // namespace
 
 TKeyPressBase::TKeyPressBase()
@@ -72,21 +110,26 @@ std::string TKeyPressBase::RenderTune() {
   TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
   FilterConfig->DefaultOptions_Octave = ResolveOctave(FilterConfig->DefaultOptions_Octave, DefaultOctave);
 
-  // Read at the first note, so that a tune without notes never needs it.
+  // Read at the first note, so that a tune without notes never needs them.
   std::optional<TMapperOrder> order;
+  std::optional<Pelmora::TFilterMapping> mapping;
+  std::string text;
   for (const auto& entry : Track->Tones) {
     if (entry->Kind != rkNote) continue;
-    if (!order) order = ReadMapperOrder(*FilterConfig);
-    const TRingTone tone = SharpSpelling(*entry);
-    const std::string text = RenderNote(tone, *order);
+    if (!order) {
+      order = ReadMapperOrder(*FilterConfig);
+      mapping.emplace(*FilterConfig);
+    }
+    const TKeyedTone tone = SharpSpelling(*entry);
+    RenderKeyedNote(tone, *order, *mapping, *LastState, text);
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
-    if (!tone.IsRest()) {
-      LastState->Sharp = tone.Accidental != raNatural;
+    if (!tone.Rest) {
+      LastState->Sharp = tone.Sharp;
       LastState->Octave = tone.Octave;
     }
     LastState->Duration = tone.Duration;
-    LastState->Dotted = tone.Dot != rdNone;
+    LastState->Dotted = tone.Dotted;
     if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
     result += text;
     if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
@@ -95,29 +138,8 @@ std::string TKeyPressBase::RenderTune() {
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
-  return RenderNote(tone, ReadMapperOrder(*FilterConfig));
-}
-
-std::string TKeyPressBase::RenderNote(const TRingTone& tone, const TMapperOrder& order) {
-  const Pelmora::TRingtoneFilterConfig& filter = *FilterConfig;
-  const Pelmora::TNoteLastState& state = *LastState;
-  const bool rest = tone.IsRest();
+  Pelmora::TFilterMapping mapping(*FilterConfig);
   std::string text;
-  for (const int32_t mapper : order) {
-    switch (mapper) {
-      case miNote: text = filter.MapNote(tone.Note); break;
-      case miSharp:
-        if (!rest) text = filter.MapSharp(state, tone.Accidental != raNatural, text);
-        break;
-      case miDuration: text = filter.MapDuration(state, tone.Duration, text); break;
-      case miDotDuration: text = filter.MapDotDuration(state, tone.Dot != rdNone, text); break;
-      case miOctave:
-        if (!rest) text = filter.MapOctave(state, tone.Octave, text);
-        break;
-      default: break;
-    }
-  }
-  // A note's text from the note mapper alone can be as long as the filter.
-  if (text.size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
+  RenderKeyedNote(AsWritten(tone), ReadMapperOrder(*FilterConfig), mapping, *LastState, text);
   return text;
 }

@@ -33,7 +33,4 @@ class TKeyPressBase : public TRingFile {
   std::string RenderNote(const TRingTone& tone);
 
   using TMapperOrder = std::array<int32_t, 5>;
-
- private:
-  std::string RenderNote(const TRingTone& tone, const TMapperOrder& order);
 };

@@ -22,7 +22,7 @@ namespace {
 class TKeyReader : public TFilterKeyVisitor {
  public:
   explicit TKeyReader(const TFilterValues& values) : FValues(values) {}
-  void Text(const char* key, std::string& field) override { field = FValues.Text(key); }
+  void Text(const char* key, std::string& field) override { field.assign(FValues.Text(key)); }
   void Integer(const char* key, int32_t& field) override { field = FValues.Integer(key); }
   void Flag(const char* key, bool& field) override { field = FValues.Flag(key); }
   void FilterType(const char*, uint8_t& field) override { field = FValues.FilterType(); }

@@ -6,44 +6,70 @@
 #include "runtime/StringList.h"
 #include "runtime/SysUtils.h"
 
-TFilterValues::TFilterValues(std::string_view text) {
-  FValues.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-  ForEachLine(text, [this](std::string_view line) {
-    const size_t eq = line.find('=');
-    // try_emplace keeps the first line of a name.
-    if (eq != std::string_view::npos) FValues.try_emplace(line.substr(0, eq), line.substr(eq + 1));
-  });
-}
+namespace {
 
-size_t TFilterValues::TNameHash::operator()(std::string_view name) const {
-  // Eight bytes at a time, each with bit 5 set: that folds the case of
-  // letters (and joins a few other characters, which only costs the name
-  // comparison that follows).
+// Eight bytes at a time, each with bit 5 set: that folds the case of letters
+// (and joins a few other characters, which only costs the name comparison
+// that follows). A name of eight bytes or more ends with its last eight,
+// read whole: a word pieced together from bytes just written stalls the load
+// that reads it.
+size_t NameHash(std::string_view name) {
   constexpr uint64_t fold = 0x2020202020202020ull;
   constexpr uint64_t mix = 0x9E3779B97F4A7C15ull;
   uint64_t hash = name.size();
-  size_t at = 0;
-  for (; at + 8 <= name.size(); at += 8) {
-    uint64_t word = 0;
-    std::memcpy(&word, name.data() + at, 8);
-    hash = (hash ^ (word | fold)) * mix;
+  const auto add = [&](uint64_t word) { hash = (hash ^ (word | fold)) * mix; };
+  uint64_t word = 0;
+  if (name.size() < 8) {
+    for (const char c : name) word = word << 8 | static_cast<unsigned char>(c);
+    add(word);
+  } else {
+    size_t at = 0;
+    for (; at + 8 < name.size(); at += 8) {
+      std::memcpy(&word, name.data() + at, 8);
+      add(word);
+    }
+    std::memcpy(&word, name.data() + name.size() - 8, 8);
+    add(word);
   }
-  uint64_t tail = 0;
-  std::memcpy(&tail, name.data() + at, name.size() - at);
-  hash = (hash ^ (tail | fold)) * mix;
+  hash ^= hash >> 29;
+  hash *= mix;
   return static_cast<size_t>(hash ^ (hash >> 32));
 }
 
-bool TFilterValues::TSameName::operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+}  // namespace
 
-std::string TFilterValues::Text(std::string_view key) const {
-  const auto found = FValues.find(key);
-  return found == FValues.end() ? std::string() : std::string(found->second);
+TFilterValues::TFilterValues(std::string_view text) {
+  ForEachLine(text, [this](std::string_view line) {
+    const size_t eq = line.find('=');
+    if (eq != std::string_view::npos) Add(line.substr(0, eq), line.substr(eq + 1));
+  });
 }
 
-int32_t TFilterValues::Integer(std::string_view key) const { return StrToInt(Text(key)); }
+size_t TFilterValues::SlotOf(std::string_view name) const {
+  const size_t mask = FSlots.size() - 1;
+  for (size_t at = NameHash(name) & mask;; at = (at + 1) & mask) {
+    const TLine& slot = FSlots[at];
+    if (!slot.Name.data() || SameText(slot.Name, name)) return at;
+  }
+}
 
-uint8_t TFilterValues::FilterType() const { return FilterTypeOf(Text("FilterInfo_FilterType")); }
+void TFilterValues::Add(std::string_view name, std::string_view value) {
+  if ((FUsed + 1) * 2 > FSlots.size()) {
+    std::pmr::vector<TLine> old(FSlots.size() * 2, &FPool);
+    old.swap(FSlots);
+    for (const TLine& line : old)
+      if (line.Name.data()) FSlots[SlotOf(line.Name)] = line;
+  }
+  TLine& slot = FSlots[SlotOf(name)];
+  // The first line of a name wins.
+  if (slot.Name.data()) return;
+  slot = {name, value};
+  ++FUsed;
+}
+
+int32_t TFilterValues::Integer(std::string_view key) const { return StrToInt(std::string(Text(key))); }
+
+uint8_t TFilterValues::FilterType() const { return FilterTypeOf(std::string(Text("FilterInfo_FilterType"))); }
 
 uint8_t FilterTypeOf(const std::string& value) {
   int32_t type = 0;

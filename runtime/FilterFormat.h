@@ -12,7 +12,7 @@
 #include <memory_resource>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 class TStringList;
 
@@ -38,7 +38,7 @@ class TFilterValues {
   TFilterValues& operator=(const TFilterValues&) = delete;
 
   // The value of the first line whose name is the key; empty when none is.
-  std::string Text(std::string_view key) const;
+  std::string_view Text(std::string_view key) const { return FSlots[SlotOf(key)].Value; }
   // The value as a decimal integer; a missing key, an empty value or one that
   // is not an integer raises EConvertError "'<value>' is not a valid integer value".
   int32_t Integer(std::string_view key) const;
@@ -48,17 +48,24 @@ class TFilterValues {
   uint8_t FilterType() const;
 
  private:
-  struct TNameHash {
-    size_t operator()(std::string_view name) const;
+  // A slot of the index; a free one has no name at all (every name read
+  // points into the text, the empty name included).
+  struct TLine {
+    std::string_view Name;
+    std::string_view Value;
   };
-  struct TSameName {
-    bool operator()(std::string_view a, std::string_view b) const;
-  };
+  // The slot of the name, or the free slot where it belongs: open
+  // addressing over a power of two slots, never more than half of them used.
+  size_t SlotOf(std::string_view name) const;
+  void Add(std::string_view name, std::string_view value);
+
   // A filter's few dozen lines fit the buffer, so indexing them allocates
   // nothing; a longer text spills over to the heap.
-  std::array<std::byte, 4096> FBuffer;
+  static constexpr size_t kInlineSlots = 128;
+  alignas(TLine) std::array<std::byte, kInlineSlots * sizeof(TLine)> FBuffer;
   std::pmr::monotonic_buffer_resource FPool{FBuffer.data(), FBuffer.size()};
-  std::pmr::unordered_map<std::string_view, std::string_view, TNameHash, TSameName> FValues{&FPool};
+  std::pmr::vector<TLine> FSlots{kInlineSlots, &FPool};
+  size_t FUsed = 0;
 };
 
 // 0 ScreenShow, 1 KeyPress, 2 for anything else (empty, not a number,

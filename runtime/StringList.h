@@ -14,15 +14,19 @@ class TStream;
 // lone CR or a lone LF, and a zero byte ends the text.
 template <class OnLine>
 void ForEachLine(std::string_view text, OnLine&& onLine) {
-  const size_t end = std::min(text.find('\0'), text.size());
+  text = text.substr(0, std::min(text.find('\0'), text.size()));
+  // A line runs to the next LF, or to the first CR before it. Either search
+  // goes over a byte at most once, whichever breaks the text uses.
+  size_t lf = text.find('\n');
   size_t pos = 0;
-  while (pos < end) {
-    size_t stop = pos;
-    while (stop < end && text[stop] != '\r' && text[stop] != '\n') ++stop;
-    onLine(text.substr(pos, stop - pos));
-    pos = stop;
-    if (pos < end && text[pos] == '\r') ++pos;
-    if (pos < end && text[pos] == '\n') ++pos;
+  while (pos < text.size()) {
+    if (lf < pos) lf = text.find('\n', pos);
+    const std::string_view line = text.substr(pos, std::min(lf, text.size()) - pos);
+    const size_t length = std::min(line.find('\r'), line.size());
+    onLine(line.substr(0, length));
+    pos += length;
+    if (pos < text.size() && text[pos] == '\r') ++pos;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
   }
 }
 

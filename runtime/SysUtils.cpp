@@ -125,7 +125,11 @@ int CompareText(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+// Names usually match in the case they were written in: that is one
+// comparison of bytes.
+bool SameText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && (a == b || CompareText(a, b) == 0);
+}
 
 namespace {
 

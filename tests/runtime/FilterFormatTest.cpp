@@ -53,3 +53,22 @@ TEST(FilterFormat, TheWriterKeepsEveryValueOnItsLine) {
   writer.Flag("F", true);
   EXPECT_EQ(writer.Joined(), "Desc=a  B=1 c d\r\nN=-1\r\nF=1\r\n");
 }
+
+TEST(FilterFormat, AnyNumberOfLinesIsIndexedAsAStringListReadsThem) {
+  // Far more lines than a filter has: names repeated in other cases (the
+  // first line wins), lines without "=", and every kind of line break.
+  const char* breaks[] = {"\r\n", "\n", "\r"};
+  std::string text;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string name = (i % 3 == 0 ? "key" : "Key") + std::to_string(i % 1100);
+    text += i % 7 == 0 ? name : name + "=" + std::to_string(i);
+    text += breaks[i % 3];
+  }
+  const TFilterValues values(text);
+  TStringList lines;
+  lines.SetText(text);
+  for (int i = 0; i < 1200; ++i) {
+    const std::string key = "KEY" + std::to_string(i);
+    EXPECT_EQ(values.Text(key), lines.Values(key)) << key;
+  }
+}
