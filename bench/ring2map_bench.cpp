@@ -1,6 +1,6 @@
 // RING2MAP: a real tune through each shipped filter beside RING2RING of the
 // same tune (what loading and applying a filter adds to a call); tunes of
-// far octaves of growing length, and notes ever farther up, to show that the
+// far octaves of growing length, filters crowded with look-alike names, and notes ever farther up, to show that the
 // time grows linearly with the tune and with the text a note's steps make.
 // The far octaves also go through a filter that keys one template per octave
 // step, the costliest form a filter can take. Compare RING2MAP and RING2RING
@@ -105,6 +105,24 @@ void FartherOctaves(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMillisecond)->Complexity(benchmark::oAuto);
 }
 
+// A filter holding lines ahead of its own whose names differ only where a
+// careless case fold would join them ("@" and "`" in every place): loading it
+// must stay linear in its lines however the names look.
+std::string CrowdedFilter(int64_t lines) {
+  std::string text;
+  for (int64_t i = 0; i < lines; ++i) {
+    for (int bit = 0; bit < 16; ++bit) text += (i >> bit & 1) ? '`' : '@';
+    text += "=1\r\n";
+  }
+  return text + kStepPerOctaveFilter;
+}
+
+void BM_Ring2Map_CrowdedFilter(benchmark::State& state) {
+  const std::string tune = RealTune();
+  MapTune(state, tune, ScrambleText(CrowdedFilter(state.range(0))), tune.size() * 8 + 65536);
+  state.SetComplexityN(state.range(0));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,6 +148,11 @@ int main(int argc, char** argv) {
                                  f.Scrambled)
         ->Apply(FartherOctaves);
   }
+  benchmark::RegisterBenchmark("RING2MAP/CrowdedFilter", BM_Ring2Map_CrowdedFilter)
+      ->RangeMultiplier(2)
+      ->Range(1 << 10, 1 << 14)
+      ->Unit(benchmark::kMillisecond)
+      ->Complexity(benchmark::oN);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

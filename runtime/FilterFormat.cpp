@@ -2,22 +2,38 @@
 
 #include <algorithm>
 #include <cstring>
+#include <random>
 
 #include "runtime/StringList.h"
 #include "runtime/SysUtils.h"
 
 namespace {
 
-// Eight bytes at a time, each with bit 5 set: that folds the case of letters
-// (and joins a few other characters, which only costs the name comparison
-// that follows). A name of eight bytes or more ends with its last eight,
-// read whole: a word pieced together from bytes just written stalls the load
-// that reads it.
+// Sets bit 5 of every ASCII capital in the word, eight bytes at once: the
+// same case fold as CompareText, no wider, so names that compare unequal
+// only collide by chance (folding every byte's bit 5 would put "@", "`",
+// "[" and "{" together, and a filter of such names in one chain).
+uint64_t FoldCapitals(uint64_t word) {
+  constexpr uint64_t ones = 0x0101010101010101ull;
+  constexpr uint64_t high = 0x8080808080808080ull;
+  const uint64_t seven = word & ~high;
+  const uint64_t fromA = seven + (0x80 - 'A') * ones;   // high bit: byte >= 'A'
+  const uint64_t pastZ = seven + (0x80 - 'Z' - 1) * ones;  // high bit: byte > 'Z'
+  const uint64_t capital = fromA & ~pastZ & ~word & high;
+  return word | capital >> 2;
+}
+
+// Chosen afresh by every process, so no filter can be made whose names all
+// land in one chain of the index.
+const uint64_t kHashSeed = std::random_device{}() * 0x9E3779B97F4A7C15ull | 1;
+
+// Eight bytes at a time. A name of eight bytes or more ends with its last
+// eight, read whole: a word pieced together from bytes just written stalls
+// the load that reads it.
 size_t NameHash(std::string_view name) {
-  constexpr uint64_t fold = 0x2020202020202020ull;
   constexpr uint64_t mix = 0x9E3779B97F4A7C15ull;
-  uint64_t hash = name.size();
-  const auto add = [&](uint64_t word) { hash = (hash ^ (word | fold)) * mix; };
+  uint64_t hash = kHashSeed ^ name.size();
+  const auto add = [&](uint64_t word) { hash = (hash ^ FoldCapitals(word)) * mix; };
   uint64_t word = 0;
   if (name.size() < 8) {
     for (const char c : name) word = word << 8 | static_cast<unsigned char>(c);

@@ -56,7 +56,8 @@ TEST(FilterFormat, TheWriterKeepsEveryValueOnItsLine) {
 
 TEST(FilterFormat, AnyNumberOfLinesIsIndexedAsAStringListReadsThem) {
   // Far more lines than a filter has: names repeated in other cases (the
-  // first line wins), lines without "=", and every kind of line break.
+  // first line wins), lines without "=", every kind of line break, and
+  // names that differ from each other only where letters differ in case.
   const char* breaks[] = {"\r\n", "\n", "\r"};
   std::string text;
   for (int i = 0; i < 3000; ++i) {
@@ -64,6 +65,7 @@ TEST(FilterFormat, AnyNumberOfLinesIsIndexedAsAStringListReadsThem) {
     text += i % 7 == 0 ? name : name + "=" + std::to_string(i);
     text += breaks[i % 3];
   }
+  text += "@a=at\r\n`A=grave\r\n[b=bracket\r\n{B=brace\r\n";
   const TFilterValues values(text);
   TStringList lines;
   lines.SetText(text);
@@ -71,4 +73,6 @@ TEST(FilterFormat, AnyNumberOfLinesIsIndexedAsAStringListReadsThem) {
     const std::string key = "KEY" + std::to_string(i);
     EXPECT_EQ(values.Text(key), lines.Values(key)) << key;
   }
+  for (const char* key : {"@A", "`a", "[B", "{b"}) EXPECT_EQ(values.Text(key), lines.Values(key)) << key;
+  EXPECT_EQ(values.Text("`A"), "grave");
 }
