@@ -1,7 +1,8 @@
 // RING2MAP: a real tune through each shipped filter beside RING2RING of the
 // same tune (what loading and applying a filter adds to a call); tunes of
-// far octaves of growing length, filters crowded with look-alike names, and notes ever farther up, to show that the
-// time grows linearly with the tune and with the text a note's steps make.
+// far octaves of growing length, notes ever farther up and filters crowded
+// with look-alike names, to show that the time grows linearly with the tune,
+// with the text a note's steps make and with the filter's lines.
 // The far octaves also go through a filter that keys one template per octave
 // step, the costliest form a filter can take. Compare RING2MAP and RING2RING
 // under load with --benchmark_repetitions=10
