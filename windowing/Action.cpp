@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "windowing/ActionList.h"
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/MenuItem.h"
 
 TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {

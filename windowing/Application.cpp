@@ -6,6 +6,7 @@
 
 #include "windowing/ActionList.h"
 #include "windowing/Form.h"
+#include "windowing/Guarded.h"
 
 namespace {
 
@@ -104,11 +105,14 @@ int TMessageBoxProvider::MessageDialog(const TMessageDialogRequest& request) {
   return MessageBox(request.Text, request.Caption, buttons | request.Icon);
 }
 
-TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<TIdleHook>(*this)) {}
+TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<TIdleHook>(*this)) {
+  SetGuardedExceptionHandler([this](const std::exception& e) { HandleException(e); });
+}
 
 TApplication::~TApplication() {
   Destroying();
   DestroyComponents();
+  SetGuardedExceptionHandler(nullptr);
 }
 
 // The title names the program's own boxes. It is not Qt's display name,

@@ -95,6 +95,7 @@ class TApplication : public TComponent {
   bool DoIdle();
 
   TExceptionEvent OnException;
+  // Where guarded event handlers send their exceptions (Guarded.h):
   // OnException when set, else ShowException.
   void HandleException(const std::exception& e);
   // The error box: titled with Title, error icon, the message with a full
@@ -124,14 +125,3 @@ class TApplication : public TComponent {
 
 // The one application object.
 TApplication& Application();
-
-// Runs f; an exception it raises goes to the application's error handling
-// instead of into Qt's event loop.
-template <class F>
-void Guarded(F&& f) {
-  try {
-    f();
-  } catch (const std::exception& e) {
-    Application().HandleException(e);
-  }
-}

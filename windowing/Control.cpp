@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/PopupMenu.h"
 
 namespace {

@@ -11,6 +11,7 @@
 
 #include "windowing/Application.h"
 #include "windowing/FormReader.h"
+#include "windowing/Guarded.h"
 #include "windowing/MainMenu.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "windowing/Action.h"
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/Menu.h"
 #include "windowing/MenuWindow.h"
 

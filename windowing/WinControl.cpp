@@ -2,9 +2,9 @@
 
 #include <QKeyEvent>
 
-#include "windowing/Application.h"
 #include "windowing/DialogKeys.h"
 #include "windowing/Form.h"
+#include "windowing/Guarded.h"
 #include "windowing/Keys.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { setFocusPolicy(Qt::NoFocus); }
