@@ -107,11 +107,17 @@ int TMessageBoxProvider::MessageDialog(const TMessageDialogRequest& request) {
 
 TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<TIdleHook>(*this)) {
   SetGuardedExceptionHandler([this](const std::exception& e) { HandleException(e); });
+  SetFormCloseHandler([this](const TForm& form) {
+    if (&form != FMainForm.Get()) return false;
+    Terminate();
+    return true;
+  });
 }
 
 TApplication::~TApplication() {
   Destroying();
   DestroyComponents();
+  SetFormCloseHandler(nullptr);
   SetGuardedExceptionHandler(nullptr);
 }
 

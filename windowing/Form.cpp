@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "windowing/Application.h"
 #include "windowing/FormReader.h"
 #include "windowing/Guarded.h"
 #include "windowing/MainMenu.h"
@@ -19,6 +18,16 @@ namespace {
 std::vector<TForm*>& Forms() {
   static std::vector<TForm*> forms;
   return forms;
+}
+
+TFormCloseHandler& CloseHandler() {
+  static TFormCloseHandler handler;
+  return handler;
+}
+
+bool ClosingEndsProgram(const TForm& form) {
+  const TFormCloseHandler handler = CloseHandler();
+  return handler && handler(form);
 }
 
 const TEnumInfo& BorderStyleNames() {
@@ -208,9 +217,8 @@ void TForm::Close() {
   TCloseAction action = TCloseAction::caHide;
   if (OnClose) OnClose(this, action);
   if (action == TCloseAction::caNone) return;
-  if (Application().MainForm() == this) {
+  if (ClosingEndsProgram(*this)) {
     SetVisible(false);
-    Application().Terminate();
     return;
   }
   if (action == TCloseAction::caMinimize)
@@ -314,3 +322,5 @@ TForm* GetParentForm(const TControl* control) {
 int ScreenFormCount() { return static_cast<int>(Forms().size()); }
 
 TForm* ScreenForms(int index) { return Forms().at(static_cast<size_t>(index)); }
+
+void SetFormCloseHandler(TFormCloseHandler handler) { CloseHandler() = std::move(handler); }

@@ -83,7 +83,8 @@ class TForm : public TWinControl {
   // Shows the form and waits until it closes; returns ModalResult.
   TModalResult ShowModal();
   // Asks OnCloseQuery, then closes as OnClose decides (hide by default);
-  // closing the main form ends the application's loop.
+  // closing the main form ends the application's loop (see
+  // SetFormCloseHandler).
   void Close();
   bool CloseQuery();
   // Frees the form once the current event is handled.
@@ -170,3 +171,11 @@ TForm* GetParentForm(const TControl* control);
 // The forms that exist, in creation order.
 int ScreenFormCount();
 TForm* ScreenForms(int index);
+
+// The application's part in closing a form: for its main form it ends its
+// message loop and answers true, and the form is then only hidden,
+// whatever OnClose chose. The application object installs it when it is
+// made and removes it when it goes (null: none, and no form is the main
+// form).
+using TFormCloseHandler = std::function<bool(const TForm& Form)>;
+void SetFormCloseHandler(TFormCloseHandler handler);
