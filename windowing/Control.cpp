@@ -582,3 +582,9 @@ void AlignControls(TControl& parent) {
   }
   for (TControl* c : placed(TAlign::alClient)) c->SetBounds(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
 }
+
+TControl* GetParentFormWindow(const TControl* control) {
+  for (const TControl* c = control; c; c = c->Parent())
+    if (c->IsFormWindow()) return const_cast<TControl*>(c);
+  return nullptr;
+}

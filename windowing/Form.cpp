@@ -313,11 +313,7 @@ void TForm::changeEvent(QEvent* event) {
   });
 }
 
-TForm* GetParentForm(const TControl* control) {
-  for (const TControl* c = control; c; c = c->Parent())
-    if (auto* form = dynamic_cast<const TForm*>(c)) return const_cast<TForm*>(form);
-  return nullptr;
-}
+TForm* GetParentForm(const TControl* control) { return dynamic_cast<TForm*>(GetParentFormWindow(control)); }
 
 int ScreenFormCount() { return static_cast<int>(Forms().size()); }
 

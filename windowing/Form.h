@@ -64,8 +64,7 @@ class TForm : public TWinControl {
   // The control that has (or last had) the focus on this form.
   TWinControl* ActiveControl() const { return FActiveControl.Get(); }
   void SetActiveControl(TWinControl* control);
-  // A control of the form took the focus.
-  void FocusChanged(TWinControl* control) { FActiveControl.Set(this, control); }
+  void FocusChanged(TWinControl* control) override { FActiveControl.Set(this, control); }
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool keyPreview) { FKeyPreview = keyPreview; }
   // Kept for descriptions; the layer neither scales nor scrolls forms.
