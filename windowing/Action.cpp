@@ -1,11 +1,9 @@
 #include "windowing/Action.h"
 
 #include <QWidget>
-#include <algorithm>
 
 #include "windowing/ActionList.h"
 #include "windowing/Guarded.h"
-#include "windowing/MenuItem.h"
 
 TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
   QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Guarded([this] { Execute(); }); },
@@ -16,7 +14,6 @@ TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_uni
 
 TAction::~TAction() {
   Destroying();
-  for (TMenuItem* item : std::vector<TMenuItem*>(FItems)) item->SetAction(nullptr);
   SetActionList(nullptr);
 }
 
@@ -55,19 +52,6 @@ bool TAction::Update() {
   return true;
 }
 
-void TAction::LinkItem(TMenuItem* item) {
-  if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) FItems.push_back(item);
-  item->SetCaption(FCaption);
-  item->SetShortCut(FShortCut);
-  item->SetChecked(FChecked);
-  item->SetEnabled(FEnabled);
-  item->SetVisible(FVisible);
-  item->SetImageIndex(FImageIndex);
-  item->SetHint(FHint);
-}
-
-void TAction::UnlinkItem(TMenuItem* item) { std::erase(FItems, item); }
-
 void TAction::AddChangeListener(const TComponent* client, std::function<void()> listener) {
   RemoveChangeListener(client);
   FListeners.emplace_back(client, std::move(listener));
@@ -89,6 +73,5 @@ void TAction::Link(TComponent* client, TComponentRef<TAction>& link, TAction* ac
 void TAction::Changed() {
   FQtAction->setShortcut(ShortCutToKeySequence(FShortCut));
   FQtAction->setEnabled(FEnabled);
-  for (TMenuItem* item : std::vector<TMenuItem*>(FItems)) LinkItem(item);
   for (const auto& listener : std::vector(FListeners)) listener.second();
 }

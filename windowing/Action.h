@@ -17,7 +17,6 @@
 #include "windowing/Persistent.h"
 
 class TActionList;
-class TMenuItem;
 
 class TAction : public TComponent, public TPersistent {
  public:
@@ -56,8 +55,6 @@ class TAction : public TComponent, public TPersistent {
   TNotifyEvent OnUpdate;
 
   // Clients that follow the action. A client is told by its own removal.
-  void LinkItem(TMenuItem* item);
-  void UnlinkItem(TMenuItem* item);
   void AddChangeListener(const TComponent* client, std::function<void()> listener);
   void RemoveChangeListener(const TComponent* client);
 
@@ -86,7 +83,6 @@ class TAction : public TComponent, public TPersistent {
   std::string FHint;
   std::string FCategory;
   TActionList* FActionList = nullptr;
-  std::vector<TMenuItem*> FItems;
   std::vector<std::pair<const TComponent*, std::function<void()>>> FListeners;
   std::unique_ptr<QAction> FQtAction;
 };
