@@ -1,8 +1,8 @@
 #include "windowing/Action.h"
 
 #include <QWidget>
+#include <algorithm>
 
-#include "windowing/ActionList.h"
 #include "windowing/Guarded.h"
 
 TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
@@ -33,7 +33,7 @@ const TClassInfo& TAction::StaticClassInfo() {
   return *info;
 }
 
-void TAction::SetActionList(TActionList* list) {
+void TAction::SetActionList(TCustomActionList* list) {
   if (FActionList == list) return;
   if (FActionList) FActionList->RemoveAction(this);
   FActionList = list;
@@ -74,4 +74,23 @@ void TAction::Changed() {
   FQtAction->setShortcut(ShortCutToKeySequence(FShortCut));
   FQtAction->setEnabled(FEnabled);
   for (const auto& listener : std::vector(FListeners)) listener.second();
+}
+
+TCustomActionList::~TCustomActionList() {
+  for (TAction* action : std::vector<TAction*>(FActions)) action->SetActionList(nullptr);
+}
+
+void TCustomActionList::UpdateActions() const {
+  for (TAction* action : std::vector<TAction*>(FActions)) action->Update();
+}
+
+void TCustomActionList::AddAction(TAction* action) {
+  if (std::find(FActions.begin(), FActions.end(), action) == FActions.end()) FActions.push_back(action);
+}
+
+void TCustomActionList::RemoveAction(TAction* action) { std::erase(FActions, action); }
+
+void TCustomActionList::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove) FImages.Release(component);
 }
