@@ -9,9 +9,26 @@
 #include <utility>
 #include <vector>
 
+#include "windowing/ActionList.h"
+#include "windowing/ComboBox.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Dialogs.h"
+#include "windowing/Edit.h"
 #include "windowing/FormReader.h"
 #include "windowing/Guarded.h"
+#include "windowing/Image.h"
+#include "windowing/ImageList.h"
+#include "windowing/Label.h"
+#include "windowing/ListBox.h"
 #include "windowing/MainMenu.h"
+#include "windowing/Memo.h"
+#include "windowing/PopupMenu.h"
+#include "windowing/Splitter.h"
+#include "windowing/StatusBar.h"
+#include "windowing/StringGrid.h"
+#include "windowing/Timer.h"
+#include "windowing/ToolBar.h"
+#include "windowing/TreeView.h"
 
 namespace {
 
@@ -165,6 +182,8 @@ const std::any* TForm::FindHandler(const std::string& name) const {
 }
 
 void TForm::LoadDescription(const std::string& text, const std::function<void()>& found) {
+  static const bool registered = (RegisterWindowingClasses(), true);
+  (void)registered;
   ReadDescription(text, *this, [this](const std::string& name) { return FindHandler(name); });
   if (found) found();
   if (OnCreate) OnCreate(this);
@@ -320,3 +339,16 @@ int ScreenFormCount() { return static_cast<int>(Forms().size()); }
 TForm* ScreenForms(int index) { return Forms().at(static_cast<size_t>(index)); }
 
 void SetFormCloseHandler(TFormCloseHandler handler) { CloseHandler() = std::move(handler); }
+
+void RegisterWindowingClasses() {
+  for (const TClassInfo* info :
+       {&TPanel::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
+        &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(), &TTimer::StaticClassInfo(),
+        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo(),
+        &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
+        &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
+        &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
+        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TSplitter::StaticClassInfo()})
+    RegisterClass(*info);
+}

@@ -98,7 +98,8 @@ class TForm : public TWinControl {
   const std::any* FindHandler(const std::string& name) const;
   // Reads the description into this form (see FormReader.h), runs every
   // component's Loaded, then found (where a form made by the form compiler
-  // takes its typed components) and OnCreate.
+  // takes its typed components) and OnCreate. The first description read
+  // registers the windowing classes.
   void LoadDescription(const std::string& text, const std::function<void()>& found = {});
   // The component of the loaded description with that name and class; a
   // description that lacks it raises EFormError naming the form and the
@@ -166,6 +167,10 @@ class TForm : public TWinControl {
 
 // The form a control sits on (walking its parents), or null.
 TForm* GetParentForm(const TControl* control);
+
+// Registers the windowing layer's classes that descriptions may name (the
+// skinned library registers its own).
+void RegisterWindowingClasses();
 
 // The forms that exist, in creation order.
 int ScreenFormCount();
