@@ -6,6 +6,7 @@
 #include "app/CaroluneOptions.h"
 #include "app/MainFrm.h"
 #include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 int main(int argc, char** argv) {
   CaroluneOption = TVeskaroOption::Create<TCaroluneOption>();

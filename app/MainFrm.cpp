@@ -24,6 +24,7 @@
 #include "windowing/Clipboard.h"
 #include "windowing/Dialogs.h"
 #include "windowing/FormResources.h"
+#include "windowing/Guarded.h"
 #include "windowing/Label.h"
 #include "windowing/MenuItem.h"
 #include "windowing/Shell.h"

@@ -5,6 +5,7 @@
 
 #include "filters/DravikFrm.h"
 #include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

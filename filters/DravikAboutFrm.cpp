@@ -1,7 +1,7 @@
 #include "filters/DravikAboutFrm.h"
 
 #include "skin/SkinMgr.h"
-#include "windowing/FormReader.h"
+#include "windowing/Form.h"
 
 TfrmDravikAbout::TfrmDravikAbout(TComponent* owner) : TForm(owner) {
   RegisterWindowingClasses();

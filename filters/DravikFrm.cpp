@@ -22,7 +22,7 @@
 #include "windowing/Action.h"
 #include "windowing/Clipboard.h"
 #include "windowing/Dialogs.h"
-#include "windowing/FormReader.h"
+#include "windowing/Form.h"
 #include "windowing/Shell.h"
 
 namespace {

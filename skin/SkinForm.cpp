@@ -12,6 +12,7 @@
 #include "windowing/Application.h"
 #include "windowing/Bitmap.h"
 #include "windowing/BitmapResources.h"
+#include "windowing/Guarded.h"
 #include "windowing/MenuItem.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "skin/SkinButton.h"
 #include "skin/SkinPublic.h"
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/NativeScrollBar.h"
 
 namespace {

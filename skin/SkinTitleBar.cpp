@@ -15,6 +15,7 @@
 #include "windowing/Application.h"
 #include "windowing/Bitmap.h"
 #include "windowing/Form.h"
+#include "windowing/Guarded.h"
 #include "windowing/MenuItem.h"
 #include "windowing/MenuWindow.h"
 #include "windowing/PopupMenu.h"

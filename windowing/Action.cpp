@@ -3,9 +3,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "windowing/ActionList.h"
-#include "windowing/Application.h"
-#include "windowing/MenuItem.h"
+#include "windowing/Guarded.h"
 
 TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
   QObject::connect(FQtAction.get(), &QAction::triggered, FQtAction.get(), [this] { Guarded([this] { Execute(); }); },
@@ -16,7 +14,6 @@ TAction::TAction(TComponent* owner) : TComponent(owner), FQtAction(std::make_uni
 
 TAction::~TAction() {
   Destroying();
-  for (TMenuItem* item : std::vector<TMenuItem*>(FItems)) item->SetAction(nullptr);
   SetActionList(nullptr);
 }
 
@@ -36,7 +33,7 @@ const TClassInfo& TAction::StaticClassInfo() {
   return *info;
 }
 
-void TAction::SetActionList(TActionList* list) {
+void TAction::SetActionList(TCustomActionList* list) {
   if (FActionList == list) return;
   if (FActionList) FActionList->RemoveAction(this);
   FActionList = list;
@@ -54,19 +51,6 @@ bool TAction::Update() {
   OnUpdate(this);
   return true;
 }
-
-void TAction::LinkItem(TMenuItem* item) {
-  if (std::find(FItems.begin(), FItems.end(), item) == FItems.end()) FItems.push_back(item);
-  item->SetCaption(FCaption);
-  item->SetShortCut(FShortCut);
-  item->SetChecked(FChecked);
-  item->SetEnabled(FEnabled);
-  item->SetVisible(FVisible);
-  item->SetImageIndex(FImageIndex);
-  item->SetHint(FHint);
-}
-
-void TAction::UnlinkItem(TMenuItem* item) { std::erase(FItems, item); }
 
 void TAction::AddChangeListener(const TComponent* client, std::function<void()> listener) {
   RemoveChangeListener(client);
@@ -89,6 +73,24 @@ void TAction::Link(TComponent* client, TComponentRef<TAction>& link, TAction* ac
 void TAction::Changed() {
   FQtAction->setShortcut(ShortCutToKeySequence(FShortCut));
   FQtAction->setEnabled(FEnabled);
-  for (TMenuItem* item : std::vector<TMenuItem*>(FItems)) LinkItem(item);
   for (const auto& listener : std::vector(FListeners)) listener.second();
+}
+
+TCustomActionList::~TCustomActionList() {
+  for (TAction* action : std::vector<TAction*>(FActions)) action->SetActionList(nullptr);
+}
+
+void TCustomActionList::UpdateActions() const {
+  for (TAction* action : std::vector<TAction*>(FActions)) action->Update();
+}
+
+void TCustomActionList::AddAction(TAction* action) {
+  if (std::find(FActions.begin(), FActions.end(), action) == FActions.end()) FActions.push_back(action);
+}
+
+void TCustomActionList::RemoveAction(TAction* action) { std::erase(FActions, action); }
+
+void TCustomActionList::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove) FImages.Release(component);
 }

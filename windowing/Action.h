@@ -1,7 +1,9 @@
 // Actions: a command with caption, short cut and state that menu items and
 // controls link to. Linked clients take the action's settings whenever they
 // change and run the action when clicked. An action of a form answers its
-// short cut while that form is the active window.
+// short cut while that form is the active window. An action belongs to at
+// most one list of actions, which lends its clients the images and updates
+// its actions together.
 #pragma once
 
 #include <QAction>
@@ -13,11 +15,11 @@
 #include "runtime/Component.h"
 #include "windowing/ComponentRef.h"
 #include "windowing/Events.h"
+#include "windowing/ImageList.h"
 #include "windowing/Keys.h"
 #include "windowing/Persistent.h"
 
-class TActionList;
-class TMenuItem;
+class TCustomActionList;
 
 class TAction : public TComponent, public TPersistent {
  public:
@@ -44,8 +46,8 @@ class TAction : public TComponent, public TPersistent {
   const std::string& Category() const { return FCategory; }
   void SetCategory(const std::string& category) { FCategory = category; }
 
-  TActionList* ActionList() const { return FActionList; }
-  void SetActionList(TActionList* list);
+  TCustomActionList* ActionList() const { return FActionList; }
+  void SetActionList(TCustomActionList* list);
 
   // Runs OnExecute (when the action is enabled); false when it has none.
   bool Execute();
@@ -56,8 +58,6 @@ class TAction : public TComponent, public TPersistent {
   TNotifyEvent OnUpdate;
 
   // Clients that follow the action. A client is told by its own removal.
-  void LinkItem(TMenuItem* item);
-  void UnlinkItem(TMenuItem* item);
   void AddChangeListener(const TComponent* client, std::function<void()> listener);
   void RemoveChangeListener(const TComponent* client);
 
@@ -85,8 +85,33 @@ class TAction : public TComponent, public TPersistent {
   int FImageIndex = -1;
   std::string FHint;
   std::string FCategory;
-  TActionList* FActionList = nullptr;
-  std::vector<TMenuItem*> FItems;
+  TCustomActionList* FActionList = nullptr;
   std::vector<std::pair<const TComponent*, std::function<void()>>> FListeners;
   std::unique_ptr<QAction> FQtAction;
+};
+
+// A list of actions: the actions that belong to it and the image list they
+// show their images from. TActionList is the one descriptions name.
+class TCustomActionList : public TComponent {
+ public:
+  explicit TCustomActionList(TComponent* owner) : TComponent(owner) {}
+  ~TCustomActionList() override;
+
+  int ActionCount() const { return static_cast<int>(FActions.size()); }
+  TAction* Actions(int index) const { return FActions.at(static_cast<size_t>(index)); }
+  TCustomImageList* Images() const { return FImages.Get(); }
+  void SetImages(TCustomImageList* images) { FImages.Set(this, images); }
+  // Runs the update of every action.
+  void UpdateActions() const;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TAction;
+  void AddAction(TAction* action);
+  void RemoveAction(TAction* action);
+
+  std::vector<TAction*> FActions;
+  TComponentRef<TCustomImageList> FImages;
 };

@@ -1,63 +1,13 @@
 #include "windowing/Application.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QTimer>
 
 #include "windowing/ActionList.h"
 #include "windowing/Form.h"
+#include "windowing/Guarded.h"
 
 namespace {
-
-// The platform's look for the application's own boxes.
-class TQtMessageBoxes : public TMessageBoxProvider {
- public:
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
-    QMessageBox box;
-    box.setText(QString::fromLocal8Bit(text.c_str()));
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowTitle(QString::fromLocal8Bit(caption.c_str()));
-    switch (flags & 0xF0) {
-      case MB_ICONERROR:
-        box.setIcon(QMessageBox::Critical);
-        break;
-      case MB_ICONQUESTION:
-        box.setIcon(QMessageBox::Question);
-        break;
-      case MB_ICONWARNING:
-        box.setIcon(QMessageBox::Warning);
-        break;
-      case MB_ICONINFORMATION:
-        box.setIcon(QMessageBox::Information);
-        break;
-      default:
-        break;
-    }
-    switch (flags & 0x0F) {
-      case MB_OKCANCEL:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
-      case MB_YESNOCANCEL:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-      case MB_YESNO:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
-      default:
-        box.setStandardButtons(QMessageBox::Ok);
-    }
-    switch (box.exec()) {
-      case QMessageBox::Cancel:
-        return IDCANCEL;
-      case QMessageBox::Yes:
-        return IDYES;
-      case QMessageBox::No:
-        return IDNO;
-      default:
-        return IDOK;
-    }
-  }
-};
 
 // Runs the idle processing once the events that arrived are handled: any
 // event but the idle timer's own arms it, as each message the platform
@@ -84,31 +34,22 @@ class TIdleHook : public QObject {
   QTimer FTimer;
 };
 
-TQtMessageBoxes& QtMessageBoxes() {
-  static TQtMessageBoxes boxes;
-  return boxes;
-}
-
 }  // namespace
 
-int TMessageBoxProvider::MessageDialog(const TMessageDialogRequest& request) {
-  std::vector<int> results;
-  for (const TMessageDialogButton& button : request.Buttons) results.push_back(button.Result);
-  unsigned buttons = MB_OK;
-  if (results == std::vector<int>{IDOK, IDCANCEL})
-    buttons = MB_OKCANCEL;
-  else if (results == std::vector<int>{IDYES, IDNO})
-    buttons = MB_YESNO;
-  else if (results == std::vector<int>{IDYES, IDNO, IDCANCEL})
-    buttons = MB_YESNOCANCEL;
-  return MessageBox(request.Text, request.Caption, buttons | request.Icon);
+TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<TIdleHook>(*this)) {
+  SetGuardedExceptionHandler([this](const std::exception& e) { HandleException(e); });
+  SetFormCloseHandler([this](const TForm& form) {
+    if (&form != FMainForm.Get()) return false;
+    Terminate();
+    return true;
+  });
 }
-
-TApplication::TApplication() : TComponent(nullptr), FHooks(std::make_unique<TIdleHook>(*this)) {}
 
 TApplication::~TApplication() {
   Destroying();
   DestroyComponents();
+  SetFormCloseHandler(nullptr);
+  SetGuardedExceptionHandler(nullptr);
 }
 
 // The title names the program's own boxes. It is not Qt's display name,
@@ -177,16 +118,6 @@ std::string TApplication::ExceptionText(const std::string& message) {
 
 void TApplication::ShowException(const std::exception& e) {
   MessageBox(ExceptionText(e.what()), FTitle, MB_OK | MB_ICONERROR);
-}
-
-int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
-  return (FMessageBoxes ? *FMessageBoxes : QtMessageBoxes()).MessageBox(text, caption, flags);
-}
-
-TMessageBoxProvider* TApplication::SetMessageBoxProvider(TMessageBoxProvider* provider) {
-  TMessageBoxProvider* previous = FMessageBoxes;
-  FMessageBoxes = provider;
-  return previous;
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {

@@ -22,7 +22,7 @@ class EInvalidGraphic : public Exception {
 
 enum class TTransparentMode { tmAuto, tmFixed };
 
-class TBitmap {
+class TBitmap : public TGraphic {
  public:
   TBitmap();
   ~TBitmap();
@@ -34,7 +34,7 @@ class TBitmap {
 
   int Width() const { return FImage.width(); }
   int Height() const { return FImage.height(); }
-  bool Empty() const { return FImage.isNull(); }
+  bool Empty() const override { return FImage.isNull(); }
   // Keeps the pixels that still fit; new pixels are white.
   void SetSize(int width, int height);
   void SetWidth(int width) { SetSize(width, Height()); }
@@ -53,7 +53,7 @@ class TBitmap {
   // Replaces the pixels (converted to 32 bits per pixel).
   void SetImage(const QImage& image);
   // The image as it is drawn: transparent pixels at alpha 0 when Transparent.
-  QImage TransparentImage() const;
+  QImage TransparentImage() const override;
 
   // EResNotFound when no bitmap resource has that name.
   void LoadFromResourceName(const std::string& name);

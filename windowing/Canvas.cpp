@@ -5,8 +5,6 @@
 #include <QPolygon>
 #include <cstdlib>
 
-#include "windowing/Bitmap.h"
-
 // A painter set up for one operation: no antialiasing, the clipping in
 // surface pixels, then the logical origin. A null surface paints nothing.
 class TCanvas::Painter {
@@ -261,15 +259,15 @@ int TCanvas::DrawText(const std::string& text, TRect& r, unsigned flags) {
   return bound.height();
 }
 
-void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
-  if (bitmap.Empty()) return;
-  if (Painter p{*this}) p->drawImage(QPoint(x, y), bitmap.TransparentImage());
+void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
+  if (graphic.Empty()) return;
+  if (Painter p{*this}) p->drawImage(QPoint(x, y), graphic.TransparentImage());
   Changed();
 }
 
-void TCanvas::StretchDraw(const TRect& r, const TBitmap& bitmap) {
-  if (bitmap.Empty()) return;
-  const QImage image = bitmap.TransparentImage();
+void TCanvas::StretchDraw(const TRect& r, const TGraphic& graphic) {
+  if (graphic.Empty()) return;
+  const QImage image = graphic.TransparentImage();
   DrawImage(r, image, image.rect());
 }
 

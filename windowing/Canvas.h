@@ -16,7 +16,15 @@
 #include "windowing/Font.h"
 #include "windowing/Geometry.h"
 
-class TBitmap;
+// What a canvas draws whole, with the platform's transparency: the bitmap
+// is one.
+class TGraphic {
+ public:
+  virtual ~TGraphic() = default;
+  virtual bool Empty() const = 0;
+  // The image as it is drawn: transparent pixels at alpha 0.
+  virtual QImage TransparentImage() const = 0;
+};
 
 enum class TBrushStyle { bsSolid, bsClear };
 enum class TPenStyle { psSolid, psClear };
@@ -100,10 +108,10 @@ class TCanvas {
   // Returns the height of the text.
   int DrawText(const std::string& text, TRect& r, unsigned flags);
 
-  // The bitmap at (x, y) with its own transparency.
-  void Draw(int x, int y, const TBitmap& bitmap);
-  // The bitmap stretched over r with its own transparency.
-  void StretchDraw(const TRect& r, const TBitmap& bitmap);
+  // The graphic (a bitmap) at (x, y) with its own transparency.
+  void Draw(int x, int y, const TGraphic& graphic);
+  // The graphic stretched over r with its own transparency.
+  void StretchDraw(const TRect& r, const TGraphic& graphic);
   // Copies (and stretches) a part of another canvas, without transparency.
   void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
   // Draws an image part stretched over dest (transparency from its alpha).

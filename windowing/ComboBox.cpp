@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/PopupMenu.h"
 
 namespace {
@@ -581,4 +581,10 @@ void AlignControls(TControl& parent) {
     r.Right -= c->Width();
   }
   for (TControl* c : placed(TAlign::alClient)) c->SetBounds(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
+}
+
+TControl* GetParentFormWindow(const TControl* control) {
+  for (const TControl* c = control; c; c = c->Parent())
+    if (c->IsFormWindow()) return const_cast<TControl*>(c);
+  return nullptr;
 }

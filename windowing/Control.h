@@ -240,3 +240,7 @@ class TControl : public QWidget, public TComponent, public TPersistent {
 // Places the aligned children of parent: top, bottom, left, right, then
 // client, each group in the order of its controls' positions.
 void AlignControls(TControl& parent);
+
+// The form window a control sits on: the control itself or its nearest
+// parent that is a top-level window of its own; null when there is none.
+TControl* GetParentFormWindow(const TControl* control);

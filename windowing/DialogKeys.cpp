@@ -1,11 +1,8 @@
 #include "windowing/DialogKeys.h"
 
-#include <QApplication>
 #include <cctype>
 
-#include "windowing/Form.h"
-#include "windowing/Keys.h"
-#include "windowing/WinControl.h"
+#include "windowing/Control.h"
 
 namespace {
 
@@ -15,18 +12,6 @@ bool Broadcast(TControl& control, const Offer& offer) {
   for (int i = 0; i < control.ControlCount(); ++i)
     if (TControl* child = control.Controls(i); child->Visible() && Broadcast(*child, offer)) return true;
   return false;
-}
-
-unsigned DialogCodeOf(const TWinControl& control) {
-  const auto* handler = dynamic_cast<const TDialogKeyHandler*>(&control);
-  return handler ? handler->DialogCode() : 0;
-}
-
-// The form the key goes round: the control's own, or the control itself
-// when it is a window without one.
-TControl* DialogRoot(TWinControl& focused) {
-  if (TForm* form = GetParentForm(&focused)) return form;
-  return &focused;
 }
 
 }  // namespace
@@ -52,38 +37,4 @@ bool BroadcastDialogKey(TControl& root, uint16_t key, TShiftState shift) {
 
 bool BroadcastDialogChar(TControl& root, char key, TShiftState shift) {
   return Broadcast(root, [&](TDialogKeyHandler& h) { return h.DialogChar(key, shift); });
-}
-
-bool ReceivesKeysFirst(const TWinControl& control) {
-  const QWidget* focus = QApplication::focusWidget();
-  if (!focus) return control.isWindow();
-  for (; focus; focus = focus->parentWidget())
-    if (const auto* owner = dynamic_cast<const TWinControl*>(focus)) return owner == &control;
-  return false;
-}
-
-bool SendDialogKey(TWinControl& focused, uint16_t key, TShiftState shift) {
-  unsigned wanted = 0;
-  switch (key) {
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
-      wanted = DLGC_WANTARROWS;
-      break;
-    case VK_RETURN:
-    case VK_ESCAPE:
-      wanted = DLGC_WANTALLKEYS;
-      break;
-    default:
-      return false;
-  }
-  if (DialogCodeOf(focused) & wanted) return false;
-  return BroadcastDialogKey(*DialogRoot(focused), key, shift);
-}
-
-bool SendDialogChar(TWinControl& focused, char key, TShiftState shift) {
-  if (key == 0 || (!(shift & ssAlt) && (DialogCodeOf(focused) & DLGC_WANTCHARS))) return false;
-  if ((shift & ssAlt) && key == ' ') return false;
-  return BroadcastDialogChar(*DialogRoot(focused), key, shift);
 }

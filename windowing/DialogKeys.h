@@ -13,7 +13,6 @@
 #include "windowing/Events.h"
 
 class TControl;
-class TWinControl;
 
 // What a focused control wants to see itself instead of having it offered
 // round (the platform's dialog codes).
@@ -48,16 +47,3 @@ bool IsAccel(char key, const std::string& caption);
 // it. Hidden controls and what they hold take no keys.
 bool BroadcastDialogKey(TControl& root, uint16_t key, TShiftState shift);
 bool BroadcastDialogChar(TControl& root, char key, TShiftState shift);
-
-// Whether control is the first of the layer's controls that a key press
-// reaches: the focused control, the control around a focused native
-// widget, or the window itself when nothing has the focus. Only that one
-// offers the key round; its parents see the key afterwards only when it was
-// left alone.
-bool ReceivesKeysFirst(const TWinControl& control);
-// Offers a dialog key (Enter, Escape, an arrow) to the control's form unless
-// the control wants it; true when some control used it.
-bool SendDialogKey(TWinControl& focused, uint16_t key, TShiftState shift);
-// Offers the character to the control's form when the control takes no
-// characters or Alt is held; true when some control used it.
-bool SendDialogChar(TWinControl& focused, char key, TShiftState shift);

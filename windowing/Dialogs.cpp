@@ -5,7 +5,7 @@
 #include <QFileDialog>
 
 #include "runtime/SysUtils.h"
-#include "windowing/Application.h"
+#include "windowing/MessageBoxes.h"
 #include "windowing/NativeControl.h"
 
 namespace {
@@ -151,6 +151,6 @@ void TSaveDialog::Prepare(QFileDialog& dialog) const {
 bool TSaveDialog::Confirm(const std::string& fileName) const {
   if (!(Options() & ofOverwritePrompt) || !FileExists(fileName)) return true;
   const std::string caption = Title().empty() ? "Save As" : Title();
-  return Application().MessageBox(fileName + " already exists.\nDo you want to replace it?", caption,
-                                  MB_YESNO | MB_ICONWARNING) == IDYES;
+  return ShowMessageBox(fileName + " already exists.\nDo you want to replace it?", caption,
+                        MB_YESNO | MB_ICONWARNING) == IDYES;
 }

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <limits>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 namespace {
 

@@ -9,15 +9,42 @@
 #include <utility>
 #include <vector>
 
-#include "windowing/Application.h"
+#include "windowing/ActionList.h"
+#include "windowing/ComboBox.h"
+#include "windowing/CustomPanel.h"
+#include "windowing/Dialogs.h"
+#include "windowing/Edit.h"
 #include "windowing/FormReader.h"
+#include "windowing/Guarded.h"
+#include "windowing/Image.h"
+#include "windowing/ImageList.h"
+#include "windowing/Label.h"
+#include "windowing/ListBox.h"
 #include "windowing/MainMenu.h"
+#include "windowing/Memo.h"
+#include "windowing/PopupMenu.h"
+#include "windowing/Splitter.h"
+#include "windowing/StatusBar.h"
+#include "windowing/StringGrid.h"
+#include "windowing/Timer.h"
+#include "windowing/ToolBar.h"
+#include "windowing/TreeView.h"
 
 namespace {
 
 std::vector<TForm*>& Forms() {
   static std::vector<TForm*> forms;
   return forms;
+}
+
+TFormCloseHandler& CloseHandler() {
+  static TFormCloseHandler handler;
+  return handler;
+}
+
+bool ClosingEndsProgram(const TForm& form) {
+  const TFormCloseHandler handler = CloseHandler();
+  return handler && handler(form);
 }
 
 const TEnumInfo& BorderStyleNames() {
@@ -155,6 +182,8 @@ const std::any* TForm::FindHandler(const std::string& name) const {
 }
 
 void TForm::LoadDescription(const std::string& text, const std::function<void()>& found) {
+  static const bool registered = (RegisterWindowingClasses(), true);
+  (void)registered;
   ReadDescription(text, *this, [this](const std::string& name) { return FindHandler(name); });
   if (found) found();
   if (OnCreate) OnCreate(this);
@@ -207,9 +236,8 @@ void TForm::Close() {
   TCloseAction action = TCloseAction::caHide;
   if (OnClose) OnClose(this, action);
   if (action == TCloseAction::caNone) return;
-  if (Application().MainForm() == this) {
+  if (ClosingEndsProgram(*this)) {
     SetVisible(false);
-    Application().Terminate();
     return;
   }
   if (action == TCloseAction::caMinimize)
@@ -304,12 +332,23 @@ void TForm::changeEvent(QEvent* event) {
   });
 }
 
-TForm* GetParentForm(const TControl* control) {
-  for (const TControl* c = control; c; c = c->Parent())
-    if (auto* form = dynamic_cast<const TForm*>(c)) return const_cast<TForm*>(form);
-  return nullptr;
-}
+TForm* GetParentForm(const TControl* control) { return dynamic_cast<TForm*>(GetParentFormWindow(control)); }
 
 int ScreenFormCount() { return static_cast<int>(Forms().size()); }
 
 TForm* ScreenForms(int index) { return Forms().at(static_cast<size_t>(index)); }
+
+void SetFormCloseHandler(TFormCloseHandler handler) { CloseHandler() = std::move(handler); }
+
+void RegisterWindowingClasses() {
+  for (const TClassInfo* info :
+       {&TPanel::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
+        &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(), &TTimer::StaticClassInfo(),
+        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo(),
+        &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
+        &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
+        &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
+        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
+        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TSplitter::StaticClassInfo()})
+    RegisterClass(*info);
+}

@@ -64,8 +64,7 @@ class TForm : public TWinControl {
   // The control that has (or last had) the focus on this form.
   TWinControl* ActiveControl() const { return FActiveControl.Get(); }
   void SetActiveControl(TWinControl* control);
-  // A control of the form took the focus.
-  void FocusChanged(TWinControl* control) { FActiveControl.Set(this, control); }
+  void FocusChanged(TWinControl* control) override { FActiveControl.Set(this, control); }
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool keyPreview) { FKeyPreview = keyPreview; }
   // Kept for descriptions; the layer neither scales nor scrolls forms.
@@ -83,7 +82,8 @@ class TForm : public TWinControl {
   // Shows the form and waits until it closes; returns ModalResult.
   TModalResult ShowModal();
   // Asks OnCloseQuery, then closes as OnClose decides (hide by default);
-  // closing the main form ends the application's loop.
+  // closing the main form ends the application's loop (see
+  // SetFormCloseHandler).
   void Close();
   bool CloseQuery();
   // Frees the form once the current event is handled.
@@ -98,7 +98,8 @@ class TForm : public TWinControl {
   const std::any* FindHandler(const std::string& name) const;
   // Reads the description into this form (see FormReader.h), runs every
   // component's Loaded, then found (where a form made by the form compiler
-  // takes its typed components) and OnCreate.
+  // takes its typed components) and OnCreate. The first description read
+  // registers the windowing classes.
   void LoadDescription(const std::string& text, const std::function<void()>& found = {});
   // The component of the loaded description with that name and class; a
   // description that lacks it raises EFormError naming the form and the
@@ -167,6 +168,18 @@ class TForm : public TWinControl {
 // The form a control sits on (walking its parents), or null.
 TForm* GetParentForm(const TControl* control);
 
+// Registers the windowing layer's classes that descriptions may name (the
+// skinned library registers its own).
+void RegisterWindowingClasses();
+
 // The forms that exist, in creation order.
 int ScreenFormCount();
 TForm* ScreenForms(int index);
+
+// The application's part in closing a form: for its main form it ends its
+// message loop and answers true, and the form is then only hidden,
+// whatever OnClose chose. The application object installs it when it is
+// made and removes it when it goes (null: none, and no form is the main
+// form).
+using TFormCloseHandler = std::function<bool(const TForm& Form)>;
+void SetFormCloseHandler(TFormCloseHandler handler);

@@ -5,32 +5,12 @@
 #include "runtime/Component.h"
 #include "runtime/StringList.h"
 #include "windowing/Action.h"
-#include "windowing/ActionList.h"
 #include "windowing/Collection.h"
 #include "windowing/Colors.h"
-#include "windowing/ComboBox.h"
 #include "windowing/Control.h"
-#include "windowing/CustomPanel.h"
-#include "windowing/Dialogs.h"
-#include "windowing/Edit.h"
-#include "windowing/Form.h"
-#include "windowing/Image.h"
-#include "windowing/ImageList.h"
 #include "windowing/Keys.h"
-#include "windowing/Label.h"
-#include "windowing/ListBox.h"
-#include "windowing/MainMenu.h"
-#include "windowing/Memo.h"
+#include "windowing/Menu.h"
 #include "windowing/Persistent.h"
-#include "windowing/PopupMenu.h"
-#include "windowing/Splitter.h"
-#include "windowing/StatusBar.h"
-#include "windowing/StringGrid.h"
-#include "windowing/Timer.h"
-#include "windowing/ToolBar.h"
-#include "windowing/ToolButton.h"
-#include "windowing/TreeView.h"
-#include "windowing/WinControl.h"
 
 namespace {
 
@@ -115,7 +95,7 @@ class Reader {
       else if (auto* parentItem = dynamic_cast<TMenuItem*>(&parent))
         parentItem->Add(item);
     } else if (auto* action = dynamic_cast<TAction*>(&child)) {
-      if (auto* list = dynamic_cast<TActionList*>(&parent)) action->SetActionList(list);
+      if (auto* list = dynamic_cast<TCustomActionList*>(&parent)) action->SetActionList(list);
     }
   }
 
@@ -327,19 +307,6 @@ class Reader {
 };
 
 }  // namespace
-
-void RegisterWindowingClasses() {
-  for (const TClassInfo* info :
-       {&TPanel::StaticClassInfo(), &TMainMenu::StaticClassInfo(), &TPopupMenu::StaticClassInfo(),
-        &TMenuItem::StaticClassInfo(), &TImageList::StaticClassInfo(), &TTimer::StaticClassInfo(),
-        &TAction::StaticClassInfo(), &TActionList::StaticClassInfo(),
-        &TToolBar::StaticClassInfo(), &TToolButton::StaticClassInfo(), &TForm::StaticClassInfo(),
-        &TEdit::StaticClassInfo(), &TMemo::StaticClassInfo(), &TListBox::StaticClassInfo(),
-        &TComboBox::StaticClassInfo(), &TTreeView::StaticClassInfo(), &TStringGrid::StaticClassInfo(),
-        &TLabel::StaticClassInfo(), &TImage::StaticClassInfo(), &TStatusBar::StaticClassInfo(),
-        &TOpenDialog::StaticClassInfo(), &TSaveDialog::StaticClassInfo(), &TSplitter::StaticClassInfo()})
-    RegisterClass(*info);
-}
 
 void ReadDescription(const std::string& text, TComponent& root, const THandlerLookup& handlers) {
   Reader(text, root, handlers).Read();

@@ -37,9 +37,6 @@ class TComponent;
 
 using THandlerLookup = std::function<const std::any*(const std::string& name)>;
 
-// Reads text into root, whose class must be the root object's class.
+// Reads text into root, whose class must be the root object's class. The
+// classes it names are found among the registered ones (FindClass).
 void ReadDescription(const std::string& text, TComponent& root, const THandlerLookup& handlers);
-
-// Registers the windowing layer's classes that descriptions may name; the
-// first FindClass does it.
-void RegisterWindowingClasses();

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 TListBox::TListBox(TComponent* owner) : TNativeControl(owner, new QListWidget), FList(static_cast<QListWidget*>(&Inner())) {
   FList->setFrameShape(QFrame::NoFrame);

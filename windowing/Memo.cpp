@@ -14,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "windowing/Action.h"
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/Menu.h"
 #include "windowing/MenuWindow.h"
 
@@ -18,7 +18,7 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FQtAction(std::make
 
 TMenuItem::~TMenuItem() {
   Destroying();
-  if (TAction* action = FAction.Get()) action->UnlinkItem(this);
+  if (TAction* action = FAction.Get()) action->RemoveChangeListener(this);
   while (!FItems.empty()) delete FItems.back();
   if (FParent) FParent->Remove(this);
 }
@@ -87,10 +87,18 @@ void TMenuItem::SetImageIndex(int index) {
 
 void TMenuItem::SetAction(TAction* action) {
   if (FAction.Get() == action) return;
-  if (TAction* old = FAction.Get()) old->UnlinkItem(this);
-  FAction.Set(this, action);
-  if (action) action->LinkItem(this);
+  TAction::Link(this, FAction, action, [this, action] { ApplyAction(*action); });
   Changed();
+}
+
+void TMenuItem::ApplyAction(const TAction& action) {
+  SetCaption(action.Caption());
+  SetShortCut(action.ShortCut());
+  SetChecked(action.Checked());
+  SetEnabled(action.Enabled());
+  SetVisible(action.Visible());
+  SetImageIndex(action.ImageIndex());
+  SetHint(action.Hint());
 }
 
 TMenuItem* TMenuItem::Items(int index) const {

@@ -103,8 +103,9 @@ class TMenuItem : public TComponent, public TPersistent {
 
  private:
   friend class TMenu;
-  friend class TAction;
   void SetMenu(TMenu* menu);
+  // Takes the action's caption, short cut, state, image and hint.
+  void ApplyAction(const TAction& action);
   void ApplyToActions();
   void ApplyTo(QAction& action) const;
   void ChildrenChanged();

@@ -5,7 +5,7 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/Menu.h"
 #include "windowing/MenuItem.h"
 

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 #include "windowing/Keys.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <map>
 
 #include "runtime/Component.h"
-#include "windowing/FormReader.h"
 
 const std::string& TPersistent::ClassName() const { return ClassInfo().Name(); }
 
@@ -77,8 +76,6 @@ std::map<std::string, const TClassInfo*>& Registry() {
 void RegisterClass(const TClassInfo& info) { Registry()[UpperCase(info.Name())] = &info; }
 
 const TClassInfo* FindClass(const std::string& name) {
-  static const bool registered = (RegisterWindowingClasses(), true);
-  (void)registered;
   const auto it = Registry().find(UpperCase(name));
   return it == Registry().end() ? nullptr : it->second;
 }

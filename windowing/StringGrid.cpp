@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <functional>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 namespace {
 constexpr int kMinimumInterval = 10;

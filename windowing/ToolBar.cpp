@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include "windowing/CustomPanel.h"
-#include "windowing/ToolButton.h"
 
 namespace {
 
-constexpr int kDropDownWidth = 14;
 constexpr int kSeparatorWidth = 8;
 
 const TEnumInfo& EdgeNames() {
@@ -134,7 +132,7 @@ void TToolBar::AdjustClientRect(TRect& rect) const {
 
 int TToolBar::ButtonWidthFor(const TToolButton& button) const {
   if (button.IsSeparator()) return kSeparatorWidth;
-  const int dropDown = button.Style() == TToolButtonStyle::tbsDropDown ? kDropDownWidth : 0;
+  const int dropDown = button.Style() == TToolButtonStyle::tbsDropDown ? kToolButtonDropDownWidth : 0;
   if (!FShowCaptions) return FButtonWidth + dropDown;
   QImage scratch(1, 1, QImage::Format_RGB32);
   TCanvas canvas(scratch);
@@ -170,6 +168,16 @@ void TToolBar::ArrangeButtons() {
     }
   }
   FArranging = false;
+}
+
+void TToolBar::GroupButtonDown(TToolButton& button) {
+  const auto self = std::find(FButtons.begin(), FButtons.end(), &button);
+  if (self == FButtons.end()) return;
+  auto release = [&](auto from, auto to) {
+    for (auto it = from; it != to && (*it)->Grouped() && (*it)->Style() == button.Style(); ++it) (*it)->SetDown(false);
+  };
+  release(self + 1, FButtons.end());
+  release(std::make_reverse_iterator(self), FButtons.rend());
 }
 
 void TToolBar::ControlChange(TControl* child, bool inserting) {
@@ -266,7 +274,7 @@ void TToolBar::DefaultDrawButton(TCanvas& canvas, const TToolButton& button) con
   if (!FFlat || button.Hot() || button.Down()) Edge(canvas, r, !sunk);
   const int shift = sunk ? 1 : 0;
   const bool dropDown = button.Style() == TToolButtonStyle::tbsDropDown;
-  const int face = r.Width() - (dropDown ? kDropDownWidth : 0);
+  const int face = r.Width() - (dropDown ? kToolButtonDropDownWidth : 0);
   int captionTop = r.Top + (r.Height() - canvas.TextHeight("W")) / 2;
   const TCustomImageList* images = button.Hot() && FHotImages ? FHotImages.Get() : FImages.Get();
   if (images) {

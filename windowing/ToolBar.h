@@ -9,8 +9,7 @@
 #include "windowing/ComponentRef.h"
 #include "windowing/CustomControl.h"
 #include "windowing/ImageList.h"
-
-class TToolButton;
+#include "windowing/ToolButton.h"
 
 enum TCustomDrawStateFlag : unsigned {
   cdsSelected = 1u << 0,
@@ -31,7 +30,7 @@ using TTBCustomDrawEvent = std::function<void(TToolBar* Sender, TCanvas& Canvas,
 using TTBCustomDrawBtnEvent = std::function<void(TToolBar* Sender, TCanvas& Canvas, TToolButton* Button,
                                                  TCustomDrawState State, bool& DefaultDraw)>;
 
-class TToolBar : public TCustomControl {
+class TToolBar : public TCustomControl, public TToolButtonBar {
  public:
   explicit TToolBar(TComponent* owner);
 
@@ -68,13 +67,16 @@ class TToolBar : public TCustomControl {
   TToolButton* Buttons(int index) const { return FButtons.at(static_cast<size_t>(index)); }
   // Places the buttons again: left to right, a new row after a wrapping
   // button or when the next one would not fit a wrapping bar.
-  void ArrangeButtons();
+  void ArrangeButtons() override;
 
   TTBCustomDrawEvent OnCustomDraw;
   TTBCustomDrawBtnEvent OnCustomDrawButton;
 
   // The button's face on canvas (origin: the bar's top-left corner).
-  void PaintButton(TCanvas& canvas, TToolButton& button);
+  void PaintButton(TCanvas& canvas, TToolButton& button) override;
+  // The neighbours of the button in the same group, up to the first button
+  // of another group or style, go up.
+  void GroupButtonDown(TToolButton& button) override;
   // The state the custom draw reports for the button.
   TCustomDrawState ButtonState(const TToolButton& button) const;
 
@@ -92,7 +94,6 @@ class TToolBar : public TCustomControl {
   void Changed();
 
  private:
-  friend class TToolButton;
   int ButtonWidthFor(const TToolButton& button) const;
 
   bool FFlat = false;

@@ -4,12 +4,8 @@
 #include "windowing/MenuItem.h"
 #include "windowing/MenuWindow.h"
 #include "windowing/PopupMenu.h"
-#include "windowing/ToolBar.h"
 
 namespace {
-
-// The drop-down part of a drop-down button, at its right.
-constexpr int kDropDownWidth = 14;
 
 const TEnumInfo& StyleNames() {
   static const TEnumInfo names{{"tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator", "tbsDivider"}};
@@ -43,7 +39,7 @@ const TClassInfo& TToolButton::StaticClassInfo() {
   return *info;
 }
 
-TToolBar* TToolButton::ToolBar() const { return dynamic_cast<TToolBar*>(Parent()); }
+TToolButtonBar* TToolButton::Bar() const { return dynamic_cast<TToolButtonBar*>(Parent()); }
 
 void TToolButton::SetStyle(TToolButtonStyle style) {
   if (FStyle == style) return;
@@ -60,23 +56,8 @@ void TToolButton::SetImageIndex(int index) {
 void TToolButton::SetDown(bool down) {
   if (FDown == down) return;
   FDown = down;
-  // One button of a group is down at a time.
   if (down && FGrouped)
-    if (TToolBar* bar = ToolBar()) {
-      const auto& buttons = bar->FButtons;
-      const auto self = std::find(buttons.begin(), buttons.end(), this);
-      auto release = [&](auto from, auto to) {
-        for (auto it = from; it != to && (*it)->FGrouped && (*it)->FStyle == FStyle; ++it)
-          if (*it != this && (*it)->FDown) {
-            (*it)->FDown = false;
-            (*it)->Invalidate();
-          }
-      };
-      if (self != buttons.end()) {
-        release(self + 1, buttons.end());
-        release(std::make_reverse_iterator(self), buttons.rend());
-      }
-    }
+    if (TToolButtonBar* bar = Bar()) bar->GroupButtonDown(*this);
   Invalidate();
 }
 
@@ -127,7 +108,7 @@ void TToolButton::Click() {
 }
 
 void TToolButton::Paint(TCanvas& canvas) {
-  TToolBar* bar = ToolBar();
+  TToolButtonBar* bar = Bar();
   if (!bar) return;
   canvas.MoveOrigin(-Left(), -Top());
   bar->PaintButton(canvas, *this);
@@ -137,8 +118,8 @@ void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   if (button == TMouseButton::mbLeft && Enabled() && !IsSeparator()) {
     FPressed = true;
     Invalidate();
-    if (FMenuItem || (FStyle == TToolButtonStyle::tbsDropDown && FDropdownMenu && x >= Width() - kDropDownWidth))
-      OpenMenu();
+    const bool onArrow = x >= Width() - kToolButtonDropDownWidth;
+    if (FMenuItem || (FStyle == TToolButtonStyle::tbsDropDown && FDropdownMenu && onArrow)) OpenMenu();
   }
   TGraphicControl::MouseDown(button, shift, x, y);
 }
@@ -174,6 +155,6 @@ void TToolButton::Notification(TComponent* component, TOperation operation) {
 }
 
 void TToolButton::Changed() {
-  if (TToolBar* bar = ToolBar()) bar->ArrangeButtons();
+  if (TToolButtonBar* bar = Bar()) bar->ArrangeButtons();
   Invalidate();
 }

@@ -11,11 +11,29 @@
 #include "windowing/GraphicControl.h"
 
 class TAction;
-class TToolBar;
 class TMenuItem;
 class TPopupMenu;
+class TToolButton;
 
 enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
+
+// The drop-down part of a drop-down button, at its right.
+constexpr int kToolButtonDropDownWidth = 14;
+
+// The bar a button sits on, as its buttons see it: the bar places the
+// buttons, draws their faces and keeps one button of a group down.
+class TToolButtonBar {
+ public:
+  // Places the buttons again.
+  virtual void ArrangeButtons() = 0;
+  // The button's face on canvas (origin: the bar's top-left corner).
+  virtual void PaintButton(TCanvas& canvas, TToolButton& button) = 0;
+  // A grouped button went down: the others of its group go up.
+  virtual void GroupButtonDown(TToolButton& button) = 0;
+
+ protected:
+  ~TToolButtonBar() = default;
+};
 
 class TToolButton : public TGraphicControl {
  public:
@@ -25,7 +43,8 @@ class TToolButton : public TGraphicControl {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  TToolBar* ToolBar() const;
+  // The bar the button sits on (null: none).
+  TToolButtonBar* Bar() const;
   TToolButtonStyle Style() const { return FStyle; }
   void SetStyle(TToolButtonStyle style);
   int ImageIndex() const { return FImageIndex; }

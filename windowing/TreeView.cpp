@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QTreeWidget>
 
-#include "windowing/Application.h"
+#include "windowing/Guarded.h"
 
 TTreeView::TTreeView(TComponent* owner)
     : TNativeControl(owner, new QTreeWidget),

@@ -1,11 +1,75 @@
 #include "windowing/WinControl.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 
-#include "windowing/Application.h"
 #include "windowing/DialogKeys.h"
-#include "windowing/Form.h"
+#include "windowing/Guarded.h"
 #include "windowing/Keys.h"
+
+namespace {
+
+// The form window the control sits on, as a windowed control.
+TWinControl* ParentFormWindow(TWinControl& control) {
+  return dynamic_cast<TWinControl*>(GetParentFormWindow(&control));
+}
+
+// Whether control is the first of the layer's controls that a key press
+// reaches: the focused control, the control around a focused native
+// widget, or the window itself when nothing has the focus. Only that one
+// offers the key round; its parents see the key afterwards only when it was
+// left alone.
+bool ReceivesKeysFirst(const TWinControl& control) {
+  const QWidget* focus = QApplication::focusWidget();
+  if (!focus) return control.isWindow();
+  for (; focus; focus = focus->parentWidget())
+    if (const auto* owner = dynamic_cast<const TWinControl*>(focus)) return owner == &control;
+  return false;
+}
+
+unsigned DialogCodeOf(const TWinControl& control) {
+  const auto* handler = dynamic_cast<const TDialogKeyHandler*>(&control);
+  return handler ? handler->DialogCode() : 0;
+}
+
+// The form the key goes round: the control's own, or the control itself
+// when it is a window without one.
+TControl& DialogRoot(TWinControl& focused) {
+  if (TWinControl* form = ParentFormWindow(focused)) return *form;
+  return focused;
+}
+
+// Offers a dialog key (Enter, Escape, an arrow) to the control's form unless
+// the control wants it; true when some control used it.
+bool SendDialogKey(TWinControl& focused, uint16_t key, TShiftState shift) {
+  unsigned wanted = 0;
+  switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      wanted = DLGC_WANTARROWS;
+      break;
+    case VK_RETURN:
+    case VK_ESCAPE:
+      wanted = DLGC_WANTALLKEYS;
+      break;
+    default:
+      return false;
+  }
+  if (DialogCodeOf(focused) & wanted) return false;
+  return BroadcastDialogKey(DialogRoot(focused), key, shift);
+}
+
+// Offers the character to the control's form when the control takes no
+// characters or Alt is held; true when some control used it.
+bool SendDialogChar(TWinControl& focused, char key, TShiftState shift) {
+  if (key == 0 || (!(shift & ssAlt) && (DialogCodeOf(focused) & DLGC_WANTCHARS))) return false;
+  if ((shift & ssAlt) && key == ' ') return false;
+  return BroadcastDialogChar(DialogRoot(focused), key, shift);
+}
+
+}  // namespace
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { setFocusPolicy(Qt::NoFocus); }
 
@@ -47,7 +111,7 @@ void TWinControl::KeyPress(char& key) {
 
 void TWinControl::DoEnter() {
   // The control with the focus is its form's active control.
-  if (TForm* form = GetParentForm(this); form && form != this) form->FocusChanged(this);
+  if (TWinControl* form = ParentFormWindow(*this); form && form != this) form->FocusChanged(this);
   if (OnEnter) OnEnter(this);
 }
 

@@ -19,6 +19,9 @@ class TWinControl : public TControl {
   bool CanFocus() const;
   bool Focused() const { return hasFocus(); }
   void SetFocus();
+  // A control on this form window took the focus; a form keeps it as its
+  // active control.
+  virtual void FocusChanged(TWinControl* control) { (void)control; }
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

@@ -7,7 +7,7 @@
 
 #include "runtime/Streams.h"
 #include "skin/SkinMgr.h"
-#include "windowing/FormReader.h"
+#include "windowing/Form.h"
 #include "windowing/Persistent.h"
 
 // Every class of the table is one the form reader creates by that name,

@@ -11,7 +11,6 @@
 #include "windowing/Application.h"
 #include "windowing/Dialogs.h"
 #include "windowing/Form.h"
-#include "windowing/FormReader.h"
 
 namespace {
 

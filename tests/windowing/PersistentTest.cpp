@@ -58,5 +58,6 @@ TEST(Persistent, PublishedOrderPutsAncestorsFirst) {
   EXPECT_EQ(position("Name"), 0);
   EXPECT_LT(position("Left"), position("TabStop"));
   EXPECT_LT(position("TabStop"), position("BevelOuter"));
+  RegisterWindowingClasses();
   EXPECT_EQ(FindClass("tpanel"), &TPanel::StaticClassInfo());
 }

@@ -26,6 +26,7 @@
 #include "skin/SkinMemo.h"
 #include "skin/SkinTreeView.h"
 #include "tests/filters/editor/EditorTestSupport.h"
+#include "windowing/Guarded.h"
 
 namespace {
 
