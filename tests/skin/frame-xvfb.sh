@@ -38,16 +38,29 @@ done
 [ -n "$display" ] || { echo "Xvfb gave no display"; exit 1; }
 export DISPLAY=":$display"
 
-if [ -n "$manager" ]; then
-  "$manager" --sm-disable >/dev/null 2>&1 &
+# The manager is ready once it names itself on the root window. On a busy
+# machine it now and then gives up at once on a display that has just come
+# up; it is started again then, and what it said is shown if it never holds.
+start_manager() {
+  "$manager" --sm-disable >"$managerlog" 2>&1 &
   managerpid=$!
-  # The manager is ready once it names itself on the root window.
   for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    kill -0 "$managerpid" 2>/dev/null || { echo "$manager did not start"; exit 1; }
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$managerpid" 2>/dev/null || return 1
     sleep 0.1
   done
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { echo "$manager did not take the screen"; exit 1; }
+  return 1
+}
+if [ -n "$manager" ]; then
+  managerlog=$(mktemp)
+  started=
+  for attempt in 1 2 3; do
+    if start_manager; then started=1; break; fi
+    kill "$managerpid" 2>/dev/null || true
+    sleep 0.5
+  done
+  [ -n "$started" ] || { echo "$manager did not take the screen:"; cat "$managerlog"; rm -f "$managerlog"; exit 1; }
+  rm -f "$managerlog"
 fi
 
 QT_QPA_PLATFORM=xcb "$tests" --gtest_filter="$filter"
