@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
@@ -136,27 +137,101 @@ struct TAppend {
 
 }  // namespace
 
-// The latest note-on of each channel and key, by its index in the track:
-// a note-off finds its note-on at once however long the track is. A
-// channel's table is made when the channel first sounds, so a track costs
-// what the channels it uses cost.
+// The latest note-on of each channel and key, by its index in the track
+// and its absolute time: a note-off finds its note-on at once however long
+// the track is. A channel's table is made when the channel first sounds, so
+// a track costs what the channels it uses cost.
 class TNoteOnIndex {
  public:
-  int32_t Latest(const TMidiMessage& m) const {
+  struct TNoteOn {
+    int32_t Index = -1;
+    int32_t AbsoluteTime = 0;
+  };
+
+  // Null when the channel has sounded no note-on on the key.
+  const TNoteOn* Latest(const TMidiMessage& m) const {
     const auto& keys = FChannels[m.Status & 0x0F];
-    return keys ? (*keys)[m.Data1] : -1;
+    return keys && (*keys)[m.Data1].Index >= 0 ? &(*keys)[m.Data1] : nullptr;
   }
-  void Set(const TMidiMessage& m, int32_t index) {
+  void Set(const TMidiMessage& m, int32_t index, int32_t absoluteTime) {
     auto& keys = FChannels[m.Status & 0x0F];
-    if (!keys) {
-      keys = std::make_unique<std::array<int32_t, 256>>();
-      keys->fill(-1);
-    }
-    (*keys)[m.Data1] = index;
+    if (!keys) keys = std::make_unique<std::array<TNoteOn, 256>>();
+    (*keys)[m.Data1] = {index, absoluteTime};
   }
 
  private:
-  std::array<std::unique_ptr<std::array<int32_t, 256>>, 16> FChannels;
+  std::array<std::unique_ptr<std::array<TNoteOn, 256>>, 16> FChannels;
+};
+
+namespace {
+
+// What an event's flags say of the values kept for it.
+constexpr uint8_t kDeltaAside = 1;       // its delta is kept aside
+constexpr uint8_t kNoteLengthAside = 2;  // its note length is kept aside
+constexpr uint8_t kPairedNoteOff = 4;    // its note length is -1
+
+// An event's delta kept aside comes before its other value aside.
+uint32_t DeltasAside(uint8_t flags) { return (flags & kDeltaAside) ? 1 : 0; }
+
+// Events per group: reading a time or a value kept aside walks at most
+// this many events.
+constexpr size_t kGroupLength = 64;
+
+// Note lengths that do not fit sixteen bits, by event index: a real file
+// hardly has one (a note of over 65535 ticks), a hostile one one per note.
+// Open addressing over pairs, at most half the slots taken.
+class TLongNoteLengths {
+ public:
+  int32_t Get(uint32_t index) const { return FSlots[Find(index)].Length; }
+  void Set(uint32_t index, int32_t length) {
+    if (2 * (FCount + 1) > FSlots.size()) Rehash(std::max<size_t>(16, 2 * FSlots.size()));
+    TSlot& slot = FSlots[Find(index)];
+    if (slot.Index == kFree) ++FCount;
+    slot = {index, length};
+  }
+
+ private:
+  static constexpr uint32_t kFree = UINT32_MAX;  // a track holds fewer events
+  struct TSlot {
+    uint32_t Index = kFree;
+    int32_t Length = 0;
+  };
+
+  // The slot that holds the index, or the free slot where it goes.
+  size_t Find(uint32_t index) const {
+    const size_t mask = FSlots.size() - 1;
+    size_t slot = (uint64_t{index} * 0x9E3779B97F4A7C15ull >> 32) & mask;
+    while (FSlots[slot].Index != kFree && FSlots[slot].Index != index) slot = (slot + 1) & mask;
+    return slot;
+  }
+  void Rehash(size_t slots) {
+    std::vector<TSlot> old(slots);
+    old.swap(FSlots);
+    for (const TSlot& slot : old)
+      if (slot.Index != kFree) FSlots[Find(slot.Index)] = slot;
+  }
+
+  std::vector<TSlot> FSlots;
+  size_t FCount = 0;
+};
+
+}  // namespace
+
+struct TMidiTrack::TAside {
+  // The start of each group after the first (which starts at time 0 with
+  // the first value aside): the running total before its first event, and
+  // the index in Values of its first event's first value.
+  struct TGroup {
+    int32_t StartTime;
+    uint32_t FirstValue;
+  };
+  TChunkedList<TGroup> Groups;
+  // In the order of the events: a delta kept aside, then a meta event's
+  // place in MetaData.
+  TChunkedList<uint32_t> Values;
+  // The data of every meta event, each after its length in four bytes.
+  std::string MetaData;
+  TLongNoteLengths LongNoteLengths;
 };
 
 TMidiTrack::TMidiTrack() = default;
@@ -164,11 +239,48 @@ TMidiTrack::~TMidiTrack() = default;
 TMidiTrack::TMidiTrack(TMidiTrack&&) noexcept = default;
 TMidiTrack& TMidiTrack::operator=(TMidiTrack&&) noexcept = default;
 
+TMidiTrack::TAside& TMidiTrack::Aside() {
+  if (!FAside) FAside = std::make_unique<TAside>();
+  return *FAside;
+}
+
+TMidiTrack::TPlace TMidiTrack::Place(size_t index) const {
+  const size_t first = index - index % kGroupLength;
+  TPlace place{0, 0};
+  if (first > 0) {
+    const TAside::TGroup& group = FAside->Groups[first / kGroupLength - 1];
+    place = {group.StartTime, group.FirstValue};
+  }
+  for (size_t i = first;; ++i) {
+    const TStoredEvent& e = FEvents[i];
+    const int32_t delta = (e.Flags & kDeltaAside) ? static_cast<int32_t>(FAside->Values[place.Aside]) : e.ShortDelta;
+    place.AbsoluteTime = WrappingAdd(place.AbsoluteTime, delta);
+    if (i == index) return place;
+    place.Aside += DeltasAside(e.Flags) + (e.IsMeta() ? 1 : 0);
+  }
+}
+
+void TMidiTrack::SetNoteLength(size_t index, int32_t length) {
+  TStoredEvent& e = FEvents[index];
+  e.Flags &= ~(kNoteLengthAside | kPairedNoteOff);
+  if (length == -1) {
+    e.Flags |= kPairedNoteOff;
+  } else if (length >= 0 && length <= UINT16_MAX) {
+    e.ShortNoteLength = static_cast<uint16_t>(length);
+  } else {
+    e.Flags |= kNoteLengthAside;
+    Aside().LongNoteLengths.Set(static_cast<uint32_t>(index), length);
+  }
+}
+
 void TMidiTrack::AddEvent(const TMidiEvent& event) {
   if (!FNoteOns) {
     FNoteOns = std::make_unique<TNoteOnIndex>();
-    for (int i = 0; i < Count(); ++i)
-      if (Message(i).IsNoteOn()) FNoteOns->Set(Message(i), i);
+    int32_t time = 0;
+    for (int i = 0; i < Count(); ++i) {
+      time = WrappingAdd(time, Delta(i));
+      if (Message(i).IsNoteOn()) FNoteOns->Set(Message(i), i, time);
+    }
   }
   AddEvent(event, event.Delta, event.MetaData, *FNoteOns);
 }
@@ -176,32 +288,42 @@ void TMidiTrack::AddEvent(const TMidiEvent& event) {
 void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData,
                           TNoteOnIndex& noteOns) {
   if (&noteOns != FNoteOns.get()) FNoteOns.reset();  // it no longer knows every note-on
-  const int32_t index = Count();
+  // Where the data starts must fit four bytes of a signed offset.
+  if (message.IsMeta() && (FAside ? FAside->MetaData.size() : 0) + sizeof(uint32_t) + metaData.size() > INT32_MAX)
+    throw std::length_error("meta data too long");
+  const size_t index = FEvents.size();
+  if (index > 0 && index % kGroupLength == 0)
+    Aside().Groups.push_back({FRunningTotal, static_cast<uint32_t>(Aside().Values.size())});
+  TStoredEvent stored{message, 0, 0, 0};
+  const auto deltaBits = static_cast<uint32_t>(delta);
+  if (deltaBits <= UINT16_MAX) {
+    stored.ShortDelta = static_cast<uint16_t>(deltaBits);
+  } else {
+    stored.Flags |= kDeltaAside;
+    Aside().Values.push_back(deltaBits);
+  }
+  FRunningTotal = WrappingAdd(FRunningTotal, delta);
   if (message.IsMeta()) {
-    if (!FMetaData) FMetaData = std::make_unique<std::string>();
-    // Where the data starts must fit the event's four bytes.
-    if (FMetaData->size() + sizeof(uint32_t) + metaData.size() > INT32_MAX)
-      throw std::length_error("meta data too long");
-    FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), static_cast<int32_t>(FMetaData->size())});
+    TAside& aside = Aside();
+    aside.Values.push_back(static_cast<uint32_t>(aside.MetaData.size()));
     const auto length = static_cast<uint32_t>(metaData.size());
-    FMetaData->append(reinterpret_cast<const char*>(&length), sizeof length);
-    FMetaData->append(metaData);
-    if (message.Data1 == kMetaTrackName) FTrackNameAt = index;
-    if (message.Data1 == kMetaInstrumentName) FInstrumentNameAt = index;
+    aside.MetaData.append(reinterpret_cast<const char*>(&length), sizeof length);
+    aside.MetaData.append(metaData);
+    if (message.Data1 == kMetaTrackName) FTrackNameAt = static_cast<int32_t>(index);
+    if (message.Data1 == kMetaInstrumentName) FInstrumentNameAt = static_cast<int32_t>(index);
+    FEvents.push_back(stored);
     return;
   }
-  TStoredEvent& added = FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), 0});
+  const TStoredEvent& added = FEvents.push_back(stored);
   if (added.IsNoteOff()) {
-    const int32_t latest = noteOns.Latest(added);
-    if (latest >= 0) {
-      TStoredEvent& noteOn = FEvents[static_cast<size_t>(latest)];
-      noteOn.NoteLengthOrData = WrappingSub(added.AbsoluteTime, noteOn.AbsoluteTime);
-      added.NoteLengthOrData = -1;
+    if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(added)) {
+      SetNoteLength(static_cast<size_t>(latest->Index), WrappingSub(FRunningTotal, latest->AbsoluteTime));
+      SetNoteLength(index, -1);
     }
   }
   // A velocity-0 note-on still counts as the channel's latest note-on on
   // that key: a later note-off pairs with it.
-  if (added.IsNoteOn()) noteOns.Set(added, index);
+  if (added.IsNoteOn()) noteOns.Set(added, static_cast<int32_t>(index), FRunningTotal);
 }
 
 std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
@@ -210,27 +332,33 @@ std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
   static_cast<TMidiMessage&>(event) = Message(index);
   event.MetaData = MetaData(index);
   event.Delta = Delta(index);
-  event.AbsoluteTime = FEvents[static_cast<size_t>(index)].AbsoluteTime;
+  event.AbsoluteTime = Place(static_cast<size_t>(index)).AbsoluteTime;
   event.NoteLength = NoteLength(index);
   return event;
 }
 
 int32_t TMidiTrack::Delta(int index) const {
   const auto i = static_cast<size_t>(index);
-  return i == 0 ? FEvents[i].AbsoluteTime : WrappingSub(FEvents[i].AbsoluteTime, FEvents[i - 1].AbsoluteTime);
+  const TStoredEvent& e = FEvents[i];
+  if (!(e.Flags & kDeltaAside)) return e.ShortDelta;
+  return static_cast<int32_t>(FAside->Values[Place(i).Aside]);
 }
 
 int32_t TMidiTrack::NoteLength(int index) const {
   const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
-  return e.IsMeta() ? 0 : e.NoteLengthOrData;
+  if (e.Flags & kPairedNoteOff) return -1;
+  if (e.Flags & kNoteLengthAside) return FAside->LongNoteLengths.Get(static_cast<uint32_t>(index));
+  return e.ShortNoteLength;
 }
 
 std::string_view TMidiTrack::MetaData(int index) const {
-  const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+  const auto i = static_cast<size_t>(index);
+  const TStoredEvent& e = FEvents[i];
   if (!e.IsMeta()) return {};
+  const uint32_t at = FAside->Values[Place(i).Aside + DeltasAside(e.Flags)];
   uint32_t length = 0;
-  std::memcpy(&length, FMetaData->data() + e.NoteLengthOrData, sizeof length);
-  return std::string_view(*FMetaData).substr(static_cast<size_t>(e.NoteLengthOrData) + sizeof length, length);
+  std::memcpy(&length, FAside->MetaData.data() + at, sizeof length);
+  return std::string_view(FAside->MetaData).substr(at + sizeof length, length);
 }
 
 std::string TMidiTrack::MetaDataOfLast(int32_t index) const {
