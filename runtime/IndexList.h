@@ -8,64 +8,42 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
-#include <type_traits>
-#include <utility>
 
 #include "runtime/ChunkedList.h"
 
 class TIndexList {
-  template <typename TList>
-  using ValueOf = std::remove_reference_t<decltype(std::declval<TList>()[0])>;
-
-  // Calls the action with the list of the current width, the only one that
-  // holds anything.
-  template <typename TSelf, typename TAction>
-  static decltype(auto) Visit(TSelf& self, TAction&& action) {
-    switch (self.FWidth) {
-      case 1: return action(self.FBytes);
-      case 2: return action(self.FWords);
-      default: return action(self.FLongs);
-    }
-  }
-
  public:
-  size_t size() const {
-    return Visit(*this, [](const auto& list) { return list.size(); });
-  }
+  size_t size() const { return FWidth == 1 ? FBytes.size() : FWidth == 2 ? FWords.size() : FLongs.size(); }
   bool empty() const { return size() == 0; }
-  uint32_t operator[](size_t position) const {
-    return Visit(*this, [position](const auto& list) -> uint32_t { return list[position]; });
-  }
 
+  // Bytes come first, inline: nearly every list stays a byte wide.
+  uint32_t operator[](size_t position) const {
+    if (FWidth == 1) return FBytes[position];
+    return FWidth == 2 ? FWords[position] : FLongs[position];
+  }
   void push_back(uint32_t index) {
-    Fit(index);
-    Visit(*this, [index](auto& list) { list.push_back(static_cast<ValueOf<decltype(list)>>(index)); });
+    if (FWidth == 1 && index <= kByteMax)
+      FBytes.push_back(static_cast<uint8_t>(index));
+    else
+      PushBackWide(index);
   }
   void set(size_t position, uint32_t index) {
-    Fit(index);
-    Visit(*this, [position, index](auto& list) { list[position] = static_cast<ValueOf<decltype(list)>>(index); });
+    if (FWidth == 1 && index <= kByteMax)
+      FBytes[position] = static_cast<uint8_t>(index);
+    else
+      SetWide(position, index);
   }
-  void clear() {
-    FBytes.clear();
-    FWords.clear();
-    FLongs.clear();
-    FWidth = 1;
-  }
+  void clear();
 
  private:
-  // Widens the list until the index fits, a step at a time.
-  void Fit(uint32_t index) {
-    if (FWidth == 1 && index > std::numeric_limits<uint8_t>::max()) Widen(FBytes, FWords, 2);
-    if (FWidth == 2 && index > std::numeric_limits<uint16_t>::max()) Widen(FWords, FLongs, 4);
-  }
-  template <typename TNarrow, typename TWide>
-  void Widen(TChunkedList<TNarrow>& from, TChunkedList<TWide>& to, uint8_t width) {
-    to.reserve(from.size());
-    for (size_t i = 0; i < from.size(); ++i) to.push_back(from[i]);
-    from.clear();
-    FWidth = width;
-  }
+  static constexpr uint32_t kByteMax = std::numeric_limits<uint8_t>::max();
 
+  void PushBackWide(uint32_t index);
+  void SetWide(size_t position, uint32_t index);
+  // Widens the list until the index fits, a step at a time.
+  void Fit(uint32_t index);
+
+  // Only the list of the current width holds anything.
   TChunkedList<uint8_t> FBytes;
   TChunkedList<uint16_t> FWords;
   TChunkedList<uint32_t> FLongs;
