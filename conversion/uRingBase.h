@@ -2,6 +2,7 @@
 // is converted through.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -53,11 +54,13 @@ struct TRingTone {
 
   void Assign(const TRingTone& source) { *this = source; }
   bool IsRest() const { return Note.size() == 1 && (Note[0] == 'P' || Note[0] == 'p'); }
-  // The numbers first: tones that differ mostly differ there.
+  // The numbers first: tones that differ mostly differ there. The letter is
+  // compared here, not through the C library: it is a character or two.
   bool operator==(const TRingTone& other) const {
     return Kind == other.Kind && Duration == other.Duration && Octave == other.Octave && Dot == other.Dot &&
            Volume == other.Volume && Accidental == other.Accidental && ControlKind == other.ControlKind &&
-           Value == other.Value && Note == other.Note;
+           Value == other.Value && Note.size() == other.Note.size() &&
+           std::equal(Note.begin(), Note.end(), other.Note.begin(), [](char a, char b) { return a == b; });
   }
 };
 
