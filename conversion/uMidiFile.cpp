@@ -143,20 +143,22 @@ struct TAppend {
 // a track costs what the channels it uses cost.
 class TNoteOnIndex {
  public:
+  // Number is the event's index + 1, so that a new table, all zero bytes,
+  // knows no note-on.
   struct TNoteOn {
-    int32_t Index = -1;
-    int32_t AbsoluteTime = 0;
+    uint32_t Number;
+    int32_t AbsoluteTime;
   };
 
   // Null when the channel has sounded no note-on on the key.
   const TNoteOn* Latest(const TMidiMessage& m) const {
     const auto& keys = FChannels[m.Status & 0x0F];
-    return keys && (*keys)[m.Data1].Index >= 0 ? &(*keys)[m.Data1] : nullptr;
+    return keys && (*keys)[m.Data1].Number != 0 ? &(*keys)[m.Data1] : nullptr;
   }
-  void Set(const TMidiMessage& m, int32_t index, int32_t absoluteTime) {
+  void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
     auto& keys = FChannels[m.Status & 0x0F];
     if (!keys) keys = std::make_unique<std::array<TNoteOn, 256>>();
-    (*keys)[m.Data1] = {index, absoluteTime};
+    (*keys)[m.Data1] = {static_cast<uint32_t>(index + 1), absoluteTime};
   }
 
  private:
@@ -165,17 +167,9 @@ class TNoteOnIndex {
 
 namespace {
 
-// What an event's flags say of the values kept for it.
-constexpr uint8_t kDeltaAside = 1;       // its delta is kept aside
-constexpr uint8_t kNoteLengthAside = 2;  // its note length is kept aside
-constexpr uint8_t kPairedNoteOff = 4;    // its note length is -1
-
-// An event's delta kept aside comes before its other value aside.
-uint32_t DeltasAside(uint8_t flags) { return (flags & kDeltaAside) ? 1 : 0; }
-
 // Events per group: reading a time or a value kept aside walks at most
 // this many events.
-constexpr size_t kGroupLength = 64;
+constexpr size_t kGroupLength = 256;
 
 // Note lengths that do not fit sixteen bits, by event index: a real file
 // hardly has one (a note of over 65535 ticks), a hostile one one per note.
@@ -227,7 +221,7 @@ struct TMidiTrack::TAside {
   };
   TChunkedList<TGroup> Groups;
   // In the order of the events: a delta kept aside, then a meta event's
-  // place in MetaData.
+  // place in MetaData kept aside.
   TChunkedList<uint32_t> Values;
   // The data of every meta event, each after its length in four bytes.
   std::string MetaData;
@@ -253,22 +247,23 @@ TMidiTrack::TPlace TMidiTrack::Place(size_t index) const {
   }
   for (size_t i = first;; ++i) {
     const TStoredEvent& e = FEvents[i];
-    const int32_t delta = (e.Flags & kDeltaAside) ? static_cast<int32_t>(FAside->Values[place.Aside]) : e.ShortDelta;
+    const int32_t delta =
+        (e.Flags & TStoredEvent::kDeltaAside) ? static_cast<int32_t>(FAside->Values[place.Aside]) : e.ShortDelta;
     place.AbsoluteTime = WrappingAdd(place.AbsoluteTime, delta);
     if (i == index) return place;
-    place.Aside += DeltasAside(e.Flags) + (e.IsMeta() ? 1 : 0);
+    place.Aside += e.DeltasAside() + (e.IsMeta() && (e.Flags & TStoredEvent::kValueAside) ? 1 : 0);
   }
 }
 
 void TMidiTrack::SetNoteLength(size_t index, int32_t length) {
   TStoredEvent& e = FEvents[index];
-  e.Flags &= ~(kNoteLengthAside | kPairedNoteOff);
+  e.Flags &= ~(TStoredEvent::kValueAside | TStoredEvent::kPairedNoteOff);
   if (length == -1) {
-    e.Flags |= kPairedNoteOff;
+    e.Flags |= TStoredEvent::kPairedNoteOff;
   } else if (length >= 0 && length <= UINT16_MAX) {
-    e.ShortNoteLength = static_cast<uint16_t>(length);
+    e.ShortValue = static_cast<uint16_t>(length);
   } else {
-    e.Flags |= kNoteLengthAside;
+    e.Flags |= TStoredEvent::kValueAside;
     Aside().LongNoteLengths.Set(static_cast<uint32_t>(index), length);
   }
 }
@@ -279,7 +274,7 @@ void TMidiTrack::AddEvent(const TMidiEvent& event) {
     int32_t time = 0;
     for (int i = 0; i < Count(); ++i) {
       time = WrappingAdd(time, Delta(i));
-      if (Message(i).IsNoteOn()) FNoteOns->Set(Message(i), i, time);
+      if (Message(i).IsNoteOn()) FNoteOns->Set(Message(i), static_cast<size_t>(i), time);
     }
   }
   AddEvent(event, event.Delta, event.MetaData, *FNoteOns);
@@ -294,36 +289,39 @@ void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::strin
   const size_t index = FEvents.size();
   if (index > 0 && index % kGroupLength == 0)
     Aside().Groups.push_back({FRunningTotal, static_cast<uint32_t>(Aside().Values.size())});
-  TStoredEvent stored{message, 0, 0, 0};
   const auto deltaBits = static_cast<uint32_t>(delta);
-  if (deltaBits <= UINT16_MAX) {
-    stored.ShortDelta = static_cast<uint16_t>(deltaBits);
-  } else {
-    stored.Flags |= kDeltaAside;
-    Aside().Values.push_back(deltaBits);
-  }
+  const bool deltaAside = deltaBits > UINT16_MAX;
+  if (deltaAside) Aside().Values.push_back(deltaBits);
   FRunningTotal = WrappingAdd(FRunningTotal, delta);
+  uint32_t value = 0;
+  bool valueAside = false;
   if (message.IsMeta()) {
     TAside& aside = Aside();
-    aside.Values.push_back(static_cast<uint32_t>(aside.MetaData.size()));
+    value = static_cast<uint32_t>(aside.MetaData.size());
+    valueAside = value > UINT16_MAX;
+    if (valueAside) aside.Values.push_back(value);
     const auto length = static_cast<uint32_t>(metaData.size());
     aside.MetaData.append(reinterpret_cast<const char*>(&length), sizeof length);
     aside.MetaData.append(metaData);
     if (message.Data1 == kMetaTrackName) FTrackNameAt = static_cast<int32_t>(index);
     if (message.Data1 == kMetaInstrumentName) FInstrumentNameAt = static_cast<int32_t>(index);
-    FEvents.push_back(stored);
-    return;
   }
-  const TStoredEvent& added = FEvents.push_back(stored);
-  if (added.IsNoteOff()) {
-    if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(added)) {
-      SetNoteLength(static_cast<size_t>(latest->Index), WrappingSub(FRunningTotal, latest->AbsoluteTime));
-      SetNoteLength(index, -1);
+  // Written field by field where it stands: a record put together first and
+  // copied whole stalls the copy on the parts just written.
+  TStoredEvent& added = FEvents.push_back({});
+  static_cast<TMidiMessage&>(added) = message;
+  added.Flags = (deltaAside ? TStoredEvent::kDeltaAside : 0) | (valueAside ? TStoredEvent::kValueAside : 0);
+  added.ShortDelta = deltaAside ? 0 : static_cast<uint16_t>(deltaBits);
+  added.ShortValue = valueAside ? 0 : static_cast<uint16_t>(value);
+  if (message.IsNoteOff()) {
+    if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {
+      SetNoteLength(latest->Number - 1, WrappingSub(FRunningTotal, latest->AbsoluteTime));
+      added.Flags |= TStoredEvent::kPairedNoteOff;
     }
   }
   // A velocity-0 note-on still counts as the channel's latest note-on on
   // that key: a later note-off pairs with it.
-  if (added.IsNoteOn()) noteOns.Set(added, static_cast<int32_t>(index), FRunningTotal);
+  if (message.IsNoteOn()) noteOns.Set(message, index, FRunningTotal);
 }
 
 std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
@@ -337,25 +335,21 @@ std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
   return event;
 }
 
-int32_t TMidiTrack::Delta(int index) const {
-  const auto i = static_cast<size_t>(index);
-  const TStoredEvent& e = FEvents[i];
-  if (!(e.Flags & kDeltaAside)) return e.ShortDelta;
-  return static_cast<int32_t>(FAside->Values[Place(i).Aside]);
-}
+int32_t TMidiTrack::DeltaAside(size_t index) const { return static_cast<int32_t>(FAside->Values[Place(index).Aside]); }
 
-int32_t TMidiTrack::NoteLength(int index) const {
-  const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
-  if (e.Flags & kPairedNoteOff) return -1;
-  if (e.Flags & kNoteLengthAside) return FAside->LongNoteLengths.Get(static_cast<uint32_t>(index));
-  return e.ShortNoteLength;
+int32_t TMidiTrack::FlaggedNoteLength(size_t index) const {
+  const TStoredEvent& e = FEvents[index];
+  if (e.Flags & TStoredEvent::kPairedNoteOff) return -1;
+  if (e.Flags & TStoredEvent::kValueAside) return FAside->LongNoteLengths.Get(static_cast<uint32_t>(index));
+  return e.ShortValue;
 }
 
 std::string_view TMidiTrack::MetaData(int index) const {
   const auto i = static_cast<size_t>(index);
   const TStoredEvent& e = FEvents[i];
   if (!e.IsMeta()) return {};
-  const uint32_t at = FAside->Values[Place(i).Aside + DeltasAside(e.Flags)];
+  const uint32_t at =
+      (e.Flags & TStoredEvent::kValueAside) ? FAside->Values[Place(i).Aside + e.DeltasAside()] : e.ShortValue;
   uint32_t length = 0;
   std::memcpy(&length, FAside->MetaData.data() + at, sizeof length);
   return std::string_view(FAside->MetaData).substr(at + sizeof length, length);

@@ -41,11 +41,11 @@ struct TMidiEvent : TMidiMessage {
 
 // The events of one track. A file holds millions of events of a few bytes
 // each, so they are kept in eight bytes apiece: the three message bytes, and
-// the delta and the note length in sixteen bits each, which is what real
-// files need. A longer delta, and where a meta event's data starts, are kept
-// aside in the order of the events; a longer note length (set when a later
-// note-off pairs) is kept aside by event index. Absolute times are summed
-// from the start of a group of events, whose start time is kept.
+// in sixteen bits each the delta and the note length (a meta event: where
+// its data starts), which is what real files need. A longer delta or data
+// place is kept aside in the order of the events; a longer note length (set
+// when a later note-off pairs) is kept aside by event index. Absolute times
+// are summed from the start of a group of events, whose start time is kept.
 class TMidiTrack {
  public:
   TMidiTrack();
@@ -71,17 +71,32 @@ class TMidiTrack {
   // The parts of an event, read without building it; the index must lie
   // inside the track.
   const TMidiMessage& Message(int index) const { return FEvents[static_cast<size_t>(index)]; }
-  int32_t Delta(int index) const;
-  int32_t NoteLength(int index) const;
+  int32_t Delta(int index) const {
+    const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+    return (e.Flags & TStoredEvent::kDeltaAside) ? DeltaAside(static_cast<size_t>(index)) : e.ShortDelta;
+  }
+  int32_t NoteLength(int index) const {
+    const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+    if (e.IsMeta()) return 0;
+    return e.Flags == 0 ? e.ShortValue : FlaggedNoteLength(static_cast<size_t>(index));
+  }
   std::string_view MetaData(int index) const;
 
  private:
   friend class TMidiFile;
 
   struct TStoredEvent : TMidiMessage {
+    // What the flags say of the event's values.
+    static constexpr uint8_t kDeltaAside = 1;     // the delta is kept aside
+    static constexpr uint8_t kValueAside = 2;     // the note length or data place is kept aside
+    static constexpr uint8_t kPairedNoteOff = 4;  // the note length is -1
+
     uint8_t Flags;
-    uint16_t ShortDelta;       // the delta, unless it is kept aside
-    uint16_t ShortNoteLength;  // the note length, unless flagged otherwise
+    uint16_t ShortDelta;  // the delta, unless it is kept aside
+    uint16_t ShortValue;  // the note length or data place, unless flagged otherwise
+
+    // A delta kept aside comes before a data place kept aside.
+    uint32_t DeltasAside() const { return (Flags & kDeltaAside) ? 1 : 0; }
   };
   static_assert(sizeof(TStoredEvent) == 8);
   struct TAside;
@@ -96,6 +111,8 @@ class TMidiTrack {
   // the one track it fills; AddEvent keeps one of the track's own).
   void AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData, TNoteOnIndex& noteOns);
   void SetNoteLength(size_t index, int32_t length);
+  int32_t DeltaAside(size_t index) const;
+  int32_t FlaggedNoteLength(size_t index) const;
   TPlace Place(size_t index) const;
   TAside& Aside();
   std::string MetaDataOfLast(int32_t index) const;
