@@ -143,26 +143,34 @@ struct TAppend {
 // a track costs what the channels it uses cost.
 class TNoteOnIndex {
  public:
-  // Number is the event's index + 1, so that a new table, all zero bytes,
-  // knows no note-on.
   struct TNoteOn {
-    uint32_t Number;
+    uint32_t Index;
     int32_t AbsoluteTime;
   };
 
   // Null when the channel has sounded no note-on on the key.
   const TNoteOn* Latest(const TMidiMessage& m) const {
-    const auto& keys = FChannels[m.Status & 0x0F];
-    return keys && (*keys)[m.Data1].Number != 0 ? &(*keys)[m.Data1] : nullptr;
+    const TKeys* keys = FChannels[m.Status & 0x0F].get();
+    return keys && keys->Knows(m.Data1) ? &keys->NoteOns[m.Data1] : nullptr;
   }
   void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
-    auto& keys = FChannels[m.Status & 0x0F];
-    if (!keys) keys = std::make_unique<std::array<TNoteOn, 256>>();
-    (*keys)[m.Data1] = {static_cast<uint32_t>(index + 1), absoluteTime};
+    std::unique_ptr<TKeys>& keys = FChannels[m.Status & 0x0F];
+    if (!keys) keys = std::make_unique_for_overwrite<TKeys>();
+    keys->Known[m.Data1 / 64] |= uint64_t{1} << (m.Data1 % 64);
+    keys->NoteOns[m.Data1] = {static_cast<uint32_t>(index), absoluteTime};
   }
 
  private:
-  std::array<std::unique_ptr<std::array<TNoteOn, 256>>, 16> FChannels;
+  // A channel's keys: a new table clears the bits of the keys it knows, not
+  // the 2 KB of note-ons, which are written before they are read.
+  struct TKeys {
+    std::array<uint64_t, 4> Known{};
+    std::array<TNoteOn, 256> NoteOns;
+
+    bool Knows(uint8_t key) const { return (Known[key / 64] >> (key % 64)) & 1; }
+  };
+
+  std::array<std::unique_ptr<TKeys>, 16> FChannels;
 };
 
 namespace {
@@ -315,7 +323,7 @@ void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::strin
   added.ShortValue = valueAside ? 0 : static_cast<uint16_t>(value);
   if (message.IsNoteOff()) {
     if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {
-      SetNoteLength(latest->Number - 1, WrappingSub(FRunningTotal, latest->AbsoluteTime));
+      SetNoteLength(latest->Index, WrappingSub(FRunningTotal, latest->AbsoluteTime));
       added.Flags |= TStoredEvent::kPairedNoteOff;
     }
   }
