@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
@@ -136,27 +137,103 @@ struct TAppend {
 
 }  // namespace
 
-// The latest note-on of each channel and key, by its index in the track:
-// a note-off finds its note-on at once however long the track is. A
-// channel's table is made when the channel first sounds, so a track costs
-// what the channels it uses cost.
+// The latest note-on of each channel and key, by its index in the track
+// and its absolute time: a note-off finds its note-on at once however long
+// the track is. A channel's table is made when the channel first sounds, so
+// a track costs what the channels it uses cost.
 class TNoteOnIndex {
  public:
-  int32_t Latest(const TMidiMessage& m) const {
-    const auto& keys = FChannels[m.Status & 0x0F];
-    return keys ? (*keys)[m.Data1] : -1;
+  struct TNoteOn {
+    uint32_t Index;
+    int32_t AbsoluteTime;
+  };
+
+  // Null when the channel has sounded no note-on on the key.
+  const TNoteOn* Latest(const TMidiMessage& m) const {
+    const TKeys* keys = FChannels[m.Status & 0x0F].get();
+    return keys && keys->Knows(m.Data1) ? &keys->NoteOns[m.Data1] : nullptr;
   }
-  void Set(const TMidiMessage& m, int32_t index) {
-    auto& keys = FChannels[m.Status & 0x0F];
-    if (!keys) {
-      keys = std::make_unique<std::array<int32_t, 256>>();
-      keys->fill(-1);
-    }
-    (*keys)[m.Data1] = index;
+  void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
+    std::unique_ptr<TKeys>& keys = FChannels[m.Status & 0x0F];
+    if (!keys) keys = std::make_unique_for_overwrite<TKeys>();
+    keys->Known[m.Data1 / 64] |= uint64_t{1} << (m.Data1 % 64);
+    keys->NoteOns[m.Data1] = {static_cast<uint32_t>(index), absoluteTime};
   }
 
  private:
-  std::array<std::unique_ptr<std::array<int32_t, 256>>, 16> FChannels;
+  // A channel's keys: a new table clears the bits of the keys it knows, not
+  // the 2 KB of note-ons, which are written before they are read.
+  struct TKeys {
+    std::array<uint64_t, 4> Known{};
+    std::array<TNoteOn, 256> NoteOns;
+
+    bool Knows(uint8_t key) const { return (Known[key / 64] >> (key % 64)) & 1; }
+  };
+
+  std::array<std::unique_ptr<TKeys>, 16> FChannels;
+};
+
+namespace {
+
+// Events per group: reading a time or a value kept aside walks at most
+// this many events.
+constexpr size_t kGroupLength = 256;
+
+// Note lengths that do not fit sixteen bits, by event index: a real file
+// hardly has one (a note of over 65535 ticks), a hostile one one per note.
+// Open addressing over pairs, at most half the slots taken.
+class TLongNoteLengths {
+ public:
+  int32_t Get(uint32_t index) const { return FSlots[Find(index)].Length; }
+  void Set(uint32_t index, int32_t length) {
+    if (2 * (FCount + 1) > FSlots.size()) Rehash(std::max<size_t>(16, 2 * FSlots.size()));
+    TSlot& slot = FSlots[Find(index)];
+    if (slot.Index == kFree) ++FCount;
+    slot = {index, length};
+  }
+
+ private:
+  static constexpr uint32_t kFree = UINT32_MAX;  // a track holds fewer events
+  struct TSlot {
+    uint32_t Index = kFree;
+    int32_t Length = 0;
+  };
+
+  // The slot that holds the index, or the free slot where it goes.
+  size_t Find(uint32_t index) const {
+    const size_t mask = FSlots.size() - 1;
+    size_t slot = (uint64_t{index} * 0x9E3779B97F4A7C15ull >> 32) & mask;
+    while (FSlots[slot].Index != kFree && FSlots[slot].Index != index) slot = (slot + 1) & mask;
+    return slot;
+  }
+  void Rehash(size_t slots) {
+    std::vector<TSlot> old(slots);
+    old.swap(FSlots);
+    for (const TSlot& slot : old)
+      if (slot.Index != kFree) FSlots[Find(slot.Index)] = slot;
+  }
+
+  std::vector<TSlot> FSlots;
+  size_t FCount = 0;
+};
+
+}  // namespace
+
+struct TMidiTrack::TAside {
+  // The start of each group after the first (which starts at time 0 with
+  // the first value aside): the running total before its first event, and
+  // the index in Values of its first event's first value.
+  struct TGroup {
+    int32_t StartTime;
+    uint32_t FirstValue;
+  };
+  TChunkedList<TGroup> Groups;
+  // In the order of the events: a delta kept aside, then a meta event's
+  // place in MetaData kept aside.
+  TChunkedList<uint32_t> Values;
+  // The data of every meta event, each after its length in four bytes.
+  std::string MetaData;
+  TLongNoteLengths LongNoteLengths;
 };
 
 TMidiTrack::TMidiTrack() = default;
@@ -164,11 +241,49 @@ TMidiTrack::~TMidiTrack() = default;
 TMidiTrack::TMidiTrack(TMidiTrack&&) noexcept = default;
 TMidiTrack& TMidiTrack::operator=(TMidiTrack&&) noexcept = default;
 
+TMidiTrack::TAside& TMidiTrack::Aside() {
+  if (!FAside) FAside = std::make_unique<TAside>();
+  return *FAside;
+}
+
+TMidiTrack::TPlace TMidiTrack::Place(size_t index) const {
+  const size_t first = index - index % kGroupLength;
+  TPlace place{0, 0};
+  if (first > 0) {
+    const TAside::TGroup& group = FAside->Groups[first / kGroupLength - 1];
+    place = {group.StartTime, group.FirstValue};
+  }
+  for (size_t i = first;; ++i) {
+    const TStoredEvent& e = FEvents[i];
+    const int32_t delta =
+        (e.Flags & TStoredEvent::kDeltaAside) ? static_cast<int32_t>(FAside->Values[place.Aside]) : e.ShortDelta;
+    place.AbsoluteTime = WrappingAdd(place.AbsoluteTime, delta);
+    if (i == index) return place;
+    place.Aside += e.DeltasAside() + (e.IsMeta() && (e.Flags & TStoredEvent::kValueAside) ? 1 : 0);
+  }
+}
+
+void TMidiTrack::SetNoteLength(size_t index, int32_t length) {
+  TStoredEvent& e = FEvents[index];
+  e.Flags &= ~(TStoredEvent::kValueAside | TStoredEvent::kPairedNoteOff);
+  if (length == -1) {
+    e.Flags |= TStoredEvent::kPairedNoteOff;
+  } else if (length >= 0 && length <= UINT16_MAX) {
+    e.ShortValue = static_cast<uint16_t>(length);
+  } else {
+    e.Flags |= TStoredEvent::kValueAside;
+    Aside().LongNoteLengths.Set(static_cast<uint32_t>(index), length);
+  }
+}
+
 void TMidiTrack::AddEvent(const TMidiEvent& event) {
   if (!FNoteOns) {
     FNoteOns = std::make_unique<TNoteOnIndex>();
-    for (int i = 0; i < Count(); ++i)
-      if (Message(i).IsNoteOn()) FNoteOns->Set(Message(i), i);
+    int32_t time = 0;
+    for (int i = 0; i < Count(); ++i) {
+      time = WrappingAdd(time, Delta(i));
+      if (Message(i).IsNoteOn()) FNoteOns->Set(Message(i), static_cast<size_t>(i), time);
+    }
   }
   AddEvent(event, event.Delta, event.MetaData, *FNoteOns);
 }
@@ -176,32 +291,45 @@ void TMidiTrack::AddEvent(const TMidiEvent& event) {
 void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData,
                           TNoteOnIndex& noteOns) {
   if (&noteOns != FNoteOns.get()) FNoteOns.reset();  // it no longer knows every note-on
-  const int32_t index = Count();
+  // Where the data starts must fit four bytes of a signed offset.
+  if (message.IsMeta() && (FAside ? FAside->MetaData.size() : 0) + sizeof(uint32_t) + metaData.size() > INT32_MAX)
+    throw std::length_error("meta data too long");
+  const size_t index = FEvents.size();
+  if (index > 0 && index % kGroupLength == 0)
+    Aside().Groups.push_back({FRunningTotal, static_cast<uint32_t>(Aside().Values.size())});
+  const auto deltaBits = static_cast<uint32_t>(delta);
+  const bool deltaAside = deltaBits > UINT16_MAX;
+  if (deltaAside) Aside().Values.push_back(deltaBits);
+  FRunningTotal = WrappingAdd(FRunningTotal, delta);
+  uint32_t value = 0;
+  bool valueAside = false;
   if (message.IsMeta()) {
-    if (!FMetaData) FMetaData = std::make_unique<std::string>();
-    // Where the data starts must fit the event's four bytes.
-    if (FMetaData->size() + sizeof(uint32_t) + metaData.size() > INT32_MAX)
-      throw std::length_error("meta data too long");
-    FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), static_cast<int32_t>(FMetaData->size())});
+    TAside& aside = Aside();
+    value = static_cast<uint32_t>(aside.MetaData.size());
+    valueAside = value > UINT16_MAX;
+    if (valueAside) aside.Values.push_back(value);
     const auto length = static_cast<uint32_t>(metaData.size());
-    FMetaData->append(reinterpret_cast<const char*>(&length), sizeof length);
-    FMetaData->append(metaData);
-    if (message.Data1 == kMetaTrackName) FTrackNameAt = index;
-    if (message.Data1 == kMetaInstrumentName) FInstrumentNameAt = index;
-    return;
+    aside.MetaData.append(reinterpret_cast<const char*>(&length), sizeof length);
+    aside.MetaData.append(metaData);
+    if (message.Data1 == kMetaTrackName) FTrackNameAt = static_cast<int32_t>(index);
+    if (message.Data1 == kMetaInstrumentName) FInstrumentNameAt = static_cast<int32_t>(index);
   }
-  TStoredEvent& added = FEvents.push_back({message, WrappingAdd(RunningTotal(), delta), 0});
-  if (added.IsNoteOff()) {
-    const int32_t latest = noteOns.Latest(added);
-    if (latest >= 0) {
-      TStoredEvent& noteOn = FEvents[static_cast<size_t>(latest)];
-      noteOn.NoteLengthOrData = WrappingSub(added.AbsoluteTime, noteOn.AbsoluteTime);
-      added.NoteLengthOrData = -1;
+  // Written field by field where it stands: a record put together first and
+  // copied whole stalls the copy on the parts just written.
+  TStoredEvent& added = FEvents.push_back({});
+  static_cast<TMidiMessage&>(added) = message;
+  added.Flags = (deltaAside ? TStoredEvent::kDeltaAside : 0) | (valueAside ? TStoredEvent::kValueAside : 0);
+  added.ShortDelta = deltaAside ? 0 : static_cast<uint16_t>(deltaBits);
+  added.ShortValue = valueAside ? 0 : static_cast<uint16_t>(value);
+  if (message.IsNoteOff()) {
+    if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {
+      SetNoteLength(latest->Index, WrappingSub(FRunningTotal, latest->AbsoluteTime));
+      added.Flags |= TStoredEvent::kPairedNoteOff;
     }
   }
   // A velocity-0 note-on still counts as the channel's latest note-on on
   // that key: a later note-off pairs with it.
-  if (added.IsNoteOn()) noteOns.Set(added, index);
+  if (message.IsNoteOn()) noteOns.Set(message, index, FRunningTotal);
 }
 
 std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
@@ -210,27 +338,29 @@ std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
   static_cast<TMidiMessage&>(event) = Message(index);
   event.MetaData = MetaData(index);
   event.Delta = Delta(index);
-  event.AbsoluteTime = FEvents[static_cast<size_t>(index)].AbsoluteTime;
+  event.AbsoluteTime = Place(static_cast<size_t>(index)).AbsoluteTime;
   event.NoteLength = NoteLength(index);
   return event;
 }
 
-int32_t TMidiTrack::Delta(int index) const {
-  const auto i = static_cast<size_t>(index);
-  return i == 0 ? FEvents[i].AbsoluteTime : WrappingSub(FEvents[i].AbsoluteTime, FEvents[i - 1].AbsoluteTime);
-}
+int32_t TMidiTrack::DeltaAside(size_t index) const { return static_cast<int32_t>(FAside->Values[Place(index).Aside]); }
 
-int32_t TMidiTrack::NoteLength(int index) const {
-  const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
-  return e.IsMeta() ? 0 : e.NoteLengthOrData;
+int32_t TMidiTrack::FlaggedNoteLength(size_t index) const {
+  const TStoredEvent& e = FEvents[index];
+  if (e.Flags & TStoredEvent::kPairedNoteOff) return -1;
+  if (e.Flags & TStoredEvent::kValueAside) return FAside->LongNoteLengths.Get(static_cast<uint32_t>(index));
+  return e.ShortValue;
 }
 
 std::string_view TMidiTrack::MetaData(int index) const {
-  const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+  const auto i = static_cast<size_t>(index);
+  const TStoredEvent& e = FEvents[i];
   if (!e.IsMeta()) return {};
+  const uint32_t at =
+      (e.Flags & TStoredEvent::kValueAside) ? FAside->Values[Place(i).Aside + e.DeltasAside()] : e.ShortValue;
   uint32_t length = 0;
-  std::memcpy(&length, FMetaData->data() + e.NoteLengthOrData, sizeof length);
-  return std::string_view(*FMetaData).substr(static_cast<size_t>(e.NoteLengthOrData) + sizeof length, length);
+  std::memcpy(&length, FAside->MetaData.data() + at, sizeof length);
+  return std::string_view(FAside->MetaData).substr(at + sizeof length, length);
 }
 
 std::string TMidiTrack::MetaDataOfLast(int32_t index) const {

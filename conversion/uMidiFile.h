@@ -40,9 +40,12 @@ struct TMidiEvent : TMidiMessage {
 };
 
 // The events of one track. A file holds millions of events of a few bytes
-// each, so they are kept in twelve bytes apiece: the three message bytes,
-// the absolute time (the delta is its step from the event before) and the
-// note length, which a meta event, having none, uses to find its data.
+// each, so they are kept in eight bytes apiece: the three message bytes, and
+// in sixteen bits each the delta and the note length (a meta event: where
+// its data starts), which is what real files need. A longer delta or data
+// place is kept aside in the order of the events; a longer note length (set
+// when a later note-off pairs) is kept aside by event index. Absolute times
+// are summed from the start of a group of events, whose start time is kept.
 class TMidiTrack {
  public:
   TMidiTrack();
@@ -55,7 +58,7 @@ class TMidiTrack {
   std::string TrackName() const { return MetaDataOfLast(FTrackNameAt); }
   std::string InstrumentName() const { return MetaDataOfLast(FInstrumentNameAt); }
   // Ticks from the start of the track to its last event.
-  int32_t RunningTotal() const { return FEvents.empty() ? 0 : FEvents.back().AbsoluteTime; }
+  int32_t RunningTotal() const { return FRunningTotal; }
 
   // Appends the event at the running total and pairs a note-off with the
   // latest earlier note-on of its channel and key.
@@ -68,29 +71,57 @@ class TMidiTrack {
   // The parts of an event, read without building it; the index must lie
   // inside the track.
   const TMidiMessage& Message(int index) const { return FEvents[static_cast<size_t>(index)]; }
-  int32_t Delta(int index) const;
-  int32_t NoteLength(int index) const;
+  int32_t Delta(int index) const {
+    const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+    return (e.Flags & TStoredEvent::kDeltaAside) ? DeltaAside(static_cast<size_t>(index)) : e.ShortDelta;
+  }
+  int32_t NoteLength(int index) const {
+    const TStoredEvent& e = FEvents[static_cast<size_t>(index)];
+    if (e.IsMeta()) return 0;
+    return e.Flags == 0 ? e.ShortValue : FlaggedNoteLength(static_cast<size_t>(index));
+  }
   std::string_view MetaData(int index) const;
 
  private:
   friend class TMidiFile;
 
   struct TStoredEvent : TMidiMessage {
-    int32_t AbsoluteTime;
-    // The note length; for a meta event, where its data starts in FMetaData.
-    int32_t NoteLengthOrData;
+    // What the flags say of the event's values.
+    static constexpr uint8_t kDeltaAside = 1;     // the delta is kept aside
+    static constexpr uint8_t kValueAside = 2;     // the note length or data place is kept aside
+    static constexpr uint8_t kPairedNoteOff = 4;  // the note length is -1
+
+    uint8_t Flags;
+    uint16_t ShortDelta;  // the delta, unless it is kept aside
+    uint16_t ShortValue;  // the note length or data place, unless flagged otherwise
+
+    // A delta kept aside comes before a data place kept aside.
+    uint32_t DeltasAside() const { return (Flags & kDeltaAside) ? 1 : 0; }
   };
-  static_assert(sizeof(TStoredEvent) == 12);
+  static_assert(sizeof(TStoredEvent) == 8);
+  struct TAside;
+  // Where an event stands: its absolute time and the first of the values
+  // kept aside for it.
+  struct TPlace {
+    int32_t AbsoluteTime;
+    uint32_t Aside;
+  };
 
   // Appends, pairing through the given index of note-ons (a reader's, for
   // the one track it fills; AddEvent keeps one of the track's own).
   void AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData, TNoteOnIndex& noteOns);
+  void SetNoteLength(size_t index, int32_t length);
+  int32_t DeltaAside(size_t index) const;
+  int32_t FlaggedNoteLength(size_t index) const;
+  TPlace Place(size_t index) const;
+  TAside& Aside();
   std::string MetaDataOfLast(int32_t index) const;
 
   TChunkedList<TStoredEvent> FEvents;
-  // The data of every meta event, each after its length in four bytes;
-  // made with the first meta event.
-  std::unique_ptr<std::string> FMetaData;
+  // Made with the first event that needs it, so that a short track of
+  // notes costs only its events.
+  std::unique_ptr<TAside> FAside;
+  int32_t FRunningTotal = 0;
   int32_t FTrackNameAt = -1;
   int32_t FInstrumentNameAt = -1;
   // Built when AddEvent is first called, from the events the track has.

@@ -30,7 +30,7 @@ const TRingTone* TToneList::Items(int index) const {
 
 void TToneList::Set(int index, const TRingTone& tone) {
   Items(index);
-  FOrder[static_cast<size_t>(index)] = Intern(tone);
+  FOrder.set(static_cast<size_t>(index), Intern(tone));
 }
 
 void TToneList::Clear() {

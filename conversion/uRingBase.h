@@ -2,6 +2,7 @@
 // is converted through.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "runtime/ChunkedList.h"
+#include "runtime/IndexList.h"
 
 // Kind of a tone.
 constexpr uint8_t rkNote = 0;     // a note or a rest
@@ -52,18 +54,21 @@ struct TRingTone {
 
   void Assign(const TRingTone& source) { *this = source; }
   bool IsRest() const { return Note.size() == 1 && (Note[0] == 'P' || Note[0] == 'p'); }
-  // The numbers first: tones that differ mostly differ there.
+  // The numbers first: tones that differ mostly differ there. The letter is
+  // compared here, not through the C library: it is a character or two.
   bool operator==(const TRingTone& other) const {
     return Kind == other.Kind && Duration == other.Duration && Octave == other.Octave && Dot == other.Dot &&
            Volume == other.Volume && Accidental == other.Accidental && ControlKind == other.ControlKind &&
-           Value == other.Value && Note == other.Note;
+           Value == other.Value && Note.size() == other.Note.size() &&
+           std::equal(Note.begin(), Note.end(), other.Note.begin(), [](char a, char b) { return a == b; });
   }
 };
 
 // The tones of a track in playing order. A tune repeats a few dozen
 // distinct tones however long it is, so each distinct tone is kept once and
-// the order holds a four-byte index per tone: a track of millions of tones
-// costs little more than their count. A tone is read through a pointer
+// the order holds an index per tone, a byte wide while there are at most
+// 256 distinct tones: a track of millions of tones costs little more than
+// their count in bytes. A tone is read through a pointer
 // that stays valid until the list is cleared, and changed through Set.
 class TToneList {
  public:
@@ -111,7 +116,7 @@ class TToneList {
   uint32_t Intern(const TRingTone& tone);
   void Rehash(size_t slots);
 
-  TChunkedList<uint32_t> FOrder;
+  TIndexList FOrder;
   TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
