@@ -8,7 +8,6 @@
 #include <string>
 
 #include "conversion/GrammarBase.h"
-#include "conversion/uComposerRing.h"
 
 // Symbols (a missing terminal is reported under its number).
 constexpr int csPlus = 3;
@@ -44,8 +43,6 @@ class TComposerParse : public TGrammarParser {
  public:
   explicit TComposerParse(TComponent* owner);
 
-  TComposerRing* Ring() const { return static_cast<TComposerRing*>(FRing); }
-  void SetRing(TComposerRing* ring) { FRing = ring; }
   std::string Version() const override { return "1.1.1.114"; }
 
  protected:

@@ -19,8 +19,10 @@
 //  - Parser: derive from TGrammarParser, hand the base the scanner and a
 //    static TGrammarNames (the terminal names of the codes 0..no-symbol, then
 //    the production error names: ErrorMessage is built from them), override
-//    ParseTune (the start production) and Version, and publish the typed tune
-//    as Ring/SetRing over FRing. Productions use Get, Expect, SyntaxError,
+//    ParseTune (the start production) and Version; the tune they fill is the
+//    base's Ring/SetRing (FRing), so a parser needs no more of its notation's
+//    tune class than every tune has, and the tune class alone knows its
+//    parser. Productions use Get, Expect, SyntaxError,
 //    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
 //    CharBeforeLookAhead, SkipTo, TextUpTo, SymbolInSet with TSymbolSet,
 //    ReadNote with a table of TNoteSymbol, NewTone and NewTrack.
@@ -278,6 +280,10 @@ class TGrammarParser : public TComponent {
 
   std::string GetBookmark() const;
   void GotoBookmark(const std::string& bookmark);
+
+  // The tune the parse fills; Execute raises while there is none.
+  TRingFile* Ring() const { return FRing; }
+  void SetRing(TRingFile* ring) { FRing = ring; }
 
   // Published properties.
   virtual std::string Version() const = 0;

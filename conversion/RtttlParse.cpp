@@ -1,5 +1,7 @@
 #include "conversion/RtttlParse.h"
 
+#include "conversion/uRingFile.h"
+
 namespace {
 
 const TGrammarNames kNames{

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "conversion/GrammarBase.h"
-#include "conversion/uRtttlRing.h"
 
 // Symbols (a missing terminal is reported under its number).
 constexpr int rsColon = 3;
@@ -49,8 +48,6 @@ class TRtttlParse : public TGrammarParser {
  public:
   explicit TRtttlParse(TComponent* owner);
 
-  TRtttlRing* Ring() const { return static_cast<TRtttlRing*>(FRing); }
-  void SetRing(TRtttlRing* ring) { FRing = ring; }
   std::string Version() const override { return "1.1.1.108"; }
 
  protected:

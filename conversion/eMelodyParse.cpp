@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "conversion/uRingFile.h"
+
 namespace {
 
 const TGrammarNames kNames{

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "conversion/GrammarBase.h"
-#include "conversion/uMedolyRing.h"
 
 // Symbols (a missing terminal is reported under its number).
 constexpr int esLineEnd = 3;  // CR directly followed by LF
@@ -50,8 +49,6 @@ class TeMelodyParse : public TGrammarParser {
  public:
   explicit TeMelodyParse(TComponent* owner);
 
-  TeMelodyRing* Ring() const { return static_cast<TeMelodyRing*>(FRing); }
-  void SetRing(TeMelodyRing* ring) { FRing = ring; }
   std::string Version() const override { return "1.1.1.79"; }
 
   // The note value of a length code: 0 whole, 1 half, 2 quarter, any other

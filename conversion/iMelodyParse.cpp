@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "conversion/uRingFile.h"
+
 namespace {
 
 const TGrammarNames kNames{

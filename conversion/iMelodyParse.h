@@ -10,7 +10,6 @@
 #include <string>
 
 #include "conversion/GrammarBase.h"
-#include "conversion/uMedolyRing.h"
 
 // Symbols (a missing terminal is reported under its number).
 constexpr int isLineEnd = 3;  // CR directly followed by LF
@@ -66,8 +65,6 @@ class TiMelodyParse : public TGrammarParser {
  public:
   explicit TiMelodyParse(TComponent* owner);
 
-  TiMelodyRing* Ring() const { return static_cast<TiMelodyRing*>(FRing); }
-  void SetRing(TiMelodyRing* ring) { FRing = ring; }
   std::string Version() const override { return "1.1.1.66"; }
 
   // The note value of a duration digit: 0 whole to 5 thirty-second; any

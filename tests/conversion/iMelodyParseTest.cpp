@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "conversion/uMedolyRing.h"
 #include "runtime/SysUtils.h"
 #include "tests/conversion/ParseErrors.h"
 
