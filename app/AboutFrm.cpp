@@ -1,5 +1,6 @@
 #include "app/AboutFrm.h"
 
+#include "skin/SkinClasses.h"
 #include "skin/SkinMgr.h"
 
 TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {

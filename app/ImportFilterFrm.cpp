@@ -1,6 +1,7 @@
 #include "app/ImportFilterFrm.h"
 
 #include "filters/CaroluneHelp.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinMgr.h"
 #include "skin/VeskaroGlimaraCommon.h"
 

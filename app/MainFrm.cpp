@@ -9,6 +9,7 @@
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
 #include "skin/SkinButton.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinComboBox.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinForm.h"

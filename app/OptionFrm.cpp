@@ -6,6 +6,7 @@
 
 #include "app/CaroluneOptions.h"
 #include "filters/CaroluneHelp.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinMgr.h"
 #include "skin/VeskaroGlimaraCommon.h"
 #include "windowing/Shell.h"

@@ -1,5 +1,6 @@
 #include "filters/DravikAboutFrm.h"
 
+#include "skin/SkinClasses.h"
 #include "skin/SkinMgr.h"
 #include "windowing/Form.h"
 

@@ -9,6 +9,7 @@
 
 #include "fuzz/FuzzApplication.h"
 #include "fuzz/FuzzSupport.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinMgr.h"
 #include "windowing/Form.h"
 #include "windowing/FormReader.h"

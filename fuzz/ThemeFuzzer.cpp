@@ -10,6 +10,7 @@
 #include "fuzz/FuzzApplication.h"
 #include "fuzz/FuzzSupport.h"
 #include "runtime/SysUtils.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMgr.h"
 #include "skin/SkinThemeFile.h"

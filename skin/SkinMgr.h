@@ -76,8 +76,6 @@ class TSkinItemSource {
   TSkinResolvedStyle FResolved;
 };
 
-// Registers the skinned classes that form descriptions may name.
-void RegisterSkinClasses();
 
 // For a component's FileTheme setter: points the reference at the theme and
 // asks to hear when the theme is freed.

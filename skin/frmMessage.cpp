@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/SkinButton.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinMgr.h"
 #include "windowing/Keys.h"
 

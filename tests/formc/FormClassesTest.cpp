@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/Streams.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinMgr.h"
 #include "windowing/Form.h"
 #include "windowing/Persistent.h"

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "skin/SkinClasses.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinImagePanel.h"
 #include "skin/SkinToolBar.h"

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "skin/SkinClasses.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMainMenu.h"
 #include "skin/SkinMgr.h"

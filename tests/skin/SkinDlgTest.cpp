@@ -1,6 +1,7 @@
 // The message dialog component: its settings at creation and from a form
 // description, a dialog executed twice, its theme going away, and the
 // box's own form description.
+#include "skin/SkinClasses.h"
 #include "skin/SkinDlg.h"
 
 #include <gtest/gtest.h>

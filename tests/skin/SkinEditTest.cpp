@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "skin/SkinClasses.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "windowing/Form.h"
 

@@ -8,6 +8,7 @@
 #include <limits>
 #include <map>
 
+#include "skin/SkinClasses.h"
 #include "skin/SkinMainMenu.h"
 #include "skin/SkinMgr.h"
 #include "skin/SkinStatusBar.h"

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "skin/SkinClasses.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "windowing/Form.h"
 

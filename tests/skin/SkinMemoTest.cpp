@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "skin/SkinClasses.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "tests/support/EventLoopWait.h"
 #include "windowing/Form.h"

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "skin/SkinButton.h"
+#include "skin/SkinClasses.h"
 #include "skin/SkinComboBox.h"
 #include "skin/SkinDlg.h"
 #include "skin/SkinEdit.h"

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "skin/SkinClasses.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "windowing/BitmapResources.h"
 #include "windowing/Edit.h"

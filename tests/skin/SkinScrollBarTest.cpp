@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "skin/SkinButton.h"
+#include "skin/SkinClasses.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "tests/support/EventLoopWait.h"
 #include "windowing/BitmapResources.h"

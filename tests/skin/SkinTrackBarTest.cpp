@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QTest>
 
+#include "skin/SkinClasses.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinImagePanel.h"
 #include "tests/skin/SkinTestSupport.h"
