@@ -1,7 +1,6 @@
 #include "skin/SkinMgr.h"
 
 #include "runtime/SysUtils.h"
-#include "skin/SkinPublic.h"
 #include "windowing/Application.h"
 #include "windowing/Bitmap.h"
 #include "windowing/Form.h"

@@ -152,11 +152,6 @@ void DrawThreePartBitmap(const TBitmap& graphic, TCanvas& canvas, const TRect& r
   Piece(canvas, image, Rect(w3, 0, 2 * w3, h), Rect(r.Left + w3, r.Top, r.Right - w3, r.Bottom));
 }
 
-void CutBitmapFrame(const TBitmap& source, TBitmap& destination, int frameCount, int frameNumber) {
-  const int width = source.Width() / std::max(1, frameCount);
-  destination.SetImage(source.Image().copy(width * (frameNumber - 1), 0, width, source.Height()));
-}
-
 namespace {
 
 void Rotate(TBitmap& bitmap, bool clockwise) {

@@ -55,12 +55,6 @@ void DrawNinePartBitmap(const TBitmap& bitmap, TCanvas& canvas, const TRect& r, 
 // is set), the middle stretched between them without a key.
 void DrawThreePartBitmap(const TBitmap& graphic, TCanvas& canvas, const TRect& r, bool cornerPixelKey);
 
-// Cuts frame number (from 1) of a strip of frameCount equal frames, side by
-// side at full height, into destination. The frame width is the strip width
-// divided by the count (columns left over belong to no frame); a count of 0
-// counts as 1.
-void CutBitmapFrame(const TBitmap& source, TBitmap& destination, int frameCount, int frameNumber);
-
 // A quarter turn: the pixel at (x, y) goes to (y, width - 1 - x)
 // anticlockwise, to (height - 1 - y, x) clockwise.
 void RotateBitmapAnticlockwise(TBitmap& bitmap);

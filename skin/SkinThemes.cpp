@@ -5,7 +5,6 @@
 #include <array>
 
 #include "runtime/SysUtils.h"
-#include "skin/SkinPublic.h"
 #include "skin/SkinThemeFile.h"
 #include "windowing/Bitmap.h"
 #include "windowing/Form.h"
@@ -136,6 +135,11 @@ class TImageAllocationLimit {
 };
 
 }  // namespace
+
+void CutBitmapFrame(const TBitmap& source, TBitmap& destination, int frameCount, int frameNumber) {
+  const int width = source.Width() / std::max(1, frameCount);
+  destination.SetImage(source.Image().copy(width * (frameNumber - 1), 0, width, source.Height()));
+}
 
 const TEnumInfo& SkinUIStyleNames() {
   static const TEnumInfo names{{"FromThemeFile", "Silver", "Azure", "Midnight", "Crystal", "Frost"}};

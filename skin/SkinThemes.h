@@ -119,6 +119,12 @@ struct TSkinThemeItemValue {
 // item number outside 1..42 give the value -1 of kind integer.
 TSkinThemeItemValue GetBuiltInThemeItem(TSkinUIStyle style, int item);
 
+// Cuts frame number (from 1) of a strip of frameCount equal frames, side by
+// side at full height, into destination. The frame width is the strip width
+// divided by the count (columns left over belong to no frame); a count of 0
+// counts as 1.
+void CutBitmapFrame(const TBitmap& source, TBitmap& destination, int frameCount, int frameNumber);
+
 // Loads the item's bitmap resource into bitmap, replacing its contents;
 // nothing when bitmap is null or the item is no bitmap of that style.
 void LoadBuiltInThemeBitmap(TSkinUIStyle style, int item, TBitmap* bitmap);

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <vector>
 
-#include "skin/SkinForm.h"
 #include "skin/SkinPublic.h"
 #include "windowing/Application.h"
 #include "windowing/Bitmap.h"
@@ -492,7 +491,7 @@ const TClassInfo& TSkinTitleBar::StaticClassInfo() {
 
 TForm* TSkinTitleBar::Form() const { return GetParentForm(this); }
 
-bool TSkinTitleBar::IsOnSkinForm() const { return dynamic_cast<const TSkinForm*>(Parent()) != nullptr; }
+bool TSkinTitleBar::IsOnSkinForm() const { return dynamic_cast<const TSkinFormFrame*>(Parent()) != nullptr; }
 
 // A theme never changes the caption colour.
 void TSkinTitleBar::FileThemeChanged() {
