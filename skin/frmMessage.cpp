@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "skin/SkinButton.h"
-#include "skin/SkinClasses.h"
+#include "skin/SkinControlClasses.h"
 #include "skin/SkinMgr.h"
 #include "windowing/Keys.h"
 
 TfrmMsg::TfrmMsg(TComponent* owner) : TForm(owner) {
-  RegisterSkinClasses();
+  RegisterSkinControlClasses();
   LoadDesign(*this);
 }
 

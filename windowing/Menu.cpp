@@ -1,6 +1,6 @@
 #include "windowing/Menu.h"
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), FItems(new TMenuItem(this)) { FItems->SetMenu(this); }
+TMenu::TMenu(TComponent* owner) : TComponent(owner), FItems(new TMenuItem(this)) { FItems->SetMenu(this, *this); }
 
 TMenu::~TMenu() {
   Destroying();

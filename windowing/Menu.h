@@ -8,7 +8,7 @@
 #include "windowing/MenuItem.h"
 #include "windowing/Persistent.h"
 
-class TMenu : public TComponent, public TPersistent {
+class TMenu : public TComponent, public TPersistent, private TMenuHost {
  public:
   explicit TMenu(TComponent* owner);
   ~TMenu() override;
@@ -18,7 +18,7 @@ class TMenu : public TComponent, public TPersistent {
 
   // The root item; its sub-items are the menu's items.
   TMenuItem& Items() const { return *FItems; }
-  TCustomImageList* Images() const { return FImages.Get(); }
+  TCustomImageList* Images() const override { return FImages.Get(); }
   void SetImages(TCustomImageList* images);
   // Owner drawing is the menu's callbacks' business; the flag is kept for descriptions.
   virtual bool OwnerDraw() const { return FOwnerDraw; }
@@ -29,14 +29,13 @@ class TMenu : public TComponent, public TPersistent {
   // Clicks the item of that short cut; false when the menu has none.
   bool IsShortCut(TShortCut shortCut) const;
 
-  // Draws the frame of one of the menu's popup windows over r; false
-  // leaves it to Qt.
-  virtual bool DrawFrame(TCanvas& canvas, const TRect& r) {
+  // What the items ask of their menu (see TMenuHost); a plain menu leaves
+  // its frames to Qt and has nothing to do when its items change.
+  bool DrawFrame(TCanvas& canvas, const TRect& r) override {
     (void)canvas, (void)r;
     return false;
   }
-  // Items were added, removed or changed (item: the changed one, or null).
-  virtual void MenuChanged(TMenuItem* item) { (void)item; }
+  void MenuChanged(TMenuItem* item) override { (void)item; }
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;

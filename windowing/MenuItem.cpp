@@ -6,8 +6,7 @@
 
 #include "windowing/Action.h"
 #include "windowing/Guarded.h"
-#include "windowing/Menu.h"
-#include "windowing/MenuWindow.h"
+#include "windowing/ImageList.h"
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), FQtAction(std::make_unique<QAction>()) {
   // The click runs once the menu has closed, as the platform posts it.
@@ -75,7 +74,7 @@ void TMenuItem::SetVisible(bool visible) {
 void TMenuItem::SetDefault(bool isDefault) {
   if (FDefault == isDefault) return;
   FDefault = isDefault;
-  if (FParent && FParent->FSubMenu) FParent->FSubMenu->Rebuild();
+  if (FParent) FParent->RebuildSubMenu();
   Changed();
 }
 
@@ -140,11 +139,13 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
   return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
 }
 
-TMenu* TMenuItem::GetParentMenu() const {
+const TMenuItem& TMenuItem::Root() const {
   const TMenuItem* root = this;
   while (root->FParent) root = root->FParent;
-  return root->FMenu;
+  return *root;
 }
+
+TMenu* TMenuItem::GetParentMenu() const { return Root().FMenu; }
 
 void TMenuItem::Click() {
   if (!FEnabled) return;
@@ -185,7 +186,7 @@ void TMenuItem::ApplyTo(QAction& action) const {
   action.setCheckable(FChecked);
   action.setChecked(FChecked);
   QIcon icon;
-  if (const TMenu* menu = GetParentMenu(); menu && menu->Images() && !OnAdvancedDrawItem) {
+  if (const TMenuHost* menu = Root().FHost; menu && menu->Images() && !OnAdvancedDrawItem) {
     const QImage image = menu->Images()->Image(FImageIndex);
     if (!image.isNull()) icon = QIcon(QPixmap::fromImage(image));
   }
@@ -200,9 +201,10 @@ void TMenuItem::ApplyToActions() {
   }
 }
 
-void TMenuItem::SetMenu(TMenu* menu) {
+void TMenuItem::SetMenu(TMenu* menu, TMenuHost& host) {
   FMenu = menu;
-  if (!FSubMenu) FSubMenu = std::make_unique<TMenuWindow>(*this);
+  FHost = &host;
+  if (!FSubMenu) FSubMenu = std::make_unique<TMenuWindow>(static_cast<TMenuWindowItems&>(*this));
 }
 
 void TMenuItem::ChildrenChanged() {
@@ -210,17 +212,64 @@ void TMenuItem::ChildrenChanged() {
   if (FItems.empty() && !FMenu)
     FSubMenu.reset();
   else if (!FSubMenu)
-    FSubMenu = std::make_unique<TMenuWindow>(*this);
-  if (FSubMenu) FSubMenu->Rebuild();
+    FSubMenu = std::make_unique<TMenuWindow>(static_cast<TMenuWindowItems&>(*this));
+  RebuildSubMenu();
   ApplyToActions();
   // The action that stands for this item in its parent has changed.
-  if (hadSubMenu != (FSubMenu != nullptr) && FParent && FParent->FSubMenu) FParent->FSubMenu->Rebuild();
-  if (TMenu* menu = GetParentMenu()) menu->MenuChanged(nullptr);
+  if (hadSubMenu != (FSubMenu != nullptr) && FParent) FParent->RebuildSubMenu();
+  if (TMenuHost* menu = Root().FHost) menu->MenuChanged(nullptr);
 }
 
 void TMenuItem::Changed() {
   ApplyToActions();
-  if (TMenu* menu = GetParentMenu()) menu->MenuChanged(this);
+  if (TMenuHost* menu = Root().FHost) menu->MenuChanged(this);
+}
+
+void TMenuItem::RebuildSubMenu() {
+  if (!FSubMenu) return;
+  std::vector<QAction*> actions;
+  QAction* defaultAction = nullptr;
+  for (const TMenuItem* child : FItems) {
+    actions.push_back(child->QtAction());
+    if (child->Default()) defaultAction = child->QtAction();
+  }
+  FSubMenu->SetEntries(actions, defaultAction);
+}
+
+TMenuItem* TMenuItem::SubItemOf(const QAction& action) const {
+  for (TMenuItem* child : FItems)
+    if (child->QtAction() == &action) return child;
+  return nullptr;
+}
+
+bool TMenuItem::MeasureEntry(const QAction& action, TCanvas& canvas, int& width, int& height) {
+  TMenuItem* item = SubItemOf(action);
+  if (!item || !item->OnMeasureItem) return false;
+  item->OnMeasureItem(item, canvas, width, height);
+  return true;
+}
+
+bool TMenuItem::DrawsEntry(const QAction& action) const {
+  const TMenuItem* item = SubItemOf(action);
+  return item && item->OnAdvancedDrawItem;
+}
+
+void TMenuItem::DrawEntry(const QAction& action, TCanvas& canvas, const TRect& r, TOwnerDrawState state) {
+  TMenuItem* item = SubItemOf(action);
+  if (!item || !item->OnAdvancedDrawItem) return;
+  if (item->Checked()) state |= odChecked;
+  if (item->Default()) state |= odDefault;
+  item->OnAdvancedDrawItem(item, canvas, r, state);
+}
+
+bool TMenuItem::DrawFrame(TCanvas& canvas, const TRect& r) {
+  TMenuHost* menu = Root().FHost;
+  return menu && menu->DrawFrame(canvas, r);
+}
+
+// An item with sub-items is clicked when they open, as the platform does.
+void TMenuItem::Opening() {
+  if (FParent) Click();
 }
 
 void TMenuItem::Triggered() {

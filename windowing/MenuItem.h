@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QAction>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,27 +16,34 @@
 #include "windowing/ComponentRef.h"
 #include "windowing/Events.h"
 #include "windowing/Keys.h"
+#include "windowing/MenuWindow.h"
 #include "windowing/Persistent.h"
 
 class TMenu;
 class TMenuItem;
-class TMenuWindow;
 class TAction;
+class TCustomImageList;
 
-enum TOwnerDrawStateFlag : unsigned {
-  odSelected = 1u << 0,
-  odGrayed = 1u << 1,
-  odDisabled = 1u << 2,
-  odChecked = 1u << 3,
-  odDefault = 1u << 5,
+// What the items of a menu, and the windows showing them, ask of the menu
+// they belong to; the menu implements it, so the items need not know it.
+class TMenuHost {
+ public:
+  virtual TCustomImageList* Images() const = 0;
+  // Draws the frame of one of the menu's popup windows over r; false
+  // leaves it to Qt.
+  virtual bool DrawFrame(TCanvas& canvas, const TRect& r) = 0;
+  // Items were added, removed or changed (item: the changed one, or null).
+  virtual void MenuChanged(TMenuItem* item) = 0;
+
+ protected:
+  ~TMenuHost() = default;
 };
-using TOwnerDrawState = unsigned;
 
 using TMenuMeasureItemEvent = std::function<void(TComponent* Sender, TCanvas& ACanvas, int& Width, int& Height)>;
 using TAdvancedMenuDrawItemEvent =
     std::function<void(TComponent* Sender, TCanvas& ACanvas, TRect ARect, TOwnerDrawState State)>;
 
-class TMenuItem : public TComponent, public TPersistent {
+class TMenuItem : public TComponent, public TPersistent, private TMenuWindowItems {
  public:
   explicit TMenuItem(TComponent* owner);
   ~TMenuItem() override;
@@ -103,7 +111,17 @@ class TMenuItem : public TComponent, public TPersistent {
 
  private:
   friend class TMenu;
-  void SetMenu(TMenu* menu);
+  // Makes this item the root item of menu.
+  void SetMenu(TMenu* menu, TMenuHost& host);
+  const TMenuItem& Root() const;
+  // The sub-item an action of the item's window stands for, or null.
+  TMenuItem* SubItemOf(const QAction& action) const;
+  void RebuildSubMenu();
+  bool MeasureEntry(const QAction& action, TCanvas& canvas, int& width, int& height) override;
+  bool DrawsEntry(const QAction& action) const override;
+  void DrawEntry(const QAction& action, TCanvas& canvas, const TRect& r, TOwnerDrawState state) override;
+  bool DrawFrame(TCanvas& canvas, const TRect& r) override;
+  void Opening() override;
   // Takes the action's caption, short cut, state, image and hint.
   void ApplyAction(const TAction& action);
   void ApplyToActions();
@@ -123,7 +141,8 @@ class TMenuItem : public TComponent, public TPersistent {
   int FTag = 0;
   TComponentRef<TAction> FAction;
   TMenuItem* FParent = nullptr;
-  TMenu* FMenu = nullptr;  // set on a menu's root item only
+  TMenu* FMenu = nullptr;  // set on a menu's root item only, as is FHost
+  TMenuHost* FHost = nullptr;
   std::vector<TMenuItem*> FItems;
   std::unique_ptr<QAction> FQtAction;
   std::unique_ptr<TMenuWindow> FSubMenu;

@@ -6,8 +6,6 @@
 #include <QStyleOption>
 
 #include "windowing/Guarded.h"
-#include "windowing/Menu.h"
-#include "windowing/MenuItem.h"
 
 namespace {
 
@@ -37,13 +35,14 @@ class TMenuDrawStyle : public QProxyStyle {
   QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                          const QWidget* widget) const override {
     if (type == CT_MenuItem)
-      if (TMenuItem* item = Styled(widget); item && item->OnMeasureItem) {
+      if (const auto [window, action] = Styled(widget); action) {
         QImage scratch(1, 1, QImage::Format_RGB32);
         TCanvas canvas(scratch);
         canvas.Font.Assign(SystemMenuFont());
         int width = 0, height = 0;
-        Guarded([&] { item->OnMeasureItem(item, canvas, width, height); });
-        return QSize(std::max(0, width), std::max(0, height));
+        bool measured = false;
+        Guarded([&] { measured = window->Items().MeasureEntry(*action, canvas, width, height); });
+        if (measured) return QSize(std::max(0, width), std::max(0, height));
       }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
   }
@@ -51,8 +50,8 @@ class TMenuDrawStyle : public QProxyStyle {
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override {
     if (element == CE_MenuItem)
-      if (TMenuItem* item = Styled(widget); item && item->OnAdvancedDrawItem) {
-        DrawItem(*item, *option, *painter);
+      if (const auto [window, action] = Styled(widget); action && window->Items().DrawsEntry(*action)) {
+        DrawEntry(window->Items(), *action, *option, *painter);
         return;
       }
     QProxyStyle::drawControl(element, option, painter, widget);
@@ -61,29 +60,33 @@ class TMenuDrawStyle : public QProxyStyle {
   void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
     if (element == PE_FrameMenu)
-      if (auto* window = dynamic_cast<const TMenuWindow*>(widget))
-        if (TMenu* menu = window->Item().GetParentMenu()) {
-          const QRect r = option->rect;
-          QImage image(r.size(), QImage::Format_ARGB32_Premultiplied);
-          image.fill(Qt::transparent);
-          TCanvas canvas(image);
-          bool drawn = false;
-          Guarded([&] { drawn = menu->DrawFrame(canvas, Rect(0, 0, r.width(), r.height())); });
-          if (drawn) {
-            painter->drawImage(r.topLeft(), image);
-            return;
-          }
+      if (auto* window = dynamic_cast<const TMenuWindow*>(widget)) {
+        const QRect r = option->rect;
+        QImage image(r.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        TCanvas canvas(image);
+        bool drawn = false;
+        Guarded([&] { drawn = window->Items().DrawFrame(canvas, Rect(0, 0, r.width(), r.height())); });
+        if (drawn) {
+          painter->drawImage(r.topLeft(), image);
+          return;
         }
+      }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
   }
 
  private:
-  static TMenuItem* Styled(const QWidget* widget) {
+  struct TStyledEntry {
+    const TMenuWindow* window;
+    const QAction* action;  // null when widget is no menu window
+  };
+
+  static TStyledEntry Styled(const QWidget* widget) {
     const auto* window = dynamic_cast<const TMenuWindow*>(widget);
-    return window ? window->ItemOf(window->StyledAction()) : nullptr;
+    return {window, window ? window->StyledAction() : nullptr};
   }
 
-  static void DrawItem(TMenuItem& item, const QStyleOption& option, QPainter& painter) {
+  static void DrawEntry(TMenuWindowItems& items, const QAction& action, const QStyleOption& option, QPainter& painter) {
     const QRect r = option.rect;
     if (r.isEmpty()) return;
     QImage image(r.size(), QImage::Format_RGB32);
@@ -95,39 +98,22 @@ class TMenuDrawStyle : public QProxyStyle {
     TOwnerDrawState state = 0;
     if (option.state & State_Selected) state |= odSelected;
     if (!(option.state & State_Enabled)) state |= odDisabled | odGrayed;
-    if (item.Checked()) state |= odChecked;
-    if (item.Default()) state |= odDefault;
-    Guarded([&] { item.OnAdvancedDrawItem(&item, canvas, FromQRect(r), state); });
+    Guarded([&] { items.DrawEntry(action, canvas, FromQRect(r), state); });
     painter.drawImage(r.topLeft(), image);
   }
 };
 
 }  // namespace
 
-TMenuWindow::TMenuWindow(TMenuItem& item) : FItem(item) {
+TMenuWindow::TMenuWindow(TMenuWindowItems& items) : FItems(items) {
   setStyle(&TMenuDrawStyle::Instance());
-  // An item with sub-items is clicked when they open, as the platform does.
-  connect(this, &QMenu::aboutToShow, this, [this] {
-    if (FItem.Parent()) Guarded([this] { FItem.Click(); });
-  });
+  connect(this, &QMenu::aboutToShow, this, [this] { Guarded([this] { FItems.Opening(); }); });
 }
 
-void TMenuWindow::Rebuild() {
+void TMenuWindow::SetEntries(const std::vector<QAction*>& actions, QAction* defaultAction) {
   clear();
-  QAction* defaultAction = nullptr;
-  for (int i = 0; i < FItem.Count(); ++i) {
-    TMenuItem* child = FItem.Items(i);
-    addAction(child->QtAction());
-    if (child->Default()) defaultAction = child->QtAction();
-  }
+  for (QAction* action : actions) addAction(action);
   setDefaultAction(defaultAction);
-}
-
-TMenuItem* TMenuWindow::ItemOf(const QAction* action) const {
-  if (!action) return nullptr;
-  for (int i = 0; i < FItem.Count(); ++i)
-    if (FItem.Items(i)->QtAction() == action) return FItem.Items(i);
-  return nullptr;
 }
 
 void TMenuWindow::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
