@@ -35,13 +35,13 @@ class TMenuDrawStyle : public QProxyStyle {
   QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                          const QWidget* widget) const override {
     if (type == CT_MenuItem)
-      if (const auto [window, action] = Styled(widget); action) {
+      if (const TStyledEntry entry = Styled(widget); entry.action) {
         QImage scratch(1, 1, QImage::Format_RGB32);
         TCanvas canvas(scratch);
         canvas.Font.Assign(SystemMenuFont());
         int width = 0, height = 0;
         bool measured = false;
-        Guarded([&] { measured = window->Items().MeasureEntry(*action, canvas, width, height); });
+        Guarded([&] { measured = entry.window->Items().MeasureEntry(*entry.action, canvas, width, height); });
         if (measured) return QSize(std::max(0, width), std::max(0, height));
       }
     return QProxyStyle::sizeFromContents(type, option, size, widget);
@@ -50,8 +50,8 @@ class TMenuDrawStyle : public QProxyStyle {
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget) const override {
     if (element == CE_MenuItem)
-      if (const auto [window, action] = Styled(widget); action && window->Items().DrawsEntry(*action)) {
-        DrawEntry(window->Items(), *action, *option, *painter);
+      if (const TStyledEntry entry = Styled(widget); entry.action && entry.window->Items().DrawsEntry(*entry.action)) {
+        DrawEntry(entry.window->Items(), *entry.action, *option, *painter);
         return;
       }
     QProxyStyle::drawControl(element, option, painter, widget);
