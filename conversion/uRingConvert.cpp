@@ -46,20 +46,16 @@ TMelody MelodyTrack(const TMidiFile& midi) {
   return {midi.GetTrack(0), AnyNote};
 }
 
-// The values a rest is split into, longest first, in thirty-seconds: the
-// values TicksToDuration gives a note.
-struct TRestValue {
-  int32_t ThirtySeconds;
-  TNoteValue Value;
-};
-constexpr TRestValue kRestValues[] = {{48, {1, true}}, {32, {1, false}}, {24, {2, true}}, {16, {2, false}},
-                                      {12, {4, true}}, {8, {4, false}},  {6, {8, true}},   {4, {8, false}},
-                                      {3, {16, true}}, {2, {16, false}}, {1, {32, false}}};
+// The values a rest is split into, longest first: the values
+// TicksToDuration gives a note.
+constexpr TNoteValue kRestValues[] = {{1, true}, {1, false}, {2, true},  {2, false},  {4, true},  {4, false},
+                                      {8, true}, {8, false}, {16, true}, {16, false}, {32, false}};
+
+constexpr int64_t ThirtySecondsOf(TNoteValue value) { return (32 / value.Duration) * (value.Dotted ? 3 : 2) / 2; }
+
 // A silence is held at sixteen dotted wholes (24 bars of four beats): a
 // hostile delta of billions of ticks must not become millions of rests.
-constexpr int64_t kLongestSilence = 16 * 48;
-
-int64_t ThirtySecondsOf(TNoteValue value) { return (32 / value.Duration) * (value.Dotted ? 3 : 2) / 2; }
+constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
 
 // The melody line of a track, built tone by tone from its notes in time
 // order: notes that start together give one tone, the highest (the melody
@@ -103,9 +99,7 @@ class TMelodyLine {
     uint8_t Key;
   };
 
-  int64_t EndBefore(const TSounding& note, int64_t next) const {
-    return note.End ? std::min(*note.End, next) : next;
-  }
+  int64_t EndBefore(const TSounding& note, int64_t next) const { return note.End ? std::min(*note.End, next) : next; }
   bool StartsTogether(int64_t onset) const {
     const int64_t length = EndBefore(*FCurrent, onset) - FCurrent->Onset;
     const bool stillSounds = !FCurrent->End || *FCurrent->End > onset;
@@ -115,7 +109,8 @@ class TMelodyLine {
   void Add(const TSounding& note, int64_t next) {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
-    const TNoteValue value = TicksToDuration(FDivision, static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
+    const TNoteValue value =
+        TicksToDuration(FDivision, static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
     const TMidiNote name = MidiKeyToNote(note.Key);
     TRingTone tone;
     tone.Note = name.Note;
@@ -136,8 +131,8 @@ class TMelodyLine {
     TRingTone rest;
     rest.Note = "P";
     rest.Octave = FRestOctave;
-    for (const TRestValue& r : kRestValues)
-      for (; silence >= r.ThirtySeconds; silence -= r.ThirtySeconds) AddTone(rest, r.Value);
+    for (const TNoteValue value : kRestValues)
+      for (; silence >= ThirtySecondsOf(value); silence -= ThirtySecondsOf(value)) AddTone(rest, value);
   }
 
   void AddTone(TRingTone& tone, TNoteValue value) {

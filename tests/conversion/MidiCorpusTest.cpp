@@ -124,9 +124,9 @@ TEST(MidiCorpus, TheReducedTuneLastsAsLongAsTheMelodyTrack) {
     if (longestSilence >= midi.Division) {
       EXPECT_GT(rests, 0.0) << path.filename();
     }
-    std::printf("%-48s track %8.2f q (%5.1f%% silent), tune %8.2f q (%5.1f%% rests)\n",
-                path.filename().string().c_str(), track, 100.0 * static_cast<double>(silence) / std::max<int64_t>(end, 1),
-                tune, tune > 0 ? 100.0 * rests / tune : 0.0);
+    std::printf(
+        "%-48s track %8.2f q (%5.1f%% silent), tune %8.2f q (%5.1f%% rests)\n", path.filename().string().c_str(), track,
+        100.0 * static_cast<double>(silence) / std::max<int64_t>(end, 1), tune, tune > 0 ? 100.0 * rests / tune : 0.0);
   }
   std::printf("Of %d reduced tunes, %d last as long as their melody track within 5%%, %d within 10%%\n", measured,
               withinFivePercent, withinTenPercent);

@@ -223,9 +223,9 @@ TEST(TonesToMidi, NotesSoundFromTheirStartForTheirLength) {
   AddTone(tune, "P", 0, 8);  // a rest before any note
   AddTone(tune, "D", 5, 4);
   AddControl(tune, ckLed, 1);
-  AddTone(tune, "B", 12, 4);   // beyond the MIDI range: held at the top key
-  AddTone(tune, "C", 5, -4);   // no length that can be written: nothing sounds
-  AddTone(tune, "p", 0, 2);    // a rest at the end stays before the end of the track
+  AddTone(tune, "B", 12, 4);  // beyond the MIDI range: held at the top key
+  AddTone(tune, "C", 5, -4);  // no length that can be written: nothing sounds
+  AddTone(tune, "p", 0, 2);   // a rest at the end stays before the end of the track
   TonesToMidi(tune);
   EXPECT_EQ(tune.FileFormat, 0);
   EXPECT_EQ(tune.Division, 96);
