@@ -1,16 +1,21 @@
 #include "conversion/uRingConvert.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "conversion/uMidiFile.h"
 #include "conversion/uRingUtils.h"
+#include "runtime/SysUtils.h"
 
 namespace {
 
 constexpr int32_t kTargetDivision = 96;
 constexpr int32_t kBeatsPerBar = 4;
-// Velocity 0 on this key stands for a rest that comes before any note.
-constexpr uint8_t kLeadingRestKey = 60;
+// The longest delta a variable-length number of four bytes holds.
+constexpr int64_t kLongestDelta = 0x0FFFFFFF;
+
+// A run of rests longer than a delta can say is held at the longest one.
+int32_t HeldDelta(int64_t ticks) { return static_cast<int32_t>(std::min(ticks, kLongestDelta)); }
 
 // Whether a note-on starts a note of the melody: percussion counts only in
 // a file that sounds nothing else.
@@ -41,6 +46,112 @@ TMelody MelodyTrack(const TMidiFile& midi) {
   return {midi.GetTrack(0), AnyNote};
 }
 
+// The values a rest is split into, longest first: the values
+// TicksToDuration gives a note.
+constexpr TNoteValue kRestValues[] = {{1, true}, {1, false}, {2, true},  {2, false},  {4, true},  {4, false},
+                                      {8, true}, {8, false}, {16, true}, {16, false}, {32, false}};
+
+constexpr int64_t ThirtySecondsOf(TNoteValue value) { return (32 / value.Duration) * (value.Dotted ? 3 : 2) / 2; }
+
+// A silence is held at sixteen dotted wholes (24 bars of four beats): a
+// hostile delta of billions of ticks must not become millions of rests.
+constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
+
+// The melody line of a track, built tone by tone from its notes in time
+// order: notes that start together give one tone, the highest (the melody
+// usually lies on top); a note that starts while the one before still
+// sounds cuts that one at its onset, and one cut to less than a
+// thirty-second counts as starting together with it (a chord played a few
+// ticks apart); a silence before a note becomes rests.
+//
+// The tune's own time runs apart from the track's wherever a note's value
+// rounds its length; a rest fills the silence up to the onset on the tune's
+// time, so that each silence brings the tune back to the track's time line.
+// The tune's time is kept in eighths of a tick, where a thirty-second at any
+// division is a whole number: the division.
+class TMelodyLine {
+ public:
+  TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
+      : FTones(tones), FDivision(division), FRestOctave(restOctave) {}
+
+  // A note at its onset, with its end, or none when it never ends (it
+  // sounds until the next onset).
+  void Note(int64_t onset, std::optional<int64_t> end, uint8_t key) {
+    if (FCurrent) {
+      if (StartsTogether(onset)) {
+        if (key > FCurrent->Key) *FCurrent = {FCurrent->Onset, end, key};
+        return;
+      }
+      Add(*FCurrent, onset);
+    }
+    FCurrent = TSounding{onset, end, key};
+  }
+  // The last note sounds to its end, or to the track's end when it has none.
+  void Finish(int64_t trackEnd) {
+    if (FCurrent) Add(*FCurrent, std::max(trackEnd, FCurrent->Onset));
+    FCurrent.reset();
+  }
+
+ private:
+  struct TSounding {
+    int64_t Onset;
+    std::optional<int64_t> End;
+    uint8_t Key;
+  };
+
+  int64_t EndBefore(const TSounding& note, int64_t next) const { return note.End ? std::min(*note.End, next) : next; }
+  bool StartsTogether(int64_t onset) const {
+    const int64_t length = EndBefore(*FCurrent, onset) - FCurrent->Onset;
+    const bool stillSounds = !FCurrent->End || *FCurrent->End > onset;
+    return onset == FCurrent->Onset || (stillSounds && length * 8 < FDivision);
+  }
+
+  void Add(const TSounding& note, int64_t next) {
+    if (note.Onset > FTrackTime) AddRests(note.Onset);
+    const int64_t end = EndBefore(note, next);
+    const TNoteValue value =
+        TicksToDuration(FDivision, static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
+    const TMidiNote name = MidiKeyToNote(note.Key);
+    TRingTone tone;
+    tone.Note = name.Note;
+    tone.Accidental = name.Accidental;
+    tone.Octave = name.Octave;
+    AddTone(tone, value);
+    FTrackTime = end;
+  }
+
+  void AddRests(int64_t onset) {
+    int64_t silence = IntDiv64(8 * onset - FTuneTime, FDivision);
+    if (silence <= 0) return;
+    if (silence > kLongestSilence) {
+      // What is cut from the silence is cut from the tune's time too.
+      silence = kLongestSilence;
+      FTuneTime = 8 * onset - silence * FDivision;
+    }
+    TRingTone rest;
+    rest.Note = "P";
+    rest.Octave = FRestOctave;
+    for (const TNoteValue value : kRestValues)
+      for (; silence >= ThirtySecondsOf(value); silence -= ThirtySecondsOf(value)) AddTone(rest, value);
+  }
+
+  void AddTone(TRingTone& tone, TNoteValue value) {
+    tone.Kind = rkNote;
+    tone.Duration = value.Duration;
+    tone.Dot = value.Dotted ? rdDotted : rdNone;
+    tone.Volume = 0;
+    FTones.Add(tone);
+    FTuneTime += ThirtySecondsOf(value) * FDivision;
+  }
+
+  TRingTrack& FTones;
+  const int32_t FDivision;
+  const int32_t FRestOctave;
+  std::optional<TSounding> FCurrent;
+  int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
+  int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
+};
+
 }  // namespace
 
 void AssignRingFile(TRingFile& source, TRingFile& target) {
@@ -58,21 +169,18 @@ bool MidiToTones(TMidiFile& midi) {
   midi.Track->Clear();
   midi.Tempo = midi.FileTempo;
   const TMelody melody = MelodyTrack(midi);
+  TMelodyLine line(*midi.Track, midi.Division, midi.DefaultOctave);
+  int64_t time = 0;
   for (int i = 0; i < melody.Track->Count(); ++i) {
+    // Deltas are unsigned in the file; summed in 64 bits the time line
+    // never wraps.
+    time += static_cast<uint32_t>(melody.Track->Delta(i));
     const TMidiMessage& m = melody.Track->Message(i);
     if (!melody.IsMelodyNote(m)) continue;
-    const TMidiNote note = MidiKeyToNote(m.Data1);
-    const TNoteValue value = TicksToDuration(midi.Division, melody.Track->NoteLength(i));
-    TRingTone tone;
-    tone.Kind = rkNote;
-    tone.Note = note.Note;
-    tone.Accidental = note.Accidental;
-    tone.Octave = note.Octave;
-    tone.Duration = value.Duration;
-    tone.Dot = value.Dotted ? rdDotted : rdNone;
-    tone.Volume = 0;
-    midi.Track->Add(tone);
+    const auto length = static_cast<uint32_t>(melody.Track->NoteLength(i));
+    line.Note(time, length == 0 ? std::nullopt : std::optional<int64_t>(time + length), m.Data1);
   }
+  line.Finish(time);
   return true;
 }
 
@@ -82,29 +190,41 @@ void TonesToMidi(TMidiFile& midi) {
   midi.Division = kTargetDivision;
   track->AddEvent(NewTempoEvent(midi.Tempo));
   int64_t total = 0;
-  uint8_t lastKey = kLeadingRestKey;
+  // Ticks since the last event written: rests add to it.
+  int64_t pending = 0;
   for (const TRingTone* tone : midi.Track->Tones) {
     if (tone->Kind != rkNote) continue;
-    const int32_t ticks = DurationToTicks(kTargetDivision, tone->Duration, tone->Dot);
+    // A length that cannot be written (a negative note value) is held at
+    // the nearest that can.
+    const int32_t ticks = std::max(DurationToTicks(kTargetDivision, tone->Duration, tone->Dot), 0);
     total += ticks;
+    // A tone of no length sounds nothing; its place in time is kept.
+    if (tone->IsRest() || ticks == 0) {
+      pending += ticks;
+      continue;
+    }
     TMidiEvent event;
     event.Status = 0x90;
-    event.Delta = ticks;
-    if (!tone->IsRest()) {
-      // A key outside the MIDI range would be written as a status byte and
-      // corrupt the file; hold it at the nearest key.
-      const int32_t key = NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave);
-      lastKey = static_cast<uint8_t>(std::clamp(key, 0, 127));
-      event.Data1 = lastKey;
-      // The accent follows the beat of the bar on which the note-on falls.
-      const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
-      event.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
-    } else {
-      event.Data1 = lastKey;
-      event.Data2 = 0;
-    }
+    event.Delta = HeldDelta(pending);
+    // A key outside the MIDI range would be written as a status byte and
+    // corrupt the file; hold it at the nearest key.
+    event.Data1 = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave), 0, 127));
+    // The accent is that of the beat on which the tone ends: the velocities
+    // stay those of the files this conversion has always written.
+    const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
+    event.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
     track->AddEvent(event);
+    // The note ends after its own length with a velocity-0 note-on, which
+    // running status writes in two bytes and every reader takes as a
+    // note-off.
+    event.Delta = ticks;
+    event.Data2 = 0;
+    track->AddEvent(event);
+    pending = 0;
   }
-  track->AddEvent(NewEndOfTrackEvent());
+  // A rest at the end keeps its place before the end of the track.
+  auto end = NewEndOfTrackEvent();
+  end->Delta = HeldDelta(pending);
+  track->AddEvent(std::move(end));
   midi.AddTrack(std::move(track));
 }

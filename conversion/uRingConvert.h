@@ -11,8 +11,11 @@ class TMidiFile;
 void AssignRingFile(TRingFile& source, TRingFile& target);
 
 // Fills the tune's Tempo and Track from its first MIDI track that sounds a
-// note (one tone per note-on, in order); false when the file has no track.
+// note: the melody line of its notes in time order, the highest of notes
+// that start together, a note cut where the next starts, rests where the
+// line is silent; false when the file has no track.
 bool MidiToTones(TMidiFile& midi);
 
-// Appends one MIDI track built from the tune's own tones.
+// Appends one MIDI track built from the tune's own tones: each note sounds
+// from its start for its own length, and a rest is the time between.
 void TonesToMidi(TMidiFile& midi);

@@ -38,12 +38,12 @@ TEST(RingLibBinding, MidiBytesTravelWholeBothWays) {
 
 TEST(RingLibBinding, TextTunesTravelBothWays) {
   std::string midi;
-  ASSERT_EQ(RingToRing("Scale:d=4,o=5,b=120:c,d,e", "R00", "R04", midi), Pelmora::rrSuccess);
+  ASSERT_EQ(RingToRing("Scale:d=4,o=5,b=120:c,8d,p,e", "R00", "R04", midi), Pelmora::rrSuccess);
   std::string rtttl;
   ASSERT_EQ(RingToRing(midi, "R04", "R00", rtttl), Pelmora::rrSuccess);
-  // The MIDI written for a tune carries no note-offs, so the notes read back
-  // unpaired, as thirty-seconds.
-  EXPECT_EQ(rtttl, "Ring:d=4,o=6,b=120:32C5,32D5,32E5");
+  // The MIDI written for a tune ends every note after its length, so the
+  // notes and the rest between them read back as they were.
+  EXPECT_EQ(rtttl, "Ring:d=4,o=6,b=120:C5,8D5,P,E5");
   std::string same;
   ASSERT_EQ(RingToRing("Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R00", same), Pelmora::rrSuccess);
   EXPECT_EQ(same, "Test:d=4,o=5,b=125:8C#6.,P,H,H");

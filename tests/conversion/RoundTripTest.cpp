@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <iterator>
 #include <memory>
@@ -71,10 +72,10 @@ const TNotation kNotations[] = {
 // at least this many.
 constexpr int kComposerHoldsAtLeast = 25;
 
-// What a MIDI file sounds: each note-on as its length in ticks and its key
-// (-1 for a rest, a note-on of velocity 0), and the tempo event's bytes.
+// What a MIDI file sounds: each note as its onset and length in ticks and
+// its key, and the tempo event's bytes.
 struct TSounding {
-  std::vector<std::pair<int32_t, int32_t>> Notes;
+  std::vector<std::array<int32_t, 3>> Notes;
   std::string Tempo;
 };
 
@@ -87,7 +88,7 @@ TSounding Sounding(const std::string& bytes) {
   for (int i = 0; i < track.Count(); ++i) {
     const TMidiEvent e = *track.GetEvent(i);
     if (e.IsMeta() && e.Data1 == 0x51) sounding.Tempo = e.MetaData;
-    if (e.IsNoteOn()) sounding.Notes.emplace_back(e.Delta, e.Data2 != 0 ? e.Data1 : -1);
+    if (e.SoundsNote()) sounding.Notes.push_back({e.AbsoluteTime, e.NoteLength, e.Data1});
   }
   return sounding;
 }
@@ -156,8 +157,11 @@ TVerdict Route(const PelmoraLibrary& lib, const std::string& text, const std::st
   int kept = tune->Track->Count();
   if (n.OneScreen) kept = static_cast<int>(std::count(through.Text.begin(), through.Text.end(), ' '));
   const TSounding want = Sounding(direct.Text), got = Sounding(back.Text);
-  int notes = 0;  // the notes and rests among the tones kept
-  for (int i = 0; i < kept && i < tune->Track->Count(); ++i) notes += tune->Track->GetTone(i)->Kind == rkNote;
+  int notes = 0;  // the notes among the tones kept that sound for a while
+  for (int i = 0; i < kept && i < tune->Track->Count(); ++i) {
+    const TRingTone& t = *tune->Track->GetTone(i);
+    notes += t.Kind == rkNote && !t.IsRest() && DurationToTicks(96, t.Duration, t.Dot) > 0;
+  }
   const bool same = back.Code == Pelmora::rrSuccess && got.Notes.size() == static_cast<size_t>(notes) &&
                     got.Notes.size() <= want.Notes.size() &&
                     std::equal(got.Notes.begin(), got.Notes.end(), want.Notes.begin()) &&
@@ -283,11 +287,10 @@ std::string ImelodyWith(const std::string& head, const std::string& melody) {
   return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + head + "MELODY:" + melody + "\r\nEND:IMELODY";
 }
 
-// The keys a MIDI file sounds, rests left out.
+// The keys a MIDI file sounds.
 std::vector<int32_t> KeysOf(const std::string& midi) {
   std::vector<int32_t> keys;
-  for (const auto& [ticks, key] : Sounding(midi).Notes)
-    if (key >= 0) keys.push_back(key);
+  for (const auto& note : Sounding(midi).Notes) keys.push_back(note[2]);
   return keys;
 }
 

@@ -58,17 +58,21 @@ TEST(MidiTrack, PairsEachNoteOffWithTheLatestNoteOnOfItsChannelAndKey) {
   EXPECT_EQ(t.GetEvent(-1), std::nullopt);
 }
 
+// A note-on at once and its velocity-0 note-on a quarter later, with
+// running status: the file one quarter note becomes.
 TEST(MidiFile, WritesTheOneNoteFileByteForByte) {
   TMidiFile midi;
   midi.Division = 96;
   auto track = std::make_unique<TMidiTrack>();
   track->AddEvent(NewTempoEvent(120));
-  track->AddEvent(Event(0x90, 60, 40, 96));
+  track->AddEvent(Event(0x90, 60, 40, 0));
+  track->AddEvent(Event(0x90, 60, 0, 96));
   track->AddEvent(NewEndOfTrackEvent());
   midi.AddTrack(std::move(track));
   EXPECT_EQ(midi.GetText(),
-            Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0, 0x60, 'M', 'T', 'r', 'k', 0, 0, 0, 0x0F,
-                   0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x60, 0x90, 0x3C, 0x28, 0x00, 0xFF, 0x2F, 0x00}));
+            Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 1, 0, 0x60, 'M', 'T', 'r', 'k', 0, 0, 0, 0x12, 0x00, 0xFF,
+                   0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0x90, 0x3C, 0x28, 0x60, 0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}));
+  EXPECT_EQ(midi.GetText(), OneQuarterNoteFile());
   midi.ClearTracks();
   EXPECT_EQ(midi.GetText(), Bytes({'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 0, 0, 0x60}));
 }

@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+#include <vector>
+
 #include "conversion/uMidiFile.h"
+#include "conversion/uRingUtils.h"
+#include "conversion/uRtttlRing.h"
 #include "runtime/SysUtils.h"
+#include "tests/conversion/NoteList.h"
 #include "tests/support/MidiBytes.h"
+#include "tests/support/MidiTunes.h"
 
 namespace {
 
@@ -21,6 +29,21 @@ void AddTone(TRingFile& tune, const char* note, int32_t octave, int32_t duration
   tone->Duration = duration;
   tone->Dot = dot;
   tune.Track->Add(std::move(tone));
+}
+
+// The tones of a tune as RTTTL would spell them: value, dot, letter,
+// sharp, and the octave of a note.
+std::vector<std::string> Spelled(const TRingFile& tune) {
+  std::vector<std::string> tones;
+  for (const TRingTone* t : tune.Track->Tones)
+    tones.push_back(IntToStr(t->Duration) + (t->Dot ? "." : "") + t->Note + (t->Accidental ? "#" : "") +
+                    (t->IsRest() ? "" : IntToStr(t->Octave)));
+  return tones;
+}
+
+// A note message after its delta.
+std::string At(uint32_t delta, int status, int key, int velocity) {
+  return VarLen(delta) + Bytes({status, key, velocity});
 }
 
 }  // namespace
@@ -46,6 +69,89 @@ TEST(MidiToTones, NoteOffsAndZeroVelocityNoteOnsGiveTheSameTones) {
     EXPECT_EQ(cs.Duration, 4);
     EXPECT_EQ(cs.Dot, 1);  // 144 ticks
     EXPECT_EQ(midi->Tempo, 120);
+  }
+}
+
+// The melody line of a track at 96 ticks a quarter: silences become rests,
+// notes that start together the highest, a note still sounding is cut
+// where the next starts.
+TEST(MidiToTones, TheMelodyLineKeepsTheTimeLine) {
+  const struct {
+    const char* what;
+    std::string events;
+    std::vector<std::string> tones;
+  } cases[] = {
+      {"a gap", At(0, 0x90, 60, 64) + At(96, 0x80, 60, 0) + At(96, 0x90, 62, 64) + At(96, 0x80, 62, 0),
+       {"4C5", "4P", "4D5"}},
+      {"a silence before the first note", At(192, 0x90, 60, 64) + At(48, 0x90, 60, 0), {"2P", "8C5"}},
+      {"a silence split into the values there are",
+       At(0, 0x90, 60, 64) + At(12, 0x90, 60, 0) + At(9 * 96 + 36, 0x90, 62, 64) + At(96, 0x90, 62, 0),
+       {"32C5", "1.P", "2.P", "16.P", "4D5"}},
+      {"a chord: the highest",
+       At(0, 0x90, 60, 64) + At(0, 0x90, 67, 64) + At(0, 0x90, 64, 64) + At(96, 0x80, 60, 0) + At(0, 0x80, 67, 0) +
+           At(0, 0x80, 64, 0) + At(0, 0x90, 62, 64) + At(48, 0x80, 62, 0),
+       {"4G5", "8D5"}},
+      {"a chord played a few ticks apart",
+       At(0, 0x90, 60, 64) + At(3, 0x90, 64, 64) + At(93, 0x80, 60, 0) + At(3, 0x80, 64, 0), {"4E5"}},
+      {"an overlap cuts the note before",
+       At(0, 0x90, 60, 64) + At(96, 0x90, 64, 64) + At(96, 0x80, 60, 0) + At(96, 0x80, 64, 0), {"4C5", "2E5"}},
+      {"note-offs and velocity-0 note-ons end notes alike",
+       At(0, 0x90, 60, 64) + At(48, 0x80, 60, 64) + At(48, 0x90, 62, 64) + At(48, 0x90, 62, 0), {"8C5", "8P", "8D5"}},
+      {"a silence shorter than a thirty-second",
+       At(0, 0x90, 60, 64) + At(90, 0x90, 60, 0) + At(6, 0x90, 62, 64) + At(96, 0x90, 62, 0), {"4C5", "4D5"}},
+      // A shortened eighth is a dotted sixteenth: the rest after it fills the
+      // silence up to the next onset on the tune's time.
+      {"a rest brings the tune back to the onset",
+       At(0, 0x90, 60, 64) + At(44, 0x90, 60, 0) + At(4, 0x90, 62, 64) + At(96, 0x90, 62, 0),
+       {"16.C5", "32P", "4D5"}},
+      {"notes that never end sound until the next one, the last to the track's end",
+       At(0, 0x90, 60, 64) + At(96, 0x90, 62, 64) + Bytes({0x81, 0x40, 0xFF, 0x2F, 0x00}), {"4C5", "2D5"}},
+      {"a note-off without its note-on", At(0, 0x80, 61, 0) + At(96, 0x90, 60, 64) + At(96, 0x80, 60, 0),
+       {"4P", "4C5"}},
+  };
+  for (const auto& c : cases) {
+    const auto midi = Read(Header(0, 1, 96) + Chunk("MTrk", c.events));
+    ASSERT_TRUE(MidiToTones(*midi));
+    EXPECT_EQ(Spelled(*midi), c.tones) << c.what;
+  }
+}
+
+// Hostile tracks reduce in one walk to a tune that follows the file's size:
+// a crowd of simultaneous notes gives one tone, note-offs of notes never
+// started give none, and a silence of billions of ticks is held at sixteen
+// dotted wholes.
+TEST(MidiToTones, HostileTracksGiveAClearPartialResult) {
+  std::string crowd, orphans, silences;
+  for (int i = 0; i < 100000; ++i) {
+    crowd += At(0, 0x90, i % 128, 64);
+    orphans += At(0, 0x80, i % 128, 0);
+  }
+  const std::string longSilence = VarLen(0x80000000u);
+  for (int i = 0; i < 1000; ++i) silences += longSilence + Bytes({0x90, 60, 64}) + At(96, 0x80, 60, 0);
+  const std::vector<std::string> heldSilence(16, "1.P");
+  const struct {
+    const char* what;
+    std::string events;
+    size_t count;
+    std::vector<std::string> first;
+  } cases[] = {
+      {"a hundred thousand simultaneous notes that never end", crowd, 1, {"32G10"}},
+      {"note-offs without note-ons", orphans + At(0, 0x90, 60, 64) + At(96, 0x80, 60, 0), 1, {"4C5"}},
+      {"a silence of 2^31 ticks", At(0, 0x90, 60, 64) + At(96, 0x80, 60, 0) + longSilence + Bytes({0x90, 62, 64}) +
+                                      At(48, 0x80, 62, 0),
+       18, {"4C5"}},
+      {"a thousand of them", silences, 1000 * 17, heldSilence},
+  };
+  for (const auto& c : cases) {
+    const auto midi = Read(Header(0, 1, 96) + Chunk("MTrk", c.events));
+    ASSERT_TRUE(MidiToTones(*midi));
+    const std::vector<std::string> tones = Spelled(*midi);
+    EXPECT_EQ(tones.size(), c.count) << c.what;
+    EXPECT_TRUE(std::equal(c.first.begin(), c.first.end(), tones.begin())) << c.what;
+    if (c.count == 18) {
+      EXPECT_EQ(std::vector<std::string>(tones.begin() + 1, tones.end() - 1), heldSilence);
+      EXPECT_EQ(tones.back(), "8D5");
+    }
   }
 }
 
@@ -97,30 +203,61 @@ TEST(TonesToMidi, OneQuarterNoteBecomesTheKnownTrack) {
   EXPECT_EQ(midi.GetText(), OneQuarterNoteFile());
 }
 
-TEST(TonesToMidi, RestsControlsAndFailures) {
+// Each note-on stands at its tone's start and a velocity-0 note-on ends it
+// after its own length; a rest writes nothing and lengthens the next delta,
+// the end of the track's too.
+TEST(TonesToMidi, NotesSoundFromTheirStartForTheirLength) {
+  TRtttlRing rtttl;
+  rtttl.LoadFromText("x:d=4,o=5,b=120:c,8d,p,e");
   TMidiFile midi;
-  midi.Tempo = 100;
-  AddTone(midi, "P", 0, 8);  // a rest before any note
-  AddTone(midi, "D", 5, 4);
-  auto control = std::make_unique<TRingTone>();
-  control->Kind = rkControl;
-  control->ControlKind = ckLed;
-  midi.Track->Add(std::move(control));
-  AddTone(midi, "p", 0, 2);  // a rest: velocity 0 on the previous key
-  AddTone(midi, "B", 12, 4);  // beyond the MIDI range: held at the top key
-  TonesToMidi(midi);
-  const TMidiTrack& t = *midi.GetTrack(0);
-  ASSERT_EQ(t.Count(), 6);
-  EXPECT_EQ(t.GetEvent(1)->Data2, 0);
-  EXPECT_EQ(t.GetEvent(2)->Data1, 62);
-  EXPECT_EQ(t.GetEvent(2)->Delta, 96);
-  EXPECT_EQ(t.GetEvent(3)->Data1, 62);
-  EXPECT_EQ(t.GetEvent(3)->Data2, 0);
-  EXPECT_EQ(t.GetEvent(3)->Delta, 192);
-  EXPECT_EQ(t.GetEvent(4)->Data1, 127);
-  EXPECT_EQ(midi.FileFormat, 0);
-  EXPECT_EQ(midi.Division, 96);
+  AssignRingFile(rtttl, midi);
+  EXPECT_EQ(midi.GetText(),
+            Header(1, 1, 96) + Chunk("MTrk", Tempo120() +
+                                                 Bytes({0x00, 0x90, 0x3C, 0x28, 0x60, 0x3C, 0x00,  // C 0-1
+                                                        0x00, 0x3E, 0x28, 0x30, 0x3E, 0x00,        // D 1-1.5
+                                                        0x60, 0x40, 0x28, 0x60, 0x40, 0x00}) +     // E 2.5-3.5
+                                                 EndOfTrack()));
 
+  TMidiFile tune;
+  tune.Tempo = 100;
+  AddTone(tune, "P", 0, 8);  // a rest before any note
+  AddTone(tune, "D", 5, 4);
+  AddControl(tune, ckLed, 1);
+  AddTone(tune, "B", 12, 4);  // beyond the MIDI range: held at the top key
+  AddTone(tune, "C", 5, -4);  // no length that can be written: nothing sounds
+  AddTone(tune, "p", 0, 2);   // a rest at the end stays before the end of the track
+  TonesToMidi(tune);
+  EXPECT_EQ(tune.FileFormat, 0);
+  EXPECT_EQ(tune.Division, 96);
+  const TMidiTrack& t = *tune.GetTrack(0);
+  const std::vector<std::vector<int>> want = {
+      // delta, status, key, velocity
+      {0, 0xFF, 0x51, 0}, {48, 0x90, 62, 40}, {96, 0x90, 62, 0}, {0, 0x90, 127, 110},
+      {96, 0x90, 127, 0}, {192, 0xFF, 0x2F, 0},
+  };
+  ASSERT_EQ(t.Count(), static_cast<int>(want.size()));
+  for (int i = 0; i < t.Count(); ++i) {
+    const TMidiEvent e = *t.GetEvent(i);
+    EXPECT_EQ((std::vector<int>{e.Delta, e.Status, e.Data1, e.Data2}), want[static_cast<size_t>(i)]) << i;
+  }
+}
+
+// A run of rests longer than a four-byte delta can say is held at the
+// longest delta.
+TEST(TonesToMidi, ALongRunOfRestsIsHeldAtTheLongestDelta) {
+  TMidiFile midi;
+  midi.Tempo = 120;
+  for (int i = 0; i < 500000; ++i) AddTone(midi, "P", 5, 1, rdDotted);  // 288 million ticks
+  AddTone(midi, "C", 5, 4);
+  TonesToMidi(midi);
+  ASSERT_EQ(midi.GetTrack(0)->Count(), 4);
+  EXPECT_EQ(midi.GetTrack(0)->GetEvent(1)->Delta, 0x0FFFFFFF);
+  TMidiFile read;
+  read.LoadFromText(midi.GetText());
+  EXPECT_EQ(read.GetTrack(0)->GetEvent(1)->AbsoluteTime, 0x0FFFFFFF);
+}
+
+TEST(TonesToMidi, TemposAndFailures) {
   // A tempo too slow for the event's three bytes is held at the slowest.
   for (const auto& [tempo, bytes] : {std::pair{4, Bytes({0xE4, 0xE1, 0xC0})}, {3, Bytes({0xFF, 0xFF, 0xFF})},
                                      {1, Bytes({0xFF, 0xFF, 0xFF})}}) {
@@ -159,4 +296,81 @@ TEST(AssignRingFile, CopiesTheTuneButNotTheTargetsOwnSettings) {
   EXPECT_EQ(target.Composer, "Carolune");
   ASSERT_EQ(target.Track->Count(), 1);
   EXPECT_NE(target.Track->GetTone(0), source.Track->GetTone(0));
+}
+
+namespace {
+
+// Where each note of a tune sounds, at 96 ticks a quarter: onset, length
+// and key. Rests only move the notes after them, so a tune whose rests are
+// split or joined otherwise sounds the same.
+std::vector<std::array<int64_t, 3>> TimeLine(const TRingFile& tune) {
+  std::vector<std::array<int64_t, 3>> notes;
+  int64_t time = 0;
+  for (const TRingTone* t : tune.Track->Tones) {
+    if (t->Kind != rkNote) continue;
+    const int32_t ticks = DurationToTicks(96, t->Duration, t->Dot);
+    if (!t->IsRest()) notes.push_back({time, ticks, NoteToMidiKey(t->Note, t->Accidental, t->Octave)});
+    time += ticks;
+  }
+  return notes;
+}
+
+// A tune of the values a MIDI file at 96 ticks a quarter keeps (every note
+// value, plain or dotted, but the dotted thirty-second, 18 ticks, which
+// reads back as a plain one), keys of the MIDI range, rests anywhere, and
+// now and then a control.
+void AddRandomTones(TRingFile& tune, std::mt19937& random) {
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  static const char* const kLetters[] = {"C", "D", "E", "F", "G", "A", "B", "P", "P"};
+  static const int32_t kValues[] = {1, 2, 4, 8, 16, 32};
+  tune.Tempo = pick(25, 900);
+  for (int i = pick(1, 60); i > 0; --i) {
+    if (pick(0, 9) == 0) AddControl(tune, ckLed, pick(0, 1));
+    const int32_t value = kValues[pick(0, 5)];
+    const auto dot = static_cast<uint8_t>(value < 32 && pick(0, 2) == 0 ? rdDotted : rdNone);
+    AddNotes(tune, {{kLetters[pick(0, 8)], value, pick(0, 9), static_cast<uint8_t>(pick(0, 1)), dot}});
+  }
+}
+
+}  // namespace
+
+// Tunes through MIDI and back keep every note, its length and its place in
+// time; the file written pairs every note-on with a velocity-0 note-on that
+// ends it; and written again from what it reads back, it is the same file
+// (unless the tune ends in a rest, which the end of the track keeps but a
+// reading, which ends at the last note, does not).
+TEST(MidiConversion, GeneratedTunesKeepTheirTimeLineThroughMidi) {
+  std::mt19937 random(20261211);
+  for (int n = 0; n < 3000; ++n) {
+    TRingFile tune;
+    AddRandomTones(tune, random);
+    TMidiFile written;
+    AssignRingFile(tune, written);
+    const std::string bytes = written.GetText();
+
+    TMidiFile read;
+    read.LoadFromText(bytes);
+    ASSERT_EQ(read.TrackCount(), 1);
+    const TMidiTrack& track = *read.GetTrack(0);
+    int noteOns = 0, noteOffs = 0;
+    for (int i = 0; i < track.Count(); ++i) {
+      const TMidiEvent e = *track.GetEvent(i);
+      if (e.SoundsNote()) {
+        ++noteOns;
+        ASSERT_GT(e.NoteLength, 0) << n;
+      } else if (e.IsNoteOff()) {
+        ++noteOffs;
+        ASSERT_EQ(e.NoteLength, -1) << n;
+      }
+    }
+    EXPECT_EQ(noteOns, noteOffs);
+
+    TMidiFile again;
+    AssignRingFile(read, again);
+    ASSERT_EQ(TimeLine(read), TimeLine(tune)) << n;
+    EXPECT_EQ(read.Tempo, tune.Tempo);
+    if (!tune.Track->Tones.Items(tune.Track->Count() - 1)->IsRest()) {
+      ASSERT_EQ(again.GetText(), bytes) << n;
+    }
+  }
 }
