@@ -66,11 +66,9 @@ std::string RewrittenText(std::string_view text) {
 }
 
 // A note's entry: "+" per octave over the one the reader assumes, the
-// accidental, and the letter cased and marked by its length code. Nothing
-// can say an octave below it: such a note is written in that octave.
-void AppendeMelodyNote(std::string& text, const TRingTone& tone) {
-  const TMidiNote note =
-      WrittenNote(tone, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
+// accidental, and the letter cased and marked by its length code.
+void AppendeMelodyNote(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
+  const TMidiNote note = written(tone);
   text.append(static_cast<size_t>(note.Octave - kNewTuneDefaultOctave), '+');
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += "(b)";
@@ -93,8 +91,11 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 std::string TeMelodyRing::GetText() {
   std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + SingleLine(Name) + "\r\nCOMPOSER:" +
                      (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\nMELODY:";
+  // Nothing can say an octave below the reader's: a tune reaching below it
+  // moves up.
+  const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
   for (const TRingTone* tone : Track->Tones)
-    if (tone->Kind != rkControl) AppendeMelodyNote(text, *tone);
+    if (tone->Kind != rkControl) AppendeMelodyNote(text, written, *tone);
   text.append(kEndMarker);
   return text;
 }
@@ -137,8 +138,9 @@ void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
 // that readers assuming any default agree, and then only where the octave
 // changes, so the running octave moves along with the melody. A prefix has
 // no minus sign.
-void AppendiMelodyNote(std::string& text, const TRingTone& tone, std::optional<int32_t>& octave) {
-  const TMidiNote note = WrittenNote(tone, true, 0, INT32_MAX);
+void AppendiMelodyNote(std::string& text, const TWrittenNotes& written, const TRingTone& tone,
+                       std::optional<int32_t>& octave) {
+  const TMidiNote note = written(tone);
   if (note.Octave != octave) {
     octave = note.Octave;
     text += '*';
@@ -167,12 +169,13 @@ std::string TiMelodyRing::GetText() {
   if (!Name.empty()) text += "NAME:" + SingleLine(Name) + "\r\n";
   text += "COMPOSER:" + (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\n";
   text += "MELODY:";
+  const TWrittenNotes written(*Track, true, 0, INT32_MAX);
   std::optional<int32_t> octave;
   for (const TRingTone* tone : Track->Tones) {
     if (tone->Kind == rkControl)
       AppendiMelodyControl(text, *tone);
     else
-      AppendiMelodyNote(text, *tone, octave);
+      AppendiMelodyNote(text, written, *tone, octave);
   }
   text += "\r\nEND:IMELODY";
   return text;

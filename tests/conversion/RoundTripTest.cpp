@@ -318,8 +318,8 @@ TEST(RoundTrip, EachFormerFaultWithItsExample) {
       {"octaves, iMelody", octaves, "R00", "R03", "MELODY:*5C2*6D2*5E2\r\n", {60, 74, 64}},
       {"octaves, Composer", octaves, "R00", "R01", "C-3 D3 E-3 ", {60, 74, 64}},
       {"octaves, Composer's jump", "x:d=4,o=5,b=120:c,c6,c", "R00", "R01", "C-3 C3 C-3 ", {60, 72, 60}},
-      // eMelody cannot go below its octave 6: the nearest it can say.
-      {"octaves, eMelody", octaves, "R00", "R02", "MELODY:c.d.e.\r\n", {72, 74, 76}},
+      // eMelody cannot go below its octave 6: the whole tune moves up one.
+      {"octaves, eMelody", octaves, "R00", "R02", "MELODY:c.+d.e.\r\n", {72, 86, 76}},
       {"tempo through iMelody", "x:d=4,o=5,b=200:c", "R00", "R03", "\r\nBEAT:200\r\n", {60}},
       {"tempo held to iMelody's range", "x:d=4,o=5,b=1000:c", "R00", "R03", "\r\nBEAT:900\r\n", {60}},
       {"letterless RTTTL entry", "x:d=4,o=5,b=120:c,4,d", "R00", "R00", "x:d=4,o=5,b=120:C,D", {60, 62}},

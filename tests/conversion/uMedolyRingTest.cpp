@@ -165,7 +165,7 @@ TEST(eMelodyRing, WritesEveryToneOfTheModel) {
   AddNotes(ring, {{"C", 16, 6},
                   {"d", 32, 6},
                   {"E", 4, 6, raNatural, rdDotted},  // the dot is not written
-                  {"F", 8, 4},                       // below octave 6: no mark
+                  {"F", 8, 4},                       // below octave 6: the tune moves up
                   {"g", 1, 8, raSharp},
                   {"A", 2, 7, raFlat, rdDoubleDotted},
                   {"p", 2, 5},
@@ -181,7 +181,10 @@ TEST(eMelodyRing, WritesEveryToneOfTheModel) {
   for (const int32_t kind : {ckLed, ckVibration, ckBacklight, ckVolume, ckTempo, ckStyle, ckOctave, ckDuration})
     AddControl(ring, kind, 1);
   AddNotes(ring, {{"F", 4, 6}});
-  EXPECT_EQ(ring.GetText(), WritteneMelody("", "Carolune", "cde.f++#G.+(b)APbcd++++++++++Ef+c(b)cf."));
+  // The F in octave 4 and all but the far E fit octaves 6 to 16 two octaves
+  // up: the whole tune moves so, and the far E stays at the top.
+  EXPECT_EQ(ring.GetText(),
+            WritteneMelody("", "Carolune", "++c++d++e.f++++#G.+++(b)A+P++b++c++d++++++++++E++f+++c++(b)c++f."));
 
   TeMelodyRing low;
   low.DefaultOctave = INT32_MIN;
@@ -209,9 +212,9 @@ TEST(eMelodyExports, ConvertThroughTheLibrary) {
       {keMelodyExample, "R02", "R03",
        "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:64\r\nNAME:Test\r\nCOMPOSER:Carolune\r\n"
        "MELODY:*6C3D3E0*7F3*6#G3&A1r1\r\nEND:IMELODY"},
-      // Octaves count from the reader's octave 6 (C sharp in octave 6 needs no
-      // mark, octave 5 cannot be said); dots and controls do not cross.
-      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R02", WritteneMelody("Test", "Carolune", "#cp.b.b.")},
+      // Octaves count from the reader's octave 6; octave 5 cannot be said, so
+      // the tune moves up one as a whole. Dots and controls do not cross.
+      {"Test:d=4,o=5,b=125:8c#6.,p,h,4b", "R00", "R02", WritteneMelody("Test", "Carolune", "+#cp.b.b.")},
       {imelody, "R03", "R02", WritteneMelody("Test", "Carolune", "c.#dP")},
       {"x:d=4,o=5,b=125:", "R00", "R02", WritteneMelody("x", "Carolune", "")},
   });
