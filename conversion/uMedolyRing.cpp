@@ -10,6 +10,15 @@
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
 
+namespace {
+
+// Both texts name a composer also when the tune has none.
+std::string WrittenComposer(const std::string& composer) {
+  return composer.empty() ? std::string("CaroluneConvert") : WrittenName(composer);
+}
+
+}  // namespace
+
 // ------------------------------------------------------------------ eMelody
 
 namespace {
@@ -89,8 +98,8 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TeMelodyRing::GetText() {
-  std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + SingleLine(Name) + "\r\nCOMPOSER:" +
-                     (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\nMELODY:";
+  std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + WrittenName(Name) + "\r\nCOMPOSER:" +
+                     WrittenComposer(Composer) + "\r\nMELODY:";
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
@@ -166,8 +175,8 @@ int32_t TiMelodyRing::DurationCode(int32_t duration) {
 std::string TiMelodyRing::GetText() {
   std::string text = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
   text += "BEAT:" + IntToStr(std::clamp(Tempo, kSlowestBeat, kFastestBeat)) + "\r\n";
-  if (!Name.empty()) text += "NAME:" + SingleLine(Name) + "\r\n";
-  text += "COMPOSER:" + (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\n";
+  if (const std::string name = WrittenName(Name); !name.empty()) text += "NAME:" + name + "\r\n";
+  text += "COMPOSER:" + WrittenComposer(Composer) + "\r\n";
   text += "MELODY:";
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
   std::optional<int32_t> octave;

@@ -123,6 +123,21 @@ TMidiNote TWrittenNotes::operator()(const TRingTone& tone) const {
   return note;
 }
 
+std::string WrittenName(const std::string& name) {
+  std::string written;
+  written.reserve(name.size());
+  for (char c : name) {
+    if (c == '\r' || c == '\n') c = ' ';
+    if (c == '\0' || (c >= 14 && c <= 31)) continue;
+    if (c == ' ' && (written.empty() || written.back() == ' ')) continue;
+    if (c == '{') c = '(';
+    if (!written.empty() && ((written.back() == '(' && c == '*') || (written.back() == '/' && c == '/')))
+      written += ' ';
+    written += c;
+  }
+  return written;
+}
+
 TNoteValue TicksToDuration(int32_t division, int32_t ticks) {
   const int64_t q = IntDiv64(static_cast<int64_t>(ticks) * 8, division);
   // Beyond the table a length is held at the nearest value a tune can hold:

@@ -58,6 +58,13 @@ class TWrittenNotes {
   int64_t FShift = 0;
 };
 
+// A name (or composer) as the text notations write it, so that their readers
+// take it back as written and it never opens a comment: on one line, without
+// the bytes that end a text or that the readers skip (0 and 14..31), one
+// blank for each run of blanks and none in front, "{" as "(", and a blank
+// between "(" and "*" and between two "/".
+std::string WrittenName(const std::string& name);
+
 struct TNoteValue {
   int32_t Duration;
   bool Dotted;

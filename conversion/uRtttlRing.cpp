@@ -30,15 +30,15 @@ void AppendEntry(std::string& text, const TRingFile& ring, const TWrittenNotes& 
 }
 
 // A ":" would end the name early and leave the rest of it for the defaults.
-std::string WrittenName(std::string name) {
+std::string RtttlName(std::string name) {
   std::replace(name.begin(), name.end(), ':', ' ');
-  return name;
+  return WrittenName(name);
 }
 
 }  // namespace
 
 std::string TRtttlRing::GetText() {
-  std::string text = WrittenName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
+  std::string text = RtttlName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
                      ",b=" + IntToStr(Tempo) + ":";
   const size_t head = text.size();
   // RTTTL has sharps only, and no minus sign for an octave.

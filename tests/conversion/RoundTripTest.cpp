@@ -21,6 +21,7 @@
 #include "conversion/uRtttlRing.h"
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
+#include "tests/conversion/NoteList.h"
 #include "tests/support/CorpusFiles.h"
 #include "tests/support/MidiBytes.h"
 #include "tests/support/PelmoraLibrary.h"
@@ -330,7 +331,9 @@ TEST(RoundTrip, EachFormerFaultWithItsExample) {
       {"B flat", ImelodyWith("", "*5&b2"), "R03", "R00", ":a#5", {70}},
       {"RTTTL dot before the octave", "x:d=4,o=5,b=120:8f.5,c", "R00", "R00", ":8F.,C", {65, 60}},
       {"RTTTL _ for the sharp", "x:d=4,o=5,b=120:a_5,c", "R00", "R00", ":A#,C", {70, 60}},
-      {"a name holding \":\"", ImelodyWith("NAME:Act 1: Intro\r\n", "*5c2"), "R03", "R00", "Act 1  Intro:d=", {60}},
+      {"a name holding \":\"", ImelodyWith("NAME:Act 1: Intro\r\n", "*5c2"), "R03", "R00", "Act 1 Intro:d=", {60}},
+      {"a name opening a comment", std::string("a(\x10*b:d=4,o=5,b=100:c,d"), "R00", "R00", "a( *b:d=4,o=5,b=100:C,D",
+       {60, 62}},
       {"MIDI chunk ends", metaPastItsChunk, "R04", "R00", ":C5", {60}},
       {"MIDI long note held", longNote, "R04", "R00", ":1C5.", {60}},
       {"MIDI drums never the melody", drumsFirst, "R04", "R00", ":D5", {62}},
@@ -346,5 +349,33 @@ TEST(RoundTrip, EachFormerFaultWithItsExample) {
     const auto midi = lib.Convert(through.Text, row.via, "R04");
     ASSERT_EQ(midi.Code, Pelmora::rrSuccess);
     EXPECT_EQ(KeysOf(midi.Text), row.keys);
+  }
+}
+
+// ------------------------------------------------------------ names
+
+// Whatever a name holds (comment openers, bytes that end a text or that the
+// readers skip, line breaks, ":"), a tune written and read back keeps every
+// tone, and writing it again gives the same text: the name reads back as
+// written.
+TEST(RoundTrip, NoToneIsLostToAName) {
+  const char pieces[] = {'(', '*', '/', '{', '}', ')', ':', ' ', '\r', '\n', '\0', '\x1a', '\x10', '\t', 'a', '#'};
+  std::mt19937 random(211);
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  for (int i = 0; i < 600; ++i) {
+    // A name that is written empty reads back as the reader's default.
+    std::string name = "x";
+    for (int n = pick(0, 10); n > 0; --n) name.insert(0, 1, pieces[pick(0, static_cast<int>(std::size(pieces)) - 1)]);
+    for (const char* code : {"00", "02", "03"}) {
+      const auto tune = NewTune(code);
+      tune->Name = name;
+      tune->Composer = name;
+      AddNotes(*tune, {{"C", 4, 6}, {"D", 8, 7}, {"E", 2, 6}});
+      const std::string text = tune->GetText();
+      const auto back = NewTune(code);
+      back->LoadFromText(text);
+      EXPECT_EQ(back->Track->Count(), 3) << code << " " << text;
+      EXPECT_EQ(back->GetText(), text) << code;
+    }
   }
 }

@@ -423,6 +423,6 @@ TEST(MelodyWriters, ANameWithLineBreaksPlantsNoLines) {
     for (size_t at = text.find("MELODY:"); at != std::string::npos; at = text.find("MELODY:", at + 1))
       if (at == 0 || text[at - 1] == '\n') ++melodyLines;
     EXPECT_EQ(melodyLines, 1u) << text;
-    EXPECT_NE(text.find("NAME:x  MELODY:ccc END:IMELODY\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("NAME:x MELODY:ccc END:IMELODY\r\n"), std::string::npos) << text;
   }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/SysUtils.h"
@@ -142,6 +144,27 @@ TEST(RingUtils, WrittenNotesMoveTheWholeTune) {
       text += (text.empty() ? "" : " ") + note.Note + marks[note.Accidental] + IntToStr(note.Octave);
     }
     EXPECT_EQ(text, c.written) << c.what;
+  }
+}
+
+// A name is written as its reader takes it back, and never opens a comment.
+TEST(RingUtils, WrittenNameOpensNoComment) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Plain Name", "Plain Name"},
+      {"a(*b", "a( *b"},
+      {"http://x", "http:/ /x"},
+      {"///", "/ / /"},
+      {"{x}", "(x}"},
+      {"{*", "( *"},
+      {std::string("a(\x10*b", 6), "a( *b"},  // a byte the readers skip would join them again
+      {std::string("a\x1a\0b", 4), "ab"},      // bytes that end a text
+      {"  two\r\nlines  here ", "two lines here "},
+      {"(\t*", "(\t*"},  // a tab is read as it stands
+      {"", ""},
+  };
+  for (const auto& [name, written] : cases) {
+    EXPECT_EQ(WrittenName(name), written) << name;
+    EXPECT_EQ(WrittenName(written), written) << name;
   }
 }
 

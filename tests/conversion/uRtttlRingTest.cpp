@@ -120,10 +120,10 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
   add(rkControl, 0, "", 0, 0, 0, ckTempo, 120);
   for (const int32_t kind : {ckStyle, ckVolume, ckLed, ckVibration, ckBacklight}) add(rkControl, 0, "", 0, 0, 0, kind, 1);
   EXPECT_EQ(ring.GetText(), "Ring:d=8,o=5,b=90:A#,4H6.,16p.,o6,d16,b120");
-  // A ":" in the name would end it early.
+  // A ":" in the name would end it early; the blanks then read as one.
   ring.Name = "Act 1: Overture";
   ring.Track->Clear();
-  EXPECT_EQ(ring.GetText(), "Act 1  Overture:d=8,o=5,b=90:");
+  EXPECT_EQ(ring.GetText(), "Act 1 Overture:d=8,o=5,b=90:");
 }
 
 TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
