@@ -12,6 +12,18 @@
 
 namespace {
 
+// Where the upper-case marker first stands in the text from the position
+// on, in any case; npos when it does not.
+size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from) {
+  const auto sameLetter = [](char c, char upper) { return UpCase(c) == upper; };
+  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
+                                 marker.begin(), marker.end(), sameLetter);
+  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+}
+
+// Both texts open their melody so.
+constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
+
 // Both texts name a composer also when the tune has none.
 std::string WrittenComposer(const std::string& composer) {
   return composer.empty() ? std::string("CaroluneConvert") : WrittenName(composer);
@@ -23,7 +35,6 @@ std::string WrittenComposer(const std::string& composer) {
 
 namespace {
 
-constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
 constexpr std::string_view kEndMarker = "\r\nEND:EMELODY";
 
 // MIDI keys span eleven octaves (0 to 10), so a shift of more than ten
@@ -34,15 +45,6 @@ constexpr int32_t kMaxOctaveShift = 10;
 bool IseMelodyLetter(char c) {
   const char upper = UpCase(c);
   return (upper >= 'A' && upper <= 'G') || upper == 'P';
-}
-
-// Where the upper-case marker first stands in the text from the position
-// on, in any case; npos when it does not.
-size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from) {
-  const auto sameLetter = [](char c, char upper) { return UpCase(c) == upper; };
-  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
-                                 marker.begin(), marker.end(), sameLetter);
-  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
 }
 
 // The scanner reads a run of letters as one word, so adjacent note letters
@@ -164,6 +166,38 @@ void AppendiMelodyNote(std::string& text, const TWrittenNotes& written, const TR
   if (tone.Dot == rdTriplet) text += ';';
 }
 
+bool IsFold(std::string_view text, size_t i) {
+  return text.substr(i, 2) == "\r\n" && i + 2 < text.size() && (text[i + 2] == ' ' || text[i + 2] == '\t');
+}
+
+// iMelody texts fold long lines: a line end followed by a blank or a tab
+// goes on with the line. In the melody the folds are taken out, and a repeat
+// block that opens with an octave prefix ("(*4c2@2)") gets a blank after its
+// "(", which would otherwise open a comment. Nothing else changes; a text
+// whose melody has neither is not copied (none is given back).
+std::optional<std::string> UnfoldedMelody(std::string_view text) {
+  const size_t marker = FindInAnyCase(text, kMelodyMarker, 0);
+  if (marker == std::string_view::npos) return std::nullopt;
+  const size_t melody = marker + kMelodyMarker.size();
+  size_t end = melody;
+  bool changes = false;
+  for (; end < text.size() && (text.substr(end, 2) != "\r\n" || IsFold(text, end)); ++end)
+    changes |= IsFold(text, end) || text.substr(end, 2) == "(*";
+  if (!changes) return std::nullopt;
+  std::string rewritten(text.substr(0, melody));
+  rewritten.reserve(text.size() + 16);
+  for (size_t i = melody; i < end; ++i) {
+    if (IsFold(text, i)) {
+      i += 2;
+      continue;
+    }
+    rewritten += text[i];
+    if (text.substr(i, 2) == "(*") rewritten += ' ';
+  }
+  rewritten.append(text.substr(end));
+  return rewritten;
+}
+
 }  // namespace
 
 int32_t TiMelodyRing::DurationCode(int32_t duration) {
@@ -190,4 +224,13 @@ std::string TiMelodyRing::GetText() {
   return text;
 }
 
-void TiMelodyRing::LoadFromStream(TStream& stream) { ParseRing<TiMelodyParse>(*this, stream); }
+void TiMelodyRing::LoadFromStream(TStream& stream) {
+  stream.SetPosition(0);
+  std::string copy;
+  if (auto unfolded = UnfoldedMelody(BytesFromPosition(stream, copy))) {
+    TMemoryStream rewritten(std::move(*unfolded));
+    ParseRing<TiMelodyParse>(*this, rewritten);
+    return;
+  }
+  ParseRing<TiMelodyParse>(*this, stream);
+}
