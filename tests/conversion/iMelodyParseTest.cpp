@@ -32,6 +32,13 @@ std::string iMelodyText(const std::string& header, const std::string& melody) {
   return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + header + "MELODY:" + melody + "\r\nEND:IMELODY";
 }
 
+// The tones of a melody read under the volume 10.
+std::vector<std::string> MelodyTones(const std::string& melody) {
+  TiMelodyRing ring;
+  ring.LoadFromText(iMelodyText("VOLUME:V10\r\n", melody));
+  return iMelodyTones(ring);
+}
+
 // What a reading gives; the defaults are those of a new tune.
 struct iMelodyFields {
   std::string name = "Ring", composer = "Carolune";
@@ -150,11 +157,7 @@ TEST(iMelodyParse, MelodyEntries) {
       // A folded line goes on with the melody.
       {"c2\r\n d2\r\n\te2", {"c4/6", "d4/6", "e4/6"}},
   };
-  for (const auto& c : cases) {
-    TiMelodyRing ring;
-    ring.LoadFromText(iMelodyText("VOLUME:V10\r\n", c.melody));
-    EXPECT_EQ(iMelodyTones(ring), c.tones) << c.melody;
-  }
+  for (const auto& c : cases) EXPECT_EQ(MelodyTones(c.melody), c.tones) << c.melody;
   // At the end of the 32-bit range the running volume stays put.
   TiMelodyRing ring;
   ring.LoadFromText(iMelodyText("VOLUME:V2147483647\r\n", "V+V-"));
@@ -186,11 +189,7 @@ TEST(iMelodyParse, RepeatBlocks) {
       {"(@5)c2", {"c4/6"}},
       {"(vibeonbackoff*6c5@0)", {"k17=1", "k18=0", "c32/6"}},
   };
-  for (const auto& c : cases) {
-    TiMelodyRing ring;
-    ring.LoadFromText(iMelodyText("VOLUME:V10\r\n", c.melody));
-    EXPECT_EQ(iMelodyTones(ring), c.tones) << c.melody;
-  }
+  for (const auto& c : cases) EXPECT_EQ(MelodyTones(c.melody), c.tones) << c.melody;
 
   // A real phrase: nine tones twice.
   TiMelodyRing phrase;
