@@ -1,6 +1,7 @@
 #include "conversion/RtttlParse.h"
 
 #include "conversion/uRingFile.h"
+#include "conversion/uRingUtils.h"
 
 namespace {
 
@@ -28,8 +29,10 @@ const TScanTable& RtttlScanTable() {
     t.SetStartState(':', TScanState::Single(rsColon));
     t.SetStartState('=', TScanState::Single(rsEqual));
     t.SetWordStartStates();
-    // Many real tunes write the sharp "_" ("a_5").
-    t.SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp}},
+    // Many real tunes write the sharp "_" ("a_5"), and some write E# and B#
+    // ("16e#6"), which scan as their letter's symbol, two characters long.
+    t.SetSharpStartStates({{'A', rsASharp}, {'C', rsCSharp}, {'D', rsDSharp}, {'F', rsFSharp}, {'G', rsGSharp},
+                           {'E', rsE}, {'B', rsB}},
                           '_');
     for (const auto& [text, symbol] : {std::pair{"A", rsA}, {"B", rsB}, {"C", rsC}, {"D", rsD}, {"E", rsE},
                                        {"F", rsF}, {"G", rsG}, {"H", rsH}, {"N", rsN}, {"O", rsO}, {"P", rsP},
@@ -165,6 +168,11 @@ std::optional<TRingTone> TRtttlParse::ParseTone() {
   }
   tone.Accidental = sharp ? raSharp : raNatural;
   if (tone.Note.empty()) return std::nullopt;
+  // E# is kept as the F and B# as the C above, the keys they name.
+  const TMidiNote spelled = SpelledNote(tone, false);
+  tone.Note = spelled.Note;
+  tone.Accidental = spelled.Accidental;
+  tone.Octave = spelled.Octave;
   return tone;
 }
 
@@ -172,7 +180,7 @@ void TRtttlParse::Note(std::string& letter, bool& sharp) {
   const TNoteSymbol* note = ReadNote(kNotes, reNote);
   if (!note) return;
   letter = std::string(1, note->Letter);
-  sharp = note->Sharp;
+  sharp = note->Sharp || LastSymbolText().size() == 2;
 }
 
 int32_t TRtttlParse::ReadInteger() {

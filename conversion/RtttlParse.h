@@ -1,7 +1,7 @@
 // Reading RTTTL: "name:defaults:tones", the defaults d (note value),
 // o (octave), b (tempo) and s (style) separated by commas, the tones as
 // [value]letter[#][octave][.] separated by commas ("_" may stand for "#",
-// and the dot before the octave).
+// and the dot before the octave; E# reads as F and B# as the C above).
 #pragma once
 
 #include <cstdint>

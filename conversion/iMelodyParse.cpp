@@ -1,6 +1,9 @@
 #include "conversion/iMelodyParse.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <string_view>
 
 #include "conversion/uRingFile.h"
 
@@ -19,16 +22,19 @@ const TSymbolSet kToneListGoesOn = kToneStart | kControlStart;
 const TSymbolSet kNoteLetter = SymbolRange(isR, isB);
 const TSymbolSet kHeaderField = SymbolRange(isName, isVolume);
 
-// The six switch words: which control they set, and to what.
+// The six switch words: how they are spelled, which control they set, and
+// to what.
 struct TSwitchWord {
+  std::string_view Text;
   int Symbol;
   int32_t ControlKind;
   int32_t Value;
 };
 
 constexpr TSwitchWord kSwitchWords[] = {
-    {isLedOn, ckLed, 1},       {isLedOff, ckLed, 0},       {isVibeOn, ckVibration, 1},
-    {isVibeOff, ckVibration, 0}, {isBackOn, ckBacklight, 1}, {isBackOff, ckBacklight, 0},
+    {"LEDON", isLedOn, ckLed, 1},           {"LEDOFF", isLedOff, ckLed, 0},
+    {"VIBEON", isVibeOn, ckVibration, 1},   {"VIBEOFF", isVibeOff, ckVibration, 0},
+    {"BACKON", isBackOn, ckBacklight, 1},   {"BACKOFF", isBackOff, ckBacklight, 0},
 };
 
 // "V+" and "V-" step the running volume without bound; at the ends of the
@@ -133,21 +139,160 @@ void TiMelodyParse::ParseVolume() {
   FRing->Volume = LastSymbolNumberOr(7);
 }
 
-// Tones and controls follow each other without separators. The first entry
-// is always tried, so an empty melody or an unknown word is reported.
+// Tones, controls and repeat blocks follow each other without separators.
+// The first entry is always tried, so an empty melody or an unknown word is
+// reported.
 std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
   auto track = NewTrack();
+  std::vector<TEntry> entries;
   do {
-    if (const auto tone = ToneCommand()) track->Add(*tone);
-  } while (SymbolInSet(kToneListGoesOn, LookAhead()));
+    if (LookAheadIs("(")) {
+      ParseRepeatBlock(*track);
+      continue;
+    }
+    ToneCommand(entries);
+    for (const TEntry& entry : entries) track->Add(entry.Tone);
+    entries.clear();
+  } while (MelodyGoesOn() || LookAheadIs("("));
   return track;
 }
 
-std::optional<TRingTone> TiMelodyParse::ToneCommand() {
-  if (SymbolInSet(kToneStart, LookAhead())) return ParseTone();
-  if (SymbolInSet(kControlStart, LookAhead())) return Control();
+bool TiMelodyParse::MelodyGoesOn() const {
+  return SymbolInSet(kToneListGoesOn, LookAhead()) || SwitchRun(nullptr, nullptr);
+}
+
+// A tone, a control, or switch words written together; anything else adds
+// nothing.
+void TiMelodyParse::ToneCommand(std::vector<TEntry>& entries) {
+  if (SymbolInSet(kToneStart, LookAhead())) {
+    if (const auto tone = ParseTone()) entries.push_back({*tone, true, 0});
+    return;
+  }
+  if (SymbolInSet(kControlStart, LookAhead())) {
+    FVolumeStep = 0;
+    const TRingTone control = Control();
+    entries.push_back({control, false, FVolumeStep});
+    return;
+  }
+  if (SwitchRun(nullptr, nullptr)) {
+    SwitchRunEntries(entries);
+    return;
+  }
   SyntaxError(ieToneCommand);
-  return std::nullopt;
+}
+
+// Switch words written together ("vibeonbackoff") are each a control; a
+// note letter, "r" or "V" run into the last of them ("ledonc2", "ledonV+")
+// starts the tone or volume control it would start on its own.
+void TiMelodyParse::SwitchRunEntries(std::vector<TEntry>& entries) {
+  std::vector<TRingTone> controls;
+  char letter = 0;
+  SwitchRun(&controls, &letter);
+  Get();
+  for (const TRingTone& control : controls) entries.push_back({control, false, 0});
+  if (letter == 0) return;
+  if (UpCase(letter) == 'V') {
+    TRingTone volume = NewTone();
+    volume.Kind = rkControl;
+    volume.ControlKind = ckVolume;
+    FVolumeStep = 0;
+    volume.Value = VolumeValue();
+    entries.push_back({volume, false, FVolumeStep});
+    return;
+  }
+  TRingTone tone = NewTone();
+  tone.Kind = rkNote;
+  tone.Octave = FRunningOctave;
+  tone.Note = UpCase(letter) == 'R' ? std::string("p") : std::string(1, letter);
+  if (const auto read = ToneAfterLetter(tone)) entries.push_back({*read, true, 0});
+}
+
+// "(" tones, then "@" and the count with an optional volume step, then ")".
+// Blocks do not nest: a "(" within one ends its tones and opens the next
+// block. Without a count a block plays once; without its ")" it ends where
+// its tones end, at the end of the melody.
+void TiMelodyParse::ParseRepeatBlock(TRingTrack& track) {
+  Get();
+  const int prefixes = FOctavePrefixes;
+  std::vector<TEntry> body;
+  while (MelodyGoesOn()) {
+    const size_t first = body.size();
+    ToneCommand(body);
+    // A tone at or after a prefix of the block has the same octave every time.
+    for (size_t i = first; i < body.size(); ++i) body[i].OctaveFromStart = FOctavePrefixes == prefixes;
+  }
+  for (const TEntry& entry : body) track.Add(entry.Tone);
+  int32_t count = 1;
+  std::vector<TEntry> step;
+  if (LookAheadIs("@")) {
+    Get();
+    if (LookAhead() == symInteger) {
+      Get();
+      // "@0" repeats for ever: the tones once. A count beyond 32 bits is
+      // more than the bound lets through anyway.
+      count = std::max(LastSymbolNumberOr(INT32_MAX), 1);
+    }
+    // The step is taken between repetitions, not where it is read.
+    const int32_t volume = FRunningVolume;
+    if (LookAhead() == isV) ToneCommand(step);
+    FRunningVolume = volume;
+  }
+  if (LookAheadIs(")")) Get();
+  Repeat(track, body, step, count);
+}
+
+// The repetitions after the first, each after the volume step, while the
+// melody stays within its bound. A tone whose octave is the one in force at
+// the start of the block takes the octave the block ended in; a volume step
+// steps from where the volume stands.
+void TiMelodyParse::Repeat(TRingTrack& track, const std::vector<TEntry>& body, const std::vector<TEntry>& step,
+                           int32_t count) {
+  const size_t added = body.size() + step.size();
+  if (added == 0) return;
+  for (int32_t repetition = 1; repetition < count; ++repetition) {
+    if (static_cast<size_t>(track.Count()) + added > kMaxRepeatedTones) return;
+    for (const std::vector<TEntry>* entries : {&step, &body}) {
+      for (TEntry entry : *entries) {
+        if (entry.Tone.Kind == rkNote && entry.OctaveFromStart) entry.Tone.Octave = FRunningOctave;
+        if (entry.VolumeStep != 0) entry.Tone.Value = FRunningVolume = Stepped(FRunningVolume, entry.VolumeStep);
+        track.Add(entry.Tone);
+      }
+    }
+  }
+}
+
+bool TiMelodyParse::LookAheadIs(const char* text) const {
+  return LookAhead() == isNot && LookAheadRawText() == text;
+}
+
+// Whether the lookahead is a word made of switch words, two or more of them
+// or one and a letter that starts a tone or a volume control; the controls
+// go to `controls` and that letter, in the source's case, to `letter` when
+// given. No switch word begins another, so the split is unique.
+bool TiMelodyParse::SwitchRun(std::vector<TRingTone>* controls, char* letter) const {
+  if (LookAhead() != symIdentifier) return false;
+  const std::string word = LookAheadText();
+  std::string_view rest = word;
+  int words = 0;
+  while (!rest.empty()) {
+    if (words > 0 && rest.size() == 1 && std::string_view("CDEFGABRV").find(rest[0]) != std::string_view::npos) {
+      if (letter) *letter = LookAheadRawText().back();
+      return true;
+    }
+    const auto found = std::find_if(std::begin(kSwitchWords), std::end(kSwitchWords),
+                                    [&](const TSwitchWord& w) { return rest.substr(0, w.Text.size()) == w.Text; });
+    if (found == std::end(kSwitchWords)) return false;
+    rest.remove_prefix(found->Text.size());
+    ++words;
+    if (controls) {
+      TRingTone control = NewTone();
+      control.Kind = rkControl;
+      control.ControlKind = found->ControlKind;
+      control.Value = found->Value;
+      controls->push_back(control);
+    }
+  }
+  return words >= 2;
 }
 
 std::optional<TRingTone> TiMelodyParse::ParseTone() {
@@ -157,6 +302,11 @@ std::optional<TRingTone> TiMelodyParse::ParseTone() {
   if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
   if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
   tone.Note = Note();
+  return ToneAfterLetter(tone);
+}
+
+// The duration digit and mark after the letter.
+std::optional<TRingTone> TiMelodyParse::ToneAfterLetter(TRingTone tone) {
   Expect(symInteger);
   // A duration that is no number is a quarter.
   tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
@@ -172,6 +322,7 @@ int32_t TiMelodyParse::ParseOctavePrefix() {
   Expect(isStar);
   Expect(symInteger);
   FRunningOctave = LastSymbolNumberOr(FRing->DefaultOctave);
+  ++FOctavePrefixes;
   return FRunningOctave;
 }
 
@@ -220,8 +371,8 @@ TRingTone TiMelodyParse::Control() {
 int32_t TiMelodyParse::VolumeValue() {
   switch (LookAhead()) {
     case symInteger: Get(); return LastSymbolNumberOr(7);
-    case isPlus: Get(); return FRunningVolume = Stepped(FRunningVolume, 1);
-    case isMinus: Get(); return FRunningVolume = Stepped(FRunningVolume, -1);
+    case isPlus: Get(); FVolumeStep = 1; return FRunningVolume = Stepped(FRunningVolume, 1);
+    case isMinus: Get(); FVolumeStep = -1; return FRunningVolume = Stepped(FRunningVolume, -1);
     default: SyntaxError(ieVolumeControl); return 0;
   }
 }

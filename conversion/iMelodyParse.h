@@ -3,11 +3,14 @@
 // of tones and controls without separators, "END:IMELODY"; CR LF line ends.
 // A tone is [*octave][&|#]letter digit[.|:|;]; the controls are ledon,
 // ledoff, vibeon, vibeoff, backon, backoff and V with a number, "+" or "-".
+// A repeat block "(" tones "@" count [V+|V-] ")" plays its tones count times
+// ("@0", for ever, once), the volume step between repetitions.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "conversion/GrammarBase.h"
 
@@ -71,6 +74,11 @@ class TiMelodyParse : public TGrammarParser {
   // other number a thirty-second.
   static int32_t DurationFromCode(int32_t code);
 
+  // Repetitions of repeat blocks stop once the melody would hold more tones
+  // than this (the tones the text writes are always kept): a tune is then
+  // minutes long, and a short text cannot grow without bound.
+  static constexpr int kMaxRepeatedTones = 4096;
+
  protected:
   void ParseTune() override;
 
@@ -80,9 +88,25 @@ class TiMelodyParse : public TGrammarParser {
   void ParseStyle();
   std::string ParseWord();
   void ParseVolume();
+  // One entry of the melody, and what a repetition of it needs to know: its
+  // octave is the one in force where the repetition starts (no prefix stood
+  // before it in the block), or its volume steps the running volume.
+  struct TEntry {
+    TRingTone Tone;
+    bool OctaveFromStart;
+    int VolumeStep;
+  };
+
   std::unique_ptr<TRingTrack> ParseToneList();
-  std::optional<TRingTone> ToneCommand();
+  bool MelodyGoesOn() const;
+  void ToneCommand(std::vector<TEntry>& entries);
+  void ParseRepeatBlock(TRingTrack& track);
+  void Repeat(TRingTrack& track, const std::vector<TEntry>& body, const std::vector<TEntry>& step, int32_t count);
+  bool LookAheadIs(const char* text) const;
+  bool SwitchRun(std::vector<TRingTone>* controls, char* letter) const;
+  void SwitchRunEntries(std::vector<TEntry>& entries);
   std::optional<TRingTone> ParseTone();
+  std::optional<TRingTone> ToneAfterLetter(TRingTone tone);
   int32_t ParseOctavePrefix();
   uint8_t Sharp();
   std::string Note();
@@ -94,4 +118,8 @@ class TiMelodyParse : public TGrammarParser {
   // the octave of a note without its own "*" prefix.
   int32_t FRunningVolume = 0;
   int32_t FRunningOctave = 0;
+  // Octave prefixes read so far, and the step of the volume control read
+  // last (0 for a numbered one).
+  int FOctavePrefixes = 0;
+  int FVolumeStep = 0;
 };

@@ -11,13 +11,12 @@ constexpr int kMaxTones = 35;
 constexpr size_t kMaxLength = 124;
 
 // "+" and "-" reach one octave either side of the octave the reader
-// assumes; a note beyond them is written at the nearest of the three.
+// assumes.
 constexpr int32_t kOctaveReach = 1;
 
-std::string ToneText(const TRingTone& tone) {
+std::string ToneText(const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) return {};
-  const TMidiNote note =
-      WrittenNote(tone, false, kNewTuneDefaultOctave - kOctaveReach, kNewTuneDefaultOctave + kOctaveReach);
+  const TMidiNote note = written(tone);
   std::string text = note.Note;
   if (note.Accidental == raSharp) text += '#';
   if (note.Octave > kNewTuneDefaultOctave) text += '+';
@@ -40,11 +39,14 @@ std::string TComposerRing::GetText() { return ComposerText(*this, true, true); }
 void TComposerRing::LoadFromStream(TStream& stream) { ParseRing<TComposerParse>(*this, stream); }
 
 std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
+  // The tune moves to fit the tones that one screen holds.
+  const TWrittenNotes notes(*tune.Track, false, kNewTuneDefaultOctave - kOctaveReach,
+                            kNewTuneDefaultOctave + kOctaveReach, kMaxTones);
   std::string text;
   int written = 0;
   for (const auto& tone : tune.Track->Tones) {
     if (written == kMaxTones || text.size() > kMaxLength) break;
-    text += ToneText(*tone);
+    text += ToneText(notes, *tone);
     if (spaced) text += ' ';
     ++written;
   }

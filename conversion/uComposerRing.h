@@ -19,8 +19,9 @@ class TComposerRing : public TRingFile {
 
 // The tones as Composer text: letter, "#" for a sharp (a flat is written as
 // the sharp of the letter below), "+" or "-" for the octave above or below
-// the one the reader assumes (kNewTuneDefaultOctave; a note further off is
-// written at the nearest octave these reach), the note value digit.
+// the one the reader assumes (kNewTuneDefaultOctave; a tune reaching further
+// first moves by whole octaves to fit these three as best it can, a note
+// still outside is written at the nearest), the note value digit.
 // Dots are dropped and controls give no letters. At most 35 tones are
 // written, and writing stops after the tone that takes the text past 124
 // characters. Framed, the text stands between "L35&2 " and "&&" and is

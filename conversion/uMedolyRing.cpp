@@ -10,11 +10,31 @@
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
 
+namespace {
+
+// Where the upper-case marker first stands in the text from the position
+// on, in any case; npos when it does not.
+size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from) {
+  const auto sameLetter = [](char c, char upper) { return UpCase(c) == upper; };
+  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
+                                 marker.begin(), marker.end(), sameLetter);
+  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+}
+
+// Both texts open their melody so.
+constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
+
+// Both texts name a composer also when the tune has none.
+std::string WrittenComposer(const std::string& composer) {
+  return composer.empty() ? std::string("CaroluneConvert") : WrittenName(composer);
+}
+
+}  // namespace
+
 // ------------------------------------------------------------------ eMelody
 
 namespace {
 
-constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
 constexpr std::string_view kEndMarker = "\r\nEND:EMELODY";
 
 // MIDI keys span eleven octaves (0 to 10), so a shift of more than ten
@@ -25,15 +45,6 @@ constexpr int32_t kMaxOctaveShift = 10;
 bool IseMelodyLetter(char c) {
   const char upper = UpCase(c);
   return (upper >= 'A' && upper <= 'G') || upper == 'P';
-}
-
-// Where the upper-case marker first stands in the text from the position
-// on, in any case; npos when it does not.
-size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from) {
-  const auto sameLetter = [](char c, char upper) { return UpCase(c) == upper; };
-  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
-                                 marker.begin(), marker.end(), sameLetter);
-  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
 }
 
 // The scanner reads a run of letters as one word, so adjacent note letters
@@ -66,11 +77,9 @@ std::string RewrittenText(std::string_view text) {
 }
 
 // A note's entry: "+" per octave over the one the reader assumes, the
-// accidental, and the letter cased and marked by its length code. Nothing
-// can say an octave below it: such a note is written in that octave.
-void AppendeMelodyNote(std::string& text, const TRingTone& tone) {
-  const TMidiNote note =
-      WrittenNote(tone, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
+// accidental, and the letter cased and marked by its length code.
+void AppendeMelodyNote(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
+  const TMidiNote note = written(tone);
   text.append(static_cast<size_t>(note.Octave - kNewTuneDefaultOctave), '+');
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += "(b)";
@@ -91,10 +100,13 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TeMelodyRing::GetText() {
-  std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + SingleLine(Name) + "\r\nCOMPOSER:" +
-                     (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\nMELODY:";
+  std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + WrittenName(Name) + "\r\nCOMPOSER:" +
+                     WrittenComposer(Composer) + "\r\nMELODY:";
+  // Nothing can say an octave below the reader's: a tune reaching below it
+  // moves up.
+  const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
   for (const TRingTone* tone : Track->Tones)
-    if (tone->Kind != rkControl) AppendeMelodyNote(text, *tone);
+    if (tone->Kind != rkControl) AppendeMelodyNote(text, written, *tone);
   text.append(kEndMarker);
   return text;
 }
@@ -137,8 +149,9 @@ void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
 // that readers assuming any default agree, and then only where the octave
 // changes, so the running octave moves along with the melody. A prefix has
 // no minus sign.
-void AppendiMelodyNote(std::string& text, const TRingTone& tone, std::optional<int32_t>& octave) {
-  const TMidiNote note = WrittenNote(tone, true, 0, INT32_MAX);
+void AppendiMelodyNote(std::string& text, const TWrittenNotes& written, const TRingTone& tone,
+                       std::optional<int32_t>& octave) {
+  const TMidiNote note = written(tone);
   if (note.Octave != octave) {
     octave = note.Octave;
     text += '*';
@@ -153,6 +166,38 @@ void AppendiMelodyNote(std::string& text, const TRingTone& tone, std::optional<i
   if (tone.Dot == rdTriplet) text += ';';
 }
 
+bool IsFold(std::string_view text, size_t i) {
+  return text.substr(i, 2) == "\r\n" && i + 2 < text.size() && (text[i + 2] == ' ' || text[i + 2] == '\t');
+}
+
+// iMelody texts fold long lines: a line end followed by a blank or a tab
+// goes on with the line. In the melody the folds are taken out, and a repeat
+// block that opens with an octave prefix ("(*4c2@2)") gets a blank after its
+// "(", which would otherwise open a comment. Nothing else changes; a text
+// whose melody has neither is not copied (none is given back).
+std::optional<std::string> UnfoldedMelody(std::string_view text) {
+  const size_t marker = FindInAnyCase(text, kMelodyMarker, 0);
+  if (marker == std::string_view::npos) return std::nullopt;
+  const size_t melody = marker + kMelodyMarker.size();
+  size_t end = melody;
+  bool changes = false;
+  for (; end < text.size() && (text.substr(end, 2) != "\r\n" || IsFold(text, end)); ++end)
+    changes |= IsFold(text, end) || text.substr(end, 2) == "(*";
+  if (!changes) return std::nullopt;
+  std::string rewritten(text.substr(0, melody));
+  rewritten.reserve(text.size() + 16);
+  for (size_t i = melody; i < end; ++i) {
+    if (IsFold(text, i)) {
+      i += 2;
+      continue;
+    }
+    rewritten += text[i];
+    if (text.substr(i, 2) == "(*") rewritten += ' ';
+  }
+  rewritten.append(text.substr(end));
+  return rewritten;
+}
+
 }  // namespace
 
 int32_t TiMelodyRing::DurationCode(int32_t duration) {
@@ -164,18 +209,28 @@ int32_t TiMelodyRing::DurationCode(int32_t duration) {
 std::string TiMelodyRing::GetText() {
   std::string text = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
   text += "BEAT:" + IntToStr(std::clamp(Tempo, kSlowestBeat, kFastestBeat)) + "\r\n";
-  if (!Name.empty()) text += "NAME:" + SingleLine(Name) + "\r\n";
-  text += "COMPOSER:" + (Composer.empty() ? std::string("CaroluneConvert") : SingleLine(Composer)) + "\r\n";
+  if (const std::string name = WrittenName(Name); !name.empty()) text += "NAME:" + name + "\r\n";
+  text += "COMPOSER:" + WrittenComposer(Composer) + "\r\n";
   text += "MELODY:";
+  const TWrittenNotes written(*Track, true, 0, INT32_MAX);
   std::optional<int32_t> octave;
   for (const TRingTone* tone : Track->Tones) {
     if (tone->Kind == rkControl)
       AppendiMelodyControl(text, *tone);
     else
-      AppendiMelodyNote(text, *tone, octave);
+      AppendiMelodyNote(text, written, *tone, octave);
   }
   text += "\r\nEND:IMELODY";
   return text;
 }
 
-void TiMelodyRing::LoadFromStream(TStream& stream) { ParseRing<TiMelodyParse>(*this, stream); }
+void TiMelodyRing::LoadFromStream(TStream& stream) {
+  stream.SetPosition(0);
+  std::string copy;
+  if (auto unfolded = UnfoldedMelody(BytesFromPosition(stream, copy))) {
+    TMemoryStream rewritten(std::move(*unfolded));
+    ParseRing<TiMelodyParse>(*this, rewritten);
+    return;
+  }
+  ParseRing<TiMelodyParse>(*this, stream);
+}

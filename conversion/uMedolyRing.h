@@ -32,7 +32,8 @@ class TiMelodyRing : public TRingFile {
   // NAME when there is a name, COMPOSER, MELODY and END; style and volume
   // are not written.
   std::string GetText() override;
-  // Reads as far as the text parses; numbers that do not convert take
+  // Joins folded melody lines, then reads as far as the text parses
+  // (repeat blocks given as their tones); numbers that do not convert take
   // their fallbacks, so nothing is raised for malformed text.
   void LoadFromStream(TStream& stream) override;
 

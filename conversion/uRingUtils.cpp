@@ -1,7 +1,9 @@
 #include "conversion/uRingUtils.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
+#include <map>
 
 #include "runtime/SysUtils.h"
 
@@ -55,7 +57,7 @@ int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t oct
   return static_cast<int32_t>(index + 12 * static_cast<int64_t>(octave) - 1);
 }
 
-TMidiNote WrittenNote(const TRingTone& tone, bool flats, int32_t lowestOctave, int32_t highestOctave) {
+TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
   TMidiNote note{tone.Note, tone.Accidental, tone.Octave};
   const std::string letter = UpperCase(tone.Note);
   const int32_t index = NoteIndex(letter);
@@ -73,8 +75,67 @@ TMidiNote WrittenNote(const TRingTone& tone, bool flats, int32_t lowestOctave, i
     note.Accidental = name.size() == 2 ? raSharp : raNatural;
     note.Octave = static_cast<int32_t>(std::clamp<int64_t>(octave, INT32_MIN, INT32_MAX));
   }
-  note.Octave = std::clamp(note.Octave, lowestOctave, highestOctave);
   return note;
+}
+
+namespace {
+
+// The smallest move, by whole octaves, that puts as many notes as possible
+// within lowest..highest: for each run of octaves that fits the span (the
+// notes of one placement), the moves that place all of them, the one
+// nearest to none kept.
+int64_t BestShift(const std::map<int64_t, int64_t>& notesByOctave, int64_t lowest, int64_t highest) {
+  if (highest < lowest) return 0;
+  int64_t bestNotes = 0, bestShift = 0, inWindow = 0;
+  auto top = notesByOctave.begin();
+  for (auto bottom = notesByOctave.begin(); bottom != notesByOctave.end(); ++bottom) {
+    for (; top != notesByOctave.end() && top->first - bottom->first <= highest - lowest; ++top)
+      inWindow += top->second;
+    const int64_t highestInWindow = std::prev(top)->first;
+    const int64_t shift = std::clamp<int64_t>(0, lowest - bottom->first, highest - highestInWindow);
+    if (inWindow > bestNotes || (inWindow == bestNotes && std::abs(shift) < std::abs(bestShift))) {
+      bestNotes = inWindow;
+      bestShift = shift;
+    }
+    inWindow -= bottom->second;
+  }
+  return bestShift;
+}
+
+}  // namespace
+
+TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowestOctave, int32_t highestOctave,
+                             int count)
+    : FFlats(flats), FLowest(lowestOctave), FHighest(highestOctave) {
+  // A tune repeats a handful of octaves: counted per octave, the choice
+  // costs one pass over the tones.
+  std::map<int64_t, int64_t> notesByOctave;
+  for (const TRingTone* tone : track.Tones) {
+    if (count-- <= 0) break;
+    if (tone->Kind == rkNote && !tone->IsRest()) ++notesByOctave[SpelledNote(*tone, flats).Octave];
+  }
+  FShift = BestShift(notesByOctave, lowestOctave, highestOctave);
+}
+
+TMidiNote TWrittenNotes::operator()(const TRingTone& tone) const {
+  TMidiNote note = SpelledNote(tone, FFlats);
+  note.Octave = static_cast<int32_t>(std::clamp<int64_t>(note.Octave + FShift, FLowest, FHighest));
+  return note;
+}
+
+std::string WrittenName(const std::string& name) {
+  std::string written;
+  written.reserve(name.size());
+  for (char c : name) {
+    if (c == '\r' || c == '\n') c = ' ';
+    if (c == '\0' || (c >= 14 && c <= 31)) continue;
+    if (c == ' ' && (written.empty() || written.back() == ' ')) continue;
+    if (c == '{') c = '(';
+    if (!written.empty() && ((written.back() == '(' && c == '*') || (written.back() == '/' && c == '/')))
+      written += ' ';
+    written += c;
+  }
+  return written;
 }
 
 TNoteValue TicksToDuration(int32_t division, int32_t ticks) {

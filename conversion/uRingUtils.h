@@ -17,7 +17,7 @@ int32_t AccentVelocity(int32_t meter, int32_t position);
 
 struct TMidiNote {
   std::string Note;    // one letter
-  uint8_t Accidental;  // 0 natural, 1 sharp; 2 flat only from WrittenNote
+  uint8_t Accidental;  // 0 natural, 1 sharp; 2 flat only from SpelledNote
   int32_t Octave;      // key div 12: key 60 is C in octave 5
 };
 TMidiNote MidiKeyToNote(uint8_t key);
@@ -29,11 +29,41 @@ int32_t NoteIndex(const std::string& name);
 // counts as index 0.
 int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t octave);
 
-// A note as a notation writes it, at the key it names: E# as F and B# as
-// the C above; in a notation without flats a flat as the sharp of the letter
-// below (Cb and Fb as B and E). The letter keeps its case; a rest keeps its
-// letter. The octave is then held to the range the notation can state.
-TMidiNote WrittenNote(const TRingTone& tone, bool flats, int32_t lowestOctave, int32_t highestOctave);
+// A note spelled at the key it names, as a notation writes it: E# as F and
+// B# as the C above; in a notation without flats a flat as the sharp of the
+// letter below (Cb and Fb as B and E). The letter keeps its case; a rest
+// keeps its letter. An octave beyond the 32-bit range is held at its end.
+TMidiNote SpelledNote(const TRingTone& tone, bool flats);
+
+// How one notation writes the notes of one tune: each note spelled as
+// SpelledNote does, and the whole tune moved by whole octaves so that as many
+// of its notes as possible lie within the octaves the notation can state (by
+// the smallest such move; none for a tune that already lies within them), so
+// a tune whose range fits keeps every interval. A note still outside is
+// written at the nearest octave the notation states. Rests move along but
+// do not count.
+class TWrittenNotes {
+ public:
+  // The move is chosen over the first `count` tones of the track: those the
+  // notation writes.
+  TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowestOctave, int32_t highestOctave,
+                int count = INT32_MAX);
+
+  TMidiNote operator()(const TRingTone& tone) const;
+  int64_t OctaveShift() const { return FShift; }
+
+ private:
+  bool FFlats;
+  int32_t FLowest, FHighest;
+  int64_t FShift = 0;
+};
+
+// A name (or composer) as the text notations write it, so that their readers
+// take it back as written and it never opens a comment: on one line, without
+// the bytes that end a text or that the readers skip (0 and 14..31), one
+// blank for each run of blanks and none in front, "{" as "(", and a blank
+// between "(" and "*" and between two "/".
+std::string WrittenName(const std::string& name);
 
 struct TNoteValue {
   int32_t Duration;

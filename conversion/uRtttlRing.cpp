@@ -11,7 +11,7 @@ namespace {
 
 // One tone's entry with its trailing ",", or nothing for a control RTTTL
 // cannot hold among the tones.
-void AppendEntry(std::string& text, const TRingFile& ring, const TRingTone& tone) {
+void AppendEntry(std::string& text, const TRingFile& ring, const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) {
     const char* name = tone.ControlKind == ckOctave     ? "o"
                        : tone.ControlKind == ckDuration ? "d"
@@ -20,8 +20,7 @@ void AppendEntry(std::string& text, const TRingFile& ring, const TRingTone& tone
     if (name) text.append(name).append(IntToStr(tone.Value)) += ',';
     return;
   }
-  // RTTTL has sharps only, and no minus sign for an octave.
-  const TMidiNote note = WrittenNote(tone, false, 0, INT32_MAX);
+  const TMidiNote note = written(tone);
   if (tone.Duration != ring.DefaultDuration) text += IntToStr(tone.Duration);
   text += note.Note == "B" || note.Note == "b" ? "H" : note.Note;
   if (note.Accidental == raSharp) text += '#';
@@ -31,18 +30,20 @@ void AppendEntry(std::string& text, const TRingFile& ring, const TRingTone& tone
 }
 
 // A ":" would end the name early and leave the rest of it for the defaults.
-std::string WrittenName(std::string name) {
+std::string RtttlName(std::string name) {
   std::replace(name.begin(), name.end(), ':', ' ');
-  return name;
+  return WrittenName(name);
 }
 
 }  // namespace
 
 std::string TRtttlRing::GetText() {
-  std::string text = WrittenName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
+  std::string text = RtttlName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
                      ",b=" + IntToStr(Tempo) + ":";
   const size_t head = text.size();
-  for (const TRingTone* tone : Track->Tones) AppendEntry(text, *this, *tone);
+  // RTTTL has sharps only, and no minus sign for an octave.
+  const TWrittenNotes written(*Track, false, 0, INT32_MAX);
+  for (const TRingTone* tone : Track->Tones) AppendEntry(text, *this, written, *tone);
   if (text.size() > head) text.pop_back();
   return text;
 }

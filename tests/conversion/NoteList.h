@@ -14,7 +14,7 @@ struct NoteSpec {
   uint8_t dot = rdNone;
 };
 
-inline void AddNotes(TRingFile& tune, std::initializer_list<NoteSpec> notes) {
+inline void AddNotes(TRingTrack& track, std::initializer_list<NoteSpec> notes) {
   for (const NoteSpec& n : notes) {
     auto tone = std::make_unique<TRingTone>();
     tone->Note = n.letter;
@@ -22,9 +22,11 @@ inline void AddNotes(TRingFile& tune, std::initializer_list<NoteSpec> notes) {
     tone->Octave = n.octave;
     tone->Accidental = n.accidental;
     tone->Dot = n.dot;
-    tune.Track->Add(std::move(tone));
+    track.Add(std::move(tone));
   }
 }
+
+inline void AddNotes(TRingFile& tune, std::initializer_list<NoteSpec> notes) { AddNotes(*tune.Track, notes); }
 
 inline void AddControl(TRingFile& tune, int32_t controlKind, int32_t value) {
   auto tone = std::make_unique<TRingTone>();

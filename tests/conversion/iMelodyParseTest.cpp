@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "conversion/uMedolyRing.h"
@@ -29,6 +30,13 @@ std::vector<std::string> iMelodyTones(const TRingFile& ring) {
 // The header lines up to MELODY, then the melody and the closing line.
 std::string iMelodyText(const std::string& header, const std::string& melody) {
   return "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n" + header + "MELODY:" + melody + "\r\nEND:IMELODY";
+}
+
+// The tones of a melody read under the volume 10.
+std::vector<std::string> MelodyTones(const std::string& melody) {
+  TiMelodyRing ring;
+  ring.LoadFromText(iMelodyText("VOLUME:V10\r\n", melody));
+  return iMelodyTones(ring);
 }
 
 // What a reading gives; the defaults are those of a new tune.
@@ -129,29 +137,79 @@ TEST(iMelodyParse, MelodyEntries) {
       {"ledon ledoff vibeon vibeoff backon backoff",
        {"k16=1", "k16=0", "k17=1", "k17=0", "k18=1", "k18=0"}},
       {"  c2   d2 ", {"c4/6", "d4/6"}},
-      // A control word run together with a letter is one unknown word.
-      {"c2ledonV+d2", {"c4/6"}},
-      {"c2ledonc2", {"c4/6"}},
-      {"ledonledoff", {}},
+      // Switch words run together are each a control, and a letter run into
+      // the last starts its tone or volume control; any other word ends the
+      // melody.
+      {"c2ledonV+d2", {"c4/6", "k16=1", "k19=11", "d4/6"}},
+      {"ledonc2backoffR3.vibeonV5", {"k16=1", "c4/6", "k18=0", "p8/6.", "k17=1", "k19=5"}},
+      {"ledonledoff", {"k16=1", "k16=0"}},
+      {"vibeonbackoffLEDON c2", {"k17=1", "k18=0", "k16=1", "c4/6"}},
+      {"c2ledonledofx d2", {"c4/6"}},
+      {"c2ledoncc2", {"c4/6"}},
       // A prefix or accidental without its letter adds no tone; the prefix
       // still holds for the tones after it.
       {"*5ledon c2", {"k16=1", "c4/5"}},
       {"#*4", {}},
-      // What is not a tone ends the melody: repeats, unknown words.
-      {"c2(d2@2)e2", {"c4/6"}},
+      // What is not a tone ends the melody: unknown words, a stray count.
       {"c2x2", {"c4/6"}},
+      {"c2@2d2", {"c4/6"}},
       {"", {}},
-      {"(d2@2)", {}},
+      // A folded line goes on with the melody.
+      {"c2\r\n d2\r\n\te2", {"c4/6", "d4/6", "e4/6"}},
   };
-  for (const auto& c : cases) {
-    TiMelodyRing ring;
-    ring.LoadFromText(iMelodyText("VOLUME:V10\r\n", c.melody));
-    EXPECT_EQ(iMelodyTones(ring), c.tones) << c.melody;
-  }
+  for (const auto& c : cases) EXPECT_EQ(MelodyTones(c.melody), c.tones) << c.melody;
   // At the end of the 32-bit range the running volume stays put.
   TiMelodyRing ring;
   ring.LoadFromText(iMelodyText("VOLUME:V2147483647\r\n", "V+V-"));
   EXPECT_EQ(iMelodyTones(ring), (std::vector<std::string>{"k19=2147483647", "k19=2147483646"}));
+}
+
+// A repeat block plays its tones count times, for ever (@0) once, with the
+// volume step between repetitions; each repetition starts in the octave and
+// at the volume the one before left.
+TEST(iMelodyParse, RepeatBlocks) {
+  const struct {
+    std::string melody;
+    std::vector<std::string> tones;
+  } cases[] = {
+      {"c2(d2@2)e2", {"c4/6", "d4/6", "d4/6", "e4/6"}},
+      {"(d2e2@0)", {"d4/6", "e4/6"}},
+      {"(c2@3V+)", {"c4/6", "k19=11", "c4/6", "k19=12", "c4/6"}},
+      {"(c2V-@2)", {"c4/6", "k19=9", "c4/6", "k19=8"}},
+      {"(V+@3)", {"k19=11", "k19=12", "k19=13"}},
+      // The block opened by a prefix is no comment.
+      {"(*5c2*4d2@2)e2", {"c4/5", "d4/4", "c4/5", "d4/4", "e4/4"}},
+      {"c2(d2*5e2@2)f2", {"c4/6", "d4/6", "e4/5", "d4/5", "e4/5", "f4/5"}},
+      // Without a count once; without its ")" the block ends with its tones.
+      {"(c2d2)e2", {"c4/6", "d4/6", "e4/6"}},
+      {"(c2d2", {"c4/6", "d4/6"}},
+      {"(c2d2@2", {"c4/6", "d4/6", "c4/6", "d4/6"}},
+      // Blocks do not nest: a "(" ends the open block and opens the next.
+      {"((c2@2)d2@2)", {"c4/6", "c4/6", "d4/6"}},
+      {"(@5)c2", {"c4/6"}},
+      {"(vibeonbackoff*6c5@0)", {"k17=1", "k18=0", "c32/6"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MelodyTones(c.melody), c.tones) << c.melody;
+
+  // A real phrase: nine tones twice.
+  TiMelodyRing phrase;
+  phrase.LoadFromText(iMelodyText("", "(d2e2d2c1e3e3d2c2e2@2)"));
+  EXPECT_EQ(phrase.Track->Count(), 18);
+
+  // Repetitions stop at the bound, however many blocks ask for how many;
+  // the tones the text writes are all kept.
+  std::string greedy;
+  for (int i = 0; i < 3000; ++i) greedy += "(c2d2@2000000000)";
+  const struct {
+    std::string melody;
+    int written;
+  } hungry[] = {{"(c2@99999999999)", 1}, {greedy, 6000}};
+  for (const auto& [melody, written] : hungry) {
+    TiMelodyRing ring;
+    ring.LoadFromText(iMelodyText("", melody));
+    EXPECT_LE(ring.Track->Count(), TiMelodyParse::kMaxRepeatedTones + written);
+    EXPECT_GE(ring.Track->Count(), std::max(TiMelodyParse::kMaxRepeatedTones - 2, written));
+  }
 }
 
 // Readings that run into the end of a text without CR LF line ends stop
@@ -195,7 +253,8 @@ TEST(iMelodyParse, CollectsErrorsAndReadsOn) {
       {iMelodyText("", "*5ledon"), {ieNote}},
       // An unknown header line ends the header: MELODY is missing there.
       {iMelodyText("LANGUAGE:en\r\n", "c2"), {isMelody}},
-      {iMelodyText("", "c2(d2@2)"), {isLineEnd}},
+      {iMelodyText("", "c2(d2@2)"), {}},
+      {iMelodyText("", "c2(d2@2"), {}},
       {"BEGIN:IMELODY\nVERSION:1.2\nMELODY:c2\nEND:IMELODY", {isLineEnd, isLineEnd}},
   };
   for (const auto& c : cases) EXPECT_EQ(iMelodyErrors(c.text), c.errors) << c.text;

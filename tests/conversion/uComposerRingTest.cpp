@@ -156,9 +156,10 @@ TEST(ComposerExports, ConvertThroughTheLibrary) {
       {kComposerExample, "R01", "R00", "Ring:d=4,o=6,b=64:8C#7,D5,16P,H"},
       {kComposerExample, "R01", "R03", iMelodyText("Ring", "*7#C3*5D2*6r4B2")},
       // The Composer target keeps its own default duration; octaves count from
-      // the one the Composer reader assumes, not from the source's "o=5".
-      {rtttl, "R00", "R01", "C-4 D#3 P-4 B-4 "},
-      {rtttl, "R00", "R11", Framed("C-4 D#3 P-4 B-4 ", "1<")},
+      // the one the Composer reader assumes, not from the source's "o=5", and
+      // the tune, reaching from octave 4 to 6, moves up one to fit.
+      {rtttl, "R00", "R01", "C4 D#+3 P4 B-4 "},
+      {rtttl, "R00", "R11", Framed("C4 D#+3 P4 B-4 ", "37")},
       {imelody, "R03", "R01", "c-3 d#-4 p-2   "},
       {"C D\r\nE", "R01", "R01", "C3 D3 "},
       {"", "R01", "R01", ""},

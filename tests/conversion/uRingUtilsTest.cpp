@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "runtime/SysUtils.h"
+#include "tests/conversion/NoteList.h"
 
 TEST(RingUtils, TicksToDurationAtDivision96) {
   const struct {
@@ -90,13 +95,76 @@ TEST(RingUtils, WrittenNoteKeepsThePitch) {
       {"X", raSharp, 5, false, 0, 99, "X#5"},
   };
   for (const auto& c : cases) {
-    TRingTone tone;
-    tone.Note = c.letter;
-    tone.Accidental = c.accidental;
-    tone.Octave = c.octave;
-    const TMidiNote note = WrittenNote(tone, c.flats, c.lowest, c.highest);
+    TRingTrack track;
+    AddNotes(track, {{c.letter, 4, c.octave, c.accidental}});
+    const TMidiNote note = TWrittenNotes(track, c.flats, c.lowest, c.highest)(*track.GetTone(0));
     const char* const marks[] = {"", "#", "&"};
     EXPECT_EQ(note.Note + marks[note.Accidental] + IntToStr(note.Octave), c.written) << c.letter << c.octave;
+  }
+}
+
+// A tune that reaches beyond the octaves a notation states moves as a whole,
+// by the smallest number of octaves that fits the most notes; only notes
+// still outside are held to the nearest octave. Rests move along but do not
+// count.
+TEST(RingUtils, WrittenNotesMoveTheWholeTune) {
+  const struct {
+    const char* what;
+    std::vector<NoteSpec> notes;
+    bool flats;
+    int32_t lowest, highest;
+    int count;
+    const char* written;
+  } cases[] = {
+      {"fits: unchanged", {{"C", 4, 5}, {"C", 4, 7}}, false, 5, 7, INT32_MAX, "C5 C7"},
+      {"one below", {{"C", 4, 4}, {"C", 4, 6}}, false, 5, 7, INT32_MAX, "C5 C7"},
+      {"far below", {{"C", 4, 2}, {"D", 4, 3}}, false, 5, 7, INT32_MAX, "C5 D6"},
+      {"far above", {{"C", 4, 9}, {"D", 4, 8}}, false, 5, 7, INT32_MAX, "C7 D6"},
+      // B-flat E-flat F C-above C: the spelling decides the octave (B# is the C above).
+      {"eMelody below its default",
+       {{"B", 4, 5, raFlat}, {"E", 4, 5, raFlat}, {"E", 4, 5, raSharp}, {"B", 4, 5, raSharp}, {"C", 4, 5}},
+       true, 6, 16, INT32_MAX, "B&6 E&6 F6 C7 C6"},
+      {"too wide: the most notes fit",
+       {{"C", 4, 2}, {"C", 4, 3}, {"D", 4, 3}, {"E", 4, 3}, {"C", 4, 9}}, false, 5, 7, INT32_MAX,
+       "C5 C6 D6 E6 C7"},
+      {"rests", {{"P", 4, 1}, {"C", 4, 4}, {"P", 4, 6}}, false, 5, 7, INT32_MAX, "P5 C5 P7"},
+      {"only the tones written count", {{"C", 4, 6}, {"C", 4, 6}, {"C", 4, 9}}, false, 5, 7, 2, "C6 C6 C7"},
+      {"no minus sign", {{"C", 4, -1}, {"C", 4, 0}}, true, 0, INT32_MAX, INT32_MAX, "C0 C1"},
+      {"the ends of the range", {{"C", 4, INT32_MIN}, {"C", 4, INT32_MAX}}, true, 0, INT32_MAX, INT32_MAX,
+       "C0 C2147483647"},
+  };
+  for (const auto& c : cases) {
+    TRingTrack track;
+    for (const NoteSpec& n : c.notes) AddNotes(track, {n});
+    const TWrittenNotes written(track, c.flats, c.lowest, c.highest, c.count);
+    std::string text;
+    const char* const marks[] = {"", "#", "&"};
+    for (const TRingTone* tone : track.Tones) {
+      const TMidiNote note = written(*tone);
+      text += (text.empty() ? "" : " ") + note.Note + marks[note.Accidental] + IntToStr(note.Octave);
+    }
+    EXPECT_EQ(text, c.written) << c.what;
+  }
+}
+
+// A name is written as its reader takes it back, and never opens a comment.
+TEST(RingUtils, WrittenNameOpensNoComment) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Plain Name", "Plain Name"},
+      {"a(*b", "a( *b"},
+      {"http://x", "http:/ /x"},
+      {"///", "/ / /"},
+      {"{x}", "(x}"},
+      {"{*", "( *"},
+      {std::string("a(\x10*b", 6), "a( *b"},  // a byte the readers skip would join them again
+      {std::string("a\x1a\0b", 4), "ab"},      // bytes that end a text
+      {"  two\r\nlines  here ", "two lines here "},
+      {"(\t*", "(\t*"},  // a tab is read as it stands
+      {"", ""},
+  };
+  for (const auto& [name, written] : cases) {
+    EXPECT_EQ(WrittenName(name), written) << name;
+    EXPECT_EQ(WrittenName(written), written) << name;
   }
 }
 

@@ -65,8 +65,12 @@ TEST(RtttlRing, ReadsAndWritesTheExamples) {
       {"x:d=4,o=5,b=100:8f.5,c", "x", 4, 5, 100, "", {"8F/5.", "4C/5"}, "x:d=4,o=5,b=100:8F.,C"},
       {"x:d=4,o=5,b=100:a_5,8c_.6,16G_6.", "x", 4, 5, 100, "", {"4A#/5", "8C#/6.", "16G#/6."},
        "x:d=4,o=5,b=100:A#,8C#6.,16G#6."},
-      // There is no E# or B#: the tones end there.
-      {"x:d=4,o=5,b=100:c,e_5,d", "x", 4, 5, 100, "", {"4C/5"}, "x:d=4,o=5,b=100:C"},
+      // E# and B#, with "#" or "_", are the F and the C above, and the tones
+      // go on after them; H takes no sharp, and the tones end there.
+      {"x:d=4,o=5,b=100:16e#6,16f#6", "x", 4, 5, 100, "", {"16F/6", "16F#/6"}, "x:d=4,o=5,b=100:16F6,16F#6"},
+      {"x:d=4,o=5,b=100:c,e_5,b#,8B_4.,h#,d", "x", 4, 5, 100, "", {"4C/5", "4F/5", "4C/6", "8C/5.", "4B/5"},
+       "x:d=4,o=5,b=100:C,F,C6,8C.,H"},
+      {"x:d=4,o=5,b=100:b#2147483647,eb", "x", 4, 5, 100, "", {"4C/2147483647"}, "x:d=4,o=5,b=100:C2147483647"},
       // An entry without a note letter adds no tone.
       {"x:d=4,o=5,b=100:c,4,d,16.6,e", "x", 4, 5, 100, "", {"4C/5", "4D/5", "4E/5"}, "x:d=4,o=5,b=100:C,D,E"},
       // A doubled comma adds no tone.
@@ -116,10 +120,10 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
   add(rkControl, 0, "", 0, 0, 0, ckTempo, 120);
   for (const int32_t kind : {ckStyle, ckVolume, ckLed, ckVibration, ckBacklight}) add(rkControl, 0, "", 0, 0, 0, kind, 1);
   EXPECT_EQ(ring.GetText(), "Ring:d=8,o=5,b=90:A#,4H6.,16p.,o6,d16,b120");
-  // A ":" in the name would end it early.
+  // A ":" in the name would end it early; the blanks then read as one.
   ring.Name = "Act 1: Overture";
   ring.Track->Clear();
-  EXPECT_EQ(ring.GetText(), "Act 1  Overture:d=8,o=5,b=90:");
+  EXPECT_EQ(ring.GetText(), "Act 1 Overture:d=8,o=5,b=90:");
 }
 
 TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
