@@ -239,8 +239,11 @@ void TfrmMain::UpdateCommands() {
   FPreview->UpdateButtons();
   bool anyTab = false;
   for (const TTargetPage& page : FPages) anyTab = anyTab || page.Sheet->TabVisible();
-  actSave->SetEnabled(anyTab);
-  actSaveAs->SetEnabled(anyTab);
+  // Without a source that converts to some target the save dialog would
+  // offer no file type, and nothing could be written.
+  const bool canSave = anyTab && FTargetMask != 0;
+  actSave->SetEnabled(canSave);
+  actSaveAs->SetEnabled(canSave);
   if (const TSkinMemo* memo = ActiveMemo()) {
     // Asked on every idle pass: the selection's length, not its text.
     actCopy->SetEnabled(memo->SelLength() > 0);
