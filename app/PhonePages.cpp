@@ -1,5 +1,6 @@
 #include "app/PhonePages.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/CaroluneOptions.h"
@@ -43,6 +44,16 @@ const TFilterCfg* TPhonePages::ChosenFilter(TTuneType type) const {
 
 std::string TPhonePages::Brand(TTuneType page) const { return Page(page).Brands->ComboText(); }
 std::string TPhonePages::Model(TTuneType page) const { return Page(page).Models->ComboText(); }
+
+int TPhonePages::LayOutPhone(TTuneType type, int pageWidth) const {
+  // The labels end where the page's text does, a margin before the edge;
+  // the text starts a margin below the description, and no higher than
+  // below a description of one line.
+  constexpr int kMargin = 8, kTextTop = 80;
+  const TPage& page = Page(type);
+  for (TLabel* label : {page.Author, page.Desc}) label->SetWidth(std::max(0, pageWidth - label->Left() - kMargin));
+  return std::max(kTextTop, page.Desc->Top() + page.Desc->Height() + kMargin);
+}
 
 void TPhonePages::LoadFilterLists() {
   std::array<bool, 2> hadPhone{};

@@ -51,6 +51,11 @@ class TPhonePages : public TPhonePagesComponents {
   std::string Brand(TTuneType page) const;
   std::string Model(TTuneType page) const;
 
+  // Gives the page's author and description the width of a page that
+  // wide, the description wrapped on as many lines as it takes; returns
+  // where the page's text starts, below them.
+  int LayOutPhone(TTuneType page, int pageWidth) const;
+
   // Reads both filter lists and brand lists again: the phone chosen on each
   // page is dropped and only the default phone chosen again. A page whose
   // phone went loses its text, author and description.
