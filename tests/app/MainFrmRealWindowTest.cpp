@@ -6,7 +6,8 @@
 // seconds into its preview, the File menu with the recent files, a long
 // tune's RTTTL text wrapped to a wide and to a narrow window, a tool bar
 // button's hint, the status bar, the position bar after a drag, a filter's
-// long description on a wide and on a narrow page.
+// long description on a wide and on a narrow page, and the phone lists
+// after a reload.
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -264,4 +265,27 @@ TEST_F(MainWindowRealWindow, AFiltersDescriptionTakesThePagesWidthAndWraps) {
   for (int top = 0; top + line <= desc.Height(); top += line)
     EXPECT_FALSE(Ink(narrow.copy(0, top, narrow.width(), line)).isEmpty()) << "line at " << top;
   EXPECT_LT(desc.mapToGlobal(QPoint(0, Ink(narrow).bottom())).y(), memo.mapToGlobal(QPoint(0, 0)).y());
+}
+
+// The phone lists after a reload with no default phone, as a person sees
+// them: as empty as before any phone was chosen.
+TEST_F(MainWindowRealWindow, AReloadShowsThePhoneListsWithoutAChoice) {
+  AddFilter("n.kps", 1, "Nokia", "3310");
+  TfrmMain& w = Shown();
+  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e\r\n"));
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttKeyPress));
+  TPhonePages& p = w.PhonePages();
+  const auto lists = [&](const QString& name) {
+    const QImage shot = Screen(name);
+    return std::pair(Part(shot, *p.cmbKpsMobile), Part(shot, *p.cmbKpsModel));
+  };
+  const auto unchosen = lists("main-phone-unchosen");
+  p.cmbKpsMobile->SetItemIndex(0);
+  w.cmbKpsMobileChange(p.cmbKpsMobile);
+  ASSERT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
+  EXPECT_NE(lists("main-phone-chosen"), unchosen);
+  AddFilter("s.kps", 1, "Sagem", "MC940");
+  ASSERT_TRUE(ProcessEventsUntil([&] { return p.cmbKpsMobile->Count() == 2; }));
+  EXPECT_EQ(lists("main-phone-after-reload"), unchosen);
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");
 }
