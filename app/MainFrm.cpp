@@ -159,6 +159,9 @@ void TfrmMain::FormCreate(TComponent*) {
   // A hidden page keeps its size through resizes and takes the new one when
   // it shows again: its memo follows then.
   for (const TTargetPage& page : FPages) page.Sheet->OnResize = [this](TComponent*) { LayoutMemos(); };
+  // A description that wraps on another number of lines moves the text below it.
+  for (TLabel* description : {lblMSSDescC, lblKPSDescC})
+    description->OnResize = [this](TComponent*) { LayoutMemos(); };
   FSourceLines = std::make_unique<TStringList>();
   Guarded([this] { FPreview->BindVolumeBar(); });
   Guarded([this] { ApplyFonts(); });
@@ -210,11 +213,12 @@ void TfrmMain::ApplyFonts() {
 void TfrmMain::AlignMIDIPanel() { FSourcePanels[ttMIDI].Panel->SetAlign(TAlign::alClient); }
 
 void TfrmMain::LayoutMemos() {
-  if (FPages.empty()) return;  // the description is still being read
+  // The description is still being read, or the window is going.
+  if (FPages.empty() || !FPhonePages) return;
   // Each memo fills its own page, below the phone on the KeyPress and
   // ScreenShow pages.
   for (const TTargetPage& page : FPages) {
-    const int top = TuneTypeOf(page.Type).Phone ? 80 : 8;
+    const int top = TuneTypeOf(page.Type).Phone ? FPhonePages->LayOutPhone(page.Type, page.Sheet->Width()) : 8;
     page.Memo->SetBounds(8, top, page.Sheet->Width() - 16, page.Sheet->Height() - top - 8);
   }
   for (const TSourcePanel& source : FSourcePanels) {
@@ -239,8 +243,11 @@ void TfrmMain::UpdateCommands() {
   FPreview->UpdateButtons();
   bool anyTab = false;
   for (const TTargetPage& page : FPages) anyTab = anyTab || page.Sheet->TabVisible();
-  actSave->SetEnabled(anyTab);
-  actSaveAs->SetEnabled(anyTab);
+  // Without a source that converts to some target the save dialog would
+  // offer no file type, and nothing could be written.
+  const bool canSave = anyTab && FTargetMask != 0;
+  actSave->SetEnabled(canSave);
+  actSaveAs->SetEnabled(canSave);
   if (const TSkinMemo* memo = ActiveMemo()) {
     // Asked on every idle pass: the selection's length, not its text.
     actCopy->SetEnabled(memo->SelLength() > 0);

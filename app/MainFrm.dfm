@@ -596,10 +596,10 @@ object frmMain: TfrmMain
             Top = 58
             Width = 400
             Height = 13
-            AutoSize = False
             Caption = ''
             ShowAccelChar = False
             Transparent = True
+            WordWrap = True
           end
           object mmScreenShow: TSkinMemo
             Left = 8
@@ -682,10 +682,10 @@ object frmMain: TfrmMain
             Top = 58
             Width = 400
             Height = 13
-            AutoSize = False
             Caption = ''
             ShowAccelChar = False
             Transparent = True
+            WordWrap = True
           end
           object mmKeyPress: TSkinMemo
             Left = 8

@@ -45,11 +45,21 @@ const TFilterCfg* TPhonePages::ChosenFilter(TTuneType type) const {
 std::string TPhonePages::Brand(TTuneType page) const { return Page(page).Brands->ComboText(); }
 std::string TPhonePages::Model(TTuneType page) const { return Page(page).Models->ComboText(); }
 
+int TPhonePages::LayOutPhone(TTuneType type, int pageWidth) const {
+  // The labels end where the page's text does, a margin before the edge;
+  // the text starts a margin below the description, and no higher than
+  // below a description of one line.
+  constexpr int kMargin = 8, kTextTop = 80;
+  const TPage& page = Page(type);
+  for (TLabel* label : {page.Author, page.Desc}) label->SetWidth(std::max(0, pageWidth - label->Left() - kMargin));
+  return std::max(kTextTop, page.Desc->Top() + page.Desc->Height() + kMargin);
+}
+
 void TPhonePages::LoadFilterLists() {
-  std::array<std::string, 2> chosen;
+  std::array<bool, 2> hadPhone{};
   for (size_t i = 0; i < FPages.size(); ++i) {
     const TPage& page = FPages[i];
-    chosen[i] = ChosenFilterFile(page);
+    hadPhone[i] = page.Models->ItemIndex() >= 0;
     page.Filters->FilterTag = page.Tag;
     page.Filters->LoadFromFolder(FFiltersFolder);
     page.Brands->Clear();
@@ -61,27 +71,18 @@ void TPhonePages::LoadFilterLists() {
       if (page.Brands->Items().IndexOf(brand) < 0) page.Brands->AddItem(brand);
     }
   }
-  // A page's text never stands under another phone's name (or none): a
-  // page left without its model is emptied.
+  // The choice made before goes with the lists; only the default phone is
+  // chosen again.
   if (CaroluneOption->IsSetDefaultMobile)
-    for (const TPage& page : FPages) {
-      if (!SelectBrand(page, CaroluneOption->DefaultBrand)) continue;
-      // The brand's first model has converted the page on the way.
-      SelectModel(page, page.Models->Items().IndexOf(CaroluneOption->DefaultModel));
-      if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
-    }
-  // A page left without a model keeps the filter chosen before the reload
-  // while it is still there.
-  for (size_t i = 0; i < FPages.size(); ++i) {
-    const TPage& page = FPages[i];
-    if (page.Models->ItemIndex() >= 0 || chosen[i].empty()) continue;
-    if (const TFilterCfg* previous = FilterOfFile(page, chosen[i]);
-        previous && SelectBrand(page, previous->GetMobileBrand())) {
-      const auto& files = page.Files->Lines();
-      SelectModel(page, static_cast<int>(std::find(files.begin(), files.end(), chosen[i]) - files.begin()));
-    }
-    if (page.Models->ItemIndex() < 0) EmptyPhonePage(page);
-  }
+    for (const TPage& page : FPages)
+      if (SelectBrand(page, CaroluneOption->DefaultBrand))
+        // The brand's first model has converted the page on the way.
+        SelectModel(page, page.Models->Items().IndexOf(CaroluneOption->DefaultModel));
+  // A page's text never stands under no phone's name: a page left without
+  // a model is emptied when the reload dropped its phone, or when the
+  // first model of the default brand made its text on the way.
+  for (size_t i = 0; i < FPages.size(); ++i)
+    if (FPages[i].Models->ItemIndex() < 0 && (hadPhone[i] || FPages[i].Models->Count() > 0)) EmptyPhonePage(FPages[i]);
 }
 
 void TPhonePages::EmptyPhonePage(const TPage& page) {

@@ -51,9 +51,14 @@ class TPhonePages : public TPhonePagesComponents {
   std::string Brand(TTuneType page) const;
   std::string Model(TTuneType page) const;
 
-  // Reads both filter lists and brand lists again and chooses the default
-  // phone; a page left without a model keeps the filter it had while that
-  // is still there, or else loses its text.
+  // Gives the page's author and description the width of a page that
+  // wide, the description wrapped on as many lines as it takes; returns
+  // where the page's text starts, below them.
+  int LayOutPhone(TTuneType page, int pageWidth) const;
+
+  // Reads both filter lists and brand lists again: the phone chosen on each
+  // page is dropped and only the default phone chosen again. A page whose
+  // phone went loses its text, author and description.
   void LoadFilterLists();
   // The page's brand list chose: its models are listed and the first one
   // chosen.

@@ -75,6 +75,7 @@ object frmDravikAbout: TfrmDravikAbout
       Width = 80
       Height = 25
       Caption = 'OK'
+      Cancel = True
       Default = True
       OnClick = btnExitClick
     end

@@ -183,6 +183,12 @@ void TfrmDravik::FormCreate(TComponent*) {
   Config = std::make_unique<Dravik::TRingtoneFilterConfig>();
   FillCategoryTree();
   for (int i = 0; i < tvCate->Items().Count(); ++i) tvCate->Items().Item(i)->Expand(true);
+  // The tree is the window's first control: taking the focus when the
+  // window shows, it would make its first node current of its own and so
+  // bring the general panel to the front. Told once that no node is
+  // current, it leaves the choice to the user, and the options panel stays
+  // in front until then.
+  tvCate->SetSelected(nullptr);
   ApplyFonts();
   SetFilterFile("");
 }
@@ -299,6 +305,12 @@ bool TfrmDravik::SetFilterFile(const std::string& path) {
   try {
     config = LoadConfig(path);
     if (!CheckConfig(*config, !path.empty())) return false;
+  } catch (const EConvertError& e) {
+    // A key that should hold a number does not: some other kind of file,
+    // or a filter spoilt by hand. Which file, and what it lacks, is said.
+    Application().HandleException(
+        Exception("\"" + path + "\" is not a filter file that the filter editor can read: " + e.Message()));
+    return false;
   } catch (const std::exception& e) {
     Application().HandleException(e);
     return false;

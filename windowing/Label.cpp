@@ -96,6 +96,14 @@ void TLabel::FontChanged() {
   TGraphicControl::FontChanged();
 }
 
+void TLabel::Resize() {
+  // A wrapped label wraps again at a new width and takes the new height;
+  // that change tells of itself, so it is told once.
+  const int height = Height();
+  if (FWordWrap) AdjustBounds();
+  if (Height() == height) TGraphicControl::Resize();
+}
+
 void TLabel::Loaded() {
   TGraphicControl::Loaded();
   AdjustBounds();

@@ -1,7 +1,7 @@
 // A label: windowless text, aligned left, right or centred, on one line or
 // wrapped at its width. With AutoSize it takes the text's size (a wrapped
-// label keeps its width and takes the text's height). "&" marks an access
-// key unless ShowAccelChar is off.
+// label keeps its width and takes the text's height, again at each new
+// width). "&" marks an access key unless ShowAccelChar is off.
 #pragma once
 
 #include "windowing/CustomPanel.h"
@@ -30,6 +30,7 @@ class TLabel : public TGraphicControl {
   void TextChanged() override;
   void FontChanged() override;
   void Loaded() override;
+  void Resize() override;
 
  private:
   unsigned TextFlags() const;

@@ -16,6 +16,7 @@
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventLoopWait.h"
 #include "tests/support/RealWindowShots.h"
+#include "windowing/ToolButton.h"
 
 namespace {
 
@@ -75,5 +76,34 @@ TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEsca
   answers.file = second;
   ASSERT_TRUE(PressKeys("ctrl+o"));
   EXPECT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == second; }, 5s));
+  w.Hide();
+}
+
+// Before a file is open there is nothing to save: the Save button shows it,
+// and Ctrl+S opens no dialog. Once a tune is open both save it.
+TEST_F(MainWindowOnDesktop, SaveWaitsForASourceWithTargets) {
+  TDialogAnswers answers;  // every dialog cancelled
+  TfrmMain& w = Window();
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  w.activateWindow();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return QApplication::activeWindow() == &w; }, 10s));
+  auto& save = Find<TToolButton>("ToolButton2");
+  auto shown = [&](const QString& name) {
+    const QImage shot = SettledScreenShot(name);
+    return shot.copy(QRect(save.mapToGlobal(QPoint(0, 0)), save.size()));
+  };
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !w.actSave->Enabled(); }, 5s));
+  EXPECT_FALSE(w.actSaveAs->Enabled());
+  const QImage idle = shown("desktop-main-nothing-to-save");
+  ASSERT_TRUE(PressKeys("ctrl+s"));
+  EXPECT_EQ(answers.runs, 0);
+
+  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e\r\n"));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return w.actSave->Enabled() && w.actSaveAs->Enabled(); }, 5s));
+  EXPECT_NE(shown("desktop-main-ready-to-save"), idle);
+  ASSERT_TRUE(PressKeys("ctrl+s"));
+  EXPECT_TRUE(ProcessEventsUntil([&] { return answers.runs == 1; }, 5s));
+  EXPECT_EQ(answers.filters.size(), 5);  // the RTTTL tune's five targets
   w.Hide();
 }

@@ -3,6 +3,7 @@
 // chosen filter, and reloading when the folder changes.
 #include <QComboBox>
 #include <filesystem>
+#include <functional>
 
 #include "skin/SkinComboBox.h"
 #include "skin/SkinMemo.h"
@@ -105,7 +106,16 @@ TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpe
   // A reload converts both pages, also the one behind.
   p.FiltersChanged(nullptr, fnoFile);
   EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
-  EXPECT_FALSE(w.TargetMemo(ttScreenShow)->Text().empty());
+  const std::string viaDefault = w.TargetMemo(ttScreenShow)->Text();
+  EXPECT_FALSE(viaDefault.empty());
+  // Another phone the user chose gives way to the default at the next reload.
+  Choose(*p.cmbMMSMobile, "Siemens");
+  ASSERT_EQ(p.lblMSSDescC->Caption(), "For Siemens C35");
+  p.LoadFilterLists();
+  EXPECT_EQ(p.cmbMMSMobile->ComboText(), "Nokia");
+  EXPECT_EQ(p.cmbMMSModel->ComboText(), "8210");
+  EXPECT_EQ(p.lblMSSDescC->Caption(), "For Nokia 8210");
+  EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), viaDefault);
 }
 
 TEST_F(MainWindowTest, ADefaultModelTheBrandLacksChoosesNoModelAndLeavesNoTextOfAnother) {
@@ -136,23 +146,48 @@ TEST_F(MainWindowTest, ADefaultBrandNoFilterHasChoosesNothingAndLeavesThePage) {
   EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "typed");
 }
 
-TEST_F(MainWindowTest, AReloadKeepsAChosenFilterThatIsStillThereAndEmptiesThePageOfOneThatWent) {
+TEST_F(MainWindowTest, EveryReloadDropsTheChosenPhoneAndTheTextMadeThroughIt) {
   AddFilter("a.kps", 1, "Nokia", "3310");
-  const std::string gone = AddFilter("b.kps", 1, "Nokia", "8210");
+  const std::string chosen = AddFilter("b.kps", 1, "Nokia", "8210");
+  AddFilter("s.mss", 0, "Siemens", "C35");
   TfrmMain& w = Window();
   TPhonePages& p = w.PhonePages();
   w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
-  Choose(*p.cmbKpsMobile, "Nokia");
-  Choose(*p.cmbKpsModel, "8210");
-  ASSERT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
-  p.LoadFilterLists();
-  EXPECT_EQ(p.cmbKpsModel->ComboText(), "8210");
-  EXPECT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
-  std::filesystem::remove(gone);
-  p.LoadFilterLists();
-  EXPECT_EQ(p.cmbKpsModel->ItemIndex(), -1);
-  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");
-  EXPECT_EQ(p.lblKPSAuthorC->Caption(), "");
+  // Each way the lists are read again: by hand, a filter dropped into the
+  // folder, the chosen filter taken out of it.
+  const struct {
+    const char* what;
+    std::function<void()> reload;
+  } reloads[] = {
+      {"reload", [&] { p.LoadFilterLists(); }},
+      {"filter dropped in",
+       [&] {
+         AddFilter("new.kps", 1, "Sagem", "MC940");
+         ASSERT_TRUE(ProcessEventsUntil([&] { return p.cmbKpsMobile->Count() == 2; }));
+       }},
+      {"chosen filter gone",
+       [&] {
+         std::filesystem::remove(chosen);
+         ASSERT_TRUE(ProcessEventsUntil([&] { return p.cmbKpsMobile->ItemIndex() < 0; }));
+       }},
+  };
+  for (const auto& r : reloads) {
+    Choose(*p.cmbKpsMobile, "Nokia");
+    Choose(*p.cmbKpsModel, "8210");
+    Choose(*p.cmbMMSMobile, "Siemens");
+    ASSERT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
+    ASSERT_FALSE(w.TargetMemo(ttScreenShow)->Text().empty());
+    r.reload();
+    EXPECT_EQ(p.cmbKpsMobile->ItemIndex(), -1) << r.what;
+    EXPECT_EQ(p.cmbMMSMobile->ItemIndex(), -1) << r.what;
+    EXPECT_EQ(p.cmbKpsModel->Count(), 0) << r.what;
+    EXPECT_EQ(p.cmbMMSModel->Count(), 0) << r.what;
+    EXPECT_EQ(p.ChosenFilter(ttKeyPress), nullptr) << r.what;
+    EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "") << r.what;
+    EXPECT_EQ(w.TargetMemo(ttScreenShow)->Text(), "") << r.what;
+    EXPECT_EQ(p.lblKPSAuthorC->Caption(), "") << r.what;
+    EXPECT_EQ(p.lblMSSDescC->Caption(), "") << r.what;
+  }
 }
 
 TEST_F(MainWindowTest, AFilterCopiedIntoTheFolderReachesTheListsThroughTheWatch) {

@@ -5,7 +5,9 @@
 // iMelody, the ScreenShow page through a chosen phone, a MIDI tune twelve
 // seconds into its preview, the File menu with the recent files, a long
 // tune's RTTTL text wrapped to a wide and to a narrow window, a tool bar
-// button's hint, the status bar, and the position bar after a drag.
+// button's hint, the status bar, the position bar after a drag, a filter's
+// long description on a wide and on a narrow page, and the phone lists
+// after a reload.
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -30,6 +32,7 @@
 #include "tests/support/RealWindowShots.h"
 #include "tests/support/ShippedFilters.h"
 #include "windowing/BitmapResources.h"
+#include "windowing/Label.h"
 #include "windowing/Timer.h"
 #include "windowing/ToolButton.h"
 
@@ -52,6 +55,14 @@ class MainWindowRealWindow : public MainWindowTest {
   // What the screen shows of the control.
   static QImage Part(const QImage& shot, const TControl& control) {
     return shot.copy(QRect(control.mapToGlobal(QPoint(0, 0)), control.size()));
+  }
+  // Rows and columns of the picture that hold dark text: the bounding box of its ink.
+  static QRect Ink(const QImage& picture) {
+    QRect ink;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        if (qGray(picture.pixel(x, y)) < 110) ink |= QRect(x, y, 1, 1);
+    return ink;
   }
 };
 
@@ -209,4 +220,72 @@ TEST_F(MainWindowRealWindow, ADraggedSliderKeepsNoFocusDots) {
   for (int y = 0; y < shown.height(); ++y)
     for (int x = 0; x < shown.width(); ++x) stale += QRgbToColor(shown.pixel(x, y)) != QRgbToColor(fresh.pixel(x, y));
   EXPECT_EQ(stale, 0);
+}
+
+// A filter's long description reads whole on its phone page: in a window
+// as wide as the screen it runs on past where it was cut before, in a
+// narrow one it wraps, and the page's text starts below its last line.
+TEST_F(MainWindowRealWindow, AFiltersDescriptionTakesThePagesWidthAndWraps) {
+  const std::string description =
+      "Keys as the Nokia 3310 composer takes them: 1 to 7 for the notes, 0 for a rest, * for the octave, # for sharps";
+  TStringList filter;
+  const std::string path = AddFilter("n.kps", 1, "Nokia", "3310");
+  filter.LoadFromFile(path);
+  filter.SetValues("FilterInfo_FilterDesc", description);
+  filter.SaveToFile(path);
+  TfrmMain& w = Shown();
+  w.SetBounds(0, 0, 1020, 700);
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttKeyPress));
+  TPhonePages& p = w.PhonePages();
+  p.cmbKpsMobile->SetItemIndex(0);
+  w.cmbKpsMobileChange(p.cmbKpsMobile);
+  const TLabel& desc = *p.lblKPSDescC;
+  ASSERT_EQ(desc.Caption(), description);
+  const TSkinTabSheet& sheet = *w.TargetSheet(ttKeyPress);
+  const TSkinMemo& memo = *w.TargetMemo(ttKeyPress);
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  TCanvas canvas(scratch);
+  canvas.Font.Assign(desc.Font());
+  const int line = canvas.TextHeight("W");
+
+  EXPECT_EQ(desc.Left() + desc.Width(), sheet.Width() - 8);
+  EXPECT_EQ(desc.Height(), line);
+  EXPECT_EQ(memo.Top(), 80);
+  // The words run on past the old cut, 400 pixels from the label's left.
+  const QRect wide = Ink(Part(Screen("main-description-wide"), desc));
+  EXPECT_GT(wide.right(), 400 + canvas.TextWidth("W"));
+  EXPECT_LE(wide.height(), line);
+
+  w.SetBounds(0, 0, 520, 700);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return desc.Height() > line; }, std::chrono::seconds(5)));
+  EXPECT_EQ(desc.Left() + desc.Width(), sheet.Width() - 8);
+  EXPECT_GE(memo.Top(), desc.Top() + desc.Height());
+  // Every line the label takes shows words, and the last lies above the text.
+  const QImage narrow = Part(Screen("main-description-narrow"), desc);
+  for (int top = 0; top + line <= desc.Height(); top += line)
+    EXPECT_FALSE(Ink(narrow.copy(0, top, narrow.width(), line)).isEmpty()) << "line at " << top;
+  EXPECT_LT(desc.mapToGlobal(QPoint(0, Ink(narrow).bottom())).y(), memo.mapToGlobal(QPoint(0, 0)).y());
+}
+
+// The phone lists after a reload with no default phone, as a person sees
+// them: as empty as before any phone was chosen.
+TEST_F(MainWindowRealWindow, AReloadShowsThePhoneListsWithoutAChoice) {
+  AddFilter("n.kps", 1, "Nokia", "3310");
+  TfrmMain& w = Shown();
+  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e\r\n"));
+  w.pgcTarget->SetActivePage(w.TargetSheet(ttKeyPress));
+  TPhonePages& p = w.PhonePages();
+  const auto lists = [&](const QString& name) {
+    const QImage shot = Screen(name);
+    return std::pair(Part(shot, *p.cmbKpsMobile), Part(shot, *p.cmbKpsModel));
+  };
+  const auto unchosen = lists("main-phone-unchosen");
+  p.cmbKpsMobile->SetItemIndex(0);
+  w.cmbKpsMobileChange(p.cmbKpsMobile);
+  ASSERT_FALSE(w.TargetMemo(ttKeyPress)->Text().empty());
+  EXPECT_NE(lists("main-phone-chosen"), unchosen);
+  AddFilter("s.kps", 1, "Sagem", "MC940");
+  ASSERT_TRUE(ProcessEventsUntil([&] { return p.cmbKpsMobile->Count() == 2; }));
+  EXPECT_EQ(lists("main-phone-after-reload"), unchosen);
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");
 }

@@ -115,9 +115,9 @@ TEST_F(MainWindowTest, AStartUpStepThatFailsIsReportedAndTheLaterOnesStillRun) {
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].Text, "Could not allocate notification object.");
   EXPECT_TRUE(w.miRecent[4]->Visible());
-  w.actSave->SetEnabled(false);
-  Idle();  // the idle hook is in place
-  EXPECT_TRUE(w.actSave->Enabled());
+  w.actSave->SetEnabled(true);
+  Idle();  // the idle hook is in place: nothing open, nothing to save
+  EXPECT_FALSE(w.actSave->Enabled());
 }
 
 TEST_F(MainWindowTest, TheRecentFilesShowTheNewestHighestAndTheirPathsLiterally) {
@@ -178,8 +178,8 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
   Idle();
   EXPECT_FALSE(w.Preview().btnMIDIPlay->Enabled());
   EXPECT_FALSE(w.Preview().btnMIDIStop->Enabled());
-  EXPECT_TRUE(w.actSave->Enabled());  // a tab is visible, though nothing is open
-  EXPECT_TRUE(w.actSaveAs->Enabled());
+  EXPECT_FALSE(w.actSave->Enabled());  // nothing open: no file type to offer
+  EXPECT_FALSE(w.actSaveAs->Enabled());
   EXPECT_TRUE(Find<TMenuItem>("actScreenShow1").Checked());
   EXPECT_FALSE(Find<TMenuItem>("RTTTL1").Checked());
 
@@ -219,12 +219,33 @@ TEST_F(MainWindowTest, CommandsFollowTheOpenFileTheTabsTheActiveMemoAndTheClipbo
   Idle();
   for (TAction* action : {w.actCut, w.actCopy, w.actPaste, w.actSelectAll}) EXPECT_FALSE(action->Enabled());
 
-  // With every tab hidden there is nothing to save.
+  w.Hide();
+}
+
+TEST_F(MainWindowTest, SaveIsOfferedForASourceWithTargetsWhileATabShows) {
+  TfrmMain& w = Window();
+  const struct {
+    TTuneType type;
+    const char* name;
+    const char* bytes;
+    bool canSave;
+  } sources[] = {
+      {ttRTTTL, "tune.rtx", "Tune:d=4,o=5,b=120:c,d,e\r\n", true},
+      // A target file is only shown: it converts to nothing.
+      {ttKeyPress, "keys.tkp", "Brand=Nokia\r\nModel=3310\r\n[Content]\r\n1 2 3\r\n", false},
+  };
+  for (const auto& source : sources) {
+    w.OpenFile(source.type, WriteFile(source.name, source.bytes));
+    Idle();
+    EXPECT_EQ(w.actSave->Enabled(), source.canSave) << source.name;
+    EXPECT_EQ(w.actSaveAs->Enabled(), source.canSave) << source.name;
+  }
+  // With every tab hidden there is nothing to save either.
+  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=120:c,d,e\r\n"));
   for (int i = 0; i < w.pgcTarget->PageCount(); ++i) w.pgcTarget->Pages(i)->SetTabVisible(false);
   Idle();
   EXPECT_FALSE(w.actSave->Enabled());
   EXPECT_FALSE(w.actSaveAs->Enabled());
-  w.Hide();
 }
 
 TEST_F(MainWindowTest, PasteAndCutWorkOnTheActiveMemo) {
@@ -261,10 +282,10 @@ TEST_F(MainWindowTest, TheIdleHookCallsThePreviousHandlerFirstAndIsPutBackWhenTh
   std::vector<std::string> calls;
   Application().OnIdle = [&calls](TComponent*, bool&) { calls.push_back("previous"); };
   TfrmMain& w = Window();
-  w.actSave->SetEnabled(false);
+  w.actSave->SetEnabled(true);
   Idle();
   EXPECT_EQ(calls.size(), 1u);
-  EXPECT_TRUE(w.actSave->Enabled());
+  EXPECT_FALSE(w.actSave->Enabled());
   CloseWindow();
   Idle();
   EXPECT_EQ(calls.size(), 2u);  // the previous handler alone again

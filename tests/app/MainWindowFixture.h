@@ -47,6 +47,7 @@ class TDialogAnswers {
  public:
   TDialogAnswers()
       : FPrevious(SetFileDialogRunner([this](QFileDialog& dialog) {
+          ++runs;
           filters = dialog.nameFilters();
           selectedFilter = dialog.selectedNameFilter();
           directory = dialog.directory().absolutePath().toStdString();
@@ -63,7 +64,8 @@ class TDialogAnswers {
 
   std::string file;
   int entry = 0;
-  // What the last dialog offered.
+  // How many dialogs ran, and what the last one offered.
+  int runs = 0;
   QStringList filters;
   QString selectedFilter;
   std::string directory;

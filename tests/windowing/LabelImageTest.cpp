@@ -22,6 +22,17 @@ TEST(Label, AutoSizeFollowsTheTextAndWrappingKeepsTheWidth) {
   label->SetCaption("one two three four five six seven");
   EXPECT_EQ(label->Width(), 60);
   EXPECT_GE(label->Height(), 3 * canvas.TextHeight("W"));
+  // A new width wraps the text again: wide enough, it takes one line; each
+  // change is told once.
+  int resized = 0;
+  label->OnResize = [&](TComponent*) { ++resized; };
+  label->SetWidth(canvas.TextWidth("one two three four five six seven") + 1);
+  EXPECT_EQ(label->Height(), canvas.TextHeight("W"));
+  EXPECT_EQ(resized, 1);
+  label->SetWidth(60);
+  EXPECT_GE(label->Height(), 3 * canvas.TextHeight("W"));
+  EXPECT_EQ(resized, 2);
+  label->OnResize = nullptr;
   label->SetCaption("");
   EXPECT_EQ(label->Height(), canvas.TextHeight("W"));
 }

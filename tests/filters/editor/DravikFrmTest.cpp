@@ -391,10 +391,18 @@ TEST(DravikFrm, ABadFileIsReportedAndTheWindowKeepsItsFilter) {
   badOctave.replace(badOctave.find("DefaultOptions_Octave=-1"), 24, "DefaultOptions_Octave=");
   std::string badType = good;
   badType.replace(badType.find("FilterInfo_FilterType=1"), 23, "FilterInfo_FilterType=7");
+  // What a file that is no readable filter is told by: its path and the first value it lacks.
+  auto notAFilter = [&](const std::string& name, const std::string& why) {
+    return "\"" + folder.Path() + name + "\" is not a filter file that the filter editor can read: " + why;
+  };
   const std::pair<std::string, std::string> cases[] = {
       {folder.Path() + "missing.kps", "Cannot open file \"" + folder.Path() + "missing.kps\". No such file or directory."},
-      {folder.Write("order.kps", badOrder), "'x' is not a valid integer value."},
-      {folder.Write("octave.kps", badOctave), "'' is not a valid integer value."},
+      {folder.Write("order.kps", badOrder), notAFilter("order.kps", "'x' is not a valid integer value.")},
+      {folder.Write("octave.kps", badOctave), notAFilter("octave.kps", "'' is not a valid integer value.")},
+      {folder.Write("notes.txt", "Shopping list\r\nmilk, bread\r\n"),
+       notAFilter("notes.txt", "'' is not a valid integer value.")},
+      {folder.Write("tune.mid", std::string("MThd\0\0\0\6\0\0\0\1\0\x60", 14)),
+       notAFilter("tune.mid", "'' is not a valid integer value.")},
       {folder.Write("type.kps", badType), ""},
   };
   Application().SetTitle("Dravik - Carolune");
