@@ -6,8 +6,6 @@
 // seconds into its preview, the File menu with the recent files, a long
 // tune's RTTTL text wrapped to a wide and to a narrow window, a tool bar
 // button's hint, the status bar, and the position bar after a drag.
-#include <QDir>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -28,7 +26,6 @@
 #include "tests/support/EventLoopWait.h"
 #include "tests/support/MidiTunes.h"
 #include "tests/support/RealWindowShots.h"
-#include "tests/support/ShippedFilters.h"
 #include "windowing/BitmapResources.h"
 #include "windowing/Timer.h"
 #include "windowing/ToolButton.h"
@@ -58,10 +55,7 @@ class MainWindowRealWindow : public MainWindowTest {
 }  // namespace
 
 TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
-  QDir().mkpath(QString::fromStdString(FiltersFolder()));
-  for (const auto& filter : ShippedFilterFiles())
-    QFile::copy(QString::fromStdString(filter.string()),
-                QString::fromStdString(FiltersFolder() + "/" + filter.filename().string()));
+  AddShippedFilters();
   CaroluneOption->AddRecentFile("/home/user/tunes/Tom & Jerry.mid");
   TfrmMain& w = Window();
   w.Show();
