@@ -600,6 +600,7 @@ object frmMain: TfrmMain
             Caption = ''
             ShowAccelChar = False
             Transparent = True
+            ShowHint = True
           end
           object mmScreenShow: TSkinMemo
             Left = 8
@@ -686,6 +687,7 @@ object frmMain: TfrmMain
             Caption = ''
             ShowAccelChar = False
             Transparent = True
+            ShowHint = True
           end
           object mmKeyPress: TSkinMemo
             Left = 8

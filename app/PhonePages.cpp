@@ -88,6 +88,7 @@ void TPhonePages::EmptyPhonePage(const TPage& page) {
   page.Models->SetItemIndex(-1);
   page.Author->SetCaption("");
   page.Desc->SetCaption("");
+  page.Desc->SetHint("");
   FOnPhoneChange(page.Type, false);
 }
 
@@ -126,6 +127,8 @@ void TPhonePages::ModelChange(TTuneType type) {
   if (!filter) return;
   page.Author->SetCaption(filter->GetAuthorName());
   page.Desc->SetCaption(filter->GetFilterDesc());
+  // The label shows what fits of a description; its hint shows it whole.
+  page.Desc->SetHint(filter->GetFilterDesc());
   FOnPhoneChange(type, true);
 }
 

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
 #include "app/PhonePages.h"
@@ -87,7 +88,8 @@ TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEsca
 // A new user's first keys: the program folder holds the shipped filters; with
 // the pointer the user opens a tune from the tool bar, clicks the KeyPress
 // tab and picks Nokia, then 3310, from the lists; the page shows the keys of
-// the tune for that phone's composer.
+// the tune for that phone's composer, and the filter's description says how
+// to read them.
 TEST_F(MainWindowOnDesktop, ANewUserPicksANokia3310AndSeesTheKeysOfTheTune) {
   const std::string tune = CAROLUNE_CORPUS_DIR "/imelody/imyplay/heaven.imy";
   ASSERT_TRUE(FileExists(tune));
@@ -131,5 +133,15 @@ TEST_F(MainWindowOnDesktop, ANewUserPicksANokia3310AndSeesTheKeysOfTheTune) {
   EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "39* 4 38 28 18 2 2 28 1");
   EXPECT_EQ(w.PhonePages().lblKPSAuthorC->Caption(), "Carolune");
   ScreenShot("desktop-keypress-nokia-3310");
+
+  // The description is longer than its label: the pointer over it shows it
+  // whole, from how to read the keys to what a note beyond the phone becomes.
+  const TLabel& description = *w.PhonePages().lblKPSDescC;
+  ASSERT_TRUE(Xdo(QStringList{"mousemove"} + XdoPoint(onScreen(description, QPoint(40, description.Height() / 2)))));
+  ASSERT_TRUE(ProcessEventsUntil([] { return QToolTip::isVisible(); }, 10s));
+  EXPECT_EQ(QToolTip::text().toStdString(), description.Caption());
+  EXPECT_TRUE(QToolTip::text().endsWith("the one three octaves away"));
+  SettledScreenShot("desktop-keypress-description");
+  QToolTip::hideText();
   w.Hide();
 }
