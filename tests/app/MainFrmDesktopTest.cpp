@@ -2,13 +2,17 @@
 // X server, alone and again under a window manager (openbox), driven by the
 // X server's own pointer and keys (xdotool). Where the window is, is asked
 // of the X server. Screenshots are left under build/shots/.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QWindow>
 
+#include "app/PhonePages.h"
+#include "skin/SkinComboBox.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMemo.h"
 #include "skin/SkinPageControl.h"
@@ -105,5 +109,57 @@ TEST_F(MainWindowOnDesktop, SaveWaitsForASourceWithTargets) {
   ASSERT_TRUE(PressKeys("ctrl+s"));
   EXPECT_TRUE(ProcessEventsUntil([&] { return answers.runs == 1; }, 5s));
   EXPECT_EQ(answers.filters.size(), 5);  // the RTTTL tune's five targets
+  w.Hide();
+}
+
+// A new user's first keys: the program folder holds the shipped filters; with
+// the pointer the user opens a tune from the tool bar, clicks the KeyPress
+// tab and picks Nokia, then 3310, from the lists; the page shows the keys of
+// the tune for that phone's composer, and the filter's description says how
+// to read them.
+TEST_F(MainWindowOnDesktop, ANewUserPicksANokia3310AndSeesTheKeysOfTheTune) {
+  const std::string tune = CAROLUNE_CORPUS_DIR "/imelody/imyplay/heaven.imy";
+  ASSERT_TRUE(FileExists(tune));
+  AddShippedFilters();
+  TDialogAnswers answers;
+  TfrmMain& w = Window();
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  ProcessEventsUntil([] { return false; }, 300ms);
+  const QRect shown = ShownAt(w.winId());
+  ASSERT_FALSE(shown.isEmpty());
+  const auto onScreen = [&](const QWidget& widget, QPoint at) { return shown.topLeft() + widget.mapTo(&w, at); };
+
+  // The tool bar's open button (the open dialog is answered here).
+  answers.file = tune;
+  const auto& open = Find<TToolButton>("ToolButton1");
+  ASSERT_TRUE(ClickAt(onScreen(open, QPoint(open.Width() / 2, open.Height() / 2))));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == tune; }, 5s));
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "");  // no phone chosen yet
+
+  // The tab, by the place the strip draws it.
+  TSkinTabControlTopPanel& strip = w.pgcTarget->Strip();
+  const TRect tab = strip.Layout().TabRects.at(static_cast<size_t>(w.TargetSheet(ttKeyPress)->PageIndex()));
+  ASSERT_TRUE(ClickAt(onScreen(strip, QPoint((tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2))));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return w.pgcTarget->ActivePage() == w.TargetSheet(ttKeyPress); }, 5s));
+
+  // Opens the list with a click and clicks the entry in it.
+  const auto pick = [&](TSkinComboBox& list, const QString& entry) {
+    ASSERT_TRUE(ClickAt(onScreen(list, QPoint(list.Width() / 2, list.Height() / 2))));
+    QAbstractItemView& view = *list.Combo().view();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return view.isVisible(); }, 5s)) << entry.toStdString();
+    const QRect item = view.visualRect(view.model()->index(list.Combo().findText(entry), 0));
+    const QRect popup = ShownAt(view.window()->winId());
+    ASSERT_TRUE(ClickAt(popup.topLeft() + view.viewport()->mapTo(view.window(), item.center())));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !view.isVisible(); }, 5s)) << entry.toStdString();
+    EXPECT_EQ(list.ComboText(), entry.toStdString());
+  };
+  pick(*w.PhonePages().cmbKpsMobile, "Nokia");
+  pick(*w.PhonePages().cmbKpsModel, "3310");
+  // "Heaven is a place on Earth": 2e, f, 8e, 8d, 8c, d, d, 8d, c in octave 6.
+  EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "39* 4 38 28 18 2 2 28 1");
+  EXPECT_EQ(w.PhonePages().lblKPSAuthorC->Caption(), "Carolune");
+  ScreenShot("desktop-keypress-nokia-3310");
+
   w.Hide();
 }

@@ -85,6 +85,33 @@ TEST_F(MainWindowTest, ChoosingAModelConvertsThePageThroughThatVeryFilter) {
   EXPECT_EQ(w.TargetMemo(ttKeyPress)->Text(), "marker");
 }
 
+// As the programs ship: both pages list the phones of the shipped filters,
+// and choosing a model converts the open tune through that model's filter.
+TEST_F(MainWindowTest, BothPagesListTheShippedPhonesAndConvertThroughTheChosenOne) {
+  AddShippedFilters();
+  TfrmMain& w = Window();
+  TPhonePages& p = w.PhonePages();
+  w.OpenFile(ttRTTTL, WriteFile("a.rtx", kRtttl));
+  const struct {
+    TSkinComboBox& brands;
+    TSkinComboBox& models;
+    TTuneType page;
+    const char* text;
+  } pages[] = {{*p.cmbKpsMobile, *p.cmbKpsModel, ttKeyPress, "1 2 3 48 5"},
+               {*p.cmbMMSMobile, *p.cmbMMSModel, ttScreenShow, "4c1 4d1 4e1 8f1 4g1"}};
+  for (const auto& page : pages) {
+    EXPECT_EQ(Items(page.brands), std::vector<std::string>{"Nokia"});
+    Choose(page.brands, "Nokia");
+    EXPECT_EQ(Items(page.models), (std::vector<std::string>{"3210", "3310", "3330"}));
+    for (const std::string model : {"3330", "3310"}) {
+      Choose(page.models, model);
+      ASSERT_NE(p.ChosenFilter(page.page), nullptr);
+      EXPECT_EQ(p.ChosenFilter(page.page)->GetMobileModel(), model);
+      EXPECT_EQ(w.TargetMemo(page.page)->Text(), page.text) << model;
+    }
+  }
+}
+
 TEST_F(MainWindowTest, TheDefaultPhoneIsChosenAtStartAndConvertsBothPagesOfAnOpenFile) {
   AddFilter("n.kps", 1, "Nokia", "3310");
   AddFilter("n2.kps", 1, "Nokia", "8210");

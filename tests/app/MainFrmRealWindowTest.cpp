@@ -30,7 +30,6 @@
 #include "tests/support/EventLoopWait.h"
 #include "tests/support/MidiTunes.h"
 #include "tests/support/RealWindowShots.h"
-#include "tests/support/ShippedFilters.h"
 #include "windowing/BitmapResources.h"
 #include "windowing/Label.h"
 #include "windowing/Timer.h"
@@ -69,10 +68,7 @@ class MainWindowRealWindow : public MainWindowTest {
 }  // namespace
 
 TEST_F(MainWindowRealWindow, TheMainWindowAsAPersonSeesIt) {
-  QDir().mkpath(QString::fromStdString(FiltersFolder()));
-  for (const auto& filter : ShippedFilterFiles())
-    QFile::copy(QString::fromStdString(filter.string()),
-                QString::fromStdString(FiltersFolder() + "/" + filter.filename().string()));
+  AddShippedFilters();
   CaroluneOption->AddRecentFile("/home/user/tunes/Tom & Jerry.mid");
   TfrmMain& w = Window();
   w.Show();

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@
 #include "runtime/StringList.h"
 #include "runtime/SysUtils.h"
 #include "tests/app/DialogTestSupport.h"
+#include "tests/support/ShippedFilters.h"
 #include "windowing/Application.h"
 #include "windowing/AudioVolume.h"
 #include "windowing/Dialogs.h"
@@ -89,6 +91,13 @@ class MainWindowTest : public testing::Test {
   std::string FiltersFolder() const { return folder.FiltersFolder(); }
   std::string Store() const { return folder.StoreFile(); }
   std::string WriteFile(const std::string& name, const std::string& bytes) const { return folder.Write(name, bytes); }
+  // The Filters folder as the programs ship it.
+  void AddShippedFilters() const {
+    QDir().mkpath(QString::fromStdString(FiltersFolder()));
+    for (const auto& filter : ShippedFilterFiles())
+      QFile::copy(QString::fromStdString(filter.string()),
+                  QString::fromStdString(FiltersFolder() + "/" + filter.filename().string()));
+  }
   // A filter of the kind (0 ScreenShow, 1 KeyPress) in the Filters folder,
   // made from a shipped filter of that kind with the phone's names.
   std::string AddFilter(const std::string& fileName, int type, const std::string& brand, const std::string& model,

@@ -10,10 +10,9 @@
 #include "conversion/uRingLib.h"
 #include "conversion/uRingUtils.h"
 #include "runtime/Streams.h"
-#include "tests/support/CorpusFiles.h"
+#include "tests/support/CorpusTunes.h"
 #include "tests/support/MidiBytes.h"
 #include "tests/support/PelmoraLibrary.h"
-#include "tests/support/RtttlCorpus.h"
 #include "tests/support/ShippedFilters.h"
 
 namespace {
@@ -115,16 +114,12 @@ TEST(CrossFormat, EveryNotationThroughEveryShippedFilter) {
 TEST(CrossFormat, CorpusTunesThroughAShippedFilter) {
   PelmoraLibrary lib;
   const std::string filter = ReadFileBytes(CAROLUNE_SOURCE_DIR "/filters/Filters/Nokia3310.mss");
-  std::vector<std::pair<std::string, std::string>> tunes;
-  for (const auto& tune : RtttlCorpusTunes()) tunes.emplace_back("R00", tune);
-  for (const auto& path : CorpusFiles("imelody", ".imy")) tunes.emplace_back("R03", ReadFileBytes(path.string()));
-  for (const auto& path : CorpusFiles("emelody", ".emy")) tunes.emplace_back("R02", ReadFileBytes(path.string()));
-  for (const auto& path : CorpusFiles("midi", ".mid")) tunes.emplace_back("R04", ReadFileBytes(path.string()));
+  const auto tunes = CorpusTunes();
   ASSERT_GT(tunes.size(), 200u);
-  for (const auto& [descriptor, text] : tunes) {
-    const auto r = lib.Map(text, descriptor, filter);
+  for (const auto& [code, text] : tunes) {
+    const auto r = lib.Map(text, "R" + code, filter);
     // A MIDI file without a header has no division: -5, still rendered.
-    EXPECT_TRUE(r.Code == Pelmora::rrSuccess || (descriptor == "R04" && r.Code == Pelmora::rrCopyFailed))
-        << descriptor << " " << r.Code;
+    EXPECT_TRUE(r.Code == Pelmora::rrSuccess || (code == "04" && r.Code == Pelmora::rrCopyFailed))
+        << code << " " << r.Code;
   }
 }

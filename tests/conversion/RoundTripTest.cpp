@@ -14,16 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "conversion/uComposerRing.h"
-#include "conversion/uMedolyRing.h"
 #include "conversion/uMidiFile.h"
-#include "conversion/uRingConvert.h"
 #include "conversion/uRingLib.h"
 #include "conversion/uRingUtils.h"
-#include "conversion/uRtttlRing.h"
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
 #include "tests/conversion/NoteList.h"
+#include "tests/conversion/SourceTune.h"
 #include "tests/support/CorpusFiles.h"
 #include "tests/support/MidiBytes.h"
 #include "tests/support/PelmoraLibrary.h"
@@ -95,22 +92,6 @@ TSounding Sounding(const std::string& bytes) {
     if (e.SoundsNote()) sounding.Notes.push_back({e.AbsoluteTime, e.NoteLength, e.Data1});
   }
   return sounding;
-}
-
-std::unique_ptr<TRingFile> NewTune(const std::string& code) {
-  if (code == "00") return std::make_unique<TRtttlRing>();
-  if (code == "01") return std::make_unique<TComposerRing>();
-  if (code == "02") return std::make_unique<TeMelodyRing>();
-  if (code == "03") return std::make_unique<TiMelodyRing>();
-  return std::make_unique<TMidiFile>();
-}
-
-// The tune a source text holds, as the copy step hands it to a writer.
-std::unique_ptr<TRingFile> TuneOf(const std::string& text, const std::string& code) {
-  auto tune = NewTune(code);
-  tune->LoadFromText(text);
-  if (auto* midi = dynamic_cast<TMidiFile*>(tune.get())) MidiToTones(*midi);
-  return tune;
 }
 
 int32_t OctaveOfKey(int32_t key) { return key >= 0 ? key / 12 : (key - 11) / 12; }
