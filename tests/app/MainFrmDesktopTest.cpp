@@ -9,13 +9,16 @@
 #include <QTest>
 #include <QWindow>
 
+#include "filters/DravikFrm.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMemo.h"
 #include "skin/SkinPageControl.h"
+#include "skin/SkinToolBar.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventLoopWait.h"
 #include "tests/support/RealWindowShots.h"
+#include "windowing/ToolButton.h"
 
 namespace {
 
@@ -75,5 +78,37 @@ TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEsca
   answers.file = second;
   ASSERT_TRUE(PressKeys("ctrl+o"));
   EXPECT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == second; }, 5s));
+  w.Hide();
+}
+
+// The tool bar's Dravik button opens the modal filter editor; the pointer
+// leaves it for the editor, which is closed there. The button is drawn as
+// it was before the pointer came, not hot, without the pointer passing
+// over it again.
+TEST_F(MainWindowOnDesktop, AToolButtonIsNotHotAfterTheModalWindowItOpenedCloses) {
+  TfrmMain& w = Window();
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  TToolButton* editorButton = nullptr;
+  for (int i = 0; i < w.skinToolBar1->ButtonCount(); ++i)
+    if (w.skinToolBar1->Buttons(i)->Action() == w.actFilterEditor) editorButton = w.skinToolBar1->Buttons(i);
+  ASSERT_NE(editorButton, nullptr);
+  TToolButton& button = *editorButton;
+  const QRect onScreen(button.mapToGlobal(QPoint(0, 0)), button.size());
+  const QPoint away = w.mapToGlobal(QPoint(w.Width() / 2, w.Height() - 60));
+  ASSERT_TRUE(Xdo(QStringList{"mousemove"} + XdoPoint(away)));
+  const QImage before = SettledScreenShot("desktop-main-tool-button-before").copy(onScreen);
+
+  TModalAnswers<TfrmDravik> editor({[&](TfrmDravik& shown) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shown.windowHandle()));
+    EXPECT_TRUE(Xdo(QStringList{"mousemove"} + XdoPoint(away)));
+    ScreenShot("desktop-main-tool-button-editor");
+    shown.Close();
+  }});
+  ASSERT_TRUE(ClickAt(onScreen.center()));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return editor.Answered() == 1; }, 10s));
+  const QImage after = SettledScreenShot("desktop-main-tool-button-after").copy(onScreen);
+  EXPECT_FALSE(button.Hot());
+  EXPECT_TRUE(after == before);
   w.Hide();
 }
