@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QWindow>
+#include <vector>
 
 #include "filters/DravikFrm.h"
 #include "skin/SkinForm.h"
@@ -78,6 +79,46 @@ TEST_F(MainWindowOnDesktop, MenusDropUnderTheirButtonsAndTheKeysWorkAfterOneEsca
   answers.file = second;
   ASSERT_TRUE(PressKeys("ctrl+o"));
   EXPECT_TRUE(ProcessEventsUntil([&] { return w.SourceFile() == second; }, 5s));
+  w.Hide();
+}
+
+// Tab from the source memo walks only the controls a person sees: the
+// source panels stacked behind the one in front take no turn, so each press
+// puts the focus on a control that the screen shows where it stands, the
+// first press on the next one. The walk comes round to the memo again, and
+// Shift+Tab steps back.
+TEST_F(MainWindowOnDesktop, TabWalksOnlyTheControlsAPersonSees) {
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e,8f,8g,a,b,c6\r\n"));
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  ProcessEventsUntil([] { return false; }, 300ms);
+  QWidget& source = w.mmRTTTLSource->Editor();
+  ASSERT_TRUE(ClickAt(source.mapToGlobal(QPoint(20, 10))));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return QApplication::focusWidget() == &source; }, 5s));
+
+  // The screen shows the widget at its own centre, not a control in front of it.
+  auto seen = [](QWidget* widget) {
+    if (!widget) return false;
+    QWidget* at = QApplication::widgetAt(widget->mapToGlobal(widget->rect().center()));
+    return at && (at == widget || widget->isAncestorOf(at));
+  };
+  std::vector<QWidget*> walked;
+  for (int press = 0; press < 40; ++press) {
+    ASSERT_TRUE(PressKeys("Tab"));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(seen(focus)) << "press " << press + 1 << " put the focus on "
+                             << (focus ? focus->metaObject()->className() : "nothing");
+    if (focus == &source) break;
+    walked.push_back(focus);
+    if (walked.size() <= 3) ScreenShot(QString("desktop-main-tab-%1").arg(walked.size()));
+  }
+  EXPECT_EQ(QApplication::focusWidget(), &source);
+  ASSERT_FALSE(walked.empty());
+  ASSERT_TRUE(PressKeys("Tab"));
+  EXPECT_EQ(QApplication::focusWidget(), walked.front());
+  ASSERT_TRUE(PressKeys("shift+Tab"));
+  EXPECT_EQ(QApplication::focusWidget(), &source);
   w.Hide();
 }
 
