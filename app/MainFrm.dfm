@@ -158,7 +158,6 @@ object frmMain: TfrmMain
             Height = 80
             UIStyle = Crystal
             ScrollBars = ssVertical
-            WordWrap = False
           end
         end
         object pnlComposerSource: TSkinImagePanel
@@ -186,7 +185,6 @@ object frmMain: TfrmMain
             Height = 80
             UIStyle = Crystal
             ScrollBars = ssVertical
-            WordWrap = False
           end
         end
         object pnliMelodySource: TSkinImagePanel
@@ -214,7 +212,6 @@ object frmMain: TfrmMain
             Height = 80
             UIStyle = Crystal
             ScrollBars = ssVertical
-            WordWrap = False
           end
         end
         object pnleMelodySource: TSkinImagePanel
@@ -242,7 +239,6 @@ object frmMain: TfrmMain
             Height = 80
             UIStyle = Crystal
             ScrollBars = ssVertical
-            WordWrap = False
           end
         end
         object pnlKeyPressSource: TSkinImagePanel
@@ -298,7 +294,6 @@ object frmMain: TfrmMain
             Height = 80
             UIStyle = Crystal
             ScrollBars = ssVertical
-            WordWrap = False
           end
         end
         object pnlScreenShowSource: TSkinImagePanel
@@ -354,7 +349,6 @@ object frmMain: TfrmMain
             Height = 80
             UIStyle = Crystal
             ScrollBars = ssVertical
-            WordWrap = False
           end
         end
         object pnlMIDISource: TSkinImagePanel
@@ -607,7 +601,6 @@ object frmMain: TfrmMain
             Width = 500
             Height = 150
             UIStyle = Crystal
-            WordWrap = False
           end
         end
         object tsKeypress: TSkinTabSheet
@@ -693,7 +686,6 @@ object frmMain: TfrmMain
             Width = 500
             Height = 150
             UIStyle = Crystal
-            WordWrap = False
           end
         end
         object tsRTTTL: TSkinTabSheet
@@ -705,7 +697,6 @@ object frmMain: TfrmMain
             Width = 500
             Height = 200
             UIStyle = Crystal
-            WordWrap = False
             VScrollBar = sbRTTTL
           end
           object sbRTTTL: TSkinScrollBar
@@ -726,7 +717,6 @@ object frmMain: TfrmMain
             Width = 500
             Height = 200
             UIStyle = Crystal
-            WordWrap = False
             VScrollBar = sbCom
           end
           object sbCom: TSkinScrollBar
@@ -747,7 +737,6 @@ object frmMain: TfrmMain
             Width = 500
             Height = 200
             UIStyle = Crystal
-            WordWrap = False
             VScrollBar = sbiM
           end
           object sbiM: TSkinScrollBar
@@ -768,7 +757,6 @@ object frmMain: TfrmMain
             Width = 500
             Height = 200
             UIStyle = Crystal
-            WordWrap = False
             VScrollBar = sbeM
           end
           object sbeM: TSkinScrollBar

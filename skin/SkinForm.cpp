@@ -45,6 +45,11 @@ class TSkinMenuBarStyle : public QProxyStyle {
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
     if (hint == SH_DrawMenuBarSeparator) return 0;
+    // Qt's keyboard mode of the bar takes the focus from the form's control
+    // (an edit then drops its selection) and so from the commands that
+    // describe it: a menu opened by its Alt key works as one opened by the
+    // mouse, and Esc closes it, leaving the focus where it was.
+    if (hint == SH_MenuBar_AltKeyNavigation) return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
 

@@ -446,12 +446,14 @@ void TControl::mouseReleaseEvent(QMouseEvent* event) {
   if (!ButtonOf(event, button)) return;
   const QPoint p = event->position().toPoint();
   Guarded([&] {
+    // Where the button was released, before the click: a click that runs a
+    // modal window takes the pointer away, and Qt reports where it is then.
+    SetPointerInside(rect().contains(p));
     if (button == TMouseButton::mbLeft && FClicked) {
       FClicked = false;
       if (p.x() >= 0 && p.y() >= 0 && p.x() < FWidth && p.y() < FHeight) Click();
     }
     MouseUp(button, ShiftOf(event), p.x(), p.y());
-    SetPointerInside(rect().contains(p));
   });
 }
 

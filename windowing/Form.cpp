@@ -14,6 +14,7 @@
 #include "windowing/CustomPanel.h"
 #include "windowing/Dialogs.h"
 #include "windowing/Edit.h"
+#include "windowing/FocusChain.h"
 #include "windowing/FormReader.h"
 #include "windowing/Guarded.h"
 #include "windowing/Image.h"
@@ -330,6 +331,14 @@ void TForm::changeEvent(QEvent* event) {
     if (FActive && OnActivate) OnActivate(this);
     if (!FActive && OnDeactivate) OnDeactivate(this);
   });
+}
+
+bool TForm::focusNextPrevChild(bool next) {
+  if (!isWindow()) return TWinControl::focusNextPrevChild(next);
+  QWidget* to = NextTabStop(*this, next);
+  if (!to) return false;
+  to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 TForm* GetParentForm(const TControl* control) { return dynamic_cast<TForm*>(GetParentFormWindow(control)); }

@@ -135,6 +135,8 @@ class TForm : public TWinControl {
   void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Tab and Shift+Tab reach only the controls a person sees (FocusChain.h).
+  bool focusNextPrevChild(bool next) override;
 
  private:
   [[noreturn]] void RaiseMissingComponent(const std::string& name) const;

@@ -108,6 +108,8 @@ TStringGrid::TStringGrid(TComponent* owner) : TNativeControl(owner, new TGridTab
   };
   QObject::connect(FTable, &QTableWidget::cellClicked, FTable, click);
   static_cast<TGridTable*>(FTable)->OnKeyMove = click;
+  FTable->horizontalHeader()->setDefaultSectionSize(FDefaultColWidth);
+  FTable->verticalHeader()->setDefaultSectionSize(FDefaultRowHeight);
   Rebuild();
 }
 
@@ -134,8 +136,6 @@ void TStringGrid::Rebuild() {
   FTable->setColumnCount(std::max(0, FColCount - FFixedCols));
   FTable->horizontalHeader()->setVisible(FFixedRows > 0);
   FTable->verticalHeader()->setVisible(FFixedCols > 0);
-  FTable->horizontalHeader()->setDefaultSectionSize(FDefaultColWidth);
-  FTable->verticalHeader()->setDefaultSectionSize(FDefaultRowHeight);
   FTable->horizontalHeader()->setFixedHeight(FDefaultRowHeight);
   FTable->verticalHeader()->setFixedWidth(FDefaultColWidth);
   FTable->setShowGrid((FOptions & (goVertLine | goHorzLine)) != 0);
@@ -198,15 +198,20 @@ void TStringGrid::SetCells(int col, int row, const std::string& text) {
   FTable->verticalHeader()->viewport()->update();
 }
 
+// Qt gives every row or column the default size it is set to, so it is
+// set only when it changes: rows and columns that come and go leave the
+// sizes given to the others as they were.
 void TStringGrid::SetDefaultRowHeight(int height) {
   if (height < 1 || height == FDefaultRowHeight) return;
   FDefaultRowHeight = height;
+  FTable->verticalHeader()->setDefaultSectionSize(height);
   Rebuild();
 }
 
 void TStringGrid::SetDefaultColWidth(int width) {
   if (width < 1 || width == FDefaultColWidth) return;
   FDefaultColWidth = width;
+  FTable->horizontalHeader()->setDefaultSectionSize(width);
   Rebuild();
 }
 

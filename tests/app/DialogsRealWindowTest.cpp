@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QWindow>
@@ -116,6 +117,58 @@ TEST_F(DialogsRealWindow, ManagingFiltersInTheOptionsDialog) {
   EXPECT_EQ(stored->DefaultBrand, "Nokia");
   EXPECT_EQ(stored->DefaultModel, "3310");
   EXPECT_FALSE(stored->IsShowRTTTL);
+}
+
+// The filter grid keeps its columns' widths and scrolls sideways, at every
+// opening of the dialog and on either kind of filters: the description
+// shows whole in its column once the grid is scrolled to it.
+TEST_F(DialogsRealWindow, TheFilterGridShowsTheWholeDescriptionScrolledSideways) {
+  TDialogFolder folder;
+  // More filters of each kind than the grid has rows at first.
+  const std::string description = "Composer screen of the 3310";
+  for (const char* model : {"3310", "3410", "8210"}) {
+    folder.WriteFilter(std::string(model) + ".mss", {0, "Nokia", model, "Ann Author", description});
+    folder.WriteFilter(std::string(model) + ".kps", {1, "Nokia", model, "Ann Author", description});
+  }
+  auto options = folder.OpenOptions();
+  TMainWindowLists lists;
+  lists.Load(folder.FiltersFolder());
+  // The description's text on the screen: its inked columns, from the
+  // column's left edge.
+  auto descriptionInk = [](const QImage& shot, const QTableWidget& table) {
+    const QRect cell = table.visualRect(table.model()->index(0, 4));
+    const QPoint origin = table.viewport()->mapToGlobal(QPoint(0, 0));
+    int right = -1;
+    for (int y = cell.top() + 2; y < cell.bottom() - 1; ++y)
+      for (int x = std::max(cell.left(), 0) + 1; x < std::min(cell.right(), table.viewport()->width()); ++x)
+        if (qGray(shot.pixel(origin + QPoint(x, y))) < 100) right = std::max(right, x - cell.left());
+    return right;
+  };
+  auto showsWhole = [&](TfrmOptions& shown, const QString& name) {
+    QTableWidget& table = shown.grdList->Table();
+    EXPECT_EQ(shown.grdList->ColWidths(4), 216) << name.toStdString();
+    EXPECT_TRUE(table.horizontalScrollBar()->isVisible()) << name.toStdString();
+    table.horizontalScrollBar()->setValue(table.horizontalScrollBar()->maximum());
+    const QRect cell = table.visualRect(table.model()->index(0, 4));
+    EXPECT_LE(cell.right(), table.viewport()->width()) << name.toStdString();
+    const int ink = descriptionInk(Screen(shown, name), table);
+    EXPECT_GE(ink, table.fontMetrics().horizontalAdvance(QString::fromStdString(description)) - 4)
+        << name.toStdString();
+  };
+  for (const char* opening : {"first", "second"}) {
+    const auto made = lists.OptionsDialog(*options);
+    TModalAnswers<TfrmOptions> answers({[&](TfrmOptions& shown) {
+      showsWhole(shown, QString("xvfb-options-grid-screenshow-%1").arg(opening));
+      QTreeWidget& tree = shown.tvCate->Tree();
+      const QTreeWidgetItem* keyPressNode = tree.topLevelItem(2)->child(1);
+      QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(keyPressNode).center());
+      ASSERT_TRUE(shown.IsKeyPressGrid);
+      showsWhole(shown, QString("xvfb-options-grid-keypress-%1").arg(opening));
+      ClickButton(*shown.btnOK);
+    }});
+    EXPECT_EQ(made->ShowFilters(), mrOk);
+    EXPECT_EQ(answers.Answered(), 1u);
+  }
 }
 
 TEST_F(DialogsRealWindow, TheImportDialogAndTheAboutBox) {

@@ -10,12 +10,15 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QWindow>
+#include <vector>
 
 #include "app/PhonePages.h"
+#include "filters/DravikFrm.h"
 #include "skin/SkinComboBox.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMemo.h"
 #include "skin/SkinPageControl.h"
+#include "skin/SkinToolBar.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/EventLoopWait.h"
@@ -161,5 +164,77 @@ TEST_F(MainWindowOnDesktop, ANewUserPicksANokia3310AndSeesTheKeysOfTheTune) {
   EXPECT_EQ(w.PhonePages().lblKPSAuthorC->Caption(), "Carolune");
   ScreenShot("desktop-keypress-nokia-3310");
 
+  w.Hide();
+}
+
+// Tab from the source memo walks only the controls a person sees: the
+// source panels stacked behind the one in front take no turn, so each press
+// puts the focus on a control that the screen shows where it stands, the
+// first press on the next one. The walk comes round to the memo again, and
+// Shift+Tab steps back.
+TEST_F(MainWindowOnDesktop, TabWalksOnlyTheControlsAPersonSees) {
+  TfrmMain& w = Window();
+  w.OpenFile(ttRTTTL, WriteFile("tune.rtx", "Tune:d=4,o=5,b=140:c,d,e,8f,8g,a,b,c6\r\n"));
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  ProcessEventsUntil([] { return false; }, 300ms);
+  QWidget& source = w.mmRTTTLSource->Editor();
+  ASSERT_TRUE(ClickAt(source.mapToGlobal(QPoint(20, 10))));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return QApplication::focusWidget() == &source; }, 5s));
+
+  // The screen shows the widget at its own centre, not a control in front of it.
+  auto seen = [](QWidget* widget) {
+    if (!widget) return false;
+    QWidget* at = QApplication::widgetAt(widget->mapToGlobal(widget->rect().center()));
+    return at && (at == widget || widget->isAncestorOf(at));
+  };
+  std::vector<QWidget*> walked;
+  for (int press = 0; press < 40; ++press) {
+    ASSERT_TRUE(PressKeys("Tab"));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(seen(focus)) << "press " << press + 1 << " put the focus on "
+                             << (focus ? focus->metaObject()->className() : "nothing");
+    if (focus == &source) break;
+    walked.push_back(focus);
+    if (walked.size() <= 3) ScreenShot(QString("desktop-main-tab-%1").arg(walked.size()));
+  }
+  EXPECT_EQ(QApplication::focusWidget(), &source);
+  ASSERT_FALSE(walked.empty());
+  ASSERT_TRUE(PressKeys("Tab"));
+  EXPECT_EQ(QApplication::focusWidget(), walked.front());
+  ASSERT_TRUE(PressKeys("shift+Tab"));
+  EXPECT_EQ(QApplication::focusWidget(), &source);
+  w.Hide();
+}
+
+// The tool bar's Dravik button opens the modal filter editor; the pointer
+// leaves it for the editor, which is closed there. The button is drawn as
+// it was before the pointer came, not hot, without the pointer passing
+// over it again.
+TEST_F(MainWindowOnDesktop, AToolButtonIsNotHotAfterTheModalWindowItOpenedCloses) {
+  TfrmMain& w = Window();
+  w.Show();
+  ASSERT_TRUE(w.windowHandle() && QTest::qWaitForWindowExposed(w.windowHandle()));
+  TToolButton* editorButton = nullptr;
+  for (int i = 0; i < w.skinToolBar1->ButtonCount(); ++i)
+    if (w.skinToolBar1->Buttons(i)->Action() == w.actFilterEditor) editorButton = w.skinToolBar1->Buttons(i);
+  ASSERT_NE(editorButton, nullptr);
+  TToolButton& button = *editorButton;
+  const QRect onScreen(button.mapToGlobal(QPoint(0, 0)), button.size());
+  const QPoint away = w.mapToGlobal(QPoint(w.Width() / 2, w.Height() - 60));
+  ASSERT_TRUE(Xdo(QStringList{"mousemove"} + XdoPoint(away)));
+  const QImage before = SettledScreenShot("desktop-main-tool-button-before").copy(onScreen);
+
+  TModalAnswers<TfrmDravik> editor({[&](TfrmDravik& shown) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shown.windowHandle()));
+    EXPECT_TRUE(Xdo(QStringList{"mousemove"} + XdoPoint(away)));
+    ScreenShot("desktop-main-tool-button-editor");
+    shown.Close();
+  }});
+  ASSERT_TRUE(ClickAt(onScreen.center()));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return editor.Answered() == 1; }, 10s));
+  const QImage after = SettledScreenShot("desktop-main-tool-button-after").copy(onScreen);
+  EXPECT_FALSE(button.Hot());
+  EXPECT_TRUE(after == before);
   w.Hide();
 }

@@ -4,17 +4,19 @@
 // under build/shots/: the window at start, an RTTTL tune converted to
 // iMelody, the ScreenShow page through a chosen phone, a MIDI tune twelve
 // seconds into its preview, the File menu with the recent files, a long
-// tune's RTTTL text wrapped to a wide and to a narrow window, a tool bar
-// button's hint, the status bar, the position bar after a drag, a filter's
-// long description on a wide and on a narrow page, and the phone lists
-// after a reload.
+// tune's RTTTL text wrapped to a wide and to a narrow window, a line of
+// 3,000 characters wrapped on every page, a tool bar button's hint, the
+// status bar, the position bar after a drag, a filter's long description on
+// a wide and on a narrow page, and the phone lists after a reload.
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 #include <QWindow>
 
@@ -152,6 +154,69 @@ TEST_F(MainWindowRealWindow, ALongTunesTextFillsThePageLineByLine) {
   ASSERT_TRUE(ProcessEventsUntil([&] { return editor.blockCount() > wideLines && shownLinesFit(); },
                                  std::chrono::seconds(10)));
   EXPECT_TRUE(firstLineReachesTheRight(Screen("main-long-rtttl-narrow")));
+  w.Hide();
+}
+
+// A tune of one line of 3,000 characters on every memo that shows it: the
+// source, each target page it has and the phone pages' keys and screen.
+// Each wraps the line at its edge, so every character lies within the
+// memo's width and the line goes on in the rows below.
+TEST_F(MainWindowRealWindow, EveryTuneMemoWrapsALongLineAtItsEdge) {
+  AddFilter("n.kps", 1, "Nokia", "3310");
+  AddFilter("n.mss", 0, "Nokia", "3310");
+  CaroluneOption->IsSetDefaultMobile = true;
+  CaroluneOption->DefaultBrand = "Nokia";
+  CaroluneOption->DefaultModel = "3310";
+  TfrmMain& w = Shown();
+  std::string tune = "Long:d=4,o=5,b=140:";
+  const char* const tones[] = {"8c6,", "8d6,", "e,", "8f,", "g.,", "16a#,"};
+  for (size_t i = 0; tune.size() <= 3000; ++i) tune += tones[i % std::size(tones)];
+  tune.pop_back();  // the last comma
+  w.OpenFile(ttRTTTL, WriteFile("long.rtx", tune + "\r\n"));
+
+  // Every laid-out row of the memo's text fits the width its text has.
+  auto rowsFit = [](const QPlainTextEdit& editor) {
+    const qreal width = editor.viewport()->width() - 2 * editor.document()->documentMargin();
+    for (QTextBlock b = editor.document()->begin(); b.isValid(); b = b.next())
+      for (int i = 0; b.layout() && i < b.layout()->lineCount(); ++i)
+        if (b.layout()->lineAt(i).naturalTextWidth() > width + 1) return false;
+    return editor.horizontalScrollBar()->maximum() == 0;
+  };
+  // The longest line of the text takes a second row on the screen, which
+  // shows ink there: the line goes on below.
+  auto goesOnInASecondRow = [](const QImage& screen, const QPlainTextEdit& editor, const QTextBlock& line) {
+    const QPoint origin = editor.viewport()->mapToGlobal(QPoint(0, 0));
+    const int row = QFontMetrics(editor.font()).lineSpacing();
+    const int top = editor.cursorRect(QTextCursor(line)).top();
+    if (line.next().isValid() && editor.cursorRect(QTextCursor(line.next())).top() < top + 2 * row) return false;
+    const QRgb paper = screen.pixel(origin.x() + editor.viewport()->width() - 2, origin.y() + 1);
+    for (int y = origin.y() + top + row; y < origin.y() + top + 2 * row; ++y)
+      for (int x = origin.x() + 4; x < origin.x() + editor.viewport()->width() - 4; ++x)
+        if (qGray(screen.pixel(x, y)) + 60 < qGray(paper)) return true;
+    return false;
+  };
+  struct TTuneMemo {
+    TSkinMemo* memo;
+    TSkinTabSheet* page;  // null: the source memo, always shown
+    const char* shot;
+  };
+  const TTuneMemo memos[] = {{w.mmRTTTLSource, nullptr, "main-long-line-source"},
+                             {w.TargetMemo(ttiMelody), w.TargetSheet(ttiMelody), "main-long-line-imelody"},
+                             {w.TargetMemo(tteMelody), w.TargetSheet(tteMelody), "main-long-line-emelody"},
+                             {w.TargetMemo(ttComposer), w.TargetSheet(ttComposer), "main-long-line-composer"},
+                             {w.TargetMemo(ttKeyPress), w.TargetSheet(ttKeyPress), "main-long-line-keypress"},
+                             {w.TargetMemo(ttScreenShow), w.TargetSheet(ttScreenShow), "main-long-line-screenshow"}};
+  for (const TTuneMemo& m : memos) {
+    if (m.page) w.pgcTarget->SetActivePage(m.page);
+    const QPlainTextEdit& editor = m.memo->Editor();
+    // A line of the text is longer than the memo is wide.
+    QTextBlock longest = editor.document()->begin();
+    for (QTextBlock b = longest; b.isValid(); b = b.next())
+      if (b.length() > longest.length()) longest = b;
+    ASSERT_GT(QFontMetricsF(editor.font()).horizontalAdvance(longest.text()), editor.viewport()->width()) << m.shot;
+    EXPECT_TRUE(ProcessEventsUntil([&] { return rowsFit(editor); }, std::chrono::seconds(5))) << m.shot;
+    EXPECT_TRUE(goesOnInASecondRow(Screen(m.shot), editor, longest)) << m.shot;
+  }
   w.Hide();
 }
 

@@ -1,14 +1,17 @@
-// The memo with a text whose line is far too long to lay out on one line
-// (a long tune's key text): shown in pieces that fit the width, and still
-// the whole text to read, select, copy and change.
+// The memo's lines wrap at its edge unless WordWrap is off. A text whose
+// line is far too long to lay out on one line (a long tune's key text) is
+// shown in pieces that fit the width, and is still the whole text to read,
+// select, copy and change.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <string>
 #include <vector>
 
@@ -178,6 +181,29 @@ TEST_F(MemoLongLines, TheTextComesBackWholeFromItsPieces) {
     ASSERT_TRUE(ProcessEventsUntil([&] { return Shown().size() < before; })) << c.What;
     EXPECT_EQ(memo->Text(), c.Text) << c.What;
   }
+}
+
+// A memo wraps its lines at its edge unless WordWrap is off, whatever
+// their length; off, a line of 3,000 characters stays one row.
+TEST(Memo, WrapsAtItsEdgeUnlessWordWrapIsOff) {
+  TForm form(nullptr);
+  auto* memo = new TMemo(&form);
+  memo->SetParent(&form);
+  memo->SetBounds(0, 0, 400, 200);
+  form.SetBounds(0, 0, 500, 300);
+  form.Show();
+  EXPECT_TRUE(memo->WordWrap());
+  memo->SetText(KeyGroups(3000));
+  auto rows = [&] {
+    const QTextBlock line = memo->Editor().document()->firstBlock();
+    memo->Editor().document()->documentLayout()->blockBoundingRect(line);
+    return line.layout()->lineCount();
+  };
+  EXPECT_GT(rows(), 10);
+  memo->SetWordWrap(false);
+  EXPECT_EQ(rows(), 1);
+  memo->SetWordWrap(true);
+  EXPECT_GT(rows(), 10);
 }
 
 }  // namespace

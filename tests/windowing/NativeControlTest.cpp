@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <functional>
 
 #include "windowing/ComboBox.h"
 #include "windowing/Edit.h"
@@ -255,6 +256,26 @@ TEST(NativeControls, GridClicksFollowTheMouseAndTheKeys) {
   QTest::keyClick(&table, Qt::Key_Up);
   EXPECT_EQ(rows, (std::vector<int>{2, 3, 2}));
   form.Hide();
+}
+
+// Widths given to columns stay while rows, columns and options change; a
+// new default width is every column's.
+TEST(NativeControls, GridColumnsKeepTheirWidthsUntilANewDefault) {
+  TForm form(nullptr);
+  auto* grid = Make<TStringGrid>(form);
+  grid->SetFixedCols(0);
+  const std::function<void()> changes[] = {[&] { grid->SetRowCount(9); }, [&] { grid->SetColCount(6); },
+                                           [&] { grid->SetOptions(grid->Options() | goRowSelect); },
+                                           [&] { grid->SetFixedRows(0); }, [&] { grid->SetDefaultRowHeight(19); }};
+  grid->SetColWidths(4, 216);
+  for (const auto& change : changes) {
+    change();
+    EXPECT_EQ(grid->ColWidths(4), 216);
+    EXPECT_EQ(grid->ColWidths(0), 64);
+  }
+  EXPECT_EQ(grid->ColWidths(5), 64);  // a new column has the default width
+  grid->SetDefaultColWidth(30);
+  for (int col = 0; col < grid->ColCount(); ++col) EXPECT_EQ(grid->ColWidths(col), 30) << col;
 }
 
 TEST(NativeControls, DescriptionsFillTheWidgets) {

@@ -1,11 +1,15 @@
 // The filter editor on a desktop: run by tests/skin/frame-xvfb.sh on a
 // private X server, alone and again under a window manager (openbox), with
-// the X server's own keys (xdotool), as a person meets it: the window as it
-// starts, a file that is no filter, and the about box. Screenshots are left
-// under build/shots/.
+// the X server's own pointer and keys (xdotool), as a person meets it: the
+// window as it starts, a file that is no filter, the about box, and the Edit
+// menu opened from the keyboard. Screenshots are left under build/shots/.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -13,6 +17,8 @@
 #include <QWindow>
 
 #include "filters/DravikAboutFrm.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinEdit.h"
 #include "skin/SkinTreeView.h"
 #include "tests/filters/editor/EditorTestSupport.h"
 #include "tests/support/DesktopInput.h"
@@ -50,6 +56,15 @@ int Differing(const QImage& a, const QImage& b) {
   for (int y = 0; y < a.height(); ++y)
     for (int x = 0; x < a.width(); ++x) count += a.pixel(x, y) != b.pixel(x, y);
   return count;
+}
+
+// Whether the open menu offers the item of that caption (shown with its
+// short cut after a tab).
+bool Offers(const QMenu& menu, const QString& caption) {
+  for (const QAction* action : menu.actions())
+    if (action->text().section('\t', 0, 0) == caption) return action->isEnabled();
+  ADD_FAILURE() << "no item " << caption.toStdString();
+  return false;
 }
 
 }  // namespace
@@ -131,4 +146,42 @@ TEST_F(DravikOnDesktop, TheAboutBoxClosesWithEscape) {
   e.form->actAboutExecute(nullptr);
   EXPECT_TRUE(shown);
   EXPECT_TRUE(closedByEscape);
+}
+
+// Alt+E opens the Edit menu from the keyboard as the mouse opens it: the
+// edit keeps the focus and its selection, so the menu offers Copy, Cut and
+// Select All for it; after Esc Ctrl+C copies the selection.
+TEST_F(DravikOnDesktop, AltEOffersCopyForTheSelectionOfTheFocusedEdit) {
+  TEditor e;
+  e.form->Show();
+  ASSERT_TRUE(e.form->windowHandle() && QTest::qWaitForWindowExposed(e.form->windowHandle()));
+  e.Get<TSkinButton>("btnFilterInfo").Click();
+  QLineEdit& version = e.form->edtFilterVersion->Editor();
+  QApplication::clipboard()->clear();
+  ProcessEventsUntil([] { return false; }, 300ms);
+  ASSERT_TRUE(ClickAt(version.mapToGlobal(version.rect().center())));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return QApplication::focusWidget() == &version; }, 5s));
+  ASSERT_TRUE(Xdo({"type", "--delay", "30", "1.00.012"}));
+  ASSERT_TRUE(PressKeys("shift+Home"));
+  ASSERT_EQ(version.selectedText(), "1.00.012");
+
+  ASSERT_TRUE(PressKeys("alt+e"));
+  ASSERT_TRUE(ProcessEventsUntil([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }, 5s));
+  // The idle update has run for the control the menu describes.
+  ProcessEventsUntil([] { return false; }, 300ms);
+  const QMenu& menu = *qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ScreenShot("desktop-dravik-edit-menu-by-keys");
+  EXPECT_TRUE(Offers(menu, "Copy"));
+  EXPECT_TRUE(Offers(menu, "Cut"));
+  EXPECT_TRUE(Offers(menu, "Select All"));
+  EXPECT_FALSE(Offers(menu, "Paste"));  // the clipboard is empty
+  EXPECT_EQ(version.selectedText(), "1.00.012");
+
+  ASSERT_TRUE(PressKeys("Escape"));
+  ASSERT_TRUE(ProcessEventsUntil([] { return QApplication::activePopupWidget() == nullptr; }, 5s));
+  EXPECT_EQ(QApplication::focusWidget(), &version);
+  EXPECT_EQ(version.selectedText(), "1.00.012");
+  ASSERT_TRUE(PressKeys("ctrl+c"));
+  EXPECT_TRUE(ProcessEventsUntil([] { return QApplication::clipboard()->text() == "1.00.012"; }, 5s));
+  e.form->Hide();
 }
