@@ -6,8 +6,11 @@
 // up to full size (or starts at the size reserve asks for), so that many
 // short lists stay small too, and an element's address is stable once that
 // chunk has reached full size; with TFirstChunk::Full an element never
-// moves. A list holds fewer than 2^32
-// values, so that an empty one costs little more than its chunk table.
+// moves. The first chunk is held apart from the table of the others, so a
+// list of one chunk is one heap block: the allocator spends a header and
+// rounding on every block, which for a list of a few values costs more
+// than the values. A list holds fewer than 2^32 values, so that an empty
+// one costs three words.
 #pragma once
 
 #include <algorithm>
@@ -17,7 +20,6 @@
 #include <memory>
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
 enum class TFirstChunk { Small, Full };
 
@@ -30,15 +32,15 @@ class TChunkedList {
 
   TChunkedList() = default;
   TChunkedList(const TChunkedList& other) {
-    FChunks.reserve(other.FChunks.size());
-    for (size_t at = 0; at < other.FSize; at += kChunkLength) {
-      // Only the first chunk may be shorter than full.
-      const size_t count = std::min(kChunkLength, other.FSize - at);
-      const size_t length = at == 0 ? std::max(count, kFirstLength) : kChunkLength;
-      FChunks.push_back(NewChunk(length));
-      const T* from = other.FChunks[at / kChunkLength].get();
-      std::copy(from, from + count, FChunks.back().get());
-      FCapacity += static_cast<uint32_t>(length);
+    if (other.FSize == 0) return;
+    // Only the first chunk may be shorter than full.
+    const size_t firstCount = std::min(kChunkLength, size_t{other.FSize});
+    AddChunk(std::max(firstCount, kFirstLength));
+    std::copy(other.FFirst.get(), other.FFirst.get() + firstCount, FFirst.get());
+    for (size_t at = kChunkLength; at < other.FSize; at += kChunkLength) {
+      AddChunk(kChunkLength);
+      const T* from = other.Chunk(at / kChunkLength);
+      std::copy(from, from + std::min(kChunkLength, other.FSize - at), Chunk(at / kChunkLength));
     }
     FSize = other.FSize;
   }
@@ -47,11 +49,13 @@ class TChunkedList {
     return *this;
   }
   TChunkedList(TChunkedList&& other) noexcept
-      : FChunks(std::move(other.FChunks)),
+      : FFirst(std::move(other.FFirst)),
+        FRest(std::move(other.FRest)),
         FSize(std::exchange(other.FSize, 0)),
         FCapacity(std::exchange(other.FCapacity, 0)) {}
   TChunkedList& operator=(TChunkedList&& other) noexcept {
-    FChunks = std::move(other.FChunks);
+    FFirst = std::move(other.FFirst);
+    FRest = std::move(other.FRest);
     FSize = std::exchange(other.FSize, 0);
     FCapacity = std::exchange(other.FCapacity, 0);
     return *this;
@@ -59,8 +63,8 @@ class TChunkedList {
 
   size_t size() const { return FSize; }
   bool empty() const { return FSize == 0; }
-  T& operator[](size_t index) { return FChunks[index / kChunkLength][index % kChunkLength]; }
-  const T& operator[](size_t index) const { return FChunks[index / kChunkLength][index % kChunkLength]; }
+  T& operator[](size_t index) { return Chunk(index / kChunkLength)[index % kChunkLength]; }
+  const T& operator[](size_t index) const { return Chunk(index / kChunkLength)[index % kChunkLength]; }
   T& back() { return (*this)[FSize - 1]; }
   const T& back() const { return (*this)[FSize - 1]; }
 
@@ -75,35 +79,57 @@ class TChunkedList {
   // Room for this many values in the first chunk, at most a full chunk, so
   // that a list whose length is known roughly grows without moving.
   void reserve(size_t count) {
-    if (!FChunks.empty() || count <= kFirstLength) return;
-    const size_t length = std::min(count, kChunkLength);
-    FChunks.push_back(NewChunk(length));
-    FCapacity = static_cast<uint32_t>(length);
+    if (FFirst || count <= kFirstLength) return;
+    AddChunk(std::min(count, kChunkLength));
   }
   void clear() {
-    FChunks.clear();
+    FFirst.reset();
+    FRest.reset();
     FSize = 0;
     FCapacity = 0;
   }
 
  private:
-  static std::unique_ptr<T[]> NewChunk(size_t length) { return std::make_unique_for_overwrite<T[]>(length); }
+  using TChunk = std::unique_ptr<T[]>;
+
+  static TChunk NewChunk(size_t length) { return std::make_unique_for_overwrite<T[]>(length); }
+
+  T* Chunk(size_t number) const { return number == 0 ? FFirst.get() : FRest[number - 1].get(); }
+  // Chunks past the first: every one is full length.
+  size_t RestCount() const { return FCapacity <= kChunkLength ? 0 : FCapacity / kChunkLength - 1; }
+
+  // Appends a chunk of the given length: the first, or a full one after it.
+  // The table of the others doubles when full, so it is at most twice as
+  // long as they are many, a pointer per kilobyte.
+  void AddChunk(size_t length) {
+    if (!FFirst) {
+      FFirst = NewChunk(length);
+    } else {
+      const size_t rest = RestCount();
+      if (rest == 0 || std::has_single_bit(rest)) {
+        auto table = std::make_unique<TChunk[]>(rest == 0 ? 1 : 2 * rest);
+        std::move(FRest.get(), FRest.get() + rest, table.get());
+        FRest = std::move(table);
+      }
+      FRest[rest] = NewChunk(length);
+    }
+    FCapacity += static_cast<uint32_t>(length);
+  }
 
   void Grow() {
-    if (FCapacity >= kChunkLength || FChunks.empty()) {
-      const size_t length = FChunks.empty() ? kFirstLength : kChunkLength;
-      FChunks.push_back(NewChunk(length));
-      FCapacity += static_cast<uint32_t>(length);
+    if (!FFirst || FCapacity >= kChunkLength) {
+      AddChunk(FFirst ? kChunkLength : kFirstLength);
       return;
     }
     const size_t length = std::min<size_t>(4 * FCapacity, kChunkLength);
     auto bigger = NewChunk(length);
-    std::move(FChunks[0].get(), FChunks[0].get() + FSize, bigger.get());
-    FChunks[0] = std::move(bigger);
+    std::move(FFirst.get(), FFirst.get() + FSize, bigger.get());
+    FFirst = std::move(bigger);
     FCapacity = static_cast<uint32_t>(length);
   }
 
-  std::vector<std::unique_ptr<T[]>> FChunks;
+  TChunk FFirst;
+  std::unique_ptr<TChunk[]> FRest;
   uint32_t FSize = 0;
   uint32_t FCapacity = 0;  // what the chunks hold
 };

@@ -350,11 +350,12 @@ double HeldBytesPerInputByte(const std::string& file) {
 
 // However the chunks are laid out, what a read file holds grows with its
 // size: a track costs what its events cost, not a table of every channel
-// and key. An event is held in eight bytes and an empty track in some
-// seventy, so that even a file of empty chunks or of one-note tracks (eight
-// and twelve bytes each) holds under ten bytes per byte of the file, and a
-// file of notes about two; one heap object per event cost 16 to 30, a table
-// per track thousands.
+// and key. An event is held in eight bytes, an empty track in under sixty
+// and a short track's events in one heap block, so that even a file of
+// empty chunks or of one-note tracks (eight and twelve bytes each) holds
+// under ten bytes per byte of the file, block headers and rounding
+// included, and a file of notes about two; one heap object per event cost
+// 16 to 30, a table per track thousands.
 TEST(MidiFile, MemoryFollowsTheSizeOfTheFile) {
   std::string empty = Header(1, 1, 96), oneNote = Header(1, 1, 96), oneTrack = Header(1, 1, 96);
   std::string notes;

@@ -294,7 +294,9 @@ TEST(SkinTitleBar, AnInactiveFormsCaptionFadesButStillReadsInEveryStyle) {
     const std::string name = SkinUIStyleNames().NameOf(static_cast<int64_t>(style));
     EXPECT_GE(inactive, std::min(3.0, active) - 0.1) << name;
     // Where the active caption reads well, the inactive one is dimmer.
-    if (active > 4) EXPECT_LT(inactive, active) << name;
+    if (active > 4) {
+      EXPECT_LT(inactive, active) << name;
+    }
   }
 }
 

@@ -1,5 +1,9 @@
 // The bytes the process holds on the heap right now, for tests that bound
-// what a structure costs.
+// what a structure costs. The sanitizer counts the bytes asked for; the C
+// library counts its blocks, each with its header and rounded up (a block
+// of a few bytes costs 32), which is what the process really holds, so a
+// bound must leave room for that. The C library also counts the few blocks
+// a thread keeps for reuse as held, so its figure may be some kilobytes low.
 #pragma once
 
 #include <malloc.h>

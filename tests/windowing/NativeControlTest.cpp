@@ -231,7 +231,7 @@ TEST(NativeControls, GridCellsAndFixedRowsDrawThroughDrawCell) {
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), "2,3"), drawn.end());
   // Before any click the row Row reports is the one drawn selected, whole.
   EXPECT_EQ(grid->Row(), 1);
-  for (const char* cell : {"0,1s", "2,1s"}) EXPECT_NE(std::find(drawn.begin(), drawn.end(), cell), drawn.end()) << cell;
+  for (const char* entry : {"0,1s", "2,1s"}) EXPECT_NE(std::find(drawn.begin(), drawn.end(), entry), drawn.end()) << entry;
   grid->Table().horizontalHeader()->grab();
   EXPECT_NE(std::find(drawn.begin(), drawn.end(), "0,0f"), drawn.end());
   grid->SetRow(2);
