@@ -162,13 +162,19 @@ class TScanTable {
   // An upper-case word that the identifier (or integer) state turns into its symbol.
   void AddKeyword(const std::string& text, int symbol);
 
+  static constexpr int kNoKeyword = -1;
+
   const std::array<TScanState, 256>& StartStates() const { return FStartStates; }
+  // The keywords of two or more characters that start with the character.
   const std::vector<TKeyword>& KeywordsStartingWith(unsigned char upper) const { return FKeywords[upper]; }
+  // The symbol of the one-character keyword, or kNoKeyword.
+  int OneLetterKeyword(unsigned char upper) const { return FOneLetterKeywords[upper]; }
   int NoSymbol() const { return FNoSymbol; }
 
  private:
   std::array<TScanState, 256> FStartStates;
   std::array<std::vector<TKeyword>, 256> FKeywords;
+  std::array<int, 256> FOneLetterKeywords;
   int FNoSymbol;
 };
 
@@ -215,6 +221,10 @@ class TGrammarScanner {
     int Position, Line, Column;
   };
 
+  char ByteAt(int position, const std::array<char, 256>& table) const;
+  void NewLine();
+  template <class InClass>
+  void ReadWhile(InClass inClass);
   int ScanSymbol(const TScanState& state);
   int KeywordOr(int symbol) const;
   bool SkipComment();
