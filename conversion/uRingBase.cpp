@@ -40,18 +40,32 @@ void TToneList::Clear() {
 }
 
 uint32_t TToneList::Intern(const TRingTone& tone) {
+  const uint64_t hash = ToneHash(tone);
+  if (FSlots.empty()) {
+    const size_t count = FDistinct.size();
+    for (size_t i = 0; i < count; ++i)
+      if (FHashes[i] == hash && FDistinct[i] == tone) return static_cast<uint32_t>(i);
+    if (count < kUntabled) {
+      FHashes[count] = hash;
+      return Keep(tone);
+    }
+  }
   // At most half the slots are taken, so a free one is always near.
   if (2 * (FDistinct.size() + 1) > FSlots.size()) Rehash(std::max(kFirstSlots, 2 * FSlots.size()));
   const size_t mask = FSlots.size() - 1;
-  for (size_t slot = ToneHash(tone) & mask;; slot = (slot + 1) & mask) {
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const uint32_t entry = FSlots[slot];
     if (entry == 0) {
-      FDistinct.push_back(tone);
-      FSlots[slot] = static_cast<uint32_t>(FDistinct.size());
+      FSlots[slot] = Keep(tone) + 1;
       return FSlots[slot] - 1;
     }
     if (FDistinct[entry - 1] == tone) return entry - 1;
   }
+}
+
+uint32_t TToneList::Keep(const TRingTone& tone) {
+  FDistinct.push_back(tone);
+  return static_cast<uint32_t>(FDistinct.size() - 1);
 }
 
 void TToneList::Rehash(size_t slots) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -111,13 +112,20 @@ class TToneList {
   TIterator end() const { return {this, FOrder.size()}; }
 
  private:
+  // Up to this many distinct tones (a real tune's share) are found by their
+  // hashes in a row, without a table of slots.
+  static constexpr size_t kUntabled = 32;
+
   const TRingTone* At(size_t index) const { return &FDistinct[FOrder[index]]; }
   // The index of the distinct tone equal to this one, kept first if new.
   uint32_t Intern(const TRingTone& tone);
+  uint32_t Keep(const TRingTone& tone);
   void Rehash(size_t slots);
 
   TIndexList FOrder;
   TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
+  // While there are no slots: the hash of each distinct tone.
+  std::array<uint64_t, kUntabled> FHashes{};
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
 };
