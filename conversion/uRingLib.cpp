@@ -89,9 +89,11 @@ TRingResult LoadRingFile(TRingFile& tune, char mode, std::string argument) {
       mode, [&] { tune.LoadFromFile(argument); }, [&] { tune.LoadFromText(std::move(argument)); });
 }
 
-TRingResult CopyTune(TRingFile& source, TRingFile& target) {
+// The source is done with once copied: a long tune's events and tones are
+// freed before the target's text is made.
+TRingResult CopyTune(std::unique_ptr<TRingFile> source, TRingFile& target) {
   try {
-    AssignRingFile(source, target);
+    AssignRingFile(std::move(source), target);
   } catch (...) {
     return rrCopyFailed;
   }
@@ -179,10 +181,7 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_
     const TDescriptor target = SplitDescriptor(targetDescriptor);
     const std::unique_ptr<TRingFile> targetTune = CreateRingFile(target.Code);
     if (!targetTune) return rrUnknownFormat;
-    result = CopyTune(*sourceTune, *targetTune);
-    // Copied, the source is done with: a long tune's events and tones are
-    // freed before the target's text is made.
-    sourceTune.reset();
+    result = CopyTune(std::move(sourceTune), *targetTune);
     return RenderAndDeliver(*targetTune, target.Code, target.Mode, result, output, outputSize, outputLength);
   } catch (...) {
     return rrCopyFailed;  // out of memory while creating the tunes
@@ -199,8 +198,7 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
     std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
     if (!sourceTune) return result;
     const auto targetTune = std::make_unique<TKeyPressBase>();
-    result = CopyTune(*sourceTune, *targetTune);
-    sourceTune.reset();
+    result = CopyTune(std::move(sourceTune), *targetTune);
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
     const TRingResult filterResult =
         LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
