@@ -15,7 +15,7 @@ constexpr char LF = '\n';
 const std::string kExpected = "\xC6\xDA\xCD\xFB";
 const std::string kInvalid = "\xCE\xDE\xD0\xA7\xB5\xC4 ";
 
-unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+constexpr unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
 
 // Each byte as the scanner reads it: byte 26 ends the text as 0 does, and
 // the symbols are read with a..z upper-cased. One look-up per character.
@@ -31,8 +31,16 @@ constexpr TByteTable MakeByteTable(bool upperCase) {
 constexpr TByteTable kRawChar = MakeByteTable(false);
 constexpr TByteTable kFoldedChar = MakeByteTable(true);
 
-bool IsSkipped(char c) { return c == ' ' || (Byte(c) >= 14 && Byte(c) <= 31); }
-bool MayStartComment(char c) { return c == '/' || c == '(' || c == '{'; }
+constexpr bool IsSkipped(char c) { return c == ' ' || (Byte(c) >= 14 && Byte(c) <= 31); }
+constexpr bool MayStartComment(char c) { return c == '/' || c == '(' || c == '{'; }
+
+// Most symbols follow the one before directly: one look-up tells.
+constexpr std::array<bool, 256> kSkippedOrComment = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = IsSkipped(static_cast<char>(c)) || MayStartComment(static_cast<char>(c));
+  return table;
+}();
+bool IsSkippedOrComment(char c) { return kSkippedOrComment[Byte(c)]; }
 bool IsIdentifierChar(char c) { return (c >= 'A' && c <= 'Z') || c == '_'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -162,6 +170,7 @@ int TGrammarScanner::Get() {
       --FPendingLineEnds;
       FCurrentChar = CR;
     }
+    if (!IsSkippedOrComment(FCurrentChar)) break;
     ReadWhile(IsSkipped);
     if (!MayStartComment(FCurrentChar) || !SkipComment()) break;
   }
@@ -531,14 +540,32 @@ bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
   return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
 }
 
+// A notation reads its notes from one table: its entries are indexed by
+// symbol once, and each note is then one look-up.
 const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
-  for (const TNoteSymbol& note : notes) {
-    if (note.Symbol != FLookAheadSymbol) continue;
-    Get();
-    return &note;
+  if (notes.data() != FIndexedNotes.data() || notes.size() != FIndexedNotes.size()) {
+    FIndexedNotes = notes;
+    FNoteBySymbol.fill(nullptr);
+    // The first entry of a symbol wins, as a search from the front finds it.
+    for (auto note = notes.rbegin(); note != notes.rend(); ++note)
+      if (note->Symbol >= 0 && static_cast<size_t>(note->Symbol) < FNoteBySymbol.size())
+        FNoteBySymbol[static_cast<size_t>(note->Symbol)] = &*note;
   }
-  SyntaxError(errorCode);
-  return nullptr;
+  const TNoteSymbol* note = nullptr;
+  if (FLookAheadSymbol >= 0 && static_cast<size_t>(FLookAheadSymbol) < FNoteBySymbol.size()) {
+    note = FNoteBySymbol[static_cast<size_t>(FLookAheadSymbol)];
+  } else {
+    // A number an AfterGet handler made up is searched for.
+    const auto found = std::find_if(notes.begin(), notes.end(),
+                                    [&](const TNoteSymbol& entry) { return entry.Symbol == FLookAheadSymbol; });
+    if (found != notes.end()) note = &*found;
+  }
+  if (!note) {
+    SyntaxError(errorCode);
+    return nullptr;
+  }
+  Get();
+  return note;
 }
 
 TRingTone TGrammarParser::NewTone() const {

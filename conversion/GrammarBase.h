@@ -381,6 +381,9 @@ class TGrammarParser : public TComponent {
   int FLookAheadSymbol = 0;
   TCommentEvent FOnComment;
   const TGrammarNames& FNames;
+  // The entries of the note table ReadNote was given last, by symbol.
+  std::span<const TNoteSymbol> FIndexedNotes;
+  std::array<const TNoteSymbol*, 64> FNoteBySymbol{};
 };
 
 // How a tune class reads its text: one parse of the whole stream into the
