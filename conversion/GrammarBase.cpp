@@ -388,6 +388,12 @@ void TGrammarParser::LoadSource(TStream& stream) {
   // With room for the 0 byte that Reset appends, so that a long text is not
   // copied once more to make room for it.
   TMemoryStream& source = GetSourceStream();
+  if (auto* handed = dynamic_cast<THandOverStream*>(&stream)) {
+    std::string text = handed->TakeDataString();
+    if (text.capacity() == text.size()) text.reserve(text.size() + 1);
+    source.SetDataString(std::move(text));
+    return;
+  }
   const int64_t size = stream.Size();
   source.SetSize(size + 1);
   source.SetSize(size);

@@ -276,7 +276,8 @@ class TGrammarParser : public TComponent {
 
   // The buffer the text is copied into before Execute.
   TMemoryStream& GetSourceStream() { return FScanner->SourceBuffer(); }
-  // Copies the whole stream, from its beginning, into the source buffer.
+  // Copies the whole stream, from its beginning, into the source buffer;
+  // the bytes of a THandOverStream are taken instead, leaving it empty.
   void LoadSource(TStream& stream);
   void Execute();
 

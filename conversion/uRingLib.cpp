@@ -38,9 +38,14 @@ TDescriptor SplitDescriptor(const char* descriptor) {
   return {descriptor[0], std::string(descriptor + 1)};
 }
 
+// With room for the 0 byte a parser ends its text with, so that a tune's
+// text is never copied to make room for it.
 std::string UnscrambledArgument(const char* data, int32_t length) {
   if (!data || length <= 0) return {};
-  return UnscrambleText(std::string(data, static_cast<size_t>(length)));
+  std::string text;
+  text.reserve(static_cast<size_t>(length) + 1);
+  text.assign(data, static_cast<size_t>(length));
+  return UnscrambleText(std::move(text));
 }
 
 // The notation object for a format code, or null for an unknown code.

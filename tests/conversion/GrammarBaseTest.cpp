@@ -8,6 +8,7 @@
 
 #include "conversion/RtttlParse.h"
 #include "conversion/uRtttlRing.h"
+#include "runtime/Streams.h"
 
 namespace {
 
@@ -174,6 +175,24 @@ TEST(GrammarBase, SymbolsKeepTheirPlaceAndLength) {
     if (got.size() < c.Symbols.size()) got.emplace_back(scanner.Get(), scanner.LookAhead().SourcePosition, scanner.LookAhead().Length);
     EXPECT_EQ(got, c.Symbols) << c.Text;
   }
+}
+
+// A parser reads the whole of the stream it is given, wherever it stands; a
+// stream made to hand its bytes over is left empty, any other as it was.
+TEST(GrammarBase, TheSourceIsTheWholeStreamAndAHandedOverOneIsTaken) {
+  const std::string text = "Tune:d=4,o=5,b=100:c,8d#6";
+  THandOverStream handed(text);
+  TMemoryStream kept(text);
+  for (TMemoryStream* stream : {static_cast<TMemoryStream*>(&handed), &kept}) {
+    stream->SetPosition(7);
+    TRtttlRing ring;
+    ring.LoadFromStream(*stream);
+    EXPECT_EQ(ring.Name, "Tune");
+    ASSERT_EQ(ring.Track->Count(), 2);
+    EXPECT_EQ(ring.Track->GetTone(1)->Octave, 6);
+  }
+  EXPECT_EQ(handed.Size(), 0);
+  EXPECT_EQ(kept.DataString(), text);
 }
 
 TEST(GrammarBase, ErrorMessagesAndListing) {
