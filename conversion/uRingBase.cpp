@@ -1,5 +1,7 @@
 #include "conversion/uRingBase.h"
 
+#include <bit>
+
 #include "runtime/SysUtils.h"
 
 namespace {
@@ -36,18 +38,25 @@ void TToneList::Set(int index, const TRingTone& tone) {
 void TToneList::Clear() {
   FOrder.clear();
   FDistinct.clear();
+  FSmallSlots.fill(0);
   FSlots.clear();
 }
 
 uint32_t TToneList::Intern(const TRingTone& tone) {
   const uint64_t hash = ToneHash(tone);
   if (FSlots.empty()) {
-    const size_t count = FDistinct.size();
-    for (size_t i = 0; i < count; ++i)
-      if (FHashes[i] == hash && FDistinct[i] == tone) return static_cast<uint32_t>(i);
-    if (count < kUntabled) {
-      FHashes[count] = hash;
-      return Keep(tone);
+    static_assert(std::has_single_bit(kSmallSlots));
+    constexpr int kShift = 64 - std::countr_zero(kSmallSlots);
+    for (size_t slot = hash >> kShift;; slot = (slot + 1) % kSmallSlots) {
+      const uint8_t entry = FSmallSlots[slot];
+      if (entry == 0) {
+        const size_t count = FDistinct.size();
+        if (count == kUntabled) break;
+        FHashes[count] = hash;
+        FSmallSlots[slot] = static_cast<uint8_t>(count + 1);
+        return Keep(tone);
+      }
+      if (FHashes[entry - 1u] == hash && FDistinct[entry - 1u] == tone) return entry - 1u;
     }
   }
   // At most half the slots are taken, so a free one is always near.

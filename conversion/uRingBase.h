@@ -112,9 +112,10 @@ class TToneList {
   TIterator end() const { return {this, FOrder.size()}; }
 
  private:
-  // Up to this many distinct tones (a real tune's share) are found by their
-  // hashes in a row, without a table of slots.
+  // Up to this many distinct tones (a real tune's share) are found through
+  // slots held in the list itself, without a table of its own.
   static constexpr size_t kUntabled = 32;
+  static constexpr size_t kSmallSlots = 2 * kUntabled;
 
   const TRingTone* At(size_t index) const { return &FDistinct[FOrder[index]]; }
   // The index of the distinct tone equal to this one, kept first if new.
@@ -124,7 +125,10 @@ class TToneList {
 
   TIndexList FOrder;
   TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
-  // While there are no slots: the hash of each distinct tone.
+  // While there is no table: open addressing over the first distinct tones
+  // by the top bits of their hashes (0 a free slot, n the distinct tone
+  // n - 1), and the hash of each.
+  std::array<uint8_t, kSmallSlots> FSmallSlots{};
   std::array<uint64_t, kUntabled> FHashes{};
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
