@@ -94,6 +94,8 @@ class TToneList {
       return before;
     }
     bool operator==(const TIterator& other) const { return FIndex == other.FIndex; }
+    // Which of the list's distinct tones the tone here is (below DistinctCount).
+    uint32_t Distinct() const { return FList->FOrder[FIndex]; }
 
    private:
     const TToneList* FList = nullptr;
@@ -102,6 +104,8 @@ class TToneList {
 
   int Count() const { return static_cast<int>(FOrder.size()); }
   bool Empty() const { return FOrder.empty(); }
+  // How many distinct tones the list holds (equal tones count once).
+  size_t DistinctCount() const { return FDistinct.size(); }
   // Index outside the list: EListError.
   const TRingTone* Items(int index) const;
   void Add(const TRingTone& tone) { FOrder.push_back(Intern(tone)); }
