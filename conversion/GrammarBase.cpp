@@ -37,7 +37,8 @@ constexpr bool MayStartComment(char c) { return c == '/' || c == '(' || c == '{'
 // Most symbols follow the one before directly: one look-up tells.
 constexpr std::array<bool, 256> kSkippedOrComment = [] {
   std::array<bool, 256> table{};
-  for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = IsSkipped(static_cast<char>(c)) || MayStartComment(static_cast<char>(c));
+  for (int c = 0; c < 256; ++c)
+    table[static_cast<size_t>(c)] = IsSkipped(static_cast<char>(c)) || MayStartComment(static_cast<char>(c));
   return table;
 }();
 bool IsSkippedOrComment(char c) { return kSkippedOrComment[Byte(c)]; }
