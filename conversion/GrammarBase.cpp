@@ -162,7 +162,7 @@ void TGrammarScanner::ReadWhile(InClass inClass) {
   NextChar();
 }
 
-int TGrammarScanner::Get() {
+void TGrammarScanner::PassOverBlanksAndComments() {
   for (;;) {
     // A line end swallowed by a comment comes back as a CR in front of the
     // current character.
@@ -171,10 +171,15 @@ int TGrammarScanner::Get() {
       --FPendingLineEnds;
       FCurrentChar = CR;
     }
-    if (!IsSkippedOrComment(FCurrentChar)) break;
+    if (!IsSkippedOrComment(FCurrentChar)) return;
     ReadWhile(IsSkipped);
-    if (!MayStartComment(FCurrentChar) || !SkipComment()) break;
+    if (!MayStartComment(FCurrentChar) || !SkipComment()) return;
   }
+}
+
+int TGrammarScanner::Get() {
+  // Most symbols follow the one before directly.
+  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
   FLastSymbol = FLookAhead;
   FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 0, FBufferPosition};
   FContextLength = 0;

@@ -223,6 +223,7 @@ class TGrammarScanner {
 
   char ByteAt(int position, const std::array<char, 256>& table) const;
   void NewLine();
+  void PassOverBlanksAndComments();
   template <class InClass>
   void ReadWhile(InClass inClass);
   int ScanSymbol(const TScanState& state);
