@@ -117,7 +117,7 @@ void TeMelodyRing::LoadFromStream(TStream& stream) {
   // The whole text, from its beginning, as every text reader takes it.
   stream.SetPosition(0);
   std::string copy;
-  TMemoryStream rewritten(RewrittenText(BytesFromPosition(stream, copy)));
+  THandOverStream rewritten(RewrittenText(BytesFromPosition(stream, copy)));
   ParseRing<TeMelodyParse>(*this, rewritten);
 }
 
@@ -235,7 +235,7 @@ void TiMelodyRing::LoadFromStream(TStream& stream) {
   stream.SetPosition(0);
   std::string copy;
   if (auto unfolded = UnfoldedMelody(BytesFromPosition(stream, copy))) {
-    TMemoryStream rewritten(std::move(*unfolded));
+    THandOverStream rewritten(std::move(*unfolded));
     ParseRing<TiMelodyParse>(*this, rewritten);
     return;
   }
