@@ -317,10 +317,16 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
 }
 
 // The bytes as CharAt gives them, in one pass over the buffer.
+size_t TGrammarScanner::GetSymbolLength(const TSymbolPosition& position) const {
+  const int64_t begin = std::max(position.SourcePosition, 0);
+  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+  return end <= begin ? 0 : static_cast<size_t>(end - begin);
+}
+
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
   const std::string& data = FSourceBuffer.DataString();
   const int64_t begin = std::max(position.SourcePosition, 0);
-  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+  const int64_t end = begin + static_cast<int64_t>(GetSymbolLength(position));
   if (end <= begin) return {};
   std::string text(static_cast<size_t>(end - begin), '\0');
   const int64_t held = std::min<int64_t>(end, static_cast<int64_t>(data.size()));
@@ -504,6 +510,8 @@ void TGrammarParser::PassOnComments() {
 }
 
 std::string TGrammarParser::LastSymbolText() const { return FScanner->GetSymbolRawText(FScanner->LastSymbol()); }
+
+size_t TGrammarParser::LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
 
 // Up to nine digits, the numbers tunes are made of, are read in place
 // without building the symbol's text; anything else is read from its text.

@@ -199,6 +199,8 @@ class TGrammarScanner {
   // The symbol's text read upper-cased, or in the source's own case.
   std::string GetSymbolText(const TSymbolPosition& position) const;
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
+  // How many characters those texts have.
+  size_t GetSymbolLength(const TSymbolPosition& position) const;
 
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
@@ -331,6 +333,8 @@ class TGrammarParser : public TComponent {
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;
+  // The length of LastSymbolText, without making it.
+  size_t LastSymbolLength() const;
   // The symbol accepted last as a number, as StrToInt (raising its error)
   // or StrToIntDef would read its text.
   int32_t LastSymbolNumber() const;
