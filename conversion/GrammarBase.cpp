@@ -402,7 +402,13 @@ void TGrammarParser::LoadSource(TStream& stream) {
   TMemoryStream& source = GetSourceStream();
   if (auto* handed = dynamic_cast<THandOverStream*>(&stream)) {
     std::string text = handed->TakeDataString();
-    if (text.capacity() == text.size()) text.reserve(text.size() + 1);
+    if (text.capacity() == text.size()) {
+      // A string that grows doubles; a new one is made just large enough.
+      std::string roomy;
+      roomy.reserve(text.size() + 1);
+      roomy.append(text);
+      text.swap(roomy);
+    }
     source.SetDataString(std::move(text));
     return;
   }

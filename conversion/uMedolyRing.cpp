@@ -66,7 +66,8 @@ std::string RewrittenText(std::string_view text) {
   size_t blanks = 0;
   for (size_t i = 0; i < tones.size(); ++i) blanks += NeedsBlank(tones, i);
   std::string rewritten;
-  rewritten.reserve(melody + tones.size() + blanks + kEndMarker.size());
+  // With room for the 0 byte the parser ends the text with.
+  rewritten.reserve(melody + tones.size() + blanks + kEndMarker.size() + 1);
   rewritten.append(text.substr(0, melody));
   for (size_t i = 0; i < tones.size(); ++i) {
     if (NeedsBlank(tones, i)) rewritten += ' ';
@@ -102,8 +103,8 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 std::string TeMelodyRing::GetText() {
   std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + WrittenName(Name) + "\r\nCOMPOSER:" +
                      WrittenComposer(Composer) + "\r\nMELODY:";
-  // Room for the usual entry ("++#c.") of every tone and the closing line.
-  text.reserve(text.size() + 5 * static_cast<size_t>(Track->Count()) + kEndMarker.size());
+  // Room for the shortest entry ("c") of every tone and the closing line.
+  text.reserve(text.size() + static_cast<size_t>(Track->Count()) + kEndMarker.size());
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
@@ -217,8 +218,8 @@ std::string TiMelodyRing::GetText() {
   if (const std::string name = WrittenName(Name); !name.empty()) text += "NAME:" + name + "\r\n";
   text += "COMPOSER:" + WrittenComposer(Composer) + "\r\n";
   text += "MELODY:";
-  // Room for the usual entry ("*5#c3.") of every tone and the closing line.
-  text.reserve(text.size() + 6 * static_cast<size_t>(Track->Count()) + 16);
+  // Room for the shortest entry ("c3") of every tone and the closing line.
+  text.reserve(text.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
   std::optional<int32_t> octave;
   for (const TRingTone* tone : Track->Tones) {

@@ -48,8 +48,10 @@ std::string TRtttlRing::GetText() {
   std::string text = RtttlName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
                      ",b=" + IntToStr(Tempo) + ":";
   const size_t head = text.size();
-  // Room for the usual entry ("16c#6.,") of every tone.
-  text.reserve(head + 8 * static_cast<size_t>(Track->Count()));
+  // Room for the shortest entry ("c,") of every tone: a tune of long entries
+  // grows from there as before, and a dense one is not given room it never
+  // fills.
+  text.reserve(head + 2 * static_cast<size_t>(Track->Count()));
   // RTTTL has sharps only, and no minus sign for an octave.
   const TWrittenNotes written(*Track, false, 0, INT32_MAX);
   for (const TRingTone* tone : Track->Tones) AppendEntry(text, *this, written, *tone);
