@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "bench/BenchSupport.h"
 #include "conversion/uRingLib.h"
+#include "runtime/Streams.h"
 #include "runtime/TextScramble.h"
 #include "tests/support/MidiTunes.h"
 
@@ -47,6 +49,16 @@ inline const std::string kTypicalRtttl =
     "Typical tune:d=4,o=5,b=140:8e6,8d#6,8e6,8d#6,8e6,8b,8d6,8c6,a,8p,8c,8e,8a,b,8p,8e,8g#,8b,c6,8p,8e,"
     "8e6,8d#6,8e6,8d#6,8e6,8b,8d6,8c6,a,8p,8c,8e,8a,b,8p,8e,8c6,8b,2a,16p,32c7,32b6,16a6,8g6.,f#6,"
     "16e6,16d6,c6,8b,a.,1p,8a,8c6,8e6,8a6,g#6,8e6,8d6,c6,2b,16a,16b,2a.";
+
+// The first filter beside the library, as the program finds its filters.
+std::string ShippedFilter() {
+  std::vector<std::filesystem::path> files;
+  const std::filesystem::path folder = std::filesystem::path(CAROLUNE_BIN_DIR) / "Filters";
+  if (std::filesystem::exists(folder))
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files.empty() ? std::string() : ReadFileBytes(files.front().string());
+}
 
 // Text to text through RING2RING, with an output buffer of the given size;
 // the unscrambled output, empty when the call fails.

@@ -3,32 +3,24 @@
 // (RING2MAP), with the output buffer the program passes (TypicalTune) and
 // with one just large enough for the result (SizedBuffer: the library zeroes
 // all of the buffer it is given, 409,600 bytes take some 3 microseconds);
-// and the largest MIDI file the program accepts, to every page.
+// and with a 4 KB one (SmallBuffer: what the conversion itself costs); a
+// tune of every text notation grown to the 4 MiB the program accepts, and
+// the largest MIDI file, to every page.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "bench/BenchSupport.h"
 #include "bench/TypicalTunes.h"
-#include "runtime/Streams.h"
 
 namespace {
 
 // The largest file the program opens is 4 MiB; 600,000 notes come close.
 constexpr int64_t kLargestMidiNotes = 600000;
-
-// The first filter beside the library, as the program finds its filters.
-std::string ShippedFilter() {
-  std::vector<std::filesystem::path> files;
-  const std::filesystem::path folder = std::filesystem::path(CAROLUNE_BIN_DIR) / "Filters";
-  if (std::filesystem::exists(folder))
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  return files.empty() ? std::string() : ReadFileBytes(files.front().string());
-}
+constexpr size_t kLargestSource = size_t{4} << 20;
+// An output buffer that holds a typical tune in any notation.
+constexpr size_t kSmallOutputSize = 4096;
 
 // One RING2RING call per iteration of already scrambled text, into a buffer
 // of the given size, as the program's binding makes it.
@@ -84,10 +76,35 @@ void RegisterAll() {
       benchmark::RegisterBenchmark(("SizedBuffer/" + pair + target.Name).c_str(), [=](benchmark::State& state) {
         ConvertOnce(state, text, from, to, resultSize + 2);
       })->Unit(benchmark::kMicrosecond);
+      benchmark::RegisterBenchmark(("SmallBuffer/" + pair + target.Name).c_str(), [=](benchmark::State& state) {
+        ConvertOnce(state, text, from, to, kSmallOutputSize);
+      })->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark(("TypicalTune/" + pair + "Filter").c_str(), [=](benchmark::State& state) {
       MapOnce(state, text, from, filter, kProgramOutputSize);
     })->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("SmallBuffer/" + pair + "Filter").c_str(), [=](benchmark::State& state) {
+      MapOnce(state, text, from, filter, kSmallOutputSize);
+    })->Unit(benchmark::kMicrosecond);
+  }
+
+  for (const TNotation& source : kSourceNotations) {
+    if (std::string(source.Code) == "04") continue;  // the largest MIDI file follows
+    const auto grown = std::make_shared<const std::string>(GrownTune(lib, source.Code, kLargestSource));
+    const std::string from = std::string("R") + source.Code;
+    for (const TNotation& target : kTargetNotations) {
+      const std::string to = std::string("R") + target.Code;
+      benchmark::RegisterBenchmark(("Largest/" + std::string(source.Name) + "/" + target.Name).c_str(),
+                                   [=](benchmark::State& state) {
+                                     ConvertOnce(state, *grown, from, to, ProgramOutputSize(*grown));
+                                   })
+          ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark(("Largest/" + std::string(source.Name) + "/Filter").c_str(),
+                                 [=](benchmark::State& state) {
+                                   MapOnce(state, *grown, from, filter, ProgramOutputSize(*grown));
+                                 })
+        ->Unit(benchmark::kMillisecond);
   }
 
   const auto largest = std::make_shared<const std::string>(GeneratedMidi(kLargestMidiNotes));

@@ -19,10 +19,12 @@ namespace {
 
 size_t gHeldBytes = 0;
 size_t gPeakBytes = 0;
+size_t gAllocations = 0;
 
 void* Allocate(size_t size) {
   void* p = std::malloc(size == 0 ? 1 : size);
   if (!p) throw std::bad_alloc();
+  ++gAllocations;
   gHeldBytes += malloc_usable_size(p);
   gPeakBytes = std::max(gPeakBytes, gHeldBytes);
   return p;
@@ -67,7 +69,53 @@ void PeakPerSourceByte(benchmark::State& state, const std::string& from, const s
   state.counters["bytes_per_source_byte"] = static_cast<double>(peak) / static_cast<double>(text.size());
 }
 
+// The allocations and heap bytes of one call for the typical tune, in a
+// pair (to an empty target name: through the shipped filter).
+void AllocationsPerCall(benchmark::State& state, const std::string& from, const std::string& to,
+                        const std::string& filter) {
+  BenchLibrary lib;
+  const std::string scrambled = ScrambleText(TypicalTune(lib, from));
+  const std::string scrambledFilter = ScrambleText(filter);
+  const std::string fromDescriptor = "R" + from;
+  const std::string toDescriptor = "R" + to;
+  std::vector<char> buffer(kProgramOutputSize);
+  size_t allocations = 0;
+  size_t peak = 0;
+  for (auto _ : state) {
+    const size_t before = gAllocations;
+    const size_t held = gHeldBytes;
+    gPeakBytes = held;
+    int32_t length = 0;
+    const int32_t result =
+        to.empty() ? lib.RING2MAP()(scrambled.data(), static_cast<int32_t>(scrambled.size()), fromDescriptor.c_str(),
+                                    scrambledFilter.data(), static_cast<int32_t>(scrambledFilter.size()), "R", "R",
+                                    buffer.data(), static_cast<int32_t>(buffer.size()), &length)
+                   : lib.RING2RING()(scrambled.data(), static_cast<int32_t>(scrambled.size()),
+                                     fromDescriptor.c_str(), toDescriptor.c_str(), buffer.data(),
+                                     static_cast<int32_t>(buffer.size()), &length);
+    if (result != 0) state.SkipWithError("conversion failed");
+    allocations = gAllocations - before;
+    peak = gPeakBytes - held;
+  }
+  state.counters["allocations"] = static_cast<double>(allocations);
+  state.counters["peak_bytes"] = static_cast<double>(peak);
+}
+
 void RegisterAll() {
+  const std::string filter = ShippedFilter();
+  for (const TNotation& source : kSourceNotations) {
+    for (const TNotation& target : kTargetNotations) {
+      const std::string from = source.Code;
+      const std::string to = target.Code;
+      benchmark::RegisterBenchmark(("Allocations/" + std::string(source.Name) + "/" + target.Name).c_str(),
+                                   [=](benchmark::State& state) { AllocationsPerCall(state, from, to, {}); })
+          ->Iterations(1);
+    }
+    const std::string from = source.Code;
+    benchmark::RegisterBenchmark(("Allocations/" + std::string(source.Name) + "/Filter").c_str(),
+                                 [=](benchmark::State& state) { AllocationsPerCall(state, from, {}, filter); })
+        ->Iterations(1);
+  }
   for (const TNotation& source : kSourceNotations)
     for (const TNotation& target : kTargetNotations) {
       const std::string from = source.Code;
@@ -75,7 +123,7 @@ void RegisterAll() {
       benchmark::RegisterBenchmark(("PeakHeap/" + std::string(source.Name) + "/" + target.Name).c_str(),
                                    [=](benchmark::State& state) { PeakPerSourceByte(state, from, to); })
           ->Apply([](benchmark::internal::Benchmark* b) {
-            for (const int64_t kilobytes : {25, 50, 100, 200, 400, 800, 1600, 3200}) b->Arg(kilobytes << 10);
+            for (const int64_t kilobytes : {25, 50, 100, 200, 400, 800, 1600, 3200, 4096}) b->Arg(kilobytes << 10);
           })
           ->Iterations(1)
           ->Unit(benchmark::kMillisecond);

@@ -15,9 +15,33 @@ constexpr char LF = '\n';
 const std::string kExpected = "\xC6\xDA\xCD\xFB";
 const std::string kInvalid = "\xCE\xDE\xD0\xA7\xB5\xC4 ";
 
-unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
+constexpr unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
 
-bool IsSkipped(char c) { return c == ' ' || (Byte(c) >= 14 && Byte(c) <= 31); }
+// Each byte as the scanner reads it: byte 26 ends the text as 0 does, and
+// the symbols are read with a..z upper-cased. One look-up per character.
+using TByteTable = std::array<char, 256>;
+constexpr TByteTable MakeByteTable(bool upperCase) {
+  TByteTable table{};
+  for (int c = 0; c < 256; ++c) {
+    const bool lower = upperCase && c >= 'a' && c <= 'z';
+    table[static_cast<size_t>(c)] = static_cast<char>(c == 26 ? 0 : lower ? c - 'a' + 'A' : c);
+  }
+  return table;
+}
+constexpr TByteTable kRawChar = MakeByteTable(false);
+constexpr TByteTable kFoldedChar = MakeByteTable(true);
+
+constexpr bool IsSkipped(char c) { return c == ' ' || (Byte(c) >= 14 && Byte(c) <= 31); }
+constexpr bool MayStartComment(char c) { return c == '/' || c == '(' || c == '{'; }
+
+// Most symbols follow the one before directly: one look-up tells.
+constexpr std::array<bool, 256> kSkippedOrComment = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; ++c)
+    table[static_cast<size_t>(c)] = IsSkipped(static_cast<char>(c)) || MayStartComment(static_cast<char>(c));
+  return table;
+}();
+bool IsSkippedOrComment(char c) { return kSkippedOrComment[Byte(c)]; }
 bool IsIdentifierChar(char c) { return (c >= 'A' && c <= 'Z') || c == '_'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -40,6 +64,7 @@ void TCommentList::Add(const std::string& text, int line, int column) {
 // ------------------------------------------------------------ scan tables
 
 TScanTable::TScanTable(int noSymbol) : FNoSymbol(noSymbol) {
+  FOneLetterKeywords.fill(kNoKeyword);
   FStartStates.fill(TScanState());
   FStartStates[0] = TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol};
 }
@@ -63,25 +88,30 @@ void TScanTable::SetSharpStartStates(std::initializer_list<std::pair<char, int>>
     SetStartState(Byte(letter), TScanState::Pair('#', symbol, TScanKind::Identifier, alsoSharp));
 }
 
+// Words of one character (nearly every note letter is one) are found by
+// their character alone; the first of equal words wins, as in the lists.
 void TScanTable::AddKeyword(const std::string& text, int symbol) {
   const std::string upper = UpperCase(text);
-  FKeywords[Byte(upper.at(0))].push_back(TKeyword{upper, symbol});
+  const unsigned char first = Byte(upper.at(0));
+  if (upper.size() > 1)
+    FKeywords[first].push_back(TKeyword{upper, symbol});
+  else if (FOneLetterKeywords[first] == kNoKeyword)
+    FOneLetterKeywords[first] = symbol;
 }
 
 // ----------------------------------------------------------------- scanner
 
 TGrammarScanner::TGrammarScanner(const TScanTable& table) : FTable(table) {}
 
-char TGrammarScanner::CharAt(int position) const {
-  const std::string& data = FSourceBuffer.DataString();
-  if (position < 0 || position >= FSourceLength || static_cast<size_t>(position) >= data.size()) return 0;
-  const char c = data[static_cast<size_t>(position)];
-  return c == 26 ? 0 : c;
-}
+char TGrammarScanner::CharAt(int position) const { return ByteAt(position, kRawChar); }
 
-char TGrammarScanner::UpCaseCharAt(int position) const {
-  const char c = CharAt(position);
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+char TGrammarScanner::UpCaseCharAt(int position) const { return ByteAt(position, kFoldedChar); }
+
+char TGrammarScanner::ByteAt(int position, const std::array<char, 256>& table) const {
+  const std::string& data = FSourceBuffer.DataString();
+  const auto at = static_cast<unsigned>(position);  // a negative position lies outside too
+  if (at >= static_cast<unsigned>(std::max(FSourceLength, 0)) || at >= data.size()) return 0;
+  return table[Byte(data[at])];
 }
 
 void TGrammarScanner::Reset() {
@@ -107,14 +137,32 @@ void TGrammarScanner::NextChar() {
   ++FBufferPosition;
   FCurrentChar = UpCaseCharAt(FBufferPosition);
   // CR, LF and CR LF each end one line.
-  if (FCurrentChar == CR || (FCurrentChar == LF && FPreviousChar != CR)) {
-    ++FCurrentLine;
-    if (FStatusUpdate && FParser) FStatusUpdate(*FParser, TGrammarStatusType::gsNewLine, "", FCurrentLine);
-    FLineStart = FBufferPosition;
-  }
+  if (FCurrentChar == CR || (FCurrentChar == LF && FPreviousChar != CR)) NewLine();
 }
 
-int TGrammarScanner::Get() {
+void TGrammarScanner::NewLine() {
+  ++FCurrentLine;
+  if (FStatusUpdate && FParser) FStatusUpdate(*FParser, TGrammarStatusType::gsNewLine, "", FCurrentLine);
+  FLineStart = FBufferPosition;
+}
+
+// None of the characters of a class ends a line, so those after the
+// current one are passed over in place; the character after them is then
+// read as NextChar reads every character.
+template <class InClass>
+void TGrammarScanner::ReadWhile(InClass inClass) {
+  if (!inClass(FCurrentChar)) return;
+  const std::string& data = FSourceBuffer.DataString();
+  const int held = static_cast<int>(std::min<size_t>(data.size(), static_cast<size_t>(std::max(FSourceLength, 0))));
+  int at = FBufferPosition + 1;
+  char last = FCurrentChar;
+  for (char c; at >= 0 && at < held && inClass(c = kFoldedChar[Byte(data[static_cast<size_t>(at)])]); ++at) last = c;
+  FBufferPosition = at - 1;
+  FCurrentChar = last;
+  NextChar();
+}
+
+void TGrammarScanner::PassOverBlanksAndComments() {
   for (;;) {
     // A line end swallowed by a comment comes back as a CR in front of the
     // current character.
@@ -123,61 +171,69 @@ int TGrammarScanner::Get() {
       --FPendingLineEnds;
       FCurrentChar = CR;
     }
-    while (IsSkipped(FCurrentChar)) NextChar();
-    if ((FCurrentChar == '/' || FCurrentChar == '(' || FCurrentChar == '{') && SkipComment()) continue;
-    break;
+    if (!IsSkippedOrComment(FCurrentChar)) return;
+    ReadWhile(IsSkipped);
+    if (!MayStartComment(FCurrentChar) || !SkipComment()) return;
   }
-  FLastSymbol.Assign(FLookAhead);
-  FLookAhead.Line = FCurrentLine;
-  FLookAhead.Column = FBufferPosition - FLineStart;
-  FLookAhead.Length = 0;
-  FLookAhead.SourcePosition = FBufferPosition;
-  FContextLength = 0;
-  const TScanState& state = FTable.StartStates()[Byte(FCurrentChar)];
-  FSymbolStart = FBufferPosition;
-  return ScanSymbol(state);
 }
 
+int TGrammarScanner::Get() {
+  // Most symbols follow the one before directly.
+  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
+  FLastSymbol = FLookAhead;
+  FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 0, FBufferPosition};
+  FContextLength = 0;
+  FSymbolStart = FBufferPosition;
+  return ScanSymbol(FTable.StartStates()[Byte(FCurrentChar)]);
+}
+
+// Reads the symbol's characters after its first. The symbol's length is
+// the number of characters read, the one that ends it included.
 int TGrammarScanner::ScanSymbol(const TScanState& state) {
-  TScanKind kind = state.Kind;
-  for (;;) {
+  const int start = FBufferPosition;
+  // Past the end of the buffer the symbol is the end of text.
+  const auto atEnd = [&] {
+    if (FBufferPosition <= FSourceLength) return false;
+    FLookAhead.Length = FBufferPosition - start;
+    FCurrentChar = 0;
+    --FBufferPosition;
+    return true;
+  };
+  const auto advance = [&] {
     NextChar();
-    ++FLookAhead.Length;
-    if (FBufferPosition > FSourceLength) {
+    return !atEnd();
+  };
+  const auto ended = [&](int symbol) {
+    FLookAhead.Length = FBufferPosition - start;
+    return symbol;
+  };
+  if (!advance()) return symEndOfText;
+  TScanKind kind = state.Kind;
+  if (kind == TScanKind::Pair) {
+    if (FCurrentChar == state.Second || (state.AlsoSecond != 0 && FCurrentChar == state.AlsoSecond))
+      return advance() ? ended(state.Symbol) : symEndOfText;
+    // Without its second character the symbol goes on from the one just read.
+    kind = state.Otherwise == TScanKind::Identifier ? TScanKind::Identifier : TScanKind::NoSymbol;
+  }
+  switch (kind) {
+    case TScanKind::Identifier:
+      ReadWhile(IsIdentifierChar);
+      return atEnd() ? symEndOfText : KeywordOr(ended(symIdentifier));
+    case TScanKind::Integer:
+      ReadWhile(IsDigit);
+      return atEnd() ? symEndOfText : KeywordOr(ended(symInteger));
+    case TScanKind::Single:
+      return ended(state.Symbol);
+    case TScanKind::EndOfText:
+      ended(0);
       FCurrentChar = 0;
       --FBufferPosition;
       return symEndOfText;
-    }
-    if (kind == TScanKind::Pair) {
-      if (FCurrentChar == state.Second || (state.AlsoSecond != 0 && FCurrentChar == state.AlsoSecond)) {
-        kind = TScanKind::Single;
-        continue;
-      }
-      // Without its second character the symbol goes on from the one just read.
-      kind = state.Otherwise;
-      if (kind != TScanKind::Identifier) return FTable.NoSymbol();
-      if (IsIdentifierChar(FCurrentChar)) continue;
-      return KeywordOr(symIdentifier);
-    }
-    switch (kind) {
-      case TScanKind::Identifier:
-        if (IsIdentifierChar(FCurrentChar)) continue;
-        return KeywordOr(symIdentifier);
-      case TScanKind::Integer:
-        if (IsDigit(FCurrentChar)) continue;
-        return KeywordOr(symInteger);
-      case TScanKind::Single:
-        return state.Symbol;
-      case TScanKind::EndOfText:
-        FCurrentChar = 0;
-        --FBufferPosition;
-        return symEndOfText;
-      case TScanKind::NoSymbol:
-      case TScanKind::Pair:
-        break;
-    }
-    return FTable.NoSymbol();
+    case TScanKind::NoSymbol:
+    case TScanKind::Pair:
+      break;
   }
+  return ended(FTable.NoSymbol());
 }
 
 // The first character picks the candidates; a keyword matches when it has
@@ -185,7 +241,12 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
 int TGrammarScanner::KeywordOr(int symbol) const {
   const int start = FLookAhead.SourcePosition;
   const int length = FLookAhead.Length;
-  for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(Byte(UpCaseCharAt(start)))) {
+  const unsigned char first = Byte(UpCaseCharAt(start));
+  if (length == 1) {
+    const int keyword = FTable.OneLetterKeyword(first);
+    return keyword == TScanTable::kNoKeyword ? symbol : keyword;
+  }
+  for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(first)) {
     if (static_cast<int>(keyword.Text.size()) != length) continue;
     int i = 1;
     while (i < length && UpCaseCharAt(start + i) == keyword.Text[static_cast<size_t>(i)]) ++i;
@@ -256,10 +317,16 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
 }
 
 // The bytes as CharAt gives them, in one pass over the buffer.
+size_t TGrammarScanner::GetSymbolLength(const TSymbolPosition& position) const {
+  const int64_t begin = std::max(position.SourcePosition, 0);
+  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+  return end <= begin ? 0 : static_cast<size_t>(end - begin);
+}
+
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
   const std::string& data = FSourceBuffer.DataString();
   const int64_t begin = std::max(position.SourcePosition, 0);
-  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+  const int64_t end = begin + static_cast<int64_t>(GetSymbolLength(position));
   if (end <= begin) return {};
   std::string text(static_cast<size_t>(end - begin), '\0');
   const int64_t held = std::min<int64_t>(end, static_cast<int64_t>(data.size()));
@@ -333,6 +400,18 @@ void TGrammarParser::LoadSource(TStream& stream) {
   // With room for the 0 byte that Reset appends, so that a long text is not
   // copied once more to make room for it.
   TMemoryStream& source = GetSourceStream();
+  if (auto* handed = dynamic_cast<THandOverStream*>(&stream)) {
+    std::string text = handed->TakeDataString();
+    if (text.capacity() == text.size()) {
+      // A string that grows doubles; a new one is made just large enough.
+      std::string roomy;
+      roomy.reserve(text.size() + 1);
+      roomy.append(text);
+      text.swap(roomy);
+    }
+    source.SetDataString(std::move(text));
+    return;
+  }
   const int64_t size = stream.Size();
   source.SetSize(size + 1);
   source.SetSize(size);
@@ -438,6 +517,8 @@ void TGrammarParser::PassOnComments() {
 
 std::string TGrammarParser::LastSymbolText() const { return FScanner->GetSymbolRawText(FScanner->LastSymbol()); }
 
+size_t TGrammarParser::LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
+
 // Up to nine digits, the numbers tunes are made of, are read in place
 // without building the symbol's text; anything else is read from its text.
 bool TGrammarParser::ShortLastNumber(int32_t& value) const {
@@ -485,14 +566,32 @@ bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
   return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
 }
 
+// A notation reads its notes from one table: its entries are indexed by
+// symbol once, and each note is then one look-up.
 const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
-  for (const TNoteSymbol& note : notes) {
-    if (note.Symbol != FLookAheadSymbol) continue;
-    Get();
-    return &note;
+  if (notes.data() != FIndexedNotes.data() || notes.size() != FIndexedNotes.size()) {
+    FIndexedNotes = notes;
+    FNoteBySymbol.fill(nullptr);
+    // The first entry of a symbol wins, as a search from the front finds it.
+    for (auto note = notes.rbegin(); note != notes.rend(); ++note)
+      if (note->Symbol >= 0 && static_cast<size_t>(note->Symbol) < FNoteBySymbol.size())
+        FNoteBySymbol[static_cast<size_t>(note->Symbol)] = &*note;
   }
-  SyntaxError(errorCode);
-  return nullptr;
+  const TNoteSymbol* note = nullptr;
+  if (FLookAheadSymbol >= 0 && static_cast<size_t>(FLookAheadSymbol) < FNoteBySymbol.size()) {
+    note = FNoteBySymbol[static_cast<size_t>(FLookAheadSymbol)];
+  } else {
+    // A number an AfterGet handler made up is searched for.
+    const auto found = std::find_if(notes.begin(), notes.end(),
+                                    [&](const TNoteSymbol& entry) { return entry.Symbol == FLookAheadSymbol; });
+    if (found != notes.end()) note = &*found;
+  }
+  if (!note) {
+    SyntaxError(errorCode);
+    return nullptr;
+  }
+  Get();
+  return note;
 }
 
 TRingTone TGrammarParser::NewTone() const {

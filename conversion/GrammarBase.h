@@ -162,13 +162,19 @@ class TScanTable {
   // An upper-case word that the identifier (or integer) state turns into its symbol.
   void AddKeyword(const std::string& text, int symbol);
 
+  static constexpr int kNoKeyword = -1;
+
   const std::array<TScanState, 256>& StartStates() const { return FStartStates; }
+  // The keywords of two or more characters that start with the character.
   const std::vector<TKeyword>& KeywordsStartingWith(unsigned char upper) const { return FKeywords[upper]; }
+  // The symbol of the one-character keyword, or kNoKeyword.
+  int OneLetterKeyword(unsigned char upper) const { return FOneLetterKeywords[upper]; }
   int NoSymbol() const { return FNoSymbol; }
 
  private:
   std::array<TScanState, 256> FStartStates;
   std::array<std::vector<TKeyword>, 256> FKeywords;
+  std::array<int, 256> FOneLetterKeywords;
   int FNoSymbol;
 };
 
@@ -193,6 +199,8 @@ class TGrammarScanner {
   // The symbol's text read upper-cased, or in the source's own case.
   std::string GetSymbolText(const TSymbolPosition& position) const;
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
+  // How many characters those texts have.
+  size_t GetSymbolLength(const TSymbolPosition& position) const;
 
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
@@ -215,6 +223,11 @@ class TGrammarScanner {
     int Position, Line, Column;
   };
 
+  char ByteAt(int position, const std::array<char, 256>& table) const;
+  void NewLine();
+  void PassOverBlanksAndComments();
+  template <class InClass>
+  void ReadWhile(InClass inClass);
   int ScanSymbol(const TScanState& state);
   int KeywordOr(int symbol) const;
   bool SkipComment();
@@ -266,7 +279,8 @@ class TGrammarParser : public TComponent {
 
   // The buffer the text is copied into before Execute.
   TMemoryStream& GetSourceStream() { return FScanner->SourceBuffer(); }
-  // Copies the whole stream, from its beginning, into the source buffer.
+  // Copies the whole stream, from its beginning, into the source buffer;
+  // the bytes of a THandOverStream are taken instead, leaving it empty.
   void LoadSource(TStream& stream);
   void Execute();
 
@@ -319,6 +333,8 @@ class TGrammarParser : public TComponent {
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;
+  // The length of LastSymbolText, without making it.
+  size_t LastSymbolLength() const;
   // The symbol accepted last as a number, as StrToInt (raising its error)
   // or StrToIntDef would read its text.
   int32_t LastSymbolNumber() const;
@@ -371,6 +387,9 @@ class TGrammarParser : public TComponent {
   int FLookAheadSymbol = 0;
   TCommentEvent FOnComment;
   const TGrammarNames& FNames;
+  // The entries of the note table ReadNote was given last, by symbol.
+  std::span<const TNoteSymbol> FIndexedNotes;
+  std::array<const TNoteSymbol*, 64> FNoteBySymbol{};
 };
 
 // How a tune class reads its text: one parse of the whole stream into the

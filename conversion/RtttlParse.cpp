@@ -168,19 +168,22 @@ std::optional<TRingTone> TRtttlParse::ParseTone() {
   }
   tone.Accidental = sharp ? raSharp : raNatural;
   if (tone.Note.empty()) return std::nullopt;
-  // E# is kept as the F and B# as the C above, the keys they name.
-  const TMidiNote spelled = SpelledNote(tone, false);
-  tone.Note = spelled.Note;
-  tone.Accidental = spelled.Accidental;
-  tone.Octave = spelled.Octave;
+  // E# is kept as the F and B# as the C above, the keys they name; a
+  // natural is kept as it is.
+  if (sharp) {
+    const TMidiNote spelled = SpelledNote(tone, false);
+    tone.Note = spelled.Note;
+    tone.Accidental = spelled.Accidental;
+    tone.Octave = spelled.Octave;
+  }
   return tone;
 }
 
 void TRtttlParse::Note(std::string& letter, bool& sharp) {
   const TNoteSymbol* note = ReadNote(kNotes, reNote);
   if (!note) return;
-  letter = std::string(1, note->Letter);
-  sharp = note->Sharp || LastSymbolText().size() == 2;
+  letter.assign(1, note->Letter);
+  sharp = note->Sharp || LastSymbolLength() == 2;
 }
 
 int32_t TRtttlParse::ReadInteger() {

@@ -14,14 +14,14 @@ constexpr size_t kMaxLength = 124;
 // assumes.
 constexpr int32_t kOctaveReach = 1;
 
-std::string ToneText(const TWrittenNotes& written, const TRingTone& tone) {
-  if (tone.Kind == rkControl) return {};
+void AppendTone(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
+  if (tone.Kind == rkControl) return;
   const TMidiNote note = written(tone);
-  std::string text = note.Note;
+  text += note.Note;
   if (note.Accidental == raSharp) text += '#';
   if (note.Octave > kNewTuneDefaultOctave) text += '+';
   if (note.Octave < kNewTuneDefaultOctave) text += '-';
-  return text + ComposerDurationDigit(tone.Duration);
+  text += ComposerDurationDigit(tone.Duration);
 }
 
 // The checksum is the XOR of every byte of the text, written as its two
@@ -43,10 +43,12 @@ std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
   const TWrittenNotes notes(*tune.Track, false, kNewTuneDefaultOctave - kOctaveReach,
                             kNewTuneDefaultOctave + kOctaveReach, kMaxTones);
   std::string text;
+  // A screen's worth, with the frame around it.
+  text.reserve(kMaxLength + 16);
   int written = 0;
   for (const auto& tone : tune.Track->Tones) {
     if (written == kMaxTones || text.size() > kMaxLength) break;
-    text += ToneText(notes, *tone);
+    AppendTone(text, notes, *tone);
     if (spaced) text += ' ';
     ++written;
   }

@@ -148,6 +148,25 @@ void TFilterTemplate::Expand(const std::string& text, std::string_view delta, st
 }
 
 void TFilterTemplate::Apply(std::string& text, std::string_view delta, std::string& scratch) const {
+  // The forms nearly every filter is made of, changed in place: the text
+  // wrapped once as it stands, and literals and deltas appended. Each check
+  // of a piece's growth lies within the one of the whole.
+  if (FRegular && FCount == 1 && FPlaces[0].Kind == pkText && FWraps) {
+    const std::string_view before = FTemplate.substr(0, FPlaces[0].At);
+    const std::string_view after = FTemplate.substr(FPlaces[0].At + FPlaces[0].Length);
+    CheckLength(before.size() + text.size() + after.size());
+    text.insert(0, before);
+    text += after;
+    return;
+  }
+  if (FRegular && !FWraps) {
+    // Without "$NOTE" the only places are the delta's.
+    size_t length = FTemplate.size();
+    for (size_t i = 0; i < FCount; ++i) length = length - FPlaces[i].Length + delta.size();
+    CheckLength(text.size() + length);
+    ForEachPiece([&](TPieceKind kind, std::string_view literal) { text += kind == pkLiteral ? literal : delta; });
+    return;
+  }
   Expand(text, delta, scratch);
   if (scratch.empty()) return;
   if (FWraps) {

@@ -66,7 +66,8 @@ std::string RewrittenText(std::string_view text) {
   size_t blanks = 0;
   for (size_t i = 0; i < tones.size(); ++i) blanks += NeedsBlank(tones, i);
   std::string rewritten;
-  rewritten.reserve(melody + tones.size() + blanks + kEndMarker.size());
+  // With room for the 0 byte the parser ends the text with.
+  rewritten.reserve(melody + tones.size() + blanks + kEndMarker.size() + 1);
   rewritten.append(text.substr(0, melody));
   for (size_t i = 0; i < tones.size(); ++i) {
     if (NeedsBlank(tones, i)) rewritten += ' ';
@@ -84,7 +85,7 @@ void AppendeMelodyNote(std::string& text, const TWrittenNotes& written, const TR
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += "(b)";
   const int32_t code = TeMelodyRing::DurationCode(tone.Duration);
-  text += code <= 1 ? UpperCase(note.Note) : LowerCase(note.Note);
+  for (const char c : note.Note) text += code <= 1 ? UpCase(c) : LoCase(c);
   if (code == 0 || code == 2) text += '.';
 }
 
@@ -102,6 +103,8 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 std::string TeMelodyRing::GetText() {
   std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + WrittenName(Name) + "\r\nCOMPOSER:" +
                      WrittenComposer(Composer) + "\r\nMELODY:";
+  // Room for the shortest entry ("c") of every tone and the closing line.
+  text.reserve(text.size() + static_cast<size_t>(Track->Count()) + kEndMarker.size());
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
@@ -115,7 +118,7 @@ void TeMelodyRing::LoadFromStream(TStream& stream) {
   // The whole text, from its beginning, as every text reader takes it.
   stream.SetPosition(0);
   std::string copy;
-  TMemoryStream rewritten(RewrittenText(BytesFromPosition(stream, copy)));
+  THandOverStream rewritten(RewrittenText(BytesFromPosition(stream, copy)));
   ParseRing<TeMelodyParse>(*this, rewritten);
 }
 
@@ -155,12 +158,15 @@ void AppendiMelodyNote(std::string& text, const TWrittenNotes& written, const TR
   if (note.Octave != octave) {
     octave = note.Octave;
     text += '*';
-    text += IntToStr(note.Octave);
+    AppendInt(text, note.Octave);
   }
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += '&';
-  text += tone.IsRest() ? "r" : note.Note;
-  text += IntToStr(TiMelodyRing::DurationCode(tone.Duration));
+  if (tone.IsRest())
+    text += 'r';
+  else
+    text += note.Note;
+  AppendInt(text, TiMelodyRing::DurationCode(tone.Duration));
   if (tone.Dot == rdDotted) text += '.';
   if (tone.Dot == rdDoubleDotted) text += ':';
   if (tone.Dot == rdTriplet) text += ';';
@@ -212,6 +218,8 @@ std::string TiMelodyRing::GetText() {
   if (const std::string name = WrittenName(Name); !name.empty()) text += "NAME:" + name + "\r\n";
   text += "COMPOSER:" + WrittenComposer(Composer) + "\r\n";
   text += "MELODY:";
+  // Room for the shortest entry ("c3") of every tone and the closing line.
+  text.reserve(text.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
   std::optional<int32_t> octave;
   for (const TRingTone* tone : Track->Tones) {
@@ -228,7 +236,7 @@ void TiMelodyRing::LoadFromStream(TStream& stream) {
   stream.SetPosition(0);
   std::string copy;
   if (auto unfolded = UnfoldedMelody(BytesFromPosition(stream, copy))) {
-    TMemoryStream rewritten(std::move(*unfolded));
+    THandOverStream rewritten(std::move(*unfolded));
     ParseRing<TiMelodyParse>(*this, rewritten);
     return;
   }

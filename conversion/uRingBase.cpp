@@ -1,5 +1,7 @@
 #include "conversion/uRingBase.h"
 
+#include <bit>
+
 #include "runtime/SysUtils.h"
 
 namespace {
@@ -36,22 +38,43 @@ void TToneList::Set(int index, const TRingTone& tone) {
 void TToneList::Clear() {
   FOrder.clear();
   FDistinct.clear();
+  FSmallSlots.fill(0);
   FSlots.clear();
 }
 
 uint32_t TToneList::Intern(const TRingTone& tone) {
+  const uint64_t hash = ToneHash(tone);
+  if (FSlots.empty()) {
+    static_assert(std::has_single_bit(kSmallSlots));
+    constexpr int kShift = 64 - std::countr_zero(kSmallSlots);
+    for (size_t slot = hash >> kShift;; slot = (slot + 1) % kSmallSlots) {
+      const uint8_t entry = FSmallSlots[slot];
+      if (entry == 0) {
+        const size_t count = FDistinct.size();
+        if (count == kUntabled) break;
+        FHashes[count] = hash;
+        FSmallSlots[slot] = static_cast<uint8_t>(count + 1);
+        return Keep(tone);
+      }
+      if (FHashes[entry - 1u] == hash && FDistinct[entry - 1u] == tone) return entry - 1u;
+    }
+  }
   // At most half the slots are taken, so a free one is always near.
   if (2 * (FDistinct.size() + 1) > FSlots.size()) Rehash(std::max(kFirstSlots, 2 * FSlots.size()));
   const size_t mask = FSlots.size() - 1;
-  for (size_t slot = ToneHash(tone) & mask;; slot = (slot + 1) & mask) {
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const uint32_t entry = FSlots[slot];
     if (entry == 0) {
-      FDistinct.push_back(tone);
-      FSlots[slot] = static_cast<uint32_t>(FDistinct.size());
+      FSlots[slot] = Keep(tone) + 1;
       return FSlots[slot] - 1;
     }
     if (FDistinct[entry - 1] == tone) return entry - 1;
   }
+}
+
+uint32_t TToneList::Keep(const TRingTone& tone) {
+  FDistinct.push_back(tone);
+  return static_cast<uint32_t>(FDistinct.size() - 1);
 }
 
 void TToneList::Rehash(size_t slots) {

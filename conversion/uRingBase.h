@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -93,6 +94,8 @@ class TToneList {
       return before;
     }
     bool operator==(const TIterator& other) const { return FIndex == other.FIndex; }
+    // Which of the list's distinct tones the tone here is (below DistinctCount).
+    uint32_t Distinct() const { return FList->FOrder[FIndex]; }
 
    private:
     const TToneList* FList = nullptr;
@@ -101,6 +104,8 @@ class TToneList {
 
   int Count() const { return static_cast<int>(FOrder.size()); }
   bool Empty() const { return FOrder.empty(); }
+  // How many distinct tones the list holds (equal tones count once).
+  size_t DistinctCount() const { return FDistinct.size(); }
   // Index outside the list: EListError.
   const TRingTone* Items(int index) const;
   void Add(const TRingTone& tone) { FOrder.push_back(Intern(tone)); }
@@ -111,13 +116,24 @@ class TToneList {
   TIterator end() const { return {this, FOrder.size()}; }
 
  private:
+  // Up to this many distinct tones (a real tune's share) are found through
+  // slots held in the list itself, without a table of its own.
+  static constexpr size_t kUntabled = 32;
+  static constexpr size_t kSmallSlots = 2 * kUntabled;
+
   const TRingTone* At(size_t index) const { return &FDistinct[FOrder[index]]; }
   // The index of the distinct tone equal to this one, kept first if new.
   uint32_t Intern(const TRingTone& tone);
+  uint32_t Keep(const TRingTone& tone);
   void Rehash(size_t slots);
 
   TIndexList FOrder;
   TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
+  // While there is no table: open addressing over the first distinct tones
+  // by the top bits of their hashes (0 a free slot, n the distinct tone
+  // n - 1), and the hash of each.
+  std::array<uint8_t, kSmallSlots> FSmallSlots{};
+  std::array<uint64_t, kUntabled> FHashes{};
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
 };

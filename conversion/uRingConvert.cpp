@@ -152,16 +152,26 @@ class TMelodyLine {
   int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
 };
 
-}  // namespace
-
-void AssignRingFile(TRingFile& source, TRingFile& target) {
+// The copy step around the tones, which takeTones hands over.
+template <class TakeTones>
+void CopyRingFile(TRingFile& source, TRingFile& target, TakeTones takeTones) {
   if (auto* midi = dynamic_cast<TMidiFile*>(&source)) MidiToTones(*midi);
   target.Name = source.Name;
   target.Volume = source.Volume;
   target.DefaultOctave = source.DefaultOctave;
   target.Tempo = source.Tempo;
-  target.Track->Assign(*source.Track);
+  takeTones();
   if (auto* midi = dynamic_cast<TMidiFile*>(&target)) TonesToMidi(*midi);
+}
+
+}  // namespace
+
+void AssignRingFile(TRingFile& source, TRingFile& target) {
+  CopyRingFile(source, target, [&] { target.Track->Assign(*source.Track); });
+}
+
+void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target) {
+  CopyRingFile(*source, target, [&] { *target.Track = std::move(*source->Track); });
 }
 
 bool MidiToTones(TMidiFile& midi) {

@@ -2,6 +2,8 @@
 // a MIDI file's events and the tune's tones that the copy runs on the way.
 #pragma once
 
+#include <memory>
+
 class TRingFile;
 class TMidiFile;
 
@@ -9,6 +11,10 @@ class TMidiFile;
 // its own default duration, style and composer. A MIDI source is reduced to
 // tones first; a MIDI target gets a track built from the tones.
 void AssignRingFile(TRingFile& source, TRingFile& target);
+// The same for a source that is done with once copied: its tones move into
+// the target rather than being copied, and it is freed, whether the copy
+// succeeds or raises.
+void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target);
 
 // Fills the tune's Tempo and Track from its first MIDI track that sounds a
 // note: the melody line of its notes in time order, the highest of notes

@@ -7,7 +7,7 @@ TRingFile::TRingFile() : Track(std::make_unique<TRingTrack>()) {}
 TRingFile::~TRingFile() = default;
 
 void TRingFile::LoadFromText(std::string text) {
-  TMemoryStream stream(std::move(text));
+  THandOverStream stream(std::move(text));
   stream.SetPosition(0);
   LoadFromStream(stream);
 }

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "conversion/uRingUtils.h"
 #include "runtime/FilterFormat.h"
@@ -114,14 +115,30 @@ std::string TKeyPressBase::RenderTune() {
   std::optional<TMapperOrder> order;
   std::optional<Pelmora::TFilterMapping> mapping;
   std::string text;
-  for (const auto& entry : Track->Tones) {
+  // A filter that remembers nothing of the note before renders a note from
+  // its tone alone, so each distinct tone of the track is rendered once.
+  const bool byToneAlone = !FilterConfig->Remember_Sharp && !FilterConfig->Remember_DotDuration &&
+                           !FilterConfig->Remember_Duration && !FilterConfig->Remember_Octave;
+  std::vector<std::optional<std::string>> rendered(byToneAlone ? Track->Tones.DistinctCount() : 0);
+  const auto& tones = Track->Tones;
+  for (auto at = tones.begin(); at != tones.end(); ++at) {
+    const TRingTone* entry = *at;
     if (entry->Kind != rkNote) continue;
     if (!order) {
       order = ReadMapperOrder(*FilterConfig);
       mapping.emplace(*FilterConfig);
+      result.reserve(
+          std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
     }
     const TKeyedTone tone = SharpSpelling(*entry);
-    RenderKeyedNote(tone, *order, *mapping, *LastState, text);
+    const std::string* noteText = &text;
+    if (byToneAlone) {
+      std::optional<std::string>& known = rendered[at.Distinct()];
+      if (!known) RenderKeyedNote(tone, *order, *mapping, *LastState, known.emplace());
+      noteText = &*known;
+    } else {
+      RenderKeyedNote(tone, *order, *mapping, *LastState, text);
+    }
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
     if (!tone.Rest) {
@@ -131,7 +148,7 @@ std::string TKeyPressBase::RenderTune() {
     LastState->Duration = tone.Duration;
     LastState->Dotted = tone.Dotted;
     if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
-    result += text;
+    result += *noteText;
     if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
   }
   return result;

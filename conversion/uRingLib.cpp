@@ -38,9 +38,14 @@ TDescriptor SplitDescriptor(const char* descriptor) {
   return {descriptor[0], std::string(descriptor + 1)};
 }
 
+// With room for the 0 byte a parser ends its text with, so that a tune's
+// text is never copied to make room for it.
 std::string UnscrambledArgument(const char* data, int32_t length) {
   if (!data || length <= 0) return {};
-  return UnscrambleText(std::string(data, static_cast<size_t>(length)));
+  std::string text;
+  text.reserve(static_cast<size_t>(length) + 1);
+  text.assign(data, static_cast<size_t>(length));
+  return UnscrambleText(std::move(text));
 }
 
 // The notation object for a format code, or null for an unknown code.
@@ -89,9 +94,11 @@ TRingResult LoadRingFile(TRingFile& tune, char mode, std::string argument) {
       mode, [&] { tune.LoadFromFile(argument); }, [&] { tune.LoadFromText(std::move(argument)); });
 }
 
-TRingResult CopyTune(TRingFile& source, TRingFile& target) {
+// The source is done with once copied: a long tune's events and tones are
+// freed before the target's text is made.
+TRingResult CopyTune(std::unique_ptr<TRingFile> source, TRingFile& target) {
   try {
-    AssignRingFile(source, target);
+    AssignRingFile(std::move(source), target);
   } catch (...) {
     return rrCopyFailed;
   }
@@ -179,10 +186,7 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_
     const TDescriptor target = SplitDescriptor(targetDescriptor);
     const std::unique_ptr<TRingFile> targetTune = CreateRingFile(target.Code);
     if (!targetTune) return rrUnknownFormat;
-    result = CopyTune(*sourceTune, *targetTune);
-    // Copied, the source is done with: a long tune's events and tones are
-    // freed before the target's text is made.
-    sourceTune.reset();
+    result = CopyTune(std::move(sourceTune), *targetTune);
     return RenderAndDeliver(*targetTune, target.Code, target.Mode, result, output, outputSize, outputLength);
   } catch (...) {
     return rrCopyFailed;  // out of memory while creating the tunes
@@ -199,8 +203,7 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
     std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
     if (!sourceTune) return result;
     const auto targetTune = std::make_unique<TKeyPressBase>();
-    result = CopyTune(*sourceTune, *targetTune);
-    sourceTune.reset();
+    result = CopyTune(std::move(sourceTune), *targetTune);
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
     const TRingResult filterResult =
         LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);

@@ -50,8 +50,27 @@ int32_t NoteIndex(const std::string& name) {
   return 0;
 }
 
+namespace {
+
+// NoteIndex of the upper-cased letter, read from a one-letter note in place.
+int32_t UpperNoteIndex(const std::string& note) {
+  if (note.size() != 1) return NoteIndex(UpperCase(note));
+  switch (UpCase(note[0])) {
+    case 'C': return 1;
+    case 'D': return 3;
+    case 'E': return 5;
+    case 'F': return 6;
+    case 'G': return 8;
+    case 'A': return 10;
+    case 'B': return 12;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
 int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t octave) {
-  int32_t index = NoteIndex(UpperCase(letter));
+  int32_t index = UpperNoteIndex(letter);
   if (index > 0 && accidental == raSharp) ++index;
   if (index > 0 && accidental == raFlat) --index;
   return static_cast<int32_t>(index + 12 * static_cast<int64_t>(octave) - 1);
@@ -59,8 +78,7 @@ int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t oct
 
 TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
   TMidiNote note{tone.Note, tone.Accidental, tone.Octave};
-  const std::string letter = UpperCase(tone.Note);
-  const int32_t index = NoteIndex(letter);
+  const int32_t index = UpperNoteIndex(tone.Note);
   // A letter has a sharp of its own when the table's next name is it.
   const bool writable = tone.Accidental == raNatural || (tone.Accidental == raFlat && flats) ||
                         (tone.Accidental == raSharp && index > 0 && index < 12 && IsSharpName(NoteNames[index]));
@@ -71,7 +89,7 @@ TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
     const int64_t key = semitone + 12 * int64_t{tone.Octave};
     const int64_t octave = key >= 0 ? key / 12 : (key - 11) / 12;
     const std::string name = NoteNames[key - 12 * octave];
-    note.Note = tone.Note == letter ? name.substr(0, 1) : LowerCase(name.substr(0, 1));
+    note.Note = tone.Note == UpperCase(tone.Note) ? name.substr(0, 1) : LowerCase(name.substr(0, 1));
     note.Accidental = name.size() == 2 ? raSharp : raNatural;
     note.Octave = static_cast<int32_t>(std::clamp<int64_t>(octave, INT32_MIN, INT32_MAX));
   }
@@ -110,9 +128,14 @@ TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowest
   // A tune repeats a handful of octaves: counted per octave, the choice
   // costs one pass over the tones.
   std::map<int64_t, int64_t> notesByOctave;
+  // Tones in a row mostly share their octave: its count is kept at hand.
+  auto last = notesByOctave.end();
   for (const TRingTone* tone : track.Tones) {
     if (count-- <= 0) break;
-    if (tone->Kind == rkNote && !tone->IsRest()) ++notesByOctave[SpelledNote(*tone, flats).Octave];
+    if (tone->Kind != rkNote || tone->IsRest()) continue;
+    const int64_t octave = SpelledNote(*tone, flats).Octave;
+    if (last == notesByOctave.end() || last->first != octave) last = notesByOctave.try_emplace(octave).first;
+    ++last->second;
   }
   FShift = BestShift(notesByOctave, lowestOctave, highestOctave);
 }

@@ -17,14 +17,21 @@ void AppendEntry(std::string& text, const TRingFile& ring, const TWrittenNotes& 
                        : tone.ControlKind == ckDuration ? "d"
                        : tone.ControlKind == ckTempo    ? "b"
                                                         : nullptr;
-    if (name) text.append(name).append(IntToStr(tone.Value)) += ',';
+    if (name) {
+      text += name;
+      AppendInt(text, tone.Value);
+      text += ',';
+    }
     return;
   }
   const TMidiNote note = written(tone);
-  if (tone.Duration != ring.DefaultDuration) text += IntToStr(tone.Duration);
-  text += note.Note == "B" || note.Note == "b" ? "H" : note.Note;
+  if (tone.Duration != ring.DefaultDuration) AppendInt(text, tone.Duration);
+  if (note.Note == "B" || note.Note == "b")
+    text += 'H';
+  else
+    text += note.Note;
   if (note.Accidental == raSharp) text += '#';
-  if (note.Octave != ring.DefaultOctave) text += IntToStr(note.Octave);
+  if (note.Octave != ring.DefaultOctave) AppendInt(text, note.Octave);
   if (tone.Dot != rdNone) text += '.';
   text += ',';
 }
@@ -41,6 +48,10 @@ std::string TRtttlRing::GetText() {
   std::string text = RtttlName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
                      ",b=" + IntToStr(Tempo) + ":";
   const size_t head = text.size();
+  // Room for the shortest entry ("c,") of every tone: a tune of long entries
+  // grows from there as before, and a dense one is not given room it never
+  // fills.
+  text.reserve(head + 2 * static_cast<size_t>(Track->Count()));
   // RTTTL has sharps only, and no minus sign for an octave.
   const TWrittenNotes written(*Track, false, 0, INT32_MAX);
   for (const TRingTone* tone : Track->Tones) AppendEntry(text, *this, written, *tone);

@@ -68,14 +68,8 @@ class TChunkedList {
   T& back() { return (*this)[FSize - 1]; }
   const T& back() const { return (*this)[FSize - 1]; }
 
-  T& push_back(T value) {
-    if (FSize == UINT32_MAX) throw std::length_error("list too long");
-    if (FSize == FCapacity) Grow();
-    T& slot = (*this)[FSize];
-    slot = std::move(value);
-    ++FSize;
-    return slot;
-  }
+  T& push_back(const T& value) { return Append(value); }
+  T& push_back(T&& value) { return Append(std::move(value)); }
   // Room for this many values in the first chunk, at most a full chunk, so
   // that a list whose length is known roughly grows without moving.
   void reserve(size_t count) {
@@ -90,6 +84,16 @@ class TChunkedList {
   }
 
  private:
+  template <typename Value>
+  T& Append(Value&& value) {
+    if (FSize == UINT32_MAX) throw std::length_error("list too long");
+    if (FSize == FCapacity) Grow();
+    T& slot = (*this)[FSize];
+    slot = std::forward<Value>(value);
+    ++FSize;
+    return slot;
+  }
+
   using TChunk = std::unique_ptr<T[]>;
 
   static TChunk NewChunk(size_t length) { return std::make_unique_for_overwrite<T[]>(length); }

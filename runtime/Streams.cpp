@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "runtime/SysUtils.h"
 
@@ -69,6 +70,16 @@ void TMemoryStream::SetSize(int64_t size) {
 void TMemoryStream::Clear() {
   FData.clear();
   FPosition = 0;
+}
+
+void TMemoryStream::SetDataString(std::string bytes) {
+  FData = std::move(bytes);
+  FPosition = 0;
+}
+
+std::string TMemoryStream::TakeDataString() {
+  FPosition = 0;
+  return std::exchange(FData, std::string());
 }
 
 std::string_view BytesFromPosition(TStream& stream, std::string& copy) {

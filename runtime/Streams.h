@@ -49,6 +49,10 @@ class TMemoryStream : public TStream {
   void SetSize(int64_t size);
   void Clear();
   const std::string& DataString() const { return FData; }
+  // The bytes become the stream's own, at position 0.
+  void SetDataString(std::string bytes);
+  // Hands the bytes over and leaves the stream empty, at position 0.
+  std::string TakeDataString();
   void LoadFromStream(TStream& source);
   void LoadFromFile(const std::string& fileName);
   void SaveToStream(TStream& target) const;
@@ -57,6 +61,14 @@ class TMemoryStream : public TStream {
  private:
   std::string FData;
   int64_t FPosition = 0;
+};
+
+// A memory stream made only to hand its bytes to one reader: a reader that
+// would copy them all may take them instead (TakeDataString), so that a text
+// handed to a tune is not copied again on its way to the parser.
+class THandOverStream : public TMemoryStream {
+ public:
+  using TMemoryStream::TMemoryStream;
 };
 
 // The stream's bytes from its position to its end, for a reader that works

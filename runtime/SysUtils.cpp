@@ -1,5 +1,8 @@
 #include "runtime/SysUtils.h"
 
+#include <charconv>
+#include <iterator>
+
 #include <sys/stat.h>
 
 #include <cctype>
@@ -80,6 +83,11 @@ int32_t StrToIntDef(const std::string& text, int32_t fallback) {
 }
 
 std::string IntToStr(int64_t value) { return std::to_string(value); }
+
+void AppendInt(std::string& text, int64_t value) {
+  char digits[24];
+  text.append(digits, std::to_chars(digits, std::end(digits), value).ptr);
+}
 
 std::string TrimLeft(const std::string& text) {
   size_t first = 0;

@@ -58,6 +58,8 @@ int32_t StrToInt(const std::string& text);
 int32_t StrToIntDef(const std::string& text, int32_t fallback);
 bool TryStrToInt(const std::string& text, int32_t& value);
 std::string IntToStr(int64_t value);
+// IntToStr's digits appended to the text, without a string of their own.
+void AppendInt(std::string& text, int64_t value);
 
 // Removes characters at or below the blank from both ends (or one end).
 std::string Trim(const std::string& text);

@@ -1,5 +1,25 @@
 #include "runtime/TextScramble.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// Eight bytes at a time, in the order of the bytes in memory.
+constexpr bool kWordWise = std::endian::native == std::endian::little;
+constexpr size_t kWord = sizeof(uint64_t);
+
+uint64_t LoadWord(const char* at) {
+  uint64_t word;
+  std::memcpy(&word, at, kWord);
+  return word;
+}
+
+void StoreWord(char* at, uint64_t word) { std::memcpy(at, &word, kWord); }
+
+}  // namespace
+
 std::string ScrambleText(std::string text) {
   ScrambleInto(text, text.data());
   return text;
@@ -9,13 +29,32 @@ void ScrambleInto(std::string_view text, char* output) {
   if (text.empty()) return;
   // Each byte of text is read before the same byte of output is written.
   output[0] = static_cast<char>(static_cast<unsigned char>(text[0]) ^ (text.size() & 0xFF));
-  for (size_t i = 1; i < text.size(); ++i) output[i] = static_cast<char>(output[i - 1] ^ text[i]);
+  size_t i = 1;
+  if constexpr (kWordWise) {
+    // Within a word each byte becomes the xor of the bytes up to it; then the
+    // chain so far, the byte before the word, joins every one of them.
+    for (; i + kWord <= text.size(); i += kWord) {
+      uint64_t word = LoadWord(text.data() + i);
+      word ^= word << 8;
+      word ^= word << 16;
+      word ^= word << 32;
+      word ^= static_cast<unsigned char>(output[i - 1]) * 0x0101010101010101ull;
+      StoreWord(output + i, word);
+    }
+  }
+  for (; i < text.size(); ++i) output[i] = static_cast<char>(output[i - 1] ^ text[i]);
 }
 
 std::string UnscrambleText(std::string text) {
   if (text.empty()) return text;
-  // From the end down, so that the scrambled byte before is still there.
-  for (size_t i = text.size() - 1; i >= 1; --i) text[i] = static_cast<char>(text[i] ^ text[i - 1]);
+  // From the end down, so that the scrambled byte before is still there:
+  // a word at a time while a whole word lies above the first byte.
+  char* const bytes = text.data();
+  size_t end = text.size();
+  if constexpr (kWordWise)
+    for (; end >= kWord + 1; end -= kWord)
+      StoreWord(bytes + end - kWord, LoadWord(bytes + end - kWord) ^ LoadWord(bytes + end - kWord - 1));
+  for (size_t i = end - 1; i >= 1; --i) bytes[i] = static_cast<char>(bytes[i] ^ bytes[i - 1]);
   text[0] = static_cast<char>(static_cast<unsigned char>(text[0]) ^ (text.size() & 0xFF));
   return text;
 }

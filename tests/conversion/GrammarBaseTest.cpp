@@ -8,6 +8,7 @@
 
 #include "conversion/RtttlParse.h"
 #include "conversion/uRtttlRing.h"
+#include "runtime/Streams.h"
 
 namespace {
 
@@ -147,6 +148,54 @@ TEST(GrammarBase, KeywordsMatchInAnyCaseWhileRawTextKeepsIt) {
   EXPECT_EQ(lower.Name, "tEsT");
   EXPECT_EQ(lower.Style, "C");
   EXPECT_EQ(lower.GetText(), upper.GetText());
+}
+
+// Each symbol's number, first character and length, words and numbers
+// running into the end of the text included: a symbol is as long as the
+// characters read for it, the one that ended it included.
+TEST(GrammarBase, SymbolsKeepTheirPlaceAndLength) {
+  struct Case {
+    const char* Text;
+    std::vector<std::tuple<int, int, int>> Symbols;  // number, source position, length
+  };
+  const Case cases[] = {
+      {"c", {{rsC, 0, 1}, {0, 1, 1}}},
+      {"c#", {{rsCSharp, 0, 2}, {0, 2, 1}}},
+      {"a_5", {{rsASharp, 0, 2}, {symInteger, 2, 1}, {0, 3, 1}}},
+      {"abc 12,", {{symIdentifier, 0, 3}, {symInteger, 4, 2}, {rsComma, 6, 1}, {0, 7, 1}}},
+      {"  e\t,", {{rsE, 2, 1}, {rsNot, 3, 1}, {rsComma, 4, 1}, {0, 5, 1}}},
+      {"Cx:", {{symIdentifier, 0, 2}, {rsColon, 2, 1}, {0, 3, 1}}},
+      {"d\x1a", {{rsD, 0, 1}, {0, 1, 1}, {0, 1, 1}}},
+  };
+  for (const Case& c : cases) {
+    TRtttlParseScanner scanner;
+    const auto symbols = ScanAll(scanner, c.Text);
+    std::vector<std::tuple<int, int, int>> got;
+    for (const auto& symbol : symbols)
+      got.emplace_back(symbol.Symbol, symbol.Position.SourcePosition, symbol.Position.Length);
+    // Byte 26 ends the text and stays where it is: read once more.
+    if (got.size() < c.Symbols.size())
+      got.emplace_back(scanner.Get(), scanner.LookAhead().SourcePosition, scanner.LookAhead().Length);
+    EXPECT_EQ(got, c.Symbols) << c.Text;
+  }
+}
+
+// A parser reads the whole of the stream it is given, wherever it stands; a
+// stream made to hand its bytes over is left empty, any other as it was.
+TEST(GrammarBase, TheSourceIsTheWholeStreamAndAHandedOverOneIsTaken) {
+  const std::string text = "Tune:d=4,o=5,b=100:c,8d#6";
+  THandOverStream handed(text);
+  TMemoryStream kept(text);
+  for (TMemoryStream* stream : {static_cast<TMemoryStream*>(&handed), &kept}) {
+    stream->SetPosition(7);
+    TRtttlRing ring;
+    ring.LoadFromStream(*stream);
+    EXPECT_EQ(ring.Name, "Tune");
+    ASSERT_EQ(ring.Track->Count(), 2);
+    EXPECT_EQ(ring.Track->GetTone(1)->Octave, 6);
+  }
+  EXPECT_EQ(handed.Size(), 0);
+  EXPECT_EQ(kept.DataString(), text);
 }
 
 TEST(GrammarBase, ErrorMessagesAndListing) {

@@ -61,6 +61,13 @@ TEST(LibraryFilter, ApplyTemplateWrapsOrAppends) {
     EXPECT_EQ(TRingtoneFilterConfig::ApplyTemplate(c.templ, c.text, c.delta), c.result) << c.templ;
   // A template that would blow a note's text up is refused.
   EXPECT_THROW(TRingtoneFilterConfig::ApplyTemplate("$NOTE$$NOTE$", std::string(3000, 'x'), ""), EFilterOverflow);
+  // Wrapped once, or appended to, a text may reach the limit but not pass it.
+  const size_t limit = TRingtoneFilterConfig::MaxNoteText;
+  for (const char* templ : {"<$NOTE$>", "**", "$DELTAC$*"}) {
+    EXPECT_EQ(TRingtoneFilterConfig::ApplyTemplate(templ, std::string(limit - 2, 'x'), "*").size(), limit) << templ;
+    EXPECT_THROW(TRingtoneFilterConfig::ApplyTemplate(templ, std::string(limit - 1, 'x'), "*"), EFilterOverflow)
+        << templ;
+  }
 }
 
 TEST(LibraryFilter, RepeatedStepsAreTheTemplateAppliedStepAfterStep) {

@@ -49,6 +49,25 @@ TEST(RingTrack, EqualTonesStayTonesOfTheirOwn) {
   EXPECT_TRUE(Letters(track).empty());
 }
 
+// An equal tone is found again however many distinct tones came between,
+// below and beyond the few a real tune has, and every copy of the list
+// finds them so too.
+TEST(RingTrack, EqualTonesShareOneToneAtEveryCount) {
+  for (const int distinct : {1, 15, 16, 17, 40}) {
+    TRingTrack track;
+    for (int round = 0; round < 2; ++round)
+      for (int i = 0; i < distinct; ++i) track.Add(Note("C", 4, i));
+    TRingTrack copy;
+    copy.Assign(track);
+    copy.Add(Note("C", 4, distinct - 1));
+    for (int i = 0; i < distinct; ++i) {
+      ASSERT_EQ(track.GetTone(distinct + i), track.GetTone(i)) << distinct << " " << i;
+      ASSERT_EQ(copy.GetTone(distinct + i), copy.GetTone(i)) << distinct << " " << i;
+    }
+    EXPECT_EQ(copy.GetTone(2 * distinct), copy.GetTone(distinct - 1)) << distinct;
+  }
+}
+
 // Tones that differ in any one field stay apart, however many there are,
 // and a tone read earlier stays where it is while the track grows.
 TEST(RingTrack, ManyDistinctTonesKeepTheirOrderAndPlace) {

@@ -374,3 +374,35 @@ TEST(MidiConversion, GeneratedTunesKeepTheirTimeLineThroughMidi) {
     }
   }
 }
+
+// A source handed over gives its tones to the target, reduced from MIDI
+// first, and is freed on every path (the leak check sees one that is not).
+TEST(AssignRingFile, ASourceHandedOverGivesItsTonesAndIsFreed) {
+  auto source = std::make_unique<TRingFile>();
+  source->Name = "Tune";
+  source->Tempo = 140;
+  AddTone(*source, "A", 4, 8);
+  AddTone(*source, "P", 4, 2);
+  TRingFile target;
+  AssignRingFile(std::move(source), target);
+  EXPECT_EQ(target.Name, "Tune");
+  EXPECT_EQ(target.Tempo, 140);
+  ASSERT_EQ(target.Track->Count(), 2);
+  EXPECT_EQ(target.Track->GetTone(0)->Note, "A");
+  EXPECT_EQ(target.Track->GetTone(1)->Duration, 2);
+
+  TMidiFile midiTarget;
+  AssignRingFile(Read(Header(0, 1, 96) + Chunk("MTrk", Bytes({0x00, 0x90, 0x40, 0x50, 0x60, 0x40, 0x00}) +
+                                                           EndOfTrack())),
+                 midiTarget);
+  ASSERT_EQ(midiTarget.Track->Count(), 1);
+  EXPECT_EQ(midiTarget.Track->GetTone(0)->Note, "E");
+  EXPECT_EQ(midiTarget.TrackCount(), 1);
+
+  // Notes without a header: the reduction divides by a division of 0.
+  TRingFile untouched;
+  EXPECT_THROW(AssignRingFile(Read(Chunk("MTrk", Bytes({0x00, 0x90, 0x40, 0x50, 0x60, 0x40, 0x00}) + EndOfTrack())),
+                              untouched),
+               EDivByZero);
+  EXPECT_EQ(untouched.Track->Count(), 0);
+}

@@ -44,6 +44,8 @@ TEST(KeyPress, RendersEachNoteAgainstTheStateBeforeIt) {
       {{{"C", 4, 6}}, "DefaultOptions_Octave=1\r\n", "cD"},
       {{{"C", 4, 6}}, "DefaultOptions_Octave=6\r\n", "c"},
       {{{"C", 4, 8}}, "DefaultOptions_Octave=6\r\n", "cUU"},
+      // Remembering nothing, an equal tone renders the same wherever it stands.
+      {{{"C", 8, 7}, {"D", 4, 6}, {"C", 8, 7}, {"C", 8, 7}}, "", "cSU d cSU cSU"},
       // Remembered duration: only the first eighth after the quarter changes.
       {{{"C", 4, 6}, {"C", 8, 6}, {"C", 8, 6}, {"C", 8, 6}}, "Remember_Duration=1\r\n", "c cS c c"},
       {{{"C", 4, 6}, {"D", 4, 7}, {"C", 4, 7}}, "Remember_Octave=1\r\n", "c dU c"},

@@ -72,6 +72,7 @@ TEST(RingUtils, KeysAndNoteNames) {
   EXPECT_EQ(NoteToMidiKey("F", 2, 5), 64);
   EXPECT_EQ(NoteToMidiKey("X", 0, 5), 59);  // a letter the table lacks: index 0
   EXPECT_EQ(NoteToMidiKey("X", 1, 5), 59);
+  EXPECT_EQ(NoteToMidiKey("c#", 0, 5), 61);  // a name of the table, in any case
 }
 
 // How each notation writes a note: sharps only where it has no flats, E#

@@ -27,6 +27,14 @@ TEST(StrToInt, RejectsOtherTextWithTheClassLibraryMessage) {
   EXPECT_EQ(StrToIntDef("x", -3), -3);
 }
 
+TEST(IntToStr, AppendIntWritesTheSameDigits) {
+  for (const int64_t value : {int64_t{0}, int64_t{-1}, int64_t{42}, int64_t{INT32_MIN}, INT64_MIN, INT64_MAX}) {
+    std::string text = "x";
+    AppendInt(text, value);
+    EXPECT_EQ(text, "x" + IntToStr(value)) << value;
+  }
+}
+
 TEST(IntDiv, RaisesOnZeroAndTruncatesTowardZero) {
   EXPECT_THROW(IntDiv(1, 0), EDivByZero);
   EXPECT_THROW(IntMod(1, 0), EDivByZero);
