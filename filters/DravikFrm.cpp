@@ -307,9 +307,10 @@ bool TfrmDravik::SetFilterFile(const std::string& path) {
     if (!CheckConfig(*config, !path.empty())) return false;
   } catch (const EConvertError& e) {
     // A key that should hold a number does not: some other kind of file,
-    // or a filter spoilt by hand. Which file, and what it lacks, is said.
+    // or a filter spoilt by hand. Which file, and what it lacks, is said;
+    // it stays a conversion error.
     Application().HandleException(
-        Exception("\"" + path + "\" is not a filter file that the filter editor can read: " + e.Message()));
+        EConvertError("\"" + path + "\" is not a filter file that the filter editor can read: " + e.Message()));
     return false;
   } catch (const std::exception& e) {
     Application().HandleException(e);
