@@ -201,6 +201,8 @@ class TGrammarScanner {
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
   // How many characters those texts have.
   size_t GetSymbolLength(const TSymbolPosition& position) const;
+  // The symbol's bytes where the source holds all of them, else null.
+  const char* HeldBytes(const TSymbolPosition& position) const;
 
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;

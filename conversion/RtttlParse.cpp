@@ -129,10 +129,12 @@ void TRtttlParse::ControlValue(int32_t& value, char& letter) {
 }
 
 std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
-  // An entry that is no tone (a doubled comma, say) adds nothing.
+  // An entry that is no tone (a doubled comma, say) adds nothing. One tone
+  // is filled entry by entry, and the track keeps its value.
   auto track = NewTrack();
+  TRingTone tone;
   const auto addToneCommand = [&] {
-    if (const auto tone = ToneCommand()) track->Add(*tone);
+    if (ToneCommand(tone)) track->Add(tone);
   };
   addToneCommand();
   while (LookAhead() == rsComma) {
@@ -142,20 +144,21 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
   return track;
 }
 
-std::optional<TRingTone> TRtttlParse::ToneCommand() {
-  if (SymbolInSet(kToneStart, LookAhead())) return ParseTone();
-  if (LookAhead() == rsO || LookAhead() == rsS) return ParseControl();
+bool TRtttlParse::ToneCommand(TRingTone& tone) {
+  if (SymbolInSet(kToneStart, LookAhead())) return ParseTone(tone);
+  if (LookAhead() == rsO || LookAhead() == rsS) {
+    tone = ParseControl();
+    return true;
+  }
   SyntaxError(reToneCommand);
-  return std::nullopt;
+  return false;
 }
 
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
-std::optional<TRingTone> TRtttlParse::ParseTone() {
-  TRingTone tone = NewTone();
+bool TRtttlParse::ParseTone(TRingTone& tone) {
+  tone = NewTone();
   tone.Kind = rkNote;
-  tone.Duration = FRing->DefaultDuration;
-  tone.Octave = FRing->DefaultOctave;
   if (LookAhead() == symInteger) tone.Duration = ParseDuration();
   bool sharp = false;
   Note(tone.Note, sharp);
@@ -167,7 +170,7 @@ std::optional<TRingTone> TRtttlParse::ParseTone() {
     if (!octave && LookAhead() == symInteger) tone.Octave = ParseOctave();
   }
   tone.Accidental = sharp ? raSharp : raNatural;
-  if (tone.Note.empty()) return std::nullopt;
+  if (tone.Note.empty()) return false;
   // E# is kept as the F and B# as the C above, the keys they name; a
   // natural is kept as it is.
   if (sharp) {
@@ -176,7 +179,7 @@ std::optional<TRingTone> TRtttlParse::ParseTone() {
     tone.Accidental = spelled.Accidental;
     tone.Octave = spelled.Octave;
   }
-  return tone;
+  return true;
 }
 
 void TRtttlParse::Note(std::string& letter, bool& sharp) {
