@@ -61,28 +61,31 @@ void TRtttlParse::ParseTune() {
     if (CharBeforeLookAhead() == ' ') ring.Name += ' ';
   }
   Expect(rsColon);
-  const auto controls = ParseControlList();
-  for (const TRingTone* control : controls->Tones) {
-    switch (control->ControlKind) {
-      case ckOctave: ring.DefaultOctave = control->Value; break;
-      case ckDuration: ring.DefaultDuration = control->Value; break;
-      case ckTempo: ring.Tempo = control->Value; break;
-      case ckStyle: ring.Style = std::string(1, static_cast<char>(control->Value & 0xFF)); break;
-      default: break;
-    }
-  }
+  ParseControlList();
   Expect(rsColon);
   *ring.Track = std::move(*ParseToneList());
 }
 
-std::unique_ptr<TRingTrack> TRtttlParse::ParseControlList() {
-  auto track = NewTrack();
-  track->Add(ParseControl());
+// Each default takes effect as it is read, the last of a kind winning; a
+// control reads nothing of the defaults, so the tune is the same as when
+// they all take effect after the list.
+void TRtttlParse::ParseControlList() {
+  ApplyControl(ParseControl());
   while (LookAhead() == rsComma) {
     Get();
-    track->Add(ParseControl());
+    ApplyControl(ParseControl());
   }
-  return track;
+}
+
+void TRtttlParse::ApplyControl(const TRingTone& control) {
+  TRingFile& ring = *FRing;
+  switch (control.ControlKind) {
+    case ckOctave: ring.DefaultOctave = control.Value; break;
+    case ckDuration: ring.DefaultDuration = control.Value; break;
+    case ckTempo: ring.Tempo = control.Value; break;
+    case ckStyle: ring.Style = std::string(1, static_cast<char>(control.Value & 0xFF)); break;
+    default: break;
+  }
 }
 
 TRingTone TRtttlParse::ParseControl() {

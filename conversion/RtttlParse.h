@@ -54,7 +54,8 @@ class TRtttlParse : public TGrammarParser {
   void ParseTune() override;
 
  private:
-  std::unique_ptr<TRingTrack> ParseControlList();
+  void ParseControlList();
+  void ApplyControl(const TRingTone& control);
   TRingTone ParseControl();
   char ControlName();
   void ControlValue(int32_t& value, char& letter);
