@@ -219,18 +219,10 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
   switch (kind) {
     case TScanKind::Identifier:
       ReadWhile(IsIdentifierChar);
-      if (atEnd()) return symEndOfText;
-      // Nearly every note letter is a word of one letter: its keyword is
-      // found by the letter alone.
-      if (FBufferPosition - start == 1) {
-        ended(symIdentifier);
-        const int keyword = FTable.OneLetterKeyword(Byte(first));
-        return keyword == TScanTable::kNoKeyword ? symIdentifier : keyword;
-      }
-      return KeywordOr(ended(symIdentifier));
+      return atEnd() ? symEndOfText : WordOr(ended(symIdentifier), start, first);
     case TScanKind::Integer:
       ReadWhile(IsDigit);
-      return atEnd() ? symEndOfText : KeywordOr(ended(symInteger));
+      return atEnd() ? symEndOfText : WordOr(ended(symInteger), start, first);
     case TScanKind::Single:
       return ended(state.Symbol);
     case TScanKind::EndOfText:
@@ -243,6 +235,14 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       break;
   }
   return ended(FTable.NoSymbol());
+}
+
+// Nearly every note letter and nearly every number of a tune is one
+// character long: its keyword is found by that character alone.
+int TGrammarScanner::WordOr(int symbol, int start, char first) const {
+  if (FBufferPosition - start != 1) return KeywordOr(symbol);
+  const int keyword = FTable.OneLetterKeyword(Byte(first));
+  return keyword == TScanTable::kNoKeyword ? symbol : keyword;
 }
 
 // The first character picks the candidates; a keyword matches when it has

@@ -231,6 +231,9 @@ class TGrammarScanner {
   template <class InClass>
   void ReadWhile(InClass inClass);
   int ScanSymbol(const TScanState& state);
+  // The keyword the symbol just scanned from start spells, or symbol;
+  // first is its first character, case folded.
+  int WordOr(int symbol, int start, char first) const;
   int KeywordOr(int symbol) const;
   bool SkipComment();
   bool SkipTo(char close, const TCommentStart& at);
