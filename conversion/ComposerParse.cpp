@@ -62,28 +62,28 @@ void TComposerParse::ParseTune() {
 // The first tone is always tried, so an empty text is reported.
 std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
   auto track = NewTrack();
+  TRingTone tone;
   do {
-    if (const auto tone = ParseTone()) track->Add(*tone);
+    if (ParseTone(tone)) track->Add(tone);
   } while (SymbolInSet(kNoteStart, LookAhead()));
   return track;
 }
 
 // A tone without a note letter is read to its end but adds nothing.
-std::optional<TRingTone> TComposerParse::ParseTone() {
-  TRingTone tone = NewTone();
+bool TComposerParse::ParseTone(TRingTone& tone) {
+  tone = NewTone();
   tone.Kind = rkNote;
   Note(tone);
   if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(tone);
   if (SymbolInSet(kNoteValue, LookAhead())) Value(tone);
-  if (tone.Note.empty()) return std::nullopt;
-  return tone;
+  return !tone.Note.empty();
 }
 
 // Without a note symbol the letter stays empty and nothing is read.
 void TComposerParse::Note(TRingTone& tone) {
   const TNoteSymbol* note = ReadNote(kNotes, ceNote);
   if (!note) return;
-  tone.Note = std::string(1, note->Letter);
+  tone.Note.assign(1, note->Letter);
   if (note->Sharp) tone.Accidental = raSharp;
 }
 

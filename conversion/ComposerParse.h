@@ -50,7 +50,8 @@ class TComposerParse : public TGrammarParser {
 
  private:
   std::unique_ptr<TRingTrack> ParseToneList();
-  std::optional<TRingTone> ParseTone();
+  // Fills the tone; false when it adds none.
+  bool ParseTone(TRingTone& tone);
   void Note(TRingTone& tone);
   void Scale(TRingTone& tone);
   void Value(TRingTone& tone);

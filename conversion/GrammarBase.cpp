@@ -191,6 +191,7 @@ int TGrammarScanner::Get() {
 // the number of characters read, the one that ends it included.
 int TGrammarScanner::ScanSymbol(const TScanState& state) {
   const int start = FBufferPosition;
+  const char first = FCurrentChar;
   // Past the end of the buffer the symbol is the end of text.
   const auto atEnd = [&] {
     if (FBufferPosition <= FSourceLength) return false;
@@ -218,10 +219,10 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
   switch (kind) {
     case TScanKind::Identifier:
       ReadWhile(IsIdentifierChar);
-      return atEnd() ? symEndOfText : KeywordOr(ended(symIdentifier));
+      return atEnd() ? symEndOfText : WordOr(ended(symIdentifier), start, first);
     case TScanKind::Integer:
       ReadWhile(IsDigit);
-      return atEnd() ? symEndOfText : KeywordOr(ended(symInteger));
+      return atEnd() ? symEndOfText : WordOr(ended(symInteger), start, first);
     case TScanKind::Single:
       return ended(state.Symbol);
     case TScanKind::EndOfText:
@@ -234,6 +235,14 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
       break;
   }
   return ended(FTable.NoSymbol());
+}
+
+// Nearly every note letter and nearly every number of a tune is one
+// character long: its keyword is found by that character alone.
+int TGrammarScanner::WordOr(int symbol, int start, char first) const {
+  if (FBufferPosition - start != 1) return KeywordOr(symbol);
+  const int keyword = FTable.OneLetterKeyword(Byte(first));
+  return keyword == TScanTable::kNoKeyword ? symbol : keyword;
 }
 
 // The first character picks the candidates; a keyword matches when it has
@@ -321,6 +330,13 @@ size_t TGrammarScanner::GetSymbolLength(const TSymbolPosition& position) const {
   const int64_t begin = std::max(position.SourcePosition, 0);
   const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
   return end <= begin ? 0 : static_cast<size_t>(end - begin);
+}
+
+const char* TGrammarScanner::HeldBytes(const TSymbolPosition& position) const {
+  const std::string& data = FSourceBuffer.DataString();
+  const int64_t end = int64_t{position.SourcePosition} + position.Length;
+  if (position.SourcePosition < 0 || end > FSourceLength || end > static_cast<int64_t>(data.size())) return nullptr;
+  return data.data() + position.SourcePosition;
 }
 
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
@@ -524,9 +540,11 @@ size_t TGrammarParser::LastSymbolLength() const { return FScanner->GetSymbolLeng
 bool TGrammarParser::ShortLastNumber(int32_t& value) const {
   const TSymbolPosition& symbol = FScanner->LastSymbol();
   if (symbol.Length < 1 || symbol.Length > 9) return false;
+  const char* digits = FScanner->HeldBytes(symbol);
+  if (!digits) return false;
   int32_t number = 0;
   for (int i = 0; i < symbol.Length; ++i) {
-    const char c = FScanner->CharAt(symbol.SourcePosition + i);
+    const char c = digits[i];
     if (c < '0' || c > '9') return false;
     number = number * 10 + (c - '0');
   }

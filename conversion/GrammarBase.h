@@ -201,6 +201,8 @@ class TGrammarScanner {
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
   // How many characters those texts have.
   size_t GetSymbolLength(const TSymbolPosition& position) const;
+  // The symbol's bytes where the source holds all of them, else null.
+  const char* HeldBytes(const TSymbolPosition& position) const;
 
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
@@ -229,6 +231,9 @@ class TGrammarScanner {
   template <class InClass>
   void ReadWhile(InClass inClass);
   int ScanSymbol(const TScanState& state);
+  // The keyword the symbol just scanned from start spells, or symbol;
+  // first is its first character, case folded.
+  int WordOr(int symbol, int start, char first) const;
   int KeywordOr(int symbol) const;
   bool SkipComment();
   bool SkipTo(char close, const TCommentStart& at);

@@ -61,28 +61,31 @@ void TRtttlParse::ParseTune() {
     if (CharBeforeLookAhead() == ' ') ring.Name += ' ';
   }
   Expect(rsColon);
-  const auto controls = ParseControlList();
-  for (const TRingTone* control : controls->Tones) {
-    switch (control->ControlKind) {
-      case ckOctave: ring.DefaultOctave = control->Value; break;
-      case ckDuration: ring.DefaultDuration = control->Value; break;
-      case ckTempo: ring.Tempo = control->Value; break;
-      case ckStyle: ring.Style = std::string(1, static_cast<char>(control->Value & 0xFF)); break;
-      default: break;
-    }
-  }
+  ParseControlList();
   Expect(rsColon);
   *ring.Track = std::move(*ParseToneList());
 }
 
-std::unique_ptr<TRingTrack> TRtttlParse::ParseControlList() {
-  auto track = NewTrack();
-  track->Add(ParseControl());
+// Each default takes effect as it is read, the last of a kind winning; a
+// control reads nothing of the defaults, so the tune is the same as when
+// they all take effect after the list.
+void TRtttlParse::ParseControlList() {
+  ApplyControl(ParseControl());
   while (LookAhead() == rsComma) {
     Get();
-    track->Add(ParseControl());
+    ApplyControl(ParseControl());
   }
-  return track;
+}
+
+void TRtttlParse::ApplyControl(const TRingTone& control) {
+  TRingFile& ring = *FRing;
+  switch (control.ControlKind) {
+    case ckOctave: ring.DefaultOctave = control.Value; break;
+    case ckDuration: ring.DefaultDuration = control.Value; break;
+    case ckTempo: ring.Tempo = control.Value; break;
+    case ckStyle: ring.Style = std::string(1, static_cast<char>(control.Value & 0xFF)); break;
+    default: break;
+  }
 }
 
 TRingTone TRtttlParse::ParseControl() {
@@ -129,10 +132,12 @@ void TRtttlParse::ControlValue(int32_t& value, char& letter) {
 }
 
 std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
-  // An entry that is no tone (a doubled comma, say) adds nothing.
+  // An entry that is no tone (a doubled comma, say) adds nothing. One tone
+  // is filled entry by entry, and the track keeps its value.
   auto track = NewTrack();
+  TRingTone tone;
   const auto addToneCommand = [&] {
-    if (const auto tone = ToneCommand()) track->Add(*tone);
+    if (ToneCommand(tone)) track->Add(tone);
   };
   addToneCommand();
   while (LookAhead() == rsComma) {
@@ -142,20 +147,21 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
   return track;
 }
 
-std::optional<TRingTone> TRtttlParse::ToneCommand() {
-  if (SymbolInSet(kToneStart, LookAhead())) return ParseTone();
-  if (LookAhead() == rsO || LookAhead() == rsS) return ParseControl();
+bool TRtttlParse::ToneCommand(TRingTone& tone) {
+  if (SymbolInSet(kToneStart, LookAhead())) return ParseTone(tone);
+  if (LookAhead() == rsO || LookAhead() == rsS) {
+    tone = ParseControl();
+    return true;
+  }
   SyntaxError(reToneCommand);
-  return std::nullopt;
+  return false;
 }
 
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
-std::optional<TRingTone> TRtttlParse::ParseTone() {
-  TRingTone tone = NewTone();
+bool TRtttlParse::ParseTone(TRingTone& tone) {
+  tone = NewTone();
   tone.Kind = rkNote;
-  tone.Duration = FRing->DefaultDuration;
-  tone.Octave = FRing->DefaultOctave;
   if (LookAhead() == symInteger) tone.Duration = ParseDuration();
   bool sharp = false;
   Note(tone.Note, sharp);
@@ -167,7 +173,7 @@ std::optional<TRingTone> TRtttlParse::ParseTone() {
     if (!octave && LookAhead() == symInteger) tone.Octave = ParseOctave();
   }
   tone.Accidental = sharp ? raSharp : raNatural;
-  if (tone.Note.empty()) return std::nullopt;
+  if (tone.Note.empty()) return false;
   // E# is kept as the F and B# as the C above, the keys they name; a
   // natural is kept as it is.
   if (sharp) {
@@ -176,7 +182,7 @@ std::optional<TRingTone> TRtttlParse::ParseTone() {
     tone.Accidental = spelled.Accidental;
     tone.Octave = spelled.Octave;
   }
-  return tone;
+  return true;
 }
 
 void TRtttlParse::Note(std::string& letter, bool& sharp) {

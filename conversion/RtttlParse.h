@@ -54,13 +54,15 @@ class TRtttlParse : public TGrammarParser {
   void ParseTune() override;
 
  private:
-  std::unique_ptr<TRingTrack> ParseControlList();
+  void ParseControlList();
+  void ApplyControl(const TRingTone& control);
   TRingTone ParseControl();
   char ControlName();
   void ControlValue(int32_t& value, char& letter);
   std::unique_ptr<TRingTrack> ParseToneList();
-  std::optional<TRingTone> ToneCommand();
-  std::optional<TRingTone> ParseTone();
+  // Fill the tone; false when the entry adds none.
+  bool ToneCommand(TRingTone& tone);
+  bool ParseTone(TRingTone& tone);
   int32_t ParseDuration() { return ReadInteger(); }
   void Note(std::string& letter, bool& sharp);
   int32_t ParseOctave() { return ReadInteger(); }

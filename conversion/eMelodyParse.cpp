@@ -76,14 +76,15 @@ void TeMelodyParse::ParseTune() {
 // The first tone is always tried, so an empty melody is reported.
 std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
   auto track = NewTrack();
+  TRingTone tone;
   do {
-    if (const auto tone = ParseToneCommand()) track->Add(*tone);
+    if (ParseToneCommand(tone)) track->Add(tone);
   } while (SymbolInSet(kToneStart, LookAhead()));
   return track;
 }
 
-std::optional<TRingTone> TeMelodyParse::ParseTone() {
-  TRingTone tone = NewTone();
+bool TeMelodyParse::ParseTone(TRingTone& tone) {
+  tone = NewTone();
   tone.Kind = rkNote;
   tone.Octave = FRing->DefaultOctave;
   if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
@@ -95,8 +96,7 @@ std::optional<TRingTone> TeMelodyParse::ParseTone() {
     --code;
   }
   tone.Duration = DurationFromCode(code);
-  if (tone.Note.empty()) return std::nullopt;
-  return tone;
+  return !tone.Note.empty();
 }
 
 // The shift holds for this note only. A run of "+" longer than the 32-bit
@@ -127,7 +127,8 @@ uint8_t TeMelodyParse::Sharp() {
 std::string TeMelodyParse::Note(int32_t& code) {
   code = 1;
   if (!Expect(kNoteLetter, eeNote)) return {};
-  const std::string text = LastSymbolText();
+  std::string text = LastSymbolText();
   if (text[0] >= 'a' && text[0] <= 'z') code = 3;
-  return UpperCase(text);
+  for (char& c : text) c = UpCase(c);
+  return text;
 }

@@ -61,8 +61,9 @@ class TeMelodyParse : public TGrammarParser {
  private:
   std::unique_ptr<TRingTrack> ParseToneList();
   // eMelody has no controls: every command is a tone.
-  std::optional<TRingTone> ParseToneCommand() { return ParseTone(); }
-  std::optional<TRingTone> ParseTone();
+  // Fill the tone; false when it adds none.
+  bool ParseToneCommand(TRingTone& tone) { return ParseTone(tone); }
+  bool ParseTone(TRingTone& tone);
   int32_t ParseOctaveShift();
   uint8_t Sharp();
   std::string Note(int32_t& code);

@@ -165,7 +165,8 @@ bool TiMelodyParse::MelodyGoesOn() const {
 // nothing.
 void TiMelodyParse::ToneCommand(std::vector<TEntry>& entries) {
   if (SymbolInSet(kToneStart, LookAhead())) {
-    if (const auto tone = ParseTone()) entries.push_back({*tone, true, 0});
+    TEntry entry{NewTone(), true, 0};
+    if (ParseTone(entry.Tone)) entries.push_back(std::move(entry));
     return;
   }
   if (SymbolInSet(kControlStart, LookAhead())) {
@@ -204,7 +205,7 @@ void TiMelodyParse::SwitchRunEntries(std::vector<TEntry>& entries) {
   tone.Kind = rkNote;
   tone.Octave = FRunningOctave;
   tone.Note = UpCase(letter) == 'R' ? std::string("p") : std::string(1, letter);
-  if (const auto read = ToneAfterLetter(tone)) entries.push_back({*read, true, 0});
+  if (ToneAfterLetter(tone)) entries.push_back({std::move(tone), true, 0});
 }
 
 // "(" tones, then "@" and the count with an optional volume step, then ")".
@@ -295,8 +296,7 @@ bool TiMelodyParse::SwitchRun(std::vector<TRingTone>* controls, char* letter) co
   return words >= 2;
 }
 
-std::optional<TRingTone> TiMelodyParse::ParseTone() {
-  TRingTone tone = NewTone();
+bool TiMelodyParse::ParseTone(TRingTone& tone) {
   tone.Kind = rkNote;
   tone.Octave = FRunningOctave;
   if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
@@ -306,15 +306,14 @@ std::optional<TRingTone> TiMelodyParse::ParseTone() {
 }
 
 // The duration digit and mark after the letter.
-std::optional<TRingTone> TiMelodyParse::ToneAfterLetter(TRingTone tone) {
+bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
   Expect(symInteger);
   // A duration that is no number is a quarter.
   tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
   if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone.Dot = SpecialDuration();
   // A prefix or an accidental without its letter ("*5" alone) adds no tone;
   // the prefix still holds for the tones after it.
-  if (tone.Note.empty()) return std::nullopt;
-  return tone;
+  return !tone.Note.empty();
 }
 
 // The octave holds for the following tones too, up to the next prefix.

@@ -105,8 +105,9 @@ class TiMelodyParse : public TGrammarParser {
   bool LookAheadIs(const char* text) const;
   bool SwitchRun(std::vector<TRingTone>* controls, char* letter) const;
   void SwitchRunEntries(std::vector<TEntry>& entries);
-  std::optional<TRingTone> ParseTone();
-  std::optional<TRingTone> ToneAfterLetter(TRingTone tone);
+  // Fill the tone (preset by NewTone); false when it adds none.
+  bool ParseTone(TRingTone& tone);
+  bool ToneAfterLetter(TRingTone& tone);
   int32_t ParseOctavePrefix();
   uint8_t Sharp();
   std::string Note();

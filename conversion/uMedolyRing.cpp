@@ -108,8 +108,13 @@ std::string TeMelodyRing::GetText() {
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
-  for (const TRingTone* tone : Track->Tones)
-    if (tone->Kind != rkControl) AppendeMelodyNote(text, written, *tone);
+  TDistinctCache<std::string> entries(Track->Tones);
+  const auto makeEntry = [&written](const TRingTone& tone) {
+    std::string entry;
+    if (tone.Kind != rkControl) AppendeMelodyNote(entry, written, tone);
+    return entry;
+  };
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, makeEntry);
   text.append(kEndMarker);
   return text;
 }
@@ -148,18 +153,16 @@ void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
   if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text += word;
 }
 
-// A note's entry. The octave prefix is written before the first note, so
-// that readers assuming any default agree, and then only where the octave
-// changes, so the running octave moves along with the melody. A prefix has
-// no minus sign.
-void AppendiMelodyNote(std::string& text, const TWrittenNotes& written, const TRingTone& tone,
-                       std::optional<int32_t>& octave) {
+// A note's octave and its entry after the octave prefix.
+struct TiMelodyNote {
+  int32_t Octave = 0;
+  std::string Entry;
+};
+
+TiMelodyNote iMelodyNote(const TWrittenNotes& written, const TRingTone& tone) {
   const TMidiNote note = written(tone);
-  if (note.Octave != octave) {
-    octave = note.Octave;
-    text += '*';
-    AppendInt(text, note.Octave);
-  }
+  TiMelodyNote made{note.Octave, {}};
+  std::string& text = made.Entry;
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += '&';
   if (tone.IsRest())
@@ -170,6 +173,20 @@ void AppendiMelodyNote(std::string& text, const TWrittenNotes& written, const TR
   if (tone.Dot == rdDotted) text += '.';
   if (tone.Dot == rdDoubleDotted) text += ':';
   if (tone.Dot == rdTriplet) text += ';';
+  return made;
+}
+
+// The octave prefix is written before the first note, so that readers
+// assuming any default agree, and then only where the octave changes, so
+// the running octave moves along with the melody. A prefix has no minus
+// sign.
+void AppendiMelodyNote(std::string& text, const TiMelodyNote& note, std::optional<int32_t>& octave) {
+  if (note.Octave != octave) {
+    octave = note.Octave;
+    text += '*';
+    AppendInt(text, note.Octave);
+  }
+  text += note.Entry;
 }
 
 bool IsFold(std::string_view text, size_t i) {
@@ -221,12 +238,14 @@ std::string TiMelodyRing::GetText() {
   // Room for the shortest entry ("c3") of every tone and the closing line.
   text.reserve(text.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
+  TDistinctCache<TiMelodyNote> notes(Track->Tones);
+  const auto makeNote = [&written](const TRingTone& tone) { return iMelodyNote(written, tone); };
   std::optional<int32_t> octave;
-  for (const TRingTone* tone : Track->Tones) {
-    if (tone->Kind == rkControl)
-      AppendiMelodyControl(text, *tone);
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) {
+    if ((*at)->Kind == rkControl)
+      AppendiMelodyControl(text, **at);
     else
-      AppendiMelodyNote(text, written, *tone, octave);
+      AppendiMelodyNote(text, notes(at, makeNote), octave);
   }
   text += "\r\nEND:IMELODY";
   return text;

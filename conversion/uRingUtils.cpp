@@ -130,10 +130,18 @@ TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowest
   std::map<int64_t, int64_t> notesByOctave;
   // Tones in a row mostly share their octave: its count is kept at hand.
   auto last = notesByOctave.end();
-  for (const TRingTone* tone : track.Tones) {
+  // A note's octave as spelled, looked at once per distinct tone; nothing
+  // for a control or a rest.
+  TDistinctCache<std::optional<int64_t>> octaves(track.Tones);
+  const auto spelledOctave = [flats](const TRingTone& tone) -> std::optional<int64_t> {
+    if (tone.Kind != rkNote || tone.IsRest()) return std::nullopt;
+    return SpelledNote(tone, flats).Octave;
+  };
+  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
     if (count-- <= 0) break;
-    if (tone->Kind != rkNote || tone->IsRest()) continue;
-    const int64_t octave = SpelledNote(*tone, flats).Octave;
+    const std::optional<int64_t>& spelled = octaves(at, spelledOctave);
+    if (!spelled) continue;
+    const int64_t octave = *spelled;
     if (last == notesByOctave.end() || last->first != octave) last = notesByOctave.try_emplace(octave).first;
     ++last->second;
   }

@@ -3,8 +3,11 @@
 // writers of the text notations.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "conversion/uRingBase.h"
 
@@ -56,6 +59,31 @@ class TWrittenNotes {
   bool FFlats;
   int32_t FLowest, FHighest;
   int64_t FShift = 0;
+};
+
+// What a writer makes of each tone, made once for each of the first distinct
+// tones of a track and kept for the tones equal to it: a tune repeats a few
+// dozen distinct tones however long it is. Past those, a tone's value is
+// made each time, so the cache stays small whatever the track holds.
+template <class T>
+class TDistinctCache {
+ public:
+  explicit TDistinctCache(const TToneList& tones) : FValues(std::min(tones.DistinctCount(), kCached)) {}
+
+  // The value make(tone) gives for the tone the iterator stands at.
+  template <class Make>
+  const T& operator()(const TToneList::TIterator& at, Make&& make) {
+    const uint32_t distinct = at.Distinct();
+    if (distinct >= FValues.size()) return FSpare = make(**at);
+    std::optional<T>& value = FValues[distinct];
+    if (!value) value = make(**at);
+    return *value;
+  }
+
+ private:
+  static constexpr size_t kCached = 256;
+  std::vector<std::optional<T>> FValues;
+  T FSpare{};
 };
 
 // A name (or composer) as the text notations write it, so that their readers

@@ -54,7 +54,13 @@ std::string TRtttlRing::GetText() {
   text.reserve(head + 2 * static_cast<size_t>(Track->Count()));
   // RTTTL has sharps only, and no minus sign for an octave.
   const TWrittenNotes written(*Track, false, 0, INT32_MAX);
-  for (const TRingTone* tone : Track->Tones) AppendEntry(text, *this, written, *tone);
+  TDistinctCache<std::string> entries(Track->Tones);
+  const auto makeEntry = [&](const TRingTone& tone) {
+    std::string entry;
+    AppendEntry(entry, *this, written, tone);
+    return entry;
+  };
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, makeEntry);
   if (text.size() > head) text.pop_back();
   return text;
 }

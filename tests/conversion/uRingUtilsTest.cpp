@@ -178,3 +178,29 @@ TEST(RingUtils, AccentsByMeterAndPosition) {
   EXPECT_EQ(AccentVelocity(5, 1), 120);
   EXPECT_EQ(AccentVelocity(4, 0), 40);  // positions below 1 wrap round the bar
 }
+
+// Every tone gets the value of its own distinct tone, each of the first
+// distinct tones made once however often it comes back, and those past the
+// cached ones (a track of many distinct tones) made afresh each time.
+TEST(RingUtils, DistinctCacheGivesEachToneItsOwnValue) {
+  TRingTrack track;
+  for (int round = 0; round < 3; ++round)
+    for (int32_t i = 0; i < 600; ++i) {
+      TRingTone tone;
+      tone.Note = "C";
+      tone.Duration = 1 + i % 6;
+      tone.Octave = i / 6;
+      track.Add(tone);
+    }
+  ASSERT_EQ(track.Tones.DistinctCount(), 600u);
+  TDistinctCache<std::string> cache(track.Tones);
+  int made = 0;
+  const auto make = [&made](const TRingTone& tone) {
+    ++made;
+    return IntToStr(tone.Duration) + "/" + IntToStr(tone.Octave);
+  };
+  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at)
+    ASSERT_EQ(cache(at, make), IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave));
+  // 256 made once each; the other 344 three times.
+  EXPECT_EQ(made, 256 + 3 * 344);
+}
