@@ -531,7 +531,12 @@ void TGrammarParser::PassOnComments() {
   comments.Clear();
 }
 
-std::string TGrammarParser::LastSymbolText() const { return FScanner->GetSymbolRawText(FScanner->LastSymbol()); }
+// Most symbols are one character long: that one is read in place.
+std::string TGrammarParser::LastSymbolText() const {
+  const TSymbolPosition& last = FScanner->LastSymbol();
+  if (FScanner->GetSymbolLength(last) == 1) return std::string(1, FScanner->CharAt(std::max(last.SourcePosition, 0)));
+  return FScanner->GetSymbolRawText(last);
+}
 
 size_t TGrammarParser::LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
 
