@@ -155,8 +155,9 @@ void TFilterTemplate::Apply(std::string& text, std::string_view delta, std::stri
     const std::string_view before = FTemplate.substr(0, FPlaces[0].At);
     const std::string_view after = FTemplate.substr(FPlaces[0].At + FPlaces[0].Length);
     CheckLength(before.size() + text.size() + after.size());
-    text.insert(0, before);
-    text += after;
+    // Most such templates put a literal on one side only.
+    if (!before.empty()) text.insert(0, before);
+    if (!after.empty()) text += after;
     return;
   }
   if (FRegular && !FWraps) {
@@ -164,7 +165,10 @@ void TFilterTemplate::Apply(std::string& text, std::string_view delta, std::stri
     size_t length = FTemplate.size();
     for (size_t i = 0; i < FCount; ++i) length = length - FPlaces[i].Length + delta.size();
     CheckLength(text.size() + length);
-    ForEachPiece([&](TPieceKind kind, std::string_view literal) { text += kind == pkLiteral ? literal : delta; });
+    ForEachPiece([&](TPieceKind kind, std::string_view literal) {
+      const std::string_view piece = kind == pkLiteral ? literal : delta;
+      if (!piece.empty()) text += piece;
+    });
     return;
   }
   Expand(text, delta, scratch);

@@ -1,8 +1,12 @@
 #include "runtime/FilterDefinition.h"
 
+#include <array>
+#include <stdexcept>
+
 #include "runtime/AtomicFile.h"
 #include "runtime/FilterFormat.h"
 #include "runtime/Streams.h"
+#include "runtime/StringList.h"
 #include "runtime/SysUtils.h"
 
 void TRingtoneFilterInfo::Clear() {
@@ -19,16 +23,73 @@ void TRingtoneFilterAuthorInfo::Clear() {
 
 namespace {
 
-class TKeyReader : public TFilterKeyVisitor {
+// The keys a filter definition visits, in visiting order, each with the
+// value of the first line of its name. The lines are read in one pass: a
+// line's name is tried against the key after the one the line before named,
+// so a filter written in key order costs one comparison a line, and only
+// then against every key. Nothing is copied; the values point into the text.
+class TKeyValues {
  public:
-  explicit TKeyReader(const TFilterValues& values) : FValues(values) {}
-  void Text(const char* key, std::string& field) override { field.assign(FValues.Text(key)); }
-  void Integer(const char* key, int32_t& field) override { field = FValues.Integer(key); }
-  void Flag(const char* key, bool& field) override { field = FValues.Flag(key); }
-  void FilterType(const char*, uint8_t& field) override { field = FValues.FilterType(); }
+  void AddKey(const char* key) {
+    if (FCount == FKeys.size()) throw std::length_error("too many filter keys");
+    FKeys[FCount++] = key;
+  }
+  void Read(std::string_view text) {
+    size_t next = 0;
+    ForEachLine(text, [&](std::string_view line) {
+      const size_t eq = line.find('=');
+      if (eq == std::string_view::npos) return;
+      const std::string_view name = line.substr(0, eq);
+      const size_t id = next < FCount && SameText(name, FKeys[next]) ? next : IdOf(name);
+      if (id == FCount) return;
+      next = id + 1;
+      if (FFound[id]) return;
+      FFound[id] = true;
+      FValues[id] = line.substr(eq + 1);
+    });
+  }
+  // The value of the next key, in visiting order; empty for a missing key.
+  std::string_view NextValue() { return FValues[FRead++]; }
 
  private:
-  const TFilterValues& FValues;
+  size_t IdOf(std::string_view name) const {
+    for (size_t id = 0; id < FCount; ++id)
+      if (FKeys[id].size() == name.size() && SameText(name, FKeys[id])) return id;
+    return FCount;
+  }
+
+  static constexpr size_t kMaxKeys = 64;
+  std::array<std::string_view, kMaxKeys> FKeys;
+  std::array<std::string_view, kMaxKeys> FValues{};
+  std::array<bool, kMaxKeys> FFound{};
+  size_t FCount = 0;
+  size_t FRead = 0;
+};
+
+class TKeyNames : public TFilterKeyVisitor {
+ public:
+  explicit TKeyNames(TKeyValues& values) : FValues(values) {}
+  void Text(const char* key, std::string&) override { FValues.AddKey(key); }
+  void Integer(const char* key, int32_t&) override { FValues.AddKey(key); }
+  void Flag(const char* key, bool&) override { FValues.AddKey(key); }
+  void FilterType(const char* key, uint8_t&) override { FValues.AddKey(key); }
+
+ private:
+  TKeyValues& FValues;
+};
+
+// An integer or flag key that is missing, empty or not a number raises
+// EConvertError; the type never fails to read.
+class TKeyReader : public TFilterKeyVisitor {
+ public:
+  explicit TKeyReader(TKeyValues& values) : FValues(values) {}
+  void Text(const char*, std::string& field) override { field.assign(FValues.NextValue()); }
+  void Integer(const char*, int32_t& field) override { field = StrToInt(std::string(FValues.NextValue())); }
+  void Flag(const char*, bool& field) override { field = StrToInt(std::string(FValues.NextValue())) == 1; }
+  void FilterType(const char*, uint8_t& field) override { field = FilterTypeOf(std::string(FValues.NextValue())); }
+
+ private:
+  TKeyValues& FValues;
 };
 
 class TKeyWriter : public TFilterKeyVisitor {
@@ -117,7 +178,10 @@ void TRingtoneFilterConfigBase::SaveToFile(const std::string& fileName) const {
 void TRingtoneFilterConfigBase::LoadFromStream(TStream& stream) { LoadFromFilterText(ReadToEnd(stream)); }
 
 void TRingtoneFilterConfigBase::LoadFromFilterText(std::string_view text) {
-  const TFilterValues values(text);
+  TKeyValues values;
+  TKeyNames names(values);
+  VisitKeys(names);
+  values.Read(text);
   TKeyReader reader(values);
   VisitKeys(reader);
 }

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <tuple>
+#include <vector>
 
 #include "runtime/SysUtils.h"
 
@@ -36,6 +37,28 @@ TEST(LibraryFilter, LoadsFromTextAndIgnoresTheIdentity) {
   std::string noOctave = kRequired;
   noOctave.erase(0, noOctave.find('\n') + 1);
   EXPECT_THROW(filter.LoadFromText(noOctave), EConvertError);
+}
+
+TEST(LibraryFilter, KeysAreFoundInAnyOrderTheFirstLineOfANameWinning) {
+  // The same filter written in key order, and with its lines reversed among
+  // unknown names, lines without "=" and later lines of the same names in
+  // another case and with other values: both load the same.
+  TRingtoneFilterConfig inOrder;
+  Load(inOrder, "DravikVersion=1\r\nNoteMapper_C=c\r\nNoteMapper_P=-\r\nSharpMapper_NormalToSharp=#$NOTE$\r\n"
+                "OctaveMapper_NoChange=$DELTAC$\r\nMapperOrder_1=0\r\nMapperOrder_5=4\r\n");
+  const std::string written = inOrder.FileText();
+  std::vector<std::string> lines;
+  for (size_t at = 0; at < written.size();) {
+    const size_t end = written.find("\r\n", at);
+    lines.push_back(written.substr(at, end - at));
+    at = end + 2;
+  }
+  std::string shuffled = "Unknown=1\nNoEquals\r";
+  for (auto line = lines.rbegin(); line != lines.rend(); ++line) shuffled += *line + "\r\nX_" + *line + "\n";
+  for (const std::string& line : lines) shuffled += UpperCase(line.substr(0, line.find('='))) + "=7\r\n";
+  TRingtoneFilterConfig anyOrder;
+  anyOrder.LoadFromText(shuffled);
+  EXPECT_EQ(anyOrder.FileText(), written);
 }
 
 TEST(LibraryFilter, ApplyTemplateWrapsOrAppends) {
