@@ -213,23 +213,19 @@ void TonesToMidi(TMidiFile& midi) {
       pending += ticks;
       continue;
     }
-    TMidiEvent event;
-    event.Status = 0x90;
-    event.Delta = HeldDelta(pending);
+    TMidiMessage noteOn;
+    noteOn.Status = 0x90;
     // A key outside the MIDI range would be written as a status byte and
     // corrupt the file; hold it at the nearest key.
-    event.Data1 = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave), 0, 127));
+    noteOn.Data1 = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave), 0, 127));
     // The accent is that of the beat on which the tone ends: the velocities
     // stay those of the files this conversion has always written.
     const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
-    event.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
-    track->AddEvent(event);
+    noteOn.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
     // The note ends after its own length with a velocity-0 note-on, which
     // running status writes in two bytes and every reader takes as a
     // note-off.
-    event.Delta = ticks;
-    event.Data2 = 0;
-    track->AddEvent(event);
+    track->AddNote(noteOn, HeldDelta(pending), ticks);
     pending = 0;
   }
   // A rest at the end keeps its place before the end of the track.

@@ -307,6 +307,44 @@ TEST(MidiTrack, LongTracksKeepEveryValue) {
   model.ExpectHeldBy(again);
 }
 
+// Notes added whole among events added one by one hold what the note-on
+// and its velocity-0 note-on added as events would: a note-off added after
+// pairs with a note's end, and a note-on added before is left unpaired by
+// it; the file written of them reads back the same.
+TEST(MidiTrack, NotesAddedWholePairAsTheirEventsWould) {
+  static const int32_t kLengths[] = {0, 1, 96, 65535, 65536, 0x0FFFFFFF};
+  std::mt19937 random(20261211);
+  const std::vector<TMidiEvent> events = RandomEvents(3000);
+  TTrackModel model;
+  auto track = std::make_unique<TMidiTrack>();
+  for (size_t i = 0; i < events.size(); ++i) {
+    // A note keeps the status of the note-on it stands for, which keeps the
+    // running status the events were made for.
+    if (i % 3 != 0 || !events[i].IsNoteOn()) {
+      model.Add(events[i]);
+      track->AddEvent(events[i]);
+      continue;
+    }
+    TMidiEvent noteOn = events[i];
+    noteOn.Data2 = 100;
+    const int32_t length = kLengths[random() % std::size(kLengths)];
+    TMidiEvent noteOff = noteOn;
+    noteOff.Data2 = 0;
+    noteOff.Delta = length;
+    model.Add(noteOn);
+    model.Add(noteOff);
+    track->AddNote(noteOn, noteOn.Delta, length);
+  }
+  model.ExpectHeldBy(*track);
+
+  TMidiFile written;
+  written.Division = 96;
+  written.AddTrack(std::move(track));
+  const auto read = Read(written.GetText());
+  ASSERT_EQ(read->TrackCount(), 1);
+  model.ExpectHeldBy(*read->GetTrack(0));
+}
+
 // A note-off added to a track read from a file pairs with the note-on read.
 TEST(MidiTrack, AddingToAReadTrackPairsWithTheNotesRead) {
   const auto midi = Read(Header(0, 1, 96) + Chunk("MTrk", Bytes({0x00, 0x91, 0x3C, 0x40, 0x10, 0x3E, 0x40})));
