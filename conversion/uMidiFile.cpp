@@ -310,10 +310,28 @@ void TMidiTrack::AddNote(const TMidiMessage& noteOn, int32_t delta, int32_t leng
 void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData,
                           TNoteOnIndex& noteOns) {
   if (&noteOns != FNoteOns.get()) FNoteOns.reset();  // it no longer knows every note-on
-  const size_t index = Append(message, delta, metaData);
+  const size_t index = FEvents.size();
+  const auto deltaBits = static_cast<uint32_t>(delta);
+  if (message.IsMeta() || deltaBits > UINT16_MAX || index % kGroupLength == 0) {
+    Append(message, delta, metaData);
+  } else {
+    // Nearly every event of a file: a channel message whose delta fits its
+    // sixteen bits, inside a group, with nothing kept aside.
+    FRunningTotal = WrappingAdd(FRunningTotal, delta);
+    TStoredEvent& added = FEvents.push_back({});
+    static_cast<TMidiMessage&>(added) = message;
+    added.Flags = 0;
+    added.ShortDelta = static_cast<uint16_t>(deltaBits);
+    added.ShortValue = 0;
+  }
   if (message.IsNoteOff()) {
     if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {
-      SetNoteLength(latest->Index, WrappingSub(FRunningTotal, latest->AbsoluteTime));
+      const int32_t length = WrappingSub(FRunningTotal, latest->AbsoluteTime);
+      TStoredEvent& noteOn = FEvents[latest->Index];
+      if (length >= 0 && length <= UINT16_MAX && noteOn.Flags == 0)
+        noteOn.ShortValue = static_cast<uint16_t>(length);
+      else
+        SetNoteLength(latest->Index, length);
       FEvents[index].Flags |= TStoredEvent::kPairedNoteOff;
     }
   }
