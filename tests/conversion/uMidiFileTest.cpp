@@ -273,6 +273,14 @@ std::vector<TMidiEvent> RandomEvents(size_t count) {
   return events;
 }
 
+// A file of the one track, to be written.
+std::unique_ptr<TMidiFile> FileOf(std::unique_ptr<TMidiTrack> track) {
+  auto file = std::make_unique<TMidiFile>();
+  file->Division = 96;
+  file->AddTrack(std::move(track));
+  return file;
+}
+
 }  // namespace
 
 // A long track gives back every event as it was added, whichever of its
@@ -289,15 +297,13 @@ TEST(MidiTrack, LongTracksKeepEveryValue) {
   }
   model.ExpectHeldBy(*track);
 
-  TMidiFile written;
-  written.Division = 96;
-  written.AddTrack(std::move(track));
-  const auto read = Read(written.GetText());
+  const auto written = FileOf(std::move(track));
+  const auto read = Read(written->GetText());
   ASSERT_EQ(read->TrackCount(), 1);
   TMidiTrack& again = *read->GetTrack(0);
   model.ExpectHeldBy(again);
-  EXPECT_EQ(again.TrackName(), written.GetTrack(0)->TrackName());
-  EXPECT_EQ(again.InstrumentName(), written.GetTrack(0)->InstrumentName());
+  EXPECT_EQ(again.TrackName(), written->GetTrack(0)->TrackName());
+  EXPECT_EQ(again.InstrumentName(), written->GetTrack(0)->InstrumentName());
 
   // Adding to the track read pairs through the times it holds.
   for (size_t i = 6000; i < events.size(); ++i) {
@@ -337,10 +343,7 @@ TEST(MidiTrack, NotesAddedWholePairAsTheirEventsWould) {
   }
   model.ExpectHeldBy(*track);
 
-  TMidiFile written;
-  written.Division = 96;
-  written.AddTrack(std::move(track));
-  const auto read = Read(written.GetText());
+  const auto read = Read(FileOf(std::move(track))->GetText());
   ASSERT_EQ(read->TrackCount(), 1);
   model.ExpectHeldBy(*read->GetTrack(0));
 }
