@@ -70,25 +70,15 @@ class TByteReader {
   size_t FPosition = 0;
 };
 
-void AppendVarLen(std::string& bytes, uint32_t value) {
-  uint8_t groups[5];
-  int count = 0;
-  do {
-    groups[count++] = value & 0x7F;
-    value >>= 7;
-  } while (value != 0);
-  while (count > 1) bytes += static_cast<char>(groups[--count] | 0x80);
-  bytes += static_cast<char>(groups[0]);
-}
-
 size_t VarLenSize(uint32_t value) {
   size_t size = 1;
   while (value >>= 7) ++size;
   return size;
 }
 
-void AppendBigEndian32(std::string& bytes, uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(value >> shift);
+char* WriteBigEndian32(char* at, uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) *at++ = static_cast<char>(value >> shift);
+  return at;
 }
 
 bool HasTwoDataBytes(uint8_t status) { return status < 0xC0 || status > 0xDF; }
@@ -128,12 +118,25 @@ struct TMeasure {
   void Bytes(std::string_view bytes) { Size += bytes.size(); }
 };
 
-struct TAppend {
-  std::string& Out;
-  void Byte(uint8_t byte) { Out += static_cast<char>(byte); }
-  void VarLen(uint32_t value) { AppendVarLen(Out, value); }
-  void Bytes(std::string_view bytes) { Out.append(bytes); }
+// Writes where the file's bytes go, which the measure has sized.
+struct TWrite {
+  char* At;
+  void Byte(uint8_t byte) { *At++ = static_cast<char>(byte); }
+  void VarLen(uint32_t value) {
+    uint8_t groups[5];
+    int count = 0;
+    do {
+      groups[count++] = value & 0x7F;
+      value >>= 7;
+    } while (value != 0);
+    while (count > 1) Byte(groups[--count] | 0x80);
+    Byte(groups[0]);
+  }
+  void Bytes(std::string_view bytes) { At = std::copy(bytes.begin(), bytes.end(), At); }
 };
+
+constexpr size_t kHeaderSize = 14;
+constexpr size_t kChunkHeadSize = 8;
 
 }  // namespace
 
@@ -277,6 +280,12 @@ void TMidiTrack::SetNoteLength(size_t index, int32_t length) {
 }
 
 void TMidiTrack::AddEvent(const TMidiEvent& event) {
+  // Only a note message pairs: any other event leaves the note-ons as
+  // they are, known or not.
+  if (!event.IsNoteOn() && !event.IsNoteOff()) {
+    Append(event, event.Delta, event.MetaData);
+    return;
+  }
   if (!FNoteOns) {
     FNoteOns = std::make_unique<TNoteOnIndex>();
     int32_t time = 0;
@@ -288,9 +297,50 @@ void TMidiTrack::AddEvent(const TMidiEvent& event) {
   AddEvent(event, event.Delta, event.MetaData, *FNoteOns);
 }
 
+void TMidiTrack::AddNote(const TMidiMessage& noteOn, int32_t delta, int32_t length) {
+  FNoteOns.reset();  // built again from the events should a note be added by AddEvent
+  const size_t on = Append(noteOn, delta, {});
+  TMidiMessage noteOff = noteOn;
+  noteOff.Data2 = 0;
+  const size_t off = Append(noteOff, length, {});
+  SetNoteLength(on, length);
+  FEvents[off].Flags |= TStoredEvent::kPairedNoteOff;
+}
+
 void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData,
                           TNoteOnIndex& noteOns) {
   if (&noteOns != FNoteOns.get()) FNoteOns.reset();  // it no longer knows every note-on
+  const size_t index = FEvents.size();
+  const auto deltaBits = static_cast<uint32_t>(delta);
+  if (message.IsMeta() || deltaBits > UINT16_MAX || index % kGroupLength == 0) {
+    Append(message, delta, metaData);
+  } else {
+    // Nearly every event of a file: a channel message whose delta fits its
+    // sixteen bits, inside a group, with nothing kept aside.
+    FRunningTotal = WrappingAdd(FRunningTotal, delta);
+    TStoredEvent& added = FEvents.push_back({});
+    static_cast<TMidiMessage&>(added) = message;
+    added.Flags = 0;
+    added.ShortDelta = static_cast<uint16_t>(deltaBits);
+    added.ShortValue = 0;
+  }
+  if (message.IsNoteOff()) {
+    if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {
+      const int32_t length = WrappingSub(FRunningTotal, latest->AbsoluteTime);
+      TStoredEvent& noteOn = FEvents[latest->Index];
+      if (length >= 0 && length <= UINT16_MAX && noteOn.Flags == 0)
+        noteOn.ShortValue = static_cast<uint16_t>(length);
+      else
+        SetNoteLength(latest->Index, length);
+      FEvents[index].Flags |= TStoredEvent::kPairedNoteOff;
+    }
+  }
+  // A velocity-0 note-on still counts as the channel's latest note-on on
+  // that key: a later note-off pairs with it.
+  if (message.IsNoteOn()) noteOns.Set(message, index, FRunningTotal);
+}
+
+size_t TMidiTrack::Append(const TMidiMessage& message, int32_t delta, std::string_view metaData) {
   // Where the data starts must fit four bytes of a signed offset.
   if (message.IsMeta() && (FAside ? FAside->MetaData.size() : 0) + sizeof(uint32_t) + metaData.size() > INT32_MAX)
     throw std::length_error("meta data too long");
@@ -321,15 +371,7 @@ void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::strin
   added.Flags = (deltaAside ? TStoredEvent::kDeltaAside : 0) | (valueAside ? TStoredEvent::kValueAside : 0);
   added.ShortDelta = deltaAside ? 0 : static_cast<uint16_t>(deltaBits);
   added.ShortValue = valueAside ? 0 : static_cast<uint16_t>(value);
-  if (message.IsNoteOff()) {
-    if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {
-      SetNoteLength(latest->Index, WrappingSub(FRunningTotal, latest->AbsoluteTime));
-      added.Flags |= TStoredEvent::kPairedNoteOff;
-    }
-  }
-  // A velocity-0 note-on still counts as the channel's latest note-on on
-  // that key: a later note-off pairs with it.
-  if (message.IsNoteOn()) noteOns.Set(message, index, FRunningTotal);
+  return index;
 }
 
 std::optional<TMidiEvent> TMidiTrack::GetEvent(int index) const {
@@ -449,30 +491,40 @@ void TMidiFile::ReadTrackChunk(std::string_view body) {
   }
 }
 
-std::string TMidiFile::FileBytes() const {
-  std::string bytes = "MThd";
-  AppendBigEndian32(bytes, 6);
-  bytes += '\0';
-  bytes += static_cast<char>(TrackCount() > 0 ? 1 : 0);
-  bytes += '\0';
-  bytes += static_cast<char>(TrackCount());
-  bytes += static_cast<char>(Division >> 8);
-  bytes += static_cast<char>(Division);
-  // Each body is measured first, so the file is built at its final size.
-  std::vector<size_t> bodySizes;
-  size_t total = bytes.size();
+size_t TMidiFile::FileSize() const {
+  size_t size = kHeaderSize;
   for (size_t t = 0; t < FTracks.size(); ++t) {
     TMeasure measure;
     PutTrackBody(FTracks[t], measure);
-    bodySizes.push_back(measure.Size);
-    total += 8 + measure.Size;
+    size += kChunkHeadSize + measure.Size;
   }
-  bytes.reserve(total);
+  return size;
+}
+
+void TMidiFile::WriteFile(char* bytes) const {
+  char* at = std::copy_n("MThd", 4, bytes);
+  at = WriteBigEndian32(at, 6);
+  *at++ = '\0';
+  *at++ = static_cast<char>(TrackCount() > 0 ? 1 : 0);
+  *at++ = '\0';
+  *at++ = static_cast<char>(TrackCount());
+  *at++ = static_cast<char>(Division >> 8);
+  *at++ = static_cast<char>(Division);
   for (size_t t = 0; t < FTracks.size(); ++t) {
-    bytes += "MTrk";
-    AppendBigEndian32(bytes, static_cast<uint32_t>(bodySizes[t]));
-    PutTrackBody(FTracks[t], TAppend{bytes});
+    // The body goes first and its length before it after: nothing is
+    // measured twice.
+    char* const head = at;
+    TWrite write{head + kChunkHeadSize};
+    PutTrackBody(FTracks[t], write);
+    std::copy_n("MTrk", 4, head);
+    WriteBigEndian32(head + 4, static_cast<uint32_t>(write.At - head - kChunkHeadSize));
+    at = write.At;
   }
+}
+
+std::string TMidiFile::FileBytes() const {
+  std::string bytes(FileSize(), '\0');
+  WriteFile(bytes.data());
   return bytes;
 }
 

@@ -64,6 +64,10 @@ class TMidiTrack {
   // latest earlier note-on of its channel and key.
   void AddEvent(std::unique_ptr<TMidiEvent> event) { AddEvent(*event); }
   void AddEvent(const TMidiEvent& event);
+  // Appends a note: the note-on at delta ticks, and length ticks later its
+  // end as a velocity-0 note-on, the two paired as AddEvent pairs them when
+  // the note-on is the latest of its key.
+  void AddNote(const TMidiMessage& noteOn, int32_t delta, int32_t length);
   // The event, or nothing for an index outside the track.
   std::optional<TMidiEvent> GetEvent(int index) const;
   int Count() const { return static_cast<int>(FEvents.size()); }
@@ -110,6 +114,8 @@ class TMidiTrack {
   // Appends, pairing through the given index of note-ons (a reader's, for
   // the one track it fills; AddEvent keeps one of the track's own).
   void AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData, TNoteOnIndex& noteOns);
+  // Appends without pairing; returns the event's index.
+  size_t Append(const TMidiMessage& message, int32_t delta, std::string_view metaData);
   void SetNoteLength(size_t index, int32_t length);
   int32_t DeltaAside(size_t index) const;
   int32_t FlaggedNoteLength(size_t index) const;
@@ -139,6 +145,10 @@ class TMidiFile : public TRingFile {
   void LoadFromStream(TStream& stream) override;
   std::string GetText() override;
   void SaveMidiToStream(TMemoryStream& stream) const;
+  // The bytes GetText gives, and their number: a caller may have them
+  // written straight where they go, at least FileSize() bytes.
+  size_t FileSize() const;
+  void WriteFile(char* bytes) const;
 
   // The track, or null for an index outside the file.
   TMidiTrack* GetTrack(int index);

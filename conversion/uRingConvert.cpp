@@ -1,6 +1,7 @@
 #include "conversion/uRingConvert.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "conversion/uMidiFile.h"
@@ -52,6 +53,12 @@ constexpr TNoteValue kRestValues[] = {{1, true}, {1, false}, {2, true},  {2, fal
                                       {8, true}, {8, false}, {16, true}, {16, false}, {32, false}};
 
 constexpr int64_t ThirtySecondsOf(TNoteValue value) { return (32 / value.Duration) * (value.Dotted ? 3 : 2) / 2; }
+
+constexpr auto kRestThirtySeconds = [] {
+  std::array<int64_t, std::size(kRestValues)> thirtySeconds{};
+  for (size_t v = 0; v < thirtySeconds.size(); ++v) thirtySeconds[v] = ThirtySecondsOf(kRestValues[v]);
+  return thirtySeconds;
+}();
 
 // A silence is held at sixteen dotted wholes (24 bars of four beats): a
 // hostile delta of billions of ticks must not become millions of rests.
@@ -116,7 +123,7 @@ class TMelodyLine {
     tone.Note = name.Note;
     tone.Accidental = name.Accidental;
     tone.Octave = name.Octave;
-    AddTone(tone, value);
+    AddTone(tone, value, ThirtySecondsOf(value));
     FTrackTime = end;
   }
 
@@ -131,17 +138,23 @@ class TMelodyLine {
     TRingTone rest;
     rest.Note = "P";
     rest.Octave = FRestOctave;
-    for (const TNoteValue value : kRestValues)
-      for (; silence >= ThirtySecondsOf(value); silence -= ThirtySecondsOf(value)) AddTone(rest, value);
+    for (size_t v = 0; v < std::size(kRestValues); ++v) {
+      const TNoteValue value = kRestValues[v];
+      const int64_t thirtySeconds = kRestThirtySeconds[v];
+      if (silence < thirtySeconds) continue;
+      const int64_t count = silence / thirtySeconds;
+      silence -= count * thirtySeconds;
+      for (int64_t i = 0; i < count; ++i) AddTone(rest, value, thirtySeconds);
+    }
   }
 
-  void AddTone(TRingTone& tone, TNoteValue value) {
+  void AddTone(TRingTone& tone, TNoteValue value, int64_t thirtySeconds) {
     tone.Kind = rkNote;
     tone.Duration = value.Duration;
     tone.Dot = value.Dotted ? rdDotted : rdNone;
     tone.Volume = 0;
     FTones.Add(tone);
-    FTuneTime += ThirtySecondsOf(value) * FDivision;
+    FTuneTime += thirtySeconds * FDivision;
   }
 
   TRingTrack& FTones;
@@ -213,23 +226,19 @@ void TonesToMidi(TMidiFile& midi) {
       pending += ticks;
       continue;
     }
-    TMidiEvent event;
-    event.Status = 0x90;
-    event.Delta = HeldDelta(pending);
+    TMidiMessage noteOn;
+    noteOn.Status = 0x90;
     // A key outside the MIDI range would be written as a status byte and
     // corrupt the file; hold it at the nearest key.
-    event.Data1 = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave), 0, 127));
+    noteOn.Data1 = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave), 0, 127));
     // The accent is that of the beat on which the tone ends: the velocities
     // stay those of the files this conversion has always written.
     const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
-    event.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
-    track->AddEvent(event);
+    noteOn.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
     // The note ends after its own length with a velocity-0 note-on, which
     // running status writes in two bytes and every reader takes as a
     // note-off.
-    event.Delta = ticks;
-    event.Data2 = 0;
-    track->AddEvent(event);
+    track->AddNote(noteOn, HeldDelta(pending), ticks);
     pending = 0;
   }
   // A rest at the end keeps its place before the end of the track.

@@ -136,10 +136,31 @@ TRingResult DeliverFile(const std::string& text, const char* output, int32_t out
   return rrSuccess;
 }
 
+// Text mode for a MIDI file that fits the buffer whole: its bytes are
+// written into the buffer and scrambled where they stand, so that a long
+// file is never held twice. False, with nothing written, when it does not
+// fit; the file goes the way of every text then.
+bool DeliverMidiInPlace(const TMidiFile& midi, char* output, int32_t outputSize, int32_t* outputLength) {
+  if (!output || !outputLength || outputSize < 0) return false;
+  const size_t size = midi.FileSize();
+  if (size > static_cast<size_t>(outputSize)) return false;
+  midi.WriteFile(output);
+  ScrambleInto(std::string_view(output, size), output);
+  std::memset(output + size, 0, static_cast<size_t>(outputSize) - size);
+  *outputLength = static_cast<int32_t>(size);
+  return true;
+}
+
 // Renders the target and delivers it by the output mode letter. Returns the
 // code of the step, or the copy step's code when delivery succeeded.
 TRingResult RenderAndDeliver(TRingFile& target, const std::string& code, char mode, TRingResult result, char* output,
                              int32_t outputSize, int32_t* outputLength) {
+  const auto* midi = dynamic_cast<const TMidiFile*>(&target);
+  try {
+    if (midi && mode == TextModeLetter() && DeliverMidiInPlace(*midi, output, outputSize, outputLength)) return result;
+  } catch (...) {
+    return rrRenderFailed;
+  }
   std::string text;
   try {
     text = RenderRingFile(target, code);

@@ -273,6 +273,14 @@ std::vector<TMidiEvent> RandomEvents(size_t count) {
   return events;
 }
 
+// A file of the one track, to be written.
+std::unique_ptr<TMidiFile> FileOf(std::unique_ptr<TMidiTrack> track) {
+  auto file = std::make_unique<TMidiFile>();
+  file->Division = 96;
+  file->AddTrack(std::move(track));
+  return file;
+}
+
 }  // namespace
 
 // A long track gives back every event as it was added, whichever of its
@@ -289,15 +297,13 @@ TEST(MidiTrack, LongTracksKeepEveryValue) {
   }
   model.ExpectHeldBy(*track);
 
-  TMidiFile written;
-  written.Division = 96;
-  written.AddTrack(std::move(track));
-  const auto read = Read(written.GetText());
+  const auto written = FileOf(std::move(track));
+  const auto read = Read(written->GetText());
   ASSERT_EQ(read->TrackCount(), 1);
   TMidiTrack& again = *read->GetTrack(0);
   model.ExpectHeldBy(again);
-  EXPECT_EQ(again.TrackName(), written.GetTrack(0)->TrackName());
-  EXPECT_EQ(again.InstrumentName(), written.GetTrack(0)->InstrumentName());
+  EXPECT_EQ(again.TrackName(), written->GetTrack(0)->TrackName());
+  EXPECT_EQ(again.InstrumentName(), written->GetTrack(0)->InstrumentName());
 
   // Adding to the track read pairs through the times it holds.
   for (size_t i = 6000; i < events.size(); ++i) {
@@ -305,6 +311,41 @@ TEST(MidiTrack, LongTracksKeepEveryValue) {
     again.AddEvent(events[i]);
   }
   model.ExpectHeldBy(again);
+}
+
+// Notes added whole among events added one by one hold what the note-on
+// and its velocity-0 note-on added as events would: a note-off added after
+// pairs with a note's end, and a note-on added before is left unpaired by
+// it; the file written of them reads back the same.
+TEST(MidiTrack, NotesAddedWholePairAsTheirEventsWould) {
+  static const int32_t kLengths[] = {0, 1, 96, 65535, 65536, 0x0FFFFFFF};
+  std::mt19937 random(20261211);
+  const std::vector<TMidiEvent> events = RandomEvents(3000);
+  TTrackModel model;
+  auto track = std::make_unique<TMidiTrack>();
+  for (size_t i = 0; i < events.size(); ++i) {
+    // A note keeps the status of the note-on it stands for, which keeps the
+    // running status the events were made for.
+    if (i % 3 != 0 || !events[i].IsNoteOn()) {
+      model.Add(events[i]);
+      track->AddEvent(events[i]);
+      continue;
+    }
+    TMidiEvent noteOn = events[i];
+    noteOn.Data2 = 100;
+    const int32_t length = kLengths[random() % std::size(kLengths)];
+    TMidiEvent noteOff = noteOn;
+    noteOff.Data2 = 0;
+    noteOff.Delta = length;
+    model.Add(noteOn);
+    model.Add(noteOff);
+    track->AddNote(noteOn, noteOn.Delta, length);
+  }
+  model.ExpectHeldBy(*track);
+
+  const auto read = Read(FileOf(std::move(track))->GetText());
+  ASSERT_EQ(read->TrackCount(), 1);
+  model.ExpectHeldBy(*read->GetTrack(0));
 }
 
 // A note-off added to a track read from a file pairs with the note-on read.
