@@ -61,6 +61,9 @@ class TWrittenNotes {
   int64_t FShift = 0;
 };
 
+// How many of a track's first distinct tones the writers look at once each.
+constexpr size_t kDistinctCached = 256;
+
 // What a writer makes of each tone, made once for each of the first distinct
 // tones of a track and kept for the tones equal to it: a tune repeats a few
 // dozen distinct tones however long it is. Past those, a tone's value is
@@ -68,7 +71,7 @@ class TWrittenNotes {
 template <class T>
 class TDistinctCache {
  public:
-  explicit TDistinctCache(const TToneList& tones) : FValues(std::min(tones.DistinctCount(), kCached)) {}
+  explicit TDistinctCache(const TToneList& tones) : FValues(std::min(tones.DistinctCount(), kDistinctCached)) {}
 
   // The value make(tone) gives for the tone the iterator stands at.
   template <class Make>
@@ -81,7 +84,6 @@ class TDistinctCache {
   }
 
  private:
-  static constexpr size_t kCached = 256;
   std::vector<std::optional<T>> FValues;
   T FSpare{};
 };
