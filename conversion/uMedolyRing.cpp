@@ -147,22 +147,29 @@ const char* SwitchWord(int32_t controlKind, bool on) {
 // A control's entry; tempo, style, octave and duration have none.
 void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
   if (tone.ControlKind == ckVolume) {
-    text.append("V").append(IntToStr(tone.Value));
+    text += 'V';
+    AppendInt(text, tone.Value);
     return;
   }
   if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text += word;
 }
 
-// A note's octave and its entry after the octave prefix.
-struct TiMelodyNote {
-  int32_t Octave = 0;
-  std::string Entry;
+// A tone's entry, after the octave prefix for a note; a control has no
+// octave.
+struct TiMelodyEntry {
+  std::optional<int32_t> Octave;
+  std::string Text;
 };
 
-TiMelodyNote iMelodyNote(const TWrittenNotes& written, const TRingTone& tone) {
+TiMelodyEntry iMelodyEntry(const TWrittenNotes& written, const TRingTone& tone) {
+  if (tone.Kind == rkControl) {
+    TiMelodyEntry made;
+    AppendiMelodyControl(made.Text, tone);
+    return made;
+  }
   const TMidiNote note = written(tone);
-  TiMelodyNote made{note.Octave, {}};
-  std::string& text = made.Entry;
+  TiMelodyEntry made{note.Octave, {}};
+  std::string& text = made.Text;
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += '&';
   if (tone.IsRest())
@@ -180,13 +187,13 @@ TiMelodyNote iMelodyNote(const TWrittenNotes& written, const TRingTone& tone) {
 // assuming any default agree, and then only where the octave changes, so
 // the running octave moves along with the melody. A prefix has no minus
 // sign.
-void AppendiMelodyNote(std::string& text, const TiMelodyNote& note, std::optional<int32_t>& octave) {
-  if (note.Octave != octave) {
-    octave = note.Octave;
+void AppendiMelodyEntry(std::string& text, const TiMelodyEntry& entry, std::optional<int32_t>& octave) {
+  if (entry.Octave && entry.Octave != octave) {
+    octave = entry.Octave;
     text += '*';
-    AppendInt(text, note.Octave);
+    AppendInt(text, *entry.Octave);
   }
-  text += note.Entry;
+  text += entry.Text;
 }
 
 bool IsFold(std::string_view text, size_t i) {
@@ -238,15 +245,11 @@ std::string TiMelodyRing::GetText() {
   // Room for the shortest entry ("c3") of every tone and the closing line.
   text.reserve(text.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
-  TDistinctCache<TiMelodyNote> notes(Track->Tones);
-  const auto makeNote = [&written](const TRingTone& tone) { return iMelodyNote(written, tone); };
+  TDistinctCache<TiMelodyEntry> entries(Track->Tones);
+  const auto makeEntry = [&written](const TRingTone& tone) { return iMelodyEntry(written, tone); };
   std::optional<int32_t> octave;
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) {
-    if ((*at)->Kind == rkControl)
-      AppendiMelodyControl(text, **at);
-    else
-      AppendiMelodyNote(text, notes(at, makeNote), octave);
-  }
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at)
+    AppendiMelodyEntry(text, entries(at, makeEntry), octave);
   text += "\r\nEND:IMELODY";
   return text;
 }
