@@ -24,9 +24,15 @@ size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from
 // Both texts open their melody so.
 constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
 
+// Room enough for the lines of either text's head but its name and composer.
+constexpr size_t kHeadRoom = 96;
+
 // Both texts name a composer also when the tune has none.
-std::string WrittenComposer(const std::string& composer) {
-  return composer.empty() ? std::string("CaroluneConvert") : WrittenName(composer);
+void AppendWrittenComposer(std::string& text, const std::string& composer) {
+  if (composer.empty())
+    text += "CaroluneConvert";
+  else
+    AppendWrittenName(text, composer);
 }
 
 }  // namespace
@@ -101,10 +107,16 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TeMelodyRing::GetText() {
-  std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + WrittenName(Name) + "\r\nCOMPOSER:" +
-                     WrittenComposer(Composer) + "\r\nMELODY:";
-  // Room for the shortest entry ("c") of every tone and the closing line.
-  text.reserve(text.size() + static_cast<size_t>(Track->Count()) + kEndMarker.size());
+  std::string text;
+  // Room for the head, the shortest entry ("c") of every tone and the
+  // closing line.
+  text.reserve(kHeadRoom + Name.size() + Composer.size() + static_cast<size_t>(Track->Count()) +
+               kEndMarker.size());
+  text += "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:";
+  AppendWrittenName(text, Name);
+  text += "\r\nCOMPOSER:";
+  AppendWrittenComposer(text, Composer);
+  text += "\r\nMELODY:";
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
@@ -237,13 +249,23 @@ int32_t TiMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TiMelodyRing::GetText() {
-  std::string text = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
-  text += "BEAT:" + IntToStr(std::clamp(Tempo, kSlowestBeat, kFastestBeat)) + "\r\n";
-  if (const std::string name = WrittenName(Name); !name.empty()) text += "NAME:" + name + "\r\n";
-  text += "COMPOSER:" + WrittenComposer(Composer) + "\r\n";
-  text += "MELODY:";
-  // Room for the shortest entry ("c3") of every tone and the closing line.
-  text.reserve(text.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
+  std::string text;
+  // Room for the head, the shortest entry ("c3") of every tone and the
+  // closing line.
+  text.reserve(kHeadRoom + Name.size() + Composer.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
+  text += "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:";
+  AppendInt(text, std::clamp(Tempo, kSlowestBeat, kFastestBeat));
+  text += "\r\nNAME:";
+  // A tune without a name has no name line.
+  const size_t name = text.size();
+  AppendWrittenName(text, Name);
+  if (text.size() == name)
+    text.resize(name - std::string_view("NAME:").size());
+  else
+    text += "\r\n";
+  text += "COMPOSER:";
+  AppendWrittenComposer(text, Composer);
+  text += "\r\nMELODY:";
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
   TDistinctCache<TiMelodyEntry> entries(Track->Tones);
   const auto makeEntry = [&written](const TRingTone& tone) { return iMelodyEntry(written, tone); };

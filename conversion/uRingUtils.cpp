@@ -157,18 +157,23 @@ TMidiNote TWrittenNotes::operator()(const TRingTone& tone) const {
   return note;
 }
 
-std::string WrittenName(const std::string& name) {
-  std::string written;
-  written.reserve(name.size());
+void AppendWrittenName(std::string& text, std::string_view name) {
+  const size_t start = text.size();
   for (char c : name) {
     if (c == '\r' || c == '\n') c = ' ';
     if (c == '\0' || (c >= 14 && c <= 31)) continue;
-    if (c == ' ' && (written.empty() || written.back() == ' ')) continue;
+    const bool first = text.size() == start;
+    if (c == ' ' && (first || text.back() == ' ')) continue;
     if (c == '{') c = '(';
-    if (!written.empty() && ((written.back() == '(' && c == '*') || (written.back() == '/' && c == '/')))
-      written += ' ';
-    written += c;
+    if (!first && ((text.back() == '(' && c == '*') || (text.back() == '/' && c == '/'))) text += ' ';
+    text += c;
   }
+}
+
+std::string WrittenName(const std::string& name) {
+  std::string written;
+  written.reserve(name.size());
+  AppendWrittenName(written, name);
   return written;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "conversion/uRingBase.h"
@@ -94,6 +95,8 @@ class TDistinctCache {
 // blank for each run of blanks and none in front, "{" as "(", and a blank
 // between "(" and "*" and between two "/".
 std::string WrittenName(const std::string& name);
+// The same, appended to a text.
+void AppendWrittenName(std::string& text, std::string_view name);
 
 struct TNoteValue {
   int32_t Duration;

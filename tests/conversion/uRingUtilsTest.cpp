@@ -166,6 +166,10 @@ TEST(RingUtils, WrittenNameOpensNoComment) {
   for (const auto& [name, written] : cases) {
     EXPECT_EQ(WrittenName(name), written) << name;
     EXPECT_EQ(WrittenName(written), written) << name;
+    // After a head the name is written as it is alone: its leading blanks go.
+    std::string text = "NAME:";
+    AppendWrittenName(text, name);
+    EXPECT_EQ(text, "NAME:" + written) << name;
   }
 }
 
