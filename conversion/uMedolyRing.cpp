@@ -120,13 +120,11 @@ std::string TeMelodyRing::GetText() {
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
-  TDistinctCache<std::string> entries(Track->Tones);
-  const auto makeEntry = [&written](const TRingTone& tone) {
-    std::string entry;
-    if (tone.Kind != rkControl) AppendeMelodyNote(entry, written, tone);
-    return entry;
+  TDistinctTexts entries(Track->Tones);
+  const auto appendEntry = [&written](std::string& to, const TRingTone& tone) {
+    if (tone.Kind != rkControl) AppendeMelodyNote(to, written, tone);
   };
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, makeEntry);
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) entries.Append(text, at, appendEntry);
   text.append(kEndMarker);
   return text;
 }

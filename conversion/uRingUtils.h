@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -87,6 +88,44 @@ class TDistinctCache {
  private:
   std::vector<std::optional<T>> FValues;
   T FSpare{};
+};
+
+// The same for a writer whose entries are texts that stand alone: the
+// entries of the first distinct tones are kept one after another in one
+// text, and each tone's entry is appended from there.
+class TDistinctTexts {
+ public:
+  explicit TDistinctTexts(const TToneList& tones)
+      : FSpans(std::min(tones.DistinctCount(), kDistinctCached), TSpan{0, kUnmade}) {
+    // Room for entries of a few characters, as most are.
+    FEntries.reserve(4 * FSpans.size());
+  }
+
+  // Appends to the text what append(text, tone) appends for the tone the
+  // iterator stands at.
+  template <class AppendEntry>
+  void Append(std::string& text, const TToneList::TIterator& at, AppendEntry&& append) {
+    const uint32_t distinct = at.Distinct();
+    if (distinct >= FSpans.size()) {
+      append(text, **at);
+      return;
+    }
+    TSpan& span = FSpans[distinct];
+    if (span.Length == kUnmade) {
+      span.Offset = FEntries.size();
+      append(FEntries, **at);
+      span.Length = FEntries.size() - span.Offset;
+    }
+    text.append(FEntries.data() + span.Offset, span.Length);
+  }
+
+ private:
+  static constexpr size_t kUnmade = SIZE_MAX;
+  struct TSpan {
+    size_t Offset, Length;
+  };
+  std::vector<TSpan> FSpans;
+  std::string FEntries;
 };
 
 // A name (or composer) as the text notations write it, so that their readers

@@ -186,7 +186,7 @@ TEST(RingUtils, AccentsByMeterAndPosition) {
 // Every tone gets the value of its own distinct tone, each of the first
 // distinct tones made once however often it comes back, and those past the
 // cached ones (a track of many distinct tones) made afresh each time.
-TEST(RingUtils, DistinctCacheGivesEachToneItsOwnValue) {
+TEST(RingUtils, DistinctCachesGiveEachToneItsOwnValue) {
   TRingTrack track;
   for (int round = 0; round < 3; ++round)
     for (int32_t i = 0; i < 600; ++i) {
@@ -206,5 +206,15 @@ TEST(RingUtils, DistinctCacheGivesEachToneItsOwnValue) {
   for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at)
     ASSERT_EQ(cache(at, make), IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave));
   // 256 made once each; the other 344 three times.
+  EXPECT_EQ(made, 256 + 3 * 344);
+
+  TDistinctTexts texts(track.Tones);
+  made = 0;
+  std::string text = "x", expected = "x";
+  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
+    texts.Append(text, at, [&](std::string& to, const TRingTone& tone) { to += make(tone) + ","; });
+    expected += IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave) + ",";
+  }
+  EXPECT_EQ(text, expected);
   EXPECT_EQ(made, 256 + 3 * 344);
 }
