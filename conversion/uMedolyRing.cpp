@@ -120,11 +120,11 @@ std::string TeMelodyRing::GetText() {
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
-  TDistinctTexts entries(Track->Tones);
+  TDistinctTexts<> entries(Track->Tones);
   const auto appendEntry = [&written](std::string& to, const TRingTone& tone) {
     if (tone.Kind != rkControl) AppendeMelodyNote(to, written, tone);
   };
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) entries.Append(text, at, appendEntry);
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, appendEntry).Text;
   text.append(kEndMarker);
   return text;
 }
@@ -164,22 +164,14 @@ void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
   if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text += word;
 }
 
-// A tone's entry, after the octave prefix for a note; a control has no
-// octave.
-struct TiMelodyEntry {
-  std::optional<int32_t> Octave;
-  std::string Text;
-};
-
-TiMelodyEntry iMelodyEntry(const TWrittenNotes& written, const TRingTone& tone) {
+// Appends a tone's entry, after the octave prefix for a note, and gives
+// back the note's octave; a control has none.
+std::optional<int32_t> AppendiMelodyEntry(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) {
-    TiMelodyEntry made;
-    AppendiMelodyControl(made.Text, tone);
-    return made;
+    AppendiMelodyControl(text, tone);
+    return std::nullopt;
   }
   const TMidiNote note = written(tone);
-  TiMelodyEntry made{note.Octave, {}};
-  std::string& text = made.Text;
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += '&';
   if (tone.IsRest())
@@ -190,20 +182,19 @@ TiMelodyEntry iMelodyEntry(const TWrittenNotes& written, const TRingTone& tone) 
   if (tone.Dot == rdDotted) text += '.';
   if (tone.Dot == rdDoubleDotted) text += ':';
   if (tone.Dot == rdTriplet) text += ';';
-  return made;
+  return note.Octave;
 }
 
 // The octave prefix is written before the first note, so that readers
 // assuming any default agree, and then only where the octave changes, so
 // the running octave moves along with the melody. A prefix has no minus
 // sign.
-void AppendiMelodyEntry(std::string& text, const TiMelodyEntry& entry, std::optional<int32_t>& octave) {
-  if (entry.Octave && entry.Octave != octave) {
-    octave = entry.Octave;
+void AppendOctavePrefix(std::string& text, std::optional<int32_t> noteOctave, std::optional<int32_t>& octave) {
+  if (noteOctave && noteOctave != octave) {
+    octave = noteOctave;
     text += '*';
-    AppendInt(text, *entry.Octave);
+    AppendInt(text, *noteOctave);
   }
-  text += entry.Text;
 }
 
 bool IsFold(std::string_view text, size_t i) {
@@ -265,11 +256,16 @@ std::string TiMelodyRing::GetText() {
   AppendWrittenComposer(text, Composer);
   text += "\r\nMELODY:";
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
-  TDistinctCache<TiMelodyEntry> entries(Track->Tones);
-  const auto makeEntry = [&written](const TRingTone& tone) { return iMelodyEntry(written, tone); };
+  TDistinctTexts<std::optional<int32_t>> entries(Track->Tones);
+  const auto appendEntry = [&written](std::string& to, const TRingTone& tone) {
+    return AppendiMelodyEntry(to, written, tone);
+  };
   std::optional<int32_t> octave;
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at)
-    AppendiMelodyEntry(text, entries(at, makeEntry), octave);
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) {
+    const auto entry = entries(at, appendEntry);
+    AppendOctavePrefix(text, entry.Value, octave);
+    text += entry.Text;
+  }
   text += "\r\nEND:IMELODY";
   return text;
 }

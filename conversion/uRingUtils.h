@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "conversion/uRingBase.h"
@@ -90,42 +92,63 @@ class TDistinctCache {
   T FSpare{};
 };
 
-// The same for a writer whose entries are texts that stand alone: the
-// entries of the first distinct tones are kept one after another in one
-// text, and each tone's entry is appended from there.
+// The same for a writer whose entries are texts: the entries of the first
+// distinct tones are kept one after another in one text, and each tone's
+// entry is appended from there. What making an entry gives back besides
+// (an iMelody note's octave, say) is kept with it.
+template <class T = std::monostate>
 class TDistinctTexts {
  public:
   explicit TDistinctTexts(const TToneList& tones)
-      : FSpans(std::min(tones.DistinctCount(), kDistinctCached), TSpan{0, kUnmade}) {
+      : FSpans(std::min(tones.DistinctCount(), kDistinctCached), TSpan{0, kUnmade, T{}}) {
     // Room for entries of a few characters, as most are.
     FEntries.reserve(4 * FSpans.size());
   }
 
-  // Appends to the text what append(text, tone) appends for the tone the
-  // iterator stands at.
+  struct TEntry {
+    std::string_view Text;
+    T Value;
+  };
+
+  // The text append(text, tone) appends for the tone the iterator stands
+  // at, good until the next call, and what append returned (nothing when it
+  // returns nothing).
   template <class AppendEntry>
-  void Append(std::string& text, const TToneList::TIterator& at, AppendEntry&& append) {
+  TEntry operator()(const TToneList::TIterator& at, AppendEntry&& append) {
     const uint32_t distinct = at.Distinct();
     if (distinct >= FSpans.size()) {
-      append(text, **at);
-      return;
+      FSpare.clear();
+      const T value = Made(FSpare, **at, append);
+      return {FSpare, value};
     }
     TSpan& span = FSpans[distinct];
     if (span.Length == kUnmade) {
       span.Offset = FEntries.size();
-      append(FEntries, **at);
+      span.Value = Made(FEntries, **at, append);
       span.Length = FEntries.size() - span.Offset;
     }
-    text.append(FEntries.data() + span.Offset, span.Length);
+    return {std::string_view(FEntries.data() + span.Offset, span.Length), span.Value};
   }
 
  private:
   static constexpr size_t kUnmade = SIZE_MAX;
   struct TSpan {
     size_t Offset, Length;
+    T Value;
   };
+
+  template <class AppendEntry>
+  static T Made(std::string& text, const TRingTone& tone, AppendEntry& append) {
+    if constexpr (std::is_void_v<std::invoke_result_t<AppendEntry&, std::string&, const TRingTone&>>) {
+      append(text, tone);
+      return T{};
+    } else {
+      return append(text, tone);
+    }
+  }
+
   std::vector<TSpan> FSpans;
-  std::string FEntries;
+  std::string FEntries, FSpare;
 };
 
 // A name (or composer) as the text notations write it, so that their readers

@@ -63,9 +63,9 @@ std::string TRtttlRing::GetText() {
   const size_t head = text.size();
   // RTTTL has sharps only, and no minus sign for an octave.
   const TWrittenNotes written(*Track, false, 0, INT32_MAX);
-  TDistinctTexts entries(Track->Tones);
+  TDistinctTexts<> entries(Track->Tones);
   const auto appendEntry = [&](std::string& to, const TRingTone& tone) { AppendEntry(to, *this, written, tone); };
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) entries.Append(text, at, appendEntry);
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, appendEntry).Text;
   if (text.size() > head) text.pop_back();
   return text;
 }

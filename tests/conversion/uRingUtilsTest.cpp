@@ -208,11 +208,11 @@ TEST(RingUtils, DistinctCachesGiveEachToneItsOwnValue) {
   // 256 made once each; the other 344 three times.
   EXPECT_EQ(made, 256 + 3 * 344);
 
-  TDistinctTexts texts(track.Tones);
+  TDistinctTexts<> texts(track.Tones);
   made = 0;
   std::string text = "x", expected = "x";
   for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
-    texts.Append(text, at, [&](std::string& to, const TRingTone& tone) { to += make(tone) + ","; });
+    text += texts(at, [&](std::string& to, const TRingTone& tone) { to += make(tone) + ","; }).Text;
     expected += IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave) + ",";
   }
   EXPECT_EQ(text, expected);
