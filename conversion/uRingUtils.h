@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -68,34 +67,13 @@ class TWrittenNotes {
 // How many of a track's first distinct tones the writers look at once each.
 constexpr size_t kDistinctCached = 256;
 
-// What a writer makes of each tone, made once for each of the first distinct
-// tones of a track and kept for the tones equal to it: a tune repeats a few
-// dozen distinct tones however long it is. Past those, a tone's value is
-// made each time, so the cache stays small whatever the track holds.
-template <class T>
-class TDistinctCache {
- public:
-  explicit TDistinctCache(const TToneList& tones) : FValues(std::min(tones.DistinctCount(), kDistinctCached)) {}
-
-  // The value make(tone) gives for the tone the iterator stands at.
-  template <class Make>
-  const T& operator()(const TToneList::TIterator& at, Make&& make) {
-    const uint32_t distinct = at.Distinct();
-    if (distinct >= FValues.size()) return FSpare = make(**at);
-    std::optional<T>& value = FValues[distinct];
-    if (!value) value = make(**at);
-    return *value;
-  }
-
- private:
-  std::vector<std::optional<T>> FValues;
-  T FSpare{};
-};
-
-// The same for a writer whose entries are texts: the entries of the first
-// distinct tones are kept one after another in one text, and each tone's
-// entry is appended from there. What making an entry gives back besides
-// (an iMelody note's octave, say) is kept with it.
+// What a writer writes for each tone, made once for each of the first
+// distinct tones of a track and kept for the tones equal to it: a tune
+// repeats a few dozen distinct tones however long it is. The entries are
+// kept one after another in one text; what making an entry gives back
+// besides (an iMelody note's octave, say) is kept with it. Past those
+// tones, an entry is made each time, so the store stays small whatever the
+// track holds.
 template <class T = std::monostate>
 class TDistinctTexts {
  public:
