@@ -24,9 +24,15 @@ size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from
 // Both texts open their melody so.
 constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
 
+// Room enough for the lines of either text's head but its name and composer.
+constexpr size_t kHeadRoom = 96;
+
 // Both texts name a composer also when the tune has none.
-std::string WrittenComposer(const std::string& composer) {
-  return composer.empty() ? std::string("CaroluneConvert") : WrittenName(composer);
+void AppendWrittenComposer(std::string& text, const std::string& composer) {
+  if (composer.empty())
+    text += "CaroluneConvert";
+  else
+    AppendWrittenName(text, composer);
 }
 
 }  // namespace
@@ -101,20 +107,24 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TeMelodyRing::GetText() {
-  std::string text = "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:" + WrittenName(Name) + "\r\nCOMPOSER:" +
-                     WrittenComposer(Composer) + "\r\nMELODY:";
-  // Room for the shortest entry ("c") of every tone and the closing line.
-  text.reserve(text.size() + static_cast<size_t>(Track->Count()) + kEndMarker.size());
+  std::string text;
+  // Room for the head, the shortest entry ("c") of every tone and the
+  // closing line.
+  text.reserve(kHeadRoom + Name.size() + Composer.size() + static_cast<size_t>(Track->Count()) +
+               kEndMarker.size());
+  text += "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:";
+  AppendWrittenName(text, Name);
+  text += "\r\nCOMPOSER:";
+  AppendWrittenComposer(text, Composer);
+  text += "\r\nMELODY:";
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
-  TDistinctCache<std::string> entries(Track->Tones);
-  const auto makeEntry = [&written](const TRingTone& tone) {
-    std::string entry;
-    if (tone.Kind != rkControl) AppendeMelodyNote(entry, written, tone);
-    return entry;
+  TDistinctTexts<> entries(Track->Tones);
+  const auto appendEntry = [&written](std::string& to, const TRingTone& tone) {
+    if (tone.Kind != rkControl) AppendeMelodyNote(to, written, tone);
   };
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, makeEntry);
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, appendEntry).Text;
   text.append(kEndMarker);
   return text;
 }
@@ -147,22 +157,21 @@ const char* SwitchWord(int32_t controlKind, bool on) {
 // A control's entry; tempo, style, octave and duration have none.
 void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
   if (tone.ControlKind == ckVolume) {
-    text.append("V").append(IntToStr(tone.Value));
+    text += 'V';
+    AppendInt(text, tone.Value);
     return;
   }
   if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text += word;
 }
 
-// A note's octave and its entry after the octave prefix.
-struct TiMelodyNote {
-  int32_t Octave = 0;
-  std::string Entry;
-};
-
-TiMelodyNote iMelodyNote(const TWrittenNotes& written, const TRingTone& tone) {
+// Appends a tone's entry, after the octave prefix for a note, and gives
+// back the note's octave; a control has none.
+std::optional<int32_t> AppendiMelodyEntry(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
+  if (tone.Kind == rkControl) {
+    AppendiMelodyControl(text, tone);
+    return std::nullopt;
+  }
   const TMidiNote note = written(tone);
-  TiMelodyNote made{note.Octave, {}};
-  std::string& text = made.Entry;
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += '&';
   if (tone.IsRest())
@@ -173,20 +182,19 @@ TiMelodyNote iMelodyNote(const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Dot == rdDotted) text += '.';
   if (tone.Dot == rdDoubleDotted) text += ':';
   if (tone.Dot == rdTriplet) text += ';';
-  return made;
+  return note.Octave;
 }
 
 // The octave prefix is written before the first note, so that readers
 // assuming any default agree, and then only where the octave changes, so
 // the running octave moves along with the melody. A prefix has no minus
 // sign.
-void AppendiMelodyNote(std::string& text, const TiMelodyNote& note, std::optional<int32_t>& octave) {
-  if (note.Octave != octave) {
-    octave = note.Octave;
+void AppendOctavePrefix(std::string& text, std::optional<int32_t> noteOctave, std::optional<int32_t>& octave) {
+  if (noteOctave && noteOctave != octave) {
+    octave = noteOctave;
     text += '*';
-    AppendInt(text, note.Octave);
+    AppendInt(text, *noteOctave);
   }
-  text += note.Entry;
 }
 
 bool IsFold(std::string_view text, size_t i) {
@@ -230,22 +238,33 @@ int32_t TiMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TiMelodyRing::GetText() {
-  std::string text = "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\n";
-  text += "BEAT:" + IntToStr(std::clamp(Tempo, kSlowestBeat, kFastestBeat)) + "\r\n";
-  if (const std::string name = WrittenName(Name); !name.empty()) text += "NAME:" + name + "\r\n";
-  text += "COMPOSER:" + WrittenComposer(Composer) + "\r\n";
-  text += "MELODY:";
-  // Room for the shortest entry ("c3") of every tone and the closing line.
-  text.reserve(text.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
+  std::string text;
+  // Room for the head, the shortest entry ("c3") of every tone and the
+  // closing line.
+  text.reserve(kHeadRoom + Name.size() + Composer.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
+  text += "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:";
+  AppendInt(text, std::clamp(Tempo, kSlowestBeat, kFastestBeat));
+  text += "\r\nNAME:";
+  // A tune without a name has no name line.
+  const size_t name = text.size();
+  AppendWrittenName(text, Name);
+  if (text.size() == name)
+    text.resize(name - std::string_view("NAME:").size());
+  else
+    text += "\r\n";
+  text += "COMPOSER:";
+  AppendWrittenComposer(text, Composer);
+  text += "\r\nMELODY:";
   const TWrittenNotes written(*Track, true, 0, INT32_MAX);
-  TDistinctCache<TiMelodyNote> notes(Track->Tones);
-  const auto makeNote = [&written](const TRingTone& tone) { return iMelodyNote(written, tone); };
+  TDistinctTexts<std::optional<int32_t>> entries(Track->Tones);
+  const auto appendEntry = [&written](std::string& to, const TRingTone& tone) {
+    return AppendiMelodyEntry(to, written, tone);
+  };
   std::optional<int32_t> octave;
   for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) {
-    if ((*at)->Kind == rkControl)
-      AppendiMelodyControl(text, **at);
-    else
-      AppendiMelodyNote(text, notes(at, makeNote), octave);
+    const auto entry = entries(at, appendEntry);
+    AppendOctavePrefix(text, entry.Value, octave);
+    text += entry.Text;
   }
   text += "\r\nEND:IMELODY";
   return text;

@@ -128,23 +128,26 @@ TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowest
   // A tune repeats a handful of octaves: counted per octave, the choice
   // costs one pass over the tones.
   std::map<int64_t, int64_t> notesByOctave;
-  // Tones in a row mostly share their octave: its count is kept at hand.
-  auto last = notesByOctave.end();
-  // A note's octave as spelled, looked at once per distinct tone; nothing
-  // for a control or a rest.
-  TDistinctCache<std::optional<int64_t>> octaves(track.Tones);
-  const auto spelledOctave = [flats](const TRingTone& tone) -> std::optional<int64_t> {
-    if (tone.Kind != rkNote || tone.IsRest()) return std::nullopt;
-    return SpelledNote(tone, flats).Octave;
+  const auto countNote = [&notesByOctave, flats](const TRingTone& tone, int64_t times) {
+    if (tone.Kind != rkNote || tone.IsRest()) return;
+    notesByOctave[SpelledNote(tone, flats).Octave] += times;
   };
-  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
-    if (count-- <= 0) break;
-    const std::optional<int64_t>& spelled = octaves(at, spelledOctave);
-    if (!spelled) continue;
-    const int64_t octave = *spelled;
-    if (last == notesByOctave.end() || last->first != octave) last = notesByOctave.try_emplace(octave).first;
-    ++last->second;
+  // The first distinct tones (a real tune's all) are counted where they
+  // stand and spelled once each, with the first tone of each kept to spell;
+  // any past those are spelled where they stand.
+  const size_t counted = std::min(track.Tones.DistinctCount(), kDistinctCached);
+  std::vector<std::pair<const TRingTone*, int64_t>> distincts(counted, {nullptr, 0});
+  for (auto at = track.Tones.begin(); at != track.Tones.end() && count-- > 0; ++at) {
+    const uint32_t distinct = at.Distinct();
+    if (distinct >= counted) {
+      countNote(**at, 1);
+      continue;
+    }
+    auto& [first, times] = distincts[distinct];
+    if (times++ == 0) first = *at;
   }
+  for (const auto& [first, times] : distincts)
+    if (times > 0) countNote(*first, times);
   FShift = BestShift(notesByOctave, lowestOctave, highestOctave);
 }
 
@@ -154,18 +157,23 @@ TMidiNote TWrittenNotes::operator()(const TRingTone& tone) const {
   return note;
 }
 
-std::string WrittenName(const std::string& name) {
-  std::string written;
-  written.reserve(name.size());
+void AppendWrittenName(std::string& text, std::string_view name) {
+  const size_t start = text.size();
   for (char c : name) {
     if (c == '\r' || c == '\n') c = ' ';
     if (c == '\0' || (c >= 14 && c <= 31)) continue;
-    if (c == ' ' && (written.empty() || written.back() == ' ')) continue;
+    const bool first = text.size() == start;
+    if (c == ' ' && (first || text.back() == ' ')) continue;
     if (c == '{') c = '(';
-    if (!written.empty() && ((written.back() == '(' && c == '*') || (written.back() == '/' && c == '/')))
-      written += ' ';
-    written += c;
+    if (!first && ((text.back() == '(' && c == '*') || (text.back() == '/' && c == '/'))) text += ' ';
+    text += c;
   }
+}
+
+std::string WrittenName(const std::string& name) {
+  std::string written;
+  written.reserve(name.size());
+  AppendWrittenName(written, name);
   return written;
 }
 

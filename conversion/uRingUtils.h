@@ -4,9 +4,12 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "conversion/uRingBase.h"
@@ -61,29 +64,69 @@ class TWrittenNotes {
   int64_t FShift = 0;
 };
 
-// What a writer makes of each tone, made once for each of the first distinct
-// tones of a track and kept for the tones equal to it: a tune repeats a few
-// dozen distinct tones however long it is. Past those, a tone's value is
-// made each time, so the cache stays small whatever the track holds.
-template <class T>
-class TDistinctCache {
- public:
-  explicit TDistinctCache(const TToneList& tones) : FValues(std::min(tones.DistinctCount(), kCached)) {}
+// How many of a track's first distinct tones the writers look at once each.
+constexpr size_t kDistinctCached = 256;
 
-  // The value make(tone) gives for the tone the iterator stands at.
-  template <class Make>
-  const T& operator()(const TToneList::TIterator& at, Make&& make) {
+// What a writer writes for each tone, made once for each of the first
+// distinct tones of a track and kept for the tones equal to it: a tune
+// repeats a few dozen distinct tones however long it is. The entries are
+// kept one after another in one text; what making an entry gives back
+// besides (an iMelody note's octave, say) is kept with it. Past those
+// tones, an entry is made each time, so the store stays small whatever the
+// track holds.
+template <class T = std::monostate>
+class TDistinctTexts {
+ public:
+  explicit TDistinctTexts(const TToneList& tones)
+      : FSpans(std::min(tones.DistinctCount(), kDistinctCached), TSpan{0, kUnmade, T{}}) {
+    // Room for entries of a few characters, as most are.
+    FEntries.reserve(4 * FSpans.size());
+  }
+
+  struct TEntry {
+    std::string_view Text;
+    T Value;
+  };
+
+  // The text append(text, tone) appends for the tone the iterator stands
+  // at, good until the next call, and what append returned (nothing when it
+  // returns nothing).
+  template <class AppendEntry>
+  TEntry operator()(const TToneList::TIterator& at, AppendEntry&& append) {
     const uint32_t distinct = at.Distinct();
-    if (distinct >= FValues.size()) return FSpare = make(**at);
-    std::optional<T>& value = FValues[distinct];
-    if (!value) value = make(**at);
-    return *value;
+    if (distinct >= FSpans.size()) {
+      FSpare.clear();
+      const T value = Made(FSpare, **at, append);
+      return {FSpare, value};
+    }
+    TSpan& span = FSpans[distinct];
+    if (span.Length == kUnmade) {
+      span.Offset = FEntries.size();
+      span.Value = Made(FEntries, **at, append);
+      span.Length = FEntries.size() - span.Offset;
+    }
+    return {std::string_view(FEntries.data() + span.Offset, span.Length), span.Value};
   }
 
  private:
-  static constexpr size_t kCached = 256;
-  std::vector<std::optional<T>> FValues;
-  T FSpare{};
+  static constexpr size_t kUnmade = SIZE_MAX;
+  struct TSpan {
+    size_t Offset, Length;
+    T Value;
+  };
+
+  template <class AppendEntry>
+  static T Made(std::string& text, const TRingTone& tone, AppendEntry& append) {
+    if constexpr (std::is_void_v<std::invoke_result_t<AppendEntry&, std::string&, const TRingTone&>>) {
+      append(text, tone);
+      return T{};
+    } else {
+      return append(text, tone);
+    }
+  }
+
+  std::vector<TSpan> FSpans;
+  std::string FEntries, FSpare;
 };
 
 // A name (or composer) as the text notations write it, so that their readers
@@ -92,6 +135,8 @@ class TDistinctCache {
 // blank for each run of blanks and none in front, "{" as "(", and a blank
 // between "(" and "*" and between two "/".
 std::string WrittenName(const std::string& name);
+// The same, appended to a text.
+void AppendWrittenName(std::string& text, std::string_view name);
 
 struct TNoteValue {
   int32_t Duration;

@@ -36,6 +36,9 @@ void AppendEntry(std::string& text, const TRingFile& ring, const TWrittenNotes& 
   text += ',';
 }
 
+// Room enough for the defaults' section of numbers of a few digits.
+constexpr size_t kDefaultsRoom = 24;
+
 // A ":" would end the name early and leave the rest of it for the defaults.
 std::string RtttlName(std::string name) {
   std::replace(name.begin(), name.end(), ':', ' ');
@@ -45,22 +48,24 @@ std::string RtttlName(std::string name) {
 }  // namespace
 
 std::string TRtttlRing::GetText() {
-  std::string text = RtttlName(Name) + ":d=" + IntToStr(DefaultDuration) + ",o=" + IntToStr(DefaultOctave) +
-                     ",b=" + IntToStr(Tempo) + ":";
+  std::string text = RtttlName(Name);
+  // Room for the defaults and the shortest entry ("c,") of every tone: a
+  // tune of long entries grows from there as before, and a dense one is not
+  // given room it never fills.
+  text.reserve(text.size() + kDefaultsRoom + 2 * static_cast<size_t>(Track->Count()));
+  text += ":d=";
+  AppendInt(text, DefaultDuration);
+  text += ",o=";
+  AppendInt(text, DefaultOctave);
+  text += ",b=";
+  AppendInt(text, Tempo);
+  text += ':';
   const size_t head = text.size();
-  // Room for the shortest entry ("c,") of every tone: a tune of long entries
-  // grows from there as before, and a dense one is not given room it never
-  // fills.
-  text.reserve(head + 2 * static_cast<size_t>(Track->Count()));
   // RTTTL has sharps only, and no minus sign for an octave.
   const TWrittenNotes written(*Track, false, 0, INT32_MAX);
-  TDistinctCache<std::string> entries(Track->Tones);
-  const auto makeEntry = [&](const TRingTone& tone) {
-    std::string entry;
-    AppendEntry(entry, *this, written, tone);
-    return entry;
-  };
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, makeEntry);
+  TDistinctTexts<> entries(Track->Tones);
+  const auto appendEntry = [&](std::string& to, const TRingTone& tone) { AppendEntry(to, *this, written, tone); };
+  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, appendEntry).Text;
   if (text.size() > head) text.pop_back();
   return text;
 }

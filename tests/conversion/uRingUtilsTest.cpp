@@ -166,6 +166,10 @@ TEST(RingUtils, WrittenNameOpensNoComment) {
   for (const auto& [name, written] : cases) {
     EXPECT_EQ(WrittenName(name), written) << name;
     EXPECT_EQ(WrittenName(written), written) << name;
+    // After a head the name is written as it is alone: its leading blanks go.
+    std::string text = "NAME:";
+    AppendWrittenName(text, name);
+    EXPECT_EQ(text, "NAME:" + written) << name;
   }
 }
 
@@ -179,10 +183,10 @@ TEST(RingUtils, AccentsByMeterAndPosition) {
   EXPECT_EQ(AccentVelocity(4, 0), 40);  // positions below 1 wrap round the bar
 }
 
-// Every tone gets the value of its own distinct tone, each of the first
-// distinct tones made once however often it comes back, and those past the
-// cached ones (a track of many distinct tones) made afresh each time.
-TEST(RingUtils, DistinctCacheGivesEachToneItsOwnValue) {
+// Every tone gets the entry and the value of its own distinct tone, each of
+// the first distinct tones made once however often it comes back, and those
+// past the kept ones (a track of many distinct tones) made afresh each time.
+TEST(RingUtils, DistinctTextsGiveEachToneItsOwnEntry) {
   TRingTrack track;
   for (int round = 0; round < 3; ++round)
     for (int32_t i = 0; i < 600; ++i) {
@@ -193,14 +197,29 @@ TEST(RingUtils, DistinctCacheGivesEachToneItsOwnValue) {
       track.Add(tone);
     }
   ASSERT_EQ(track.Tones.DistinctCount(), 600u);
-  TDistinctCache<std::string> cache(track.Tones);
+  TDistinctTexts<int32_t> entries(track.Tones);
   int made = 0;
-  const auto make = [&made](const TRingTone& tone) {
+  const auto append = [&made](std::string& to, const TRingTone& tone) {
     ++made;
-    return IntToStr(tone.Duration) + "/" + IntToStr(tone.Octave);
+    to += IntToStr(tone.Duration) + "/" + IntToStr(tone.Octave);
+    return tone.Octave;
   };
-  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at)
-    ASSERT_EQ(cache(at, make), IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave));
+  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
+    const auto entry = entries(at, append);
+    ASSERT_EQ(entry.Text, IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave));
+    ASSERT_EQ(entry.Value, (*at)->Octave);
+  }
   // 256 made once each; the other 344 three times.
+  EXPECT_EQ(made, 256 + 3 * 344);
+
+  // Entries that give nothing back, appended one after another.
+  TDistinctTexts<> texts(track.Tones);
+  made = 0;
+  std::string text = "x", expected = "x";
+  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
+    text += texts(at, [&](std::string& to, const TRingTone& tone) { append(to, tone), to += ','; }).Text;
+    expected += IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave) + ",";
+  }
+  EXPECT_EQ(text, expected);
   EXPECT_EQ(made, 256 + 3 * 344);
 }

@@ -28,7 +28,8 @@ TEST(StrToInt, RejectsOtherTextWithTheClassLibraryMessage) {
 }
 
 TEST(IntToStr, AppendIntWritesTheSameDigits) {
-  for (const int64_t value : {int64_t{0}, int64_t{-1}, int64_t{42}, int64_t{INT32_MIN}, INT64_MIN, INT64_MAX}) {
+  for (const int64_t value :
+       {int64_t{0}, int64_t{9}, int64_t{10}, int64_t{-1}, int64_t{42}, int64_t{INT32_MIN}, INT64_MIN, INT64_MAX}) {
     std::string text = "x";
     AppendInt(text, value);
     EXPECT_EQ(text, "x" + IntToStr(value)) << value;
