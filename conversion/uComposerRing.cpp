@@ -16,7 +16,7 @@ constexpr int32_t kOctaveReach = 1;
 
 void AppendTone(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) return;
-  const TMidiNote note = written(tone);
+  const TSpelledNote note = written(tone);
   text += note.Note;
   if (note.Accidental == raSharp) text += '#';
   if (note.Octave > kNewTuneDefaultOctave) text += '+';

@@ -86,7 +86,7 @@ std::string RewrittenText(std::string_view text) {
 // A note's entry: "+" per octave over the one the reader assumes, the
 // accidental, and the letter cased and marked by its length code.
 void AppendeMelodyNote(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
-  const TMidiNote note = written(tone);
+  const TSpelledNote note = written(tone);
   text.append(static_cast<size_t>(note.Octave - kNewTuneDefaultOctave), '+');
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += "(b)";
@@ -171,7 +171,7 @@ std::optional<int32_t> AppendiMelodyEntry(std::string& text, const TWrittenNotes
     AppendiMelodyControl(text, tone);
     return std::nullopt;
   }
-  const TMidiNote note = written(tone);
+  const TSpelledNote note = written(tone);
   if (note.Accidental == raSharp) text += '#';
   if (note.Accidental == raFlat) text += '&';
   if (tone.IsRest())

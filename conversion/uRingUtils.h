@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -41,6 +42,48 @@ int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t oct
 // keeps its letter. An octave beyond the 32-bit range is held at its end.
 TMidiNote SpelledNote(const TRingTone& tone, bool flats);
 
+// The same note with its letter seen where it lies, in the tone or in the
+// table of names, so that spelling it copies no text: the writers spell
+// each distinct tone of a tune.
+struct TSpelledNote {
+  std::string_view Note;
+  uint8_t Accidental;
+  int32_t Octave;
+};
+TSpelledNote Spelled(const TRingTone& tone, bool flats);
+
+// How many of a track's first distinct tones the writers look at once each.
+constexpr size_t kDistinctCached = 256;
+
+// How often each of the first distinct tones of a list comes among its
+// first `count` tones (those a writer writes), with the first tone of each:
+// one walk over the tones that the choice of octaves and the writer's
+// entries then share. Tones past the first kDistinctCached distinct ones are
+// only noted as being there.
+class TDistinctCounts {
+ public:
+  explicit TDistinctCounts(const TToneList& tones, int count = INT32_MAX);
+
+  const TToneList& Tones() const { return FTones; }
+  int Count() const { return FCount; }
+  // The distinct tones counted: the first kDistinctCached of the list.
+  size_t Size() const { return FSize; }
+  int64_t Times(size_t distinct) const { return FTimes[distinct]; }
+  // Only for a distinct tone counted at least once.
+  const TRingTone& First(size_t distinct) const { return *FFirsts[distinct]; }
+  // Whether any of the first `count` tones is past the counted ones.
+  bool Beyond() const { return FBeyond; }
+
+ private:
+  const TToneList& FTones;
+  int FCount;
+  size_t FSize;
+  bool FBeyond = false;
+  // Only the first FSize are set: a list holds a few dozen.
+  std::array<int64_t, kDistinctCached> FTimes;
+  std::array<const TRingTone*, kDistinctCached> FFirsts;
+};
+
 // How one notation writes the notes of one tune: each note spelled as
 // SpelledNote does, and the whole tune moved by whole octaves so that as many
 // of its notes as possible lie within the octaves the notation can state (by
@@ -50,12 +93,13 @@ TMidiNote SpelledNote(const TRingTone& tone, bool flats);
 // do not count.
 class TWrittenNotes {
  public:
-  // The move is chosen over the first `count` tones of the track: those the
-  // notation writes.
+  // The move is chosen over the tones counted: those the notation writes.
+  TWrittenNotes(const TDistinctCounts& counts, bool flats, int32_t lowestOctave, int32_t highestOctave);
+  // The same over the first `count` tones of the track.
   TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowestOctave, int32_t highestOctave,
                 int count = INT32_MAX);
 
-  TMidiNote operator()(const TRingTone& tone) const;
+  TSpelledNote operator()(const TRingTone& tone) const;
   int64_t OctaveShift() const { return FShift; }
 
  private:
@@ -63,9 +107,6 @@ class TWrittenNotes {
   int32_t FLowest, FHighest;
   int64_t FShift = 0;
 };
-
-// How many of a track's first distinct tones the writers look at once each.
-constexpr size_t kDistinctCached = 256;
 
 // What a writer writes for each tone, made once for each of the first
 // distinct tones of a track and kept for the tones equal to it: a tune

@@ -24,7 +24,7 @@ void AppendEntry(std::string& text, const TRingFile& ring, const TWrittenNotes& 
     }
     return;
   }
-  const TMidiNote note = written(tone);
+  const TSpelledNote note = written(tone);
   if (tone.Duration != ring.DefaultDuration) AppendInt(text, tone.Duration);
   if (note.Note == "B" || note.Note == "b")
     text += 'H';

@@ -98,9 +98,9 @@ TEST(RingUtils, WrittenNoteKeepsThePitch) {
   for (const auto& c : cases) {
     TRingTrack track;
     AddNotes(track, {{c.letter, 4, c.octave, c.accidental}});
-    const TMidiNote note = TWrittenNotes(track, c.flats, c.lowest, c.highest)(*track.GetTone(0));
+    const TSpelledNote note = TWrittenNotes(track, c.flats, c.lowest, c.highest)(*track.GetTone(0));
     const char* const marks[] = {"", "#", "&"};
-    EXPECT_EQ(note.Note + marks[note.Accidental] + IntToStr(note.Octave), c.written) << c.letter << c.octave;
+    EXPECT_EQ(std::string(note.Note) + marks[note.Accidental] + IntToStr(note.Octave), c.written) << c.letter << c.octave;
   }
 }
 
@@ -141,8 +141,8 @@ TEST(RingUtils, WrittenNotesMoveTheWholeTune) {
     std::string text;
     const char* const marks[] = {"", "#", "&"};
     for (const TRingTone* tone : track.Tones) {
-      const TMidiNote note = written(*tone);
-      text += (text.empty() ? "" : " ") + note.Note + marks[note.Accidental] + IntToStr(note.Octave);
+      const TSpelledNote note = written(*tone);
+      text += (text.empty() ? "" : " ") + std::string(note.Note) + marks[note.Accidental] + IntToStr(note.Octave);
     }
     EXPECT_EQ(text, c.written) << c.what;
   }
