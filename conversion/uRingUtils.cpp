@@ -91,7 +91,7 @@ bool HasLowerCase(std::string_view text) {
 
 }  // namespace
 
-TSpelledNote Spelled(const TRingTone& tone, bool flats) {
+TSpelledNote SpelledAccidental(const TRingTone& tone, bool flats) {
   TSpelledNote note{tone.Note, tone.Accidental, tone.Octave};
   if (tone.Accidental == raNatural || (tone.Accidental == raFlat && flats)) return note;
   const int32_t index = UpperNoteIndex(tone.Note);
@@ -117,7 +117,8 @@ TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
 TDistinctCounts::TDistinctCounts(const TToneList& tones, int count)
     : FTones(tones), FCount(count), FSize(std::min(tones.DistinctCount(), kDistinctCached)) {
   std::fill_n(FTimes.begin(), FSize, 0);
-  for (auto at = tones.begin(); at != tones.end() && count-- > 0; ++at) {
+  const auto end = tones.end();
+  for (auto at = tones.begin(); at != end && count-- > 0; ++at) {
     const uint32_t distinct = at.Distinct();
     if (distinct >= FSize) {
       FBeyond = true;
@@ -166,7 +167,8 @@ std::vector<TOctaveNotes> WithTonesBeyond(std::span<const TOctaveNotes> counted,
   std::map<int64_t, int64_t> notesByOctave;
   for (const auto& [octave, notes] : counted) notesByOctave[octave] += notes;
   int count = counts.Count();
-  for (auto at = counts.Tones().begin(); at != counts.Tones().end() && count-- > 0; ++at)
+  const auto end = counts.Tones().end();
+  for (auto at = counts.Tones().begin(); at != end && count-- > 0; ++at)
     if (at.Distinct() >= counts.Size() && CountsForOctave(**at)) ++notesByOctave[Spelled(**at, flats).Octave];
   std::vector<TOctaveNotes> all;
   all.reserve(notesByOctave.size());
@@ -182,18 +184,22 @@ TWrittenNotes::TWrittenNotes(const TDistinctCounts& counts, bool flats, int32_t 
   // added to its octave's, kept in rising order.
   TOctaveNotes byOctave[kDistinctCached];
   size_t octaves = 0;
+  TOctaveNotes* last = nullptr;
   for (size_t distinct = 0; distinct < counts.Size(); ++distinct) {
     if (counts.Times(distinct) == 0 || !CountsForOctave(counts.First(distinct))) continue;
     const int64_t octave = Spelled(counts.First(distinct), flats).Octave;
-    TOctaveNotes* const end = byOctave + octaves;
-    TOctaveNotes* at = std::lower_bound(byOctave, end, octave,
-                                        [](const TOctaveNotes& notes, int64_t o) { return notes.Octave < o; });
-    if (at == end || at->Octave != octave) {
-      std::move_backward(at, end, end + 1);
-      *at = {octave, 0};
-      ++octaves;
+    // A tone is most often in the octave of the one that came first before it.
+    if (last == nullptr || last->Octave != octave) {
+      TOctaveNotes* const end = byOctave + octaves;
+      last = std::lower_bound(byOctave, end, octave,
+                              [](const TOctaveNotes& notes, int64_t o) { return notes.Octave < o; });
+      if (last == end || last->Octave != octave) {
+        std::move_backward(last, end, end + 1);
+        *last = {octave, 0};
+        ++octaves;
+      }
     }
-    at->Notes += counts.Times(distinct);
+    last->Notes += counts.Times(distinct);
   }
   const std::span<const TOctaveNotes> counted(byOctave, octaves);
   FShift = counts.Beyond() ? BestShift(WithTonesBeyond(counted, counts, flats), lowestOctave, highestOctave)
@@ -203,12 +209,6 @@ TWrittenNotes::TWrittenNotes(const TDistinctCounts& counts, bool flats, int32_t 
 TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowestOctave, int32_t highestOctave,
                              int count)
     : TWrittenNotes(TDistinctCounts(track.Tones, count), flats, lowestOctave, highestOctave) {}
-
-TSpelledNote TWrittenNotes::operator()(const TRingTone& tone) const {
-  TSpelledNote note = Spelled(tone, FFlats);
-  note.Octave = static_cast<int32_t>(std::clamp<int64_t>(note.Octave + FShift, FLowest, FHighest));
-  return note;
-}
 
 void AppendWrittenName(std::string& text, std::string_view name) {
   const size_t start = text.size();
