@@ -210,7 +210,26 @@ TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowest
                              int count)
     : TWrittenNotes(TDistinctCounts(track.Tones, count), flats, lowestOctave, highestOctave) {}
 
+namespace {
+
+// Whether the name is written as it stands, as nearly every name is.
+bool WrittenAsItStands(std::string_view name) {
+  char before = ' ';  // a blank in front goes
+  for (const char c : name) {
+    if (c == '\r' || c == '\n' || c == '\0' || (c >= 14 && c <= 31) || c == '{') return false;
+    if ((c == ' ' && before == ' ') || (c == '*' && before == '(') || (c == '/' && before == '/')) return false;
+    before = c;
+  }
+  return true;
+}
+
+}  // namespace
+
 void AppendWrittenName(std::string& text, std::string_view name) {
+  if (WrittenAsItStands(name)) {
+    text.append(name);
+    return;
+  }
   const size_t start = text.size();
   for (char c : name) {
     if (c == '\r' || c == '\n') c = ' ';
