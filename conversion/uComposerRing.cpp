@@ -14,22 +14,28 @@ constexpr size_t kMaxLength = 124;
 // assumes.
 constexpr int32_t kOctaveReach = 1;
 
-void AppendTone(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
+void AppendTone(TGatheredText& text, const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) return;
-  const TMidiNote note = written(tone);
-  text += note.Note;
-  if (note.Accidental == raSharp) text += '#';
-  if (note.Octave > kNewTuneDefaultOctave) text += '+';
-  if (note.Octave < kNewTuneDefaultOctave) text += '-';
-  text += ComposerDurationDigit(tone.Duration);
+  const TSpelledNote note = written(tone);
+  text.Append(note.Note);
+  if (note.Accidental == raSharp) text.Append('#');
+  if (note.Octave > kNewTuneDefaultOctave) text.Append('+');
+  if (note.Octave < kNewTuneDefaultOctave) text.Append('-');
+  text.Append(ComposerDurationDigit(tone.Duration));
 }
 
-// The checksum is the XOR of every byte of the text, written as its two
-// halves, each added to "0".
-std::string Checksum(const std::string& text) {
+// The frame around the tones: the phone reads a tune's tones between these.
+constexpr std::string_view kFrameOpening = "L35&2 ";
+constexpr std::string_view kFrameClosing = "&&";
+
+// The checksum is the XOR of every byte of the text, written after the
+// frame's closing as its two halves, each added to "0".
+void CloseFrame(std::string& text, size_t start) {
   unsigned char sum = 0;
-  for (const char c : text) sum ^= static_cast<unsigned char>(c);
-  return {static_cast<char>('0' + sum / 16), static_cast<char>('0' + sum % 16)};
+  for (const char c : std::string_view(text).substr(start)) sum ^= static_cast<unsigned char>(c);
+  text += kFrameClosing;
+  text += static_cast<char>('0' + sum / 16);
+  text += static_cast<char>('0' + sum % 16);
 }
 
 }  // namespace
@@ -39,21 +45,28 @@ std::string TComposerRing::GetText() { return ComposerText(*this, true, true); }
 void TComposerRing::LoadFromStream(TStream& stream) { ParseRing<TComposerParse>(*this, stream); }
 
 std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
+  const TDistinctCounts counts(tune.Track->Tones, kMaxTones);
   // The tune moves to fit the tones that one screen holds.
-  const TWrittenNotes notes(*tune.Track, false, kNewTuneDefaultOctave - kOctaveReach,
-                            kNewTuneDefaultOctave + kOctaveReach, kMaxTones);
+  const TWrittenNotes notes(counts, false, kNewTuneDefaultOctave - kOctaveReach, kNewTuneDefaultOctave + kOctaveReach);
+  TDistinctTexts entries(counts, [&notes, spaced](TGatheredText& to, const TRingTone& tone) {
+    AppendTone(to, notes, tone);
+    if (spaced) to.Append(' ');
+  });
   std::string text;
   // A screen's worth, with the frame around it.
-  text.reserve(kMaxLength + 16);
+  text.reserve(kFrameOpening.size() + kMaxLength + 16 + kFrameClosing.size() + 2);
+  if (framed) text = kFrameOpening;
+  const size_t start = text.size();
+  TGatheredText tones(text);
   int written = 0;
-  for (const auto& tone : tune.Track->Tones) {
-    if (written == kMaxTones || text.size() > kMaxLength) break;
-    AppendTone(text, notes, *tone);
-    if (spaced) text += ' ';
-    ++written;
+  const auto end = tune.Track->Tones.end();
+  for (auto at = tune.Track->Tones.begin(); at != end; ++at, ++written) {
+    if (written == kMaxTones || tones.Size() - start > kMaxLength) break;
+    tones.AppendPadded(entries(at).Text);
   }
-  if (!framed) return text;
-  return "L35&2 " + text + "&&" + Checksum(text);
+  tones.Done();
+  if (framed) CloseFrame(text, start);
+  return text;
 }
 
 char ComposerDurationDigit(int32_t duration) {

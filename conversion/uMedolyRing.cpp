@@ -1,6 +1,7 @@
 #include "conversion/uMedolyRing.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -85,14 +86,14 @@ std::string RewrittenText(std::string_view text) {
 
 // A note's entry: "+" per octave over the one the reader assumes, the
 // accidental, and the letter cased and marked by its length code.
-void AppendeMelodyNote(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
-  const TMidiNote note = written(tone);
-  text.append(static_cast<size_t>(note.Octave - kNewTuneDefaultOctave), '+');
-  if (note.Accidental == raSharp) text += '#';
-  if (note.Accidental == raFlat) text += "(b)";
+void AppendeMelodyNote(TGatheredText& text, const TWrittenNotes& written, const TRingTone& tone) {
+  const TSpelledNote note = written(tone);
+  for (int32_t octave = kNewTuneDefaultOctave; octave < note.Octave; ++octave) text.Append('+');
+  if (note.Accidental == raSharp) text.Append('#');
+  if (note.Accidental == raFlat) text.Append("(b)");
   const int32_t code = TeMelodyRing::DurationCode(tone.Duration);
-  for (const char c : note.Note) text += code <= 1 ? UpCase(c) : LoCase(c);
-  if (code == 0 || code == 2) text += '.';
+  for (const char c : note.Note) text.Append(code <= 1 ? UpCase(c) : LoCase(c));
+  if (code == 0 || code == 2) text.Append('.');
 }
 
 }  // namespace
@@ -107,24 +108,24 @@ int32_t TeMelodyRing::DurationCode(int32_t duration) {
 }
 
 std::string TeMelodyRing::GetText() {
+  const TDistinctCounts counts(Track->Tones);
+  // Nothing can say an octave below the reader's: a tune reaching below it
+  // moves up.
+  const TWrittenNotes written(counts, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
+  TDistinctTexts entries(counts, [&written](TGatheredText& to, const TRingTone& tone) {
+    if (tone.Kind != rkControl) AppendeMelodyNote(to, written, tone);
+  });
   std::string text;
-  // Room for the head, the shortest entry ("c") of every tone and the
-  // closing line.
-  text.reserve(kHeadRoom + Name.size() + Composer.size() + static_cast<size_t>(Track->Count()) +
-               kEndMarker.size());
+  text.reserve(kHeadRoom + Name.size() + Composer.size() + entries.Length() + kEndMarker.size());
   text += "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:";
   AppendWrittenName(text, Name);
   text += "\r\nCOMPOSER:";
   AppendWrittenComposer(text, Composer);
   text += "\r\nMELODY:";
-  // Nothing can say an octave below the reader's: a tune reaching below it
-  // moves up.
-  const TWrittenNotes written(*Track, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
-  TDistinctTexts<> entries(Track->Tones);
-  const auto appendEntry = [&written](std::string& to, const TRingTone& tone) {
-    if (tone.Kind != rkControl) AppendeMelodyNote(to, written, tone);
-  };
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, appendEntry).Text;
+  TGatheredText melody(text);
+  const auto end = Track->Tones.end();
+  for (auto at = Track->Tones.begin(); at != end; ++at) melody.AppendPadded(entries(at).Text);
+  melody.Done();
   text.append(kEndMarker);
   return text;
 }
@@ -155,46 +156,46 @@ const char* SwitchWord(int32_t controlKind, bool on) {
 }
 
 // A control's entry; tempo, style, octave and duration have none.
-void AppendiMelodyControl(std::string& text, const TRingTone& tone) {
+void AppendiMelodyControl(TGatheredText& text, const TRingTone& tone) {
   if (tone.ControlKind == ckVolume) {
-    text += 'V';
-    AppendInt(text, tone.Value);
+    text.Append('V');
+    text.AppendInt(tone.Value);
     return;
   }
-  if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text += word;
+  if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text.Append(word);
 }
 
-// Appends a tone's entry, after the octave prefix for a note, and gives
-// back the note's octave; a control has none.
-std::optional<int32_t> AppendiMelodyEntry(std::string& text, const TWrittenNotes& written, const TRingTone& tone) {
+// What an entry gives beside its text: a note's entry opens with the
+// prefix of its octave, written only where the octave changes.
+struct TiMelodyEntry {
+  bool Note;
+  uint8_t Prefix;  // the length of the prefix
+  int32_t Octave;
+};
+
+// Appends a tone's entry, a note's after its octave prefix. The prefix
+// has no minus sign.
+TiMelodyEntry AppendiMelodyEntry(TGatheredText& text, const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) {
     AppendiMelodyControl(text, tone);
-    return std::nullopt;
+    return {false, 0, 0};
   }
-  const TMidiNote note = written(tone);
-  if (note.Accidental == raSharp) text += '#';
-  if (note.Accidental == raFlat) text += '&';
+  const TSpelledNote note = written(tone);
+  const size_t start = text.Size();
+  text.Append('*');
+  text.AppendInt(note.Octave);
+  const auto prefix = static_cast<uint8_t>(text.Size() - start);
+  if (note.Accidental == raSharp) text.Append('#');
+  if (note.Accidental == raFlat) text.Append('&');
   if (tone.IsRest())
-    text += 'r';
+    text.Append('r');
   else
-    text += note.Note;
-  AppendInt(text, TiMelodyRing::DurationCode(tone.Duration));
-  if (tone.Dot == rdDotted) text += '.';
-  if (tone.Dot == rdDoubleDotted) text += ':';
-  if (tone.Dot == rdTriplet) text += ';';
-  return note.Octave;
-}
-
-// The octave prefix is written before the first note, so that readers
-// assuming any default agree, and then only where the octave changes, so
-// the running octave moves along with the melody. A prefix has no minus
-// sign.
-void AppendOctavePrefix(std::string& text, std::optional<int32_t> noteOctave, std::optional<int32_t>& octave) {
-  if (noteOctave && noteOctave != octave) {
-    octave = noteOctave;
-    text += '*';
-    AppendInt(text, *noteOctave);
-  }
+    text.Append(note.Note);
+  text.Append(static_cast<char>('0' + TiMelodyRing::DurationCode(tone.Duration)));
+  if (tone.Dot == rdDotted) text.Append('.');
+  if (tone.Dot == rdDoubleDotted) text.Append(':');
+  if (tone.Dot == rdTriplet) text.Append(';');
+  return {true, prefix, note.Octave};
 }
 
 bool IsFold(std::string_view text, size_t i) {
@@ -232,16 +233,23 @@ std::optional<std::string> UnfoldedMelody(std::string_view text) {
 }  // namespace
 
 int32_t TiMelodyRing::DurationCode(int32_t duration) {
-  for (int32_t code = 0; code <= 4; ++code)
-    if (duration == int32_t{1} << code) return code;
-  return 5;
+  // The exponent of a whole to a sixteenth, 5 for any other value.
+  return duration > 0 && duration <= 16 && std::has_single_bit(static_cast<uint32_t>(duration))
+             ? std::countr_zero(static_cast<uint32_t>(duration))
+             : 5;
 }
 
 std::string TiMelodyRing::GetText() {
+  const TDistinctCounts counts(Track->Tones);
+  const TWrittenNotes written(counts, true, 0, INT32_MAX);
+  TDistinctTexts entries(counts, [&written](TGatheredText& to, const TRingTone& tone) {
+    return AppendiMelodyEntry(to, written, tone);
+  });
   std::string text;
-  // Room for the head, the shortest entry ("c3") of every tone and the
-  // closing line.
-  text.reserve(kHeadRoom + Name.size() + Composer.size() + 2 * static_cast<size_t>(Track->Count()) + 16);
+  // Room for the head, every tone's entry and the closing line; an entry
+  // counts with its prefix, so a melody of a few changes of octave gets
+  // more than it takes.
+  text.reserve(kHeadRoom + Name.size() + Composer.size() + entries.Length() + 16);
   text += "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:";
   AppendInt(text, std::clamp(Tempo, kSlowestBeat, kFastestBeat));
   text += "\r\nNAME:";
@@ -255,17 +263,19 @@ std::string TiMelodyRing::GetText() {
   text += "COMPOSER:";
   AppendWrittenComposer(text, Composer);
   text += "\r\nMELODY:";
-  const TWrittenNotes written(*Track, true, 0, INT32_MAX);
-  TDistinctTexts<std::optional<int32_t>> entries(Track->Tones);
-  const auto appendEntry = [&written](std::string& to, const TRingTone& tone) {
-    return AppendiMelodyEntry(to, written, tone);
-  };
-  std::optional<int32_t> octave;
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) {
-    const auto entry = entries(at, appendEntry);
-    AppendOctavePrefix(text, entry.Value, octave);
-    text += entry.Text;
+  // The prefix is written before the first note, so that readers assuming
+  // any default agree, and then only where the octave changes, so the
+  // running octave moves along with the melody.
+  int64_t octave = INT64_MIN;
+  TGatheredText melody(text);
+  const auto end = Track->Tones.end();
+  for (auto at = Track->Tones.begin(); at != end; ++at) {
+    const auto [entry, value] = entries(at);
+    const bool prefixed = value.Note && value.Octave != octave;
+    if (prefixed) octave = value.Octave;
+    melody.AppendPadded(prefixed ? entry : entry.substr(value.Prefix));
   }
+  melody.Done();
   text += "\r\nEND:IMELODY";
   return text;
 }

@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <iterator>
 #include <map>
+#include <span>
+#include <string_view>
+#include <vector>
 
 #include "runtime/SysUtils.h"
 
@@ -76,88 +79,157 @@ int32_t NoteToMidiKey(const std::string& letter, uint8_t accidental, int32_t oct
   return static_cast<int32_t>(index + 12 * static_cast<int64_t>(octave) - 1);
 }
 
-TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
-  TMidiNote note{tone.Note, tone.Accidental, tone.Octave};
-  const int32_t index = UpperNoteIndex(tone.Note);
-  // A letter has a sharp of its own when the table's next name is it.
-  const bool writable = tone.Accidental == raNatural || (tone.Accidental == raFlat && flats) ||
-                        (tone.Accidental == raSharp && index > 0 && index < 12 && IsSharpName(NoteNames[index]));
-  if (index > 0 && !writable) {
-    // Spelled again from the key, in 64 bits: B# in the top octave is the C
-    // of an octave beyond the 32-bit range.
-    const int64_t semitone = index - 1 + (tone.Accidental == raSharp ? 1 : -1);
-    const int64_t key = semitone + 12 * int64_t{tone.Octave};
-    const int64_t octave = key >= 0 ? key / 12 : (key - 11) / 12;
-    const std::string name = NoteNames[key - 12 * octave];
-    note.Note = tone.Note == UpperCase(tone.Note) ? name.substr(0, 1) : LowerCase(name.substr(0, 1));
-    note.Accidental = name.size() == 2 ? raSharp : raNatural;
-    note.Octave = static_cast<int32_t>(std::clamp<int64_t>(octave, INT32_MIN, INT32_MAX));
-  }
-  return note;
-}
-
 namespace {
 
-// The smallest move, by whole octaves, that puts as many notes as possible
-// within lowest..highest: for each run of octaves that fits the span (the
-// notes of one placement), the moves that place all of them, the one
-// nearest to none kept.
-int64_t BestShift(const std::map<int64_t, int64_t>& notesByOctave, int64_t lowest, int64_t highest) {
-  if (highest < lowest) return 0;
-  int64_t bestNotes = 0, bestShift = 0, inWindow = 0;
-  auto top = notesByOctave.begin();
-  for (auto bottom = notesByOctave.begin(); bottom != notesByOctave.end(); ++bottom) {
-    for (; top != notesByOctave.end() && top->first - bottom->first <= highest - lowest; ++top)
-      inWindow += top->second;
-    const int64_t highestInWindow = std::prev(top)->first;
-    const int64_t shift = std::clamp<int64_t>(0, lowest - bottom->first, highest - highestInWindow);
-    if (inWindow > bestNotes || (inWindow == bestNotes && std::abs(shift) < std::abs(bestShift))) {
-      bestNotes = inWindow;
-      bestShift = shift;
-    }
-    inWindow -= bottom->second;
-  }
-  return bestShift;
+// Each name's letter by semitone above C, in either case.
+constexpr std::string_view kUpperLetters = "CCDDEFFGGAAB";
+constexpr std::string_view kLowerLetters = "ccddeffggaab";
+
+bool HasLowerCase(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 }  // namespace
 
-TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowestOctave, int32_t highestOctave,
-                             int count)
-    : FFlats(flats), FLowest(lowestOctave), FHighest(highestOctave) {
-  // A tune repeats a handful of octaves: counted per octave, the choice
-  // costs one pass over the tones.
-  std::map<int64_t, int64_t> notesByOctave;
-  const auto countNote = [&notesByOctave, flats](const TRingTone& tone, int64_t times) {
-    if (tone.Kind != rkNote || tone.IsRest()) return;
-    notesByOctave[SpelledNote(tone, flats).Octave] += times;
-  };
-  // The first distinct tones (a real tune's all) are counted where they
-  // stand and spelled once each, with the first tone of each kept to spell;
-  // any past those are spelled where they stand.
-  const size_t counted = std::min(track.Tones.DistinctCount(), kDistinctCached);
-  std::vector<std::pair<const TRingTone*, int64_t>> distincts(counted, {nullptr, 0});
-  for (auto at = track.Tones.begin(); at != track.Tones.end() && count-- > 0; ++at) {
-    const uint32_t distinct = at.Distinct();
-    if (distinct >= counted) {
-      countNote(**at, 1);
-      continue;
-    }
-    auto& [first, times] = distincts[distinct];
-    if (times++ == 0) first = *at;
-  }
-  for (const auto& [first, times] : distincts)
-    if (times > 0) countNote(*first, times);
-  FShift = BestShift(notesByOctave, lowestOctave, highestOctave);
-}
-
-TMidiNote TWrittenNotes::operator()(const TRingTone& tone) const {
-  TMidiNote note = SpelledNote(tone, FFlats);
-  note.Octave = static_cast<int32_t>(std::clamp<int64_t>(note.Octave + FShift, FLowest, FHighest));
+TSpelledNote SpelledAccidental(const TRingTone& tone, bool flats) {
+  TSpelledNote note{tone.Note, tone.Accidental, tone.Octave};
+  if (tone.Accidental == raNatural || (tone.Accidental == raFlat && flats)) return note;
+  const int32_t index = UpperNoteIndex(tone.Note);
+  // A letter has a sharp of its own when the table's next name is it.
+  if (index <= 0 || (tone.Accidental == raSharp && index < 12 && IsSharpName(NoteNames[index]))) return note;
+  // Spelled again from the key, in 64 bits: B# in the top octave is the C
+  // of an octave beyond the 32-bit range.
+  const int64_t semitone = index - 1 + (tone.Accidental == raSharp ? 1 : -1);
+  const int64_t key = semitone + 12 * int64_t{tone.Octave};
+  const int64_t octave = key >= 0 ? key / 12 : (key - 11) / 12;
+  const auto name = static_cast<size_t>(key - 12 * octave);
+  note.Note = (HasLowerCase(tone.Note) ? kLowerLetters : kUpperLetters).substr(name, 1);
+  note.Accidental = IsSharpName(NoteNames[name]) ? raSharp : raNatural;
+  note.Octave = static_cast<int32_t>(std::clamp<int64_t>(octave, INT32_MIN, INT32_MAX));
   return note;
 }
 
+TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
+  const TSpelledNote note = Spelled(tone, flats);
+  return {std::string(note.Note), note.Accidental, note.Octave};
+}
+
+TDistinctCounts::TDistinctCounts(const TToneList& tones, int count)
+    : FTones(tones), FCount(count), FSize(std::min(tones.DistinctCount(), kDistinctCached)) {
+  std::fill_n(FTimes.begin(), FSize, 0);
+  const auto end = tones.end();
+  for (auto at = tones.begin(); at != end && count-- > 0; ++at) {
+    const uint32_t distinct = at.Distinct();
+    if (distinct >= FSize) {
+      FBeyond = true;
+      continue;
+    }
+    if (FTimes[distinct]++ == 0) FFirsts[distinct] = *at;
+  }
+}
+
+namespace {
+
+struct TOctaveNotes {
+  int64_t Octave, Notes;
+};
+
+// The smallest move, by whole octaves, that puts as many notes as possible
+// within lowest..highest: for each run of octaves that fits the span (the
+// notes of one placement), the moves that place all of them, the one
+// nearest to none kept. The octaves come in rising order.
+int64_t BestShift(std::span<const TOctaveNotes> notesByOctave, int64_t lowest, int64_t highest) {
+  if (highest < lowest) return 0;
+  int64_t bestNotes = 0, bestShift = 0, inWindow = 0;
+  size_t top = 0;
+  for (size_t bottom = 0; bottom < notesByOctave.size(); ++bottom) {
+    for (; top < notesByOctave.size() && notesByOctave[top].Octave - notesByOctave[bottom].Octave <= highest - lowest;
+         ++top)
+      inWindow += notesByOctave[top].Notes;
+    const int64_t highestInWindow = notesByOctave[top - 1].Octave;
+    const int64_t shift = std::clamp<int64_t>(0, lowest - notesByOctave[bottom].Octave, highest - highestInWindow);
+    if (inWindow > bestNotes || (inWindow == bestNotes && std::abs(shift) < std::abs(bestShift))) {
+      bestNotes = inWindow;
+      bestShift = shift;
+    }
+    inWindow -= notesByOctave[bottom].Notes;
+  }
+  return bestShift;
+}
+
+bool CountsForOctave(const TRingTone& tone) { return tone.Kind == rkNote && !tone.IsRest(); }
+
+// The notes of the tones past the counted distinct ones, spelled where they
+// stand and added to the counted ones, by octave: a track of more distinct
+// tones than are counted may hold any number of octaves.
+std::vector<TOctaveNotes> WithTonesBeyond(std::span<const TOctaveNotes> counted, const TDistinctCounts& counts,
+                                          bool flats) {
+  std::map<int64_t, int64_t> notesByOctave;
+  for (const auto& [octave, notes] : counted) notesByOctave[octave] += notes;
+  int count = counts.Count();
+  const auto end = counts.Tones().end();
+  for (auto at = counts.Tones().begin(); at != end && count-- > 0; ++at)
+    if (at.Distinct() >= counts.Size() && CountsForOctave(**at)) ++notesByOctave[Spelled(**at, flats).Octave];
+  std::vector<TOctaveNotes> all;
+  all.reserve(notesByOctave.size());
+  for (const auto& [octave, notes] : notesByOctave) all.push_back({octave, notes});
+  return all;
+}
+
+}  // namespace
+
+TWrittenNotes::TWrittenNotes(const TDistinctCounts& counts, bool flats, int32_t lowestOctave, int32_t highestOctave)
+    : FFlats(flats), FLowest(lowestOctave), FHighest(highestOctave) {
+  // A tune repeats a handful of octaves: each distinct tone's notes are
+  // added to its octave's, kept in rising order.
+  TOctaveNotes byOctave[kDistinctCached];
+  size_t octaves = 0;
+  TOctaveNotes* last = nullptr;
+  for (size_t distinct = 0; distinct < counts.Size(); ++distinct) {
+    if (counts.Times(distinct) == 0 || !CountsForOctave(counts.First(distinct))) continue;
+    const int64_t octave = Spelled(counts.First(distinct), flats).Octave;
+    // A tone is most often in the octave of the one that came first before it.
+    if (last == nullptr || last->Octave != octave) {
+      TOctaveNotes* const end = byOctave + octaves;
+      last = std::lower_bound(byOctave, end, octave,
+                              [](const TOctaveNotes& notes, int64_t o) { return notes.Octave < o; });
+      if (last == end || last->Octave != octave) {
+        std::move_backward(last, end, end + 1);
+        *last = {octave, 0};
+        ++octaves;
+      }
+    }
+    last->Notes += counts.Times(distinct);
+  }
+  const std::span<const TOctaveNotes> counted(byOctave, octaves);
+  FShift = counts.Beyond() ? BestShift(WithTonesBeyond(counted, counts, flats), lowestOctave, highestOctave)
+                           : BestShift(counted, lowestOctave, highestOctave);
+}
+
+TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowestOctave, int32_t highestOctave,
+                             int count)
+    : TWrittenNotes(TDistinctCounts(track.Tones, count), flats, lowestOctave, highestOctave) {}
+
+namespace {
+
+// Whether the name is written as it stands, as nearly every name is.
+bool WrittenAsItStands(std::string_view name) {
+  char before = ' ';  // a blank in front goes
+  for (const char c : name) {
+    if (c == '\r' || c == '\n' || c == '\0' || (c >= 14 && c <= 31) || c == '{') return false;
+    if ((c == ' ' && before == ' ') || (c == '*' && before == '(') || (c == '/' && before == '/')) return false;
+    before = c;
+  }
+  return true;
+}
+
+}  // namespace
+
 void AppendWrittenName(std::string& text, std::string_view name) {
+  if (WrittenAsItStands(name)) {
+    text.append(name);
+    return;
+  }
   const size_t start = text.size();
   for (char c : name) {
     if (c == '\r' || c == '\n') c = ' ';

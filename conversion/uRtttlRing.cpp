@@ -11,29 +11,29 @@ namespace {
 
 // One tone's entry with its trailing ",", or nothing for a control RTTTL
 // cannot hold among the tones.
-void AppendEntry(std::string& text, const TRingFile& ring, const TWrittenNotes& written, const TRingTone& tone) {
+void AppendEntry(TGatheredText& text, const TRingFile& ring, const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) {
-    const char* name = tone.ControlKind == ckOctave     ? "o"
-                       : tone.ControlKind == ckDuration ? "d"
-                       : tone.ControlKind == ckTempo    ? "b"
-                                                        : nullptr;
-    if (name) {
-      text += name;
-      AppendInt(text, tone.Value);
-      text += ',';
+    const char name = tone.ControlKind == ckOctave     ? 'o'
+                      : tone.ControlKind == ckDuration ? 'd'
+                      : tone.ControlKind == ckTempo    ? 'b'
+                                                       : '\0';
+    if (name != '\0') {
+      text.Append(name);
+      text.AppendInt(tone.Value);
+      text.Append(',');
     }
     return;
   }
-  const TMidiNote note = written(tone);
-  if (tone.Duration != ring.DefaultDuration) AppendInt(text, tone.Duration);
+  const TSpelledNote note = written(tone);
+  if (tone.Duration != ring.DefaultDuration) text.AppendInt(tone.Duration);
   if (note.Note == "B" || note.Note == "b")
-    text += 'H';
+    text.Append('H');
   else
-    text += note.Note;
-  if (note.Accidental == raSharp) text += '#';
-  if (note.Octave != ring.DefaultOctave) AppendInt(text, note.Octave);
-  if (tone.Dot != rdNone) text += '.';
-  text += ',';
+    text.Append(note.Note);
+  if (note.Accidental == raSharp) text.Append('#');
+  if (note.Octave != ring.DefaultOctave) text.AppendInt(note.Octave);
+  if (tone.Dot != rdNone) text.Append('.');
+  text.Append(',');
 }
 
 // Room enough for the defaults' section of numbers of a few digits.
@@ -48,11 +48,13 @@ std::string RtttlName(std::string name) {
 }  // namespace
 
 std::string TRtttlRing::GetText() {
+  const TDistinctCounts counts(Track->Tones);
+  // RTTTL has sharps only, and no minus sign for an octave.
+  const TWrittenNotes written(counts, false, 0, INT32_MAX);
+  TDistinctTexts entries(counts,
+                         [&](TGatheredText& to, const TRingTone& tone) { AppendEntry(to, *this, written, tone); });
   std::string text = RtttlName(Name);
-  // Room for the defaults and the shortest entry ("c,") of every tone: a
-  // tune of long entries grows from there as before, and a dense one is not
-  // given room it never fills.
-  text.reserve(text.size() + kDefaultsRoom + 2 * static_cast<size_t>(Track->Count()));
+  text.reserve(text.size() + kDefaultsRoom + entries.Length());
   text += ":d=";
   AppendInt(text, DefaultDuration);
   text += ",o=";
@@ -61,11 +63,10 @@ std::string TRtttlRing::GetText() {
   AppendInt(text, Tempo);
   text += ':';
   const size_t head = text.size();
-  // RTTTL has sharps only, and no minus sign for an octave.
-  const TWrittenNotes written(*Track, false, 0, INT32_MAX);
-  TDistinctTexts<> entries(Track->Tones);
-  const auto appendEntry = [&](std::string& to, const TRingTone& tone) { AppendEntry(to, *this, written, tone); };
-  for (auto at = Track->Tones.begin(); at != Track->Tones.end(); ++at) text += entries(at, appendEntry).Text;
+  TGatheredText melody(text);
+  const auto end = Track->Tones.end();
+  for (auto at = Track->Tones.begin(); at != end; ++at) melody.AppendPadded(entries(at).Text);
+  melody.Done();
   if (text.size() > head) text.pop_back();
   return text;
 }

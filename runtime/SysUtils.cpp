@@ -84,12 +84,7 @@ int32_t StrToIntDef(const std::string& text, int32_t fallback) {
 
 std::string IntToStr(int64_t value) { return std::to_string(value); }
 
-void AppendInt(std::string& text, int64_t value) {
-  // Most numbers a writer appends, note values and octaves, are one digit.
-  if (value >= 0 && value <= 9) {
-    text += static_cast<char>('0' + value);
-    return;
-  }
+void AppendDigits(std::string& text, int64_t value) {
   char digits[24];
   text.append(digits, std::to_chars(digits, std::end(digits), value).ptr);
 }

@@ -59,7 +59,15 @@ int32_t StrToIntDef(const std::string& text, int32_t fallback);
 bool TryStrToInt(const std::string& text, int32_t& value);
 std::string IntToStr(int64_t value);
 // IntToStr's digits appended to the text, without a string of their own.
-void AppendInt(std::string& text, int64_t value);
+void AppendDigits(std::string& text, int64_t value);
+// The same, a number of one digit appended as its character: most numbers a
+// writer appends, note values and octaves, are one digit.
+inline void AppendInt(std::string& text, int64_t value) {
+  if (value >= 0 && value <= 9)
+    text += static_cast<char>('0' + value);
+  else
+    AppendDigits(text, value);
+}
 
 // Removes characters at or below the blank from both ends (or one end).
 std::string Trim(const std::string& text);

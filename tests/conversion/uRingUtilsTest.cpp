@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -98,9 +99,9 @@ TEST(RingUtils, WrittenNoteKeepsThePitch) {
   for (const auto& c : cases) {
     TRingTrack track;
     AddNotes(track, {{c.letter, 4, c.octave, c.accidental}});
-    const TMidiNote note = TWrittenNotes(track, c.flats, c.lowest, c.highest)(*track.GetTone(0));
+    const TSpelledNote note = TWrittenNotes(track, c.flats, c.lowest, c.highest)(*track.GetTone(0));
     const char* const marks[] = {"", "#", "&"};
-    EXPECT_EQ(note.Note + marks[note.Accidental] + IntToStr(note.Octave), c.written) << c.letter << c.octave;
+    EXPECT_EQ(std::string(note.Note) + marks[note.Accidental] + IntToStr(note.Octave), c.written) << c.letter << c.octave;
   }
 }
 
@@ -141,8 +142,8 @@ TEST(RingUtils, WrittenNotesMoveTheWholeTune) {
     std::string text;
     const char* const marks[] = {"", "#", "&"};
     for (const TRingTone* tone : track.Tones) {
-      const TMidiNote note = written(*tone);
-      text += (text.empty() ? "" : " ") + note.Note + marks[note.Accidental] + IntToStr(note.Octave);
+      const TSpelledNote note = written(*tone);
+      text += (text.empty() ? "" : " ") + std::string(note.Note) + marks[note.Accidental] + IntToStr(note.Octave);
     }
     EXPECT_EQ(text, c.written) << c.what;
   }
@@ -197,29 +198,62 @@ TEST(RingUtils, DistinctTextsGiveEachToneItsOwnEntry) {
       track.Add(tone);
     }
   ASSERT_EQ(track.Tones.DistinctCount(), 600u);
-  TDistinctTexts<int32_t> entries(track.Tones);
+  const TDistinctCounts counts(track.Tones);
   int made = 0;
-  const auto append = [&made](std::string& to, const TRingTone& tone) {
+  // Entries longer than a padded piece are among them.
+  const auto entryOf = [](const TRingTone& tone) {
+    return IntToStr(tone.Duration) + "/" + std::string(tone.Octave % 20, '-') + IntToStr(tone.Octave);
+  };
+  const auto append = [&](TGatheredText& to, const TRingTone& tone) {
     ++made;
-    to += IntToStr(tone.Duration) + "/" + IntToStr(tone.Octave);
+    to.Append(entryOf(tone));
     return tone.Octave;
   };
+  TDistinctTexts entries(counts, append);
+  EXPECT_EQ(made, 256);
+  std::string text = "x", expected = "x";
+  size_t counted = 0;
+  TGatheredText gathered(text);
   for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
-    const auto entry = entries(at, append);
-    ASSERT_EQ(entry.Text, IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave));
+    const auto entry = entries(at);
+    ASSERT_EQ(entry.Text, entryOf(**at));
     ASSERT_EQ(entry.Value, (*at)->Octave);
+    gathered.AppendPadded(entry.Text);
+    expected += entry.Text;
+    if (at.Distinct() < kDistinctCached) counted += entry.Text.size();
   }
+  gathered.Done();
+  EXPECT_EQ(text, expected);
+  EXPECT_EQ(entries.Length(), counted);
   // 256 made once each; the other 344 three times.
   EXPECT_EQ(made, 256 + 3 * 344);
 
-  // Entries that give nothing back, appended one after another.
-  TDistinctTexts<> texts(track.Tones);
+  // Only the tones counted have entries made.
   made = 0;
-  std::string text = "x", expected = "x";
-  for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
-    text += texts(at, [&](std::string& to, const TRingTone& tone) { append(to, tone), to += ','; }).Text;
-    expected += IntToStr((*at)->Duration) + "/" + IntToStr((*at)->Octave) + ",";
+  const TDistinctCounts firstTen(track.Tones, 10);
+  TDistinctTexts tenEntries(firstTen, append);
+  EXPECT_EQ(made, 10);
+}
+
+// Pieces gathered reach the text in order, whatever their length, and a
+// number is written as AppendInt writes it.
+TEST(RingUtils, GatheredTextKeepsThePiecesInOrder) {
+  std::string text = "head:", expected = "head:";
+  TGatheredText gathered(text);
+  const std::string padded = std::string(40, 'p') + std::string(TGatheredText::kWide, '\0');
+  for (int i = 0; i < 300; ++i) {
+    gathered.Append(static_cast<char>('a' + i % 26));
+    expected += static_cast<char>('a' + i % 26);
+    const int64_t number = i == 0 ? INT64_MIN : i % 3 == 0 ? -i * int64_t{1000000007} : i;
+    gathered.AppendInt(number);
+    AppendInt(expected, number);
+    const std::string_view piece = std::string_view(padded).substr(0, static_cast<size_t>(i % 40));
+    gathered.AppendPadded(piece);
+    expected += piece;
+    gathered.Append(std::string_view(padded).substr(0, static_cast<size_t>(i % 3)));
+    expected += padded.substr(0, static_cast<size_t>(i % 3));
+    ASSERT_EQ(gathered.Size(), expected.size());
   }
+  gathered.Done();
   EXPECT_EQ(text, expected);
-  EXPECT_EQ(made, 256 + 3 * 344);
 }
