@@ -62,10 +62,10 @@ class TKeyValues {
   // The key of the name, searched from the one expected on: a filter that
   // leaves keys out still finds the next within a few.
   size_t IdOf(std::string_view name, size_t from) const {
-    for (size_t step = 0; step < FCount; ++step) {
-      const size_t id = (from + step) % FCount;
+    for (size_t id = from; id < FCount; ++id)
       if (FKeys[id].size() == name.size() && SameText(name, FKeys[id])) return id;
-    }
+    for (size_t id = 0; id < from && id < FCount; ++id)
+      if (FKeys[id].size() == name.size() && SameText(name, FKeys[id])) return id;
     return FCount;
   }
 
