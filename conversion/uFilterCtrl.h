@@ -23,6 +23,8 @@ struct TNoteLastState {
   int32_t Octave = 0;
   int32_t Duration = 0;  // a note value
   bool Dotted = false;
+
+  bool operator==(const TNoteLastState&) const = default;
 };
 
 // A filter whose templates would make the text of a note, or of a tune,

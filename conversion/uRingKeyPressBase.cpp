@@ -96,6 +96,25 @@ void RenderKeyedNote(const TKeyedTone& tone, const TKeyPressBase::TMapperOrder& 
   if (text.size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
 }
 
+// The part of the last-note state that the filter looks at: the rest reads
+// the same for every note.
+Pelmora::TNoteLastState RememberedState(const Pelmora::TRingtoneFilterConfig& filter,
+                                        const Pelmora::TNoteLastState& state) {
+  return {filter.Remember_Sharp && state.Sharp, filter.Remember_Octave ? state.Octave : 0,
+          filter.Remember_Duration ? state.Duration : 0, filter.Remember_DotDuration && state.Dotted};
+}
+
+// A distinct tone of the track as it was keyed last: its text lies in the
+// tune's text already, and serves again while the remembered state is the
+// same, so that a tune costs a rendering per distinct tone and state.
+struct TRendered {
+  std::optional<TKeyedTone> Tone;
+  bool Rendered = false;
+  Pelmora::TNoteLastState From;
+  size_t At = 0;
+  size_t Length = 0;
+};
+
 }  // namespace
 
 TKeyPressBase::TKeyPressBase()
@@ -115,12 +134,8 @@ std::string TKeyPressBase::RenderTune() {
   std::optional<TMapperOrder> order;
   std::optional<Pelmora::TFilterMapping> mapping;
   std::string text;
-  // A filter that remembers nothing of the note before renders a note from
-  // its tone alone, so each distinct tone of the track is rendered once.
-  const bool byToneAlone = !FilterConfig->Remember_Sharp && !FilterConfig->Remember_DotDuration &&
-                           !FilterConfig->Remember_Duration && !FilterConfig->Remember_Octave;
-  std::vector<std::optional<std::string>> rendered(byToneAlone ? Track->Tones.DistinctCount() : 0);
   const auto& tones = Track->Tones;
+  std::vector<TRendered> rendered(tones.DistinctCount());
   for (auto at = tones.begin(); at != tones.end(); ++at) {
     const TRingTone* entry = *at;
     if (entry->Kind != rkNote) continue;
@@ -130,14 +145,17 @@ std::string TKeyPressBase::RenderTune() {
       result.reserve(
           std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
     }
-    const TKeyedTone tone = SharpSpelling(*entry);
-    const std::string* noteText = &text;
-    if (byToneAlone) {
-      std::optional<std::string>& known = rendered[at.Distinct()];
-      if (!known) RenderKeyedNote(tone, *order, *mapping, *LastState, known.emplace());
-      noteText = &*known;
+    if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
+    TRendered& known = rendered[at.Distinct()];
+    if (!known.Tone) known.Tone = SharpSpelling(*entry);
+    const TKeyedTone& tone = *known.Tone;
+    const Pelmora::TNoteLastState from = RememberedState(*FilterConfig, *LastState);
+    if (known.Rendered && known.From == from) {
+      result.append(result, known.At, known.Length);
     } else {
       RenderKeyedNote(tone, *order, *mapping, *LastState, text);
+      known = {tone, true, from, result.size(), text.size()};
+      result += text;
     }
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
@@ -147,8 +165,6 @@ std::string TKeyPressBase::RenderTune() {
     }
     LastState->Duration = tone.Duration;
     LastState->Dotted = tone.Dotted;
-    if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
-    result += *noteText;
     if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
   }
   return result;

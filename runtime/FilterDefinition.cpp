@@ -30,30 +30,41 @@ namespace {
 // then against every key. Nothing is copied; the values point into the text.
 class TKeyValues {
  public:
-  void AddKey(const char* key) {
+  void AddKey(std::string_view key) {
     if (FCount == FKeys.size()) throw std::length_error("too many filter keys");
     FKeys[FCount++] = key;
   }
   void Read(std::string_view text) {
     size_t next = 0;
     ForEachLine(text, [&](std::string_view line) {
-      const size_t eq = line.find('=');
-      if (eq == std::string_view::npos) return;
-      const std::string_view name = line.substr(0, eq);
-      const size_t id = next < FCount && SameText(name, FKeys[next]) ? next : IdOf(name);
-      if (id == FCount) return;
+      size_t id = next;
+      // No key holds "=": a line that starts with the expected key and "="
+      // names it.
+      if (id == FCount || !NamesKey(line, FKeys[id])) {
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos) return;
+        id = IdOf(line.substr(0, eq), next);
+        if (id == FCount) return;
+      }
       next = id + 1;
       if (FFound[id]) return;
       FFound[id] = true;
-      FValues[id] = line.substr(eq + 1);
+      FValues[id] = line.substr(FKeys[id].size() + 1);
     });
   }
   // The value of the next key, in visiting order; empty for a missing key.
   std::string_view NextValue() { return FValues[FRead++]; }
 
  private:
-  size_t IdOf(std::string_view name) const {
-    for (size_t id = 0; id < FCount; ++id)
+  static bool NamesKey(std::string_view line, std::string_view key) {
+    return line.size() > key.size() && line[key.size()] == '=' && SameText(line.substr(0, key.size()), key);
+  }
+  // The key of the name, searched from the one expected on: a filter that
+  // leaves keys out still finds the next within a few.
+  size_t IdOf(std::string_view name, size_t from) const {
+    for (size_t id = from; id < FCount; ++id)
+      if (FKeys[id].size() == name.size() && SameText(name, FKeys[id])) return id;
+    for (size_t id = 0; id < from && id < FCount; ++id)
       if (FKeys[id].size() == name.size() && SameText(name, FKeys[id])) return id;
     return FCount;
   }
@@ -69,10 +80,10 @@ class TKeyValues {
 class TKeyNames : public TFilterKeyVisitor {
  public:
   explicit TKeyNames(TKeyValues& values) : FValues(values) {}
-  void Text(const char* key, std::string&) override { FValues.AddKey(key); }
-  void Integer(const char* key, int32_t&) override { FValues.AddKey(key); }
-  void Flag(const char* key, bool&) override { FValues.AddKey(key); }
-  void FilterType(const char* key, uint8_t&) override { FValues.AddKey(key); }
+  void Text(std::string_view key, std::string&) override { FValues.AddKey(key); }
+  void Integer(std::string_view key, int32_t&) override { FValues.AddKey(key); }
+  void Flag(std::string_view key, bool&) override { FValues.AddKey(key); }
+  void FilterType(std::string_view key, uint8_t&) override { FValues.AddKey(key); }
 
  private:
   TKeyValues& FValues;
@@ -83,10 +94,10 @@ class TKeyNames : public TFilterKeyVisitor {
 class TKeyReader : public TFilterKeyVisitor {
  public:
   explicit TKeyReader(TKeyValues& values) : FValues(values) {}
-  void Text(const char*, std::string& field) override { field.assign(FValues.NextValue()); }
-  void Integer(const char*, int32_t& field) override { field = StrToInt(std::string(FValues.NextValue())); }
-  void Flag(const char*, bool& field) override { field = StrToInt(std::string(FValues.NextValue())) == 1; }
-  void FilterType(const char*, uint8_t& field) override { field = FilterTypeOf(std::string(FValues.NextValue())); }
+  void Text(std::string_view, std::string& field) override { field.assign(FValues.NextValue()); }
+  void Integer(std::string_view, int32_t& field) override { field = StrToInt(FValues.NextValue()); }
+  void Flag(std::string_view, bool& field) override { field = StrToInt(FValues.NextValue()) == 1; }
+  void FilterType(std::string_view, uint8_t& field) override { field = FilterTypeOf(FValues.NextValue()); }
 
  private:
   TKeyValues& FValues;
@@ -94,10 +105,10 @@ class TKeyReader : public TFilterKeyVisitor {
 
 class TKeyWriter : public TFilterKeyVisitor {
  public:
-  void Text(const char* key, std::string& field) override { FWriter.Text(key, field); }
-  void Integer(const char* key, int32_t& field) override { FWriter.Integer(key, field); }
-  void Flag(const char* key, bool& field) override { FWriter.Flag(key, field); }
-  void FilterType(const char* key, uint8_t& field) override { FWriter.Integer(key, field); }
+  void Text(std::string_view key, std::string& field) override { FWriter.Text(key, field); }
+  void Integer(std::string_view key, int32_t& field) override { FWriter.Integer(key, field); }
+  void Flag(std::string_view key, bool& field) override { FWriter.Flag(key, field); }
+  void FilterType(std::string_view key, uint8_t& field) override { FWriter.Integer(key, field); }
   const std::string& Joined() const { return FWriter.Joined(); }
 
  private:

@@ -34,10 +34,10 @@ struct TRingtoneFilterAuthorInfo {
 class TFilterKeyVisitor {
  public:
   virtual ~TFilterKeyVisitor() = default;
-  virtual void Text(const char* key, std::string& field) = 0;
-  virtual void Integer(const char* key, int32_t& field) = 0;
-  virtual void Flag(const char* key, bool& field) = 0;
-  virtual void FilterType(const char* key, uint8_t& field) = 0;
+  virtual void Text(std::string_view key, std::string& field) = 0;
+  virtual void Integer(std::string_view key, int32_t& field) = 0;
+  virtual void Flag(std::string_view key, bool& field) = 0;
+  virtual void FilterType(std::string_view key, uint8_t& field) = 0;
 };
 
 class TRingtoneFilterConfigBase {

@@ -34,7 +34,7 @@ int DigitValue(char c) {
 
 }  // namespace
 
-bool TryStrToInt(const std::string& text, int32_t& value) {
+bool TryStrToInt(std::string_view text, int32_t& value) {
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
@@ -71,9 +71,9 @@ bool TryStrToInt(const std::string& text, int32_t& value) {
   return true;
 }
 
-int32_t StrToInt(const std::string& text) {
+int32_t StrToInt(std::string_view text) {
   int32_t value = 0;
-  if (!TryStrToInt(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
+  if (!TryStrToInt(text, value)) throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
   return value;
 }
 

@@ -54,9 +54,9 @@ int64_t IntDiv64(int64_t dividend, int64_t divisor);
 // Decimal (or "$"/"0x" hexadecimal) text to a 32-bit integer. Leading blanks
 // and a sign are accepted; anything else, an empty text or a value outside
 // 32 bits raises EConvertError "'<text>' is not a valid integer value".
-int32_t StrToInt(const std::string& text);
+int32_t StrToInt(std::string_view text);
 int32_t StrToIntDef(const std::string& text, int32_t fallback);
-bool TryStrToInt(const std::string& text, int32_t& value);
+bool TryStrToInt(std::string_view text, int32_t& value);
 std::string IntToStr(int64_t value);
 // IntToStr's digits appended to the text, without a string of their own.
 void AppendDigits(std::string& text, int64_t value);

@@ -49,6 +49,9 @@ TEST(KeyPress, RendersEachNoteAgainstTheStateBeforeIt) {
       // Remembered duration: only the first eighth after the quarter changes.
       {{{"C", 4, 6}, {"C", 8, 6}, {"C", 8, 6}, {"C", 8, 6}}, "Remember_Duration=1\r\n", "c cS c c"},
       {{{"C", 4, 6}, {"D", 4, 7}, {"C", 4, 7}}, "Remember_Octave=1\r\n", "c dU c"},
+      // An equal tone renders anew whenever the remembered state differs.
+      {{{"C", 4, 6}, {"D", 4, 7}, {"C", 4, 6}, {"C", 4, 6}, {"D", 4, 7}}, "Remember_Octave=1\r\n",
+       "c dU cD c dU"},
       // Separators: none before an empty first note, still one before an empty later note.
       {{{"E", 4, 6}, {"C", 4, 6}}, "", "c"},
       {{{"C", 4, 6}, {"E", 4, 6}, {"D", 4, 6}}, "", "c  d"},
