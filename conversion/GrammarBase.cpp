@@ -129,20 +129,34 @@ void TGrammarScanner::Reset() {
   FLookAhead.Clear();
   FPendingLineEnds = 0;
   FContextLength = 0;
+  Capture();
   NextChar();
+}
+
+// The source's bytes are read in place; a change of the buffer (anything
+// that reached it through SourceBuffer) is taken up before the next symbol.
+void TGrammarScanner::Capture() {
+  const std::string& data = FSourceBuffer.DataString();
+  FText = data.data();
+  FHeld = static_cast<unsigned>(std::min<size_t>(data.size(), static_cast<size_t>(std::max(FSourceLength, 0))));
+  FStale = false;
 }
 
 void TGrammarScanner::NextChar() {
   FPreviousChar = FCurrentChar;
-  ++FBufferPosition;
-  FCurrentChar = UpCaseCharAt(FBufferPosition);
+  const auto at = static_cast<unsigned>(++FBufferPosition);  // a negative position lies outside too
+  const char c = at < FHeld ? kFoldedChar[Byte(FText[at])] : 0;
+  FCurrentChar = c;
   // CR, LF and CR LF each end one line.
-  if (FCurrentChar == CR || (FCurrentChar == LF && FPreviousChar != CR)) NewLine();
+  if (Byte(c) <= Byte(CR) && (c == CR || (c == LF && FPreviousChar != CR))) NewLine();
 }
 
 void TGrammarScanner::NewLine() {
   ++FCurrentLine;
-  if (FStatusUpdate && FParser) FStatusUpdate(*FParser, TGrammarStatusType::gsNewLine, "", FCurrentLine);
+  if (FStatusUpdate && FParser) {
+    FStatusUpdate(*FParser, TGrammarStatusType::gsNewLine, "", FCurrentLine);
+    if (FStale) Capture();
+  }
   FLineStart = FBufferPosition;
 }
 
@@ -152,12 +166,10 @@ void TGrammarScanner::NewLine() {
 template <class InClass>
 void TGrammarScanner::ReadWhile(InClass inClass) {
   if (!inClass(FCurrentChar)) return;
-  const std::string& data = FSourceBuffer.DataString();
-  const int held = static_cast<int>(std::min<size_t>(data.size(), static_cast<size_t>(std::max(FSourceLength, 0))));
-  int at = FBufferPosition + 1;
+  auto at = static_cast<unsigned>(FBufferPosition + 1);
   char last = FCurrentChar;
-  for (char c; at >= 0 && at < held && inClass(c = kFoldedChar[Byte(data[static_cast<size_t>(at)])]); ++at) last = c;
-  FBufferPosition = at - 1;
+  for (char c; at < FHeld && inClass(c = kFoldedChar[Byte(FText[at])]); ++at) last = c;
+  FBufferPosition = static_cast<int>(at) - 1;
   FCurrentChar = last;
   NextChar();
 }
@@ -178,6 +190,7 @@ void TGrammarScanner::PassOverBlanksAndComments() {
 }
 
 int TGrammarScanner::Get() {
+  if (FStale) Capture();
   // Most symbols follow the one before directly.
   if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
   FLastSymbol = FLookAhead;
@@ -188,61 +201,56 @@ int TGrammarScanner::Get() {
 }
 
 // Reads the symbol's characters after its first. The symbol's length is
-// the number of characters read, the one that ends it included.
+// the number of characters read, the one that ends it included; past the
+// end of the buffer the symbol is the end of text.
 int TGrammarScanner::ScanSymbol(const TScanState& state) {
   const int start = FBufferPosition;
   const char first = FCurrentChar;
-  // Past the end of the buffer the symbol is the end of text.
-  const auto atEnd = [&] {
-    if (FBufferPosition <= FSourceLength) return false;
-    FLookAhead.Length = FBufferPosition - start;
-    FCurrentChar = 0;
-    --FBufferPosition;
-    return true;
-  };
-  const auto advance = [&] {
-    NextChar();
-    return !atEnd();
-  };
-  const auto ended = [&](int symbol) {
-    FLookAhead.Length = FBufferPosition - start;
-    return symbol;
-  };
-  if (!advance()) return symEndOfText;
-  TScanKind kind = state.Kind;
-  if (kind == TScanKind::Pair) {
-    if (FCurrentChar == state.Second || (state.AlsoSecond != 0 && FCurrentChar == state.AlsoSecond))
-      return advance() ? ended(state.Symbol) : symEndOfText;
-    // Without its second character the symbol goes on from the one just read.
-    kind = state.Otherwise == TScanKind::Identifier ? TScanKind::Identifier : TScanKind::NoSymbol;
-  }
-  switch (kind) {
-    case TScanKind::Identifier:
-      ReadWhile(IsIdentifierChar);
-      return atEnd() ? symEndOfText : WordOr(ended(symIdentifier), start, first);
-    case TScanKind::Integer:
-      ReadWhile(IsDigit);
-      return atEnd() ? symEndOfText : WordOr(ended(symInteger), start, first);
-    case TScanKind::Single:
-      return ended(state.Symbol);
-    case TScanKind::EndOfText:
-      ended(0);
-      FCurrentChar = 0;
-      --FBufferPosition;
-      return symEndOfText;
-    case TScanKind::NoSymbol:
+  NextChar();
+  if (PastEnd()) [[unlikely]]
+    return EndOfTextFrom(start);
+  switch (state.Kind) {
+    case TScanKind::Single: return SymbolFrom(start, state.Symbol);
+    case TScanKind::Identifier: return WordFrom(start, first, symIdentifier, IsIdentifierChar);
+    case TScanKind::Integer: return WordFrom(start, first, symInteger, IsDigit);
     case TScanKind::Pair:
+      if (FCurrentChar == state.Second || (state.AlsoSecond != 0 && FCurrentChar == state.AlsoSecond)) {
+        NextChar();
+        return PastEnd() ? EndOfTextFrom(start) : SymbolFrom(start, state.Symbol);
+      }
+      // Without its second character the symbol goes on from the one just read.
+      if (state.Otherwise == TScanKind::Identifier) return WordFrom(start, first, symIdentifier, IsIdentifierChar);
       break;
+    case TScanKind::EndOfText:
+      // The end of text stays where it is, read again by every Get.
+      return EndOfTextFrom(start);
+    case TScanKind::NoSymbol: break;
   }
-  return ended(FTable.NoSymbol());
+  return SymbolFrom(start, FTable.NoSymbol());
 }
 
 // Nearly every note letter and nearly every number of a tune is one
 // character long: its keyword is found by that character alone.
-int TGrammarScanner::WordOr(int symbol, int start, char first) const {
-  if (FBufferPosition - start != 1) return KeywordOr(symbol);
-  const int keyword = FTable.OneLetterKeyword(Byte(first));
-  return keyword == TScanTable::kNoKeyword ? symbol : keyword;
+template <class InClass>
+int TGrammarScanner::WordFrom(int start, char first, int symbol, InClass inClass) {
+  if (!inClass(FCurrentChar)) {
+    const int keyword = FTable.OneLetterKeyword(Byte(first));
+    return SymbolFrom(start, keyword == TScanTable::kNoKeyword ? symbol : keyword);
+  }
+  ReadWhile(inClass);
+  return PastEnd() ? EndOfTextFrom(start) : KeywordOr(SymbolFrom(start, symbol));
+}
+
+int TGrammarScanner::SymbolFrom(int start, int symbol) {
+  FLookAhead.Length = FBufferPosition - start;
+  return symbol;
+}
+
+int TGrammarScanner::EndOfTextFrom(int start) {
+  FLookAhead.Length = FBufferPosition - start;
+  FCurrentChar = 0;
+  --FBufferPosition;
+  return symEndOfText;
 }
 
 // The first character picks the candidates; a keyword matches when it has
@@ -473,10 +481,11 @@ void TGrammarParser::Parse() {
 
 void TGrammarParser::Get() {
   HandOverComments();
-  const int symbol = FScanner->Get();
-  if (FErrorDist < INT_MAX) ++FErrorDist;
-  FLookAheadSymbol = symbol;
-  if (FAfterGet) FAfterGet(*this, FLookAheadSymbol);
+  FLookAheadSymbol = FScanner->Get();
+  // Only whether two or more symbols were read since the last mismatch counts.
+  if (FErrorDist < 2) ++FErrorDist;
+  if (FAfterGet) [[unlikely]]
+    FAfterGet(*this, FLookAheadSymbol);
 }
 
 void TGrammarParser::Expect(int symbol) {

@@ -208,7 +208,10 @@ class TGrammarScanner {
   std::string GetBookmark() const;
   void GotoBookmark(const std::string& bookmark);
 
-  TMemoryStream& SourceBuffer() { return FSourceBuffer; }
+  TMemoryStream& SourceBuffer() {
+    FStale = true;
+    return FSourceBuffer;
+  }
   const TSymbolPosition& LastSymbol() const { return FLastSymbol; }
   const TSymbolPosition& LookAhead() const { return FLookAhead; }
   int CurrentLine() const { return FCurrentLine; }
@@ -226,14 +229,21 @@ class TGrammarScanner {
   };
 
   char ByteAt(int position, const std::array<char, 256>& table) const;
+  void Capture();
+  bool PastEnd() const { return FBufferPosition > FSourceLength; }
   void NewLine();
   void PassOverBlanksAndComments();
   template <class InClass>
   void ReadWhile(InClass inClass);
   int ScanSymbol(const TScanState& state);
-  // The keyword the symbol just scanned from start spells, or symbol;
-  // first is its first character, case folded.
-  int WordOr(int symbol, int start, char first) const;
+  // The symbol that began at start ends before the current character.
+  int SymbolFrom(int start, int symbol);
+  // The end of text, left current for the next Get.
+  int EndOfTextFrom(int start);
+  // An identifier or integer from start on, or the keyword it spells; first
+  // is its first character, case folded.
+  template <class InClass>
+  int WordFrom(int start, char first, int symbol, InClass inClass);
   int KeywordOr(int symbol) const;
   bool SkipComment();
   bool SkipTo(char close, const TCommentStart& at);
@@ -252,6 +262,10 @@ class TGrammarScanner {
   TStatusUpdateProc FStatusUpdate;
   int FSourceLength = 0;
   TMemoryStream FSourceBuffer;
+  // The buffer's bytes as Get reads them, and how many it holds within the source.
+  const char* FText = nullptr;
+  unsigned FHeld = 0;
+  bool FStale = true;
   int FLineStart = -2;
   const TScanTable& FTable;
   TGrammarParser* FParser = nullptr;
