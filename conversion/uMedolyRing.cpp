@@ -233,10 +233,11 @@ std::optional<std::string> UnfoldedMelody(std::string_view text) {
 }  // namespace
 
 int32_t TiMelodyRing::DurationCode(int32_t duration) {
-  // The exponent of a whole to a sixteenth, 5 for any other value.
-  return duration > 0 && duration <= 16 && std::has_single_bit(static_cast<uint32_t>(duration))
-             ? std::countr_zero(static_cast<uint32_t>(duration))
-             : 5;
+  // The exponent of a whole to a sixteenth, 5 for any other value. A power
+  // of two is tested by its lowest bit, not by counting bits: without a
+  // population count instruction that is a library call.
+  const auto value = static_cast<uint32_t>(duration);
+  return value - 1 < 16 && (value & (value - 1)) == 0 ? std::countr_zero(value) : 5;
 }
 
 std::string TiMelodyRing::GetText() {

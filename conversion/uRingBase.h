@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -65,6 +66,16 @@ struct TRingTone {
   }
 };
 
+// A tone's numbers and the first byte of its letter (0 when it has none),
+// packed: two tones whose letters are plain (none, or one byte other than 0)
+// are equal when their keys are.
+struct TToneKey {
+  uint64_t Numbers;      // duration and octave
+  uint64_t MoreNumbers;  // volume and control kind
+  uint64_t Marks;        // kind, dot, accidental and letter (the top byte); value
+  bool operator==(const TToneKey&) const = default;
+};
+
 // The tones of a track in playing order. A tune repeats a few dozen
 // distinct tones however long it is, so each distinct tone is kept once and
 // the order holds an index per tone, a byte wide while there are at most
@@ -117,23 +128,29 @@ class TToneList {
 
  private:
   // Up to this many distinct tones (a real tune's share) are found through
-  // slots held in the list itself, without a table of its own.
-  static constexpr size_t kUntabled = 32;
-  static constexpr size_t kSmallSlots = 2 * kUntabled;
+  // slots held in the list itself, without a table of its own; their keys
+  // take a block small enough for the allocator's quickest path.
+  static constexpr size_t kUntabled = 40;
+  static constexpr size_t kSmallSlots = std::bit_ceil(2 * kUntabled);
 
   const TRingTone* At(size_t index) const { return &FDistinct[FOrder[index]]; }
   // The index of the distinct tone equal to this one, kept first if new.
   uint32_t Intern(const TRingTone& tone);
+  // A new tone for the slots in the list, or for the table once they are
+  // all taken.
+  uint32_t KeepUntabled(const TRingTone& tone, const TToneKey& key, size_t slot);
+  uint32_t InternTabled(const TRingTone& tone);
   uint32_t Keep(const TRingTone& tone);
   void Rehash(size_t slots);
 
   TIndexList FOrder;
   TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
-  // While there is no table: open addressing over the first distinct tones
-  // by the top bits of their hashes (0 a free slot, n the distinct tone
-  // n - 1), and the hash of each.
+  // While there is no table, every distinct tone has a plain letter: open
+  // addressing over them by the top bits of their keys' hashes (0 a free
+  // slot, n the distinct tone n - 1), and the key of each, held apart so
+  // that moving the list moves no keys.
   std::array<uint8_t, kSmallSlots> FSmallSlots{};
-  std::array<uint64_t, kUntabled> FHashes{};
+  std::vector<TToneKey> FKeys;
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
 };
