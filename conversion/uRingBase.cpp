@@ -13,7 +13,7 @@ uint64_t Pair(int32_t high, int32_t low) {
 TToneKey KeyOf(const TRingTone& tone) {
   // An empty letter reads as its terminating 0.
   const auto letter = static_cast<uint8_t>(tone.Note.c_str()[0]);
-  return {Pair(tone.Duration, tone.Octave), Pair(tone.Volume, tone.ControlKind),
+  return {Pair(tone.Octave, tone.Duration), Pair(tone.ControlKind, tone.Volume),
           Pair(tone.Kind | tone.Dot << 8 | tone.Accidental << 16 | letter << 24, tone.Value)};
 }
 

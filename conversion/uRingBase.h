@@ -42,17 +42,18 @@ constexpr int32_t ckDuration = 24;   // note value
 
 // One note, rest or control event. A new tone is a note with every number 0
 // and an empty letter. Note is one letter, "P" for a rest; compare it upper-
-// cased, since one reader keeps rests as "p".
+// cased, since one reader keeps rests as "p". The numbers stand together,
+// then the small fields, so that a tone is read in a few words.
 struct TRingTone {
-  uint8_t Kind = rkNote;
   int32_t Duration = 0;
-  std::string Note;
   int32_t Octave = 0;
-  uint8_t Dot = rdNone;
   int32_t Volume = 0;
-  uint8_t Accidental = raNatural;
   int32_t ControlKind = 0;
   int32_t Value = 0;
+  uint8_t Kind = rkNote;
+  uint8_t Dot = rdNone;
+  uint8_t Accidental = raNatural;
+  std::string Note;
 
   void Assign(const TRingTone& source) { *this = source; }
   bool IsRest() const { return Note.size() == 1 && (Note[0] == 'P' || Note[0] == 'p'); }

@@ -18,7 +18,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 enum class TFirstChunk { Small, Full };
@@ -34,15 +36,18 @@ class TChunkedList {
   TChunkedList(const TChunkedList& other) {
     if (other.FSize == 0) return;
     // Only the first chunk may be shorter than full.
-    const size_t firstCount = std::min(kChunkLength, size_t{other.FSize});
-    AddChunk(std::max(firstCount, kFirstLength));
-    std::copy(other.FFirst.get(), other.FFirst.get() + firstCount, FFirst.get());
-    for (size_t at = kChunkLength; at < other.FSize; at += kChunkLength) {
-      AddChunk(kChunkLength);
-      const T* from = other.Chunk(at / kChunkLength);
-      std::copy(from, from + std::min(kChunkLength, other.FSize - at), Chunk(at / kChunkLength));
+    AddChunk(std::max(std::min(kChunkLength, size_t{other.FSize}), kFirstLength));
+    try {
+      for (size_t at = 0; at < other.FSize; at += kChunkLength) {
+        if (at > 0) AddChunk(kChunkLength);
+        const size_t count = std::min(kChunkLength, other.FSize - at);
+        std::uninitialized_copy_n(other.Chunk(at / kChunkLength), count, Chunk(at / kChunkLength));
+        FSize += static_cast<uint32_t>(count);
+      }
+    } catch (...) {
+      clear();
+      throw;
     }
-    FSize = other.FSize;
   }
   TChunkedList& operator=(const TChunkedList& other) {
     if (this != &other) *this = TChunkedList(other);
@@ -54,12 +59,15 @@ class TChunkedList {
         FSize(std::exchange(other.FSize, 0)),
         FCapacity(std::exchange(other.FCapacity, 0)) {}
   TChunkedList& operator=(TChunkedList&& other) noexcept {
+    if (this == &other) return *this;
+    clear();
     FFirst = std::move(other.FFirst);
     FRest = std::move(other.FRest);
     FSize = std::exchange(other.FSize, 0);
     FCapacity = std::exchange(other.FCapacity, 0);
     return *this;
   }
+  ~TChunkedList() { DestroyValues(); }
 
   size_t size() const { return FSize; }
   bool empty() const { return FSize == 0; }
@@ -77,6 +85,7 @@ class TChunkedList {
     AddChunk(std::min(count, kChunkLength));
   }
   void clear() {
+    DestroyValues();
     FFirst.reset();
     FRest.reset();
     FSize = 0;
@@ -88,15 +97,28 @@ class TChunkedList {
   T& Append(Value&& value) {
     if (FSize == UINT32_MAX) throw std::length_error("list too long");
     if (FSize == FCapacity) Grow();
-    T& slot = (*this)[FSize];
-    slot = std::forward<Value>(value);
+    T* const slot = &(*this)[FSize];
+    std::construct_at(slot, std::forward<Value>(value));
     ++FSize;
-    return slot;
+    return *slot;
   }
 
-  using TChunk = std::unique_ptr<T[]>;
+  // A chunk is storage for values, each made only when it is appended: a
+  // chunk of values that cost to make (strings, say) costs nothing for its
+  // slots not yet taken.
+  struct TFreeChunk {
+    void operator()(T* chunk) const { ::operator delete(static_cast<void*>(chunk)); }
+  };
+  using TChunk = std::unique_ptr<T[], TFreeChunk>;
+  static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
 
-  static TChunk NewChunk(size_t length) { return std::make_unique_for_overwrite<T[]>(length); }
+  static TChunk NewChunk(size_t length) { return TChunk(static_cast<T*>(::operator new(length * sizeof(T)))); }
+
+  void DestroyValues() {
+    if constexpr (!std::is_trivially_destructible_v<T>)
+      for (size_t at = 0; at < FSize; at += kChunkLength)
+        std::destroy_n(Chunk(at / kChunkLength), std::min(kChunkLength, FSize - at));
+  }
 
   T* Chunk(size_t number) const { return number == 0 ? FFirst.get() : FRest[number - 1].get(); }
   // Chunks past the first: every one is full length.
@@ -127,7 +149,8 @@ class TChunkedList {
     }
     const size_t length = std::min<size_t>(4 * FCapacity, kChunkLength);
     auto bigger = NewChunk(length);
-    std::move(FFirst.get(), FFirst.get() + FSize, bigger.get());
+    std::uninitialized_move_n(FFirst.get(), FSize, bigger.get());
+    std::destroy_n(FFirst.get(), FSize);
     FFirst = std::move(bigger);
     FCapacity = static_cast<uint32_t>(length);
   }
