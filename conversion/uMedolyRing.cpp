@@ -123,8 +123,7 @@ std::string TeMelodyRing::GetText() {
   AppendWrittenComposer(text, Composer);
   text += "\r\nMELODY:";
   TGatheredText melody(text);
-  const auto end = Track->Tones.end();
-  for (auto at = Track->Tones.begin(); at != end; ++at) melody.AppendPadded(entries(at).Text);
+  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) { melody.AppendPadded(entries(distinct).Text); });
   melody.Done();
   text.append(kEndMarker);
   return text;
@@ -269,13 +268,12 @@ std::string TiMelodyRing::GetText() {
   // running octave moves along with the melody.
   int64_t octave = INT64_MIN;
   TGatheredText melody(text);
-  const auto end = Track->Tones.end();
-  for (auto at = Track->Tones.begin(); at != end; ++at) {
-    const auto [entry, value] = entries(at);
+  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) {
+    const auto [entry, value] = entries(distinct);
     const bool prefixed = value.Note && value.Octave != octave;
     if (prefixed) octave = value.Octave;
     melody.AppendPadded(prefixed ? entry : entry.substr(value.Prefix));
-  }
+  });
   melody.Done();
   text += "\r\nEND:IMELODY";
   return text;

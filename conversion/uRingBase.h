@@ -118,6 +118,14 @@ class TToneList {
   bool Empty() const { return FOrder.empty(); }
   // How many distinct tones the list holds (equal tones count once).
   size_t DistinctCount() const { return FDistinct.size(); }
+  // The distinct tone of that index (below DistinctCount).
+  const TRingTone& DistinctTone(size_t distinct) const { return FDistinct[distinct]; }
+  // Calls visit with the distinct index of each of the first `count` tones
+  // (all, when fewer) in order: the quick walk for a writer.
+  template <class Visit>
+  void ForEachDistinct(size_t count, Visit&& visit) const {
+    FOrder.ForEach(count, visit);
+  }
   // Index outside the list: EListError.
   const TRingTone* Items(int index) const;
   void Add(const TRingTone& tone) { FOrder.push_back(Intern(tone)); }

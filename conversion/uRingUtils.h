@@ -79,7 +79,7 @@ class TDistinctCounts {
   size_t Size() const { return FSize; }
   int64_t Times(size_t distinct) const { return FTimes[distinct]; }
   // Only for a distinct tone counted at least once.
-  const TRingTone& First(size_t distinct) const { return *FFirsts[distinct]; }
+  const TRingTone& First(size_t distinct) const { return FTones.DistinctTone(distinct); }
   // Whether any of the first `count` tones is past the counted ones.
   bool Beyond() const { return FBeyond; }
 
@@ -90,7 +90,6 @@ class TDistinctCounts {
   bool FBeyond = false;
   // Only the first FSize are set: a list holds a few dozen.
   std::array<int64_t, kDistinctCached> FTimes;
-  std::array<const TRingTone*, kDistinctCached> FFirsts;
 };
 
 // How one notation writes the notes of one tune: each note spelled as
@@ -215,13 +214,12 @@ class TDistinctTexts {
     FEntries.append(TGatheredText::kWide, '\0');
   }
 
-  // The entry of the tone the iterator stands at, good until the next call.
-  TEntry operator()(const TToneList::TIterator& at) {
-    const uint32_t distinct = at.Distinct();
+  // The entry of the distinct tone of that index, good until the next call.
+  TEntry operator()(uint32_t distinct) {
     if (distinct >= FCounts.Size()) {
       FSpare.clear();
       TGatheredText spare(FSpare);
-      const TValue value = Made(spare, **at);
+      const TValue value = Made(spare, FCounts.Tones().DistinctTone(distinct));
       spare.Done();
       const size_t length = FSpare.size();
       FSpare.append(TGatheredText::kWide, '\0');

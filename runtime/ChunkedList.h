@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <new>
+#include <span>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -75,6 +76,16 @@ class TChunkedList {
   const T& operator[](size_t index) const { return Chunk(index / kChunkLength)[index % kChunkLength]; }
   T& back() { return (*this)[FSize - 1]; }
   const T& back() const { return (*this)[FSize - 1]; }
+
+  // Calls visit with the first `count` values (all, when fewer) a chunk at
+  // a time, as spans in order, so that a walk finds each value's place once
+  // a chunk and not once a value.
+  template <class Visit>
+  void ForEachSpan(size_t count, Visit&& visit) const {
+    const size_t end = std::min(count, size_t{FSize});
+    for (size_t at = 0; at < end; at += kChunkLength)
+      visit(std::span<const T>(Chunk(at / kChunkLength), std::min(kChunkLength, end - at)));
+  }
 
   T& push_back(const T& value) { return Append(value); }
   T& push_back(T&& value) { return Append(std::move(value)); }

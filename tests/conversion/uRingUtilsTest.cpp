@@ -215,7 +215,7 @@ TEST(RingUtils, DistinctTextsGiveEachToneItsOwnEntry) {
   size_t counted = 0;
   TGatheredText gathered(text);
   for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
-    const auto entry = entries(at);
+    const auto entry = entries(at.Distinct());
     ASSERT_EQ(entry.Text, entryOf(**at));
     ASSERT_EQ(entry.Value, (*at)->Octave);
     gathered.AppendPadded(entry.Text);
