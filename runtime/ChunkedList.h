@@ -2,7 +2,8 @@
 // first chunk, appending never moves what is already held, so a long list
 // never needs its old and new storage at once, as a doubling array does
 // when it grows: its memory stays within a chunk of what its values take.
-// With TFirstChunk::Small the first chunk starts small and grows fourfold
+// With TFirstChunk::Small the first chunk starts small, at what the
+// allocator's smallest block holds (at least two values), and grows fourfold
 // up to full size (or starts at the size reserve asks for), so that many
 // short lists stay small too, and an element's address is stable once that
 // chunk has reached full size; with TFirstChunk::Full an element never
@@ -26,12 +27,17 @@
 
 enum class TFirstChunk { Small, Full };
 
+// The bytes the allocator gives for the smallest request: asking for fewer
+// saves nothing.
+constexpr size_t kSmallestBlock = 24;
+
 template <typename T, TFirstChunk First = TFirstChunk::Small>
 class TChunkedList {
  public:
   static constexpr size_t kChunkLength = std::bit_floor(std::max<size_t>(1, 1024 / sizeof(T)));
   static constexpr size_t kFirstLength =
-      First == TFirstChunk::Small ? std::min<size_t>(2, kChunkLength) : kChunkLength;
+      First == TFirstChunk::Small ? std::min(std::max<size_t>(2, kSmallestBlock / sizeof(T)), kChunkLength)
+                                  : kChunkLength;
 
   TChunkedList() = default;
   TChunkedList(const TChunkedList& other) {
