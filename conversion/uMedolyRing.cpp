@@ -233,8 +233,17 @@ std::optional<std::string> UnfoldedMelody(std::string_view text) {
   const size_t melody = marker + kMelodyMarker.size();
   size_t end = melody;
   bool changes = false;
-  for (; end < text.size() && (text.substr(end, 2) != "\r\n" || IsFold(text, end)); ++end)
-    changes |= IsFold(text, end) || text.substr(end, 2) == "(*";
+  // Only a line end or a "(" can change anything, so the others are passed
+  // by their first character.
+  for (; end < text.size(); ++end) {
+    const char c = text[end];
+    if (c == '\r' && text.substr(end, 2) == "\r\n") {
+      if (!IsFold(text, end)) break;
+      changes = true;
+    } else if (c == '(' && text.substr(end, 2) == "(*") {
+      changes = true;
+    }
+  }
   if (!changes) return std::nullopt;
   std::string rewritten(text.substr(0, melody));
   rewritten.reserve(text.size() + 16);
