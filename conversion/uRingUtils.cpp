@@ -10,7 +10,6 @@
 
 #include "runtime/SysUtils.h"
 
-const char* const NoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 
 int32_t AccentVelocity(int32_t meter, int32_t position) {
   static const int32_t three[] = {120, 80, 40};
