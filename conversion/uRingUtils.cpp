@@ -10,7 +10,6 @@
 
 #include "runtime/SysUtils.h"
 
-
 int32_t AccentVelocity(int32_t meter, int32_t position) {
   static const int32_t three[] = {120, 80, 40};
   static const int32_t four[] = {120, 40, 110, 40};
@@ -116,7 +115,8 @@ TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
 TDistinctCounts::TDistinctCounts(const TToneList& tones, int count)
     : FTones(tones), FCount(count), FSize(std::min(tones.DistinctCount(), kDistinctCached)) {
   std::fill_n(FTimes.begin(), FSize, 0);
-  // Held apart from the members while the walk counts.
+  // Counted through locals, which the walk keeps at hand instead of
+  // reading the members again for every tone.
   int64_t* const times = FTimes.data();
   const size_t size = FSize;
   bool beyond = false;

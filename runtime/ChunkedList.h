@@ -27,13 +27,12 @@
 
 enum class TFirstChunk { Small, Full };
 
-// The bytes the allocator gives for the smallest request: asking for fewer
-// saves nothing.
-constexpr size_t kSmallestBlock = 24;
-
 template <typename T, TFirstChunk First = TFirstChunk::Small>
 class TChunkedList {
  public:
+  // The bytes the allocator gives for the smallest request: asking for
+  // fewer saves nothing.
+  static constexpr size_t kSmallestBlock = 24;
   static constexpr size_t kChunkLength = std::bit_floor(std::max<size_t>(1, 1024 / sizeof(T)));
   static constexpr size_t kFirstLength =
       First == TFirstChunk::Small ? std::min(std::max<size_t>(2, kSmallestBlock / sizeof(T)), kChunkLength)
@@ -112,8 +111,11 @@ class TChunkedList {
  private:
   template <typename Value>
   T& Append(Value&& value) {
-    if (FSize == UINT32_MAX) throw std::length_error("list too long");
-    if (FSize == FCapacity) Grow();
+    // Only a full list can be too long: the capacity is a 32-bit count too.
+    if (FSize == FCapacity) {
+      if (FSize == UINT32_MAX) throw std::length_error("list too long");
+      Grow();
+    }
     T* const slot = &(*this)[FSize];
     std::construct_at(slot, std::forward<Value>(value));
     ++FSize;
