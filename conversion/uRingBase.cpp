@@ -21,15 +21,19 @@ TToneKey KeyOf(const TRingTone& tone) {
 bool IsPlain(const TRingTone& tone, const TToneKey& key) { return tone.Note.size() == (key.Marks >> 56 != 0); }
 
 // Every word takes part, so tones that differ anywhere land apart; the
-// three products do not wait on each other.
+// three products do not wait on each other. Their top bits depend on every
+// bit of the key: the slots in the list are found by those.
 uint64_t KeyHash(const TToneKey& key) {
-  const uint64_t hash =
-      key.Numbers * 0x9E3779B97F4A7C15ull ^ key.MoreNumbers * 0xC2B2AE3D27D4EB4Full ^ key.Marks * 0x165667B19E3779F9ull;
-  return hash ^ (hash >> 29);
+  return key.Numbers * 0x9E3779B97F4A7C15ull ^ key.MoreNumbers * 0xC2B2AE3D27D4EB4Full ^
+         key.Marks * 0x165667B19E3779F9ull;
 }
 
-// Letters past the first count by their length.
-uint64_t ToneHash(const TRingTone& tone) { return KeyHash(KeyOf(tone)) + tone.Note.size(); }
+// Letters past the first count by their length; the table is found by the
+// low bits, so the high ones are folded in.
+uint64_t ToneHash(const TRingTone& tone) {
+  const uint64_t hash = KeyHash(KeyOf(tone)) + tone.Note.size();
+  return hash ^ (hash >> 29);
+}
 
 constexpr size_t kFirstSlots = 64;
 
