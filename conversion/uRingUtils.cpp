@@ -127,6 +127,7 @@ TDistinctCounts::TDistinctCounts(const TToneList& tones, int count)
       beyond = true;
   });
   FBeyond = beyond;
+  for (size_t distinct = 0; distinct < FSize; ++distinct) FFirsts[distinct] = &tones.DistinctTone(distinct);
 }
 
 namespace {

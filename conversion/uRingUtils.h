@@ -93,7 +93,7 @@ class TDistinctCounts {
   size_t Size() const { return FSize; }
   int64_t Times(size_t distinct) const { return FTimes[distinct]; }
   // Only for a distinct tone counted at least once.
-  const TRingTone& First(size_t distinct) const { return FTones.DistinctTone(distinct); }
+  const TRingTone& First(size_t distinct) const { return *FFirsts[distinct]; }
   // Whether any of the first `count` tones is past the counted ones.
   bool Beyond() const { return FBeyond; }
 
@@ -104,6 +104,8 @@ class TDistinctCounts {
   bool FBeyond = false;
   // Only the first FSize are set: a list holds a few dozen.
   std::array<int64_t, kDistinctCached> FTimes;
+  // Each counted tone where the list keeps it, looked up once.
+  std::array<const TRingTone*, kDistinctCached> FFirsts;
 };
 
 // How one notation writes the notes of one tune: each note spelled as
