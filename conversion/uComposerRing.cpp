@@ -58,12 +58,11 @@ std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
   if (framed) text = kFrameOpening;
   const size_t start = text.size();
   TGatheredText tones(text);
-  int written = 0;
-  const auto end = tune.Track->Tones.end();
-  for (auto at = tune.Track->Tones.begin(); at != end; ++at, ++written) {
-    if (written == kMaxTones || tones.Size() - start > kMaxLength) break;
-    tones.AppendPadded(entries(at).Text);
-  }
+  // Once past the length the text only grows, so every later tone is left
+  // out as well.
+  tune.Track->Tones.ForEachDistinct(kMaxTones, [&](uint32_t distinct) {
+    if (tones.Size() - start <= kMaxLength) tones.AppendPadded(entries(distinct).Text);
+  });
   tones.Done();
   if (framed) CloseFrame(text, start);
   return text;

@@ -1,6 +1,7 @@
 #include "conversion/uMedolyRing.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -14,12 +15,16 @@
 namespace {
 
 // Where the upper-case marker first stands in the text from the position
-// on, in any case; npos when it does not.
+// on, in any case; npos when it does not. The marker opens with a character
+// that has no case, so its places are found by the C library's quick search
+// and only they are compared letter by letter.
 size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from) {
   const auto sameLetter = [](char c, char upper) { return UpCase(c) == upper; };
-  const auto found = std::search(text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size())), text.end(),
-                                 marker.begin(), marker.end(), sameLetter);
-  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+  for (size_t at = text.find(marker[0], from); at != std::string_view::npos && marker.size() <= text.size() - at;
+       at = text.find(marker[0], at + 1))
+    if (std::equal(marker.begin() + 1, marker.end(), text.begin() + static_cast<std::ptrdiff_t>(at + 1), sameLetter))
+      return at;
+  return std::string_view::npos;
 }
 
 // Both texts open their melody so.
@@ -49,15 +54,26 @@ constexpr std::string_view kEndMarker = "\r\nEND:EMELODY";
 // from writing gigabytes of "+".
 constexpr int32_t kMaxOctaveShift = 10;
 
-bool IseMelodyLetter(char c) {
-  const char upper = UpCase(c);
-  return (upper >= 'A' && upper <= 'G') || upper == 'P';
-}
+// The note letters and the rest, in either case, by character.
+constexpr auto kMelodyLetters = [] {
+  std::array<bool, 256> letters{};
+  for (const char c : std::string_view("ABCDEFGPabcdefgp")) letters[static_cast<unsigned char>(c)] = true;
+  return letters;
+}();
+
+bool IseMelodyLetter(char c) { return kMelodyLetters[static_cast<unsigned char>(c)]; }
 
 // The scanner reads a run of letters as one word, so adjacent note letters
-// are set apart by a blank.
-bool NeedsBlank(std::string_view melody, size_t i) {
-  return i > 0 && IseMelodyLetter(melody[i - 1]) && IseMelodyLetter(melody[i]);
+// are set apart by a blank: calls put(blank, c) for each character, with
+// whether a blank goes before it.
+template <class Put>
+void SetLettersApart(std::string_view melody, Put&& put) {
+  bool afterLetter = false;
+  for (const char c : melody) {
+    const bool letter = IseMelodyLetter(c);
+    put(letter && afterLetter, c);
+    afterLetter = letter;
+  }
 }
 
 // The head up to and including the melody marker (the first nine characters
@@ -71,16 +87,21 @@ std::string RewrittenText(std::string_view text) {
   const size_t end = std::min(FindInAnyCase(text, kEndMarker, melody), text.size());
   const std::string_view tones = text.substr(melody, end - melody);
   size_t blanks = 0;
-  for (size_t i = 0; i < tones.size(); ++i) blanks += NeedsBlank(tones, i);
+  SetLettersApart(tones, [&blanks](bool blank, char) { blanks += blank; });
   std::string rewritten;
+  const size_t size = melody + tones.size() + blanks + kEndMarker.size();
   // With room for the 0 byte the parser ends the text with.
-  rewritten.reserve(melody + tones.size() + blanks + kEndMarker.size() + 1);
-  rewritten.append(text.substr(0, melody));
-  for (size_t i = 0; i < tones.size(); ++i) {
-    if (NeedsBlank(tones, i)) rewritten += ' ';
-    rewritten += tones[i];
-  }
-  rewritten.append(kEndMarker);
+  rewritten.reserve(size + 1);
+  rewritten.resize(size);
+  char* out = std::copy_n(text.begin(), melody, rewritten.data());
+  // The blank is written in any case and kept only where it goes, so that
+  // the walk does not branch on it.
+  SetLettersApart(tones, [&out](bool blank, char c) {
+    *out = ' ';
+    out += blank;
+    *out++ = c;
+  });
+  std::copy(kEndMarker.begin(), kEndMarker.end(), out);
   return rewritten;
 }
 
@@ -123,8 +144,7 @@ std::string TeMelodyRing::GetText() {
   AppendWrittenComposer(text, Composer);
   text += "\r\nMELODY:";
   TGatheredText melody(text);
-  const auto end = Track->Tones.end();
-  for (auto at = Track->Tones.begin(); at != end; ++at) melody.AppendPadded(entries(at).Text);
+  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) { melody.AppendPadded(entries(distinct).Text); });
   melody.Done();
   text.append(kEndMarker);
   return text;
@@ -213,8 +233,17 @@ std::optional<std::string> UnfoldedMelody(std::string_view text) {
   const size_t melody = marker + kMelodyMarker.size();
   size_t end = melody;
   bool changes = false;
-  for (; end < text.size() && (text.substr(end, 2) != "\r\n" || IsFold(text, end)); ++end)
-    changes |= IsFold(text, end) || text.substr(end, 2) == "(*";
+  // Only a line end or a "(" can change anything, so the others are passed
+  // by their first character.
+  for (; end < text.size(); ++end) {
+    const char c = text[end];
+    if (c == '\r' && text.substr(end, 2) == "\r\n") {
+      if (!IsFold(text, end)) break;
+      changes = true;
+    } else if (c == '(' && text.substr(end, 2) == "(*") {
+      changes = true;
+    }
+  }
   if (!changes) return std::nullopt;
   std::string rewritten(text.substr(0, melody));
   rewritten.reserve(text.size() + 16);
@@ -233,10 +262,11 @@ std::optional<std::string> UnfoldedMelody(std::string_view text) {
 }  // namespace
 
 int32_t TiMelodyRing::DurationCode(int32_t duration) {
-  // The exponent of a whole to a sixteenth, 5 for any other value.
-  return duration > 0 && duration <= 16 && std::has_single_bit(static_cast<uint32_t>(duration))
-             ? std::countr_zero(static_cast<uint32_t>(duration))
-             : 5;
+  // The exponent of a whole to a sixteenth, 5 for any other value. A power
+  // of two is tested by its lowest bit, not by counting bits: without a
+  // population count instruction that is a library call.
+  const auto value = static_cast<uint32_t>(duration);
+  return value - 1 < 16 && (value & (value - 1)) == 0 ? std::countr_zero(value) : 5;
 }
 
 std::string TiMelodyRing::GetText() {
@@ -268,13 +298,12 @@ std::string TiMelodyRing::GetText() {
   // running octave moves along with the melody.
   int64_t octave = INT64_MIN;
   TGatheredText melody(text);
-  const auto end = Track->Tones.end();
-  for (auto at = Track->Tones.begin(); at != end; ++at) {
-    const auto [entry, value] = entries(at);
+  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) {
+    const auto [entry, value] = entries(distinct);
     const bool prefixed = value.Note && value.Octave != octave;
     if (prefixed) octave = value.Octave;
     melody.AppendPadded(prefixed ? entry : entry.substr(value.Prefix));
-  }
+  });
   melody.Done();
   text += "\r\nEND:IMELODY";
   return text;

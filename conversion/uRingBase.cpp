@@ -10,14 +10,28 @@ uint64_t Pair(int32_t high, int32_t low) {
   return uint64_t{static_cast<uint32_t>(high)} << 32 | static_cast<uint32_t>(low);
 }
 
-// Every field takes part, so tones that differ anywhere land apart; the
-// three products do not wait on each other.
+TToneKey KeyOf(const TRingTone& tone) {
+  // An empty letter reads as its terminating 0.
+  const auto letter = static_cast<uint8_t>(tone.Note.c_str()[0]);
+  return {Pair(tone.Octave, tone.Duration), Pair(tone.ControlKind, tone.Volume),
+          Pair(tone.Kind | tone.Dot << 8 | tone.Accidental << 16 | letter << 24, tone.Value)};
+}
+
+// Whether the key tells the tone apart from every other plain one.
+bool IsPlain(const TRingTone& tone, const TToneKey& key) { return tone.Note.size() == (key.Marks >> 56 != 0); }
+
+// Every word takes part, so tones that differ anywhere land apart; the
+// three products do not wait on each other. Their top bits depend on every
+// bit of the key: the slots in the list are found by those.
+uint64_t KeyHash(const TToneKey& key) {
+  return key.Numbers * 0x9E3779B97F4A7C15ull ^ key.MoreNumbers * 0xC2B2AE3D27D4EB4Full ^
+         key.Marks * 0x165667B19E3779F9ull;
+}
+
+// Letters past the first count by their length; the table is found by the
+// low bits, so the high ones are folded in.
 uint64_t ToneHash(const TRingTone& tone) {
-  const auto letter = static_cast<int32_t>(tone.Note.empty() ? 0 : static_cast<uint8_t>(tone.Note[0]));
-  const int32_t small = tone.Kind | tone.Dot << 8 | tone.Accidental << 16 | letter << 24;
-  const uint64_t hash = Pair(tone.Duration, tone.Octave) * 0x9E3779B97F4A7C15ull ^
-                        Pair(tone.Volume, tone.Value) * 0xC2B2AE3D27D4EB4Full ^
-                        (Pair(tone.ControlKind, small) + tone.Note.size()) * 0x165667B19E3779F9ull;
+  const uint64_t hash = KeyHash(KeyOf(tone)) + tone.Note.size();
   return hash ^ (hash >> 29);
 }
 
@@ -39,30 +53,38 @@ void TToneList::Clear() {
   FOrder.clear();
   FDistinct.clear();
   FSmallSlots.fill(0);
+  FKeys.clear();
   FSlots.clear();
 }
 
 uint32_t TToneList::Intern(const TRingTone& tone) {
-  const uint64_t hash = ToneHash(tone);
-  if (FSlots.empty()) {
+  const TToneKey key = KeyOf(tone);
+  if (FSlots.empty() && IsPlain(tone, key)) {
     static_assert(std::has_single_bit(kSmallSlots));
     constexpr int kShift = 64 - std::countr_zero(kSmallSlots);
-    for (size_t slot = hash >> kShift;; slot = (slot + 1) % kSmallSlots) {
+    for (size_t slot = KeyHash(key) >> kShift;; slot = (slot + 1) % kSmallSlots) {
       const uint8_t entry = FSmallSlots[slot];
-      if (entry == 0) {
-        const size_t count = FDistinct.size();
-        if (count == kUntabled) break;
-        FHashes[count] = hash;
-        FSmallSlots[slot] = static_cast<uint8_t>(count + 1);
-        return Keep(tone);
-      }
-      if (FHashes[entry - 1u] == hash && FDistinct[entry - 1u] == tone) return entry - 1u;
+      if (entry == 0) return KeepUntabled(tone, key, slot);
+      if (FKeys[entry - 1u] == key) return entry - 1u;
     }
   }
+  return InternTabled(tone);
+}
+
+uint32_t TToneList::KeepUntabled(const TRingTone& tone, const TToneKey& key, size_t slot) {
+  const size_t count = FDistinct.size();
+  if (count == kUntabled) return InternTabled(tone);
+  if (count == 0) FKeys.reserve(kUntabled);
+  FKeys.push_back(key);
+  FSmallSlots[slot] = static_cast<uint8_t>(count + 1);
+  return Keep(tone);
+}
+
+uint32_t TToneList::InternTabled(const TRingTone& tone) {
   // At most half the slots are taken, so a free one is always near.
   if (2 * (FDistinct.size() + 1) > FSlots.size()) Rehash(std::max(kFirstSlots, 2 * FSlots.size()));
   const size_t mask = FSlots.size() - 1;
-  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+  for (size_t slot = ToneHash(tone) & mask;; slot = (slot + 1) & mask) {
     const uint32_t entry = FSlots[slot];
     if (entry == 0) {
       FSlots[slot] = Keep(tone) + 1;

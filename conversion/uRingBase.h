@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -41,17 +42,18 @@ constexpr int32_t ckDuration = 24;   // note value
 
 // One note, rest or control event. A new tone is a note with every number 0
 // and an empty letter. Note is one letter, "P" for a rest; compare it upper-
-// cased, since one reader keeps rests as "p".
+// cased, since one reader keeps rests as "p". The numbers stand together,
+// then the small fields, so that a tone is read in a few words.
 struct TRingTone {
-  uint8_t Kind = rkNote;
   int32_t Duration = 0;
-  std::string Note;
   int32_t Octave = 0;
-  uint8_t Dot = rdNone;
   int32_t Volume = 0;
-  uint8_t Accidental = raNatural;
   int32_t ControlKind = 0;
   int32_t Value = 0;
+  uint8_t Kind = rkNote;
+  uint8_t Dot = rdNone;
+  uint8_t Accidental = raNatural;
+  std::string Note;
 
   void Assign(const TRingTone& source) { *this = source; }
   bool IsRest() const { return Note.size() == 1 && (Note[0] == 'P' || Note[0] == 'p'); }
@@ -63,6 +65,16 @@ struct TRingTone {
            Value == other.Value && Note.size() == other.Note.size() &&
            std::equal(Note.begin(), Note.end(), other.Note.begin(), [](char a, char b) { return a == b; });
   }
+};
+
+// A tone's numbers and the first byte of its letter (0 when it has none),
+// packed: two tones whose letters are plain (none, or one byte other than 0)
+// are equal when their keys are.
+struct TToneKey {
+  uint64_t Numbers;      // duration and octave
+  uint64_t MoreNumbers;  // volume and control kind
+  uint64_t Marks;        // kind, dot, accidental and letter (the top byte); value
+  bool operator==(const TToneKey&) const = default;
 };
 
 // The tones of a track in playing order. A tune repeats a few dozen
@@ -106,6 +118,14 @@ class TToneList {
   bool Empty() const { return FOrder.empty(); }
   // How many distinct tones the list holds (equal tones count once).
   size_t DistinctCount() const { return FDistinct.size(); }
+  // The distinct tone of that index (below DistinctCount).
+  const TRingTone& DistinctTone(size_t distinct) const { return FDistinct[distinct]; }
+  // Calls visit with the distinct index of each of the first `count` tones
+  // (all, when fewer) in order: the quick walk for a writer.
+  template <class Visit>
+  void ForEachDistinct(size_t count, Visit&& visit) const {
+    FOrder.ForEach(count, visit);
+  }
   // Index outside the list: EListError.
   const TRingTone* Items(int index) const;
   void Add(const TRingTone& tone) { FOrder.push_back(Intern(tone)); }
@@ -117,23 +137,29 @@ class TToneList {
 
  private:
   // Up to this many distinct tones (a real tune's share) are found through
-  // slots held in the list itself, without a table of its own.
-  static constexpr size_t kUntabled = 32;
-  static constexpr size_t kSmallSlots = 2 * kUntabled;
+  // slots held in the list itself, without a table of its own; their keys
+  // take a block small enough for the allocator's quickest path.
+  static constexpr size_t kUntabled = 40;
+  static constexpr size_t kSmallSlots = std::bit_ceil(2 * kUntabled);
 
   const TRingTone* At(size_t index) const { return &FDistinct[FOrder[index]]; }
   // The index of the distinct tone equal to this one, kept first if new.
   uint32_t Intern(const TRingTone& tone);
+  // A new tone for the slots in the list, or for the table once they are
+  // all taken.
+  uint32_t KeepUntabled(const TRingTone& tone, const TToneKey& key, size_t slot);
+  uint32_t InternTabled(const TRingTone& tone);
   uint32_t Keep(const TRingTone& tone);
   void Rehash(size_t slots);
 
   TIndexList FOrder;
   TChunkedList<TRingTone, TFirstChunk::Full> FDistinct;
-  // While there is no table: open addressing over the first distinct tones
-  // by the top bits of their hashes (0 a free slot, n the distinct tone
-  // n - 1), and the hash of each.
+  // While there is no table, every distinct tone has a plain letter: open
+  // addressing over them by the top bits of their keys' hashes (0 a free
+  // slot, n the distinct tone n - 1), and the key of each, held apart so
+  // that moving the list moves no keys.
   std::array<uint8_t, kSmallSlots> FSmallSlots{};
-  std::array<uint64_t, kUntabled> FHashes{};
+  std::vector<TToneKey> FKeys;
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
 };

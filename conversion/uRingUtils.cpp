@@ -10,8 +10,6 @@
 
 #include "runtime/SysUtils.h"
 
-const char* const NoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
-
 int32_t AccentVelocity(int32_t meter, int32_t position) {
   static const int32_t three[] = {120, 80, 40};
   static const int32_t four[] = {120, 40, 110, 40};
@@ -117,15 +115,19 @@ TMidiNote SpelledNote(const TRingTone& tone, bool flats) {
 TDistinctCounts::TDistinctCounts(const TToneList& tones, int count)
     : FTones(tones), FCount(count), FSize(std::min(tones.DistinctCount(), kDistinctCached)) {
   std::fill_n(FTimes.begin(), FSize, 0);
-  const auto end = tones.end();
-  for (auto at = tones.begin(); at != end && count-- > 0; ++at) {
-    const uint32_t distinct = at.Distinct();
-    if (distinct >= FSize) {
-      FBeyond = true;
-      continue;
-    }
-    if (FTimes[distinct]++ == 0) FFirsts[distinct] = *at;
-  }
+  // Counted through locals, which the walk keeps at hand instead of
+  // reading the members again for every tone.
+  int64_t* const times = FTimes.data();
+  const size_t size = FSize;
+  bool beyond = false;
+  tones.ForEachDistinct(static_cast<size_t>(std::max(count, 0)), [times, size, &beyond](uint32_t distinct) {
+    if (distinct < size)
+      ++times[distinct];
+    else
+      beyond = true;
+  });
+  FBeyond = beyond;
+  for (size_t distinct = 0; distinct < FSize; ++distinct) FFirsts[distinct] = &tones.DistinctTone(distinct);
 }
 
 namespace {
@@ -166,10 +168,12 @@ std::vector<TOctaveNotes> WithTonesBeyond(std::span<const TOctaveNotes> counted,
                                           bool flats) {
   std::map<int64_t, int64_t> notesByOctave;
   for (const auto& [octave, notes] : counted) notesByOctave[octave] += notes;
-  int count = counts.Count();
-  const auto end = counts.Tones().end();
-  for (auto at = counts.Tones().begin(); at != end && count-- > 0; ++at)
-    if (at.Distinct() >= counts.Size() && CountsForOctave(**at)) ++notesByOctave[Spelled(**at, flats).Octave];
+  const TToneList& tones = counts.Tones();
+  tones.ForEachDistinct(static_cast<size_t>(std::max(counts.Count(), 0)), [&](uint32_t distinct) {
+    if (distinct < counts.Size()) return;
+    const TRingTone& tone = tones.DistinctTone(distinct);
+    if (CountsForOctave(tone)) ++notesByOctave[Spelled(tone, flats).Octave];
+  });
   std::vector<TOctaveNotes> all;
   all.reserve(notesByOctave.size());
   for (const auto& [octave, notes] : notesByOctave) all.push_back({octave, notes});

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -18,7 +19,7 @@
 #include "conversion/uRingBase.h"
 
 // The twelve names by semitone above C; sharps only.
-extern const char* const NoteNames[12];
+inline constexpr const char* NoteNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 
 // Velocity by position within a bar (counted from 1) for a meter of 3, 4 or
 // 6 beats; any other meter accents every other beat.
@@ -55,8 +56,21 @@ struct TSpelledNote {
 // Spelled for a note with an accidental: a sharp, or a flat the notation
 // lacks, is spelled again from the key it names.
 TSpelledNote SpelledAccidental(const TRingTone& tone, bool flats);
+// The letters, in either case, whose sharp is a name of the table: the
+// next name is it.
+inline constexpr auto kLettersWithSharps = [] {
+  std::array<bool, 256> letters{};
+  for (size_t i = 0; i + 1 < std::size(NoteNames); ++i)
+    if (NoteNames[i + 1][1] == '#') {
+      letters[static_cast<unsigned char>(NoteNames[i][0])] = true;
+      letters[static_cast<unsigned char>(NoteNames[i][0] - 'A' + 'a')] = true;
+    }
+  return letters;
+}();
 inline TSpelledNote Spelled(const TRingTone& tone, bool flats) {
-  if (tone.Accidental == raNatural || (tone.Accidental == raFlat && flats))
+  if (tone.Accidental == raNatural || (tone.Accidental == raFlat && flats) ||
+      (tone.Accidental == raSharp && tone.Note.size() == 1 &&
+       kLettersWithSharps[static_cast<unsigned char>(tone.Note[0])]))
     return {tone.Note, tone.Accidental, tone.Octave};
   return SpelledAccidental(tone, flats);
 }
@@ -90,6 +104,7 @@ class TDistinctCounts {
   bool FBeyond = false;
   // Only the first FSize are set: a list holds a few dozen.
   std::array<int64_t, kDistinctCached> FTimes;
+  // Each counted tone where the list keeps it, looked up once.
   std::array<const TRingTone*, kDistinctCached> FFirsts;
 };
 
@@ -215,13 +230,12 @@ class TDistinctTexts {
     FEntries.append(TGatheredText::kWide, '\0');
   }
 
-  // The entry of the tone the iterator stands at, good until the next call.
-  TEntry operator()(const TToneList::TIterator& at) {
-    const uint32_t distinct = at.Distinct();
+  // The entry of the distinct tone of that index, good until the next call.
+  TEntry operator()(uint32_t distinct) {
     if (distinct >= FCounts.Size()) {
       FSpare.clear();
       TGatheredText spare(FSpare);
-      const TValue value = Made(spare, **at);
+      const TValue value = Made(spare, FCounts.Tones().DistinctTone(distinct));
       spare.Done();
       const size_t length = FSpare.size();
       FSpare.append(TGatheredText::kWide, '\0');

@@ -64,8 +64,7 @@ std::string TRtttlRing::GetText() {
   text += ':';
   const size_t head = text.size();
   TGatheredText melody(text);
-  const auto end = Track->Tones.end();
-  for (auto at = Track->Tones.begin(); at != end; ++at) melody.AppendPadded(entries(at).Text);
+  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) { melody.AppendPadded(entries(distinct).Text); });
   melody.Done();
   if (text.size() > head) text.pop_back();
   return text;

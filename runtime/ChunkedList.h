@@ -2,7 +2,8 @@
 // first chunk, appending never moves what is already held, so a long list
 // never needs its old and new storage at once, as a doubling array does
 // when it grows: its memory stays within a chunk of what its values take.
-// With TFirstChunk::Small the first chunk starts small and grows fourfold
+// With TFirstChunk::Small the first chunk starts small, at what the
+// allocator's smallest block holds (at least two values), and grows fourfold
 // up to full size (or starts at the size reserve asks for), so that many
 // short lists stay small too, and an element's address is stable once that
 // chunk has reached full size; with TFirstChunk::Full an element never
@@ -18,7 +19,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
+#include <span>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 enum class TFirstChunk { Small, Full };
@@ -26,23 +30,30 @@ enum class TFirstChunk { Small, Full };
 template <typename T, TFirstChunk First = TFirstChunk::Small>
 class TChunkedList {
  public:
+  // The bytes the allocator gives for the smallest request: asking for
+  // fewer saves nothing.
+  static constexpr size_t kSmallestBlock = 24;
   static constexpr size_t kChunkLength = std::bit_floor(std::max<size_t>(1, 1024 / sizeof(T)));
   static constexpr size_t kFirstLength =
-      First == TFirstChunk::Small ? std::min<size_t>(2, kChunkLength) : kChunkLength;
+      First == TFirstChunk::Small ? std::min(std::max<size_t>(2, kSmallestBlock / sizeof(T)), kChunkLength)
+                                  : kChunkLength;
 
   TChunkedList() = default;
   TChunkedList(const TChunkedList& other) {
     if (other.FSize == 0) return;
     // Only the first chunk may be shorter than full.
-    const size_t firstCount = std::min(kChunkLength, size_t{other.FSize});
-    AddChunk(std::max(firstCount, kFirstLength));
-    std::copy(other.FFirst.get(), other.FFirst.get() + firstCount, FFirst.get());
-    for (size_t at = kChunkLength; at < other.FSize; at += kChunkLength) {
-      AddChunk(kChunkLength);
-      const T* from = other.Chunk(at / kChunkLength);
-      std::copy(from, from + std::min(kChunkLength, other.FSize - at), Chunk(at / kChunkLength));
+    AddChunk(std::max(std::min(kChunkLength, size_t{other.FSize}), kFirstLength));
+    try {
+      for (size_t at = 0; at < other.FSize; at += kChunkLength) {
+        if (at > 0) AddChunk(kChunkLength);
+        const size_t count = std::min(kChunkLength, other.FSize - at);
+        std::uninitialized_copy_n(other.Chunk(at / kChunkLength), count, Chunk(at / kChunkLength));
+        FSize += static_cast<uint32_t>(count);
+      }
+    } catch (...) {
+      clear();
+      throw;
     }
-    FSize = other.FSize;
   }
   TChunkedList& operator=(const TChunkedList& other) {
     if (this != &other) *this = TChunkedList(other);
@@ -54,12 +65,15 @@ class TChunkedList {
         FSize(std::exchange(other.FSize, 0)),
         FCapacity(std::exchange(other.FCapacity, 0)) {}
   TChunkedList& operator=(TChunkedList&& other) noexcept {
+    if (this == &other) return *this;
+    clear();
     FFirst = std::move(other.FFirst);
     FRest = std::move(other.FRest);
     FSize = std::exchange(other.FSize, 0);
     FCapacity = std::exchange(other.FCapacity, 0);
     return *this;
   }
+  ~TChunkedList() { DestroyValues(); }
 
   size_t size() const { return FSize; }
   bool empty() const { return FSize == 0; }
@@ -67,6 +81,16 @@ class TChunkedList {
   const T& operator[](size_t index) const { return Chunk(index / kChunkLength)[index % kChunkLength]; }
   T& back() { return (*this)[FSize - 1]; }
   const T& back() const { return (*this)[FSize - 1]; }
+
+  // Calls visit with the first `count` values (all, when fewer) a chunk at
+  // a time, as spans in order, so that a walk finds each value's place once
+  // a chunk and not once a value.
+  template <class Visit>
+  void ForEachSpan(size_t count, Visit&& visit) const {
+    const size_t end = std::min(count, size_t{FSize});
+    for (size_t at = 0; at < end; at += kChunkLength)
+      visit(std::span<const T>(Chunk(at / kChunkLength), std::min(kChunkLength, end - at)));
+  }
 
   T& push_back(const T& value) { return Append(value); }
   T& push_back(T&& value) { return Append(std::move(value)); }
@@ -77,6 +101,7 @@ class TChunkedList {
     AddChunk(std::min(count, kChunkLength));
   }
   void clear() {
+    DestroyValues();
     FFirst.reset();
     FRest.reset();
     FSize = 0;
@@ -86,17 +111,33 @@ class TChunkedList {
  private:
   template <typename Value>
   T& Append(Value&& value) {
-    if (FSize == UINT32_MAX) throw std::length_error("list too long");
-    if (FSize == FCapacity) Grow();
-    T& slot = (*this)[FSize];
-    slot = std::forward<Value>(value);
+    // Only a full list can be too long: the capacity is a 32-bit count too.
+    if (FSize == FCapacity) {
+      if (FSize == UINT32_MAX) throw std::length_error("list too long");
+      Grow();
+    }
+    T* const slot = &(*this)[FSize];
+    std::construct_at(slot, std::forward<Value>(value));
     ++FSize;
-    return slot;
+    return *slot;
   }
 
-  using TChunk = std::unique_ptr<T[]>;
+  // A chunk is storage for values, each made only when it is appended: a
+  // chunk of values that cost to make (strings, say) costs nothing for its
+  // slots not yet taken.
+  struct TFreeChunk {
+    void operator()(T* chunk) const { ::operator delete(static_cast<void*>(chunk)); }
+  };
+  using TChunk = std::unique_ptr<T[], TFreeChunk>;
+  static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
 
-  static TChunk NewChunk(size_t length) { return std::make_unique_for_overwrite<T[]>(length); }
+  static TChunk NewChunk(size_t length) { return TChunk(static_cast<T*>(::operator new(length * sizeof(T)))); }
+
+  void DestroyValues() {
+    if constexpr (!std::is_trivially_destructible_v<T>)
+      for (size_t at = 0; at < FSize; at += kChunkLength)
+        std::destroy_n(Chunk(at / kChunkLength), std::min(kChunkLength, FSize - at));
+  }
 
   T* Chunk(size_t number) const { return number == 0 ? FFirst.get() : FRest[number - 1].get(); }
   // Chunks past the first: every one is full length.
@@ -127,7 +168,8 @@ class TChunkedList {
     }
     const size_t length = std::min<size_t>(4 * FCapacity, kChunkLength);
     auto bigger = NewChunk(length);
-    std::move(FFirst.get(), FFirst.get() + FSize, bigger.get());
+    std::uninitialized_move_n(FFirst.get(), FSize, bigger.get());
+    std::destroy_n(FFirst.get(), FSize);
     FFirst = std::move(bigger);
     FCapacity = static_cast<uint32_t>(length);
   }

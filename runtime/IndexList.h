@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include "runtime/ChunkedList.h"
 
@@ -35,11 +36,29 @@ class TIndexList {
   }
   void clear();
 
+  // Calls visit with each of the first `count` indexes (all, when fewer) in
+  // order, deciding the width once for the walk.
+  template <class Visit>
+  void ForEach(size_t count, Visit&& visit) const {
+    if (FWidth == 1)
+      ForEachIn(FBytes, count, visit);
+    else if (FWidth == 2)
+      ForEachIn(FWords, count, visit);
+    else
+      ForEachIn(FLongs, count, visit);
+  }
+
  private:
   static constexpr uint32_t kByteMax = std::numeric_limits<uint8_t>::max();
 
   void PushBackWide(uint32_t index);
   void SetWide(size_t position, uint32_t index);
+  template <typename T, class Visit>
+  static void ForEachIn(const TChunkedList<T>& list, size_t count, Visit& visit) {
+    list.ForEachSpan(count, [&visit](std::span<const T> indexes) {
+      for (const T index : indexes) visit(uint32_t{index});
+    });
+  }
   // Widens the list until the index fits, a step at a time.
   void Fit(uint32_t index);
 

@@ -53,7 +53,7 @@ TEST(RingTrack, EqualTonesStayTonesOfTheirOwn) {
 // below and beyond the few a real tune has, and every copy of the list
 // finds them so too.
 TEST(RingTrack, EqualTonesShareOneToneAtEveryCount) {
-  for (const int distinct : {1, 15, 16, 17, 40}) {
+  for (const int distinct : {1, 15, 16, 17, 40, 41, 100}) {
     TRingTrack track;
     for (int round = 0; round < 2; ++round)
       for (int i = 0; i < distinct; ++i) track.Add(Note("C", 4, i));
@@ -65,6 +65,25 @@ TEST(RingTrack, EqualTonesShareOneToneAtEveryCount) {
       ASSERT_EQ(copy.GetTone(distinct + i), copy.GetTone(i)) << distinct << " " << i;
     }
     EXPECT_EQ(copy.GetTone(2 * distinct), copy.GetTone(distinct - 1)) << distinct;
+  }
+}
+
+// Tones whose numbers are equal are told apart by their letters alone,
+// whether a letter is none, one byte (0 among them) or several, and in any
+// order of first coming: a tone of a long letter coming between equal tones
+// of short ones does not part them.
+TEST(RingTrack, LettersTellTonesApart) {
+  const std::vector<std::string> letters = {"", std::string(1, '\0'), "C", "c", "CC", "C#", std::string("C\0", 2), "P"};
+  for (size_t first = 0; first < letters.size(); ++first) {
+    TRingTrack track;
+    for (int round = 0; round < 2; ++round)
+      for (size_t i = 0; i < letters.size(); ++i) track.Add(Note(letters[(first + i) % letters.size()], 4, 5));
+    const int count = static_cast<int>(letters.size());
+    for (int i = 0; i < count; ++i) {
+      ASSERT_EQ(track.GetTone(i)->Note, letters[(first + i) % letters.size()]) << first << " " << i;
+      ASSERT_EQ(track.GetTone(count + i), track.GetTone(i)) << first << " " << i;
+      for (int j = 0; j < i; ++j) ASSERT_NE(track.GetTone(j), track.GetTone(i)) << first << " " << i << " " << j;
+    }
   }
 }
 

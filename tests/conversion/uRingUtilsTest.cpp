@@ -94,7 +94,7 @@ TEST(RingUtils, WrittenNoteKeepsThePitch) {
       {"P", raNatural, 9, false, 5, 7, "P7"},  {"C", raNatural, 2, false, 5, 7, "C5"},
       {"B", raSharp, 7, false, 5, 7, "C7"},    {"C", raFlat, 0, false, 0, 99, "B0"},
       {"B", raSharp, INT32_MAX, false, INT32_MIN, INT32_MAX, "C2147483647"},
-      {"X", raSharp, 5, false, 0, 99, "X#5"},
+      {"X", raSharp, 5, false, 0, 99, "X#5"},   {"a", raSharp, 5, false, 0, 99, "a#5"},
   };
   for (const auto& c : cases) {
     TRingTrack track;
@@ -215,7 +215,7 @@ TEST(RingUtils, DistinctTextsGiveEachToneItsOwnEntry) {
   size_t counted = 0;
   TGatheredText gathered(text);
   for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
-    const auto entry = entries(at);
+    const auto entry = entries(at.Distinct());
     ASSERT_EQ(entry.Text, entryOf(**at));
     ASSERT_EQ(entry.Value, (*at)->Octave);
     gathered.AppendPadded(entry.Text);

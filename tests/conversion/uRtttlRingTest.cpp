@@ -109,7 +109,7 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
   const auto add = [&](uint8_t kind, int32_t duration, const std::string& note, int32_t octave, uint8_t dot,
                        uint8_t accidental, int32_t controlKind, int32_t value) {
     auto tone = std::make_unique<TRingTone>();
-    *tone = TRingTone{kind, duration, note, octave, dot, 7, accidental, controlKind, value};
+    *tone = TRingTone{duration, octave, 7, controlKind, value, kind, dot, accidental, note};
     ring.Track->Add(std::move(tone));
   };
   add(rkNote, 8, "B", 5, rdNone, raFlat, 0, 0);  // a flat is the sharp of the letter below

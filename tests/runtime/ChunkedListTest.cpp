@@ -69,3 +69,33 @@ TEST(ChunkedList, FullFirstChunksKeepEveryAddress) {
     EXPECT_EQ(*addresses[i], std::to_string(i));
   }
 }
+
+// Values that own memory are made once each as they are appended and freed
+// once each, through the growing first chunk, copies, moves over a list
+// holding values, and clearing: each string is long enough to own a heap
+// block, so a value lost, copied over or freed twice shows.
+TEST(ChunkedList, ValuesThatOwnMemoryAreMadeAndFreedOnce) {
+  const auto value = [](size_t i) { return std::string(40, 'v') + std::to_string(i); };
+  const auto holds = [&value](const TChunkedList<std::string>& list, size_t count) {
+    if (list.size() != count) return false;
+    for (size_t i = 0; i < count; ++i)
+      if (list[i] != value(i)) return false;
+    return true;
+  };
+  constexpr size_t kChunk = TChunkedList<std::string>::kChunkLength;
+  for (const size_t count : {size_t{1}, size_t{2}, size_t{5}, kChunk, kChunk + 1, 3 * kChunk + 2}) {
+    TChunkedList<std::string> list;
+    for (size_t i = 0; i < count; ++i) list.push_back(value(i));
+    TChunkedList<std::string> copy = list;
+    copy.push_back(value(count));
+    TChunkedList<std::string> moved = std::move(list);
+    list = copy;
+    moved = std::move(copy);
+    EXPECT_TRUE(holds(list, count + 1)) << count;
+    EXPECT_TRUE(holds(moved, count + 1)) << count;
+    EXPECT_TRUE(copy.empty());
+    list.clear();
+    list.push_back(value(0));
+    EXPECT_TRUE(holds(list, 1)) << count;
+  }
+}

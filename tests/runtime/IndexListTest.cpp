@@ -2,15 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
 namespace {
 
+// Read one by one and walked, whole and in part.
 bool Holds(const TIndexList& list, const std::vector<uint32_t>& values) {
   if (list.size() != values.size()) return false;
   for (size_t i = 0; i < values.size(); ++i)
     if (list[i] != values[i]) return false;
+  for (const size_t count : {values.size() / 2, values.size(), values.size() + 1}) {
+    std::vector<uint32_t> walked;
+    list.ForEach(count, [&walked](uint32_t index) { walked.push_back(index); });
+    if (walked != std::vector<uint32_t>(values.begin(), values.begin() + std::min(count, values.size()))) return false;
+  }
   return true;
 }
 
