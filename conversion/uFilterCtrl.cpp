@@ -4,6 +4,8 @@
 #include <charconv>
 #include <iterator>
 
+#include "runtime/FilterFormat.h"
+
 namespace Pelmora {
 
 namespace {
@@ -70,15 +72,28 @@ class TDelta {
 // a copy of the text.
 template <class Value>
 std::string MappedCopy(const TRingtoneFilterConfig& filter,
-                       void (TFilterMapping::*map)(const TNoteLastState&, Value, std::string&),
+                       void (TFilterMapping::*map)(const TNoteLastState&, Value, TTextBuilder&),
                        const TNoteLastState& state, Value value, const std::string& text) {
-  std::string result = text;
+  TTextBuilder result(text);
   TFilterMapping mapping(filter);
   (mapping.*map)(state, value, result);
-  return result;
+  return std::string(result.View());
 }
 
 }  // namespace
+
+void TTextBuilder::Grow(size_t room, size_t size) {
+  // At least doubled, so that a text grows it a few times at most.
+  const size_t capacity = std::max(2 * FCapacity, room + size + 32);
+  auto data = std::make_unique_for_overwrite<char[]>(capacity);
+  const std::string_view text = View();
+  std::copy(text.begin(), text.end(), data.get() + room);
+  FData = std::move(data);
+  FCapacity = capacity;
+  FRoom = room;
+  FBegin = room;
+  FEnd = room + text.size();
+}
 
 TFilterTemplate::TFilterTemplate(std::string_view templ)
     : FTemplate(templ), FWraps(templ.find("$NOTE") != std::string_view::npos) {
@@ -135,7 +150,7 @@ void TFilterTemplate::Walk(std::string_view literal, size_t level, OnPiece&& onP
   Walk(literal, level + 1, onPiece);
 }
 
-void TFilterTemplate::Expand(const std::string& text, std::string_view delta, std::string& out) const {
+void TFilterTemplate::Expand(std::string_view text, std::string_view delta, std::string& out) const {
   out.clear();
   ForEachPiece([&](TPieceKind kind, std::string_view literal) {
     const std::string_view part = kind == pkLiteral ? literal : kind == pkDelta ? delta : text;
@@ -147,45 +162,56 @@ void TFilterTemplate::Expand(const std::string& text, std::string_view delta, st
   });
 }
 
-void TFilterTemplate::Apply(std::string& text, std::string_view delta, std::string& scratch) const {
-  // The forms nearly every filter is made of, changed in place: the text
-  // wrapped once as it stands, and literals and deltas appended. Each check
-  // of a piece's growth lies within the one of the whole.
-  if (FRegular && FCount == 1 && FPlaces[0].Kind == pkText && FWraps) {
-    const std::string_view before = FTemplate.substr(0, FPlaces[0].At);
-    const std::string_view after = FTemplate.substr(FPlaces[0].At + FPlaces[0].Length);
-    CheckLength(before.size() + text.size() + after.size());
-    // Most such templates put a literal on one side only.
-    if (!before.empty()) text.insert(0, before);
-    if (!after.empty()) text += after;
+void TFilterTemplate::Apply(TTextBuilder& text, std::string_view delta, std::string& scratch) const {
+  // The common forms are changed in place. Each check of a piece's growth
+  // lies within the one of the whole.
+  if (WrapsOnce()) {
+    CheckLength(Before().size() + text.Size() + After().size());
+    if (!Before().empty()) text.Prepend(Before());
+    if (!After().empty()) text.Append(After());
     return;
   }
   if (FRegular && !FWraps) {
     // Without "$NOTE" the only places are the delta's.
     size_t length = FTemplate.size();
     for (size_t i = 0; i < FCount; ++i) length = length - FPlaces[i].Length + delta.size();
-    CheckLength(text.size() + length);
+    CheckLength(text.Size() + length);
     ForEachPiece([&](TPieceKind kind, std::string_view literal) {
       const std::string_view piece = kind == pkLiteral ? literal : delta;
-      if (!piece.empty()) text += piece;
+      if (!piece.empty()) text.Append(piece);
     });
     return;
   }
-  Expand(text, delta, scratch);
+  Expand(text.View(), delta, scratch);
   if (scratch.empty()) return;
   if (FWraps) {
-    text.swap(scratch);
+    text.Assign(scratch);
     return;
   }
-  CheckLength(text.size() + scratch.size());
-  text += scratch;
+  CheckLength(text.Size() + scratch.size());
+  text.Append(scratch);
 }
 
 // The two common forms (appended, and wrapping the text once) are built in
 // one go; a template that holds the text twice or more at least doubles a
 // text each step and meets the length limit within a few.
-void TFilterTemplate::Repeat(std::string& text, int64_t times, std::string& scratch) const {
+void TFilterTemplate::Repeat(TTextBuilder& text, int64_t times, std::string& scratch) const {
   if (times <= 0) return;
+  if (Literal() && !FWraps) {
+    // The text followed by times copies of the template.
+    if (FTemplate.empty()) return;
+    CheckGrowth(text.Size(), FTemplate.size(), times);
+    for (int64_t i = 0; i < times; ++i) text.Append(FTemplate);
+    return;
+  }
+  if (WrapsOnce() && !(Before().empty() && After().empty())) {
+    CheckGrowth(text.Size(), Before().size() + After().size(), times);
+    for (int64_t i = 0; i < times; ++i) {
+      text.Prepend(Before());
+      text.Append(After());
+    }
+    return;
+  }
   // The literal pieces before the first place of the text, and after it.
   int holes = 0;
   TPieceKind hole = pkText;
@@ -201,15 +227,14 @@ void TFilterTemplate::Repeat(std::string& text, int64_t times, std::string& scra
   if (!FWraps) {
     // The text followed by times copies of the step.
     if (before.empty()) return;
-    CheckGrowth(text.size(), before.size(), times);
-    text.reserve(text.size() + before.size() * static_cast<size_t>(times));
-    for (int64_t i = 0; i < times; ++i) text += before;
+    CheckGrowth(text.Size(), before.size(), times);
+    for (int64_t i = 0; i < times; ++i) text.Append(before);
     return;
   }
   if (holes == 1 && !(before.empty() && after.empty())) {
     // times steps of before + the text in the hole's case + after: each later
     // step puts the earlier ones, and so before and after, in that case.
-    CheckGrowth(text.size(), before.size() + after.size(), times);
+    CheckGrowth(text.Size(), before.size() + after.size(), times);
     const auto cased = [hole](std::string part) {
       if (hole == pkLower) return LowerCase(part);
       return hole == pkUpper ? UpperCase(part) : part;
@@ -218,16 +243,16 @@ void TFilterTemplate::Repeat(std::string& text, int64_t times, std::string& scra
     const std::string innerAfter = cased(after);
     scratch = before;
     for (int64_t i = 1; i < times; ++i) scratch += innerBefore;
-    scratch += cased(text);
+    scratch += cased(std::string(text.View()));
     for (int64_t i = 1; i < times; ++i) scratch += innerAfter;
     scratch += after;
-    text.swap(scratch);
+    text.Assign(scratch);
     return;
   }
   for (int64_t i = 0; i < times; ++i) {
-    Expand(text, {}, scratch);
-    if (scratch.empty() || scratch == text) break;
-    text.swap(scratch);
+    Expand(text.View(), {}, scratch);
+    if (scratch.empty() || scratch == text.View()) break;
+    text.Assign(scratch);
   }
 }
 
@@ -243,10 +268,10 @@ void TRingtoneFilterConfig::ResetLastState(TNoteLastState* state) const {
 
 std::string TRingtoneFilterConfig::ApplyTemplate(const std::string& templ, const std::string& text,
                                                  const std::string& delta) {
-  std::string result = text;
+  TTextBuilder result(text);
   std::string scratch;
   TFilterTemplate(templ).Apply(result, delta, scratch);
-  return result;
+  return std::string(result.View());
 }
 
 const std::string& TRingtoneFilterConfig::MapNote(std::string_view letter) const {
@@ -301,13 +326,13 @@ TFilterMapping::TFilterMapping(const TRingtoneFilterConfig& filter)
       FToLower(filter.OctaveMapper_ToLower),
       FOctaveNoChange(filter.OctaveMapper_NoChange) {}
 
-void TFilterMapping::MapSharp(const TNoteLastState& state, bool sharp, std::string& text) {
+void TFilterMapping::MapSharp(const TNoteLastState& state, bool sharp, TTextBuilder& text) {
   const bool reference = FFilter.Remember_Sharp ? state.Sharp : FFilter.DefaultOptions_Sharp;
   if (sharp == reference) return;
   (reference ? FSharpToNormal : FNormalToSharp).Apply(text, {}, FScratch);
 }
 
-void TFilterMapping::MapDotDuration(const TNoteLastState& state, bool dotted, std::string& text) {
+void TFilterMapping::MapDotDuration(const TNoteLastState& state, bool dotted, TTextBuilder& text) {
   const bool reference = FFilter.Remember_DotDuration ? state.Dotted : FFilter.DefaultOptions_DotDuration;
   if (dotted == reference) return;
   (reference ? FDotDurationToNormal : FNormalToDotDuration).Apply(text, {}, FScratch);
@@ -316,7 +341,7 @@ void TFilterMapping::MapDotDuration(const TNoteLastState& state, bool dotted, st
 // For a value that differs from its reference by the given number of steps;
 // the absolute form (type 0) is the caller's.
 void TFilterMapping::MapStep(int32_t mapperType, int64_t steps, const TFilterTemplate& step,
-                             const TFilterTemplate& noChange, std::string& text) {
+                             const TFilterTemplate& noChange, TTextBuilder& text) {
   if (steps == 0) {
     if (mapperType == 12) noChange.Apply(text, "1", FScratch);
     return;
@@ -328,11 +353,11 @@ void TFilterMapping::MapStep(int32_t mapperType, int64_t steps, const TFilterTem
       step.Apply(text, mapperType == 12 || steps > 1 ? delta.View() : std::string_view(), FScratch);
       return;
     }
-    default: text.clear();
+    default: text.Clear();
   }
 }
 
-void TFilterMapping::MapDuration(const TNoteLastState& state, int32_t duration, std::string& text) {
+void TFilterMapping::MapDuration(const TNoteLastState& state, int32_t duration, TTextBuilder& text) {
   const int32_t reference = FFilter.Remember_Duration ? state.Duration : FFilter.DefaultOptions_Duration;
   const int32_t type = FFilter.DurationMapper_MapperType;
   if (duration != reference && type % 10 == 0) {
@@ -344,7 +369,26 @@ void TFilterMapping::MapDuration(const TNoteLastState& state, int32_t duration, 
           FDurationNoChange, text);
 }
 
-void TFilterMapping::MapOctave(const TNoteLastState& state, int32_t octave, std::string& text) {
+void TFilterMapping::MapTone(const TKeyedTone& tone, const std::array<int32_t, 5>& order,
+                             const TNoteLastState& state, TTextBuilder& text) {
+  text.Clear();
+  for (const int32_t mapper : order) {
+    switch (mapper) {
+      case miNote: MapNote(tone.Note, text); break;
+      case miSharp:
+        if (!tone.Rest) MapSharp(state, tone.Sharp, text);
+        break;
+      case miDuration: MapDuration(state, tone.Duration, text); break;
+      case miDotDuration: MapDotDuration(state, tone.Dotted, text); break;
+      case miOctave:
+        if (!tone.Rest) MapOctave(state, tone.Octave, text);
+        break;
+      default: break;
+    }
+  }
+}
+
+void TFilterMapping::MapOctave(const TNoteLastState& state, int32_t octave, TTextBuilder& text) {
   const int32_t reference = FFilter.Remember_Octave ? state.Octave : FFilter.DefaultOptions_Octave;
   const bool higher = octave > reference;
   const TFilterTemplate& step = higher ? FToHigher : FToLower;

@@ -6,8 +6,11 @@
 // namespace, so that one translation unit can name both.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -62,6 +65,56 @@ class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
   std::string MapOctave(const TNoteLastState& state, int32_t octave, const std::string& text) const;
 };
 
+// A text built piece by piece: at its end, and at its front into room kept
+// there, so that a template that puts a literal before a note's text moves
+// nothing. The buffer and its room, grown as a filter needs them, serve
+// every note of a tune; a tune's text is built in one the same way.
+class TTextBuilder {
+ public:
+  TTextBuilder() = default;
+  explicit TTextBuilder(std::string_view text) { Assign(text); }
+
+  std::string_view View() const { return {FData.get() + FBegin, FEnd - FBegin}; }
+  size_t Size() const { return FEnd - FBegin; }
+  void Reserve(size_t size) {
+    if (size > FCapacity - FBegin) Grow(FRoom, size);
+  }
+  // The text must not be a part of this one.
+  void Assign(std::string_view text) {
+    Clear();
+    Append(text);
+  }
+  void Prepend(std::string_view part) {
+    if (part.size() > FBegin) Grow(std::max(2 * FRoom, part.size()) + 16, Size());
+    FBegin -= part.size();
+    if (!part.empty()) std::memcpy(FData.get() + FBegin, part.data(), part.size());
+  }
+  // The part must not be a part of this text (AppendOwn is for that).
+  void Append(std::string_view part) {
+    if (part.size() > FCapacity - FEnd) Grow(FRoom, Size() + part.size());
+    if (!part.empty()) std::memcpy(FData.get() + FEnd, part.data(), part.size());
+    FEnd += part.size();
+  }
+  // The length bytes from at on, again at the end.
+  void AppendOwn(size_t at, size_t length) {
+    if (length > FCapacity - FEnd) Grow(FRoom, Size() + length);
+    if (length != 0) std::memcpy(FData.get() + FEnd, FData.get() + FBegin + at, length);
+    FEnd += length;
+  }
+  void Clear() { FBegin = FEnd = FRoom; }
+
+ private:
+  // Moves the text to room bytes from the start of a new buffer that holds
+  // at least size bytes after them.
+  void Grow(size_t room, size_t size);
+
+  std::unique_ptr<char[]> FData;
+  size_t FCapacity = 0;
+  size_t FRoom = 0;  // where a new text starts
+  size_t FBegin = 0;
+  size_t FEnd = 0;
+};
+
 // A template read once at its placeholders: literal pieces, and the places
 // where the note's text goes (as it stands, in lower or in upper case) and
 // where the delta goes. The placeholders are found in the template alone,
@@ -77,11 +130,11 @@ class TFilterTemplate {
   // it held "$NOTE", appended to it otherwise; a template that comes out
   // empty leaves the text as it was. EFilterOverflow past a note's longest
   // text. The scratch text is working space; what it held is lost.
-  void Apply(std::string& text, std::string_view delta, std::string& scratch) const;
+  void Apply(TTextBuilder& text, std::string_view delta, std::string& scratch) const;
   // The template applied times times, each time to the text the step before
   // gave, with an empty delta; a step that changes nothing ends it. Time
   // linear in the text made.
-  void Repeat(std::string& text, int64_t times, std::string& scratch) const;
+  void Repeat(TTextBuilder& text, int64_t times, std::string& scratch) const;
 
  private:
   enum TPieceKind : uint8_t { pkLiteral, pkText, pkLower, pkUpper, pkDelta };
@@ -99,7 +152,13 @@ class TFilterTemplate {
   template <class OnPiece>
   static void Walk(std::string_view literal, size_t level, OnPiece&& onPiece);
   // The template's text for the text and delta, into out.
-  void Expand(const std::string& text, std::string_view delta, std::string& out) const;
+  void Expand(std::string_view text, std::string_view delta, std::string& out) const;
+  // The forms nearly every filter is made of: literals without any
+  // placeholder, and the text wrapped once as it stands.
+  bool Literal() const { return FRegular && FCount == 0; }
+  bool WrapsOnce() const { return FRegular && FCount == 1 && FPlaces[0].Kind == pkText; }
+  std::string_view Before() const { return FTemplate.substr(0, FPlaces[0].At); }
+  std::string_view After() const { return FTemplate.substr(FPlaces[0].At + FPlaces[0].Length); }
 
   std::string_view FTemplate;
   bool FWraps;
@@ -110,6 +169,17 @@ class TFilterTemplate {
   std::array<TPlace, 8> FPlaces;
 };
 
+// What a phone's composer is given of a note: its letter and the properties
+// that the filter's steps map.
+struct TKeyedTone {
+  std::string_view Note;
+  bool Sharp;
+  int32_t Octave;
+  int32_t Duration;
+  bool Dotted;
+  bool Rest;
+};
+
 // A filter's templates, each read once, and the mapping operations over
 // them, changing a note's text in place: what renders a tune, so that a note
 // costs time in proportion to the text it makes. It reads the filter's
@@ -118,16 +188,20 @@ class TFilterMapping {
  public:
   explicit TFilterMapping(const TRingtoneFilterConfig& filter);
 
-  void MapNote(std::string_view letter, std::string& text) const { text = FFilter.MapNote(letter); }
-  void MapSharp(const TNoteLastState& state, bool sharp, std::string& text);
-  void MapDotDuration(const TNoteLastState& state, bool dotted, std::string& text);
-  void MapDuration(const TNoteLastState& state, int32_t duration, std::string& text);
-  void MapOctave(const TNoteLastState& state, int32_t octave, std::string& text);
+  void MapNote(std::string_view letter, TTextBuilder& text) const { text.Assign(FFilter.MapNote(letter)); }
+  void MapSharp(const TNoteLastState& state, bool sharp, TTextBuilder& text);
+  void MapDotDuration(const TNoteLastState& state, bool dotted, TTextBuilder& text);
+  void MapDuration(const TNoteLastState& state, int32_t duration, TTextBuilder& text);
+  void MapOctave(const TNoteLastState& state, int32_t octave, TTextBuilder& text);
+  // The text of a tone: the steps (mapper ids) in the order given, any other
+  // id passed over; a rest has no sharp or octave step.
+  void MapTone(const TKeyedTone& tone, const std::array<int32_t, 5>& order, const TNoteLastState& state,
+               TTextBuilder& text);
 
  private:
   // The relative forms shared by duration and octave (mapper types 1, 2, 12).
   void MapStep(int32_t mapperType, int64_t steps, const TFilterTemplate& step, const TFilterTemplate& noChange,
-               std::string& text);
+               TTextBuilder& text);
 
   const TRingtoneFilterConfig& FFilter;
   const TFilterTemplate FNormalToSharp, FSharpToNormal, FNormalToDotDuration, FDotDurationToNormal;

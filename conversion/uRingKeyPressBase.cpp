@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +9,8 @@
 #include "runtime/FilterFormat.h"
 
 namespace {
+
+using Pelmora::TKeyedTone;
 
 // The octaves -1, 0 and 1 of a filter are relative to the tune's default
 // octave; any other is absolute.
@@ -20,24 +21,14 @@ int32_t ResolveOctave(int32_t octave, int32_t tuneDefault) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-// What a phone's composer is given of a tone. Composers know sharps only: a
-// flat is keyed as the sharp of the letter below (B flat as A sharp, C flat
-// as the B an octave lower), E sharp as F and B sharp as the C above. Rests
-// and unknown letters keep their letter.
-struct TKeyedTone {
-  std::string_view Note;
-  bool Sharp;
-  int32_t Octave;
-  int32_t Duration;
-  bool Dotted;
-  bool Rest;
-};
-
 // The tone as it stands; a flat counts as a sharp.
 TKeyedTone AsWritten(const TRingTone& tone) {
   return {tone.Note, tone.Accidental != raNatural, tone.Octave, tone.Duration, tone.Dot != rdNone, tone.IsRest()};
 }
 
+// Composers know sharps only: a flat is keyed as the sharp of the letter
+// below (B flat as A sharp, C flat as the B an octave lower), E sharp as F
+// and B sharp as the C above. Rests and unknown letters keep their letter.
 TKeyedTone SharpSpelling(const TRingTone& tone) {
   TKeyedTone keyed = AsWritten(tone);
   if (tone.Accidental == raNatural || keyed.Rest) return keyed;
@@ -76,24 +67,11 @@ TKeyPressBase::TMapperOrder ReadMapperOrder(const Pelmora::TRingtoneFilterConfig
 
 // One note into text, against the state of the note before it.
 void RenderKeyedNote(const TKeyedTone& tone, const TKeyPressBase::TMapperOrder& order,
-                     Pelmora::TFilterMapping& mapping, const Pelmora::TNoteLastState& state, std::string& text) {
-  text.clear();
-  for (const int32_t mapper : order) {
-    switch (mapper) {
-      case miNote: mapping.MapNote(tone.Note, text); break;
-      case miSharp:
-        if (!tone.Rest) mapping.MapSharp(state, tone.Sharp, text);
-        break;
-      case miDuration: mapping.MapDuration(state, tone.Duration, text); break;
-      case miDotDuration: mapping.MapDotDuration(state, tone.Dotted, text); break;
-      case miOctave:
-        if (!tone.Rest) mapping.MapOctave(state, tone.Octave, text);
-        break;
-      default: break;
-    }
-  }
+                     Pelmora::TFilterMapping& mapping, const Pelmora::TNoteLastState& state,
+                     Pelmora::TTextBuilder& text) {
+  mapping.MapTone(tone, order, state, text);
   // A note's text from the note mapper alone can be as long as the filter.
-  if (text.size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
+  if (text.Size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
 }
 
 // The part of the last-note state that the filter looks at: the rest reads
@@ -104,16 +82,22 @@ Pelmora::TNoteLastState RememberedState(const Pelmora::TRingtoneFilterConfig& fi
           filter.Remember_Duration ? state.Duration : 0, filter.Remember_DotDuration && state.Dotted};
 }
 
-// A distinct tone of the track as it was keyed last: its text lies in the
-// tune's text already, and serves again while the remembered state is the
-// same, so that a tune costs a rendering per distinct tone and state.
+// A distinct tone of the track, keyed once, and as it was rendered last: its
+// text lies in the tune's text already, and serves again while the
+// remembered state is the same, so that a tune costs a rendering per
+// distinct tone and state.
+// Only the two flags are set up front: the rest is written before it is read.
 struct TRendered {
-  std::optional<TKeyedTone> Tone;
+  TRendered() {}  // NOLINT: not = default, which would clear every field
+  bool Keyed = false;
   bool Rendered = false;
+  TKeyedTone Tone;
   Pelmora::TNoteLastState From;
-  size_t At = 0;
-  size_t Length = 0;
+  size_t At;
+  size_t Length;
 };
+
+bool IsNote(const TRingTone* tone) { return tone->Kind == rkNote; }
 
 }  // namespace
 
@@ -124,55 +108,62 @@ TKeyPressBase::TKeyPressBase()
 TKeyPressBase::~TKeyPressBase() = default;
 
 std::string TKeyPressBase::RenderTune() {
-  std::string result;
+  Pelmora::TTextBuilder result;
   FilterConfig->ResetLastState(LastState.get());
   LastState->Octave = ResolveOctave(LastState->Octave, DefaultOctave);
   TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
   FilterConfig->DefaultOptions_Octave = ResolveOctave(FilterConfig->DefaultOptions_Octave, DefaultOctave);
 
-  // Read at the first note, so that a tune without notes never needs them.
-  std::optional<TMapperOrder> order;
-  std::optional<Pelmora::TFilterMapping> mapping;
-  std::string text;
   const auto& tones = Track->Tones;
+  auto at = tones.begin();
+  while (at != tones.end() && !IsNote(*at)) ++at;
+  // Read at the first note, so that a tune without notes never needs them.
+  if (at == tones.end()) return {};
+  const Pelmora::TRingtoneFilterConfig& filter = *FilterConfig;
+  const TMapperOrder order = ReadMapperOrder(filter);
+  Pelmora::TFilterMapping mapping(filter);
+  Pelmora::TNoteLastState& state = *LastState;
+  const std::string_view separator = filter.Remember_ToneSeparater;
+  result.Reserve(std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
+  Pelmora::TTextBuilder text;
   std::vector<TRendered> rendered(tones.DistinctCount());
-  for (auto at = tones.begin(); at != tones.end(); ++at) {
+  for (; at != tones.end(); ++at) {
     const TRingTone* entry = *at;
-    if (entry->Kind != rkNote) continue;
-    if (!order) {
-      order = ReadMapperOrder(*FilterConfig);
-      mapping.emplace(*FilterConfig);
-      result.reserve(
-          std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
-    }
-    if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
+    if (!IsNote(entry)) continue;
+    if (result.Size() != 0) result.Append(separator);
     TRendered& known = rendered[at.Distinct()];
-    if (!known.Tone) known.Tone = SharpSpelling(*entry);
-    const TKeyedTone& tone = *known.Tone;
-    const Pelmora::TNoteLastState from = RememberedState(*FilterConfig, *LastState);
+    if (!known.Keyed) {
+      known.Tone = SharpSpelling(*entry);
+      known.Keyed = true;
+    }
+    const TKeyedTone& tone = known.Tone;
+    const Pelmora::TNoteLastState from = RememberedState(filter, state);
     if (known.Rendered && known.From == from) {
-      result.append(result, known.At, known.Length);
+      result.AppendOwn(known.At, known.Length);
     } else {
-      RenderKeyedNote(tone, *order, *mapping, *LastState, text);
-      known = {tone, true, from, result.size(), text.size()};
-      result += text;
+      RenderKeyedNote(tone, order, mapping, state, text);
+      known.Rendered = true;
+      known.From = from;
+      known.At = result.Size();
+      known.Length = text.Size();
+      result.Append(text.View());
     }
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
     if (!tone.Rest) {
-      LastState->Sharp = tone.Sharp;
-      LastState->Octave = tone.Octave;
+      state.Sharp = tone.Sharp;
+      state.Octave = tone.Octave;
     }
-    LastState->Duration = tone.Duration;
-    LastState->Dotted = tone.Dotted;
-    if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
+    state.Duration = tone.Duration;
+    state.Dotted = tone.Dotted;
+    if (result.Size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
   }
-  return result;
+  return std::string(result.View());
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
   Pelmora::TFilterMapping mapping(*FilterConfig);
-  std::string text;
+  Pelmora::TTextBuilder text;
   RenderKeyedNote(AsWritten(tone), ReadMapperOrder(*FilterConfig), mapping, *LastState, text);
-  return text;
+  return std::string(text.View());
 }
