@@ -10,14 +10,10 @@ namespace Pelmora {
 
 namespace {
 
-void CheckLength(size_t length) {
-  if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
-}
-
 // A text of the given length that grows by perStep on each of times steps
 // must stay within a note's longest text.
 void CheckGrowth(size_t length, size_t perStep, int64_t times) {
-  CheckLength(length);
+  CheckNoteLength(length);
   if (perStep > 0 && static_cast<uint64_t>(times) > (TRingtoneFilterConfig::MaxNoteText - length) / perStep)
     throw EFilterOverflow();
 }
@@ -43,8 +39,9 @@ int64_t DurationSteps(int32_t reference, int32_t duration) {
   return steps;
 }
 
-// The absolute duration template's place: 2, 4, 8, 16, 32 and 64 their own,
-// any other value (1 included) that of the whole note.
+// The absolute duration template's place from that of the whole note: 2,
+// 4, 8, 16, 32 and 64 their own, any other value (1 included) that of the
+// whole note.
 size_t AbsoluteDurationIndex(int32_t duration) {
   switch (duration) {
     case 2: return 1;
@@ -98,6 +95,14 @@ void TTextBuilder::Grow(size_t room, size_t size) {
 TFilterTemplate::TFilterTemplate(std::string_view templ)
     : FTemplate(templ), FWraps(templ.find("$NOTE") != std::string_view::npos) {
   FRegular = FindPlaces();
+  if (FRegular && FCount == 0 && !FWraps) {
+    FForm = fmAppends;
+    FBefore = FTemplate;
+  } else if (FRegular && FCount == 1 && FPlaces[0].Kind == pkText) {
+    FForm = fmWrapsOnce;
+    FBefore = FTemplate.substr(0, FPlaces[0].At);
+    FAfter = FTemplate.substr(FPlaces[0].At + FPlaces[0].Length);
+  }
 }
 
 // Every placeholder in the template, in one pass from left to right. When no
@@ -154,7 +159,7 @@ void TFilterTemplate::Expand(std::string_view text, std::string_view delta, std:
   out.clear();
   ForEachPiece([&](TPieceKind kind, std::string_view literal) {
     const std::string_view part = kind == pkLiteral ? literal : kind == pkDelta ? delta : text;
-    CheckLength(out.size() + part.size());
+    CheckNoteLength(out.size() + part.size());
     const auto from = static_cast<std::ptrdiff_t>(out.size());
     out += part;
     if (kind == pkLower) std::transform(out.begin() + from, out.end(), out.begin() + from, LoCase);
@@ -162,20 +167,12 @@ void TFilterTemplate::Expand(std::string_view text, std::string_view delta, std:
   });
 }
 
-void TFilterTemplate::Apply(TTextBuilder& text, std::string_view delta, std::string& scratch) const {
-  // The common forms are changed in place. Each check of a piece's growth
-  // lies within the one of the whole.
-  if (WrapsOnce()) {
-    CheckLength(Before().size() + text.Size() + After().size());
-    if (!Before().empty()) text.Prepend(Before());
-    if (!After().empty()) text.Append(After());
-    return;
-  }
+void TFilterTemplate::ApplyOther(TTextBuilder& text, std::string_view delta, std::string& scratch) const {
   if (FRegular && !FWraps) {
     // Without "$NOTE" the only places are the delta's.
     size_t length = FTemplate.size();
     for (size_t i = 0; i < FCount; ++i) length = length - FPlaces[i].Length + delta.size();
-    CheckLength(text.Size() + length);
+    CheckNoteLength(text.Size() + length);
     ForEachPiece([&](TPieceKind kind, std::string_view literal) {
       const std::string_view piece = kind == pkLiteral ? literal : delta;
       if (!piece.empty()) text.Append(piece);
@@ -188,7 +185,7 @@ void TFilterTemplate::Apply(TTextBuilder& text, std::string_view delta, std::str
     text.Assign(scratch);
     return;
   }
-  CheckLength(text.Size() + scratch.size());
+  CheckNoteLength(text.Size() + scratch.size());
   text.Append(scratch);
 }
 
@@ -197,18 +194,18 @@ void TFilterTemplate::Apply(TTextBuilder& text, std::string_view delta, std::str
 // text each step and meets the length limit within a few.
 void TFilterTemplate::Repeat(TTextBuilder& text, int64_t times, std::string& scratch) const {
   if (times <= 0) return;
-  if (Literal() && !FWraps) {
+  if (FForm == fmAppends) {
     // The text followed by times copies of the template.
-    if (FTemplate.empty()) return;
-    CheckGrowth(text.Size(), FTemplate.size(), times);
-    for (int64_t i = 0; i < times; ++i) text.Append(FTemplate);
+    if (FBefore.empty()) return;
+    CheckGrowth(text.Size(), FBefore.size(), times);
+    for (int64_t i = 0; i < times; ++i) text.Append(FBefore);
     return;
   }
-  if (WrapsOnce() && !(Before().empty() && After().empty())) {
-    CheckGrowth(text.Size(), Before().size() + After().size(), times);
+  if (FForm == fmWrapsOnce && !(FBefore.empty() && FAfter.empty())) {
+    CheckGrowth(text.Size(), FBefore.size() + FAfter.size(), times);
     for (int64_t i = 0; i < times; ++i) {
-      text.Prepend(Before());
-      text.Append(After());
+      text.Prepend(FBefore);
+      text.Append(FAfter);
     }
     return;
   }
@@ -309,48 +306,48 @@ std::string TRingtoneFilterConfig::MapOctave(const TNoteLastState& state, int32_
   return MappedCopy(*this, &TFilterMapping::MapOctave, state, octave, text);
 }
 
-TFilterMapping::TFilterMapping(const TRingtoneFilterConfig& filter)
-    : FFilter(filter),
-      FNormalToSharp(filter.SharpMapper_NormalToSharp),
-      FSharpToNormal(filter.SharpMapper_SharpToNormal),
-      FNormalToDotDuration(filter.DotDurationMapper_NormalToDotDuration),
-      FDotDurationToNormal(filter.DotDurationMapper_DotDurationToNormal),
-      FDurations{TFilterTemplate(filter.DurationMapper_1), TFilterTemplate(filter.DurationMapper_2),
-                 TFilterTemplate(filter.DurationMapper_4), TFilterTemplate(filter.DurationMapper_8),
-                 TFilterTemplate(filter.DurationMapper_16), TFilterTemplate(filter.DurationMapper_32),
-                 TFilterTemplate(filter.DurationMapper_64)},
-      FToLonger(filter.DurationMapper_ToLonger),
-      FToShorter(filter.DurationMapper_ToShorter),
-      FDurationNoChange(filter.DurationMapper_NoChange),
-      FToHigher(filter.OctaveMapper_ToHigher),
-      FToLower(filter.OctaveMapper_ToLower),
-      FOctaveNoChange(filter.OctaveMapper_NoChange) {}
+TFilterMapping::TFilterMapping(const TRingtoneFilterConfig& filter) : FFilter(filter) {}
+
+const TFilterTemplate& TFilterMapping::Template(TTemplateId id) {
+  using TBase = TRingtoneFilterConfigBase;
+  static constexpr std::string TBase::*kFields[] = {
+      &TBase::SharpMapper_NormalToSharp, &TBase::SharpMapper_SharpToNormal,
+      &TBase::DotDurationMapper_NormalToDotDuration, &TBase::DotDurationMapper_DotDurationToNormal,
+      &TBase::DurationMapper_1, &TBase::DurationMapper_2, &TBase::DurationMapper_4, &TBase::DurationMapper_8,
+      &TBase::DurationMapper_16, &TBase::DurationMapper_32, &TBase::DurationMapper_64,
+      &TBase::DurationMapper_ToLonger, &TBase::DurationMapper_ToShorter, &TBase::DurationMapper_NoChange,
+      &TBase::OctaveMapper_ToHigher, &TBase::OctaveMapper_ToLower, &TBase::OctaveMapper_NoChange};
+  static_assert(std::size(kFields) == tiCount);
+  std::optional<TFilterTemplate>& slot = FTemplates[id];
+  if (!slot) slot.emplace(FFilter.*kFields[id]);
+  return *slot;
+}
 
 void TFilterMapping::MapSharp(const TNoteLastState& state, bool sharp, TTextBuilder& text) {
   const bool reference = FFilter.Remember_Sharp ? state.Sharp : FFilter.DefaultOptions_Sharp;
   if (sharp == reference) return;
-  (reference ? FSharpToNormal : FNormalToSharp).Apply(text, {}, FScratch);
+  Template(reference ? tiSharpToNormal : tiNormalToSharp).Apply(text, {}, FScratch);
 }
 
 void TFilterMapping::MapDotDuration(const TNoteLastState& state, bool dotted, TTextBuilder& text) {
   const bool reference = FFilter.Remember_DotDuration ? state.Dotted : FFilter.DefaultOptions_DotDuration;
   if (dotted == reference) return;
-  (reference ? FDotDurationToNormal : FNormalToDotDuration).Apply(text, {}, FScratch);
+  Template(reference ? tiDotDurationToNormal : tiNormalToDotDuration).Apply(text, {}, FScratch);
 }
 
 // For a value that differs from its reference by the given number of steps;
 // the absolute form (type 0) is the caller's.
-void TFilterMapping::MapStep(int32_t mapperType, int64_t steps, const TFilterTemplate& step,
-                             const TFilterTemplate& noChange, TTextBuilder& text) {
+void TFilterMapping::MapStep(int32_t mapperType, int64_t steps, TTemplateId step, TTemplateId noChange,
+                             TTextBuilder& text) {
   if (steps == 0) {
-    if (mapperType == 12) noChange.Apply(text, "1", FScratch);
+    if (mapperType == 12) Template(noChange).Apply(text, "1", FScratch);
     return;
   }
   switch (mapperType % 10) {
-    case 1: step.Repeat(text, steps, FScratch); return;
+    case 1: Template(step).Repeat(text, steps, FScratch); return;
     case 2: {
       const TDelta delta(mapperType == 12 ? steps + 1 : steps);
-      step.Apply(text, mapperType == 12 || steps > 1 ? delta.View() : std::string_view(), FScratch);
+      Template(step).Apply(text, mapperType == 12 || steps > 1 ? delta.View() : std::string_view(), FScratch);
       return;
     }
     default: text.Clear();
@@ -361,12 +358,12 @@ void TFilterMapping::MapDuration(const TNoteLastState& state, int32_t duration, 
   const int32_t reference = FFilter.Remember_Duration ? state.Duration : FFilter.DefaultOptions_Duration;
   const int32_t type = FFilter.DurationMapper_MapperType;
   if (duration != reference && type % 10 == 0) {
-    FDurations[AbsoluteDurationIndex(duration)].Apply(text, {}, FScratch);
+    Template(static_cast<TTemplateId>(tiDuration1 + AbsoluteDurationIndex(duration))).Apply(text, {}, FScratch);
     return;
   }
   const bool shorter = duration > reference;
-  MapStep(type, duration == reference ? 0 : DurationSteps(reference, duration), shorter ? FToShorter : FToLonger,
-          FDurationNoChange, text);
+  MapStep(type, duration == reference ? 0 : DurationSteps(reference, duration), shorter ? tiToShorter : tiToLonger,
+          tiDurationNoChange, text);
 }
 
 void TFilterMapping::MapTone(const TKeyedTone& tone, const std::array<int32_t, 5>& order,
@@ -391,14 +388,14 @@ void TFilterMapping::MapTone(const TKeyedTone& tone, const std::array<int32_t, 5
 void TFilterMapping::MapOctave(const TNoteLastState& state, int32_t octave, TTextBuilder& text) {
   const int32_t reference = FFilter.Remember_Octave ? state.Octave : FFilter.DefaultOptions_Octave;
   const bool higher = octave > reference;
-  const TFilterTemplate& step = higher ? FToHigher : FToLower;
+  const TTemplateId step = higher ? tiToHigher : tiToLower;
   const int32_t type = FFilter.OctaveMapper_MapperType;
   if (octave != reference && type % 10 == 0) {
-    step.Apply(text, {}, FScratch);
+    Template(step).Apply(text, {}, FScratch);
     return;
   }
   const int64_t steps = higher ? int64_t{octave} - reference : int64_t{reference} - octave;
-  MapStep(type, steps, step, FOctaveNoChange, text);
+  MapStep(type, steps, step, tiOctaveNoChange, text);
 }
 
 }  // namespace Pelmora

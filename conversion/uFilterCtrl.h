@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -65,6 +66,11 @@ class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
   std::string MapOctave(const TNoteLastState& state, int32_t octave, const std::string& text) const;
 };
 
+// A note's text may not grow past MaxNoteText.
+inline void CheckNoteLength(size_t length) {
+  if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
+}
+
 // A text built piece by piece: at its end, and at its front into room kept
 // there, so that a template that puts a literal before a note's text moves
 // nothing. The buffer and its room, grown as a filter needs them, serve
@@ -87,23 +93,33 @@ class TTextBuilder {
   void Prepend(std::string_view part) {
     if (part.size() > FBegin) Grow(std::max(2 * FRoom, part.size()) + 16, Size());
     FBegin -= part.size();
-    if (!part.empty()) std::memcpy(FData.get() + FBegin, part.data(), part.size());
+    Copy(part.data(), part.size(), FData.get() + FBegin);
   }
   // The part must not be a part of this text (AppendOwn is for that).
   void Append(std::string_view part) {
     if (part.size() > FCapacity - FEnd) Grow(FRoom, Size() + part.size());
-    if (!part.empty()) std::memcpy(FData.get() + FEnd, part.data(), part.size());
+    Copy(part.data(), part.size(), FData.get() + FEnd);
     FEnd += part.size();
   }
   // The length bytes from at on, again at the end.
   void AppendOwn(size_t at, size_t length) {
     if (length > FCapacity - FEnd) Grow(FRoom, Size() + length);
-    if (length != 0) std::memcpy(FData.get() + FEnd, FData.get() + FBegin + at, length);
+    Copy(FData.get() + FBegin + at, length, FData.get() + FEnd);
     FEnd += length;
   }
   void Clear() { FBegin = FEnd = FRoom; }
 
  private:
+  // Most pieces of a filter's text are a character or two: they are copied
+  // without a call.
+  static void Copy(const char* from, size_t length, char* to) {
+    if (length > 2) {
+      std::memcpy(to, from, length);
+    } else if (length > 0) {
+      to[0] = from[0];
+      if (length == 2) to[1] = from[1];
+    }
+  }
   // Moves the text to room bytes from the start of a new buffer that holds
   // at least size bytes after them.
   void Grow(size_t room, size_t size);
@@ -130,7 +146,19 @@ class TFilterTemplate {
   // it held "$NOTE", appended to it otherwise; a template that comes out
   // empty leaves the text as it was. EFilterOverflow past a note's longest
   // text. The scratch text is working space; what it held is lost.
-  void Apply(TTextBuilder& text, std::string_view delta, std::string& scratch) const;
+  void Apply(TTextBuilder& text, std::string_view delta, std::string& scratch) const {
+    // The forms nearly every filter is made of, changed in place.
+    if (FForm == fmAppends) {
+      CheckNoteLength(text.Size() + FBefore.size());
+      if (!FBefore.empty()) text.Append(FBefore);
+    } else if (FForm == fmWrapsOnce) {
+      CheckNoteLength(FBefore.size() + text.Size() + FAfter.size());
+      if (!FBefore.empty()) text.Prepend(FBefore);
+      if (!FAfter.empty()) text.Append(FAfter);
+    } else {
+      ApplyOther(text, delta, scratch);
+    }
+  }
   // The template applied times times, each time to the text the step before
   // gave, with an empty delta; a step that changes nothing ends it. Time
   // linear in the text made.
@@ -153,12 +181,7 @@ class TFilterTemplate {
   static void Walk(std::string_view literal, size_t level, OnPiece&& onPiece);
   // The template's text for the text and delta, into out.
   void Expand(std::string_view text, std::string_view delta, std::string& out) const;
-  // The forms nearly every filter is made of: literals without any
-  // placeholder, and the text wrapped once as it stands.
-  bool Literal() const { return FRegular && FCount == 0; }
-  bool WrapsOnce() const { return FRegular && FCount == 1 && FPlaces[0].Kind == pkText; }
-  std::string_view Before() const { return FTemplate.substr(0, FPlaces[0].At); }
-  std::string_view After() const { return FTemplate.substr(FPlaces[0].At + FPlaces[0].Length); }
+  void ApplyOther(TTextBuilder& text, std::string_view delta, std::string& scratch) const;
 
   std::string_view FTemplate;
   bool FWraps;
@@ -167,6 +190,12 @@ class TFilterTemplate {
   bool FRegular = false;
   size_t FCount = 0;
   std::array<TPlace, 8> FPlaces;
+  // The forms nearly every filter is made of: a literal without any
+  // placeholder, appended (FBefore), and the text wrapped once as it stands
+  // (between FBefore and FAfter).
+  enum TForm : uint8_t { fmAppends, fmWrapsOnce, fmOther };
+  TForm FForm = fmOther;
+  std::string_view FBefore, FAfter;
 };
 
 // What a phone's composer is given of a note: its letter and the properties
@@ -199,16 +228,19 @@ class TFilterMapping {
                TTextBuilder& text);
 
  private:
+  // The filter's templates; DurationMapper_1 to _64 by the power of two.
+  enum TTemplateId : uint8_t {
+    tiNormalToSharp, tiSharpToNormal, tiNormalToDotDuration, tiDotDurationToNormal,
+    tiDuration1, tiDuration2, tiDuration4, tiDuration8, tiDuration16, tiDuration32, tiDuration64,
+    tiToLonger, tiToShorter, tiDurationNoChange, tiToHigher, tiToLower, tiOctaveNoChange, tiCount
+  };
+  // Each read at its first use: a tune reads the few that it needs.
+  const TFilterTemplate& Template(TTemplateId id);
   // The relative forms shared by duration and octave (mapper types 1, 2, 12).
-  void MapStep(int32_t mapperType, int64_t steps, const TFilterTemplate& step, const TFilterTemplate& noChange,
-               TTextBuilder& text);
+  void MapStep(int32_t mapperType, int64_t steps, TTemplateId step, TTemplateId noChange, TTextBuilder& text);
 
   const TRingtoneFilterConfig& FFilter;
-  const TFilterTemplate FNormalToSharp, FSharpToNormal, FNormalToDotDuration, FDotDurationToNormal;
-  // DurationMapper_1 to _64, by the power of two.
-  const std::array<TFilterTemplate, 7> FDurations;
-  const TFilterTemplate FToLonger, FToShorter, FDurationNoChange;
-  const TFilterTemplate FToHigher, FToLower, FOctaveNoChange;
+  std::array<std::optional<TFilterTemplate>, tiCount> FTemplates;
   std::string FScratch;
 };
 
