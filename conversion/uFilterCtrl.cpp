@@ -98,8 +98,8 @@ TFilterTemplate::TFilterTemplate(std::string_view templ)
   if (FRegular && FCount == 0 && !FWraps) {
     FForm = fmAppends;
     FBefore = FTemplate;
-  } else if (FRegular && FCount == 1 && FPlaces[0].Kind == pkText) {
-    FForm = fmWrapsOnce;
+  } else if (FRegular && FCount == 1 && (FPlaces[0].Kind == pkText || (FPlaces[0].Kind == pkDelta && !FWraps))) {
+    FForm = FPlaces[0].Kind == pkText ? fmWrapsOnce : fmDelta;
     FBefore = FTemplate.substr(0, FPlaces[0].At);
     FAfter = FTemplate.substr(FPlaces[0].At + FPlaces[0].Length);
   }
@@ -168,6 +168,13 @@ void TFilterTemplate::Expand(std::string_view text, std::string_view delta, std:
 }
 
 void TFilterTemplate::ApplyOther(TTextBuilder& text, std::string_view delta, std::string& scratch) const {
+  if (FForm == fmDelta) {
+    CheckNoteLength(text.Size() + FBefore.size() + delta.size() + FAfter.size());
+    if (!FBefore.empty()) text.Append(FBefore);
+    if (!delta.empty()) text.Append(delta);
+    if (!FAfter.empty()) text.Append(FAfter);
+    return;
+  }
   if (FRegular && !FWraps) {
     // Without "$NOTE" the only places are the delta's.
     size_t length = FTemplate.size();

@@ -191,9 +191,9 @@ class TFilterTemplate {
   size_t FCount = 0;
   std::array<TPlace, 8> FPlaces;
   // The forms nearly every filter is made of: a literal without any
-  // placeholder, appended (FBefore), and the text wrapped once as it stands
-  // (between FBefore and FAfter).
-  enum TForm : uint8_t { fmAppends, fmWrapsOnce, fmOther };
+  // placeholder, appended (FBefore); the text wrapped once as it stands
+  // (between FBefore and FAfter); and the delta appended between them.
+  enum TForm : uint8_t { fmAppends, fmWrapsOnce, fmDelta, fmOther };
   TForm FForm = fmOther;
   std::string_view FBefore, FAfter;
 };
