@@ -1,6 +1,7 @@
 #include "conversion/uRingKeyPressBase.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -76,25 +77,49 @@ void RenderKeyedNote(const TKeyedTone& tone, const TKeyPressBase::TMapperOrder& 
 
 // The part of the last-note state that the filter looks at: the rest reads
 // the same for every note.
-Pelmora::TNoteLastState RememberedState(const Pelmora::TRingtoneFilterConfig& filter,
-                                        const Pelmora::TNoteLastState& state) {
+struct TRemembered {
+  bool Sharp;
+  int32_t Octave;
+  int32_t Duration;
+  bool Dotted;
+
+  bool operator==(const TRemembered&) const = default;
+};
+
+TRemembered RememberedState(const Pelmora::TRingtoneFilterConfig& filter, const Pelmora::TNoteLastState& state) {
   return {filter.Remember_Sharp && state.Sharp, filter.Remember_Octave ? state.Octave : 0,
           filter.Remember_Duration ? state.Duration : 0, filter.Remember_DotDuration && state.Dotted};
 }
 
-// A distinct tone of the track, keyed once, and as it was rendered last: its
-// text lies in the tune's text already, and serves again while the
-// remembered state is the same, so that a tune costs a rendering per
-// distinct tone and state.
-// Only the two flags are set up front: the rest is written before it is read.
+// A distinct tone of the track, keyed once, and its two latest renderings:
+// their texts lie in the tune's text already, and serve again after the
+// same remembered state, so that a tune costs about a rendering per
+// distinct tone and state (a tune that moves between two octaves, say,
+// renders its tones in each once). Only the flag and the count are set up
+// front: the rest is written before it is read.
 struct TRendered {
+  struct TRendering {
+    TRemembered From;
+    size_t At;
+    size_t Length;
+  };
+
   TRendered() {}  // NOLINT: not = default, which would clear every field
   bool Keyed = false;
-  bool Rendered = false;
+  uint8_t Kept = 0;  // renderings kept, the latest first
   TKeyedTone Tone;
-  Pelmora::TNoteLastState From;
-  size_t At;
-  size_t Length;
+  std::array<TRendering, 2> Renderings;
+
+  const TRendering* After(const TRemembered& from) const {
+    if (Kept > 0 && Renderings[0].From == from) return &Renderings[0];
+    if (Kept > 1 && Renderings[1].From == from) return &Renderings[1];
+    return nullptr;
+  }
+  void Keep(const TRendering& rendering) {
+    Renderings[1] = Renderings[0];
+    Renderings[0] = rendering;
+    if (Kept < Renderings.size()) ++Kept;
+  }
 };
 
 bool IsNote(const TRingTone* tone) { return tone->Kind == rkNote; }
@@ -137,15 +162,12 @@ std::string TKeyPressBase::RenderTune() {
       known.Keyed = true;
     }
     const TKeyedTone& tone = known.Tone;
-    const Pelmora::TNoteLastState from = RememberedState(filter, state);
-    if (known.Rendered && known.From == from) {
-      result.AppendOwn(known.At, known.Length);
+    const TRemembered from = RememberedState(filter, state);
+    if (const TRendered::TRendering* rendering = known.After(from)) {
+      result.AppendOwn(rendering->At, rendering->Length);
     } else {
       RenderKeyedNote(tone, order, mapping, state, text);
-      known.Rendered = true;
-      known.From = from;
-      known.At = result.Size();
-      known.Length = text.Size();
+      known.Keep({from, result.Size(), text.Size()});
       result.Append(text.View());
     }
     // A rest has no pitch: the phone keeps the sharp and octave of the note
