@@ -12,6 +12,9 @@ namespace {
 
 // A text of the given length that grows by perStep on each of times steps
 // must stay within a note's longest text.
+// The text of a letter that no note mapper keys.
+constinit const std::string kNoNoteText;
+
 void CheckGrowth(size_t length, size_t perStep, int64_t times) {
   CheckNoteLength(length);
   if (perStep > 0 && static_cast<uint64_t>(times) > (TRingtoneFilterConfig::MaxNoteText - length) / perStep)
@@ -279,8 +282,7 @@ std::string TRingtoneFilterConfig::ApplyTemplate(const std::string& templ, const
 }
 
 const std::string& TRingtoneFilterConfig::MapNote(std::string_view letter) const {
-  static const std::string none;
-  if (letter.size() != 1) return none;
+  if (letter.size() != 1) return kNoNoteText;
   switch (UpCase(letter[0])) {
     case 'C': return NoteMapper_C;
     case 'D': return NoteMapper_D;
@@ -290,7 +292,7 @@ const std::string& TRingtoneFilterConfig::MapNote(std::string_view letter) const
     case 'A': return NoteMapper_A;
     case 'B': return NoteMapper_B;
     case 'P': return NoteMapper_P;
-    default: return none;
+    default: return kNoNoteText;
   }
 }
 
