@@ -71,10 +71,10 @@ inline void CheckNoteLength(size_t length) {
   if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
 }
 
-// A text built piece by piece: at its end, and at its front into room kept
-// there, so that a template that puts a literal before a note's text moves
-// nothing. The buffer and its room, grown as a filter needs them, serve
-// every note of a tune; a tune's text is built in one the same way.
+// A note's text built piece by piece: at its end, and at its front into
+// room kept there, so that a template that puts a literal before the text
+// moves nothing. The buffer and its room, grown as a filter needs them,
+// serve every note of a tune.
 class TTextBuilder {
  public:
   TTextBuilder() = default;
@@ -82,10 +82,7 @@ class TTextBuilder {
 
   std::string_view View() const { return {FData.get() + FBegin, FEnd - FBegin}; }
   size_t Size() const { return FEnd - FBegin; }
-  void Reserve(size_t size) {
-    if (size > FCapacity - FBegin) Grow(FRoom, size);
-  }
-  // The text must not be a part of this one.
+  // No text or part given may be a part of this one.
   void Assign(std::string_view text) {
     Clear();
     Append(text);
@@ -95,17 +92,10 @@ class TTextBuilder {
     FBegin -= part.size();
     Copy(part.data(), part.size(), FData.get() + FBegin);
   }
-  // The part must not be a part of this text (AppendOwn is for that).
   void Append(std::string_view part) {
     if (part.size() > FCapacity - FEnd) Grow(FRoom, Size() + part.size());
     Copy(part.data(), part.size(), FData.get() + FEnd);
     FEnd += part.size();
-  }
-  // The length bytes from at on, again at the end.
-  void AppendOwn(size_t at, size_t length) {
-    if (length > FCapacity - FEnd) Grow(FRoom, Size() + length);
-    Copy(FData.get() + FBegin + at, length, FData.get() + FEnd);
-    FEnd += length;
   }
   void Clear() { FBegin = FEnd = FRoom; }
 

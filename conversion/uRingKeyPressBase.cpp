@@ -86,10 +86,21 @@ struct TRemembered {
   bool operator==(const TRemembered&) const = default;
 };
 
-TRemembered RememberedState(const Pelmora::TRingtoneFilterConfig& filter, const Pelmora::TNoteLastState& state) {
-  return {filter.Remember_Sharp && state.Sharp, filter.Remember_Octave ? state.Octave : 0,
-          filter.Remember_Duration ? state.Duration : 0, filter.Remember_DotDuration && state.Dotted};
-}
+// What the filter remembers of the note before, read once for a tune.
+class TMemory {
+ public:
+  explicit TMemory(const Pelmora::TRingtoneFilterConfig& filter)
+      : FSharp(filter.Remember_Sharp),
+        FOctave(filter.Remember_Octave),
+        FDuration(filter.Remember_Duration),
+        FDotted(filter.Remember_DotDuration) {}
+  TRemembered Of(const Pelmora::TNoteLastState& state) const {
+    return {FSharp && state.Sharp, FOctave ? state.Octave : 0, FDuration ? state.Duration : 0, FDotted && state.Dotted};
+  }
+
+ private:
+  const bool FSharp, FOctave, FDuration, FDotted;
+};
 
 // A distinct tone of the track, keyed once, and its two latest renderings:
 // their texts lie in the tune's text already, and serve again after the
@@ -133,7 +144,7 @@ TKeyPressBase::TKeyPressBase()
 TKeyPressBase::~TKeyPressBase() = default;
 
 std::string TKeyPressBase::RenderTune() {
-  Pelmora::TTextBuilder result;
+  std::string result;
   FilterConfig->ResetLastState(LastState.get());
   LastState->Octave = ResolveOctave(LastState->Octave, DefaultOctave);
   TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
@@ -143,32 +154,33 @@ std::string TKeyPressBase::RenderTune() {
   auto at = tones.begin();
   while (at != tones.end() && !IsNote(*at)) ++at;
   // Read at the first note, so that a tune without notes never needs them.
-  if (at == tones.end()) return {};
+  if (at == tones.end()) return result;
   const Pelmora::TRingtoneFilterConfig& filter = *FilterConfig;
   const TMapperOrder order = ReadMapperOrder(filter);
   Pelmora::TFilterMapping mapping(filter);
   Pelmora::TNoteLastState& state = *LastState;
   const std::string_view separator = filter.Remember_ToneSeparater;
-  result.Reserve(std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
+  const TMemory memory(filter);
+  result.reserve(std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
   Pelmora::TTextBuilder text;
   std::vector<TRendered> rendered(tones.DistinctCount());
   for (; at != tones.end(); ++at) {
     const TRingTone* entry = *at;
     if (!IsNote(entry)) continue;
-    if (result.Size() != 0) result.Append(separator);
+    if (!result.empty()) result += separator;
     TRendered& known = rendered[at.Distinct()];
     if (!known.Keyed) {
       known.Tone = SharpSpelling(*entry);
       known.Keyed = true;
     }
     const TKeyedTone& tone = known.Tone;
-    const TRemembered from = RememberedState(filter, state);
+    const TRemembered from = memory.Of(state);
     if (const TRendered::TRendering* rendering = known.After(from)) {
-      result.AppendOwn(rendering->At, rendering->Length);
+      result.append(result, rendering->At, rendering->Length);
     } else {
       RenderKeyedNote(tone, order, mapping, state, text);
-      known.Keep({from, result.Size(), text.Size()});
-      result.Append(text.View());
+      known.Keep({from, result.size(), text.Size()});
+      result += text.View();
     }
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
@@ -178,9 +190,9 @@ std::string TKeyPressBase::RenderTune() {
     }
     state.Duration = tone.Duration;
     state.Dotted = tone.Dotted;
-    if (result.Size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
+    if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
   }
-  return std::string(result.View());
+  return result;
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {

@@ -240,5 +240,5 @@ void TRingtoneFilterConfigBase::Clear() {
 int32_t TRingtoneFilterConfigBase::GetMapperOrder(int step) const {
   const std::string* const entries[] = {&MapperOrder_1, &MapperOrder_2, &MapperOrder_3, &MapperOrder_4,
                                         &MapperOrder_5};
-  return StrToInt(step >= 0 && step < 5 ? *entries[step] : std::string());
+  return StrToInt(step >= 0 && step < 5 ? std::string_view(*entries[step]) : std::string_view());
 }
