@@ -167,7 +167,14 @@ std::string TKeyPressBase::RenderTune() {
   for (; at != tones.end(); ++at) {
     const TRingTone* entry = *at;
     if (!IsNote(entry)) continue;
-    if (!result.empty()) result += separator;
+    if (!result.empty()) {
+      // Nearly every filter separates notes by one character.
+      if (separator.size() == 1) {
+        result.push_back(separator.front());
+      } else {
+        result += separator;
+      }
+    }
     TRendered& known = rendered[at.Distinct()];
     if (!known.Keyed) {
       known.Tone = SharpSpelling(*entry);
