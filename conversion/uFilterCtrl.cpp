@@ -4,18 +4,19 @@
 #include <charconv>
 #include <iterator>
 
+#include "runtime/FilterFormat.h"
+
 namespace Pelmora {
 
 namespace {
 
-void CheckLength(size_t length) {
-  if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
-}
-
 // A text of the given length that grows by perStep on each of times steps
 // must stay within a note's longest text.
+// The text of a letter that no note mapper keys.
+constinit const std::string kNoNoteText;
+
 void CheckGrowth(size_t length, size_t perStep, int64_t times) {
-  CheckLength(length);
+  CheckNoteLength(length);
   if (perStep > 0 && static_cast<uint64_t>(times) > (TRingtoneFilterConfig::MaxNoteText - length) / perStep)
     throw EFilterOverflow();
 }
@@ -41,8 +42,9 @@ int64_t DurationSteps(int32_t reference, int32_t duration) {
   return steps;
 }
 
-// The absolute duration template's place: 2, 4, 8, 16, 32 and 64 their own,
-// any other value (1 included) that of the whole note.
+// The absolute duration template's place from that of the whole note: 2,
+// 4, 8, 16, 32 and 64 their own, any other value (1 included) that of the
+// whole note.
 size_t AbsoluteDurationIndex(int32_t duration) {
   switch (duration) {
     case 2: return 1;
@@ -70,19 +72,40 @@ class TDelta {
 // a copy of the text.
 template <class Value>
 std::string MappedCopy(const TRingtoneFilterConfig& filter,
-                       void (TFilterMapping::*map)(const TNoteLastState&, Value, std::string&),
+                       void (TFilterMapping::*map)(const TNoteLastState&, Value, TTextBuilder&),
                        const TNoteLastState& state, Value value, const std::string& text) {
-  std::string result = text;
+  TTextBuilder result(text);
   TFilterMapping mapping(filter);
   (mapping.*map)(state, value, result);
-  return result;
+  return std::string(result.View());
 }
 
 }  // namespace
 
+void TTextBuilder::Grow(size_t room, size_t size) {
+  // At least doubled, so that a text grows it a few times at most.
+  const size_t capacity = std::max(2 * FCapacity, room + size + 32);
+  auto data = std::make_unique_for_overwrite<char[]>(capacity);
+  const std::string_view text = View();
+  std::copy(text.begin(), text.end(), data.get() + room);
+  FData = std::move(data);
+  FCapacity = capacity;
+  FRoom = room;
+  FBegin = room;
+  FEnd = room + text.size();
+}
+
 TFilterTemplate::TFilterTemplate(std::string_view templ)
     : FTemplate(templ), FWraps(templ.find("$NOTE") != std::string_view::npos) {
   FRegular = FindPlaces();
+  if (FRegular && FCount == 0 && !FWraps) {
+    FForm = fmAppends;
+    FBefore = FTemplate;
+  } else if (FRegular && FCount == 1 && (FPlaces[0].Kind == pkText || (FPlaces[0].Kind == pkDelta && !FWraps))) {
+    FForm = FPlaces[0].Kind == pkText ? fmWrapsOnce : fmDelta;
+    FBefore = FTemplate.substr(0, FPlaces[0].At);
+    FAfter = FTemplate.substr(FPlaces[0].At + FPlaces[0].Length);
+  }
 }
 
 // Every placeholder in the template, in one pass from left to right. When no
@@ -135,11 +158,11 @@ void TFilterTemplate::Walk(std::string_view literal, size_t level, OnPiece&& onP
   Walk(literal, level + 1, onPiece);
 }
 
-void TFilterTemplate::Expand(const std::string& text, std::string_view delta, std::string& out) const {
+void TFilterTemplate::Expand(std::string_view text, std::string_view delta, std::string& out) const {
   out.clear();
   ForEachPiece([&](TPieceKind kind, std::string_view literal) {
     const std::string_view part = kind == pkLiteral ? literal : kind == pkDelta ? delta : text;
-    CheckLength(out.size() + part.size());
+    CheckNoteLength(out.size() + part.size());
     const auto from = static_cast<std::ptrdiff_t>(out.size());
     out += part;
     if (kind == pkLower) std::transform(out.begin() + from, out.end(), out.begin() + from, LoCase);
@@ -147,45 +170,55 @@ void TFilterTemplate::Expand(const std::string& text, std::string_view delta, st
   });
 }
 
-void TFilterTemplate::Apply(std::string& text, std::string_view delta, std::string& scratch) const {
-  // The forms nearly every filter is made of, changed in place: the text
-  // wrapped once as it stands, and literals and deltas appended. Each check
-  // of a piece's growth lies within the one of the whole.
-  if (FRegular && FCount == 1 && FPlaces[0].Kind == pkText && FWraps) {
-    const std::string_view before = FTemplate.substr(0, FPlaces[0].At);
-    const std::string_view after = FTemplate.substr(FPlaces[0].At + FPlaces[0].Length);
-    CheckLength(before.size() + text.size() + after.size());
-    // Most such templates put a literal on one side only.
-    if (!before.empty()) text.insert(0, before);
-    if (!after.empty()) text += after;
+void TFilterTemplate::ApplyOther(TTextBuilder& text, std::string_view delta, std::string& scratch) const {
+  if (FForm == fmDelta) {
+    CheckNoteLength(text.Size() + FBefore.size() + delta.size() + FAfter.size());
+    if (!FBefore.empty()) text.Append(FBefore);
+    if (!delta.empty()) text.Append(delta);
+    if (!FAfter.empty()) text.Append(FAfter);
     return;
   }
   if (FRegular && !FWraps) {
     // Without "$NOTE" the only places are the delta's.
     size_t length = FTemplate.size();
     for (size_t i = 0; i < FCount; ++i) length = length - FPlaces[i].Length + delta.size();
-    CheckLength(text.size() + length);
+    CheckNoteLength(text.Size() + length);
     ForEachPiece([&](TPieceKind kind, std::string_view literal) {
       const std::string_view piece = kind == pkLiteral ? literal : delta;
-      if (!piece.empty()) text += piece;
+      if (!piece.empty()) text.Append(piece);
     });
     return;
   }
-  Expand(text, delta, scratch);
+  Expand(text.View(), delta, scratch);
   if (scratch.empty()) return;
   if (FWraps) {
-    text.swap(scratch);
+    text.Assign(scratch);
     return;
   }
-  CheckLength(text.size() + scratch.size());
-  text += scratch;
+  CheckNoteLength(text.Size() + scratch.size());
+  text.Append(scratch);
 }
 
 // The two common forms (appended, and wrapping the text once) are built in
 // one go; a template that holds the text twice or more at least doubles a
 // text each step and meets the length limit within a few.
-void TFilterTemplate::Repeat(std::string& text, int64_t times, std::string& scratch) const {
+void TFilterTemplate::Repeat(TTextBuilder& text, int64_t times, std::string& scratch) const {
   if (times <= 0) return;
+  if (FForm == fmAppends) {
+    // The text followed by times copies of the template.
+    if (FBefore.empty()) return;
+    CheckGrowth(text.Size(), FBefore.size(), times);
+    for (int64_t i = 0; i < times; ++i) text.Append(FBefore);
+    return;
+  }
+  if (FForm == fmWrapsOnce && !(FBefore.empty() && FAfter.empty())) {
+    CheckGrowth(text.Size(), FBefore.size() + FAfter.size(), times);
+    for (int64_t i = 0; i < times; ++i) {
+      text.Prepend(FBefore);
+      text.Append(FAfter);
+    }
+    return;
+  }
   // The literal pieces before the first place of the text, and after it.
   int holes = 0;
   TPieceKind hole = pkText;
@@ -201,15 +234,14 @@ void TFilterTemplate::Repeat(std::string& text, int64_t times, std::string& scra
   if (!FWraps) {
     // The text followed by times copies of the step.
     if (before.empty()) return;
-    CheckGrowth(text.size(), before.size(), times);
-    text.reserve(text.size() + before.size() * static_cast<size_t>(times));
-    for (int64_t i = 0; i < times; ++i) text += before;
+    CheckGrowth(text.Size(), before.size(), times);
+    for (int64_t i = 0; i < times; ++i) text.Append(before);
     return;
   }
   if (holes == 1 && !(before.empty() && after.empty())) {
     // times steps of before + the text in the hole's case + after: each later
     // step puts the earlier ones, and so before and after, in that case.
-    CheckGrowth(text.size(), before.size() + after.size(), times);
+    CheckGrowth(text.Size(), before.size() + after.size(), times);
     const auto cased = [hole](std::string part) {
       if (hole == pkLower) return LowerCase(part);
       return hole == pkUpper ? UpperCase(part) : part;
@@ -218,16 +250,16 @@ void TFilterTemplate::Repeat(std::string& text, int64_t times, std::string& scra
     const std::string innerAfter = cased(after);
     scratch = before;
     for (int64_t i = 1; i < times; ++i) scratch += innerBefore;
-    scratch += cased(text);
+    scratch += cased(std::string(text.View()));
     for (int64_t i = 1; i < times; ++i) scratch += innerAfter;
     scratch += after;
-    text.swap(scratch);
+    text.Assign(scratch);
     return;
   }
   for (int64_t i = 0; i < times; ++i) {
-    Expand(text, {}, scratch);
-    if (scratch.empty() || scratch == text) break;
-    text.swap(scratch);
+    Expand(text.View(), {}, scratch);
+    if (scratch.empty() || scratch == text.View()) break;
+    text.Assign(scratch);
   }
 }
 
@@ -243,15 +275,14 @@ void TRingtoneFilterConfig::ResetLastState(TNoteLastState* state) const {
 
 std::string TRingtoneFilterConfig::ApplyTemplate(const std::string& templ, const std::string& text,
                                                  const std::string& delta) {
-  std::string result = text;
+  TTextBuilder result(text);
   std::string scratch;
   TFilterTemplate(templ).Apply(result, delta, scratch);
-  return result;
+  return std::string(result.View());
 }
 
 const std::string& TRingtoneFilterConfig::MapNote(std::string_view letter) const {
-  static const std::string none;
-  if (letter.size() != 1) return none;
+  if (letter.size() != 1) return kNoNoteText;
   switch (UpCase(letter[0])) {
     case 'C': return NoteMapper_C;
     case 'D': return NoteMapper_D;
@@ -261,7 +292,7 @@ const std::string& TRingtoneFilterConfig::MapNote(std::string_view letter) const
     case 'A': return NoteMapper_A;
     case 'B': return NoteMapper_B;
     case 'P': return NoteMapper_P;
-    default: return none;
+    default: return kNoNoteText;
   }
 }
 
@@ -284,77 +315,96 @@ std::string TRingtoneFilterConfig::MapOctave(const TNoteLastState& state, int32_
   return MappedCopy(*this, &TFilterMapping::MapOctave, state, octave, text);
 }
 
-TFilterMapping::TFilterMapping(const TRingtoneFilterConfig& filter)
-    : FFilter(filter),
-      FNormalToSharp(filter.SharpMapper_NormalToSharp),
-      FSharpToNormal(filter.SharpMapper_SharpToNormal),
-      FNormalToDotDuration(filter.DotDurationMapper_NormalToDotDuration),
-      FDotDurationToNormal(filter.DotDurationMapper_DotDurationToNormal),
-      FDurations{TFilterTemplate(filter.DurationMapper_1), TFilterTemplate(filter.DurationMapper_2),
-                 TFilterTemplate(filter.DurationMapper_4), TFilterTemplate(filter.DurationMapper_8),
-                 TFilterTemplate(filter.DurationMapper_16), TFilterTemplate(filter.DurationMapper_32),
-                 TFilterTemplate(filter.DurationMapper_64)},
-      FToLonger(filter.DurationMapper_ToLonger),
-      FToShorter(filter.DurationMapper_ToShorter),
-      FDurationNoChange(filter.DurationMapper_NoChange),
-      FToHigher(filter.OctaveMapper_ToHigher),
-      FToLower(filter.OctaveMapper_ToLower),
-      FOctaveNoChange(filter.OctaveMapper_NoChange) {}
+TFilterMapping::TFilterMapping(const TRingtoneFilterConfig& filter) : FFilter(filter) {}
 
-void TFilterMapping::MapSharp(const TNoteLastState& state, bool sharp, std::string& text) {
-  const bool reference = FFilter.Remember_Sharp ? state.Sharp : FFilter.DefaultOptions_Sharp;
-  if (sharp == reference) return;
-  (reference ? FSharpToNormal : FNormalToSharp).Apply(text, {}, FScratch);
+const TFilterTemplate& TFilterMapping::Template(TTemplateId id) {
+  using TBase = TRingtoneFilterConfigBase;
+  static constexpr std::string TBase::*kFields[] = {
+      &TBase::SharpMapper_NormalToSharp, &TBase::SharpMapper_SharpToNormal,
+      &TBase::DotDurationMapper_NormalToDotDuration, &TBase::DotDurationMapper_DotDurationToNormal,
+      &TBase::DurationMapper_1, &TBase::DurationMapper_2, &TBase::DurationMapper_4, &TBase::DurationMapper_8,
+      &TBase::DurationMapper_16, &TBase::DurationMapper_32, &TBase::DurationMapper_64,
+      &TBase::DurationMapper_ToLonger, &TBase::DurationMapper_ToShorter, &TBase::DurationMapper_NoChange,
+      &TBase::OctaveMapper_ToHigher, &TBase::OctaveMapper_ToLower, &TBase::OctaveMapper_NoChange};
+  static_assert(std::size(kFields) == tiCount);
+  std::optional<TFilterTemplate>& slot = FTemplates[id];
+  if (!slot) slot.emplace(FFilter.*kFields[id]);
+  return *slot;
 }
 
-void TFilterMapping::MapDotDuration(const TNoteLastState& state, bool dotted, std::string& text) {
+void TFilterMapping::MapSharp(const TNoteLastState& state, bool sharp, TTextBuilder& text) {
+  const bool reference = FFilter.Remember_Sharp ? state.Sharp : FFilter.DefaultOptions_Sharp;
+  if (sharp == reference) return;
+  Template(reference ? tiSharpToNormal : tiNormalToSharp).Apply(text, {}, FScratch);
+}
+
+void TFilterMapping::MapDotDuration(const TNoteLastState& state, bool dotted, TTextBuilder& text) {
   const bool reference = FFilter.Remember_DotDuration ? state.Dotted : FFilter.DefaultOptions_DotDuration;
   if (dotted == reference) return;
-  (reference ? FDotDurationToNormal : FNormalToDotDuration).Apply(text, {}, FScratch);
+  Template(reference ? tiDotDurationToNormal : tiNormalToDotDuration).Apply(text, {}, FScratch);
 }
 
 // For a value that differs from its reference by the given number of steps;
 // the absolute form (type 0) is the caller's.
-void TFilterMapping::MapStep(int32_t mapperType, int64_t steps, const TFilterTemplate& step,
-                             const TFilterTemplate& noChange, std::string& text) {
+void TFilterMapping::MapStep(int32_t mapperType, int64_t steps, TTemplateId step, TTemplateId noChange,
+                             TTextBuilder& text) {
   if (steps == 0) {
-    if (mapperType == 12) noChange.Apply(text, "1", FScratch);
+    if (mapperType == 12) Template(noChange).Apply(text, "1", FScratch);
     return;
   }
   switch (mapperType % 10) {
-    case 1: step.Repeat(text, steps, FScratch); return;
+    case 1: Template(step).Repeat(text, steps, FScratch); return;
     case 2: {
       const TDelta delta(mapperType == 12 ? steps + 1 : steps);
-      step.Apply(text, mapperType == 12 || steps > 1 ? delta.View() : std::string_view(), FScratch);
+      Template(step).Apply(text, mapperType == 12 || steps > 1 ? delta.View() : std::string_view(), FScratch);
       return;
     }
-    default: text.clear();
+    default: text.Clear();
   }
 }
 
-void TFilterMapping::MapDuration(const TNoteLastState& state, int32_t duration, std::string& text) {
+void TFilterMapping::MapDuration(const TNoteLastState& state, int32_t duration, TTextBuilder& text) {
   const int32_t reference = FFilter.Remember_Duration ? state.Duration : FFilter.DefaultOptions_Duration;
   const int32_t type = FFilter.DurationMapper_MapperType;
   if (duration != reference && type % 10 == 0) {
-    FDurations[AbsoluteDurationIndex(duration)].Apply(text, {}, FScratch);
+    Template(static_cast<TTemplateId>(tiDuration1 + AbsoluteDurationIndex(duration))).Apply(text, {}, FScratch);
     return;
   }
   const bool shorter = duration > reference;
-  MapStep(type, duration == reference ? 0 : DurationSteps(reference, duration), shorter ? FToShorter : FToLonger,
-          FDurationNoChange, text);
+  MapStep(type, duration == reference ? 0 : DurationSteps(reference, duration), shorter ? tiToShorter : tiToLonger,
+          tiDurationNoChange, text);
 }
 
-void TFilterMapping::MapOctave(const TNoteLastState& state, int32_t octave, std::string& text) {
+void TFilterMapping::MapTone(const TKeyedTone& tone, const std::array<int32_t, 5>& order,
+                             const TNoteLastState& state, TTextBuilder& text) {
+  text.Clear();
+  for (const int32_t mapper : order) {
+    switch (mapper) {
+      case miNote: MapNote(tone.Note, text); break;
+      case miSharp:
+        if (!tone.Rest) MapSharp(state, tone.Sharp, text);
+        break;
+      case miDuration: MapDuration(state, tone.Duration, text); break;
+      case miDotDuration: MapDotDuration(state, tone.Dotted, text); break;
+      case miOctave:
+        if (!tone.Rest) MapOctave(state, tone.Octave, text);
+        break;
+      default: break;
+    }
+  }
+}
+
+void TFilterMapping::MapOctave(const TNoteLastState& state, int32_t octave, TTextBuilder& text) {
   const int32_t reference = FFilter.Remember_Octave ? state.Octave : FFilter.DefaultOptions_Octave;
   const bool higher = octave > reference;
-  const TFilterTemplate& step = higher ? FToHigher : FToLower;
+  const TTemplateId step = higher ? tiToHigher : tiToLower;
   const int32_t type = FFilter.OctaveMapper_MapperType;
   if (octave != reference && type % 10 == 0) {
-    step.Apply(text, {}, FScratch);
+    Template(step).Apply(text, {}, FScratch);
     return;
   }
   const int64_t steps = higher ? int64_t{octave} - reference : int64_t{reference} - octave;
-  MapStep(type, steps, step, FOctaveNoChange, text);
+  MapStep(type, steps, step, tiOctaveNoChange, text);
 }
 
 }  // namespace Pelmora

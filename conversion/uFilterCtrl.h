@@ -6,8 +6,12 @@
 // namespace, so that one translation unit can name both.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -62,6 +66,61 @@ class TRingtoneFilterConfig : public TRingtoneFilterConfigBase {
   std::string MapOctave(const TNoteLastState& state, int32_t octave, const std::string& text) const;
 };
 
+// A note's text may not grow past MaxNoteText.
+inline void CheckNoteLength(size_t length) {
+  if (length > TRingtoneFilterConfig::MaxNoteText) throw EFilterOverflow();
+}
+
+// A note's text built piece by piece: at its end, and at its front into
+// room kept there, so that a template that puts a literal before the text
+// moves nothing. The buffer and its room, grown as a filter needs them,
+// serve every note of a tune.
+class TTextBuilder {
+ public:
+  TTextBuilder() = default;
+  explicit TTextBuilder(std::string_view text) { Assign(text); }
+
+  std::string_view View() const { return {FData.get() + FBegin, FEnd - FBegin}; }
+  size_t Size() const { return FEnd - FBegin; }
+  // No text or part given may be a part of this one.
+  void Assign(std::string_view text) {
+    Clear();
+    Append(text);
+  }
+  void Prepend(std::string_view part) {
+    if (part.size() > FBegin) Grow(std::max(2 * FRoom, part.size()) + 16, Size());
+    FBegin -= part.size();
+    Copy(part.data(), part.size(), FData.get() + FBegin);
+  }
+  void Append(std::string_view part) {
+    if (part.size() > FCapacity - FEnd) Grow(FRoom, Size() + part.size());
+    Copy(part.data(), part.size(), FData.get() + FEnd);
+    FEnd += part.size();
+  }
+  void Clear() { FBegin = FEnd = FRoom; }
+
+ private:
+  // Most pieces of a filter's text are a character or two: they are copied
+  // without a call.
+  static void Copy(const char* from, size_t length, char* to) {
+    if (length > 2) {
+      std::memcpy(to, from, length);
+    } else if (length > 0) {
+      to[0] = from[0];
+      if (length == 2) to[1] = from[1];
+    }
+  }
+  // Moves the text to room bytes from the start of a new buffer that holds
+  // at least size bytes after them.
+  void Grow(size_t room, size_t size);
+
+  std::unique_ptr<char[]> FData;
+  size_t FCapacity = 0;
+  size_t FRoom = 0;  // where a new text starts
+  size_t FBegin = 0;
+  size_t FEnd = 0;
+};
+
 // A template read once at its placeholders: literal pieces, and the places
 // where the note's text goes (as it stands, in lower or in upper case) and
 // where the delta goes. The placeholders are found in the template alone,
@@ -77,11 +136,23 @@ class TFilterTemplate {
   // it held "$NOTE", appended to it otherwise; a template that comes out
   // empty leaves the text as it was. EFilterOverflow past a note's longest
   // text. The scratch text is working space; what it held is lost.
-  void Apply(std::string& text, std::string_view delta, std::string& scratch) const;
+  void Apply(TTextBuilder& text, std::string_view delta, std::string& scratch) const {
+    // The forms nearly every filter is made of, changed in place.
+    if (FForm == fmAppends) {
+      CheckNoteLength(text.Size() + FBefore.size());
+      if (!FBefore.empty()) text.Append(FBefore);
+    } else if (FForm == fmWrapsOnce) {
+      CheckNoteLength(FBefore.size() + text.Size() + FAfter.size());
+      if (!FBefore.empty()) text.Prepend(FBefore);
+      if (!FAfter.empty()) text.Append(FAfter);
+    } else {
+      ApplyOther(text, delta, scratch);
+    }
+  }
   // The template applied times times, each time to the text the step before
   // gave, with an empty delta; a step that changes nothing ends it. Time
   // linear in the text made.
-  void Repeat(std::string& text, int64_t times, std::string& scratch) const;
+  void Repeat(TTextBuilder& text, int64_t times, std::string& scratch) const;
 
  private:
   enum TPieceKind : uint8_t { pkLiteral, pkText, pkLower, pkUpper, pkDelta };
@@ -99,7 +170,8 @@ class TFilterTemplate {
   template <class OnPiece>
   static void Walk(std::string_view literal, size_t level, OnPiece&& onPiece);
   // The template's text for the text and delta, into out.
-  void Expand(const std::string& text, std::string_view delta, std::string& out) const;
+  void Expand(std::string_view text, std::string_view delta, std::string& out) const;
+  void ApplyOther(TTextBuilder& text, std::string_view delta, std::string& scratch) const;
 
   std::string_view FTemplate;
   bool FWraps;
@@ -108,6 +180,23 @@ class TFilterTemplate {
   bool FRegular = false;
   size_t FCount = 0;
   std::array<TPlace, 8> FPlaces;
+  // The forms nearly every filter is made of: a literal without any
+  // placeholder, appended (FBefore); the text wrapped once as it stands
+  // (between FBefore and FAfter); and the delta appended between them.
+  enum TForm : uint8_t { fmAppends, fmWrapsOnce, fmDelta, fmOther };
+  TForm FForm = fmOther;
+  std::string_view FBefore, FAfter;
+};
+
+// What a phone's composer is given of a note: its letter and the properties
+// that the filter's steps map.
+struct TKeyedTone {
+  std::string_view Note;
+  bool Sharp;
+  int32_t Octave;
+  int32_t Duration;
+  bool Dotted;
+  bool Rest;
 };
 
 // A filter's templates, each read once, and the mapping operations over
@@ -118,23 +207,30 @@ class TFilterMapping {
  public:
   explicit TFilterMapping(const TRingtoneFilterConfig& filter);
 
-  void MapNote(std::string_view letter, std::string& text) const { text = FFilter.MapNote(letter); }
-  void MapSharp(const TNoteLastState& state, bool sharp, std::string& text);
-  void MapDotDuration(const TNoteLastState& state, bool dotted, std::string& text);
-  void MapDuration(const TNoteLastState& state, int32_t duration, std::string& text);
-  void MapOctave(const TNoteLastState& state, int32_t octave, std::string& text);
+  void MapNote(std::string_view letter, TTextBuilder& text) const { text.Assign(FFilter.MapNote(letter)); }
+  void MapSharp(const TNoteLastState& state, bool sharp, TTextBuilder& text);
+  void MapDotDuration(const TNoteLastState& state, bool dotted, TTextBuilder& text);
+  void MapDuration(const TNoteLastState& state, int32_t duration, TTextBuilder& text);
+  void MapOctave(const TNoteLastState& state, int32_t octave, TTextBuilder& text);
+  // The text of a tone: the steps (mapper ids) in the order given, any other
+  // id passed over; a rest has no sharp or octave step.
+  void MapTone(const TKeyedTone& tone, const std::array<int32_t, 5>& order, const TNoteLastState& state,
+               TTextBuilder& text);
 
  private:
+  // The filter's templates; DurationMapper_1 to _64 by the power of two.
+  enum TTemplateId : uint8_t {
+    tiNormalToSharp, tiSharpToNormal, tiNormalToDotDuration, tiDotDurationToNormal,
+    tiDuration1, tiDuration2, tiDuration4, tiDuration8, tiDuration16, tiDuration32, tiDuration64,
+    tiToLonger, tiToShorter, tiDurationNoChange, tiToHigher, tiToLower, tiOctaveNoChange, tiCount
+  };
+  // Each read at its first use: a tune reads the few that it needs.
+  const TFilterTemplate& Template(TTemplateId id);
   // The relative forms shared by duration and octave (mapper types 1, 2, 12).
-  void MapStep(int32_t mapperType, int64_t steps, const TFilterTemplate& step, const TFilterTemplate& noChange,
-               std::string& text);
+  void MapStep(int32_t mapperType, int64_t steps, TTemplateId step, TTemplateId noChange, TTextBuilder& text);
 
   const TRingtoneFilterConfig& FFilter;
-  const TFilterTemplate FNormalToSharp, FSharpToNormal, FNormalToDotDuration, FDotDurationToNormal;
-  // DurationMapper_1 to _64, by the power of two.
-  const std::array<TFilterTemplate, 7> FDurations;
-  const TFilterTemplate FToLonger, FToShorter, FDurationNoChange;
-  const TFilterTemplate FToHigher, FToLower, FOctaveNoChange;
+  std::array<std::optional<TFilterTemplate>, tiCount> FTemplates;
   std::string FScratch;
 };
 

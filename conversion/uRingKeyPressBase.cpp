@@ -1,8 +1,8 @@
 #include "conversion/uRingKeyPressBase.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +10,8 @@
 #include "runtime/FilterFormat.h"
 
 namespace {
+
+using Pelmora::TKeyedTone;
 
 // The octaves -1, 0 and 1 of a filter are relative to the tune's default
 // octave; any other is absolute.
@@ -20,24 +22,14 @@ int32_t ResolveOctave(int32_t octave, int32_t tuneDefault) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-// What a phone's composer is given of a tone. Composers know sharps only: a
-// flat is keyed as the sharp of the letter below (B flat as A sharp, C flat
-// as the B an octave lower), E sharp as F and B sharp as the C above. Rests
-// and unknown letters keep their letter.
-struct TKeyedTone {
-  std::string_view Note;
-  bool Sharp;
-  int32_t Octave;
-  int32_t Duration;
-  bool Dotted;
-  bool Rest;
-};
-
 // The tone as it stands; a flat counts as a sharp.
 TKeyedTone AsWritten(const TRingTone& tone) {
   return {tone.Note, tone.Accidental != raNatural, tone.Octave, tone.Duration, tone.Dot != rdNone, tone.IsRest()};
 }
 
+// Composers know sharps only: a flat is keyed as the sharp of the letter
+// below (B flat as A sharp, C flat as the B an octave lower), E sharp as F
+// and B sharp as the C above. Rests and unknown letters keep their letter.
 TKeyedTone SharpSpelling(const TRingTone& tone) {
   TKeyedTone keyed = AsWritten(tone);
   if (tone.Accidental == raNatural || keyed.Rest) return keyed;
@@ -76,44 +68,72 @@ TKeyPressBase::TMapperOrder ReadMapperOrder(const Pelmora::TRingtoneFilterConfig
 
 // One note into text, against the state of the note before it.
 void RenderKeyedNote(const TKeyedTone& tone, const TKeyPressBase::TMapperOrder& order,
-                     Pelmora::TFilterMapping& mapping, const Pelmora::TNoteLastState& state, std::string& text) {
-  text.clear();
-  for (const int32_t mapper : order) {
-    switch (mapper) {
-      case miNote: mapping.MapNote(tone.Note, text); break;
-      case miSharp:
-        if (!tone.Rest) mapping.MapSharp(state, tone.Sharp, text);
-        break;
-      case miDuration: mapping.MapDuration(state, tone.Duration, text); break;
-      case miDotDuration: mapping.MapDotDuration(state, tone.Dotted, text); break;
-      case miOctave:
-        if (!tone.Rest) mapping.MapOctave(state, tone.Octave, text);
-        break;
-      default: break;
-    }
-  }
+                     Pelmora::TFilterMapping& mapping, const Pelmora::TNoteLastState& state,
+                     Pelmora::TTextBuilder& text) {
+  mapping.MapTone(tone, order, state, text);
   // A note's text from the note mapper alone can be as long as the filter.
-  if (text.size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
+  if (text.Size() > Pelmora::TRingtoneFilterConfig::MaxNoteText) throw Pelmora::EFilterOverflow();
 }
 
 // The part of the last-note state that the filter looks at: the rest reads
 // the same for every note.
-Pelmora::TNoteLastState RememberedState(const Pelmora::TRingtoneFilterConfig& filter,
-                                        const Pelmora::TNoteLastState& state) {
-  return {filter.Remember_Sharp && state.Sharp, filter.Remember_Octave ? state.Octave : 0,
-          filter.Remember_Duration ? state.Duration : 0, filter.Remember_DotDuration && state.Dotted};
-}
+struct TRemembered {
+  bool Sharp;
+  int32_t Octave;
+  int32_t Duration;
+  bool Dotted;
 
-// A distinct tone of the track as it was keyed last: its text lies in the
-// tune's text already, and serves again while the remembered state is the
-// same, so that a tune costs a rendering per distinct tone and state.
-struct TRendered {
-  std::optional<TKeyedTone> Tone;
-  bool Rendered = false;
-  Pelmora::TNoteLastState From;
-  size_t At = 0;
-  size_t Length = 0;
+  bool operator==(const TRemembered&) const = default;
 };
+
+// What the filter remembers of the note before, read once for a tune.
+class TMemory {
+ public:
+  explicit TMemory(const Pelmora::TRingtoneFilterConfig& filter)
+      : FSharp(filter.Remember_Sharp),
+        FOctave(filter.Remember_Octave),
+        FDuration(filter.Remember_Duration),
+        FDotted(filter.Remember_DotDuration) {}
+  TRemembered Of(const Pelmora::TNoteLastState& state) const {
+    return {FSharp && state.Sharp, FOctave ? state.Octave : 0, FDuration ? state.Duration : 0, FDotted && state.Dotted};
+  }
+
+ private:
+  const bool FSharp, FOctave, FDuration, FDotted;
+};
+
+// A distinct tone of the track, keyed once, and its two latest renderings:
+// their texts lie in the tune's text already, and serve again after the
+// same remembered state, so that a tune costs about a rendering per
+// distinct tone and state (a tune that moves between two octaves, say,
+// renders its tones in each once). Only the flag and the count are set up
+// front: the rest is written before it is read.
+struct TRendered {
+  struct TRendering {
+    TRemembered From;
+    size_t At;
+    size_t Length;
+  };
+
+  TRendered() {}  // NOLINT: not = default, which would clear every field
+  bool Keyed = false;
+  uint8_t Kept = 0;  // renderings kept, the latest first
+  TKeyedTone Tone;
+  std::array<TRendering, 2> Renderings;
+
+  const TRendering* After(const TRemembered& from) const {
+    if (Kept > 0 && Renderings[0].From == from) return &Renderings[0];
+    if (Kept > 1 && Renderings[1].From == from) return &Renderings[1];
+    return nullptr;
+  }
+  void Keep(const TRendering& rendering) {
+    Renderings[1] = Renderings[0];
+    Renderings[0] = rendering;
+    if (Kept < Renderings.size()) ++Kept;
+  }
+};
+
+bool IsNote(const TRingTone* tone) { return tone->Kind == rkNote; }
 
 }  // namespace
 
@@ -130,41 +150,53 @@ std::string TKeyPressBase::RenderTune() {
   TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
   FilterConfig->DefaultOptions_Octave = ResolveOctave(FilterConfig->DefaultOptions_Octave, DefaultOctave);
 
-  // Read at the first note, so that a tune without notes never needs them.
-  std::optional<TMapperOrder> order;
-  std::optional<Pelmora::TFilterMapping> mapping;
-  std::string text;
   const auto& tones = Track->Tones;
+  auto at = tones.begin();
+  while (at != tones.end() && !IsNote(*at)) ++at;
+  // Read at the first note, so that a tune without notes never needs them.
+  if (at == tones.end()) return result;
+  const Pelmora::TRingtoneFilterConfig& filter = *FilterConfig;
+  const TMapperOrder order = ReadMapperOrder(filter);
+  Pelmora::TFilterMapping mapping(filter);
+  Pelmora::TNoteLastState& state = *LastState;
+  const std::string_view separator = filter.Remember_ToneSeparater;
+  const TMemory memory(filter);
+  result.reserve(std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
+  Pelmora::TTextBuilder text;
   std::vector<TRendered> rendered(tones.DistinctCount());
-  for (auto at = tones.begin(); at != tones.end(); ++at) {
+  for (; at != tones.end(); ++at) {
     const TRingTone* entry = *at;
-    if (entry->Kind != rkNote) continue;
-    if (!order) {
-      order = ReadMapperOrder(*FilterConfig);
-      mapping.emplace(*FilterConfig);
-      result.reserve(
-          std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
+    if (!IsNote(entry)) continue;
+    if (!result.empty()) {
+      // Nearly every filter separates notes by one character.
+      if (separator.size() == 1) {
+        result.push_back(separator.front());
+      } else {
+        result += separator;
+      }
     }
-    if (!result.empty()) result += FilterConfig->Remember_ToneSeparater;
     TRendered& known = rendered[at.Distinct()];
-    if (!known.Tone) known.Tone = SharpSpelling(*entry);
-    const TKeyedTone& tone = *known.Tone;
-    const Pelmora::TNoteLastState from = RememberedState(*FilterConfig, *LastState);
-    if (known.Rendered && known.From == from) {
-      result.append(result, known.At, known.Length);
+    if (!known.Keyed) {
+      known.Tone = SharpSpelling(*entry);
+      known.Keyed = true;
+    }
+    const TKeyedTone& tone = known.Tone;
+    const TRemembered from = memory.Of(state);
+    if (const TRendered::TRendering* rendering = known.After(from)) {
+      result.append(result, rendering->At, rendering->Length);
     } else {
-      RenderKeyedNote(tone, *order, *mapping, *LastState, text);
-      known = {tone, true, from, result.size(), text.size()};
-      result += text;
+      RenderKeyedNote(tone, order, mapping, state, text);
+      known.Keep({from, result.size(), text.Size()});
+      result += text.View();
     }
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
     if (!tone.Rest) {
-      LastState->Sharp = tone.Sharp;
-      LastState->Octave = tone.Octave;
+      state.Sharp = tone.Sharp;
+      state.Octave = tone.Octave;
     }
-    LastState->Duration = tone.Duration;
-    LastState->Dotted = tone.Dotted;
+    state.Duration = tone.Duration;
+    state.Dotted = tone.Dotted;
     if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
   }
   return result;
@@ -172,7 +204,7 @@ std::string TKeyPressBase::RenderTune() {
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
   Pelmora::TFilterMapping mapping(*FilterConfig);
-  std::string text;
+  Pelmora::TTextBuilder text;
   RenderKeyedNote(AsWritten(tone), ReadMapperOrder(*FilterConfig), mapping, *LastState, text);
-  return text;
+  return std::string(text.View());
 }

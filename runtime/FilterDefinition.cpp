@@ -56,16 +56,22 @@ class TKeyValues {
   std::string_view NextValue() { return FValues[FRead++]; }
 
  private:
+  // Nearly every line writes its name as the key is written.
   static bool NamesKey(std::string_view line, std::string_view key) {
-    return line.size() > key.size() && line[key.size()] == '=' && SameText(line.substr(0, key.size()), key);
+    return line.size() > key.size() && line[key.size()] == '=' &&
+           (line.starts_with(key) || SameText(line.substr(0, key.size()), key));
+  }
+  // Keys of one length mostly differ in their last letter, looked at first.
+  static bool SameName(std::string_view name, std::string_view key) {
+    return name.size() == key.size() && UpCase(name.back()) == UpCase(key.back()) && SameText(name, key);
   }
   // The key of the name, searched from the one expected on: a filter that
   // leaves keys out still finds the next within a few.
   size_t IdOf(std::string_view name, size_t from) const {
     for (size_t id = from; id < FCount; ++id)
-      if (FKeys[id].size() == name.size() && SameText(name, FKeys[id])) return id;
+      if (SameName(name, FKeys[id])) return id;
     for (size_t id = 0; id < from && id < FCount; ++id)
-      if (FKeys[id].size() == name.size() && SameText(name, FKeys[id])) return id;
+      if (SameName(name, FKeys[id])) return id;
     return FCount;
   }
 
@@ -94,7 +100,11 @@ class TKeyNames : public TFilterKeyVisitor {
 class TKeyReader : public TFilterKeyVisitor {
  public:
   explicit TKeyReader(TKeyValues& values) : FValues(values) {}
-  void Text(std::string_view, std::string& field) override { field.assign(FValues.NextValue()); }
+  void Text(std::string_view, std::string& field) override {
+    const std::string_view value = FValues.NextValue();
+    // A key missing from the filter leaves an empty field as it is.
+    if (!value.empty() || !field.empty()) field.assign(value);
+  }
   void Integer(std::string_view, int32_t& field) override { field = StrToInt(FValues.NextValue()); }
   void Flag(std::string_view, bool& field) override { field = StrToInt(FValues.NextValue()) == 1; }
   void FilterType(std::string_view, uint8_t& field) override { field = FilterTypeOf(FValues.NextValue()); }
@@ -230,5 +240,5 @@ void TRingtoneFilterConfigBase::Clear() {
 int32_t TRingtoneFilterConfigBase::GetMapperOrder(int step) const {
   const std::string* const entries[] = {&MapperOrder_1, &MapperOrder_2, &MapperOrder_3, &MapperOrder_4,
                                         &MapperOrder_5};
-  return StrToInt(step >= 0 && step < 5 ? *entries[step] : std::string());
+  return StrToInt(step >= 0 && step < 5 ? std::string_view(*entries[step]) : std::string_view());
 }
