@@ -20,31 +20,31 @@ int32_t HeldDelta(int64_t ticks) { return static_cast<int32_t>(std::min(ticks, k
 
 // Whether a note-on starts a note of the melody: percussion counts only in
 // a file that sounds nothing else.
-using TMelodyNote = bool (*)(const TMidiMessage&);
-
 bool PitchedNote(const TMidiMessage& m) { return m.SoundsNote() && !m.IsPercussion(); }
 bool AnyNote(const TMidiMessage& m) { return m.SoundsNote(); }
 
-bool Sounds(const TMidiTrack& track, TMelodyNote isMelodyNote) {
-  for (int i = 0; i < track.Count(); ++i)
-    if (isMelodyNote(track.Message(i))) return true;
-  return false;
-}
-
 struct TMelody {
   const TMidiTrack* Track;
-  TMelodyNote IsMelodyNote;
+  bool Percussion;  // the drums count: no track sounds a pitched note
 };
+
+bool IsMelodyNote(const TMidiMessage& m, bool percussion) { return percussion ? AnyNote(m) : PitchedNote(m); }
+
+bool Sounds(const TMidiTrack& track, bool percussion) {
+  for (int i = 0; i < track.Count(); ++i)
+    if (IsMelodyNote(track.Message(i), percussion)) return true;
+  return false;
+}
 
 // The first track that sounds a pitched note: track 0 whenever it does, so
 // format-0 files and tunes kept in track 0 read as before; otherwise the
 // usual layout of a tempo track followed by the melody. Drums are never the
 // melody unless the file has nothing else.
 TMelody MelodyTrack(const TMidiFile& midi) {
-  for (const TMelodyNote isMelodyNote : {PitchedNote, AnyNote})
+  for (const bool percussion : {false, true})
     for (int i = 0; i < midi.TrackCount(); ++i)
-      if (Sounds(*midi.GetTrack(i), isMelodyNote)) return {midi.GetTrack(i), isMelodyNote};
-  return {midi.GetTrack(0), AnyNote};
+      if (Sounds(*midi.GetTrack(i), percussion)) return {midi.GetTrack(i), percussion};
+  return {midi.GetTrack(0), true};
 }
 
 // The values a rest is split into, longest first: the values
@@ -79,7 +79,7 @@ constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
 class TMelodyLine {
  public:
   TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
-      : FTones(tones), FDivision(division), FRestOctave(restOctave) {}
+      : FTones(tones), FDivision(division), FRest(NewRest(restOctave)) {}
 
   // A note at its onset, with its end, or none when it never ends (it
   // sounds until the next onset).
@@ -118,12 +118,14 @@ class TMelodyLine {
     const int64_t end = EndBefore(note, next);
     const TNoteValue value =
         TicksToDuration(FDivision, static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
-    const TMidiNote name = MidiKeyToNote(note.Key);
-    TRingTone tone;
-    tone.Note = name.Note;
-    tone.Accidental = name.Accidental;
-    tone.Octave = name.Octave;
-    AddTone(tone, value, ThirtySecondsOf(value));
+    if (note.Key != FNoteKey) {
+      TMidiNote name = MidiKeyToNote(note.Key);
+      FNote.Note = std::move(name.Note);
+      FNote.Accidental = name.Accidental;
+      FNote.Octave = name.Octave;
+      FNoteKey = note.Key;
+    }
+    AddTone(FNote, value, ThirtySecondsOf(value));
     FTrackTime = end;
   }
 
@@ -135,31 +137,36 @@ class TMelodyLine {
       silence = kLongestSilence;
       FTuneTime = 8 * onset - silence * FDivision;
     }
-    TRingTone rest;
-    rest.Note = "P";
-    rest.Octave = FRestOctave;
     for (size_t v = 0; v < std::size(kRestValues); ++v) {
       const TNoteValue value = kRestValues[v];
       const int64_t thirtySeconds = kRestThirtySeconds[v];
       if (silence < thirtySeconds) continue;
       const int64_t count = silence / thirtySeconds;
       silence -= count * thirtySeconds;
-      for (int64_t i = 0; i < count; ++i) AddTone(rest, value, thirtySeconds);
+      for (int64_t i = 0; i < count; ++i) AddTone(FRest, value, thirtySeconds);
     }
   }
 
   void AddTone(TRingTone& tone, TNoteValue value, int64_t thirtySeconds) {
-    tone.Kind = rkNote;
     tone.Duration = value.Duration;
     tone.Dot = value.Dotted ? rdDotted : rdNone;
-    tone.Volume = 0;
     FTones.Add(tone);
     FTuneTime += thirtySeconds * FDivision;
   }
 
+  // A note's pitch, or a rest; the value is set for each tone added.
+  static TRingTone NewRest(int32_t octave) {
+    TRingTone rest;
+    rest.Note = "P";
+    rest.Octave = octave;
+    return rest;
+  }
+
   TRingTrack& FTones;
   const int32_t FDivision;
-  const int32_t FRestOctave;
+  TRingTone FNote;
+  int FNoteKey = -1;  // the key FNote holds the pitch of; none yet
+  TRingTone FRest;
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
   int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
@@ -199,7 +206,7 @@ bool MidiToTones(TMidiFile& midi) {
     // never wraps.
     time += static_cast<uint32_t>(melody.Track->Delta(i));
     const TMidiMessage& m = melody.Track->Message(i);
-    if (!melody.IsMelodyNote(m)) continue;
+    if (!IsMelodyNote(m, melody.Percussion)) continue;
     const auto length = static_cast<uint32_t>(melody.Track->NoteLength(i));
     line.Note(time, length == 0 ? std::nullopt : std::optional<int64_t>(time + length), m.Data1);
   }
