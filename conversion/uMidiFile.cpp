@@ -299,12 +299,33 @@ void TMidiTrack::AddEvent(const TMidiEvent& event) {
 
 void TMidiTrack::AddNote(const TMidiMessage& noteOn, int32_t delta, int32_t length) {
   FNoteOns.reset();  // built again from the events should a note be added by AddEvent
-  const size_t on = Append(noteOn, delta, {});
   TMidiMessage noteOff = noteOn;
   noteOff.Data2 = 0;
+  const size_t on = FEvents.size();
+  const auto deltaBits = static_cast<uint32_t>(delta);
+  const auto lengthBits = static_cast<uint32_t>(length);
+  if (!noteOn.IsMeta() && deltaBits <= UINT16_MAX && lengthBits <= UINT16_MAX && on % kGroupLength != 0 &&
+      (on + 1) % kGroupLength != 0) {
+    // Nearly every note of a tune: both events short, inside a group.
+    FRunningTotal = WrappingAdd(WrappingAdd(FRunningTotal, delta), length);
+    AppendShort(noteOn, 0, deltaBits, lengthBits);
+    AppendShort(noteOff, TStoredEvent::kPairedNoteOff, lengthBits, 0);
+    return;
+  }
+  Append(noteOn, delta, {});
   const size_t off = Append(noteOff, length, {});
   SetNoteLength(on, length);
   FEvents[off].Flags |= TStoredEvent::kPairedNoteOff;
+}
+
+void TMidiTrack::AppendShort(const TMidiMessage& message, uint8_t flags, uint32_t delta, uint32_t value) {
+  // Written field by field where it stands: a record put together first and
+  // copied whole stalls the copy on the parts just written.
+  TStoredEvent& added = FEvents.push_back({});
+  static_cast<TMidiMessage&>(added) = message;
+  added.Flags = flags;
+  added.ShortDelta = static_cast<uint16_t>(delta);
+  added.ShortValue = static_cast<uint16_t>(value);
 }
 
 void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData,
@@ -318,11 +339,7 @@ void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::strin
     // Nearly every event of a file: a channel message whose delta fits its
     // sixteen bits, inside a group, with nothing kept aside.
     FRunningTotal = WrappingAdd(FRunningTotal, delta);
-    TStoredEvent& added = FEvents.push_back({});
-    static_cast<TMidiMessage&>(added) = message;
-    added.Flags = 0;
-    added.ShortDelta = static_cast<uint16_t>(deltaBits);
-    added.ShortValue = 0;
+    AppendShort(message, 0, deltaBits, 0);
   }
   if (message.IsNoteOff()) {
     if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {

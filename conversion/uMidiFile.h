@@ -71,6 +71,9 @@ class TMidiTrack {
   // The event, or nothing for an index outside the track.
   std::optional<TMidiEvent> GetEvent(int index) const;
   int Count() const { return static_cast<int>(FEvents.size()); }
+  // Room for about this many events, so that a track whose length is
+  // known roughly grows without moving them.
+  void Reserve(size_t events) { FEvents.reserve(events); }
 
   // The parts of an event, read without building it; the index must lie
   // inside the track.
@@ -116,6 +119,9 @@ class TMidiTrack {
   void AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData, TNoteOnIndex& noteOns);
   // Appends without pairing; returns the event's index.
   size_t Append(const TMidiMessage& message, int32_t delta, std::string_view metaData);
+  // Appends an event inside a group whose delta and value fit sixteen bits
+  // (the running total is the caller's to keep).
+  void AppendShort(const TMidiMessage& message, uint8_t flags, uint32_t delta, uint32_t value);
   void SetNoteLength(size_t index, int32_t length);
   int32_t DeltaAside(size_t index) const;
   int32_t FlaggedNoteLength(size_t index) const;

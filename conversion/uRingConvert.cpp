@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "conversion/uMidiFile.h"
 #include "conversion/uRingUtils.h"
@@ -184,6 +185,27 @@ void CopyRingFile(TRingFile& source, TRingFile& target, TakeTones takeTones) {
   if (auto* midi = dynamic_cast<TMidiFile*>(&target)) TonesToMidi(*midi);
 }
 
+// What a tone of the tune becomes in the track.
+struct TMidiTone {
+  bool Timed;   // a note or rest, not a control
+  bool Sounds;  // a note of some length, not a rest
+  uint8_t Key;
+  int32_t Ticks;
+};
+
+TMidiTone MidiToneOf(const TRingTone& tone) {
+  if (tone.Kind != rkNote) return {false, false, 0, 0};
+  // A length that cannot be written (a negative note value) is held at
+  // the nearest that can.
+  const int32_t ticks = std::max(DurationToTicks(kTargetDivision, tone.Duration, tone.Dot), 0);
+  // A tone of no length sounds nothing; its place in time is kept.
+  if (tone.IsRest() || ticks == 0) return {true, false, 0, ticks};
+  // A key outside the MIDI range would be written as a status byte and
+  // corrupt the file; hold it at the nearest key.
+  const auto key = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone.Note, tone.Accidental, tone.Octave), 0, 127));
+  return {true, true, key, ticks};
+}
+
 }  // namespace
 
 void AssignRingFile(TRingFile& source, TRingFile& target) {
@@ -218,26 +240,28 @@ void TonesToMidi(TMidiFile& midi) {
   auto track = std::make_unique<TMidiTrack>();
   midi.FileFormat = 0;
   midi.Division = kTargetDivision;
+  const TToneList& tones = midi.Track->Tones;
+  // Two events a note, and the tempo and the end.
+  track->Reserve(2 * static_cast<size_t>(tones.Count()) + 2);
   track->AddEvent(NewTempoEvent(midi.Tempo));
+  // A tune repeats a few distinct tones: each is looked at once.
+  std::vector<std::optional<TMidiTone>> distinctTones(tones.DistinctCount());
   int64_t total = 0;
   // Ticks since the last event written: rests add to it.
   int64_t pending = 0;
-  for (const TRingTone* tone : midi.Track->Tones) {
-    if (tone->Kind != rkNote) continue;
-    // A length that cannot be written (a negative note value) is held at
-    // the nearest that can.
-    const int32_t ticks = std::max(DurationToTicks(kTargetDivision, tone->Duration, tone->Dot), 0);
-    total += ticks;
-    // A tone of no length sounds nothing; its place in time is kept.
-    if (tone->IsRest() || ticks == 0) {
-      pending += ticks;
+  for (auto at = tones.begin(); at != tones.end(); ++at) {
+    std::optional<TMidiTone>& known = distinctTones[at.Distinct()];
+    if (!known) known = MidiToneOf(**at);
+    const TMidiTone tone = *known;
+    if (!tone.Timed) continue;
+    total += tone.Ticks;
+    if (!tone.Sounds) {
+      pending += tone.Ticks;
       continue;
     }
     TMidiMessage noteOn;
     noteOn.Status = 0x90;
-    // A key outside the MIDI range would be written as a status byte and
-    // corrupt the file; hold it at the nearest key.
-    noteOn.Data1 = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave), 0, 127));
+    noteOn.Data1 = tone.Key;
     // The accent is that of the beat on which the tone ends: the velocities
     // stay those of the files this conversion has always written.
     const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
@@ -245,7 +269,7 @@ void TonesToMidi(TMidiFile& midi) {
     // The note ends after its own length with a velocity-0 note-on, which
     // running status writes in two bytes and every reader takes as a
     // note-off.
-    track->AddNote(noteOn, HeldDelta(pending), ticks);
+    track->AddNote(noteOn, HeldDelta(pending), tone.Ticks);
     pending = 0;
   }
   // A rest at the end keeps its place before the end of the track.
