@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "conversion/uMidiFile.h"
 #include "conversion/uRingUtils.h"
+#include "runtime/ChunkedList.h"
 #include "runtime/SysUtils.h"
 
 namespace {
@@ -24,11 +26,6 @@ int32_t HeldDelta(int64_t ticks) { return static_cast<int32_t>(std::min(ticks, k
 bool PitchedNote(const TMidiMessage& m) { return m.SoundsNote() && !m.IsPercussion(); }
 bool AnyNote(const TMidiMessage& m) { return m.SoundsNote(); }
 
-struct TMelody {
-  const TMidiTrack* Track;
-  bool Percussion;  // the drums count: no track sounds a pitched note
-};
-
 bool IsMelodyNote(const TMidiMessage& m, bool percussion) { return percussion ? AnyNote(m) : PitchedNote(m); }
 
 bool Sounds(const TMidiTrack& track, bool percussion) {
@@ -37,6 +34,21 @@ bool Sounds(const TMidiTrack& track, bool percussion) {
   return false;
 }
 
+bool Sounds(std::string_view chunk, bool percussion) {
+  for (TMidiChunkReader reader(chunk); !reader.AtEnd();)
+    if (IsMelodyNote(reader.Next().Message, percussion)) return true;
+  return false;
+}
+
+bool Sounds(const TMidiFile& midi, int track, bool percussion) {
+  return midi.TracksPending() ? Sounds(midi.TrackChunk(track), percussion) : Sounds(*midi.GetTrack(track), percussion);
+}
+
+struct TMelody {
+  int Track;
+  bool Percussion;  // the drums count: no track sounds a pitched note
+};
+
 // The first track that sounds a pitched note: track 0 whenever it does, so
 // format-0 files and tunes kept in track 0 read as before; otherwise the
 // usual layout of a tempo track followed by the melody. Drums are never the
@@ -44,8 +56,8 @@ bool Sounds(const TMidiTrack& track, bool percussion) {
 TMelody MelodyTrack(const TMidiFile& midi) {
   for (const bool percussion : {false, true})
     for (int i = 0; i < midi.TrackCount(); ++i)
-      if (Sounds(*midi.GetTrack(i), percussion)) return {midi.GetTrack(i), percussion};
-  return {midi.GetTrack(0), true};
+      if (Sounds(midi, i, percussion)) return {i, percussion};
+  return {0, true};
 }
 
 // The values a rest is split into, longest first: the values
@@ -93,6 +105,10 @@ class TMelodyLine {
       Add(*FCurrent, onset);
     }
     FCurrent = TSounding{onset, end, key};
+  }
+  // A note-on with the length of its note, 0 when no note-off ends it.
+  void NoteOn(int64_t onset, uint32_t length, uint8_t key) {
+    Note(onset, length == 0 ? std::nullopt : std::optional<int64_t>(onset + length), key);
   }
   // The last note sounds to its end, or to the track's end when it has none.
   void Finish(int64_t trackEnd) {
@@ -173,6 +189,69 @@ class TMelodyLine {
   int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
 };
 
+// Gives the line the melody notes of a built track, in time order, and
+// then its end.
+void ReduceTrack(const TMidiTrack& track, bool percussion, TMelodyLine& line) {
+  int64_t time = 0;
+  for (int i = 0; i < track.Count(); ++i) {
+    // Deltas are unsigned in the file; summed in 64 bits the time line
+    // never wraps.
+    time += static_cast<uint32_t>(track.Delta(i));
+    const TMidiMessage& m = track.Message(i);
+    if (IsMelodyNote(m, percussion)) line.NoteOn(time, static_cast<uint32_t>(track.NoteLength(i)), m.Data1);
+  }
+  line.Finish(time);
+}
+
+// The same from the bytes of a track chunk, with the lengths a built track
+// would give: a note-off pairs with the latest note-on of its channel and
+// key, of the melody or not, so a note's length is known only once the
+// whole chunk is read.
+void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
+  // A note after the one before, in twelve bytes: a file of notes is held
+  // in about twice its size. A longer gap than 32 bits hold goes before it
+  // in steps that sound nothing.
+  struct TNote {
+    uint32_t Gap;  // ticks since the onset before
+    uint32_t Length;
+    uint8_t Key;
+    bool Sounds;
+  };
+  constexpr uint32_t kNotMelody = UINT32_MAX;
+  TChunkedList<TNote> notes;
+  TNoteOnIndex noteOns;
+  int64_t time = 0;
+  int64_t lastOnset = 0;
+  for (TMidiChunkReader reader(chunk); !reader.AtEnd();) {
+    const TMidiChunkReader::TEvent event = reader.Next();
+    time += event.Delta;
+    // A track's times wrap at 32 bits, and a note's length with them.
+    const auto trackTime = static_cast<int32_t>(time);
+    const TMidiMessage& m = event.Message;
+    if (m.IsNoteOff()) {
+      const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m);
+      if (latest && latest->Index != kNotMelody)
+        notes[latest->Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest->AbsoluteTime);
+    }
+    if (!m.IsNoteOn()) continue;
+    uint32_t index = kNotMelody;
+    if (IsMelodyNote(m, percussion)) {
+      for (; time - lastOnset > UINT32_MAX; lastOnset += UINT32_MAX) notes.push_back({UINT32_MAX, 0, 0, false});
+      index = static_cast<uint32_t>(notes.size());
+      notes.push_back({static_cast<uint32_t>(time - lastOnset), 0, m.Data1, true});
+      lastOnset = time;
+    }
+    noteOns.Set(m, index, trackTime);
+  }
+  int64_t onset = 0;
+  for (size_t i = 0; i < notes.size(); ++i) {
+    const TNote& note = notes[i];
+    onset += note.Gap;
+    if (note.Sounds) line.NoteOn(onset, note.Length, note.Key);
+  }
+  line.Finish(time);
+}
+
 // The copy step around the tones, which takeTones hands over.
 template <class TakeTones>
 void CopyRingFile(TRingFile& source, TRingFile& target, TakeTones takeTones) {
@@ -222,17 +301,10 @@ bool MidiToTones(TMidiFile& midi) {
   midi.Tempo = midi.FileTempo;
   const TMelody melody = MelodyTrack(midi);
   TMelodyLine line(*midi.Track, midi.Division, midi.DefaultOctave);
-  int64_t time = 0;
-  for (int i = 0; i < melody.Track->Count(); ++i) {
-    // Deltas are unsigned in the file; summed in 64 bits the time line
-    // never wraps.
-    time += static_cast<uint32_t>(melody.Track->Delta(i));
-    const TMidiMessage& m = melody.Track->Message(i);
-    if (!IsMelodyNote(m, melody.Percussion)) continue;
-    const auto length = static_cast<uint32_t>(melody.Track->NoteLength(i));
-    line.Note(time, length == 0 ? std::nullopt : std::optional<int64_t>(time + length), m.Data1);
-  }
-  line.Finish(time);
+  if (midi.TracksPending())
+    ReduceChunk(midi.TrackChunk(melody.Track), melody.Percussion, line);
+  else
+    ReduceTrack(*midi.GetTrack(melody.Track), melody.Percussion, line);
   return true;
 }
 
