@@ -37,14 +37,22 @@ struct TMidiMessage {
 // cut short.
 class TMidiByteReader {
  public:
-  explicit TMidiByteReader(std::string_view bytes) : FBytes(bytes) {}
+  explicit TMidiByteReader(std::string_view bytes)
+      : FStart(reinterpret_cast<const uint8_t*>(bytes.data())), FAt(FStart), FEnd(FStart + bytes.size()) {}
 
-  bool AtEnd() const { return FPosition >= FBytes.size(); }
-  size_t Position() const { return FPosition; }
-  void SkipTo(size_t position) { FPosition = std::min(position, FBytes.size()); }
-  void StepBack() { --FPosition; }
+  bool AtEnd() const { return FAt == FEnd; }
+  size_t Position() const { return static_cast<size_t>(FAt - FStart); }
+  size_t Left() const { return static_cast<size_t>(FEnd - FAt); }
+  void SkipTo(size_t position) { FAt = FStart + std::min(position, static_cast<size_t>(FEnd - FStart)); }
 
-  uint8_t Byte() { return AtEnd() ? 0 : static_cast<uint8_t>(FBytes[FPosition++]); }
+  // The next byte, left where it stands; there must be one.
+  uint8_t Peek() const { return *FAt; }
+  // The next two bytes, which must be there.
+  std::array<uint8_t, 2> TwoBytes() {
+    FAt += 2;
+    return {FAt[-2], FAt[-1]};
+  }
+  uint8_t Byte() { return AtEnd() ? 0 : *FAt++; }
   uint32_t BigEndian32() {
     uint32_t value = 0;
     for (int i = 0; i < 4; ++i) value = (value << 8) | Byte();
@@ -56,7 +64,7 @@ class TMidiByteReader {
   uint32_t VarLen() {
     uint32_t value = 0;
     while (!AtEnd()) {
-      const uint8_t byte = Byte();
+      const uint8_t byte = *FAt++;
       value = (value << 7) + (byte & 0x7F);
       if ((byte & 0x80) == 0) break;
     }
@@ -64,14 +72,16 @@ class TMidiByteReader {
   }
   // At most count bytes, never more than are left.
   std::string_view Bytes(uint32_t count) {
-    const std::string_view bytes = FBytes.substr(std::min(FPosition, FBytes.size()), count);
-    FPosition += bytes.size();
+    const size_t length = std::min<size_t>(count, Left());
+    const std::string_view bytes(reinterpret_cast<const char*>(FAt), length);
+    FAt += length;
     return bytes;
   }
 
  private:
-  std::string_view FBytes;
-  size_t FPosition = 0;
+  const uint8_t* FStart;
+  const uint8_t* FAt;
+  const uint8_t* FEnd;
 };
 
 // The events of a track chunk read one by one from its bytes, with running
@@ -92,26 +102,28 @@ class TMidiChunkReader {
     TEvent event{{}, FReader.VarLen(), {}};
     // A data byte is left for the event to read. Past the end there is
     // neither.
-    if (!FReader.AtEnd()) {
-      const uint8_t byte = FReader.Byte();
-      if (byte >= 0x80)
-        FRunningStatus = byte;
-      else
-        FReader.StepBack();
-    }
+    if (!FReader.AtEnd() && FReader.Peek() >= 0x80) FRunningStatus = FReader.Byte();
+    const uint8_t status = FRunningStatus;
     TMidiMessage& message = event.Message;
-    message.Status = FRunningStatus;
-    if (FRunningStatus == 0xFF) {
+    message.Status = status;
+    if (status >= 0x80 && status <= 0xEF) {
+      // A program change or channel pressure has one data byte, every other
+      // channel message two.
+      if (status >= 0xC0 && status <= 0xDF) {
+        message.Data1 = FReader.Byte();
+      } else if (FReader.Left() >= 2) {
+        const std::array<uint8_t, 2> data = FReader.TwoBytes();
+        message.Data1 = data[0];
+        message.Data2 = data[1];
+      } else {
+        message.Data1 = FReader.Byte();
+        message.Data2 = FReader.Byte();
+      }
+    } else if (status == 0xFF) {
       message.Data1 = FReader.Byte();
       event.MetaData = FReader.Bytes(FReader.VarLen());
-    } else if (FRunningStatus == 0xF0 || FRunningStatus == 0xF7) {
+    } else if (status == 0xF0 || status == 0xF7) {
       FReader.Bytes(FReader.VarLen());  // system exclusive: the body is not kept
-    } else if ((FRunningStatus >= 0x80 && FRunningStatus <= 0xBF) ||
-               (FRunningStatus >= 0xE0 && FRunningStatus <= 0xEF)) {
-      message.Data1 = FReader.Byte();
-      message.Data2 = FReader.Byte();
-    } else if (FRunningStatus >= 0xC0 && FRunningStatus <= 0xDF) {
-      message.Data1 = FReader.Byte();
     }
     return event;
   }

@@ -133,13 +133,12 @@ class TMelodyLine {
   void Add(const TSounding& note, int64_t next) {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
-    const TNoteValue value =
-        TicksToDuration(FDivision, static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
+    const TNoteValue value = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
     if (note.Key != FNoteKey) {
-      TMidiNote name = MidiKeyToNote(note.Key);
-      FNote.Note = std::move(name.Note);
-      FNote.Accidental = name.Accidental;
-      FNote.Octave = name.Octave;
+      const TPitch& pitch = PitchOf(note.Key);
+      FNote.Note.assign(1, pitch.Letter);
+      FNote.Accidental = pitch.Accidental;
+      FNote.Octave = pitch.Octave;
       FNoteKey = note.Key;
     }
     AddTone(FNote, value, ThirtySecondsOf(value));
@@ -171,6 +170,35 @@ class TMelodyLine {
     FTuneTime += thirtySeconds * FDivision;
   }
 
+  // A tune holds few keys and few lengths: each key's pitch is worked out
+  // once, and the values of the lengths seen last are kept.
+  struct TPitch {
+    char Letter;
+    uint8_t Accidental;
+    int32_t Octave;
+  };
+  struct TKnownValue {
+    int32_t Ticks = -1;  // none yet
+    TNoteValue Value{};
+  };
+
+  const TPitch& PitchOf(uint8_t key) {
+    TPitch& pitch = FPitches[key];
+    if (!((FPitchKnown[key / 64] >> (key % 64)) & 1)) {
+      const TMidiNote name = MidiKeyToNote(key);
+      pitch = {name.Note[0], name.Accidental, name.Octave};
+      FPitchKnown[key / 64] |= uint64_t{1} << (key % 64);
+    }
+    return pitch;
+  }
+  TNoteValue ValueOf(int32_t ticks) {
+    // Lengths are mostly multiples of a few ticks: their low bits are
+    // mixed first.
+    TKnownValue& known = FValues[(static_cast<uint32_t>(ticks) * 0x9E3779B1u) >> 28];
+    if (known.Ticks != ticks) known = {ticks, TicksToDuration(FDivision, ticks)};
+    return known.Value;
+  }
+
   // A note's pitch, or a rest; the value is set for each tone added.
   static TRingTone NewRest(int32_t octave) {
     TRingTone rest;
@@ -183,6 +211,9 @@ class TMelodyLine {
   const int32_t FDivision;
   TRingTone FNote;
   int FNoteKey = -1;  // the key FNote holds the pitch of; none yet
+  std::array<uint64_t, 4> FPitchKnown{};
+  std::array<TPitch, 256> FPitches;
+  std::array<TKnownValue, 16> FValues;  // by the top four bits of a hash
   TRingTone FRest;
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
