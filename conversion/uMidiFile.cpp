@@ -45,31 +45,25 @@ char* WriteBigEndian32(char* at, uint32_t value) {
 
 bool HasTwoDataBytes(uint8_t status) { return status < 0xC0 || status > 0xDF; }
 
-// How the writer puts a track's events: channel messages with running
-// status, meta events with their data; any other event is left out.
-// Measure counts the bytes, so that the body can be written in one piece
-// after its length.
+// How the writer puts an event: a channel message with running status, a
+// meta event with its data; any other event is left out. A track's body is
+// measured first, so that it can be written in one piece after its length.
 template <class TPut>
-void PutTrackBody(const TMidiTrack& track, TPut&& put) {
-  uint8_t runningStatus = 0;
-  for (int i = 0; i < track.Count(); ++i) {
-    const TMidiMessage& e = track.Message(i);
-    if (e.IsChannelMessage()) {
-      put.VarLen(static_cast<uint32_t>(track.Delta(i)));
-      if (e.Status != runningStatus) {
-        put.Byte(e.Status);
-        runningStatus = e.Status;
-      }
-      put.Byte(e.Data1);
-      if (HasTwoDataBytes(e.Status)) put.Byte(e.Data2);
-    } else if (e.IsMeta()) {
-      const std::string_view data = track.MetaData(i);
-      put.VarLen(static_cast<uint32_t>(track.Delta(i)));
-      put.Byte(0xFF);
-      put.Byte(e.Data1);
-      put.VarLen(static_cast<uint32_t>(data.size()));
-      put.Bytes(data);
+void PutEvent(TPut& put, uint8_t& runningStatus, const TMidiMessage& e, uint32_t delta, std::string_view data) {
+  if (e.IsChannelMessage()) {
+    put.VarLen(delta);
+    if (e.Status != runningStatus) {
+      put.Byte(e.Status);
+      runningStatus = e.Status;
     }
+    put.Byte(e.Data1);
+    if (HasTwoDataBytes(e.Status)) put.Byte(e.Data2);
+  } else if (e.IsMeta()) {
+    put.VarLen(delta);
+    put.Byte(0xFF);
+    put.Byte(e.Data1);
+    put.VarLen(static_cast<uint32_t>(data.size()));
+    put.Bytes(data);
   }
 }
 
@@ -85,6 +79,10 @@ struct TWrite {
   char* At;
   void Byte(uint8_t byte) { *At++ = static_cast<char>(byte); }
   void VarLen(uint32_t value) {
+    if (value < 0x80) {  // nearly every delta
+      Byte(static_cast<uint8_t>(value));
+      return;
+    }
     uint8_t groups[5];
     int count = 0;
     do {
@@ -341,11 +339,30 @@ std::string_view TMidiTrack::MetaData(int index) const {
   const auto i = static_cast<size_t>(index);
   const TStoredEvent& e = FEvents[i];
   if (!e.IsMeta()) return {};
-  const uint32_t at =
-      (e.Flags & TStoredEvent::kValueAside) ? FAside->Values[Place(i).Aside + e.DeltasAside()] : e.ShortValue;
+  return MetaDataAt(
+      (e.Flags & TStoredEvent::kValueAside) ? FAside->Values[Place(i).Aside + e.DeltasAside()] : e.ShortValue);
+}
+
+std::string_view TMidiTrack::MetaDataAt(uint32_t at) const {
   uint32_t length = 0;
   std::memcpy(&length, FAside->MetaData.data() + at, sizeof length);
   return std::string_view(FAside->MetaData).substr(at + sizeof length, length);
+}
+
+// The events in order, each with the values kept aside for it read as the
+// walk comes to them.
+template <class TPut>
+void TMidiTrack::PutBody(TPut& put) const {
+  uint8_t runningStatus = 0;
+  uint32_t aside = 0;
+  for (size_t i = 0; i < FEvents.size(); ++i) {
+    const TStoredEvent& e = FEvents[i];
+    uint32_t delta = e.ShortDelta;
+    if (e.Flags & TStoredEvent::kDeltaAside) delta = FAside->Values[aside++];
+    std::string_view data;
+    if (e.IsMeta()) data = MetaDataAt((e.Flags & TStoredEvent::kValueAside) ? FAside->Values[aside++] : e.ShortValue);
+    PutEvent(put, runningStatus, e, delta, data);
+  }
 }
 
 std::string TMidiTrack::MetaDataOfLast(int32_t index) const {
@@ -459,7 +476,7 @@ size_t TMidiFile::FileSize() const {
   size_t size = kHeaderSize;
   for (size_t t = 0; t < FTracks.size(); ++t) {
     TMeasure measure;
-    PutTrackBody(FTracks[t], measure);
+    FTracks[t].PutBody(measure);
     size += kChunkHeadSize + measure.Size;
   }
   return size;
@@ -480,7 +497,7 @@ void TMidiFile::WriteFile(char* bytes) const {
     // measured twice.
     char* const head = at;
     TWrite write{head + kChunkHeadSize};
-    PutTrackBody(FTracks[t], write);
+    FTracks[t].PutBody(write);
     std::copy_n("MTrk", 4, head);
     WriteBigEndian32(head + 4, static_cast<uint32_t>(write.At - head - kChunkHeadSize));
     at = write.At;

@@ -261,6 +261,10 @@ class TMidiTrack {
   // Appends an event inside a group whose delta and value fit sixteen bits
   // (the running total is the caller's to keep).
   void AppendShort(const TMidiMessage& message, uint8_t flags, uint32_t delta, uint32_t value);
+  // Puts the events as the writer puts them.
+  template <class TPut>
+  void PutBody(TPut& put) const;
+  std::string_view MetaDataAt(uint32_t at) const;
   void SetNoteLength(size_t index, int32_t length);
   int32_t DeltaAside(size_t index) const;
   int32_t FlaggedNoteLength(size_t index) const;
