@@ -223,20 +223,9 @@ void TMidiTrack::AddEvent(const TMidiEvent& event) {
 
 void TMidiTrack::AddNote(const TMidiMessage& noteOn, int32_t delta, int32_t length) {
   FNoteOns.reset();  // built again from the events should a note be added by AddEvent
+  const size_t on = Append(noteOn, delta, {});
   TMidiMessage noteOff = noteOn;
   noteOff.Data2 = 0;
-  const size_t on = FEvents.size();
-  const auto deltaBits = static_cast<uint32_t>(delta);
-  const auto lengthBits = static_cast<uint32_t>(length);
-  if (!noteOn.IsMeta() && deltaBits <= UINT16_MAX && lengthBits <= UINT16_MAX && on % kGroupLength != 0 &&
-      (on + 1) % kGroupLength != 0) {
-    // Nearly every note of a tune: both events short, inside a group.
-    FRunningTotal = WrappingAdd(WrappingAdd(FRunningTotal, delta), length);
-    AppendShort(noteOn, 0, deltaBits, lengthBits);
-    AppendShort(noteOff, TStoredEvent::kPairedNoteOff, lengthBits, 0);
-    return;
-  }
-  Append(noteOn, delta, {});
   const size_t off = Append(noteOff, length, {});
   SetNoteLength(on, length);
   FEvents[off].Flags |= TStoredEvent::kPairedNoteOff;
@@ -387,6 +376,7 @@ TMidiTrack* TMidiFile::AddTrack(std::unique_ptr<TMidiTrack> track) {
 void TMidiFile::ClearTracks() {
   FTracks.clear();
   FChunks.clear();
+  FChunksWritten = false;
   std::string().swap(FBytes);
 }
 
@@ -457,6 +447,7 @@ void TMidiFile::BuildTracks() const {
   if (FChunks.empty()) return;
   for (const TChunkPlace& chunk : FChunks) ReadTrackChunk(std::string_view(FBytes).substr(chunk.Start, chunk.Length));
   FChunks.clear();
+  FChunksWritten = false;
   std::string().swap(FBytes);
 }
 
@@ -471,9 +462,46 @@ void TMidiFile::ReadTrackChunk(std::string_view body) const {
   }
 }
 
+void TMidiTrackBytes::Add(const TMidiMessage& message, uint32_t delta, std::string_view metaData) {
+  // The most an event takes: two numbers of five bytes, two of status and
+  // type, and the data (a channel message takes three bytes after its delta).
+  const size_t most = 2 * 5 + 2 + metaData.size();
+  if (FBody.size() - FSize < most) FBody.resize(std::max(2 * FBody.size(), FSize + most));
+  TWrite write{FBody.data() + FSize};
+  PutEvent(write, FRunningStatus, message, delta, metaData);
+  FSize = static_cast<size_t>(write.At - FBody.data());
+}
+
+void TMidiTrackBytes::Reserve(size_t bytes) { FBody.resize(std::max(FBody.size(), bytes)); }
+
+void TMidiTrackBytes::AddNote(const TMidiMessage& noteOn, uint32_t delta, uint32_t length) {
+  Add(noteOn, delta);
+  TMidiMessage noteOff = noteOn;
+  noteOff.Data2 = 0;
+  Add(noteOff, length);
+}
+
+void TMidiFile::AddTrack(TMidiTrackBytes track) {
+  if (TrackCount() > 0) {
+    // Built as any track added after others, so that the tracks keep
+    // their order.
+    BuildTracks();
+    ReadTrackChunk(std::string_view(track.FBody).substr(0, track.FSize));
+    return;
+  }
+  track.FBody.resize(track.FSize);
+  FBytes = std::move(track.FBody);
+  FChunks.push_back({0, FBytes.size()});
+  FChunksWritten = true;
+}
+
 size_t TMidiFile::FileSize() const {
-  BuildTracks();
   size_t size = kHeaderSize;
+  if (FChunksWritten) {
+    for (const TChunkPlace& chunk : FChunks) size += kChunkHeadSize + chunk.Length;
+    return size;
+  }
+  BuildTracks();
   for (size_t t = 0; t < FTracks.size(); ++t) {
     TMeasure measure;
     FTracks[t].PutBody(measure);
@@ -483,7 +511,6 @@ size_t TMidiFile::FileSize() const {
 }
 
 void TMidiFile::WriteFile(char* bytes) const {
-  BuildTracks();
   char* at = std::copy_n("MThd", 4, bytes);
   at = WriteBigEndian32(at, 6);
   *at++ = '\0';
@@ -492,6 +519,14 @@ void TMidiFile::WriteFile(char* bytes) const {
   *at++ = static_cast<char>(TrackCount());
   *at++ = static_cast<char>(Division >> 8);
   *at++ = static_cast<char>(Division);
+  if (FChunksWritten) {
+    for (const TChunkPlace& chunk : FChunks) {
+      at = WriteBigEndian32(std::copy_n("MTrk", 4, at), static_cast<uint32_t>(chunk.Length));
+      at = std::copy_n(FBytes.data() + chunk.Start, chunk.Length, at);
+    }
+    return;
+  }
+  BuildTracks();
   for (size_t t = 0; t < FTracks.size(); ++t) {
     // The body goes first and its length before it after: nothing is
     // measured twice.

@@ -210,9 +210,6 @@ class TMidiTrack {
   // The event, or nothing for an index outside the track.
   std::optional<TMidiEvent> GetEvent(int index) const;
   int Count() const { return static_cast<int>(FEvents.size()); }
-  // Room for about this many events, so that a track whose length is
-  // known roughly grows without moving them.
-  void Reserve(size_t events) { FEvents.reserve(events); }
 
   // The parts of an event, read without building it; the index must lie
   // inside the track.
@@ -283,6 +280,27 @@ class TMidiTrack {
   std::unique_ptr<TNoteOnIndex> FNoteOns;
 };
 
+// A track written straight into the bytes of its chunk, as the file's
+// writer writes a track of the same events: channel messages with running
+// status, meta events with their data, any other event left out. Nothing
+// pairs until a track is built from the bytes.
+class TMidiTrackBytes {
+ public:
+  void Add(const TMidiMessage& message, uint32_t delta, std::string_view metaData = {});
+  void Add(const TMidiEvent& event) { Add(event, static_cast<uint32_t>(event.Delta), event.MetaData); }
+  // A note: the note-on at delta ticks, and length ticks later its end as
+  // a velocity-0 note-on, which running status writes in two bytes.
+  void AddNote(const TMidiMessage& noteOn, uint32_t delta, uint32_t length);
+  void Reserve(size_t bytes);
+
+ private:
+  friend class TMidiFile;
+
+  std::string FBody;  // written up to FSize, the rest room to write in
+  size_t FSize = 0;
+  uint8_t FRunningStatus = 0;
+};
+
 // A file read is kept as its bytes until a track is first asked for: a
 // conversion reduces the melody straight from the bytes of its track and
 // never needs the others.
@@ -308,6 +326,9 @@ class TMidiFile : public TRingFile {
   const TMidiTrack* GetTrack(int index) const;
   int TrackCount() const { return static_cast<int>(FTracks.size() + FChunks.size()); }
   TMidiTrack* AddTrack(std::unique_ptr<TMidiTrack> track);
+  // A file of no tracks keeps the bytes as they are written, as the one
+  // track they hold; after other tracks it is built from them.
+  void AddTrack(TMidiTrackBytes track);
   void ClearTracks();
 
   // Whether the tracks are only read so far, not built; then each track's
@@ -334,6 +355,9 @@ class TMidiFile : public TRingFile {
   mutable TChunkedList<TMidiTrack, TFirstChunk::Full> FTracks;
   mutable std::string FBytes;
   mutable std::vector<TChunkPlace> FChunks;
+  // The chunks are the track written by AddTrack, whose bytes the file
+  // writes as they stand.
+  mutable bool FChunksWritten = false;
 };
 
 // 60000000 div tempo microseconds a quarter, held to what three bytes hold;

@@ -18,6 +18,8 @@ constexpr int32_t kBeatsPerBar = 4;
 // The longest delta a variable-length number of four bytes holds.
 constexpr int64_t kLongestDelta = 0x0FFFFFFF;
 
+// The tempo event and the end of the track, with their deltas.
+constexpr size_t kTempoAndEndBytes = 11;
 // A run of rests longer than a delta can say is held at the longest one.
 int32_t HeldDelta(int64_t ticks) { return static_cast<int32_t>(std::min(ticks, kLongestDelta)); }
 
@@ -283,7 +285,8 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
   line.Finish(time);
 }
 
-// The copy step around the tones, which takeTones hands over.
+// The copy step around the tones, which takeTones hands over; it may free
+// the source, which is not read after.
 template <class TakeTones>
 void CopyRingFile(TRingFile& source, TRingFile& target, TakeTones takeTones) {
   if (auto* midi = dynamic_cast<TMidiFile*>(&source)) MidiToTones(*midi);
@@ -323,7 +326,11 @@ void AssignRingFile(TRingFile& source, TRingFile& target) {
 }
 
 void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target) {
-  CopyRingFile(*source, target, [&] { *target.Track = std::move(*source->Track); });
+  // A long source is freed before the target's track is written.
+  CopyRingFile(*source, target, [&] {
+    *target.Track = std::move(*source->Track);
+    source.reset();
+  });
 }
 
 bool MidiToTones(TMidiFile& midi) {
@@ -340,13 +347,13 @@ bool MidiToTones(TMidiFile& midi) {
 }
 
 void TonesToMidi(TMidiFile& midi) {
-  auto track = std::make_unique<TMidiTrack>();
+  TMidiTrackBytes track;
   midi.FileFormat = 0;
   midi.Division = kTargetDivision;
   const TToneList& tones = midi.Track->Tones;
-  // Two events a note, and the tempo and the end.
-  track->Reserve(2 * static_cast<size_t>(tones.Count()) + 2);
-  track->AddEvent(NewTempoEvent(midi.Tempo));
+  // A note takes six bytes where its delta and length take one each.
+  track.Reserve(6 * static_cast<size_t>(tones.Count()) + kTempoAndEndBytes);
+  track.Add(*NewTempoEvent(midi.Tempo));
   // A tune repeats a few distinct tones: each is looked at once.
   std::vector<std::optional<TMidiTone>> distinctTones(tones.DistinctCount());
   int64_t total = 0;
@@ -370,14 +377,13 @@ void TonesToMidi(TMidiFile& midi) {
     const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
     noteOn.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
     // The note ends after its own length with a velocity-0 note-on, which
-    // running status writes in two bytes and every reader takes as a
-    // note-off.
-    track->AddNote(noteOn, HeldDelta(pending), tone.Ticks);
+    // every reader takes as a note-off.
+    track.AddNote(noteOn, static_cast<uint32_t>(HeldDelta(pending)), static_cast<uint32_t>(tone.Ticks));
     pending = 0;
   }
   // A rest at the end keeps its place before the end of the track.
   auto end = NewEndOfTrackEvent();
   end->Delta = HeldDelta(pending);
-  track->AddEvent(std::move(end));
+  track.Add(*end);
   midi.AddTrack(std::move(track));
 }

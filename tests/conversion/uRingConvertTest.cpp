@@ -284,6 +284,31 @@ TEST(TonesToMidi, NotesSoundFromTheirStartForTheirLength) {
   }
 }
 
+// A track written into a file that holds tracks already comes after them,
+// whether they were built yet or not: the file writes each as it would
+// alone, the one read as its events are written, not as its bytes were.
+TEST(TonesToMidi, ATrackWrittenAfterOthersFollowsThem) {
+  const std::string read = Header(0, 1, 48) + Chunk("MTrk", Bytes({0x00, 0xF0, 0x01, 0x7F, 0x00, 0x90, 0x3C, 0x40,
+                                                                   0x60, 0x80, 0x3C, 0x00}));
+  TMidiFile alone;
+  alone.Tempo = 100;
+  AddTone(alone, "D", 5, 8);
+  TonesToMidi(alone);
+  for (const bool built : {false, true}) {
+    TMidiFile midi;
+    midi.LoadFromText(read);
+    if (built) midi.GetTrack(0);
+    midi.Tempo = 100;
+    AddTone(midi, "D", 5, 8);
+    TonesToMidi(midi);
+    ASSERT_EQ(midi.TrackCount(), 2) << built;
+    EXPECT_EQ(midi.GetText(), Header(1, 2, 96) + Read(read)->GetText().substr(14) + alone.GetText().substr(14))
+        << built;
+    EXPECT_EQ(midi.GetTrack(1)->Count(), alone.GetTrack(0)->Count());
+    EXPECT_EQ(midi.GetTrack(1)->GetEvent(1)->NoteLength, 48);
+  }
+}
+
 // A run of rests longer than a four-byte delta can say is held at the
 // longest delta.
 TEST(TonesToMidi, ALongRunOfRestsIsHeldAtTheLongestDelta) {
