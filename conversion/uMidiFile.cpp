@@ -95,6 +95,11 @@ struct TWrite {
   void Bytes(std::string_view bytes) { At = std::copy(bytes.begin(), bytes.end(), At); }
 };
 
+// The most an event takes besides its data: two numbers of five bytes, and
+// the status and type of a meta event (a channel message takes three bytes
+// after its delta).
+constexpr size_t kMostEventBytes = 2 * 5 + 2;
+
 constexpr size_t kHeaderSize = 14;
 constexpr size_t kChunkHeadSize = 8;
 
@@ -463,23 +468,26 @@ void TMidiFile::ReadTrackChunk(std::string_view body) const {
 }
 
 void TMidiTrackBytes::Add(const TMidiMessage& message, uint32_t delta, std::string_view metaData) {
-  // The most an event takes: two numbers of five bytes, two of status and
-  // type, and the data (a channel message takes three bytes after its delta).
-  const size_t most = 2 * 5 + 2 + metaData.size();
-  if (FBody.size() - FSize < most) FBody.resize(std::max(2 * FBody.size(), FSize + most));
-  TWrite write{FBody.data() + FSize};
+  TWrite write{Room(kMostEventBytes + metaData.size())};
   PutEvent(write, FRunningStatus, message, delta, metaData);
   FSize = static_cast<size_t>(write.At - FBody.data());
 }
 
-void TMidiTrackBytes::Reserve(size_t bytes) { FBody.resize(std::max(FBody.size(), bytes)); }
-
 void TMidiTrackBytes::AddNote(const TMidiMessage& noteOn, uint32_t delta, uint32_t length) {
-  Add(noteOn, delta);
   TMidiMessage noteOff = noteOn;
   noteOff.Data2 = 0;
-  Add(noteOff, length);
+  TWrite write{Room(2 * kMostEventBytes)};
+  PutEvent(write, FRunningStatus, noteOn, delta, {});
+  PutEvent(write, FRunningStatus, noteOff, length, {});
+  FSize = static_cast<size_t>(write.At - FBody.data());
 }
+
+char* TMidiTrackBytes::Room(size_t bytes) {
+  if (FBody.size() - FSize < bytes) FBody.resize(std::max(2 * FBody.size(), FSize + bytes));
+  return FBody.data() + FSize;
+}
+
+void TMidiTrackBytes::Reserve(size_t bytes) { FBody.resize(std::max(FBody.size(), bytes)); }
 
 void TMidiFile::AddTrack(TMidiTrackBytes track) {
   if (TrackCount() > 0) {

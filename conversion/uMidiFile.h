@@ -296,6 +296,9 @@ class TMidiTrackBytes {
  private:
   friend class TMidiFile;
 
+  // Where the next event goes, with room for this many bytes.
+  char* Room(size_t bytes);
+
   std::string FBody;  // written up to FSize, the rest room to write in
   size_t FSize = 0;
   uint8_t FRunningStatus = 0;

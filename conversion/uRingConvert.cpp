@@ -354,6 +354,11 @@ void TonesToMidi(TMidiFile& midi) {
   // A note takes six bytes where its delta and length take one each.
   track.Reserve(6 * static_cast<size_t>(tones.Count()) + kTempoAndEndBytes);
   track.Add(*NewTempoEvent(midi.Tempo));
+  // The accent is that of the beat on which the tone ends: the velocities
+  // stay those of the files this conversion has always written.
+  std::array<uint8_t, kBeatsPerBar> accents{};
+  for (int32_t beat = 0; beat < kBeatsPerBar; ++beat)
+    accents[static_cast<size_t>(beat)] = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
   // A tune repeats a few distinct tones: each is looked at once.
   std::vector<std::optional<TMidiTone>> distinctTones(tones.DistinctCount());
   int64_t total = 0;
@@ -372,10 +377,7 @@ void TonesToMidi(TMidiFile& midi) {
     TMidiMessage noteOn;
     noteOn.Status = 0x90;
     noteOn.Data1 = tone.Key;
-    // The accent is that of the beat on which the tone ends: the velocities
-    // stay those of the files this conversion has always written.
-    const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
-    noteOn.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
+    noteOn.Data2 = accents[static_cast<size_t>((total / kTargetDivision) % kBeatsPerBar)];
     // The note ends after its own length with a velocity-0 note-on, which
     // every reader takes as a note-off.
     track.AddNote(noteOn, static_cast<uint32_t>(HeldDelta(pending)), static_cast<uint32_t>(tone.Ticks));
