@@ -252,15 +252,19 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
   };
   constexpr uint32_t kNotMelody = UINT32_MAX;
   TChunkedList<TNote> notes;
+  // A note-on takes three bytes or more.
+  notes.reserve(chunk.size() / 3);
   TNoteOnIndex noteOns;
   int64_t time = 0;
   int64_t lastOnset = 0;
   for (TMidiChunkReader reader(chunk); !reader.AtEnd();) {
     const TMidiChunkReader::TEvent event = reader.Next();
     time += event.Delta;
+    const TMidiMessage& m = event.Message;
+    // Only note messages pair or sound.
+    if ((m.Status & 0xE0) != 0x80) continue;
     // A track's times wrap at 32 bits, and a note's length with them.
     const auto trackTime = static_cast<int32_t>(time);
-    const TMidiMessage& m = event.Message;
     if (m.IsNoteOff()) {
       const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m);
       if (latest && latest->Index != kNotMelody)
