@@ -100,8 +100,8 @@ class TMidiChunkReader {
   bool AtEnd() const { return FReader.AtEnd(); }
   TEvent Next() {
     TEvent event{{}, FReader.VarLen(), {}};
-    // A data byte is left for the event to read. Past the end there is
-    // neither.
+    // A data byte after the delta is the event's first, under the running
+    // status. Past the end there is neither.
     if (!FReader.AtEnd() && FReader.Peek() >= 0x80) FRunningStatus = FReader.Byte();
     const uint8_t status = FRunningStatus;
     TMidiMessage& message = event.Message;
@@ -306,7 +306,8 @@ class TMidiTrackBytes {
 
 // A file read is kept as its bytes until a track is first asked for: a
 // conversion reduces the melody straight from the bytes of its track and
-// never needs the others.
+// never needs the others. So is the track a conversion writes, whose bytes
+// are the file's but for the header and the chunk's head.
 class TMidiFile : public TRingFile {
  public:
   uint8_t FileFormat = 0;  // 0, 1 or 2

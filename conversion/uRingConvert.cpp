@@ -96,9 +96,10 @@ class TMelodyLine {
   TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
       : FTones(tones), FDivision(division), FRest(NewRest(restOctave)) {}
 
-  // A note at its onset, with its end, or none when it never ends (it
-  // sounds until the next onset).
-  void Note(int64_t onset, std::optional<int64_t> end, uint8_t key) {
+  // A note-on at its onset, with the length of its note: 0 when no note-off
+  // ends it, and it sounds until the next onset.
+  void NoteOn(int64_t onset, uint32_t length, uint8_t key) {
+    const int64_t end = length == 0 ? kNeverEnds : onset + length;
     if (FCurrent) {
       if (StartsTogether(onset)) {
         if (key > FCurrent->Key) *FCurrent = {FCurrent->Onset, end, key};
@@ -108,10 +109,6 @@ class TMelodyLine {
     }
     FCurrent = TSounding{onset, end, key};
   }
-  // A note-on with the length of its note, 0 when no note-off ends it.
-  void NoteOn(int64_t onset, uint32_t length, uint8_t key) {
-    Note(onset, length == 0 ? std::nullopt : std::optional<int64_t>(onset + length), key);
-  }
   // The last note sounds to its end, or to the track's end when it has none.
   void Finish(int64_t trackEnd) {
     if (FCurrent) Add(*FCurrent, std::max(trackEnd, FCurrent->Onset));
@@ -119,16 +116,18 @@ class TMelodyLine {
   }
 
  private:
+  // Past any time a track reaches: its deltas are fewer than 2^31 of 32 bits.
+  static constexpr int64_t kNeverEnds = INT64_MAX;
   struct TSounding {
     int64_t Onset;
-    std::optional<int64_t> End;
+    int64_t End;
     uint8_t Key;
   };
 
-  int64_t EndBefore(const TSounding& note, int64_t next) const { return note.End ? std::min(*note.End, next) : next; }
+  static int64_t EndBefore(const TSounding& note, int64_t next) { return std::min(note.End, next); }
   bool StartsTogether(int64_t onset) const {
     const int64_t length = EndBefore(*FCurrent, onset) - FCurrent->Onset;
-    const bool stillSounds = !FCurrent->End || *FCurrent->End > onset;
+    const bool stillSounds = FCurrent->End > onset;
     return onset == FCurrent->Onset || (stillSounds && length * 8 < FDivision);
   }
 
