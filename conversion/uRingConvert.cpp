@@ -18,7 +18,7 @@ constexpr int32_t kBeatsPerBar = 4;
 // The longest delta a variable-length number of four bytes holds.
 constexpr int64_t kLongestDelta = 0x0FFFFFFF;
 
-// The tempo event and the end of the track, with their deltas.
+// What the tempo event and the end of the track take, their deltas short.
 constexpr size_t kTempoAndEndBytes = 11;
 // A run of rests longer than a delta can say is held at the longest one.
 int32_t HeldDelta(int64_t ticks) { return static_cast<int32_t>(std::min(ticks, kLongestDelta)); }
@@ -200,7 +200,6 @@ class TMelodyLine {
     return known.Value;
   }
 
-  // A note's pitch, or a rest; the value is set for each tone added.
   static TRingTone NewRest(int32_t octave) {
     TRingTone rest;
     rest.Note = "P";
@@ -210,12 +209,13 @@ class TMelodyLine {
 
   TRingTrack& FTones;
   const int32_t FDivision;
+  // A note of the last key and a rest, given the value of each tone added.
   TRingTone FNote;
   int FNoteKey = -1;  // the key FNote holds the pitch of; none yet
+  TRingTone FRest;
   std::array<uint64_t, 4> FPitchKnown{};
   std::array<TPitch, 256> FPitches;
   std::array<TKnownValue, 16> FValues;  // by the top four bits of a hash
-  TRingTone FRest;
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
   int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
