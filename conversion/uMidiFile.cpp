@@ -1,7 +1,6 @@
 #include "conversion/uMidiFile.h"
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstring>
 #include <stdexcept>

@@ -177,8 +177,8 @@ TEST(MidiToTones, ReadOrBuiltTracksGiveTheSameTones) {
   for (int n = 0; n < 400; ++n) {
     std::string events;
     for (int i = pick(1, 80); i > 0; --i) {
-      events += VarLen(kDeltas[pick(0, std::size(kDeltas) - 1)]);
-      const int status = kStatuses[pick(0, std::size(kStatuses) - 1)];
+      events += VarLen(kDeltas[pick(0, static_cast<int>(std::size(kDeltas)) - 1)]);
+      const int status = kStatuses[pick(0, static_cast<int>(std::size(kStatuses)) - 1)];
       if (status == 0xFF) {
         events += Bytes({0xFF, 0x01, 0x01, 'x'});
       } else if (status == 0xC0) {
