@@ -319,6 +319,7 @@ class TMidiFile : public TRingFile {
   void LoadFromText(std::string text) override;
   void LoadFromStream(TStream& stream) override;
   std::string GetText() override;
+  TMidiFile* AsMidiFile() override { return this; }
   void SaveMidiToStream(TMemoryStream& stream) const;
   // The bytes GetText gives, and their number: a caller may have them
   // written straight where they go, at least FileSize() bytes.

@@ -293,13 +293,13 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
 // the source, which is not read after.
 template <class TakeTones>
 void CopyRingFile(TRingFile& source, TRingFile& target, TakeTones takeTones) {
-  if (auto* midi = dynamic_cast<TMidiFile*>(&source)) MidiToTones(*midi);
+  if (auto* midi = source.AsMidiFile()) MidiToTones(*midi);
   target.Name = source.Name;
   target.Volume = source.Volume;
   target.DefaultOctave = source.DefaultOctave;
   target.Tempo = source.Tempo;
   takeTones();
-  if (auto* midi = dynamic_cast<TMidiFile*>(&target)) TonesToMidi(*midi);
+  if (auto* midi = target.AsMidiFile()) TonesToMidi(*midi);
 }
 
 // What a tone of the tune becomes in the track.

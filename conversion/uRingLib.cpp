@@ -155,7 +155,7 @@ bool DeliverMidiInPlace(const TMidiFile& midi, char* output, int32_t outputSize,
 // code of the step, or the copy step's code when delivery succeeded.
 TRingResult RenderAndDeliver(TRingFile& target, const std::string& code, char mode, TRingResult result, char* output,
                              int32_t outputSize, int32_t* outputLength) {
-  const auto* midi = dynamic_cast<const TMidiFile*>(&target);
+  const TMidiFile* midi = target.AsMidiFile();
   try {
     if (midi && mode == TextModeLetter() && DeliverMidiInPlace(*midi, output, outputSize, outputLength)) return result;
   } catch (...) {
