@@ -330,9 +330,10 @@ void AssignRingFile(TRingFile& source, TRingFile& target) {
 }
 
 void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target) {
-  // A long source is freed before the target's track is written.
+  // A long source is freed before the target's track is written; the
+  // target's own empty track goes with it.
   CopyRingFile(*source, target, [&] {
-    *target.Track = std::move(*source->Track);
+    target.Track.swap(source->Track);
     source.reset();
   });
 }
