@@ -329,13 +329,17 @@ void AssignRingFile(TRingFile& source, TRingFile& target) {
   CopyRingFile(source, target, [&] { target.Track->Assign(*source.Track); });
 }
 
-void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target) {
+void AssignRingFile(TRingFile& source, TRingFile& target, const std::function<void()>& freeSource) {
   // A long source is freed before the target's track is written; the
   // target's own empty track goes with it.
-  CopyRingFile(*source, target, [&] {
-    target.Track.swap(source->Track);
-    source.reset();
+  CopyRingFile(source, target, [&] {
+    target.Track.swap(source.Track);
+    freeSource();
   });
+}
+
+void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target) {
+  AssignRingFile(*source, target, [&] { source.reset(); });
 }
 
 bool MidiToTones(TMidiFile& midi) {

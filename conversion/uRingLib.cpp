@@ -5,8 +5,9 @@
 #include "conversion/uRingLib.h"
 
 #include <cstring>
-#include <memory>
 #include <string>
+#include <string_view>
+#include <variant>
 
 #include "conversion/uComposerRing.h"
 #include "conversion/uMedolyRing.h"
@@ -48,15 +49,35 @@ std::string UnscrambledArgument(const char* data, int32_t length) {
   return UnscrambleText(std::move(text));
 }
 
-// The notation object for a format code, or null for an unknown code.
-std::unique_ptr<TRingFile> CreateRingFile(const std::string& code) {
-  if (code == "04") return std::make_unique<TMidiFile>();
-  if (code == "00") return std::make_unique<TRtttlRing>();
-  if (code == "01" || code == "11") return std::make_unique<TComposerRing>();
-  if (code == "02") return std::make_unique<TeMelodyRing>();
-  if (code == "03") return std::make_unique<TiMelodyRing>();
-  return nullptr;
-}
+// A tune of any notation, held in the call's own frame rather than on the
+// heap: freed when the holder goes, or sooner by Free.
+class TTuneHolder {
+ public:
+  // Makes the notation object for a format code; null for an unknown code.
+  TRingFile* Create(std::string_view code) {
+    if (code == "04") return Make<TMidiFile>();
+    if (code == "00") return Make<TRtttlRing>();
+    if (code == "01" || code == "11") return Make<TComposerRing>();
+    if (code == "02") return Make<TeMelodyRing>();
+    if (code == "03") return Make<TiMelodyRing>();
+    return nullptr;
+  }
+  TRingFile& Tune() const { return *FTune; }
+  void Free() {
+    FTune = nullptr;
+    FHeld.emplace<std::monostate>();
+  }
+
+ private:
+  template <class TNotation>
+  TRingFile* Make() {
+    FTune = &FHeld.emplace<TNotation>();
+    return FTune;
+  }
+
+  std::variant<std::monostate, TMidiFile, TRtttlRing, TComposerRing, TeMelodyRing, TiMelodyRing> FHeld;
+  TRingFile* FTune = nullptr;
+};
 
 // The tune's own text, except that "01" is the Composer text without the
 // frame that "11" (and the Composer tune's own text) has.
@@ -96,9 +117,9 @@ TRingResult LoadRingFile(TRingFile& tune, char mode, std::string argument) {
 
 // The source is done with once copied: a long tune's events and tones are
 // freed before the target's text is made.
-TRingResult CopyTune(std::unique_ptr<TRingFile> source, TRingFile& target) {
+TRingResult CopyTune(TTuneHolder& source, TRingFile& target) {
   try {
-    AssignRingFile(std::move(source), target);
+    AssignRingFile(source.Tune(), target, [&] { source.Free(); });
   } catch (...) {
     return rrCopyFailed;
   }
@@ -175,18 +196,12 @@ TRingResult RenderAndDeliver(TRingFile& target, const std::string& code, char mo
   return delivered == rrSuccess ? result : delivered;
 }
 
-// Creates and loads the source; null with the result code on failure.
-std::unique_ptr<TRingFile> LoadSource(const char* source, int32_t sourceLength, const char* sourceDescriptor,
-                                      TRingResult& result) {
+// Creates and loads the source in the holder; the result code of the step.
+TRingResult LoadSource(TTuneHolder& holder, const char* source, int32_t sourceLength, const char* sourceDescriptor) {
   const TDescriptor descriptor = SplitDescriptor(sourceDescriptor);
-  std::unique_ptr<TRingFile> tune = CreateRingFile(descriptor.Code);
-  if (!tune) {
-    result = rrUnknownFormat;
-    return nullptr;
-  }
-  result = LoadRingFile(*tune, descriptor.Mode, UnscrambledArgument(source, sourceLength));
-  if (result != rrSuccess) return nullptr;
-  return tune;
+  TRingFile* const tune = holder.Create(descriptor.Code);
+  if (!tune) return rrUnknownFormat;
+  return LoadRingFile(*tune, descriptor.Mode, UnscrambledArgument(source, sourceLength));
 }
 
 // The phone filter, from a file or from its text.
@@ -201,13 +216,14 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_
                                                       const char* sourceDescriptor, const char* targetDescriptor,
                                                       char* output, int32_t outputSize, int32_t* outputLength) {
   try {
-    TRingResult result = rrSuccess;
-    std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
-    if (!sourceTune) return result;
+    TTuneHolder sourceHolder;
+    const TRingResult loaded = LoadSource(sourceHolder, source, sourceLength, sourceDescriptor);
+    if (loaded != rrSuccess) return loaded;
     const TDescriptor target = SplitDescriptor(targetDescriptor);
-    const std::unique_ptr<TRingFile> targetTune = CreateRingFile(target.Code);
+    TTuneHolder targetHolder;
+    TRingFile* const targetTune = targetHolder.Create(target.Code);
     if (!targetTune) return rrUnknownFormat;
-    result = CopyTune(std::move(sourceTune), *targetTune);
+    const TRingResult result = CopyTune(sourceHolder, *targetTune);
     return RenderAndDeliver(*targetTune, target.Code, target.Mode, result, output, outputSize, outputLength);
   } catch (...) {
     return rrCopyFailed;  // out of memory while creating the tunes
@@ -220,16 +236,16 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
                                                      const char* outputDescriptor, char* output, int32_t outputSize,
                                                      int32_t* outputLength) {
   try {
-    TRingResult result = rrSuccess;
-    std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
-    if (!sourceTune) return result;
-    const auto targetTune = std::make_unique<TKeyPressBase>();
-    result = CopyTune(std::move(sourceTune), *targetTune);
+    TTuneHolder sourceHolder;
+    const TRingResult loaded = LoadSource(sourceHolder, source, sourceLength, sourceDescriptor);
+    if (loaded != rrSuccess) return loaded;
+    TKeyPressBase targetTune;
+    const TRingResult result = CopyTune(sourceHolder, targetTune);
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
     const TRingResult filterResult =
-        LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
+        LoadFilter(*targetTune.FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
     if (filterResult != rrSuccess) return filterResult;
-    return RenderAndDeliver(*targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,
+    return RenderAndDeliver(targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,
                             outputLength);
   } catch (...) {
     return rrCopyFailed;
