@@ -4,10 +4,14 @@
 // it creates is freed before it returns, and no exception leaves it.
 #include "conversion/uRingLib.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 #include <string_view>
-#include <variant>
+#include <utility>
 
 #include "conversion/uComposerRing.h"
 #include "conversion/uMedolyRing.h"
@@ -29,14 +33,15 @@ constexpr char kModeSeed = 0x35;
 char TextModeLetter() { return static_cast<char>(kModeSeed ^ 0x67); }  // "R"
 char FileModeLetter() { return static_cast<char>(kModeSeed ^ 0x73); }  // "F"
 
+// The code is read in the caller's descriptor, which outlives the call.
 struct TDescriptor {
   char Mode = '\0';
-  std::string Code;
+  std::string_view Code;
 };
 
 TDescriptor SplitDescriptor(const char* descriptor) {
   if (!descriptor || !*descriptor) return {};
-  return {descriptor[0], std::string(descriptor + 1)};
+  return {descriptor[0], std::string_view(descriptor + 1)};
 }
 
 // With room for the 0 byte a parser ends its text with, so that a tune's
@@ -49,10 +54,15 @@ std::string UnscrambledArgument(const char* data, int32_t length) {
   return UnscrambleText(std::move(text));
 }
 
-// A tune of any notation, held in the call's own frame rather than on the
+// A tune of any notation, made in the call's own frame rather than on the
 // heap: freed when the holder goes, or sooner by Free.
 class TTuneHolder {
  public:
+  TTuneHolder() = default;
+  ~TTuneHolder() { Free(); }
+  TTuneHolder(const TTuneHolder&) = delete;
+  TTuneHolder& operator=(const TTuneHolder&) = delete;
+
   // Makes the notation object for a format code; null for an unknown code.
   TRingFile* Create(std::string_view code) {
     if (code == "04") return Make<TMidiFile>();
@@ -64,24 +74,28 @@ class TTuneHolder {
   }
   TRingFile& Tune() const { return *FTune; }
   void Free() {
-    FTune = nullptr;
-    FHeld.emplace<std::monostate>();
+    if (FTune) std::destroy_at(std::exchange(FTune, nullptr));
   }
 
  private:
+  static constexpr size_t kRoom = std::max(
+      {sizeof(TMidiFile), sizeof(TRtttlRing), sizeof(TComposerRing), sizeof(TeMelodyRing), sizeof(TiMelodyRing)});
+
+  // Made once per holder; a notation the room does not fit fails to build.
   template <class TNotation>
   TRingFile* Make() {
-    FTune = &FHeld.emplace<TNotation>();
+    static_assert(sizeof(TNotation) <= kRoom && alignof(TNotation) <= alignof(std::max_align_t));
+    FTune = ::new (FRoom) TNotation();
     return FTune;
   }
 
-  std::variant<std::monostate, TMidiFile, TRtttlRing, TComposerRing, TeMelodyRing, TiMelodyRing> FHeld;
+  alignas(std::max_align_t) std::byte FRoom[kRoom];
   TRingFile* FTune = nullptr;
 };
 
 // The tune's own text, except that "01" is the Composer text without the
 // frame that "11" (and the Composer tune's own text) has.
-std::string RenderRingFile(TRingFile& target, const std::string& code) {
+std::string RenderRingFile(TRingFile& target, std::string_view code) {
   if (code == "01") return ComposerText(target, true, false);
   return target.GetText();
 }
@@ -174,7 +188,7 @@ bool DeliverMidiInPlace(const TMidiFile& midi, char* output, int32_t outputSize,
 
 // Renders the target and delivers it by the output mode letter. Returns the
 // code of the step, or the copy step's code when delivery succeeded.
-TRingResult RenderAndDeliver(TRingFile& target, const std::string& code, char mode, TRingResult result, char* output,
+TRingResult RenderAndDeliver(TRingFile& target, std::string_view code, char mode, TRingResult result, char* output,
                              int32_t outputSize, int32_t* outputLength) {
   const TMidiFile* midi = target.AsMidiFile();
   try {
