@@ -370,7 +370,8 @@ void TonesToMidi(TMidiFile& midi) {
     accents[static_cast<size_t>(beat)] = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
   // A tune repeats a few distinct tones: each is looked at once.
   std::vector<std::optional<TMidiTone>> distinctTones(tones.DistinctCount());
-  int64_t total = 0;
+  // Ticks are never negative: unsigned, the beat is found without a sign.
+  uint64_t total = 0;
   // Ticks since the last event written: rests add to it.
   int64_t pending = 0;
   for (auto at = tones.begin(); at != tones.end(); ++at) {
@@ -378,7 +379,7 @@ void TonesToMidi(TMidiFile& midi) {
     if (!known) known = MidiToneOf(**at);
     const TMidiTone tone = *known;
     if (!tone.Timed) continue;
-    total += tone.Ticks;
+    total += static_cast<uint32_t>(tone.Ticks);
     if (!tone.Sounds) {
       pending += tone.Ticks;
       continue;
@@ -386,7 +387,7 @@ void TonesToMidi(TMidiFile& midi) {
     TMidiMessage noteOn;
     noteOn.Status = 0x90;
     noteOn.Data1 = tone.Key;
-    noteOn.Data2 = accents[static_cast<size_t>((total / kTargetDivision) % kBeatsPerBar)];
+    noteOn.Data2 = accents[(total / kTargetDivision) % kBeatsPerBar];
     // The note ends after its own length with a velocity-0 note-on, which
     // every reader takes as a note-off.
     track.AddNote(noteOn, static_cast<uint32_t>(HeldDelta(pending)), static_cast<uint32_t>(tone.Ticks));
