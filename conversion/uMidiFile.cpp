@@ -1,7 +1,6 @@
 #include "conversion/uMidiFile.h"
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstring>
 #include <stdexcept>
@@ -17,6 +16,10 @@ constexpr uint8_t kMetaInstrumentName = 0x04;
 constexpr uint8_t kMetaTempo = 0x51;
 constexpr uint8_t kMetaEndOfTrack = 0x2F;
 constexpr int32_t kMaxTempoMicros = 0xFFFFFF;
+// A track keeps the data of its meta events each after its length in four
+// bytes; where the data starts must fit four bytes of a signed offset.
+constexpr size_t kMetaLengthSize = sizeof(uint32_t);
+constexpr size_t kMaxMetaBytes = INT32_MAX;
 
 // Tick arithmetic wraps at 32 bits, like the counters it models; hostile
 // deltas must not make it undefined.
@@ -27,48 +30,6 @@ int32_t WrappingAdd(int32_t a, int32_t b) {
 int32_t WrappingSub(int32_t a, int32_t b) {
   return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
 }
-
-// Reads the bytes of a file held in memory. Reading past the end gives no
-// bytes, as a stream does: a missing byte reads as 0 and a missing run is
-// cut short.
-class TByteReader {
- public:
-  explicit TByteReader(std::string_view bytes) : FBytes(bytes) {}
-
-  bool AtEnd() const { return FPosition >= FBytes.size(); }
-  size_t Position() const { return FPosition; }
-  void SkipTo(size_t position) { FPosition = std::min(position, FBytes.size()); }
-  void StepBack() { --FPosition; }
-
-  uint8_t Byte() { return AtEnd() ? 0 : static_cast<uint8_t>(FBytes[FPosition++]); }
-  uint32_t BigEndian32() {
-    uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value = (value << 8) | Byte();
-    return value;
-  }
-  // The variable-length number: 7 bits a byte, most significant group
-  // first, every byte but the last with its high bit set. Reading stops at
-  // the first byte without the high bit or at the end.
-  uint32_t VarLen() {
-    uint32_t value = 0;
-    while (!AtEnd()) {
-      const uint8_t byte = Byte();
-      value = (value << 7) + (byte & 0x7F);
-      if ((byte & 0x80) == 0) break;
-    }
-    return value;
-  }
-  // At most count bytes, never more than are left.
-  std::string_view Bytes(uint32_t count) {
-    const std::string_view bytes = FBytes.substr(std::min(FPosition, FBytes.size()), count);
-    FPosition += bytes.size();
-    return bytes;
-  }
-
- private:
-  std::string_view FBytes;
-  size_t FPosition = 0;
-};
 
 size_t VarLenSize(uint32_t value) {
   size_t size = 1;
@@ -83,31 +44,25 @@ char* WriteBigEndian32(char* at, uint32_t value) {
 
 bool HasTwoDataBytes(uint8_t status) { return status < 0xC0 || status > 0xDF; }
 
-// How the writer puts a track's events: channel messages with running
-// status, meta events with their data; any other event is left out.
-// Measure counts the bytes, so that the body can be written in one piece
-// after its length.
+// How the writer puts an event: a channel message with running status, a
+// meta event with its data; any other event is left out. A track's body is
+// measured first, so that it can be written in one piece after its length.
 template <class TPut>
-void PutTrackBody(const TMidiTrack& track, TPut&& put) {
-  uint8_t runningStatus = 0;
-  for (int i = 0; i < track.Count(); ++i) {
-    const TMidiMessage& e = track.Message(i);
-    if (e.IsChannelMessage()) {
-      put.VarLen(static_cast<uint32_t>(track.Delta(i)));
-      if (e.Status != runningStatus) {
-        put.Byte(e.Status);
-        runningStatus = e.Status;
-      }
-      put.Byte(e.Data1);
-      if (HasTwoDataBytes(e.Status)) put.Byte(e.Data2);
-    } else if (e.IsMeta()) {
-      const std::string_view data = track.MetaData(i);
-      put.VarLen(static_cast<uint32_t>(track.Delta(i)));
-      put.Byte(0xFF);
-      put.Byte(e.Data1);
-      put.VarLen(static_cast<uint32_t>(data.size()));
-      put.Bytes(data);
+void PutEvent(TPut& put, uint8_t& runningStatus, const TMidiMessage& e, uint32_t delta, std::string_view data) {
+  if (e.IsChannelMessage()) {
+    put.VarLen(delta);
+    if (e.Status != runningStatus) {
+      put.Byte(e.Status);
+      runningStatus = e.Status;
     }
+    put.Byte(e.Data1);
+    if (HasTwoDataBytes(e.Status)) put.Byte(e.Data2);
+  } else if (e.IsMeta()) {
+    put.VarLen(delta);
+    put.Byte(0xFF);
+    put.Byte(e.Data1);
+    put.VarLen(static_cast<uint32_t>(data.size()));
+    put.Bytes(data);
   }
 }
 
@@ -123,6 +78,10 @@ struct TWrite {
   char* At;
   void Byte(uint8_t byte) { *At++ = static_cast<char>(byte); }
   void VarLen(uint32_t value) {
+    if (value < 0x80) {  // nearly every delta
+      Byte(static_cast<uint8_t>(value));
+      return;
+    }
     uint8_t groups[5];
     int count = 0;
     do {
@@ -135,46 +94,15 @@ struct TWrite {
   void Bytes(std::string_view bytes) { At = std::copy(bytes.begin(), bytes.end(), At); }
 };
 
+// The most an event takes besides its data: two numbers of five bytes, and
+// the status and type of a meta event (a channel message takes three bytes
+// after its delta).
+constexpr size_t kMostEventBytes = 2 * 5 + 2;
+
 constexpr size_t kHeaderSize = 14;
 constexpr size_t kChunkHeadSize = 8;
 
 }  // namespace
-
-// The latest note-on of each channel and key, by its index in the track
-// and its absolute time: a note-off finds its note-on at once however long
-// the track is. A channel's table is made when the channel first sounds, so
-// a track costs what the channels it uses cost.
-class TNoteOnIndex {
- public:
-  struct TNoteOn {
-    uint32_t Index;
-    int32_t AbsoluteTime;
-  };
-
-  // Null when the channel has sounded no note-on on the key.
-  const TNoteOn* Latest(const TMidiMessage& m) const {
-    const TKeys* keys = FChannels[m.Status & 0x0F].get();
-    return keys && keys->Knows(m.Data1) ? &keys->NoteOns[m.Data1] : nullptr;
-  }
-  void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
-    std::unique_ptr<TKeys>& keys = FChannels[m.Status & 0x0F];
-    if (!keys) keys = std::make_unique_for_overwrite<TKeys>();
-    keys->Known[m.Data1 / 64] |= uint64_t{1} << (m.Data1 % 64);
-    keys->NoteOns[m.Data1] = {static_cast<uint32_t>(index), absoluteTime};
-  }
-
- private:
-  // A channel's keys: a new table clears the bits of the keys it knows, not
-  // the 2 KB of note-ons, which are written before they are read.
-  struct TKeys {
-    std::array<uint64_t, 4> Known{};
-    std::array<TNoteOn, 256> NoteOns;
-
-    bool Knows(uint8_t key) const { return (Known[key / 64] >> (key % 64)) & 1; }
-  };
-
-  std::array<std::unique_ptr<TKeys>, 16> FChannels;
-};
 
 namespace {
 
@@ -307,6 +235,16 @@ void TMidiTrack::AddNote(const TMidiMessage& noteOn, int32_t delta, int32_t leng
   FEvents[off].Flags |= TStoredEvent::kPairedNoteOff;
 }
 
+void TMidiTrack::AppendShort(const TMidiMessage& message, uint8_t flags, uint32_t delta, uint32_t value) {
+  // Written field by field where it stands: a record put together first and
+  // copied whole stalls the copy on the parts just written.
+  TStoredEvent& added = FEvents.push_back({});
+  static_cast<TMidiMessage&>(added) = message;
+  added.Flags = flags;
+  added.ShortDelta = static_cast<uint16_t>(delta);
+  added.ShortValue = static_cast<uint16_t>(value);
+}
+
 void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::string_view metaData,
                           TNoteOnIndex& noteOns) {
   if (&noteOns != FNoteOns.get()) FNoteOns.reset();  // it no longer knows every note-on
@@ -318,11 +256,7 @@ void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::strin
     // Nearly every event of a file: a channel message whose delta fits its
     // sixteen bits, inside a group, with nothing kept aside.
     FRunningTotal = WrappingAdd(FRunningTotal, delta);
-    TStoredEvent& added = FEvents.push_back({});
-    static_cast<TMidiMessage&>(added) = message;
-    added.Flags = 0;
-    added.ShortDelta = static_cast<uint16_t>(deltaBits);
-    added.ShortValue = 0;
+    AppendShort(message, 0, deltaBits, 0);
   }
   if (message.IsNoteOff()) {
     if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(message)) {
@@ -341,8 +275,7 @@ void TMidiTrack::AddEvent(const TMidiMessage& message, int32_t delta, std::strin
 }
 
 size_t TMidiTrack::Append(const TMidiMessage& message, int32_t delta, std::string_view metaData) {
-  // Where the data starts must fit four bytes of a signed offset.
-  if (message.IsMeta() && (FAside ? FAside->MetaData.size() : 0) + sizeof(uint32_t) + metaData.size() > INT32_MAX)
+  if (message.IsMeta() && (FAside ? FAside->MetaData.size() : 0) + kMetaLengthSize + metaData.size() > kMaxMetaBytes)
     throw std::length_error("meta data too long");
   const size_t index = FEvents.size();
   if (index > 0 && index % kGroupLength == 0)
@@ -359,6 +292,7 @@ size_t TMidiTrack::Append(const TMidiMessage& message, int32_t delta, std::strin
     valueAside = value > UINT16_MAX;
     if (valueAside) aside.Values.push_back(value);
     const auto length = static_cast<uint32_t>(metaData.size());
+    static_assert(sizeof length == kMetaLengthSize);
     aside.MetaData.append(reinterpret_cast<const char*>(&length), sizeof length);
     aside.MetaData.append(metaData);
     if (message.Data1 == kMetaTrackName) FTrackNameAt = static_cast<int32_t>(index);
@@ -398,11 +332,30 @@ std::string_view TMidiTrack::MetaData(int index) const {
   const auto i = static_cast<size_t>(index);
   const TStoredEvent& e = FEvents[i];
   if (!e.IsMeta()) return {};
-  const uint32_t at =
-      (e.Flags & TStoredEvent::kValueAside) ? FAside->Values[Place(i).Aside + e.DeltasAside()] : e.ShortValue;
+  return MetaDataAt(
+      (e.Flags & TStoredEvent::kValueAside) ? FAside->Values[Place(i).Aside + e.DeltasAside()] : e.ShortValue);
+}
+
+std::string_view TMidiTrack::MetaDataAt(uint32_t at) const {
   uint32_t length = 0;
   std::memcpy(&length, FAside->MetaData.data() + at, sizeof length);
   return std::string_view(FAside->MetaData).substr(at + sizeof length, length);
+}
+
+// The events in order, each with the values kept aside for it read as the
+// walk comes to them.
+template <class TPut>
+void TMidiTrack::PutBody(TPut& put) const {
+  uint8_t runningStatus = 0;
+  uint32_t aside = 0;
+  for (size_t i = 0; i < FEvents.size(); ++i) {
+    const TStoredEvent& e = FEvents[i];
+    uint32_t delta = e.ShortDelta;
+    if (e.Flags & TStoredEvent::kDeltaAside) delta = FAside->Values[aside++];
+    std::string_view data;
+    if (e.IsMeta()) data = MetaDataAt((e.Flags & TStoredEvent::kValueAside) ? FAside->Values[aside++] : e.ShortValue);
+    PutEvent(put, runningStatus, e, delta, data);
+  }
 }
 
 std::string TMidiTrack::MetaDataOfLast(int32_t index) const {
@@ -410,22 +363,45 @@ std::string TMidiTrack::MetaDataOfLast(int32_t index) const {
 }
 
 TMidiTrack* TMidiFile::GetTrack(int index) {
+  BuildTracks();
   return index < 0 || index >= TrackCount() ? nullptr : &FTracks[static_cast<size_t>(index)];
 }
 
 const TMidiTrack* TMidiFile::GetTrack(int index) const {
+  BuildTracks();
   return index < 0 || index >= TrackCount() ? nullptr : &FTracks[static_cast<size_t>(index)];
 }
 
-void TMidiFile::LoadFromStream(TStream& stream) {
-  std::string copy;
-  Read(BytesFromPosition(stream, copy));
+TMidiTrack* TMidiFile::AddTrack(std::unique_ptr<TMidiTrack> track) {
+  BuildTracks();
+  return &FTracks.push_back(std::move(*track));
 }
 
-void TMidiFile::Read(std::string_view bytes) {
+void TMidiFile::ClearTracks() {
+  FTracks.clear();
+  FChunks.clear();
+  FChunksWritten = false;
+  std::string().swap(FBytes);
+}
+
+std::string_view TMidiFile::TrackChunk(int index) const {
+  const TChunkPlace& chunk = FChunks.at(static_cast<size_t>(index));
+  return std::string_view(FBytes).substr(chunk.Start, chunk.Length);
+}
+
+void TMidiFile::LoadFromText(std::string text) { Read(std::move(text)); }
+
+void TMidiFile::LoadFromStream(TStream& stream) {
+  std::string copy;
+  const std::string_view bytes = BytesFromPosition(stream, copy);
+  Read(bytes.data() == copy.data() ? std::move(copy) : std::string(bytes));
+}
+
+void TMidiFile::Read(std::string bytes) {
   ClearTracks();
   FileTempo = 120;
-  TByteReader reader(bytes);
+  FBytes = std::move(bytes);
+  TMidiByteReader reader(FBytes);
   while (!reader.AtEnd()) {
     const std::string_view kind = reader.Bytes(4);
     const uint32_t length = reader.BigEndian32();
@@ -442,60 +418,100 @@ void TMidiFile::Read(std::string_view bytes) {
     } else if (kind == "MTrk") {
       // The track is read from its own bytes, so that an event running past
       // the chunk's end cannot swallow the tracks after it.
-      ReadTrackChunk(reader.Bytes(length));
+      const size_t start = reader.Position();
+      const std::string_view body = reader.Bytes(length);
+      FChunks.push_back({start, body.size()});
+      ReadTrackFacts(body);
     } else {
       reader.SkipTo(end);  // a vendor's chunk: not ours to read
     }
   }
 }
 
-void TMidiFile::ReadTrackChunk(std::string_view body) {
+void TMidiFile::ReadTrackFacts(std::string_view body) {
+  size_t metaBytes = 0;
+  for (TMidiChunkReader reader(body); !reader.AtEnd();) {
+    const TMidiChunkReader::TEvent event = reader.Next();
+    if (!event.Message.IsMeta()) continue;
+    const std::string_view data = event.MetaData;
+    // The track built from the chunk could not hold its meta data: the file
+    // is refused as it is read.
+    metaBytes += kMetaLengthSize + data.size();
+    if (metaBytes > kMaxMetaBytes) throw std::length_error("meta data too long");
+    if (event.Message.Data1 == kMetaTempo && data.size() >= 3) {
+      const uint32_t micros = (static_cast<uint8_t>(data[0]) << 16) | (static_cast<uint8_t>(data[1]) << 8) |
+                              static_cast<uint8_t>(data[2]);
+      // A tempo of zero microseconds is no tempo at all; keep the last one.
+      if (micros != 0) FileTempo = static_cast<int32_t>(60000000 / micros);
+    }
+  }
+}
+
+void TMidiFile::BuildTracks() const {
+  if (FChunks.empty()) return;
+  for (const TChunkPlace& chunk : FChunks) ReadTrackChunk(std::string_view(FBytes).substr(chunk.Start, chunk.Length));
+  FChunks.clear();
+  FChunksWritten = false;
+  std::string().swap(FBytes);
+}
+
+void TMidiFile::ReadTrackChunk(std::string_view body) const {
   TMidiTrack& track = FTracks.push_back(TMidiTrack());
   // A note message takes three bytes or more.
   track.FEvents.reserve(body.size() / 3);
   TNoteOnIndex noteOns;
-  TByteReader reader(body);
-  uint8_t runningStatus = 0;
-  while (!reader.AtEnd()) {
-    TMidiMessage message;
-    std::string_view metaData;
-    const auto delta = static_cast<int32_t>(reader.VarLen());
-    // A status byte starts a new running status; a data byte is left for
-    // the event to read. Past the end there is neither.
-    if (!reader.AtEnd()) {
-      const uint8_t byte = reader.Byte();
-      if (byte >= 0x80)
-        runningStatus = byte;
-      else
-        reader.StepBack();
-    }
-    message.Status = runningStatus;
-    if (runningStatus == 0xFF) {
-      message.Data1 = reader.Byte();
-      metaData = reader.Bytes(reader.VarLen());
-      if (message.Data1 == kMetaTempo && metaData.size() >= 3) {
-        const uint32_t micros = (static_cast<uint8_t>(metaData[0]) << 16) |
-                                (static_cast<uint8_t>(metaData[1]) << 8) | static_cast<uint8_t>(metaData[2]);
-        // A tempo of zero microseconds is no tempo at all; keep the last one.
-        if (micros != 0) FileTempo = static_cast<int32_t>(60000000 / micros);
-      }
-    } else if (runningStatus == 0xF0 || runningStatus == 0xF7) {
-      reader.Bytes(reader.VarLen());  // system exclusive: the body is not kept
-    } else if ((runningStatus >= 0x80 && runningStatus <= 0xBF) || (runningStatus >= 0xE0 && runningStatus <= 0xEF)) {
-      message.Data1 = reader.Byte();
-      message.Data2 = reader.Byte();
-    } else if (runningStatus >= 0xC0 && runningStatus <= 0xDF) {
-      message.Data1 = reader.Byte();
-    }
-    track.AddEvent(message, delta, metaData, noteOns);
+  for (TMidiChunkReader reader(body); !reader.AtEnd();) {
+    const TMidiChunkReader::TEvent event = reader.Next();
+    track.AddEvent(event.Message, static_cast<int32_t>(event.Delta), event.MetaData, noteOns);
   }
+}
+
+void TMidiTrackBytes::Add(const TMidiMessage& message, uint32_t delta, std::string_view metaData) {
+  TWrite write{Room(kMostEventBytes + metaData.size())};
+  PutEvent(write, FRunningStatus, message, delta, metaData);
+  FSize = static_cast<size_t>(write.At - FBody.data());
+}
+
+void TMidiTrackBytes::AddNote(const TMidiMessage& noteOn, uint32_t delta, uint32_t length) {
+  TMidiMessage noteOff = noteOn;
+  noteOff.Data2 = 0;
+  TWrite write{Room(2 * kMostEventBytes)};
+  PutEvent(write, FRunningStatus, noteOn, delta, {});
+  PutEvent(write, FRunningStatus, noteOff, length, {});
+  FSize = static_cast<size_t>(write.At - FBody.data());
+}
+
+char* TMidiTrackBytes::Room(size_t bytes) {
+  if (FBody.size() - FSize < bytes) FBody.resize(std::max(2 * FBody.size(), FSize + bytes));
+  return FBody.data() + FSize;
+}
+
+void TMidiTrackBytes::Reserve(size_t bytes) { FBody.resize(std::max(FBody.size(), bytes)); }
+
+void TMidiFile::AddTrack(TMidiTrackBytes track) {
+  if (TrackCount() > 0) {
+    // Built as any track added after others, so that the tracks keep
+    // their order.
+    BuildTracks();
+    ReadTrackChunk(std::string_view(track.FBody).substr(0, track.FSize));
+    return;
+  }
+  track.FBody.resize(track.FSize);
+  FBytes = std::move(track.FBody);
+  FChunks.push_back({0, FBytes.size()});
+  FChunksWritten = true;
 }
 
 size_t TMidiFile::FileSize() const {
   size_t size = kHeaderSize;
+  if (FChunksWritten) {
+    for (const TChunkPlace& chunk : FChunks) size += kChunkHeadSize + chunk.Length;
+    return size;
+  }
+  BuildTracks();
   for (size_t t = 0; t < FTracks.size(); ++t) {
     TMeasure measure;
-    PutTrackBody(FTracks[t], measure);
+    FTracks[t].PutBody(measure);
     size += kChunkHeadSize + measure.Size;
   }
   return size;
@@ -510,12 +526,20 @@ void TMidiFile::WriteFile(char* bytes) const {
   *at++ = static_cast<char>(TrackCount());
   *at++ = static_cast<char>(Division >> 8);
   *at++ = static_cast<char>(Division);
+  if (FChunksWritten) {
+    for (const TChunkPlace& chunk : FChunks) {
+      at = WriteBigEndian32(std::copy_n("MTrk", 4, at), static_cast<uint32_t>(chunk.Length));
+      at = std::copy_n(FBytes.data() + chunk.Start, chunk.Length, at);
+    }
+    return;
+  }
+  BuildTracks();
   for (size_t t = 0; t < FTracks.size(); ++t) {
     // The body goes first and its length before it after: nothing is
     // measured twice.
     char* const head = at;
     TWrite write{head + kChunkHeadSize};
-    PutTrackBody(FTracks[t], write);
+    FTracks[t].PutBody(write);
     std::copy_n("MTrk", 4, head);
     WriteBigEndian32(head + 4, static_cast<uint32_t>(write.At - head - kChunkHeadSize));
     at = write.At;

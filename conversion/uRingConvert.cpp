@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "conversion/uMidiFile.h"
 #include "conversion/uRingUtils.h"
+#include "runtime/ChunkedList.h"
 #include "runtime/SysUtils.h"
 
 namespace {
@@ -15,25 +19,37 @@ constexpr int32_t kBeatsPerBar = 4;
 // The longest delta a variable-length number of four bytes holds.
 constexpr int64_t kLongestDelta = 0x0FFFFFFF;
 
+// What the tempo event and the end of the track take, their deltas short.
+constexpr size_t kTempoAndEndBytes = 11;
 // A run of rests longer than a delta can say is held at the longest one.
 int32_t HeldDelta(int64_t ticks) { return static_cast<int32_t>(std::min(ticks, kLongestDelta)); }
 
 // Whether a note-on starts a note of the melody: percussion counts only in
 // a file that sounds nothing else.
-using TMelodyNote = bool (*)(const TMidiMessage&);
-
 bool PitchedNote(const TMidiMessage& m) { return m.SoundsNote() && !m.IsPercussion(); }
 bool AnyNote(const TMidiMessage& m) { return m.SoundsNote(); }
 
-bool Sounds(const TMidiTrack& track, TMelodyNote isMelodyNote) {
+bool IsMelodyNote(const TMidiMessage& m, bool percussion) { return percussion ? AnyNote(m) : PitchedNote(m); }
+
+bool Sounds(const TMidiTrack& track, bool percussion) {
   for (int i = 0; i < track.Count(); ++i)
-    if (isMelodyNote(track.Message(i))) return true;
+    if (IsMelodyNote(track.Message(i), percussion)) return true;
   return false;
 }
 
+bool Sounds(std::string_view chunk, bool percussion) {
+  for (TMidiChunkReader reader(chunk); !reader.AtEnd();)
+    if (IsMelodyNote(reader.Next().Message, percussion)) return true;
+  return false;
+}
+
+bool Sounds(const TMidiFile& midi, int track, bool percussion) {
+  return midi.TracksPending() ? Sounds(midi.TrackChunk(track), percussion) : Sounds(*midi.GetTrack(track), percussion);
+}
+
 struct TMelody {
-  const TMidiTrack* Track;
-  TMelodyNote IsMelodyNote;
+  int Track;
+  bool Percussion;  // the drums count: no track sounds a pitched note
 };
 
 // The first track that sounds a pitched note: track 0 whenever it does, so
@@ -41,10 +57,10 @@ struct TMelody {
 // usual layout of a tempo track followed by the melody. Drums are never the
 // melody unless the file has nothing else.
 TMelody MelodyTrack(const TMidiFile& midi) {
-  for (const TMelodyNote isMelodyNote : {PitchedNote, AnyNote})
+  for (const bool percussion : {false, true})
     for (int i = 0; i < midi.TrackCount(); ++i)
-      if (Sounds(*midi.GetTrack(i), isMelodyNote)) return {midi.GetTrack(i), isMelodyNote};
-  return {midi.GetTrack(0), AnyNote};
+      if (Sounds(midi, i, percussion)) return {i, percussion};
+  return {0, true};
 }
 
 // The values a rest is split into, longest first: the values
@@ -79,11 +95,12 @@ constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
 class TMelodyLine {
  public:
   TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
-      : FTones(tones), FDivision(division), FRestOctave(restOctave) {}
+      : FTones(tones), FDivision(division), FRest(NewRest(restOctave)) {}
 
-  // A note at its onset, with its end, or none when it never ends (it
-  // sounds until the next onset).
-  void Note(int64_t onset, std::optional<int64_t> end, uint8_t key) {
+  // A note-on at its onset, with the length of its note: 0 when no note-off
+  // ends it, and it sounds until the next onset.
+  void NoteOn(int64_t onset, uint32_t length, uint8_t key) {
+    const int64_t end = length == 0 ? kNeverEnds : onset + length;
     if (FCurrent) {
       if (StartsTogether(onset)) {
         if (key > FCurrent->Key) *FCurrent = {FCurrent->Onset, end, key};
@@ -100,30 +117,33 @@ class TMelodyLine {
   }
 
  private:
+  // Past any time a track reaches: its deltas are fewer than 2^31 of 32 bits.
+  static constexpr int64_t kNeverEnds = INT64_MAX;
   struct TSounding {
     int64_t Onset;
-    std::optional<int64_t> End;
+    int64_t End;
     uint8_t Key;
   };
 
-  int64_t EndBefore(const TSounding& note, int64_t next) const { return note.End ? std::min(*note.End, next) : next; }
+  static int64_t EndBefore(const TSounding& note, int64_t next) { return std::min(note.End, next); }
   bool StartsTogether(int64_t onset) const {
     const int64_t length = EndBefore(*FCurrent, onset) - FCurrent->Onset;
-    const bool stillSounds = !FCurrent->End || *FCurrent->End > onset;
+    const bool stillSounds = FCurrent->End > onset;
     return onset == FCurrent->Onset || (stillSounds && length * 8 < FDivision);
   }
 
   void Add(const TSounding& note, int64_t next) {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
-    const TNoteValue value =
-        TicksToDuration(FDivision, static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
-    const TMidiNote name = MidiKeyToNote(note.Key);
-    TRingTone tone;
-    tone.Note = name.Note;
-    tone.Accidental = name.Accidental;
-    tone.Octave = name.Octave;
-    AddTone(tone, value, ThirtySecondsOf(value));
+    const TNoteValue value = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
+    if (note.Key != FNoteKey) {
+      const TPitch& pitch = PitchOf(note.Key);
+      FNote.Note.assign(1, pitch.Letter);
+      FNote.Accidental = pitch.Accidental;
+      FNote.Octave = pitch.Octave;
+      FNoteKey = note.Key;
+    }
+    AddTone(FNote, value, ThirtySecondsOf(value));
     FTrackTime = end;
   }
 
@@ -135,46 +155,172 @@ class TMelodyLine {
       silence = kLongestSilence;
       FTuneTime = 8 * onset - silence * FDivision;
     }
-    TRingTone rest;
-    rest.Note = "P";
-    rest.Octave = FRestOctave;
     for (size_t v = 0; v < std::size(kRestValues); ++v) {
       const TNoteValue value = kRestValues[v];
       const int64_t thirtySeconds = kRestThirtySeconds[v];
       if (silence < thirtySeconds) continue;
       const int64_t count = silence / thirtySeconds;
       silence -= count * thirtySeconds;
-      for (int64_t i = 0; i < count; ++i) AddTone(rest, value, thirtySeconds);
+      for (int64_t i = 0; i < count; ++i) AddTone(FRest, value, thirtySeconds);
     }
   }
 
   void AddTone(TRingTone& tone, TNoteValue value, int64_t thirtySeconds) {
-    tone.Kind = rkNote;
     tone.Duration = value.Duration;
     tone.Dot = value.Dotted ? rdDotted : rdNone;
-    tone.Volume = 0;
     FTones.Add(tone);
     FTuneTime += thirtySeconds * FDivision;
   }
 
+  // A tune holds few keys and few lengths: each key's pitch is worked out
+  // once, and the values of the lengths seen last are kept.
+  struct TPitch {
+    char Letter;
+    uint8_t Accidental;
+    int32_t Octave;
+  };
+  struct TKnownValue {
+    int32_t Ticks = -1;  // none yet
+    TNoteValue Value{};
+  };
+
+  const TPitch& PitchOf(uint8_t key) {
+    TPitch& pitch = FPitches[key];
+    if (!((FPitchKnown[key / 64] >> (key % 64)) & 1)) {
+      const TMidiNote name = MidiKeyToNote(key);
+      pitch = {name.Note[0], name.Accidental, name.Octave};
+      FPitchKnown[key / 64] |= uint64_t{1} << (key % 64);
+    }
+    return pitch;
+  }
+  TNoteValue ValueOf(int32_t ticks) {
+    // Lengths are mostly multiples of a few ticks: their low bits are
+    // mixed first.
+    TKnownValue& known = FValues[(static_cast<uint32_t>(ticks) * 0x9E3779B1u) >> 28];
+    if (known.Ticks != ticks) known = {ticks, TicksToDuration(FDivision, ticks)};
+    return known.Value;
+  }
+
+  static TRingTone NewRest(int32_t octave) {
+    TRingTone rest;
+    rest.Note = "P";
+    rest.Octave = octave;
+    return rest;
+  }
+
   TRingTrack& FTones;
   const int32_t FDivision;
-  const int32_t FRestOctave;
+  // A note of the last key and a rest, given the value of each tone added.
+  TRingTone FNote;
+  int FNoteKey = -1;  // the key FNote holds the pitch of; none yet
+  TRingTone FRest;
+  std::array<uint64_t, 4> FPitchKnown{};
+  std::array<TPitch, 256> FPitches;
+  std::array<TKnownValue, 16> FValues;  // by the top four bits of a hash
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
   int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
 };
 
-// The copy step around the tones, which takeTones hands over.
+// Gives the line the melody notes of a built track, in time order, and
+// then its end.
+void ReduceTrack(const TMidiTrack& track, bool percussion, TMelodyLine& line) {
+  int64_t time = 0;
+  for (int i = 0; i < track.Count(); ++i) {
+    // Deltas are unsigned in the file; summed in 64 bits the time line
+    // never wraps.
+    time += static_cast<uint32_t>(track.Delta(i));
+    const TMidiMessage& m = track.Message(i);
+    if (IsMelodyNote(m, percussion)) line.NoteOn(time, static_cast<uint32_t>(track.NoteLength(i)), m.Data1);
+  }
+  line.Finish(time);
+}
+
+// The same from the bytes of a track chunk, with the lengths a built track
+// would give: a note-off pairs with the latest note-on of its channel and
+// key, of the melody or not, so a note's length is known only once the
+// whole chunk is read.
+void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
+  // A note after the one before, in twelve bytes: a file of notes is held
+  // in about twice its size. A longer gap than 32 bits hold goes before it
+  // in steps that sound nothing.
+  struct TNote {
+    uint32_t Gap;  // ticks since the onset before
+    uint32_t Length;
+    uint8_t Key;
+    bool Sounds;
+  };
+  constexpr uint32_t kNotMelody = UINT32_MAX;
+  TChunkedList<TNote> notes;
+  // A note-on takes three bytes or more.
+  notes.reserve(chunk.size() / 3);
+  TNoteOnIndex noteOns;
+  int64_t time = 0;
+  int64_t lastOnset = 0;
+  for (TMidiChunkReader reader(chunk); !reader.AtEnd();) {
+    const TMidiChunkReader::TEvent event = reader.Next();
+    time += event.Delta;
+    const TMidiMessage& m = event.Message;
+    // Only note messages pair or sound.
+    if ((m.Status & 0xE0) != 0x80) continue;
+    // A track's times wrap at 32 bits, and a note's length with them.
+    const auto trackTime = static_cast<int32_t>(time);
+    if (m.IsNoteOff()) {
+      const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m);
+      if (latest && latest->Index != kNotMelody)
+        notes[latest->Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest->AbsoluteTime);
+    }
+    if (!m.IsNoteOn()) continue;
+    uint32_t index = kNotMelody;
+    if (IsMelodyNote(m, percussion)) {
+      for (; time - lastOnset > UINT32_MAX; lastOnset += UINT32_MAX) notes.push_back({UINT32_MAX, 0, 0, false});
+      index = static_cast<uint32_t>(notes.size());
+      notes.push_back({static_cast<uint32_t>(time - lastOnset), 0, m.Data1, true});
+      lastOnset = time;
+    }
+    noteOns.Set(m, index, trackTime);
+  }
+  int64_t onset = 0;
+  for (size_t i = 0; i < notes.size(); ++i) {
+    const TNote& note = notes[i];
+    onset += note.Gap;
+    if (note.Sounds) line.NoteOn(onset, note.Length, note.Key);
+  }
+  line.Finish(time);
+}
+
+// The copy step around the tones, which takeTones hands over; it may free
+// the source, which is not read after.
 template <class TakeTones>
 void CopyRingFile(TRingFile& source, TRingFile& target, TakeTones takeTones) {
-  if (auto* midi = dynamic_cast<TMidiFile*>(&source)) MidiToTones(*midi);
+  if (auto* midi = source.AsMidiFile()) MidiToTones(*midi);
   target.Name = source.Name;
   target.Volume = source.Volume;
   target.DefaultOctave = source.DefaultOctave;
   target.Tempo = source.Tempo;
   takeTones();
-  if (auto* midi = dynamic_cast<TMidiFile*>(&target)) TonesToMidi(*midi);
+  if (auto* midi = target.AsMidiFile()) TonesToMidi(*midi);
+}
+
+// What a tone of the tune becomes in the track.
+struct TMidiTone {
+  bool Timed;   // a note or rest, not a control
+  bool Sounds;  // a note of some length, not a rest
+  uint8_t Key;
+  int32_t Ticks;
+};
+
+TMidiTone MidiToneOf(const TRingTone& tone) {
+  if (tone.Kind != rkNote) return {false, false, 0, 0};
+  // A length that cannot be written (a negative note value) is held at
+  // the nearest that can.
+  const int32_t ticks = std::max(DurationToTicks(kTargetDivision, tone.Duration, tone.Dot), 0);
+  // A tone of no length sounds nothing; its place in time is kept.
+  if (tone.IsRest() || ticks == 0) return {true, false, 0, ticks};
+  // A key outside the MIDI range would be written as a status byte and
+  // corrupt the file; hold it at the nearest key.
+  const auto key = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone.Note, tone.Accidental, tone.Octave), 0, 127));
+  return {true, true, key, ticks};
 }
 
 }  // namespace
@@ -183,8 +329,17 @@ void AssignRingFile(TRingFile& source, TRingFile& target) {
   CopyRingFile(source, target, [&] { target.Track->Assign(*source.Track); });
 }
 
+void AssignRingFile(TRingFile& source, TRingFile& target, const std::function<void()>& freeSource) {
+  // A long source is freed before the target's track is written; the
+  // target's own empty track goes with it.
+  CopyRingFile(source, target, [&] {
+    target.Track.swap(source.Track);
+    freeSource();
+  });
+}
+
 void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target) {
-  CopyRingFile(*source, target, [&] { *target.Track = std::move(*source->Track); });
+  AssignRingFile(*source, target, [&] { source.reset(); });
 }
 
 bool MidiToTones(TMidiFile& midi) {
@@ -193,57 +348,54 @@ bool MidiToTones(TMidiFile& midi) {
   midi.Tempo = midi.FileTempo;
   const TMelody melody = MelodyTrack(midi);
   TMelodyLine line(*midi.Track, midi.Division, midi.DefaultOctave);
-  int64_t time = 0;
-  for (int i = 0; i < melody.Track->Count(); ++i) {
-    // Deltas are unsigned in the file; summed in 64 bits the time line
-    // never wraps.
-    time += static_cast<uint32_t>(melody.Track->Delta(i));
-    const TMidiMessage& m = melody.Track->Message(i);
-    if (!melody.IsMelodyNote(m)) continue;
-    const auto length = static_cast<uint32_t>(melody.Track->NoteLength(i));
-    line.Note(time, length == 0 ? std::nullopt : std::optional<int64_t>(time + length), m.Data1);
-  }
-  line.Finish(time);
+  if (midi.TracksPending())
+    ReduceChunk(midi.TrackChunk(melody.Track), melody.Percussion, line);
+  else
+    ReduceTrack(*midi.GetTrack(melody.Track), melody.Percussion, line);
   return true;
 }
 
 void TonesToMidi(TMidiFile& midi) {
-  auto track = std::make_unique<TMidiTrack>();
+  TMidiTrackBytes track;
   midi.FileFormat = 0;
   midi.Division = kTargetDivision;
-  track->AddEvent(NewTempoEvent(midi.Tempo));
-  int64_t total = 0;
+  const TToneList& tones = midi.Track->Tones;
+  // A note takes six bytes where its delta and length take one each.
+  track.Reserve(6 * static_cast<size_t>(tones.Count()) + kTempoAndEndBytes);
+  track.Add(*NewTempoEvent(midi.Tempo));
+  // The accent is that of the beat on which the tone ends: the velocities
+  // stay those of the files this conversion has always written.
+  std::array<uint8_t, kBeatsPerBar> accents{};
+  for (int32_t beat = 0; beat < kBeatsPerBar; ++beat)
+    accents[static_cast<size_t>(beat)] = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
+  // A tune repeats a few distinct tones: each is looked at once.
+  std::vector<std::optional<TMidiTone>> distinctTones(tones.DistinctCount());
+  // Ticks are never negative: unsigned, the beat is found without a sign.
+  uint64_t total = 0;
   // Ticks since the last event written: rests add to it.
   int64_t pending = 0;
-  for (const TRingTone* tone : midi.Track->Tones) {
-    if (tone->Kind != rkNote) continue;
-    // A length that cannot be written (a negative note value) is held at
-    // the nearest that can.
-    const int32_t ticks = std::max(DurationToTicks(kTargetDivision, tone->Duration, tone->Dot), 0);
-    total += ticks;
-    // A tone of no length sounds nothing; its place in time is kept.
-    if (tone->IsRest() || ticks == 0) {
-      pending += ticks;
+  for (auto at = tones.begin(); at != tones.end(); ++at) {
+    std::optional<TMidiTone>& known = distinctTones[at.Distinct()];
+    if (!known) known = MidiToneOf(**at);
+    const TMidiTone tone = *known;
+    if (!tone.Timed) continue;
+    total += static_cast<uint32_t>(tone.Ticks);
+    if (!tone.Sounds) {
+      pending += tone.Ticks;
       continue;
     }
     TMidiMessage noteOn;
     noteOn.Status = 0x90;
-    // A key outside the MIDI range would be written as a status byte and
-    // corrupt the file; hold it at the nearest key.
-    noteOn.Data1 = static_cast<uint8_t>(std::clamp(NoteToMidiKey(tone->Note, tone->Accidental, tone->Octave), 0, 127));
-    // The accent is that of the beat on which the tone ends: the velocities
-    // stay those of the files this conversion has always written.
-    const int32_t beat = static_cast<int32_t>((total / kTargetDivision) % kBeatsPerBar);
-    noteOn.Data2 = static_cast<uint8_t>(AccentVelocity(kBeatsPerBar, beat + 1));
+    noteOn.Data1 = tone.Key;
+    noteOn.Data2 = accents[(total / kTargetDivision) % kBeatsPerBar];
     // The note ends after its own length with a velocity-0 note-on, which
-    // running status writes in two bytes and every reader takes as a
-    // note-off.
-    track->AddNote(noteOn, HeldDelta(pending), ticks);
+    // every reader takes as a note-off.
+    track.AddNote(noteOn, static_cast<uint32_t>(HeldDelta(pending)), static_cast<uint32_t>(tone.Ticks));
     pending = 0;
   }
   // A rest at the end keeps its place before the end of the track.
   auto end = NewEndOfTrackEvent();
   end->Delta = HeldDelta(pending);
-  track->AddEvent(std::move(end));
+  track.Add(*end);
   midi.AddTrack(std::move(track));
 }

@@ -2,6 +2,7 @@
 // a MIDI file's events and the tune's tones that the copy runs on the way.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class TRingFile;
@@ -12,7 +13,10 @@ class TMidiFile;
 // tones first; a MIDI target gets a track built from the tones.
 void AssignRingFile(TRingFile& source, TRingFile& target);
 // The same for a source that is done with once copied: its tones move into
-// the target rather than being copied, and it is freed, whether the copy
+// the target rather than being copied, and freeSource frees it then, before
+// the target's track is written. The source is not read after.
+void AssignRingFile(TRingFile& source, TRingFile& target, const std::function<void()>& freeSource);
+// The same for a source made on the heap: it is freed, whether the copy
 // succeeds or raises.
 void AssignRingFile(std::unique_ptr<TRingFile> source, TRingFile& target);
 

@@ -8,6 +8,7 @@
 
 #include "conversion/uRingBase.h"
 
+class TMidiFile;
 class TStream;
 
 // The octave of a note written without one in a new tune. The Composer,
@@ -40,6 +41,10 @@ class TRingFile {
   virtual void LoadFromStream(TStream& stream);
   // Writes GetText's bytes at the stream's position.
   virtual void SaveToStream(TStream& stream);
+
+  // The tune as a MIDI file, which a copy turns to and from tones and a
+  // delivery writes as bytes; null in every other notation.
+  virtual TMidiFile* AsMidiFile() { return nullptr; }
 
   // Raise the stream's open or create error when the file cannot be used.
   void LoadFromFile(const std::string& fileName);

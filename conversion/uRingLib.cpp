@@ -4,9 +4,14 @@
 // it creates is freed before it returns, and no exception leaves it.
 #include "conversion/uRingLib.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "conversion/uComposerRing.h"
 #include "conversion/uMedolyRing.h"
@@ -28,14 +33,15 @@ constexpr char kModeSeed = 0x35;
 char TextModeLetter() { return static_cast<char>(kModeSeed ^ 0x67); }  // "R"
 char FileModeLetter() { return static_cast<char>(kModeSeed ^ 0x73); }  // "F"
 
+// The code is read in the caller's descriptor, which outlives the call.
 struct TDescriptor {
   char Mode = '\0';
-  std::string Code;
+  std::string_view Code;
 };
 
 TDescriptor SplitDescriptor(const char* descriptor) {
   if (!descriptor || !*descriptor) return {};
-  return {descriptor[0], std::string(descriptor + 1)};
+  return {descriptor[0], std::string_view(descriptor + 1)};
 }
 
 // With room for the 0 byte a parser ends its text with, so that a tune's
@@ -48,19 +54,48 @@ std::string UnscrambledArgument(const char* data, int32_t length) {
   return UnscrambleText(std::move(text));
 }
 
-// The notation object for a format code, or null for an unknown code.
-std::unique_ptr<TRingFile> CreateRingFile(const std::string& code) {
-  if (code == "04") return std::make_unique<TMidiFile>();
-  if (code == "00") return std::make_unique<TRtttlRing>();
-  if (code == "01" || code == "11") return std::make_unique<TComposerRing>();
-  if (code == "02") return std::make_unique<TeMelodyRing>();
-  if (code == "03") return std::make_unique<TiMelodyRing>();
-  return nullptr;
-}
+// A tune of any notation, made in the call's own frame rather than on the
+// heap: freed when the holder goes, or sooner by Free.
+class TTuneHolder {
+ public:
+  TTuneHolder() = default;
+  ~TTuneHolder() { Free(); }
+  TTuneHolder(const TTuneHolder&) = delete;
+  TTuneHolder& operator=(const TTuneHolder&) = delete;
+
+  // Makes the notation object for a format code; null for an unknown code.
+  TRingFile* Create(std::string_view code) {
+    if (code == "04") return Make<TMidiFile>();
+    if (code == "00") return Make<TRtttlRing>();
+    if (code == "01" || code == "11") return Make<TComposerRing>();
+    if (code == "02") return Make<TeMelodyRing>();
+    if (code == "03") return Make<TiMelodyRing>();
+    return nullptr;
+  }
+  TRingFile& Tune() const { return *FTune; }
+  void Free() {
+    if (FTune) std::destroy_at(std::exchange(FTune, nullptr));
+  }
+
+ private:
+  static constexpr size_t kRoom = std::max(
+      {sizeof(TMidiFile), sizeof(TRtttlRing), sizeof(TComposerRing), sizeof(TeMelodyRing), sizeof(TiMelodyRing)});
+
+  // Made once per holder; a notation the room does not fit fails to build.
+  template <class TNotation>
+  TRingFile* Make() {
+    static_assert(sizeof(TNotation) <= kRoom && alignof(TNotation) <= alignof(std::max_align_t));
+    FTune = ::new (FRoom) TNotation();
+    return FTune;
+  }
+
+  alignas(std::max_align_t) std::byte FRoom[kRoom];
+  TRingFile* FTune = nullptr;
+};
 
 // The tune's own text, except that "01" is the Composer text without the
 // frame that "11" (and the Composer tune's own text) has.
-std::string RenderRingFile(TRingFile& target, const std::string& code) {
+std::string RenderRingFile(TRingFile& target, std::string_view code) {
   if (code == "01") return ComposerText(target, true, false);
   return target.GetText();
 }
@@ -96,9 +131,9 @@ TRingResult LoadRingFile(TRingFile& tune, char mode, std::string argument) {
 
 // The source is done with once copied: a long tune's events and tones are
 // freed before the target's text is made.
-TRingResult CopyTune(std::unique_ptr<TRingFile> source, TRingFile& target) {
+TRingResult CopyTune(TTuneHolder& source, TRingFile& target) {
   try {
-    AssignRingFile(std::move(source), target);
+    AssignRingFile(source.Tune(), target, [&] { source.Free(); });
   } catch (...) {
     return rrCopyFailed;
   }
@@ -153,9 +188,9 @@ bool DeliverMidiInPlace(const TMidiFile& midi, char* output, int32_t outputSize,
 
 // Renders the target and delivers it by the output mode letter. Returns the
 // code of the step, or the copy step's code when delivery succeeded.
-TRingResult RenderAndDeliver(TRingFile& target, const std::string& code, char mode, TRingResult result, char* output,
+TRingResult RenderAndDeliver(TRingFile& target, std::string_view code, char mode, TRingResult result, char* output,
                              int32_t outputSize, int32_t* outputLength) {
-  const auto* midi = dynamic_cast<const TMidiFile*>(&target);
+  const TMidiFile* midi = target.AsMidiFile();
   try {
     if (midi && mode == TextModeLetter() && DeliverMidiInPlace(*midi, output, outputSize, outputLength)) return result;
   } catch (...) {
@@ -175,18 +210,12 @@ TRingResult RenderAndDeliver(TRingFile& target, const std::string& code, char mo
   return delivered == rrSuccess ? result : delivered;
 }
 
-// Creates and loads the source; null with the result code on failure.
-std::unique_ptr<TRingFile> LoadSource(const char* source, int32_t sourceLength, const char* sourceDescriptor,
-                                      TRingResult& result) {
+// Creates and loads the source in the holder; the result code of the step.
+TRingResult LoadSource(TTuneHolder& holder, const char* source, int32_t sourceLength, const char* sourceDescriptor) {
   const TDescriptor descriptor = SplitDescriptor(sourceDescriptor);
-  std::unique_ptr<TRingFile> tune = CreateRingFile(descriptor.Code);
-  if (!tune) {
-    result = rrUnknownFormat;
-    return nullptr;
-  }
-  result = LoadRingFile(*tune, descriptor.Mode, UnscrambledArgument(source, sourceLength));
-  if (result != rrSuccess) return nullptr;
-  return tune;
+  TRingFile* const tune = holder.Create(descriptor.Code);
+  if (!tune) return rrUnknownFormat;
+  return LoadRingFile(*tune, descriptor.Mode, UnscrambledArgument(source, sourceLength));
 }
 
 // The phone filter, from a file or from its text.
@@ -201,13 +230,14 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2RING(const char* source, int32_
                                                       const char* sourceDescriptor, const char* targetDescriptor,
                                                       char* output, int32_t outputSize, int32_t* outputLength) {
   try {
-    TRingResult result = rrSuccess;
-    std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
-    if (!sourceTune) return result;
+    TTuneHolder sourceHolder;
+    const TRingResult loaded = LoadSource(sourceHolder, source, sourceLength, sourceDescriptor);
+    if (loaded != rrSuccess) return loaded;
     const TDescriptor target = SplitDescriptor(targetDescriptor);
-    const std::unique_ptr<TRingFile> targetTune = CreateRingFile(target.Code);
+    TTuneHolder targetHolder;
+    TRingFile* const targetTune = targetHolder.Create(target.Code);
     if (!targetTune) return rrUnknownFormat;
-    result = CopyTune(std::move(sourceTune), *targetTune);
+    const TRingResult result = CopyTune(sourceHolder, *targetTune);
     return RenderAndDeliver(*targetTune, target.Code, target.Mode, result, output, outputSize, outputLength);
   } catch (...) {
     return rrCopyFailed;  // out of memory while creating the tunes
@@ -220,16 +250,16 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
                                                      const char* outputDescriptor, char* output, int32_t outputSize,
                                                      int32_t* outputLength) {
   try {
-    TRingResult result = rrSuccess;
-    std::unique_ptr<TRingFile> sourceTune = LoadSource(source, sourceLength, sourceDescriptor, result);
-    if (!sourceTune) return result;
-    const auto targetTune = std::make_unique<TKeyPressBase>();
-    result = CopyTune(std::move(sourceTune), *targetTune);
+    TTuneHolder sourceHolder;
+    const TRingResult loaded = LoadSource(sourceHolder, source, sourceLength, sourceDescriptor);
+    if (loaded != rrSuccess) return loaded;
+    TKeyPressBase targetTune;
+    const TRingResult result = CopyTune(sourceHolder, targetTune);
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
     const TRingResult filterResult =
-        LoadFilter(*targetTune->FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
+        LoadFilter(*targetTune.FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
     if (filterResult != rrSuccess) return filterResult;
-    return RenderAndDeliver(*targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,
+    return RenderAndDeliver(targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,
                             outputLength);
   } catch (...) {
     return rrCopyFailed;

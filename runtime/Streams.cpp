@@ -85,7 +85,7 @@ std::string TMemoryStream::TakeDataString() {
 std::string_view BytesFromPosition(TStream& stream, std::string& copy) {
   const int64_t position = stream.Position();
   const auto left = static_cast<size_t>(std::max<int64_t>(stream.Size() - position, 0));
-  if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+  if (const TMemoryStream* memory = stream.AsMemoryStream()) {
     stream.Seek(0, TSeekOrigin::soEnd);
     if (left == 0) return {};
     return std::string_view(memory->DataString()).substr(static_cast<size_t>(position), left);

@@ -9,6 +9,8 @@
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
 
+class TMemoryStream;
+
 class TStream {
  public:
   virtual ~TStream() = default;
@@ -23,6 +25,9 @@ class TStream {
   // Moves the position; returns the new position.
   virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
   virtual int64_t Size() = 0;
+  // The stream as a memory stream, whose bytes a reader may work on in
+  // place; null for any other stream.
+  virtual TMemoryStream* AsMemoryStream() { return nullptr; }
 
   int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
   void SetPosition(int64_t position) { Seek(position, TSeekOrigin::soBeginning); }
@@ -45,6 +50,7 @@ class TMemoryStream : public TStream {
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return static_cast<int64_t>(FData.size()); }
+  TMemoryStream* AsMemoryStream() override { return this; }
 
   void SetSize(int64_t size);
   void Clear();

@@ -22,6 +22,15 @@ std::unique_ptr<TMidiFile> Read(const std::string& bytes) {
   return midi;
 }
 
+// The file as read, and read with its tracks built before the melody is
+// reduced: the melody comes from the chunk's bytes or from the track's
+// events, alike.
+std::array<std::unique_ptr<TMidiFile>, 2> ReadBothWays(const std::string& bytes) {
+  std::array<std::unique_ptr<TMidiFile>, 2> files = {Read(bytes), Read(bytes)};
+  files[1]->GetTrack(0);
+  return files;
+}
+
 void AddTone(TRingFile& tune, const char* note, int32_t octave, int32_t duration, uint8_t dot = 0) {
   auto tone = std::make_unique<TRingTone>();
   tone->Note = note;
@@ -55,8 +64,8 @@ TEST(MidiToTones, NoteOffsAndZeroVelocityNoteOnsGiveTheSameTones) {
   const std::string zeros = Header(0, 1, 96) + Chunk("MTrk", Bytes({0x00, 0x90, 0x3C, 0x40, 0x60, 0x3C, 0x00, 0x00,
                                                                      0x3D, 0x40, 0x81, 0x10, 0x3D, 0x00}) +
                                                                    EndOfTrack());
-  for (const std::string& bytes : {offs, zeros}) {
-    const auto midi = Read(bytes);
+  for (const std::string& bytes : {offs, zeros})
+    for (const auto& midi : ReadBothWays(bytes)) {
     ASSERT_TRUE(MidiToTones(*midi));
     ASSERT_EQ(midi->Track->Count(), 2);
     const TRingTone& c = *midi->Track->GetTone(0);
@@ -69,7 +78,7 @@ TEST(MidiToTones, NoteOffsAndZeroVelocityNoteOnsGiveTheSameTones) {
     EXPECT_EQ(cs.Duration, 4);
     EXPECT_EQ(cs.Dot, 1);  // 144 ticks
     EXPECT_EQ(midi->Tempo, 120);
-  }
+    }
 }
 
 // The melody line of a track at 96 ticks a quarter: silences become rests,
@@ -109,11 +118,11 @@ TEST(MidiToTones, TheMelodyLineKeepsTheTimeLine) {
       {"a note-off without its note-on", At(0, 0x80, 61, 0) + At(96, 0x90, 60, 64) + At(96, 0x80, 60, 0),
        {"4P", "4C5"}},
   };
-  for (const auto& c : cases) {
-    const auto midi = Read(Header(0, 1, 96) + Chunk("MTrk", c.events));
-    ASSERT_TRUE(MidiToTones(*midi));
-    EXPECT_EQ(Spelled(*midi), c.tones) << c.what;
-  }
+  for (const auto& c : cases)
+    for (const auto& midi : ReadBothWays(Header(0, 1, 96) + Chunk("MTrk", c.events))) {
+      ASSERT_TRUE(MidiToTones(*midi));
+      EXPECT_EQ(Spelled(*midi), c.tones) << c.what;
+    }
 }
 
 // Hostile tracks reduce in one walk to a tune that follows the file's size:
@@ -142,8 +151,8 @@ TEST(MidiToTones, HostileTracksGiveAClearPartialResult) {
        18, {"4C5"}},
       {"a thousand of them", silences, 1000 * 17, heldSilence},
   };
-  for (const auto& c : cases) {
-    const auto midi = Read(Header(0, 1, 96) + Chunk("MTrk", c.events));
+  for (const auto& c : cases)
+    for (const auto& midi : ReadBothWays(Header(0, 1, 96) + Chunk("MTrk", c.events))) {
     ASSERT_TRUE(MidiToTones(*midi));
     const std::vector<std::string> tones = Spelled(*midi);
     EXPECT_EQ(tones.size(), c.count) << c.what;
@@ -152,6 +161,38 @@ TEST(MidiToTones, HostileTracksGiveAClearPartialResult) {
       EXPECT_EQ(std::vector<std::string>(tones.begin() + 1, tones.end() - 1), heldSilence);
       EXPECT_EQ(tones.back(), "8D5");
     }
+    }
+}
+
+// Random tracks of few keys on three channels, the drums' among them:
+// notes sounding together, note-offs that end a note twice or end none,
+// velocity-0 note-ons, lengths that wrap, running status, and now and then
+// a cut chunk. Reduced from the bytes or from the built track, every one
+// gives the same tones, the notes' lengths as the built track pairs them.
+TEST(MidiToTones, ReadOrBuiltTracksGiveTheSameTones) {
+  std::mt19937 random(20261211);
+  const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  static const uint32_t kDeltas[] = {0, 0, 1, 3, 48, 96, 96, 65535, 65536, 0x0FFFFFFF, 0xFFFFFFFF};
+  static const int kStatuses[] = {0x90, 0x90, 0x90, 0x80, 0x91, 0x81, 0x99, 0x89, 0xC0, 0xFF};
+  for (int n = 0; n < 400; ++n) {
+    std::string events;
+    for (int i = pick(1, 80); i > 0; --i) {
+      events += VarLen(kDeltas[pick(0, static_cast<int>(std::size(kDeltas)) - 1)]);
+      const int status = kStatuses[pick(0, static_cast<int>(std::size(kStatuses)) - 1)];
+      if (status == 0xFF) {
+        events += Bytes({0xFF, 0x01, 0x01, 'x'});
+      } else if (status == 0xC0) {
+        events += Bytes({0xC0, pick(0, 127)});
+      } else {
+        if (pick(0, 2) != 0) events += Bytes({status});  // otherwise the running status, whichever it is
+        events += Bytes({60 + pick(0, 3), pick(0, 3) == 0 ? 0 : 64});
+      }
+    }
+    if (pick(0, 4) == 0) events.resize(static_cast<size_t>(pick(0, static_cast<int>(events.size()))));
+    const auto files = ReadBothWays(Header(0, 1, pick(0, 9) == 0 ? 7 : 96) + Chunk("MTrk", events));
+    ASSERT_TRUE(MidiToTones(*files[0]));
+    ASSERT_TRUE(MidiToTones(*files[1]));
+    ASSERT_EQ(Spelled(*files[0]), Spelled(*files[1])) << n;
   }
 }
 
@@ -160,10 +201,11 @@ TEST(MidiToTones, ReducesTheFirstTrackThatSoundsANote) {
   const std::string file = Header(1, 3, 96) + Chunk("MTrk", Tempo120() + EndOfTrack()) +
                            Chunk("MTrk", Bytes({0x00, 0x90, 0x40, 0x50, 0x60, 0x40, 0x00}) + EndOfTrack()) +
                            Chunk("MTrk", Bytes({0x00, 0x90, 0x30, 0x50, 0x60, 0x30, 0x00}) + EndOfTrack());
-  const auto midi = Read(file);
-  ASSERT_TRUE(MidiToTones(*midi));
-  ASSERT_EQ(midi->Track->Count(), 1);
-  EXPECT_EQ(midi->Track->GetTone(0)->Note, "E");
+  for (const auto& midi : ReadBothWays(file)) {
+    ASSERT_TRUE(MidiToTones(*midi));
+    ASSERT_EQ(midi->Track->Count(), 1);
+    EXPECT_EQ(midi->Track->GetTone(0)->Note, "E");
+  }
 
   TMidiFile empty;
   empty.Tempo = 99;
@@ -186,13 +228,13 @@ TEST(MidiToTones, PercussionIsNeverTheMelody) {
       {Header(0, 1, 96) + Chunk("MTrk", mixed + EndOfTrack()), {"E5"}},
       {Header(0, 1, 96) + Chunk("MTrk", drums + EndOfTrack()), {"C3"}},
   };
-  for (const auto& c : cases) {
-    const auto midi = Read(c.file);
-    ASSERT_TRUE(MidiToTones(*midi));
-    std::vector<std::string> notes;
-    for (const auto& tone : midi->Track->Tones) notes.push_back(tone->Note + IntToStr(tone->Octave));
-    EXPECT_EQ(notes, c.notes);
-  }
+  for (const auto& c : cases)
+    for (const auto& midi : ReadBothWays(c.file)) {
+      ASSERT_TRUE(MidiToTones(*midi));
+      std::vector<std::string> notes;
+      for (const auto& tone : midi->Track->Tones) notes.push_back(tone->Note + IntToStr(tone->Octave));
+      EXPECT_EQ(notes, c.notes);
+    }
 }
 
 TEST(TonesToMidi, OneQuarterNoteBecomesTheKnownTrack) {
@@ -239,6 +281,31 @@ TEST(TonesToMidi, NotesSoundFromTheirStartForTheirLength) {
   for (int i = 0; i < t.Count(); ++i) {
     const TMidiEvent e = *t.GetEvent(i);
     EXPECT_EQ((std::vector<int>{e.Delta, e.Status, e.Data1, e.Data2}), want[static_cast<size_t>(i)]) << i;
+  }
+}
+
+// A track written into a file that holds tracks already comes after them,
+// whether they were built yet or not: the file writes each as it would
+// alone, the one read as its events are written, not as its bytes were.
+TEST(TonesToMidi, ATrackWrittenAfterOthersFollowsThem) {
+  const std::string read = Header(0, 1, 48) + Chunk("MTrk", Bytes({0x00, 0xF0, 0x01, 0x7F, 0x00, 0x90, 0x3C, 0x40,
+                                                                   0x60, 0x80, 0x3C, 0x00}));
+  TMidiFile alone;
+  alone.Tempo = 100;
+  AddTone(alone, "D", 5, 8);
+  TonesToMidi(alone);
+  for (const bool built : {false, true}) {
+    TMidiFile midi;
+    midi.LoadFromText(read);
+    if (built) midi.GetTrack(0);
+    midi.Tempo = 100;
+    AddTone(midi, "D", 5, 8);
+    TonesToMidi(midi);
+    ASSERT_EQ(midi.TrackCount(), 2) << built;
+    EXPECT_EQ(midi.GetText(), Header(1, 2, 96) + Read(read)->GetText().substr(14) + alone.GetText().substr(14))
+        << built;
+    EXPECT_EQ(midi.GetTrack(1)->Count(), alone.GetTrack(0)->Count());
+    EXPECT_EQ(midi.GetTrack(1)->GetEvent(1)->NoteLength, 48);
   }
 }
 
