@@ -95,7 +95,7 @@ constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
 class TMelodyLine {
  public:
   TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
-      : FTones(tones), FDivision(division), FRest(NewRest(restOctave)) {}
+      : FTones(tones), FDivision(division), FNote(NewTone("?", 0)), FRest(NewTone("P", restOctave)) {}
 
   // A note-on at its onset, with the length of its note: 0 when no note-off
   // ends it, and it sounds until the next onset.
@@ -135,15 +135,16 @@ class TMelodyLine {
   void Add(const TSounding& note, int64_t next) {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
-    const TNoteValue value = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
+    const TKnownValue& known = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
     if (note.Key != FNoteKey) {
       const TPitch& pitch = PitchOf(note.Key);
-      FNote.Note.assign(1, pitch.Letter);
+      // The note's name is always one letter: it is written in place.
+      FNote.Note[0] = pitch.Letter;
       FNote.Accidental = pitch.Accidental;
       FNote.Octave = pitch.Octave;
       FNoteKey = note.Key;
     }
-    AddTone(FNote, value, ThirtySecondsOf(value));
+    AddTone(FNote, known.Value, known.ThirtySeconds);
     FTrackTime = end;
   }
 
@@ -182,6 +183,7 @@ class TMelodyLine {
   struct TKnownValue {
     int32_t Ticks = -1;  // none yet
     TNoteValue Value{};
+    int64_t ThirtySeconds = 0;  // of Value
   };
 
   const TPitch& PitchOf(uint8_t key) {
@@ -193,19 +195,22 @@ class TMelodyLine {
     }
     return pitch;
   }
-  TNoteValue ValueOf(int32_t ticks) {
+  const TKnownValue& ValueOf(int32_t ticks) {
     // Lengths are mostly multiples of a few ticks: their low bits are
     // mixed first.
     TKnownValue& known = FValues[(static_cast<uint32_t>(ticks) * 0x9E3779B1u) >> 28];
-    if (known.Ticks != ticks) known = {ticks, TicksToDuration(FDivision, ticks)};
-    return known.Value;
+    if (known.Ticks != ticks) {
+      const TNoteValue value = TicksToDuration(FDivision, ticks);
+      known = {ticks, value, ThirtySecondsOf(value)};
+    }
+    return known;
   }
 
-  static TRingTone NewRest(int32_t octave) {
-    TRingTone rest;
-    rest.Note = "P";
-    rest.Octave = octave;
-    return rest;
+  static TRingTone NewTone(const char* name, int32_t octave) {
+    TRingTone tone;
+    tone.Note = name;
+    tone.Octave = octave;
+    return tone;
   }
 
   TRingTrack& FTones;
@@ -265,12 +270,15 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     if ((m.Status & 0xE0) != 0x80) continue;
     // A track's times wrap at 32 bits, and a note's length with them.
     const auto trackTime = static_cast<int32_t>(time);
-    if (m.IsNoteOff()) {
+    // A note-on without a velocity ends a note, and is still the latest
+    // note-on of its key.
+    const bool noteOn = m.IsNoteOn();
+    if (!noteOn || m.Data2 == 0) {
       const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m);
       if (latest && latest->Index != kNotMelody)
         notes[latest->Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest->AbsoluteTime);
     }
-    if (!m.IsNoteOn()) continue;
+    if (!noteOn) continue;
     uint32_t index = kNotMelody;
     if (IsMelodyNote(m, percussion)) {
       for (; time - lastOnset > UINT32_MAX; lastOnset += UINT32_MAX) notes.push_back({UINT32_MAX, 0, 0, false});
