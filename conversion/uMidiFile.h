@@ -99,7 +99,7 @@ class TMidiChunkReader {
 
   bool AtEnd() const { return FReader.AtEnd(); }
   TEvent Next() {
-    TEvent event{{}, FReader.VarLen(), {}};
+    TEvent event{{}, Delta(), {}};
     // A data byte after the delta is the event's first, under the running
     // status. Past the end there is neither.
     if (!FReader.AtEnd() && FReader.Peek() >= 0x80) FRunningStatus = FReader.Byte();
@@ -129,6 +129,9 @@ class TMidiChunkReader {
   }
 
  private:
+  // Most deltas are a single byte: read without the loop.
+  uint32_t Delta() { return !FReader.AtEnd() && FReader.Peek() < 0x80 ? FReader.Byte() : FReader.VarLen(); }
+
   TMidiByteReader FReader;
   uint8_t FRunningStatus = 0;
 };
