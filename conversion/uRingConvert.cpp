@@ -156,7 +156,9 @@ class TMelodyLine {
       silence = kLongestSilence;
       FTuneTime = 8 * onset - silence * FDivision;
     }
-    for (size_t v = 0; v < std::size(kRestValues); ++v) {
+    // The last value is a thirty-second: the silence is used up by then.
+    static_assert(kRestThirtySeconds.back() == 1);
+    for (size_t v = 0; silence > 0; ++v) {
       const TNoteValue value = kRestValues[v];
       const int64_t thirtySeconds = kRestThirtySeconds[v];
       if (silence < thirtySeconds) continue;
@@ -270,23 +272,26 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     if ((m.Status & 0xE0) != 0x80) continue;
     // A track's times wrap at 32 bits, and a note's length with them.
     const auto trackTime = static_cast<int32_t>(time);
-    // A note-on without a velocity ends a note, and is still the latest
-    // note-on of its key.
-    const bool noteOn = m.IsNoteOn();
-    if (!noteOn || m.Data2 == 0) {
-      const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m);
+    // The latest note-on of the key, a pointer or an optional, ends here.
+    const auto end = [&](const auto& latest) {
       if (latest && latest->Index != kNotMelody)
         notes[latest->Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest->AbsoluteTime);
+    };
+    if (!m.IsNoteOn()) {
+      end(noteOns.Latest(m));
+    } else if (m.Data2 == 0) {
+      // It ends a note, and is then the latest note-on of its key.
+      end(noteOns.Exchange(m, kNotMelody, trackTime));
+    } else {
+      uint32_t index = kNotMelody;
+      if (IsMelodyNote(m, percussion)) {
+        for (; time - lastOnset > UINT32_MAX; lastOnset += UINT32_MAX) notes.push_back({UINT32_MAX, 0, 0, false});
+        index = static_cast<uint32_t>(notes.size());
+        notes.push_back({static_cast<uint32_t>(time - lastOnset), 0, m.Data1, true});
+        lastOnset = time;
+      }
+      noteOns.Set(m, index, trackTime);
     }
-    if (!noteOn) continue;
-    uint32_t index = kNotMelody;
-    if (IsMelodyNote(m, percussion)) {
-      for (; time - lastOnset > UINT32_MAX; lastOnset += UINT32_MAX) notes.push_back({UINT32_MAX, 0, 0, false});
-      index = static_cast<uint32_t>(notes.size());
-      notes.push_back({static_cast<uint32_t>(time - lastOnset), 0, m.Data1, true});
-      lastOnset = time;
-    }
-    noteOns.Set(m, index, trackTime);
   }
   int64_t onset = 0;
   for (size_t i = 0; i < notes.size(); ++i) {
