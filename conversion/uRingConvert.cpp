@@ -137,7 +137,7 @@ class TMelodyLine {
     const int64_t end = EndBefore(note, next);
     const TKnownValue& known = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
     if (note.Key != FNoteKey) {
-      const TPitch& pitch = PitchOf(note.Key);
+      const TPitch& pitch = FPitches[note.Key];
       // The note's name is always one letter: it is written in place.
       FNote.Note[0] = pitch.Letter;
       FNote.Accidental = pitch.Accidental;
@@ -175,27 +175,30 @@ class TMelodyLine {
     FTuneTime += thirtySeconds * FDivision;
   }
 
-  // A tune holds few keys and few lengths: each key's pitch is worked out
-  // once, and the values of the lengths seen last are kept.
+  // The pitch of every key is worked out once for all tunes; a tune holds
+  // few lengths, and the values of the lengths seen last are kept.
   struct TPitch {
     char Letter;
     uint8_t Accidental;
     int32_t Octave;
   };
+  using TPitches = std::array<TPitch, 256>;
   struct TKnownValue {
     int32_t Ticks = -1;  // none yet
     TNoteValue Value{};
     int64_t ThirtySeconds = 0;  // of Value
   };
 
-  const TPitch& PitchOf(uint8_t key) {
-    TPitch& pitch = FPitches[key];
-    if (!((FPitchKnown[key / 64] >> (key % 64)) & 1)) {
-      const TMidiNote name = MidiKeyToNote(key);
-      pitch = {name.Note[0], name.Accidental, name.Octave};
-      FPitchKnown[key / 64] |= uint64_t{1} << (key % 64);
-    }
-    return pitch;
+  static const TPitches& Pitches() {
+    static const TPitches pitches = [] {
+      TPitches all{};
+      for (size_t key = 0; key < all.size(); ++key) {
+        const TMidiNote name = MidiKeyToNote(static_cast<uint8_t>(key));
+        all[key] = {name.Note[0], name.Accidental, name.Octave};
+      }
+      return all;
+    }();
+    return pitches;
   }
   const TKnownValue& ValueOf(int32_t ticks) {
     // Lengths are mostly multiples of a few ticks: their low bits are
@@ -221,8 +224,7 @@ class TMelodyLine {
   TRingTone FNote;
   int FNoteKey = -1;  // the key FNote holds the pitch of; none yet
   TRingTone FRest;
-  std::array<uint64_t, 4> FPitchKnown{};
-  std::array<TPitch, 256> FPitches;
+  const TPitches& FPitches = Pitches();
   std::array<TKnownValue, 16> FValues;  // by the top four bits of a hash
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
