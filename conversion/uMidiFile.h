@@ -99,7 +99,7 @@ class TMidiChunkReader {
 
   bool AtEnd() const { return FReader.AtEnd(); }
   TEvent Next() {
-    TEvent event{{}, FReader.VarLen(), {}};
+    TEvent event{{}, Delta(), {}};
     // A data byte after the delta is the event's first, under the running
     // status. Past the end there is neither.
     if (!FReader.AtEnd() && FReader.Peek() >= 0x80) FRunningStatus = FReader.Byte();
@@ -129,6 +129,9 @@ class TMidiChunkReader {
   }
 
  private:
+  // Most deltas are a single byte: read without the loop.
+  uint32_t Delta() { return !FReader.AtEnd() && FReader.Peek() < 0x80 ? FReader.Byte() : FReader.VarLen(); }
+
   TMidiByteReader FReader;
   uint8_t FRunningStatus = 0;
 };
@@ -149,11 +152,15 @@ class TNoteOnIndex {
     const TKeys* keys = FChannels[m.Status & 0x0F].get();
     return keys && keys->Knows(m.Data1) ? &keys->NoteOns[m.Data1] : nullptr;
   }
-  void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
-    std::unique_ptr<TKeys>& keys = FChannels[m.Status & 0x0F];
-    if (!keys) keys = std::make_unique_for_overwrite<TKeys>();
-    keys->Known[m.Data1 / 64] |= uint64_t{1} << (m.Data1 % 64);
-    keys->NoteOns[m.Data1] = {static_cast<uint32_t>(index), absoluteTime};
+  void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) { KeysOf(m).Set(m.Data1, index, absoluteTime); }
+  // Set, giving the note-on it replaces (none as Latest gives none): a
+  // note-on without a velocity ends one note and stands for the next.
+  std::optional<TNoteOn> Exchange(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
+    TKeys& keys = KeysOf(m);
+    std::optional<TNoteOn> before;
+    if (keys.Knows(m.Data1)) before = keys.NoteOns[m.Data1];
+    keys.Set(m.Data1, index, absoluteTime);
+    return before;
   }
 
  private:
@@ -164,7 +171,17 @@ class TNoteOnIndex {
     std::array<TNoteOn, 256> NoteOns;
 
     bool Knows(uint8_t key) const { return (Known[key / 64] >> (key % 64)) & 1; }
+    void Set(uint8_t key, size_t index, int32_t absoluteTime) {
+      Known[key / 64] |= uint64_t{1} << (key % 64);
+      NoteOns[key] = {static_cast<uint32_t>(index), absoluteTime};
+    }
   };
+
+  TKeys& KeysOf(const TMidiMessage& m) {
+    std::unique_ptr<TKeys>& keys = FChannels[m.Status & 0x0F];
+    if (!keys) keys = std::make_unique_for_overwrite<TKeys>();
+    return *keys;
+  }
 
   std::array<std::unique_ptr<TKeys>, 16> FChannels;
 };

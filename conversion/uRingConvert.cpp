@@ -95,7 +95,7 @@ constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
 class TMelodyLine {
  public:
   TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
-      : FTones(tones), FDivision(division), FRest(NewRest(restOctave)) {}
+      : FTones(tones), FDivision(division), FNote(NewTone("?", 0)), FRest(NewTone("P", restOctave)) {}
 
   // A note-on at its onset, with the length of its note: 0 when no note-off
   // ends it, and it sounds until the next onset.
@@ -135,15 +135,16 @@ class TMelodyLine {
   void Add(const TSounding& note, int64_t next) {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
-    const TNoteValue value = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
+    const TKnownValue& known = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
     if (note.Key != FNoteKey) {
-      const TPitch& pitch = PitchOf(note.Key);
-      FNote.Note.assign(1, pitch.Letter);
+      const TPitch& pitch = FPitches[note.Key];
+      // The note's name is always one letter: it is written in place.
+      FNote.Note[0] = pitch.Letter;
       FNote.Accidental = pitch.Accidental;
       FNote.Octave = pitch.Octave;
       FNoteKey = note.Key;
     }
-    AddTone(FNote, value, ThirtySecondsOf(value));
+    AddTone(FNote, known.Value, known.ThirtySeconds);
     FTrackTime = end;
   }
 
@@ -155,7 +156,9 @@ class TMelodyLine {
       silence = kLongestSilence;
       FTuneTime = 8 * onset - silence * FDivision;
     }
-    for (size_t v = 0; v < std::size(kRestValues); ++v) {
+    // The last value is a thirty-second: the silence is used up by then.
+    static_assert(kRestThirtySeconds.back() == 1);
+    for (size_t v = 0; silence > 0; ++v) {
       const TNoteValue value = kRestValues[v];
       const int64_t thirtySeconds = kRestThirtySeconds[v];
       if (silence < thirtySeconds) continue;
@@ -172,40 +175,47 @@ class TMelodyLine {
     FTuneTime += thirtySeconds * FDivision;
   }
 
-  // A tune holds few keys and few lengths: each key's pitch is worked out
-  // once, and the values of the lengths seen last are kept.
+  // The pitch of every key is worked out once for all tunes; a tune holds
+  // few lengths, and the values of the lengths seen last are kept.
   struct TPitch {
     char Letter;
     uint8_t Accidental;
     int32_t Octave;
   };
+  using TPitches = std::array<TPitch, 256>;
   struct TKnownValue {
     int32_t Ticks = -1;  // none yet
     TNoteValue Value{};
+    int64_t ThirtySeconds = 0;  // of Value
   };
 
-  const TPitch& PitchOf(uint8_t key) {
-    TPitch& pitch = FPitches[key];
-    if (!((FPitchKnown[key / 64] >> (key % 64)) & 1)) {
-      const TMidiNote name = MidiKeyToNote(key);
-      pitch = {name.Note[0], name.Accidental, name.Octave};
-      FPitchKnown[key / 64] |= uint64_t{1} << (key % 64);
-    }
-    return pitch;
+  static const TPitches& Pitches() {
+    static const TPitches pitches = [] {
+      TPitches all{};
+      for (size_t key = 0; key < all.size(); ++key) {
+        const TMidiNote name = MidiKeyToNote(static_cast<uint8_t>(key));
+        all[key] = {name.Note[0], name.Accidental, name.Octave};
+      }
+      return all;
+    }();
+    return pitches;
   }
-  TNoteValue ValueOf(int32_t ticks) {
+  const TKnownValue& ValueOf(int32_t ticks) {
     // Lengths are mostly multiples of a few ticks: their low bits are
     // mixed first.
     TKnownValue& known = FValues[(static_cast<uint32_t>(ticks) * 0x9E3779B1u) >> 28];
-    if (known.Ticks != ticks) known = {ticks, TicksToDuration(FDivision, ticks)};
-    return known.Value;
+    if (known.Ticks != ticks) {
+      const TNoteValue value = TicksToDuration(FDivision, ticks);
+      known = {ticks, value, ThirtySecondsOf(value)};
+    }
+    return known;
   }
 
-  static TRingTone NewRest(int32_t octave) {
-    TRingTone rest;
-    rest.Note = "P";
-    rest.Octave = octave;
-    return rest;
+  static TRingTone NewTone(const char* name, int32_t octave) {
+    TRingTone tone;
+    tone.Note = name;
+    tone.Octave = octave;
+    return tone;
   }
 
   TRingTrack& FTones;
@@ -214,8 +224,7 @@ class TMelodyLine {
   TRingTone FNote;
   int FNoteKey = -1;  // the key FNote holds the pitch of; none yet
   TRingTone FRest;
-  std::array<uint64_t, 4> FPitchKnown{};
-  std::array<TPitch, 256> FPitches;
+  const TPitches& FPitches = Pitches();
   std::array<TKnownValue, 16> FValues;  // by the top four bits of a hash
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
@@ -265,20 +274,26 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     if ((m.Status & 0xE0) != 0x80) continue;
     // A track's times wrap at 32 bits, and a note's length with them.
     const auto trackTime = static_cast<int32_t>(time);
-    if (m.IsNoteOff()) {
-      const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m);
+    // The latest note-on of the key, a pointer or an optional, ends here.
+    const auto end = [&](const auto& latest) {
       if (latest && latest->Index != kNotMelody)
         notes[latest->Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest->AbsoluteTime);
+    };
+    if (!m.IsNoteOn()) {
+      end(noteOns.Latest(m));
+    } else if (m.Data2 == 0) {
+      // It ends a note, and is then the latest note-on of its key.
+      end(noteOns.Exchange(m, kNotMelody, trackTime));
+    } else {
+      uint32_t index = kNotMelody;
+      if (IsMelodyNote(m, percussion)) {
+        for (; time - lastOnset > UINT32_MAX; lastOnset += UINT32_MAX) notes.push_back({UINT32_MAX, 0, 0, false});
+        index = static_cast<uint32_t>(notes.size());
+        notes.push_back({static_cast<uint32_t>(time - lastOnset), 0, m.Data1, true});
+        lastOnset = time;
+      }
+      noteOns.Set(m, index, trackTime);
     }
-    if (!m.IsNoteOn()) continue;
-    uint32_t index = kNotMelody;
-    if (IsMelodyNote(m, percussion)) {
-      for (; time - lastOnset > UINT32_MAX; lastOnset += UINT32_MAX) notes.push_back({UINT32_MAX, 0, 0, false});
-      index = static_cast<uint32_t>(notes.size());
-      notes.push_back({static_cast<uint32_t>(time - lastOnset), 0, m.Data1, true});
-      lastOnset = time;
-    }
-    noteOns.Set(m, index, trackTime);
   }
   int64_t onset = 0;
   for (size_t i = 0; i < notes.size(); ++i) {
