@@ -65,8 +65,44 @@ void TCommentList::Add(const std::string& text, int line, int column) {
 
 TScanTable::TScanTable(int noSymbol) : FNoSymbol(noSymbol) {
   FOneLetterKeywords.fill(kNoKeyword);
-  FStartStates.fill(TScanState());
-  FStartStates[0] = TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol};
+  for (int c = 0; c < 256; ++c) {
+    const char folded = kFoldedChar[static_cast<size_t>(c)];
+    FNextCharClasses[static_cast<size_t>(c)] = static_cast<uint8_t>(
+        kAnyChar | (IsIdentifierChar(folded) ? kWordChar : 0) | (IsDigit(folded) ? kDigitChar : 0));
+  }
+  for (int c = 0; c < 256; ++c) SetStartState(static_cast<unsigned char>(c), TScanState());
+  SetStartState(0, TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol});
+}
+
+void TScanTable::SetStartState(unsigned char c, const TScanState& state) {
+  FStartStates[c] = state;
+  // A pair's second character lengthens the symbol of any first character:
+  // the rare symbol so held up is scanned in full.
+  if (state.Kind == TScanKind::Pair)
+    for (int next = 0; next < 256; ++next) {
+      const char folded = kFoldedChar[static_cast<size_t>(next)];
+      if (folded != 0 && (folded == state.Second || folded == state.AlsoSecond))
+        FNextCharClasses[static_cast<size_t>(next)] |= kPairSecond;
+    }
+  UpdateQuickSymbol(c);
+}
+
+void TScanTable::UpdateQuickSymbol(unsigned char first) {
+  const TScanState& state = FStartStates[first];
+  const int word = FOneLetterKeywords[first];
+  const auto wordOr = [word](int symbol) { return word == kNoKeyword ? symbol : word; };
+  TQuickSymbol& quick = FQuickSymbols[first];
+  switch (state.Kind) {
+    case TScanKind::EndOfText: quick = {symEndOfText, kAnyChar}; break;
+    case TScanKind::NoSymbol: quick = {FNoSymbol, 0}; break;
+    case TScanKind::Single: quick = {state.Symbol, 0}; break;
+    case TScanKind::Identifier: quick = {wordOr(symIdentifier), kWordChar}; break;
+    case TScanKind::Integer: quick = {wordOr(symInteger), kDigitChar}; break;
+    case TScanKind::Pair:
+      quick = state.Otherwise == TScanKind::Identifier ? TQuickSymbol{wordOr(symIdentifier), kWordChar | kPairSecond}
+                                                       : TQuickSymbol{FNoSymbol, kPairSecond};
+      break;
+  }
 }
 
 void TScanTable::SetStartStates(const std::string& chars, const TScanState& state) {
@@ -95,8 +131,10 @@ void TScanTable::AddKeyword(const std::string& text, int symbol) {
   const unsigned char first = Byte(upper.at(0));
   if (upper.size() > 1)
     FKeywords[first].push_back(TKeyword{upper, symbol});
-  else if (FOneLetterKeywords[first] == kNoKeyword)
+  else if (FOneLetterKeywords[first] == kNoKeyword) {
     FOneLetterKeywords[first] = symbol;
+    UpdateQuickSymbol(first);
+  }
 }
 
 // ----------------------------------------------------------------- scanner
@@ -194,10 +232,20 @@ int TGrammarScanner::Get() {
   // Most symbols follow the one before directly.
   if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
   FLastSymbol = FLookAhead;
-  FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 0, FBufferPosition};
+  FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
   FContextLength = 0;
   FSymbolStart = FBufferPosition;
-  return ScanSymbol(FTable.StartStates()[Byte(FCurrentChar)]);
+  // Most symbols are one character long, which the character after it tells.
+  const unsigned char first = Byte(FCurrentChar);
+  const auto next = static_cast<unsigned>(FBufferPosition + 1);
+  if (next < FHeld) {
+    const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(first);
+    if ((FTable.NextCharClass(Byte(FText[next])) & quick.GoesOnBefore) == 0) {
+      NextChar();
+      return quick.Symbol;
+    }
+  }
+  return ScanSymbol(FTable.StartStates()[first]);
 }
 
 // Reads the symbol's characters after its first. The symbol's length is

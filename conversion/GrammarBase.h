@@ -151,7 +151,7 @@ class TScanTable {
 
   explicit TScanTable(int noSymbol);
 
-  void SetStartState(unsigned char c, const TScanState& state) { FStartStates[c] = state; }
+  void SetStartState(unsigned char c, const TScanState& state);
   void SetStartStates(const std::string& chars, const TScanState& state);
   void SetStartStates(char first, char last, const TScanState& state);
   // Digits start integers, letters and "_" identifiers.
@@ -164,7 +164,22 @@ class TScanTable {
 
   static constexpr int kNoKeyword = -1;
 
+  // What a symbol is when it ends after its first character: its number,
+  // and the classes of the next character that make it longer (or, for
+  // the end of text, that every character leaves it to the full scan).
+  struct TQuickSymbol {
+    int Symbol;
+    uint8_t GoesOnBefore;
+  };
+  // The class bits of a character as the next one after a symbol's first.
+  static constexpr uint8_t kAnyChar = 1;
+  static constexpr uint8_t kWordChar = 2;
+  static constexpr uint8_t kDigitChar = 4;
+  static constexpr uint8_t kPairSecond = 8;
+
   const std::array<TScanState, 256>& StartStates() const { return FStartStates; }
+  const TQuickSymbol& QuickSymbol(unsigned char first) const { return FQuickSymbols[first]; }
+  uint8_t NextCharClass(unsigned char next) const { return FNextCharClasses[next]; }
   // The keywords of two or more characters that start with the character.
   const std::vector<TKeyword>& KeywordsStartingWith(unsigned char upper) const { return FKeywords[upper]; }
   // The symbol of the one-character keyword, or kNoKeyword.
@@ -172,10 +187,14 @@ class TScanTable {
   int NoSymbol() const { return FNoSymbol; }
 
  private:
+  void UpdateQuickSymbol(unsigned char first);
+
   std::array<TScanState, 256> FStartStates;
   std::array<std::vector<TKeyword>, 256> FKeywords;
   std::array<int, 256> FOneLetterKeywords;
   int FNoSymbol;
+  std::array<TQuickSymbol, 256> FQuickSymbols;
+  std::array<uint8_t, 256> FNextCharClasses;
 };
 
 class TGrammarScanner {
