@@ -228,9 +228,11 @@ void TGrammarScanner::PassOverBlanksAndComments() {
 }
 
 int TGrammarScanner::Get() {
-  if (FStale) Capture();
+  if (FStale) [[unlikely]]
+    Capture();
   // Most symbols follow the one before directly.
-  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
+  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) [[unlikely]]
+    PassOverBlanksAndComments();
   FLastSymbol = FLookAhead;
   FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
   FContextLength = 0;
@@ -240,7 +242,7 @@ int TGrammarScanner::Get() {
   const auto next = static_cast<unsigned>(FBufferPosition + 1);
   if (next < FHeld) {
     const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(first);
-    if ((FTable.NextCharClass(Byte(FText[next])) & quick.GoesOnBefore) == 0) {
+    if ((FTable.NextCharClass(Byte(FText[next])) & quick.GoesOnBefore) == 0) [[likely]] {
       NextChar();
       return quick.Symbol;
     }
@@ -382,19 +384,6 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
 }
 
 // The bytes as CharAt gives them, in one pass over the buffer.
-size_t TGrammarScanner::GetSymbolLength(const TSymbolPosition& position) const {
-  const int64_t begin = std::max(position.SourcePosition, 0);
-  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
-  return end <= begin ? 0 : static_cast<size_t>(end - begin);
-}
-
-const char* TGrammarScanner::HeldBytes(const TSymbolPosition& position) const {
-  const std::string& data = FSourceBuffer.DataString();
-  const int64_t end = int64_t{position.SourcePosition} + position.Length;
-  if (position.SourcePosition < 0 || end > FSourceLength || end > static_cast<int64_t>(data.size())) return nullptr;
-  return data.data() + position.SourcePosition;
-}
-
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
   const std::string& data = FSourceBuffer.DataString();
   const int64_t begin = std::max(position.SourcePosition, 0);
@@ -595,34 +584,6 @@ std::string TGrammarParser::LastSymbolText() const {
   return FScanner->GetSymbolRawText(last);
 }
 
-size_t TGrammarParser::LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
-
-// Up to nine digits, the numbers tunes are made of, are read in place
-// without building the symbol's text; anything else is read from its text.
-bool TGrammarParser::ShortLastNumber(int32_t& value) const {
-  const TSymbolPosition& symbol = FScanner->LastSymbol();
-  if (symbol.Length < 1 || symbol.Length > 9) return false;
-  const char* digits = FScanner->HeldBytes(symbol);
-  if (!digits) return false;
-  int32_t number = 0;
-  for (int i = 0; i < symbol.Length; ++i) {
-    const char c = digits[i];
-    if (c < '0' || c > '9') return false;
-    number = number * 10 + (c - '0');
-  }
-  value = number;
-  return true;
-}
-
-int32_t TGrammarParser::LastSymbolNumber() const {
-  int32_t value = 0;
-  return ShortLastNumber(value) ? value : StrToInt(LastSymbolText());
-}
-
-int32_t TGrammarParser::LastSymbolNumberOr(int32_t fallback) const {
-  int32_t value = 0;
-  return ShortLastNumber(value) ? value : StrToIntDef(LastSymbolText(), fallback);
-}
 std::string TGrammarParser::LookAheadText() const { return FScanner->GetSymbolText(FScanner->LookAhead()); }
 std::string TGrammarParser::LookAheadRawText() const { return FScanner->GetSymbolRawText(FScanner->LookAhead()); }
 
@@ -640,10 +601,6 @@ std::string TGrammarParser::TextUpTo(int symbol) {
     if (CharBeforeLookAhead() == ' ') text += ' ';
   }
   return text;
-}
-
-bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
-  return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
 }
 
 // A notation reads its notes from one table: its entries are indexed by
@@ -676,10 +633,20 @@ const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, 
 
 TRingTone TGrammarParser::NewTone() const {
   TRingTone tone;
-  tone.Duration = FRing->DefaultDuration;
-  tone.Octave = FRing->DefaultOctave;
-  tone.Volume = FRing->Volume;
+  NewTone(tone);
   return tone;
+}
+
+void TGrammarParser::NewTone(TRingTone& tone) const {
+  tone.Kind = rkNote;
+  tone.Duration = FRing->DefaultDuration;
+  tone.Note.clear();
+  tone.Octave = FRing->DefaultOctave;
+  tone.Dot = rdNone;
+  tone.Volume = FRing->Volume;
+  tone.Accidental = raNatural;
+  tone.ControlKind = 0;
+  tone.Value = 0;
 }
 
 std::unique_ptr<TRingTrack> TGrammarParser::NewTrack() const { return std::make_unique<TRingTrack>(); }

@@ -30,6 +30,7 @@
 //    it a rewritten text in a TMemoryStream where the notation needs one).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -218,10 +219,19 @@ class TGrammarScanner {
   // The symbol's text read upper-cased, or in the source's own case.
   std::string GetSymbolText(const TSymbolPosition& position) const;
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
-  // How many characters those texts have.
-  size_t GetSymbolLength(const TSymbolPosition& position) const;
+  // How many characters those texts have: those of the symbol within the source.
+  size_t GetSymbolLength(const TSymbolPosition& position) const {
+    const int64_t begin = std::max(position.SourcePosition, 0);
+    const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+    return end <= begin ? 0 : static_cast<size_t>(end - begin);
+  }
   // The symbol's bytes where the source holds all of them, else null.
-  const char* HeldBytes(const TSymbolPosition& position) const;
+  const char* HeldBytes(const TSymbolPosition& position) const {
+    const std::string& data = FSourceBuffer.DataString();
+    const int64_t end = int64_t{position.SourcePosition} + position.Length;
+    if (position.SourcePosition < 0 || end > FSourceLength || end > static_cast<int64_t>(data.size())) return nullptr;
+    return data.data() + position.SourcePosition;
+  }
 
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
@@ -372,11 +382,17 @@ class TGrammarParser : public TComponent {
   int LookAhead() const { return FLookAheadSymbol; }
   std::string LastSymbolText() const;
   // The length of LastSymbolText, without making it.
-  size_t LastSymbolLength() const;
+  size_t LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
   // The symbol accepted last as a number, as StrToInt (raising its error)
   // or StrToIntDef would read its text.
-  int32_t LastSymbolNumber() const;
-  int32_t LastSymbolNumberOr(int32_t fallback) const;
+  int32_t LastSymbolNumber() const {
+    int32_t value = 0;
+    return ShortLastNumber(value) ? value : StrToInt(LastSymbolText());
+  }
+  int32_t LastSymbolNumberOr(int32_t fallback) const {
+    int32_t value = 0;
+    return ShortLastNumber(value) ? value : StrToIntDef(LastSymbolText(), fallback);
+  }
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;
   char CharBeforeLookAhead() const;
@@ -385,12 +401,16 @@ class TGrammarParser : public TComponent {
   // with one blank wherever blanks stood before a symbol.
   void SkipTo(int symbol);
   std::string TextUpTo(int symbol);
-  static bool SymbolInSet(const TSymbolSet& set, int symbol);
+  static bool SymbolInSet(const TSymbolSet& set, int symbol) {
+    return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
+  }
   // Reads the lookahead when notes has an entry for it and gives that entry;
   // otherwise reports errorCode, reads nothing and gives null.
   const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode);
   // A note preset from the tune's default duration and octave and its volume.
   TRingTone NewTone() const;
+  // The same preset given to a tone that is reused, its letter's storage kept.
+  void NewTone(TRingTone& tone) const;
   std::unique_ptr<TRingTrack> NewTrack() const;
   void DoBeforeParse();
   void DoAfterParse();
@@ -403,7 +423,22 @@ class TGrammarParser : public TComponent {
     if (FScanner->Comments().Count() != 0) PassOnComments();
   }
   void PassOnComments();
-  bool ShortLastNumber(int32_t& value) const;
+  // Up to nine digits, the numbers tunes are made of, are read in place
+  // without building the symbol's text; anything else is read from its text.
+  bool ShortLastNumber(int32_t& value) const {
+    const TSymbolPosition& symbol = FScanner->LastSymbol();
+    if (symbol.Length < 1 || symbol.Length > 9) return false;
+    const char* digits = FScanner->HeldBytes(symbol);
+    if (!digits) return false;
+    int32_t number = 0;
+    for (int i = 0; i < symbol.Length; ++i) {
+      const char c = digits[i];
+      if (c < '0' || c > '9') return false;
+      number = number * 10 + (c - '0');
+    }
+    value = number;
+    return true;
+  }
 
   TGrammarNotifyEvent FAfterParse;
   TAfterGrammarGetEvent FAfterGet;

@@ -160,7 +160,7 @@ bool TRtttlParse::ToneCommand(TRingTone& tone) {
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
 bool TRtttlParse::ParseTone(TRingTone& tone) {
-  tone = NewTone();
+  NewTone(tone);
   tone.Kind = rkNote;
   if (LookAhead() == symInteger) tone.Duration = ParseDuration();
   bool sharp = false;

@@ -84,7 +84,7 @@ std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
 }
 
 bool TeMelodyParse::ParseTone(TRingTone& tone) {
-  tone = NewTone();
+  NewTone(tone);
   tone.Kind = rkNote;
   tone.Octave = FRing->DefaultOctave;
   if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
