@@ -67,8 +67,10 @@ TScanTable::TScanTable(int noSymbol) : FNoSymbol(noSymbol) {
   FOneLetterKeywords.fill(kNoKeyword);
   for (int c = 0; c < 256; ++c) {
     const char folded = kFoldedChar[static_cast<size_t>(c)];
-    FNextCharClasses[static_cast<size_t>(c)] = static_cast<uint8_t>(
-        kAnyChar | (IsIdentifierChar(folded) ? kWordChar : 0) | (IsDigit(folded) ? kDigitChar : 0));
+    FNextChars[static_cast<size_t>(c)] = {
+        folded, static_cast<uint8_t>(kAnyChar | (IsIdentifierChar(folded) ? kWordChar : 0) |
+                                     (IsDigit(folded) ? kDigitChar : 0) |
+                                     (folded == CR || folded == LF ? kLineEnd : 0))};
   }
   for (int c = 0; c < 256; ++c) SetStartState(static_cast<unsigned char>(c), TScanState());
   SetStartState(0, TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol});
@@ -82,7 +84,7 @@ void TScanTable::SetStartState(unsigned char c, const TScanState& state) {
     for (int next = 0; next < 256; ++next) {
       const char folded = kFoldedChar[static_cast<size_t>(next)];
       if (folded != 0 && (folded == state.Second || folded == state.AlsoSecond))
-        FNextCharClasses[static_cast<size_t>(next)] |= kPairSecond;
+        FNextChars[static_cast<size_t>(next)].Classes |= kPairSecond;
     }
   UpdateQuickSymbol(c);
 }
@@ -92,6 +94,10 @@ void TScanTable::UpdateQuickSymbol(unsigned char first) {
   const int word = FOneLetterKeywords[first];
   const auto wordOr = [word](int symbol) { return word == kNoKeyword ? symbol : word; };
   TQuickSymbol& quick = FQuickSymbols[first];
+  if (IsSkippedOrComment(static_cast<char>(first))) {
+    quick = {FNoSymbol, kAnyChar};
+    return;
+  }
   switch (state.Kind) {
     case TScanKind::EndOfText: quick = {symEndOfText, kAnyChar}; break;
     case TScanKind::NoSymbol: quick = {FNoSymbol, 0}; break;
@@ -185,8 +191,11 @@ void TGrammarScanner::NextChar() {
   const auto at = static_cast<unsigned>(++FBufferPosition);  // a negative position lies outside too
   const char c = at < FHeld ? kFoldedChar[Byte(FText[at])] : 0;
   FCurrentChar = c;
-  // CR, LF and CR LF each end one line.
-  if (Byte(c) <= Byte(CR) && (c == CR || (c == LF && FPreviousChar != CR))) NewLine();
+  if (Byte(c) <= Byte(CR)) NewLineUnlessPair();
+}
+
+void TGrammarScanner::NewLineUnlessPair() {
+  if (FCurrentChar == CR || (FCurrentChar == LF && FPreviousChar != CR)) NewLine();
 }
 
 void TGrammarScanner::NewLine() {
@@ -227,25 +236,15 @@ void TGrammarScanner::PassOverBlanksAndComments() {
   }
 }
 
-int TGrammarScanner::Get() {
-  if (FStale) [[unlikely]]
-    Capture();
-  // Most symbols follow the one before directly.
-  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) [[unlikely]]
-    PassOverBlanksAndComments();
-  FLastSymbol = FLookAhead;
-  FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
-  FContextLength = 0;
-  FSymbolStart = FBufferPosition;
-  // Most symbols are one character long, which the character after it tells.
+int TGrammarScanner::GetScanned() {
+  if (FStale) Capture();
+  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
+  StartSymbol();
   const unsigned char first = Byte(FCurrentChar);
   const auto next = static_cast<unsigned>(FBufferPosition + 1);
-  if (next < FHeld) {
-    const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(first);
-    if ((FTable.NextCharClass(Byte(FText[next])) & quick.GoesOnBefore) == 0) [[likely]] {
-      NextChar();
-      return quick.Symbol;
-    }
+  if (next < FHeld && (FTable.NextChar(Byte(FText[next])).Classes & FTable.QuickSymbol(first).GoesOnBefore) == 0) {
+    NextChar();
+    return FTable.QuickSymbol(first).Symbol;
   }
   return ScanSymbol(FTable.StartStates()[first]);
 }
@@ -516,14 +515,7 @@ void TGrammarParser::Parse() {
   HandOverComments();
 }
 
-void TGrammarParser::Get() {
-  HandOverComments();
-  FLookAheadSymbol = FScanner->Get();
-  // Only whether two or more symbols were read since the last mismatch counts.
-  if (FErrorDist < 2) ++FErrorDist;
-  if (FAfterGet) [[unlikely]]
-    FAfterGet(*this, FLookAheadSymbol);
-}
+void TGrammarParser::CallAfterGet() { FAfterGet(*this, FLookAheadSymbol); }
 
 void TGrammarParser::Expect(int symbol) {
   if (FLookAheadSymbol == symbol)

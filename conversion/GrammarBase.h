@@ -89,6 +89,7 @@ class TCommentList {
   void Add(const std::string& text, int line, int column);
   void Clear() { FItems.Clear(); }
   int Count() const { return FItems.Count(); }
+  bool Empty() const { return FItems.Empty(); }
   const TCommentItem& Items(int index) const { return *FItems.Items(index); }
 
  private:
@@ -167,20 +168,27 @@ class TScanTable {
 
   // What a symbol is when it ends after its first character: its number,
   // and the classes of the next character that make it longer (or, for
-  // the end of text, that every character leaves it to the full scan).
+  // the end of text and a character that is skipped or may start a
+  // comment, that every character leaves it to the full scan).
   struct TQuickSymbol {
     int Symbol;
     uint8_t GoesOnBefore;
   };
-  // The class bits of a character as the next one after a symbol's first.
+  // A byte as the character after a symbol's first: read as NextChar reads
+  // it, and its classes.
+  struct TNextChar {
+    char Folded;
+    uint8_t Classes;
+  };
   static constexpr uint8_t kAnyChar = 1;
   static constexpr uint8_t kWordChar = 2;
   static constexpr uint8_t kDigitChar = 4;
   static constexpr uint8_t kPairSecond = 8;
+  static constexpr uint8_t kLineEnd = 16;
 
   const std::array<TScanState, 256>& StartStates() const { return FStartStates; }
   const TQuickSymbol& QuickSymbol(unsigned char first) const { return FQuickSymbols[first]; }
-  uint8_t NextCharClass(unsigned char next) const { return FNextCharClasses[next]; }
+  const TNextChar& NextChar(unsigned char next) const { return FNextChars[next]; }
   // The keywords of two or more characters that start with the character.
   const std::vector<TKeyword>& KeywordsStartingWith(unsigned char upper) const { return FKeywords[upper]; }
   // The symbol of the one-character keyword, or kNoKeyword.
@@ -195,7 +203,7 @@ class TScanTable {
   std::array<int, 256> FOneLetterKeywords;
   int FNoSymbol;
   std::array<TQuickSymbol, 256> FQuickSymbols;
-  std::array<uint8_t, 256> FNextCharClasses;
+  std::array<TNextChar, 256> FNextChars;
 };
 
 class TGrammarScanner {
@@ -213,8 +221,25 @@ class TGrammarScanner {
 
   void Reset();
   void NextChar();
-  // Scans the next symbol and returns its number.
-  int Get();
+  // Scans the next symbol and returns its number. Most symbols follow the
+  // one before directly and end after their first character, which the
+  // character after it tells: those are read here, all others in full.
+  int Get() {
+    const auto next = static_cast<unsigned>(FBufferPosition + 1);
+    if (FStale || FPendingLineEnds > 0 || next >= FHeld) [[unlikely]]
+      return GetScanned();
+    const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(static_cast<unsigned char>(FCurrentChar));
+    const TScanTable::TNextChar& following = FTable.NextChar(static_cast<unsigned char>(FText[next]));
+    if ((following.Classes & quick.GoesOnBefore) != 0) [[unlikely]]
+      return GetScanned();
+    StartSymbol();
+    FPreviousChar = FCurrentChar;
+    FBufferPosition = static_cast<int>(next);
+    FCurrentChar = following.Folded;
+    if ((following.Classes & TScanTable::kLineEnd) != 0) [[unlikely]]
+      NewLineUnlessPair();
+    return quick.Symbol;
+  }
 
   // The symbol's text read upper-cased, or in the source's own case.
   std::string GetSymbolText(const TSymbolPosition& position) const;
@@ -260,6 +285,17 @@ class TGrammarScanner {
   char ByteAt(int position, const std::array<char, 256>& table) const;
   void Capture();
   bool PastEnd() const { return FBufferPosition > FSourceLength; }
+  // The symbol starting at the current character, one character long
+  // until it is scanned further.
+  void StartSymbol() {
+    FLastSymbol = FLookAhead;
+    FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
+    FContextLength = 0;
+    FSymbolStart = FBufferPosition;
+  }
+  int GetScanned();
+  // CR, LF and CR LF each end one line.
+  void NewLineUnlessPair();
   void NewLine();
   void PassOverBlanksAndComments();
   template <class InClass>
@@ -373,7 +409,14 @@ class TGrammarParser : public TComponent {
   virtual void ParseTune() = 0;
 
   void Parse();
-  void Get();
+  void Get() {
+    HandOverComments();
+    FLookAheadSymbol = FScanner->Get();
+    // Only whether two or more symbols were read since the last mismatch counts.
+    if (FErrorDist < 2) ++FErrorDist;
+    if (FAfterGet) [[unlikely]]
+      CallAfterGet();
+  }
   void Expect(int symbol);
   // Reads a symbol of the set, or reports errorCode and reads nothing;
   // true when it read one.
@@ -420,8 +463,10 @@ class TGrammarParser : public TComponent {
 
  private:
   void HandOverComments() {
-    if (FScanner->Comments().Count() != 0) PassOnComments();
+    if (!FScanner->Comments().Empty()) [[unlikely]]
+      PassOnComments();
   }
+  void CallAfterGet();
   void PassOnComments();
   // Up to nine digits, the numbers tunes are made of, are read in place
   // without building the symbol's text; anything else is read from its text.
