@@ -19,17 +19,14 @@ constexpr unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
 
 // Each byte as the scanner reads it: byte 26 ends the text as 0 does, and
 // the symbols are read with a..z upper-cased. One look-up per character.
-using TByteTable = std::array<char, 256>;
-constexpr TByteTable MakeByteTable(bool upperCase) {
-  TByteTable table{};
+constexpr std::array<char, 256> kFoldedChar = [] {
+  std::array<char, 256> table{};
   for (int c = 0; c < 256; ++c) {
-    const bool lower = upperCase && c >= 'a' && c <= 'z';
+    const bool lower = c >= 'a' && c <= 'z';
     table[static_cast<size_t>(c)] = static_cast<char>(c == 26 ? 0 : lower ? c - 'a' + 'A' : c);
   }
   return table;
-}
-constexpr TByteTable kRawChar = MakeByteTable(false);
-constexpr TByteTable kFoldedChar = MakeByteTable(true);
+}();
 
 constexpr bool IsSkipped(char c) { return c == ' ' || (Byte(c) >= 14 && Byte(c) <= 31); }
 constexpr bool MayStartComment(char c) { return c == '/' || c == '(' || c == '{'; }
@@ -147,16 +144,7 @@ void TScanTable::AddKeyword(const std::string& text, int symbol) {
 
 TGrammarScanner::TGrammarScanner(const TScanTable& table) : FTable(table) {}
 
-char TGrammarScanner::CharAt(int position) const { return ByteAt(position, kRawChar); }
-
-char TGrammarScanner::UpCaseCharAt(int position) const { return ByteAt(position, kFoldedChar); }
-
-char TGrammarScanner::ByteAt(int position, const std::array<char, 256>& table) const {
-  const std::string& data = FSourceBuffer.DataString();
-  const auto at = static_cast<unsigned>(position);  // a negative position lies outside too
-  if (at >= static_cast<unsigned>(std::max(FSourceLength, 0)) || at >= data.size()) return 0;
-  return table[Byte(data[at])];
-}
+char TGrammarScanner::UpCaseCharAt(int position) const { return kFoldedChar[Byte(CharAt(position))]; }
 
 void TGrammarScanner::Reset() {
   if (FSourceBuffer.Size() >= INT_MAX) throw EStreamError("Text too large to parse");
@@ -312,10 +300,14 @@ int TGrammarScanner::KeywordOr(int symbol) const {
     const int keyword = FTable.OneLetterKeyword(first);
     return keyword == TScanTable::kNoKeyword ? symbol : keyword;
   }
+  // The word was just read, so its characters are in place, unless a
+  // status handler changed the buffer at the line end after it.
+  const bool held = start >= 0 && static_cast<unsigned>(start + length) <= FHeld;
+  const auto charAt = [&](int i) { return held ? kFoldedChar[Byte(FText[start + i])] : UpCaseCharAt(start + i); };
   for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(first)) {
     if (static_cast<int>(keyword.Text.size()) != length) continue;
     int i = 1;
-    while (i < length && UpCaseCharAt(start + i) == keyword.Text[static_cast<size_t>(i)]) ++i;
+    while (i < length && charAt(i) == keyword.Text[static_cast<size_t>(i)]) ++i;
     if (i == length) return keyword.Symbol;
   }
   return symbol;
@@ -517,22 +509,6 @@ void TGrammarParser::Parse() {
 
 void TGrammarParser::CallAfterGet() { FAfterGet(*this, FLookAheadSymbol); }
 
-void TGrammarParser::Expect(int symbol) {
-  if (FLookAheadSymbol == symbol)
-    Get();
-  else
-    SyntaxError(symbol);
-}
-
-bool TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
-  if (!SymbolInSet(symbols, FLookAheadSymbol)) {
-    SyntaxError(errorCode);
-    return false;
-  }
-  Get();
-  return true;
-}
-
 // Only the first of mismatches that follow each other closely is recorded:
 // one needs at least two symbols read since the one before, collected or not.
 void TGrammarParser::SyntaxError(int code) {
@@ -567,13 +543,6 @@ void TGrammarParser::PassOnComments() {
   TCommentList& comments = FScanner->Comments();
   if (FOnComment) FOnComment(*this, comments);
   comments.Clear();
-}
-
-// Most symbols are one character long: that one is read in place.
-std::string TGrammarParser::LastSymbolText() const {
-  const TSymbolPosition& last = FScanner->LastSymbol();
-  if (FScanner->GetSymbolLength(last) == 1) return std::string(1, FScanner->CharAt(std::max(last.SourcePosition, 0)));
-  return FScanner->GetSymbolRawText(last);
 }
 
 std::string TGrammarParser::LookAheadText() const { return FScanner->GetSymbolText(FScanner->LookAhead()); }

@@ -215,7 +215,12 @@ class TGrammarScanner {
 
   // The byte at the position; 0 outside the source, and byte 26 reads as 0,
   // so either ends the text.
-  char CharAt(int position) const;
+  char CharAt(int position) const {
+    const std::string& data = FSourceBuffer.DataString();
+    const auto at = static_cast<unsigned>(position);  // a negative position lies outside too
+    if (at >= static_cast<unsigned>(std::max(FSourceLength, 0)) || at >= data.size()) return 0;
+    return data[at] == 26 ? '\0' : data[at];
+  }
   // CharAt with a..z upper-cased: every notation reads its symbols so.
   char UpCaseCharAt(int position) const;
 
@@ -282,7 +287,6 @@ class TGrammarScanner {
     int Position, Line, Column;
   };
 
-  char ByteAt(int position, const std::array<char, 256>& table) const;
   void Capture();
   bool PastEnd() const { return FBufferPosition > FSourceLength; }
   // The symbol starting at the current character, one character long
@@ -417,13 +421,33 @@ class TGrammarParser : public TComponent {
     if (FAfterGet) [[unlikely]]
       CallAfterGet();
   }
-  void Expect(int symbol);
+  void Expect(int symbol) {
+    if (FLookAheadSymbol == symbol)
+      Get();
+    else
+      SyntaxError(symbol);
+  }
   // Reads a symbol of the set, or reports errorCode and reads nothing;
   // true when it read one.
-  bool Expect(const TSymbolSet& symbols, int errorCode);
+  bool Expect(const TSymbolSet& symbols, int errorCode) {
+    if (!SymbolInSet(symbols, FLookAheadSymbol)) {
+      SyntaxError(errorCode);
+      return false;
+    }
+    Get();
+    return true;
+  }
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
-  std::string LastSymbolText() const;
+  // Most symbols are one character long: that one is read in place.
+  std::string LastSymbolText() const {
+    const TSymbolPosition& last = FScanner->LastSymbol();
+    if (FScanner->GetSymbolLength(last) == 1) return std::string(1, LastSymbolChar());
+    return FScanner->GetSymbolRawText(last);
+  }
+  // The character of a one-character symbol accepted last, as LastSymbolText
+  // gives it.
+  char LastSymbolChar() const { return FScanner->CharAt(std::max(FScanner->LastSymbol().SourcePosition, 0)); }
   // The length of LastSymbolText, without making it.
   size_t LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
   // The symbol accepted last as a number, as StrToInt (raising its error)

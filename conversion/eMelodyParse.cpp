@@ -90,7 +90,7 @@ bool TeMelodyParse::ParseTone(TRingTone& tone) {
   if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
   if (LookAhead() == esOpen || LookAhead() == esHash) tone.Accidental = Sharp();
   int32_t code = 0;
-  tone.Note = Note(code);
+  Note(tone.Note, code);
   if (LookAhead() == esDot) {
     ParseDot();
     --code;
@@ -124,11 +124,11 @@ uint8_t TeMelodyParse::Sharp() {
 
 // Upper case is a half (code 1), lower case an eighth (code 3). Without a
 // letter the tone gets none: it adds nothing to the melody.
-std::string TeMelodyParse::Note(int32_t& code) {
+void TeMelodyParse::Note(std::string& letter, int32_t& code) {
   code = 1;
-  if (!Expect(kNoteLetter, eeNote)) return {};
-  std::string text = LastSymbolText();
-  if (text[0] >= 'a' && text[0] <= 'z') code = 3;
-  for (char& c : text) c = UpCase(c);
-  return text;
+  letter.clear();
+  if (!Expect(kNoteLetter, eeNote)) return;
+  letter = LastSymbolText();
+  if (letter[0] >= 'a' && letter[0] <= 'z') code = 3;
+  for (char& c : letter) c = UpCase(c);
 }

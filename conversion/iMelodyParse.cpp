@@ -301,7 +301,7 @@ bool TiMelodyParse::ParseTone(TRingTone& tone) {
   tone.Octave = FRunningOctave;
   if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
   if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
-  tone.Note = Note();
+  Note(tone.Note);
   return ToneAfterLetter(tone);
 }
 
@@ -333,10 +333,11 @@ uint8_t TiMelodyParse::Sharp() {
 
 // The letter keeps the source's case; a rest is kept as "p". Without a
 // letter there is none.
-std::string TiMelodyParse::Note() {
-  if (!Expect(kNoteLetter, ieNote)) return {};
-  const std::string letter = LastSymbolText();
-  return SameText(letter, "R") ? "p" : letter;
+void TiMelodyParse::Note(std::string& letter) {
+  letter.clear();
+  if (!Expect(kNoteLetter, ieNote)) return;
+  letter = LastSymbolText();
+  if (SameText(letter, "R")) letter = "p";
 }
 
 uint8_t TiMelodyParse::SpecialDuration() {

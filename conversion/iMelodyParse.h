@@ -110,7 +110,7 @@ class TiMelodyParse : public TGrammarParser {
   bool ToneAfterLetter(TRingTone& tone);
   int32_t ParseOctavePrefix();
   uint8_t Sharp();
-  std::string Note();
+  void Note(std::string& letter);
   uint8_t SpecialDuration();
   TRingTone Control();
   int32_t VolumeValue();
