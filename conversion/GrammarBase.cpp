@@ -295,15 +295,15 @@ int TGrammarScanner::EndOfTextFrom(int start) {
 int TGrammarScanner::KeywordOr(int symbol) const {
   const int start = FLookAhead.SourcePosition;
   const int length = FLookAhead.Length;
-  const unsigned char first = Byte(UpCaseCharAt(start));
-  if (length == 1) {
-    const int keyword = FTable.OneLetterKeyword(first);
-    return keyword == TScanTable::kNoKeyword ? symbol : keyword;
-  }
   // The word was just read, so its characters are in place, unless a
   // status handler changed the buffer at the line end after it.
   const bool held = start >= 0 && static_cast<unsigned>(start + length) <= FHeld;
   const auto charAt = [&](int i) { return held ? kFoldedChar[Byte(FText[start + i])] : UpCaseCharAt(start + i); };
+  const unsigned char first = Byte(charAt(0));
+  if (length == 1) {
+    const int keyword = FTable.OneLetterKeyword(first);
+    return keyword == TScanTable::kNoKeyword ? symbol : keyword;
+  }
   for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(first)) {
     if (static_cast<int>(keyword.Text.size()) != length) continue;
     int i = 1;
@@ -598,17 +598,6 @@ TRingTone TGrammarParser::NewTone() const {
   return tone;
 }
 
-void TGrammarParser::NewTone(TRingTone& tone) const {
-  tone.Kind = rkNote;
-  tone.Duration = FRing->DefaultDuration;
-  tone.Note.clear();
-  tone.Octave = FRing->DefaultOctave;
-  tone.Dot = rdNone;
-  tone.Volume = FRing->Volume;
-  tone.Accidental = raNatural;
-  tone.ControlKind = 0;
-  tone.Value = 0;
-}
 
 std::unique_ptr<TRingTrack> TGrammarParser::NewTrack() const { return std::make_unique<TRingTrack>(); }
 

@@ -44,13 +44,13 @@
 #include <vector>
 
 #include "conversion/uRingBase.h"
+#include "conversion/uRingFile.h"
 #include "runtime/Component.h"
 #include "runtime/OwnedList.h"
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
 
 class TRingTrack;
-class TRingFile;
 class TGrammarParser;
 
 // The symbol numbers every notation shares.
@@ -477,7 +477,17 @@ class TGrammarParser : public TComponent {
   // A note preset from the tune's default duration and octave and its volume.
   TRingTone NewTone() const;
   // The same preset given to a tone that is reused, its letter's storage kept.
-  void NewTone(TRingTone& tone) const;
+  void NewTone(TRingTone& tone) const {
+    tone.Kind = rkNote;
+    tone.Duration = FRing->DefaultDuration;
+    tone.Note.clear();
+    tone.Octave = FRing->DefaultOctave;
+    tone.Dot = rdNone;
+    tone.Volume = FRing->Volume;
+    tone.Accidental = raNatural;
+    tone.ControlKind = 0;
+    tone.Value = 0;
+  }
   std::unique_ptr<TRingTrack> NewTrack() const;
   void DoBeforeParse();
   void DoAfterParse();

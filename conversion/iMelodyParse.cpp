@@ -165,8 +165,11 @@ bool TiMelodyParse::MelodyGoesOn() const {
 // nothing.
 void TiMelodyParse::ToneCommand(std::vector<TEntry>& entries) {
   if (SymbolInSet(kToneStart, LookAhead())) {
-    TEntry entry{NewTone(), true, 0};
-    if (ParseTone(entry.Tone)) entries.push_back(std::move(entry));
+    TEntry& entry = entries.emplace_back();
+    NewTone(entry.Tone);
+    entry.OctaveFromStart = true;
+    entry.VolumeStep = 0;
+    if (!ParseTone(entry.Tone)) entries.pop_back();
     return;
   }
   if (SymbolInSet(kControlStart, LookAhead())) {
@@ -337,7 +340,7 @@ void TiMelodyParse::Note(std::string& letter) {
   letter.clear();
   if (!Expect(kNoteLetter, ieNote)) return;
   letter = LastSymbolText();
-  if (SameText(letter, "R")) letter = "p";
+  if (letter.size() == 1 && UpCase(letter[0]) == 'R') letter = "p";
 }
 
 uint8_t TiMelodyParse::SpecialDuration() {
