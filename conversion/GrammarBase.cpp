@@ -226,7 +226,12 @@ void TGrammarScanner::PassOverBlanksAndComments() {
 
 int TGrammarScanner::GetScanned() {
   if (FStale) Capture();
-  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
+  // Mostly a single blank stands before the symbol.
+  if (FPendingLineEnds == 0 && IsSkipped(FCurrentChar) && static_cast<unsigned>(FBufferPosition + 1) < FHeld &&
+      !IsSkippedOrComment(kFoldedChar[Byte(FText[FBufferPosition + 1])]))
+    NextChar();
+  else if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar))
+    PassOverBlanksAndComments();
   StartSymbol();
   const unsigned char first = Byte(FCurrentChar);
   const auto next = static_cast<unsigned>(FBufferPosition + 1);
@@ -566,7 +571,7 @@ std::string TGrammarParser::TextUpTo(int symbol) {
 
 // A notation reads its notes from one table: its entries are indexed by
 // symbol once, and each note is then one look-up.
-const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
+const TNoteSymbol* TGrammarParser::NoteOfLookAhead(std::span<const TNoteSymbol> notes) {
   if (notes.data() != FIndexedNotes.data() || notes.size() != FIndexedNotes.size()) {
     FIndexedNotes = notes;
     FNoteBySymbol.fill(nullptr);
@@ -575,21 +580,12 @@ const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, 
       if (note->Symbol >= 0 && static_cast<size_t>(note->Symbol) < FNoteBySymbol.size())
         FNoteBySymbol[static_cast<size_t>(note->Symbol)] = &*note;
   }
-  const TNoteSymbol* note = nullptr;
-  if (FLookAheadSymbol >= 0 && static_cast<size_t>(FLookAheadSymbol) < FNoteBySymbol.size()) {
-    note = FNoteBySymbol[static_cast<size_t>(FLookAheadSymbol)];
-  } else {
-    // A number an AfterGet handler made up is searched for.
-    const auto found = std::find_if(notes.begin(), notes.end(),
-                                    [&](const TNoteSymbol& entry) { return entry.Symbol == FLookAheadSymbol; });
-    if (found != notes.end()) note = &*found;
-  }
-  if (!note) {
-    SyntaxError(errorCode);
-    return nullptr;
-  }
-  Get();
-  return note;
+  if (FLookAheadSymbol >= 0 && static_cast<size_t>(FLookAheadSymbol) < FNoteBySymbol.size())
+    return FNoteBySymbol[static_cast<size_t>(FLookAheadSymbol)];
+  // A number an AfterGet handler made up is searched for.
+  const auto found = std::find_if(notes.begin(), notes.end(),
+                                  [&](const TNoteSymbol& entry) { return entry.Symbol == FLookAheadSymbol; });
+  return found != notes.end() ? &*found : nullptr;
 }
 
 TRingTone TGrammarParser::NewTone() const {

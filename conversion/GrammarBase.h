@@ -473,7 +473,17 @@ class TGrammarParser : public TComponent {
   }
   // Reads the lookahead when notes has an entry for it and gives that entry;
   // otherwise reports errorCode, reads nothing and gives null.
-  const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode);
+  const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
+    const bool indexed = notes.data() == FIndexedNotes.data() && notes.size() == FIndexedNotes.size();
+    const auto at = static_cast<size_t>(FLookAheadSymbol);
+    const TNoteSymbol* note = indexed && at < FNoteBySymbol.size() ? FNoteBySymbol[at] : NoteOfLookAhead(notes);
+    if (!note) {
+      SyntaxError(errorCode);
+      return nullptr;
+    }
+    Get();
+    return note;
+  }
   // A note preset from the tune's default duration and octave and its volume.
   TRingTone NewTone() const;
   // The same preset given to a tone that is reused, its letter's storage kept.
@@ -501,6 +511,9 @@ class TGrammarParser : public TComponent {
       PassOnComments();
   }
   void CallAfterGet();
+  // The entry of notes for the lookahead, or null; notes is indexed first
+  // when it is not the table indexed last.
+  const TNoteSymbol* NoteOfLookAhead(std::span<const TNoteSymbol> notes);
   void PassOnComments();
   // Up to nine digits, the numbers tunes are made of, are read in place
   // without building the symbol's text; anything else is read from its text.
