@@ -514,6 +514,12 @@ void TGrammarParser::Parse() {
 
 void TGrammarParser::CallAfterGet() { FAfterGet(*this, FLookAheadSymbol); }
 
+int32_t TGrammarParser::LastSymbolTextNumber() const { return StrToInt(LastSymbolText()); }
+
+int32_t TGrammarParser::LastSymbolTextNumberOr(int32_t fallback) const {
+  return StrToIntDef(LastSymbolText(), fallback);
+}
+
 // Only the first of mismatches that follow each other closely is recorded:
 // one needs at least two symbols read since the one before, collected or not.
 void TGrammarParser::SyntaxError(int code) {

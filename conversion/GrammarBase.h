@@ -439,11 +439,19 @@ class TGrammarParser : public TComponent {
   }
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
-  // Most symbols are one character long: that one is read in place.
   std::string LastSymbolText() const {
+    std::string text;
+    LastSymbolTextInto(text);
+    return text;
+  }
+  // LastSymbolText into a string that is reused. Most symbols are one
+  // character long: that one is read in place.
+  void LastSymbolTextInto(std::string& text) const {
     const TSymbolPosition& last = FScanner->LastSymbol();
-    if (FScanner->GetSymbolLength(last) == 1) return std::string(1, LastSymbolChar());
-    return FScanner->GetSymbolRawText(last);
+    if (FScanner->GetSymbolLength(last) == 1)
+      text.assign(1, LastSymbolChar());
+    else
+      text = FScanner->GetSymbolRawText(last);
   }
   // The character of a one-character symbol accepted last, as LastSymbolText
   // gives it.
@@ -454,14 +462,19 @@ class TGrammarParser : public TComponent {
   // or StrToIntDef would read its text.
   int32_t LastSymbolNumber() const {
     int32_t value = 0;
-    return ShortLastNumber(value) ? value : StrToInt(LastSymbolText());
+    return ShortLastNumber(value) ? value : LastSymbolTextNumber();
   }
   int32_t LastSymbolNumberOr(int32_t fallback) const {
     int32_t value = 0;
-    return ShortLastNumber(value) ? value : StrToIntDef(LastSymbolText(), fallback);
+    return ShortLastNumber(value) ? value : LastSymbolTextNumberOr(fallback);
   }
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;
+  // Whether LookAheadRawText is the one character, without making it.
+  bool LookAheadTextIs(char c) const {
+    const TSymbolPosition& ahead = FScanner->LookAhead();
+    return FScanner->GetSymbolLength(ahead) == 1 && FScanner->CharAt(std::max(ahead.SourcePosition, 0)) == c;
+  }
   char CharBeforeLookAhead() const;
   // Read on up to the symbol, which stays the lookahead; a text without it
   // stops at its end. TextUpTo joins what it read in the source's case,
@@ -511,6 +524,9 @@ class TGrammarParser : public TComponent {
       PassOnComments();
   }
   void CallAfterGet();
+  // LastSymbolNumber and LastSymbolNumberOr of a symbol that is no short number.
+  int32_t LastSymbolTextNumber() const;
+  int32_t LastSymbolTextNumberOr(int32_t fallback) const;
   // The entry of notes for the lookahead, or null; notes is indexed first
   // when it is not the table indexed last.
   const TNoteSymbol* NoteOfLookAhead(std::span<const TNoteSymbol> notes);

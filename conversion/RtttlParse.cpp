@@ -55,7 +55,7 @@ void TRtttlParse::ParseTune() {
   // The name is every symbol before the first ":" in the source's case, with
   // one blank wherever blanks stood; a text without ":" is all name.
   ring.Name.clear();
-  while (LookAhead() != symEndOfText && LookAheadRawText() != ":") {
+  while (LookAhead() != symEndOfText && !LookAheadTextIs(':')) {
     Get();
     ring.Name += LastSymbolText();
     if (CharBeforeLookAhead() == ' ') ring.Name += ' ';

@@ -128,7 +128,7 @@ void TeMelodyParse::Note(std::string& letter, int32_t& code) {
   code = 1;
   letter.clear();
   if (!Expect(kNoteLetter, eeNote)) return;
-  letter = LastSymbolText();
+  LastSymbolTextInto(letter);
   if (letter[0] >= 'a' && letter[0] <= 'z') code = 3;
   for (char& c : letter) c = UpCase(c);
 }

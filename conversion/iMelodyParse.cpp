@@ -146,14 +146,14 @@ std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
   auto track = NewTrack();
   std::vector<TEntry> entries;
   do {
-    if (LookAheadIs("(")) {
+    if (LookAheadIs('(')) {
       ParseRepeatBlock(*track);
       continue;
     }
     ToneCommand(entries);
     for (const TEntry& entry : entries) track->Add(entry.Tone);
     entries.clear();
-  } while (MelodyGoesOn() || LookAheadIs("("));
+  } while (MelodyGoesOn() || LookAheadIs('('));
   return track;
 }
 
@@ -228,7 +228,7 @@ void TiMelodyParse::ParseRepeatBlock(TRingTrack& track) {
   for (const TEntry& entry : body) track.Add(entry.Tone);
   int32_t count = 1;
   std::vector<TEntry> step;
-  if (LookAheadIs("@")) {
+  if (LookAheadIs('@')) {
     Get();
     if (LookAhead() == symInteger) {
       Get();
@@ -241,7 +241,7 @@ void TiMelodyParse::ParseRepeatBlock(TRingTrack& track) {
     if (LookAhead() == isV) ToneCommand(step);
     FRunningVolume = volume;
   }
-  if (LookAheadIs(")")) Get();
+  if (LookAheadIs(')')) Get();
   Repeat(track, body, step, count);
 }
 
@@ -265,8 +265,8 @@ void TiMelodyParse::Repeat(TRingTrack& track, const std::vector<TEntry>& body, c
   }
 }
 
-bool TiMelodyParse::LookAheadIs(const char* text) const {
-  return LookAhead() == isNot && LookAheadRawText() == text;
+bool TiMelodyParse::LookAheadIs(char c) const {
+  return LookAhead() == isNot && LookAheadTextIs(c);
 }
 
 // Whether the lookahead is a word made of switch words, two or more of them
@@ -339,7 +339,7 @@ uint8_t TiMelodyParse::Sharp() {
 void TiMelodyParse::Note(std::string& letter) {
   letter.clear();
   if (!Expect(kNoteLetter, ieNote)) return;
-  letter = LastSymbolText();
+  LastSymbolTextInto(letter);
   if (letter.size() == 1 && UpCase(letter[0]) == 'R') letter = "p";
 }
 
