@@ -161,6 +161,7 @@ void TGrammarScanner::Reset() {
   FLookAhead.Clear();
   FPendingLineEnds = 0;
   FContextLength = 0;
+  FQuickEnd = 0;
   Capture();
   NextChar();
 }
@@ -225,6 +226,12 @@ void TGrammarScanner::PassOverBlanksAndComments() {
 }
 
 int TGrammarScanner::GetScanned() {
+  const int symbol = ScanFromCurrent();
+  FQuickEnd = FStale || FPendingLineEnds > 0 ? 0 : FHeld;
+  return symbol;
+}
+
+int TGrammarScanner::ScanFromCurrent() {
   if (FStale) Capture();
   // Mostly a single blank stands before the symbol.
   if (FPendingLineEnds == 0 && IsSkipped(FCurrentChar) && static_cast<unsigned>(FBufferPosition + 1) < FHeld &&
@@ -422,6 +429,7 @@ void TGrammarScanner::GotoBookmark(const std::string& bookmark) {
   FContextLength = values[2];
   FCurrentLine = values[3];
   FPendingLineEnds = values[4];
+  FQuickEnd = 0;
   FLineStart = values[5];
   FLastSymbol = TSymbolPosition{values[6], values[7], values[8], values[9]};
   FLookAhead = TSymbolPosition{values[10], values[11], values[12], values[13]};
@@ -505,7 +513,7 @@ void TGrammarParser::Execute() {
 
 void TGrammarParser::Parse() {
   if (!FRing) throw Exception("The parser has no tune to fill");
-  FErrorDist = 2;
+  FSymbolsAtMismatch = FSymbolsRead - 2;
   FScanner->Reset();
   Get();
   ParseTune();
@@ -523,8 +531,8 @@ int32_t TGrammarParser::LastSymbolTextNumberOr(int32_t fallback) const {
 // Only the first of mismatches that follow each other closely is recorded:
 // one needs at least two symbols read since the one before, collected or not.
 void TGrammarParser::SyntaxError(int code) {
-  if (FErrorDist >= 2) AddError(code, &FScanner->LookAhead(), 0, "");
-  FErrorDist = 0;
+  if (FSymbolsRead - FSymbolsAtMismatch >= 2) AddError(code, &FScanner->LookAhead(), 0, "");
+  FSymbolsAtMismatch = FSymbolsRead;
 }
 
 void TGrammarParser::AddError(int code, const TSymbolPosition* position, int errorType, const std::string& data) {

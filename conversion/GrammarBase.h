@@ -231,7 +231,7 @@ class TGrammarScanner {
   // character after it tells: those are read here, all others in full.
   int Get() {
     const auto next = static_cast<unsigned>(FBufferPosition + 1);
-    if (FStale || FPendingLineEnds > 0 || next >= FHeld) [[unlikely]]
+    if (next >= FQuickEnd) [[unlikely]]
       return GetScanned();
     const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(static_cast<unsigned char>(FCurrentChar));
     const TScanTable::TNextChar& following = FTable.NextChar(static_cast<unsigned char>(FText[next]));
@@ -269,6 +269,7 @@ class TGrammarScanner {
 
   TMemoryStream& SourceBuffer() {
     FStale = true;
+    FQuickEnd = 0;
     return FSourceBuffer;
   }
   const TSymbolPosition& LastSymbol() const { return FLastSymbol; }
@@ -298,6 +299,7 @@ class TGrammarScanner {
     FSymbolStart = FBufferPosition;
   }
   int GetScanned();
+  int ScanFromCurrent();
   // CR, LF and CR LF each end one line.
   void NewLineUnlessPair();
   void NewLine();
@@ -335,6 +337,9 @@ class TGrammarScanner {
   const char* FText = nullptr;
   unsigned FHeld = 0;
   bool FStale = true;
+  // Get reads a symbol in place only before this position: none while the
+  // buffer is stale or line ends are pending, which GetScanned sees to.
+  unsigned FQuickEnd = 0;
   int FLineStart = -2;
   const TScanTable& FTable;
   TGrammarParser* FParser = nullptr;
@@ -416,8 +421,7 @@ class TGrammarParser : public TComponent {
   void Get() {
     HandOverComments();
     FLookAheadSymbol = FScanner->Get();
-    // Only whether two or more symbols were read since the last mismatch counts.
-    if (FErrorDist < 2) ++FErrorDist;
+    ++FSymbolsRead;
     if (FAfterGet) [[unlikely]]
       CallAfterGet();
   }
@@ -554,7 +558,10 @@ class TGrammarParser : public TComponent {
   TGrammarNotifyEvent FBeforeGenList;
   TGrammarNotifyEvent FBeforeParse;
   bool FClearSourceStream = true;
-  int FErrorDist = 0;
+  // The symbols read, and their number at the last mismatch: only whether
+  // two or more were read since then counts.
+  uint64_t FSymbolsRead = 0;
+  uint64_t FSymbolsAtMismatch = 0;
   TOwnedList<TGrammarError> FErrorList;
   TGenListType FGenListWhen = TGenListType::glOnError;
   TMemoryStream FListing;
