@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -114,6 +115,52 @@ TEST(GrammarBase, CommentsReachTheHandlerWithTheirPlace) {
   parser.Execute();
   using T = std::tuple<std::string, int, int>;
   EXPECT_EQ(seen, (std::vector<T>{T{"{a\r\nb}", 1, 1}, T{"//end", 2, 4}}));
+}
+
+// Every symbol read reaches the AfterGet handler, which may renumber it:
+// the productions read on with its number, also for symbols that are
+// otherwise read in place.
+TEST(GrammarBase, AfterGetSeesAndMayRenumberEverySymbol) {
+  TRtttlRing ring;
+  TRtttlParse parser(nullptr);
+  parser.SetRing(&ring);
+  std::vector<int> seen;
+  parser.SetAfterGet([&](TGrammarParser&, int& symbol) {
+    seen.push_back(symbol);
+    if (symbol == rsH) symbol = rsE;
+  });
+  parser.GetSourceStream().WriteString("x:d=8:16h,c#");
+  parser.Execute();
+  EXPECT_EQ(seen, (std::vector<int>{symIdentifier, rsColon, rsD, rsEqual, symInteger, rsColon, symInteger, rsH,
+                                    rsComma, rsCSharp, symEndOfText}));
+  EXPECT_EQ(ring.GetText(), "x:d=8,o=6,b=64:16E,C#");
+}
+
+// A status handler may change the source at each new line: the scanner
+// reads on in the buffer as it then is. Bytes that are gone read as 0, the
+// end of the text.
+TEST(GrammarBase, AStatusHandlerMayChangeTheSourceAtANewLine) {
+  const auto nameRead = [](const std::function<void(TMemoryStream&)>& change) {
+    TRtttlRing ring;
+    TRtttlParse parser(nullptr);
+    parser.SetRing(&ring);
+    parser.SetOnStatusUpdate([&](TGrammarParser&, TGrammarStatusType type, const std::string&, int) {
+      if (type == TGrammarStatusType::gsNewLine) change(parser.GetSourceStream());
+    });
+    parser.GetSourceStream().WriteString("ab,\r\ncd:d=8:c");
+    parser.Execute();
+    return ring.Name;
+  };
+  // Grown far enough to move its bytes, and the word after the line end rewritten.
+  EXPECT_EQ(nameRead([](TMemoryStream& source) {
+              std::string bytes = source.DataString();
+              bytes[5] = 'e';
+              bytes.append(1 << 16, ' ');
+              source.SetDataString(std::move(bytes));
+            }),
+            "ab,\r\ned");
+  // Emptied as the "," before the line end is read: every symbol of the name reads as 0.
+  EXPECT_EQ(nameRead([](TMemoryStream& source) { source.SetDataString(std::string()); }), std::string(4, '\0'));
 }
 
 TEST(GrammarBase, ColumnsCountFromTheLastLineEnd) {
