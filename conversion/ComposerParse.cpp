@@ -54,7 +54,7 @@ TComposerParse::TComposerParse(TComponent* owner)
 // What follows the tones (the frame's suffix and checksum among it) is not
 // read, so a checksum is never verified.
 void TComposerParse::ParseTune() {
-  if (LookAheadText() == "L")
+  if (LookAheadTextIs('L') || LookAheadTextIs('l'))
     for (int i = 0; i < kPrefixSymbols; ++i) Get();
   *FRing->Track = std::move(*ParseToneList());
 }

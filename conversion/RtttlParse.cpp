@@ -177,8 +177,8 @@ bool TRtttlParse::ParseTone(TRingTone& tone) {
   // E# is kept as the F and B# as the C above, the keys they name; a
   // natural is kept as it is.
   if (sharp) {
-    const TMidiNote spelled = SpelledNote(tone, false);
-    tone.Note = spelled.Note;
+    const TSpelledNote spelled = Spelled(tone, false);
+    tone.Note.assign(spelled.Note);
     tone.Accidental = spelled.Accidental;
     tone.Octave = spelled.Octave;
   }
