@@ -239,14 +239,11 @@ int TGrammarScanner::ScanFromCurrent() {
     NextChar();
   else if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar))
     PassOverBlanksAndComments();
-  StartSymbol();
-  const unsigned char first = Byte(FCurrentChar);
+  int symbol;
   const auto next = static_cast<unsigned>(FBufferPosition + 1);
-  if (next < FHeld && (FTable.NextChar(Byte(FText[next])).Classes & FTable.QuickSymbol(first).GoesOnBefore) == 0) {
-    NextChar();
-    return FTable.QuickSymbol(first).Symbol;
-  }
-  return ScanSymbol(FTable.StartStates()[first]);
+  if (next < FHeld && ReadQuickSymbol(next, symbol)) return symbol;
+  StartSymbol();
+  return ScanSymbol(FTable.StartStates()[Byte(FCurrentChar)]);
 }
 
 // Reads the symbol's characters after its first. The symbol's length is

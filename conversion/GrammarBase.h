@@ -23,7 +23,8 @@
 //    base's Ring/SetRing (FRing), so a parser needs no more of its notation's
 //    tune class than every tune has, and the tune class alone knows its
 //    parser. Productions use Get, Expect, SyntaxError,
-//    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
+//    LookAhead, LastSymbolText (LastSymbolTextInto, LastSymbolNumber),
+//    LookAheadText/LookAheadRawText (LookAheadTextIs),
 //    CharBeforeLookAhead, SkipTo, TextUpTo, SymbolInSet with TSymbolSet,
 //    ReadNote with a table of TNoteSymbol, NewTone and NewTrack.
 //  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
@@ -233,17 +234,10 @@ class TGrammarScanner {
     const auto next = static_cast<unsigned>(FBufferPosition + 1);
     if (next >= FQuickEnd) [[unlikely]]
       return GetScanned();
-    const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(static_cast<unsigned char>(FCurrentChar));
-    const TScanTable::TNextChar& following = FTable.NextChar(static_cast<unsigned char>(FText[next]));
-    if ((following.Classes & quick.GoesOnBefore) != 0) [[unlikely]]
+    int symbol;
+    if (!ReadQuickSymbol(next, symbol)) [[unlikely]]
       return GetScanned();
-    StartSymbol();
-    FPreviousChar = FCurrentChar;
-    FBufferPosition = static_cast<int>(next);
-    FCurrentChar = following.Folded;
-    if ((following.Classes & TScanTable::kLineEnd) != 0) [[unlikely]]
-      NewLineUnlessPair();
-    return quick.Symbol;
+    return symbol;
   }
 
   // The symbol's text read upper-cased, or in the source's own case.
@@ -298,6 +292,23 @@ class TGrammarScanner {
     FContextLength = 0;
     FSymbolStart = FBufferPosition;
   }
+  // Reads the symbol at the current character when it ends after it, which
+  // the character at next, a held one, tells; false when it goes on.
+  bool ReadQuickSymbol(unsigned next, int& symbol) {
+    const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(static_cast<unsigned char>(FCurrentChar));
+    const TScanTable::TNextChar& following = FTable.NextChar(static_cast<unsigned char>(FText[next]));
+    if ((following.Classes & quick.GoesOnBefore) != 0) return false;
+    StartSymbol();
+    FPreviousChar = FCurrentChar;
+    FBufferPosition = static_cast<int>(next);
+    FCurrentChar = following.Folded;
+    if ((following.Classes & TScanTable::kLineEnd) != 0) [[unlikely]]
+      NewLineUnlessPair();
+    symbol = quick.Symbol;
+    return true;
+  }
+  // Get where the symbol is not read in place: past blanks and comments,
+  // and in full unless it ends after its first character.
   int GetScanned();
   int ScanFromCurrent();
   // CR, LF and CR LF each end one line.
