@@ -72,7 +72,6 @@ std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
 // A tone without a note letter is read to its end but adds nothing.
 bool TComposerParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
-  tone.Kind = rkNote;
   Note(tone);
   if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(tone);
   if (SymbolInSet(kNoteValue, LookAhead())) Value(tone);

@@ -161,7 +161,6 @@ bool TRtttlParse::ToneCommand(TRingTone& tone) {
 // read as the same tone. An entry without a note letter adds no tone.
 bool TRtttlParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
-  tone.Kind = rkNote;
   if (LookAhead() == symInteger) tone.Duration = ParseDuration();
   bool sharp = false;
   Note(tone.Note, sharp);

@@ -85,7 +85,6 @@ std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
 
 bool TeMelodyParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
-  tone.Kind = rkNote;
   tone.Octave = FRing->DefaultOctave;
   if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
   if (LookAhead() == esOpen || LookAhead() == esHash) tone.Accidental = Sharp();

@@ -144,10 +144,16 @@ void TiMelodyParse::ParseVolume() {
 // reported.
 std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
   auto track = NewTrack();
+  TRingTone tone;
   std::vector<TEntry> entries;
   do {
     if (LookAheadIs('(')) {
       ParseRepeatBlock(*track);
+      continue;
+    }
+    // Most entries are tones: those go to the track as they are read.
+    if (SymbolInSet(kToneStart, LookAhead())) {
+      if (ParseTone(tone)) track->Add(tone);
       continue;
     }
     ToneCommand(entries);
@@ -166,7 +172,6 @@ bool TiMelodyParse::MelodyGoesOn() const {
 void TiMelodyParse::ToneCommand(std::vector<TEntry>& entries) {
   if (SymbolInSet(kToneStart, LookAhead())) {
     TEntry& entry = entries.emplace_back();
-    NewTone(entry.Tone);
     entry.OctaveFromStart = true;
     entry.VolumeStep = 0;
     if (!ParseTone(entry.Tone)) entries.pop_back();
@@ -205,7 +210,6 @@ void TiMelodyParse::SwitchRunEntries(std::vector<TEntry>& entries) {
     return;
   }
   TRingTone tone = NewTone();
-  tone.Kind = rkNote;
   tone.Octave = FRunningOctave;
   tone.Note = UpCase(letter) == 'R' ? std::string("p") : std::string(1, letter);
   if (ToneAfterLetter(tone)) entries.push_back({std::move(tone), true, 0});
@@ -300,7 +304,7 @@ bool TiMelodyParse::SwitchRun(std::vector<TRingTone>* controls, char* letter) co
 }
 
 bool TiMelodyParse::ParseTone(TRingTone& tone) {
-  tone.Kind = rkNote;
+  NewTone(tone);
   tone.Octave = FRunningOctave;
   if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
   if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();

@@ -105,7 +105,7 @@ class TiMelodyParse : public TGrammarParser {
   bool LookAheadIs(char c) const;
   bool SwitchRun(std::vector<TRingTone>* controls, char* letter) const;
   void SwitchRunEntries(std::vector<TEntry>& entries);
-  // Fill the tone (preset by NewTone); false when it adds none.
+  // Fill the tone, preset by NewTone first; false when it adds none.
   bool ParseTone(TRingTone& tone);
   bool ToneAfterLetter(TRingTone& tone);
   int32_t ParseOctavePrefix();
