@@ -147,7 +147,9 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
   return track;
 }
 
-bool TRtttlParse::ToneCommand(TRingTone& tone) {
+// Every tone passes through ToneCommand, ParseTone and Note: they are inline
+// in the tone list, and the rarer sharp spelling is out of line.
+inline bool TRtttlParse::ToneCommand(TRingTone& tone) {
   if (SymbolInSet(kToneStart, LookAhead())) return ParseTone(tone);
   if (LookAhead() == rsO || LookAhead() == rsS) {
     tone = ParseControl();
@@ -159,7 +161,7 @@ bool TRtttlParse::ToneCommand(TRingTone& tone) {
 
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
-bool TRtttlParse::ParseTone(TRingTone& tone) {
+inline bool TRtttlParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
   if (LookAhead() == symInteger) tone.Duration = ParseDuration();
   bool sharp = false;
@@ -173,18 +175,20 @@ bool TRtttlParse::ParseTone(TRingTone& tone) {
   }
   tone.Accidental = sharp ? raSharp : raNatural;
   if (tone.Note.empty()) return false;
-  // E# is kept as the F and B# as the C above, the keys they name; a
-  // natural is kept as it is.
-  if (sharp) {
-    const TSpelledNote spelled = Spelled(tone, false);
-    tone.Note.assign(spelled.Note);
-    tone.Accidental = spelled.Accidental;
-    tone.Octave = spelled.Octave;
-  }
+  if (sharp) SpellSharp(tone);
   return true;
 }
 
-void TRtttlParse::Note(std::string& letter, bool& sharp) {
+// E# is kept as the F and B# as the C above, the keys they name; a
+// natural is kept as it is.
+void TRtttlParse::SpellSharp(TRingTone& tone) {
+  const TSpelledNote spelled = Spelled(tone, false);
+  tone.Note.assign(spelled.Note);
+  tone.Accidental = spelled.Accidental;
+  tone.Octave = spelled.Octave;
+}
+
+inline void TRtttlParse::Note(std::string& letter, bool& sharp) {
   const TNoteSymbol* note = ReadNote(kNotes, reNote);
   if (!note) return;
   letter.assign(1, note->Letter);

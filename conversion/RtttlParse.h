@@ -65,6 +65,7 @@ class TRtttlParse : public TGrammarParser {
   bool ParseTone(TRingTone& tone);
   int32_t ParseDuration() { return ReadInteger(); }
   void Note(std::string& letter, bool& sharp);
+  static void SpellSharp(TRingTone& tone);
   int32_t ParseOctave() { return ReadInteger(); }
   void ParseDot() { Get(); }
   int32_t ReadInteger();
