@@ -163,7 +163,7 @@ std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
   return track;
 }
 
-bool TiMelodyParse::MelodyGoesOn() const {
+inline bool TiMelodyParse::MelodyGoesOn() const {
   return SymbolInSet(kToneListGoesOn, LookAhead()) || SwitchRun(nullptr, nullptr);
 }
 
@@ -269,7 +269,7 @@ void TiMelodyParse::Repeat(TRingTrack& track, const std::vector<TEntry>& body, c
   }
 }
 
-bool TiMelodyParse::LookAheadIs(char c) const {
+inline bool TiMelodyParse::LookAheadIs(char c) const {
   return LookAhead() == isNot && LookAheadTextIs(c);
 }
 
@@ -303,7 +303,9 @@ bool TiMelodyParse::SwitchRun(std::vector<TRingTone>* controls, char* letter) co
   return words >= 2;
 }
 
-bool TiMelodyParse::ParseTone(TRingTone& tone) {
+// Every tone passes through ParseTone, Note and ToneAfterLetter, and most
+// through ParseOctavePrefix: they are inline where the melody is read.
+inline bool TiMelodyParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
   tone.Octave = FRunningOctave;
   if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
@@ -313,7 +315,7 @@ bool TiMelodyParse::ParseTone(TRingTone& tone) {
 }
 
 // The duration digit and mark after the letter.
-bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
+inline bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
   Expect(symInteger);
   // A duration that is no number is a quarter.
   tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
@@ -324,7 +326,7 @@ bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
 }
 
 // The octave holds for the following tones too, up to the next prefix.
-int32_t TiMelodyParse::ParseOctavePrefix() {
+inline int32_t TiMelodyParse::ParseOctavePrefix() {
   Expect(isStar);
   Expect(symInteger);
   FRunningOctave = LastSymbolNumberOr(FRing->DefaultOctave);
@@ -340,7 +342,7 @@ uint8_t TiMelodyParse::Sharp() {
 
 // The letter keeps the source's case; a rest is kept as "p". Without a
 // letter there is none.
-void TiMelodyParse::Note(std::string& letter) {
+inline void TiMelodyParse::Note(std::string& letter) {
   letter.clear();
   if (!Expect(kNoteLetter, ieNote)) return;
   LastSymbolTextInto(letter);
