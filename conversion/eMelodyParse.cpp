@@ -83,7 +83,9 @@ std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
   return track;
 }
 
-bool TeMelodyParse::ParseTone(TRingTone& tone) {
+// Every tone passes through ParseTone and Note, and many through
+// ParseOctaveShift: they are inline where the melody is read.
+inline bool TeMelodyParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
   tone.Octave = FRing->DefaultOctave;
   if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
@@ -100,7 +102,7 @@ bool TeMelodyParse::ParseTone(TRingTone& tone) {
 
 // The shift holds for this note only. A run of "+" longer than the 32-bit
 // range allows stays at its top.
-int32_t TeMelodyParse::ParseOctaveShift() {
+inline int32_t TeMelodyParse::ParseOctaveShift() {
   int64_t octave = FRing->DefaultOctave;
   while (LookAhead() == esPlus) {
     Get();
@@ -123,7 +125,7 @@ uint8_t TeMelodyParse::Sharp() {
 
 // Upper case is a half (code 1), lower case an eighth (code 3). Without a
 // letter the tone gets none: it adds nothing to the melody.
-void TeMelodyParse::Note(std::string& letter, int32_t& code) {
+inline void TeMelodyParse::Note(std::string& letter, int32_t& code) {
   code = 1;
   letter.clear();
   if (!Expect(kNoteLetter, eeNote)) return;
