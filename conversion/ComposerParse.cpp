@@ -69,8 +69,9 @@ std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
   return track;
 }
 
-// A tone without a note letter is read to its end but adds nothing.
-bool TComposerParse::ParseTone(TRingTone& tone) {
+// A tone without a note letter is read to its end but adds nothing. Every
+// tone passes through ParseTone and its parts: they are inline in the list.
+inline bool TComposerParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
   Note(tone);
   if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(tone);
@@ -79,7 +80,7 @@ bool TComposerParse::ParseTone(TRingTone& tone) {
 }
 
 // Without a note symbol the letter stays empty and nothing is read.
-void TComposerParse::Note(TRingTone& tone) {
+inline void TComposerParse::Note(TRingTone& tone) {
   const TNoteSymbol* note = ReadNote(kNotes, ceNote);
   if (!note) return;
   tone.Note.assign(1, note->Letter);
@@ -87,13 +88,13 @@ void TComposerParse::Note(TRingTone& tone) {
 }
 
 // One octave at most above or below the default.
-void TComposerParse::Scale(TRingTone& tone) {
+inline void TComposerParse::Scale(TRingTone& tone) {
   tone.Octave = FRing->DefaultOctave + (LookAhead() == csPlus ? 1 : -1);
   Get();
 }
 
 // The digits 1..6 are the whole note down to the thirty-second.
-void TComposerParse::Value(TRingTone& tone) {
+inline void TComposerParse::Value(TRingTone& tone) {
   tone.Duration = int32_t{1} << (LookAhead() - cs1);
   Get();
 }
