@@ -275,6 +275,33 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
   return SymbolFrom(start, FTable.NoSymbol());
 }
 
+inline char TGrammarScanner::FoldedCharOfWord(int position, bool held) const {
+  return held ? kFoldedChar[Byte(FText[position])] : UpCaseCharAt(position);
+}
+
+// The word is two or more characters long (WordFrom reads a shorter one by
+// its character alone). The first character picks the candidates; a keyword
+// matches when it has the word's length and the same characters, case
+// folded. Most such words of a tune (numbers, mostly) start as no keyword does.
+inline int TGrammarScanner::KeywordOr(int symbol) const {
+  const unsigned char first = Byte(FoldedCharOfWord(FLookAhead.SourcePosition, WordHeld()));
+  const std::vector<TScanTable::TKeyword>& candidates = FTable.KeywordsStartingWith(first);
+  return candidates.empty() ? symbol : KeywordAmong(candidates, symbol);
+}
+
+int TGrammarScanner::KeywordAmong(const std::vector<TScanTable::TKeyword>& candidates, int symbol) const {
+  const int start = FLookAhead.SourcePosition;
+  const int length = FLookAhead.Length;
+  const bool held = WordHeld();
+  for (const TScanTable::TKeyword& keyword : candidates) {
+    if (static_cast<int>(keyword.Text.size()) != length) continue;
+    int i = 1;
+    while (i < length && FoldedCharOfWord(start + i, held) == keyword.Text[static_cast<size_t>(i)]) ++i;
+    if (i == length) return keyword.Symbol;
+  }
+  return symbol;
+}
+
 // Nearly every note letter and nearly every number of a tune is one
 // character long: its keyword is found by that character alone.
 template <class InClass>
@@ -297,29 +324,6 @@ int TGrammarScanner::EndOfTextFrom(int start) {
   FCurrentChar = 0;
   --FBufferPosition;
   return symEndOfText;
-}
-
-// The first character picks the candidates; a keyword matches when it has
-// the symbol's length and the same characters, case folded.
-int TGrammarScanner::KeywordOr(int symbol) const {
-  const int start = FLookAhead.SourcePosition;
-  const int length = FLookAhead.Length;
-  // The word was just read, so its characters are in place, unless a
-  // status handler changed the buffer at the line end after it.
-  const bool held = start >= 0 && static_cast<unsigned>(start + length) <= FHeld;
-  const auto charAt = [&](int i) { return held ? kFoldedChar[Byte(FText[start + i])] : UpCaseCharAt(start + i); };
-  const unsigned char first = Byte(charAt(0));
-  if (length == 1) {
-    const int keyword = FTable.OneLetterKeyword(first);
-    return keyword == TScanTable::kNoKeyword ? symbol : keyword;
-  }
-  for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(first)) {
-    if (static_cast<int>(keyword.Text.size()) != length) continue;
-    int i = 1;
-    while (i < length && charAt(i) == keyword.Text[static_cast<size_t>(i)]) ++i;
-    if (i == length) return keyword.Symbol;
-  }
-  return symbol;
 }
 
 // "//" to a CR, "(*" to "*)", "{" to "}", none nested. True when a comment

@@ -327,6 +327,15 @@ class TGrammarScanner {
   template <class InClass>
   int WordFrom(int start, char first, int symbol, InClass inClass);
   int KeywordOr(int symbol) const;
+  int KeywordAmong(const std::vector<TScanTable::TKeyword>& candidates, int symbol) const;
+  // Whether the characters of the word just read are in place: they are,
+  // unless a status handler changed the buffer at the line end after it.
+  bool WordHeld() const {
+    return FLookAhead.SourcePosition >= 0 &&
+           static_cast<unsigned>(FLookAhead.SourcePosition + FLookAhead.Length) <= FHeld;
+  }
+  // A character of that word, case folded.
+  char FoldedCharOfWord(int position, bool held) const;
   bool SkipComment();
   bool SkipTo(char close, const TCommentStart& at);
   void StepBack(int line, int lineStart);
