@@ -21,6 +21,7 @@ constexpr TNoteSymbol kNotes[] = {
     {csG, 'G', false},     {csGSharp, 'G', true},  {csA, 'A', false},     {csASharp, 'A', true},
     {csH, 'B', false},     {csB, 'B', false},
 };
+constexpr TNoteTable kNoteTable{kNotes};
 
 // The frame's prefix "L35&2 " is these many symbols: L, 35, & and 2.
 constexpr int kPrefixSymbols = 4;
@@ -81,7 +82,7 @@ inline bool TComposerParse::ParseTone(TRingTone& tone) {
 
 // Without a note symbol the letter stays empty and nothing is read.
 inline void TComposerParse::Note(TRingTone& tone) {
-  const TNoteSymbol* note = ReadNote(kNotes, ceNote);
+  const TNoteSymbol* note = ReadNote(kNoteTable, ceNote);
   if (!note) return;
   tone.Note.assign(1, note->Letter);
   if (note->Sharp) tone.Accidental = raSharp;

@@ -584,25 +584,6 @@ std::string TGrammarParser::TextUpTo(int symbol) {
   return text;
 }
 
-// A notation reads its notes from one table: its entries are indexed by
-// symbol once, and each note is then one look-up.
-const TNoteSymbol* TGrammarParser::NoteOfLookAhead(std::span<const TNoteSymbol> notes) {
-  if (notes.data() != FIndexedNotes.data() || notes.size() != FIndexedNotes.size()) {
-    FIndexedNotes = notes;
-    FNoteBySymbol.fill(nullptr);
-    // The first entry of a symbol wins, as a search from the front finds it.
-    for (auto note = notes.rbegin(); note != notes.rend(); ++note)
-      if (note->Symbol >= 0 && static_cast<size_t>(note->Symbol) < FNoteBySymbol.size())
-        FNoteBySymbol[static_cast<size_t>(note->Symbol)] = &*note;
-  }
-  if (FLookAheadSymbol >= 0 && static_cast<size_t>(FLookAheadSymbol) < FNoteBySymbol.size())
-    return FNoteBySymbol[static_cast<size_t>(FLookAheadSymbol)];
-  // A number an AfterGet handler made up is searched for.
-  const auto found = std::find_if(notes.begin(), notes.end(),
-                                  [&](const TNoteSymbol& entry) { return entry.Symbol == FLookAheadSymbol; });
-  return found != notes.end() ? &*found : nullptr;
-}
-
 TRingTone TGrammarParser::NewTone() const {
   TRingTone tone;
   NewTone(tone);

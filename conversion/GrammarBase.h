@@ -26,7 +26,7 @@
 //    LookAhead, LastSymbolText (LastSymbolTextInto, LastSymbolNumber),
 //    LookAheadText/LookAheadRawText (LookAheadTextIs),
 //    CharBeforeLookAhead, SkipTo, TextUpTo, SymbolInSet with TSymbolSet,
-//    ReadNote with a table of TNoteSymbol, NewTone and NewTrack.
+//    ReadNote with a TNoteTable of TNoteSymbol, NewTone and NewTrack.
 //  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
 //    it a rewritten text in a TMemoryStream where the notation needs one).
 #pragma once
@@ -40,6 +40,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -367,7 +368,8 @@ class TGrammarScanner {
 };
 
 // Sets of symbol numbers; every notation has fewer than 64 symbols.
-using TSymbolSet = std::bitset<64>;
+constexpr size_t kMaxSymbols = 64;
+using TSymbolSet = std::bitset<kMaxSymbols>;
 TSymbolSet SymbolSet(std::initializer_list<int> symbols);
 TSymbolSet SymbolRange(int first, int last);
 
@@ -376,6 +378,28 @@ struct TNoteSymbol {
   int Symbol;
   char Letter;
   bool Sharp;
+};
+
+// A notation's note symbols indexed by symbol number, built once from its
+// table (a constant): each note is then one look-up. The first entry of a
+// symbol wins, as a search from the front finds it.
+class TNoteTable {
+ public:
+  constexpr explicit TNoteTable(std::span<const TNoteSymbol> notes) {
+    for (auto note = notes.rbegin(); note != notes.rend(); ++note) {
+      if (note->Symbol < 0 || static_cast<size_t>(note->Symbol) >= kMaxSymbols)
+        throw std::out_of_range("A note symbol is no symbol number");
+      FBySymbol[static_cast<size_t>(note->Symbol)] = &*note;
+    }
+  }
+  // The entry of the symbol, or null; any number may be asked for (an
+  // AfterGet handler makes up numbers).
+  const TNoteSymbol* Find(int symbol) const {
+    return symbol >= 0 && static_cast<size_t>(symbol) < kMaxSymbols ? FBySymbol[static_cast<size_t>(symbol)] : nullptr;
+  }
+
+ private:
+  std::array<const TNoteSymbol*, kMaxSymbols> FBySymbol{};
 };
 
 // The names that make a notation's error messages: Terminals[code] for the
@@ -510,10 +534,8 @@ class TGrammarParser : public TComponent {
   }
   // Reads the lookahead when notes has an entry for it and gives that entry;
   // otherwise reports errorCode, reads nothing and gives null.
-  const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
-    const bool indexed = notes.data() == FIndexedNotes.data() && notes.size() == FIndexedNotes.size();
-    const auto at = static_cast<size_t>(FLookAheadSymbol);
-    const TNoteSymbol* note = indexed && at < FNoteBySymbol.size() ? FNoteBySymbol[at] : NoteOfLookAhead(notes);
+  const TNoteSymbol* ReadNote(const TNoteTable& notes, int errorCode) {
+    const TNoteSymbol* note = notes.Find(FLookAheadSymbol);
     if (!note) {
       SyntaxError(errorCode);
       return nullptr;
@@ -551,9 +573,6 @@ class TGrammarParser : public TComponent {
   // LastSymbolNumber and LastSymbolNumberOr of a symbol that is no short number.
   int32_t LastSymbolTextNumber() const;
   int32_t LastSymbolTextNumberOr(int32_t fallback) const;
-  // The entry of notes for the lookahead, or null; notes is indexed first
-  // when it is not the table indexed last.
-  const TNoteSymbol* NoteOfLookAhead(std::span<const TNoteSymbol> notes);
   void PassOnComments();
   // Up to nine digits, the numbers tunes are made of, are read in place
   // without building the symbol's text; anything else is read from its text.
@@ -595,9 +614,6 @@ class TGrammarParser : public TComponent {
   int FLookAheadSymbol = 0;
   TCommentEvent FOnComment;
   const TGrammarNames& FNames;
-  // The entries of the note table ReadNote was given last, by symbol.
-  std::span<const TNoteSymbol> FIndexedNotes;
-  std::array<const TNoteSymbol*, 64> FNoteBySymbol{};
 };
 
 // How a tune class reads its text: one parse of the whole stream into the

@@ -20,6 +20,7 @@ constexpr TNoteSymbol kNotes[] = {
     {rsP, 'P', false},      {rsCSharp, 'C', true},  {rsDSharp, 'D', true},  {rsFSharp, 'F', true},
     {rsGSharp, 'G', true},  {rsASharp, 'A', true},
 };
+constexpr TNoteTable kNoteTable{kNotes};
 
 const TScanTable& RtttlScanTable() {
   static const TScanTable table = [] {
@@ -189,7 +190,7 @@ void TRtttlParse::SpellSharp(TRingTone& tone) {
 }
 
 inline void TRtttlParse::Note(std::string& letter, bool& sharp) {
-  const TNoteSymbol* note = ReadNote(kNotes, reNote);
+  const TNoteSymbol* note = ReadNote(kNoteTable, reNote);
   if (!note) return;
   letter.assign(1, note->Letter);
   sharp = note->Sharp || LastSymbolLength() == 2;

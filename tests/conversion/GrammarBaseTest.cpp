@@ -309,3 +309,13 @@ TEST(GrammarBase, BookmarksRestoreTheScanner) {
   EXPECT_THROW(parser.GotoBookmark("x " + bookmark), EGrammarBookmark);
   EXPECT_THROW(parser.GotoBookmark("3"), EGrammarBookmark);
 }
+
+// A note table finds the first entry of a symbol, and nothing for a number
+// no symbol has (an AfterGet handler may make up any).
+TEST(GrammarBase, NoteTablesFindTheFirstEntryOfASymbol) {
+  static constexpr TNoteSymbol kNotes[] = {{rsC, 'C', false}, {rsH, 'B', false}, {rsC, 'X', true}};
+  static constexpr TNoteTable kTable{kNotes};
+  EXPECT_EQ(kTable.Find(rsC), &kNotes[0]);
+  EXPECT_EQ(kTable.Find(rsH), &kNotes[1]);
+  for (const int symbol : {rsD, -1, static_cast<int>(kMaxSymbols), 1 << 20}) EXPECT_EQ(kTable.Find(symbol), nullptr);
+}
