@@ -578,6 +578,13 @@ class TGrammarParser : public TComponent {
   // without building the symbol's text; anything else is read from its text.
   bool ShortLastNumber(int32_t& value) const {
     const TSymbolPosition& symbol = FScanner->LastSymbol();
+    if (symbol.Length == 1) {
+      // Most numbers are one digit: read as LastSymbolText gives it.
+      const char digit = LastSymbolChar();
+      if (digit < '0' || digit > '9') return false;
+      value = digit - '0';
+      return true;
+    }
     if (symbol.Length < 1 || symbol.Length > 9) return false;
     const char* digits = FScanner->HeldBytes(symbol);
     if (!digits) return false;
