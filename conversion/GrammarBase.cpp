@@ -389,17 +389,23 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
 
 // The bytes as CharAt gives them, in one pass over the buffer.
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
+  std::string text;
+  AppendSymbolRawText(position, text);
+  return text;
+}
+
+void TGrammarScanner::AppendSymbolRawText(const TSymbolPosition& position, std::string& text) const {
   const std::string& data = FSourceBuffer.DataString();
   const int64_t begin = std::max(position.SourcePosition, 0);
   const int64_t end = begin + static_cast<int64_t>(GetSymbolLength(position));
-  if (end <= begin) return {};
-  std::string text(static_cast<size_t>(end - begin), '\0');
+  if (end <= begin) return;
+  const size_t at = text.size();
+  text.resize(at + static_cast<size_t>(end - begin), '\0');
   const int64_t held = std::min<int64_t>(end, static_cast<int64_t>(data.size()));
   for (int64_t i = begin; i < held; ++i) {
     const char c = data[static_cast<size_t>(i)];
-    text[static_cast<size_t>(i - begin)] = c == 26 ? '\0' : c;
+    text[at + static_cast<size_t>(i - begin)] = c == 26 ? '\0' : c;
   }
-  return text;
 }
 
 std::string TGrammarScanner::GetBookmark() const {
@@ -578,7 +584,7 @@ std::string TGrammarParser::TextUpTo(int symbol) {
   std::string text;
   while (FLookAheadSymbol != symbol && FLookAheadSymbol != symEndOfText) {
     Get();
-    text += LastSymbolText();
+    AppendLastSymbolText(text);
     if (CharBeforeLookAhead() == ' ') text += ' ';
   }
   return text;

@@ -244,6 +244,8 @@ class TGrammarScanner {
   // The symbol's text read upper-cased, or in the source's own case.
   std::string GetSymbolText(const TSymbolPosition& position) const;
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
+  // GetSymbolRawText appended to text.
+  void AppendSymbolRawText(const TSymbolPosition& position, std::string& text) const;
   // How many characters those texts have: those of the symbol within the source.
   size_t GetSymbolLength(const TSymbolPosition& position) const {
     const int64_t begin = std::max(position.SourcePosition, 0);
@@ -501,6 +503,8 @@ class TGrammarParser : public TComponent {
     else
       text = FScanner->GetSymbolRawText(last);
   }
+  // LastSymbolText appended to text, without making it first.
+  void AppendLastSymbolText(std::string& text) const { FScanner->AppendSymbolRawText(FScanner->LastSymbol(), text); }
   // The character of a one-character symbol accepted last, as LastSymbolText
   // gives it.
   char LastSymbolChar() const { return FScanner->CharAt(std::max(FScanner->LastSymbol().SourcePosition, 0)); }

@@ -58,7 +58,7 @@ void TRtttlParse::ParseTune() {
   ring.Name.clear();
   while (LookAhead() != symEndOfText && !LookAheadTextIs(':')) {
     Get();
-    ring.Name += LastSymbolText();
+    AppendLastSymbolText(ring.Name);
     if (CharBeforeLookAhead() == ' ') ring.Name += ' ';
   }
   Expect(rsColon);
