@@ -165,7 +165,7 @@ inline bool TRtttlParse::ToneCommand(TRingTone& tone) {
 inline bool TRtttlParse::ParseTone(TRingTone& tone) {
   NewTone(tone);
   if (LookAhead() == symInteger) tone.Duration = ParseDuration();
-  bool sharp = false;
+  TSharp sharp = TSharp::None;
   Note(tone.Note, sharp);
   const bool octave = LookAhead() == symInteger;
   if (octave) tone.Octave = ParseOctave();
@@ -174,14 +174,14 @@ inline bool TRtttlParse::ParseTone(TRingTone& tone) {
     tone.Dot = rdDotted;
     if (!octave && LookAhead() == symInteger) tone.Octave = ParseOctave();
   }
-  tone.Accidental = sharp ? raSharp : raNatural;
+  tone.Accidental = sharp == TSharp::None ? raNatural : raSharp;
   if (tone.Note.empty()) return false;
-  if (sharp) SpellSharp(tone);
+  if (sharp == TSharp::Spelled) SpellSharp(tone);
   return true;
 }
 
-// E# is kept as the F and B# as the C above, the keys they name; a
-// natural is kept as it is.
+// E# is kept as the F and B# as the C above, the keys they name (any other
+// letter keeps its sharp).
 void TRtttlParse::SpellSharp(TRingTone& tone) {
   const TSpelledNote spelled = Spelled(tone, false);
   tone.Note.assign(spelled.Note);
@@ -189,11 +189,14 @@ void TRtttlParse::SpellSharp(TRingTone& tone) {
   tone.Octave = spelled.Octave;
 }
 
-inline void TRtttlParse::Note(std::string& letter, bool& sharp) {
+inline void TRtttlParse::Note(std::string& letter, TSharp& sharp) {
   const TNoteSymbol* note = ReadNote(kNoteTable, reNote);
   if (!note) return;
   letter.assign(1, note->Letter);
-  sharp = note->Sharp || LastSymbolLength() == 2;
+  if (note->Sharp)
+    sharp = TSharp::OfSymbol;
+  else if (LastSymbolLength() == 2)
+    sharp = TSharp::Spelled;
 }
 
 int32_t TRtttlParse::ReadInteger() {
