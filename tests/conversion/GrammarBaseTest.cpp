@@ -211,6 +211,9 @@ TEST(GrammarBase, SymbolsKeepTheirPlaceAndLength) {
       {"a_5", {{rsASharp, 0, 2}, {symInteger, 2, 1}, {0, 3, 1}}},
       {"abc 12,", {{symIdentifier, 0, 3}, {symInteger, 4, 2}, {rsComma, 6, 1}, {0, 7, 1}}},
       {"  e\t,", {{rsE, 2, 1}, {rsNot, 3, 1}, {rsComma, 4, 1}, {0, 5, 1}}},
+      // One blank, two, one before a comment and one before a line end.
+      {"c d  e {x} f \r\ng",
+       {{rsC, 0, 1}, {rsD, 2, 1}, {rsE, 5, 1}, {rsF, 11, 1}, {rsNot, 13, 1}, {rsNot, 14, 1}, {rsG, 15, 1}, {0, 16, 1}}},
       {"Cx:", {{symIdentifier, 0, 2}, {rsColon, 2, 1}, {0, 3, 1}}},
       {"d\x1a", {{rsD, 0, 1}, {0, 1, 1}, {0, 1, 1}}},
   };
