@@ -21,6 +21,7 @@ constexpr TNoteSymbol kNotes[] = {
     {csG, 'G', false},     {csGSharp, 'G', true},  {csA, 'A', false},     {csASharp, 'A', true},
     {csH, 'B', false},     {csB, 'B', false},
 };
+constexpr TNoteTable kNoteTable{kNotes};
 
 // The frame's prefix "L35&2 " is these many symbols: L, 35, & and 2.
 constexpr int kPrefixSymbols = 4;
@@ -54,7 +55,7 @@ TComposerParse::TComposerParse(TComponent* owner)
 // What follows the tones (the frame's suffix and checksum among it) is not
 // read, so a checksum is never verified.
 void TComposerParse::ParseTune() {
-  if (LookAheadText() == "L")
+  if (LookAheadTextIs('L') || LookAheadTextIs('l'))
     for (int i = 0; i < kPrefixSymbols; ++i) Get();
   *FRing->Track = std::move(*ParseToneList());
 }
@@ -69,10 +70,10 @@ std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
   return track;
 }
 
-// A tone without a note letter is read to its end but adds nothing.
-bool TComposerParse::ParseTone(TRingTone& tone) {
-  tone = NewTone();
-  tone.Kind = rkNote;
+// A tone without a note letter is read to its end but adds nothing. Every
+// tone passes through ParseTone and its parts: they are inline in the list.
+inline bool TComposerParse::ParseTone(TRingTone& tone) {
+  NewTone(tone);
   Note(tone);
   if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(tone);
   if (SymbolInSet(kNoteValue, LookAhead())) Value(tone);
@@ -80,21 +81,21 @@ bool TComposerParse::ParseTone(TRingTone& tone) {
 }
 
 // Without a note symbol the letter stays empty and nothing is read.
-void TComposerParse::Note(TRingTone& tone) {
-  const TNoteSymbol* note = ReadNote(kNotes, ceNote);
+inline void TComposerParse::Note(TRingTone& tone) {
+  const TNoteSymbol* note = ReadNote(kNoteTable, ceNote);
   if (!note) return;
   tone.Note.assign(1, note->Letter);
   if (note->Sharp) tone.Accidental = raSharp;
 }
 
 // One octave at most above or below the default.
-void TComposerParse::Scale(TRingTone& tone) {
+inline void TComposerParse::Scale(TRingTone& tone) {
   tone.Octave = FRing->DefaultOctave + (LookAhead() == csPlus ? 1 : -1);
   Get();
 }
 
 // The digits 1..6 are the whole note down to the thirty-second.
-void TComposerParse::Value(TRingTone& tone) {
+inline void TComposerParse::Value(TRingTone& tone) {
   tone.Duration = int32_t{1} << (LookAhead() - cs1);
   Get();
 }

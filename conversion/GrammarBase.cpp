@@ -19,17 +19,14 @@ constexpr unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
 
 // Each byte as the scanner reads it: byte 26 ends the text as 0 does, and
 // the symbols are read with a..z upper-cased. One look-up per character.
-using TByteTable = std::array<char, 256>;
-constexpr TByteTable MakeByteTable(bool upperCase) {
-  TByteTable table{};
+constexpr std::array<char, 256> kFoldedChar = [] {
+  std::array<char, 256> table{};
   for (int c = 0; c < 256; ++c) {
-    const bool lower = upperCase && c >= 'a' && c <= 'z';
+    const bool lower = c >= 'a' && c <= 'z';
     table[static_cast<size_t>(c)] = static_cast<char>(c == 26 ? 0 : lower ? c - 'a' + 'A' : c);
   }
   return table;
-}
-constexpr TByteTable kRawChar = MakeByteTable(false);
-constexpr TByteTable kFoldedChar = MakeByteTable(true);
+}();
 
 constexpr bool IsSkipped(char c) { return c == ' ' || (Byte(c) >= 14 && Byte(c) <= 31); }
 constexpr bool MayStartComment(char c) { return c == '/' || c == '(' || c == '{'; }
@@ -65,8 +62,50 @@ void TCommentList::Add(const std::string& text, int line, int column) {
 
 TScanTable::TScanTable(int noSymbol) : FNoSymbol(noSymbol) {
   FOneLetterKeywords.fill(kNoKeyword);
-  FStartStates.fill(TScanState());
-  FStartStates[0] = TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol};
+  for (int c = 0; c < 256; ++c) {
+    const char folded = kFoldedChar[static_cast<size_t>(c)];
+    FNextChars[static_cast<size_t>(c)] = {
+        folded, static_cast<uint8_t>(kAnyChar | (IsIdentifierChar(folded) ? kWordChar : 0) |
+                                     (IsDigit(folded) ? kDigitChar : 0) |
+                                     (folded == CR || folded == LF ? kLineEnd : 0))};
+  }
+  for (int c = 0; c < 256; ++c) SetStartState(static_cast<unsigned char>(c), TScanState());
+  SetStartState(0, TScanState{TScanKind::EndOfText, 0, 0, TScanKind::NoSymbol});
+}
+
+void TScanTable::SetStartState(unsigned char c, const TScanState& state) {
+  FStartStates[c] = state;
+  // A pair's second character lengthens the symbol of any first character:
+  // the rare symbol so held up is scanned in full.
+  if (state.Kind == TScanKind::Pair)
+    for (int next = 0; next < 256; ++next) {
+      const char folded = kFoldedChar[static_cast<size_t>(next)];
+      if (folded != 0 && (folded == state.Second || folded == state.AlsoSecond))
+        FNextChars[static_cast<size_t>(next)].Classes |= kPairSecond;
+    }
+  UpdateQuickSymbol(c);
+}
+
+void TScanTable::UpdateQuickSymbol(unsigned char first) {
+  const TScanState& state = FStartStates[first];
+  const int word = FOneLetterKeywords[first];
+  const auto wordOr = [word](int symbol) { return word == kNoKeyword ? symbol : word; };
+  TQuickSymbol& quick = FQuickSymbols[first];
+  if (IsSkippedOrComment(static_cast<char>(first))) {
+    quick = {FNoSymbol, kAnyChar};
+    return;
+  }
+  switch (state.Kind) {
+    case TScanKind::EndOfText: quick = {symEndOfText, kAnyChar}; break;
+    case TScanKind::NoSymbol: quick = {FNoSymbol, 0}; break;
+    case TScanKind::Single: quick = {state.Symbol, 0}; break;
+    case TScanKind::Identifier: quick = {wordOr(symIdentifier), kWordChar}; break;
+    case TScanKind::Integer: quick = {wordOr(symInteger), kDigitChar}; break;
+    case TScanKind::Pair:
+      quick = state.Otherwise == TScanKind::Identifier ? TQuickSymbol{wordOr(symIdentifier), kWordChar | kPairSecond}
+                                                       : TQuickSymbol{FNoSymbol, kPairSecond};
+      break;
+  }
 }
 
 void TScanTable::SetStartStates(const std::string& chars, const TScanState& state) {
@@ -95,24 +134,17 @@ void TScanTable::AddKeyword(const std::string& text, int symbol) {
   const unsigned char first = Byte(upper.at(0));
   if (upper.size() > 1)
     FKeywords[first].push_back(TKeyword{upper, symbol});
-  else if (FOneLetterKeywords[first] == kNoKeyword)
+  else if (FOneLetterKeywords[first] == kNoKeyword) {
     FOneLetterKeywords[first] = symbol;
+    UpdateQuickSymbol(first);
+  }
 }
 
 // ----------------------------------------------------------------- scanner
 
 TGrammarScanner::TGrammarScanner(const TScanTable& table) : FTable(table) {}
 
-char TGrammarScanner::CharAt(int position) const { return ByteAt(position, kRawChar); }
-
-char TGrammarScanner::UpCaseCharAt(int position) const { return ByteAt(position, kFoldedChar); }
-
-char TGrammarScanner::ByteAt(int position, const std::array<char, 256>& table) const {
-  const std::string& data = FSourceBuffer.DataString();
-  const auto at = static_cast<unsigned>(position);  // a negative position lies outside too
-  if (at >= static_cast<unsigned>(std::max(FSourceLength, 0)) || at >= data.size()) return 0;
-  return table[Byte(data[at])];
-}
+char TGrammarScanner::UpCaseCharAt(int position) const { return kFoldedChar[Byte(CharAt(position))]; }
 
 void TGrammarScanner::Reset() {
   if (FSourceBuffer.Size() >= INT_MAX) throw EStreamError("Text too large to parse");
@@ -129,6 +161,7 @@ void TGrammarScanner::Reset() {
   FLookAhead.Clear();
   FPendingLineEnds = 0;
   FContextLength = 0;
+  FQuickEnd = 0;
   Capture();
   NextChar();
 }
@@ -147,8 +180,11 @@ void TGrammarScanner::NextChar() {
   const auto at = static_cast<unsigned>(++FBufferPosition);  // a negative position lies outside too
   const char c = at < FHeld ? kFoldedChar[Byte(FText[at])] : 0;
   FCurrentChar = c;
-  // CR, LF and CR LF each end one line.
-  if (Byte(c) <= Byte(CR) && (c == CR || (c == LF && FPreviousChar != CR))) NewLine();
+  if (Byte(c) <= Byte(CR)) NewLineUnlessPair();
+}
+
+void TGrammarScanner::NewLineUnlessPair() {
+  if (FCurrentChar == CR || (FCurrentChar == LF && FPreviousChar != CR)) NewLine();
 }
 
 void TGrammarScanner::NewLine() {
@@ -189,14 +225,31 @@ void TGrammarScanner::PassOverBlanksAndComments() {
   }
 }
 
-int TGrammarScanner::Get() {
+int TGrammarScanner::GetScanned() {
+  // Many texts set their symbols apart by one blank: past it the symbol is
+  // mostly read in place, as Get reads it.
+  if (FCurrentChar == ' ' && static_cast<unsigned>(FBufferPosition + 2) < FQuickEnd) {
+    NextChar();
+    const auto next = static_cast<unsigned>(FBufferPosition + 1);
+    if (int symbol; next < FQuickEnd && ReadQuickSymbol(next, symbol)) return symbol;
+  }
+  const int symbol = ScanFromCurrent();
+  FQuickEnd = FStale || FPendingLineEnds > 0 ? 0 : FHeld;
+  return symbol;
+}
+
+int TGrammarScanner::ScanFromCurrent() {
   if (FStale) Capture();
-  // Most symbols follow the one before directly.
-  if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar)) PassOverBlanksAndComments();
-  FLastSymbol = FLookAhead;
-  FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 0, FBufferPosition};
-  FContextLength = 0;
-  FSymbolStart = FBufferPosition;
+  // Mostly a single blank stands before the symbol.
+  if (FPendingLineEnds == 0 && IsSkipped(FCurrentChar) && static_cast<unsigned>(FBufferPosition + 1) < FHeld &&
+      !IsSkippedOrComment(kFoldedChar[Byte(FText[FBufferPosition + 1])]))
+    NextChar();
+  else if (FPendingLineEnds > 0 || IsSkippedOrComment(FCurrentChar))
+    PassOverBlanksAndComments();
+  int symbol;
+  const auto next = static_cast<unsigned>(FBufferPosition + 1);
+  if (next < FHeld && ReadQuickSymbol(next, symbol)) return symbol;
+  StartSymbol();
   return ScanSymbol(FTable.StartStates()[Byte(FCurrentChar)]);
 }
 
@@ -229,6 +282,33 @@ int TGrammarScanner::ScanSymbol(const TScanState& state) {
   return SymbolFrom(start, FTable.NoSymbol());
 }
 
+inline char TGrammarScanner::FoldedCharOfWord(int position, bool held) const {
+  return held ? kFoldedChar[Byte(FText[position])] : UpCaseCharAt(position);
+}
+
+// The word is two or more characters long (WordFrom reads a shorter one by
+// its character alone). The first character picks the candidates; a keyword
+// matches when it has the word's length and the same characters, case
+// folded. Most such words of a tune (numbers, mostly) start as no keyword does.
+inline int TGrammarScanner::KeywordOr(int symbol) const {
+  const unsigned char first = Byte(FoldedCharOfWord(FLookAhead.SourcePosition, WordHeld()));
+  const std::vector<TScanTable::TKeyword>& candidates = FTable.KeywordsStartingWith(first);
+  return candidates.empty() ? symbol : KeywordAmong(candidates, symbol);
+}
+
+int TGrammarScanner::KeywordAmong(const std::vector<TScanTable::TKeyword>& candidates, int symbol) const {
+  const int start = FLookAhead.SourcePosition;
+  const int length = FLookAhead.Length;
+  const bool held = WordHeld();
+  for (const TScanTable::TKeyword& keyword : candidates) {
+    if (static_cast<int>(keyword.Text.size()) != length) continue;
+    int i = 1;
+    while (i < length && FoldedCharOfWord(start + i, held) == keyword.Text[static_cast<size_t>(i)]) ++i;
+    if (i == length) return keyword.Symbol;
+  }
+  return symbol;
+}
+
 // Nearly every note letter and nearly every number of a tune is one
 // character long: its keyword is found by that character alone.
 template <class InClass>
@@ -251,25 +331,6 @@ int TGrammarScanner::EndOfTextFrom(int start) {
   FCurrentChar = 0;
   --FBufferPosition;
   return symEndOfText;
-}
-
-// The first character picks the candidates; a keyword matches when it has
-// the symbol's length and the same characters, case folded.
-int TGrammarScanner::KeywordOr(int symbol) const {
-  const int start = FLookAhead.SourcePosition;
-  const int length = FLookAhead.Length;
-  const unsigned char first = Byte(UpCaseCharAt(start));
-  if (length == 1) {
-    const int keyword = FTable.OneLetterKeyword(first);
-    return keyword == TScanTable::kNoKeyword ? symbol : keyword;
-  }
-  for (const TScanTable::TKeyword& keyword : FTable.KeywordsStartingWith(first)) {
-    if (static_cast<int>(keyword.Text.size()) != length) continue;
-    int i = 1;
-    while (i < length && UpCaseCharAt(start + i) == keyword.Text[static_cast<size_t>(i)]) ++i;
-    if (i == length) return keyword.Symbol;
-  }
-  return symbol;
 }
 
 // "//" to a CR, "(*" to "*)", "{" to "}", none nested. True when a comment
@@ -334,31 +395,24 @@ std::string TGrammarScanner::GetSymbolText(const TSymbolPosition& position) cons
 }
 
 // The bytes as CharAt gives them, in one pass over the buffer.
-size_t TGrammarScanner::GetSymbolLength(const TSymbolPosition& position) const {
-  const int64_t begin = std::max(position.SourcePosition, 0);
-  const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
-  return end <= begin ? 0 : static_cast<size_t>(end - begin);
-}
-
-const char* TGrammarScanner::HeldBytes(const TSymbolPosition& position) const {
-  const std::string& data = FSourceBuffer.DataString();
-  const int64_t end = int64_t{position.SourcePosition} + position.Length;
-  if (position.SourcePosition < 0 || end > FSourceLength || end > static_cast<int64_t>(data.size())) return nullptr;
-  return data.data() + position.SourcePosition;
-}
-
 std::string TGrammarScanner::GetSymbolRawText(const TSymbolPosition& position) const {
+  std::string text;
+  AppendSymbolRawText(position, text);
+  return text;
+}
+
+void TGrammarScanner::AppendSymbolRawText(const TSymbolPosition& position, std::string& text) const {
   const std::string& data = FSourceBuffer.DataString();
   const int64_t begin = std::max(position.SourcePosition, 0);
   const int64_t end = begin + static_cast<int64_t>(GetSymbolLength(position));
-  if (end <= begin) return {};
-  std::string text(static_cast<size_t>(end - begin), '\0');
+  if (end <= begin) return;
+  const size_t at = text.size();
+  text.resize(at + static_cast<size_t>(end - begin), '\0');
   const int64_t held = std::min<int64_t>(end, static_cast<int64_t>(data.size()));
   for (int64_t i = begin; i < held; ++i) {
     const char c = data[static_cast<size_t>(i)];
-    text[static_cast<size_t>(i - begin)] = c == 26 ? '\0' : c;
+    text[at + static_cast<size_t>(i - begin)] = c == 26 ? '\0' : c;
   }
-  return text;
 }
 
 std::string TGrammarScanner::GetBookmark() const {
@@ -389,6 +443,7 @@ void TGrammarScanner::GotoBookmark(const std::string& bookmark) {
   FContextLength = values[2];
   FCurrentLine = values[3];
   FPendingLineEnds = values[4];
+  FQuickEnd = 0;
   FLineStart = values[5];
   FLastSymbol = TSymbolPosition{values[6], values[7], values[8], values[9]};
   FLookAhead = TSymbolPosition{values[10], values[11], values[12], values[13]};
@@ -472,43 +527,26 @@ void TGrammarParser::Execute() {
 
 void TGrammarParser::Parse() {
   if (!FRing) throw Exception("The parser has no tune to fill");
-  FErrorDist = 2;
+  FSymbolsAtMismatch = FSymbolsRead - 2;
   FScanner->Reset();
   Get();
   ParseTune();
   HandOverComments();
 }
 
-void TGrammarParser::Get() {
-  HandOverComments();
-  FLookAheadSymbol = FScanner->Get();
-  // Only whether two or more symbols were read since the last mismatch counts.
-  if (FErrorDist < 2) ++FErrorDist;
-  if (FAfterGet) [[unlikely]]
-    FAfterGet(*this, FLookAheadSymbol);
-}
+void TGrammarParser::CallAfterGet() { FAfterGet(*this, FLookAheadSymbol); }
 
-void TGrammarParser::Expect(int symbol) {
-  if (FLookAheadSymbol == symbol)
-    Get();
-  else
-    SyntaxError(symbol);
-}
+int32_t TGrammarParser::LastSymbolTextNumber() const { return StrToInt(LastSymbolText()); }
 
-bool TGrammarParser::Expect(const TSymbolSet& symbols, int errorCode) {
-  if (!SymbolInSet(symbols, FLookAheadSymbol)) {
-    SyntaxError(errorCode);
-    return false;
-  }
-  Get();
-  return true;
+int32_t TGrammarParser::LastSymbolTextNumberOr(int32_t fallback) const {
+  return StrToIntDef(LastSymbolText(), fallback);
 }
 
 // Only the first of mismatches that follow each other closely is recorded:
 // one needs at least two symbols read since the one before, collected or not.
 void TGrammarParser::SyntaxError(int code) {
-  if (FErrorDist >= 2) AddError(code, &FScanner->LookAhead(), 0, "");
-  FErrorDist = 0;
+  if (FSymbolsRead - FSymbolsAtMismatch >= 2) AddError(code, &FScanner->LookAhead(), 0, "");
+  FSymbolsAtMismatch = FSymbolsRead;
 }
 
 void TGrammarParser::AddError(int code, const TSymbolPosition* position, int errorType, const std::string& data) {
@@ -540,41 +578,6 @@ void TGrammarParser::PassOnComments() {
   comments.Clear();
 }
 
-// Most symbols are one character long: that one is read in place.
-std::string TGrammarParser::LastSymbolText() const {
-  const TSymbolPosition& last = FScanner->LastSymbol();
-  if (FScanner->GetSymbolLength(last) == 1) return std::string(1, FScanner->CharAt(std::max(last.SourcePosition, 0)));
-  return FScanner->GetSymbolRawText(last);
-}
-
-size_t TGrammarParser::LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
-
-// Up to nine digits, the numbers tunes are made of, are read in place
-// without building the symbol's text; anything else is read from its text.
-bool TGrammarParser::ShortLastNumber(int32_t& value) const {
-  const TSymbolPosition& symbol = FScanner->LastSymbol();
-  if (symbol.Length < 1 || symbol.Length > 9) return false;
-  const char* digits = FScanner->HeldBytes(symbol);
-  if (!digits) return false;
-  int32_t number = 0;
-  for (int i = 0; i < symbol.Length; ++i) {
-    const char c = digits[i];
-    if (c < '0' || c > '9') return false;
-    number = number * 10 + (c - '0');
-  }
-  value = number;
-  return true;
-}
-
-int32_t TGrammarParser::LastSymbolNumber() const {
-  int32_t value = 0;
-  return ShortLastNumber(value) ? value : StrToInt(LastSymbolText());
-}
-
-int32_t TGrammarParser::LastSymbolNumberOr(int32_t fallback) const {
-  int32_t value = 0;
-  return ShortLastNumber(value) ? value : StrToIntDef(LastSymbolText(), fallback);
-}
 std::string TGrammarParser::LookAheadText() const { return FScanner->GetSymbolText(FScanner->LookAhead()); }
 std::string TGrammarParser::LookAheadRawText() const { return FScanner->GetSymbolRawText(FScanner->LookAhead()); }
 
@@ -588,51 +591,18 @@ std::string TGrammarParser::TextUpTo(int symbol) {
   std::string text;
   while (FLookAheadSymbol != symbol && FLookAheadSymbol != symEndOfText) {
     Get();
-    text += LastSymbolText();
+    AppendLastSymbolText(text);
     if (CharBeforeLookAhead() == ' ') text += ' ';
   }
   return text;
 }
 
-bool TGrammarParser::SymbolInSet(const TSymbolSet& set, int symbol) {
-  return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
-}
-
-// A notation reads its notes from one table: its entries are indexed by
-// symbol once, and each note is then one look-up.
-const TNoteSymbol* TGrammarParser::ReadNote(std::span<const TNoteSymbol> notes, int errorCode) {
-  if (notes.data() != FIndexedNotes.data() || notes.size() != FIndexedNotes.size()) {
-    FIndexedNotes = notes;
-    FNoteBySymbol.fill(nullptr);
-    // The first entry of a symbol wins, as a search from the front finds it.
-    for (auto note = notes.rbegin(); note != notes.rend(); ++note)
-      if (note->Symbol >= 0 && static_cast<size_t>(note->Symbol) < FNoteBySymbol.size())
-        FNoteBySymbol[static_cast<size_t>(note->Symbol)] = &*note;
-  }
-  const TNoteSymbol* note = nullptr;
-  if (FLookAheadSymbol >= 0 && static_cast<size_t>(FLookAheadSymbol) < FNoteBySymbol.size()) {
-    note = FNoteBySymbol[static_cast<size_t>(FLookAheadSymbol)];
-  } else {
-    // A number an AfterGet handler made up is searched for.
-    const auto found = std::find_if(notes.begin(), notes.end(),
-                                    [&](const TNoteSymbol& entry) { return entry.Symbol == FLookAheadSymbol; });
-    if (found != notes.end()) note = &*found;
-  }
-  if (!note) {
-    SyntaxError(errorCode);
-    return nullptr;
-  }
-  Get();
-  return note;
-}
-
 TRingTone TGrammarParser::NewTone() const {
   TRingTone tone;
-  tone.Duration = FRing->DefaultDuration;
-  tone.Octave = FRing->DefaultOctave;
-  tone.Volume = FRing->Volume;
+  NewTone(tone);
   return tone;
 }
+
 
 std::unique_ptr<TRingTrack> TGrammarParser::NewTrack() const { return std::make_unique<TRingTrack>(); }
 

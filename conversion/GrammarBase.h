@@ -23,13 +23,15 @@
 //    base's Ring/SetRing (FRing), so a parser needs no more of its notation's
 //    tune class than every tune has, and the tune class alone knows its
 //    parser. Productions use Get, Expect, SyntaxError,
-//    LookAhead, LastSymbolText, LookAheadText/LookAheadRawText,
+//    LookAhead, LastSymbolText (LastSymbolTextInto, LastSymbolNumber),
+//    LookAheadText/LookAheadRawText (LookAheadTextIs),
 //    CharBeforeLookAhead, SkipTo, TextUpTo, SymbolInSet with TSymbolSet,
-//    ReadNote with a table of TNoteSymbol, NewTone and NewTrack.
+//    ReadNote with a TNoteTable of TNoteSymbol, NewTone and NewTrack.
 //  - Tune class: LoadFromStream is ParseRing<TheParse>(*this, stream) (hand
 //    it a rewritten text in a TMemoryStream where the notation needs one).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -38,18 +40,19 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "conversion/uRingBase.h"
+#include "conversion/uRingFile.h"
 #include "runtime/Component.h"
 #include "runtime/OwnedList.h"
 #include "runtime/Streams.h"
 #include "runtime/SysUtils.h"
 
 class TRingTrack;
-class TRingFile;
 class TGrammarParser;
 
 // The symbol numbers every notation shares.
@@ -88,6 +91,7 @@ class TCommentList {
   void Add(const std::string& text, int line, int column);
   void Clear() { FItems.Clear(); }
   int Count() const { return FItems.Count(); }
+  bool Empty() const { return FItems.Empty(); }
   const TCommentItem& Items(int index) const { return *FItems.Items(index); }
 
  private:
@@ -151,7 +155,7 @@ class TScanTable {
 
   explicit TScanTable(int noSymbol);
 
-  void SetStartState(unsigned char c, const TScanState& state) { FStartStates[c] = state; }
+  void SetStartState(unsigned char c, const TScanState& state);
   void SetStartStates(const std::string& chars, const TScanState& state);
   void SetStartStates(char first, char last, const TScanState& state);
   // Digits start integers, letters and "_" identifiers.
@@ -164,7 +168,29 @@ class TScanTable {
 
   static constexpr int kNoKeyword = -1;
 
+  // What a symbol is when it ends after its first character: its number,
+  // and the classes of the next character that make it longer (or, for
+  // the end of text and a character that is skipped or may start a
+  // comment, that every character leaves it to the full scan).
+  struct TQuickSymbol {
+    int Symbol;
+    uint8_t GoesOnBefore;
+  };
+  // A byte as the character after a symbol's first: read as NextChar reads
+  // it, and its classes.
+  struct TNextChar {
+    char Folded;
+    uint8_t Classes;
+  };
+  static constexpr uint8_t kAnyChar = 1;
+  static constexpr uint8_t kWordChar = 2;
+  static constexpr uint8_t kDigitChar = 4;
+  static constexpr uint8_t kPairSecond = 8;
+  static constexpr uint8_t kLineEnd = 16;
+
   const std::array<TScanState, 256>& StartStates() const { return FStartStates; }
+  const TQuickSymbol& QuickSymbol(unsigned char first) const { return FQuickSymbols[first]; }
+  const TNextChar& NextChar(unsigned char next) const { return FNextChars[next]; }
   // The keywords of two or more characters that start with the character.
   const std::vector<TKeyword>& KeywordsStartingWith(unsigned char upper) const { return FKeywords[upper]; }
   // The symbol of the one-character keyword, or kNoKeyword.
@@ -172,10 +198,14 @@ class TScanTable {
   int NoSymbol() const { return FNoSymbol; }
 
  private:
+  void UpdateQuickSymbol(unsigned char first);
+
   std::array<TScanState, 256> FStartStates;
   std::array<std::vector<TKeyword>, 256> FKeywords;
   std::array<int, 256> FOneLetterKeywords;
   int FNoSymbol;
+  std::array<TQuickSymbol, 256> FQuickSymbols;
+  std::array<TNextChar, 256> FNextChars;
 };
 
 class TGrammarScanner {
@@ -187,22 +217,48 @@ class TGrammarScanner {
 
   // The byte at the position; 0 outside the source, and byte 26 reads as 0,
   // so either ends the text.
-  char CharAt(int position) const;
+  char CharAt(int position) const {
+    const std::string& data = FSourceBuffer.DataString();
+    const auto at = static_cast<unsigned>(position);  // a negative position lies outside too
+    if (at >= static_cast<unsigned>(std::max(FSourceLength, 0)) || at >= data.size()) return 0;
+    return data[at] == 26 ? '\0' : data[at];
+  }
   // CharAt with a..z upper-cased: every notation reads its symbols so.
   char UpCaseCharAt(int position) const;
 
   void Reset();
   void NextChar();
-  // Scans the next symbol and returns its number.
-  int Get();
+  // Scans the next symbol and returns its number. Most symbols follow the
+  // one before directly and end after their first character, which the
+  // character after it tells: those are read here, all others in full.
+  int Get() {
+    const auto next = static_cast<unsigned>(FBufferPosition + 1);
+    if (next >= FQuickEnd) [[unlikely]]
+      return GetScanned();
+    int symbol;
+    if (!ReadQuickSymbol(next, symbol)) [[unlikely]]
+      return GetScanned();
+    return symbol;
+  }
 
   // The symbol's text read upper-cased, or in the source's own case.
   std::string GetSymbolText(const TSymbolPosition& position) const;
   std::string GetSymbolRawText(const TSymbolPosition& position) const;
-  // How many characters those texts have.
-  size_t GetSymbolLength(const TSymbolPosition& position) const;
+  // GetSymbolRawText appended to text.
+  void AppendSymbolRawText(const TSymbolPosition& position, std::string& text) const;
+  // How many characters those texts have: those of the symbol within the source.
+  size_t GetSymbolLength(const TSymbolPosition& position) const {
+    const int64_t begin = std::max(position.SourcePosition, 0);
+    const int64_t end = std::min<int64_t>(int64_t{position.SourcePosition} + position.Length, FSourceLength);
+    return end <= begin ? 0 : static_cast<size_t>(end - begin);
+  }
   // The symbol's bytes where the source holds all of them, else null.
-  const char* HeldBytes(const TSymbolPosition& position) const;
+  const char* HeldBytes(const TSymbolPosition& position) const {
+    const std::string& data = FSourceBuffer.DataString();
+    const int64_t end = int64_t{position.SourcePosition} + position.Length;
+    if (position.SourcePosition < 0 || end > FSourceLength || end > static_cast<int64_t>(data.size())) return nullptr;
+    return data.data() + position.SourcePosition;
+  }
 
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
@@ -210,6 +266,7 @@ class TGrammarScanner {
 
   TMemoryStream& SourceBuffer() {
     FStale = true;
+    FQuickEnd = 0;
     return FSourceBuffer;
   }
   const TSymbolPosition& LastSymbol() const { return FLastSymbol; }
@@ -228,9 +285,37 @@ class TGrammarScanner {
     int Position, Line, Column;
   };
 
-  char ByteAt(int position, const std::array<char, 256>& table) const;
   void Capture();
   bool PastEnd() const { return FBufferPosition > FSourceLength; }
+  // The symbol starting at the current character, one character long
+  // until it is scanned further.
+  void StartSymbol() {
+    FLastSymbol = FLookAhead;
+    FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
+    FContextLength = 0;
+    FSymbolStart = FBufferPosition;
+  }
+  // Reads the symbol at the current character when it ends after it, which
+  // the character at next, a held one, tells; false when it goes on.
+  bool ReadQuickSymbol(unsigned next, int& symbol) {
+    const TScanTable::TQuickSymbol& quick = FTable.QuickSymbol(static_cast<unsigned char>(FCurrentChar));
+    const TScanTable::TNextChar& following = FTable.NextChar(static_cast<unsigned char>(FText[next]));
+    if ((following.Classes & quick.GoesOnBefore) != 0) return false;
+    StartSymbol();
+    FPreviousChar = FCurrentChar;
+    FBufferPosition = static_cast<int>(next);
+    FCurrentChar = following.Folded;
+    if ((following.Classes & TScanTable::kLineEnd) != 0) [[unlikely]]
+      NewLineUnlessPair();
+    symbol = quick.Symbol;
+    return true;
+  }
+  // Get where the symbol is not read in place: past blanks and comments,
+  // and in full unless it ends after its first character.
+  int GetScanned();
+  int ScanFromCurrent();
+  // CR, LF and CR LF each end one line.
+  void NewLineUnlessPair();
   void NewLine();
   void PassOverBlanksAndComments();
   template <class InClass>
@@ -245,6 +330,15 @@ class TGrammarScanner {
   template <class InClass>
   int WordFrom(int start, char first, int symbol, InClass inClass);
   int KeywordOr(int symbol) const;
+  int KeywordAmong(const std::vector<TScanTable::TKeyword>& candidates, int symbol) const;
+  // Whether the characters of the word just read are in place: they are,
+  // unless a status handler changed the buffer at the line end after it.
+  bool WordHeld() const {
+    return FLookAhead.SourcePosition >= 0 &&
+           static_cast<unsigned>(FLookAhead.SourcePosition + FLookAhead.Length) <= FHeld;
+  }
+  // A character of that word, case folded.
+  char FoldedCharOfWord(int position, bool held) const;
   bool SkipComment();
   bool SkipTo(char close, const TCommentStart& at);
   void StepBack(int line, int lineStart);
@@ -266,6 +360,9 @@ class TGrammarScanner {
   const char* FText = nullptr;
   unsigned FHeld = 0;
   bool FStale = true;
+  // Get reads a symbol in place only before this position: none while the
+  // buffer is stale or line ends are pending, which GetScanned sees to.
+  unsigned FQuickEnd = 0;
   int FLineStart = -2;
   const TScanTable& FTable;
   TGrammarParser* FParser = nullptr;
@@ -273,7 +370,8 @@ class TGrammarScanner {
 };
 
 // Sets of symbol numbers; every notation has fewer than 64 symbols.
-using TSymbolSet = std::bitset<64>;
+constexpr size_t kMaxSymbols = 64;
+using TSymbolSet = std::bitset<kMaxSymbols>;
 TSymbolSet SymbolSet(std::initializer_list<int> symbols);
 TSymbolSet SymbolRange(int first, int last);
 
@@ -282,6 +380,28 @@ struct TNoteSymbol {
   int Symbol;
   char Letter;
   bool Sharp;
+};
+
+// A notation's note symbols indexed by symbol number, built once from its
+// table (a constant): each note is then one look-up. The first entry of a
+// symbol wins, as a search from the front finds it.
+class TNoteTable {
+ public:
+  constexpr explicit TNoteTable(std::span<const TNoteSymbol> notes) {
+    for (auto note = notes.rbegin(); note != notes.rend(); ++note) {
+      if (note->Symbol < 0 || static_cast<size_t>(note->Symbol) >= kMaxSymbols)
+        throw std::out_of_range("A note symbol is no symbol number");
+      FBySymbol[static_cast<size_t>(note->Symbol)] = &*note;
+    }
+  }
+  // The entry of the symbol, or null; any number may be asked for (an
+  // AfterGet handler makes up numbers).
+  const TNoteSymbol* Find(int symbol) const {
+    return symbol >= 0 && static_cast<size_t>(symbol) < kMaxSymbols ? FBySymbol[static_cast<size_t>(symbol)] : nullptr;
+  }
+
+ private:
+  std::array<const TNoteSymbol*, kMaxSymbols> FBySymbol{};
 };
 
 // The names that make a notation's error messages: Terminals[code] for the
@@ -344,34 +464,103 @@ class TGrammarParser : public TComponent {
   virtual void ParseTune() = 0;
 
   void Parse();
-  void Get();
-  void Expect(int symbol);
+  void Get() {
+    HandOverComments();
+    FLookAheadSymbol = FScanner->Get();
+    ++FSymbolsRead;
+    if (FAfterGet) [[unlikely]]
+      CallAfterGet();
+  }
+  void Expect(int symbol) {
+    if (FLookAheadSymbol == symbol)
+      Get();
+    else
+      SyntaxError(symbol);
+  }
   // Reads a symbol of the set, or reports errorCode and reads nothing;
   // true when it read one.
-  bool Expect(const TSymbolSet& symbols, int errorCode);
+  bool Expect(const TSymbolSet& symbols, int errorCode) {
+    if (!SymbolInSet(symbols, FLookAheadSymbol)) {
+      SyntaxError(errorCode);
+      return false;
+    }
+    Get();
+    return true;
+  }
   void SyntaxError(int code);
   int LookAhead() const { return FLookAheadSymbol; }
-  std::string LastSymbolText() const;
+  std::string LastSymbolText() const {
+    std::string text;
+    LastSymbolTextInto(text);
+    return text;
+  }
+  // LastSymbolText into a string that is reused. Most symbols are one
+  // character long: that one is read in place.
+  void LastSymbolTextInto(std::string& text) const {
+    const TSymbolPosition& last = FScanner->LastSymbol();
+    if (FScanner->GetSymbolLength(last) == 1)
+      text.assign(1, LastSymbolChar());
+    else
+      text = FScanner->GetSymbolRawText(last);
+  }
+  // LastSymbolText appended to text, without making it first.
+  void AppendLastSymbolText(std::string& text) const { FScanner->AppendSymbolRawText(FScanner->LastSymbol(), text); }
+  // The character of a one-character symbol accepted last, as LastSymbolText
+  // gives it.
+  char LastSymbolChar() const { return FScanner->CharAt(std::max(FScanner->LastSymbol().SourcePosition, 0)); }
   // The length of LastSymbolText, without making it.
-  size_t LastSymbolLength() const;
+  size_t LastSymbolLength() const { return FScanner->GetSymbolLength(FScanner->LastSymbol()); }
   // The symbol accepted last as a number, as StrToInt (raising its error)
   // or StrToIntDef would read its text.
-  int32_t LastSymbolNumber() const;
-  int32_t LastSymbolNumberOr(int32_t fallback) const;
+  int32_t LastSymbolNumber() const {
+    int32_t value = 0;
+    return ShortLastNumber(value) ? value : LastSymbolTextNumber();
+  }
+  int32_t LastSymbolNumberOr(int32_t fallback) const {
+    int32_t value = 0;
+    return ShortLastNumber(value) ? value : LastSymbolTextNumberOr(fallback);
+  }
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;
+  // Whether LookAheadRawText is the one character, without making it.
+  bool LookAheadTextIs(char c) const {
+    const TSymbolPosition& ahead = FScanner->LookAhead();
+    return FScanner->GetSymbolLength(ahead) == 1 && FScanner->CharAt(std::max(ahead.SourcePosition, 0)) == c;
+  }
   char CharBeforeLookAhead() const;
   // Read on up to the symbol, which stays the lookahead; a text without it
   // stops at its end. TextUpTo joins what it read in the source's case,
   // with one blank wherever blanks stood before a symbol.
   void SkipTo(int symbol);
   std::string TextUpTo(int symbol);
-  static bool SymbolInSet(const TSymbolSet& set, int symbol);
+  static bool SymbolInSet(const TSymbolSet& set, int symbol) {
+    return symbol >= 0 && static_cast<size_t>(symbol) < set.size() && set.test(static_cast<size_t>(symbol));
+  }
   // Reads the lookahead when notes has an entry for it and gives that entry;
   // otherwise reports errorCode, reads nothing and gives null.
-  const TNoteSymbol* ReadNote(std::span<const TNoteSymbol> notes, int errorCode);
+  const TNoteSymbol* ReadNote(const TNoteTable& notes, int errorCode) {
+    const TNoteSymbol* note = notes.Find(FLookAheadSymbol);
+    if (!note) {
+      SyntaxError(errorCode);
+      return nullptr;
+    }
+    Get();
+    return note;
+  }
   // A note preset from the tune's default duration and octave and its volume.
   TRingTone NewTone() const;
+  // The same preset given to a tone that is reused, its letter's storage kept.
+  void NewTone(TRingTone& tone) const {
+    tone.Kind = rkNote;
+    tone.Duration = FRing->DefaultDuration;
+    tone.Note.clear();
+    tone.Octave = FRing->DefaultOctave;
+    tone.Dot = rdNone;
+    tone.Volume = FRing->Volume;
+    tone.Accidental = raNatural;
+    tone.ControlKind = 0;
+    tone.Value = 0;
+  }
   std::unique_ptr<TRingTrack> NewTrack() const;
   void DoBeforeParse();
   void DoAfterParse();
@@ -381,10 +570,37 @@ class TGrammarParser : public TComponent {
 
  private:
   void HandOverComments() {
-    if (FScanner->Comments().Count() != 0) PassOnComments();
+    if (!FScanner->Comments().Empty()) [[unlikely]]
+      PassOnComments();
   }
+  void CallAfterGet();
+  // LastSymbolNumber and LastSymbolNumberOr of a symbol that is no short number.
+  int32_t LastSymbolTextNumber() const;
+  int32_t LastSymbolTextNumberOr(int32_t fallback) const;
   void PassOnComments();
-  bool ShortLastNumber(int32_t& value) const;
+  // Up to nine digits, the numbers tunes are made of, are read in place
+  // without building the symbol's text; anything else is read from its text.
+  bool ShortLastNumber(int32_t& value) const {
+    const TSymbolPosition& symbol = FScanner->LastSymbol();
+    if (symbol.Length == 1) {
+      // Most numbers are one digit: read as LastSymbolText gives it.
+      const char digit = LastSymbolChar();
+      if (digit < '0' || digit > '9') return false;
+      value = digit - '0';
+      return true;
+    }
+    if (symbol.Length < 1 || symbol.Length > 9) return false;
+    const char* digits = FScanner->HeldBytes(symbol);
+    if (!digits) return false;
+    int32_t number = 0;
+    for (int i = 0; i < symbol.Length; ++i) {
+      const char c = digits[i];
+      if (c < '0' || c > '9') return false;
+      number = number * 10 + (c - '0');
+    }
+    value = number;
+    return true;
+  }
 
   TGrammarNotifyEvent FAfterParse;
   TAfterGrammarGetEvent FAfterGet;
@@ -392,7 +608,10 @@ class TGrammarParser : public TComponent {
   TGrammarNotifyEvent FBeforeGenList;
   TGrammarNotifyEvent FBeforeParse;
   bool FClearSourceStream = true;
-  int FErrorDist = 0;
+  // The symbols read, and their number at the last mismatch: only whether
+  // two or more were read since then counts.
+  uint64_t FSymbolsRead = 0;
+  uint64_t FSymbolsAtMismatch = 0;
   TOwnedList<TGrammarError> FErrorList;
   TGenListType FGenListWhen = TGenListType::glOnError;
   TMemoryStream FListing;
@@ -406,9 +625,6 @@ class TGrammarParser : public TComponent {
   int FLookAheadSymbol = 0;
   TCommentEvent FOnComment;
   const TGrammarNames& FNames;
-  // The entries of the note table ReadNote was given last, by symbol.
-  std::span<const TNoteSymbol> FIndexedNotes;
-  std::array<const TNoteSymbol*, 64> FNoteBySymbol{};
 };
 
 // How a tune class reads its text: one parse of the whole stream into the

@@ -20,6 +20,7 @@ constexpr TNoteSymbol kNotes[] = {
     {rsP, 'P', false},      {rsCSharp, 'C', true},  {rsDSharp, 'D', true},  {rsFSharp, 'F', true},
     {rsGSharp, 'G', true},  {rsASharp, 'A', true},
 };
+constexpr TNoteTable kNoteTable{kNotes};
 
 const TScanTable& RtttlScanTable() {
   static const TScanTable table = [] {
@@ -55,9 +56,9 @@ void TRtttlParse::ParseTune() {
   // The name is every symbol before the first ":" in the source's case, with
   // one blank wherever blanks stood; a text without ":" is all name.
   ring.Name.clear();
-  while (LookAhead() != symEndOfText && LookAheadRawText() != ":") {
+  while (LookAhead() != symEndOfText && !LookAheadTextIs(':')) {
     Get();
-    ring.Name += LastSymbolText();
+    AppendLastSymbolText(ring.Name);
     if (CharBeforeLookAhead() == ' ') ring.Name += ' ';
   }
   Expect(rsColon);
@@ -147,7 +148,9 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
   return track;
 }
 
-bool TRtttlParse::ToneCommand(TRingTone& tone) {
+// Every tone passes through ToneCommand, ParseTone and Note: they are inline
+// in the tone list, and the rarer sharp spelling is out of line.
+inline bool TRtttlParse::ToneCommand(TRingTone& tone) {
   if (SymbolInSet(kToneStart, LookAhead())) return ParseTone(tone);
   if (LookAhead() == rsO || LookAhead() == rsS) {
     tone = ParseControl();
@@ -159,11 +162,10 @@ bool TRtttlParse::ToneCommand(TRingTone& tone) {
 
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
-bool TRtttlParse::ParseTone(TRingTone& tone) {
-  tone = NewTone();
-  tone.Kind = rkNote;
+inline bool TRtttlParse::ParseTone(TRingTone& tone) {
+  NewTone(tone);
   if (LookAhead() == symInteger) tone.Duration = ParseDuration();
-  bool sharp = false;
+  TSharp sharp = TSharp::None;
   Note(tone.Note, sharp);
   const bool octave = LookAhead() == symInteger;
   if (octave) tone.Octave = ParseOctave();
@@ -172,24 +174,29 @@ bool TRtttlParse::ParseTone(TRingTone& tone) {
     tone.Dot = rdDotted;
     if (!octave && LookAhead() == symInteger) tone.Octave = ParseOctave();
   }
-  tone.Accidental = sharp ? raSharp : raNatural;
+  tone.Accidental = sharp == TSharp::None ? raNatural : raSharp;
   if (tone.Note.empty()) return false;
-  // E# is kept as the F and B# as the C above, the keys they name; a
-  // natural is kept as it is.
-  if (sharp) {
-    const TMidiNote spelled = SpelledNote(tone, false);
-    tone.Note = spelled.Note;
-    tone.Accidental = spelled.Accidental;
-    tone.Octave = spelled.Octave;
-  }
+  if (sharp == TSharp::Spelled) SpellSharp(tone);
   return true;
 }
 
-void TRtttlParse::Note(std::string& letter, bool& sharp) {
-  const TNoteSymbol* note = ReadNote(kNotes, reNote);
+// E# is kept as the F and B# as the C above, the keys they name (any other
+// letter keeps its sharp).
+void TRtttlParse::SpellSharp(TRingTone& tone) {
+  const TSpelledNote spelled = Spelled(tone, false);
+  tone.Note.assign(spelled.Note);
+  tone.Accidental = spelled.Accidental;
+  tone.Octave = spelled.Octave;
+}
+
+inline void TRtttlParse::Note(std::string& letter, TSharp& sharp) {
+  const TNoteSymbol* note = ReadNote(kNoteTable, reNote);
   if (!note) return;
   letter.assign(1, note->Letter);
-  sharp = note->Sharp || LastSymbolLength() == 2;
+  if (note->Sharp)
+    sharp = TSharp::OfSymbol;
+  else if (LastSymbolLength() == 2)
+    sharp = TSharp::Spelled;
 }
 
 int32_t TRtttlParse::ReadInteger() {

@@ -64,7 +64,11 @@ class TRtttlParse : public TGrammarParser {
   bool ToneCommand(TRingTone& tone);
   bool ParseTone(TRingTone& tone);
   int32_t ParseDuration() { return ReadInteger(); }
-  void Note(std::string& letter, bool& sharp);
+  // How a note is sharp: as its symbol is (C# ... A#, each a key of its
+  // own), or spelled so beside a letter whose symbol is not (E#, B#).
+  enum class TSharp : uint8_t { None, OfSymbol, Spelled };
+  void Note(std::string& letter, TSharp& sharp);
+  static void SpellSharp(TRingTone& tone);
   int32_t ParseOctave() { return ReadInteger(); }
   void ParseDot() { Get(); }
   int32_t ReadInteger();

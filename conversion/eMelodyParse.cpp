@@ -83,14 +83,15 @@ std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
   return track;
 }
 
-bool TeMelodyParse::ParseTone(TRingTone& tone) {
-  tone = NewTone();
-  tone.Kind = rkNote;
+// Every tone passes through ParseTone and Note, and many through
+// ParseOctaveShift: they are inline where the melody is read.
+inline bool TeMelodyParse::ParseTone(TRingTone& tone) {
+  NewTone(tone);
   tone.Octave = FRing->DefaultOctave;
   if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
   if (LookAhead() == esOpen || LookAhead() == esHash) tone.Accidental = Sharp();
   int32_t code = 0;
-  tone.Note = Note(code);
+  Note(tone.Note, code);
   if (LookAhead() == esDot) {
     ParseDot();
     --code;
@@ -101,7 +102,7 @@ bool TeMelodyParse::ParseTone(TRingTone& tone) {
 
 // The shift holds for this note only. A run of "+" longer than the 32-bit
 // range allows stays at its top.
-int32_t TeMelodyParse::ParseOctaveShift() {
+inline int32_t TeMelodyParse::ParseOctaveShift() {
   int64_t octave = FRing->DefaultOctave;
   while (LookAhead() == esPlus) {
     Get();
@@ -124,11 +125,11 @@ uint8_t TeMelodyParse::Sharp() {
 
 // Upper case is a half (code 1), lower case an eighth (code 3). Without a
 // letter the tone gets none: it adds nothing to the melody.
-std::string TeMelodyParse::Note(int32_t& code) {
+inline void TeMelodyParse::Note(std::string& letter, int32_t& code) {
   code = 1;
-  if (!Expect(kNoteLetter, eeNote)) return {};
-  std::string text = LastSymbolText();
-  if (text[0] >= 'a' && text[0] <= 'z') code = 3;
-  for (char& c : text) c = UpCase(c);
-  return text;
+  letter.clear();
+  if (!Expect(kNoteLetter, eeNote)) return;
+  LastSymbolTextInto(letter);
+  if (letter[0] >= 'a' && letter[0] <= 'z') code = 3;
+  for (char& c : letter) c = UpCase(c);
 }

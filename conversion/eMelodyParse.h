@@ -66,6 +66,6 @@ class TeMelodyParse : public TGrammarParser {
   bool ParseTone(TRingTone& tone);
   int32_t ParseOctaveShift();
   uint8_t Sharp();
-  std::string Note(int32_t& code);
+  void Note(std::string& letter, int32_t& code);
   void ParseDot() { Get(); }
 };

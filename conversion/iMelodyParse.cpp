@@ -144,20 +144,26 @@ void TiMelodyParse::ParseVolume() {
 // reported.
 std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
   auto track = NewTrack();
+  TRingTone tone;
   std::vector<TEntry> entries;
   do {
-    if (LookAheadIs("(")) {
+    if (LookAheadIs('(')) {
       ParseRepeatBlock(*track);
+      continue;
+    }
+    // Most entries are tones: those go to the track as they are read.
+    if (SymbolInSet(kToneStart, LookAhead())) {
+      if (ParseTone(tone)) track->Add(tone);
       continue;
     }
     ToneCommand(entries);
     for (const TEntry& entry : entries) track->Add(entry.Tone);
     entries.clear();
-  } while (MelodyGoesOn() || LookAheadIs("("));
+  } while (MelodyGoesOn() || LookAheadIs('('));
   return track;
 }
 
-bool TiMelodyParse::MelodyGoesOn() const {
+inline bool TiMelodyParse::MelodyGoesOn() const {
   return SymbolInSet(kToneListGoesOn, LookAhead()) || SwitchRun(nullptr, nullptr);
 }
 
@@ -165,8 +171,10 @@ bool TiMelodyParse::MelodyGoesOn() const {
 // nothing.
 void TiMelodyParse::ToneCommand(std::vector<TEntry>& entries) {
   if (SymbolInSet(kToneStart, LookAhead())) {
-    TEntry entry{NewTone(), true, 0};
-    if (ParseTone(entry.Tone)) entries.push_back(std::move(entry));
+    TEntry& entry = entries.emplace_back();
+    entry.OctaveFromStart = true;
+    entry.VolumeStep = 0;
+    if (!ParseTone(entry.Tone)) entries.pop_back();
     return;
   }
   if (SymbolInSet(kControlStart, LookAhead())) {
@@ -202,7 +210,6 @@ void TiMelodyParse::SwitchRunEntries(std::vector<TEntry>& entries) {
     return;
   }
   TRingTone tone = NewTone();
-  tone.Kind = rkNote;
   tone.Octave = FRunningOctave;
   tone.Note = UpCase(letter) == 'R' ? std::string("p") : std::string(1, letter);
   if (ToneAfterLetter(tone)) entries.push_back({std::move(tone), true, 0});
@@ -225,7 +232,7 @@ void TiMelodyParse::ParseRepeatBlock(TRingTrack& track) {
   for (const TEntry& entry : body) track.Add(entry.Tone);
   int32_t count = 1;
   std::vector<TEntry> step;
-  if (LookAheadIs("@")) {
+  if (LookAheadIs('@')) {
     Get();
     if (LookAhead() == symInteger) {
       Get();
@@ -238,7 +245,7 @@ void TiMelodyParse::ParseRepeatBlock(TRingTrack& track) {
     if (LookAhead() == isV) ToneCommand(step);
     FRunningVolume = volume;
   }
-  if (LookAheadIs(")")) Get();
+  if (LookAheadIs(')')) Get();
   Repeat(track, body, step, count);
 }
 
@@ -262,8 +269,8 @@ void TiMelodyParse::Repeat(TRingTrack& track, const std::vector<TEntry>& body, c
   }
 }
 
-bool TiMelodyParse::LookAheadIs(const char* text) const {
-  return LookAhead() == isNot && LookAheadRawText() == text;
+inline bool TiMelodyParse::LookAheadIs(char c) const {
+  return LookAhead() == isNot && LookAheadTextIs(c);
 }
 
 // Whether the lookahead is a word made of switch words, two or more of them
@@ -296,17 +303,19 @@ bool TiMelodyParse::SwitchRun(std::vector<TRingTone>* controls, char* letter) co
   return words >= 2;
 }
 
-bool TiMelodyParse::ParseTone(TRingTone& tone) {
-  tone.Kind = rkNote;
+// Every tone passes through ParseTone, Note and ToneAfterLetter, and most
+// through ParseOctavePrefix: they are inline where the melody is read.
+inline bool TiMelodyParse::ParseTone(TRingTone& tone) {
+  NewTone(tone);
   tone.Octave = FRunningOctave;
   if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
   if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
-  tone.Note = Note();
+  Note(tone.Note);
   return ToneAfterLetter(tone);
 }
 
 // The duration digit and mark after the letter.
-bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
+inline bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
   Expect(symInteger);
   // A duration that is no number is a quarter.
   tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
@@ -317,7 +326,7 @@ bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
 }
 
 // The octave holds for the following tones too, up to the next prefix.
-int32_t TiMelodyParse::ParseOctavePrefix() {
+inline int32_t TiMelodyParse::ParseOctavePrefix() {
   Expect(isStar);
   Expect(symInteger);
   FRunningOctave = LastSymbolNumberOr(FRing->DefaultOctave);
@@ -333,10 +342,11 @@ uint8_t TiMelodyParse::Sharp() {
 
 // The letter keeps the source's case; a rest is kept as "p". Without a
 // letter there is none.
-std::string TiMelodyParse::Note() {
-  if (!Expect(kNoteLetter, ieNote)) return {};
-  const std::string letter = LastSymbolText();
-  return SameText(letter, "R") ? "p" : letter;
+inline void TiMelodyParse::Note(std::string& letter) {
+  letter.clear();
+  if (!Expect(kNoteLetter, ieNote)) return;
+  LastSymbolTextInto(letter);
+  if (letter.size() == 1 && UpCase(letter[0]) == 'R') letter = "p";
 }
 
 uint8_t TiMelodyParse::SpecialDuration() {

@@ -102,15 +102,15 @@ class TiMelodyParse : public TGrammarParser {
   void ToneCommand(std::vector<TEntry>& entries);
   void ParseRepeatBlock(TRingTrack& track);
   void Repeat(TRingTrack& track, const std::vector<TEntry>& body, const std::vector<TEntry>& step, int32_t count);
-  bool LookAheadIs(const char* text) const;
+  bool LookAheadIs(char c) const;
   bool SwitchRun(std::vector<TRingTone>* controls, char* letter) const;
   void SwitchRunEntries(std::vector<TEntry>& entries);
-  // Fill the tone (preset by NewTone); false when it adds none.
+  // Fill the tone, preset by NewTone first; false when it adds none.
   bool ParseTone(TRingTone& tone);
   bool ToneAfterLetter(TRingTone& tone);
   int32_t ParseOctavePrefix();
   uint8_t Sharp();
-  std::string Note();
+  void Note(std::string& letter);
   uint8_t SpecialDuration();
   TRingTone Control();
   int32_t VolumeValue();

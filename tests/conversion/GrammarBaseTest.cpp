@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -116,6 +117,52 @@ TEST(GrammarBase, CommentsReachTheHandlerWithTheirPlace) {
   EXPECT_EQ(seen, (std::vector<T>{T{"{a\r\nb}", 1, 1}, T{"//end", 2, 4}}));
 }
 
+// Every symbol read reaches the AfterGet handler, which may renumber it:
+// the productions read on with its number, also for symbols that are
+// otherwise read in place.
+TEST(GrammarBase, AfterGetSeesAndMayRenumberEverySymbol) {
+  TRtttlRing ring;
+  TRtttlParse parser(nullptr);
+  parser.SetRing(&ring);
+  std::vector<int> seen;
+  parser.SetAfterGet([&](TGrammarParser&, int& symbol) {
+    seen.push_back(symbol);
+    if (symbol == rsH) symbol = rsE;
+  });
+  parser.GetSourceStream().WriteString("x:d=8:16h,c#");
+  parser.Execute();
+  EXPECT_EQ(seen, (std::vector<int>{symIdentifier, rsColon, rsD, rsEqual, symInteger, rsColon, symInteger, rsH,
+                                    rsComma, rsCSharp, symEndOfText}));
+  EXPECT_EQ(ring.GetText(), "x:d=8,o=6,b=64:16E,C#");
+}
+
+// A status handler may change the source at each new line: the scanner
+// reads on in the buffer as it then is. Bytes that are gone read as 0, the
+// end of the text.
+TEST(GrammarBase, AStatusHandlerMayChangeTheSourceAtANewLine) {
+  const auto nameRead = [](const std::function<void(TMemoryStream&)>& change) {
+    TRtttlRing ring;
+    TRtttlParse parser(nullptr);
+    parser.SetRing(&ring);
+    parser.SetOnStatusUpdate([&](TGrammarParser&, TGrammarStatusType type, const std::string&, int) {
+      if (type == TGrammarStatusType::gsNewLine) change(parser.GetSourceStream());
+    });
+    parser.GetSourceStream().WriteString("ab,\r\ncd:d=8:c");
+    parser.Execute();
+    return ring.Name;
+  };
+  // Grown far enough to move its bytes, and the word after the line end rewritten.
+  EXPECT_EQ(nameRead([](TMemoryStream& source) {
+              std::string bytes = source.DataString();
+              bytes[5] = 'e';
+              bytes.append(1 << 16, ' ');
+              source.SetDataString(std::move(bytes));
+            }),
+            "ab,\r\ned");
+  // Emptied as the "," before the line end is read: every symbol of the name reads as 0.
+  EXPECT_EQ(nameRead([](TMemoryStream& source) { source.SetDataString(std::string()); }), std::string(4, '\0'));
+}
+
 TEST(GrammarBase, ColumnsCountFromTheLastLineEnd) {
   const struct {
     std::string lineEnd;
@@ -164,6 +211,9 @@ TEST(GrammarBase, SymbolsKeepTheirPlaceAndLength) {
       {"a_5", {{rsASharp, 0, 2}, {symInteger, 2, 1}, {0, 3, 1}}},
       {"abc 12,", {{symIdentifier, 0, 3}, {symInteger, 4, 2}, {rsComma, 6, 1}, {0, 7, 1}}},
       {"  e\t,", {{rsE, 2, 1}, {rsNot, 3, 1}, {rsComma, 4, 1}, {0, 5, 1}}},
+      // One blank, two, one before a comment and one before a line end.
+      {"c d  e {x} f \r\ng",
+       {{rsC, 0, 1}, {rsD, 2, 1}, {rsE, 5, 1}, {rsF, 11, 1}, {rsNot, 13, 1}, {rsNot, 14, 1}, {rsG, 15, 1}, {0, 16, 1}}},
       {"Cx:", {{symIdentifier, 0, 2}, {rsColon, 2, 1}, {0, 3, 1}}},
       {"d\x1a", {{rsD, 0, 1}, {0, 1, 1}, {0, 1, 1}}},
   };
@@ -261,4 +311,14 @@ TEST(GrammarBase, BookmarksRestoreTheScanner) {
   TRtttlParse parser(nullptr);
   EXPECT_THROW(parser.GotoBookmark("x " + bookmark), EGrammarBookmark);
   EXPECT_THROW(parser.GotoBookmark("3"), EGrammarBookmark);
+}
+
+// A note table finds the first entry of a symbol, and nothing for a number
+// no symbol has (an AfterGet handler may make up any).
+TEST(GrammarBase, NoteTablesFindTheFirstEntryOfASymbol) {
+  static constexpr TNoteSymbol kNotes[] = {{rsC, 'C', false}, {rsH, 'B', false}, {rsC, 'X', true}};
+  static constexpr TNoteTable kTable{kNotes};
+  EXPECT_EQ(kTable.Find(rsC), &kNotes[0]);
+  EXPECT_EQ(kTable.Find(rsH), &kNotes[1]);
+  for (const int symbol : {rsD, -1, static_cast<int>(kMaxSymbols), 1 << 20}) EXPECT_EQ(kTable.Find(symbol), nullptr);
 }
