@@ -81,10 +81,12 @@ class TTuneHolder {
   static constexpr size_t kRoom = std::max(
       {sizeof(TMidiFile), sizeof(TRtttlRing), sizeof(TComposerRing), sizeof(TeMelodyRing), sizeof(TiMelodyRing)});
 
-  // Made once per holder; a notation the room does not fit fails to build.
+  // A tune made before is freed first, so the room never holds two; a
+  // notation the room does not fit fails to build.
   template <class TNotation>
   TRingFile* Make() {
     static_assert(sizeof(TNotation) <= kRoom && alignof(TNotation) <= alignof(std::max_align_t));
+    Free();
     FTune = ::new (FRoom) TNotation();
     return FTune;
   }
