@@ -95,7 +95,9 @@ constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
 class TMelodyLine {
  public:
   TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
-      : FTones(tones), FDivision(division), FNote(NewTone("?", 0)), FRest(NewTone("P", restOctave)) {}
+      : FTones(tones.Tones), FDivision(division), FNote(NewTone("?", 0)), FRest(NewTone("P", restOctave)) {
+    FRestDistinct.fill(kNoneYet);
+  }
 
   // A note-on at its onset, with the length of its note: 0 when no note-off
   // ends it, and it sounds until the next onset.
@@ -136,15 +138,22 @@ class TMelodyLine {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
     const TKnownValue& known = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
-    if (note.Key != FNoteKey) {
-      const TPitch& pitch = FPitches[note.Key];
-      // The note's name is always one letter: it is written in place.
-      FNote.Note[0] = pitch.Letter;
-      FNote.Accidental = pitch.Accidental;
-      FNote.Octave = pitch.Octave;
-      FNoteKey = note.Key;
+    const uint64_t tag = NoteTag(note.Key, known.Value);
+    TKnownNote& seen = FNotes[(tag * 0x9E3779B97F4A7C15ull) >> (64 - kKnownNoteBits)];
+    if (seen.Tag == tag) {
+      FTones.AddAgain(seen.Distinct);
+    } else {
+      if (note.Key != FNoteKey) {
+        const TPitch& pitch = FPitches[note.Key];
+        // The note's name is always one letter: it is written in place.
+        FNote.Note[0] = pitch.Letter;
+        FNote.Accidental = pitch.Accidental;
+        FNote.Octave = pitch.Octave;
+        FNoteKey = note.Key;
+      }
+      seen = {tag, AddTone(FNote, known.Value)};
     }
-    AddTone(FNote, known.Value, known.ThirtySeconds);
+    FTuneTime += known.ThirtySeconds * FDivision;
     FTrackTime = end;
   }
 
@@ -164,16 +173,35 @@ class TMelodyLine {
       if (silence < thirtySeconds) continue;
       const int64_t count = silence / thirtySeconds;
       silence -= count * thirtySeconds;
-      for (int64_t i = 0; i < count; ++i) AddTone(FRest, value, thirtySeconds);
+      uint32_t& distinct = FRestDistinct[v];
+      if (distinct == kNoneYet)
+        distinct = AddTone(FRest, value);
+      else
+        FTones.AddAgain(distinct);
+      for (int64_t i = 1; i < count; ++i) FTones.AddAgain(distinct);
+      FTuneTime += count * thirtySeconds * FDivision;
     }
   }
 
-  void AddTone(TRingTone& tone, TNoteValue value, int64_t thirtySeconds) {
+  // Adds the tone with that value; returns its distinct index.
+  uint32_t AddTone(TRingTone& tone, TNoteValue value) {
     tone.Duration = value.Duration;
     tone.Dot = value.Dotted ? rdDotted : rdNone;
-    FTones.Add(tone);
-    FTuneTime += thirtySeconds * FDivision;
+    return FTones.Add(tone);
   }
+
+  // A note of a key and value, once added, is added again by its distinct
+  // index: a tune repeats a few. The tag packs all three, with a bit that
+  // no empty entry has.
+  static uint64_t NoteTag(uint8_t key, TNoteValue value) {
+    return uint64_t{static_cast<uint32_t>(value.Duration)} << 32 | uint64_t{value.Dotted} << 9 | 1u << 8 | key;
+  }
+  struct TKnownNote {
+    uint64_t Tag = 0;  // none yet
+    uint32_t Distinct = 0;
+  };
+  static constexpr int kKnownNoteBits = 6;
+  static constexpr uint32_t kNoneYet = UINT32_MAX;
 
   // The pitch of every key is worked out once for all tunes; a tune holds
   // few lengths, and the values of the lengths seen last are kept.
@@ -218,7 +246,7 @@ class TMelodyLine {
     return tone;
   }
 
-  TRingTrack& FTones;
+  TToneList& FTones;
   const int32_t FDivision;
   // A note of the last key and a rest, given the value of each tone added.
   TRingTone FNote;
@@ -226,6 +254,9 @@ class TMelodyLine {
   TRingTone FRest;
   const TPitches& FPitches = Pitches();
   std::array<TKnownValue, 16> FValues;  // by the top four bits of a hash
+  std::array<TKnownNote, size_t{1} << kKnownNoteBits> FNotes;  // by the top bits of a hash of the tag
+  // The distinct index of the rest of each of kRestValues, once added.
+  std::array<uint32_t, std::size(kRestValues)> FRestDistinct;
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
   int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
