@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -327,11 +328,12 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     }
   }
   int64_t onset = 0;
-  for (size_t i = 0; i < notes.size(); ++i) {
-    const TNote& note = notes[i];
-    onset += note.Gap;
-    if (note.Sounds) line.NoteOn(onset, note.Length, note.Key);
-  }
+  notes.ForEachSpan(notes.size(), [&](std::span<const TNote> run) {
+    for (const TNote& note : run) {
+      onset += note.Gap;
+      if (note.Sounds) line.NoteOn(onset, note.Length, note.Key);
+    }
+  });
   line.Finish(time);
 }
 
