@@ -138,12 +138,11 @@ class TMelodyLine {
   void Add(const TSounding& note, int64_t next) {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
-    const TKnownValue& known = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
-    const uint64_t tag = NoteTag(note.Key, known.Value);
+    const auto ticks = static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX));
+    const uint64_t tag = NoteTag(note.Key, ticks);
     TKnownNote& seen = FNotes[(tag * 0x9E3779B97F4A7C15ull) >> (64 - kKnownNoteBits)];
-    if (seen.Tag == tag) {
-      FTones.AddAgain(seen.Distinct);
-    } else {
+    if (seen.Tag != tag) {
+      const TKnownValue& known = ValueOf(ticks);
       if (note.Key != FNoteKey) {
         const TPitch& pitch = FPitches[note.Key];
         // The note's name is always one letter: it is written in place.
@@ -152,9 +151,11 @@ class TMelodyLine {
         FNote.Octave = pitch.Octave;
         FNoteKey = note.Key;
       }
-      seen = {tag, AddTone(FNote, known.Value)};
+      seen = {tag, AddTone(FNote, known.Value), known.ThirtySeconds * FDivision};
+    } else {
+      FTones.AddAgain(seen.Distinct);
     }
-    FTuneTime += known.ThirtySeconds * FDivision;
+    FTuneTime += seen.TuneTime;
     FTrackTime = end;
   }
 
@@ -191,15 +192,16 @@ class TMelodyLine {
     return FTones.Add(tone);
   }
 
-  // A note of a key and value, once added, is added again by its distinct
-  // index: a tune repeats a few. The tag packs all three, with a bit that
-  // no empty entry has.
-  static uint64_t NoteTag(uint8_t key, TNoteValue value) {
-    return uint64_t{static_cast<uint32_t>(value.Duration)} << 32 | uint64_t{value.Dotted} << 9 | 1u << 8 | key;
+  // A note of a key and length in ticks, once added, is added again by its
+  // distinct index: a tune repeats a few. The tag packs both, with a bit
+  // that no empty entry has.
+  static uint64_t NoteTag(uint8_t key, int32_t ticks) {
+    return uint64_t{static_cast<uint32_t>(ticks)} << 32 | 1u << 8 | key;
   }
   struct TKnownNote {
     uint64_t Tag = 0;  // none yet
     uint32_t Distinct = 0;
+    int64_t TuneTime = 0;  // what the note adds to the tune's time
   };
   static constexpr int kKnownNoteBits = 6;
   static constexpr uint32_t kNoneYet = UINT32_MAX;
