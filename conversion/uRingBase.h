@@ -128,7 +128,15 @@ class TToneList {
   }
   // Index outside the list: EListError.
   const TRingTone* Items(int index) const;
-  void Add(const TRingTone& tone) { FOrder.push_back(Intern(tone)); }
+  // Returns the tone's distinct index, which AddAgain takes to add an
+  // equal tone without looking it up.
+  uint32_t Add(const TRingTone& tone) {
+    const uint32_t distinct = Intern(tone);
+    FOrder.push_back(distinct);
+    return distinct;
+  }
+  // Adds again the distinct tone of that index (one Add returned).
+  void AddAgain(uint32_t distinct) { FOrder.push_back(distinct); }
   void Set(int index, const TRingTone& tone);
   void Clear();
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -95,7 +96,9 @@ constexpr int64_t kLongestSilence = 16 * ThirtySecondsOf(kRestValues[0]);
 class TMelodyLine {
  public:
   TMelodyLine(TRingTrack& tones, int32_t division, int32_t restOctave)
-      : FTones(tones), FDivision(division), FNote(NewTone("?", 0)), FRest(NewTone("P", restOctave)) {}
+      : FTones(tones.Tones), FDivision(division), FNote(NewTone("?", 0)), FRest(NewTone("P", restOctave)) {
+    FRestDistinct.fill(kNoneYet);
+  }
 
   // A note-on at its onset, with the length of its note: 0 when no note-off
   // ends it, and it sounds until the next onset.
@@ -135,16 +138,24 @@ class TMelodyLine {
   void Add(const TSounding& note, int64_t next) {
     if (note.Onset > FTrackTime) AddRests(note.Onset);
     const int64_t end = EndBefore(note, next);
-    const TKnownValue& known = ValueOf(static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX)));
-    if (note.Key != FNoteKey) {
-      const TPitch& pitch = FPitches[note.Key];
-      // The note's name is always one letter: it is written in place.
-      FNote.Note[0] = pitch.Letter;
-      FNote.Accidental = pitch.Accidental;
-      FNote.Octave = pitch.Octave;
-      FNoteKey = note.Key;
+    const auto ticks = static_cast<int32_t>(std::min<int64_t>(end - note.Onset, INT32_MAX));
+    const uint64_t tag = NoteTag(note.Key, ticks);
+    TKnownNote& seen = FNotes[(tag * 0x9E3779B97F4A7C15ull) >> (64 - kKnownNoteBits)];
+    if (seen.Tag != tag) {
+      const TKnownValue& known = ValueOf(ticks);
+      if (note.Key != FNoteKey) {
+        const TPitch& pitch = FPitches[note.Key];
+        // The note's name is always one letter: it is written in place.
+        FNote.Note[0] = pitch.Letter;
+        FNote.Accidental = pitch.Accidental;
+        FNote.Octave = pitch.Octave;
+        FNoteKey = note.Key;
+      }
+      seen = {tag, AddTone(FNote, known.Value), known.ThirtySeconds * FDivision};
+    } else {
+      FTones.AddAgain(seen.Distinct);
     }
-    AddTone(FNote, known.Value, known.ThirtySeconds);
+    FTuneTime += seen.TuneTime;
     FTrackTime = end;
   }
 
@@ -164,16 +175,36 @@ class TMelodyLine {
       if (silence < thirtySeconds) continue;
       const int64_t count = silence / thirtySeconds;
       silence -= count * thirtySeconds;
-      for (int64_t i = 0; i < count; ++i) AddTone(FRest, value, thirtySeconds);
+      uint32_t& distinct = FRestDistinct[v];
+      if (distinct == kNoneYet)
+        distinct = AddTone(FRest, value);
+      else
+        FTones.AddAgain(distinct);
+      for (int64_t i = 1; i < count; ++i) FTones.AddAgain(distinct);
+      FTuneTime += count * thirtySeconds * FDivision;
     }
   }
 
-  void AddTone(TRingTone& tone, TNoteValue value, int64_t thirtySeconds) {
+  // Adds the tone with that value; returns its distinct index.
+  uint32_t AddTone(TRingTone& tone, TNoteValue value) {
     tone.Duration = value.Duration;
     tone.Dot = value.Dotted ? rdDotted : rdNone;
-    FTones.Add(tone);
-    FTuneTime += thirtySeconds * FDivision;
+    return FTones.Add(tone);
   }
+
+  // A note of a key and length in ticks, once added, is added again by its
+  // distinct index: a tune repeats a few. The tag packs both, with a bit
+  // that no empty entry has.
+  static uint64_t NoteTag(uint8_t key, int32_t ticks) {
+    return uint64_t{static_cast<uint32_t>(ticks)} << 32 | 1u << 8 | key;
+  }
+  struct TKnownNote {
+    uint64_t Tag = 0;  // none yet
+    uint32_t Distinct = 0;
+    int64_t TuneTime = 0;  // what the note adds to the tune's time
+  };
+  static constexpr int kKnownNoteBits = 6;
+  static constexpr uint32_t kNoneYet = UINT32_MAX;
 
   // The pitch of every key is worked out once for all tunes; a tune holds
   // few lengths, and the values of the lengths seen last are kept.
@@ -218,7 +249,7 @@ class TMelodyLine {
     return tone;
   }
 
-  TRingTrack& FTones;
+  TToneList& FTones;
   const int32_t FDivision;
   // A note of the last key and a rest, given the value of each tone added.
   TRingTone FNote;
@@ -226,6 +257,9 @@ class TMelodyLine {
   TRingTone FRest;
   const TPitches& FPitches = Pitches();
   std::array<TKnownValue, 16> FValues;  // by the top four bits of a hash
+  std::array<TKnownNote, size_t{1} << kKnownNoteBits> FNotes;  // by the top bits of a hash of the tag
+  // The distinct index of the rest of each of kRestValues, once added.
+  std::array<uint32_t, std::size(kRestValues)> FRestDistinct;
   std::optional<TSounding> FCurrent;
   int64_t FTrackTime = 0;  // ticks: where the last tone ended on the track
   int64_t FTuneTime = 0;   // eighths of a tick: where the tune stands
@@ -296,11 +330,12 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     }
   }
   int64_t onset = 0;
-  for (size_t i = 0; i < notes.size(); ++i) {
-    const TNote& note = notes[i];
-    onset += note.Gap;
-    if (note.Sounds) line.NoteOn(onset, note.Length, note.Key);
-  }
+  notes.ForEachSpan(notes.size(), [&](std::span<const TNote> run) {
+    for (const TNote& note : run) {
+      onset += note.Gap;
+      if (note.Sounds) line.NoteOn(onset, note.Length, note.Key);
+    }
+  });
   line.Finish(time);
 }
 

@@ -72,6 +72,22 @@ TEST(RingTrack, EqualTonesShareOneToneAtEveryCount) {
 // whether a letter is none, one byte (0 among them) or several, and in any
 // order of first coming: a tone of a long letter coming between equal tones
 // of short ones does not part them.
+// Past the slots in the list and past a byte-wide order, a tone added again
+// by the index Add gave is that tone, and an equal tone added finds it.
+TEST(RingTrack, TonesAddedAgainByTheirIndexAreTheTonesAdded) {
+  for (const int distinct : {1, 40, 41, 300}) {
+    TToneList tones;
+    std::vector<uint32_t> indexes;
+    for (int i = 0; i < distinct; ++i) indexes.push_back(tones.Add(Note("C", 4, i)));
+    for (int i = distinct - 1; i >= 0; --i) tones.AddAgain(indexes[static_cast<size_t>(i)]);
+    for (int i = 0; i < distinct; ++i) {
+      ASSERT_EQ(tones.Items(2 * distinct - 1 - i), tones.Items(i)) << distinct << " " << i;
+      ASSERT_EQ(tones.Add(Note("C", 4, i)), indexes[static_cast<size_t>(i)]) << distinct << " " << i;
+    }
+    EXPECT_EQ(tones.DistinctCount(), static_cast<size_t>(distinct));
+  }
+}
+
 TEST(RingTrack, LettersTellTonesApart) {
   const std::vector<std::string> letters = {"", std::string(1, '\0'), "C", "c", "CC", "C#", std::string("C\0", 2), "P"};
   for (size_t first = 0; first < letters.size(); ++first) {
