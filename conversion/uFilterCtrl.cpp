@@ -10,11 +10,12 @@ namespace Pelmora {
 
 namespace {
 
+// The text of a letter that no note mapper keys: made once, before any
+// call, so that looking a letter up needs no guard of a local static.
+const std::string kNoNoteText;
+
 // A text of the given length that grows by perStep on each of times steps
 // must stay within a note's longest text.
-// The text of a letter that no note mapper keys.
-constinit const std::string kNoNoteText;
-
 void CheckGrowth(size_t length, size_t perStep, int64_t times) {
   CheckNoteLength(length);
   if (perStep > 0 && static_cast<uint64_t>(times) > (TRingtoneFilterConfig::MaxNoteText - length) / perStep)
