@@ -185,6 +185,10 @@ class TToneList {
 // The tones of a tune in playing order.
 class TRingTrack {
  public:
+  // Every member starts from its own initializer: a track that
+  // make_unique makes is then not zeroed whole first.
+  TRingTrack() {}  // NOLINT: not = default, which would clear every field
+
   TToneList Tones;
 
   void Add(const TRingTone& tone) { Tones.Add(tone); }
