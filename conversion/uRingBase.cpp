@@ -56,7 +56,6 @@ void TToneList::Set(int index, const TRingTone& tone) {
 void TToneList::Clear() {
   FOrder.clear();
   FDistinct.clear();
-  FSmallSlots.fill(0);
   FKeys.clear();
   FSlots.clear();
 }
@@ -66,6 +65,7 @@ uint32_t TToneList::Intern(const TRingTone& tone) {
   if (FSlots.empty() && IsPlain(tone, key)) {
     static_assert(std::has_single_bit(kSmallSlots));
     constexpr int kShift = 64 - std::countr_zero(kSmallSlots);
+    if (FKeys.empty()) FSmallSlots.fill(0);
     for (size_t slot = KeyHash(key) >> kShift;; slot = (slot + 1) % kSmallSlots) {
       const uint8_t entry = FSmallSlots[slot];
       if (entry == 0) return KeepUntabled(tone, slot);

@@ -176,7 +176,9 @@ class TToneList {
   // addressing over them by the top bits of their keys' hashes (0 a free
   // slot, n the distinct tone n - 1), and the key of each, held apart so
   // that moving the list moves no keys.
-  std::array<uint8_t, kSmallSlots> FSmallSlots{};
+  // The slots are zeroed when the first key is kept, not when the list is
+  // made: most of the lists a call makes never hold a tone.
+  std::array<uint8_t, kSmallSlots> FSmallSlots;
   std::vector<TToneKey> FKeys;
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
