@@ -6,26 +6,30 @@
 
 namespace {
 
-uint64_t Pair(int32_t high, int32_t low) {
-  return uint64_t{static_cast<uint32_t>(high)} << 32 | static_cast<uint32_t>(low);
-}
-
 TToneKey KeyOf(const TRingTone& tone) {
   // An empty letter reads as its terminating 0.
   const auto letter = static_cast<uint8_t>(tone.Note.c_str()[0]);
-  return {Pair(tone.Octave, tone.Duration), Pair(tone.ControlKind, tone.Volume),
-          Pair(tone.Kind | tone.Dot << 8 | tone.Accidental << 16 | letter << 24, tone.Value)};
+  return {tone.Duration,
+          tone.Octave,
+          letter | uint32_t{tone.Kind} << 8 | uint32_t{tone.Dot} << 16 | uint32_t{tone.Accidental} << 24,
+          tone.Volume,
+          tone.ControlKind,
+          tone.Value};
 }
 
 // Whether the key tells the tone apart from every other plain one.
-bool IsPlain(const TRingTone& tone, const TToneKey& key) { return tone.Note.size() == (key.Marks >> 56 != 0); }
+bool IsPlain(const TRingTone& tone, const TToneKey& key) { return tone.Note.size() == ((key.Marks & 0xFF) != 0); }
 
-// Every word takes part, so tones that differ anywhere land apart; the
-// three products do not wait on each other. Their top bits depend on every
-// bit of the key: the slots in the list are found by those.
+uint64_t Unsigned(int32_t number) { return static_cast<uint32_t>(number); }
+
+// Every field takes part, so tones that differ anywhere land apart; the
+// fields are folded at odd shifts into two words whose products do not wait
+// on each other, and the top bits of the sum depend on every bit of them:
+// the slots in the list are found by those.
 uint64_t KeyHash(const TToneKey& key) {
-  return key.Numbers * 0x9E3779B97F4A7C15ull ^ key.MoreNumbers * 0xC2B2AE3D27D4EB4Full ^
-         key.Marks * 0x165667B19E3779F9ull;
+  const uint64_t numbers = Unsigned(key.Duration) ^ Unsigned(key.Octave) << 23 ^ Unsigned(key.Volume) << 41;
+  const uint64_t marks = key.Marks ^ Unsigned(key.ControlKind) << 13 ^ Unsigned(key.Value) << 29;
+  return numbers * 0x9E3779B97F4A7C15ull + marks * 0xC2B2AE3D27D4EB4Full;
 }
 
 // Letters past the first count by their length; the table is found by the
@@ -52,7 +56,6 @@ void TToneList::Set(int index, const TRingTone& tone) {
 void TToneList::Clear() {
   FOrder.clear();
   FDistinct.clear();
-  FSmallSlots.fill(0);
   FKeys.clear();
   FSlots.clear();
 }
@@ -62,20 +65,21 @@ uint32_t TToneList::Intern(const TRingTone& tone) {
   if (FSlots.empty() && IsPlain(tone, key)) {
     static_assert(std::has_single_bit(kSmallSlots));
     constexpr int kShift = 64 - std::countr_zero(kSmallSlots);
+    if (FKeys.empty()) FSmallSlots.fill(0);
     for (size_t slot = KeyHash(key) >> kShift;; slot = (slot + 1) % kSmallSlots) {
       const uint8_t entry = FSmallSlots[slot];
-      if (entry == 0) return KeepUntabled(tone, key, slot);
+      if (entry == 0) return KeepUntabled(tone, slot);
       if (FKeys[entry - 1u] == key) return entry - 1u;
     }
   }
   return InternTabled(tone);
 }
 
-uint32_t TToneList::KeepUntabled(const TRingTone& tone, const TToneKey& key, size_t slot) {
+uint32_t TToneList::KeepUntabled(const TRingTone& tone, size_t slot) {
   const size_t count = FDistinct.size();
   if (count == kUntabled) return InternTabled(tone);
   if (count == 0) FKeys.reserve(kUntabled);
-  FKeys.push_back(key);
+  FKeys.push_back(KeyOf(tone));
   FSmallSlots[slot] = static_cast<uint8_t>(count + 1);
   return Keep(tone);
 }

@@ -67,14 +67,23 @@ struct TRingTone {
   }
 };
 
-// A tone's numbers and the first byte of its letter (0 when it has none),
-// packed: two tones whose letters are plain (none, or one byte other than 0)
-// are equal when their keys are.
+// A tone's fields, the small ones and the first byte of its letter (0 when
+// it has none) packed in one: two tones whose letters are plain (none, or
+// one byte other than 0) are equal when their keys are. Each field is read
+// on its own, as the reader just wrote it: a wide read of fields written one
+// by one waits until every write has landed.
 struct TToneKey {
-  uint64_t Numbers;      // duration and octave
-  uint64_t MoreNumbers;  // volume and control kind
-  uint64_t Marks;        // kind, dot, accidental and letter (the top byte); value
-  bool operator==(const TToneKey&) const = default;
+  int32_t Duration;
+  int32_t Octave;
+  uint32_t Marks;  // letter, kind, dot and accidental, a byte each
+  int32_t Volume;
+  int32_t ControlKind;
+  int32_t Value;
+  // Field by field, the fields that tell notes apart first.
+  bool operator==(const TToneKey& other) const {
+    return Duration == other.Duration && Octave == other.Octave && Marks == other.Marks &&
+           Volume == other.Volume && ControlKind == other.ControlKind && Value == other.Value;
+  }
 };
 
 // The tones of a track in playing order. A tune repeats a few dozen
@@ -154,8 +163,9 @@ class TToneList {
   // The index of the distinct tone equal to this one, kept first if new.
   uint32_t Intern(const TRingTone& tone);
   // A new tone for the slots in the list, or for the table once they are
-  // all taken.
-  uint32_t KeepUntabled(const TRingTone& tone, const TToneKey& key, size_t slot);
+  // all taken. Its key is made again here: a key handed over by address
+  // would be written out and read back on every lookup.
+  uint32_t KeepUntabled(const TRingTone& tone, size_t slot);
   uint32_t InternTabled(const TRingTone& tone);
   uint32_t Keep(const TRingTone& tone);
   void Rehash(size_t slots);
@@ -166,7 +176,9 @@ class TToneList {
   // addressing over them by the top bits of their keys' hashes (0 a free
   // slot, n the distinct tone n - 1), and the key of each, held apart so
   // that moving the list moves no keys.
-  std::array<uint8_t, kSmallSlots> FSmallSlots{};
+  // The slots are zeroed when the first key is kept, not when the list is
+  // made: most of the lists a call makes never hold a tone.
+  std::array<uint8_t, kSmallSlots> FSmallSlots;
   std::vector<TToneKey> FKeys;
   // Open addressing over FDistinct: 0 is a free slot, n the distinct tone n - 1.
   std::vector<uint32_t> FSlots;
@@ -175,6 +187,10 @@ class TToneList {
 // The tones of a tune in playing order.
 class TRingTrack {
  public:
+  // Every member starts from its own initializer: a track that
+  // make_unique makes is then not zeroed whole first.
+  TRingTrack() {}  // NOLINT: not = default, which would clear every field
+
   TToneList Tones;
 
   void Add(const TRingTone& tone) { Tones.Add(tone); }

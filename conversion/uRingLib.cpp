@@ -87,7 +87,9 @@ class TTuneHolder {
   TRingFile* Make() {
     static_assert(sizeof(TNotation) <= kRoom && alignof(TNotation) <= alignof(std::max_align_t));
     Free();
-    FTune = ::new (FRoom) TNotation();
+    // Every member of a notation starts from its own initializer, so the
+    // room is not zeroed first, as value-initialising would.
+    FTune = ::new (FRoom) TNotation;
     return FTune;
   }
 

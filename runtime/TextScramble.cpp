@@ -32,14 +32,19 @@ void ScrambleInto(std::string_view text, char* output) {
   size_t i = 1;
   if constexpr (kWordWise) {
     // Within a word each byte becomes the xor of the bytes up to it; then the
-    // chain so far, the byte before the word, joins every one of them.
+    // chain so far, the byte before the word in every byte, joins them. The
+    // chain is carried in a register, not read back from the output just
+    // written: the next word's chain is this one's, xor the top byte of this
+    // word's own xors, so one xor a word waits on the word before.
+    constexpr uint64_t kEveryByte = 0x0101010101010101ull;
+    uint64_t chain = static_cast<unsigned char>(output[0]) * kEveryByte;
     for (; i + kWord <= text.size(); i += kWord) {
       uint64_t word = LoadWord(text.data() + i);
       word ^= word << 8;
       word ^= word << 16;
       word ^= word << 32;
-      word ^= static_cast<unsigned char>(output[i - 1]) * 0x0101010101010101ull;
-      StoreWord(output + i, word);
+      StoreWord(output + i, word ^ chain);
+      chain ^= (word >> 56) * kEveryByte;
     }
   }
   for (; i < text.size(); ++i) output[i] = static_cast<char>(output[i - 1] ^ text[i]);

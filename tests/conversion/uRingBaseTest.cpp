@@ -103,6 +103,40 @@ TEST(RingTrack, LettersTellTonesApart) {
   }
 }
 
+// The kind, dot and accidental each part tones whose numbers and letters
+// are equal, and each is found again by them.
+TEST(RingTrack, MarksTellTonesApart) {
+  const TRingTone plain = Note("C", 4, 5);
+  const auto marked = [&plain](uint8_t TRingTone::*mark, uint8_t value) {
+    TRingTone tone = plain;
+    tone.*mark = value;
+    return tone;
+  };
+  const std::vector<TRingTone> tones = {plain,
+                                        marked(&TRingTone::Kind, rkControl),
+                                        marked(&TRingTone::Dot, rdDotted),
+                                        marked(&TRingTone::Dot, rdDoubleDotted),
+                                        marked(&TRingTone::Dot, rdTriplet),
+                                        marked(&TRingTone::Accidental, raSharp),
+                                        marked(&TRingTone::Accidental, raFlat)};
+  TToneList list;
+  for (uint32_t i = 0; i < tones.size(); ++i) ASSERT_EQ(list.Add(tones[i]), i);
+  for (uint32_t i = 0; i < tones.size(); ++i) EXPECT_EQ(list.Add(tones[i]), i);
+  EXPECT_EQ(list.DistinctCount(), tones.size());
+}
+
+// A cleared list holds nothing of its old tones: each tone added again
+// after it is new, even where an old tone's slot was.
+TEST(RingTrack, AClearedListFindsOnlyTheTonesAddedSince) {
+  const std::vector<TRingTone> tones = {Note("A", 4, 5), Note("B", 4, 5), Note("C", 4, 5)};
+  TToneList list;
+  for (const TRingTone& tone : tones) list.Add(tone);
+  list.Clear();
+  for (uint32_t i = 0; i < tones.size(); ++i) EXPECT_EQ(list.Add(tones[tones.size() - 1 - i]), i);
+  EXPECT_EQ(list.DistinctCount(), tones.size());
+  EXPECT_EQ(list.Items(0)->Note, "C");
+}
+
 // Tones that differ in any one field stay apart, however many there are,
 // and a tone read earlier stays where it is while the track grows.
 TEST(RingTrack, ManyDistinctTonesKeepTheirOrderAndPlace) {
