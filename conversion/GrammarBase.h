@@ -269,8 +269,8 @@ class TGrammarScanner {
     FQuickEnd = 0;
     return FSourceBuffer;
   }
-  const TSymbolPosition& LastSymbol() const { return FLastSymbol; }
-  const TSymbolPosition& LookAhead() const { return FLookAhead; }
+  const TSymbolPosition& LastSymbol() const { return FSymbols[FAhead ^ 1u]; }
+  const TSymbolPosition& LookAhead() const { return FSymbols[FAhead]; }
   int CurrentLine() const { return FCurrentLine; }
   int NoSymbol() const { return FTable.NoSymbol(); }
   TCommentList& Comments() { return FComments; }
@@ -286,12 +286,13 @@ class TGrammarScanner {
   };
 
   void Capture();
+  TSymbolPosition& Ahead() { return FSymbols[FAhead]; }
   bool PastEnd() const { return FBufferPosition > FSourceLength; }
   // The symbol starting at the current character, one character long
   // until it is scanned further.
   void StartSymbol() {
-    FLastSymbol = FLookAhead;
-    FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
+    FAhead ^= 1u;
+    Ahead() = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
     FContextLength = 0;
     FSymbolStart = FBufferPosition;
   }
@@ -334,8 +335,8 @@ class TGrammarScanner {
   // Whether the characters of the word just read are in place: they are,
   // unless a status handler changed the buffer at the line end after it.
   bool WordHeld() const {
-    return FLookAhead.SourcePosition >= 0 &&
-           static_cast<unsigned>(FLookAhead.SourcePosition + FLookAhead.Length) <= FHeld;
+    const TSymbolPosition& ahead = LookAhead();
+    return ahead.SourcePosition >= 0 && static_cast<unsigned>(ahead.SourcePosition + ahead.Length) <= FHeld;
   }
   // A character of that word, case folded.
   char FoldedCharOfWord(int position, bool held) const;
@@ -347,11 +348,15 @@ class TGrammarScanner {
   int FSymbolStart = 0;
   int FBufferPosition = -1;
   int FContextLength = 0;
-  TSymbolPosition FLastSymbol;
+  // The symbol accepted last and the lookahead take turns in these two
+  // places: a new lookahead is written over the one before last, so no
+  // symbol's place is copied (a copy read back wide what was just written
+  // field by field, and waited for it every symbol).
+  std::array<TSymbolPosition, 2> FSymbols{};
+  unsigned FAhead = 0;
   char FCurrentChar = 0;
   int FCurrentLine = 1;
   char FPreviousChar = 0;
-  TSymbolPosition FLookAhead;
   int FPendingLineEnds = 0;
   TStatusUpdateProc FStatusUpdate;
   int FSourceLength = 0;
