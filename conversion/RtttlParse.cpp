@@ -163,17 +163,26 @@ inline bool TRtttlParse::ToneCommand(TRingTone& tone) {
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
 inline bool TRtttlParse::ParseTone(TRingTone& tone) {
-  NewTone(tone);
-  if (LookAhead() == symInteger) tone.Duration = ParseDuration();
+  const TRingFile& ring = *FRing;
+  int32_t duration = ring.DefaultDuration;
+  int32_t octave = ring.DefaultOctave;
+  const int32_t volume = ring.Volume;
+  if (LookAhead() == symInteger) duration = ParseDuration();
   TSharp sharp = TSharp::None;
   Note(tone.Note, sharp);
-  const bool octave = LookAhead() == symInteger;
-  if (octave) tone.Octave = ParseOctave();
+  const bool octaveRead = LookAhead() == symInteger;
+  if (octaveRead) octave = ParseOctave();
+  uint8_t dot = rdNone;
   if (LookAhead() == rsDot) {
     ParseDot();
-    tone.Dot = rdDotted;
-    if (!octave && LookAhead() == symInteger) tone.Octave = ParseOctave();
+    dot = rdDotted;
+    if (!octaveRead && LookAhead() == symInteger) octave = ParseOctave();
   }
+  // Each field is written once, when the tone is read.
+  SetToneNumbers(tone, duration, octave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = dot;
   tone.Accidental = sharp == TSharp::None ? raNatural : raSharp;
   if (tone.Note.empty()) return false;
   if (sharp == TSharp::Spelled) SpellSharp(tone);
@@ -191,7 +200,10 @@ void TRtttlParse::SpellSharp(TRingTone& tone) {
 
 inline void TRtttlParse::Note(std::string& letter, TSharp& sharp) {
   const TNoteSymbol* note = ReadNote(kNoteTable, reNote);
-  if (!note) return;
+  if (!note) {
+    letter.clear();
+    return;
+  }
   letter.assign(1, note->Letter);
   if (note->Sharp)
     sharp = TSharp::OfSymbol;
