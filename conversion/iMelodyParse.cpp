@@ -306,23 +306,37 @@ bool TiMelodyParse::SwitchRun(std::vector<TRingTone>* controls, char* letter) co
 // Every tone passes through ParseTone, Note and ToneAfterLetter, and most
 // through ParseOctavePrefix: they are inline where the melody is read.
 inline bool TiMelodyParse::ParseTone(TRingTone& tone) {
-  NewTone(tone);
-  tone.Octave = FRunningOctave;
-  if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
-  if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
+  const int32_t volume = FRing->Volume;
+  int32_t octave = FRunningOctave;
+  if (LookAhead() == isStar) octave = ParseOctavePrefix();
+  uint8_t accidental = raNatural;
+  if (LookAhead() == isAmpersand || LookAhead() == isHash) accidental = Sharp();
   Note(tone.Note);
-  return ToneAfterLetter(tone);
+  const TLength length = LengthAfterLetter();
+  // Each field is written once, when the tone is read.
+  SetToneNumbers(tone, length.Duration, octave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = length.Dot;
+  tone.Accidental = accidental;
+  return !tone.Note.empty();
 }
 
-// The duration digit and mark after the letter.
-inline bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
+// A prefix or an accidental without its letter ("*5" alone) adds no tone;
+// the prefix still holds for the tones after it.
+bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
+  const TLength length = LengthAfterLetter();
+  tone.Duration = length.Duration;
+  tone.Dot = length.Dot;
+  return !tone.Note.empty();
+}
+
+inline TiMelodyParse::TLength TiMelodyParse::LengthAfterLetter() {
   Expect(symInteger);
   // A duration that is no number is a quarter.
-  tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
-  if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone.Dot = SpecialDuration();
-  // A prefix or an accidental without its letter ("*5" alone) adds no tone;
-  // the prefix still holds for the tones after it.
-  return !tone.Note.empty();
+  const int32_t duration = DurationFromCode(LastSymbolNumberOr(2));
+  const bool marked = LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon;
+  return {duration, marked ? SpecialDuration() : uint8_t{rdNone}};
 }
 
 // The octave holds for the following tones too, up to the next prefix.
