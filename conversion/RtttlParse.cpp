@@ -78,9 +78,9 @@ void TRtttlParse::ParseControlList() {
   }
 }
 
-void TRtttlParse::ApplyControl(const TRingTone& control) {
+void TRtttlParse::ApplyControl(const TControl& control) {
   TRingFile& ring = *FRing;
-  switch (control.ControlKind) {
+  switch (control.Kind) {
     case ckOctave: ring.DefaultOctave = control.Value; break;
     case ckDuration: ring.DefaultDuration = control.Value; break;
     case ckTempo: ring.Tempo = control.Value; break;
@@ -89,23 +89,22 @@ void TRtttlParse::ApplyControl(const TRingTone& control) {
   }
 }
 
-TRingTone TRtttlParse::ParseControl() {
-  TRingTone tone = NewTone();
-  tone.Kind = rkControl;
+TRtttlParse::TControl TRtttlParse::ParseControl() {
   const char name = ControlName();
   if (LookAhead() == rsEqual) Get();
   int32_t value = 0;
   char letter = 0;
   ControlValue(value, letter);
+  TControl control{0, value};
   switch (name) {
-    case 'o': tone.ControlKind = ckOctave; break;
-    case 'd': tone.ControlKind = ckDuration; break;
-    case 'b': tone.ControlKind = ckTempo; break;
-    case 's': tone.ControlKind = ckStyle; break;
+    case 'o': control.Kind = ckOctave; break;
+    case 'd': control.Kind = ckDuration; break;
+    case 'b': control.Kind = ckTempo; break;
+    case 's': control.Kind = ckStyle; break;
     default: break;
   }
-  tone.Value = tone.ControlKind == ckStyle && letter != 0 ? letter : value;
-  return tone;
+  if (control.Kind == ckStyle && letter != 0) control.Value = letter;
+  return control;
 }
 
 char TRtttlParse::ControlName() {
@@ -153,7 +152,11 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
 inline bool TRtttlParse::ToneCommand(TRingTone& tone) {
   if (SymbolInSet(kToneStart, LookAhead())) return ParseTone(tone);
   if (LookAhead() == rsO || LookAhead() == rsS) {
-    tone = ParseControl();
+    NewTone(tone);
+    tone.Kind = rkControl;
+    const TControl control = ParseControl();
+    tone.ControlKind = control.Kind;
+    tone.Value = control.Value;
     return true;
   }
   SyntaxError(reToneCommand);

@@ -55,8 +55,13 @@ class TRtttlParse : public TGrammarParser {
 
  private:
   void ParseControlList();
-  void ApplyControl(const TRingTone& control);
-  TRingTone ParseControl();
+  // A default or a control among the tones: its kind and value.
+  struct TControl {
+    int32_t Kind;
+    int32_t Value;
+  };
+  void ApplyControl(const TControl& control);
+  TControl ParseControl();
   char ControlName();
   void ControlValue(int32_t& value, char& letter);
   std::unique_ptr<TRingTrack> ParseToneList();
