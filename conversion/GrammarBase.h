@@ -262,6 +262,29 @@ class TGrammarScanner {
     return data.data() + position.SourcePosition;
   }
 
+  // Symbols a parser reads in place, for a notation whose symbols it can
+  // tell from their bytes: the count bytes from position on where Get would
+  // read them in place (else null), the place of a symbol of the current
+  // line, and TakeInPlace, which leaves the scanner as Get leaves it once it
+  // has read every symbol up to the one at position: last is the one before
+  // it, and it (a symbol that ends after its first character whatever
+  // follows, as a single does) becomes the lookahead, read as Get reads it.
+  const char* InPlaceText(int position, unsigned count) const {
+    const auto at = static_cast<unsigned>(position);
+    return position >= 0 && at <= FQuickEnd && count <= FQuickEnd - at ? FText + at : nullptr;
+  }
+  TSymbolPosition InPlaceSymbol(int position, int length) const {
+    return {FCurrentLine, position - FLineStart, length, position};
+  }
+  int TakeInPlace(const TSymbolPosition& last, int position) {
+    Ahead() = last;
+    FBufferPosition = position;
+    FCurrentChar = FTable.NextChar(static_cast<unsigned char>(FText[position])).Folded;
+    int symbol = symEndOfText;
+    ReadQuickSymbol(static_cast<unsigned>(position + 1), symbol);
+    return symbol;
+  }
+
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
   void GotoBookmark(const std::string& bookmark);
@@ -526,6 +549,22 @@ class TGrammarParser : public TComponent {
   int32_t LastSymbolNumberOr(int32_t fallback) const {
     int32_t value = 0;
     return ShortLastNumber(value) ? value : LastSymbolTextNumberOr(fallback);
+  }
+  // Where the lookahead stands in the source.
+  const TSymbolPosition& LookAheadPlace() const { return FScanner->LookAhead(); }
+  // Symbols read in place (TGrammarScanner::InPlaceText): only while no
+  // handler hears of each symbol or line and no comment waits to be handed
+  // over.
+  const char* InPlaceText(int position, unsigned count) const {
+    return FAfterGet || FOnStatusUpdate || !FScanner->Comments().Empty() ? nullptr
+                                                                          : FScanner->InPlaceText(position, count);
+  }
+  TSymbolPosition InPlaceSymbol(int position, int length) const { return FScanner->InPlaceSymbol(position, length); }
+  // The symbols up to the one at position, symbols of them, read as Get
+  // reads each; last is the one before it.
+  void AcceptInPlace(uint64_t symbols, const TSymbolPosition& last, int position) {
+    FLookAheadSymbol = FScanner->TakeInPlace(last, position);
+    FSymbolsRead += symbols;
   }
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;

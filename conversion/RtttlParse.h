@@ -65,6 +65,9 @@ class TRtttlParse : public TGrammarParser {
   char ControlName();
   void ControlValue(int32_t& value, char& letter);
   std::unique_ptr<TRingTrack> ParseToneList();
+  // The entry after the comma ahead, when it is a plainly spelled tone:
+  // true when it filled the tone and read up to the next comma.
+  bool PlainTone(TRingTone& tone);
   // Fill the tone; false when the entry adds none.
   bool ToneCommand(TRingTone& tone);
   bool ParseTone(TRingTone& tone);
