@@ -266,9 +266,8 @@ class TGrammarScanner {
   // tell from their bytes: the count bytes from position on where Get would
   // read them in place (else null), the place of a symbol of the current
   // line, and TakeInPlace, which leaves the scanner as Get leaves it once it
-  // has read every symbol up to the one at position: last is the one before
-  // it, and it (a symbol that ends after its first character whatever
-  // follows, as a single does) becomes the lookahead, read as Get reads it.
+  // has read every symbol before position (last the one before it) and
+  // then reads the symbol there as Get reads it, giving its number.
   const char* InPlaceText(int position, unsigned count) const {
     const auto at = static_cast<unsigned>(position);
     return position >= 0 && at <= FQuickEnd && count <= FQuickEnd - at ? FText + at : nullptr;
@@ -278,11 +277,13 @@ class TGrammarScanner {
   }
   int TakeInPlace(const TSymbolPosition& last, int position) {
     Ahead() = last;
+    FPreviousChar = FTable.NextChar(static_cast<unsigned char>(FText[position - 1])).Folded;
     FBufferPosition = position;
-    FCurrentChar = FTable.NextChar(static_cast<unsigned char>(FText[position])).Folded;
-    int symbol = symEndOfText;
-    ReadQuickSymbol(static_cast<unsigned>(position + 1), symbol);
-    return symbol;
+    const TScanTable::TNextChar& current = FTable.NextChar(static_cast<unsigned char>(FText[position]));
+    FCurrentChar = current.Folded;
+    if ((current.Classes & TScanTable::kLineEnd) != 0) [[unlikely]]
+      NewLineUnlessPair();
+    return Get();
   }
 
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
@@ -560,8 +561,8 @@ class TGrammarParser : public TComponent {
                                                                           : FScanner->InPlaceText(position, count);
   }
   TSymbolPosition InPlaceSymbol(int position, int length) const { return FScanner->InPlaceSymbol(position, length); }
-  // The symbols up to the one at position, symbols of them, read as Get
-  // reads each; last is the one before it.
+  // The symbols before position and the one there, symbols of them, read
+  // as Get reads each; last is the one before position.
   void AcceptInPlace(uint64_t symbols, const TSymbolPosition& last, int position) {
     FLookAheadSymbol = FScanner->TakeInPlace(last, position);
     FSymbolsRead += symbols;

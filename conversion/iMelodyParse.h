@@ -105,6 +105,9 @@ class TiMelodyParse : public TGrammarParser {
   bool LookAheadIs(char c) const;
   bool SwitchRun(std::vector<TRingTone>* controls, char* letter) const;
   void SwitchRunEntries(std::vector<TEntry>& entries);
+  // The tone ahead, when it is plainly spelled: true when it filled the tone
+  // and read past it.
+  bool PlainTone(TRingTone& tone);
   // Fill the tone, as NewTone presets it where the text leaves a field
   // unsaid; false when it adds none.
   bool ParseTone(TRingTone& tone);

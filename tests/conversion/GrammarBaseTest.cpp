@@ -10,6 +10,7 @@
 #include "conversion/RtttlParse.h"
 #include "conversion/uRtttlRing.h"
 #include "runtime/Streams.h"
+#include "tests/conversion/ParseErrors.h"
 
 namespace {
 
@@ -331,27 +332,6 @@ TEST(GrammarBase, NoteTablesFindTheFirstEntryOfASymbol) {
 // the last bytes of the text, E#, long numbers, controls, doubled commas,
 // blanks and comments.
 TEST(GrammarBase, TonesReadInPlaceAreThoseEverySymbolGives) {
-  struct TParsed {
-    std::vector<TRingTone> Tones;
-    std::vector<std::string> Bookmarks;
-    TErrors Errors;
-  };
-  const auto parse = [](const std::string& text, bool hearEachSymbol) {
-    TRtttlRing ring;
-    TRtttlParse parser(nullptr);
-    parser.SetRing(&ring);
-    TParsed parsed;
-    if (hearEachSymbol) parser.SetAfterGet([](TGrammarParser&, int&) {});
-    parser.SetOnError([&](TGrammarParser& sender, const TGrammarError& error) {
-      parsed.Errors.emplace_back(error.ErrorCode, error.Line, error.Column);
-      parsed.Bookmarks.push_back(sender.GetBookmark());
-    });
-    parser.GetSourceStream().WriteString(text);
-    parser.Execute();
-    parsed.Bookmarks.push_back(parser.GetBookmark());
-    for (int i = 0; i < ring.Track->Count(); ++i) parsed.Tones.push_back(*ring.Track->GetTone(i));
-    return parsed;
-  };
   for (const std::string& text : {
            std::string("x:d=4,o=5,b=140:8e6,8d#6,16a_4.,32c.7,h,p,8b#6,2e#,c6.,4C.,C,100c,8c66,d#,ab,c,8p,H5,b6,e"),
            std::string("x::8c,8d,\r\n8e,8f,8g,8a"),
@@ -363,11 +343,6 @@ TEST(GrammarBase, TonesReadInPlaceAreThoseEverySymbolGives) {
            std::string("x::8c,8d,\x1a" "8e,8f"),
            std::string("x::16c#6.,16c#.6,99g#9.,01a,8o"),
        }) {
-    const TParsed inPlace = parse(text, false);
-    const TParsed everySymbol = parse(text, true);
-    EXPECT_EQ(inPlace.Tones, everySymbol.Tones) << text;
-    EXPECT_EQ(inPlace.Errors, everySymbol.Errors) << text;
-    EXPECT_EQ(inPlace.Bookmarks, everySymbol.Bookmarks) << text;
-    EXPECT_FALSE(inPlace.Tones.empty()) << text;
+    ExpectReadInPlaceAsHeard<TRtttlParse, TRtttlRing>(text);
   }
 }
