@@ -73,29 +73,44 @@ std::unique_ptr<TRingTrack> TComposerParse::ParseToneList() {
 // A tone without a note letter is read to its end but adds nothing. Every
 // tone passes through ParseTone and its parts: they are inline in the list.
 inline bool TComposerParse::ParseTone(TRingTone& tone) {
-  NewTone(tone);
-  Note(tone);
-  if (LookAhead() == csPlus || LookAhead() == csMinus) Scale(tone);
-  if (SymbolInSet(kNoteValue, LookAhead())) Value(tone);
+  const TRingFile& ring = *FRing;
+  int32_t duration = ring.DefaultDuration;
+  int32_t octave = ring.DefaultOctave;
+  const int32_t volume = ring.Volume;
+  uint8_t accidental = raNatural;
+  Note(tone.Note, accidental);
+  if (LookAhead() == csPlus || LookAhead() == csMinus) octave = Scale();
+  if (SymbolInSet(kNoteValue, LookAhead())) duration = Value();
+  // Each field is written once, when the tone is read.
+  SetToneNumbers(tone, duration, octave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = rdNone;
+  tone.Accidental = accidental;
   return !tone.Note.empty();
 }
 
 // Without a note symbol the letter stays empty and nothing is read.
-inline void TComposerParse::Note(TRingTone& tone) {
+inline void TComposerParse::Note(std::string& letter, uint8_t& accidental) {
   const TNoteSymbol* note = ReadNote(kNoteTable, ceNote);
-  if (!note) return;
-  tone.Note.assign(1, note->Letter);
-  if (note->Sharp) tone.Accidental = raSharp;
+  if (!note) {
+    letter.clear();
+    return;
+  }
+  letter.assign(1, note->Letter);
+  if (note->Sharp) accidental = raSharp;
 }
 
 // One octave at most above or below the default.
-inline void TComposerParse::Scale(TRingTone& tone) {
-  tone.Octave = FRing->DefaultOctave + (LookAhead() == csPlus ? 1 : -1);
+inline int32_t TComposerParse::Scale() {
+  const int32_t octave = FRing->DefaultOctave + (LookAhead() == csPlus ? 1 : -1);
   Get();
+  return octave;
 }
 
 // The digits 1..6 are the whole note down to the thirty-second.
-inline void TComposerParse::Value(TRingTone& tone) {
-  tone.Duration = int32_t{1} << (LookAhead() - cs1);
+inline int32_t TComposerParse::Value() {
+  const int32_t duration = int32_t{1} << (LookAhead() - cs1);
   Get();
+  return duration;
 }

@@ -52,7 +52,7 @@ class TComposerParse : public TGrammarParser {
   std::unique_ptr<TRingTrack> ParseToneList();
   // Fills the tone; false when it adds none.
   bool ParseTone(TRingTone& tone);
-  void Note(TRingTone& tone);
-  void Scale(TRingTone& tone);
-  void Value(TRingTone& tone);
+  void Note(std::string& letter, uint8_t& accidental);
+  int32_t Scale();
+  int32_t Value();
 };

@@ -157,8 +157,7 @@ void TGrammarScanner::Reset() {
   FCurrentLine = 1;
   FLineStart = -2;
   FBufferPosition = -1;
-  FLastSymbol.Clear();
-  FLookAhead.Clear();
+  FSymbols = {};
   FPendingLineEnds = 0;
   FContextLength = 0;
   FQuickEnd = 0;
@@ -291,14 +290,14 @@ inline char TGrammarScanner::FoldedCharOfWord(int position, bool held) const {
 // matches when it has the word's length and the same characters, case
 // folded. Most such words of a tune (numbers, mostly) start as no keyword does.
 inline int TGrammarScanner::KeywordOr(int symbol) const {
-  const unsigned char first = Byte(FoldedCharOfWord(FLookAhead.SourcePosition, WordHeld()));
+  const unsigned char first = Byte(FoldedCharOfWord(LookAhead().SourcePosition, WordHeld()));
   const std::vector<TScanTable::TKeyword>& candidates = FTable.KeywordsStartingWith(first);
   return candidates.empty() ? symbol : KeywordAmong(candidates, symbol);
 }
 
 int TGrammarScanner::KeywordAmong(const std::vector<TScanTable::TKeyword>& candidates, int symbol) const {
-  const int start = FLookAhead.SourcePosition;
-  const int length = FLookAhead.Length;
+  const int start = LookAhead().SourcePosition;
+  const int length = LookAhead().Length;
   const bool held = WordHeld();
   for (const TScanTable::TKeyword& keyword : candidates) {
     if (static_cast<int>(keyword.Text.size()) != length) continue;
@@ -322,12 +321,12 @@ int TGrammarScanner::WordFrom(int start, char first, int symbol, InClass inClass
 }
 
 int TGrammarScanner::SymbolFrom(int start, int symbol) {
-  FLookAhead.Length = FBufferPosition - start;
+  Ahead().Length = FBufferPosition - start;
   return symbol;
 }
 
 int TGrammarScanner::EndOfTextFrom(int start) {
-  FLookAhead.Length = FBufferPosition - start;
+  Ahead().Length = FBufferPosition - start;
   FCurrentChar = 0;
   --FBufferPosition;
   return symEndOfText;
@@ -416,10 +415,12 @@ void TGrammarScanner::AppendSymbolRawText(const TSymbolPosition& position, std::
 }
 
 std::string TGrammarScanner::GetBookmark() const {
+  const TSymbolPosition& last = LastSymbol();
+  const TSymbolPosition& ahead = LookAhead();
   std::string text;
   for (const int value : {FSymbolStart, FBufferPosition, FContextLength, FCurrentLine, FPendingLineEnds, FLineStart,
-                          FLastSymbol.Line, FLastSymbol.Column, FLastSymbol.Length, FLastSymbol.SourcePosition,
-                          FLookAhead.Line, FLookAhead.Column, FLookAhead.Length, FLookAhead.SourcePosition})
+                          last.Line, last.Column, last.Length, last.SourcePosition, ahead.Line, ahead.Column,
+                          ahead.Length, ahead.SourcePosition})
     text += IntToStr(value) + ' ';
   text += FCurrentChar;
   text += FPreviousChar;
@@ -445,8 +446,8 @@ void TGrammarScanner::GotoBookmark(const std::string& bookmark) {
   FPendingLineEnds = values[4];
   FQuickEnd = 0;
   FLineStart = values[5];
-  FLastSymbol = TSymbolPosition{values[6], values[7], values[8], values[9]};
-  FLookAhead = TSymbolPosition{values[10], values[11], values[12], values[13]};
+  FSymbols[FAhead ^ 1u] = TSymbolPosition{values[6], values[7], values[8], values[9]};
+  Ahead() = TSymbolPosition{values[10], values[11], values[12], values[13]};
   FCurrentChar = bookmark[at];
   FPreviousChar = bookmark[at + 1];
 }

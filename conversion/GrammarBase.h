@@ -34,7 +34,9 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -260,6 +262,30 @@ class TGrammarScanner {
     return data.data() + position.SourcePosition;
   }
 
+  // Symbols a parser reads in place, for a notation whose symbols it can
+  // tell from their bytes: the count bytes from position on where Get would
+  // read them in place (else null), the place of a symbol of the current
+  // line, and TakeInPlace, which leaves the scanner as Get leaves it once it
+  // has read every symbol before position (last the one before it) and
+  // then reads the symbol there as Get reads it, giving its number.
+  const char* InPlaceText(int position, unsigned count) const {
+    const auto at = static_cast<unsigned>(position);
+    return position >= 0 && at <= FQuickEnd && count <= FQuickEnd - at ? FText + at : nullptr;
+  }
+  TSymbolPosition InPlaceSymbol(int position, int length) const {
+    return {FCurrentLine, position - FLineStart, length, position};
+  }
+  int TakeInPlace(const TSymbolPosition& last, int position) {
+    Ahead() = last;
+    FPreviousChar = FTable.NextChar(static_cast<unsigned char>(FText[position - 1])).Folded;
+    FBufferPosition = position;
+    const TScanTable::TNextChar& current = FTable.NextChar(static_cast<unsigned char>(FText[position]));
+    FCurrentChar = current.Folded;
+    if ((current.Classes & TScanTable::kLineEnd) != 0) [[unlikely]]
+      NewLineUnlessPair();
+    return Get();
+  }
+
   const std::array<TScanState, 256>& StartStateTable() const { return FTable.StartStates(); }
   std::string GetBookmark() const;
   void GotoBookmark(const std::string& bookmark);
@@ -269,8 +295,8 @@ class TGrammarScanner {
     FQuickEnd = 0;
     return FSourceBuffer;
   }
-  const TSymbolPosition& LastSymbol() const { return FLastSymbol; }
-  const TSymbolPosition& LookAhead() const { return FLookAhead; }
+  const TSymbolPosition& LastSymbol() const { return FSymbols[FAhead ^ 1u]; }
+  const TSymbolPosition& LookAhead() const { return FSymbols[FAhead]; }
   int CurrentLine() const { return FCurrentLine; }
   int NoSymbol() const { return FTable.NoSymbol(); }
   TCommentList& Comments() { return FComments; }
@@ -286,12 +312,13 @@ class TGrammarScanner {
   };
 
   void Capture();
+  TSymbolPosition& Ahead() { return FSymbols[FAhead]; }
   bool PastEnd() const { return FBufferPosition > FSourceLength; }
   // The symbol starting at the current character, one character long
   // until it is scanned further.
   void StartSymbol() {
-    FLastSymbol = FLookAhead;
-    FLookAhead = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
+    FAhead ^= 1u;
+    Ahead() = TSymbolPosition{FCurrentLine, FBufferPosition - FLineStart, 1, FBufferPosition};
     FContextLength = 0;
     FSymbolStart = FBufferPosition;
   }
@@ -334,8 +361,8 @@ class TGrammarScanner {
   // Whether the characters of the word just read are in place: they are,
   // unless a status handler changed the buffer at the line end after it.
   bool WordHeld() const {
-    return FLookAhead.SourcePosition >= 0 &&
-           static_cast<unsigned>(FLookAhead.SourcePosition + FLookAhead.Length) <= FHeld;
+    const TSymbolPosition& ahead = LookAhead();
+    return ahead.SourcePosition >= 0 && static_cast<unsigned>(ahead.SourcePosition + ahead.Length) <= FHeld;
   }
   // A character of that word, case folded.
   char FoldedCharOfWord(int position, bool held) const;
@@ -347,11 +374,15 @@ class TGrammarScanner {
   int FSymbolStart = 0;
   int FBufferPosition = -1;
   int FContextLength = 0;
-  TSymbolPosition FLastSymbol;
+  // The symbol accepted last and the lookahead take turns in these two
+  // places: a new lookahead is written over the one before last, so no
+  // symbol's place is copied (a copy read back wide what was just written
+  // field by field, and waited for it every symbol).
+  std::array<TSymbolPosition, 2> FSymbols{};
+  unsigned FAhead = 0;
   char FCurrentChar = 0;
   int FCurrentLine = 1;
   char FPreviousChar = 0;
-  TSymbolPosition FLookAhead;
   int FPendingLineEnds = 0;
   TStatusUpdateProc FStatusUpdate;
   int FSourceLength = 0;
@@ -520,6 +551,22 @@ class TGrammarParser : public TComponent {
     int32_t value = 0;
     return ShortLastNumber(value) ? value : LastSymbolTextNumberOr(fallback);
   }
+  // Where the lookahead stands in the source.
+  const TSymbolPosition& LookAheadPlace() const { return FScanner->LookAhead(); }
+  // Symbols read in place (TGrammarScanner::InPlaceText): only while no
+  // handler hears of each symbol or line and no comment waits to be handed
+  // over.
+  const char* InPlaceText(int position, unsigned count) const {
+    return FAfterGet || FOnStatusUpdate || !FScanner->Comments().Empty() ? nullptr
+                                                                          : FScanner->InPlaceText(position, count);
+  }
+  TSymbolPosition InPlaceSymbol(int position, int length) const { return FScanner->InPlaceSymbol(position, length); }
+  // The symbols before position and the one there, symbols of them, read
+  // as Get reads each; last is the one before position.
+  void AcceptInPlace(uint64_t symbols, const TSymbolPosition& last, int position) {
+    FLookAheadSymbol = FScanner->TakeInPlace(last, position);
+    FSymbolsRead += symbols;
+  }
   std::string LookAheadText() const;
   std::string LookAheadRawText() const;
   // Whether LookAheadRawText is the one character, without making it.
@@ -560,6 +607,17 @@ class TGrammarParser : public TComponent {
     tone.Accidental = raNatural;
     tone.ControlKind = 0;
     tone.Value = 0;
+  }
+  // Writes a tone's duration, octave, volume and control kind with one
+  // store: the tone store reads them back as wide words straight after
+  // the tone is read, and numbers written one by one keep that read waiting.
+  static void SetToneNumbers(TRingTone& tone, int32_t duration, int32_t octave, int32_t volume,
+                             int32_t controlKind) {
+    static_assert(offsetof(TRingTone, Octave) == 4 && offsetof(TRingTone, Volume) == 8 &&
+                  offsetof(TRingTone, ControlKind) == 12);
+    using TNumbers = int32_t __attribute__((vector_size(16)));
+    const TNumbers numbers{duration, octave, volume, controlKind};
+    std::memcpy(&tone.Duration, &numbers, sizeof numbers);
   }
   std::unique_ptr<TRingTrack> NewTrack() const;
   void DoBeforeParse();

@@ -78,9 +78,9 @@ void TRtttlParse::ParseControlList() {
   }
 }
 
-void TRtttlParse::ApplyControl(const TRingTone& control) {
+void TRtttlParse::ApplyControl(const TControl& control) {
   TRingFile& ring = *FRing;
-  switch (control.ControlKind) {
+  switch (control.Kind) {
     case ckOctave: ring.DefaultOctave = control.Value; break;
     case ckDuration: ring.DefaultDuration = control.Value; break;
     case ckTempo: ring.Tempo = control.Value; break;
@@ -89,23 +89,22 @@ void TRtttlParse::ApplyControl(const TRingTone& control) {
   }
 }
 
-TRingTone TRtttlParse::ParseControl() {
-  TRingTone tone = NewTone();
-  tone.Kind = rkControl;
+TRtttlParse::TControl TRtttlParse::ParseControl() {
   const char name = ControlName();
   if (LookAhead() == rsEqual) Get();
   int32_t value = 0;
   char letter = 0;
   ControlValue(value, letter);
+  TControl control{0, value};
   switch (name) {
-    case 'o': tone.ControlKind = ckOctave; break;
-    case 'd': tone.ControlKind = ckDuration; break;
-    case 'b': tone.ControlKind = ckTempo; break;
-    case 's': tone.ControlKind = ckStyle; break;
+    case 'o': control.Kind = ckOctave; break;
+    case 'd': control.Kind = ckDuration; break;
+    case 'b': control.Kind = ckTempo; break;
+    case 's': control.Kind = ckStyle; break;
     default: break;
   }
-  tone.Value = tone.ControlKind == ckStyle && letter != 0 ? letter : value;
-  return tone;
+  if (control.Kind == ckStyle && letter != 0) control.Value = letter;
+  return control;
 }
 
 char TRtttlParse::ControlName() {
@@ -142,10 +141,95 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
   };
   addToneCommand();
   while (LookAhead() == rsComma) {
+    if (PlainTone(tone)) {
+      track->Add(tone);
+      continue;
+    }
     Get();
     addToneCommand();
   }
   return track;
+}
+
+namespace {
+
+bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
+bool IsLetterByte(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// A tone of at most these bytes after its comma, with the comma that ends it
+// and the character after that: "16c#6." and "16c#.6" are the longest.
+constexpr unsigned kPlainToneBytes = 8;
+
+}  // namespace
+
+// Nearly every tone after a comma is spelled plainly: a number of one or two
+// digits, a letter with "#" or "_" or none, an octave digit and a dot, up to
+// the next comma. Such a tone is read from its bytes, its symbols taken as
+// read, and gives the tone ParseTone gives; any other entry (blanks, E#,
+// controls, longer numbers, the last tone) is left to ParseTone.
+bool TRtttlParse::PlainTone(TRingTone& tone) {
+  const int start = LookAheadPlace().SourcePosition + 1;
+  const char* text = InPlaceText(start, kPlainToneBytes);
+  if (!text) return false;
+  const TRingFile& ring = *FRing;
+  int32_t duration = ring.DefaultDuration;
+  int32_t octave = ring.DefaultOctave;
+  const int32_t volume = ring.Volume;
+  uint64_t symbols = 1;  // the comma after the tone
+  int at = 0;
+  int last = 0;
+  int lastLength = 1;
+  // One digit, the number a symbol of its own: false for a longer number.
+  const auto readDigit = [&](int32_t& value) {
+    if (IsDigitByte(text[at + 1])) return false;
+    value = text[at] - '0';
+    last = at++;
+    lastLength = 1;
+    ++symbols;
+    return true;
+  };
+  if (IsDigitByte(text[0])) {
+    const int length = IsDigitByte(text[1]) ? 2 : 1;
+    if (IsDigitByte(text[length])) return false;
+    duration = length == 1 ? text[0] - '0' : (text[0] - '0') * 10 + (text[1] - '0');
+    at = length;
+    lastLength = length;
+    ++symbols;
+  }
+  char letter = UpCase(text[at]);
+  bool sharpable = true;
+  switch (letter) {
+    case 'A': case 'C': case 'D': case 'F': case 'G': break;
+    case 'H': letter = 'B'; sharpable = false; break;
+    case 'B': case 'E': case 'P': sharpable = false; break;
+    default: return false;
+  }
+  const char after = text[at + 1];
+  const bool sharp = after == '#' || after == '_';
+  if ((sharp && !sharpable) || IsLetterByte(after)) return false;
+  last = at;
+  lastLength = sharp ? 2 : 1;
+  at += lastLength;
+  ++symbols;
+  const bool octaveRead = IsDigitByte(text[at]);
+  if (octaveRead && !readDigit(octave)) return false;
+  uint8_t dot = rdNone;
+  if (text[at] == '.') {
+    dot = rdDotted;
+    last = at++;
+    lastLength = 1;
+    ++symbols;
+    if (!octaveRead && IsDigitByte(text[at]) && !readDigit(octave)) return false;
+  }
+  if (text[at] != ',') return false;
+  tone.Note.assign(1, letter);
+  SetToneNumbers(tone, duration, octave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = dot;
+  tone.Accidental = sharp ? raSharp : raNatural;
+  AcceptInPlace(symbols, InPlaceSymbol(start + last, lastLength), start + at);
+  return true;
 }
 
 // Every tone passes through ToneCommand, ParseTone and Note: they are inline
@@ -153,7 +237,11 @@ std::unique_ptr<TRingTrack> TRtttlParse::ParseToneList() {
 inline bool TRtttlParse::ToneCommand(TRingTone& tone) {
   if (SymbolInSet(kToneStart, LookAhead())) return ParseTone(tone);
   if (LookAhead() == rsO || LookAhead() == rsS) {
-    tone = ParseControl();
+    NewTone(tone);
+    tone.Kind = rkControl;
+    const TControl control = ParseControl();
+    tone.ControlKind = control.Kind;
+    tone.Value = control.Value;
     return true;
   }
   SyntaxError(reToneCommand);
@@ -163,17 +251,26 @@ inline bool TRtttlParse::ToneCommand(TRingTone& tone) {
 // Many real tunes put the dot before the octave ("8f.5"): both orders
 // read as the same tone. An entry without a note letter adds no tone.
 inline bool TRtttlParse::ParseTone(TRingTone& tone) {
-  NewTone(tone);
-  if (LookAhead() == symInteger) tone.Duration = ParseDuration();
+  const TRingFile& ring = *FRing;
+  int32_t duration = ring.DefaultDuration;
+  int32_t octave = ring.DefaultOctave;
+  const int32_t volume = ring.Volume;
+  if (LookAhead() == symInteger) duration = ParseDuration();
   TSharp sharp = TSharp::None;
   Note(tone.Note, sharp);
-  const bool octave = LookAhead() == symInteger;
-  if (octave) tone.Octave = ParseOctave();
+  const bool octaveRead = LookAhead() == symInteger;
+  if (octaveRead) octave = ParseOctave();
+  uint8_t dot = rdNone;
   if (LookAhead() == rsDot) {
     ParseDot();
-    tone.Dot = rdDotted;
-    if (!octave && LookAhead() == symInteger) tone.Octave = ParseOctave();
+    dot = rdDotted;
+    if (!octaveRead && LookAhead() == symInteger) octave = ParseOctave();
   }
+  // Each field is written once, when the tone is read.
+  SetToneNumbers(tone, duration, octave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = dot;
   tone.Accidental = sharp == TSharp::None ? raNatural : raSharp;
   if (tone.Note.empty()) return false;
   if (sharp == TSharp::Spelled) SpellSharp(tone);
@@ -191,7 +288,10 @@ void TRtttlParse::SpellSharp(TRingTone& tone) {
 
 inline void TRtttlParse::Note(std::string& letter, TSharp& sharp) {
   const TNoteSymbol* note = ReadNote(kNoteTable, reNote);
-  if (!note) return;
+  if (!note) {
+    letter.clear();
+    return;
+  }
   letter.assign(1, note->Letter);
   if (note->Sharp)
     sharp = TSharp::OfSymbol;

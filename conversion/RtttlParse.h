@@ -55,11 +55,19 @@ class TRtttlParse : public TGrammarParser {
 
  private:
   void ParseControlList();
-  void ApplyControl(const TRingTone& control);
-  TRingTone ParseControl();
+  // A default or a control among the tones: its kind and value.
+  struct TControl {
+    int32_t Kind;
+    int32_t Value;
+  };
+  void ApplyControl(const TControl& control);
+  TControl ParseControl();
   char ControlName();
   void ControlValue(int32_t& value, char& letter);
   std::unique_ptr<TRingTrack> ParseToneList();
+  // The entry after the comma ahead, when it is a plainly spelled tone:
+  // true when it filled the tone and read up to the next comma.
+  bool PlainTone(TRingTone& tone);
   // Fill the tone; false when the entry adds none.
   bool ToneCommand(TRingTone& tone);
   bool ParseTone(TRingTone& tone);

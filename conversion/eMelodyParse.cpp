@@ -86,17 +86,23 @@ std::unique_ptr<TRingTrack> TeMelodyParse::ParseToneList() {
 // Every tone passes through ParseTone and Note, and many through
 // ParseOctaveShift: they are inline where the melody is read.
 inline bool TeMelodyParse::ParseTone(TRingTone& tone) {
-  NewTone(tone);
-  tone.Octave = FRing->DefaultOctave;
-  if (LookAhead() == esPlus) tone.Octave = ParseOctaveShift();
-  if (LookAhead() == esOpen || LookAhead() == esHash) tone.Accidental = Sharp();
+  const int32_t volume = FRing->Volume;
+  int32_t octave = FRing->DefaultOctave;
+  if (LookAhead() == esPlus) octave = ParseOctaveShift();
+  uint8_t accidental = raNatural;
+  if (LookAhead() == esOpen || LookAhead() == esHash) accidental = Sharp();
   int32_t code = 0;
   Note(tone.Note, code);
   if (LookAhead() == esDot) {
     ParseDot();
     --code;
   }
-  tone.Duration = DurationFromCode(code);
+  // Each field is written once, when the tone is read.
+  SetToneNumbers(tone, DurationFromCode(code), octave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = rdNone;
+  tone.Accidental = accidental;
   return !tone.Note.empty();
 }
 

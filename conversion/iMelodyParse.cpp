@@ -153,7 +153,7 @@ std::unique_ptr<TRingTrack> TiMelodyParse::ParseToneList() {
     }
     // Most entries are tones: those go to the track as they are read.
     if (SymbolInSet(kToneStart, LookAhead())) {
-      if (ParseTone(tone)) track->Add(tone);
+      if (PlainTone(tone) || ParseTone(tone)) track->Add(tone);
       continue;
     }
     ToneCommand(entries);
@@ -306,23 +306,114 @@ bool TiMelodyParse::SwitchRun(std::vector<TRingTone>* controls, char* letter) co
 // Every tone passes through ParseTone, Note and ToneAfterLetter, and most
 // through ParseOctavePrefix: they are inline where the melody is read.
 inline bool TiMelodyParse::ParseTone(TRingTone& tone) {
-  NewTone(tone);
-  tone.Octave = FRunningOctave;
-  if (LookAhead() == isStar) tone.Octave = ParseOctavePrefix();
-  if (LookAhead() == isAmpersand || LookAhead() == isHash) tone.Accidental = Sharp();
+  const int32_t volume = FRing->Volume;
+  int32_t octave = FRunningOctave;
+  if (LookAhead() == isStar) octave = ParseOctavePrefix();
+  uint8_t accidental = raNatural;
+  if (LookAhead() == isAmpersand || LookAhead() == isHash) accidental = Sharp();
   Note(tone.Note);
-  return ToneAfterLetter(tone);
+  const TLength length = LengthAfterLetter();
+  // Each field is written once, when the tone is read.
+  SetToneNumbers(tone, length.Duration, octave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = length.Dot;
+  tone.Accidental = accidental;
+  return !tone.Note.empty();
 }
 
-// The duration digit and mark after the letter.
-inline bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
+// A prefix or an accidental without its letter ("*5" alone) adds no tone;
+// the prefix still holds for the tones after it.
+bool TiMelodyParse::ToneAfterLetter(TRingTone& tone) {
+  const TLength length = LengthAfterLetter();
+  tone.Duration = length.Duration;
+  tone.Dot = length.Dot;
+  return !tone.Note.empty();
+}
+
+inline TiMelodyParse::TLength TiMelodyParse::LengthAfterLetter() {
   Expect(symInteger);
   // A duration that is no number is a quarter.
-  tone.Duration = DurationFromCode(LastSymbolNumberOr(2));
-  if (LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon) tone.Dot = SpecialDuration();
-  // A prefix or an accidental without its letter ("*5" alone) adds no tone;
-  // the prefix still holds for the tones after it.
-  return !tone.Note.empty();
+  const int32_t duration = DurationFromCode(LastSymbolNumberOr(2));
+  const bool marked = LookAhead() == isDot || LookAhead() == isColon || LookAhead() == isSemicolon;
+  return {duration, marked ? SpecialDuration() : uint8_t{rdNone}};
+}
+
+namespace {
+
+bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
+// A blank, a character passed over as one, or one that may start a comment.
+bool MayHideMark(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return c == ' ' || (byte >= 14 && byte <= 31) || c == '/' || c == '(' || c == '{';
+}
+
+// The longest tone read in place, "*5#C3.", and the character after it.
+constexpr unsigned kPlainToneBytes = 7;
+
+}  // namespace
+
+// Nearly every tone is spelled plainly: an octave prefix of one digit or
+// none, "#" or "&" or none, a letter and one duration digit, then a mark or
+// none. Such a tone is read from its bytes, its symbols taken as read, and
+// gives the tone ParseTone gives, the prefix holding on as there; any other
+// spelling is left to ParseTone (false, nothing read).
+bool TiMelodyParse::PlainTone(TRingTone& tone) {
+  const int start = LookAheadPlace().SourcePosition;
+  const char* text = InPlaceText(start, kPlainToneBytes);
+  if (!text) return false;
+  int at = 0;
+  uint64_t symbols = 1;  // the symbol after the tone
+  const bool prefixed = text[0] == '*';
+  if (prefixed) {
+    if (!IsDigitByte(text[1]) || IsDigitByte(text[2])) return false;
+    at = 2;
+    symbols += 2;
+  }
+  uint8_t accidental = raNatural;
+  if (text[at] == '#' || text[at] == '&') {
+    accidental = text[at] == '&' ? raFlat : raSharp;
+    ++at;
+    ++symbols;
+  }
+  const char letter = text[at];
+  switch (UpCase(letter)) {
+    case 'A': case 'B': case 'C': case 'D': case 'E': case 'F': case 'G': case 'R': break;
+    default: return false;
+  }
+  if (!IsDigitByte(text[at + 1]) || IsDigitByte(text[at + 2])) return false;
+  const int32_t duration = DurationFromCode(text[at + 1] - '0');
+  at += 2;
+  symbols += 2;
+  // Blanks and comments may stand before a mark: those are left to ParseTone.
+  if (MayHideMark(text[at])) return false;
+  uint8_t dot = rdNone;
+  switch (text[at]) {
+    case '.': dot = rdDotted; break;
+    case ':': dot = rdDoubleDotted; break;
+    case ';': dot = rdTriplet; break;
+    default: break;
+  }
+  if (dot != rdNone) {
+    ++at;
+    ++symbols;
+  }
+  const int32_t volume = FRing->Volume;
+  if (prefixed) {
+    FRunningOctave = text[1] - '0';
+    ++FOctavePrefixes;
+  }
+  if (UpCase(letter) == 'R')
+    tone.Note.assign(1, 'p');
+  else
+    tone.Note.assign(1, letter);
+  SetToneNumbers(tone, duration, FRunningOctave, volume, 0);
+  tone.Value = 0;
+  tone.Kind = rkNote;
+  tone.Dot = dot;
+  tone.Accidental = accidental;
+  AcceptInPlace(symbols, InPlaceSymbol(start + at - 1, 1), start + at);
+  return true;
 }
 
 // The octave holds for the following tones too, up to the next prefix.

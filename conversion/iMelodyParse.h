@@ -105,9 +105,19 @@ class TiMelodyParse : public TGrammarParser {
   bool LookAheadIs(char c) const;
   bool SwitchRun(std::vector<TRingTone>* controls, char* letter) const;
   void SwitchRunEntries(std::vector<TEntry>& entries);
-  // Fill the tone, preset by NewTone first; false when it adds none.
+  // The tone ahead, when it is plainly spelled: true when it filled the tone
+  // and read past it.
+  bool PlainTone(TRingTone& tone);
+  // Fill the tone, as NewTone presets it where the text leaves a field
+  // unsaid; false when it adds none.
   bool ParseTone(TRingTone& tone);
   bool ToneAfterLetter(TRingTone& tone);
+  // The duration digit and mark after a tone's letter.
+  struct TLength {
+    int32_t Duration;
+    uint8_t Dot;
+  };
+  TLength LengthAfterLetter();
   int32_t ParseOctavePrefix();
   uint8_t Sharp();
   void Note(std::string& letter);

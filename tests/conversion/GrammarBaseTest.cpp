@@ -10,6 +10,7 @@
 #include "conversion/RtttlParse.h"
 #include "conversion/uRtttlRing.h"
 #include "runtime/Streams.h"
+#include "tests/conversion/ParseErrors.h"
 
 namespace {
 
@@ -321,4 +322,27 @@ TEST(GrammarBase, NoteTablesFindTheFirstEntryOfASymbol) {
   EXPECT_EQ(kTable.Find(rsC), &kNotes[0]);
   EXPECT_EQ(kTable.Find(rsH), &kNotes[1]);
   for (const int symbol : {rsD, -1, static_cast<int>(kMaxSymbols), 1 << 20}) EXPECT_EQ(kTable.Find(symbol), nullptr);
+}
+
+// Most RTTTL tones are read from their bytes; a handler that hears each
+// symbol has every one read through the productions. Both give the same
+// tones, errors and scanner state (the bookmark at each error and at the
+// end), around the spellings read in place and those left to the
+// productions: line ends (which end the tones) and byte 26 after a comma,
+// the last bytes of the text, E#, long numbers, controls, doubled commas,
+// blanks and comments.
+TEST(GrammarBase, TonesReadInPlaceAreThoseEverySymbolGives) {
+  for (const std::string& text : {
+           std::string("x:d=4,o=5,b=140:8e6,8d#6,16a_4.,32c.7,h,p,8b#6,2e#,c6.,4C.,C,100c,8c66,d#,ab,c,8p,H5,b6,e"),
+           std::string("x::8c,8d,\r\n8e,8f,8g,8a"),
+           std::string("x::8c,8d,\n8e,8f,8g,8a"),
+           std::string("x::8c,8d,\r8e,8f,8g,8a"),
+           std::string("x::8c, 8d,{b}8e,(*c*)8f,8g,8a"),
+           std::string("x::c,d,e,f"),
+           std::string("x::8c6,8d6,8f,,8g,8a#,o=6,c,s=n,c,8c.6,8c6.6,8c.6.,8#,8c#_,8h#,8p_,8cd,8c,8d,q6,8e,8f"),
+           std::string("x::8c,8d,\x1a" "8e,8f"),
+           std::string("x::16c#6.,16c#.6,99g#9.,01a,8o"),
+       }) {
+    ExpectReadInPlaceAsHeard<TRtttlParse, TRtttlRing>(text);
+  }
 }

@@ -278,3 +278,22 @@ TEST(iMelodyParse, CollectsErrorsAndReadsOn) {
   };
   for (const auto& [code, message] : messages) EXPECT_EQ(parser.ErrorMessage(code, ""), message) << code;
 }
+
+// Most tones are read from their bytes; a handler that hears each symbol has
+// every one read through the productions. Both give the same tones, errors
+// and scanner state, around the spellings read in place and those left to
+// the productions: prefixes of two digits, marks, rests, switch words and
+// volume controls between tones, repeat blocks, line ends, blanks, comments.
+TEST(iMelodyParse, TonesReadInPlaceAreThoseEverySymbolGives) {
+  for (const std::string& melody : {
+           std::string("*6E3#D3e3&d3*5B3.*6D3:C3;*5a2r3R3#r3*7C5*6B5A4G3.#F2E4D4C2*5B3A2.r0"),
+           std::string("c3*12d3*5e33f3g3.4a3:5b3;;c3ledond3vibeonbackoffe3V+f3V12g3*5h3c3&*5d3"),
+           std::string("(c3d3*4e3@2V+)f3(g3a3@0)b3(c3d3"),
+           std::string("c3 d3e3  f3{x}g3(*y*)a3//z\r\nb3"),
+           std::string("c3d3e3\r\nf3"),
+           std::string("c3d3e3\rf3g3\na3b3"),
+           std::string("c3d3e3#"),
+           std::string("c3 .d3{x};e3(*y*):f3 \x10.g3//z\r\n.a3(b3)"),
+       })
+    ExpectReadInPlaceAsHeard<TiMelodyParse, TiMelodyRing>(iMelodyText("VOLUME:V10\r\n", melody));
+}
