@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -153,12 +155,13 @@ class TNoteOnIndex {
     return keys && keys->Knows(m.Data1) ? &keys->NoteOns[m.Data1] : nullptr;
   }
   void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) { KeysOf(m).Set(m.Data1, index, absoluteTime); }
-  // Set, giving the note-on it replaces (none as Latest gives none): a
-  // note-on without a velocity ends one note and stands for the next.
-  std::optional<TNoteOn> Exchange(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
+  // Set, giving the note-on it replaces, or none (an index of kNone) as
+  // Latest gives none: a note-on without a velocity ends one note and
+  // stands for the next.
+  static constexpr uint32_t kNone = UINT32_MAX;
+  TNoteOn Exchange(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
     TKeys& keys = KeysOf(m);
-    std::optional<TNoteOn> before;
-    if (keys.Knows(m.Data1)) before = keys.NoteOns[m.Data1];
+    const TNoteOn before = keys.Knows(m.Data1) ? keys.NoteOns[m.Data1] : TNoteOn{kNone, 0};
     keys.Set(m.Data1, index, absoluteTime);
     return before;
   }
@@ -173,7 +176,12 @@ class TNoteOnIndex {
     bool Knows(uint8_t key) const { return (Known[key / 64] >> (key % 64)) & 1; }
     void Set(uint8_t key, size_t index, int32_t absoluteTime) {
       Known[key / 64] |= uint64_t{1} << (key % 64);
-      NoteOns[key] = {static_cast<uint32_t>(index), absoluteTime};
+      // Both halves in one store: a note-on read back whole soon after
+      // would stall on two narrow ones.
+      const uint64_t both = uint64_t{static_cast<uint32_t>(index)} |
+                            uint64_t{static_cast<uint32_t>(absoluteTime)} << 32;
+      static_assert(sizeof(TNoteOn) == sizeof both && offsetof(TNoteOn, AbsoluteTime) == 4);
+      std::memcpy(&NoteOns[key], &both, sizeof both);
     }
   };
 

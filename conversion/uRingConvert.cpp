@@ -293,7 +293,8 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     uint8_t Key;
     bool Sounds;
   };
-  constexpr uint32_t kNotMelody = UINT32_MAX;
+  // A note-on that is no note of the melody: none, as Exchange gives none.
+  constexpr uint32_t kNotMelody = TNoteOnIndex::kNone;
   TChunkedList<TNote> notes;
   // A note-on takes three bytes or more.
   notes.reserve(chunk.size() / 3);
@@ -308,13 +309,13 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     if ((m.Status & 0xE0) != 0x80) continue;
     // A track's times wrap at 32 bits, and a note's length with them.
     const auto trackTime = static_cast<int32_t>(time);
-    // The latest note-on of the key, a pointer or an optional, ends here.
-    const auto end = [&](const auto& latest) {
-      if (latest && latest->Index != kNotMelody)
-        notes[latest->Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest->AbsoluteTime);
+    // The latest note-on of the key ends here, if it is a note of the melody.
+    const auto end = [&](const TNoteOnIndex::TNoteOn& latest) {
+      if (latest.Index != kNotMelody)
+        notes[latest.Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest.AbsoluteTime);
     };
     if (!m.IsNoteOn()) {
-      end(noteOns.Latest(m));
+      if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m)) end(*latest);
     } else if (m.Data2 == 0) {
       // It ends a note, and is then the latest note-on of its key.
       end(noteOns.Exchange(m, kNotMelody, trackTime));
