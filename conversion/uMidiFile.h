@@ -149,9 +149,14 @@ class TNoteOnIndex {
     int32_t AbsoluteTime;
   };
 
+  TNoteOnIndex() = default;
+  // The channels point into the index itself.
+  TNoteOnIndex(const TNoteOnIndex&) = delete;
+  TNoteOnIndex& operator=(const TNoteOnIndex&) = delete;
+
   // Null when the channel has sounded no note-on on the key.
   const TNoteOn* Latest(const TMidiMessage& m) const {
-    const TKeys* keys = FChannels[m.Status & 0x0F].get();
+    const TKeys* keys = FChannels[m.Status & 0x0F];
     return keys && keys->Knows(m.Data1) ? &keys->NoteOns[m.Data1] : nullptr;
   }
   void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) { KeysOf(m).Set(m.Data1, index, absoluteTime); }
@@ -186,12 +191,24 @@ class TNoteOnIndex {
   };
 
   TKeys& KeysOf(const TMidiMessage& m) {
-    std::unique_ptr<TKeys>& keys = FChannels[m.Status & 0x0F];
-    if (!keys) keys = std::make_unique_for_overwrite<TKeys>();
+    TKeys*& keys = FChannels[m.Status & 0x0F];
+    if (!keys) keys = NewKeys();
     return *keys;
   }
+  TKeys* NewKeys() {
+    if (!FFirstTaken) {
+      FFirstTaken = true;
+      return &FFirst;
+    }
+    return FMore.emplace_back(std::make_unique_for_overwrite<TKeys>()).get();
+  }
 
-  std::array<std::unique_ptr<TKeys>, 16> FChannels;
+  std::array<TKeys*, 16> FChannels{};  // null until the channel sounds
+  // Most tracks sound on one channel: its table is the index's own, which
+  // costs no allocation; any other channel's is made apart.
+  TKeys FFirst;
+  bool FFirstTaken = false;
+  std::vector<std::unique_ptr<TKeys>> FMore;
 };
 
 struct TMidiEvent : TMidiMessage {
