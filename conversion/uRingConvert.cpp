@@ -436,8 +436,15 @@ void TonesToMidi(TMidiFile& midi) {
   int64_t pending = 0;
   for (auto at = tones.begin(); at != tones.end(); ++at) {
     std::optional<TMidiTone>& known = distinctTones[at.Distinct()];
-    if (!known) known = MidiToneOf(**at);
-    const TMidiTone tone = *known;
+    // A tone just worked out is used as it stands, not read back whole
+    // from the fields just stored, which would stall.
+    TMidiTone tone;
+    if (known) {
+      tone = *known;
+    } else {
+      tone = MidiToneOf(**at);
+      known = tone;
+    }
     if (!tone.Timed) continue;
     total += static_cast<uint32_t>(tone.Ticks);
     if (!tone.Sounds) {
