@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -183,8 +184,9 @@ class TNoteOnIndex {
       Known[key / 64] |= uint64_t{1} << (key % 64);
       // Both halves in one store: a note-on read back whole soon after
       // would stall on two narrow ones.
-      const uint64_t both = uint64_t{static_cast<uint32_t>(index)} |
-                            uint64_t{static_cast<uint32_t>(absoluteTime)} << 32;
+      const uint64_t first = static_cast<uint32_t>(index);
+      const uint64_t second = static_cast<uint32_t>(absoluteTime);
+      const uint64_t both = std::endian::native == std::endian::little ? first | second << 32 : first << 32 | second;
       static_assert(sizeof(TNoteOn) == sizeof both && offsetof(TNoteOn, AbsoluteTime) == 4);
       std::memcpy(&NoteOns[key], &both, sizeof both);
     }
