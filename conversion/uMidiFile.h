@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -147,18 +150,24 @@ class TNoteOnIndex {
     int32_t AbsoluteTime;
   };
 
+  TNoteOnIndex() = default;
+  // The channels point into the index itself.
+  TNoteOnIndex(const TNoteOnIndex&) = delete;
+  TNoteOnIndex& operator=(const TNoteOnIndex&) = delete;
+
   // Null when the channel has sounded no note-on on the key.
   const TNoteOn* Latest(const TMidiMessage& m) const {
-    const TKeys* keys = FChannels[m.Status & 0x0F].get();
+    const TKeys* keys = FChannels[m.Status & 0x0F];
     return keys && keys->Knows(m.Data1) ? &keys->NoteOns[m.Data1] : nullptr;
   }
   void Set(const TMidiMessage& m, size_t index, int32_t absoluteTime) { KeysOf(m).Set(m.Data1, index, absoluteTime); }
-  // Set, giving the note-on it replaces (none as Latest gives none): a
-  // note-on without a velocity ends one note and stands for the next.
-  std::optional<TNoteOn> Exchange(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
+  // Set, giving the note-on it replaces, or none (an index of kNone) as
+  // Latest gives none: a note-on without a velocity ends one note and
+  // stands for the next.
+  static constexpr uint32_t kNone = UINT32_MAX;
+  TNoteOn Exchange(const TMidiMessage& m, size_t index, int32_t absoluteTime) {
     TKeys& keys = KeysOf(m);
-    std::optional<TNoteOn> before;
-    if (keys.Knows(m.Data1)) before = keys.NoteOns[m.Data1];
+    const TNoteOn before = keys.Knows(m.Data1) ? keys.NoteOns[m.Data1] : TNoteOn{kNone, 0};
     keys.Set(m.Data1, index, absoluteTime);
     return before;
   }
@@ -173,17 +182,35 @@ class TNoteOnIndex {
     bool Knows(uint8_t key) const { return (Known[key / 64] >> (key % 64)) & 1; }
     void Set(uint8_t key, size_t index, int32_t absoluteTime) {
       Known[key / 64] |= uint64_t{1} << (key % 64);
-      NoteOns[key] = {static_cast<uint32_t>(index), absoluteTime};
+      // Both halves in one store: a note-on read back whole soon after
+      // would stall on two narrow ones.
+      const uint64_t first = static_cast<uint32_t>(index);
+      const uint64_t second = static_cast<uint32_t>(absoluteTime);
+      const uint64_t both = std::endian::native == std::endian::little ? first | second << 32 : first << 32 | second;
+      static_assert(sizeof(TNoteOn) == sizeof both && offsetof(TNoteOn, AbsoluteTime) == 4);
+      std::memcpy(&NoteOns[key], &both, sizeof both);
     }
   };
 
   TKeys& KeysOf(const TMidiMessage& m) {
-    std::unique_ptr<TKeys>& keys = FChannels[m.Status & 0x0F];
-    if (!keys) keys = std::make_unique_for_overwrite<TKeys>();
+    TKeys*& keys = FChannels[m.Status & 0x0F];
+    if (!keys) keys = NewKeys();
     return *keys;
   }
+  TKeys* NewKeys() {
+    if (!FFirstTaken) {
+      FFirstTaken = true;
+      return &FFirst;
+    }
+    return FMore.emplace_back(std::make_unique_for_overwrite<TKeys>()).get();
+  }
 
-  std::array<std::unique_ptr<TKeys>, 16> FChannels;
+  std::array<TKeys*, 16> FChannels{};  // null until the channel sounds
+  // Most tracks sound on one channel: its table is the index's own, which
+  // costs no allocation; any other channel's is made apart.
+  TKeys FFirst;
+  bool FFirstTaken = false;
+  std::vector<std::unique_ptr<TKeys>> FMore;
 };
 
 struct TMidiEvent : TMidiMessage {

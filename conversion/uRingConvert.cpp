@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -187,7 +189,14 @@ class TMelodyLine {
 
   // Adds the tone with that value; returns its distinct index.
   uint32_t AddTone(TRingTone& tone, TNoteValue value) {
-    tone.Duration = value.Duration;
+    // The tone store reads the four numbers back as one wide word, which
+    // would stall on narrower stores just made: they are stored in one.
+    using TNumbers = int32_t __attribute__((vector_size(16)));
+    const TNumbers numbers = {value.Duration, tone.Octave, tone.Volume, tone.ControlKind};
+    static_assert(sizeof numbers == 4 * sizeof tone.Duration);
+    static_assert(offsetof(TRingTone, Duration) == 0 && offsetof(TRingTone, Octave) == 4 &&
+                  offsetof(TRingTone, Volume) == 8 && offsetof(TRingTone, ControlKind) == 12);
+    std::memcpy(&tone.Duration, &numbers, sizeof numbers);
     tone.Dot = value.Dotted ? rdDotted : rdNone;
     return FTones.Add(tone);
   }
@@ -293,7 +302,8 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     uint8_t Key;
     bool Sounds;
   };
-  constexpr uint32_t kNotMelody = UINT32_MAX;
+  // A note-on that is no note of the melody: none, as Exchange gives none.
+  constexpr uint32_t kNotMelody = TNoteOnIndex::kNone;
   TChunkedList<TNote> notes;
   // A note-on takes three bytes or more.
   notes.reserve(chunk.size() / 3);
@@ -308,13 +318,13 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
     if ((m.Status & 0xE0) != 0x80) continue;
     // A track's times wrap at 32 bits, and a note's length with them.
     const auto trackTime = static_cast<int32_t>(time);
-    // The latest note-on of the key, a pointer or an optional, ends here.
-    const auto end = [&](const auto& latest) {
-      if (latest && latest->Index != kNotMelody)
-        notes[latest->Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest->AbsoluteTime);
+    // The latest note-on of the key ends here, if it is a note of the melody.
+    const auto end = [&](const TNoteOnIndex::TNoteOn& latest) {
+      if (latest.Index != kNotMelody)
+        notes[latest.Index].Length = static_cast<uint32_t>(trackTime) - static_cast<uint32_t>(latest.AbsoluteTime);
     };
     if (!m.IsNoteOn()) {
-      end(noteOns.Latest(m));
+      if (const TNoteOnIndex::TNoteOn* latest = noteOns.Latest(m)) end(*latest);
     } else if (m.Data2 == 0) {
       // It ends a note, and is then the latest note-on of its key.
       end(noteOns.Exchange(m, kNotMelody, trackTime));
@@ -426,8 +436,15 @@ void TonesToMidi(TMidiFile& midi) {
   int64_t pending = 0;
   for (auto at = tones.begin(); at != tones.end(); ++at) {
     std::optional<TMidiTone>& known = distinctTones[at.Distinct()];
-    if (!known) known = MidiToneOf(**at);
-    const TMidiTone tone = *known;
+    // A tone just worked out is used as it stands, not read back whole
+    // from the fields just stored, which would stall.
+    TMidiTone tone;
+    if (known) {
+      tone = *known;
+    } else {
+      tone = MidiToneOf(**at);
+      known = tone;
+    }
     if (!tone.Timed) continue;
     total += static_cast<uint32_t>(tone.Ticks);
     if (!tone.Sounds) {

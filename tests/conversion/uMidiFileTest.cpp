@@ -58,6 +58,39 @@ TEST(MidiTrack, PairsEachNoteOffWithTheLatestNoteOnOfItsChannelAndKey) {
   EXPECT_EQ(t.GetEvent(-1), std::nullopt);
 }
 
+// The first channel to sound keeps its table in the index itself, the
+// others apart; each note-on is kept whole, its index and its time (of any
+// sign) side by side.
+TEST(NoteOnIndex, EachChannelAndKeyKeepsItsLatestNoteOn) {
+  const auto message = [](uint8_t status, uint8_t key) { return TMidiMessage{status, key, 100}; };
+  TNoteOnIndex index;
+  EXPECT_EQ(index.Latest(message(0x90, 60)), nullptr);
+  index.Set(message(0x93, 60), 7, -5);
+  index.Set(message(0x90, 60), 0xFFFFFFFE, INT32_MIN);
+  index.Set(message(0x99, 255), 2, INT32_MAX);
+  const struct {
+    TMidiMessage m;
+    uint32_t index;
+    int32_t time;
+  } kept[] = {
+      {message(0x93, 60), 7, -5}, {message(0x90, 60), 0xFFFFFFFE, INT32_MIN}, {message(0x89, 255), 2, INT32_MAX}};
+  for (const auto& k : kept) {
+    const TNoteOnIndex::TNoteOn* latest = index.Latest(k.m);
+    ASSERT_NE(latest, nullptr);
+    EXPECT_EQ(latest->Index, k.index);
+    EXPECT_EQ(latest->AbsoluteTime, k.time);
+  }
+  EXPECT_EQ(index.Latest(message(0x93, 61)), nullptr);
+  EXPECT_EQ(index.Latest(message(0x91, 60)), nullptr);
+
+  EXPECT_EQ(index.Exchange(message(0x91, 60), 3, 30).Index, TNoteOnIndex::kNone) << "none before on that channel";
+  const TNoteOnIndex::TNoteOn before = index.Exchange(message(0x93, 60), 4, 40);
+  EXPECT_EQ(before.Index, 7u);
+  EXPECT_EQ(before.AbsoluteTime, -5);
+  EXPECT_EQ(index.Latest(message(0x83, 60))->Index, 4u);
+  EXPECT_EQ(index.Latest(message(0x81, 60))->AbsoluteTime, 30);
+}
+
 // A note-on at once and its velocity-0 note-on a quarter later, with
 // running status: the file one quarter note becomes.
 TEST(MidiFile, WritesTheOneNoteFileByteForByte) {
