@@ -104,6 +104,9 @@ bool SameBytes(const char* a, const char* b, size_t length) {
 // point into the text.
 class TKeyValues {
  public:
+  // Not = default, which would clear every table on every read: only the
+  // first FCount entries of each are ever read.
+  TKeyValues() {}  // NOLINT
   void AddKey(std::string_view key) {
     if (FCount == FKeys.size()) throw std::length_error("too many filter keys");
     FKeys[FCount] = {key.data(), key.size()};
@@ -208,14 +211,20 @@ class TKeyNames final : public TFilterKeyVisitor {
 // EConvertError; the type never fails to read.
 class TKeyReader final : public TFilterKeyVisitor {
  public:
+  // Nearly every integer and flag of a filter is one digit, read here
+  // without a call.
+  static int32_t Number(std::string_view value) {
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') return value[0] - '0';
+    return StrToInt(value);
+  }
   explicit TKeyReader(TKeyValues& values) : FValues(values) {}
   void Text(std::string_view, std::string& field) override {
     const std::string_view value = FValues.NextValue();
     // A key missing from the filter leaves an empty field as it is.
     if (!value.empty() || !field.empty()) field.assign(value);
   }
-  void Integer(std::string_view, int32_t& field) override { field = StrToInt(FValues.NextValue()); }
-  void Flag(std::string_view, bool& field) override { field = StrToInt(FValues.NextValue()) == 1; }
+  void Integer(std::string_view, int32_t& field) override { field = Number(FValues.NextValue()); }
+  void Flag(std::string_view, bool& field) override { field = Number(FValues.NextValue()) == 1; }
   void FilterType(std::string_view, uint8_t& field) override { field = FilterTypeOf(FValues.NextValue()); }
 
  private:
