@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -102,21 +103,26 @@ class TMemory {
   const bool FSharp, FOctave, FDuration, FDotted;
 };
 
-// A distinct tone of the track, keyed once, and its two latest renderings:
-// their texts lie in the tune's text already, and serve again after the
-// same remembered state, so that a tune costs about a rendering per
-// distinct tone and state (a tune that moves between two octaves, say,
-// renders its tones in each once). Only the flag and the count are set up
-// front: the rest is written before it is read.
+// A distinct tone of the track, keyed once, and its two latest renderings,
+// which serve again after the same remembered state, so that a tune costs
+// about a rendering per distinct tone and state (a tune that moves between
+// two octaves, say, renders its tones in each once). A rendering's text is
+// kept beside it when short, as nearly every one is, so that putting it in
+// again is one fixed copy; a longer one is found where it lies in the
+// tune's text. Only the flag and the count are set up front: the rest is
+// written before it is read.
 struct TRendered {
+  static constexpr size_t kInline = 16;
   struct TRendering {
     TRemembered From;
-    size_t At;
     size_t Length;
+    size_t At;
+    std::array<char, kInline> Text;
   };
 
   TRendered() {}  // NOLINT: not = default, which would clear every field
   bool Keyed = false;
+  bool Note;  // a note or a rest, not a control event
   uint8_t Kept = 0;  // renderings kept, the latest first
   TKeyedTone Tone;
   std::array<TRendering, 2> Renderings;
@@ -126,14 +132,134 @@ struct TRendered {
     if (Kept > 1 && Renderings[1].From == from) return &Renderings[1];
     return nullptr;
   }
-  void Keep(const TRendering& rendering) {
+  TRendering& Keep() {
     Renderings[1] = Renderings[0];
-    Renderings[0] = rendering;
     if (Kept < Renderings.size()) ++Kept;
+    return Renderings[0];
   }
 };
 
+// The tune's text, written in place into a string kept longer than the text
+// by room for a short rendering's fixed copy, and cut to the text at the end.
+class TTuneText {
+ public:
+  explicit TTuneText(size_t expected) { FText.resize(expected + kRoom); }
+  size_t Size() const { return FSize; }
+  // Where the next length bytes go, with room for a fixed copy past them.
+  char* Room(size_t length) {
+    if (FText.size() - FSize < length + kRoom) FText.resize(std::max(2 * FText.size(), FSize + length + kRoom));
+    return FText.data() + FSize;
+  }
+  const char* At(size_t at) const { return FText.data() + at; }
+  void Advance(size_t length) { FSize += length; }
+  std::string Take() {
+    FText.resize(FSize);
+    return std::move(FText);
+  }
+
+ private:
+  static constexpr size_t kRoom = TRendered::kInline;
+  std::string FText;
+  size_t FSize = 0;
+};
+
 bool IsNote(const TRingTone* tone) { return tone->Kind == rkNote; }
+
+// A tune's notes through a filter, a tone at a time in playing order: a tone
+// rendered before after the same remembered state is put in again by a
+// copy, and only a new one goes through the filter's steps.
+class TTuneRenderer {
+ public:
+  TTuneRenderer(const TToneList& tones, const Pelmora::TRingtoneFilterConfig& filter,
+                const TKeyPressBase::TMapperOrder& order, Pelmora::TNoteLastState& state)
+      : FTones(tones),
+        FOrder(order),
+        FMapping(filter),
+        FState(state),
+        FSeparator(filter.Remember_ToneSeparater),
+        FMemory(filter),
+        FText(std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText)),
+        FRendered(tones.DistinctCount()) {}
+
+  void Add(uint32_t distinct) {
+    TRendered& known = FRendered[distinct];
+    if (!known.Keyed) [[unlikely]]
+      Key(known, FTones.DistinctTone(distinct));
+    if (!known.Note) return;
+    const TRemembered from = FMemory.Of(FState);
+    // No separator before the first text that is not empty.
+    const size_t gap = FText.Size() == 0 ? 0 : FSeparator.size();
+    if (const TRendered::TRendering* rendering = known.After(from)) [[likely]] {
+      char* out = Separated(gap + rendering->Length, gap);
+      if (rendering->Length <= TRendered::kInline) {
+        std::memcpy(out, rendering->Text.data(), TRendered::kInline);
+      } else {
+        std::memcpy(out, FText.At(rendering->At), rendering->Length);
+      }
+      FText.Advance(gap + rendering->Length);
+    } else {
+      Render(known, from, gap);
+    }
+    const TKeyedTone& tone = known.Tone;
+    // A rest has no pitch: the phone keeps the sharp and octave of the note
+    // before it.
+    if (!tone.Rest) {
+      FState.Sharp = tone.Sharp;
+      FState.Octave = tone.Octave;
+    }
+    FState.Duration = tone.Duration;
+    FState.Dotted = tone.Dotted;
+    if (FText.Size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
+  }
+  std::string Take() { return FText.Take(); }
+
+ private:
+  static void Key(TRendered& known, const TRingTone& tone) {
+    known.Note = IsNote(&tone);
+    if (known.Note) known.Tone = SharpSpelling(tone);
+    known.Keyed = true;
+  }
+  // Room for the separator (gap bytes of it) and the text after it; where
+  // the text goes.
+  char* Separated(size_t length, size_t gap) {
+    char* const out = FText.Room(length);
+    // Nearly every filter separates notes by one character.
+    if (gap == 1) {
+      *out = FSeparator.front();
+    } else if (gap > 1) {
+      std::memcpy(out, FSeparator.data(), gap);
+    }
+    return out + gap;
+  }
+  void Render(TRendered& known, const TRemembered& from, size_t gap) {
+    RenderKeyedNote(known.Tone, FOrder, FMapping, FState, FNote);
+    const std::string_view view = FNote.View();
+    char* const out = Separated(gap + view.size(), gap);
+    TRendered::TRendering& kept = known.Keep();
+    kept.From = from;
+    kept.Length = view.size();
+    kept.At = FText.Size() + gap;
+    kept.Text = {};
+    // An empty text may have no buffer at all.
+    if (!view.empty()) {
+      std::memcpy(out, view.data(), view.size());
+      // Copied from the note's text, not from the tune's just written,
+      // which would have to wait for those stores.
+      std::memcpy(kept.Text.data(), view.data(), std::min(view.size(), TRendered::kInline));
+    }
+    FText.Advance(gap + view.size());
+  }
+
+  const TToneList& FTones;
+  const TKeyPressBase::TMapperOrder& FOrder;
+  Pelmora::TFilterMapping FMapping;
+  Pelmora::TNoteLastState& FState;
+  const std::string_view FSeparator;
+  const TMemory FMemory;
+  TTuneText FText;
+  Pelmora::TTextBuilder FNote;
+  std::vector<TRendered> FRendered;
+};
 
 }  // namespace
 
@@ -144,7 +270,6 @@ TKeyPressBase::TKeyPressBase()
 TKeyPressBase::~TKeyPressBase() = default;
 
 std::string TKeyPressBase::RenderTune() {
-  std::string result;
   FilterConfig->ResetLastState(LastState.get());
   LastState->Octave = ResolveOctave(LastState->Octave, DefaultOctave);
   TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
@@ -154,52 +279,11 @@ std::string TKeyPressBase::RenderTune() {
   auto at = tones.begin();
   while (at != tones.end() && !IsNote(*at)) ++at;
   // Read at the first note, so that a tune without notes never needs them.
-  if (at == tones.end()) return result;
-  const Pelmora::TRingtoneFilterConfig& filter = *FilterConfig;
-  const TMapperOrder order = ReadMapperOrder(filter);
-  Pelmora::TFilterMapping mapping(filter);
-  Pelmora::TNoteLastState& state = *LastState;
-  const std::string_view separator = filter.Remember_ToneSeparater;
-  const TMemory memory(filter);
-  result.reserve(std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText));
-  Pelmora::TTextBuilder text;
-  std::vector<TRendered> rendered(tones.DistinctCount());
-  for (; at != tones.end(); ++at) {
-    const TRingTone* entry = *at;
-    if (!IsNote(entry)) continue;
-    if (!result.empty()) {
-      // Nearly every filter separates notes by one character.
-      if (separator.size() == 1) {
-        result.push_back(separator.front());
-      } else {
-        result += separator;
-      }
-    }
-    TRendered& known = rendered[at.Distinct()];
-    if (!known.Keyed) {
-      known.Tone = SharpSpelling(*entry);
-      known.Keyed = true;
-    }
-    const TKeyedTone& tone = known.Tone;
-    const TRemembered from = memory.Of(state);
-    if (const TRendered::TRendering* rendering = known.After(from)) {
-      result.append(result, rendering->At, rendering->Length);
-    } else {
-      RenderKeyedNote(tone, order, mapping, state, text);
-      known.Keep({from, result.size(), text.Size()});
-      result += text.View();
-    }
-    // A rest has no pitch: the phone keeps the sharp and octave of the note
-    // before it.
-    if (!tone.Rest) {
-      state.Sharp = tone.Sharp;
-      state.Octave = tone.Octave;
-    }
-    state.Duration = tone.Duration;
-    state.Dotted = tone.Dotted;
-    if (result.size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
-  }
-  return result;
+  if (at == tones.end()) return {};
+  const TMapperOrder order = ReadMapperOrder(*FilterConfig);
+  TTuneRenderer renderer(tones, *FilterConfig, order, *LastState);
+  tones.ForEachDistinct(tones.Count(), [&renderer](uint32_t distinct) { renderer.Add(distinct); });
+  return renderer.Take();
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {

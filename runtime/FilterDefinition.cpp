@@ -1,12 +1,19 @@
 #include "runtime/FilterDefinition.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "runtime/AtomicFile.h"
 #include "runtime/FilterFormat.h"
 #include "runtime/Streams.h"
-#include "runtime/StringList.h"
 #include "runtime/SysUtils.h"
 
 void TRingtoneFilterInfo::Clear() {
@@ -23,43 +30,138 @@ void TRingtoneFilterAuthorInfo::Clear() {
 
 namespace {
 
-// The keys a filter definition visits, in visiting order, each with the
-// value of the first line of its name. The lines are read in one pass: a
-// line's name is tried against the key after the one the line before named,
-// so a filter written in key order costs one comparison a line, and only
-// then against every key. Nothing is copied; the values point into the text.
-class TKeyValues {
+// The line breaks (CR and LF) of a text, found a block of 64 bytes at a
+// time into a bit per byte: finding where a line ends then costs a shift and
+// a count, so that reading one line hardly waits on the line before.
+class TLineBreaks {
  public:
-  void AddKey(std::string_view key) {
-    if (FCount == FKeys.size()) throw std::length_error("too many filter keys");
-    FKeys[FCount++] = key;
-  }
-  void Read(std::string_view text) {
-    size_t next = 0;
-    ForEachLine(text, [&](std::string_view line) {
-      size_t id = next;
-      // No key holds "=": a line that starts with the expected key and "="
-      // names it.
-      if (id == FCount || !NamesKey(line, FKeys[id])) {
-        const size_t eq = line.find('=');
-        if (eq == std::string_view::npos) return;
-        id = IdOf(line.substr(0, eq), next);
-        if (id == FCount) return;
+  explicit TLineBreaks(std::string_view text) : FText(text) {}
+  // Where the first break at or after from stands, or the text's size.
+  size_t From(size_t from) {
+    while (from < FText.size()) {
+      const size_t block = from / 64;
+      if (block != FBlock) {
+        FMask = MaskOf(block);
+        FBlock = block;
       }
-      next = id + 1;
-      if (FFound[id]) return;
-      FFound[id] = true;
-      FValues[id] = line.substr(FKeys[id].size() + 1);
-    });
+      const uint64_t ahead = FMask >> (from % 64);
+      if (ahead != 0) return from + static_cast<size_t>(std::countr_zero(ahead));
+      from = (block + 1) * 64;
+    }
+    return FText.size();
   }
-  // The value of the next key, in visiting order; empty for a missing key.
-  std::string_view NextValue() { return FValues[FRead++]; }
 
  private:
+  // Bit i set: the block's byte i is a break; none past the text's end.
+  uint64_t MaskOf(size_t block) const {
+    const char* const bytes = FText.data() + block * 64;
+    const size_t length = std::min<size_t>(64, FText.size() - block * 64);
+    uint64_t mask = 0;
+#if defined(__SSE2__)
+    if (length == 64) {
+      const __m128i cr = _mm_set1_epi8('\r');
+      const __m128i lf = _mm_set1_epi8('\n');
+      for (size_t at = 0; at < 64; at += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+        const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(chunk, cr), _mm_cmpeq_epi8(chunk, lf));
+        mask |= uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(breaks))} << at;
+      }
+      return mask;
+    }
+#endif
+    for (size_t at = 0; at < length; ++at)
+      if (bytes[at] == '\r' || bytes[at] == '\n') mask |= uint64_t{1} << at;
+    return mask;
+  }
+
+  std::string_view FText;
+  size_t FBlock = SIZE_MAX;
+  uint64_t FMask = 0;
+};
+
+// The bytes at a and at b, length bytes each, are the same: compared in
+// place a word at a time, since a key is a dozen bytes or more.
+bool SameBytes(const char* a, const char* b, size_t length) {
+  if (length < 8) return std::equal(a, a + length, b);
+  uint64_t x, y;
+  for (size_t at = 0; at + 8 < length; at += 8) {
+    std::memcpy(&x, a + at, 8);
+    std::memcpy(&y, b + at, 8);
+    if (x != y) return false;
+  }
+  // The last word, which may overlap the one before.
+  std::memcpy(&x, a + length - 8, 8);
+  std::memcpy(&y, b + length - 8, 8);
+  return x == y;
+}
+
+// The keys a filter definition visits, in visiting order, each with the
+// value of the first line of its name. The lines are read in one pass, with
+// TStringList's rules (lines end at CR LF, CR or LF; a zero byte ends the
+// text): a line's name is tried in place against the key after the one the
+// line before named, so a filter written in key order costs one comparison
+// a line, and only then against every key. Nothing is copied; the values
+// point into the text.
+class TKeyValues {
+ public:
+  // Not = default, which would clear every table on every read: only the
+  // first FCount entries of each are ever read.
+  TKeyValues() {}  // NOLINT
+  void AddKey(std::string_view key) {
+    if (FCount == FKeys.size()) throw std::length_error("too many filter keys");
+    FKeys[FCount] = {key.data(), key.size()};
+    FFound[FCount] = false;
+    ++FCount;
+  }
+  void Read(std::string_view text) {
+    text = text.substr(0, std::min(text.find('\0'), text.size()));
+    TLineBreaks breaks(text);
+    size_t next = 0;
+    size_t pos = 0;
+    while (pos < text.size()) {
+      size_t id = next;
+      size_t valueAt;
+      // No key holds "=", CR or LF: text that starts with the expected key
+      // and "=" is a line that names it.
+      if (id < FCount && NamesKey(text.substr(pos), FKeys[id])) {
+        valueAt = pos + FKeys[id].Size + 1;
+      } else {
+        const size_t end = breaks.From(pos);
+        const std::string_view line = text.substr(pos, end - pos);
+        const size_t eq = line.find('=');
+        id = eq == std::string_view::npos ? FCount : IdOf(line.substr(0, eq), next);
+        if (id == FCount) {
+          pos = NextLine(text, end);
+          continue;
+        }
+        valueAt = pos + eq + 1;
+      }
+      next = id + 1;
+      const size_t end = breaks.From(valueAt);
+      if (!FFound[id]) {
+        FFound[id] = true;
+        FValues[id] = {text.data() + valueAt, end - valueAt};
+      }
+      pos = NextLine(text, end);
+    }
+  }
+  // The value of the next key, in visiting order; empty for a missing key.
+  std::string_view NextValue() {
+    const size_t id = FRead++;
+    return FFound[id] ? FValues[id] : std::string_view();
+  }
+
+ private:
+  // Past the line break at end, if any.
+  static size_t NextLine(std::string_view text, size_t end) {
+    if (end < text.size() && text[end] == '\r') ++end;
+    if (end < text.size() && text[end] == '\n') ++end;
+    return end;
+  }
   // Nearly every line writes its name as the key is written.
-  static bool NamesKey(std::string_view line, std::string_view key) {
-    return line.size() > key.size() && line[key.size()] == '=' &&
-           (line.starts_with(key) || SameText(line.substr(0, key.size()), key));
+  static bool NamesKey(std::string_view rest, std::string_view key) {
+    return rest.size() > key.size() && rest[key.size()] == '=' &&
+           (SameBytes(rest.data(), key.data(), key.size()) || SameText(rest.substr(0, key.size()), key));
   }
   // Keys of one length mostly differ in their last letter, looked at first.
   static bool SameName(std::string_view name, std::string_view key) {
@@ -75,15 +177,25 @@ class TKeyValues {
     return FCount;
   }
 
+  // A stretch of text without a constructor: the tables are left unset
+  // beyond FCount instead of cleared on every read.
+  struct TSpan {
+    const char* Data;
+    size_t Size;
+    operator std::string_view() const { return {Data, Size}; }
+  };
+
   static constexpr size_t kMaxKeys = 64;
-  std::array<std::string_view, kMaxKeys> FKeys;
-  std::array<std::string_view, kMaxKeys> FValues{};
-  std::array<bool, kMaxKeys> FFound{};
+  std::array<TSpan, kMaxKeys> FKeys;
+  std::array<TSpan, kMaxKeys> FValues;
+  std::array<bool, kMaxKeys> FFound;
   size_t FCount = 0;
   size_t FRead = 0;
 };
 
-class TKeyNames : public TFilterKeyVisitor {
+// The visitors are final, so that visiting the keys through one calls its
+// operations directly; only the identity key goes through the interface.
+class TKeyNames final : public TFilterKeyVisitor {
  public:
   explicit TKeyNames(TKeyValues& values) : FValues(values) {}
   void Text(std::string_view key, std::string&) override { FValues.AddKey(key); }
@@ -97,23 +209,29 @@ class TKeyNames : public TFilterKeyVisitor {
 
 // An integer or flag key that is missing, empty or not a number raises
 // EConvertError; the type never fails to read.
-class TKeyReader : public TFilterKeyVisitor {
+class TKeyReader final : public TFilterKeyVisitor {
  public:
+  // Nearly every integer and flag of a filter is one digit, read here
+  // without a call.
+  static int32_t Number(std::string_view value) {
+    if (value.size() == 1 && value[0] >= '0' && value[0] <= '9') return value[0] - '0';
+    return StrToInt(value);
+  }
   explicit TKeyReader(TKeyValues& values) : FValues(values) {}
   void Text(std::string_view, std::string& field) override {
     const std::string_view value = FValues.NextValue();
     // A key missing from the filter leaves an empty field as it is.
     if (!value.empty() || !field.empty()) field.assign(value);
   }
-  void Integer(std::string_view, int32_t& field) override { field = StrToInt(FValues.NextValue()); }
-  void Flag(std::string_view, bool& field) override { field = StrToInt(FValues.NextValue()) == 1; }
+  void Integer(std::string_view, int32_t& field) override { field = Number(FValues.NextValue()); }
+  void Flag(std::string_view, bool& field) override { field = Number(FValues.NextValue()) == 1; }
   void FilterType(std::string_view, uint8_t& field) override { field = FilterTypeOf(FValues.NextValue()); }
 
  private:
   TKeyValues& FValues;
 };
 
-class TKeyWriter : public TFilterKeyVisitor {
+class TKeyWriter final : public TFilterKeyVisitor {
  public:
   void Text(std::string_view key, std::string& field) override { FWriter.Text(key, field); }
   void Integer(std::string_view key, int32_t& field) override { FWriter.Integer(key, field); }
@@ -133,7 +251,8 @@ TRingtoneFilterConfigBase::TRingtoneFilterConfigBase()
 
 TRingtoneFilterConfigBase::~TRingtoneFilterConfigBase() = default;
 
-void TRingtoneFilterConfigBase::VisitKeys(TFilterKeyVisitor& v) {
+template <class Visitor>
+void TRingtoneFilterConfigBase::VisitKeys(Visitor& v) {
   v.Text("DravikVersion", DravikVersion);
   VisitIdentity(v);
   v.Text("FilterInfo_FilterVersion", FilterInfo->FilterVersion);

@@ -101,5 +101,8 @@ class TRingtoneFilterConfigBase {
   virtual void VisitIdentity(TFilterKeyVisitor& visitor) {}
 
  private:
-  void VisitKeys(TFilterKeyVisitor& visitor);
+  // Every key in the file's order, with its field; Visitor is one of the
+  // reader's own visitors (defined beside it).
+  template <class Visitor>
+  void VisitKeys(Visitor& visitor);
 };

@@ -56,6 +56,11 @@ TEST(KeyPress, RendersEachNoteAgainstTheStateBeforeIt) {
       {{{"E", 4, 6}, {"C", 4, 6}}, "", "c"},
       {{{"C", 4, 6}, {"E", 4, 6}, {"D", 4, 6}}, "", "c  d"},
       {{{"C", 4, 6}, {"D", 4, 6}}, "Remember_ToneSeparater=-+-\r\n", "c-+-d"},
+      // A text put in again whole, at the length of the fixed copy and past
+      // it, the tune's text outgrowing the room it started with.
+      {{{"C", 4, 6}, {"D", 4, 6}, {"C", 4, 6}, {"D", 4, 6}},
+       "NoteMapper_C=cccccccccccccccc\r\nNoteMapper_D=ddddddddddddddddd\r\n",
+       "cccccccccccccccc ddddddddddddddddd cccccccccccccccc ddddddddddddddddd"},
       // The octave step before the note step is lost.
       {{{"C", 4, 7}}, "MapperOrder_1=4\r\nMapperOrder_2=0\r\nMapperOrder_5=1\r\n", "c"},
       // A rest has no pitch: no sharp or octave text, and the octave of the

@@ -134,3 +134,22 @@ TEST(FilterFormat, AnyOrderAndNumberOfLinesIsReadAsAStringListReadsThem) {
   read.SetText(filter.FileText());
   for (const std::string& name : compared) EXPECT_EQ(read.Values(name), lines.Values(name)) << name;
 }
+
+TEST(FilterFormat, ALineBreakIsFoundAtEveryPlaceInTheText) {
+  // The breaks are looked for 64 bytes at a time: a value of each length
+  // puts its break at each place of a block, before and after its edge, and
+  // the last value runs to the text's end with no break at all.
+  const char* breaks[] = {"\r\n", "\n", "\r"};
+  for (size_t length = 0; length < 140; ++length) {
+    const std::string text = "DravikVersion=" + std::string(length, 'v') + breaks[length % 3] +
+                             "FilterInfo_FilterDesc=" + std::string(length / 2, 'd') + "\r\nFilterInfo_MobileBrand=" +
+                             std::string(length, 'b');
+    TRingtoneFilterConfigBase filter;
+    Load(filter, text);
+    TStringList lines;
+    lines.SetText(text);
+    EXPECT_EQ(filter.DravikVersion, lines.Values("DravikVersion")) << length;
+    EXPECT_EQ(filter.FilterInfo->FilterDesc, lines.Values("FilterInfo_FilterDesc")) << length;
+    EXPECT_EQ(filter.FilterInfo->MobileBrand, std::string(length, 'b')) << length;
+  }
+}
