@@ -1,5 +1,7 @@
 #include "conversion/uComposerRing.h"
 
+#include <algorithm>
+
 #include "conversion/ComposerParse.h"
 #include "conversion/uRingUtils.h"
 
@@ -14,14 +16,16 @@ constexpr size_t kMaxLength = 124;
 // assumes.
 constexpr int32_t kOctaveReach = 1;
 
-void AppendTone(TGatheredText& text, const TWrittenNotes& written, const TRingTone& tone) {
-  if (tone.Kind == rkControl) return;
+// At most three characters beside the letter.
+char* WriteTone(char* at, const TWrittenNotes& written, const TRingTone& tone) {
+  if (tone.Kind == rkControl) return at;
   const TSpelledNote note = written(tone);
-  text.Append(note.Note);
-  if (note.Accidental == raSharp) text.Append('#');
-  if (note.Octave > kNewTuneDefaultOctave) text.Append('+');
-  if (note.Octave < kNewTuneDefaultOctave) text.Append('-');
-  text.Append(ComposerDurationDigit(tone.Duration));
+  at = WriteLetter(at, note.Note);
+  if (note.Accidental == raSharp) *at++ = '#';
+  if (note.Octave > kNewTuneDefaultOctave) *at++ = '+';
+  if (note.Octave < kNewTuneDefaultOctave) *at++ = '-';
+  *at++ = ComposerDurationDigit(tone.Duration);
+  return at;
 }
 
 // The frame around the tones: the phone reads a tune's tones between these.
@@ -48,22 +52,28 @@ std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
   const TDistinctCounts counts(tune.Track->Tones, kMaxTones);
   // The tune moves to fit the tones that one screen holds.
   const TWrittenNotes notes(counts, false, kNewTuneDefaultOctave - kOctaveReach, kNewTuneDefaultOctave + kOctaveReach);
-  TDistinctTexts entries(counts, [&notes, spaced](TGatheredText& to, const TRingTone& tone) {
-    AppendTone(to, notes, tone);
-    if (spaced) to.Append(' ');
+  // A control gives no letters, but its blank.
+  TDistinctTexts entries(counts, [&notes, spaced](char* at, const TRingTone& tone) {
+    at = WriteTone(at, notes, tone);
+    if (spaced) *at++ = ' ';
+    return at;
   });
-  std::string text;
-  // A screen's worth, with the frame around it.
-  text.reserve(kFrameOpening.size() + kMaxLength + 16 + kFrameClosing.size() + 2);
-  if (framed) text = kFrameOpening;
-  const size_t start = text.size();
-  TGatheredText tones(text);
+  // A screen's worth: the tones to the length and one tone past it, with
+  // the frame around them.
+  std::string text(kFrameOpening.size() + std::min(entries.Length(), kMaxLength + kPieceWide) + kPieceWide, '\0');
+  char* at = text.data();
+  if (framed) at = WriteText(at, kFrameOpening);
+  const auto start = static_cast<size_t>(at - text.data());
   // Once past the length the text only grows, so every later tone is left
   // out as well.
-  tune.Track->Tones.ForEachDistinct(kMaxTones, [&](uint32_t distinct) {
-    if (tones.Size() - start <= kMaxLength) tones.AppendPadded(entries(distinct).Text);
+  size_t length = 0;
+  at = WritePieces(text, at, tune.Track->Tones, kMaxTones, 0, [&entries, &length](uint32_t distinct) {
+    const std::string_view entry = entries(distinct).Text;
+    const std::string_view piece = length <= kMaxLength ? entry : entry.substr(0, 0);
+    length += piece.size();
+    return piece;
   });
-  tones.Done();
+  text.resize(static_cast<size_t>(at - text.data()));
   if (framed) CloseFrame(text, start);
   return text;
 }
