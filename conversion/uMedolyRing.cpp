@@ -193,8 +193,9 @@ char* WriteiMelodyControl(char* at, const TRingTone& tone) {
 // What an entry gives beside its text: a note's entry opens with the
 // prefix of its octave, written only where the octave changes.
 struct TiMelodyEntry {
-  bool Note;
-  uint8_t Prefix;  // the length of the prefix
+  // The length of the prefix; 0 for an entry that is no note. Both fields
+  // are words, so that the walk reads each as it was kept.
+  int32_t Prefix;
   int32_t Octave;
 };
 
@@ -202,12 +203,12 @@ struct TiMelodyEntry {
 // kDigitsRoom + 4 characters beside the letter. The prefix has no minus
 // sign.
 TMadeEntry<TiMelodyEntry> WriteiMelodyEntry(char* at, const TWrittenNotes& written, const TRingTone& tone) {
-  if (tone.Kind == rkControl) return {WriteiMelodyControl(at, tone), {false, 0, 0}};
+  if (tone.Kind == rkControl) return {WriteiMelodyControl(at, tone), {0, 0}};
   const TSpelledNote note = written(tone);
   char* const start = at;
   *at++ = '*';
   at = WriteInt(at, note.Octave);
-  const auto prefix = static_cast<uint8_t>(at - start);
+  const auto prefix = static_cast<int32_t>(at - start);
   if (note.Accidental == raSharp) *at++ = '#';
   if (note.Accidental == raFlat) *at++ = '&';
   if (tone.IsRest())
@@ -218,7 +219,7 @@ TMadeEntry<TiMelodyEntry> WriteiMelodyEntry(char* at, const TWrittenNotes& writt
   if (tone.Dot == rdDotted) *at++ = '.';
   if (tone.Dot == rdDoubleDotted) *at++ = ':';
   if (tone.Dot == rdTriplet) *at++ = ';';
-  return {at, {true, prefix, note.Octave}};
+  return {at, {prefix, note.Octave}};
 }
 
 bool IsFold(std::string_view text, size_t i) {
@@ -298,7 +299,7 @@ std::string TiMelodyRing::GetText() {
   constexpr std::string_view kEnd = "\r\nEND:IMELODY";
   at = WritePieces(text, at, Track->Tones, SIZE_MAX, kEnd.size(), [&entries, &octave](uint32_t distinct) {
     const auto [entry, value] = entries(distinct);
-    const bool prefixed = value.Note && value.Octave != octave;
+    const bool prefixed = value.Prefix > 0 && value.Octave != octave;
     if (prefixed) octave = value.Octave;
     return prefixed ? entry : entry.substr(value.Prefix);
   });

@@ -44,9 +44,9 @@ constexpr size_t kDefaultsRoom = 3 * kDigitsRoom + 10;
 // A ":" would end the name early and leave the rest of it for the defaults.
 char* WriteRtttlName(char* at, const std::string& name) {
   if (name.find(':') == std::string::npos) return WriteWrittenName(at, name);
-  std::string parted = name;
-  std::replace(parted.begin(), parted.end(), ':', ' ');
-  return WriteWrittenName(at, parted);
+  std::string blanked = name;
+  std::replace(blanked.begin(), blanked.end(), ':', ' ');
+  return WriteWrittenName(at, blanked);
 }
 
 }  // namespace
