@@ -34,12 +34,16 @@ constexpr std::string_view kFrameClosing = "&&";
 
 // The checksum is the XOR of every byte of the text, written after the
 // frame's closing as its two halves, each added to "0".
-void CloseFrame(std::string& text, size_t start) {
+// The tones stand from `start` up to the place, which has room for the
+// closing; the place after it.
+constexpr size_t kClosingRoom = kFrameClosing.size() + 2;
+char* CloseFrame(char* at, const char* start) {
   unsigned char sum = 0;
-  for (const char c : std::string_view(text).substr(start)) sum ^= static_cast<unsigned char>(c);
-  text += kFrameClosing;
-  text += static_cast<char>('0' + sum / 16);
-  text += static_cast<char>('0' + sum % 16);
+  for (const char c : std::string_view(start, static_cast<size_t>(at - start))) sum ^= static_cast<unsigned char>(c);
+  at = WriteText(at, kFrameClosing);
+  *at++ = static_cast<char>('0' + sum / 16);
+  *at++ = static_cast<char>('0' + sum % 16);
+  return at;
 }
 
 }  // namespace
@@ -60,21 +64,22 @@ std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
   });
   // A screen's worth: the tones to the length and one tone past it, with
   // the frame around them.
-  std::string text(kFrameOpening.size() + std::min(entries.Length(), kMaxLength + kPieceWide) + kPieceWide, '\0');
+  std::string text = TextRoom(kFrameOpening.size() + std::min(entries.Length(), kMaxLength + kPieceWide) + kPieceWide +
+                              kClosingRoom);
   char* at = text.data();
   if (framed) at = WriteText(at, kFrameOpening);
   const auto start = static_cast<size_t>(at - text.data());
   // Once past the length the text only grows, so every later tone is left
   // out as well.
   size_t length = 0;
-  at = WritePieces(text, at, tune.Track->Tones, kMaxTones, 0, [&entries, &length](uint32_t distinct) {
+  at = WritePieces(text, at, tune.Track->Tones, kMaxTones, kClosingRoom, [&entries, &length](uint32_t distinct) {
     const std::string_view entry = entries(distinct).Text;
     const std::string_view piece = length <= kMaxLength ? entry : entry.substr(0, 0);
     length += piece.size();
     return piece;
   });
+  if (framed) at = CloseFrame(at, text.data() + start);
   text.resize(static_cast<size_t>(at - text.data()));
-  if (framed) CloseFrame(text, start);
   return text;
 }
 

@@ -142,7 +142,7 @@ std::string TeMelodyRing::GetText() {
   TDistinctTexts entries(counts, [&written](char* at, const TRingTone& tone) {
     return tone.Kind == rkControl ? at : WriteeMelodyNote(at, written, tone);
   });
-  std::string text(HeadRoom(*this) + entries.Length() + kPieceWide, '\0');
+  std::string text = TextRoom(HeadRoom(*this) + entries.Length() + kPieceWide);
   char* at = WriteText(text.data(), "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:");
   at = WriteWrittenName(at, Name);
   at = WriteText(at, "\r\nCOMPOSER:");
@@ -281,7 +281,7 @@ std::string TiMelodyRing::GetText() {
   // Room for the head, every tone's entry and the closing line; an entry
   // counts with its prefix, so a melody of a few changes of octave gets
   // more than it takes.
-  std::string text(HeadRoom(*this) + entries.Length() + kPieceWide, '\0');
+  std::string text = TextRoom(HeadRoom(*this) + entries.Length() + kPieceWide);
   char* at = WriteText(text.data(), "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:");
   at = WriteInt(at, std::clamp(Tempo, kSlowestBeat, kFastestBeat));
   at = WriteText(at, "\r\nNAME:");

@@ -219,6 +219,12 @@ TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowest
                              int count)
     : TWrittenNotes(TDistinctCounts(track.Tones, count), flats, lowestOctave, highestOctave) {}
 
+std::string TextRoom(size_t room) {
+  std::string text;
+  text.resize(room);
+  return text;
+}
+
 char* MakeTextRoom(std::string& text, char* at, size_t more) {
   const auto used = static_cast<size_t>(at - text.data());
   if (text.size() - used >= more) return at;

@@ -144,6 +144,11 @@ class TWrittenNotes {
 // a place kept in memory would be read back after every character written
 // through it. Each call that writes states the room it needs.
 
+// A text of that many characters to write into, filled by the C library:
+// a string made of so many fill characters is filled by a string
+// instruction whose start costs more than the fill of a short text.
+std::string TextRoom(size_t room);
+
 // The room any 64-bit number takes in decimal.
 constexpr size_t kDigitsRoom = 20;
 

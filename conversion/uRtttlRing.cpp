@@ -57,7 +57,7 @@ std::string TRtttlRing::GetText() {
   const TWrittenNotes written(counts, false, 0, INT32_MAX);
   TDistinctTexts entries(counts,
                          [&](char* at, const TRingTone& tone) { return WriteEntry(at, *this, written, tone); });
-  std::string text(WrittenNameRoom(Name) + kDefaultsRoom + entries.Length() + kPieceWide, '\0');
+  std::string text = TextRoom(WrittenNameRoom(Name) + kDefaultsRoom + entries.Length() + kPieceWide);
   char* at = WriteRtttlName(text.data(), Name);
   at = WriteText(at, ":d=");
   at = WriteInt(at, DefaultDuration);
