@@ -1,5 +1,7 @@
 #include "conversion/uComposerRing.h"
 
+#include <algorithm>
+
 #include "conversion/ComposerParse.h"
 #include "conversion/uRingUtils.h"
 
@@ -14,14 +16,16 @@ constexpr size_t kMaxLength = 124;
 // assumes.
 constexpr int32_t kOctaveReach = 1;
 
-void AppendTone(TGatheredText& text, const TWrittenNotes& written, const TRingTone& tone) {
-  if (tone.Kind == rkControl) return;
+// At most three characters beside the letter.
+char* WriteTone(char* at, const TWrittenNotes& written, const TRingTone& tone) {
+  if (tone.Kind == rkControl) return at;
   const TSpelledNote note = written(tone);
-  text.Append(note.Note);
-  if (note.Accidental == raSharp) text.Append('#');
-  if (note.Octave > kNewTuneDefaultOctave) text.Append('+');
-  if (note.Octave < kNewTuneDefaultOctave) text.Append('-');
-  text.Append(ComposerDurationDigit(tone.Duration));
+  at = WriteLetter(at, note.Note);
+  if (note.Accidental == raSharp) *at++ = '#';
+  if (note.Octave > kNewTuneDefaultOctave) *at++ = '+';
+  if (note.Octave < kNewTuneDefaultOctave) *at++ = '-';
+  *at++ = ComposerDurationDigit(tone.Duration);
+  return at;
 }
 
 // The frame around the tones: the phone reads a tune's tones between these.
@@ -30,12 +34,16 @@ constexpr std::string_view kFrameClosing = "&&";
 
 // The checksum is the XOR of every byte of the text, written after the
 // frame's closing as its two halves, each added to "0".
-void CloseFrame(std::string& text, size_t start) {
+// The tones stand from `start` up to the place, which has room for the
+// closing; the place after it.
+constexpr size_t kClosingRoom = kFrameClosing.size() + 2;
+char* CloseFrame(char* at, const char* start) {
   unsigned char sum = 0;
-  for (const char c : std::string_view(text).substr(start)) sum ^= static_cast<unsigned char>(c);
-  text += kFrameClosing;
-  text += static_cast<char>('0' + sum / 16);
-  text += static_cast<char>('0' + sum % 16);
+  for (const char c : std::string_view(start, static_cast<size_t>(at - start))) sum ^= static_cast<unsigned char>(c);
+  at = WriteText(at, kFrameClosing);
+  *at++ = static_cast<char>('0' + sum / 16);
+  *at++ = static_cast<char>('0' + sum % 16);
+  return at;
 }
 
 }  // namespace
@@ -48,23 +56,30 @@ std::string ComposerText(const TRingFile& tune, bool spaced, bool framed) {
   const TDistinctCounts counts(tune.Track->Tones, kMaxTones);
   // The tune moves to fit the tones that one screen holds.
   const TWrittenNotes notes(counts, false, kNewTuneDefaultOctave - kOctaveReach, kNewTuneDefaultOctave + kOctaveReach);
-  TDistinctTexts entries(counts, [&notes, spaced](TGatheredText& to, const TRingTone& tone) {
-    AppendTone(to, notes, tone);
-    if (spaced) to.Append(' ');
+  // A control gives no letters, but its blank.
+  TDistinctTexts entries(counts, [&notes, spaced](char* at, const TRingTone& tone) {
+    at = WriteTone(at, notes, tone);
+    if (spaced) *at++ = ' ';
+    return at;
   });
-  std::string text;
-  // A screen's worth, with the frame around it.
-  text.reserve(kFrameOpening.size() + kMaxLength + 16 + kFrameClosing.size() + 2);
-  if (framed) text = kFrameOpening;
-  const size_t start = text.size();
-  TGatheredText tones(text);
+  // A screen's worth: the tones to the length and one tone past it, with
+  // the frame around them.
+  std::string text = TextRoom(kFrameOpening.size() + std::min(entries.Length(), kMaxLength + kPieceWide) + kPieceWide +
+                              kClosingRoom);
+  char* at = text.data();
+  if (framed) at = WriteText(at, kFrameOpening);
+  const auto start = static_cast<size_t>(at - text.data());
   // Once past the length the text only grows, so every later tone is left
   // out as well.
-  tune.Track->Tones.ForEachDistinct(kMaxTones, [&](uint32_t distinct) {
-    if (tones.Size() - start <= kMaxLength) tones.AppendPadded(entries(distinct).Text);
+  size_t length = 0;
+  at = WritePieces(text, at, tune.Track->Tones, kMaxTones, kClosingRoom, [&entries, &length](uint32_t distinct) {
+    const std::string_view entry = entries(distinct).Text;
+    const std::string_view piece = length <= kMaxLength ? entry : entry.substr(0, 0);
+    length += piece.size();
+    return piece;
   });
-  tones.Done();
-  if (framed) CloseFrame(text, start);
+  if (framed) at = CloseFrame(at, text.data() + start);
+  text.resize(static_cast<size_t>(at - text.data()));
   return text;
 }
 

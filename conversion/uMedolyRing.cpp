@@ -30,15 +30,19 @@ size_t FindInAnyCase(std::string_view text, std::string_view marker, size_t from
 // Both texts open their melody so.
 constexpr std::string_view kMelodyMarker = "\r\nMELODY:";
 
-// Room enough for the lines of either text's head but its name and composer.
-constexpr size_t kHeadRoom = 96;
+// Room enough for the lines of either text's head (its tempo given in a
+// few digits) but its name and composer, and for their closing line.
+constexpr size_t kHeadRoom = 128;
 
 // Both texts name a composer also when the tune has none.
-void AppendWrittenComposer(std::string& text, const std::string& composer) {
-  if (composer.empty())
-    text += "CaroluneConvert";
-  else
-    AppendWrittenName(text, composer);
+constexpr std::string_view kNoComposer = "CaroluneConvert";
+char* WriteWrittenComposer(char* at, const std::string& composer) {
+  return composer.empty() ? WriteText(at, kNoComposer) : WriteWrittenName(at, composer);
+}
+
+// The room of a head and its closing line, with the tune's name and composer.
+size_t HeadRoom(const TRingFile& tune) {
+  return kHeadRoom + WrittenNameRoom(tune.Name) + WrittenNameRoom(tune.Composer);
 }
 
 }  // namespace
@@ -107,14 +111,16 @@ std::string RewrittenText(std::string_view text) {
 
 // A note's entry: "+" per octave over the one the reader assumes, the
 // accidental, and the letter cased and marked by its length code.
-void AppendeMelodyNote(TGatheredText& text, const TWrittenNotes& written, const TRingTone& tone) {
+// At most kMaxOctaveShift + 4 characters beside the letter.
+char* WriteeMelodyNote(char* at, const TWrittenNotes& written, const TRingTone& tone) {
   const TSpelledNote note = written(tone);
-  for (int32_t octave = kNewTuneDefaultOctave; octave < note.Octave; ++octave) text.Append('+');
-  if (note.Accidental == raSharp) text.Append('#');
-  if (note.Accidental == raFlat) text.Append("(b)");
+  for (int32_t octave = kNewTuneDefaultOctave; octave < note.Octave; ++octave) *at++ = '+';
+  if (note.Accidental == raSharp) *at++ = '#';
+  if (note.Accidental == raFlat) at = WriteText(at, "(b)");
   const int32_t code = TeMelodyRing::DurationCode(tone.Duration);
-  for (const char c : note.Note) text.Append(code <= 1 ? UpCase(c) : LoCase(c));
-  if (code == 0 || code == 2) text.Append('.');
+  for (const char c : note.Note) *at++ = code <= 1 ? UpCase(c) : LoCase(c);
+  if (code == 0 || code == 2) *at++ = '.';
+  return at;
 }
 
 }  // namespace
@@ -133,20 +139,19 @@ std::string TeMelodyRing::GetText() {
   // Nothing can say an octave below the reader's: a tune reaching below it
   // moves up.
   const TWrittenNotes written(counts, true, kNewTuneDefaultOctave, kNewTuneDefaultOctave + kMaxOctaveShift);
-  TDistinctTexts entries(counts, [&written](TGatheredText& to, const TRingTone& tone) {
-    if (tone.Kind != rkControl) AppendeMelodyNote(to, written, tone);
+  TDistinctTexts entries(counts, [&written](char* at, const TRingTone& tone) {
+    return tone.Kind == rkControl ? at : WriteeMelodyNote(at, written, tone);
   });
-  std::string text;
-  text.reserve(kHeadRoom + Name.size() + Composer.size() + entries.Length() + kEndMarker.size());
-  text += "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:";
-  AppendWrittenName(text, Name);
-  text += "\r\nCOMPOSER:";
-  AppendWrittenComposer(text, Composer);
-  text += "\r\nMELODY:";
-  TGatheredText melody(text);
-  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) { melody.AppendPadded(entries(distinct).Text); });
-  melody.Done();
-  text.append(kEndMarker);
+  std::string text = TextRoom(HeadRoom(*this) + entries.Length() + kPieceWide);
+  char* at = WriteText(text.data(), "BEGIN:EMELODY\r\nVERSION:1.0\r\nNAME:");
+  at = WriteWrittenName(at, Name);
+  at = WriteText(at, "\r\nCOMPOSER:");
+  at = WriteWrittenComposer(at, Composer);
+  at = WriteText(at, "\r\nMELODY:");
+  at = WritePieces(text, at, Track->Tones, SIZE_MAX, kEndMarker.size(),
+                   [&entries](uint32_t distinct) { return entries(distinct).Text; });
+  at = WriteText(at, kEndMarker);
+  text.resize(static_cast<size_t>(at - text.data()));
   return text;
 }
 
@@ -176,46 +181,45 @@ const char* SwitchWord(int32_t controlKind, bool on) {
 }
 
 // A control's entry; tempo, style, octave and duration have none.
-void AppendiMelodyControl(TGatheredText& text, const TRingTone& tone) {
+char* WriteiMelodyControl(char* at, const TRingTone& tone) {
   if (tone.ControlKind == ckVolume) {
-    text.Append('V');
-    text.AppendInt(tone.Value);
-    return;
+    *at++ = 'V';
+    return WriteInt(at, tone.Value);
   }
-  if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) text.Append(word);
+  if (const char* word = SwitchWord(tone.ControlKind, tone.Value == 1)) return WriteText(at, word);
+  return at;
 }
 
 // What an entry gives beside its text: a note's entry opens with the
 // prefix of its octave, written only where the octave changes.
 struct TiMelodyEntry {
-  bool Note;
-  uint8_t Prefix;  // the length of the prefix
+  // The length of the prefix; 0 for an entry that is no note. Both fields
+  // are words, so that the walk reads each as it was kept.
+  int32_t Prefix;
   int32_t Octave;
 };
 
-// Appends a tone's entry, a note's after its octave prefix. The prefix
-// has no minus sign.
-TiMelodyEntry AppendiMelodyEntry(TGatheredText& text, const TWrittenNotes& written, const TRingTone& tone) {
-  if (tone.Kind == rkControl) {
-    AppendiMelodyControl(text, tone);
-    return {false, 0, 0};
-  }
+// Writes a tone's entry, a note's after its octave prefix: at most
+// kDigitsRoom + 4 characters beside the letter. The prefix has no minus
+// sign.
+TMadeEntry<TiMelodyEntry> WriteiMelodyEntry(char* at, const TWrittenNotes& written, const TRingTone& tone) {
+  if (tone.Kind == rkControl) return {WriteiMelodyControl(at, tone), {0, 0}};
   const TSpelledNote note = written(tone);
-  const size_t start = text.Size();
-  text.Append('*');
-  text.AppendInt(note.Octave);
-  const auto prefix = static_cast<uint8_t>(text.Size() - start);
-  if (note.Accidental == raSharp) text.Append('#');
-  if (note.Accidental == raFlat) text.Append('&');
+  char* const start = at;
+  *at++ = '*';
+  at = WriteInt(at, note.Octave);
+  const auto prefix = static_cast<int32_t>(at - start);
+  if (note.Accidental == raSharp) *at++ = '#';
+  if (note.Accidental == raFlat) *at++ = '&';
   if (tone.IsRest())
-    text.Append('r');
+    *at++ = 'r';
   else
-    text.Append(note.Note);
-  text.Append(static_cast<char>('0' + TiMelodyRing::DurationCode(tone.Duration)));
-  if (tone.Dot == rdDotted) text.Append('.');
-  if (tone.Dot == rdDoubleDotted) text.Append(':');
-  if (tone.Dot == rdTriplet) text.Append(';');
-  return {true, prefix, note.Octave};
+    at = WriteLetter(at, note.Note);
+  *at++ = static_cast<char>('0' + TiMelodyRing::DurationCode(tone.Duration));
+  if (tone.Dot == rdDotted) *at++ = '.';
+  if (tone.Dot == rdDoubleDotted) *at++ = ':';
+  if (tone.Dot == rdTriplet) *at++ = ';';
+  return {at, {prefix, note.Octave}};
 }
 
 bool IsFold(std::string_view text, size_t i) {
@@ -272,40 +276,35 @@ int32_t TiMelodyRing::DurationCode(int32_t duration) {
 std::string TiMelodyRing::GetText() {
   const TDistinctCounts counts(Track->Tones);
   const TWrittenNotes written(counts, true, 0, INT32_MAX);
-  TDistinctTexts entries(counts, [&written](TGatheredText& to, const TRingTone& tone) {
-    return AppendiMelodyEntry(to, written, tone);
-  });
-  std::string text;
+  TDistinctTexts entries(
+      counts, [&written](char* at, const TRingTone& tone) { return WriteiMelodyEntry(at, written, tone); });
   // Room for the head, every tone's entry and the closing line; an entry
   // counts with its prefix, so a melody of a few changes of octave gets
   // more than it takes.
-  text.reserve(kHeadRoom + Name.size() + Composer.size() + entries.Length() + 16);
-  text += "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:";
-  AppendInt(text, std::clamp(Tempo, kSlowestBeat, kFastestBeat));
-  text += "\r\nNAME:";
+  std::string text = TextRoom(HeadRoom(*this) + entries.Length() + kPieceWide);
+  char* at = WriteText(text.data(), "BEGIN:IMELODY\r\nVERSION:1.2\r\nFORMAT:CLASS1.0\r\nBEAT:");
+  at = WriteInt(at, std::clamp(Tempo, kSlowestBeat, kFastestBeat));
+  at = WriteText(at, "\r\nNAME:");
   // A tune without a name has no name line.
-  const size_t name = text.size();
-  AppendWrittenName(text, Name);
-  if (text.size() == name)
-    text.resize(name - std::string_view("NAME:").size());
-  else
-    text += "\r\n";
-  text += "COMPOSER:";
-  AppendWrittenComposer(text, Composer);
-  text += "\r\nMELODY:";
+  char* const name = at;
+  at = WriteWrittenName(at, Name);
+  at = at == name ? at - std::string_view("NAME:").size() : WriteText(at, "\r\n");
+  at = WriteText(at, "COMPOSER:");
+  at = WriteWrittenComposer(at, Composer);
+  at = WriteText(at, "\r\nMELODY:");
   // The prefix is written before the first note, so that readers assuming
   // any default agree, and then only where the octave changes, so the
   // running octave moves along with the melody.
   int64_t octave = INT64_MIN;
-  TGatheredText melody(text);
-  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) {
+  constexpr std::string_view kEnd = "\r\nEND:IMELODY";
+  at = WritePieces(text, at, Track->Tones, SIZE_MAX, kEnd.size(), [&entries, &octave](uint32_t distinct) {
     const auto [entry, value] = entries(distinct);
-    const bool prefixed = value.Note && value.Octave != octave;
+    const bool prefixed = value.Prefix > 0 && value.Octave != octave;
     if (prefixed) octave = value.Octave;
-    melody.AppendPadded(prefixed ? entry : entry.substr(value.Prefix));
+    return prefixed ? entry : entry.substr(value.Prefix);
   });
-  melody.Done();
-  text += "\r\nEND:IMELODY";
+  at = WriteText(at, kEnd);
+  text.resize(static_cast<size_t>(at - text.data()));
   return text;
 }
 

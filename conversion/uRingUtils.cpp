@@ -127,7 +127,12 @@ TDistinctCounts::TDistinctCounts(const TToneList& tones, int count)
       beyond = true;
   });
   FBeyond = beyond;
-  for (size_t distinct = 0; distinct < FSize; ++distinct) FFirsts[distinct] = &tones.DistinctTone(distinct);
+  size_t letters = 0;
+  for (size_t distinct = 0; distinct < FSize; ++distinct) {
+    FFirsts[distinct] = &tones.DistinctTone(distinct);
+    letters += FFirsts[distinct]->Note.size();
+  }
+  FLetters = letters;
 }
 
 namespace {
@@ -214,6 +219,20 @@ TWrittenNotes::TWrittenNotes(const TRingTrack& track, bool flats, int32_t lowest
                              int count)
     : TWrittenNotes(TDistinctCounts(track.Tones, count), flats, lowestOctave, highestOctave) {}
 
+std::string TextRoom(size_t room) {
+  std::string text;
+  text.resize(room);
+  return text;
+}
+
+char* MakeTextRoom(std::string& text, char* at, size_t more) {
+  const auto used = static_cast<size_t>(at - text.data());
+  if (text.size() - used >= more) return at;
+  // Twice the room, so that a long walk makes room a few times only.
+  text.resize(std::max(2 * text.size(), used + more));
+  return text.data() + used;
+}
+
 namespace {
 
 // Whether the name is written as it stands, as nearly every name is.
@@ -229,21 +248,29 @@ bool WrittenAsItStands(std::string_view name) {
 
 }  // namespace
 
+char* WriteWrittenName(char* at, std::string_view name) {
+  if (WrittenAsItStands(name)) return WriteText(at, name);
+  char* const start = at;
+  for (char c : name) {
+    if (c == '\r' || c == '\n') c = ' ';
+    if (c == '\0' || (c >= 14 && c <= 31)) continue;
+    const bool first = at == start;
+    if (c == ' ' && (first || at[-1] == ' ')) continue;
+    if (c == '{') c = '(';
+    if (!first && ((at[-1] == '(' && c == '*') || (at[-1] == '/' && c == '/'))) *at++ = ' ';
+    *at++ = c;
+  }
+  return at;
+}
+
 void AppendWrittenName(std::string& text, std::string_view name) {
   if (WrittenAsItStands(name)) {
     text.append(name);
     return;
   }
   const size_t start = text.size();
-  for (char c : name) {
-    if (c == '\r' || c == '\n') c = ' ';
-    if (c == '\0' || (c >= 14 && c <= 31)) continue;
-    const bool first = text.size() == start;
-    if (c == ' ' && (first || text.back() == ' ')) continue;
-    if (c == '{') c = '(';
-    if (!first && ((text.back() == '(' && c == '*') || (text.back() == '/' && c == '/'))) text += ' ';
-    text += c;
-  }
+  text.resize(start + WrittenNameRoom(name));
+  text.resize(static_cast<size_t>(WriteWrittenName(text.data() + start, name) - text.data()));
 }
 
 std::string WrittenName(const std::string& name) {

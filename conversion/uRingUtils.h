@@ -96,12 +96,15 @@ class TDistinctCounts {
   const TRingTone& First(size_t distinct) const { return *FFirsts[distinct]; }
   // Whether any of the first `count` tones is past the counted ones.
   bool Beyond() const { return FBeyond; }
+  // The length of the letters of the distinct tones counted, together.
+  size_t Letters() const { return FLetters; }
 
  private:
   const TToneList& FTones;
   int FCount;
   size_t FSize;
   bool FBeyond = false;
+  size_t FLetters = 0;
   // Only the first FSize are set: a list holds a few dozen.
   std::array<int64_t, kDistinctCached> FTimes;
   // Each counted tone where the list keeps it, looked up once.
@@ -136,113 +139,121 @@ class TWrittenNotes {
   int64_t FShift = 0;
 };
 
-// A text that short pieces are appended to through a small buffer of its
-// own, so that a piece costs a copy of a few bytes and not a call that
-// grows the text; the text holds everything only after Done.
-class TGatheredText {
- public:
-  // A padded piece is read this many bytes wide from its start.
-  static constexpr size_t kWide = 16;
+// The writers write their text straight into a string sized beforehand,
+// through a place (a pointer) kept in a local and handed from call to call:
+// a place kept in memory would be read back after every character written
+// through it. Each call that writes states the room it needs.
 
-  explicit TGatheredText(std::string& text) : FText(text) {}
-  TGatheredText(const TGatheredText&) = delete;
-  TGatheredText& operator=(const TGatheredText&) = delete;
+// A text of that many characters to write into, filled by the C library:
+// a string made of so many fill characters is filled by a string
+// instruction whose start costs more than the fill of a short text.
+std::string TextRoom(size_t room);
 
-  void Append(char c) {
-    if (FUsed == kRoom) Done();
-    FBuffer[FUsed++] = c;
-  }
-  void Append(std::string_view piece) {
-    if (piece.size() == 1) {
-      Append(piece[0]);
-      return;
-    }
-    Done();
-    FText.append(piece);
-  }
-  // A piece of a store that keeps kWide bytes readable from the start of
-  // each of its pieces, such as the entries of TDistinctTexts.
-  void AppendPadded(std::string_view piece) {
-    if (piece.size() > kWide) {
-      Done();
-      FText.append(piece);
-      return;
-    }
-    if (FUsed > kRoom - kWide) Done();
-    std::memcpy(FBuffer + FUsed, piece.data(), kWide);
-    FUsed += piece.size();
-  }
-  // A number in decimal, as AppendInt writes it.
-  void AppendInt(int64_t value) {
-    if (value >= 0 && value <= 9) {
-      Append(static_cast<char>('0' + value));
-      return;
-    }
-    if (FUsed > kRoom - kDigits) Done();
-    FUsed = static_cast<size_t>(std::to_chars(FBuffer + FUsed, FBuffer + kRoom, value).ptr - FBuffer);
-  }
-  // The length of the text with what is gathered.
-  size_t Size() const { return FText.size() + FUsed; }
-  void Done() {
-    FText.append(FBuffer, FUsed);
-    FUsed = 0;
-  }
+// The room any 64-bit number takes in decimal.
+constexpr size_t kDigitsRoom = 20;
 
- private:
-  static constexpr size_t kRoom = 256;
-  static constexpr size_t kDigits = 20;  // of any 64-bit number
-  std::string& FText;
-  char FBuffer[kRoom];
-  size_t FUsed = 0;
+// A number in decimal, as AppendInt writes it, at a place with kDigitsRoom
+// characters of room; the place after it.
+inline char* WriteInt(char* at, int64_t value) {
+  if (value >= 0 && value <= 9) {
+    *at = static_cast<char>('0' + value);
+    return at + 1;
+  }
+  return std::to_chars(at, at + kDigitsRoom, value).ptr;
+}
+
+// The text at the place; the place after it.
+inline char* WriteText(char* at, std::string_view text) { return std::copy(text.begin(), text.end(), at); }
+
+// A tone's letter at the place: one character, as nearly every letter is,
+// is written without a call that copies.
+inline char* WriteLetter(char* at, std::string_view letter) {
+  if (letter.size() == 1) {
+    *at = letter[0];
+    return at + 1;
+  }
+  return WriteText(at, letter);
+}
+
+// The room a writer's entry for one tone takes beyond the tone's letter:
+// every writer's entry holds a few marks and at most two numbers.
+constexpr size_t kEntryRoom = 2 * kDigitsRoom + 8;
+
+// A piece of TDistinctTexts is read this many bytes wide from its start.
+constexpr size_t kPieceWide = 16;
+
+// What making an entry gives back: the place after it and what the writer
+// keeps beside it (an iMelody note's octave, say).
+template <class TValue>
+struct TMadeEntry {
+  char* End;
+  TValue Value;
+};
+
+// What a maker keeps beside an entry: nothing for one that gives back only
+// the place.
+template <class TMade>
+struct TMadeValue {
+  using Type = std::monostate;
+};
+template <class TValue>
+struct TMadeValue<TMadeEntry<TValue>> {
+  using Type = TValue;
 };
 
 // What a writer writes for each tone, made once for each of the first
-// distinct tones of a track by append(gathered, tone) and kept for the tones
+// distinct tones of a track by make(place, tone) and kept for the tones
 // equal to it: a tune repeats a few dozen distinct tones however long it
-// is. The entries are kept one after another in one text; what making an
-// entry gives back besides (an iMelody note's octave, say) is kept with it.
+// is. The maker writes at most kEntryRoom characters beside the tone's
+// letter and gives back the place after the entry, or a TMadeEntry with
+// what it keeps beside it. The entries are kept one after another, in room
+// of the store's own while a tune's few dozen fit (no block of the heap).
 // Past those tones, an entry is made each time, so the store stays small
 // whatever the track holds.
-template <class AppendEntry>
+template <class Make>
 class TDistinctTexts {
-  using TMade = std::invoke_result_t<AppendEntry&, TGatheredText&, const TRingTone&>;
+  using TMade = std::invoke_result_t<Make&, char*, const TRingTone&>;
+  static constexpr bool kPlaceOnly = std::is_same_v<TMade, char*>;
 
  public:
-  using TValue = std::conditional_t<std::is_void_v<TMade>, std::monostate, TMade>;
+  using TValue = typename TMadeValue<TMade>::Type;
   struct TEntry {
-    // Padded for TGatheredText::AppendPadded.
+    // Readable kPieceWide bytes wide from its start.
     std::string_view Text;
     TValue Value;
   };
 
   // Makes the entry of every distinct tone counted.
-  TDistinctTexts(const TDistinctCounts& counts, AppendEntry append) : FCounts(counts), FAppend(std::move(append)) {
-    // Room for entries of a few characters, as most are.
-    FEntries.reserve(4 * counts.Size() + TGatheredText::kWide);
-    TGatheredText entries(FEntries);
+  TDistinctTexts(const TDistinctCounts& counts, Make make) : FCounts(counts), FMake(std::move(make)) {
+    const size_t room = counts.Size() * kEntryRoom + counts.Letters() + kPieceWide;
+    if (room > FOwnRoom.size()) {
+      FHeld.resize(room);
+      FTexts = FHeld.data();
+    }
+    char* at = FTexts;
     for (size_t distinct = 0; distinct < counts.Size(); ++distinct) {
       TSpan& span = FSpans[distinct];
-      span.Offset = static_cast<uint32_t>(entries.Size());
-      span.Value = counts.Times(distinct) > 0 ? Made(entries, counts.First(distinct)) : TValue{};
-      span.Length = static_cast<uint32_t>(entries.Size() - span.Offset);
+      span.Offset = static_cast<uint32_t>(at - FTexts);
+      if (counts.Times(distinct) > 0) {
+        const TMade made = FMake(at, counts.First(distinct));
+        at = End(made);
+        span.Value = Value(made);
+      } else {
+        span.Value = TValue{};
+      }
+      span.Length = static_cast<uint32_t>(at - FTexts) - span.Offset;
     }
-    entries.Done();
-    FEntries.append(TGatheredText::kWide, '\0');
+    std::fill_n(at, kPieceWide, '\0');
   }
+  TDistinctTexts(const TDistinctTexts&) = delete;
+  TDistinctTexts& operator=(const TDistinctTexts&) = delete;
 
   // The entry of the distinct tone of that index, good until the next call.
   TEntry operator()(uint32_t distinct) {
-    if (distinct >= FCounts.Size()) {
-      FSpare.clear();
-      TGatheredText spare(FSpare);
-      const TValue value = Made(spare, FCounts.Tones().DistinctTone(distinct));
-      spare.Done();
-      const size_t length = FSpare.size();
-      FSpare.append(TGatheredText::kWide, '\0');
-      return {std::string_view(FSpare.data(), length), value};
-    }
+    if (distinct >= FCounts.Size()) [[unlikely]]
+      return Spare(distinct);
     const TSpan& span = FSpans[distinct];
-    return {std::string_view(FEntries.data() + span.Offset, span.Length), span.Value};
+    return {std::string_view(FTexts + span.Offset, span.Length), span.Value};
   }
 
   // The length of the entries of every tone counted but those past the
@@ -260,21 +271,69 @@ class TDistinctTexts {
     TValue Value;
   };
 
-  TValue Made(TGatheredText& text, const TRingTone& tone) {
-    if constexpr (std::is_void_v<TMade>) {
-      FAppend(text, tone);
-      return TValue{};
-    } else {
-      return FAppend(text, tone);
-    }
+  // The entry of a tone past the distinct tones kept, made afresh.
+  TEntry Spare(uint32_t distinct) {
+    const TRingTone& tone = FCounts.Tones().DistinctTone(distinct);
+    FSpare.resize(kEntryRoom + tone.Note.size() + kPieceWide);
+    const TMade made = FMake(FSpare.data(), tone);
+    char* const end = End(made);
+    std::fill_n(end, kPieceWide, '\0');
+    return {std::string_view(FSpare.data(), static_cast<size_t>(end - FSpare.data())), Value(made)};
+  }
+
+  static char* End(const TMade& made) {
+    if constexpr (kPlaceOnly)
+      return made;
+    else
+      return made.End;
+  }
+  static TValue Value(const TMade& made) {
+    if constexpr (kPlaceOnly)
+      return {};
+    else
+      return made.Value;
   }
 
   const TDistinctCounts& FCounts;
-  AppendEntry FAppend;
+  Make FMake;
   // Only the first FCounts.Size() are set.
   std::array<TSpan, kDistinctCached> FSpans;
-  std::string FEntries, FSpare;
+  // Room for the entries of a tune of a few dozen distinct tones; a tune of
+  // more keeps them in FHeld.
+  std::array<char, 4096> FOwnRoom;
+  std::string FHeld, FSpare;
+  char* FTexts = FOwnRoom.data();
 };
+
+// Room in the text for `more` characters from the place on, made when it
+// lacks; the place in the text as it is then.
+char* MakeTextRoom(std::string& text, char* at, size_t more);
+
+// Writes, for each of the first `count` tones of the list, the piece that
+// piece(distinct) gives for its distinct tone (readable kPieceWide bytes
+// wide) at the place, each piece one copy kPieceWide bytes wide. The text
+// holds the place and has room for the pieces counted, kPieceWide and
+// `after` more; it gets more when the walk needs it (tones past the counted
+// ones). Gives back the place after the last piece, with `after`
+// characters of room beyond it.
+template <class Piece>
+char* WritePieces(std::string& text, char* at, const TToneList& tones, size_t count, size_t after, Piece&& piece) {
+  const char* last = text.data() + text.size() - kPieceWide - after;
+  tones.ForEachDistinct(count, [&](uint32_t distinct) {
+    const std::string_view made = piece(distinct);
+    if (at > last || made.size() > kPieceWide) [[unlikely]] {
+      at = MakeTextRoom(text, at, made.size() + kPieceWide + after);
+      last = text.data() + text.size() - kPieceWide - after;
+      if (made.size() > kPieceWide) {
+        at = WriteText(at, made);
+        return;
+      }
+    }
+    std::memcpy(at, made.data(), kPieceWide);
+    at += made.size();
+  });
+  return at;
+}
 
 // A name (or composer) as the text notations write it, so that their readers
 // take it back as written and it never opens a comment: on one line, without
@@ -284,6 +343,11 @@ class TDistinctTexts {
 std::string WrittenName(const std::string& name);
 // The same, appended to a text.
 void AppendWrittenName(std::string& text, std::string_view name);
+// The same, written at a place with WrittenNameRoom characters of room;
+// the place after it.
+char* WriteWrittenName(char* at, std::string_view name);
+// A blank may go before each character of a name, and nothing else grows.
+inline size_t WrittenNameRoom(std::string_view name) { return 2 * name.size(); }
 
 struct TNoteValue {
   int32_t Duration;

@@ -10,39 +10,43 @@
 namespace {
 
 // One tone's entry with its trailing ",", or nothing for a control RTTTL
-// cannot hold among the tones.
-void AppendEntry(TGatheredText& text, const TRingFile& ring, const TWrittenNotes& written, const TRingTone& tone) {
+// cannot hold among the tones: at most 2 * kDigitsRoom + 4 characters
+// beside the letter.
+char* WriteEntry(char* at, const TRingFile& ring, const TWrittenNotes& written, const TRingTone& tone) {
   if (tone.Kind == rkControl) {
     const char name = tone.ControlKind == ckOctave     ? 'o'
                       : tone.ControlKind == ckDuration ? 'd'
                       : tone.ControlKind == ckTempo    ? 'b'
                                                        : '\0';
     if (name != '\0') {
-      text.Append(name);
-      text.AppendInt(tone.Value);
-      text.Append(',');
+      *at++ = name;
+      at = WriteInt(at, tone.Value);
+      *at++ = ',';
     }
-    return;
+    return at;
   }
   const TSpelledNote note = written(tone);
-  if (tone.Duration != ring.DefaultDuration) text.AppendInt(tone.Duration);
+  if (tone.Duration != ring.DefaultDuration) at = WriteInt(at, tone.Duration);
   if (note.Note == "B" || note.Note == "b")
-    text.Append('H');
+    *at++ = 'H';
   else
-    text.Append(note.Note);
-  if (note.Accidental == raSharp) text.Append('#');
-  if (note.Octave != ring.DefaultOctave) text.AppendInt(note.Octave);
-  if (tone.Dot != rdNone) text.Append('.');
-  text.Append(',');
+    at = WriteLetter(at, note.Note);
+  if (note.Accidental == raSharp) *at++ = '#';
+  if (note.Octave != ring.DefaultOctave) at = WriteInt(at, note.Octave);
+  if (tone.Dot != rdNone) *at++ = '.';
+  *at++ = ',';
+  return at;
 }
 
-// Room enough for the defaults' section of numbers of a few digits.
-constexpr size_t kDefaultsRoom = 24;
+// Room enough for the defaults' section, its three numbers of any size.
+constexpr size_t kDefaultsRoom = 3 * kDigitsRoom + 10;
 
 // A ":" would end the name early and leave the rest of it for the defaults.
-std::string RtttlName(std::string name) {
-  std::replace(name.begin(), name.end(), ':', ' ');
-  return WrittenName(name);
+char* WriteRtttlName(char* at, const std::string& name) {
+  if (name.find(':') == std::string::npos) return WriteWrittenName(at, name);
+  std::string blanked = name;
+  std::replace(blanked.begin(), blanked.end(), ':', ' ');
+  return WriteWrittenName(at, blanked);
 }
 
 }  // namespace
@@ -52,21 +56,21 @@ std::string TRtttlRing::GetText() {
   // RTTTL has sharps only, and no minus sign for an octave.
   const TWrittenNotes written(counts, false, 0, INT32_MAX);
   TDistinctTexts entries(counts,
-                         [&](TGatheredText& to, const TRingTone& tone) { AppendEntry(to, *this, written, tone); });
-  std::string text = RtttlName(Name);
-  text.reserve(text.size() + kDefaultsRoom + entries.Length());
-  text += ":d=";
-  AppendInt(text, DefaultDuration);
-  text += ",o=";
-  AppendInt(text, DefaultOctave);
-  text += ",b=";
-  AppendInt(text, Tempo);
-  text += ':';
-  const size_t head = text.size();
-  TGatheredText melody(text);
-  Track->Tones.ForEachDistinct(SIZE_MAX, [&](uint32_t distinct) { melody.AppendPadded(entries(distinct).Text); });
-  melody.Done();
-  if (text.size() > head) text.pop_back();
+                         [&](char* at, const TRingTone& tone) { return WriteEntry(at, *this, written, tone); });
+  std::string text = TextRoom(WrittenNameRoom(Name) + kDefaultsRoom + entries.Length() + kPieceWide);
+  char* at = WriteRtttlName(text.data(), Name);
+  at = WriteText(at, ":d=");
+  at = WriteInt(at, DefaultDuration);
+  at = WriteText(at, ",o=");
+  at = WriteInt(at, DefaultOctave);
+  at = WriteText(at, ",b=");
+  at = WriteInt(at, Tempo);
+  *at++ = ':';
+  const char* const head = at;
+  at = WritePieces(text, at, Track->Tones, SIZE_MAX, 0, [&entries](uint32_t distinct) { return entries(distinct).Text; });
+  // The last entry's "," goes.
+  if (at > head) --at;
+  text.resize(static_cast<size_t>(at - text.data()));
   return text;
 }
 

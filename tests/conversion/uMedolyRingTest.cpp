@@ -192,6 +192,15 @@ TEST(eMelodyRing, WritesEveryToneOfTheModel) {
   EXPECT_NE(low.GetText().find("\r\nMELODY:++++++++++c\r\n"), std::string::npos);
 }
 
+// The largest numbers fill the room the iMelody writer keeps for an entry:
+// an octave prefix of ten digits, a volume of eleven characters.
+TEST(iMelodyRing, WritesTheLargestNumbers) {
+  TiMelodyRing ring;
+  AddControl(ring, ckVolume, INT32_MIN);
+  AddNotes(ring, {{"c", 3, INT32_MAX, raSharp, rdTriplet}, {"p", 1, INT32_MAX}});
+  EXPECT_NE(ring.GetText().find("\r\nMELODY:V-2147483648*2147483647#c5;r0\r\nEND:IMELODY"), std::string::npos);
+}
+
 TEST(eMelodyRing, DurationCodes) {
   const std::pair<int32_t, int32_t> codes[] = {{1, 0}, {2, 1}, {4, 2}, {8, 3}, {16, 3}, {32, 3}, {0, 3}, {-2, 3}};
   for (const auto& [duration, code] : codes) EXPECT_EQ(TeMelodyRing::DurationCode(duration), code) << duration;

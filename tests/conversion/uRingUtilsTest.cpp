@@ -171,6 +171,13 @@ TEST(RingUtils, WrittenNameOpensNoComment) {
     std::string text = "NAME:";
     AppendWrittenName(text, name);
     EXPECT_EQ(text, "NAME:" + written) << name;
+    std::vector<char> room(WrittenNameRoom(name));
+    EXPECT_EQ(std::string(room.data(), WriteWrittenName(room.data(), name)), written) << name;
+  }
+  // A name that grows the most keeps to its room.
+  for (const std::string name : {"////", "(*(*(*", "/"}) {
+    std::vector<char> room(WrittenNameRoom(name));
+    EXPECT_LE(WriteWrittenName(room.data(), name) - room.data(), static_cast<std::ptrdiff_t>(room.size())) << name;
   }
 }
 
@@ -186,7 +193,9 @@ TEST(RingUtils, AccentsByMeterAndPosition) {
 
 // Every tone gets the entry and the value of its own distinct tone, each of
 // the first distinct tones made once however often it comes back, and those
-// past the kept ones (a track of many distinct tones) made afresh each time.
+// past the kept ones (a track of many distinct tones) made afresh each time;
+// the pieces reach the text in order, also those longer than a piece is read
+// and those past the room counted for the walk.
 TEST(RingUtils, DistinctTextsGiveEachToneItsOwnEntry) {
   TRingTrack track;
   for (int round = 0; round < 3; ++round)
@@ -204,56 +213,47 @@ TEST(RingUtils, DistinctTextsGiveEachToneItsOwnEntry) {
   const auto entryOf = [](const TRingTone& tone) {
     return IntToStr(tone.Duration) + "/" + std::string(tone.Octave % 20, '-') + IntToStr(tone.Octave);
   };
-  const auto append = [&](TGatheredText& to, const TRingTone& tone) {
+  const auto make = [&](char* at, const TRingTone& tone) {
     ++made;
-    to.Append(entryOf(tone));
-    return tone.Octave;
+    return TMadeEntry<int32_t>{WriteText(at, entryOf(tone)), tone.Octave};
   };
-  TDistinctTexts entries(counts, append);
+  TDistinctTexts entries(counts, make);
   EXPECT_EQ(made, 256);
-  std::string text = "x", expected = "x";
+  std::string expected = "x";
   size_t counted = 0;
-  TGatheredText gathered(text);
   for (auto at = track.Tones.begin(); at != track.Tones.end(); ++at) {
     const auto entry = entries(at.Distinct());
     ASSERT_EQ(entry.Text, entryOf(**at));
     ASSERT_EQ(entry.Value, (*at)->Octave);
-    gathered.AppendPadded(entry.Text);
     expected += entry.Text;
     if (at.Distinct() < kDistinctCached) counted += entry.Text.size();
   }
-  gathered.Done();
-  EXPECT_EQ(text, expected);
   EXPECT_EQ(entries.Length(), counted);
   // 256 made once each; the other 344 three times.
   EXPECT_EQ(made, 256 + 3 * 344);
 
+  // Room for the counted entries only: the walk makes the rest.
+  std::string text(1 + entries.Length() + kPieceWide + 2, 'x');
+  char* at = WritePieces(text, text.data() + 1, track.Tones, SIZE_MAX, 2,
+                         [&entries](uint32_t distinct) { return entries(distinct).Text; });
+  ASSERT_GE(text.data() + text.size() - at, 2);
+  text.resize(static_cast<size_t>(at - text.data()));
+  EXPECT_EQ(text, expected);
+
   // Only the tones counted have entries made.
   made = 0;
   const TDistinctCounts firstTen(track.Tones, 10);
-  TDistinctTexts tenEntries(firstTen, append);
+  TDistinctTexts tenEntries(firstTen, make);
   EXPECT_EQ(made, 10);
 }
 
-// Pieces gathered reach the text in order, whatever their length, and a
-// number is written as AppendInt writes it.
-TEST(RingUtils, GatheredTextKeepsThePiecesInOrder) {
-  std::string text = "head:", expected = "head:";
-  TGatheredText gathered(text);
-  const std::string padded = std::string(40, 'p') + std::string(TGatheredText::kWide, '\0');
-  for (int i = 0; i < 300; ++i) {
-    gathered.Append(static_cast<char>('a' + i % 26));
-    expected += static_cast<char>('a' + i % 26);
-    const int64_t number = i == 0 ? INT64_MIN : i % 3 == 0 ? -i * int64_t{1000000007} : i;
-    gathered.AppendInt(number);
+// A number is written as AppendInt writes it, within the room it is given.
+TEST(RingUtils, WrittenNumbersKeepToTheirRoom) {
+  for (const int64_t number : {int64_t{0}, int64_t{9}, int64_t{10}, int64_t{-1}, int64_t{INT32_MIN},
+                               int64_t{INT32_MAX}, INT64_MAX, INT64_MIN}) {
+    std::vector<char> room(kDigitsRoom);
+    std::string expected;
     AppendInt(expected, number);
-    const std::string_view piece = std::string_view(padded).substr(0, static_cast<size_t>(i % 40));
-    gathered.AppendPadded(piece);
-    expected += piece;
-    gathered.Append(std::string_view(padded).substr(0, static_cast<size_t>(i % 3)));
-    expected += padded.substr(0, static_cast<size_t>(i % 3));
-    ASSERT_EQ(gathered.Size(), expected.size());
+    EXPECT_EQ(std::string(room.data(), WriteInt(room.data(), number)), expected);
   }
-  gathered.Done();
-  EXPECT_EQ(text, expected);
 }

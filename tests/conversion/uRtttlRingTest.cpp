@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <memory>
 #include <vector>
 
 #include "conversion/uRingLib.h"
@@ -124,6 +126,22 @@ TEST(RtttlRing, WritesEveryToneOfTheModel) {
   ring.Name = "Act 1: Overture";
   ring.Track->Clear();
   EXPECT_EQ(ring.GetText(), "Act 1 Overture:d=8,o=5,b=90:");
+}
+
+// The largest numbers fill the room the writer keeps for its defaults and
+// for an entry of two numbers, its widest.
+TEST(RtttlRing, WritesTheLargestNumbers) {
+  TRtttlRing ring;
+  ring.DefaultDuration = INT32_MIN;
+  ring.DefaultOctave = INT32_MIN;
+  ring.Tempo = INT32_MIN;
+  auto note = std::make_unique<TRingTone>();
+  *note = TRingTone{INT32_MAX, INT32_MAX, 7, 0, 0, rkNote, rdDotted, raSharp, "c"};
+  ring.Track->Add(std::move(note));
+  auto tempo = std::make_unique<TRingTone>();
+  *tempo = TRingTone{0, 0, 7, ckTempo, INT32_MIN, rkControl, rdNone, raNatural, ""};
+  ring.Track->Add(std::move(tempo));
+  EXPECT_EQ(ring.GetText(), "Ring:d=-2147483648,o=-2147483648,b=-2147483648:2147483647c#2147483647.,b-2147483648");
 }
 
 TEST(RtttlExports, ReadAndWriteThroughTheLibrary) {
