@@ -263,32 +263,30 @@ class TTuneRenderer {
 
 }  // namespace
 
-TKeyPressBase::TKeyPressBase()
-    : FilterConfig(std::make_unique<Pelmora::TRingtoneFilterConfig>()),
-      LastState(std::make_unique<Pelmora::TNoteLastState>()) {}
+TKeyPressBase::TKeyPressBase() = default;
 
 TKeyPressBase::~TKeyPressBase() = default;
 
 std::string TKeyPressBase::RenderTune() {
-  FilterConfig->ResetLastState(LastState.get());
-  LastState->Octave = ResolveOctave(LastState->Octave, DefaultOctave);
-  TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
-  FilterConfig->DefaultOptions_Octave = ResolveOctave(FilterConfig->DefaultOptions_Octave, DefaultOctave);
+  FilterConfig.ResetLastState(&LastState);
+  LastState.Octave = ResolveOctave(LastState.Octave, DefaultOctave);
+  TRestoreOnExit keepDefaultOctave(FilterConfig.DefaultOptions_Octave);
+  FilterConfig.DefaultOptions_Octave = ResolveOctave(FilterConfig.DefaultOptions_Octave, DefaultOctave);
 
   const auto& tones = Track->Tones;
   auto at = tones.begin();
   while (at != tones.end() && !IsNote(*at)) ++at;
   // Read at the first note, so that a tune without notes never needs them.
   if (at == tones.end()) return {};
-  const TMapperOrder order = ReadMapperOrder(*FilterConfig);
-  TTuneRenderer renderer(tones, *FilterConfig, order, *LastState);
+  const TMapperOrder order = ReadMapperOrder(FilterConfig);
+  TTuneRenderer renderer(tones, FilterConfig, order, LastState);
   tones.ForEachDistinct(tones.Count(), [&renderer](uint32_t distinct) { renderer.Add(distinct); });
   return renderer.Take();
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
-  Pelmora::TFilterMapping mapping(*FilterConfig);
+  Pelmora::TFilterMapping mapping(FilterConfig);
   Pelmora::TTextBuilder text;
-  RenderKeyedNote(AsWritten(tone), ReadMapperOrder(*FilterConfig), mapping, *LastState, text);
+  RenderKeyedNote(AsWritten(tone), ReadMapperOrder(FilterConfig), mapping, LastState, text);
   return std::string(text.View());
 }

@@ -78,26 +78,26 @@ TEST(KeyPress, ControlTonesAndEmptyTunesRenderNothing) {
   control->ControlKind = ckTempo;
   tune.Track->Add(std::move(control));
   // Without notes the mapper order is never consulted.
-  tune.FilterConfig->LoadFromText(kFilter.substr(0, kFilter.find("MapperOrder_1")));
+  tune.FilterConfig.LoadFromText(kFilter.substr(0, kFilter.find("MapperOrder_1")));
   EXPECT_EQ(tune.GetText(), "");
 }
 
 TEST(KeyPress, ABadMapperOrderFailsAndTheDefaultOctaveComesBack) {
   TKeyPressBase tune;
   AddNotes(tune, {{"C", 4, 6}});
-  tune.FilterConfig->LoadFromText("MapperOrder_3=two\r\n" + kFilter);
+  tune.FilterConfig.LoadFromText("MapperOrder_3=two\r\n" + kFilter);
   EXPECT_THROW(tune.GetText(), EConvertError);
-  EXPECT_EQ(tune.FilterConfig->DefaultOptions_Octave, 0);
+  EXPECT_EQ(tune.FilterConfig.DefaultOptions_Octave, 0);
   std::string text;
-  tune.FilterConfig->MapperOrder_3 = "2";
+  tune.FilterConfig.MapperOrder_3 = "2";
   EXPECT_EQ(tune.GetText(), "c");
-  EXPECT_EQ(tune.FilterConfig->DefaultOptions_Octave, 0);
+  EXPECT_EQ(tune.FilterConfig.DefaultOptions_Octave, 0);
 }
 
 TEST(KeyPress, AHostileTuneDefaultOctaveDoesNotOverflow) {
   TKeyPressBase tune;
   AddNotes(tune, {{"C", 4, INT32_MIN}});
   tune.DefaultOctave = INT32_MIN;
-  tune.FilterConfig->LoadFromText("DefaultOptions_Octave=-1\r\n" + kFilter);
+  tune.FilterConfig.LoadFromText("DefaultOptions_Octave=-1\r\n" + kFilter);
   EXPECT_EQ(tune.GetText(), "c");
 }
