@@ -101,3 +101,19 @@ TEST(KeyPress, AHostileTuneDefaultOctaveDoesNotOverflow) {
   tune.FilterConfig.LoadFromText("DefaultOptions_Octave=-1\r\n" + kFilter);
   EXPECT_EQ(tune.GetText(), "c");
 }
+
+TEST(KeyPress, ATuneTooLongFailsWithTheStateOfTheToneThatOverflowed) {
+  // Each note's text is nearly a note's longest, so the whole passes its
+  // limit within a few thousand notes: those of the second group, the first
+  // of which overflows, leave their octave and duration as the last state.
+  const size_t noteText = Pelmora::TRingtoneFilterConfig::MaxNoteText - 96;
+  const size_t fitting = Pelmora::TRingtoneFilterConfig::MaxTuneText / (noteText + 1);
+  TKeyPressBase tune;
+  tune.DefaultOctave = 6;
+  for (size_t i = 0; i < fitting - 8; ++i) AddNotes(tune, {{"C", 4, 6}});
+  for (size_t i = 0; i < 16; ++i) AddNotes(tune, {{"C", 8, 7}});
+  tune.FilterConfig.LoadFromText("NoteMapper_C=" + std::string(noteText, 'c') + "\r\n" + kFilter);
+  EXPECT_THROW(tune.GetText(), Pelmora::EFilterOverflow);
+  EXPECT_EQ(tune.LastState, (Pelmora::TNoteLastState{false, 7, 8, false}));
+  EXPECT_EQ(tune.FilterConfig.DefaultOptions_Octave, 0);
+}
