@@ -31,7 +31,10 @@ TKeyedTone AsWritten(const TRingTone& tone) {
 // Composers know sharps only: a flat is keyed as the sharp of the letter
 // below (B flat as A sharp, C flat as the B an octave lower), E sharp as F
 // and B sharp as the C above. Rests and unknown letters keep their letter.
-TKeyedTone SharpSpelling(const TRingTone& tone) {
+// Made in place where the keyed tone is kept: a copy of one returned
+// through memory would read its fields back as wide words just after they
+// were stored one by one.
+[[gnu::always_inline]] inline TKeyedTone SharpSpelling(const TRingTone& tone) {
   TKeyedTone keyed = AsWritten(tone);
   if (tone.Accidental == raNatural || keyed.Rest) return keyed;
   const int32_t natural = NoteIndex(UpperCase(tone.Note)) - 1;
@@ -181,12 +184,32 @@ class TTuneRenderer {
         FText(std::min<size_t>(static_cast<size_t>(tones.Count()) * 4, Pelmora::TRingtoneFilterConfig::MaxTuneText)),
         FRendered(tones.DistinctCount()) {}
 
-  void Add(uint32_t distinct) {
+  // Every tone in playing order. The state the walk moves through is its
+  // own local, which the text's byte stores cannot touch, so that it stays
+  // in registers from one tone to the next; the tune's state gets it back
+  // however the walk ends, as the walk left it.
+  void Walk() {
+    Pelmora::TNoteLastState state = FState;
+    try {
+      // Inlined into each width of the walk, so that nothing takes the
+      // state's address.
+      const auto add = [this, &state](uint32_t distinct) __attribute__((always_inline)) { Add(distinct, state); };
+      FTones.ForEachDistinct(FTones.Count(), add);
+    } catch (...) {
+      FState = state;
+      throw;
+    }
+    FState = state;
+  }
+  std::string Take() { return FText.Take(); }
+
+ private:
+  [[gnu::always_inline]] void Add(uint32_t distinct, Pelmora::TNoteLastState& state) {
     TRendered& known = FRendered[distinct];
     if (!known.Keyed) [[unlikely]]
       Key(known, FTones.DistinctTone(distinct));
     if (!known.Note) return;
-    const TRemembered from = FMemory.Of(FState);
+    const TRemembered from = FMemory.Of(state);
     // No separator before the first text that is not empty.
     const size_t gap = FText.Size() == 0 ? 0 : FSeparator.size();
     if (const TRendered::TRendering* rendering = known.After(from)) [[likely]] {
@@ -198,22 +221,19 @@ class TTuneRenderer {
       }
       FText.Advance(gap + rendering->Length);
     } else {
-      Render(known, from, gap);
+      Render(known, from, gap, state);
     }
     const TKeyedTone& tone = known.Tone;
     // A rest has no pitch: the phone keeps the sharp and octave of the note
     // before it.
     if (!tone.Rest) {
-      FState.Sharp = tone.Sharp;
-      FState.Octave = tone.Octave;
+      state.Sharp = tone.Sharp;
+      state.Octave = tone.Octave;
     }
-    FState.Duration = tone.Duration;
-    FState.Dotted = tone.Dotted;
+    state.Duration = tone.Duration;
+    state.Dotted = tone.Dotted;
     if (FText.Size() > Pelmora::TRingtoneFilterConfig::MaxTuneText) throw Pelmora::EFilterOverflow();
   }
-  std::string Take() { return FText.Take(); }
-
- private:
   static void Key(TRendered& known, const TRingTone& tone) {
     known.Note = IsNote(&tone);
     if (known.Note) known.Tone = SharpSpelling(tone);
@@ -231,8 +251,10 @@ class TTuneRenderer {
     }
     return out + gap;
   }
-  void Render(TRendered& known, const TRemembered& from, size_t gap) {
-    RenderKeyedNote(known.Tone, FOrder, FMapping, FState, FNote);
+  // The state comes as a copy, so that the walk's own never leaves it.
+  [[gnu::noinline]] void Render(TRendered& known, const TRemembered from, size_t gap,
+                                const Pelmora::TNoteLastState state) {
+    RenderKeyedNote(known.Tone, FOrder, FMapping, state, FNote);
     const std::string_view view = FNote.View();
     char* const out = Separated(gap + view.size(), gap);
     TRendered::TRendering& kept = known.Keep();
@@ -263,32 +285,30 @@ class TTuneRenderer {
 
 }  // namespace
 
-TKeyPressBase::TKeyPressBase()
-    : FilterConfig(std::make_unique<Pelmora::TRingtoneFilterConfig>()),
-      LastState(std::make_unique<Pelmora::TNoteLastState>()) {}
+TKeyPressBase::TKeyPressBase() = default;
 
 TKeyPressBase::~TKeyPressBase() = default;
 
 std::string TKeyPressBase::RenderTune() {
-  FilterConfig->ResetLastState(LastState.get());
-  LastState->Octave = ResolveOctave(LastState->Octave, DefaultOctave);
-  TRestoreOnExit keepDefaultOctave(FilterConfig->DefaultOptions_Octave);
-  FilterConfig->DefaultOptions_Octave = ResolveOctave(FilterConfig->DefaultOptions_Octave, DefaultOctave);
+  FilterConfig.ResetLastState(&LastState);
+  LastState.Octave = ResolveOctave(LastState.Octave, DefaultOctave);
+  TRestoreOnExit keepDefaultOctave(FilterConfig.DefaultOptions_Octave);
+  FilterConfig.DefaultOptions_Octave = ResolveOctave(FilterConfig.DefaultOptions_Octave, DefaultOctave);
 
   const auto& tones = Track->Tones;
   auto at = tones.begin();
   while (at != tones.end() && !IsNote(*at)) ++at;
   // Read at the first note, so that a tune without notes never needs them.
   if (at == tones.end()) return {};
-  const TMapperOrder order = ReadMapperOrder(*FilterConfig);
-  TTuneRenderer renderer(tones, *FilterConfig, order, *LastState);
-  tones.ForEachDistinct(tones.Count(), [&renderer](uint32_t distinct) { renderer.Add(distinct); });
+  const TMapperOrder order = ReadMapperOrder(FilterConfig);
+  TTuneRenderer renderer(tones, FilterConfig, order, LastState);
+  renderer.Walk();
   return renderer.Take();
 }
 
 std::string TKeyPressBase::RenderNote(const TRingTone& tone) {
-  Pelmora::TFilterMapping mapping(*FilterConfig);
+  Pelmora::TFilterMapping mapping(FilterConfig);
   Pelmora::TTextBuilder text;
-  RenderKeyedNote(AsWritten(tone), ReadMapperOrder(*FilterConfig), mapping, *LastState, text);
+  RenderKeyedNote(AsWritten(tone), ReadMapperOrder(FilterConfig), mapping, LastState, text);
   return std::string(text.View());
 }

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "conversion/uFilterCtrl.h"
@@ -17,9 +16,10 @@ class TKeyPressBase : public TRingFile {
   TKeyPressBase();
   ~TKeyPressBase() override;
 
-  // Loaded by the caller once the tune has been copied in.
-  std::unique_ptr<Pelmora::TRingtoneFilterConfig> FilterConfig;
-  std::unique_ptr<Pelmora::TNoteLastState> LastState;
+  // Loaded by the caller once the tune has been copied in. Both are the
+  // tune's own, not on the heap: a call makes its tune in its frame.
+  Pelmora::TRingtoneFilterConfig FilterConfig;
+  Pelmora::TNoteLastState LastState;
 
   std::string GetText() override { return RenderTune(); }
 

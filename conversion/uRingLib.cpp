@@ -261,7 +261,7 @@ extern "C" PELMORA_API int32_t PELMORA_CALL RING2MAP(const char* source, int32_t
     const TRingResult result = CopyTune(sourceHolder, targetTune);
     const std::string filterArgument = UnscrambledArgument(filter, filterLength);
     const TRingResult filterResult =
-        LoadFilter(*targetTune.FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
+        LoadFilter(targetTune.FilterConfig, SplitDescriptor(filterDescriptor).Mode, filterArgument);
     if (filterResult != rrSuccess) return filterResult;
     return RenderAndDeliver(targetTune, {}, SplitDescriptor(outputDescriptor).Mode, result, output, outputSize,
                             outputLength);

@@ -10,6 +10,6 @@
 inline std::string RenderThroughFilter(const std::string& filterText, const std::vector<NoteSpec>& notes) {
   TKeyPressBase tune;
   for (const NoteSpec& note : notes) AddNotes(tune, {note});
-  tune.FilterConfig->LoadFromText(filterText);
+  tune.FilterConfig.LoadFromText(filterText);
   return tune.GetText();
 }

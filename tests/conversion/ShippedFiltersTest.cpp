@@ -346,7 +346,7 @@ std::vector<std::string> KeypadFilters() {
 void ExpectKeyedBack(const std::string& filter, TKeyPressBase& tune, const std::string& what) {
   const auto expected = PlayedWithinReach(tune);
   ASSERT_TRUE(expected) << what;
-  tune.FilterConfig->LoadFromText(filter);
+  tune.FilterConfig.LoadFromText(filter);
   const std::string keys = tune.GetText();
   EXPECT_EQ(TKeypadComposer().Play(keys), *expected) << what << ": " << keys;
 }

@@ -78,26 +78,42 @@ TEST(KeyPress, ControlTonesAndEmptyTunesRenderNothing) {
   control->ControlKind = ckTempo;
   tune.Track->Add(std::move(control));
   // Without notes the mapper order is never consulted.
-  tune.FilterConfig->LoadFromText(kFilter.substr(0, kFilter.find("MapperOrder_1")));
+  tune.FilterConfig.LoadFromText(kFilter.substr(0, kFilter.find("MapperOrder_1")));
   EXPECT_EQ(tune.GetText(), "");
 }
 
 TEST(KeyPress, ABadMapperOrderFailsAndTheDefaultOctaveComesBack) {
   TKeyPressBase tune;
   AddNotes(tune, {{"C", 4, 6}});
-  tune.FilterConfig->LoadFromText("MapperOrder_3=two\r\n" + kFilter);
+  tune.FilterConfig.LoadFromText("MapperOrder_3=two\r\n" + kFilter);
   EXPECT_THROW(tune.GetText(), EConvertError);
-  EXPECT_EQ(tune.FilterConfig->DefaultOptions_Octave, 0);
+  EXPECT_EQ(tune.FilterConfig.DefaultOptions_Octave, 0);
   std::string text;
-  tune.FilterConfig->MapperOrder_3 = "2";
+  tune.FilterConfig.MapperOrder_3 = "2";
   EXPECT_EQ(tune.GetText(), "c");
-  EXPECT_EQ(tune.FilterConfig->DefaultOptions_Octave, 0);
+  EXPECT_EQ(tune.FilterConfig.DefaultOptions_Octave, 0);
 }
 
 TEST(KeyPress, AHostileTuneDefaultOctaveDoesNotOverflow) {
   TKeyPressBase tune;
   AddNotes(tune, {{"C", 4, INT32_MIN}});
   tune.DefaultOctave = INT32_MIN;
-  tune.FilterConfig->LoadFromText("DefaultOptions_Octave=-1\r\n" + kFilter);
+  tune.FilterConfig.LoadFromText("DefaultOptions_Octave=-1\r\n" + kFilter);
   EXPECT_EQ(tune.GetText(), "c");
+}
+
+TEST(KeyPress, ATuneTooLongFailsWithTheStateOfTheToneThatOverflowed) {
+  // Each note's text is nearly a note's longest, so the whole passes its
+  // limit within a few thousand notes: those of the second group, the first
+  // of which overflows, leave their octave and duration as the last state.
+  const size_t noteText = Pelmora::TRingtoneFilterConfig::MaxNoteText - 96;
+  const size_t fitting = Pelmora::TRingtoneFilterConfig::MaxTuneText / (noteText + 1);
+  TKeyPressBase tune;
+  tune.DefaultOctave = 6;
+  for (size_t i = 0; i < fitting - 8; ++i) AddNotes(tune, {{"C", 4, 6}});
+  for (size_t i = 0; i < 16; ++i) AddNotes(tune, {{"C", 8, 7}});
+  tune.FilterConfig.LoadFromText("NoteMapper_C=" + std::string(noteText, 'c') + "\r\n" + kFilter);
+  EXPECT_THROW(tune.GetText(), Pelmora::EFilterOverflow);
+  EXPECT_EQ(tune.LastState, (Pelmora::TNoteLastState{false, 7, 8, false}));
+  EXPECT_EQ(tune.FilterConfig.DefaultOptions_Octave, 0);
 }
