@@ -6,30 +6,27 @@
 
 namespace {
 
+uint64_t Unsigned(int32_t number) { return static_cast<uint32_t>(number); }
+
 TToneKey KeyOf(const TRingTone& tone) {
   // An empty letter reads as its terminating 0.
   const auto letter = static_cast<uint8_t>(tone.Note.c_str()[0]);
-  return {tone.Duration,
-          tone.Octave,
-          letter | uint32_t{tone.Kind} << 8 | uint32_t{tone.Dot} << 16 | uint32_t{tone.Accidental} << 24,
-          tone.Volume,
-          tone.ControlKind,
-          tone.Value};
+  const uint32_t marks =
+      letter | uint32_t{tone.Kind} << 8 | uint32_t{tone.Dot} << 16 | uint32_t{tone.Accidental} << 24;
+  return {Unsigned(tone.Duration) | Unsigned(tone.Octave) << 32,
+          Unsigned(tone.Volume) | Unsigned(tone.ControlKind) << 32, marks | Unsigned(tone.Value) << 32};
 }
 
 // Whether the key tells the tone apart from every other plain one.
 bool IsPlain(const TRingTone& tone, const TToneKey& key) { return tone.Note.size() == ((key.Marks & 0xFF) != 0); }
 
-uint64_t Unsigned(int32_t number) { return static_cast<uint32_t>(number); }
-
 // Every field takes part, so tones that differ anywhere land apart; the
-// fields are folded at odd shifts into two words whose products do not wait
-// on each other, and the top bits of the sum depend on every bit of them:
-// the slots in the list are found by those.
+// words are folded at odd turns into two whose products do not wait on each
+// other, and the top bits of the sum depend on every bit of them: the slots
+// in the list are found by those.
 uint64_t KeyHash(const TToneKey& key) {
-  const uint64_t numbers = Unsigned(key.Duration) ^ Unsigned(key.Octave) << 23 ^ Unsigned(key.Volume) << 41;
-  const uint64_t marks = key.Marks ^ Unsigned(key.ControlKind) << 13 ^ Unsigned(key.Value) << 29;
-  return numbers * 0x9E3779B97F4A7C15ull + marks * 0xC2B2AE3D27D4EB4Full;
+  const uint64_t notes = key.Lengths ^ std::rotl(key.Levels, 23);
+  return notes * 0x9E3779B97F4A7C15ull + key.Marks * 0xC2B2AE3D27D4EB4Full;
 }
 
 // Letters past the first count by their length; the table is found by the

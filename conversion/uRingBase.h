@@ -68,22 +68,15 @@ struct TRingTone {
 };
 
 // A tone's fields, the small ones and the first byte of its letter (0 when
-// it has none) packed in one: two tones whose letters are plain (none, or
-// one byte other than 0) are equal when their keys are. Each field is read
-// on its own, as the reader just wrote it: a wide read of fields written one
-// by one waits until every write has landed.
+// it has none) packed in three words: two tones whose letters are plain
+// (none, or one byte other than 0) are equal when their keys are. Each
+// field is read on its own, as the reader just wrote it: a wide read of
+// fields written one by one waits until every write has landed.
 struct TToneKey {
-  int32_t Duration;
-  int32_t Octave;
-  uint32_t Marks;  // letter, kind, dot and accidental, a byte each
-  int32_t Volume;
-  int32_t ControlKind;
-  int32_t Value;
-  // Field by field, the fields that tell notes apart first.
-  bool operator==(const TToneKey& other) const {
-    return Duration == other.Duration && Octave == other.Octave && Marks == other.Marks &&
-           Volume == other.Volume && ControlKind == other.ControlKind && Value == other.Value;
-  }
+  uint64_t Lengths;  // duration, then octave above it
+  uint64_t Levels;   // volume, then control kind above it
+  uint64_t Marks;    // letter, kind, dot and accidental, a byte each, then value
+  bool operator==(const TToneKey& other) const = default;
 };
 
 // The tones of a track in playing order. A tune repeats a few dozen
