@@ -431,6 +431,10 @@ void TMidiFile::Read(std::string bytes) {
 void TMidiFile::ReadTrackFacts(std::string_view body) {
   size_t metaBytes = 0;
   for (TMidiChunkReader reader(body); !reader.AtEnd();) {
+    // Nearly every event is a note, which says nothing of either.
+    uint32_t delta = 0;
+    TMidiMessage note;
+    if (reader.NextNote(delta, note)) continue;
     const TMidiChunkReader::TEvent event = reader.Next();
     if (!event.Message.IsMeta()) continue;
     const std::string_view data = event.MetaData;

@@ -130,6 +130,23 @@ class TMidiChunkReader {
     }
     return event;
   }
+  // The next event when it is a note message with both its data bytes,
+  // as Next reads it: nearly every event of a tune, read without what the
+  // other events need. Any other event is left unread, for Next.
+  bool NextNote(uint32_t& delta, TMidiMessage& message) {
+    const size_t start = FReader.Position();
+    delta = Delta();
+    const bool ownStatus = !FReader.AtEnd() && FReader.Peek() >= 0x80;
+    const uint8_t status = ownStatus ? FReader.Peek() : FRunningStatus;
+    if ((status & 0xE0) != 0x80 || FReader.Left() < (ownStatus ? 3u : 2u)) {
+      FReader.SkipTo(start);
+      return false;
+    }
+    if (ownStatus) FRunningStatus = FReader.Byte();
+    const std::array<uint8_t, 2> data = FReader.TwoBytes();
+    message = {status, data[0], data[1]};
+    return true;
+  }
 
  private:
   // Most deltas are a single byte: read without the loop.

@@ -292,28 +292,36 @@ void ReduceTrack(const TMidiTrack& track, bool percussion, TMelodyLine& line) {
 // would give: a note-off pairs with the latest note-on of its channel and
 // key, of the melody or not, so a note's length is known only once the
 // whole chunk is read.
-void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
-  // A note after the one before, in twelve bytes: a file of notes is held
-  // in about twice its size. A longer gap than 32 bits hold goes before it
-  // in steps that sound nothing.
-  struct TNote {
-    uint32_t Gap;  // ticks since the onset before
-    uint32_t Length;
-    uint8_t Key;
-    bool Sounds;
-  };
+// A note after the one before, in twelve bytes: a file of notes is held
+// in about twice its size. A longer gap than 32 bits hold goes before it
+// in steps that sound nothing.
+struct TChunkNote {
+  uint32_t Gap;  // ticks since the onset before
+  uint32_t Length;
+  uint8_t Key;
+  bool Sounds;
+};
+
+// The melody notes of a track chunk with their lengths; gives the time of
+// its end. Apart from the line, so that the scan keeps its own values in
+// registers.
+[[gnu::noinline]] int64_t ChunkNotes(std::string_view chunk, bool percussion, TChunkedList<TChunkNote>& notes) {
   // A note-on that is no note of the melody: none, as Exchange gives none.
   constexpr uint32_t kNotMelody = TNoteOnIndex::kNone;
-  TChunkedList<TNote> notes;
   // A note-on takes three bytes or more.
   notes.reserve(chunk.size() / 3);
   TNoteOnIndex noteOns;
   int64_t time = 0;
   int64_t lastOnset = 0;
   for (TMidiChunkReader reader(chunk); !reader.AtEnd();) {
-    const TMidiChunkReader::TEvent event = reader.Next();
-    time += event.Delta;
-    const TMidiMessage& m = event.Message;
+    uint32_t delta = 0;
+    TMidiMessage m;
+    if (!reader.NextNote(delta, m)) {
+      const TMidiChunkReader::TEvent event = reader.Next();
+      delta = event.Delta;
+      m = event.Message;
+    }
+    time += delta;
     // Only note messages pair or sound.
     if ((m.Status & 0xE0) != 0x80) continue;
     // A track's times wrap at 32 bits, and a note's length with them.
@@ -339,9 +347,15 @@ void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
       noteOns.Set(m, index, trackTime);
     }
   }
+  return time;
+}
+
+void ReduceChunk(std::string_view chunk, bool percussion, TMelodyLine& line) {
+  TChunkedList<TChunkNote> notes;
+  const int64_t time = ChunkNotes(chunk, percussion, notes);
   int64_t onset = 0;
-  notes.ForEachSpan(notes.size(), [&](std::span<const TNote> run) {
-    for (const TNote& note : run) {
+  notes.ForEachSpan(notes.size(), [&](std::span<const TChunkNote> run) {
+    for (const TChunkNote& note : run) {
       onset += note.Gap;
       if (note.Sounds) line.NoteOn(onset, note.Length, note.Key);
     }

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <map>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "runtime/Streams.h"
@@ -183,6 +184,49 @@ TEST(MidiFile, HostileBytesEndCleanly) {
     EXPECT_LE(midi->TrackCount(), 1);
   }
   EXPECT_EQ(Read(hostile[2])->FileTempo, 120);
+}
+
+// A scan for notes reads each note message as a note and leaves every
+// other event to Next: the events come out as Next alone reads them, at
+// every cut of a chunk that mixes running and own status, long deltas, a
+// running status of a meta event, and events that are no notes.
+TEST(MidiChunkReader, NotesReadAloneAsNextReadsThem) {
+  const std::string body = Bytes({0x00, 0x90, 0x3C, 0x40,                    // own status
+                                  0x30, 0x3C, 0x00,                          // running status
+                                  0x81, 0x40, 0x3E, 0x40,                    // a long delta
+                                  0x00, 0xB0, 0x07, 0x64, 0x00, 0x3E, 0x00,  // a controller, then its running status
+                                  0x10, 0x83, 0x3E, 0x40,                    // a note-off on another channel
+                                  0x00, 0xFF, 0x01, 0x01, 'x', 0x00, 0x02, 0x00,  // a meta event; its running status
+                                  0x05, 0xC0, 0x05, 0x00, 0x9F, 0xFF, 0x7F,       // a program change; data of 0xFF
+                                  0x00, 0xF0, 0x01, 0x7F, 0x00, 0x9A, 0x3C});     // system exclusive; a cut note
+  using TRead = std::tuple<uint32_t, uint8_t, uint8_t, uint8_t>;
+  for (size_t n = 0; n <= body.size(); ++n) {
+    const std::string_view cut = std::string_view(body).substr(0, n);
+    std::vector<TRead> byNext;
+    for (TMidiChunkReader reader(cut); !reader.AtEnd();) {
+      const TMidiChunkReader::TEvent e = reader.Next();
+      byNext.emplace_back(e.Delta, e.Message.Status, e.Message.Data1, e.Message.Data2);
+    }
+    std::vector<TRead> byNotes;
+    size_t notes = 0;
+    for (TMidiChunkReader reader(cut); !reader.AtEnd();) {
+      uint32_t delta = 0;
+      TMidiMessage m;
+      if (reader.NextNote(delta, m)) {
+        ++notes;
+        EXPECT_EQ(m.Status & 0xE0, 0x80);
+      } else {
+        const TMidiChunkReader::TEvent e = reader.Next();
+        delta = e.Delta;
+        m = e.Message;
+      }
+      byNotes.emplace_back(delta, m.Status, m.Data1, m.Data2);
+    }
+    EXPECT_EQ(byNotes, byNext) << "cut at " << n;
+    if (n == body.size()) {
+      EXPECT_EQ(notes, 5u) << "the cut note is left to Next";
+    }
+  }
 }
 
 // A meta event whose length runs past its chunk ends that track; the next
