@@ -82,7 +82,7 @@ inline bool TComposerParse::ParseTone(TRingTone& tone) {
   if (LookAhead() == csPlus || LookAhead() == csMinus) octave = Scale();
   if (SymbolInSet(kNoteValue, LookAhead())) duration = Value();
   // Each field is written once, when the tone is read.
-  SetToneNumbers(tone, duration, octave, volume, 0);
+  tone.SetNumbers(duration, octave, volume, 0);
   tone.Value = 0;
   tone.Kind = rkNote;
   tone.Dot = rdNone;

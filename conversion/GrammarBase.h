@@ -36,7 +36,6 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -607,17 +606,6 @@ class TGrammarParser : public TComponent {
     tone.Accidental = raNatural;
     tone.ControlKind = 0;
     tone.Value = 0;
-  }
-  // Writes a tone's duration, octave, volume and control kind with one
-  // store: the tone store reads them back as wide words straight after
-  // the tone is read, and numbers written one by one keep that read waiting.
-  static void SetToneNumbers(TRingTone& tone, int32_t duration, int32_t octave, int32_t volume,
-                             int32_t controlKind) {
-    static_assert(offsetof(TRingTone, Octave) == 4 && offsetof(TRingTone, Volume) == 8 &&
-                  offsetof(TRingTone, ControlKind) == 12);
-    using TNumbers = int32_t __attribute__((vector_size(16)));
-    const TNumbers numbers{duration, octave, volume, controlKind};
-    std::memcpy(&tone.Duration, &numbers, sizeof numbers);
   }
   std::unique_ptr<TRingTrack> NewTrack() const;
   void DoBeforeParse();

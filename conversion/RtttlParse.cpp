@@ -223,7 +223,7 @@ bool TRtttlParse::PlainTone(TRingTone& tone) {
   }
   if (text[at] != ',') return false;
   tone.Note.assign(1, letter);
-  SetToneNumbers(tone, duration, octave, volume, 0);
+  tone.SetNumbers(duration, octave, volume, 0);
   tone.Value = 0;
   tone.Kind = rkNote;
   tone.Dot = dot;
@@ -267,7 +267,7 @@ inline bool TRtttlParse::ParseTone(TRingTone& tone) {
     if (!octaveRead && LookAhead() == symInteger) octave = ParseOctave();
   }
   // Each field is written once, when the tone is read.
-  SetToneNumbers(tone, duration, octave, volume, 0);
+  tone.SetNumbers(duration, octave, volume, 0);
   tone.Value = 0;
   tone.Kind = rkNote;
   tone.Dot = dot;

@@ -98,7 +98,7 @@ inline bool TeMelodyParse::ParseTone(TRingTone& tone) {
     --code;
   }
   // Each field is written once, when the tone is read.
-  SetToneNumbers(tone, DurationFromCode(code), octave, volume, 0);
+  tone.SetNumbers(DurationFromCode(code), octave, volume, 0);
   tone.Value = 0;
   tone.Kind = rkNote;
   tone.Dot = rdNone;

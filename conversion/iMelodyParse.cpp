@@ -314,7 +314,7 @@ inline bool TiMelodyParse::ParseTone(TRingTone& tone) {
   Note(tone.Note);
   const TLength length = LengthAfterLetter();
   // Each field is written once, when the tone is read.
-  SetToneNumbers(tone, length.Duration, octave, volume, 0);
+  tone.SetNumbers(length.Duration, octave, volume, 0);
   tone.Value = 0;
   tone.Kind = rkNote;
   tone.Dot = length.Dot;
@@ -407,7 +407,7 @@ bool TiMelodyParse::PlainTone(TRingTone& tone) {
     tone.Note.assign(1, 'p');
   else
     tone.Note.assign(1, letter);
-  SetToneNumbers(tone, duration, FRunningOctave, volume, 0);
+  tone.SetNumbers(duration, FRunningOctave, volume, 0);
   tone.Value = 0;
   tone.Kind = rkNote;
   tone.Dot = dot;

@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -56,6 +57,10 @@ struct TRingTone {
   std::string Note;
 
   void Assign(const TRingTone& source) { *this = source; }
+  // Writes duration, octave, volume and control kind with one store: the
+  // tone store reads them back two at a time straight after a reader makes
+  // the tone, and numbers written one by one keep those reads waiting.
+  void SetNumbers(int32_t duration, int32_t octave, int32_t volume, int32_t controlKind);
   bool IsRest() const { return Note.size() == 1 && (Note[0] == 'P' || Note[0] == 'p'); }
   // The numbers first: tones that differ mostly differ there. The letter is
   // compared here, not through the C library: it is a character or two.
@@ -66,6 +71,14 @@ struct TRingTone {
            std::equal(Note.begin(), Note.end(), other.Note.begin(), [](char a, char b) { return a == b; });
   }
 };
+
+inline void TRingTone::SetNumbers(int32_t duration, int32_t octave, int32_t volume, int32_t controlKind) {
+  static_assert(offsetof(TRingTone, Duration) == 0 && offsetof(TRingTone, Octave) == 4 &&
+                offsetof(TRingTone, Volume) == 8 && offsetof(TRingTone, ControlKind) == 12);
+  using TNumbers = int32_t __attribute__((vector_size(16)));
+  const TNumbers numbers{duration, octave, volume, controlKind};
+  std::memcpy(&Duration, &numbers, sizeof numbers);
+}
 
 // A tone's fields, the small ones and the first byte of its letter (0 when
 // it has none) packed in three words: two tones whose letters are plain

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -189,14 +187,7 @@ class TMelodyLine {
 
   // Adds the tone with that value; returns its distinct index.
   uint32_t AddTone(TRingTone& tone, TNoteValue value) {
-    // The tone store reads the four numbers back as one wide word, which
-    // would stall on narrower stores just made: they are stored in one.
-    using TNumbers = int32_t __attribute__((vector_size(16)));
-    const TNumbers numbers = {value.Duration, tone.Octave, tone.Volume, tone.ControlKind};
-    static_assert(sizeof numbers == 4 * sizeof tone.Duration);
-    static_assert(offsetof(TRingTone, Duration) == 0 && offsetof(TRingTone, Octave) == 4 &&
-                  offsetof(TRingTone, Volume) == 8 && offsetof(TRingTone, ControlKind) == 12);
-    std::memcpy(&tone.Duration, &numbers, sizeof numbers);
+    tone.SetNumbers(value.Duration, tone.Octave, tone.Volume, tone.ControlKind);
     tone.Dot = value.Dotted ? rdDotted : rdNone;
     return FTones.Add(tone);
   }
