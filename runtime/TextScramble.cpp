@@ -10,25 +10,30 @@ namespace {
 constexpr bool kWordWise = std::endian::native == std::endian::little;
 constexpr size_t kWord = sizeof(uint64_t);
 
-uint64_t LoadWord(const char* at) {
-  uint64_t word;
-  std::memcpy(&word, at, kWord);
-  return word;
-}
-
-void StoreWord(char* at, uint64_t word) { std::memcpy(at, &word, kWord); }
-
 // Sixteen bytes, for a walk that only xors byte with byte.
 using TBlock = uint8_t __attribute__((vector_size(16)));
-constexpr size_t kBlock = sizeof(TBlock);
 
-TBlock LoadBlock(const char* at) {
-  TBlock block;
-  std::memcpy(&block, at, kBlock);
-  return block;
+template <class T>
+T Load(const char* at) {
+  T value;
+  std::memcpy(&value, at, sizeof value);
+  return value;
 }
 
-void StoreBlock(char* at, TBlock block) { std::memcpy(at, &block, kBlock); }
+template <class T>
+void Store(char* at, T value) {
+  std::memcpy(at, &value, sizeof value);
+}
+
+// Undoes the chain from end down, a T at a time while a whole T lies above
+// the first byte: each byte becomes its xor with the scrambled byte before
+// it. Gives where it stopped.
+template <class T>
+size_t UnchainDown(char* bytes, size_t end) {
+  for (; end >= sizeof(T) + 1; end -= sizeof(T))
+    Store(bytes + end - sizeof(T), Load<T>(bytes + end - sizeof(T)) ^ Load<T>(bytes + end - sizeof(T) - 1));
+  return end;
+}
 
 }  // namespace
 
@@ -51,11 +56,11 @@ void ScrambleInto(std::string_view text, char* output) {
     constexpr uint64_t kEveryByte = 0x0101010101010101ull;
     uint64_t chain = static_cast<unsigned char>(output[0]) * kEveryByte;
     for (; i + kWord <= text.size(); i += kWord) {
-      uint64_t word = LoadWord(text.data() + i);
+      uint64_t word = Load<uint64_t>(text.data() + i);
       word ^= word << 8;
       word ^= word << 16;
       word ^= word << 32;
-      StoreWord(output + i, word ^ chain);
+      Store(output + i, word ^ chain);
       chain ^= (word >> 56) * kEveryByte;
     }
   }
@@ -69,12 +74,8 @@ std::string UnscrambleText(std::string text) {
   // word at a time. A filter's text is a kilobyte or two: the walk's cost
   // is its count of loads and stores.
   char* const bytes = text.data();
-  size_t end = text.size();
-  for (; end >= kBlock + 1; end -= kBlock)
-    StoreBlock(bytes + end - kBlock, LoadBlock(bytes + end - kBlock) ^ LoadBlock(bytes + end - kBlock - 1));
-  if constexpr (kWordWise)
-    for (; end >= kWord + 1; end -= kWord)
-      StoreWord(bytes + end - kWord, LoadWord(bytes + end - kWord) ^ LoadWord(bytes + end - kWord - 1));
+  size_t end = UnchainDown<TBlock>(bytes, text.size());
+  if constexpr (kWordWise) end = UnchainDown<uint64_t>(bytes, end);
   for (size_t i = end - 1; i >= 1; --i) bytes[i] = static_cast<char>(bytes[i] ^ bytes[i - 1]);
   text[0] = static_cast<char>(static_cast<unsigned char>(text[0]) ^ (text.size() & 0xFF));
   return text;
